@@ -1,0 +1,42 @@
+#pragma once
+// Services every window leans on: sound effects, number clamp, size memory.
+#include <QString>
+
+namespace brev {
+
+struct AppContext;
+
+// Reads the sound list into sndfiles.
+void getMedia(AppContext& ctx);
+// Plays effect n when sound is on; a sound that cannot be played turns sound off.
+void playsfx(AppContext& ctx, int n);
+
+// Clamps value to lower, then to upper (upper wins when the bounds cross).
+int checknumber(int value, int lower, int upper);
+
+// Twips (1/1440 inch) and pixels at a given logical DPI.
+int twipsToPixels(int twips, double dpi);
+int pixelsToTwips(int pixels, double dpi);
+
+// A window as size memory sees it: outer sizes in twips.
+class SizedWindow {
+public:
+    virtual ~SizedWindow() = default;
+    virtual int state() const = 0;
+    virtual void setState(int state) = 0;
+    virtual int widthTwips() const = 0;
+    virtual int heightTwips() const = 0;
+    // Sets the outer size; may raise the window's size event synchronously.
+    virtual void setSizeTwips(int width, int height) = 0;
+    virtual qint32 backcolor() const = 0;
+};
+
+// Smallest stored size that a restore applies; anything smaller keeps the design size.
+inline constexpr int kMinRestoreTwips = 1440;
+
+// mode 1 restores the window from its slot, any other mode saves it (and writes
+// the settings file). Slot 3 is never restored or saved. A call made while
+// another is changing the window is swallowed.
+void sizeform(AppContext& ctx, SizedWindow& window, int slot, int mode);
+
+} // namespace brev

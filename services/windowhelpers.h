@@ -1,0 +1,33 @@
+#pragma once
+// Window helpers shared by every window: twips geometry, centring, size
+// memory, the help viewer.
+#include <QString>
+
+class QWidget;
+
+namespace brev {
+
+struct AppContext;
+
+// Pixels for a length in twips at the widget's screen's logical DPI.
+int twips(const QWidget* w, int twipsValue);
+int toTwips(const QWidget* w, int pixels);
+// Places a child at a design position given in twips (left, top, width, height).
+void placeTwips(QWidget* child, int left, int top, int width, int height);
+// Outer (frame) size of a top-level window, in twips.
+int outerWidthTwips(const QWidget* window);
+int outerHeightTwips(const QWidget* window);
+// Sets the client size so that the outer size becomes the given twips.
+void setOuterSizeTwips(QWidget* window, int width, int height);
+
+// Centres a window on its screen.
+void setupform(QWidget* window);
+// Remembers (mode 0) or restores (mode 1) a question window's size in its slot.
+void sizeform(AppContext& ctx, QWidget* window, int slot, int mode);
+// Centres a frame inside its window (outer window size).
+void centerframe(QWidget* frame, QWidget* window);
+// Opens a text file of the program directory in the desktop's text viewer;
+// when none opens, shows the text in a simple read-only window.
+void viewtext(AppContext& ctx, const QString& file, int style);
+
+} // namespace brev
