@@ -1,0 +1,113 @@
+#include "gameflow/showscor.h"
+
+#include "services/context.h"
+#include "services/windowhelpers.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace brev {
+
+QFont designFont(bool serif, double pointSize)
+{
+    QFont f;
+    if (serif) {
+        f.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman"),
+                       QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman")});
+        f.setStyleHint(QFont::Serif);
+    } else {
+        f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
+        f.setStyleHint(QFont::SansSerif);
+    }
+    f.setPointSizeF(pointSize);
+    return f;
+}
+
+namespace {
+constexpr int kClientWidth = 7530;
+constexpr int kClientHeight = 5265;
+constexpr int kNarrow = 3000;
+} // namespace
+
+showscor::showscor(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("showscor"));
+    setWindowTitle(QStringLiteral("Score"));
+    setModal(true);
+    resize(twips(this, kClientWidth), twips(this, kClientHeight));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setFrameShadow(QFrame::Sunken);
+    placeTwips(Frame1, 120, 120, 7215, 4935);
+
+    const QFont big = designFont(false, 13.5);
+    Label1 = new QLabel(Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(big);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(Label1, 120, 240, 6975, 855);
+
+    Text1 = new QPlainTextEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(big);
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    placeTwips(Text1, 120, 1940, 6855, 1815);
+
+    Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setToolTip(QStringLiteral("Click here when  ready to proceed"));
+    Command1->setDefault(true);
+    placeTwips(Command1, 120, 3960, 1215, 615);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+
+    Label2 = new QLabel(Frame1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(big);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    placeTwips(Label2, 1680, 3960, 5295, 615);
+
+    // Load handling.
+    placeTwips(Text1, 120, 1940, 6855, 1815);
+    sizeform(ctx_, this, SlotScore, 1);
+    setupform(this);
+    scoreCaption();
+}
+
+void showscor::scoreCaption()
+{
+    const GameState& g = ctx_.game;
+    Label2->setText(QStringLiteral("Current score: ") + QString::number(g.score)
+                    + QStringLiteral(" of ") + QString::number(g.possible) + QStringLiteral("  (")
+                    + QString::number(g.percent) + QStringLiteral("%)"));
+}
+
+void showscor::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    sizeChanged();
+}
+
+void showscor::sizeChanged()
+{
+    sizeform(ctx_, this, SlotScore, 0);
+    const int outerWidth = outerWidthTwips(this);
+    const int outerHeight = outerHeightTwips(this);
+    Frame1->resize(twips(this, outerWidth - 100), twips(this, outerHeight - 100));
+    if (outerWidth < kNarrow)
+        return;
+    const int frameLeft = toTwips(this, Frame1->x());
+    const int frameWidth = toTwips(this, Frame1->width());
+    Text1->setGeometry(twips(this, frameLeft + 100), Text1->y(), twips(this, frameWidth - 400),
+                       Text1->height());
+}
+
+} // namespace brev

@@ -1,0 +1,286 @@
+#include "setup/setup.h"
+
+#include "gameflow/showscor.h"
+#include "services/cmnfunc.h"
+#include "services/context.h"
+#include "services/windowhelpers.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace brev {
+
+namespace {
+constexpr int kClientWidth = 7800;
+constexpr int kClientHeight = 6060;
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text)
+{
+    auto* e = new QLineEdit(text, parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setAlignment(Qt::AlignRight);
+    e->setMaxLength(6);
+    return e;
+}
+} // namespace
+
+// ---- UpDown
+
+UpDown::UpDown(QLineEdit* buddy, QWidget* parent) : QWidget(parent), buddy_(buddy)
+{
+    up = new QToolButton(this);
+    up->setObjectName(QStringLiteral("up"));
+    up->setArrowType(Qt::UpArrow);
+    up->setAutoRepeat(true);
+    up->setFocusPolicy(Qt::NoFocus);
+    down = new QToolButton(this);
+    down->setObjectName(QStringLiteral("down"));
+    down->setArrowType(Qt::DownArrow);
+    down->setAutoRepeat(true);
+    down->setFocusPolicy(Qt::NoFocus);
+    connect(up, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
+}
+
+void UpDown::stepBy(int delta)
+{
+    bool ok = false;
+    const int value = buddy_->text().trimmed().toInt(&ok);
+    if (!ok)
+        return;
+    buddy_->setText(QString::number(value + delta));
+}
+
+void UpDown::resizeEvent(QResizeEvent*)
+{
+    const int half = height() / 2;
+    up->setGeometry(0, 0, width(), half);
+    down->setGeometry(0, half, width(), height() - half);
+}
+
+// ---- setup
+
+setup::setup(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+{
+    build();
+    load();
+}
+
+void setup::build()
+{
+    setObjectName(QStringLiteral("setup"));
+    setModal(true);
+    setFont(designFont(false, 10));
+    resize(twips(this, kClientWidth), twips(this, kClientHeight));
+
+    frameDiff = new QGroupBox(QStringLiteral("Difficulty"), this);
+    frameDiff->setObjectName(QStringLiteral("frameDiff"));
+    placeTwips(frameDiff, 240, 120, 3240, 1020);
+    Label6 = makeLabel(frameDiff, "Label6", QStringLiteral("Maximum"));
+    placeTwips(Label6, 180, 420, 1320, 345);
+    tmaxdif = makeBox(frameDiff, "tmaxdif", QStringLiteral("1"));
+    placeTwips(tmaxdif, 1620, 420, 720, 375);
+    UpDown3 = new UpDown(tmaxdif, frameDiff);
+    UpDown3->setObjectName(QStringLiteral("UpDown3"));
+    placeTwips(UpDown3, 2340, 420, 300, 375);
+    // The minimum difficulty is always 1; its controls are kept but hidden.
+    Label5 = makeLabel(frameDiff, "Label5", QStringLiteral("Minimum"));
+    placeTwips(Label5, 180, 1020, 1320, 345);
+    tmindif = makeBox(frameDiff, "tmindif", QStringLiteral("1"));
+    placeTwips(tmindif, 1620, 1020, 720, 375);
+    UpDown2 = new UpDown(tmindif, frameDiff);
+    UpDown2->setObjectName(QStringLiteral("UpDown2"));
+    placeTwips(UpDown2, 2340, 1020, 300, 375);
+
+    Label4 = makeLabel(this, "Label4", QStringLiteral("Questions per game"));
+    placeTwips(Label4, 240, 1380, 2160, 375);
+    nquestion = makeBox(this, "nquestion", QStringLiteral("5"));
+    placeTwips(nquestion, 2460, 1380, 720, 375);
+    UpDown1 = new UpDown(nquestion, this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    placeTwips(UpDown1, 3180, 1380, 300, 375);
+
+    Check1 = new QCheckBox(QStringLiteral("Sound effects"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    placeTwips(Check1, 240, 1980, 3240, 375);
+
+    Frame1 = new QGroupBox(QStringLiteral("Log File Status"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    placeTwips(Frame1, 240, 2520, 3240, 1140);
+    const QString optionCaptions[3] = {QStringLiteral("Off"), QStringLiteral("All"),
+                                       QStringLiteral("Only incorrect")};
+    const QString optionTips[3] = {
+        QStringLiteral("No logging takes place"),
+        QStringLiteral("All questions and incorrect answers are sent to log file"),
+        QStringLiteral("Only wrong answers are sent to log file")};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = new QRadioButton(optionCaptions[i], Frame1);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setToolTip(optionTips[i]);
+        placeTwips(Option1[i], 180, 300 + 270 * i, 2880, 270);
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { ctx_.settings.loglevel = i; });
+    }
+
+    cmdmakeq = makeButton(this, "cmdmakeq", QStringLiteral("Make online questions"), QString());
+    placeTwips(cmdmakeq, 240, 3840, 3240, 450);
+    cmdTabbed = makeButton(this, "cmdTabbed", QStringLiteral("Make 50 tabbed questions"), QString());
+    placeTwips(cmdTabbed, 240, 4410, 3240, 450);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    List1->setToolTip(QStringLiteral("Colored items are selected"));
+    List1->setStyleSheet(QStringLiteral(
+        "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
+    placeTwips(List1, 3720, 240, 3840, 4620);
+
+    cmdEdit = makeButton(this, "cmdEdit", QStringLiteral("Edit"), QStringLiteral("Change item data"));
+    placeTwips(cmdEdit, 240, 5280, 1200, 450);
+    cmdhof = makeButton(this, "cmdhof", QStringLiteral("HOF"), QStringLiteral("Show Hall of Fame"));
+    placeTwips(cmdhof, 1560, 5280, 1200, 450);
+    cmdhelp = makeButton(this, "cmdhelp", QStringLiteral("Help"), QString());
+    placeTwips(cmdhelp, 2880, 5280, 1200, 450);
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Click here to continue"));
+    cmdOK->setDefault(true);
+    placeTwips(cmdOK, 6360, 5280, 1200, 450);
+
+    nq_.box = nquestion;
+    min_.box = tmindif;
+    max_.box = tmaxdif;
+    connect(nquestion, &QLineEdit::textChanged, this, &setup::nquestionChanged);
+    connect(tmindif, &QLineEdit::textChanged, this, &setup::tmindifChanged);
+    connect(tmaxdif, &QLineEdit::textChanged, this, &setup::tmaxdifChanged);
+    // A box left empty shows its last number again.
+    for (NumberBox* nb : {&nq_, &min_, &max_})
+        connect(nb->box, &QLineEdit::editingFinished, this, [nb] {
+            if (nb->box->text().trimmed().isEmpty())
+                nb->box->setText(QString::number(nb->value));
+        });
+    connect(Check1, &QCheckBox::clicked, this,
+            [this](bool ticked) { ctx_.settings.soundon = ticked ? 1 : 0; });
+    connect(cmdhelp, &QPushButton::clicked, this,
+            [this] { viewtext(ctx_, QStringLiteral("brevhelp.txt"), 3); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    // The data editor, the hall of fame window and the export modes join
+    // these buttons as they are built.
+}
+
+void setup::load()
+{
+    Settings& s = ctx_.settings;
+    setupform(this);
+    setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" Setup"));
+    if (s.loglevel >= 0 && s.loglevel < 3)
+        Option1[s.loglevel]->setChecked(true);
+    maxqlimit_ = 10;
+
+    Frame1->hide();
+    s.loglevel = 0;
+    tmindif->hide();
+    UpDown2->hide();
+    Label5->hide();
+    s.mindif = 1;
+    s.mindifIsText = true;
+    maxdiflimit_ = 3;
+
+    nq_.value = 5;
+    min_.value = 1;
+    max_.value = 1;
+    nquestion->setText(QString::number(s.nquestions));
+    nquestionChanged();
+    tmindif->setText(QString::number(s.mindif));
+    tmindifChanged();
+    tmaxdif->setText(QString::number(s.maxdif));
+    tmaxdifChanged();
+
+    for (int k = 1; k <= 18; ++k) {
+        auto* item = new QListWidgetItem(ctx_.catnames[size_t(k)], List1);
+        item->setSelected(s.catenabled[size_t(k)] != 0);
+    }
+    if (s.soundon != 0)
+        Check1->setChecked(true);
+    loading_ = false;
+}
+
+// A number box's change handling: a number is clamped into its bounds and
+// written back; text that is not a number brings back the last number, except
+// an empty box, which the player is about to type into.
+void setup::changed(NumberBox& nb, int lower, int upper)
+{
+    const QString text = nb.box->text();
+    bool ok = false;
+    const int typed = text.trimmed().toInt(&ok);
+    if (!ok) {
+        if (!text.trimmed().isEmpty())
+            nb.box->setText(QString::number(nb.value));
+        return;
+    }
+    nb.value = checknumber(typed, lower, upper);
+    const QString clamped = QString::number(nb.value);
+    if (text != clamped)
+        nb.box->setText(clamped);
+}
+
+void setup::nquestionChanged()
+{
+    changed(nq_, 1, maxqlimit_);
+}
+
+void setup::tmindifChanged()
+{
+    changed(min_, 1, max_.value);
+}
+
+void setup::tmaxdifChanged()
+{
+    changed(max_, min_.value, maxdiflimit_);
+}
+
+void setup::done(int result)
+{
+    unload();
+    QDialog::done(result);
+}
+
+void setup::unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Settings& s = ctx_.settings;
+    const bool exporting = ctx_.game.onlineQuestionMode != 0 || ctx_.game.tabbedQuestionMode != 0;
+    s.nquestions = exporting ? maxqlimit_ : nq_.value;
+    s.mindif = min_.value;
+    s.mindifIsText = true;
+    s.maxdif = max_.value;
+    for (int k = 1; k <= 18 && k - 1 < List1->count(); ++k)
+        s.catenabled[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
+    savesettings(ctx_);
+}
+
+} // namespace brev
