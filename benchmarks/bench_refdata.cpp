@@ -1,0 +1,73 @@
+// Reading the shipped data file and drawing question items.
+#include "refdata/brevmain.h"
+#include "services/context.h"
+
+#include <benchmark/benchmark.h>
+#include <random>
+
+namespace {
+
+class Draws : public brev::RandomSource {
+public:
+    double uniform() override { return dist_(gen_); }
+
+private:
+    std::mt19937_64 gen_{42};
+    std::uniform_real_distribution<double> dist_{0.0, 1.0};
+};
+
+class Silent : public brev::Messages {
+public:
+    void ok(const QString&) override {}
+    bool yesNo(const QString&) override { return true; }
+};
+
+brev::AppContext shippedData()
+{
+    brev::AppContext ctx;
+    ctx.dir = QStringLiteral(BREV_DATA_DIR);
+    ctx.random = std::make_unique<Draws>();
+    ctx.messages = std::make_unique<Silent>();
+    brev::setcategories(ctx);
+    if (brev::initdata(ctx))
+        std::abort();
+    return ctx;
+}
+
+void BM_readdata(benchmark::State& state)
+{
+    brev::AppContext ctx = shippedData();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(brev::readdata(ctx, QStringLiteral("brev.dat")));
+}
+BENCHMARK(BM_readdata)->Unit(benchmark::kMicrosecond);
+
+// Five slots of a matching question, with counters that keep growing as in a long run.
+void BM_pickitems_fill(benchmark::State& state)
+{
+    brev::AppContext ctx = shippedData();
+    ctx.game.category = 7;
+    for (auto _ : state) {
+        for (int slot = 0; slot < 5; ++slot)
+            benchmark::DoNotOptimize(brev::pickitems(ctx, slot));
+        for (int& use : ctx.itemUse)
+            use = use > 1000 ? 0 : use;   // keep the table from saturating
+    }
+}
+BENCHMARK(BM_pickitems_fill)->Unit(benchmark::kMicrosecond);
+
+// Every record used to the limit: the call runs through all its draws and gives up.
+void BM_pickitems_giveup(benchmark::State& state)
+{
+    brev::AppContext ctx = shippedData();
+    ctx.game.category = 1;
+    for (int& use : ctx.itemUse)
+        use = 32767;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(brev::pickitems(ctx, 0));
+}
+BENCHMARK(BM_pickitems_giveup)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

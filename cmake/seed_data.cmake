@@ -1,0 +1,10 @@
+# Copies every file of SRC into DST that DST does not have yet.
+file(GLOB files RELATIVE "${SRC}" "${SRC}/*")
+foreach(f IN LISTS files)
+  if(IS_DIRECTORY "${SRC}/${f}" OR f MATCHES "\\.(qrc|desktop)$")
+    continue()
+  endif()
+  if(NOT EXISTS "${DST}/${f}")
+    file(COPY "${SRC}/${f}" DESTINATION "${DST}")
+  endif()
+endforeach()

@@ -1,0 +1,40 @@
+#pragma once
+// The main window: start-up, and the Play, Setup, About and Quit buttons.
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class main;
+}
+
+namespace brev {
+
+struct AppContext;
+
+class main : public QWidget {
+    Q_OBJECT
+public:
+    explicit main(AppContext& ctx, QWidget* parent = nullptr);
+    ~main() override;
+
+    // Runs the start-up sequence. False when the game cannot start (the
+    // player has been told why); the program then ends.
+    bool load();
+
+    std::unique_ptr<Ui::main> ui;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void play();
+    void openSetup();
+    void about();
+
+    AppContext& ctx_;
+    QPixmap background_;
+};
+
+} // namespace brev

@@ -1,0 +1,199 @@
+#include "gameflow/trivia.h"
+
+#include "services/context.h"
+#include "services/textfile.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace brev {
+
+namespace {
+
+constexpr int kLo16 = -32768;
+constexpr int kHi16 = 32767;
+constexpr std::array<int, 5> kFirstSlots{0, 1, 3, 2, 4};
+constexpr std::array<int, 5> kSecondSlots{5, 6, 7, 8, 9};
+constexpr int kStoredCategories = 19;
+
+QByteArray slotLine(const Settings& s, const std::array<int, 5>& order, int WindowPlace::*field)
+{
+    QByteArray line;
+    for (int slot : order)
+        line += freeNumber(s.windowplaces[slot].*field);
+    return line + "\r\n";
+}
+
+QByteArray colourLine(const Settings& s, const std::array<int, 5>& order)
+{
+    QByteArray line;
+    for (int slot : order)
+        line += freeNumber(s.windowplaces[slot].backcolor);
+    return line + "\r\n";
+}
+
+// Reads the file's values in order; stops at the first value that is missing
+// or malformed and says which.
+class SettingsReader {
+public:
+    explicit SettingsReader(const QString& text) : in_(text) {}
+
+    bool number(int& field, qint64 lo = kLo16, qint64 hi = kHi16)
+    {
+        if (failed_)
+            return false;
+        QString bad;
+        const auto v = in_.nextNumber(static_cast<int>(lo), static_cast<int>(hi), &bad);
+        if (!v) {
+            fail(bad);
+            return false;
+        }
+        field = *v;
+        return true;
+    }
+    bool text(QString& field)
+    {
+        if (failed_)
+            return false;
+        const auto v = in_.next();
+        if (!v) {
+            fail({});
+            return false;
+        }
+        field = *v;
+        return true;
+    }
+    bool failed() const { return failed_; }
+    const QString& problem() const { return problem_; }
+
+private:
+    void fail(const QString& bad)
+    {
+        failed_ = true;
+        problem_ = bad.isEmpty()
+            ? QStringLiteral("it ends early (line %1)").arg(in_.line())
+            : QStringLiteral("line %1 holds \"%2\" where a whole number belongs")
+                  .arg(in_.line())
+                  .arg(bad);
+    }
+
+    ItemReader in_;
+    bool failed_ = false;
+    QString problem_;
+};
+
+} // namespace
+
+QByteArray settingsText(const Settings& s)
+{
+    QByteArray out;
+    out += s.mindifIsText ? QByteArray::number(s.mindif) : freeNumber(s.mindif);
+    out += freeNumber(s.maxdif) + freeNumber(s.nquestions) + freeNumber(s.loglevel) + "\r\n";
+    out += freeNumber(s.reserved1) + freeNumber(s.soundon) + freeNumber(8) + freeNumber(8) + "\r\n";
+    out += quoted(s.playername) + "\r\n";
+    out += quoted(s.playeremail) + "\r\n";
+    out += s.bgpicture.toLatin1() + "\r\n";
+    for (const auto* order : {&kFirstSlots, &kSecondSlots}) {
+        out += slotLine(s, *order, &WindowPlace::state);
+        out += colourLine(s, *order);
+        out += slotLine(s, *order, &WindowPlace::height);
+        out += slotLine(s, *order, &WindowPlace::width);
+    }
+    for (int k = 0; k < kStoredCategories; ++k)
+        out += freeNumber(s.catenabled[k]) + "\r\n";
+    return out;
+}
+
+void loadsettings(AppContext& ctx)
+{
+    Settings& s = ctx.settings;
+    const QString file = ctx.path(QString::fromLatin1(kSettingsFile));
+    if (!QFile::exists(file))
+        return;   // a new player starts from the defaults
+    QString why;
+    const auto text = readTextFile(file, &why);
+    if (!text) {
+        ctx.messages->ok(QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.")
+                             .arg(QString::fromLatin1(kSettingsFile), why, ctx.lb));
+        return;
+    }
+
+    SettingsReader in(*text);
+    Settings r = s;   // values read so far replace the defaults one by one
+    int reservedA = 0;
+    int reservedB = 0;
+    if (in.number(r.mindif))
+        r.mindifIsText = false;
+    in.number(r.maxdif);
+    in.number(r.nquestions);
+    in.number(r.loglevel);
+    in.number(r.reserved1);
+    in.number(r.soundon);
+    in.number(reservedA);
+    in.number(reservedB);
+    in.text(r.playername);
+    in.text(r.playeremail);
+    in.text(r.bgpicture);
+    for (const auto* order : {&kFirstSlots, &kSecondSlots}) {
+        for (int slot : *order)
+            in.number(r.windowplaces[slot].state);
+        for (int slot : *order)
+            in.number(r.windowplaces[slot].backcolor, std::numeric_limits<qint32>::min(),
+                      std::numeric_limits<qint32>::max());
+        for (int slot : *order)
+            in.number(r.windowplaces[slot].height);
+        for (int slot : *order)
+            in.number(r.windowplaces[slot].width);
+    }
+    for (int k = 0; k < kStoredCategories; ++k)
+        in.number(r.catenabled[k]);
+    for (int k = kStoredCategories; k < kCategories; ++k)
+        r.catenabled[k] = 0;
+    s = r;
+    if (in.failed())
+        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.")
+                             .arg(QString::fromLatin1(kSettingsFile), in.problem(), ctx.lb));
+}
+
+bool savesettings(AppContext& ctx)
+{
+    const QString why = saveFileAtomically(ctx.path(QString::fromLatin1(kSettingsFile)),
+                                            settingsText(ctx.settings));
+    if (why.isEmpty())
+        return true;
+    ctx.messages->ok(QStringLiteral("%1 could not be saved: %2")
+                         .arg(QString::fromLatin1(kSettingsFile), why));
+    return false;
+}
+
+void startup(AppContext& ctx)
+{
+    ctx.lb = QStringLiteral("\r\n");
+    ctx.game.onlineQuestionMode = 0;
+    ctx.nameMeBase = 6;
+    loadsettings(ctx);
+    ctx.sndlistfile = QString::fromLatin1(kSoundListFile);
+    ctx.hoffile = QString::fromLatin1(kHofFile);
+    setcategories(ctx);
+}
+
+void updatestats(AppContext& ctx, int points, int maximum, int)
+{
+    GameState& g = ctx.game;
+    g.score += points;
+    g.possible += maximum;
+    if (g.possible > 0)
+        g.percent = static_cast<int>(std::floor(g.score * 100.0 / g.possible));
+}
+
+void recordanswer(AppContext& ctx, int record, int change)
+{
+    if (record < 0 || record >= static_cast<int>(ctx.itemUse.size()))
+        return;
+    int& use = ctx.itemUse[record];
+    use = std::clamp(use + change, 0, kHi16);
+}
+
+} // namespace brev

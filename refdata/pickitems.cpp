@@ -1,0 +1,78 @@
+// Random choice of the records for one question.
+#include "refdata/brevmain.h"
+
+#include "services/context.h"
+
+#include <algorithm>
+
+namespace brev {
+
+namespace {
+
+constexpr int kDrawsPerLevel = 100;
+constexpr int kLevelStep = 2;
+constexpr int kLevelLimit = 5000;
+constexpr int kCounterMax = 32767;
+const QString kSpace = QStringLiteral(" ");
+
+// The extra condition a record must meet for the current category.
+bool passesCheck(AppContext& ctx, const President& p, int category)
+{
+    switch (category) {
+    case 4: return p.termKey >= 1;
+    case 12: return p.birthKey >= 1;
+    case 2: case 5: case 14: return p.vice.size() >= 5;
+    case 6: case 13: return p.wife.size() >= 5;
+    case 22: return p.court >= kSpace;
+    case 11: case 21: return p.image >= kSpace;
+    case 1: case 3: case 7: case 8: case 9: case 10: case 15: case 16: case 17: case 18:
+    case 20: case 23: case 24: case 26: case 27:
+        return true;
+    default:
+        ctx.messages->ok(QStringLiteral("No special check for %1 %2")
+                             .arg(category)
+                             .arg(category >= 0 && category < 29 ? ctx.catnames[category] : QString()));
+        return true;
+    }
+}
+
+} // namespace
+
+int pickitems(AppContext& ctx, int slot)
+{
+    if (slot < 0 || slot >= static_cast<int>(ctx.game.chosen.size()) || ctx.nrecords < 1
+        || static_cast<int>(ctx.itemUse.size()) <= ctx.nrecords)
+        return 0;
+    const int category = ctx.game.category;
+    int level = 1;
+    int draws = 0;
+    int result = -1;
+    while (result < 0) {
+        const double r = ctx.random->uniform();
+        const int n = std::clamp(static_cast<int>(r * ctx.nrecords), 0, ctx.nrecords - 1) + 1;
+        const President& p = ctx.presidents[n];
+        if (passesCheck(ctx, p, category) && ctx.itemUse[n] < level) {
+            const QString text = getpstr(ctx, n, category);
+            if (text > kSpace) {
+                bool repeated = false;
+                for (int k = 0; k < slot; ++k)
+                    if (getpstr(ctx, ctx.game.chosen[k], category) == text)
+                        repeated = true;
+                if (!repeated) {
+                    result = n;
+                    ctx.game.chosen[slot] = n;
+                    ctx.itemUse[n] = std::min(kCounterMax, ctx.itemUse[n] + (slot == 0 ? 10 : 1));
+                }
+            }
+        }
+        if (++draws > kDrawsPerLevel) {
+            level += kLevelStep;
+            draws = 0;
+        }
+        if (level > kLevelLimit)
+            result = 0;
+    }
+    return result;
+}
+
+} // namespace brev

@@ -1,0 +1,96 @@
+#include "services/cmnfunc.h"
+
+#include "services/context.h"
+#include "services/textfile.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cmath>
+
+namespace brev {
+
+namespace {
+constexpr int kListedSounds = 16;
+constexpr int kCorrect = 5;
+} // namespace
+
+void getMedia(AppContext& ctx)
+{
+    const QString list = ctx.path(ctx.sndlistfile);
+    QFile f(list);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ctx.messages->ok(QStringLiteral("%1 %2%3getMedia %4")
+                             .arg(static_cast<int>(f.error()))
+                             .arg(f.errorString(), ctx.lb, ctx.sndlistfile));
+        ctx.settings.soundon = 0;
+        return;
+    }
+    ItemReader in(QString::fromLatin1(f.readAll()));
+    f.close();
+    for (int n = 0; n < kListedSounds; ++n) {
+        const auto name = in.next();
+        if (!name) {
+            // A short list keeps the names it has.
+            playsfx(ctx, kCorrect);
+            return;
+        }
+        ctx.sndfiles[n] = *name;
+    }
+}
+
+void playsfx(AppContext& ctx, int n)
+{
+    if (!ctx.settings.soundon || n < 0 || n >= static_cast<int>(ctx.sndfiles.size()))
+        return;
+    const QString& file = ctx.sndfiles[n];
+    if (file.isEmpty() || !ctx.sound->play(ctx.path(file)))
+        ctx.settings.soundon = 0;
+}
+
+int checknumber(int value, int lower, int upper)
+{
+    if (value < lower)
+        value = lower;
+    if (value > upper)
+        value = upper;
+    return value;
+}
+
+int twipsToPixels(int twips, double dpi)
+{
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+int pixelsToTwips(int pixels, double dpi)
+{
+    return dpi > 0 ? static_cast<int>(std::lround(pixels * 1440.0 / dpi)) : 0;
+}
+
+void sizeform(AppContext& ctx, SizedWindow& window, int slot, int mode)
+{
+    if (ctx.sizebusy) {
+        ctx.sizebusy = false;   // the size event that our own change raised
+        return;
+    }
+    if (slot == SlotScore || slot < 0 || slot >= kWindowSlots)
+        return;
+    ctx.sizebusy = true;
+    WindowPlace& place = ctx.settings.windowplaces[slot];
+    if (mode == 1) {
+        // The size first and the state last; a slot that never stored a usable
+        // size keeps the design size, and no window opens minimised.
+        if (place.width >= kMinRestoreTwips && place.height >= kMinRestoreTwips)
+            window.setSizeTwips(place.width, place.height);
+        if (place.state == 2)
+            window.setState(2);
+    } else {
+        place.state = window.state();
+        place.backcolor = window.backcolor();
+        place.width = std::clamp(window.widthTwips(), -32768, 32767);
+        place.height = std::clamp(window.heightTwips(), -32768, 32767);
+        savesettings(ctx);
+    }
+    ctx.sizebusy = false;
+}
+
+} // namespace brev

@@ -1,0 +1,126 @@
+#include "services/realseams.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QtEndian>
+
+#include <random>
+
+namespace brev {
+
+namespace {
+
+class MtRandom : public RandomSource {
+public:
+    explicit MtRandom(quint64 seed) : gen_(seed) {}
+    double uniform() override { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
+
+private:
+    std::mt19937_64 gen_;
+};
+
+QString boxTitle()
+{
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Brevallo Game") : name;
+}
+
+class MessageBoxes : public Messages {
+public:
+    void ok(const QString& text) override
+    {
+        QMessageBox::information(QApplication::activeWindow(), boxTitle(), text);
+    }
+    bool yesNo(const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Warning, boxTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        return box.exec() == QMessageBox::Yes;
+    }
+};
+
+// Plays through QSoundEffect; each file is loaded once and kept ready.
+class SoundEffects : public SoundPlayer {
+public:
+    ~SoundEffects() override { qDeleteAll(effects_); }
+    bool play(const QString& file) override
+    {
+        QSoundEffect* effect = effects_.value(file);
+        if (!effect) {
+            if (!isPcm16Wave(file))
+                return false;
+            effect = new QSoundEffect;
+            effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+            effects_.insert(file, effect);
+        }
+        if (effect->status() == QSoundEffect::Error)
+            return false;
+        effect->play();
+        return true;
+    }
+
+private:
+    QHash<QString, QSoundEffect*> effects_;
+};
+
+class DesktopShell : public Shell {
+public:
+    bool openUrl(const QString& address) override
+    {
+        const QUrl url = QUrl::fromUserInput(address, QString(), QUrl::AssumeLocalFile);
+        return url.isValid() && QDesktopServices::openUrl(url);
+    }
+    bool openTextFile(const QString& path) override
+    {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    }
+};
+
+class SystemClock : public Clock {
+public:
+    QDate today() override { return QDate::currentDate(); }
+};
+
+} // namespace
+
+std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<MtRandom>(seed); }
+std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }
+std::unique_ptr<SoundPlayer> makeSoundEffects() { return std::make_unique<SoundEffects>(); }
+std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
+std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
+
+bool isPcm16Wave(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return false;
+    // Walk the chunks until the format chunk.
+    while (!f.atEnd()) {
+        const QByteArray chunk = f.read(8);
+        if (chunk.size() < 8)
+            return false;
+        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (chunk.startsWith("fmt ")) {
+            const QByteArray fmt = f.read(16);
+            if (fmt.size() < 16)
+                return false;
+            const quint16 format = qFromLittleEndian<quint16>(fmt.constData());
+            const quint16 bits = qFromLittleEndian<quint16>(fmt.constData() + 14);
+            return format == 1 && bits == 16;
+        }
+        if (!f.seek(f.pos() + size + (size & 1)))
+            return false;
+    }
+    return false;
+}
+
+} // namespace brev

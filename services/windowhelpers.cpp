@@ -1,0 +1,151 @@
+#include "services/windowhelpers.h"
+
+#include "services/cmnfunc.h"
+#include "services/context.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace brev {
+
+namespace {
+
+double dpiOf(const QWidget* w)
+{
+    const QScreen* screen = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return dpi > 0 ? dpi : 96.0;
+}
+
+// Extra width and height that the window frame adds around the client area.
+QSize frameExtra(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {std::max(0, frame.width() - client.width()), std::max(0, frame.height() - client.height())};
+}
+
+class WidgetWindow : public SizedWindow {
+public:
+    explicit WidgetWindow(QWidget* w) : w_(w) {}
+    int state() const override
+    {
+        if (w_->isMinimized())
+            return 1;
+        return w_->isMaximized() ? 2 : 0;
+    }
+    void setState(int state) override
+    {
+        if (state == 2)
+            w_->setWindowState(w_->windowState() | Qt::WindowMaximized);
+        else if (state == 0)
+            w_->setWindowState(w_->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    }
+    int widthTwips() const override { return outerWidthTwips(w_); }
+    int heightTwips() const override { return outerHeightTwips(w_); }
+    void setSizeTwips(int width, int height) override { setOuterSizeTwips(w_, width, height); }
+    qint32 backcolor() const override
+    {
+        // Red in the low byte, blue in the high one.
+        const QColor c = w_->palette().color(w_->backgroundRole());
+        return c.red() | (c.green() << 8) | (c.blue() << 16);
+    }
+
+private:
+    QWidget* w_;
+};
+
+} // namespace
+
+int twips(const QWidget* w, int twipsValue)
+{
+    return twipsToPixels(twipsValue, dpiOf(w));
+}
+
+int toTwips(const QWidget* w, int pixels)
+{
+    return pixelsToTwips(pixels, dpiOf(w));
+}
+
+void placeTwips(QWidget* child, int left, int top, int width, int height)
+{
+    child->setGeometry(twips(child, left), twips(child, top), twips(child, width), twips(child, height));
+}
+
+int outerWidthTwips(const QWidget* window)
+{
+    return toTwips(window, window->width() + frameExtra(window).width());
+}
+
+int outerHeightTwips(const QWidget* window)
+{
+    return toTwips(window, window->height() + frameExtra(window).height());
+}
+
+void setOuterSizeTwips(QWidget* window, int width, int height)
+{
+    const QSize extra = frameExtra(window);
+    window->resize(std::max(1, twips(window, width) - extra.width()),
+                   std::max(1, twips(window, height) - extra.height()));
+}
+
+void setupform(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(area.left() + (area.width() - outer.width()) / 2,
+                 area.top() + (area.height() - outer.height()) / 2);
+}
+
+void sizeform(AppContext& ctx, QWidget* window, int slot, int mode)
+{
+    WidgetWindow w(window);
+    sizeform(ctx, w, slot, mode);
+}
+
+void centerframe(QWidget* frame, QWidget* window)
+{
+    frame->hide();
+    frame->move((window->width() - frame->width()) / 2, (window->height() - frame->height()) / 2);
+    frame->show();
+}
+
+void viewtext(AppContext& ctx, const QString& file, int style)
+{
+    const QString path = ctx.path(file);
+    if (!QFileInfo::exists(path))
+        return;
+    if (ctx.shell->openTextFile(path))
+        return;
+    // No text viewer on this desktop: show the text in a window of our own.
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    auto* viewer = new QDialog(QApplication::activeWindow());
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setObjectName(QStringLiteral("textviewer"));
+    viewer->setWindowTitle(QFileInfo(path).fileName());
+    auto* text = new QPlainTextEdit(viewer);
+    text->setReadOnly(true);
+    text->setPlainText(QString::fromLatin1(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    auto* layout = new QVBoxLayout(viewer);
+    layout->addWidget(text);
+    viewer->resize(720, 560);
+    if (style == 3)
+        viewer->showMaximized();
+    else
+        viewer->show();
+}
+
+} // namespace brev

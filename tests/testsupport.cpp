@@ -1,0 +1,153 @@
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <QTimerEvent>
+
+namespace brev::test {
+
+double TestRandom::uniform()
+{
+    ++calls;
+    if (!script.empty()) {
+        const double v = script.front();
+        script.pop_front();
+        return v;
+    }
+    return std::uniform_real_distribution<double>(0.0, 1.0)(gen_);
+}
+
+void TestMessages::ok(const QString& text)
+{
+    texts << text;
+    if (onMessage)
+        onMessage(text);
+}
+
+bool TestMessages::yesNo(const QString& text)
+{
+    texts << text;
+    if (onMessage)
+        onMessage(text);
+    if (answers.empty())
+        return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool TestSound::play(const QString& file)
+{
+    played << file;
+    return result;
+}
+
+bool TestShell::openUrl(const QString& address)
+{
+    urls << address;
+    return result;
+}
+
+bool TestShell::openTextFile(const QString& path)
+{
+    textFiles << path;
+    return result;
+}
+
+Fixture::Fixture(quint64 seed) : ctx(std::make_unique<AppContext>())
+{
+    ctx->dir = tmp.path();
+    auto r = std::make_unique<TestRandom>(seed);
+    auto m = std::make_unique<TestMessages>();
+    auto s = std::make_unique<TestSound>();
+    auto sh = std::make_unique<TestShell>();
+    auto c = std::make_unique<TestClock>();
+    random = r.get();
+    messages = m.get();
+    sound = s.get();
+    shell = sh.get();
+    clock = c.get();
+    ctx->random = std::move(r);
+    ctx->messages = std::move(m);
+    ctx->sound = std::move(s);
+    ctx->shell = std::move(sh);
+    ctx->clock = std::move(c);
+    ctx->sndlistfile = QStringLiteral("brevsnd.dat");
+    ctx->hoffile = QStringLiteral("brev.hof");
+    setcategories(*ctx);
+}
+
+void Fixture::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(path(name));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QByteArray Fixture::read(const QString& name) const
+{
+    QFile f(path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+President sampleRecord(int i)
+{
+    President p;
+    const QString n = QString::number(i);
+    p.name = QStringLiteral("President ") + n;
+    p.image = portraitName(i);
+    p.termKey = 1788 + 4 * i;
+    p.term = QStringLiteral("%1-%2").arg(p.termKey).arg(p.termKey + 4);
+    p.birthKey = 1730 + 3 * i;
+    p.birth = QStringLiteral("May %1, %2").arg(i % 28 + 1).arg(p.birthKey);
+    p.vice = QStringLiteral("Vice ") + n;
+    p.birthplace = QStringLiteral("Town %1, State").arg(i);
+    p.home = QStringLiteral("Home ") + n;
+    p.endKind = i % 5;
+    p.wife = QStringLiteral("Lady ") + n;
+    p.party = i % 2 ? QStringLiteral("Whig") : QStringLiteral("Democratic");
+    p.opponent = QStringLiteral("Rival ") + n;
+    p.secState = QStringLiteral("State ") + n;
+    p.secWar = QStringLiteral("War ") + n;
+    p.attnGen = QStringLiteral("Law ") + n;
+    p.court = QStringLiteral("Justice ") + n;
+    p.link = QStringLiteral("President_") + n;
+    p.dif = i % 3 + 1;
+    return p;
+}
+
+void Fixture::loadSampleRecords()
+{
+    for (int i = 1; i <= kRecords; ++i)
+        ctx->presidents[i] = sampleRecord(i);
+    ctx->nrecords = kRecords;
+    ctx->linkbase = QStringLiteral("https://example.org/wiki/");
+    ctx->itemUse.assign(kRecords + 1, 0);
+}
+
+ModalDriver::ModalDriver()
+{
+    startTimer(5);
+}
+
+void ModalDriver::timerEvent(QTimerEvent*)
+{
+    if (steps_.empty())
+        return;
+    QWidget* active = QApplication::activeModalWidget();
+    if (!active || active == last_ || !active->isVisible())
+        return;
+    last_ = active;
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    ++handled_;
+    // Run it from a fresh event so that a modal window it opens does not hold
+    // up this timer.
+    QTimer::singleShot(0, active, [step = std::move(step), w = QPointer<QWidget>(active)] {
+        if (w)
+            step(w);
+    });
+}
+
+} // namespace brev::test

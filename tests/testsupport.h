@@ -1,0 +1,107 @@
+#pragma once
+// Test doubles for the seams, a fresh context in a temporary directory, and a
+// driver that answers modal windows as they appear.
+#include "services/context.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace brev::test {
+
+// Seeded generator; values pushed onto `script` are returned first.
+class TestRandom : public RandomSource {
+public:
+    explicit TestRandom(quint64 seed) : gen_(seed) {}
+    double uniform() override;
+    std::deque<double> script;
+    int calls = 0;
+
+private:
+    std::mt19937_64 gen_;
+};
+
+class TestMessages : public Messages {
+public:
+    void ok(const QString& text) override;
+    bool yesNo(const QString& text) override;
+    QStringList texts;
+    std::deque<bool> answers;                       // yes/no answers, "yes" when empty
+    std::function<void(const QString&)> onMessage;  // runs while the "box" is open
+};
+
+class TestSound : public SoundPlayer {
+public:
+    bool play(const QString& file) override;
+    QStringList played;
+    bool result = true;
+};
+
+class TestShell : public Shell {
+public:
+    bool openUrl(const QString& address) override;
+    bool openTextFile(const QString& path) override;
+    QStringList urls;
+    QStringList textFiles;
+    bool result = true;
+};
+
+class TestClock : public Clock {
+public:
+    QDate today() override { return date; }
+    QDate date{2026, 12, 7};
+};
+
+// A context whose program directory is a fresh temporary directory, with the
+// test seams installed and the category table filled.
+struct Fixture {
+    explicit Fixture(quint64 seed = 1);
+    QTemporaryDir tmp;
+    std::unique_ptr<AppContext> ctx;
+    TestRandom* random;
+    TestMessages* messages;
+    TestSound* sound;
+    TestShell* shell;
+    TestClock* clock;
+
+    QString path(const QString& name) const { return ctx->path(name); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    // 41 made-up records (distinct texts in every field) in the table, with
+    // counters at 0; nrecords 41.
+    void loadSampleRecords();
+};
+
+// A made-up but complete record i (1..41).
+President sampleRecord(int i);
+
+// Answers modal windows one after another: each step runs once a new modal
+// window is active and gets that window.
+class ModalDriver : public QObject {
+public:
+    using Step = std::function<void(QWidget*)>;
+    ModalDriver();
+    void then(Step step) { steps_.push_back(std::move(step)); }
+    bool done() const { return steps_.empty(); }
+    int handled() const { return handled_; }
+
+protected:
+    void timerEvent(QTimerEvent*) override;
+
+private:
+    std::deque<Step> steps_;
+    QPointer<QWidget> last_;
+    int handled_ = 0;
+};
+
+} // namespace brev::test

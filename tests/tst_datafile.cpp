@@ -1,0 +1,180 @@
+// The data file: round trip, derived portrait names, item syntax, damaged files.
+#include "testsupport.h"
+
+#include <QtTest>
+
+using namespace brev;
+
+namespace {
+
+// A data file with the sample records, as the program writes it.
+QByteArray sampleFile()
+{
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    return dataText(*fx.ctx);
+}
+
+QList<QByteArray> lines(const QByteArray& file)
+{
+    QList<QByteArray> out = file.split('\n');
+    for (QByteArray& l : out)
+        l.chop(l.endsWith('\r') ? 1 : 0);
+    if (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+QByteArray joined(const QList<QByteArray>& ls)
+{
+    QByteArray out;
+    for (const QByteArray& l : ls)
+        out += l + "\r\n";
+    return out;
+}
+
+} // namespace
+
+class TstDatafile : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTripsThroughWriteAndRead();
+    void derivesPortraitNamesFromRecordNumber();
+    void readsItemSyntax();
+    void rejectsDamagedFiles_data();
+    void rejectsDamagedFiles();
+    void initdataLeavesEmptySlotsAndZeroCounters();
+    void failedWriteKeepsOldFile();
+};
+
+void TstDatafile::roundTripsThroughWriteAndRead()
+{
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    fx.ctx->presidents[5].court.clear();
+    fx.ctx->presidents[6].vice = QStringLiteral("Adams, Jr., John");
+    fx.ctx->presidents[7].dif = -32768;
+    QVERIFY(writedata(*fx.ctx, QStringLiteral("brev.dat")));
+
+    test::Fixture back;
+    back.ctx->dir = fx.ctx->dir;
+    QCOMPARE(readdata(*back.ctx, QStringLiteral("brev.dat")), std::nullopt);
+    QCOMPARE(back.ctx->nrecords, 41);
+    QCOMPARE(back.ctx->linkbase, fx.ctx->linkbase);
+    for (int i = 0; i < kTableSlots; ++i)
+        QVERIFY2(back.ctx->presidents[i] == fx.ctx->presidents[i], qPrintable(QString::number(i)));
+
+    // The file has one line per record, the base address, then one link per line.
+    const QList<QByteArray> ls = lines(fx.read(QStringLiteral("brev.dat")));
+    QCOMPARE(ls.size(), 41 + 1 + 41);
+    QCOMPARE(ls[41], QByteArray("\"https://example.org/wiki/\""));
+    QCOMPARE(ls[42], QByteArray("\"President_1\""));
+    QVERIFY(ls[0].startsWith("\"President 1\",\"\",\"brev1.gif\",1792,\"1792-1796\",1733,"));
+    QVERIFY(fx.read(QStringLiteral("brev.dat")).endsWith("\"President_41\"\r\n"));
+}
+
+void TstDatafile::derivesPortraitNamesFromRecordNumber()
+{
+    test::Fixture fx;
+    QByteArray file = sampleFile().replace("brev", "photo");
+    fx.write(QStringLiteral("brev.dat"), file);
+    QCOMPARE(readdata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
+    QCOMPARE(imagefile(*fx.ctx, 1), QStringLiteral("brev1.gif"));
+    QCOMPARE(imagefile(*fx.ctx, 23), QStringLiteral("brev23.gif"));
+    QCOMPARE(imagefile(*fx.ctx, 24), QStringLiteral("brev25.gif"));
+    QCOMPARE(imagefile(*fx.ctx, 41), QStringLiteral("brev42.gif"));
+    QCOMPARE(imagefile(*fx.ctx, 0), QString());
+    QCOMPARE(imagefile(*fx.ctx, 42), QString());
+}
+
+void TstDatafile::readsItemSyntax()
+{
+    test::Fixture fx;
+    QList<QByteArray> ls = lines(sampleFile());
+    // Quoted commas stay, an unquoted text stops at its comma, spaces around
+    // items go, "" is empty, and trailing junk after a closing quote is dropped.
+    ls[0] = "  \"Washington, George\" ,\"\",x,  1789 ,Term one, 1732,\"Feb\"junk,0,\"\",\"a\",\"b\",0,"
+            "\"c\",\"d\",\"e\",\"f\",\"\",-5,\"\",\"g\",\"h\",\"i\",\"\",\"l\",1";
+    // The link section may hold several links on a line.
+    const QByteArray l1 = ls[42], l2 = ls[43];
+    ls[42] = l1 + "," + l2;
+    ls.removeAt(43);
+    fx.write(QStringLiteral("brev.dat"), joined(ls));
+    QCOMPARE(readdata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
+    const President& p = fx.ctx->presidents[1];
+    QCOMPARE(p.name, QStringLiteral("Washington, George"));
+    QCOMPARE(p.termKey, 1789);
+    QCOMPARE(p.term, QStringLiteral("Term one"));
+    QCOMPARE(p.birthKey, 1732);
+    QCOMPARE(p.birth, QStringLiteral("Feb"));
+    QCOMPARE(p.vice, QString());
+    QCOMPARE(p.spareNum2, -5);
+    QCOMPARE(p.party, QStringLiteral("e"));
+    QCOMPARE(p.spare2, QStringLiteral("d"));
+    QCOMPARE(p.link, QStringLiteral("President_1"));
+    QCOMPARE(fx.ctx->presidents[2].link, QStringLiteral("President_2"));
+    QCOMPARE(fx.ctx->presidents[41].link, QStringLiteral("President_41"));
+}
+
+void TstDatafile::rejectsDamagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    const QList<QByteArray> ls = lines(sampleFile());
+    QTest::newRow("no file") << QByteArray() << "The data file brev.dat cannot be read";
+    QTest::newRow("empty") << QByteArray("") << "record 1 of 41 stops before item 1 (name)";
+    QTest::newRow("too few records") << joined(ls.mid(0, 40))
+                                     << "ends early: record 41 of 41 stops before item 1 (name)";
+    QTest::newRow("record cut short")
+        << joined(ls.mid(0, 11)) + ls[11].left(ls[11].indexOf("\"May")) << "record 12 of 41 stops before item 7 (birth)";
+    QTest::newRow("no link section") << joined(ls.mid(0, 41)) << "the link section is missing";
+    QTest::newRow("links cut short") << joined(ls.mid(0, 60)) << "before the link of record 19 of 41";
+    QList<QByteArray> bad = ls;
+    bad[2].replace(",1800,", ",18x0,");
+    QTest::newRow("letters for a number") << joined(bad) << "record 3, item 4 (termKey) holds \"18x0\"";
+    bad = ls;
+    bad[40] = bad[40].left(bad[40].lastIndexOf(',')) + ",40000";
+    QTest::newRow("beyond 16 bits") << joined(bad) << "record 41, item 25 (dif) holds \"40000\"";
+}
+
+void TstDatafile::rejectsDamagedFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    fx.ctx->presidents[3].name = QStringLiteral("Kept");
+    if (!QByteArray(QTest::currentDataTag()).startsWith("no file"))
+        fx.write(QStringLiteral("brev.dat"), content);
+    const auto error = readdata(*fx.ctx, QStringLiteral("brev.dat"));
+    QVERIFY(error.has_value());
+    QVERIFY2(error->contains(QStringLiteral("brev.dat")), qPrintable(*error));
+    QVERIFY2(error->contains(expected), qPrintable(*error));
+    QCOMPARE(fx.ctx->presidents[3].name, QStringLiteral("Kept"));   // the table stays as it was
+}
+
+void TstDatafile::initdataLeavesEmptySlotsAndZeroCounters()
+{
+    test::Fixture fx;
+    fx.write(QStringLiteral("brev.dat"), sampleFile());
+    QCOMPARE(initdata(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.ctx->datafile, QStringLiteral("brev.dat"));
+    QVERIFY(fx.ctx->presidents[0] == President{});
+    QVERIFY(fx.ctx->presidents[42] == President{});
+    QCOMPARE(fx.ctx->itemUse, std::vector<int>(42, 0));
+}
+
+void TstDatafile::failedWriteKeepsOldFile()
+{
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    fx.write(QStringLiteral("notadir"), "old");
+    QVERIFY(!writedata(*fx.ctx, QStringLiteral("notadir/brev.dat")));
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY(fx.messages->texts[0].startsWith(QStringLiteral("notadir/brev.dat could not be saved: ")));
+    QCOMPARE(fx.read(QStringLiteral("notadir")), QByteArray("old"));
+    QCOMPARE(fx.ctx->presidents[1].name, QStringLiteral("President 1"));
+}
+
+QTEST_GUILESS_MAIN(TstDatafile)
+#include "tst_datafile.moc"

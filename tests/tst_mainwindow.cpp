@@ -1,0 +1,162 @@
+// The main window's start-up, buttons and close, and the command line.
+#include "gameflow/main.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace brev;
+
+namespace {
+
+template <class T> T* child(QWidget& w, const char* name)
+{
+    T* c = w.findChild<T*>(QLatin1String(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+void shipSampleFiles(test::Fixture& fx)
+{
+    fx.loadSampleRecords();
+    fx.write(QStringLiteral("brev.dat"), dataText(*fx.ctx));
+    fx.ctx->nrecords = 0;
+    QByteArray sounds;
+    for (int n = 0; n < 16; ++n)
+        sounds += "\"s" + QByteArray::number(n) + ".wav\"\r\n";
+    fx.write(QStringLiteral("brevsnd.dat"), sounds);
+}
+
+} // namespace
+
+class TstMainwindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsUpInOrder();
+    void aboutShowsCreditsAndCloseSaves();
+    void quitSavesToo();
+    void refusesToStartWithoutData();
+    void goesOnWithoutBackground();
+    void answersCommandLine();
+};
+
+void TstMainwindow::startsUpInOrder()
+{
+    test::Fixture fx;
+    shipSampleFiles(fx);
+    fx.write(QStringLiteral("brevquiz.log"), "---- Question 1\r\n");
+    Settings s;
+    s.nquestions = 7;
+    s.catenabled[3] = -1;
+    fx.write(QStringLiteral("brev.INI"), settingsText(s));
+
+    brev::main w(*fx.ctx);
+    QVERIFY(w.load());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Brevallo Game"));
+    QCOMPARE(child<QLabel>(w, "Label1")->text(), QStringLiteral("Brevallo Game"));
+    QCOMPARE(child<QLabel>(w, "Label2")->text(), QStringLiteral("Version 2.11"));
+    QVERIFY(child<QLabel>(w, "Label3")->isHidden());
+    QVERIFY(child<QLabel>(w, "Label4")->isHidden());
+    QCOMPARE(child<QPushButton>(w, "Command1")->text(), QStringLiteral("Play"));
+    QCOMPARE(child<QPushButton>(w, "Command1")->toolTip(), QStringLiteral("Play the game"));
+    QCOMPARE(child<QPushButton>(w, "cmdsetup")->text(), QStringLiteral("Setup"));
+    QCOMPARE(child<QPushButton>(w, "cmdsetup")->toolTip(), QStringLiteral("Conditions for the game"));
+    QCOMPARE(child<QPushButton>(w, "Command3")->text(), QStringLiteral("About"));
+    QCOMPARE(child<QPushButton>(w, "cmdquit")->text(), QStringLiteral("Quit"));
+
+    // Settings, categories, records, counters and sounds are in place; the log is empty.
+    QCOMPARE(fx.ctx->settings.nquestions, 7);
+    QCOMPARE(fx.ctx->catnames[7], QStringLiteral("Match Birthplaces"));
+    QCOMPARE(fx.ctx->nrecords, 41);
+    QCOMPARE(fx.ctx->itemUse.size(), size_t(42));
+    QCOMPARE(fx.ctx->sndfiles[15], QStringLiteral("s15.wav"));
+    QCOMPARE(fx.ctx->sndlistfile, QStringLiteral("brevsnd.dat"));
+    QCOMPARE(fx.ctx->hoffile, QStringLiteral("brev.hof"));
+    QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
+    QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstMainwindow::aboutShowsCreditsAndCloseSaves()
+{
+    test::Fixture fx;
+    shipSampleFiles(fx);
+    brev::main w(*fx.ctx);
+    QVERIFY(w.load());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(child<QPushButton>(w, "Command3"), Qt::LeftButton);
+        QVERIFY(child<QLabel>(w, "Label3")->isVisible());
+        QVERIFY(child<QLabel>(w, "Label4")->isVisible());
+    }
+    QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
+    fx.ctx->settings.playername = QStringLiteral("Kept Name");
+    w.close();   // the close box
+    QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.ctx->settings));
+    QVERIFY(fx.read(QStringLiteral("brev.INI")).contains("\"Kept Name\""));
+}
+
+void TstMainwindow::quitSavesToo()
+{
+    test::Fixture fx;
+    shipSampleFiles(fx);
+    brev::main w(*fx.ctx);
+    QVERIFY(w.load());
+    w.show();
+    fx.ctx->settings.maxdif = 3;
+    QTest::mouseClick(child<QPushButton>(w, "cmdquit"), Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.ctx->settings));
+}
+
+void TstMainwindow::refusesToStartWithoutData()
+{
+    test::Fixture fx;
+    shipSampleFiles(fx);
+    QByteArray data = fx.read(QStringLiteral("brev.dat"));
+    data.truncate(data.indexOf("\"https://"));   // the link section is lost
+    fx.write(QStringLiteral("brev.dat"), data);
+    brev::main w(*fx.ctx);
+    QVERIFY(!w.load());
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY2(fx.messages->texts[0].contains(QStringLiteral("brev.dat ends early: the link section is missing")),
+             qPrintable(fx.messages->texts[0]));
+}
+
+void TstMainwindow::goesOnWithoutBackground()
+{
+    test::Fixture fx;
+    shipSampleFiles(fx);
+    Settings s;
+    s.bgpicture = QStringLiteral("nothere.jpg");
+    fx.write(QStringLiteral("brev.INI"), settingsText(s));
+    brev::main w(*fx.ctx);
+    QVERIFY(w.load());
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY(fx.messages->texts[0].contains(QStringLiteral("nothere.jpg")));
+}
+
+void TstMainwindow::answersCommandLine()
+{
+    QProcess p;
+    p.start(QStringLiteral(BREV_EXE), {QStringLiteral("--version")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(p.readAllStandardOutput(), QByteArray("Brevallo Game 2.11\n"));
+
+    p.start(QStringLiteral(BREV_EXE), {QStringLiteral("--bogus")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(p.readAllStandardError().contains("Usage: brevallo [--dir DIR] [--seed N] [--version]"));
+
+    p.start(QStringLiteral(BREV_EXE), {QStringLiteral("--seed"), QStringLiteral("abc")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 2);
+}
+
+QTEST_MAIN(TstMainwindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,241 @@
+// Log, sound effects, number clamp, size memory, links and the help viewer.
+#include "gameflow/gamelog.h"
+#include "services/Hyperlnk.h"
+#include "services/cmnfunc.h"
+#include "services/windowhelpers.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace brev;
+
+namespace {
+
+// A window whose size change raises its size event at once, as a real one may.
+class FakeWindow : public SizedWindow {
+public:
+    explicit FakeWindow(AppContext& ctx, int slot) : ctx_(ctx), slot_(slot) {}
+    int state() const override { return state_; }
+    void setState(int s) override { state_ = s; }
+    int widthTwips() const override { return w_; }
+    int heightTwips() const override { return h_; }
+    void setSizeTwips(int w, int h) override
+    {
+        const bool changed = w != w_ || h != h_;
+        w_ = w;
+        h_ = h;
+        if (changed)
+            sizeform(ctx_, *this, slot_, 0);   // the window's own size handling
+    }
+    qint32 backcolor() const override { return 0xC0FFC0; }
+    int w_ = 8625;
+    int h_ = 6975;
+    int state_ = 0;
+
+private:
+    AppContext& ctx_;
+    int slot_;
+};
+
+} // namespace
+
+class TstServices : public QObject {
+    Q_OBJECT
+private slots:
+    void logHonoursThreshold();
+    void logIsEmptiedByNewlog();
+    void clampsNumbers();
+    void sizeMemorySwallowsItsOwnEvent();
+    void sizeMemoryKeepsDesignSizeForEmptySlot();
+    void scoreScreenSizeIsNeverStored();
+    void readsSoundList();
+    void shortSoundListPlaysCorrectOnce();
+    void missingSoundListTurnsSoundOff();
+    void failedSoundTurnsSoundOff();
+    void opensLinksAndHelpThroughShell();
+    void showsHelpItselfWithoutViewer();
+};
+
+void TstServices::logHonoursThreshold()
+{
+    test::Fixture fx;
+    fx.ctx->settings.loglevel = 2;
+    writelog(*fx.ctx, QStringLiteral("play"), 1, 1);
+    QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
+    QVERIFY(fx.messages->texts.isEmpty());
+    writelog(*fx.ctx, QStringLiteral("---- Question 1"), 2);
+    writelog(*fx.ctx, QStringLiteral("shown"), 4, 1);
+    QCOMPARE(fx.messages->texts, QStringList(QStringLiteral("shown")));
+    fx.ctx->settings.loglevel = 0;
+    writelog(*fx.ctx, QString(), 1);
+    writelog(*fx.ctx, QStringLiteral("two\r\nlines"), 1);
+    QCOMPARE(fx.read(QStringLiteral("brevquiz.log")),
+             QByteArray("---- Question 1\r\nshown\r\n\r\ntwo\r\nlines\r\n"));
+}
+
+void TstServices::logIsEmptiedByNewlog()
+{
+    test::Fixture fx;
+    writelog(*fx.ctx, QStringLiteral("old run"), 1);
+    newlog(*fx.ctx);
+    QVERIFY(QFile::exists(fx.path(QStringLiteral("brevquiz.log"))));
+    QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
+}
+
+void TstServices::clampsNumbers()
+{
+    QCOMPARE(checknumber(15, 1, 10), 10);
+    QCOMPARE(checknumber(0, 1, 10), 1);
+    QCOMPARE(checknumber(2, 3, 1), 1);
+    QCOMPARE(checknumber(7, 1, 10), 7);
+}
+
+void TstServices::sizeMemorySwallowsItsOwnEvent()
+{
+    test::Fixture fx;
+    fx.ctx->settings.windowplaces[0] = {0, 0, 7000, 9000};
+    FakeWindow w(*fx.ctx, 0);
+    sizeform(*fx.ctx, w, 0, 1);
+    QCOMPARE(w.w_, 9000);
+    QCOMPARE(w.h_, 7000);
+    QVERIFY(!fx.ctx->sizebusy);
+    QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));   // the restore's event was swallowed
+
+    // A size change by the player is remembered and written at once.
+    w.setSizeTwips(6000, 5000);
+    QCOMPARE(fx.ctx->settings.windowplaces[0].width, 6000);
+    QCOMPARE(fx.ctx->settings.windowplaces[0].height, 5000);
+    QCOMPARE(fx.ctx->settings.windowplaces[0].backcolor, 0xC0FFC0);
+    QVERIFY(fx.read(QStringLiteral("brev.INI")).contains(" 5000 "));
+    QVERIFY(!fx.ctx->sizebusy);
+}
+
+void TstServices::sizeMemoryKeepsDesignSizeForEmptySlot()
+{
+    test::Fixture fx;
+    fx.ctx->settings.windowplaces[1] = {1, 0, 0, 0};
+    FakeWindow w(*fx.ctx, 1);
+    sizeform(*fx.ctx, w, 1, 1);
+    QCOMPARE(w.w_, 8625);
+    QCOMPARE(w.h_, 6975);
+    QCOMPARE(w.state_, 0);   // never opened minimised
+    fx.ctx->settings.windowplaces[1] = {2, 0, 5000, 5000};
+    sizeform(*fx.ctx, w, 1, 1);
+    QCOMPARE(w.state_, 2);
+}
+
+void TstServices::scoreScreenSizeIsNeverStored()
+{
+    test::Fixture fx;
+    fx.ctx->settings.windowplaces[3] = {0, 0, 7000, 7000};
+    FakeWindow w(*fx.ctx, 3);
+    sizeform(*fx.ctx, w, 3, 1);
+    QCOMPARE(w.w_, 8625);
+    for (int i = 0; i < 3; ++i)
+        w.setSizeTwips(5000 + i, 5000);
+    QCOMPARE(fx.ctx->settings.windowplaces[3].width, 7000);
+    QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
+    // The next question window still restores and saves normally.
+    fx.ctx->settings.windowplaces[0] = {0, 0, 7500, 7600};
+    FakeWindow q(*fx.ctx, 0);
+    sizeform(*fx.ctx, q, 0, 1);
+    QCOMPARE(q.w_, 7600);
+}
+
+void TstServices::readsSoundList()
+{
+    test::Fixture fx;
+    QByteArray list = "\"pick, up.wav\"\r\n";
+    for (int n = 1; n < 16; ++n)
+        list += "s" + QByteArray::number(n) + ".wav\r\n";
+    fx.write(QStringLiteral("brevsnd.dat"), list);
+    fx.ctx->settings.soundon = -1;
+    getMedia(*fx.ctx);
+    QCOMPARE(fx.ctx->sndfiles[0], QStringLiteral("pick, up.wav"));
+    QCOMPARE(fx.ctx->sndfiles[15], QStringLiteral("s15.wav"));
+    QCOMPARE(fx.ctx->sndfiles[16], QString());
+    QVERIFY(fx.sound->played.isEmpty());
+    playsfx(*fx.ctx, 8);
+    QCOMPARE(fx.sound->played, QStringList(fx.path(QStringLiteral("s8.wav"))));
+    fx.ctx->settings.soundon = 0;
+    for (int n = 0; n <= 16; ++n)
+        playsfx(*fx.ctx, n);
+    QCOMPARE(fx.sound->played.size(), 1);
+}
+
+void TstServices::shortSoundListPlaysCorrectOnce()
+{
+    test::Fixture fx;
+    QByteArray list;
+    for (int n = 0; n < 10; ++n)
+        list += "\"s" + QByteArray::number(n) + ".wav\"\r\n";
+    fx.write(QStringLiteral("brevsnd.dat"), list);
+    fx.ctx->settings.soundon = -1;
+    getMedia(*fx.ctx);
+    QCOMPARE(fx.sound->played, QStringList(fx.path(QStringLiteral("s5.wav"))));
+    for (int n = 10; n <= 16; ++n)
+        QCOMPARE(fx.ctx->sndfiles[n], QString());
+    QVERIFY(fx.messages->texts.isEmpty());
+    QCOMPARE(fx.ctx->settings.soundon, -1);
+}
+
+void TstServices::missingSoundListTurnsSoundOff()
+{
+    test::Fixture fx;
+    fx.ctx->settings.soundon = -1;
+    getMedia(*fx.ctx);
+    QCOMPARE(fx.ctx->settings.soundon, 0);
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY(fx.messages->texts[0].endsWith(QStringLiteral("\r\ngetMedia brevsnd.dat")));
+}
+
+void TstServices::failedSoundTurnsSoundOff()
+{
+    test::Fixture fx;
+    for (int n = 0; n < 16; ++n)
+        fx.ctx->sndfiles[n] = QStringLiteral("s%1.wav").arg(n);
+    fx.ctx->settings.soundon = -1;
+    fx.sound->result = false;
+    playsfx(*fx.ctx, 3);
+    QCOMPARE(fx.ctx->settings.soundon, 0);
+    fx.sound->result = true;
+    playsfx(*fx.ctx, 5);
+    QCOMPARE(fx.sound->played.size(), 1);   // silent for the rest of the run
+    QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstServices::opensLinksAndHelpThroughShell()
+{
+    test::Fixture fx;
+    openlink(*fx.ctx, QStringLiteral("https://example.org/wiki/X"));
+    QCOMPARE(fx.shell->urls, QStringList(QStringLiteral("https://example.org/wiki/X")));
+    fx.write(QStringLiteral("brevhelp.txt"), "Help\r\n");
+    viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
+    QCOMPARE(fx.shell->textFiles, QStringList(fx.path(QStringLiteral("brevhelp.txt"))));
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    viewtext(*fx.ctx, QStringLiteral("missing.txt"), 3);   // nothing happens
+    QCOMPARE(fx.shell->textFiles.size(), 1);
+}
+
+void TstServices::showsHelpItselfWithoutViewer()
+{
+    test::Fixture fx;
+    fx.shell->result = false;
+    fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\n");
+    viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
+    QWidget* viewer = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("textviewer"))
+            viewer = w;
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    auto* text = viewer->findChild<QPlainTextEdit*>();
+    QVERIFY(text && text->isReadOnly());
+    QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
+    viewer->close();
+}
+
+QTEST_MAIN(TstServices)
+#include "tst_services.moc"

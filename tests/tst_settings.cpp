@@ -1,0 +1,167 @@
+// The settings file: exact bytes, round trips, missing and damaged files.
+#include "testsupport.h"
+
+#include <QtTest>
+
+using namespace brev;
+
+class TstSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void writesExactBytes();
+    void roundTripsEveryStoredField();
+    void startsFromDefaultsWithoutFile();
+    void keepsWhatWasReadFromDamagedFile_data();
+    void keepsWhatWasReadFromDamagedFile();
+    void cutsBackgroundNameAtComma();
+    void failedSaveIsReported();
+};
+
+void TstSettings::writesExactBytes()
+{
+    Settings s;   // a new player's defaults
+    s.soundon = -1;
+    s.bgpicture = QStringLiteral("brevbg.jpg");
+    s.playername = QStringLiteral("Ann Lee");
+    s.windowplaces[3] = {1, 255, 300, 400};
+    s.windowplaces[2] = {2, -1, 500, 600};
+    s.catenabled[1] = -1;
+    QByteArray expected = " 1  1  5  0 \r\n"
+                          " 0 -1  8  8 \r\n"
+                          "\"Ann Lee\"\r\n"
+                          "\"\"\r\n"
+                          "brevbg.jpg\r\n"
+                          " 0  0  1  2  0 \r\n"
+                          " 0  0  255 -1  0 \r\n"
+                          " 0  0  300  500  0 \r\n"
+                          " 0  0  400  600  0 \r\n"
+                          " 0  0  0  0  0 \r\n"
+                          " 0  0  0  0  0 \r\n"
+                          " 0  0  0  0  0 \r\n"
+                          " 0  0  0  0  0 \r\n"
+                          " 0 \r\n"
+                          "-1 \r\n";
+    for (int k = 2; k <= 18; ++k)
+        expected += " 0 \r\n";
+    QCOMPARE(settingsText(s), expected);
+
+    // Once the setup screen has stored its box's text, the minimum is written bare.
+    s.mindifIsText = true;
+    s.maxdif = 3;
+    QVERIFY(settingsText(s).startsWith("1 3  5  0 \r\n"));
+}
+
+void TstSettings::roundTripsEveryStoredField()
+{
+    test::Fixture fx;
+    Settings& s = fx.ctx->settings;
+    s.mindif = 2;
+    s.maxdif = 3;
+    s.nquestions = 12;
+    s.loglevel = 2;
+    s.reserved1 = -7;
+    s.soundon = -1;
+    s.playername = QStringLiteral("Mary Ann Smith");
+    s.playeremail = QStringLiteral("mary@example.org");
+    s.bgpicture = QStringLiteral("my picture.jpg");
+    for (int slot = 0; slot < 10; ++slot)
+        s.windowplaces[slot] = {slot % 3, 0x10000 * slot - 5, 1000 + slot, 2000 + slot};
+    for (int k = 0; k < kCategories; ++k)
+        s.catenabled[k] = k % 2 ? -1 : k;
+    s.windowplaces[10] = {2, 9, 9, 9};
+    const Settings saved = s;
+    QVERIFY(savesettings(*fx.ctx));
+
+    test::Fixture again;
+    again.ctx->dir = fx.ctx->dir;
+    loadsettings(*again.ctx);
+    const Settings& r = again.ctx->settings;
+    QVERIFY(again.messages->texts.isEmpty());
+    QCOMPARE(r.mindif, 2);
+    QCOMPARE(r.maxdif, 3);
+    QCOMPARE(r.nquestions, 12);
+    QCOMPARE(r.loglevel, 2);
+    QCOMPARE(r.reserved1, -7);
+    QCOMPARE(r.soundon, -1);
+    QCOMPARE(r.playername, saved.playername);
+    QCOMPARE(r.playeremail, saved.playeremail);
+    QCOMPARE(r.bgpicture, saved.bgpicture);
+    for (int slot = 0; slot < 10; ++slot) {
+        QCOMPARE(r.windowplaces[slot].state, saved.windowplaces[slot].state);
+        QCOMPARE(r.windowplaces[slot].backcolor, saved.windowplaces[slot].backcolor);
+        QCOMPARE(r.windowplaces[slot].height, saved.windowplaces[slot].height);
+        QCOMPARE(r.windowplaces[slot].width, saved.windowplaces[slot].width);
+    }
+    QCOMPARE(r.windowplaces[10].width, 0);   // slot 10 is never stored
+    for (int k = 0; k <= 18; ++k)
+        QCOMPARE(r.catenabled[k], saved.catenabled[k]);
+    for (int k = 19; k < kCategories; ++k)
+        QCOMPARE(r.catenabled[k], 0);
+    // Saving what was read gives the same bytes.
+    QCOMPARE(settingsText(r), fx.read(QStringLiteral("brev.INI")));
+}
+
+void TstSettings::startsFromDefaultsWithoutFile()
+{
+    test::Fixture fx;
+    loadsettings(*fx.ctx);
+    const Settings& s = fx.ctx->settings;
+    QCOMPARE(s.nquestions, 5);
+    QCOMPARE(s.mindif, 1);
+    QCOMPARE(s.maxdif, 1);
+    QCOMPARE(s.soundon, 0);
+    QCOMPARE(s.loglevel, 0);
+    QCOMPARE(std::count(s.catenabled.begin(), s.catenabled.end(), 0), qsizetype(kCategories));
+    QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstSettings::keepsWhatWasReadFromDamagedFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("ends in line 2") << QByteArray(" 1  3  7  0 \r\n 0 -1 ") << "ends early (line 2)";
+    QTest::newRow("letters for a number") << QByteArray(" 1  3  7  0 \r\n 0 -1  x  8 \r\n") << "\"x\"";
+    QTest::newRow("number beyond 16 bits") << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ") << "\"99999\"";
+}
+
+void TstSettings::keepsWhatWasReadFromDamagedFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    test::Fixture fx;
+    fx.write(QStringLiteral("brev.INI"), content);
+    loadsettings(*fx.ctx);
+    const Settings& s = fx.ctx->settings;
+    QCOMPARE(s.maxdif, 3);
+    QCOMPARE(s.nquestions, 7);
+    QCOMPARE(s.soundon, -1);
+    QCOMPARE(s.playername, QString());
+    QCOMPARE(s.catenabled[1], 0);
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY2(fx.messages->texts[0].startsWith(QStringLiteral("brev.INI is damaged")), qPrintable(fx.messages->texts[0]));
+    QVERIFY2(fx.messages->texts[0].contains(problem), qPrintable(fx.messages->texts[0]));
+}
+
+void TstSettings::cutsBackgroundNameAtComma()
+{
+    test::Fixture fx;
+    fx.ctx->settings.bgpicture = QStringLiteral("sky,blue.jpg");
+    QVERIFY(savesettings(*fx.ctx));
+    fx.ctx->settings = Settings{};
+    loadsettings(*fx.ctx);
+    QCOMPARE(fx.ctx->settings.bgpicture, QStringLiteral("sky"));
+}
+
+void TstSettings::failedSaveIsReported()
+{
+    test::Fixture fx;
+    fx.write(QStringLiteral("notadir"), "x");
+    fx.ctx->dir = fx.path(QStringLiteral("notadir"));   // a file, so nothing can be created in it
+    QVERIFY(!savesettings(*fx.ctx));
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY(fx.messages->texts[0].startsWith(QStringLiteral("brev.INI could not be saved: ")));
+    QVERIFY(fx.messages->texts[0].size() > QStringLiteral("brev.INI could not be saved: ").size());
+}
+
+QTEST_GUILESS_MAIN(TstSettings)
+#include "tst_settings.moc"
