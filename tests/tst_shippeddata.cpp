@@ -1,0 +1,167 @@
+// The records that ship with the game: complete, well formed, and able to fill
+// every question the game asks.
+#include "testsupport.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+#include <set>
+
+using namespace brev;
+
+namespace {
+
+// Items a question screen draws for each category the game asks.
+int slotsFor(int category)
+{
+    return category == 11 ? 4 : 5;
+}
+
+void loadShipped(test::Fixture& fx)
+{
+    fx.ctx->dir = QStringLiteral(BREV_DATA_DIR);
+    const auto error = initdata(*fx.ctx);
+    QVERIFY2(!error, error ? qPrintable(*error) : "");
+}
+
+// Fills one question of the category; false when a slot cannot be filled.
+bool fillQuestion(AppContext& c, int category)
+{
+    c.game.category = category;
+    for (int slot = 0; slot < slotsFor(category); ++slot)
+        if (pickitems(c, slot) == 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TstShippedData : public QObject {
+    Q_OBJECT
+private slots:
+    void readsAsFortyOneRecordsWithLinks();
+    void isExactlyWhatTheProgramWrites();
+    void namesAreUniqueAndGuessable();
+    void recordsFollowTermOrder();
+    void fieldsHoldSensibleValues();
+    void fillsEveryCategoryFromFreshCounters();
+    void fillsEveryCategoryAfterLongUse();
+    void helpTextIsPlainText();
+};
+
+void TstShippedData::readsAsFortyOneRecordsWithLinks()
+{
+    test::Fixture fx;
+    loadShipped(fx);
+    QCOMPARE(fx.ctx->nrecords, 41);
+    QVERIFY(fx.ctx->linkbase.startsWith(QStringLiteral("https://")));
+    std::set<QString> links;
+    for (int i = 1; i <= 41; ++i) {
+        QVERIFY2(!fx.ctx->presidents[i].link.isEmpty(), qPrintable(QString::number(i)));
+        links.insert(fx.ctx->presidents[i].link);
+    }
+    QCOMPARE(links.size(), size_t(41));
+    QCOMPARE(fx.ctx->presidents[1].name, QStringLiteral("George Washington"));
+    QCOMPARE(fx.ctx->presidents[22].name, QStringLiteral("Grover Cleveland"));
+    QCOMPARE(fx.ctx->presidents[23].name, QStringLiteral("Benjamin Harrison"));
+    QCOMPARE(fx.ctx->presidents[24].name, QStringLiteral("William McKinley"));
+    QCOMPARE(fx.ctx->presidents[41].name, QStringLiteral("Bill Clinton"));
+}
+
+void TstShippedData::isExactlyWhatTheProgramWrites()
+{
+    // Written back through the program's own writer, the file is unchanged: plain
+    // ASCII, CR LF line ends, every text quoted, no quote inside a text.
+    test::Fixture fx;
+    loadShipped(fx);
+    QFile f(QStringLiteral(BREV_DATA_DIR "/brev.dat"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QCOMPARE(dataText(*fx.ctx), bytes);
+    for (char ch : bytes)
+        QVERIFY(ch == '\r' || ch == '\n' || (ch >= 32 && ch < 127));
+}
+
+void TstShippedData::namesAreUniqueAndGuessable()
+{
+    test::Fixture fx;
+    loadShipped(fx);
+    const QRegularExpression guessable(QStringLiteral("^[A-Za-z][A-Za-z. ]*[A-Za-z.]$"));
+    std::set<QString> names;
+    for (int i = 1; i <= 41; ++i) {
+        const QString& name = fx.ctx->presidents[i].name;
+        QVERIFY2(guessable.match(name).hasMatch(), qPrintable(name));
+        QVERIFY2(!name.contains(QStringLiteral("  ")), qPrintable(name));
+        names.insert(name);
+    }
+    QCOMPARE(names.size(), size_t(41));
+}
+
+void TstShippedData::recordsFollowTermOrder()
+{
+    test::Fixture fx;
+    loadShipped(fx);
+    for (int i = 2; i <= 41; ++i)
+        QVERIFY2(fx.ctx->presidents[i].termKey >= fx.ctx->presidents[i - 1].termKey,
+                 qPrintable(fx.ctx->presidents[i].name));
+    QCOMPARE(fx.ctx->presidents[1].termKey, 1789);
+    QCOMPARE(fx.ctx->presidents[41].termKey, 1993);
+}
+
+void TstShippedData::fieldsHoldSensibleValues()
+{
+    test::Fixture fx;
+    loadShipped(fx);
+    for (int i = 1; i <= 41; ++i) {
+        const President& p = fx.ctx->presidents[i];
+        const QByteArray who = p.name.toLatin1();
+        QVERIFY2(p.endKind >= 0 && p.endKind <= 4, who);
+        QVERIFY2(p.dif >= 1 && p.dif <= 3, who);
+        QVERIFY2(p.birthKey > 1700 && p.birthKey < p.termKey, who);
+        QVERIFY2(p.term.startsWith(QString::number(p.termKey)), who);
+        QVERIFY2(p.birth.endsWith(QString::number(p.birthKey)), who);
+        for (const QString* text : {&p.term, &p.birth, &p.vice, &p.birthplace, &p.home, &p.wife,
+                                    &p.party, &p.opponent, &p.secState, &p.secWar, &p.attnGen})
+            QVERIFY2(!text->isEmpty() && text->size() <= 120, who);
+    }
+}
+
+void TstShippedData::fillsEveryCategoryFromFreshCounters()
+{
+    for (int category = 1; category <= 18; ++category) {
+        test::Fixture fx(category);
+        loadShipped(fx);
+        QVERIFY2(fillQuestion(*fx.ctx, category), qPrintable(fx.ctx->catnames[category]));
+        QVERIFY(fx.messages->texts.isEmpty());
+    }
+}
+
+void TstShippedData::fillsEveryCategoryAfterLongUse()
+{
+    // A long run: many questions of every kind, with right and wrong answers.
+    test::Fixture fx(99);
+    loadShipped(fx);
+    AppContext& c = *fx.ctx;
+    for (int round = 0; round < 60; ++round) {
+        for (int category = 1; category <= 18; ++category) {
+            QVERIFY2(fillQuestion(c, category),
+                     qPrintable(QStringLiteral("round %1: %2").arg(round).arg(c.catnames[category])));
+            for (int slot = 0; slot < slotsFor(category); ++slot)
+                recordanswer(c, c.game.chosen[slot], fx.random->uniform() < 0.7 ? 4 : -1);
+        }
+    }
+    QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstShippedData::helpTextIsPlainText()
+{
+    QFile f(QStringLiteral(BREV_DATA_DIR "/brevhelp.txt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    QVERIFY(text.size() > 2000);
+    for (char ch : text)
+        QVERIFY(ch == '\r' || ch == '\n' || (ch >= 32 && ch < 127));
+    QCOMPARE(text.count("\n"), text.count("\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TstShippedData)
+#include "tst_shippeddata.moc"
