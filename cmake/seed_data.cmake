@@ -1,10 +1,17 @@
-# Copies every file of SRC into DST that DST does not have yet.
+# Seeds the program directory DST from SRC. Files the program writes itself
+# (records, settings, hall of fame, log) are copied only when missing; the
+# pictures, sounds and texts are refreshed when they changed.
+set(player_files brev.dat brev.INI brev.hof brevquiz.log)
 file(GLOB files RELATIVE "${SRC}" "${SRC}/*")
 foreach(f IN LISTS files)
   if(IS_DIRECTORY "${SRC}/${f}" OR f MATCHES "\\.(qrc|desktop)$")
     continue()
   endif()
-  if(NOT EXISTS "${DST}/${f}")
-    file(COPY "${SRC}/${f}" DESTINATION "${DST}")
+  if(f IN_LIST player_files)
+    if(NOT EXISTS "${DST}/${f}")
+      file(COPY "${SRC}/${f}" DESTINATION "${DST}")
+    endif()
+  else()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${SRC}/${f}" "${DST}/${f}")
   endif()
 endforeach()
