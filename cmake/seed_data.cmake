@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Seeds the program directory DST from SRC. Files the program writes itself
 # (records, settings, hall of fame, log) are copied only when missing; the
 # pictures, sounds and texts are refreshed when they changed.
