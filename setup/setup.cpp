@@ -175,10 +175,12 @@ void setup::build()
     connect(nquestion, &QLineEdit::textChanged, this, &setup::nquestionChanged);
     connect(tmindif, &QLineEdit::textChanged, this, &setup::tmindifChanged);
     connect(tmaxdif, &QLineEdit::textChanged, this, &setup::tmaxdifChanged);
-    // A box left empty shows its last number again.
+    // A box left empty (or holding a lone minus sign) shows its last number again.
     for (NumberBox* nb : {&nq_, &min_, &max_})
         connect(nb->box, &QLineEdit::editingFinished, this, [nb] {
-            if (nb->box->text().trimmed().isEmpty())
+            bool ok = false;
+            nb->box->text().trimmed().toInt(&ok);
+            if (!ok)
                 nb->box->setText(QString::number(nb->value));
         });
     connect(Check1, &QCheckBox::clicked, this,
@@ -229,14 +231,15 @@ void setup::load()
 
 // A number box's change handling: a number is clamped into its bounds and
 // written back; text that is not a number brings back the last number, except
-// an empty box, which the player is about to type into.
+// an empty box or a lone minus sign, which the player is still typing.
 void setup::changed(NumberBox& nb, int lower, int upper)
 {
     const QString text = nb.box->text();
     bool ok = false;
     const int typed = text.trimmed().toInt(&ok);
     if (!ok) {
-        if (!text.trimmed().isEmpty())
+        const QString t = text.trimmed();
+        if (!t.isEmpty() && t != QLatin1String("-"))
             nb.box->setText(QString::number(nb.value));
         return;
     }

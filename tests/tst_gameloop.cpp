@@ -1,0 +1,365 @@
+// The game loop without windows: category draw and dispatch, question
+// headers in the log, the no-category path, the tabbed export count, the
+// adjusted score and the final message; and the multiple-choice export lines.
+#include "gameflow/gamelog.h"
+#include "gameflow/trivia.h"
+#include "screens/exportlines.h"
+#include "testsupport.h"
+
+#include <QtTest>
+#include <functional>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+struct FakeUi : GameUi {
+    explicit FakeUi(AppContext& c) : ctx(c) {}
+    AppContext& ctx;
+    QList<int> asked;                       // categories, in order
+    QList<Screen> screens;
+    int setups = 0;
+    bool haveWindows = true;
+    std::function<void(Screen)> onOpen;     // what the "screen" does
+    std::function<void(int)> onSetup;       // what the player does on setup (1-based call)
+    struct Hof { int adjusted; QString game; int percent; QString name; int flag; };
+    QList<Hof> hof;
+
+    bool openScreen(Screen s) override
+    {
+        asked << ctx.game.category;
+        screens << s;
+        if (!haveWindows)
+            return false;
+        if (onOpen)
+            onOpen(s);
+        return true;
+    }
+    void showSetup() override
+    {
+        ++setups;
+        if (onSetup)
+            onSetup(setups);
+    }
+    void enterHof(int a, const QString& g, int p, const QString& n, int f) override
+    {
+        hof << Hof{a, g, p, n, f};
+    }
+};
+
+// A random number that floor(r x 19) turns into k.
+double drawOf(int k)
+{
+    return (k + 0.5) / 19.0;
+}
+
+QStringList logLines(const Fixture& f)
+{
+    QString text = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile)));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+const QString kNoCategory = QStringLiteral(
+    "0No questions possible with current selections.  Change difficulty levels or question types");
+
+} // namespace
+
+class TestGameLoop : public QObject {
+    Q_OBJECT
+private slots:
+    void adjustedScoreRoundsHalfToEven();
+    void dispatchTable();
+    void drawMapsZeroToOneAndSkipsDisabled();
+    void categoryOneHasDoubleWeight();
+    void questionHeadersOnlyOutsideExport();
+    void categoryWithoutScreenCountsAsAsked();
+    void noCategoryOpensSetupAndContinues();
+    void tabbedModeCountsWrittenLines();
+    void tabbedModeStopsWithoutProgress();
+    void finalMessageAndHallOfFame();
+    void exportLineMarkers();
+};
+
+void TestGameLoop::adjustedScoreRoundsHalfToEven()
+{
+    QCOMPARE(adjustedScore(35, 2, 70), 49);
+    QCOMPARE(adjustedScore(5, 1, 50), 2);     // 2.5
+    QCOMPARE(adjustedScore(15, 1, 50), 8);    // 7.5
+    QCOMPARE(adjustedScore(25, 3, 100), 75);  // a perfect game at difficulty 3
+    QCOMPARE(adjustedScore(0, 3, 0), 0);
+    QCOMPARE(adjustedScore(7, 1, 50), 4);     // 3.5
+}
+
+void TestGameLoop::dispatchTable()
+{
+    const QList<int> mc{1, 2, 3};
+    const QList<int> match{4, 5, 6, 7, 8, 9, 10, 23, 24, 26, 27};
+    const QList<int> sort{12, 13, 14, 15, 16, 17, 18, 22};
+    for (int c = -3; c <= 40; ++c) {
+        Screen expected = Screen::None;
+        if (mc.contains(c))
+            expected = Screen::MultipleChoice;
+        else if (match.contains(c))
+            expected = Screen::Matching;
+        else if (c == 11)
+            expected = Screen::Portraits;
+        else if (sort.contains(c))
+            expected = Screen::Sorting;
+        else if (c == 20 || c == 25)
+            expected = Screen::OddOneOut;
+        else if (c == 21)
+            expected = Screen::NameMe;
+        QCOMPARE(int(screenFor(c)), int(expected));
+    }
+}
+
+void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    for (int k = 1; k <= 18; ++k)
+        ctx.settings.catenabled[k] = (k == 7 || k == 1 || k == 18) ? -1 : 0;
+    ctx.settings.catenabled[0] = -1;   // never drawn on its own
+    ctx.settings.nquestions = 4;
+    // 0 -> 1; 2 is off: draw again; 18; the top of the range is 18 too; 7.
+    f.random->script = {0.0, drawOf(2), drawOf(18), 0.99999, drawOf(7)};
+    FakeUi ui(ctx);
+    nextquestion(ctx, ui);
+    QCOMPARE(ui.asked, (QList<int>{1, 18, 18, 7}));
+    QCOMPARE(ui.screens.at(3), Screen::Matching);
+    QCOMPARE(ctx.game.category, 7);
+
+    // One question with only "Match Birthplaces": exactly that, then the end.
+    Fixture g;
+    g.ctx->settings.catenabled[7] = 1;
+    g.ctx->settings.nquestions = 1;
+    FakeUi ui2(*g.ctx);
+    playgame(*g.ctx, ui2);
+    QCOMPARE(ui2.asked, QList<int>{7});
+    QCOMPARE(g.messages->texts.size(), 1);
+    QVERIFY(g.messages->texts.first().startsWith(QStringLiteral("You scored ")));
+}
+
+void TestGameLoop::categoryOneHasDoubleWeight()
+{
+    Fixture f(42);
+    AppContext& ctx = *f.ctx;
+    ctx.settings.catenabled[1] = -1;
+    ctx.settings.catenabled[2] = -1;
+    ctx.settings.catenabled[9] = 5;     // any non-zero value is on
+    ctx.settings.nquestions = 8000;
+    FakeUi ui(ctx);
+    nextquestion(ctx, ui);
+    QCOMPARE(ui.asked.size(), 8000);
+    const double ones = ui.asked.count(1), twos = ui.asked.count(2), nines = ui.asked.count(9);
+    QCOMPARE(ones + twos + nines, 8000.0);
+    // Expected 4000 : 2000 : 2000; allow about five standard deviations.
+    QVERIFY2(qAbs(ones - 4000) < 230, qPrintable(QString::number(ones)));
+    QVERIFY2(qAbs(twos - 2000) < 200, qPrintable(QString::number(twos)));
+    QVERIFY2(qAbs(nines - 2000) < 200, qPrintable(QString::number(nines)));
+}
+
+void TestGameLoop::questionHeadersOnlyOutsideExport()
+{
+    {
+        Fixture f;
+        f.ctx->settings.catenabled[3] = -1;
+        f.ctx->settings.nquestions = 3;
+        FakeUi ui(*f.ctx);
+        ui.onOpen = [&](Screen) { writelog(*f.ctx, QStringLiteral("asked"), 1); };
+        playgame(*f.ctx, ui);
+        QCOMPARE(logLines(f), (QStringList{"---- Question 1", "asked", "---- Question 2", "asked",
+                                           "---- Question 3", "asked"}));
+    }
+    {
+        // A threshold above 2 keeps the headers out.
+        Fixture f;
+        f.ctx->settings.catenabled[3] = -1;
+        f.ctx->settings.nquestions = 2;
+        f.ctx->settings.loglevel = 3;
+        FakeUi ui(*f.ctx);
+        playgame(*f.ctx, ui);
+        QCOMPARE(logLines(f), QStringList());
+    }
+    for (int mode = 0; mode < 2; ++mode) {
+        Fixture f;
+        f.ctx->settings.catenabled[1] = -1;
+        f.ctx->settings.nquestions = 3;
+        f.ctx->settings.loglevel = 2;
+        (mode == 0 ? f.ctx->game.onlineQuestionMode : f.ctx->game.tabbedQuestionMode) = -1;
+        FakeUi ui(*f.ctx);
+        ui.onOpen = [&](Screen) {
+            writelog(*f.ctx, QStringLiteral("export"), 4);
+            ++f.ctx->game.questionsWritten;
+        };
+        playgame(*f.ctx, ui);
+        QCOMPARE(ui.asked.size(), 3);
+        QCOMPARE(logLines(f), (QStringList{"export", "export", "export"}));
+    }
+}
+
+void TestGameLoop::categoryWithoutScreenCountsAsAsked()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.catenabled[1] = -1;
+    ctx.settings.nquestions = 2;
+    FakeUi ui(ctx);
+    ui.haveWindows = false;
+    playgame(ctx, ui);
+    QCOMPARE(ui.asked.size(), 2);
+    QCOMPARE(f.messages->texts.size(), 3);
+    QCOMPARE(f.messages->texts.at(0), QStringLiteral("No question set for When did this president serve?"));
+    QCOMPARE(f.messages->texts.at(1), f.messages->texts.at(0));
+
+    // Categories the loop never draws, and numbers outside the table.
+    f.messages->texts.clear();
+    FakeUi ui2(ctx);
+    askquestion(ctx, ui2, 0);
+    askquestion(ctx, ui2, 19);
+    askquestion(ctx, ui2, 99);
+    askquestion(ctx, ui2, -4);
+    askquestion(ctx, ui2, 20);   // odd one out: opened through the seam
+    QCOMPARE(f.messages->texts, (QStringList{"No question set for Name", "No question set for ",
+                                             "No question set for ", "No question set for "}));
+    QCOMPARE(ui2.screens, QList<Screen>{Screen::OddOneOut});
+    QCOMPARE(ctx.game.category, 20);
+}
+
+void TestGameLoop::noCategoryOpensSetupAndContinues()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.nquestions = 2;
+    ctx.settings.catenabled[0] = -1;    // not one of 1..18: does not count
+    ctx.settings.catenabled[20] = -1;
+    FakeUi ui(ctx);
+    // The first visit to setup changes nothing, the second enables category 5.
+    ui.onSetup = [&](int call) {
+        if (call == 2)
+            ctx.settings.catenabled[5] = -1;
+    };
+    playgame(ctx, ui);
+    QCOMPARE(ui.setups, 2);
+    QCOMPARE(ui.asked, (QList<int>{5, 5}));
+    QCOMPARE(f.messages->texts.size(), 3);
+    QCOMPARE(f.messages->texts.at(0), kNoCategory);
+    QCOMPARE(f.messages->texts.at(1), kNoCategory);
+    QVERIFY(f.messages->texts.at(2).startsWith(QStringLiteral("You scored 0 out of 0")));
+    // The question numbers go on from where the game stood.
+    QCOMPARE(logLines(f), (QStringList{"---- Question 1", "---- Question 2"}));
+}
+
+void TestGameLoop::tabbedModeCountsWrittenLines()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.game.tabbedQuestionMode = -1;
+    ctx.game.questionsWritten = 17;     // left from an earlier game: cleared at the start
+    ctx.settings.catenabled[1] = -1;
+    ctx.settings.catenabled[12] = -1;
+    ctx.settings.nquestions = 3;
+    f.random->script = {drawOf(12), drawOf(12), drawOf(1), drawOf(12), drawOf(1), drawOf(1)};
+    FakeUi ui(ctx);
+    ui.onOpen = [&](Screen s) {
+        if (s == Screen::MultipleChoice)
+            ++ctx.game.questionsWritten;   // sorting questions write no tabbed line
+    };
+    nextquestion(ctx, ui);
+    QCOMPARE(ui.asked, (QList<int>{12, 12, 1, 12, 1, 1}));
+    QCOMPARE(ctx.game.questionsWritten, 3);
+}
+
+void TestGameLoop::tabbedModeStopsWithoutProgress()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.game.tabbedQuestionMode = -1;
+    ctx.settings.catenabled[15] = -1;   // sorting only: never a tabbed line
+    ctx.settings.nquestions = 50;
+    FakeUi ui(ctx);
+    playgame(ctx, ui);                  // must return
+    QVERIFY(ui.asked.size() >= 50);
+    QVERIFY(ui.asked.size() <= 1000);
+    QVERIFY(f.messages->texts.last().startsWith(QStringLiteral("You scored ")));
+}
+
+void TestGameLoop::finalMessageAndHallOfFame()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.catenabled[2] = -1;
+    ctx.settings.nquestions = 5;
+    ctx.settings.maxdif = 3;
+    ctx.settings.playername = QStringLiteral("Abigail");
+    ctx.game.score = 40;       // the last game's figures
+    ctx.game.possible = 50;
+    ctx.game.percent = 80;
+    FakeUi ui(ctx);
+    ui.onOpen = [&](Screen) { updatestats(ctx, 5, 5, 0); };
+    playgame(ctx, ui);
+    QCOMPARE(f.messages->texts,
+             QStringList{"You scored 25 out of 25 (100%)\r\nScore adjusted for difficulty: 75"});
+    QCOMPARE(ui.hof.size(), 1);
+    QCOMPARE(ui.hof[0].adjusted, 75);
+    QCOMPARE(ui.hof[0].game, QStringLiteral("brev"));
+    QCOMPARE(ui.hof[0].percent, 100);
+    QCOMPARE(ui.hof[0].name, QStringLiteral("Abigail"));
+    QCOMPARE(ui.hof[0].flag, 0);
+
+    // Mixed answers: 35 of 50 at difficulty 2 -> 49.
+    f.messages->texts.clear();
+    ctx.settings.nquestions = 10;
+    ctx.settings.maxdif = 2;
+    int n = 0;
+    ui.onOpen = [&](Screen) { updatestats(ctx, ++n <= 7 ? 5 : 0, 5, 0); };
+    playgame(ctx, ui);
+    QCOMPARE(f.messages->texts,
+             QStringList{"You scored 35 out of 50 (70%)\r\nScore adjusted for difficulty: 49"});
+}
+
+void TestGameLoop::exportLineMarkers()
+{
+    const QString c60(60, QLatin1Char('c'));
+    const QString c61(61, QLatin1Char('d'));
+    const QString q130(130, QLatin1Char('q'));
+    const QString q131(131, QLatin1Char('r'));
+
+    QCOMPARE(onlineAnswerLine(0), QStringLiteral(" 1"));
+    QCOMPARE(onlineAnswerLine(3), QStringLiteral(" 4"));
+
+    {   // At the limits: no marker; the fifth choice never joins the line.
+        TabbedQuestionLine t;
+        t.addChoice(0, c60);
+        t.addChoice(1, QStringLiteral("b"));
+        t.addChoice(2, QStringLiteral("c"));
+        t.addChoice(3, QStringLiteral("d"));
+        t.addChoice(4, c61);
+        QVERIFY(!t.tooLong());
+        QCOMPARE(t.line(q130, 1), q130 + "\t" + c60 + "\tb\tc\td\t2");
+    }
+    {   // One over each limit: the answer marker first, then the question marker.
+        TabbedQuestionLine t;
+        t.addChoice(0, QStringLiteral("a"));
+        t.addChoice(1, QStringLiteral("b"));
+        t.addChoice(2, c61);
+        t.addChoice(3, c61);
+        t.addChoice(4, QStringLiteral("e"));
+        QVERIFY(t.tooLong());
+        QCOMPARE(t.line(q131, 3), "* ANS 3 TOO LONG * * Question TOO LONG * " + q131 + "\ta\tb\t" + c61
+                                      + "\t" + c61 + "\t4");
+    }
+    {   // Only the question too long.
+        TabbedQuestionLine t;
+        for (int i = 0; i < 5; ++i)
+            t.addChoice(i, QString::number(i));
+        QCOMPARE(t.line(q131, 0), "* Question TOO LONG * " + q131 + "\t0\t1\t2\t3\t1");
+    }
+}
+
+QTEST_GUILESS_MAIN(TestGameLoop)
+#include "tst_gameloop.moc"

@@ -1,0 +1,563 @@
+// The game's windows driven as a player would: whole games of multiple-choice
+// questions, skip, keyboard selection, the no-category and exhausted-category
+// paths, the export lines, the setup screen and the score screen.
+#include "gameflow/gamelog.h"
+#include "gameflow/gameui.h"
+#include "gameflow/showscor.h"
+#include "screens/mchoice.h"
+#include "services/windowhelpers.h"
+#include "setup/setup.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+QStringList logLines(const Fixture& f)
+{
+    QStringList lines = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The settings as a fresh start of the program would read them from the file.
+Settings reread(const Fixture& f)
+{
+    Fixture other;
+    other.ctx->dir = f.ctx->dir;
+    loadsettings(*other.ctx);
+    return other.ctx->settings;
+}
+
+QString scoreLine(int score, int possible, int percent)
+{
+    return QStringLiteral("Current score: %1 of %2  (%3%)").arg(score).arg(possible).arg(percent);
+}
+
+const QString kNoCategory = QStringLiteral(
+    "0No questions possible with current selections.  Change difficulty levels or question types");
+
+#define EXPECT_WINDOW(Type, var, w)                                                            \
+    auto* var = qobject_cast<Type*>(w);                                                        \
+    if (!var) {                                                                                \
+        w->close();                                                                            \
+        QFAIL("expected the " #Type " window, got " + w->objectName().toLatin1());             \
+    }
+
+void prepare(Fixture& f)
+{
+    f.loadSampleRecords();
+    f.ctx->settings.soundon = -1;
+    f.ctx->sndfiles[5] = QStringLiteral("right.wav");
+    f.ctx->sndfiles[8] = QStringLiteral("wrong.wav");
+}
+
+} // namespace
+
+class TestGameWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeGameOfMultipleChoice();
+    void skipChangesNothing();
+    void keyboardSelectionDoesNotAnswer();
+    void noCategoryLeadsToSetupAndContinues();
+    void exhaustedCategoryIsSwitchedOff();
+    void exportModesWriteTheirLines();
+    void helpMessage();
+    void setupClampsAndSaves();
+    void setupLoadNormalisesAndExportKeepsLimit();
+    void scoreScreenCaptionAndResize();
+    void narrowQuestionWindowKeepsLayoutAndSize();
+};
+
+void TestGameWindows::wholeGameOfMultipleChoice()
+{
+    Fixture f(7);
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    for (int k = 1; k <= 3; ++k)
+        ctx.settings.catenabled[k] = -1;
+    ctx.settings.nquestions = 5;
+    ctx.settings.maxdif = 2;
+    newlog(ctx);
+
+    // Right, wrong, right (with the right mouse button), right, wrong (the fifth choice).
+    const bool right[5] = {true, false, true, true, false};
+    QStringList expectedLog;
+    std::vector<int> expectedUse;
+    int score = 0, possible = 0;
+    int windowWidth = 0;
+
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    for (int q = 0; q < 5; ++q) {
+        driver.then([&, q](QWidget* w) {
+            EXPECT_WINDOW(mchoice, m, w);
+            windowWidth = outerWidthTwips(m);
+            const int slot = m->answerSlot();
+            QVERIFY(slot >= 0 && slot <= 3);
+            QCOMPARE(m->windowTitle(), QStringLiteral("Multiple Choice"));
+            const QString question = m->Label1->text();
+            const QString answer = m->choice[slot]->text();
+            QCOMPARE(question, getquestion(ctx, 5, ctx.game.chosen[slot], ctx.game.category));
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(m->choice[i]->text(), getquestion(ctx, 4, ctx.game.chosen[i], ctx.game.category));
+            expectedLog << QStringLiteral("---- Question %1").arg(q + 1)
+                        << QStringLiteral("Multiple Choice");
+            expectedUse = ctx.itemUse;
+            const int pick = right[q] ? slot : (q == 4 ? 4 : (slot + 1) % 4);
+            if (right[q]) {
+                expectedUse[ctx.game.chosen[pick]] += 4;
+                score += 5;
+            } else {
+                expectedLog << question + QLatin1Char(' ') + answer;
+                for (int r : {ctx.game.chosen[pick], ctx.game.chosen[slot]})
+                    expectedUse[r] = qMax(0, expectedUse[r] - 1);
+            }
+            possible += 5;
+            QTest::mouseClick(m->choice[pick], q == 2 ? Qt::RightButton : Qt::LeftButton);
+        });
+        driver.then([&, q](QWidget* w) {
+            EXPECT_WINDOW(showscor, s, w);
+            QCOMPARE(s->windowTitle(), QStringLiteral("Score"));
+            QCOMPARE(s->Label1->text(), "Results for " + ctx.catnames[ctx.game.category]);
+            if (right[q])
+                QCOMPARE(s->Text1->toPlainText(), QStringLiteral(" Correct, +5 pts"));
+            else
+                QVERIFY(s->Text1->toPlainText().startsWith(QStringLiteral("Sorry, the answer was ")));
+            QCOMPARE(s->Label2->text(), scoreLine(score, possible, score * 100 / possible));
+            QCOMPARE(ctx.itemUse, expectedUse);
+            QTest::mouseClick(s->Command1, Qt::LeftButton);
+        });
+    }
+    playgame(ctx, ui);
+    QVERIFY(driver.done());
+
+    QCOMPARE(ctx.game.score, 15);
+    QCOMPARE(ctx.game.possible, 25);
+    QCOMPARE(ctx.game.percent, 60);
+    QCOMPARE(f.messages->texts,
+             QStringList{"You scored 15 out of 25 (60%)\r\nScore adjusted for difficulty: 18"});
+    const QString r = f.path("right.wav"), wr = f.path("wrong.wav");
+    QCOMPARE(f.sound->played, (QStringList{r, wr, r, r, wr}));
+    QCOMPARE(logLines(f), expectedLog);
+
+    // The question window's size went into the settings file with the rest.
+    const Settings saved = reread(f);
+    QCOMPARE(saved.nquestions, 5);
+    QCOMPARE(saved.maxdif, 2);
+    QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, windowWidth);
+    QCOMPARE(saved.windowplaces[SlotScore].width, 0);
+}
+
+void TestGameWindows::skipChangesNothing()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.score = 10;
+    ctx.game.possible = 15;
+    ctx.game.percent = 66;
+    std::vector<int> afterLoad;
+    QByteArray logAfterLoad;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(mchoice, m, w);
+        afterLoad = ctx.itemUse;
+        logAfterLoad = f.read(QString::fromLatin1(kLogFile));
+        QCOMPARE(m->Command1->text(), QStringLiteral("skip"));
+        QTest::mouseClick(m->Command1, Qt::LeftButton);
+    });
+    askquestion(ctx, ui, 2);
+    QVERIFY(driver.done());
+    QCOMPARE(ctx.game.score, 10);
+    QCOMPARE(ctx.game.possible, 15);
+    QCOMPARE(ctx.game.percent, 66);
+    QCOMPARE(ctx.itemUse, afterLoad);
+    QCOMPARE(f.read(QString::fromLatin1(kLogFile)), logAfterLoad);
+    QVERIFY(f.sound->played.isEmpty());
+    QVERIFY(f.messages->texts.isEmpty());
+}
+
+void TestGameWindows::keyboardSelectionDoesNotAnswer()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    bool stillOpen = false;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(mchoice, m, w);
+        m->choice[0]->setFocus();
+        QTest::keyClick(m->choice[0], Qt::Key_Space);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QApplication::processEvents();
+        int checked = 0;
+        for (auto* c : m->choice)
+            checked += c->isChecked() ? 1 : 0;
+        QCOMPARE(checked, 1);   // the keys moved the selection...
+        stillOpen = m->isVisible() && QApplication::activeModalWidget() == m;
+        QCOMPARE(ctx.game.possible, 0);   // ...but judged nothing
+        QTest::mouseClick(m->choice[m->answerSlot()], Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(showscor, s, w);
+        QTest::mouseClick(s->Command1, Qt::LeftButton);
+    });
+    askquestion(ctx, ui, 1);
+    QVERIFY(driver.done());
+    QVERIFY(stillOpen);
+    QCOMPARE(ctx.game.score, 5);
+    QCOMPARE(ctx.game.possible, 5);
+}
+
+void TestGameWindows::noCategoryLeadsToSetupAndContinues()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.settings.nquestions = 1;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(setup, s, w);
+        QCOMPARE(f.messages->texts, QStringList{kNoCategory});
+        s->List1->item(2)->setSelected(true);   // "When was this president born?"
+        QTest::mouseClick(s->cmdOK, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(mchoice, m, w);
+        QCOMPARE(ctx.game.category, 3);
+        QTest::mouseClick(m->choice[m->answerSlot()], Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(showscor, s, w);
+        QTest::mouseClick(s->Command1, Qt::LeftButton);
+    });
+    playgame(ctx, ui);
+    QVERIFY(driver.done());
+    QCOMPARE(f.messages->texts,
+             (QStringList{kNoCategory, "You scored 5 out of 5 (100%)\r\nScore adjusted for difficulty: 5"}));
+    QCOMPARE(ctx.settings.catenabled[3], -1);
+    QCOMPARE(reread(f).catenabled[3], -1);
+}
+
+void TestGameWindows::exhaustedCategoryIsSwitchedOff()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    for (int i = 4; i <= kRecords; ++i)
+        ctx.presidents[i].vice = QStringLiteral("n/a");   // too short for the vice categories
+    ctx.settings.catenabled[1] = -1;
+    ctx.settings.catenabled[2] = -1;
+    ctx.game.score = 5;
+    ctx.game.possible = 10;
+    bool listShowsItOff = false;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(setup, s, w);
+        listShowsItOff = !s->List1->item(1)->isSelected() && s->List1->item(0)->isSelected();
+        QTest::mouseClick(s->cmdOK, Qt::LeftButton);
+    });
+    askquestion(ctx, ui, 2);
+    QVERIFY(driver.done());
+    QVERIFY(listShowsItOff);
+    QCOMPARE(f.messages->texts,
+             QStringList{"Current set doesn't provide enough items for Who was this president's "
+                         "Vice President?. Use another question type or change difficulty level "
+                         "to include more."});
+    QCOMPARE(ctx.settings.catenabled[2], 0);
+    QCOMPARE(ctx.settings.catenabled[1], -1);
+    QCOMPARE(reread(f).catenabled[2], 0);
+    QCOMPARE(ctx.game.chosen[0], 0);
+    QCOMPARE(ctx.game.score, 5);
+    QCOMPARE(ctx.game.possible, 10);
+    QVERIFY(f.sound->played.isEmpty());
+}
+
+void TestGameWindows::exportModesWriteTheirLines()
+{
+    for (int mode = 0; mode < 2; ++mode) {
+        Fixture f;
+        prepare(f);
+        AppContext& ctx = *f.ctx;
+        ctx.settings.loglevel = mode == 0 ? 2 : 0;   // 0: a header at level 1 would show
+        (mode == 0 ? ctx.game.onlineQuestionMode : ctx.game.tabbedQuestionMode) = -1;
+        QStringList expected;
+        WindowGameUi ui(ctx);
+        ModalDriver driver;
+        driver.then([&](QWidget* w) {
+            EXPECT_WINDOW(mchoice, m, w);
+            QStringList captions;
+            for (auto* c : m->choice)
+                captions << c->text();
+            const QString number = QString::number(m->answerSlot() + 1);
+            if (mode == 0)
+                expected << "MULT" << ctx.catnames[1] << captions << m->Label1->text() << " " + number;
+            else
+                expected << m->Label1->text() + "\t" + captions.mid(0, 4).join("\t") + "\t" + number;
+            QTest::mouseClick(m->Command1, Qt::LeftButton);
+        });
+        askquestion(ctx, ui, 1);
+        QVERIFY(driver.done());
+        QCOMPARE(logLines(f), expected);
+        QCOMPARE(ctx.game.questionsWritten, mode == 0 ? 0 : 1);
+    }
+}
+
+void TestGameWindows::helpMessage()
+{
+    Fixture f;
+    prepare(f);
+    f.ctx->game.category = 3;
+    mchoice m(*f.ctx);
+    QCOMPARE(m.cmdhelp->text(), QStringLiteral("help"));
+    QTest::mouseClick(m.cmdhelp, Qt::LeftButton);
+    QCOMPARE(f.messages->texts, QStringList{"Click on the best description.\r\n"
+                                            "Click on skip to move to the next question"});
+    QCOMPARE(f.ctx->game.possible, 0);
+}
+
+void TestGameWindows::setupClampsAndSaves()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.nquestions = 7;
+    ctx.settings.maxdif = 3;
+    ctx.settings.catenabled[4] = 7;     // any non-zero value is on
+    ctx.settings.catenabled[18] = -1;
+    ctx.settings.catenabled[20] = 9;    // not on the list: left alone
+    setup s(ctx);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    QCOMPARE(s.windowTitle(), QStringLiteral("Brevallo Game Setup"));
+    QCOMPARE(s.List1->count(), 18);
+    QCOMPARE(s.List1->item(0)->text(), ctx.catnames[1]);
+    QVERIFY(s.List1->item(3)->isSelected());
+    QVERIFY(s.List1->item(17)->isSelected());
+    QVERIFY(!s.List1->item(0)->isSelected());
+
+    auto type = [](QLineEdit* box, const QString& keys) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, keys);
+        return box->text();
+    };
+    QCOMPARE(type(s.nquestion, "15"), QStringLiteral("10"));
+    QCOMPARE(type(s.nquestion, "0"), QStringLiteral("1"));
+    QCOMPARE(type(s.nquestion, "-3"), QStringLiteral("1"));
+    QCOMPARE(type(s.nquestion, "6"), QStringLiteral("6"));
+    QTest::keyClicks(s.nquestion, "x");                 // not a number: the last one stays
+    QCOMPARE(s.nquestion->text(), QStringLiteral("6"));
+    QCOMPARE(type(s.nquestion, "99999999999"), QStringLiteral("10"));   // each key clamps as typed
+    s.nquestion->selectAll();
+    QTest::keyClick(s.nquestion, Qt::Key_Backspace);    // an empty box while typing...
+    QCOMPARE(s.nquestion->text(), QString());
+    QTest::keyClick(s.nquestion, Qt::Key_Tab);          // ...shows its number again when left
+    QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
+    QCOMPARE(type(s.nquestion, "6"), QStringLiteral("6"));
+
+    QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
+    QTest::mouseClick(s.UpDown3->up, Qt::LeftButton);
+    QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
+    QCOMPARE(type(s.tmaxdif, "5"), QStringLiteral("3"));
+    for (int i = 0; i < 4; ++i)
+        QTest::mouseClick(s.UpDown3->down, Qt::LeftButton);
+    QCOMPARE(s.tmaxdif->text(), QStringLiteral("1"));
+    QTest::mouseClick(s.UpDown3->up, Qt::LeftButton);
+    QCOMPARE(s.tmaxdif->text(), QStringLiteral("2"));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(s.UpDown1->up, Qt::LeftButton);
+    QCOMPARE(s.nquestion->text(), QStringLiteral("9"));
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(s.UpDown1->up, Qt::LeftButton);
+    QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
+
+    QTest::mouseClick(s.Check1, Qt::LeftButton);
+    QCOMPARE(ctx.settings.soundon, 1);
+    s.List1->item(3)->setSelected(false);
+    s.List1->item(0)->setSelected(true);
+
+    f.write(QStringLiteral("brevhelp.txt"), "How to play\r\n");
+    QTest::mouseClick(s.cmdhelp, Qt::LeftButton);
+    QCOMPARE(f.shell->textFiles.size(), 1);
+    QVERIFY(f.shell->textFiles.first().endsWith(QStringLiteral("brevhelp.txt")));
+
+    s.close();                                          // the close box saves as OK does
+    QVERIFY(!s.isVisible());
+    const Settings saved = reread(f);
+    for (const Settings* st : std::array<const Settings*, 2>{&ctx.settings, &saved}) {
+        QCOMPARE(st->nquestions, 10);
+        QCOMPARE(st->maxdif, 2);
+        QCOMPARE(st->mindif, 1);
+        QCOMPARE(st->loglevel, 0);
+        QCOMPARE(st->soundon, 1);
+        QCOMPARE(st->catenabled[1], -1);
+        QCOMPARE(st->catenabled[4], 0);
+        QCOMPARE(st->catenabled[18], -1);
+        QCOMPARE(st->catenabled[2], 0);
+    }
+    QCOMPARE(ctx.settings.catenabled[20], 9);
+}
+
+void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.nquestions = 12;      // left by an export
+    ctx.settings.maxdif = 9;
+    ctx.settings.mindif = 3;
+    ctx.settings.loglevel = 2;
+    ctx.settings.catenabled[6] = 1;
+    {
+        setup s(ctx);
+        QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
+        QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
+        QCOMPARE(s.tmindif->text(), QStringLiteral("1"));
+        QVERIFY(s.Option1[2]->isChecked());   // the level it had before the screen opened
+        QCOMPARE(ctx.settings.loglevel, 0);
+        QCOMPARE(ctx.settings.mindif, 1);
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QVERIFY(s.Frame1->isHidden());
+        QVERIFY(s.tmindif->isHidden() && s.UpDown2->isHidden() && s.Label5->isHidden());
+        QVERIFY(s.Check1->isVisible() && !s.Check1->isChecked());
+        QCOMPARE(s.cmdOK->toolTip(), QStringLiteral("Click here to continue"));
+        QCOMPARE(s.List1->toolTip(), QStringLiteral("Colored items are selected"));
+        QCOMPARE(s.cmdEdit->toolTip(), QStringLiteral("Change item data"));
+        QCOMPARE(s.cmdhof->toolTip(), QStringLiteral("Show Hall of Fame"));
+        QCOMPARE(s.cmdmakeq->text(), QStringLiteral("Make online questions"));
+        QCOMPARE(s.cmdTabbed->text(), QStringLiteral("Make 50 tabbed questions"));
+        QCOMPARE(s.Option1[1]->toolTip(),
+                 QStringLiteral("All questions and incorrect answers are sent to log file"));
+        QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kSettingsFile))));
+        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+    }
+    const Settings saved = reread(f);
+    QCOMPARE(saved.nquestions, 10);
+    QCOMPARE(saved.maxdif, 3);
+    QCOMPARE(saved.mindif, 1);
+    QCOMPARE(saved.loglevel, 0);
+    QCOMPARE(saved.catenabled[6], -1);
+
+    // With an export mode on, closing stores the screen's question limit.
+    ctx.game.tabbedQuestionMode = -1;
+    {
+        setup s(ctx);
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        s.nquestion->selectAll();
+        QTest::keyClicks(s.nquestion, "4");
+        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+    }
+    QCOMPARE(ctx.settings.nquestions, 10);
+    QCOMPARE(reread(f).nquestions, 10);
+}
+
+void TestGameWindows::scoreScreenCaptionAndResize()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.game.score = 15;
+    ctx.game.possible = 20;
+    ctx.game.percent = 75;
+    const QString ini = f.path(QString::fromLatin1(kSettingsFile));
+    showscor s(ctx);
+    QCOMPARE(s.Label2->text(), QStringLiteral("Current score: 15 of 20  (75%)"));
+    ctx.game.score = 20;
+    ctx.game.possible = 25;
+    ctx.game.percent = 80;
+    s.scoreCaption();
+    QCOMPARE(s.Label2->text(), QStringLiteral("Current score: 20 of 25  (80%)"));
+    QCOMPARE(s.Command1->text(), QStringLiteral("ok"));
+    QCOMPARE(s.Command1->toolTip(), QStringLiteral("Click here when  ready to proceed"));
+    QVERIFY(s.Text1->isReadOnly());
+    QCOMPARE(s.Text1->y(), twips(&s, 1940));
+
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    s.resize(twips(&s, 9000), twips(&s, 6000));
+    QTRY_COMPARE(s.Frame1->width(), twips(&s, outerWidthTwips(&s) - 100));
+    QCOMPARE(s.Frame1->height(), twips(&s, outerHeightTwips(&s) - 100));
+    QCOMPARE(s.Text1->x(), twips(&s, toTwips(&s, s.Frame1->x()) + 100));
+    QCOMPARE(s.Text1->width(), twips(&s, toTwips(&s, s.Frame1->width()) - 400));
+    const QRect wideText = s.Text1->geometry();
+
+    s.resize(twips(&s, 2500), twips(&s, 3000));        // narrower than 3000
+    QTRY_COMPARE(s.Frame1->width(), twips(&s, outerWidthTwips(&s) - 100));
+    QCOMPARE(s.Text1->geometry(), wideText);
+    for (int i = 0; i < 3; ++i) {
+        s.resize(twips(&s, 6000 + 500 * i), twips(&s, 5000));
+        QApplication::processEvents();
+    }
+    QVERIFY(!QFile::exists(ini));                       // never remembered
+    QCOMPARE(ctx.settings.windowplaces[SlotScore].width, 0);
+    QTest::mouseClick(s.Command1, Qt::LeftButton);
+    QVERIFY(!s.isVisible());
+}
+
+void TestGameWindows::narrowQuestionWindowKeepsLayoutAndSize()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    const QString ini = QString::fromLatin1(kSettingsFile);
+    mchoice m(ctx);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QApplication::processEvents();
+    QCOMPARE(m.choice[4]->objectName(), QStringLiteral("choice4"));
+    QCOMPARE(m.Frame1->width(), twips(&m, outerWidthTwips(&m) - 80));
+
+    m.resize(twips(&m, 10000), twips(&m, 7500));
+    QTRY_COMPARE(ctx.settings.windowplaces[SlotMultipleChoice].width, outerWidthTwips(&m));
+    QCOMPARE(reread(f).windowplaces[SlotMultipleChoice].height, outerHeightTwips(&m));
+    const int frameWidth = toTwips(&m, m.Frame1->width());
+    QCOMPARE(m.choice[2]->width(), twips(&m, frameWidth - 400));
+    QCOMPARE(m.Label1->width(), twips(&m, frameWidth - 400));
+    // Nothing overlaps: each choice ends above the next, the last above the buttons.
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(m.choice[i]->geometry().bottom() < m.choice[i + 1]->geometry().top());
+    QVERIFY(m.choice[4]->geometry().bottom() < m.cmdhelp->geometry().top());
+    QVERIFY(m.cmdhelp->geometry().right() < m.Command1->geometry().left());
+
+    QList<QRect> wide;
+    for (auto* c : m.choice)
+        wide << c->geometry();
+    const QRect wideLabel = m.Label1->geometry();
+    const QByteArray saved = f.read(ini);
+    m.resize(twips(&m, 2800), twips(&m, 5000));         // the frame is now under 3000
+    QTRY_COMPARE(m.Frame1->width(), twips(&m, outerWidthTwips(&m) - 80));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(m.choice[i]->geometry(), wide[i]);
+    QCOMPARE(m.Label1->geometry(), wideLabel);
+    QCOMPARE(f.read(ini), saved);
+    m.close();
+}
+
+QTEST_MAIN(TestGameWindows)
+#include "tst_gamewindows.moc"
