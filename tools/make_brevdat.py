@@ -136,7 +136,8 @@ PRESIDENTS = [
                   "John Forsyth",
          secWar="John H. Eaton, Lewis Cass",
          attnGen="John M. Berrien, Roger B. Taney, Benjamin F. Butler",
-         court="McLean, Baldwin, Wayne, Taney, Barbour, Catron",
+         court="John McLean, Henry Baldwin, James M. Wayne, Roger B. Taney, "
+               "Philip P. Barbour, John Catron",
          link="Andrew_Jackson", dif=2),
     # 8
     dict(name="Martin Van Buren",
@@ -281,7 +282,8 @@ PRESIDENTS = [
          secState="Elihu B. Washburne, Hamilton Fish",
          secWar="John A. Rawlins, William W. Belknap, Alphonso Taft, "
                 "J. Donald Cameron",
-         attnGen="Hoar, Akerman, Williams, Pierrepont, Taft",
+         attnGen="Ebenezer R. Hoar, Amos T. Akerman, George H. Williams, "
+                 "Edwards Pierrepont, Alphonso Taft",
          court="William Strong, Joseph P. Bradley, Ward Hunt, "
                "Morrison Waite",
          link="Ulysses_S._Grant", dif=2),
