@@ -17,7 +17,7 @@
 namespace brev {
 
 namespace {
-constexpr int kClientWidth = 7800;
+constexpr int kClientWidth = 8520;
 constexpr int kClientHeight = 6060;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
@@ -157,7 +157,7 @@ void setup::build()
     List1->setToolTip(QStringLiteral("Colored items are selected"));
     List1->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
-    placeTwips(List1, 3720, 240, 3840, 4620);
+    placeTwips(List1, 3720, 240, 4560, 4620);
 
     cmdEdit = makeButton(this, "cmdEdit", QStringLiteral("Edit"), QStringLiteral("Change item data"));
     placeTwips(cmdEdit, 240, 5280, 1200, 450);
@@ -167,7 +167,7 @@ void setup::build()
     placeTwips(cmdhelp, 2880, 5280, 1200, 450);
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Click here to continue"));
     cmdOK->setDefault(true);
-    placeTwips(cmdOK, 6360, 5280, 1200, 450);
+    placeTwips(cmdOK, 7080, 5280, 1200, 450);
 
     nq_.box = nquestion;
     min_.box = tmindif;

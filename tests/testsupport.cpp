@@ -144,9 +144,17 @@ void ModalDriver::timerEvent(QTimerEvent*)
     ++handled_;
     // Run it from a fresh event so that a modal window it opens does not hold
     // up this timer.
-    QTimer::singleShot(0, active, [step = std::move(step), w = QPointer<QWidget>(active)] {
-        if (w)
-            step(w);
+    // A window seen in the moment between the closing of the window above it
+    // and its own closing (both inside one handler) is gone or hidden by
+    // then: the step waits for the next window instead.
+    QTimer::singleShot(0, this, [this, step = std::move(step), w = QPointer<QWidget>(active)] {
+        if (!w || !w->isVisible() || QApplication::activeModalWidget() != w) {
+            steps_.push_front(step);
+            --handled_;
+            last_ = nullptr;
+            return;
+        }
+        step(w);
     });
 }
 
