@@ -291,7 +291,7 @@ void paintClothes(QPainter &g, const Portrait &p, const Head &h)
         g.setPen(QPen(shade(p.coat, 0.5), 0.8));
         g.drawPath(collar);
         QPainterPath stock;
-        stock.addRoundedRect(QRectF(cx - nw - 1, yb - 24, 2 * nw + 2, 22), 5, 5);
+        stock.addRoundedRect(QRectF(cx - nw + 2, yb - 16, 2 * nw - 4, 14), 5, 5);
         shirtFill(stock);
         // Ruffle: soft overlapping layers of lace spreading downwards.
         for (int i = 0; i < 5; ++i) {
@@ -623,26 +623,26 @@ void paintFace(QPainter &g, const Portrait &p, const Head &h)
 void paintEyes(QPainter &g, const Portrait &p, const Head &h)
 {
     const double cx = h.cx, ey = h.yEye;
-    const double open = 4.4 * (1.0 - 0.22 * std::max(0.0, p.smile));
+    const double open = 4.9 * (1.0 - 0.22 * std::max(0.0, p.smile));
     const double age = std::clamp((p.age - 44) / 26.0, 0.0, 1.0);
     for (int s = -1; s <= 1; s += 2) {
         const double ex = cx + s * h.eyeDx;
         QPainterPath eye;
-        eye.moveTo(ex - s * 8.5, ey + 0.5);  // inner corner
-        eye.cubicTo(ex - s * 5, ey - open * 1.25, ex + s * 4, ey - open * 1.3, ex + s * 8.8, ey - 0.2);
-        eye.cubicTo(ex + s * 4, ey + open * 0.9, ex - s * 4, ey + open * 0.95, ex - s * 8.5, ey + 0.5);
+        eye.moveTo(ex - s * 9, ey + 0.5);  // inner corner
+        eye.cubicTo(ex - s * 5, ey - open * 1.25, ex + s * 4, ey - open * 1.3, ex + s * 9.5, ey - 0.2);
+        eye.cubicTo(ex + s * 4, ey + open * 0.9, ex - s * 4, ey + open * 0.95, ex - s * 9, ey + 0.5);
         eye.closeSubpath();
         g.setPen(Qt::NoPen);
         g.setBrush(QColor(0xf2ece4));
         g.drawPath(eye);
         g.save();
         g.setClipPath(eye);
-        QRadialGradient ir(ex, ey + 0.2, 4.0);
+        QRadialGradient ir(ex, ey + 0.2, 4.4);
         ir.setColorAt(0, shade(p.eyes, 1.25));
         ir.setColorAt(0.8, p.eyes);
         ir.setColorAt(1, shade(p.eyes, 0.5));
         g.setBrush(ir);
-        g.drawEllipse(QPointF(ex, ey + 0.2), 4.0, 4.0);
+        g.drawEllipse(QPointF(ex, ey + 0.2), 4.4, 4.4);
         g.setBrush(QColor(0x141010));
         g.drawEllipse(QPointF(ex, ey + 0.2), 1.7, 1.7);
         g.setBrush(QColor(255, 255, 255, 220));
@@ -656,8 +656,8 @@ void paintEyes(QPainter &g, const Portrait &p, const Head &h)
         g.restore();
         // Upper lid line and crease.
         QPainterPath up;
-        up.moveTo(ex - s * 8.5, ey + 0.5);
-        up.cubicTo(ex - s * 5, ey - open * 1.25, ex + s * 4, ey - open * 1.3, ex + s * 8.8, ey - 0.2);
+        up.moveTo(ex - s * 9, ey + 0.5);
+        up.cubicTo(ex - s * 5, ey - open * 1.25, ex + s * 4, ey - open * 1.3, ex + s * 9.5, ey - 0.2);
         g.setBrush(Qt::NoBrush);
         g.setPen(QPen(QColor(0x3a2218), 1.3, Qt::SolidLine, Qt::RoundCap));
         g.drawPath(up);
@@ -842,7 +842,7 @@ HairShapes hairShapes(const Portrait &p, const Head &h, Rng &rng)
     // Back mass: hair behind the head reaching down towards the collar.
     if (p.hairLength > 0.05 || p.style == HairStyle::Fringe) {
         const double bottom = h.yEye + 10 + p.hairLength * (h.yNeckBase - h.yEye - 10);
-        const double wide = h.hwC + 4 + v * 10;
+        const double wide = h.hwC + 2 + v * 6;
         const double top = p.recede > 0.6 ? h.yCrown + 16 : h.yCrown - 4 - v * 18;
         std::vector<QPointF> left = {
             {cx, top},
@@ -923,14 +923,14 @@ HairShapes hairShapes(const Portrait &p, const Head &h, Rng &rng)
                 {cx + h.hwT * 0.4, yHL + 4}, {cx + h.hwT * 0.82, tempY + 2}};
         break;
     default:
-        line = {{cx - h.hwT * 0.82, tempY + 4},
-                {cx - h.hwT * 0.45, yHL + 4},
-                {cx, yHL + p.peak * 9},
-                {cx + h.hwT * 0.45, yHL + 4},
-                {cx + h.hwT * 0.82, tempY + 4}};
+        line = {{cx - h.hwT * 0.82, tempY + 10},
+                {cx - h.hwT * 0.45, yHL + 6},
+                {cx, yHL + p.peak * 12},
+                {cx + h.hwT * 0.45, yHL + 6},
+                {cx + h.hwT * 0.82, tempY + 10}};
         if (p.peak > 0) {
-            line[1].ry() -= p.peak * 4;
-            line[3].ry() -= p.peak * 4;
+            line[1].ry() -= p.peak * 9;
+            line[3].ry() -= p.peak * 9;
         }
         break;
     }
@@ -988,6 +988,9 @@ void paintHair(QPainter &g, const Portrait &p, const Head &h, const HairShapes &
     QColor c = p.hair;
     if (back)
         c = shade(c, 0.8);
+    g.save();
+    if (!back && p.recede > 0.65 && p.style != HairStyle::Fringe && p.style != HairStyle::Wig)
+        g.setOpacity(0.55);  // thin hair combed over a bald crown
     fillShaded(g, path, c);
     // Sheen on top.
     g.save();
@@ -1027,14 +1030,15 @@ void paintHair(QPainter &g, const Portrait &p, const Head &h, const HairShapes &
     const int count = back ? 160 : 420;
     strands(g, path, c, count, rng, 3.0, 6, field);
     strands(g, path, shade(c, 1.25), count / 3, rng, 3.0, 5, field, 0.5);
+    g.restore();
 
     if (!back && p.style == HairStyle::Wig) {
         // Horizontal rolls above each ear.
         for (int s = -1; s <= 1; s += 2) {
             for (int i = 0; i < 2; ++i) {
-                const QPointF c0(cx + s * (h.hwT + 5 + p.volume * 4), h.yEye - 18 + i * 13);
+                const QPointF c0(cx + s * (h.hwT + 3 + p.volume * 4), h.yEye - 20 + i * 12);
                 QPainterPath roll;
-                roll.addEllipse(c0, 11, 6);
+                roll.addRoundedRect(QRectF(c0.x() - 12, c0.y() - 5.5, 24, 11), 5.5, 5.5);
                 QLinearGradient rg(0, c0.y() - 6, 0, c0.y() + 6);
                 rg.setColorAt(0, shade(p.hair, 1.1));
                 rg.setColorAt(0.6, p.hair);
@@ -1217,8 +1221,8 @@ void paintGlasses(QPainter &g, const Portrait &p, const Head &h)
     } else {
         rx = 11;
         ry = 8.5;
-        width = 0.7;
-        rim = QColor(0xb8a478);
+        width = 0.9;
+        rim = QColor(0x9a8450);
     }
     for (int s = -1; s <= 1; s += 2) {
         const QPointF c0(cx + s * h.eyeDx, ey);

@@ -10,7 +10,7 @@ namespace {
 const QColor powder(0xe9e5dc), powderGrey(0xd4d0c8), white(0xefece6),
     silver(0xc6c4be), grey(0xa6a29a), darkGrey(0x7e7a74), greyBrown(0x8a7a68),
     lightBrown(0x8c6a48), brown(0x5e4230), darkBrown(0x3a281c), black(0x1c1815),
-    sandy(0xa88a60), auburn(0x8a5232), reddishPowder(0xcfae96);
+    sandy(0xa88a60), auburn(0x8a5232), reddishPowder(0xb4a090);
 // Brow colours.
 const QColor browDark(0x2c221c), browBrown(0x54402e), browGrey(0x8a847c),
     browLight(0xa08a70), browRed(0x8a5a3a);
@@ -66,7 +66,7 @@ const std::vector<Portrait> table = {
      .browWeight = 1.3, .ruddy = 0.55, .backdrop = plum},
     {.who = "Andrew Jackson", .number = 7, .age = 61, .faceWidth = 0.9,
      .faceLength = 1.18, .jaw = 0.85, .heft = 0.0, .hair = white,
-     .brows = browGrey, .style = H::Upswept, .volume = 1.0, .hairLength = 0.4,
+     .brows = browGrey, .style = H::Upswept, .volume = 0.8, .hairLength = 0.4,
      .recede = 0.25, .neck = N::Stock, .collar = 1.0, .coat = coatBlack,
      .eyes = blue, .smile = -0.5, .browWeight = 1.4, .noseLength = 1.1,
      .ruddy = 0.3, .backdrop = forest},

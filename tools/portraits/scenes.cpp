@@ -216,10 +216,11 @@ void paintEagle(QPainter &g, int level, Rng &rng)
     g.setBrush(Qt::NoBrush);
     g.setPen(QPen(finished ? QColor(0x2a1c10) : pencil, finished ? 0.9 : 1.4,
                   Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    g.drawPath(e.head);
     if (level >= 2) {
-        g.drawPath(e.beak);
+        g.drawPath(e.head.united(e.beak));
         g.drawPath(e.body);
+    } else {
+        g.drawPath(e.head);
     }
     if (level >= 3) {
         g.drawPath(e.wing);
@@ -368,7 +369,9 @@ QImage paintIcon(int size)
     // Portrait silhouette: head and shoulders.
     QPainterPath bust;
     bust.addEllipse(QPointF(128, 122), 34, 42);
-    bust.addRect(QRectF(112, 140, 32, 40));
+    QPainterPath neck;
+    neck.addRect(QRectF(112, 140, 32, 40));
+    bust = bust.united(neck);
     QPainterPath shoulders;
     shoulders.moveTo(50, 256);
     shoulders.cubicTo(56, 190, 96, 172, 128, 172);
