@@ -959,7 +959,7 @@ HairShapes hairShapes(const Portrait &p, const Head &h, Rng &rng)
         // Scalloped outline of curls.
         for (int i = 0; i < 16; ++i) {
             const double t = i / 15.0;
-            const QPointF a = out.top.pointAtPercent(t * 0.55);
+            const QPointF a = out.top.pointAtPercent(0.06 + t * 0.42);
             const double r = rng.range(4, 7);
             QPainterPath c;
             c.addEllipse(a, r, r);
