@@ -34,8 +34,8 @@ main::main(AppContext& ctx, QWidget* parent)
     setFixedSize(twips(this, 5400), twips(this, 6300));
     placeTwips(ui->Label1, 240, 120, 2295 + 600, 735);
     placeTwips(ui->Label2, 240, 960, 2175, 375);
-    placeTwips(ui->Label3, 240, 3840, 1815 + 300, 855);
-    placeTwips(ui->Label4, 240, 4800, 2055 + 200, 855);
+    placeTwips(ui->Label3, 240, 3840, 2280, 855);
+    placeTwips(ui->Label4, 240, 4800, 2280, 855);
     const int left = 2640;
     const int width = 735 + 300;   // room for the captions in any font
     placeTwips(ui->Command1, left, 3240, width, 375);
