@@ -102,8 +102,8 @@ piece triangle 311.13 0.34 0.19 1 t
 finish uhoh.wav lowpass 1500
 
 # 9: a place in the hall of fame - a short fanfare.
-for spec in "392 0 0.13" "523.25 0.13 0.13" "659.25 0.26 0.13" "783.99 0.39 0.45"; do
-    read -r f s d <<<"$spec"
+for note in "392 0 0.13" "523.25 0.13 0.13" "659.25 0.26 0.13" "783.99 0.39 0.45"; do
+    read -r f s d <<<"$note"
     piece sawtooth "$f" "$d" "$s" 1 t
     piece sawtooth "$(calc "$f * 1.003")" "$d" "$s" 0.5 t
 done
