@@ -35,12 +35,12 @@ Head makeHead(const Portrait &p)
     h.yEye = 160;
     h.yBrow = h.yEye - 12;
     h.yCrown = h.yEye - 70 - (L - 1) * 20;
-    h.yNose = h.yEye + 33 * L;
+    h.yNose = h.yEye + 33 * L * (1.0 - 0.1 * p.chinUp);
     h.yMouth = h.yNose + 17 * L;
     h.yChin = h.yMouth + 25 * L + p.heft * 3;
     h.hwT = 43 * W;
     h.hwC = 47 * W + p.heft * 3;
-    h.hwJ = (34 * p.jaw + p.heft * 8) * W;
+    h.hwJ = (34 * p.jaw + p.heft * 8) * W + p.jowls * 4;
     h.hwChin = 11 * p.jaw + p.heft * 6;
     h.eyeDx = 19 * W;
     h.yNeckBase = h.yChin + 24;
@@ -49,6 +49,8 @@ Head makeHead(const Portrait &p)
     h.skin = mix(base, QColor(0xe2a080), p.ruddy * 0.55);
     if (p.age > 60)
         h.skin = mix(h.skin, QColor(0xd8b8a0), 0.15);
+    if (p.tan > 0)
+        h.skin = mix(h.skin, QColor(0xc08058), p.tan * 0.6);
 
     const double cx = h.cx;
     std::vector<QPointF> left = {
@@ -57,7 +59,7 @@ Head makeHead(const Portrait &p)
         {cx - h.hwT, h.yCrown + 34},
         {cx - h.hwC, h.yEye + 4},
         {cx - h.hwC * 0.95, h.yNose + 2},
-        {cx - h.hwJ, h.yMouth + 6},
+        {cx - h.hwJ - p.jowls * 3, h.yMouth + 6 + p.jowls * 7},
         {cx - h.hwChin - 5, h.yChin - 5},
         {cx, h.yChin},
     };
@@ -548,6 +550,43 @@ void paintFace(QPainter &g, const Portrait &p, const Head &h)
         g.setBrush(ck);
         g.drawEllipse(QPointF(cx + s * 24, h.yNose + 2), 18, 18);
     }
+    // Cheeks pushed up by a crinkled smile.
+    if (p.squint > 0) {
+        for (int s = -1; s <= 1; s += 2) {
+            const QPointF c0(cx + s * 22, h.yNose - 4);
+            QRadialGradient ap(c0, 13);
+            ap.setColorAt(0, QColor(255, 236, 220, int(70 * p.squint)));
+            ap.setColorAt(1, QColor(255, 236, 220, 0));
+            g.setBrush(ap);
+            g.drawEllipse(c0, 13, 10);
+        }
+    }
+    // The shaved beard showing through: shadow over lip, chin and jaw.
+    if (p.stubble > 0) {
+        QPainterPath area;
+        area.moveTo(cx - h.hwC - 4, h.yNose - 2);
+        area.cubicTo(cx - 24, h.yNose + 4, cx - 14, h.yNose - 1, cx - 8, h.yNose + 1);
+        area.quadTo(cx, h.yNose + 3, cx + 8, h.yNose + 1);
+        area.cubicTo(cx + 14, h.yNose - 1, cx + 24, h.yNose + 4, cx + h.hwC + 4, h.yNose - 2);
+        area.lineTo(cx + h.hwC + 4, kH);
+        area.lineTo(cx - h.hwC - 4, kH);
+        area.closeSubpath();
+        QLinearGradient sg(0, h.yNose - 2, 0, h.yMouth + 4);
+        sg.setColorAt(0, QColor(60, 70, 100, 0));
+        sg.setColorAt(1, QColor(60, 70, 100, int(50 * p.stubble)));
+        g.setBrush(sg);
+        g.drawPath(area);
+        // Fine dots of beard, from a generator of their own so that the rest
+        // of the picture stays as it was.
+        Rng dots(std::uint32_t(p.number * 131 + 7));
+        const QRectF box = area.boundingRect().intersected(h.face.boundingRect());
+        g.setBrush(QColor(40, 44, 60, int(24 * p.stubble)));
+        for (int i = 0; i < 700; ++i) {
+            const QPointF d(dots.range(box.left(), box.right()), dots.range(box.top(), box.bottom()));
+            if (area.contains(d) && d.y() > h.yNose + 4)
+                g.drawEllipse(d, 0.45, 0.45);
+        }
+    }
     // Hollow cheeks for lean, long faces.
     if (p.heft < 0.12) {
         for (int s = -1; s <= 1; s += 2) {
@@ -590,6 +629,24 @@ void paintFace(QPainter &g, const Portrait &p, const Head &h)
                 g.drawLine(QPointF(x, h.yEye + i * 2.5), QPointF(x + s * 5, h.yEye + i * 4));
         }
     }
+    if (p.squint > 0) {
+        // Deep crinkles fanning out from the outer corners of the eyes.
+        g.setPen(QPen(withAlpha(line, int(60 + 80 * p.squint)), 1.0, Qt::SolidLine, Qt::RoundCap));
+        for (int s = -1; s <= 1; s += 2) {
+            const double x = cx + s * (h.eyeDx + 10);
+            for (int i = -1; i <= 2; ++i) {
+                QPainterPath c;
+                c.moveTo(x, h.yEye + i * 2.2);
+                c.quadTo(x + s * 4, h.yEye + i * 3.5, x + s * 8, h.yEye + i * 5 - 1);
+                g.drawPath(c);
+            }
+            // Fold under the eye.
+            QPainterPath u;
+            u.moveTo(cx + s * (h.eyeDx - 7), h.yEye + 7);
+            u.quadTo(cx + s * h.eyeDx, h.yEye + 10, cx + s * (h.eyeDx + 9), h.yEye + 5);
+            g.drawPath(u);
+        }
+    }
     // Folds from nose to mouth, stronger with age and a smile.
     g.setPen(QPen(withAlpha(line, int(40 + 60 * age + 50 * std::max(0.0, p.smile))), 1.2));
     for (int s = -1; s <= 1; s += 2) {
@@ -598,6 +655,25 @@ void paintFace(QPainter &g, const Portrait &p, const Head &h)
         f.moveTo(cx + s * (9 * p.noseWidth + 2), h.yNose - 4);
         f.quadTo(cx + s * (mw + 6), h.yNose + 6, cx + s * (mw + 4), h.yMouth + 5);
         g.drawPath(f);
+    }
+    // Jowls hanging beside the mouth down past the jaw line.
+    if (p.jowls > 0) {
+        g.setPen(QPen(withAlpha(line, int(50 + 70 * p.jowls)), 1.3, Qt::SolidLine, Qt::RoundCap));
+        for (int s = -1; s <= 1; s += 2) {
+            QPainterPath j;
+            const double mx = cx + s * (13 * p.mouthWidth + 5);
+            j.moveTo(mx, h.yMouth + 4);
+            j.quadTo(mx + s * 4, h.yChin - 6, mx + s * 10, h.yChin + 2);
+            g.drawPath(j);
+            QRadialGradient jg(cx + s * (h.hwJ - 6), h.yMouth + 10, 16);
+            jg.setColorAt(0, QColor(90, 40, 30, int(40 * p.jowls)));
+            jg.setColorAt(1, QColor(90, 40, 30, 0));
+            g.setPen(Qt::NoPen);
+            g.setBrush(jg);
+            g.drawEllipse(QPointF(cx + s * (h.hwJ - 6), h.yMouth + 10), 16, 16);
+            g.setBrush(Qt::NoBrush);
+            g.setPen(QPen(withAlpha(line, int(50 + 70 * p.jowls)), 1.3, Qt::SolidLine, Qt::RoundCap));
+        }
     }
     // Heavy jowls and a second chin.
     if (p.heft > 0.4) {
@@ -623,7 +699,7 @@ void paintFace(QPainter &g, const Portrait &p, const Head &h)
 void paintEyes(QPainter &g, const Portrait &p, const Head &h)
 {
     const double cx = h.cx, ey = h.yEye;
-    const double open = 4.9 * (1.0 - 0.22 * std::max(0.0, p.smile));
+    const double open = 4.9 * (1.0 - 0.22 * std::max(0.0, p.smile)) * (1.0 - 0.35 * p.squint);
     const double age = std::clamp((p.age - 44) / 26.0, 0.0, 1.0);
     for (int s = -1; s <= 1; s += 2) {
         const double ex = cx + s * h.eyeDx;
@@ -718,8 +794,17 @@ void paintNose(QPainter &g, const Portrait &p, const Head &h)
     hl.quadTo(cx - 2.5, (h.yEye + tip) / 2, cx - 2, tip - 5);
     g.setPen(QPen(QColor(255, 245, 235, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
     g.drawPath(hl);
+    if (p.noseTip > 0) {
+        // Ski-slope: the bridge dips, and the tip turns up into a round ball
+        // lit from above.
+        QPainterPath dip;
+        dip.moveTo(cx + 3, (h.yEye + tip) / 2 - 2);
+        dip.quadTo(cx + 2, tip - 9, cx + 6 * nw, tip - 7);
+        g.setPen(QPen(QColor(120, 60, 45, int(80 * p.noseTip)), 2.0, Qt::SolidLine, Qt::RoundCap));
+        g.drawPath(dip);
+    }
     // Tip and wings.
-    const double tipR = 4.2 * nw;
+    const double tipR = 4.2 * nw * p.noseBulb;
     QRadialGradient tg(cx - 1.5, tip - 2, tipR * 1.4);
     tg.setColorAt(0, QColor(255, 240, 225, 80));
     tg.setColorAt(1, QColor(255, 240, 225, 0));
@@ -729,6 +814,14 @@ void paintNose(QPainter &g, const Portrait &p, const Head &h)
     if (p.noseWidth > 1.15) {
         g.setBrush(QColor(200, 90, 80, 40));
         g.drawEllipse(QPointF(cx, tip - 1), tipR * 1.2, tipR);
+    }
+    if (p.noseBulb > 1.1 || p.noseTip > 0) {
+        // Outline of a round, fleshy tip.
+        g.setPen(QPen(QColor(120, 60, 45, 90), 1.0, Qt::SolidLine, Qt::RoundCap));
+        g.setBrush(Qt::NoBrush);
+        g.drawArc(QRectF(cx - tipR * 1.1, tip - 1 - tipR * 1.6, tipR * 2.2, tipR * 2.2),
+                  -20 * 16, -140 * 16);
+        g.setPen(Qt::NoPen);
     }
     g.setPen(QPen(QColor(120, 60, 45, 150), 1.0, Qt::SolidLine, Qt::RoundCap));
     g.setBrush(Qt::NoBrush);
@@ -745,14 +838,17 @@ void paintNose(QPainter &g, const Portrait &p, const Head &h)
     g.drawPath(under);
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(60, 25, 20, 170));
-    g.drawEllipse(QPointF(cx - 3.6 * nw, tip + 1.2), 2.2 * nw, 1.2);
-    g.drawEllipse(QPointF(cx + 3.6 * nw, tip + 1.2), 2.2 * nw, 1.2);
+    // A raised chin or an upturned tip shows more of the nostrils.
+    const double nh = 1.2 * (1.0 + 1.2 * p.chinUp + 0.8 * p.noseTip);
+    g.drawEllipse(QPointF(cx - 3.6 * nw, tip + 1.2), 2.2 * nw, nh);
+    g.drawEllipse(QPointF(cx + 3.6 * nw, tip + 1.2), 2.2 * nw, nh);
 }
 
 void paintMouth(QPainter &g, const Portrait &p, const Head &h)
 {
     const double cx = h.cx, y = h.yMouth;
-    const double s = p.smile, mw = 13 + 2.5 * std::max(0.0, s) - 1.5 * std::max(0.0, -s);
+    const double s = p.smile,
+                 mw = (13 + 2.5 * std::max(0.0, s) - 1.5 * std::max(0.0, -s)) * p.mouthWidth;
     const double cornerY = y - 3.5 * s;
     const QColor lip = mix(h.skin, QColor(0xb06058), 0.45);
     // Philtrum shadow.
@@ -791,7 +887,7 @@ void paintMouth(QPainter &g, const Portrait &p, const Head &h)
         g.drawPath(ll);
         return;
     }
-    const double thin = p.smile < -0.25 ? 0.6 : 1.0;
+    const double thin = (p.smile < -0.25 ? 0.6 : 1.0) * p.lips;
     QPainterPath upper;
     upper.moveTo(cx - mw, cornerY);
     upper.cubicTo(cx - mw * 0.6, y - 3.5 * thin, cx - 3, y - 4 * thin, cx, y - 2.8 * thin);
@@ -1255,6 +1351,87 @@ void paintGlasses(QPainter &g, const Portrait &p, const Head &h)
     }
 }
 
+// ---------------------------------------------------------------- extras
+
+// A dark naval cloak thrown over the shoulders, open at the front over the
+// suit, with a rolled velvet collar and a chain clasp.
+void paintCape(QPainter &g, const Portrait &p, const Head &h)
+{
+    if (!p.cape)
+        return;
+    const double cx = h.cx, yb = h.yNeckBase, s = p.heft * 10;
+    const double nw = h.hwJ * 0.7 + p.heft * 4;
+    const QColor cloth(0x161a26);
+    for (int side = -1; side <= 1; side += 2) {
+        QPainterPath c;
+        c.moveTo(cx + side * (nw + 4), yb - 6);
+        c.cubicTo(cx + side * (60 + s), yb - 2, cx + side * (104 + s), yb + 24,
+                  cx + side * (122 + s), yb + 80);
+        c.lineTo(cx + side * (126 + s), kH + 20);
+        c.lineTo(cx + side * 52, kH + 20);
+        c.cubicTo(cx + side * 40, yb + 90, cx + side * 34, yb + 40, cx + side * (nw + 10), yb + 6);
+        c.closeSubpath();
+        QLinearGradient cg(cx + side * 30, yb, cx + side * 120, kH);
+        cg.setColorAt(0, shade(cloth, side < 0 ? 1.12 : 1.04));
+        cg.setColorAt(1, shade(cloth, 0.75));
+        g.setPen(QPen(shade(cloth, 0.5), 0.8));
+        g.setBrush(cg);
+        g.drawPath(c);
+        // Folds falling from the shoulder.
+        g.setPen(QPen(QColor(0, 0, 0, 90), 1.6, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 3; ++i) {
+            QPainterPath f;
+            const double x0 = cx + side * (62 + i * 18);
+            f.moveTo(x0, yb + 22 + i * 8);
+            f.quadTo(x0 + side * 6, yb + 80, x0 + side * 2, kH);
+            g.drawPath(f);
+        }
+        // Rolled collar standing round the neck.
+        QPainterPath col;
+        col.moveTo(cx + side * (nw - 2), yb - 20);
+        col.quadTo(cx + side * (nw + 18), yb - 22, cx + side * (nw + 30), yb + 4);
+        col.quadTo(cx + side * (nw + 16), yb + 10, cx + side * (nw + 6), yb + 8);
+        col.closeSubpath();
+        g.setPen(QPen(QColor(0x050608), 0.8));
+        g.setBrush(QColor(0x0c0d12));
+        g.drawPath(col);
+    }
+    // Chain clasp across the chest.
+    g.setPen(QPen(QColor(0xc8a850), 1.3));
+    g.setBrush(Qt::NoBrush);
+    for (int i = -3; i <= 3; ++i)
+        g.drawEllipse(QPointF(cx + i * 6.5, yb + 14 + std::abs(i) * -0.6), 3.2, 2.0);
+    g.setBrush(QColor(0xd8b860));
+    for (int side = -1; side <= 1; side += 2)
+        g.drawEllipse(QPointF(cx + side * 24, yb + 12), 3.8, 3.8);
+}
+
+// A long cigarette holder clenched at the corner of a smile, pointing up and
+// out, with a wisp of smoke.
+void paintHolder(QPainter &g, const Portrait &p, const Head &h)
+{
+    if (!p.holder)
+        return;
+    const double mw = (13 + 2.5 * std::max(0.0, p.smile)) * p.mouthWidth;
+    const QPointF a(h.cx + mw * 0.55, h.yMouth + 1), b(h.cx + 74, h.yMouth - 30);
+    const QPointF dir = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+    g.setPen(QPen(QColor(0x1a1410), 2.6, Qt::SolidLine, Qt::RoundCap));
+    g.drawLine(a, b);
+    g.setPen(QPen(QColor(255, 255, 255, 70), 0.8, Qt::SolidLine, Qt::RoundCap));
+    g.drawLine(a + QPointF(0, -0.8), b + QPointF(0, -0.8));
+    const QPointF c = b + dir * 16;
+    g.setPen(QPen(QColor(0xf2eee4), 3.2, Qt::SolidLine, Qt::FlatCap));
+    g.drawLine(b, c);
+    g.setPen(QPen(QColor(0xd04a20), 3.2, Qt::SolidLine, Qt::FlatCap));
+    g.drawLine(c, c + dir * 2);
+    QPainterPath smoke(c + dir * 3);
+    smoke.cubicTo(c + QPointF(8, -14), c + QPointF(-6, -24), c + QPointF(4, -40));
+    smoke.cubicTo(c + QPointF(12, -52), c + QPointF(0, -60), c + QPointF(6, -72));
+    g.setPen(QPen(QColor(235, 235, 240, 90), 2.2, Qt::SolidLine, Qt::RoundCap));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(smoke);
+}
+
 }  // namespace
 
 QImage paintPortrait(const Portrait &p, int width, int height)
@@ -1277,9 +1454,22 @@ QImage paintPortrait(const Portrait &p, int width, int height)
     g.scale(1.12, 1.12);
     g.translate(-kW / 2, -170);
     const HairShapes hs = hairShapes(p, h, rng);
+    // The head may be tipped a little about the chin.
+    auto tipHead = [&] {
+        g.save();
+        if (p.tilt != 0) {
+            g.translate(h.cx, h.yChin);
+            g.rotate(p.tilt);
+            g.translate(-h.cx, -h.yChin);
+        }
+    };
+    tipHead();
     paintHair(g, p, h, hs, rng, true);
+    g.restore();
     paintNeck(g, p, h);
     paintClothes(g, p, h);
+    paintCape(g, p, h);
+    tipHead();
     paintEars(g, p, h);
     paintFace(g, p, h);
     paintEyes(g, p, h);
@@ -1290,6 +1480,8 @@ QImage paintPortrait(const Portrait &p, int width, int height)
     paintFacialHair(g, p, h, rng);
     paintHair(g, p, h, hs, rng, false);
     paintGlasses(g, p, h);
+    paintHolder(g, p, h);
+    g.restore();
     g.restore();
     paintFrame(g, p);
     g.end();

@@ -55,7 +55,7 @@ struct Portrait {
     Moustache moustache = Moustache::None;
     Glasses glasses = Glasses::None;
     Neckwear neck = Neckwear::Tie;
-    double collar = 0.0;               // 0 ordinary .. 1 tall stiff collar
+    double collar = 0.0;               // 0 ordinary .. 1 tall .. 1.6 very tall stiff collar
     QColor coat = QColor(0x2a2c34);
     QColor tie = QColor(0x7a2a2a);
     QColor eyes = QColor(0x5a7088);
@@ -67,6 +67,19 @@ struct Portrait {
     double earSize = 1.0;              // 1 = average
     double ruddy = 0.4;                // 0 pale .. 1 ruddy
     QColor backdrop = QColor(0x46557a);
+    // Finer features, mostly for the clean-shaven men of the 20th century.
+    double mouthWidth = 1.0;           // 1 = average; > 1 a wide grin
+    double lips = 1.0;                 // 0.3 thin tight line .. 1 average
+    double squint = 0.0;               // 0 .. 1 eyes crinkled by a smile
+    double tan = 0.0;                  // 0 .. 1 sun-tanned skin
+    double stubble = 0.0;              // 0 .. 1 shaved beard showing dark
+    double jowls = 0.0;                // 0 .. 1 sagging cheeks beside the mouth
+    double noseBulb = 1.0;             // size of the nose tip, 1 = average
+    double noseTip = 0.0;              // 0 straight .. 1 ski-slope, tip turned up
+    double tilt = 0.0;                 // head tipped sideways, degrees (+ clockwise)
+    double chinUp = 0.0;               // 0 level .. 1 chin raised (nostrils show)
+    bool cape = false;                 // dark cloak over the shoulders
+    bool holder = false;               // cigarette in a long holder
 };
 
 const std::vector<Portrait> &presidents();
