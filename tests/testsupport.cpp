@@ -1,6 +1,9 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QList>
+
+#include <algorithm>
 #include <QFile>
 #include <QTimer>
 #include <QTimerEvent>
@@ -131,27 +134,30 @@ ModalDriver::ModalDriver()
     startTimer(5);
 }
 
+bool ModalDriver::seen(const QWidget* w) const
+{
+    return std::any_of(seen_.begin(), seen_.end(), [w](const QPointer<QWidget>& p) { return p == w; });
+}
+
 void ModalDriver::timerEvent(QTimerEvent*)
 {
     if (steps_.empty())
         return;
     QWidget* active = QApplication::activeModalWidget();
-    if (!active || active == last_ || !active->isVisible())
+    // Each window gets one step: a window already handled that shows up again
+    // (the question window under its closing score screen) is passed over.
+    if (!active || !active->isVisible() || seen(active))
         return;
-    last_ = active;
+    seen_.append(active);
     Step step = std::move(steps_.front());
     steps_.pop_front();
     ++handled_;
     // Run it from a fresh event so that a modal window it opens does not hold
-    // up this timer.
-    // A window seen in the moment between the closing of the window above it
-    // and its own closing (both inside one handler) is gone or hidden by
-    // then: the step waits for the next window instead.
+    // up this timer. A window that closed before then gives the step back.
     QTimer::singleShot(0, this, [this, step = std::move(step), w = QPointer<QWidget>(active)] {
         if (!w || !w->isVisible() || QApplication::activeModalWidget() != w) {
             steps_.push_front(step);
             --handled_;
-            last_ = nullptr;
             return;
         }
         step(w);

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QObject>
+#include <QList>
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -85,8 +86,8 @@ struct Fixture {
 // A made-up but complete record i (1..41).
 President sampleRecord(int i);
 
-// Answers modal windows one after another: each step runs once a new modal
-// window is active and gets that window.
+// Answers modal windows one after another: each step runs once a modal window
+// it has not handled before is active, and gets that window.
 class ModalDriver : public QObject {
 public:
     using Step = std::function<void(QWidget*)>;
@@ -99,8 +100,10 @@ protected:
     void timerEvent(QTimerEvent*) override;
 
 private:
+    bool seen(const QWidget* w) const;
+
     std::deque<Step> steps_;
-    QPointer<QWidget> last_;
+    QList<QPointer<QWidget>> seen_;
     int handled_ = 0;
 };
 
