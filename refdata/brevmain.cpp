@@ -77,18 +77,20 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
         int itemNo = 0;
         for (const Item& item : recordItems()) {
             ++itemNo;
+            const auto endsEarly = [&] {
+                return QStringLiteral("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
+                    .arg(shown).arg(i).arg(kRecords).arg(itemNo).arg(QLatin1String(item.name));
+            };
             if (item.kind == Kind::Text) {
                 const auto v = in.next();
                 if (!v)
-                    return QStringLiteral("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
-                        .arg(shown).arg(i).arg(kRecords).arg(itemNo).arg(QLatin1String(item.name));
+                    return endsEarly();
                 p.*item.text = *v;
             } else {
                 QString bad;
                 const auto v = in.nextNumber(kLo16, kHi16, &bad);
                 if (!v && bad.isEmpty())
-                    return QStringLiteral("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
-                        .arg(shown).arg(i).arg(kRecords).arg(itemNo).arg(QLatin1String(item.name));
+                    return endsEarly();
                 if (!v)
                     return QStringLiteral("The data file %1 is damaged: record %2, item %3 (%4) holds \"%5\", "
                                           "which is not a whole number from -32768 to 32767.")
