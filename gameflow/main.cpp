@@ -14,16 +14,6 @@
 
 namespace brev {
 
-namespace {
-
-void useFamilies(QWidget* w, const QStringList& families)
-{
-    QFont f = w->font();
-    f.setFamilies(families);
-    w->setFont(f);
-}
-
-} // namespace
 
 main::main(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::main>()), ctx_(ctx)
@@ -42,14 +32,15 @@ main::main(AppContext& ctx, QWidget* parent)
     placeTwips(ui->cmdsetup, left, 3720, width, 375);
     placeTwips(ui->Command3, left, 4680, width, 375);
     placeTwips(ui->cmdquit, left, 5160, width, 375);
-    const QStringList serif{QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif"),
-                            QStringLiteral("Liberation Serif"), QStringLiteral("serif")};
-    const QStringList sans{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                           QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")};
-    useFamilies(ui->Label1, serif);
-    useFamilies(ui->Label2, serif);
-    useFamilies(ui->Label3, sans);
-    useFamilies(ui->Label4, sans);
+    QFont title = designFont(true, 15.75);
+    title.setBold(true);
+    title.setItalic(true);
+    ui->Label1->setFont(title);
+    ui->Label2->setFont(designFont(true, 12));
+    QFont credits = designFont(false, 9.75);
+    credits.setBold(true);
+    ui->Label3->setFont(credits);
+    ui->Label4->setFont(credits);
 
     connect(ui->Command1, &QPushButton::clicked, this, &main::play);
     connect(ui->cmdsetup, &QPushButton::clicked, this, &main::openSetup);

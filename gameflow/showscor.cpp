@@ -10,22 +10,6 @@
 
 namespace brev {
 
-QFont designFont(bool serif, double pointSize)
-{
-    QFont f;
-    if (serif) {
-        f.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman"),
-                       QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman")});
-        f.setStyleHint(QFont::Serif);
-    } else {
-        f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                       QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
-        f.setStyleHint(QFont::SansSerif);
-    }
-    f.setPointSizeF(pointSize);
-    return f;
-}
-
 namespace {
 constexpr int kClientWidth = 7530;
 constexpr int kClientHeight = 5265;

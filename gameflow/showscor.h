@@ -1,7 +1,6 @@
 #pragma once
 // The score screen: the result of one question and the running score.
 #include <QDialog>
-#include <QFont>
 
 class QFrame;
 class QLabel;
@@ -11,10 +10,6 @@ class QPushButton;
 namespace brev {
 
 struct AppContext;
-
-// A font of the given kind and point size; the classic Windows faces the
-// windows were drawn with come first, a similar installed family after them.
-QFont designFont(bool serif, double pointSize);
 
 class showscor : public QDialog {
     Q_OBJECT

@@ -97,6 +97,22 @@ void setOuterSizeTwips(QWidget* window, int width, int height)
                    std::max(1, twips(window, height) - extra.height()));
 }
 
+QFont designFont(bool serif, double pointSize)
+{
+    QFont f;
+    if (serif) {
+        f.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman"),
+                       QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman")});
+        f.setStyleHint(QFont::Serif);
+    } else {
+        f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
+        f.setStyleHint(QFont::SansSerif);
+    }
+    f.setPointSizeF(pointSize);
+    return f;
+}
+
 void setupform(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -1,6 +1,7 @@
 #pragma once
 // Window helpers shared by every window: twips geometry, centring, size
 // memory, the help viewer.
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -19,6 +20,10 @@ int outerWidthTwips(const QWidget* window);
 int outerHeightTwips(const QWidget* window);
 // Sets the client size so that the outer size becomes the given twips.
 void setOuterSizeTwips(QWidget* window, int width, int height);
+
+// A font of the given kind and point size; the classic Windows faces the
+// windows were drawn with come first, a similar installed family after them.
+QFont designFont(bool serif, double pointSize);
 
 // Centres a window on its screen.
 void setupform(QWidget* window);

@@ -1,6 +1,5 @@
 #include "setup/setup.h"
 
-#include "gameflow/showscor.h"
 #include "services/cmnfunc.h"
 #include "services/context.h"
 #include "services/windowhelpers.h"
