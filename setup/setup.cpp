@@ -46,6 +46,11 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text)
     e->setMaxLength(6);
     return e;
 }
+// Where a number row's parts go, in twips: the label's left, the row's top,
+// the label's width and the box's left; the spin button follows the box.
+struct RowPlace {
+    int left, top, labelWidth, boxLeft;
+};
 } // namespace
 
 // ---- UpDown
@@ -82,6 +87,24 @@ void UpDown::resizeEvent(QResizeEvent*)
     down->setGeometry(0, half, width(), height() - half);
 }
 
+namespace {
+
+// A label, a number box and the spin button bound to it, on one row.
+void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, const QString& caption,
+                  QLineEdit*& box, const char* boxName, const QString& text, UpDown*& spin,
+                  const char* spinName, const RowPlace& at)
+{
+    label = makeLabel(parent, labelName, caption);
+    placeTwips(label, at.left, at.top, at.labelWidth, 375);
+    box = makeBox(parent, boxName, text);
+    placeTwips(box, at.boxLeft, at.top, 720, 375);
+    spin = new UpDown(box, parent);
+    spin->setObjectName(QString::fromLatin1(spinName));
+    placeTwips(spin, at.boxLeft + 720, at.top, 300, 375);
+}
+
+} // namespace
+
 // ---- setup
 
 setup::setup(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
@@ -100,29 +123,13 @@ void setup::build()
     frameDiff = new QGroupBox(QStringLiteral("Difficulty"), this);
     frameDiff->setObjectName(QStringLiteral("frameDiff"));
     placeTwips(frameDiff, 240, 120, 3240, 1020);
-    Label6 = makeLabel(frameDiff, "Label6", QStringLiteral("Maximum"));
-    placeTwips(Label6, 180, 420, 1320, 345);
-    tmaxdif = makeBox(frameDiff, "tmaxdif", QStringLiteral("1"));
-    placeTwips(tmaxdif, 1620, 420, 720, 375);
-    UpDown3 = new UpDown(tmaxdif, frameDiff);
-    UpDown3->setObjectName(QStringLiteral("UpDown3"));
-    placeTwips(UpDown3, 2340, 420, 300, 375);
+    addNumberRow(frameDiff, Label6, "Label6", QStringLiteral("Maximum"), tmaxdif, "tmaxdif",
+                 QStringLiteral("1"), UpDown3, "UpDown3", {180, 420, 1320, 1620});
     // The minimum difficulty is always 1; its controls are kept but hidden.
-    Label5 = makeLabel(frameDiff, "Label5", QStringLiteral("Minimum"));
-    placeTwips(Label5, 180, 1020, 1320, 345);
-    tmindif = makeBox(frameDiff, "tmindif", QStringLiteral("1"));
-    placeTwips(tmindif, 1620, 1020, 720, 375);
-    UpDown2 = new UpDown(tmindif, frameDiff);
-    UpDown2->setObjectName(QStringLiteral("UpDown2"));
-    placeTwips(UpDown2, 2340, 1020, 300, 375);
-
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Questions per game"));
-    placeTwips(Label4, 240, 1380, 2160, 375);
-    nquestion = makeBox(this, "nquestion", QStringLiteral("5"));
-    placeTwips(nquestion, 2460, 1380, 720, 375);
-    UpDown1 = new UpDown(nquestion, this);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    placeTwips(UpDown1, 3180, 1380, 300, 375);
+    addNumberRow(frameDiff, Label5, "Label5", QStringLiteral("Minimum"), tmindif, "tmindif",
+                 QStringLiteral("1"), UpDown2, "UpDown2", {180, 1020, 1320, 1620});
+    addNumberRow(this, Label4, "Label4", QStringLiteral("Questions per game"), nquestion, "nquestion",
+                 QStringLiteral("5"), UpDown1, "UpDown1", {240, 1380, 2160, 2460});
 
     Check1 = new QCheckBox(QStringLiteral("Sound effects"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
