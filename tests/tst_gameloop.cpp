@@ -72,7 +72,6 @@ class TestGameLoop : public QObject {
     Q_OBJECT
 private slots:
     void adjustedScoreRoundsHalfToEven();
-    void dispatchTable();
     void drawMapsZeroToOneAndSkipsDisabled();
     void categoryOneHasDoubleWeight();
     void questionHeadersOnlyOutsideExport();
@@ -92,29 +91,6 @@ void TestGameLoop::adjustedScoreRoundsHalfToEven()
     QCOMPARE(adjustedScore(25, 3, 100), 75);  // a perfect game at difficulty 3
     QCOMPARE(adjustedScore(0, 3, 0), 0);
     QCOMPARE(adjustedScore(7, 1, 50), 4);     // 3.5
-}
-
-void TestGameLoop::dispatchTable()
-{
-    const QList<int> mc{1, 2, 3};
-    const QList<int> match{4, 5, 6, 7, 8, 9, 10, 23, 24, 26, 27};
-    const QList<int> sort{12, 13, 14, 15, 16, 17, 18, 22};
-    for (int c = -3; c <= 40; ++c) {
-        Screen expected = Screen::None;
-        if (mc.contains(c))
-            expected = Screen::MultipleChoice;
-        else if (match.contains(c))
-            expected = Screen::Matching;
-        else if (c == 11)
-            expected = Screen::Portraits;
-        else if (sort.contains(c))
-            expected = Screen::Sorting;
-        else if (c == 20 || c == 25)
-            expected = Screen::OddOneOut;
-        else if (c == 21)
-            expected = Screen::NameMe;
-        QCOMPARE(int(screenFor(c)), int(expected));
-    }
 }
 
 void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()
