@@ -1,5 +1,7 @@
 // Reading the shipped data file and drawing question items.
 #include "refdata/brevmain.h"
+#include "refdata/pickitems.h"
+#include "refdata/texts.h"
 #include "services/context.h"
 
 #include <benchmark/benchmark.h>

@@ -3,6 +3,7 @@
 #include "services/context.h"
 
 #include <QFile>
+#include <utility>
 
 namespace brev {
 
@@ -15,6 +16,7 @@ void newlog(AppContext& ctx)
 
 void writelog(AppContext& ctx, const QString& text, int level, int box)
 {
+    flushlog(ctx);
     if (level < ctx.settings.loglevel)
         return;
     // Opened and closed for every line, so the file is complete after each call.
@@ -25,6 +27,26 @@ void writelog(AppContext& ctx, const QString& text, int level, int box)
     }
     if (box == 1)
         ctx.messages->ok(text);
+}
+
+void holdlog(AppContext& ctx, const QString& text, int level)
+{
+    flushlog(ctx);
+    ctx.heldLogLine = text;
+    ctx.heldLogLevel = level;
+}
+
+void flushlog(AppContext& ctx)
+{
+    if (!ctx.heldLogLine)
+        return;
+    const QString line = *std::exchange(ctx.heldLogLine, std::nullopt);
+    writelog(ctx, line, ctx.heldLogLevel, 0);
+}
+
+void droplog(AppContext& ctx)
+{
+    ctx.heldLogLine.reset();
 }
 
 } // namespace brev

@@ -65,12 +65,19 @@ Screen screenFor(int category)
     }
 }
 
-void askquestion(AppContext& ctx, GameUi& ui, int category)
+Asked askquestion(AppContext& ctx, GameUi& ui, int category)
 {
     ctx.game.category = category;
     const Screen screen = screenFor(category);
-    if (screen == Screen::None || !ui.openScreen(screen))
+    const Asked asked = screen == Screen::None ? Asked::NoScreen : ui.openScreen(screen);
+    // The question's header reaches the log only when the question was asked.
+    if (asked == Asked::Yes)
+        flushlog(ctx);
+    else
+        droplog(ctx);
+    if (asked == Asked::NoScreen)
         ctx.messages->ok(QStringLiteral("No question set for ") + categoryName(ctx, category));
+    return asked;
 }
 
 void nextquestion(AppContext& ctx, GameUi& ui)
@@ -89,15 +96,16 @@ void nextquestion(AppContext& ctx, GameUi& ui)
             const bool exporting = ctx.game.onlineQuestionMode != 0
                                    || ctx.game.tabbedQuestionMode != 0;
             if (!exporting)
-                writelog(ctx, QStringLiteral("---- Question ") + QString::number(asked + 1), 2, 0);
-            askquestion(ctx, ui, k);
+                holdlog(ctx, QStringLiteral("---- Question ") + QString::number(asked + 1), 2);
+            const Asked outcome = askquestion(ctx, ui, k);
             if (ctx.game.tabbedQuestionMode != 0) {
                 if (ctx.game.questionsWritten > asked)
                     withoutProgress = 0;
                 else if (++withoutProgress >= kTabbedQuestionsWithoutProgress)
                     return;
                 asked = ctx.game.questionsWritten;
-            } else {
+            } else if (ctx.game.onlineQuestionMode == 0 || outcome != Asked::Abandoned) {
+                // An online question file holds only questions that were written.
                 ++asked;
             }
         } else if (enabledCount(ctx) == 0) {

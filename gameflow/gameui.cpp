@@ -8,16 +8,13 @@ namespace brev {
 
 WindowGameUi::WindowGameUi(AppContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
 
-bool WindowGameUi::openScreen(Screen screen)
+Asked WindowGameUi::openScreen(Screen screen)
 {
     switch (screen) {
-    case Screen::MultipleChoice: {
-        mchoice window(ctx_, parent_);
-        window.ask();
-        return true;
-    }
+    case Screen::MultipleChoice:
+        return mchoice(ctx_, parent_).ask();
     default:
-        return false;
+        return Asked::NoScreen;
     }
 }
 

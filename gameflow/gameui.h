@@ -12,7 +12,7 @@ struct AppContext;
 class WindowGameUi : public GameUi {
 public:
     explicit WindowGameUi(AppContext& ctx, QWidget* parent = nullptr);
-    bool openScreen(Screen screen) override;
+    Asked openScreen(Screen screen) override;
     void showSetup() override;
     void enterHof(int adjusted, const QString& game, int percent, const QString& name,
                   int flag) override;

@@ -1,5 +1,6 @@
 #include "gameflow/trivia.h"
 
+#include "refdata/texts.h"
 #include "services/context.h"
 #include "services/textfile.h"
 
@@ -179,20 +180,19 @@ void startup(AppContext& ctx)
     setcategories(ctx);
 }
 
-void updatestats(AppContext& ctx, int points, int maximum, int)
+void updatestats(GameState& g, int points, int maximum, int)
 {
-    GameState& g = ctx.game;
     g.score += points;
     g.possible += maximum;
     if (g.possible > 0)
         g.percent = static_cast<int>(std::floor(g.score * 100.0 / g.possible));
 }
 
-void recordanswer(AppContext& ctx, int record, int change)
+void recordanswer(RefData& data, int record, int change)
 {
-    if (record < 0 || record >= static_cast<int>(ctx.itemUse.size()))
+    if (record < 0 || record >= static_cast<int>(data.itemUse.size()))
         return;
-    int& use = ctx.itemUse[record];
+    int& use = data.itemUse[record];
     use = std::clamp(use + change, 0, kHi16);
 }
 

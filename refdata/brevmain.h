@@ -1,5 +1,5 @@
 #pragma once
-// President records, the data file, categories, item texts and item selection.
+// President records and their data file.
 #include <QString>
 #include <array>
 #include <optional>
@@ -70,14 +70,5 @@ QString imagefile(const AppContext& ctx, int record);
 
 // The data file's text for the table in memory.
 QByteArray dataText(const RefData& data);
-
-void setcategories(AppContext& ctx);
-QString getpstr(AppContext& ctx, int record, int category);
-QString getquestion(AppContext& ctx, int kind, int b, int c);
-int getsortval(AppContext& ctx, int record, int category);
-
-// Draws a record for one slot of the question in progress: 1..nrecords, or 0
-// when the search gives up.
-int pickitems(AppContext& ctx, int slot);
 
 } // namespace brev

@@ -1,4 +1,8 @@
 // Random choice of the records for one question.
+#include "refdata/pickitems.h"
+
+#include "refdata/texts.h"
+
 #include "refdata/brevmain.h"
 
 #include "services/context.h"

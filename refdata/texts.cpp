@@ -1,5 +1,7 @@
 // Category names, end-of-term texts, and the texts and sort keys that the
 // question screens show for a record.
+#include "refdata/texts.h"
+
 #include "refdata/brevmain.h"
 
 #include "services/context.h"
@@ -80,27 +82,27 @@ QString getpstr(AppContext& ctx, int r, int k)
     }
 }
 
-QString getquestion(AppContext& ctx, int kind, int b, int c)
+QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
 {
     const int k = ctx.game.category;
     if (!validCategory(k) || !validRecord(b))
         return {};
     switch (kind) {
-    case 1:
+    case TextKind::SortTitle:
         return k == 12 ? ctx.catnames[k] : ctx.catnames[k] + QStringLiteral(", in order of Presidency");
-    case 2:
+    case TextKind::Item:
         return c != 0 ? getpstr(ctx, b, k) : getpstr(ctx, b, 0);
-    case 3:
+    case TextKind::SortedPair:
         if (!validRecord(c))
             return {};
-        return getquestion(ctx, 2, b, k) + u' ' + QString::number(getsortval(ctx, b, k))
-            + QStringLiteral(" > ") + getquestion(ctx, 2, c, k) + u' '
+        return getquestion(ctx, TextKind::Item, b, k) + u' ' + QString::number(getsortval(ctx, b, k))
+            + QStringLiteral(" > ") + getquestion(ctx, TextKind::Item, c, k) + u' '
             + QString::number(getsortval(ctx, c, k));
-    case 4:
+    case TextKind::Answer:
         if (k == 0 || k == 13 || k == 19 || k == 21 || k == 28)
             return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(ctx.catnames[k]);
         return getpstr(ctx, b, k);
-    case 5: {
+    case TextKind::Question: {
         const QString& name = ctx.presidents[b].name;
         if (k == 1)
             return QStringLiteral("When did ") + name + QStringLiteral(" serve?");

@@ -1,17 +1,17 @@
 #pragma once
 // The multiple-choice screen: one question, five answer choices, exactly one
 // of the first four right.
+#include "screens/core/mchoicemodel.h"
+#include "screens/questionwindow.h"
+
 #include <QAbstractButton>
 #include <QColor>
-#include <QDialog>
 
 class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace brev {
-
-struct AppContext;
 
 // An option button whose caption wraps onto several lines. It answers only
 // to a mouse-button press (any button): moving the selection with the
@@ -34,41 +34,31 @@ private:
     QColor background_;
 };
 
-class mchoice : public QDialog {
+class mchoice : public QuestionWindow {
     Q_OBJECT
 public:
-    // Loads the question: draws its records, fills the choices and writes
-    // the log and export lines.
+    // Builds the window and loads the question: draws its records, fills the
+    // choices and writes the log or export lines.
     explicit mchoice(AppContext& ctx, QWidget* parent = nullptr);
 
-    // Shows the question modally unless loading gave it up.
-    void ask();
-
     // Position of the right choice, 0..3.
-    int answerSlot() const { return answerSlot_; }
-    // Loading found too few records for the category: nothing was asked.
-    bool abandoned() const { return abandoned_; }
+    int answerSlot() const { return model_.answerSlot(); }
+    const MultipleChoiceModel& model() const { return model_; }
 
     QFrame* Frame1;
-    QLabel* Label1;
-    ChoiceButton* choice[5];
-    QPushButton* cmdhelp;
-    QPushButton* Command1;
+    QLabel* Label1;          // the question
+    ChoiceButton* choice[5]; // the five answers
+    QPushButton* cmdhelp;    // "help"
+    QPushButton* Command1;   // "skip"
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutControls() override;
 
 private:
     void load();
-    void exhausted();
     void choose(int i);
-    void help();
-    void sizeChanged();
-    QString categoryName() const;
 
-    AppContext& ctx_;
-    int answerSlot_ = 0;
-    bool abandoned_ = false;
+    MultipleChoiceModel model_;
     bool answered_ = false;
 };
 

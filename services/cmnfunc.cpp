@@ -1,5 +1,6 @@
 #include "services/cmnfunc.h"
 
+#include "gameflow/trivia.h"
 #include "services/context.h"
 #include "services/textfile.h"
 
@@ -11,7 +12,6 @@ namespace brev {
 
 namespace {
 constexpr int kListedSounds = 16;
-constexpr int kCorrect = 5;
 } // namespace
 
 void getMedia(AppContext& ctx)
@@ -31,7 +31,7 @@ void getMedia(AppContext& ctx)
         const auto name = in.next();
         if (!name) {
             // A short list keeps the names it has.
-            playsfx(ctx, kCorrect);
+            playsfx(ctx, SfxCorrect);
             return;
         }
         ctx.sndfiles[n] = *name;
@@ -66,7 +66,7 @@ int pixelsToTwips(int pixels, double dpi)
     return dpi > 0 ? static_cast<int>(std::lround(pixels * 1440.0 / dpi)) : 0;
 }
 
-void sizeform(AppContext& ctx, SizedWindow& window, int slot, int mode)
+void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode)
 {
     if (ctx.sizebusy) {
         ctx.sizebusy = false;   // the size event that our own change raised
@@ -76,7 +76,7 @@ void sizeform(AppContext& ctx, SizedWindow& window, int slot, int mode)
         return;
     ctx.sizebusy = true;
     WindowPlace& place = ctx.settings.windowplaces[slot];
-    if (mode == 1) {
+    if (mode == SizeMode::Restore) {
         // The size first and the state last; a slot that never stored a usable
         // size keeps the design size, and no window opens minimised.
         if (place.width >= kMinRestoreTwips && place.height >= kMinRestoreTwips)

@@ -1,10 +1,25 @@
 #pragma once
 // Services every window leans on: sound effects, number clamp, size memory.
+#include "services/state.h"
+
 #include <QString>
 
 namespace brev {
 
 struct AppContext;
+
+// Sound effects by number: the sound list decides what each sounds like.
+enum Sfx {
+    SfxBarPickedUp = 0,    // a bar held down to be dragged
+    SfxBarClicked = 1,     // a bar clicked, or dropped on a portrait
+    SfxBarDropped = 2,     // a bar dropped on a description
+    SfxLetterFound = 3,    // a typed letter is in the hidden name
+    SfxOddOneRight = 4,    // the odd one out found
+    SfxCorrect = 5,        // a right answer
+    SfxWrongPick = 6,      // a wrong odd one out, a letter not in the name
+    SfxWrong = 8,          // a wrong answer, answers with errors, too many tries
+    SfxHallOfFame = 9,     // a place in the hall of fame
+};
 
 // Reads the sound list into sndfiles.
 void getMedia(AppContext& ctx);
@@ -34,9 +49,9 @@ public:
 // Smallest stored size that a restore applies; anything smaller keeps the design size.
 inline constexpr int kMinRestoreTwips = 1440;
 
-// mode 1 restores the window from its slot, any other mode saves it (and writes
-// the settings file). Slot 3 is never restored or saved. A call made while
+// Restore sets the window from its slot; Save stores it (and writes the settings
+// file). The score screen's slot is never restored or saved. A call made while
 // another is changing the window is swallowed.
-void sizeform(AppContext& ctx, SizedWindow& window, int slot, int mode);
+void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode);
 
 } // namespace brev

@@ -1,12 +1,13 @@
 #pragma once
 // Everything the program shares between its windows, created once at start-up.
-#include "gameflow/trivia.h"
+#include "services/state.h"
 #include "refdata/brevmain.h"
 #include "services/seams.h"
 
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace brev {
 
@@ -28,6 +29,8 @@ struct AppContext : RefData {
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
     bool sizebusy = false;
+    std::optional<QString> heldLogLine;   // a question header not yet written
+    int heldLogLevel = 0;
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;

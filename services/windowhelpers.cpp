@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -80,6 +81,36 @@ void placeTwips(QWidget* child, int left, int top, int width, int height)
     child->setGeometry(twips(child, left), twips(child, top), twips(child, width), twips(child, height));
 }
 
+void placeControls(QWidget* window, std::span<const TwipsPlace> places)
+{
+    for (const TwipsPlace& p : places) {
+        const QString name = QString::fromLatin1(p.name);
+        QWidget* child = window->objectName() == name ? window : window->findChild<QWidget*>(name);
+        Q_ASSERT_X(child, "placeControls", p.name);
+        if (child && child != window)
+            placeTwips(child, p.left, p.top, p.width, p.height);
+    }
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
+void fillBackground(QWidget* w, const QColor& colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
 int outerWidthTwips(const QWidget* window)
 {
     return toTwips(window, window->width() + frameExtra(window).width());
@@ -124,7 +155,7 @@ void setupform(QWidget* window)
                  area.top() + (area.height() - outer.height()) / 2);
 }
 
-void sizeform(AppContext& ctx, QWidget* window, int slot, int mode)
+void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode)
 {
     WidgetWindow w(window);
     sizeform(ctx, w, slot, mode);

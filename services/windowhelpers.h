@@ -1,9 +1,15 @@
 #pragma once
 // Window helpers shared by every window: twips geometry, centring, size
 // memory, the help viewer.
+#include "services/state.h"
+
+#include <QColor>
 #include <QFont>
 #include <QString>
 
+#include <span>
+
+class QPushButton;
 class QWidget;
 
 namespace brev {
@@ -15,6 +21,22 @@ int twips(const QWidget* w, int twipsValue);
 int toTwips(const QWidget* w, int pixels);
 // Places a child at a design position given in twips (left, top, width, height).
 void placeTwips(QWidget* child, int left, int top, int width, int height);
+// One control's design place in twips, found by its object name.
+struct TwipsPlace {
+    const char* name;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+// Places every named control of a window at its design place.
+void placeControls(QWidget* window, std::span<const TwipsPlace> places);
+// A push button with its object name and tooltip that never acts as the
+// dialog's default button.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = QString());
+// A plain background colour for a window or control.
+void fillBackground(QWidget* w, const QColor& colour);
 // Outer (frame) size of a top-level window, in twips.
 int outerWidthTwips(const QWidget* window);
 int outerHeightTwips(const QWidget* window);
@@ -27,8 +49,8 @@ QFont designFont(bool serif, double pointSize);
 
 // Centres a window on its screen.
 void setupform(QWidget* window);
-// Remembers (mode 0) or restores (mode 1) a question window's size in its slot.
-void sizeform(AppContext& ctx, QWidget* window, int slot, int mode);
+// Remembers or restores a question window's size in its slot.
+void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode);
 // Centres a frame inside its window (outer window size).
 void centerframe(QWidget* frame, QWidget* window);
 // Opens a text file of the program directory in the desktop's text viewer;

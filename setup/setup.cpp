@@ -1,5 +1,6 @@
 #include "setup/setup.h"
 
+#include "gameflow/trivia.h"
 #include "services/cmnfunc.h"
 #include "services/context.h"
 #include "services/windowhelpers.h"
@@ -18,17 +19,6 @@ namespace brev {
 namespace {
 constexpr int kClientWidth = 8520;
 constexpr int kClientHeight = 6060;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tip)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    return b;
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
 {

@@ -1,6 +1,9 @@
 #pragma once
 // Test doubles for the seams, a fresh context in a temporary directory, and a
 // driver that answers modal windows as they appear.
+#include "gameflow/trivia.h"
+#include "refdata/pickitems.h"
+#include "refdata/texts.h"
 #include "services/context.h"
 
 #include <QByteArray>

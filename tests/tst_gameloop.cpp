@@ -3,7 +3,7 @@
 // adjusted score and the final message; and the multiple-choice export lines.
 #include "gameflow/gamelog.h"
 #include "gameflow/trivia.h"
-#include "screens/exportlines.h"
+#include "screens/core/exportlines.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -26,15 +26,15 @@ struct FakeUi : GameUi {
     struct Hof { int adjusted; QString game; int percent; QString name; int flag; };
     QList<Hof> hof;
 
-    bool openScreen(Screen s) override
+    Asked openScreen(Screen s) override
     {
         asked << ctx.game.category;
         screens << s;
         if (!haveWindows)
-            return false;
+            return Asked::NoScreen;
         if (onOpen)
             onOpen(s);
-        return true;
+        return Asked::Yes;
     }
     void showSetup() override
     {
@@ -276,7 +276,7 @@ void TestGameLoop::finalMessageAndHallOfFame()
     ctx.game.possible = 50;
     ctx.game.percent = 80;
     FakeUi ui(ctx);
-    ui.onOpen = [&](Screen) { updatestats(ctx, 5, 5, 0); };
+    ui.onOpen = [&](Screen) { updatestats(ctx.game, 5, 5, 0); };
     playgame(ctx, ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 25 out of 25 (100%)\r\nScore adjusted for difficulty: 75"});
@@ -292,7 +292,7 @@ void TestGameLoop::finalMessageAndHallOfFame()
     ctx.settings.nquestions = 10;
     ctx.settings.maxdif = 2;
     int n = 0;
-    ui.onOpen = [&](Screen) { updatestats(ctx, ++n <= 7 ? 5 : 0, 5, 0); };
+    ui.onOpen = [&](Screen) { updatestats(ctx.game, ++n <= 7 ? 5 : 0, 5, 0); };
     playgame(ctx, ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 35 out of 50 (70%)\r\nScore adjusted for difficulty: 49"});

@@ -3,7 +3,7 @@
 // paths, the export lines, the setup screen and the score screen.
 #include "gameflow/gamelog.h"
 #include "gameflow/gameui.h"
-#include "gameflow/showscor.h"
+#include "screens/showscor.h"
 #include "screens/mchoice.h"
 #include "services/windowhelpers.h"
 #include "setup/setup.h"
@@ -114,9 +114,9 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             QCOMPARE(m->windowTitle(), QStringLiteral("Multiple Choice"));
             const QString question = m->Label1->text();
             const QString answer = m->choice[slot]->text();
-            QCOMPARE(question, getquestion(ctx, 5, ctx.game.chosen[slot], ctx.game.category));
+            QCOMPARE(question, getquestion(ctx, TextKind::Question, ctx.game.chosen[slot], ctx.game.category));
             for (int i = 0; i < 5; ++i)
-                QCOMPARE(m->choice[i]->text(), getquestion(ctx, 4, ctx.game.chosen[i], ctx.game.category));
+                QCOMPARE(m->choice[i]->text(), getquestion(ctx, TextKind::Answer, ctx.game.chosen[i], ctx.game.category));
             expectedLog << QStringLiteral("---- Question %1").arg(q + 1)
                         << QStringLiteral("Multiple Choice");
             expectedUse = ctx.itemUse;

@@ -27,7 +27,7 @@ public:
         w_ = w;
         h_ = h;
         if (changed)
-            sizeform(ctx_, *this, slot_, 0);   // the window's own size handling
+            sizeform(ctx_, *this, slot_, SizeMode::Save);   // the window's own size handling
     }
     qint32 backcolor() const override { return 0xC0FFC0; }
     int w_ = 8625;
@@ -97,7 +97,7 @@ void TstServices::sizeMemorySwallowsItsOwnEvent()
     test::Fixture fx;
     fx.ctx->settings.windowplaces[0] = {0, 0, 7000, 9000};
     FakeWindow w(*fx.ctx, 0);
-    sizeform(*fx.ctx, w, 0, 1);
+    sizeform(*fx.ctx, w, 0, SizeMode::Restore);
     QCOMPARE(w.w_, 9000);
     QCOMPARE(w.h_, 7000);
     QVERIFY(!fx.ctx->sizebusy);
@@ -117,12 +117,12 @@ void TstServices::sizeMemoryKeepsDesignSizeForEmptySlot()
     test::Fixture fx;
     fx.ctx->settings.windowplaces[1] = {1, 0, 0, 0};
     FakeWindow w(*fx.ctx, 1);
-    sizeform(*fx.ctx, w, 1, 1);
+    sizeform(*fx.ctx, w, 1, SizeMode::Restore);
     QCOMPARE(w.w_, 8625);
     QCOMPARE(w.h_, 6975);
     QCOMPARE(w.state_, 0);   // never opened minimised
     fx.ctx->settings.windowplaces[1] = {2, 0, 5000, 5000};
-    sizeform(*fx.ctx, w, 1, 1);
+    sizeform(*fx.ctx, w, 1, SizeMode::Restore);
     QCOMPARE(w.state_, 2);
 }
 
@@ -131,7 +131,7 @@ void TstServices::scoreScreenSizeIsNeverStored()
     test::Fixture fx;
     fx.ctx->settings.windowplaces[3] = {0, 0, 7000, 7000};
     FakeWindow w(*fx.ctx, 3);
-    sizeform(*fx.ctx, w, 3, 1);
+    sizeform(*fx.ctx, w, 3, SizeMode::Restore);
     QCOMPARE(w.w_, 8625);
     for (int i = 0; i < 3; ++i)
         w.setSizeTwips(5000 + i, 5000);
@@ -140,7 +140,7 @@ void TstServices::scoreScreenSizeIsNeverStored()
     // The next question window still restores and saves normally.
     fx.ctx->settings.windowplaces[0] = {0, 0, 7500, 7600};
     FakeWindow q(*fx.ctx, 0);
-    sizeform(*fx.ctx, q, 0, 1);
+    sizeform(*fx.ctx, q, 0, SizeMode::Restore);
     QCOMPARE(q.w_, 7600);
 }
 

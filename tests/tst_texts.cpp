@@ -86,39 +86,39 @@ void TstTexts::getquestionBuildsEveryKind()
 {
     AppContext& c = *fx->ctx;
     c.game.category = 15;
-    QCOMPARE(getquestion(c, 1, 3, 0), QStringLiteral("Sort by term served, in order of Presidency"));
+    QCOMPARE(getquestion(c, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by term served, in order of Presidency"));
     c.game.category = 12;
-    QCOMPARE(getquestion(c, 1, 3, 0), QStringLiteral("Sort by birthdate"));
+    QCOMPARE(getquestion(c, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by birthdate"));
     c.presidents[1].name = QStringLiteral("A");
     c.presidents[1].birthKey = 1767;
     c.presidents[2].name = QStringLiteral("B");
     c.presidents[2].birthKey = 1732;
-    QCOMPARE(getquestion(c, 3, 1, 2), QStringLiteral("A 1767 > B 1732"));
+    QCOMPARE(getquestion(c, TextKind::SortedPair, 1, 2), QStringLiteral("A 1767 > B 1732"));
 
     c.game.category = 7;
-    QCOMPARE(getquestion(c, 2, 4, 0), c.presidents[4].name);
-    QCOMPARE(getquestion(c, 2, 4, 7), c.presidents[4].birthplace);
-    QCOMPARE(getquestion(c, 4, 4, 0), c.presidents[4].birthplace);
+    QCOMPARE(getquestion(c, TextKind::Item, 4, 0), c.presidents[4].name);
+    QCOMPARE(getquestion(c, TextKind::Item, 4, 7), c.presidents[4].birthplace);
+    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), c.presidents[4].birthplace);
 
     c.game.category = 13;
-    QCOMPARE(getquestion(c, 4, 4, 0), QStringLiteral(" *** need L_PARAM for 13Sort First Ladies by term"));
+    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 13Sort First Ladies by term"));
     c.game.category = 21;
-    QCOMPARE(getquestion(c, 4, 4, 0), QStringLiteral(" *** need L_PARAM for 21Name Me"));
+    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 21Name Me"));
     c.game.category = 11;
-    QCOMPARE(getquestion(c, 4, 4, 0), c.presidents[4].name);
+    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), c.presidents[4].name);
 
     c.presidents[5].name = QStringLiteral("John Adams");
     c.game.category = 1;
-    QCOMPARE(getquestion(c, 5, 5, 0), QStringLiteral("When did John Adams serve?"));
+    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("When did John Adams serve?"));
     c.game.category = 2;
-    QCOMPARE(getquestion(c, 5, 5, 0), QStringLiteral("Who served as Vice President under John Adams?"));
+    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Who served as Vice President under John Adams?"));
     c.game.category = 3;
-    QCOMPARE(getquestion(c, 5, 5, 0), QStringLiteral("When was John Adams born?"));
+    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("When was John Adams born?"));
     c.game.category = 4;
-    QCOMPARE(getquestion(c, 5, 5, 0), QStringLiteral("Match Presidents and terms"));
+    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Match Presidents and terms"));
     c.game.category = 26;
-    QCOMPARE(getquestion(c, 5, 0, 0), QStringLiteral("Match Political opponents "));
-    QCOMPARE(getquestion(c, 6, 5, 0), QString());
+    QCOMPARE(getquestion(c, TextKind::Question, 0, 0), QStringLiteral("Match Political opponents "));
+    QCOMPARE(getquestion(c, TextKind(6), 5, 0), QString());
     QVERIFY(fx->messages->texts.isEmpty());
 }
 

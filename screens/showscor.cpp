@@ -1,4 +1,4 @@
-#include "gameflow/showscor.h"
+#include "screens/showscor.h"
 
 #include "services/context.h"
 #include "services/windowhelpers.h"
@@ -13,21 +13,26 @@ namespace brev {
 namespace {
 constexpr int kClientWidth = 7530;
 constexpr int kClientHeight = 5265;
-constexpr int kNarrow = 3000;
+
+constexpr TwipsPlace kLayout[] = {
+    {"Frame1", 120, 120, 7215, 4935},
+    {"Label1", 120, 240, 6975, 855},
+    {"Text1", 120, 1940, 6855, 1815},
+    {"Command1", 120, 3960, 1215, 615},
+    {"Label2", 1680, 3960, 5295, 615},
+};
 } // namespace
 
-showscor::showscor(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+showscor::showscor(AppContext& ctx, QWidget* parent)
+    : QuestionWindow(ctx, SlotScore, QStringLiteral("Score"), kClientWidth, kClientHeight, QColor(),
+                     parent)
 {
     setObjectName(QStringLiteral("showscor"));
-    setWindowTitle(QStringLiteral("Score"));
-    setModal(true);
-    resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Sunken);
-    placeTwips(Frame1, 120, 120, 7215, 4935);
 
     const QFont big = designFont(false, 13.5);
     Label1 = new QLabel(Frame1);
@@ -35,7 +40,6 @@ showscor::showscor(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     Label1->setFont(big);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(Label1, 120, 240, 6975, 855);
 
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -44,25 +48,20 @@ showscor::showscor(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    placeTwips(Text1, 120, 1940, 6855, 1815);
 
     Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setToolTip(QStringLiteral("Click here when  ready to proceed"));
     Command1->setDefault(true);
-    placeTwips(Command1, 120, 3960, 1215, 615);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
     Label2 = new QLabel(Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(big);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    placeTwips(Label2, 1680, 3960, 5295, 615);
 
-    // Load handling.
-    placeTwips(Text1, 120, 1940, 6855, 1815);
-    sizeform(ctx_, this, SlotScore, 1);
-    setupform(this);
+    placeControls(this, kLayout);
+    restoreSize();
     scoreCaption();
 }
 
@@ -74,19 +73,13 @@ void showscor::scoreCaption()
                     + QString::number(g.percent) + QStringLiteral("%)"));
 }
 
-void showscor::resizeEvent(QResizeEvent* event)
+void showscor::layoutControls()
 {
-    QDialog::resizeEvent(event);
-    sizeChanged();
-}
-
-void showscor::sizeChanged()
-{
-    sizeform(ctx_, this, SlotScore, 0);
+    rememberSize();
     const int outerWidth = outerWidthTwips(this);
     const int outerHeight = outerHeightTwips(this);
     Frame1->resize(twips(this, outerWidth - 100), twips(this, outerHeight - 100));
-    if (outerWidth < kNarrow)
+    if (isNarrow(outerWidth))
         return;
     const int frameLeft = toTwips(this, Frame1->x());
     const int frameWidth = toTwips(this, Frame1->width());

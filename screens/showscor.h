@@ -1,6 +1,6 @@
 #pragma once
 // The score screen: the result of one question and the running score.
-#include <QDialog>
+#include "screens/questionwindow.h"
 
 class QFrame;
 class QLabel;
@@ -9,9 +9,7 @@ class QPushButton;
 
 namespace brev {
 
-struct AppContext;
-
-class showscor : public QDialog {
+class showscor : public QuestionWindow {
     Q_OBJECT
 public:
     explicit showscor(AppContext& ctx, QWidget* parent = nullptr);
@@ -26,11 +24,7 @@ public:
     QLabel* Label2;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void sizeChanged();
-    AppContext& ctx_;
+    void layoutControls() override;
 };
 
 } // namespace brev

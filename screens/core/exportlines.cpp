@@ -1,4 +1,4 @@
-#include "screens/exportlines.h"
+#include "screens/core/exportlines.h"
 
 namespace brev {
 

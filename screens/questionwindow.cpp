@@ -1,0 +1,83 @@
+#include "screens/questionwindow.h"
+
+#include "screens/core/questionmodel.h"
+#include "screens/core/verdict.h"
+#include "screens/showscor.h"
+#include "services/context.h"
+#include "setup/setup.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace brev {
+
+QuestionWindow::QuestionWindow(AppContext& ctx, int slot, const QString& caption, int clientWidth,
+                               int clientHeight, const QColor& background, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), slot_(slot)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    if (background.isValid())
+        fillBackground(this, background);
+    resize(twips(this, clientWidth), twips(this, clientHeight));
+}
+
+void QuestionWindow::restoreSize()
+{
+    sizeform(ctx_, this, slot_, SizeMode::Restore);
+    setupform(this);
+    laidOut_ = true;
+    layoutControls();
+}
+
+void QuestionWindow::rememberSize()
+{
+    sizeform(ctx_, this, slot_, SizeMode::Save);
+}
+
+void QuestionWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (laidOut_)
+        layoutControls();
+}
+
+Asked QuestionWindow::ask()
+{
+    if (abandoned_)
+        return Asked::Abandoned;
+    exec();
+    return Asked::Yes;
+}
+
+void QuestionWindow::abandon()
+{
+    abandoned_ = true;
+    giveUpQuestion(ctx_);
+    setup screen(ctx_, this);
+    screen.exec();
+}
+
+void QuestionWindow::wireHelp(QPushButton* button, const QString& text)
+{
+    connect(button, &QPushButton::clicked, this, [this, text] { ctx_.messages->ok(text); });
+}
+
+void QuestionWindow::wireSkip(QPushButton* button)
+{
+    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void QuestionWindow::showResults(const Verdict& verdict)
+{
+    showscor score(ctx_, this);
+    score.Text1->setPlainText(verdict.results);
+    applyVerdict(ctx_, verdict);
+    score.scoreCaption();
+    score.Label1->setText(verdict.heading);
+    score.exec();
+    accept();
+}
+
+} // namespace brev
