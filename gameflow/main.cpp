@@ -14,24 +14,30 @@
 
 namespace brev {
 
+namespace {
+// The buttons are wider than drawn so their captions fit in any font.
+constexpr int kButtonLeft = 2640;
+constexpr int kButtonWidth = 735 + 300;
+constexpr TwipsPlace kLayout[] = {
+    {"Label1", 240, 120, 2295 + 600, 735},
+    {"Label2", 240, 960, 2175, 375},
+    {"Label3", 240, 3840, 2280, 855},
+    {"Label4", 240, 4800, 2280, 855},
+    {"Command1", kButtonLeft, 3240, kButtonWidth, 375},
+    {"cmdsetup", kButtonLeft, 3720, kButtonWidth, 375},
+    {"Command3", kButtonLeft, 4680, kButtonWidth, 375},
+    {"cmdquit", kButtonLeft, 5160, kButtonWidth, 375},
+};
+} // namespace
 
 main::main(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::main>()), ctx_(ctx)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("main"));
-    // Design layout in twips.
+    // The form holds the controls and their texts; the twips table places them.
     setFixedSize(twips(this, 5400), twips(this, 6300));
-    placeTwips(ui->Label1, 240, 120, 2295 + 600, 735);
-    placeTwips(ui->Label2, 240, 960, 2175, 375);
-    placeTwips(ui->Label3, 240, 3840, 2280, 855);
-    placeTwips(ui->Label4, 240, 4800, 2280, 855);
-    const int left = 2640;
-    const int width = 735 + 300;   // room for the captions in any font
-    placeTwips(ui->Command1, left, 3240, width, 375);
-    placeTwips(ui->cmdsetup, left, 3720, width, 375);
-    placeTwips(ui->Command3, left, 4680, width, 375);
-    placeTwips(ui->cmdquit, left, 5160, width, 375);
+    placeControls(this, kLayout);
     QFont title = designFont(true, 15.75);
     title.setBold(true);
     title.setItalic(true);

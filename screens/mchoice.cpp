@@ -4,8 +4,10 @@
 #include "services/context.h"
 #include "services/windowhelpers.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -59,7 +61,22 @@ void ChoiceButton::mousePressEvent(QMouseEvent* event)
         QAbstractButton::mousePressEvent(event);
     else
         event->accept();
-    emit mousePressed();
+    emit picked();
+}
+
+void ChoiceButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        setChecked(true);
+        event->accept();
+        emit picked();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+    // The arrow keys carry the selection to the choice they move to.
+    if (auto* next = qobject_cast<ChoiceButton*>(QApplication::focusWidget()); next && next != this)
+        next->setChecked(true);
 }
 
 void ChoiceButton::paintEvent(QPaintEvent*)
@@ -127,7 +144,7 @@ mchoice::mchoice(AppContext& ctx, QWidget* parent)
         choice[i]->setObjectName(QStringLiteral("choice%1").arg(i));
         choice[i]->setText(QString::fromLatin1(designCaptions[i]));
         choice[i]->setFont(designFont(true, 12));
-        connect(choice[i], &ChoiceButton::mousePressed, this, [this, i] { choose(i); });
+        connect(choice[i], &ChoiceButton::picked, this, [this, i] { choose(i); });
     }
 
     cmdhelp = makeButton(Frame1, "cmdhelp", QStringLiteral("help"));

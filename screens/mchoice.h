@@ -13,9 +13,10 @@ class QPushButton;
 
 namespace brev {
 
-// An option button whose caption wraps onto several lines. It answers only
-// to a mouse-button press (any button): moving the selection with the
-// keyboard checks it without raising mousePressed.
+// An option button whose caption wraps onto several lines. A mouse-button
+// press (any button) picks it, and so do Space and Enter on the focused
+// choice; moving the selection with the arrow keys checks a choice without
+// picking it.
 class ChoiceButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -24,11 +25,12 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void mousePressed();
+    void picked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor background_;

@@ -4,6 +4,7 @@
 #include "gameflow/gamelog.h"
 #include "gameflow/trivia.h"
 #include "screens/core/exportlines.h"
+#include "screens/core/mchoicemodel.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -81,6 +82,11 @@ private slots:
     void tabbedModeStopsWithoutProgress();
     void finalMessageAndHallOfFame();
     void exportLineMarkers();
+    void multipleChoiceAnswerPosition_data();
+    void multipleChoiceAnswerPosition();
+    void multipleChoiceVerdict_data();
+    void multipleChoiceVerdict();
+    void abandonedQuestionLeavesNoTrace();
 };
 
 void TestGameLoop::adjustedScoreRoundsHalfToEven()
@@ -334,6 +340,138 @@ void TestGameLoop::exportLineMarkers()
         for (int i = 0; i < 5; ++i)
             t.addChoice(i, QString::number(i));
         QCOMPARE(t.line(q131, 0), "* Question TOO LONG * " + q131 + "\t0\t1\t2\t3\t1");
+    }
+}
+
+void TestGameLoop::multipleChoiceAnswerPosition_data()
+{
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("slot");
+    QTest::addRow("r_0") << 0.0 << 0;
+    QTest::addRow("just_under_a_quarter") << 0.2499 << 0;
+    QTest::addRow("a_quarter") << 0.25 << 1;
+    QTest::addRow("just_under_three_quarters") << 0.7499 << 2;
+    QTest::addRow("highest") << 0.99999 << 3;
+}
+
+void TestGameLoop::multipleChoiceAnswerPosition()
+{
+    QFETCH(double, r);
+    QFETCH(int, slot);
+    Fixture f;
+    f.loadSampleRecords();
+    f.ctx->game.category = 1;
+    f.random->script = {r};
+    MultipleChoiceModel m(*f.ctx);
+    QVERIFY(m.load());
+    QCOMPARE(m.answerSlot(), slot);
+    // The question is about the record of the right choice, whose term is its answer.
+    const int record = f.ctx->game.chosen[size_t(slot)];
+    QCOMPARE(m.question(), QStringLiteral("When did President %1 serve?").arg(record));
+    QCOMPARE(m.choiceText(slot), QStringLiteral("%1-%2").arg(1788 + 4 * record).arg(1792 + 4 * record));
+}
+
+void TestGameLoop::multipleChoiceVerdict_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("results");
+    QTest::addColumn<QString>("logLine");
+    QTest::addColumn<QString>("heading");
+    // Scripted draws: the answer in slot 1; records 7, 3, 12, 5, 9 by a
+    // fresh counter table and the sample records' levels.
+    QTest::addRow("right_term") << 1 << true << " Correct, +5 pts" << ""
+                                << "Results for When did this president serve?";
+    QTest::addRow("wrong_term") << 1 << false << "Sorry, the answer was 1800-1804"
+                                << "When did President 3 serve? 1800-1804"
+                                << "Results for When did this president serve?";
+    QTest::addRow("wrong_vice") << 2 << false << "Sorry, the answer was Vice 3"
+                                << "Who served as Vice President under President 3? Vice 3"
+                                << "Results for Who was this president's Vice President?";
+}
+
+void TestGameLoop::multipleChoiceVerdict()
+{
+    QFETCH(int, category);
+    QFETCH(bool, right);
+    QFETCH(QString, results);
+    QFETCH(QString, logLine);
+    QFETCH(QString, heading);
+    Fixture f;
+    f.loadSampleRecords();
+    f.ctx->game.category = category;
+    // Slot 1 right; then one draw per slot lands on records 7, 3, 12, 5 and 9.
+    f.random->script = {0.3, 6.5 / 41, 2.5 / 41, 11.5 / 41, 4.5 / 41, 8.5 / 41};
+    for (int i = 1; i <= kRecords; ++i)
+        f.ctx->presidents[i].dif = 1;
+    MultipleChoiceModel m(*f.ctx);
+    QVERIFY(m.load());
+    QCOMPARE(f.ctx->game.chosen, (std::array<int, 6>{7, 3, 12, 5, 9, 0}));
+    QCOMPARE(m.answerSlot(), 1);
+
+    const Verdict v = m.choose(right ? 1 : 4);
+    QCOMPARE(v.points, right ? 5 : 0);
+    QCOMPARE(v.possible, 5);
+    QCOMPARE(v.results, results);
+    QCOMPARE(v.heading, heading);
+    QCOMPARE(v.sound, right ? 5 : 8);
+    if (right) {
+        QCOMPARE(v.credits, (QList<Credit>{{3, 4}}));
+        QVERIFY(v.log.isEmpty());
+    } else {
+        QCOMPARE(v.credits, (QList<Credit>{{9, -1}, {3, -1}}));
+        QCOMPARE(v.log, (QList<LogLine>{{logLine, 1}}));
+    }
+}
+
+// A question whose category runs out of records is never asked: the online
+// question file keeps only whole blocks and does not count it, and the play
+// log gets no header for it.
+void TestGameLoop::abandonedQuestionLeavesNoTrace()
+{
+    struct ModelUi : FakeUi {
+        using FakeUi::FakeUi;
+        Asked openScreen(Screen s) override
+        {
+            FakeUi::openScreen(s);
+            MultipleChoiceModel m(ctx);
+            if (!m.load()) {
+                giveUpQuestion(ctx);
+                return Asked::Abandoned;
+            }
+            m.writeLoadLines();
+            return Asked::Yes;
+        }
+    };
+    for (const bool online : {true, false}) {
+        Fixture f;
+        f.loadSampleRecords();
+        AppContext& ctx = *f.ctx;
+        for (int i = 4; i <= kRecords; ++i)
+            ctx.presidents[i].vice = QStringLiteral("n/a");   // category 2 cannot fill five choices
+        ctx.settings.catenabled[1] = -1;
+        ctx.settings.catenabled[2] = -1;
+        ctx.settings.nquestions = 2;
+        ctx.settings.loglevel = online ? 4 : 0;
+        ctx.game.onlineQuestionMode = online ? -1 : 0;
+        f.random->script = {drawOf(2)};
+        ModelUi ui(ctx);
+        nextquestion(ctx, ui);
+
+        QCOMPARE(ctx.settings.catenabled[2], 0);
+        QCOMPARE(f.messages->texts.size(), 1);
+        const QStringList lines = logLines(f);
+        if (online) {
+            QCOMPARE(ui.asked.size(), 3);   // the abandoned question did not count
+            QCOMPARE(lines.size(), 18);
+            QCOMPARE(lines[0], QStringLiteral("MULT"));
+            QCOMPARE(lines[9], QStringLiteral("MULT"));
+            QCOMPARE(lines[1], QStringLiteral("When did this president serve?"));
+        } else {
+            QCOMPARE(ui.asked.size(), 2);
+            QCOMPARE(lines.first(), QStringLiteral("---- Question 2"));
+            QCOMPARE(lines.count(QStringLiteral("Multiple Choice")), 1);
+        }
     }
 }
 
