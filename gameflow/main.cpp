@@ -10,6 +10,7 @@
 #include "setup/setup.h"
 
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QPainter>
 
 namespace brev {
@@ -62,7 +63,7 @@ bool main::load()
     setWindowTitle(QStringLiteral("Brevallo Game"));
     startup(ctx_);
     const QString& picture = ctx_.settings.bgpicture;
-    if (!picture.isEmpty() && !background_.load(ctx_.path(picture)))
+    if (!picture.isEmpty() && !loadBackground(ctx_.path(picture)))
         ctx_.messages->ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
                                          "the game goes on without it.").arg(picture));
     ui->Label1->setText(QStringLiteral("Brevallo Game"));
@@ -102,13 +103,37 @@ void main::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// The picture is decoded at the size the window shows it and kept at that
+// size, so a repaint only copies it.
+bool main::loadBackground(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize target = size() * devicePixelRatio();
+    if (reader.size().isValid())
+        reader.setScaledSize(reader.size().scaled(target, Qt::IgnoreAspectRatio));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    background_ = QPixmap::fromImage(image.size() == target
+                                         ? image
+                                         : image.scaled(target, Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation));
+    background_.setDevicePixelRatio(devicePixelRatio());
+    return true;
+}
+
 void main::paintEvent(QPaintEvent*)
 {
     if (background_.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), background_);
+    if (background_.deviceIndependentSize().toSize() == size()) {
+        painter.drawPixmap(0, 0, background_);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), background_);
+    }
 }
 
 } // namespace brev

@@ -32,6 +32,7 @@ private:
     void play();
     void openSetup();
     void about();
+    bool loadBackground(const QString& path);
 
     AppContext& ctx_;
     QPixmap background_;

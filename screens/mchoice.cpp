@@ -131,9 +131,7 @@ mchoice::mchoice(AppContext& ctx, QWidget* parent)
 
     Label1 = new QLabel(QStringLiteral("Label1"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont labelFont = designFont(false, 11);
-    labelFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    QFont labelFont = designFont(DesignFace::Arial, 11);
     labelFont.setBold(true);
     Label1->setFont(labelFont);
     fillBackground(Label1, kItemColour);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -128,20 +129,53 @@ void setOuterSizeTwips(QWidget* window, int width, int height)
                    std::max(1, twips(window, height) - extra.height()));
 }
 
-QFont designFont(bool serif, double pointSize)
+namespace {
+
+// The first installed family of a face's list, looked up once per run: asking
+// the font system for the classic Windows faces that Linux lacks costs a
+// fresh match for every font made.
+QString installedFamily(DesignFace face)
+{
+    static QString resolved[3];
+    static bool done[3] = {};
+    const int i = static_cast<int>(face);
+    if (done[i])
+        return resolved[i];
+    static const QStringList lists[3] = {
+        {QStringLiteral("MS Serif"), QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif"),
+         QStringLiteral("Nimbus Roman")},
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
+         QStringLiteral("Nimbus Sans")},
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+         QStringLiteral("DejaVu Sans")},
+    };
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : lists[i]) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            resolved[i] = family;
+            break;
+        }
+    }
+    done[i] = true;
+    return resolved[i];
+}
+
+} // namespace
+
+QFont designFont(DesignFace face, double pointSize)
 {
     QFont f;
-    if (serif) {
-        f.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman"),
-                       QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman")});
-        f.setStyleHint(QFont::Serif);
-    } else {
-        f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                       QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
-        f.setStyleHint(QFont::SansSerif);
-    }
+    const QString family = installedFamily(face);
+    if (!family.isEmpty())
+        f.setFamily(family);
+    f.setStyleHint(face == DesignFace::Serif ? QFont::Serif : QFont::SansSerif);
     f.setPointSizeF(pointSize);
     return f;
+}
+
+QFont designFont(bool serif, double pointSize)
+{
+    return designFont(serif ? DesignFace::Serif : DesignFace::SansSerif, pointSize);
 }
 
 void setupform(QWidget* window)

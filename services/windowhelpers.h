@@ -43,8 +43,11 @@ int outerHeightTwips(const QWidget* window);
 // Sets the client size so that the outer size becomes the given twips.
 void setOuterSizeTwips(QWidget* window, int width, int height);
 
-// A font of the given kind and point size; the classic Windows faces the
-// windows were drawn with come first, a similar installed family after them.
+// The faces the windows were drawn with: MS Serif, MS Sans Serif and Arial.
+enum class DesignFace { Serif = 0, SansSerif = 1, Arial = 2 };
+// A font of the given face and point size: the classic Windows face when it is
+// installed, else the first installed similar family, resolved once per run.
+QFont designFont(DesignFace face, double pointSize);
 QFont designFont(bool serif, double pointSize);
 
 // Centres a window on its screen.
