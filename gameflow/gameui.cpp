@@ -1,5 +1,6 @@
 #include "gameflow/gameui.h"
 
+#include "screens/NameMe.h"
 #include "screens/mchoice.h"
 #include "services/context.h"
 #include "setup/setup.h"
@@ -13,6 +14,8 @@ Asked WindowGameUi::openScreen(Screen screen)
     switch (screen) {
     case Screen::MultipleChoice:
         return mchoice(ctx_, parent_).ask();
+    case Screen::NameMe:
+        return NameMe(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }

@@ -1,5 +1,6 @@
 #include "screens/questionwindow.h"
 
+#include "gameflow/gamelog.h"
 #include "screens/core/questionmodel.h"
 #include "screens/core/verdict.h"
 #include "screens/showscor.h"
@@ -57,6 +58,12 @@ void QuestionWindow::abandon()
     giveUpQuestion(ctx_);
     setup screen(ctx_, this);
     screen.exec();
+}
+
+void QuestionWindow::closeUnasked()
+{
+    abandoned_ = true;
+    droplog(ctx_);
 }
 
 void QuestionWindow::wireHelp(QPushButton* button, const QString& text)

@@ -42,6 +42,8 @@ protected:
 
     // The category ran out of records: says so, switches it off and offers setup.
     void abandon();
+    // No record to ask about: the window closes without a judgement or a word.
+    void closeUnasked();
     // A button that shows a help text, and the "skip" button.
     void wireHelp(QPushButton* button, const QString& text);
     void wireSkip(QPushButton* button);

@@ -28,6 +28,7 @@ struct AppContext : RefData {
     QString hoffile;
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
+    int currentRecord = 0;       // the record the data editor shows and Name Me drew
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;

@@ -1,0 +1,150 @@
+#include "screens/NameMe.h"
+
+#include "screens/core/verdict.h"
+#include "services/cmnfunc.h"
+#include "services/context.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace brev {
+
+namespace {
+constexpr int kClientWidth = 8610;
+constexpr int kClientHeight = 6330;
+constexpr int kPortraitWidth = 4095;
+
+constexpr TwipsPlace kLayout[] = {
+    {"Image2", 360, 480, kPortraitWidth, 2655},
+    {"Image1", 6000, 1320, 1215, 1455},
+    {"Label3", 5880, 4080, 1455, 1095},
+    {"Label1", 360, 4680, 4335, 690},
+    {"Label2", 360, 5520, 6735, 735},
+    {"Command1", 7320, 5520, 1095, 615},
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QLabel* makeImage(QWidget* parent, const char* name)
+{
+    auto* l = makeLabel(parent, name, QString());
+    l->setScaledContents(true);
+    return l;
+}
+} // namespace
+
+NameMe::NameMe(AppContext& ctx, QWidget* parent)
+    : QuestionWindow(ctx, -1, NameMeModel::caption(), kClientWidth, kClientHeight, QColor(), parent),
+      model_(ctx)
+{
+    setObjectName(QStringLiteral("NameMe"));
+    Image2 = makeImage(this, "Image2");
+    Image1 = makeImage(this, "Image1");
+    Label3 = makeLabel(this, "Label3", QString());
+    Label3->setFont(designFont(DesignFace::SansSerif, 9.75));
+    Label3->setWordWrap(true);
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Label1"));
+    Label1->setFont(designFont(DesignFace::SansSerif, 18));
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Label2"));
+    QPalette names = Label2->palette();
+    names.setColor(QPalette::Window, Qt::red);
+    names.setColor(QPalette::WindowText, Qt::yellow);
+    Label2->setPalette(names);
+    Label2->setAutoFillBackground(true);
+    Command1 = makeButton(this, "Command1", QStringLiteral("quit"));
+    // Every key reaches the window, whichever control has the focus.
+    Command1->setFocusPolicy(Qt::NoFocus);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    placeControls(this, kLayout);
+
+    setupform(this);
+    Image1->hide();
+    Label3->setText(model_.warning());
+    Label1->clear();
+    if (!model_.load()) {
+        closeUnasked();
+        return;
+    }
+    QPixmap portrait(ctx_.path(imagefile(ctx_, model_.record())));
+    Image2->setPixmap(portrait);   // a missing picture shows nothing
+    Image2->resize(Image2->width(), Image2->width() * 3 / 2);
+    QFont nameFont = designFont(DesignFace::SansSerif, model_.nameFontSize());
+    Label2->setFont(nameFont);
+    Label3->hide();
+    Label2->setText(model_.mask());
+    // The name and its letters stay readable over the tall portrait.
+    Label1->raise();
+    Label2->raise();
+    Command1->raise();
+    Image1->show();
+    setFocus();
+}
+
+void NameMe::keyPressEvent(QKeyEvent* event)
+{
+    // Escape leaves the screen like "quit"; keys that type nothing are ignored.
+    if (event->key() == Qt::Key_Escape && !model_.finished()) {
+        reject();
+        return;
+    }
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    typed(text.at(0));
+}
+
+void NameMe::typed(QChar c)
+{
+    const NameMeModel::KeyResult r = model_.press(c);
+    for (const int sound : r.sounds)
+        playsfx(ctx_, sound);
+    switch (r.outcome) {
+    case NameMeModel::Outcome::Closes:
+        accept();
+        return;
+    case NameMeModel::Outcome::NotALetter:
+        ctx_.messages->ok(QStringLiteral("Press a letter, only"));
+        return;
+    case NameMeModel::Outcome::Repeated:
+        return;
+    case NameMeModel::Outcome::Found:
+        Label2->setText(model_.mask());
+        return;
+    case NameMeModel::Outcome::Missed:
+    case NameMeModel::Outcome::Lost:
+        Label1->setText(model_.lettersText());
+        showStage();
+        if (r.outcome == NameMeModel::Outcome::Lost) {
+            applyVerdict(ctx_, r.verdict);
+            Label2->setText(model_.mask());
+            Label3->setText(model_.warning());
+        }
+        return;
+    case NameMeModel::Outcome::Won:
+        Label2->setText(model_.mask());
+        showResults(r.verdict);
+        return;
+    }
+}
+
+void NameMe::showStage()
+{
+    Image1->hide();
+    const QRectF r = model_.stageRect();
+    Image1->setGeometry(twips(this, int(r.left())), twips(this, int(r.top())), twips(this, int(r.width())),
+                        twips(this, int(r.height())));
+    Image1->setPixmap(QPixmap(ctx_.path(model_.stagePicture())));   // missing: nothing shown
+    Image1->show();
+    Label3->show();
+}
+
+} // namespace brev

@@ -1,0 +1,198 @@
+// The Name Me screen: tries by difficulty, the mask, the growing stage
+// picture, winning and losing, and one real window played by key presses.
+#include "gameflow/gameui.h"
+#include "screens/NameMe.h"
+#include "screens/core/namememodel.h"
+#include "screens/showscor.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+// Every record named `name`, so the draw always lands on it.
+void nameAll(Fixture& f, const QString& name)
+{
+    f.loadSampleRecords();
+    for (int i = 1; i <= kRecords; ++i) {
+        f.ctx->presidents[i].name = name;
+        f.ctx->presidents[i].dif = 1;
+    }
+    f.ctx->game.category = 21;
+    f.ctx->settings.soundon = -1;
+    for (int n = 0; n < 10; ++n)
+        f.ctx->sndfiles[size_t(n)] = QStringLiteral("s%1.wav").arg(n);
+}
+
+QStringList soundNumbers(const Fixture& f)
+{
+    QStringList out;
+    for (const QString& p : f.sound->played)
+        out << p.section(u's', -1).section(u'.', 0, 0);
+    return out;
+}
+} // namespace
+
+class TestNameMe : public QObject {
+    Q_OBJECT
+private slots:
+    void maskAndFontSize_data();
+    void maskAndFontSize();
+    void triesByDifficulty_data();
+    void triesByDifficulty();
+    void winWithOneMiss();
+    void lostNameClosesOnAnyKey();
+    void windowPlayedByKeys();
+};
+
+void TestNameMe::maskAndFontSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<double>("points");
+    QTest::addRow("initial_and_full_stop") << "Ulysses S. Grant"
+                                           << "_ _ _ _ _ _ _   _ .   _ _ _ _ _ " << 18.0;
+    QTest::addRow("fourteen") << "Abcdefghijklmn" << "_ _ _ _ _ _ _ _ _ _ _ _ _ _ " << 24.0;
+    QTest::addRow("twenty") << "Abcdefghij Klmnopqrs" << QString("_ ").repeated(10) + "  " + QString("_ ").repeated(9)
+                            << 14.0;
+    QTest::addRow("twenty_eight") << QString(28, u'a') << QString("_ ").repeated(28) << 10.0;
+}
+
+void TestNameMe::maskAndFontSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, mask);
+    QFETCH(double, points);
+    Fixture f;
+    nameAll(f, name);
+    NameMeModel m(*f.ctx);
+    QVERIFY(m.load());
+    QCOMPARE(m.mask(), mask);
+    QCOMPARE(m.answer(), name.toUpper());
+    QCOMPARE(m.nameFontSize(), points);
+    QCOMPARE(f.ctx->currentRecord, m.record());
+}
+
+void TestNameMe::triesByDifficulty_data()
+{
+    QTest::addColumn<int>("maxdif");
+    QTest::addColumn<int>("tries");
+    QTest::addColumn<QString>("firstStage");
+    QTest::addRow("easy") << 1 << 6 << "eagle6.jpg";
+    QTest::addRow("medium") << 2 << 5 << "eagle5.jpg";
+    QTest::addRow("hard") << 3 << 4 << "eagle4.jpg";
+}
+
+void TestNameMe::triesByDifficulty()
+{
+    QFETCH(int, maxdif);
+    QFETCH(int, tries);
+    QFETCH(QString, firstStage);
+    Fixture f;
+    nameAll(f, QStringLiteral("Ab C."));
+    f.ctx->settings.maxdif = maxdif;
+    NameMeModel m(*f.ctx);
+    QVERIFY(m.load());
+    QCOMPARE(m.triesAllowed(), tries);
+    QCOMPARE(m.stageRect(), QRectF(6000, 1320, 1215, 1455));
+
+    const QString wrong = QStringLiteral("zyxwvu");
+    for (int i = 0; i < tries; ++i) {
+        const auto r = m.press(wrong[i]);
+        QCOMPARE(r.sounds, QList<int>{6});
+        if (i == 0) {
+            QCOMPARE(m.stagePicture(), firstStage);
+            // 1.2 times as wide, 1.5 times as high as wide, around the designed centre.
+            QCOMPARE(m.stageRect(), QRectF(6607.5 - 729, 2047.5 - 1093.5, 1458, 2187));
+        }
+        QCOMPARE(r.outcome, i + 1 < tries ? NameMeModel::Outcome::Missed : NameMeModel::Outcome::Lost);
+    }
+    QCOMPARE(m.stagePicture(), QStringLiteral("eagle1.jpg"));
+    QCOMPARE(m.tried(), QStringLiteral(" Z Y X W V U").left(2 * tries));
+    QCOMPARE(m.mask(), QStringLiteral("AB C."));
+}
+
+void TestNameMe::winWithOneMiss()
+{
+    Fixture f;
+    nameAll(f, QStringLiteral("Ab C."));
+    f.ctx->settings.maxdif = 2;
+    NameMeModel m(*f.ctx);
+    QVERIFY(m.load());
+    QCOMPARE(m.press(u'a').outcome, NameMeModel::Outcome::Found);
+    QCOMPARE(m.mask(), QStringLiteral("A _    _  . "));
+    QCOMPARE(m.press(u'q').outcome, NameMeModel::Outcome::Missed);
+    QCOMPARE(m.press(u'Q').outcome, NameMeModel::Outcome::Repeated);   // lower and upper case alike
+    QCOMPARE(m.press(u'3').outcome, NameMeModel::Outcome::NotALetter);
+    QCOMPARE(m.press(u'b').outcome, NameMeModel::Outcome::Found);
+    const auto won = m.press(u'c');
+    QCOMPARE(won.outcome, NameMeModel::Outcome::Won);
+    QCOMPARE(won.verdict.points, 4);
+    QCOMPARE(won.verdict.possible, 5);
+    QCOMPARE(won.verdict.sound, 5);
+    QCOMPARE(won.verdict.results, QStringLiteral("AB C.\r\nYou got it!"));
+    QCOMPARE(won.verdict.heading, QStringLiteral("Results for Name Me"));
+    QVERIFY(won.verdict.credits.isEmpty());
+}
+
+void TestNameMe::lostNameClosesOnAnyKey()
+{
+    Fixture f;
+    nameAll(f, QStringLiteral("Ab"));
+    f.ctx->settings.maxdif = 3;
+    NameMeModel m(*f.ctx);
+    QVERIFY(m.load());
+    NameMeModel::KeyResult last;
+    for (const QChar c : QStringLiteral("wxyz"))
+        last = m.press(c);
+    QCOMPARE(last.outcome, NameMeModel::Outcome::Lost);
+    QCOMPARE(last.verdict.points, 0);
+    QCOMPARE(last.verdict.possible, 4);
+    QCOMPARE(last.verdict.sound, 8);
+    QCOMPARE(m.lettersText(), QStringLiteral("Better luck next time!"));
+    QCOMPARE(m.warning(), QStringLiteral("Too many tries!"));
+    QCOMPARE(m.press(u'1').outcome, NameMeModel::Outcome::Closes);
+    QCOMPARE(m.press(u'a').outcome, NameMeModel::Outcome::Closes);
+}
+
+void TestNameMe::windowPlayedByKeys()
+{
+    Fixture f;
+    nameAll(f, QStringLiteral("Ab"));
+    QString shownMask;
+    QString title;
+    WindowGameUi ui(*f.ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* n = qobject_cast<NameMe*>(w);
+        QVERIFY(n);
+        title = n->windowTitle();
+        QTest::keyClick(n->Command1, Qt::Key_A);   // keys reach the game whatever has focus
+        QTest::keyClick(n, Qt::Key_Z);
+        shownMask = n->Label2->text();
+        QCOMPARE(n->Label1->text(), QStringLiteral(" Z"));
+        QVERIFY(n->Image1->isVisible());
+        QTest::keyClick(n, Qt::Key_B);
+    });
+    driver.then([&](QWidget* w) {
+        auto* s = qobject_cast<showscor*>(w);
+        QVERIFY(s);
+        QCOMPARE(s->Text1->toPlainText(), QStringLiteral("AB\nYou got it!"));
+        QTest::mouseClick(s->Command1, Qt::LeftButton);
+    });
+    QCOMPARE(askquestion(*f.ctx, ui, 21), Asked::Yes);
+    QVERIFY(driver.done());
+    QCOMPARE(title, QStringLiteral("Name Me -- Press the letter keys to enter my name... "));
+    QCOMPARE(shownMask, QStringLiteral("A _  "));
+    QCOMPARE(f.ctx->game.score, 5);
+    QCOMPARE(f.ctx->game.possible, 6);
+    QCOMPARE(soundNumbers(f), (QStringList{"3", "6", "3", "5"}));
+}
+
+QTEST_MAIN(TestNameMe)
+#include "tst_nameme.moc"
