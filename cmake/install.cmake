@@ -25,16 +25,17 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY brevallo)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "trivia quiz about the US presidents
- Brevallo Game is a single-player desktop quiz about the presidents of the
- United States, from George Washington to Bill Clinton. Set up a game, press
- Play and answer multiple-choice, matching, portrait and sorting questions;
- the final score is adjusted for the difficulty chosen, and the best scores
- enter a hall of fame.
- .
- Each player's settings, hall of fame and log are kept in their home folder.")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Brevallo Game is a single-player desktop quiz about the presidents of the
+United States, from George Washington to Bill Clinton. Set up a game, press
+Play and answer multiple-choice, matching, portrait and sorting questions;
+the final score is adjusted for the difficulty chosen, and the best scores
+enter a hall of fame.
+
+Each player's settings, hall of fame and log are kept in their home folder.")
+set(CPACK_STRIP_FILES ON)
 # Debian 12's Qt 6 libraries; the GIF, JPEG and X11 plug-ins come with libqt6gui6.
+# The other entries are what dpkg-shlibdeps finds in the executable.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34), libgcc-s1")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
 include(CPack)
