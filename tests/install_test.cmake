@@ -21,11 +21,6 @@ foreach(f bin/brevallo share/brevallo/brev.dat share/brevallo/brevsnd.dat share/
     message(FATAL_ERROR "${f} was not installed")
   endif()
 endforeach()
-foreach(f brevallo.qrc brevallo.desktop brevallo.svg)
-  if(EXISTS "${usr}/share/brevallo/${f}")
-    message(FATAL_ERROR "${f} does not belong in share/brevallo")
-  endif()
-endforeach()
 
 run(desktop-file-validate ${usr}/share/applications/brevallo.desktop)
 run(appstreamcli validate --no-net ${usr}/share/metainfo/org.example.brevallo.metainfo.xml)
