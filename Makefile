@@ -1,9 +1,11 @@
 # make play: install what is missing, build, start the game.
 # make test: the same set-up, then the whole test suite, headless.
+# make package: the same set-up, then the Debian package in $(BUILD)/.
 BUILD ?= build
-PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core
+PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
+            desktop-file-utils appstream
 
-.PHONY: play test build deps bench clean
+.PHONY: play test build deps bench package clean
 
 play: build
 	./$(BUILD)/brevallo
@@ -14,11 +16,15 @@ test: build
 bench: build
 	./$(BUILD)/benchmarks/bench_refdata
 
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja
 	cmake --build $(BUILD) --parallel
 
-# Installs missing Debian packages when run as root; otherwise prints the line to run.
+# Installs missing Debian packages when run as root; otherwise prints the line to run
+# as root (a minimal Debian has no sudo).
 deps:
 	@missing=""; \
 	for p in $(PACKAGES); do \
@@ -27,10 +33,10 @@ deps:
 	if [ -n "$$missing" ]; then \
 	  if [ "$$(id -u)" = 0 ]; then \
 	    echo "Installing:$$missing"; \
-	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends$$missing; \
 	  else \
-	    echo "Some packages are missing. Install them with:"; \
-	    echo "  sudo apt-get install -y$$missing"; \
+	    echo "Some packages are missing. Install them as root with:"; \
+	    echo "  apt-get install -y --no-install-recommends$$missing"; \
 	    exit 1; \
 	  fi; \
 	fi

@@ -1,14 +1,16 @@
 // Program entry: command line, the program directory, the main window.
 #include "gameflow/main.h"
 #include "services/context.h"
+#include "services/progdir.h"
 #include "services/realseams.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIcon>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
 #include <optional>
@@ -19,13 +21,17 @@ struct Options {
     QString dir;
     std::optional<quint64> seed;
     bool version = false;
+    bool help = false;
+    bool quitAfterStart = false;
 };
 
 const char kUsage[] =
-    "Usage: brevallo [--dir DIR] [--seed N] [--version]\n"
-    "  --dir DIR   use DIR as the program directory (data, settings, log)\n"
-    "  --seed N    seed the random draws with N so that a run can be repeated\n"
-    "  --version   print the version and exit\n";
+    "Usage: brevallo [--dir DIR] [--seed N] [--quit-after-start] [--version] [--help]\n"
+    "  --dir DIR            use DIR as the program directory (data, settings, log)\n"
+    "  --seed N             seed the random draws with N so that a run can be repeated\n"
+    "  --quit-after-start   start up, show the main window, then quit as Quit does\n"
+    "  --version            print the version and exit\n"
+    "  --help               print this help and exit\n";
 
 // Parses the command line before any window system is needed. Options with
 // two dashes are the game's; those with one dash (and their value) are left to Qt.
@@ -36,6 +42,10 @@ std::optional<Options> parse(const QStringList& args)
         const QString& a = args[i];
         if (a == QLatin1String("--version")) {
             o.version = true;
+        } else if (a == QLatin1String("--help")) {
+            o.help = true;
+        } else if (a == QLatin1String("--quit-after-start")) {
+            o.quitAfterStart = true;
         } else if (a == QLatin1String("--dir") && i + 1 < args.size()) {
             o.dir = args[++i];
         } else if (a == QLatin1String("--seed") && i + 1 < args.size()) {
@@ -65,6 +75,10 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
+    if (options->help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (options->version) {
         std::printf("Brevallo Game %s\n", brev::kVersion);
         return 0;
@@ -80,15 +94,22 @@ int main(int argc, char** argv)
         qWarning("brevallo: the application icon is missing");
 
     brev::AppContext ctx;
-    ctx.dir = options->dir.isEmpty() ? QApplication::applicationDirPath()
-                                     : QFileInfo(options->dir).absoluteFilePath();
-    if (!QDir(ctx.dir).exists() || !QDir::setCurrent(ctx.dir)) {
-        std::fprintf(stderr, "brevallo: the program directory %s does not exist\n", qPrintable(ctx.dir));
-        return 2;
+    ctx.messages = brev::makeMessageBoxes();
+    const QString exeDir = QApplication::applicationDirPath();
+    ctx.dir = brev::chooseProgramDir(
+        {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    // An installed game finds the shipped files at the same place relative to its executable.
+    const QString shipped = QDir(exeDir).filePath(QStringLiteral(BREV_SHIPPED_DIR));
+    auto error = brev::prepareProgramDir(ctx.dir, shipped);
+    if (!error && !QDir::setCurrent(ctx.dir))
+        error = QStringLiteral("The folder %1 for the game's files cannot be opened.").arg(ctx.dir);
+    if (error) {
+        std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
+        ctx.messages->ok(*error + ctx.lb + ctx.lb + QStringLiteral("Brevallo Game cannot start without it."));
+        return 1;
     }
     ctx.random = brev::makeRandom(options->seed.value_or(
         static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
-    ctx.messages = brev::makeMessageBoxes();
     ctx.sound = brev::makeSoundEffects();
     ctx.shell = brev::makeDesktopShell();
     ctx.clock = brev::makeSystemClock();
@@ -97,5 +118,7 @@ int main(int argc, char** argv)
     if (!window.load())
         return 1;
     window.show();
+    if (options->quitAfterStart)
+        QTimer::singleShot(0, &window, &QWidget::close);
     return QApplication::exec();
 }

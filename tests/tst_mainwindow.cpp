@@ -151,11 +151,24 @@ void TstMainwindow::answersCommandLine()
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 2);
-    QVERIFY(p.readAllStandardError().contains("Usage: brevallo [--dir DIR] [--seed N] [--version]"));
+    QVERIFY(p.readAllStandardError().contains(
+        "Usage: brevallo [--dir DIR] [--seed N] [--quit-after-start] [--version] [--help]"));
 
     p.start(QStringLiteral(BREV_EXE), {QStringLiteral("--seed"), QStringLiteral("abc")});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 2);
+
+    // With no display at all, --help still answers: a usage line and one line per option.
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        bare.remove(QLatin1String(name));
+    p.setProcessEnvironment(bare);
+    p.start(QStringLiteral(BREV_EXE), {QStringLiteral("--help")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+    QCOMPARE(lines.size(), 7);
+    QVERIFY(lines[3].startsWith("  --quit-after-start   "));
 }
 
 QTEST_MAIN(TstMainwindow)

@@ -1,0 +1,41 @@
+# Installs the game the way desktop programs are laid out, and packages it with
+# CPack (cpack -G DEB). An installed game keeps each player's files in a per-user
+# folder that it fills from share/brevallo/ at the first start.
+include(GNUInstallDirs)
+
+set(BREV_SHIPPED_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brevallo)
+# Where the executable looks for the shipped files, relative to its own folder.
+file(RELATIVE_PATH shipped_rel /${CMAKE_INSTALL_BINDIR} /${BREV_SHIPPED_INSTALL_DIR})
+target_compile_definitions(brevallo PRIVATE BREV_SHIPPED_DIR="${shipped_rel}")
+
+install(TARGETS brevallo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The same files the build puts beside its executable.
+install(DIRECTORY data/ DESTINATION ${BREV_SHIPPED_INSTALL_DIR}
+  PATTERN "*.qrc" EXCLUDE PATTERN "*.desktop" EXCLUDE PATTERN "*.svg" EXCLUDE PATTERN "*.xml" EXCLUDE)
+install(FILES data/brevallo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/brevallo.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+install(FILES data/brevallo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES data/org.example.brevallo.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_PACKAGE_NAME brevallo)
+set(CPACK_PACKAGE_VENDOR "Brevallo")
+set(CPACK_PACKAGE_CONTACT "Brevallo Game maintainers <brevallo@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trivia quiz about the US presidents")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY brevallo)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_PACKAGE_DESCRIPTION
+  "Brevallo Game is a single-player desktop quiz about the presidents of the
+United States, from George Washington to Bill Clinton. Set up a game, press
+Play and answer multiple-choice, matching, portrait and sorting questions;
+the final score is adjusted for the difficulty chosen, and the best scores
+enter a hall of fame.
+
+Each player's settings, hall of fame and log are kept in their home folder.")
+set(CPACK_STRIP_FILES ON)
+# Debian 12's Qt 6 libraries; the GIF, JPEG and X11 plug-ins come with libqt6gui6.
+# The other entries are what dpkg-shlibdeps finds in the executable.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
+include(CPack)
