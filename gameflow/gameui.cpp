@@ -1,6 +1,7 @@
 #include "gameflow/gameui.h"
 
 #include "screens/mchoice.h"
+#include "screens/qsort.h"
 #include "services/context.h"
 #include "setup/setup.h"
 
@@ -13,6 +14,8 @@ Asked WindowGameUi::openScreen(Screen screen)
     switch (screen) {
     case Screen::MultipleChoice:
         return mchoice(ctx_, parent_).ask();
+    case Screen::Sorting:
+        return qsort(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }
