@@ -74,6 +74,7 @@ private slots:
     void exhaustedCategoryAsksNothing();
     void mouseSortsAndDone();
     void keyboardSortsAndDone();
+    void wholeGameOfSortingCategories();
 };
 
 void TestQsort::inOrderIsAllCorrect()
@@ -326,6 +327,51 @@ void TestQsort::keyboardSortsAndDone()
     QVERIFY(stayedOpen);
     QCOMPARE(ctx.game.score, 10);
     QCOMPARE(ctx.game.possible, 10);
+}
+
+void TestQsort::wholeGameOfSortingCategories()
+{
+    Fixture f(12);
+    QCOMPARE(readdata(*f.ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    AppContext& ctx = *f.ctx;
+    ctx.itemUse.assign(size_t(ctx.nrecords + 1), 0);
+    for (int k = 12; k <= 18; ++k)
+        ctx.settings.catenabled[size_t(k)] = -1;
+    ctx.settings.nquestions = 6;
+    QList<int> categories;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    for (int q = 0; q < 6; ++q) {
+        driver.then([&, q](QWidget* w) {
+            auto* s = qobject_cast<brev::qsort*>(w);
+            QVERIFY(s);
+            categories << ctx.game.category;
+            if (q % 2 == 0) {
+                QTest::mouseClick(s->List1->viewport(), Qt::LeftButton, {}, lineCentre(s, 3));
+                QTest::mouseClick(s->Command1, Qt::LeftButton);
+            } else {
+                QTest::keyClick(s->List1, Qt::Key_Down);
+                QTest::keyClick(s->List1, Qt::Key_Space);
+                QTest::keyClick(s->List1, Qt::Key_Tab);
+                QTest::keyClick(s->Command2, Qt::Key_Tab);
+                QTest::keyClick(s->Command1, Qt::Key_Space);
+            }
+        });
+        driver.then([&](QWidget* w) {
+            auto* s = qobject_cast<showscor*>(w);
+            QVERIFY(s);
+            QVERIFY(s->Text1->toPlainText().endsWith(" of 10 correct "));
+            QTest::mouseClick(s->Command1, Qt::LeftButton);
+        });
+    }
+    playgame(ctx, ui);
+    QVERIFY(driver.done());
+    QCOMPARE(categories.size(), 6);
+    for (int c : categories)
+        QVERIFY(c >= 12 && c <= 18);
+    QCOMPARE(ctx.game.possible, 60);
+    QCOMPARE(f.messages->texts.size(), 1);
+    QVERIFY(f.messages->texts.first().startsWith("You scored "));
 }
 
 QTEST_MAIN(TestQsort)
