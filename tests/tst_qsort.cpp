@@ -1,10 +1,9 @@
-// The sorting question: judging of the ten pairs (in order, reversed, ties),
-// pushing lines up, the load and export lines, and the real window played by
-// mouse and by keyboard.
+// The sorting question: judging the ten pairs (in order, reversed, ties), the
+// load and export lines, running out of records, and the real window played
+// by mouse and by keyboard.
 #include "gameflow/gamelog.h"
 #include "gameflow/gameui.h"
 #include "refdata/brevmain.h"
-#include "screens/core/qsortmodel.h"
 #include "screens/qsort.h"
 #include "screens/showscor.h"
 #include "testsupport.h"
@@ -21,41 +20,34 @@ using Chosen = std::array<int, 5>;
 
 namespace {
 
-// A record's draw value for pickitems: floor(r x 41) + 1 gives the record.
-double drawOf(int record)
-{
-    return (record - 0.5) / 41.0;
-}
-
+// pickitems draws record floor(r x 41) + 1.
 void scriptDraws(Fixture& f, const Chosen& records)
 {
     for (int r : records)
-        f.random->script.push_back(drawOf(r));
-}
-
-void place(AppContext& ctx, const Chosen& order)
-{
-    for (size_t k = 0; k < order.size(); ++k)
-        ctx.game.chosen[k] = order[k];
+        f.random->script.push_back((r - 0.5) / 41.0);
 }
 
 Chosen order(const AppContext& ctx)
 {
-    return {ctx.game.chosen[0], ctx.game.chosen[1], ctx.game.chosen[2], ctx.game.chosen[3],
-            ctx.game.chosen[4]};
+    const auto& c = ctx.game.chosen;
+    return {c[0], c[1], c[2], c[3], c[4]};
+}
+
+void loadShipped(Fixture& f)
+{
+    QCOMPARE(readdata(*f.ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    f.ctx->itemUse.assign(size_t(f.ctx->nrecords + 1), 0);
 }
 
 QStringList logLines(const Fixture& f)
 {
-    QStringList lines = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n");
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n", Qt::SkipEmptyParts);
 }
 
-QPoint lineCentre(brev::qsort* q, int line)
+void clickLine(brev::qsort* q, int line)
 {
-    return q->List1->visualItemRect(q->List1->item(line)).center();
+    const QPoint at = q->List1->visualItemRect(q->List1->item(line)).center();
+    QTest::mouseClick(q->List1->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -63,126 +55,88 @@ QPoint lineCentre(brev::qsort* q, int line)
 class TestQsort : public QObject {
     Q_OBJECT
 private slots:
-    void inOrderIsAllCorrect();
-    void reverseOrderHasNoCorrectPair();
-    void equalKeysAreInOrderEitherWay_data();
-    void equalKeysAreInOrderEitherWay();
-    void pushUp_data();
-    void pushUp();
+    void judge_data();
+    void judge();
+    void equalKeysInEitherOrder_data();
+    void equalKeysInEitherOrder();
     void loadLines_data();
     void loadLines();
-    void exhaustedCategoryAsksNothing();
-    void mouseSortsAndDone();
-    void keyboardSortsAndDone();
-    void wholeGameOfSortingCategories();
+    void exhaustedCategoryLoadsNothing();
+    void wholeGameByMouseAndKeyboard();
 };
 
-void TestQsort::inOrderIsAllCorrect()
+void TestQsort::judge_data()
 {
-    Fixture f;
-    f.loadSampleRecords();
-    f.ctx->game.category = 12;
-    place(*f.ctx, {1, 2, 3, 4, 5});
-    const Verdict v = SortModel(*f.ctx).judge();
-    QCOMPARE(v.points, 10);
-    QCOMPARE(v.possible, 10);
-    QCOMPARE(v.results, QStringLiteral("*** All correct!\r\n*** 10 of 10 correct "));
-    QCOMPARE(v.heading, QStringLiteral("Results for Sort by birthdate"));
-    // Only the upper item of each pair is credited.
-    const QList<Credit> credits{{1, 4}, {1, 4}, {1, 4}, {1, 4}, {2, 4},
-                                {2, 4}, {2, 4}, {3, 4}, {3, 4}, {4, 4}};
-    QCOMPARE(v.credits, credits);
-    QCOMPARE(v.log, (QList<LogLine>{{" *** All Correct!", 1}}));
-    QCOMPARE(v.sound, -1);
-
-    f.ctx->game.onlineQuestionMode = -1;   // the online export keeps the play line out
-    QVERIFY(SortModel(*f.ctx).judge().log.isEmpty());
-}
-
-void TestQsort::reverseOrderHasNoCorrectPair()
-{
-    Fixture f;
-    f.loadSampleRecords();
-    f.ctx->game.category = 12;
-    place(*f.ctx, {5, 4, 3, 2, 1});
-    const Verdict v = SortModel(*f.ctx).judge();
-    QCOMPARE(v.points, 0);
-    QCOMPARE(v.possible, 10);
-    const QStringList pairs{
+    QTest::addColumn<Chosen>("lines");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<QList<Credit>>("credits");
+    // Sample birth years: record i was born in 1730 + 3i.
+    QTest::addRow("in_order") << Chosen{1, 2, 3, 4, 5} << 10
+                              << QStringList{"*** All correct!", "*** 10 of 10 correct "}
+                              << QList<Credit>{{1, 4}, {1, 4}, {1, 4}, {1, 4}, {2, 4},
+                                               {2, 4}, {2, 4}, {3, 4}, {3, 4}, {4, 4}};
+    QTest::addRow("last_two_swapped")
+        << Chosen{1, 2, 3, 5, 4} << 9
+        << QStringList{" ", "President 5 1745 > President 4 1742", "*** 9 of 10 correct "}
+        << QList<Credit>{{1, 4}, {1, 4}, {1, 4}, {1, 4}, {2, 4}, {2, 4},
+                         {2, 4}, {3, 4}, {3, 4}, {5, -1}, {4, -1}};
+    QList<Credit> reversed;
+    const int pairs[10][2] = {{5, 4}, {5, 3}, {5, 2}, {5, 1}, {4, 3}, {4, 2}, {4, 1}, {3, 2}, {3, 1}, {2, 1}};
+    for (const auto& pair : pairs)
+        reversed << Credit{pair[0], -1} << Credit{pair[1], -1};
+    QTest::addRow("reversed") << Chosen{5, 4, 3, 2, 1} << 0
+                              << QStringList{" ",
         "President 5 1745 > President 4 1742", "President 5 1745 > President 3 1739",
         "President 5 1745 > President 2 1736", "President 5 1745 > President 1 1733",
         "President 4 1742 > President 3 1739", "President 4 1742 > President 2 1736",
         "President 4 1742 > President 1 1733", "President 3 1739 > President 2 1736",
-        "President 3 1739 > President 1 1733", "President 2 1736 > President 1 1733"};
-    QCOMPARE(v.results, " \r\n" + pairs.join("\r\n") + "\r\n*** 0 of 10 correct ");
-    QCOMPARE(v.log.size(), 10);
-    QCOMPARE(v.log.last(), (LogLine{"President 2 1736 > President 1 1733", 1}));
-    const QList<Credit> credits{{5, -1}, {4, -1}, {5, -1}, {3, -1}, {5, -1}, {2, -1}, {5, -1},
-                                {1, -1}, {4, -1}, {3, -1}, {4, -1}, {2, -1}, {4, -1}, {1, -1},
-                                {3, -1}, {2, -1}, {3, -1}, {1, -1}, {2, -1}, {1, -1}};
-    QCOMPARE(v.credits, credits);
+        "President 3 1739 > President 1 1733", "President 2 1736 > President 1 1733",
+        "*** 0 of 10 correct "} << reversed;
 }
 
-void TestQsort::equalKeysAreInOrderEitherWay_data()
+void TestQsort::judge()
+{
+    QFETCH(Chosen, lines);
+    QFETCH(int, points);
+    QFETCH(QStringList, results);
+    QFETCH(QList<Credit>, credits);
+    Fixture f;
+    f.loadSampleRecords();
+    f.ctx->game.category = 12;
+    std::copy(lines.begin(), lines.end(), f.ctx->game.chosen.begin());
+    const Verdict v = SortModel(*f.ctx).judge();
+    QCOMPARE(v.points, points);
+    QCOMPARE(v.possible, 10);
+    QCOMPARE(v.results.split("\r\n"), results);
+    QCOMPARE(v.credits, credits);
+    QCOMPARE(v.log.size(), points == 10 ? 1 : 10 - points);
+    QCOMPARE(v.log.first().text, points == 10 ? " *** All Correct!" : results[1]);
+    QCOMPARE(v.heading, QStringLiteral("Results for Sort by birthdate"));
+}
+
+void TestQsort::equalKeysInEitherOrder_data()
 {
     QTest::addColumn<int>("category");
     QTest::addColumn<Chosen>("drawn");
-    // John Quincy Adams and Andrew Jackson, both born 1767.
-    QTest::addRow("birth_1767") << 12 << Chosen{1, 6, 7, 9, 20};
-    // William Henry Harrison and John Tyler, both in office from 1841.
-    QTest::addRow("inauguration_1841") << 15 << Chosen{8, 9, 10, 11, 12};
+    QTest::addRow("born_1767") << 12 << Chosen{1, 6, 7, 9, 20};   // J. Q. Adams, Jackson
+    QTest::addRow("inaugurated_1841") << 15 << Chosen{8, 9, 10, 11, 12};   // W. H. Harrison, Tyler
 }
 
-void TestQsort::equalKeysAreInOrderEitherWay()
+void TestQsort::equalKeysInEitherOrder()
 {
     QFETCH(int, category);
     QFETCH(Chosen, drawn);
     Fixture f;
-    QCOMPARE(readdata(*f.ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    f.ctx->itemUse.assign(size_t(f.ctx->nrecords + 1), 0);
+    loadShipped(f);
     f.ctx->game.category = category;
     scriptDraws(f, drawn);
     SortModel model(*f.ctx);
     QVERIFY(model.load());
     QCOMPARE(order(*f.ctx), drawn);
-    for (int round = 0; round < 2; ++round) {
-        const Verdict v = model.judge();
-        QCOMPARE(v.points, 10);
-        QCOMPARE(v.results, QStringLiteral("*** All correct!\r\n*** 10 of 10 correct "));
-        QVERIFY(model.pushUp(2));   // the tied pair the other way round
-    }
-}
-
-void TestQsort::pushUp_data()
-{
-    QTest::addColumn<int>("line");
-    QTest::addColumn<bool>("moved");
-    QTest::addColumn<Chosen>("after");
-    QTest::addRow("top_line") << 0 << false << Chosen{1, 2, 3, 4, 5};
-    QTest::addRow("line_2") << 2 << true << Chosen{1, 3, 2, 4, 5};
-    QTest::addRow("line_4") << 4 << true << Chosen{1, 2, 3, 5, 4};
-    QTest::addRow("below_the_list") << 5 << false << Chosen{1, 2, 3, 4, 5};
-}
-
-void TestQsort::pushUp()
-{
-    QFETCH(int, line);
-    QFETCH(bool, moved);
-    QFETCH(Chosen, after);
-    Fixture f;
-    f.loadSampleRecords();
-    f.ctx->game.category = 13;
-    place(*f.ctx, {1, 2, 3, 4, 5});
-    SortModel model(*f.ctx);
-    QCOMPARE(model.pushUp(line), moved);
-    QCOMPARE(order(*f.ctx), after);
-    if (line != 4)
-        return;
-    QCOMPARE(model.lines(), (QStringList{"Lady 1", "Lady 2", "Lady 3", "Lady 5", "Lady 4"}));
-    const Verdict v = model.judge();
-    QCOMPARE(v.points, 9);
-    QCOMPARE(v.results, QStringLiteral(" \r\nLady 5 1808 > Lady 4 1804\r\n*** 9 of 10 correct "));
-    QCOMPARE(v.credits.mid(9), (QList<Credit>{{5, -1}, {4, -1}}));
+    QCOMPARE(model.judge().points, 10);
+    QVERIFY(model.pushUp(2));   // the tied pair the other way round
+    QCOMPARE(model.judge().points, 10);
 }
 
 void TestQsort::loadLines_data()
@@ -212,43 +166,32 @@ void TestQsort::loadLines()
     SortModel model(ctx);
     QVERIFY(model.load());
     QCOMPARE(model.heading(), QStringLiteral("Sort First Ladies by term, in order of Presidency"));
-    QCOMPARE(ctx.itemUse[3], 10);
-    QCOMPARE(ctx.itemUse[2], 1);
     model.writeLoadLines();
     QCOMPARE(logLines(f), expected);
     QCOMPARE(ctx.game.questionsWritten, 0);
 }
 
-void TestQsort::exhaustedCategoryAsksNothing()
+void TestQsort::exhaustedCategoryLoadsNothing()
 {
     Fixture f;
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
     for (int i = 5; i <= kRecords; ++i)
-        ctx.presidents[i].birthKey = 0;   // four records left to sort by birth
-    ctx.settings.catenabled[12] = -1;
-    WindowGameUi ui(ctx);
-    ModalDriver driver;
-    driver.then([&](QWidget* w) {
-        QCOMPARE(w->objectName(), QStringLiteral("setup"));
-        w->close();
-    });
-    QCOMPARE(askquestion(ctx, ui, 12), Asked::Abandoned);
-    QVERIFY(driver.done());
-    QCOMPARE(f.messages->texts,
-             QStringList{"Current set doesn't provide enough items for Sort by birthdate. Use another "
-                         "question type or change difficulty level to include more."});
-    QCOMPARE(ctx.settings.catenabled[12], 0);
+        f.ctx->presidents[i].birthKey = 0;   // four records left to sort by birth
+    f.ctx->game.category = 12;
+    QVERIFY(!SortModel(*f.ctx).load());
     QVERIFY(logLines(f).isEmpty());
-    QCOMPARE(ctx.game.possible, 0);
 }
 
-void TestQsort::mouseSortsAndDone()
+void TestQsort::wholeGameByMouseAndKeyboard()
 {
-    Fixture f;
-    f.loadSampleRecords();
+    Fixture f(12);
+    loadShipped(f);
     AppContext& ctx = *f.ctx;
-    scriptDraws(f, {3, 1, 2, 5, 4});
+    for (int k = 12; k <= 18; ++k)
+        ctx.settings.catenabled[size_t(k)] = -1;
+    ctx.settings.nquestions = 2;
+    f.random->script.push_back(12.5 / 19.0);   // category 12, then Polk, Washington, Adams, Jackson, Monroe
+    scriptDraws(f, {11, 1, 2, 7, 5});
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
@@ -256,15 +199,14 @@ void TestQsort::mouseSortsAndDone()
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), QStringLiteral(" Sort "));
         QCOMPARE(q->Label1->text(), QStringLiteral("Sort by birthdate"));
-        QCOMPARE(q->Label2->text(), QStringLiteral("Click to push an item up one slot"));
-        QCOMPARE(q->Command1->text(), QStringLiteral("Done"));
         QTest::mouseClick(q->Command2, Qt::LeftButton);
-        for (int line : {0, 1, 2, 4})
-            QTest::mouseClick(q->List1->viewport(), Qt::LeftButton, {}, lineCentre(q, line));
-        QTest::mouseClick(q->List1->viewport(), Qt::RightButton, {}, lineCentre(q, 1));
-        QCOMPARE(q->List1->item(3)->text(), QStringLiteral("President 4"));
+        clickLine(q, 0);
+        QTest::mouseClick(q->List1->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(order(ctx), (Chosen{11, 1, 2, 7, 5}));
+        for (int line : {1, 2, 4, 3, 4})
+            clickLine(q, line);
+        QCOMPARE(q->List1->item(3)->text(), QStringLiteral("Andrew Jackson"));
         QVERIFY(q->List1->selectedItems().isEmpty());
-        QCOMPARE(order(ctx), (Chosen{1, 2, 3, 4, 5}));
         QTest::mouseClick(q->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
@@ -272,106 +214,36 @@ void TestQsort::mouseSortsAndDone()
         QVERIFY(s);
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Sort by birthdate"));
         QCOMPARE(s->Text1->toPlainText(), QStringLiteral("*** All correct!\n*** 10 of 10 correct "));
-        QCOMPARE(s->Label2->text(), QStringLiteral("Current score: 10 of 10  (100%)"));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(ctx, ui, 12), Asked::Yes);
-    QVERIFY(driver.done());
-    QCOMPARE(f.messages->texts, QStringList{SortModel::helpText()});
-    QCOMPARE(ctx.itemUse[1], 17);   // drawn for slot 1, then four credits as the top item
-    QCOMPARE(ctx.itemUse[3], 18);   // drawn for slot 0, two credits on line 2
-    QCOMPARE(ctx.itemUse[5], 1);    // the bottom item is never credited
-    QCOMPARE(logLines(f), (QStringList{"Sorting: Sort by birthdate", "President 3", "President 1",
-                                       "President 2", "President 5", "President 4", " *** All Correct!"}));
-}
-
-void TestQsort::keyboardSortsAndDone()
-{
-    Fixture f;
-    f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
-    scriptDraws(f, {3, 1, 2, 5, 4});
-    bool stayedOpen = false;
-    WindowGameUi ui(ctx);
-    ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* q = qobject_cast<brev::qsort*>(w);
-        QVERIFY(q);
-        QCOMPARE(QApplication::focusWidget(), q->List1);
-        auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-        key(Qt::Key_Escape);   // no way to skip
-        stayedOpen = q->isVisible();
-        key(Qt::Key_Down);
-        key(Qt::Key_Space);   // line 1 up: 1 3 2 5 4
-        QCOMPARE(q->List1->currentRow(), 0);
-        QVERIFY(q->List1->item(0)->isSelected());
-        key(Qt::Key_Down);
-        key(Qt::Key_Down);
-        key(Qt::Key_Return);   // line 2 up: 1 2 3 5 4
-        key(Qt::Key_End);
-        key(Qt::Key_Enter);   // line 4 up: 1 2 3 4 5
-        QCOMPARE(order(ctx), (Chosen{1, 2, 3, 4, 5}));
-        key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), q->Command2);
-        key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), q->Command1);
-        key(Qt::Key_Space);
+        auto* s = qobject_cast<brev::qsort*>(w);
+        QVERIFY(s && ctx.game.category >= 12 && ctx.game.category <= 18);
+        const Chosen drawn = order(ctx);
+        QCOMPARE(QApplication::focusWidget(), s->List1);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Down, Qt::Key_Space, Qt::Key_End, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QVERIFY(s->isVisible());   // Escape does not skip
+        QCOMPARE(order(ctx), (Chosen{drawn[1], drawn[0], drawn[2], drawn[4], drawn[3]}));
+        QVERIFY(s->List1->item(3)->isSelected());   // the selection follows the pushed item
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
     });
-    driver.then([&](QWidget* w) {
+    driver.then([](QWidget* w) {
         auto* s = qobject_cast<showscor*>(w);
-        QVERIFY(s);
+        QVERIFY(s && s->Text1->toPlainText().endsWith(" of 10 correct "));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(ctx, ui, 12), Asked::Yes);
-    QVERIFY(driver.done());
-    QVERIFY(stayedOpen);
-    QCOMPARE(ctx.game.score, 10);
-    QCOMPARE(ctx.game.possible, 10);
-}
-
-void TestQsort::wholeGameOfSortingCategories()
-{
-    Fixture f(12);
-    QCOMPARE(readdata(*f.ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    AppContext& ctx = *f.ctx;
-    ctx.itemUse.assign(size_t(ctx.nrecords + 1), 0);
-    for (int k = 12; k <= 18; ++k)
-        ctx.settings.catenabled[size_t(k)] = -1;
-    ctx.settings.nquestions = 6;
-    QList<int> categories;
-    WindowGameUi ui(ctx);
-    ModalDriver driver;
-    for (int q = 0; q < 6; ++q) {
-        driver.then([&, q](QWidget* w) {
-            auto* s = qobject_cast<brev::qsort*>(w);
-            QVERIFY(s);
-            categories << ctx.game.category;
-            if (q % 2 == 0) {
-                QTest::mouseClick(s->List1->viewport(), Qt::LeftButton, {}, lineCentre(s, 3));
-                QTest::mouseClick(s->Command1, Qt::LeftButton);
-            } else {
-                QTest::keyClick(s->List1, Qt::Key_Down);
-                QTest::keyClick(s->List1, Qt::Key_Space);
-                QTest::keyClick(s->List1, Qt::Key_Tab);
-                QTest::keyClick(s->Command2, Qt::Key_Tab);
-                QTest::keyClick(s->Command1, Qt::Key_Space);
-            }
-        });
-        driver.then([&](QWidget* w) {
-            auto* s = qobject_cast<showscor*>(w);
-            QVERIFY(s);
-            QVERIFY(s->Text1->toPlainText().endsWith(" of 10 correct "));
-            QTest::mouseClick(s->Command1, Qt::LeftButton);
-        });
-    }
     playgame(ctx, ui);
     QVERIFY(driver.done());
-    QCOMPARE(categories.size(), 6);
-    for (int c : categories)
-        QVERIFY(c >= 12 && c <= 18);
-    QCOMPARE(ctx.game.possible, 60);
-    QCOMPARE(f.messages->texts.size(), 1);
-    QVERIFY(f.messages->texts.first().startsWith("You scored "));
+    QCOMPARE(ctx.game.possible, 20);
+    QCOMPARE(f.messages->texts.size(), 2);
+    QCOMPARE(f.messages->texts.first(), "Sort the items listed.  Click on a line to move that item up one "
+                                        "level.  When all are in position, click 'Done'");
+    QCOMPARE(ctx.itemUse[1], 17);   // drawn for slot 1, then four credits on top
+    QCOMPARE(logLines(f).mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
+                                                 "George Washington", "John Adams", "Andrew Jackson",
+                                                 "James Monroe", " *** All Correct!"}));
 }
 
 QTEST_MAIN(TestQsort)
