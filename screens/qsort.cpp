@@ -152,7 +152,7 @@ qsort::qsort(AppContext& ctx, QWidget* parent)
     wireHelp(Command2, SortModel::helpText());
     Command1 = makeButton(Frame1, "Command1", QStringLiteral("Done"));
     colourButton(Command1);
-    connect(Command1, &QPushButton::clicked, this, &qsort::done);
+    connect(Command1, &QPushButton::clicked, this, &qsort::judgeOrder);
 
     placeControls(this, kLayout);
     restoreSize();
@@ -197,7 +197,7 @@ void qsort::pushLine(int line)
     List1->setCurrentRow(line - 1);
 }
 
-void qsort::done()
+void qsort::judgeOrder()
 {
     if (abandoned() || answered_)
         return;

@@ -64,7 +64,7 @@ private:
     void load();
     void clickLine(int line);
     void pushLine(int line);
-    void done();
+    void judgeOrder();
 
     SortModel model_;
     bool answered_ = false;
