@@ -2,6 +2,7 @@
 
 #include "screens/NameMe.h"
 #include "screens/mchoice.h"
+#include "screens/qsort.h"
 #include "services/context.h"
 #include "setup/setup.h"
 
@@ -16,6 +17,8 @@ Asked WindowGameUi::openScreen(Screen screen)
         return mchoice(ctx_, parent_).ask();
     case Screen::NameMe:
         return NameMe(ctx_, parent_).ask();
+    case Screen::Sorting:
+        return qsort(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }
