@@ -1,6 +1,8 @@
 #include "gameflow/gameui.h"
 
 #include "screens/mchoice.h"
+#include "screens/qoddout.h"
+#include "screens/quote.h"
 #include "services/context.h"
 #include "setup/setup.h"
 
@@ -13,6 +15,10 @@ Asked WindowGameUi::openScreen(Screen screen)
     switch (screen) {
     case Screen::MultipleChoice:
         return mchoice(ctx_, parent_).ask();
+    case Screen::OddOneOut:
+        return qoddout(ctx_, parent_).ask();
+    case Screen::Quotation:
+        return quote(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }
