@@ -37,7 +37,8 @@ bool passesCheck(AppContext& ctx, const President& p, int category)
     default:
         ctx.messages->ok(QStringLiteral("No special check for %1 %2")
                              .arg(category)
-                             .arg(category >= 0 && category < kCategories ? ctx.catnames[category] : QString()));
+                             .arg(category >= 0 && category < kCategories ? ctx.catnames[category]
+                                                                          : QString()));
         return true;
     }
 }

@@ -57,7 +57,8 @@ void ChoiceButton::paintEvent(QPaintEvent*)
     if (fm.boundingRect(textRect, flags, shown).height() > textRect.height()) {
         // Too long for the button: as many full lines as fit, the last one elided.
         const int lines = qMax(1, textRect.height() / qMax(1, fm.lineSpacing()));
-        shown = fm.elidedText(shown, Qt::ElideRight, lines * textRect.width() - fm.averageCharWidth() * 4 * lines);
+        shown = fm.elidedText(shown, Qt::ElideRight,
+                              lines * textRect.width() - fm.averageCharWidth() * 4 * lines);
     }
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(textRect, flags, shown);
