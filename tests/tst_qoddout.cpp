@@ -1,5 +1,5 @@
 // The odd-one-out question: where the odd item stands, judging a right and a
-// wrong pick, the export lines, and the window played by mouse and keyboard.
+// wrong pick, and the window played by mouse and keyboard.
 #include "gameflow/gamelog.h"
 #include "gameflow/gameui.h"
 #include "screens/core/oddoutmodel.h"
@@ -23,15 +23,12 @@ namespace {
 // The uniform number that draws record n out of 41.
 double drawOf(int n) { return (n - 1 + 0.5) / 41.0; }
 
-// Slots 0..3 get records a..d; the twenty shuffle draws follow.
-void scriptDraws(Fixture& fx, std::initializer_list<int> records, std::initializer_list<double> swaps)
+// Slots 0..3 get records 1, 2, 3 and 5; the twenty shuffle draws swap nothing.
+void scriptDraws(Fixture& fx)
 {
-    for (int r : records)
+    for (int r : {1, 2, 3, 5})
         fx.random->script.push_back(drawOf(r));
-    for (double s : swaps)
-        fx.random->script.push_back(s);
-    while (fx.random->script.size() < records.size() + 20)
-        fx.random->script.push_back(0.0);   // j = 0: no swap
+    fx.random->script.insert(fx.random->script.end(), 20, 0.0);
 }
 
 } // namespace
@@ -43,8 +40,7 @@ private slots:
     void oddItemNeverAtPositionThree();
     void judgesThePick_data();
     void judgesThePick();
-    void exportLines_data();
-    void exportLines();
+    void tabbedLineWithMarkers();
     void playedByMouseAndKeyboard();
 };
 
@@ -113,51 +109,30 @@ void TstQoddout::judgesThePick()
     AppContext& c = *fx.ctx;
     c.game.category = 25;
     c.game.tabbedQuestionMode = exporting ? -1 : 0;
-    scriptDraws(fx, {1, 2, 3, 5}, {});
+    scriptDraws(fx);
     OddOneOutModel m(c);
     QVERIFY(m.load());
     QCOMPARE(m.question(), QStringLiteral("Died in office"));
     QCOMPARE(m.choose(position), expected);
 }
 
-void TstQoddout::exportLines_data()
+void TstQoddout::tabbedLineWithMarkers()
 {
-    QTest::addColumn<bool>("online");
-    QTest::addColumn<QString>("firstParty");
-    QTest::addColumn<QString>("thirdParty");
-    QTest::addColumn<QStringList>("expected");
-    const QString q(131, u'Q'), l(61, u'L');
-    QTest::addRow("online block")
-        << true << "Whig" << "Democratic"
-        << QStringList{"ODDOUT", "Who didn't belong to this party? ", "Whig", "Federalist", "Whig",
-                       "Democratic", "Republican", " 1"};
-    QTest::addRow("tabbed line") << false << "Whig" << "Democratic"
-                                 << QStringList{"Whig\tFederalist\tWhig\tDemocratic\tRepublican\t1"};
-    QTest::addRow("two long items and a long question")
-        << false << q << l
-        << QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q + "\tFederalist\t" + q
-                       + "\t" + l + "\tRepublican\t1"};
-}
-
-void TstQoddout::exportLines()
-{
-    QFETCH(bool, online);
-    QFETCH(QString, firstParty);
-    QFETCH(QString, thirdParty);
-    QFETCH(QStringList, expected);
     Fixture fx;
     fx.loadSampleRecords();
     AppContext& c = *fx.ctx;
     c.game.category = 20;
-    (online ? c.game.onlineQuestionMode : c.game.tabbedQuestionMode) = -1;
-    c.presidents[1].party = firstParty;
-    c.presidents[2].party = QStringLiteral("Federalist");
-    c.presidents[3].party = thirdParty;
-    c.presidents[4].party = QStringLiteral("Republican");
-    scriptDraws(fx, {1, 2, 3, 4}, {0.5});   // j = 1: positions 0 and 1 swap once
+    c.game.tabbedQuestionMode = -1;
+    const QString q(131, u'Q'), l(61, u'L');
+    const QString parties[] = {q, "Federalist", l, "Whig", "Republican"};
+    for (int i = 1; i <= 5; ++i)
+        c.presidents[i].party = parties[i - 1];
+    scriptDraws(fx);
+    fx.random->script[4] = 0.5;   // the first swap exchanges positions 0 and 1
     OddOneOutModel m(c);
     QVERIFY(m.load());
-    QCOMPARE(m.exportLines(), expected);
+    QCOMPARE(m.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
+                                          + "\tFederalist\t" + q + "\t" + l + "\tRepublican\t1"});
 }
 
 void TstQoddout::playedByMouseAndKeyboard()
