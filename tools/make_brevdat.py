@@ -648,10 +648,6 @@ QUOTATIONS = {
     "Martin Van Buren": (
         "All communities are apt to look to government for too much.",
         "Special session message to Congress, 1837"),
-    "William Henry Harrison": (
-        "A decent and manly examination of the acts of Government should be "
-        "not only tolerated, but encouraged.",
-        "Inaugural Address, 1841"),
     "James K. Polk": (
         "We must ever maintain the principle that the people of this continent "
         "alone have the right to decide their own destiny.",
