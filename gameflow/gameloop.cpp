@@ -60,6 +60,8 @@ Screen screenFor(int category)
         return Screen::OddOneOut;
     case 21:
         return Screen::NameMe;
+    case kQuoteCategory:
+        return Screen::Quotation;
     default:
         return Screen::None;
     }

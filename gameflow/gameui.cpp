@@ -3,6 +3,8 @@
 #include "screens/NameMe.h"
 #include "screens/mchoice.h"
 #include "screens/qsort.h"
+#include "screens/qoddout.h"
+#include "screens/quote.h"
 #include "services/context.h"
 #include "setup/setup.h"
 
@@ -19,6 +21,10 @@ Asked WindowGameUi::openScreen(Screen screen)
         return NameMe(ctx_, parent_).ask();
     case Screen::Sorting:
         return qsort(ctx_, parent_).ask();
+    case Screen::OddOneOut:
+        return qoddout(ctx_, parent_).ask();
+    case Screen::Quotation:
+        return quote(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }

@@ -31,7 +31,7 @@ void recordanswer(RefData& data, int record, int change);
 int adjustedScore(int score, int maxdif, int percent);
 
 // The question screens a category is asked on.
-enum class Screen { None, MultipleChoice, Matching, Portraits, Sorting, OddOneOut, NameMe };
+enum class Screen { None, MultipleChoice, Matching, Portraits, Sorting, OddOneOut, NameMe, Quotation };
 Screen screenFor(int category);
 
 // What became of a question the game loop sent to a screen.

@@ -1,5 +1,7 @@
 #pragma once
 // President records and their data file.
+#include "services/state.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -26,7 +28,7 @@ struct President {
     QString party;
     QString spare2;
     QString opponent;
-    QString spare3;
+    QString spare3;          // a quotation of the president ("Who said it?")
     int spareNum2 = 0;
     QString spare4;
     QString secState;
@@ -50,7 +52,7 @@ struct RefData {
     QString linkbase;
     QString datafile;
     std::vector<int> itemUse;   // slots 0..nrecords
-    std::array<QString, 29> catnames{};
+    std::array<QString, kCategories> catnames{};
     std::array<QString, 5> endkinds{};
 };
 

@@ -29,13 +29,16 @@ bool passesCheck(AppContext& ctx, const President& p, int category)
     case 6: case 13: return p.wife.size() >= 5;
     case 22: return p.court >= kSpace;
     case 11: case 21: return p.image >= kSpace;
+    case kQuoteCategory: return p.spare3 > kSpace;   // only records with a quotation
+    // 25 draws end-of-term texts like 24 and needs no check either.
     case 1: case 3: case 7: case 8: case 9: case 10: case 15: case 16: case 17: case 18:
-    case 20: case 23: case 24: case 26: case 27:
+    case 20: case 23: case 24: case 25: case 26: case 27:
         return true;
     default:
         ctx.messages->ok(QStringLiteral("No special check for %1 %2")
                              .arg(category)
-                             .arg(category >= 0 && category < 29 ? ctx.catnames[category] : QString()));
+                             .arg(category >= 0 && category < kCategories ? ctx.catnames[category]
+                                                                          : QString()));
         return true;
     }
 }

@@ -11,7 +11,7 @@ namespace brev {
 namespace {
 
 bool validRecord(int r) { return r >= 0 && r < kTableSlots; }
-bool validCategory(int k) { return k >= 0 && k < 29; }
+bool validCategory(int k) { return k >= 0 && k < kCategories; }
 
 } // namespace
 
@@ -20,7 +20,7 @@ void setcategories(AppContext& ctx)
     ctx.endkinds = {QStringLiteral("Served term"), QStringLiteral("Died in office"),
                     QStringLiteral("Assassinated"), QStringLiteral("Lost try at re-election"),
                     QString()};
-    static const char* const names[29] = {
+    static const char* const names[kCategories] = {
         "Name",
         "When did this president serve?",
         "Who was this president's Vice President?",
@@ -50,8 +50,9 @@ void setcategories(AppContext& ctx)
         "Match Political opponents ",
         "Match Homes",
         "",
+        "Who said it?",
     };
-    for (int k = 0; k < 29; ++k)
+    for (int k = 0; k < kCategories; ++k)
         ctx.catnames[k] = QString::fromLatin1(names[k]);
 }
 
@@ -61,7 +62,7 @@ QString getpstr(AppContext& ctx, int r, int k)
         return {};
     const President& p = ctx.presidents[r];
     switch (k) {
-    case 0: case 11: case 12: case 15: case 21: return p.name;
+    case 0: case 11: case 12: case 15: case 21: case kQuoteCategory: return p.name;
     case 1: case 4: return p.term;
     case 2: case 5: case 14: return p.vice;
     case 3: return p.birth;
@@ -101,6 +102,8 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
     case TextKind::Answer:
         if (k == 0 || k == 13 || k == 19 || k == 21 || k == 28)
             return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(ctx.catnames[k]);
+        if (k == kQuoteCategory)
+            return ctx.presidents[b].spare3;
         return getpstr(ctx, b, k);
     case TextKind::Question: {
         const QString& name = ctx.presidents[b].name;
@@ -110,6 +113,8 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
             return QStringLiteral("Who served as Vice President under ") + name + u'?';
         if (k == 3)
             return QStringLiteral("When was ") + name + QStringLiteral(" born?");
+        if (k == kQuoteCategory)
+            return QStringLiteral("Who said this?");
         return ctx.catnames[k];
     }
     default:

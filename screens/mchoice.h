@@ -1,11 +1,12 @@
 #pragma once
-// The multiple-choice screen: one question, five answer choices, exactly one
-// of the first four right.
+// The multiple-choice screen, and what it shares with the quotation screen:
+// a question label, five answer choices of which one of the first four is
+// right, help and skip, judged when a choice is picked.
+#include "screens/choicebutton.h"
 #include "screens/core/mchoicemodel.h"
 #include "screens/questionwindow.h"
 
-#include <QAbstractButton>
-#include <QColor>
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -13,39 +14,16 @@ class QPushButton;
 
 namespace brev {
 
-// An option button whose caption wraps onto several lines. A mouse-button
-// press (any button) picks it, and so do Space and Enter on the focused
-// choice; moving the selection with the arrow keys checks a choice without
-// picking it.
-class ChoiceButton : public QAbstractButton {
+// The controls and the judging that the multiple-choice and quotation
+// screens share; each screen places them and lays them out its own way.
+// A mouse-button press on a choice answers, and so do Space and Enter on the
+// focused choice; moving the selection with the arrow keys judges nothing.
+class ChoiceWindow : public QuestionWindow {
     Q_OBJECT
 public:
-    explicit ChoiceButton(QWidget* parent = nullptr);
-    void setBackground(const QColor& colour);
-    QSize sizeHint() const override;
-
-signals:
-    void picked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QColor background_;
-};
-
-class mchoice : public QuestionWindow {
-    Q_OBJECT
-public:
-    // Builds the window and loads the question: draws its records, fills the
-    // choices and writes the log or export lines.
-    explicit mchoice(AppContext& ctx, QWidget* parent = nullptr);
-
     // Position of the right choice, 0..3.
-    int answerSlot() const { return model_.answerSlot(); }
-    const MultipleChoiceModel& model() const { return model_; }
+    int answerSlot() const { return model_->answerSlot(); }
+    const MultipleChoiceModel& model() const { return *model_; }
 
     QFrame* Frame1;
     QLabel* Label1;          // the question
@@ -54,14 +32,29 @@ public:
     QPushButton* Command1;   // "skip"
 
 protected:
-    void layoutControls() override;
+    // labelPoints: the size of the question label's Arial face.
+    ChoiceWindow(AppContext& ctx, int clientWidth, int clientHeight, double labelPoints,
+                 std::unique_ptr<MultipleChoiceModel> model, QWidget* parent);
+    // Draws the question, fills the label and the choices and writes the log
+    // or export lines; false when the category ran out (the window then gave
+    // the question up).
+    bool load();
 
 private:
-    void load();
     void choose(int i);
 
-    MultipleChoiceModel model_;
+    std::unique_ptr<MultipleChoiceModel> model_;
     bool answered_ = false;
+};
+
+class mchoice : public ChoiceWindow {
+    Q_OBJECT
+public:
+    // Builds the window and loads the question.
+    explicit mchoice(AppContext& ctx, QWidget* parent = nullptr);
+
+protected:
+    void layoutControls() override;
 };
 
 } // namespace brev

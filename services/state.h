@@ -15,7 +15,9 @@ struct WindowPlace {
 };
 
 inline constexpr int kWindowSlots = 11;   // slots 0..10; 0..9 are stored
-inline constexpr int kCategories = 29;    // categories 0..28; 0..18 are stored
+inline constexpr int kCategories = 30;    // categories 0..29; 0..18 are stored
+// "Who said it?": a quotation of the president, asked on the quotation screen.
+inline constexpr int kQuoteCategory = 29;
 
 // Window slots of the question windows (slot 0 is shared by the multiple-choice
 // and quotation screens; the score screen's slot 3 is never stored).

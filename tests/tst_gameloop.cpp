@@ -206,10 +206,11 @@ void TestGameLoop::categoryWithoutScreenCountsAsAsked()
     askquestion(ctx, ui2, 99);
     askquestion(ctx, ui2, -4);
     askquestion(ctx, ui2, 20);   // odd one out: opened through the seam
+    askquestion(ctx, ui2, kQuoteCategory);
     QCOMPARE(f.messages->texts, (QStringList{"No question set for Name", "No question set for ",
                                              "No question set for ", "No question set for "}));
-    QCOMPARE(ui2.screens, QList<Screen>{Screen::OddOneOut});
-    QCOMPARE(ctx.game.category, 20);
+    QCOMPARE(ui2.screens, (QList<Screen>{Screen::OddOneOut, Screen::Quotation}));
+    QCOMPARE(ctx.game.category, kQuoteCategory);
 }
 
 void TestGameLoop::noCategoryOpensSetupAndContinues()

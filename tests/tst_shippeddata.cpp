@@ -13,8 +13,12 @@ namespace {
 // Items a question screen draws for each category the game asks.
 int slotsFor(int category)
 {
-    return category == 11 ? 4 : 5;
+    return category == 11 || category == 20 || category == 25 ? 4 : 5;
 }
+
+// The categories of 1..18 and those with screens of their own beyond them.
+const std::vector<int> kAsked{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 25,
+                              kQuoteCategory};
 
 void loadShipped(test::Fixture& fx)
 {
@@ -111,6 +115,7 @@ void TstShippedData::fieldsHoldSensibleValues()
 {
     test::Fixture fx;
     loadShipped(fx);
+    int quotations = 0;
     for (int i = 1; i <= 41; ++i) {
         const President& p = fx.ctx->presidents[i];
         const QByteArray who = p.name.toLatin1();
@@ -122,12 +127,15 @@ void TstShippedData::fieldsHoldSensibleValues()
         for (const QString* text : {&p.term, &p.birth, &p.vice, &p.birthplace, &p.home, &p.wife,
                                     &p.party, &p.opponent, &p.secState, &p.secWar, &p.attnGen})
             QVERIFY2(!text->isEmpty() && text->size() <= 120, who);
+        QVERIFY2(p.spare3.size() <= 200, who);   // the quotation, when there is one
+        quotations += p.spare3.isEmpty() ? 0 : 1;
     }
+    QCOMPARE(quotations, 34);
 }
 
 void TstShippedData::fillsEveryCategoryFromFreshCounters()
 {
-    for (int category = 1; category <= 18; ++category) {
+    for (int category : kAsked) {
         test::Fixture fx(category);
         loadShipped(fx);
         QVERIFY2(fillQuestion(*fx.ctx, category), qPrintable(fx.ctx->catnames[category]));
@@ -142,7 +150,7 @@ void TstShippedData::fillsEveryCategoryAfterLongUse()
     loadShipped(fx);
     AppContext& c = *fx.ctx;
     for (int round = 0; round < 60; ++round) {
-        for (int category = 1; category <= 18; ++category) {
+        for (int category : kAsked) {
             QVERIFY2(fillQuestion(c, category),
                      qPrintable(QStringLiteral("round %1: %2").arg(round).arg(c.catnames[category])));
             for (int slot = 0; slot < slotsFor(category); ++slot)

@@ -50,6 +50,7 @@ void TstTexts::namesTheCategories()
     QCOMPARE(n[26], QStringLiteral("Match Political opponents "));
     QCOMPARE(n[27], QStringLiteral("Match Homes"));
     QCOMPARE(n[28], QString());
+    QCOMPARE(n[29], QStringLiteral("Who said it?"));
     const std::array<QString, 5> kinds{QStringLiteral("Served term"), QStringLiteral("Died in office"),
                                        QStringLiteral("Assassinated"),
                                        QStringLiteral("Lost try at re-election"), QString()};
@@ -67,7 +68,7 @@ void TstTexts::getpstrReturnsEachCategoryField()
         {6, p.wife}, {7, p.birthplace}, {8, p.secState}, {9, p.secWar}, {10, p.attnGen},
         {11, p.name}, {12, p.name}, {13, p.wife}, {14, p.vice}, {15, p.name}, {16, p.secState},
         {17, p.secWar}, {18, p.attnGen}, {20, p.party}, {21, p.name}, {22, p.court},
-        {23, p.court}, {26, p.opponent}, {27, p.home}};
+        {23, p.court}, {26, p.opponent}, {27, p.home}, {kQuoteCategory, p.name}};
     for (const auto& [k, text] : expected)
         QCOMPARE(getpstr(c, 7, k), text);
     c.presidents[7].endKind = 2;
@@ -118,6 +119,10 @@ void TstTexts::getquestionBuildsEveryKind()
     QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Match Presidents and terms"));
     c.game.category = 26;
     QCOMPARE(getquestion(c, TextKind::Question, 0, 0), QStringLiteral("Match Political opponents "));
+    c.presidents[5].spare3 = QStringLiteral("Facts are stubborn things.");
+    c.game.category = kQuoteCategory;
+    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Who said this?"));
+    QCOMPARE(getquestion(c, TextKind::Answer, 5, 0), QStringLiteral("Facts are stubborn things."));
     QCOMPARE(getquestion(c, TextKind(6), 5, 0), QString());
     QVERIFY(fx->messages->texts.isEmpty());
 }

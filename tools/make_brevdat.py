@@ -7,7 +7,8 @@ the data file exactly as the program's own writer does:
 
   * plain ASCII, every line ended by CR LF;
   * 41 record lines of 25 comma-joined items (texts in double quotes, numbers
-    as bare decimal digits), item 14 being the spare text and item 15 the party;
+    as bare decimal digits), item 14 being the spare text and item 15 the party,
+    item 17 the president's quotation for the "Who said it?" category;
   * then the link base on a line of its own, then each record's link on a line
     of its own, all quoted.
 
@@ -604,6 +605,154 @@ PRESIDENTS = [
          link="Bill_Clinton", dif=1),
 ]
 
+# The "Who said it?" category: one famous quotation per president, stored in
+# the record's spare text (item 17), with its source beside it.  Each is the
+# president's own words from a speech, address, message or letter, written in
+# plain ASCII (a dash as " -- "); a sentence cut short ends in "...".  A
+# president whose wording could not be checked to the letter has no
+# quotation and is never drawn for the category.
+MAX_QUOTE = 200
+QUOTATIONS = {
+    "George Washington": (
+        "'Tis our true policy to steer clear of permanent alliances with any "
+        "portion of the foreign world.",
+        "Farewell Address, 1796"),
+    "John Adams": (
+        "Facts are stubborn things; and whatever may be our wishes, our "
+        "inclinations, or the dictates of our passion, they cannot alter the "
+        "state of facts and evidence.",
+        "Argument in defense of the soldiers, Boston Massacre trials, 1770"),
+    "Thomas Jefferson": (
+        "We have called by different names brethren of the same principle. "
+        "We are all Republicans, we are all Federalists.",
+        "First Inaugural Address, 1801"),
+    "James Madison": (
+        "A popular Government, without popular information, or the means of "
+        "acquiring it, is but a Prologue to a Farce or a Tragedy; or, perhaps "
+        "both.",
+        "Letter to W. T. Barry, 1822"),
+    "James Monroe": (
+        "The American continents, by the free and independent condition which "
+        "they have assumed and maintain, are henceforth not to be considered "
+        "as subjects for future colonization by any European powers.",
+        "Seventh Annual Message to Congress, 1823"),
+    "John Quincy Adams": (
+        "She goes not abroad, in search of monsters to destroy. She is the "
+        "well-wisher to the freedom and independence of all. She is the "
+        "champion and vindicator only of her own.",
+        "Address on Independence Day, Washington, 1821"),
+    "Andrew Jackson": (
+        "It is to be regretted that the rich and powerful too often bend the "
+        "acts of government to their selfish purposes.",
+        "Veto message on the Bank of the United States, 1832"),
+    "Martin Van Buren": (
+        "All communities are apt to look to government for too much.",
+        "Special session message to Congress, 1837"),
+    "James K. Polk": (
+        "We must ever maintain the principle that the people of this continent "
+        "alone have the right to decide their own destiny.",
+        "First Annual Message to Congress, 1845"),
+    "Millard Fillmore": (
+        "Our true mission is not to propagate our opinions or impose upon "
+        "other countries our form of government by artifice or force, but to "
+        "teach by example...",
+        "First Annual Message to Congress, 1850"),
+    "Franklin Pierce": (
+        "You have summoned me in my weakness; you must sustain me by your "
+        "strength.",
+        "Inaugural Address, 1853"),
+    "James Buchanan": (
+        "The long-continued and intemperate interference of the Northern "
+        "people with the question of slavery in the Southern States has at "
+        "length produced its natural effects.",
+        "Fourth Annual Message to Congress, 1860"),
+    "Abraham Lincoln": (
+        "Four score and seven years ago our fathers brought forth on this "
+        "continent, a new nation, conceived in Liberty, and dedicated to the "
+        "proposition that all men are created equal.",
+        "Gettysburg Address, 1863"),
+    "Ulysses S. Grant": (
+        "Let us have peace.",
+        "Letter accepting the Republican nomination, 1868"),
+    "James A. Garfield": (
+        "Next in importance to freedom and justice is popular education, "
+        "without which neither freedom nor justice can be permanently "
+        "maintained.",
+        "Inaugural Address, 1881"),
+    "Grover Cleveland": (
+        "The lesson should be constantly enforced that though the people "
+        "support the Government the Government should not support the people.",
+        "Veto of the Texas Seed Bill, 1887"),
+    "William McKinley": (
+        "Isolation is no longer possible or desirable.",
+        "Speech at the Pan-American Exposition, Buffalo, 1901"),
+    "Theodore Roosevelt": (
+        "I have always been fond of the West African proverb: Speak softly and "
+        "carry a big stick; you will go far.",
+        "Letter to Henry L. Sprague, 1900"),
+    "William Howard Taft": (
+        "This policy has been characterized as substituting dollars for "
+        "bullets.",
+        "Fourth Annual Message to Congress, 1912"),
+    "Woodrow Wilson": (
+        "The world must be made safe for democracy.",
+        "Address to Congress asking for a declaration of war, 1917"),
+    "Warren G. Harding": (
+        "America's present need is not heroics, but healing; not nostrums, but "
+        "normalcy; not revolution, but restoration.",
+        "Address in Boston, 1920"),
+    "Calvin Coolidge": (
+        "After all, the chief business of the American people is business.",
+        "Address to the American Society of Newspaper Editors, 1925"),
+    "Herbert Hoover": (
+        "We in America today are nearer to the final triumph over poverty than "
+        "ever before in the history of any land.",
+        "Speech accepting the Republican nomination, 1928"),
+    "Franklin D. Roosevelt": (
+        "So, first of all, let me assert my firm belief that the only thing we "
+        "have to fear is fear itself.",
+        "First Inaugural Address, 1933"),
+    "Harry S. Truman": (
+        "I believe that it must be the policy of the United States to support "
+        "free peoples who are resisting attempted subjugation by armed "
+        "minorities or by outside pressures.",
+        "Address to Congress (the Truman Doctrine), 1947"),
+    "Dwight D. Eisenhower": (
+        "In the councils of government, we must guard against the acquisition "
+        "of unwarranted influence, whether sought or unsought, by the "
+        "military-industrial complex.",
+        "Farewell Address, 1961"),
+    "John F. Kennedy": (
+        "And so, my fellow Americans: ask not what your country can do for you "
+        "-- ask what you can do for your country.",
+        "Inaugural Address, 1961"),
+    "Lyndon B. Johnson": (
+        "This administration today, here and now, declares unconditional war "
+        "on poverty in America.",
+        "State of the Union Address, 1964"),
+    "Richard Nixon": (
+        "I have never been a quitter. To leave office before my term is "
+        "completed is abhorrent to every instinct in my body.",
+        "Address announcing his resignation, 1974"),
+    "Gerald Ford": (
+        "My fellow Americans, our long national nightmare is over.",
+        "Remarks on taking the oath of office, 1974"),
+    "Jimmy Carter": (
+        "It is a crisis of confidence. It is a crisis that strikes at the very "
+        "heart and soul and spirit of our national will.",
+        "Address to the nation on energy and national goals, 1979"),
+    "Ronald Reagan": (
+        "Mr. Gorbachev, open this gate! Mr. Gorbachev, tear down this wall!",
+        "Speech at the Brandenburg Gate, Berlin, 1987"),
+    "George H. W. Bush": (
+        "Read my lips: no new taxes.",
+        "Speech accepting the Republican nomination, 1988"),
+    "Bill Clinton": (
+        "There is nothing wrong with America that cannot be cured by what is "
+        "right with America.",
+        "First Inaugural Address, 1993"),
+}
+
 NRECORDS = 41
 MAX_TEXT = 120          # longest text that still reads well on a button or bar
 NUMBER_FIELDS = ("termKey", "birthKey", "endKind", "dif")
@@ -700,6 +849,17 @@ def validate(records):
         for f in FIELDS:
             if f not in NUMBER_FIELDS and f != "court" and not rec[f].strip():
                 raise DataError("%s.%s: empty text" % (who, f))
+    for name, (text, source) in QUOTATIONS.items():
+        where = "quotation of %s" % name
+        if name not in names:
+            raise DataError("%s: no record of that name" % where)
+        check_text(where, text)
+        check_text(where, source)
+        if not text.strip() or not source.strip():
+            raise DataError("%s: text or source missing" % where)
+        if len(text) > MAX_QUOTE:
+            raise DataError("%s: %d characters, keep it to %d"
+                            % (where, len(text), MAX_QUOTE))
 
 
 def quoted(text):
@@ -725,7 +885,7 @@ def record_line(i, rec):
         quoted(""),                 # 14 spare2
         quoted(rec["party"]),       # 15 party
         quoted(rec["opponent"]),    # 16 opponent
-        quoted(""),                 # 17 spare3
+        quoted(QUOTATIONS.get(rec["name"], ("", ""))[0]),  # 17 spare3: quotation
         "0",                        # 18 spareNum2
         quoted(""),                 # 19 spare4
         quoted(rec["secState"]),    # 20 secState

@@ -23,10 +23,15 @@ bool MultipleChoiceModel::load()
         const int record = pickitems(ctx_, i);
         if (record <= 0)
             return false;
-        choices_[size_t(i)] = getquestion(ctx_, TextKind::Answer, record, category());
+        choices_[size_t(i)] = choiceFor(record);
     }
     question_ = getquestion(ctx_, TextKind::Question, ctx_.game.chosen[size_t(answerSlot_)], category());
     return true;
+}
+
+QString MultipleChoiceModel::choiceFor(int record) const
+{
+    return getquestion(ctx_, TextKind::Answer, record, category());
 }
 
 QString MultipleChoiceModel::logHeader() const

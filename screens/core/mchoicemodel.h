@@ -1,6 +1,7 @@
 #pragma once
 // The multiple-choice question: five answer choices, exactly one of the first
-// four right. The template that the other question models follow.
+// four right. The template that the other question models follow, and the
+// base of the quotation question, which differs only in its texts.
 #include "screens/core/questionmodel.h"
 #include "screens/core/verdict.h"
 
@@ -26,7 +27,10 @@ public:
 
     static QString helpText(const QString& lineBreak);
 
-private:
+protected:
+    // The caption of the choice that shows the record.
+    virtual QString choiceFor(int record) const;
+
     int answerSlot_ = 0;
     std::array<QString, 5> choices_{};
     QString question_;

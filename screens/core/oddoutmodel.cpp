@@ -1,0 +1,119 @@
+#include "screens/core/oddoutmodel.h"
+
+#include "refdata/pickitems.h"
+#include "refdata/texts.h"
+#include "screens/core/exportlines.h"
+#include "services/cmnfunc.h"
+#include "services/context.h"
+
+#include <QtGlobal>
+#include <algorithm>
+#include <utility>
+
+namespace brev {
+
+namespace {
+constexpr int kItems = 4;
+constexpr int kPoints = 5;
+constexpr int kRightCredit = 4;
+constexpr int kWrongCredit = -1;
+constexpr int kSwaps = 20;
+// pickitems already keeps the texts apart; a slot that keeps repeating an
+// earlier text this often means the category cannot fill the question.
+constexpr int kRedrawLimit = 100;
+constexpr int kItemLimit = 60;
+constexpr int kOddSlot = 1;
+} // namespace
+
+bool OddOneOutModel::load()
+{
+    int redraws = 0;
+    for (int i = 0; i < kItems;) {
+        const int record = pickitems(ctx_, i);
+        if (record <= 0)
+            return false;
+        slotOrder_[size_t(i)] = i;
+        items_[size_t(i)] = getquestion(ctx_, TextKind::Answer, record, 0);
+        const auto earlier = items_.begin();
+        if (std::find(earlier, earlier + i, items_[size_t(i)]) == earlier + i)
+            ++i;
+        else if (++redraws > kRedrawLimit)
+            return false;
+    }
+    question_ = getpstr(ctx_, ctx_.game.chosen[0], category());
+    // Adjacent swaps among positions 0..2 only: position 3 keeps slot 3.
+    for (int n = 0; n < kSwaps; ++n) {
+        const int j = qBound(0, static_cast<int>(ctx_.random->uniform() * 3.0), 2);
+        if (j > 0) {
+            std::swap(items_[size_t(j - 1)], items_[size_t(j)]);
+            std::swap(slotOrder_[size_t(j - 1)], slotOrder_[size_t(j)]);
+        }
+    }
+    return true;
+}
+
+int OddOneOutModel::oddPosition() const
+{
+    return int(std::find(slotOrder_.begin(), slotOrder_.end(), kOddSlot) - slotOrder_.begin());
+}
+
+QString OddOneOutModel::logHeader() const
+{
+    return categoryName();
+}
+
+QStringList OddOneOutModel::exportLines() const
+{
+    const GameState& g = ctx_.game;
+    if (g.onlineQuestionMode != 0) {
+        QStringList block{QStringLiteral("ODDOUT"), categoryName(), question_};
+        for (const QString& item : items_)
+            block << item;
+        block << onlineAnswerLine(oddPosition());
+        return block;
+    }
+    if (g.tabbedQuestionMode != 0) {
+        QString line = question_;
+        if (line.size() > kTabbedQuestionLimit)
+            line.prepend(QStringLiteral("* Question TOO LONG * "));
+        for (const QString& item : items_) {
+            if (item.size() > kItemLimit)
+                line.prepend(QStringLiteral("* TOO LONG * "));
+            line += QLatin1Char('\t') + item;
+        }
+        line += QLatin1Char('\t') + QString::number(oddPosition() + 1);
+        return {line};
+    }
+    return {};
+}
+
+Verdict OddOneOutModel::choose(int position) const
+{
+    const auto& chosen = ctx_.game.chosen;
+    const int slot = slotAt(position);
+    Verdict v;
+    v.possible = kPoints;
+    v.heading = QStringLiteral("Results for ") + categoryName();
+    const QString sentence = getquestion(ctx_, TextKind::Answer, chosen[kOddSlot], category())
+                             + QStringLiteral(" is not ") + getpstr(ctx_, chosen[0], category());
+    if (slot == kOddSlot) {
+        v.points = kPoints;
+        v.results = QStringLiteral("Correct -- ") + sentence;
+        v.credits = {{chosen[kOddSlot], kRightCredit}};
+        v.sound = SfxOddOneRight;
+    } else {
+        v.results = QStringLiteral("No, ") + sentence;
+        if (ctx_.game.onlineQuestionMode == 0 && ctx_.game.tabbedQuestionMode == 0)
+            v.log = {{v.results, 2}};
+        v.credits = {{chosen[size_t(slot)], kWrongCredit}};
+        v.sound = SfxWrongPick;
+    }
+    return v;
+}
+
+QString OddOneOutModel::helpText()
+{
+    return QStringLiteral("Click on the item that does NOT fit the pattern");
+}
+
+} // namespace brev

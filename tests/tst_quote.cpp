@@ -1,0 +1,152 @@
+// The quotation question: its export lines (line breaks flattened, the
+// length markers), records without a quotation left out, and the window
+// played by a click.
+#include "gameflow/gameui.h"
+#include "screens/core/quotemodel.h"
+#include "screens/quote.h"
+#include "screens/showscor.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <set>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+double drawOf(int n) { return (n - 1 + 0.5) / 41.0; }
+
+const QString kChoices = QStringLiteral("President 1\tPresident 2\tPresident 3\tPresident 4\t1");
+const QString kMarker = QStringLiteral("* Quote TOO LONG * ");
+
+} // namespace
+
+class TstQuote : public QObject {
+    Q_OBJECT
+private slots:
+    void exportLines_data();
+    void exportLines();
+    void drawsOnlyRecordsWithAQuotation();
+    void playedByAClick();
+};
+
+void TstQuote::exportLines_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("quotation");
+    QTest::addColumn<QString>("secondName");
+    QTest::addColumn<QStringList>("expected");
+    const QString a100(100, u'a'), a101(101, u'a'), a49(49, u'a'), a50(50, u'a'), b49(49, u'b');
+    const QString longName(131, u'N');
+    QTest::addRow("two line breaks")
+        << false << "Let us\r\nhave\r\npeace." << "President 2"
+        << QStringList{"Who said this? -- Let us/ have/ peace.\t" + kChoices};
+    QTest::addRow("100 characters") << false << a100 << "President 2"
+                                    << QStringList{"Who said this? -- " + a100 + "\t" + kChoices};
+    QTest::addRow("101 characters") << false << a101 << "President 2"
+                                    << QStringList{kMarker + "Who said this? -- " + a101 + "\t" + kChoices};
+    QTest::addRow("100 once flattened")
+        << false << a49 + "\r\n" + b49 << "President 2"
+        << QStringList{"Who said this? -- " + a49 + "/ " + b49 + "\t" + kChoices};
+    QTest::addRow("101 once flattened")
+        << false << a50 + "\r\n" + b49 << "President 2"
+        << QStringList{kMarker + "Who said this? -- " + a50 + "/ " + b49 + "\t" + kChoices};
+    QTest::addRow("choice of 131 characters")
+        << false << "Short." << longName
+        << QStringList{kMarker + "Who said this? -- Short.\tPresident 1\t" + longName
+                       + "\tPresident 3\tPresident 4\t1"};
+    QTest::addRow("online block")
+        << true << "Let us\r\nhave peace." << "President 2"
+        << QStringList{"MULTQ", "Who said it?", "President 1", "President 2", "President 3",
+                       "President 4", "President 5", "Who said this?", "Let us\r\nhave peace.",
+                       "*****", " 1"};
+}
+
+void TstQuote::exportLines()
+{
+    QFETCH(bool, online);
+    QFETCH(QString, quotation);
+    QFETCH(QString, secondName);
+    QFETCH(QStringList, expected);
+    Fixture fx;
+    fx.loadSampleRecords();
+    AppContext& c = *fx.ctx;
+    c.game.category = kQuoteCategory;
+    (online ? c.game.onlineQuestionMode : c.game.tabbedQuestionMode) = -1;
+    for (int i = 1; i <= 5; ++i)
+        c.presidents[i].spare3 = QStringLiteral("Words of %1").arg(i);
+    c.presidents[1].spare3 = quotation;
+    c.presidents[2].name = secondName;
+    fx.random->script = {0.0, drawOf(1), drawOf(2), drawOf(3), drawOf(4), drawOf(5)};
+    QuotationModel m(c);
+    QVERIFY(m.load());
+    QCOMPARE(m.answerSlot(), 0);
+    QCOMPARE(m.quotation(), quotation);
+    QCOMPARE(m.exportLines(), expected);
+}
+
+void TstQuote::drawsOnlyRecordsWithAQuotation()
+{
+    const std::set<int> quoted{3, 8, 13, 21, 34, 40};
+    for (quint64 seed = 1; seed <= 30; ++seed) {
+        Fixture fx(seed);
+        fx.loadSampleRecords();
+        AppContext& c = *fx.ctx;
+        c.game.category = kQuoteCategory;
+        for (int i : quoted)
+            c.presidents[i].spare3 = QStringLiteral("Words of %1").arg(i);
+        c.presidents[21].spare3 = QStringLiteral(" ");   // blank: no quotation
+        QuotationModel m(c);
+        QVERIFY(m.load());
+        for (int slot = 0; slot < 5; ++slot) {
+            const int r = c.game.chosen[size_t(slot)];
+            QVERIFY2(quoted.count(r) == 1 && r != 21, qPrintable(QString::number(r)));
+            QCOMPARE(m.choiceText(slot), QStringLiteral("President %1").arg(r));
+        }
+        QCOMPARE(m.question(), QStringLiteral("Who said this?"));
+        QCOMPARE(m.quotation(), QStringLiteral("Words of %1").arg(c.game.chosen[size_t(m.answerSlot())]));
+        QVERIFY(fx.messages->texts.isEmpty());
+    }
+}
+
+void TstQuote::playedByAClick()
+{
+    Fixture f(5);
+    f.loadSampleRecords();
+    AppContext& ctx = *f.ctx;
+    for (int i = 1; i <= kRecords; ++i)
+        ctx.presidents[i].spare3 = QStringLiteral("First line %1\r\nsecond line").arg(i);
+    ctx.settings.soundon = -1;
+    ctx.sndfiles[5] = QStringLiteral("right.wav");
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* q = qobject_cast<quote*>(w);
+        QVERIFY(q);
+        QCOMPARE(q->windowTitle(), QStringLiteral("Multiple Choice"));
+        QCOMPARE(q->Label1->text(), QStringLiteral("Who said this?"));
+        const int speaker = ctx.game.chosen[size_t(q->answerSlot())];
+        QCOMPARE(q->Text1->toPlainText(), QStringLiteral("First line %1\nsecond line").arg(speaker));
+        QCOMPARE(q->choice[q->answerSlot()]->text(), QStringLiteral("President %1").arg(speaker));
+        QTest::mouseClick(q->choice[q->answerSlot()], Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        auto* s = qobject_cast<showscor*>(w);
+        QVERIFY(s);
+        QCOMPARE(s->Text1->toPlainText(), QStringLiteral(" Correct, +5 pts"));
+        QCOMPARE(s->Label1->text(), QStringLiteral("Results for Who said it?"));
+        QTest::mouseClick(s->Command1, Qt::LeftButton);
+    });
+    QCOMPARE(askquestion(ctx, ui, kQuoteCategory), Asked::Yes);
+    QVERIFY(driver.done());
+    QCOMPARE(ctx.game.score, 5);
+    QCOMPARE(ctx.game.possible, 5);
+    QCOMPARE(f.sound->played, QStringList{f.path("right.wav")});
+}
+
+QTEST_MAIN(TstQuote)
+#include "tst_quote.moc"
