@@ -1,5 +1,6 @@
 #include "gameflow/gameui.h"
 
+#include "hof/HOF.h"
 #include "screens/mchoice.h"
 #include "services/context.h"
 #include "setup/setup.h"
@@ -27,9 +28,11 @@ void WindowGameUi::showSetup()
     window.exec();
 }
 
-void WindowGameUi::enterHof(int, const QString&, int, const QString&, int)
+// The player's name is read from playername after the name entry has set it.
+void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, const QString&, int flag)
 {
-    // The hall of fame takes final scores once its window exists.
+    HofDialogs windows(ctx_, parent_);
+    brev::enterHof(ctx_, windows, adjusted, game, percent, flag);
 }
 
 } // namespace brev
