@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
@@ -70,6 +72,12 @@ void NameEntry::build()
     Command1 = makeButton(this, "Command1", QStringLiteral("Website HOF entry"),
                           QStringLiteral("Enters your name in the Velmora online HOF"));
     placeTwips(Command1, 3600, 2040, 1215, 495);
+
+    // A caption wider than its button in this font widens both buttons and the window.
+    const int buttonWidth = std::max({OK->width(), OK->sizeHint().width(), Command1->sizeHint().width()});
+    for (QPushButton* b : {OK, Command1})
+        b->resize(buttonWidth, b->height());
+    resize(std::max(width(), OK->x() + buttonWidth + twips(this, 360)), height());
 
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command1, &QPushButton::clicked, this, [this] {

@@ -112,9 +112,9 @@ void TestHof::roundTripKeepsEveryField()
     ctx.hof[2] = HofEntry{2, "ab      ", 50, "1  ", "1/1/2027", 0};
     ctx.hofcount = 2;
     QVERIFY(putHOF(ctx));
-    Fixture g;
+    Fixture g;   // the next start of the program
     g.ctx->dir = ctx.dir;
-    getHOF(*g.ctx);
+    startup(*g.ctx);
     QCOMPARE(g.ctx->hofcount, 2);
     for (size_t i : {1, 2}) {
         const HofEntry &a = ctx.hof[i], &b = g.ctx->hof[i];
