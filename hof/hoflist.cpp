@@ -177,8 +177,8 @@ void getHOF(AppContext& ctx)
     ctx.hof = table;
     ctx.hofcount = read;
     if (!problem.isEmpty())
-        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3The hall of fame keeps the %4 entries read "
-                                        "before that point.")
+        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3The hall of fame keeps the entries read "
+                                        "before that point (%4).")
                              .arg(name, problem, ctx.lb)
                              .arg(read));
 }

@@ -154,8 +154,9 @@ void TestHof::damagedFileKeepsWhatWasRead()
     QCOMPARE(f.ctx->hofcount, kept);
     QCOMPARE(f.ctx->hof[1].name, QStringLiteral("2  Bo"));
     QCOMPARE(f.messages->texts,
-             QStringList{"brev.hof is damaged: " + problem + ".\r\nThe hall of fame keeps the " +
-                         QString::number(kept) + " entries read before that point."});
+             QStringList{"brev.hof is damaged: " + problem
+                         + ".\r\nThe hall of fame keeps the entries read before that point ("
+                         + QString::number(kept) + ")."});
 }
 
 void TestHof::failedWriteKeepsListAndSays()
