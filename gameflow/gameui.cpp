@@ -1,6 +1,7 @@
 #include "gameflow/gameui.h"
 
 #include "screens/NameMe.h"
+#include "hof/HOF.h"
 #include "screens/mchoice.h"
 #include "screens/qsort.h"
 #include "screens/qoddout.h"
@@ -36,9 +37,11 @@ void WindowGameUi::showSetup()
     window.exec();
 }
 
-void WindowGameUi::enterHof(int, const QString&, int, const QString&, int)
+// The player's name is read from playername after the name entry has set it.
+void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, const QString&, int flag)
 {
-    // The hall of fame takes final scores once its window exists.
+    HofDialogs windows(ctx_, parent_);
+    brev::enterHof(ctx_, windows, adjusted, game, percent, flag);
 }
 
 } // namespace brev

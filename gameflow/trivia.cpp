@@ -1,5 +1,6 @@
 #include "gameflow/trivia.h"
 
+#include "hof/hoflist.h"
 #include "refdata/texts.h"
 #include "services/context.h"
 #include "services/textfile.h"
@@ -177,6 +178,7 @@ void startup(AppContext& ctx)
     loadsettings(ctx);
     ctx.sndlistfile = QString::fromLatin1(kSoundListFile);
     ctx.hoffile = QString::fromLatin1(kHofFile);
+    getHOF(ctx);
     setcategories(ctx);
 }
 

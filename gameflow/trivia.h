@@ -20,7 +20,7 @@ void loadsettings(AppContext& ctx);
 // the old file stays and the system's error text is shown. Returns success.
 bool savesettings(AppContext& ctx);
 // The first steps of start-up: line break, export mode off, Name Me base,
-// settings, file names, category table.
+// settings, file names, the hall of fame, category table.
 void startup(AppContext& ctx);
 
 // Running score and usage counters.

@@ -1,8 +1,9 @@
 #pragma once
 // Everything the program shares between its windows, created once at start-up.
-#include "services/state.h"
+#include "hof/hoflist.h"
 #include "refdata/brevmain.h"
 #include "services/seams.h"
+#include "services/state.h"
 
 #include <QString>
 #include <array>
@@ -26,6 +27,10 @@ struct AppContext : RefData {
 
     QString sndlistfile;
     QString hoffile;
+    HofTable hof{};           // the hall of fame, entries 1..hofcount
+    int hofcount = 0;         // entries in use, 0..30
+    int hofrank = 0;          // the place the latest entry took, 1..30
+    bool hofonline = false;   // the latest name entry asked to submit online
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
     int currentRecord = 0;       // the record the data editor shows and Name Me drew

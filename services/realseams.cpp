@@ -43,6 +43,13 @@ public:
                         QApplication::activeWindow());
         return box.exec() == QMessageBox::Yes;
     }
+    bool question(const QString& title, const QString& text, bool defaultNo) override
+    {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
 // Plays through QSoundEffect; each file is loaded once and kept ready.

@@ -21,6 +21,13 @@ public:
     virtual void ok(const QString& text) = 0;
     // A message box with Yes and No buttons and an exclamation icon.
     virtual bool yesNo(const QString& text) = 0;
+    // The same with its own title, and "No" as the default button when asked.
+    virtual bool question(const QString& title, const QString& text, bool defaultNo)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(defaultNo);
+        return yesNo(text);
+    }
 };
 
 class SoundPlayer {

@@ -1,6 +1,7 @@
 #include "setup/setup.h"
 
 #include "gameflow/trivia.h"
+#include "hof/HOF.h"
 #include "services/cmnfunc.h"
 #include "services/context.h"
 #include "services/windowhelpers.h"
@@ -184,7 +185,11 @@ void setup::build()
     connect(cmdhelp, &QPushButton::clicked, this,
             [this] { viewtext(ctx_, QStringLiteral("brevhelp.txt"), 3); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    // The data editor, the hall of fame window and the export modes join
+    connect(cmdhof, &QPushButton::clicked, this, [this] {
+        HOF window(ctx_, this);
+        window.exec();
+    });
+    // The data editor and the export modes join
     // these buttons as they are built.
 }
 

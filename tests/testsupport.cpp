@@ -94,6 +94,13 @@ QByteArray Fixture::read(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void fillHallOfFame(AppContext& ctx)
+{
+    for (int i = 1; i <= kHofPlaces; ++i)
+        ctx.hof[size_t(i)].score = 1000;
+    ctx.hofcount = kHofPlaces;
+}
+
 President sampleRecord(int i)
 {
     President p;

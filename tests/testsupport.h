@@ -86,6 +86,10 @@ struct Fixture {
     void loadSampleRecords();
 };
 
+// A full hall of fame that no test game can enter, so that a game ends with
+// its final message and opens no hall-of-fame window.
+void fillHallOfFame(AppContext& ctx);
+
 // A made-up but complete record i (1..41).
 President sampleRecord(int i);
 

@@ -62,6 +62,7 @@ const QString kNoCategory = QStringLiteral(
 void prepare(Fixture& f)
 {
     f.loadSampleRecords();
+    fillHallOfFame(*f.ctx);
     f.ctx->settings.soundon = -1;
     f.ctx->sndfiles[5] = QStringLiteral("right.wav");
     f.ctx->sndfiles[8] = QStringLiteral("wrong.wav");

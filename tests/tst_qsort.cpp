@@ -200,6 +200,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     for (int k = 12; k <= 18; ++k)
         ctx.settings.catenabled[size_t(k)] = -1;
     ctx.settings.nquestions = 2;
+    fillHallOfFame(ctx);
     f.random->script.push_back(12.5 / 19.0);   // category 12, then Polk, Washington, Adams, Jackson, Monroe
     scriptDraws(f, {11, 1, 2, 7, 5});
     WindowGameUi ui(ctx);

@@ -1,0 +1,226 @@
+// The hall of fame without windows: placing a score, the file written and
+// read back, a damaged file, the list lines and the online addresses.
+#include "hof/hoflist.h"
+#include "services/plussettings.h"
+#include "testsupport.h"
+
+#include <QtTest>
+#include <functional>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+// Stands in for the name entry and the list window.
+struct FakeWindows : HofWindows {
+    QStringList calls;
+    std::function<void()> onNameEntry = [] {};
+    void nameEntry() override
+    {
+        calls << "name";
+        onNameEntry();
+    }
+    void showList() override { calls << "list"; }
+};
+
+// Entries with scores from, from - 10, ...
+void fill(AppContext& ctx, int from, int count)
+{
+    for (int i = 1; i <= count; ++i)
+        ctx.hof[size_t(i)] = HofEntry{from - 10 * (i - 1), "brev    ", 50, "1  P", "1/2/2026", 0};
+    ctx.hofcount = count;
+}
+
+QList<int> scores(const AppContext& ctx)
+{
+    QList<int> out;
+    for (int i = 1; i <= ctx.hofcount; ++i)
+        out << ctx.hof[size_t(i)].score;
+    return out;
+}
+
+const QString kBase = QStringLiteral("http://localhost:8642/games/triv/triviahf.asp");
+
+} // namespace
+
+class TestHof : public QObject {
+    Q_OBJECT
+private slots:
+    void firstEntryWritesSevenLines();
+    void placing_data();
+    void placing();
+    void roundTripKeepsEveryField();
+    void damagedFileKeepsWhatWasRead_data();
+    void damagedFileKeepsWhatWasRead();
+    void failedWriteKeepsListAndSays();
+    void onlineSubmission_data();
+    void onlineSubmission();
+    void baseAddressFromPlusSettings();
+};
+
+void TestHof::firstEntryWritesSevenLines()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.maxdif = 3;
+    FakeWindows ui;
+    // The place is known when the name entry opens: the name records it.
+    ui.onNameEntry = [&] { ctx.settings.playername = QStringLiteral("Ann") + QString::number(ctx.hofrank); };
+    QCOMPARE(enterHof(ctx, ui, 120, QStringLiteral(" brev "), 80, 0), 1);
+    QCOMPARE(ui.calls, (QStringList{"name", "list"}));
+    QCOMPARE(f.read("brev.hof"),
+             QByteArray(" 1 \r\n 120 \r\n 80 \r\n 0 \r\nbrev    \r\n\"3  Ann1\"\r\n12/7/2026\r\n"));
+}
+
+void TestHof::placing_data()
+{
+    QTest::addColumn<int>("filled");   // 300, 290, ... for the first entries
+    QTest::addColumn<int>("score");
+    QTest::addColumn<int>("place");
+    QTest::addColumn<QList<int>>("head");   // the first scores afterwards
+    QTest::addColumn<int>("count");
+    QTest::addRow("zero_never_enters") << 0 << 0 << 0 << QList<int>{} << 0;
+    QTest::addRow("tie_goes_below") << 3 << 290 << 3 << QList<int>{300, 290, 290, 280} << 4;
+    QTest::addRow("full_list_loses_place_30") << 30 << 500 << 1 << QList<int>{500, 300} << 30;
+    QTest::addRow("full_list_places_nowhere") << 30 << 10 << 0 << QList<int>{300, 290} << 30;
+}
+
+void TestHof::placing()
+{
+    QFETCH(int, filled);
+    QFETCH(int, score);
+    QFETCH(int, place);
+    QFETCH(QList<int>, head);
+    QFETCH(int, count);
+    Fixture f;
+    fill(*f.ctx, 300, filled);
+    FakeWindows ui;
+    QCOMPARE(enterHof(*f.ctx, ui, score, QStringLiteral("brev"), 60, 0), place);
+    QCOMPARE(scores(*f.ctx).mid(0, head.size()), head);
+    QCOMPARE(f.ctx->hofcount, count);
+    if (count == 30)
+        QCOMPARE(f.ctx->hof[30].score, place ? 20 : 10);
+    QCOMPARE(ui.calls.size(), place ? 2 : 0);
+}
+
+void TestHof::roundTripKeepsEveryField()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.hof[1] = HofEntry{75, "brev    ", 100, "3  Abcdefghijklmnopqrstuvw, x", "12/31/2026", -7};
+    ctx.hof[2] = HofEntry{2, "ab      ", 50, "1  ", "1/1/2027", 0};
+    ctx.hofcount = 2;
+    QVERIFY(putHOF(ctx));
+    Fixture g;   // the next start of the program
+    g.ctx->dir = ctx.dir;
+    startup(*g.ctx);
+    QCOMPARE(g.ctx->hofcount, 2);
+    for (size_t i : {1, 2}) {
+        const HofEntry &a = ctx.hof[i], &b = g.ctx->hof[i];
+        QCOMPARE(QVariantList({b.score, b.game, b.pct, b.name, b.date, b.extra}),
+                 QVariantList({a.score, a.game, a.pct, a.name, a.date, a.extra}));
+    }
+    // On screen the name column holds 20 characters; the file keeps it whole.
+    QCOMPARE(hofLines(*g.ctx), (QStringList{"Rank   Score  % Dif Name           Date ",
+                                            "  1      75 100  3  Abcdefghijklmnopq12/31/2026",
+                                            "  2       2  50  1                   1/1/2027"}));
+    QVERIFY(clearHof(*g.ctx));
+    QVERIFY(!QFile::exists(f.path("brev.hof")));
+    QVERIFY(g.messages->texts.isEmpty());
+}
+
+void TestHof::damagedFileKeepsWhatWasRead_data()
+{
+    const QByteArray one = " 90 \r\n 70 \r\n 0 \r\nbrev    \r\n\"2  Bo\"\r\n3/4/2026\r\n";
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<QString>("problem");
+    QTest::addRow("count_above_30") << " 31 \r\n" + one.repeated(31) << 30
+                                    << "it counts 31 entries where the list holds 30";
+    QTest::addRow("ends_early") << " 2 \r\n" + one + " 80 \r\n" << 1 << "it ends early (line 9)";
+    QTest::addRow("number_does_not_parse")
+        << " 2 \r\n" + one + " 80 \r\n x7 \r\n" << 1 << "line 9 holds \" x7 \" where a whole number belongs";
+}
+
+void TestHof::damagedFileKeepsWhatWasRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, kept);
+    QFETCH(QString, problem);
+    Fixture f;
+    f.write("brev.hof", file);
+    getHOF(*f.ctx);
+    QCOMPARE(f.ctx->hofcount, kept);
+    QCOMPARE(f.ctx->hof[1].name, QStringLiteral("2  Bo"));
+    QCOMPARE(f.messages->texts,
+             QStringList{"brev.hof is damaged: " + problem
+                         + ".\r\nThe hall of fame keeps the entries read before that point ("
+                         + QString::number(kept) + ")."});
+}
+
+void TestHof::failedWriteKeepsListAndSays()
+{
+    Fixture f;
+    fill(*f.ctx, 40, 1);
+    f.ctx->hoffile = QStringLiteral("no-such-folder/brev.hof");
+    FakeWindows ui;
+    QCOMPARE(enterHof(*f.ctx, ui, 50, QStringLiteral("brev"), 60, 0), 1);
+    QCOMPARE(scores(*f.ctx), (QList<int>{50, 40}));
+    QCOMPARE(f.messages->texts.size(), 1);
+    QVERIFY(f.messages->texts[0].startsWith("no-such-folder/brev.hof could not be saved: "));
+}
+
+void TestHof::onlineSubmission_data()
+{
+    QTest::addColumn<int>("filled");   // entries better than the new one
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addRow("place_5_online") << 4 << true << "Ann"
+                                    << kBase + "?game=brev&a=20&b=Ann%20dif%3D3&c=a%40b.c" << QStringList{};
+    QTest::addRow("place_6_online_refused")
+        << 5 << true << "Ann" << QString()
+        << QStringList{"Must be in top 5 of local HOF to be entered online"};
+    QTest::addRow("place_1_local_only") << 0 << false << "Ann" << QString() << QStringList{};
+    QTest::addRow("delimiters_in_name")
+        << 0 << true << "A & B=c#d+e?"
+        << kBase + "?game=brev&a=20&b=A%20%26%20B%3Dc%23d%2Be%3F%20dif%3D3&c=a%40b.c" << QStringList{};
+}
+
+void TestHof::onlineSubmission()
+{
+    QFETCH(int, filled);
+    QFETCH(bool, online);
+    QFETCH(QString, name);
+    QFETCH(QString, url);
+    QFETCH(QStringList, messages);
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.maxdif = 3;
+    ctx.settings.playeremail = QStringLiteral("a@b.c");
+    fill(ctx, 100, filled);
+    FakeWindows ui;
+    ui.onNameEntry = [&] {
+        ctx.settings.playername = name;
+        ctx.hofonline = online;
+    };
+    QCOMPARE(enterHof(ctx, ui, 20, QStringLiteral("brev"), 40, 0), filled + 1);
+    QCOMPARE(f.shell->urls, url.isEmpty() ? QStringList{} : QStringList{url});
+    QCOMPARE(f.messages->texts, messages);
+}
+
+void TestHof::baseAddressFromPlusSettings()
+{
+    Fixture f;
+    f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=https://hof.example.test/brev/\r\n");
+    QCOMPARE(onlineHofUrl(*f.ctx).toString(),
+             "https://hof.example.test/brev/games/triv/triviahf.asp?game=brev");
+    // Nothing but a web address is ever opened.
+    f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=file:///etc/passwd\r\n");
+    QCOMPARE(onlineHofUrl(*f.ctx).toString(), kBase + "?game=brev");
+}
+
+QTEST_GUILESS_MAIN(TestHof)
+#include "tst_hof.moc"
