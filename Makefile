@@ -1,7 +1,7 @@
 # make play: install what is missing, build, start the game.
 # make test: the same set-up, then the whole test suite, headless.
 BUILD ?= build
-PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core
+PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite
 
 .PHONY: play test build deps bench clean
 
