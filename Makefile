@@ -13,6 +13,7 @@ test: build
 
 bench: build
 	./$(BUILD)/benchmarks/bench_refdata
+	./$(BUILD)/benchmarks/bench_hofd
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja

@@ -1,5 +1,7 @@
 #include "hof/hofd/hofpage.h"
 
+#include <algorithm>
+
 namespace hofd
 {
 
@@ -27,18 +29,26 @@ QString cell(const QString& text, bool number)
 
 } // namespace
 
-QString shortDate(const QDateTime& utc)
+QString shortDate(const QDate& d)
 {
-    const QDate d = utc.date();
     return QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year());
 }
 
-QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId, int newRank,
-                    int newScore)
+QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId, int newScore)
 {
     QString html = head(QStringLiteral("Hall of Fame: ") + game);
-    if (newId != 0)
-        html += QStringLiteral("<p>Your score of %1 is number %2.</p>\n").arg(newScore).arg(newRank);
+    if (newId != 0) {
+        const auto at =
+            std::find_if(entries.begin(), entries.end(), [&](const ListedEntry& e) { return e.id == newId; });
+        if (at != entries.end())
+            html += QStringLiteral("<p>Your score of %1 is number %2.</p>\n")
+                        .arg(newScore)
+                        .arg(at - entries.begin() + 1);
+        else
+            html += QStringLiteral("<p>Your score of %1 is stored; it is not among the best %2.</p>\n")
+                        .arg(newScore)
+                        .arg(kListed);
+    }
     if (entries.isEmpty()) {
         html += QStringLiteral("<p>No entries yet.</p>\n");
     } else {

@@ -12,14 +12,14 @@ namespace hofd
 
 constexpr int kListed = 30;
 
-// newId/newRank/newScore describe a just-stored entry (newId 0: none). When that
-// entry ranks below the listed ones, a line under the table gives its place.
-QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId = 0, int newRank = 0,
+// newId and newScore describe a just-stored entry (newId 0: none): its row is
+// marked, and a line above the table gives its place or says it is not listed.
+QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId = 0,
                     int newScore = 0);
 
 QByteArray errorPage(const QString& title, const QString& text);
 
 // month/day/year, as the game's own list shows dates.
-QString shortDate(const QDateTime& utc);
+QString shortDate(const QDate& d);
 
 } // namespace hofd

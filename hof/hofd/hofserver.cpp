@@ -5,7 +5,6 @@
 #include "hof/hofd/requestguard.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QTcpSocket>
@@ -112,16 +111,19 @@ bool HofServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
             storeTimer_.start();
         return true;
     }
-    QList<ListedEntry> entries;
-    QString error;
-    if (!store_.top(parsed.entry.game, kListed, &entries, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        answer(responder, socket, 500,
-               errorPage(QStringLiteral("Server error"), QStringLiteral("The list cannot be read just now.")),
-               what, since);
-        return true;
+    auto page = pages_.constFind(parsed.entry.game);
+    if (page == pages_.cend()) {
+        QList<ListedEntry> entries;
+        if (!bestOf(parsed.entry.game, &entries)) {
+            answer(responder, socket, 500,
+                   errorPage(QStringLiteral("Server error"),
+                             QStringLiteral("The list cannot be read just now.")),
+                   what, since);
+            return true;
+        }
+        page = pages_.insert(parsed.entry.game, listPage(parsed.entry.game, entries));
     }
-    answer(responder, socket, 200, listPage(parsed.entry.game, entries), what, since);
+    answer(responder, socket, 200, *page, what, since);
     return true;
 }
 
@@ -151,7 +153,10 @@ void HofServer::storeWaiting()
     const bool stored = store_.addAll(entries, QDateTime::currentDateTimeUtc(), &ids, &error);
     if (!stored)
         std::fprintf(stderr, "%s\n", qPrintable(error));
-    QHash<QString, QList<ListedEntry>> lists;
+    for (const auto& w : batch) {
+        best_.remove(w->entry.game);
+        pages_.remove(w->entry.game);
+    }
     for (std::size_t i = 0; i < batch.size(); ++i) {
         Waiting& w = *batch[i];
         const QString what = QStringLiteral("submit game=") + w.entry.game;
@@ -166,17 +171,33 @@ void HofServer::storeWaiting()
                    what, w.since);
             continue;
         }
-        if (!lists.contains(w.entry.game)) {
-            QList<ListedEntry> top;
-            if (!store_.top(w.entry.game, kListed, &top, &error))
-                std::fprintf(stderr, "%s\n", qPrintable(error));
-            lists.insert(w.entry.game, top);
-        }
-        const int rank = store_.rankOf(w.entry.game, w.entry.score, ids.at(qsizetype(i)));
+        // Stored and committed: even when the list cannot be read back, the
+        // answer acknowledges the entry.
+        QList<ListedEntry> entries;
+        bestOf(w.entry.game, &entries);
         answer(w.responder, w.socket, 200,
-               listPage(w.entry.game, lists.value(w.entry.game), ids.at(qsizetype(i)), rank, w.entry.score),
-               what, w.since);
+               listPage(w.entry.game, entries, ids.at(qsizetype(i)), w.entry.score), what, w.since);
     }
+}
+
+bool HofServer::bestOf(const QString& game, QList<ListedEntry>* out)
+{
+    const auto known = best_.constFind(game);
+    if (known != best_.cend()) {
+        *out = *known;
+        return true;
+    }
+    QString error;
+    if (!store_.top(game, kListed, out, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    if (best_.size() >= 64) { // many game codes asked: start afresh
+        best_.clear();
+        pages_.clear();
+    }
+    best_.insert(game, *out);
+    return true;
 }
 
 void HofServer::answer(QHttpServerResponder& responder, QTcpSocket* socket, int status,

@@ -2,13 +2,15 @@
 // with the list page (GET with game), or with a new entry stored and the list page
 // marking it (GET with game, a, b and c). Submissions arriving together are stored
 // in one transaction and answered only after it commits. One line per request goes
-// to standard error (never a name or an e-mail address).
+// to standard error (never a name or an e-mail address). The lists of the games
+// asked recently are kept in memory until entries of that game are stored.
 #pragma once
 
-#include "hof/hofd/hofrequest.h"
+#include "hof/hofd/hofstore.h"
 
 #include <QAbstractHttpServer>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QPointer>
 #include <QTimer>
@@ -19,8 +21,6 @@ class QHttpServerResponder;
 
 namespace hofd
 {
-
-class HofStore;
 
 class HofServer : public QAbstractHttpServer
 {
@@ -42,6 +42,7 @@ class HofServer : public QAbstractHttpServer
   private:
     struct Waiting;
     void storeWaiting();
+    bool bestOf(const QString& game, QList<ListedEntry>* out);
     void answer(QHttpServerResponder& responder, QTcpSocket* socket, int status, const QByteArray& page,
                 const QString& logText, const QElapsedTimer& since);
 
@@ -49,6 +50,10 @@ class HofServer : public QAbstractHttpServer
     std::vector<std::unique_ptr<Waiting>> waiting_;
     QTimer storeTimer_;
     QList<QPointer<QTcpServer>> listeners_;
+    // The best entries and the plain list page of recently asked games; a game's
+    // are dropped when new entries of it are stored.
+    QHash<QString, QList<ListedEntry>> best_;
+    QHash<QString, QByteArray> pages_;
 };
 
 } // namespace hofd

@@ -150,26 +150,11 @@ bool HofStore::top(const QString& game, int count, QList<ListedEntry>* out, QStr
         e.score = q.value(1).toInt();
         e.difficulty = q.value(2).toInt();
         e.name = q.value(3).toString();
-        e.created = QDateTime::fromString(q.value(4).toString(), QLatin1String(kTimeFormat));
-        e.created.setTimeSpec(Qt::UTC);
+        // Only the day is shown; reading it as a plain date keeps time zones out.
+        e.created = QDate::fromString(q.value(4).toString().left(10), Qt::ISODate);
         out->append(e);
     }
     return true;
-}
-
-int HofStore::rankOf(const QString& game, int score, qint64 id)
-{
-    QSqlQuery q(db_);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT COUNT(*) FROM entries"
-                             " WHERE game = ? AND (score > ? OR (score = ? AND id < ?))"));
-    q.addBindValue(game);
-    q.addBindValue(score);
-    q.addBindValue(score);
-    q.addBindValue(id);
-    if (!q.exec() || !q.next())
-        return 0;
-    return q.value(0).toInt() + 1;
 }
 
 } // namespace hofd

@@ -20,7 +20,7 @@ struct ListedEntry {
     int score = 0;
     int difficulty = 0;
     QString name;
-    QDateTime created; // UTC
+    QDate created; // UTC day
 };
 
 class HofStore
@@ -44,9 +44,6 @@ class HofStore
     // The best `count` entries of a game: higher score first, a tie below the
     // earlier entry.
     bool top(const QString& game, int count, QList<ListedEntry>* out, QString* error);
-
-    // The place of a stored entry in its game's ranking (1 = best).
-    int rankOf(const QString& game, int score, qint64 id);
 
   private:
     QString fail(const QString& what) const;
