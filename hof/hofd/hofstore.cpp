@@ -78,7 +78,8 @@ QString HofStore::open(const QString& spec)
         // killed server leaves a database SQLite recovers on the next open.
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next() ||
             q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-            return fail(QStringLiteral("cannot switch it to WAL journaling: ") + q.lastError().text());
+            return fail(QStringLiteral("cannot switch it to WAL journaling: ") +
+                        q.lastError().databaseText());
         if (!q.exec(QStringLiteral("PRAGMA synchronous=FULL")))
             return fail(q.lastError().text());
     }
@@ -87,9 +88,14 @@ QString HofStore::open(const QString& spec)
     if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS entries (") + idColumn +
                 QStringLiteral(", game VARCHAR(8) NOT NULL, score INTEGER NOT NULL,"
                                " name VARCHAR(20) NOT NULL, difficulty INTEGER NOT NULL,"
-                               " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")) ||
-        !q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS entries_rank ON entries (game, score DESC, id)")))
+                               " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")))
         return fail(QStringLiteral("cannot create the entries table: ") + q.lastError().text());
+    if (!q.exec(
+            QStringLiteral("SELECT id, game, score, name, difficulty, email, created FROM entries LIMIT 0")))
+        return fail(QStringLiteral("its entries table is not a hall of fame: ") +
+                    q.lastError().databaseText());
+    if (!q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS entries_rank ON entries (game, score DESC, id)")))
+        return fail(QStringLiteral("cannot create the ranking index: ") + q.lastError().text());
     return QString();
 }
 
