@@ -73,6 +73,8 @@ QString HofStore::open(const QString& spec)
         return fail(QStringLiteral("cannot open it: ") + db_.lastError().text());
 
     QSqlQuery q(db_);
+    if (!sqlite_)
+        q.exec(QStringLiteral("SET client_min_messages TO WARNING")); // no notices for existing tables
     if (sqlite_) {
         // WAL with full sync: every commit reaches the disk before we answer, and a
         // killed server leaves a database SQLite recovers on the next open.
@@ -99,8 +101,33 @@ QString HofStore::open(const QString& spec)
     return QString();
 }
 
+// A PostgreSQL server that restarted drops our connection: open it again once and
+// retry, unless the failure came at the commit, where the entries may already be
+// stored (storing them twice is worse than one failed answer).
+bool HofStore::reopen()
+{
+    if (sqlite_)
+        return false;
+    db_.close();
+    return db_.open();
+}
+
 bool HofStore::addAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,
                       QString* error)
+{
+    bool atCommit = false;
+    if (tryAddAll(entries, when, ids, error, &atCommit))
+        return true;
+    return !atCommit && reopen() && tryAddAll(entries, when, ids, error, &atCommit);
+}
+
+bool HofStore::top(const QString& game, int count, QList<ListedEntry>* out, QString* error)
+{
+    return tryTop(game, count, out, error) || (reopen() && tryTop(game, count, out, error));
+}
+
+bool HofStore::tryAddAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,
+                         QString* error, bool* atCommit)
 {
     ids->clear();
     if (!db_.transaction()) {
@@ -128,6 +155,7 @@ bool HofStore::addAll(const QList<Submission>& entries, const QDateTime& when, Q
         ids->append(q.value(0).toLongLong());
         q.finish();
     }
+    *atCommit = true;
     if (!db_.commit()) {
         *error = fail(QStringLiteral("cannot commit: ") + db_.lastError().text());
         db_.rollback();
@@ -137,7 +165,7 @@ bool HofStore::addAll(const QList<Submission>& entries, const QDateTime& when, Q
     return true;
 }
 
-bool HofStore::top(const QString& game, int count, QList<ListedEntry>* out, QString* error)
+bool HofStore::tryTop(const QString& game, int count, QList<ListedEntry>* out, QString* error)
 {
     out->clear();
     QSqlQuery q(db_);

@@ -47,6 +47,10 @@ class HofStore
 
   private:
     QString fail(const QString& what) const;
+    bool reopen();
+    bool tryAddAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,
+                   QString* error, bool* atCommit);
+    bool tryTop(const QString& game, int count, QList<ListedEntry>* out, QString* error);
 
     QString connection_;
     QString description_;
