@@ -28,6 +28,11 @@ void logLine(const QString& peer, const QString& text, int status, const QElapse
     std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
+bool wantsClose(const QHttpServerRequest& request)
+{
+    return request.value("Connection").toLower().contains("close");
+}
+
 QString peerOf(const QTcpSocket* socket)
 {
     return socket ? socket->peerAddress().toString() : QStringLiteral("-");
@@ -41,6 +46,7 @@ struct HofServer::Waiting {
     QPointer<QTcpSocket> socket;
     QString peer;
     QElapsedTimer since;
+    bool close;
 };
 
 HofServer::HofServer(HofStore& store, QObject* parent) : QAbstractHttpServer(parent), store_(store)
@@ -90,23 +96,25 @@ bool HofServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
     const QUrl url = request.url();
     if (url.path() != QLatin1String(kPath))
         return false;
+    const bool close = wantsClose(request);
     QHttpServerResponder responder = makeResponder(request, socket);
     if (request.method() != QHttpServerRequest::Method::Get) {
         answer(responder, socket, 405,
                errorPage(QStringLiteral("Method not allowed"), QStringLiteral("Only GET is served here.")),
-               QStringLiteral("(not GET) ") + url.path(), since);
+               QStringLiteral("(not GET) ") + url.path(), since, close);
         return true;
     }
     const HofRequest parsed = parseHofQuery(url.query(QUrl::FullyEncoded).toLatin1());
     const QString what =
         (parsed.submit ? QStringLiteral("submit game=") : QStringLiteral("list game=")) + parsed.entry.game;
     if (!parsed.error.isEmpty()) {
-        answer(responder, socket, 400, errorPage(QStringLiteral("Not stored"), parsed.error), what, since);
+        answer(responder, socket, 400, errorPage(QStringLiteral("Not stored"), parsed.error), what, since,
+               close);
         return true;
     }
     if (parsed.submit) {
         waiting_.push_back(std::unique_ptr<Waiting>(
-            new Waiting{parsed.entry, std::move(responder), socket, peerOf(socket), since}));
+            new Waiting{parsed.entry, std::move(responder), socket, peerOf(socket), since, close}));
         if (!storeTimer_.isActive())
             storeTimer_.start();
         return true;
@@ -118,12 +126,12 @@ bool HofServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
             answer(responder, socket, 500,
                    errorPage(QStringLiteral("Server error"),
                              QStringLiteral("The list cannot be read just now.")),
-                   what, since);
+                   what, since, close);
             return true;
         }
         page = pages_.insert(parsed.entry.game, listPage(parsed.entry.game, entries));
     }
-    answer(responder, socket, 200, *page, what, since);
+    answer(responder, socket, 200, *page, what, since, close);
     return true;
 }
 
@@ -134,7 +142,7 @@ void HofServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* so
     QHttpServerResponder responder = makeResponder(request, socket);
     answer(responder, socket, 404,
            errorPage(QStringLiteral("Not found"), QStringLiteral("There is no page at this address.")),
-           QStringLiteral("(unknown path)"), since);
+           QStringLiteral("(unknown path)"), since, wantsClose(request));
 }
 
 // Stores every waiting submission in one transaction, then answers each with the
@@ -168,7 +176,7 @@ void HofServer::storeWaiting()
             answer(w.responder, w.socket, 500,
                    errorPage(QStringLiteral("Not stored"),
                              QStringLiteral("The entry could not be stored just now; please try again.")),
-                   what, w.since);
+                   what, w.since, w.close);
             continue;
         }
         // Stored and committed: even when the list cannot be read back, the
@@ -176,7 +184,7 @@ void HofServer::storeWaiting()
         QList<ListedEntry> entries;
         bestOf(w.entry.game, &entries);
         answer(w.responder, w.socket, 200,
-               listPage(w.entry.game, entries, ids.at(qsizetype(i)), w.entry.score), what, w.since);
+               listPage(w.entry.game, entries, ids.at(qsizetype(i)), w.entry.score), what, w.since, w.close);
     }
 }
 
@@ -201,14 +209,24 @@ bool HofServer::bestOf(const QString& game, QList<ListedEntry>* out)
 }
 
 void HofServer::answer(QHttpServerResponder& responder, QTcpSocket* socket, int status,
-                       const QByteArray& page, const QString& logText, const QElapsedTimer& since)
+                       const QByteArray& page, const QString& logText, const QElapsedTimer& since, bool close)
 {
-    responder.write(page,
-                    {{"Content-Type", "text/html; charset=utf-8"},
-                     {"Cache-Control", "no-store"},
-                     {"X-Content-Type-Options", "nosniff"}},
-                    Status(status));
-    if (socket)
+    if (close)
+        responder.write(page,
+                        {{"Content-Type", "text/html; charset=utf-8"},
+                         {"Cache-Control", "no-store"},
+                         {"X-Content-Type-Options", "nosniff"},
+                         {"Connection", "close"}},
+                        Status(status));
+    else
+        responder.write(page,
+                        {{"Content-Type", "text/html; charset=utf-8"},
+                         {"Cache-Control", "no-store"},
+                         {"X-Content-Type-Options", "nosniff"}},
+                        Status(status));
+    if (socket && close)
+        socket->disconnectFromHost(); // after the answer is written
+    else if (socket)
         socket->flush();
     logLine(peerOf(socket), logText, status, since);
 }

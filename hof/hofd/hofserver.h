@@ -43,8 +43,10 @@ class HofServer : public QAbstractHttpServer
     struct Waiting;
     void storeWaiting();
     bool bestOf(const QString& game, QList<ListedEntry>* out);
+    // close: the client asked for "Connection: close"; the socket is closed once
+    // the answer is written.
     void answer(QHttpServerResponder& responder, QTcpSocket* socket, int status, const QByteArray& page,
-                const QString& logText, const QElapsedTimer& since);
+                const QString& logText, const QElapsedTimer& since, bool close);
 
     HofStore& store_;
     std::vector<std::unique_ptr<Waiting>> waiting_;
