@@ -3,7 +3,7 @@
 # make package: the same set-up, then the Debian package in $(BUILD)/.
 BUILD ?= build
 PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
-            desktop-file-utils appstream
+            desktop-file-utils appstream qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite
 
 .PHONY: play test build deps bench package clean
 
@@ -15,6 +15,7 @@ test: build
 
 bench: build
 	./$(BUILD)/benchmarks/bench_refdata
+	./$(BUILD)/benchmarks/bench_hofd
 
 package: build
 	cd $(BUILD) && cpack -G DEB

@@ -1,0 +1,25 @@
+// The pages the service answers with: the list of a game's best entries (the
+// player's new entry marked) and the short error pages. Every text taken from a
+// request or the database is HTML-escaped; e-mail addresses never appear.
+#pragma once
+
+#include "hof/hofd/hofstore.h"
+
+#include <QByteArray>
+
+namespace hofd
+{
+
+constexpr int kListed = 30;
+
+// newId and newScore describe a just-stored entry (newId 0: none): its row is
+// marked, and a line above the table gives its place or says it is not listed.
+QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId = 0,
+                    int newScore = 0);
+
+QByteArray errorPage(const QString& title, const QString& text);
+
+// month/day/year, as the game's own list shows dates.
+QString shortDate(const QDate& d);
+
+} // namespace hofd

@@ -1,0 +1,284 @@
+// brevallo-hofd as a player's browser meets it: the real server on a free loopback
+// port with a temporary database, asked through QNetworkAccessManager. Every
+// request has a time limit; the server is killed and restarted for durability.
+#include "hof/hofd/hofrequest.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+
+struct Answer {
+    int status = 0;
+    QByteArray body;
+};
+
+QByteArray enc(const QString& value)
+{
+    return QUrl::toPercentEncoding(value);
+}
+
+} // namespace
+
+class TestHofd : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void parsesQueries_data();
+    void parsesQueries();
+    void submissionIsListedAndMarked();
+    void onlyThirtyBestListedTiesBelowEarlier();
+    void namesAreEscapedAndStoredAsText();
+    void badInputGets400AndStoresNothing_data();
+    void badInputGets400AndStoresNothing();
+    void unknownPathAndOversizedHeader();
+    void rawSpaceBeforeDifIsAccepted();
+    void acknowledgedEntriesSurviveKill();
+
+  private:
+    void startServer();
+    Answer get(const QByteArray& pathAndQuery, const QByteArray& extraHeaderValue = {});
+    Answer submit(const QString& game, int score, const QString& name, int dif);
+
+    QTemporaryDir dir_;
+    QProcess server_;
+    quint16 port_ = 0;
+    QNetworkAccessManager net_;
+    QList<QByteArray> bodies_; // every page served, checked for the e-mail address
+    const QByteArray email_ = "secret.player@mail.example";
+};
+
+void TestHofd::startServer()
+{
+    server_.setReadChannel(QProcess::StandardError);
+    server_.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                                             QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
+    QByteArray banner;
+    while (!banner.contains('\n') && server_.waitForReadyRead(5000))
+        banner += server_.readAllStandardError();
+    const qsizetype at = banner.indexOf("127.0.0.1:");
+    QVERIFY2(at >= 0, banner.constData());
+    port_ = quint16(banner.mid(at + 10).split('/').first().toUInt());
+    QVERIFY(port_ != 0);
+}
+
+void TestHofd::init()
+{
+    bodies_.clear();
+    if (QByteArray(QTest::currentTestFunction()) != "parsesQueries")
+        startServer();
+}
+
+void TestHofd::cleanup()
+{
+    for (const QByteArray& body : bodies_)
+        QVERIFY(!body.contains(email_) && !body.contains(enc(QString::fromLatin1(email_))));
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        QVERIFY(server_.waitForFinished(5000));
+        QCOMPARE(server_.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(server_.exitCode(), 0);
+    }
+    QFile::remove(dir_.filePath("hof.sqlite"));
+}
+
+Answer TestHofd::get(const QByteArray& pathAndQuery, const QByteArray& extraHeaderValue)
+{
+    QNetworkRequest request(
+        QUrl::fromEncoded("http://127.0.0.1:" + QByteArray::number(port_) + pathAndQuery));
+    if (!extraHeaderValue.isEmpty())
+        request.setRawHeader("X-Fill", extraHeaderValue);
+    QNetworkReply* reply = net_.get(request);
+    QEventLoop loop;
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    Answer a;
+    if (reply->isFinished()) {
+        a.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        a.body = reply->readAll();
+    }
+    reply->abort();
+    reply->deleteLater();
+    bodies_.append(a.body);
+    return a;
+}
+
+Answer TestHofd::submit(const QString& game, int score, const QString& name, int dif)
+{
+    return get("/games/triv/triviahf.asp?game=" + enc(game) + "&a=" + QByteArray::number(score) +
+               "&b=" + enc(name + QStringLiteral(" dif=") + QString::number(dif)) + "&c=" + enc(email_));
+}
+
+void TestHofd::parsesQueries_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QString>("expected"); // game|score|name|dif|email, or the error's start
+    QTest::addRow("encoded") << QByteArray("game=brev&a=120&b=Ann%20dif%3D3&c=a%40b.c")
+                             << "brev|120|Ann|3|a@b.c";
+    QTest::addRow("raw_equals_in_b") << QByteArray("game=brev&a=7&b=Ann%20dif=1&c=") << "brev|7|Ann|1|";
+    QTest::addRow("name_with_dif_text")
+        << QByteArray("game=brev&a=7&b=x%20dif=2%20dif=3") << "brev|7|x dif=2|3|";
+    QTest::addRow("plus_is_a_plus") << QByteArray("game=brev&a=0&b=A+B%20dif=2") << "brev|0|A+B|2|";
+    QTest::addRow("caps") << QByteArray("game=brevallo_x&a=1&b=ABCDEFGHIJKLMNOPQRSTUVW%20dif=1&c=" +
+                                        QByteArray(40, 'e'))
+                          << "brevallo|1|ABCDEFGHIJKLMNOPQRST|1|" + QString(30, u'e');
+    QTest::addRow("latin1_name") << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2")
+                                 << QString::fromUtf8("brev|5|José|2|");
+    QTest::addRow("no_game") << QByteArray("a=5&b=x%20dif=2") << "The game code";
+    QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
+}
+
+void TestHofd::parsesQueries()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QString, expected);
+    const hofd::HofRequest r = hofd::parseHofQuery(query);
+    const hofd::Submission& e = r.entry;
+    const QString got = r.error.isEmpty() ? QStringLiteral("%1|%2|%3|%4|%5")
+                                                .arg(e.game)
+                                                .arg(e.score)
+                                                .arg(e.name)
+                                                .arg(e.difficulty)
+                                                .arg(e.email)
+                                          : r.error.left(expected.size());
+    QCOMPARE(got, expected);
+}
+
+void TestHofd::submissionIsListedAndMarked()
+{
+    const Answer first = submit("brev", 120, "Ann", 3);
+    QCOMPARE(first.status, 200);
+    QVERIFY(first.body.contains("Your score of 120 is number 1."));
+    QVERIFY(first.body.contains("<tr class=\"new\"><td class=\"n\">1</td><td class=\"n\">120</td>"
+                                "<td class=\"n\">3</td><td>Ann</td>"));
+    const Answer list = get("/games/triv/triviahf.asp?game=brev");
+    QCOMPARE(list.status, 200);
+    QVERIFY(list.body.contains(
+        "<tr><td class=\"n\">1</td><td class=\"n\">120</td><td class=\"n\">3</td><td>Ann</td>"));
+    QVERIFY(!list.body.contains("class=\"new\""));
+    QVERIFY(get("/games/triv/triviahf.asp?game=other").body.contains("No entries yet."));
+}
+
+void TestHofd::onlyThirtyBestListedTiesBelowEarlier()
+{
+    for (int i = 1; i <= 31; ++i)
+        QCOMPARE(submit("t31", 1000 + i, QStringLiteral("P%1").arg(i), 1).status, 200);
+    QCOMPARE(submit("t31", 1031, "Later", 2).status, 200); // ties with P31
+    const Answer last = submit("t31", 1000, "Lowest", 1);
+    QVERIFY(last.body.contains("Your score of 1000 is stored; it is not among the best 30."));
+    const QByteArray list = get("/games/triv/triviahf.asp?game=t31").body;
+    QVERIFY(
+        list.contains("<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td>P31</td>"));
+    QVERIFY(
+        list.contains("<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td>Later</td>"));
+    QVERIFY(list.contains("<td class=\"n\">30</td><td class=\"n\">1003</td>"));
+    QVERIFY(!list.contains("<td>P2</td>") && !list.contains("<td>P1</td>") && !list.contains("Lowest"));
+}
+
+void TestHofd::namesAreEscapedAndStoredAsText()
+{
+    const Answer script = submit("brev", 10, "<script>alert(1)</script>", 1);
+    QCOMPARE(script.status, 200);
+    QVERIFY(script.body.contains("<td>&lt;script&gt;alert(1)&lt;/sc</td>"));
+    QVERIFY(!script.body.contains("<script>"));
+    QCOMPARE(submit("brev", 20, "x'); DROP TABLE entries; --", 2).status, 200);
+    const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
+    QVERIFY(list.contains("<td>x'); DROP TABLE entr</td>"));
+    QVERIFY(list.contains("alert(1)"));
+    QVERIFY(get("/games/triv/triviahf.asp?game=%3Cb%3E").body.contains("Hall of Fame: &lt;b&gt;"));
+}
+
+void TestHofd::badInputGets400AndStoresNothing_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addRow("score_text") << QByteArray("a=abc&b=x%20dif%3D1");
+    QTest::addRow("score_negative") << QByteArray("a=-1&b=x%20dif%3D1");
+    QTest::addRow("score_too_big") << QByteArray("a=32768&b=x%20dif%3D1");
+    QTest::addRow("score_empty") << QByteArray("a=&b=x%20dif%3D1");
+    QTest::addRow("dif_0") << QByteArray("a=5&b=x%20dif%3D0");
+    QTest::addRow("dif_4") << QByteArray("a=5&b=x%20dif%3D4");
+    QTest::addRow("dif_missing") << QByteArray("a=5&b=x");
+}
+
+void TestHofd::badInputGets400AndStoresNothing()
+{
+    QFETCH(QByteArray, query);
+    QCOMPARE(get("/games/triv/triviahf.asp?game=bad&" + query + "&c=" + enc(email_)).status, 400);
+    QVERIFY(get("/games/triv/triviahf.asp?game=bad").body.contains("No entries yet."));
+}
+
+void TestHofd::unknownPathAndOversizedHeader()
+{
+    QCOMPARE(get("/games/triv/other.asp?game=brev").status, 404);
+    QCOMPARE(get("/").status, 404);
+    QCOMPARE(get("/games/triv/triviahf.asp?game=brev", QByteArray(9000, 'a')).status, 431);
+    QCOMPARE(get("/games/triv/triviahf.asp?game=brev&x=" + QByteArray(5000, 'a')).status, 414);
+    QCOMPARE(get("/games/triv/triviahf.asp?game=brev", QByteArray(3000, 'a')).status, 200);
+}
+
+void TestHofd::rawSpaceBeforeDifIsAccepted()
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port_);
+    QVERIFY(socket.waitForConnected(5000));
+    socket.write("GET /games/triv/triviahf.asp?game=brev&a=120&b=Old Timer dif=3&c= HTTP/1.1\r\n"
+                 "Host: 127.0.0.1\r\nConnection: close\r\n\r\n");
+    QByteArray reply;
+    while (socket.waitForReadyRead(5000))
+        reply += socket.readAll();
+    QVERIFY(reply.startsWith("HTTP/1.1 200"));
+    QVERIFY(reply.contains("<td class=\"n\">3</td><td>Old Timer</td>"));
+}
+
+void TestHofd::acknowledgedEntriesSurviveKill()
+{
+    // 30 submissions in flight at once; the server is killed after the 10th answer.
+    QList<QNetworkReply*> replies;
+    QStringList acknowledged;
+    QEventLoop loop;
+    for (int i = 0; i < 30; ++i) {
+        const QString name = QStringLiteral("K%1").arg(i);
+        QNetworkReply* r = net_.get(QNetworkRequest(QUrl::fromEncoded(
+            "http://127.0.0.1:" + QByteArray::number(port_) + "/games/triv/triviahf.asp?game=kill&a=" +
+            QByteArray::number(100 + i) + "&b=" + enc(name) + "%20dif%3D1&c=")));
+        connect(r, &QNetworkReply::finished, &loop, [&, r, name] {
+            if (r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200 &&
+                r->readAll().contains("<td>" + name.toLatin1() + "</td>"))
+                acknowledged << name;
+            if (acknowledged.size() == 10 && server_.state() == QProcess::Running) {
+                server_.kill();
+                loop.quit();
+            }
+        });
+        replies << r;
+    }
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QVERIFY(server_.waitForFinished(5000));
+    QCOMPARE(server_.exitStatus(), QProcess::CrashExit);
+    QVERIFY(acknowledged.size() >= 10);
+    for (QNetworkReply* r : replies) {
+        r->disconnect();
+        r->abort();
+        r->deleteLater();
+    }
+
+    startServer();
+    const QByteArray list = get("/games/triv/triviahf.asp?game=kill").body;
+    for (const QString& name : acknowledged)
+        QVERIFY2(list.contains("<td>" + name.toLatin1() + "</td>"), qPrintable(name));
+}
+
+QTEST_GUILESS_MAIN(TestHofd)
+#include "tst_hofd.moc"
