@@ -1,6 +1,8 @@
 #include "gameflow/gameui.h"
 
+#include "screens/imatch.h"
 #include "screens/mchoice.h"
+#include "screens/qmatch.h"
 #include "services/context.h"
 #include "setup/setup.h"
 
@@ -13,6 +15,10 @@ Asked WindowGameUi::openScreen(Screen screen)
     switch (screen) {
     case Screen::MultipleChoice:
         return mchoice(ctx_, parent_).ask();
+    case Screen::Matching:
+        return qmatch(ctx_, parent_).ask();
+    case Screen::Portraits:
+        return imatch(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }
