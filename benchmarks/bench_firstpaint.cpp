@@ -69,6 +69,21 @@ brev::AppContext& shippedData()
     return ctx;
 }
 
+// Building the window alone: records, texts, pictures, the first layout.
+template <typename Window>
+void build(benchmark::State& state, int category)
+{
+    brev::AppContext& ctx = shippedData();
+    ctx.game.category = category;
+    for (auto _ : state) {
+        std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        Window window(ctx);
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+    }
+}
+
 template <typename Window>
 void firstPaint(benchmark::State& state, int category)
 {
@@ -101,6 +116,18 @@ void BM_imatch_firstPaint(benchmark::State& state)
     firstPaint<brev::imatch>(state, 11);
 }
 BENCHMARK(BM_imatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_qmatch_build(benchmark::State& state)
+{
+    build<brev::qmatch>(state, 7);
+}
+BENCHMARK(BM_qmatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_imatch_build(benchmark::State& state)
+{
+    build<brev::imatch>(state, 11);
+}
+BENCHMARK(BM_imatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
@@ -15,6 +17,8 @@ constexpr int kClientWidth = 8880;
 constexpr int kClientHeight = 6735;
 // Windows lower than this keep their layout.
 constexpr int kRelayoutHeight = 4000;
+constexpr int kBarWidth = 3105;   // design width of Btn1(0)
+constexpr int kBarGap = 45;
 const QColor kBackground(128, 128, 255);
 const QColor kBarColours[4] = {{255, 128, 0}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}};
 const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
@@ -151,13 +155,17 @@ void imatch::layoutControls()
     const int frameHeight = height - 100;
     Frame1->resize(twips(this, frameWidth), twips(this, frameHeight));
     const int imageHeight = (frameHeight - 2100) / 2;
-    const int span = frameWidth - toTwips(this, Btn1[0]->width()) / 2;
+    const int span = frameWidth - kBarWidth / 2;
     const int buttonTop = twips(this, frameHeight - 850);
     cmdhelp->move(twips(this, 500), buttonTop);
     Command1->move(twips(this, span / 3 + 500), buttonTop);
     Command2->move(twips(this, 2 * span / 3 + 500), buttonTop);
     const int frameLeft = toTwips(this, Frame1->x());
+    // The home row's steps are a quarter of the span apart: a bar wider than
+    // its step is narrowed so that no name hides under its neighbour.
+    const int barWidth = std::min(kBarWidth, span / 4 - kBarGap);
     for (int k = 0; k < 4; ++k) {
+        Btn1[k]->resize(twips(this, barWidth), Btn1[k]->height());
         home_[k] = QPoint(twips(this, frameLeft + 300 + k * span / 4), twips(this, frameHeight - 1400));
         Image1[k]->resize(twips(this, imageHeight * 2 / 3), twips(this, imageHeight));
     }

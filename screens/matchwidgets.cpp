@@ -46,6 +46,30 @@ void NameBar::setHeld(bool held)
     update();
 }
 
+void NameBar::drawName(QPainter& p, const QRect& r) const
+{
+    // A name wider than a narrowed bar is drawn smaller, then on two lines,
+    // and cut short only below 7 points.
+    QFont shown = font();
+    const int wrap = Qt::AlignCenter | Qt::TextWordWrap;
+    auto fits = [&](int flags) {
+        const QRect need = QFontMetrics(shown).boundingRect(r, flags, text_);
+        return need.width() <= r.width() && need.height() <= r.height();
+    };
+    for (shown = font(); shown.pointSizeF() >= 7; shown.setPointSizeF(shown.pointSizeF() - 0.5)) {
+        for (int flags : {int(Qt::AlignCenter), wrap}) {
+            if (fits(flags)) {
+                p.setFont(shown);
+                p.drawText(r, flags, text_);
+                return;
+            }
+        }
+    }
+    shown.setPointSizeF(7);
+    p.setFont(shown);
+    p.drawText(r, Qt::AlignCenter, QFontMetrics(shown).elidedText(text_, Qt::ElideRight, r.width()));
+}
+
 void NameBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -55,8 +79,12 @@ void NameBar::paintEvent(QPaintEvent*)
     p.fillRect(rect().adjusted(2, 2, -2, -2), colour_);
     const QRect textRect = rect().adjusted(4, 2, -4, -2).translated(held_ ? QPoint(1, 1) : QPoint());
     p.setPen(Qt::black);
-    p.setFont(font());
-    p.drawText(textRect, Qt::AlignCenter, fontMetrics().elidedText(text_, Qt::ElideRight, textRect.width()));
+    drawName(p, textRect);
+    if (held_) {
+        // Picked up and waiting for a target: a heavy outline.
+        p.setPen(QPen(Qt::black, 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
     if (hasFocus())
         drawFocusMark(this, p, rect().adjusted(4, 4, -4, -4));
 }

@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QWidget>
 
+class QPainter;
+
 namespace brev {
 
 // A coloured bar showing one name, drawn as a raised button; sunken while it
@@ -29,6 +31,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawName(QPainter& p, const QRect& r) const;
+
     QColor colour_;
     QString text_;
     bool held_ = false;
