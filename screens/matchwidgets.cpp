@@ -135,8 +135,12 @@ void PortraitBox::paintEvent(QPaintEvent*)
         p.setPen(QPen(QColor(160, 160, 160), 1));
         p.drawRect(rect().adjusted(8, 8, -9, -9));
     }
-    if (hasFocus())
-        drawFocusMark(this, p, rect().adjusted(3, 3, -3, -3));
+    if (hasFocus()) {
+        // A light band under the mark, so that it shows on dark pictures too.
+        p.setPen(QPen(Qt::white, 3));
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+        drawFocusMark(this, p, rect().adjusted(2, 2, -2, -2));
+    }
 }
 
 // ---- BarDrag
