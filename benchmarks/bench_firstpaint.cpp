@@ -70,8 +70,7 @@ brev::AppContext& shippedData()
 }
 
 // Building the window alone: records, texts, pictures, the first layout.
-template <typename Window>
-void build(benchmark::State& state, int category)
+template <typename Window> void build(benchmark::State& state, int category)
 {
     brev::AppContext& ctx = shippedData();
     ctx.game.category = category;
@@ -84,8 +83,7 @@ void build(benchmark::State& state, int category)
     }
 }
 
-template <typename Window>
-void firstPaint(benchmark::State& state, int category)
+template <typename Window> void firstPaint(benchmark::State& state, int category)
 {
     brev::AppContext& ctx = shippedData();
     ctx.game.category = category;

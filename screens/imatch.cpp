@@ -17,12 +17,13 @@ constexpr int kClientWidth = 8880;
 constexpr int kClientHeight = 6735;
 // Windows lower than this keep their layout.
 constexpr int kRelayoutHeight = 4000;
-constexpr int kBarWidth = 3105;   // design width of Btn1(0)
+constexpr int kBarWidth = 3105; // design width of Btn1(0)
 constexpr int kBarGap = 45;
 const QColor kBackground(128, 128, 255);
 const QColor kBarColours[4] = {{255, 128, 0}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}};
 const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
 
+// clang-format off
 constexpr TwipsPlace kLayout[] = {
     {"Frame1", 50, 0, 8775, 6735},
     {"Image1_0", 720, 240, 3615, 2415},
@@ -37,6 +38,7 @@ constexpr TwipsPlace kLayout[] = {
     {"Command1", 4080, 6120, 1500, 375},
     {"Command2", 6120, 6120, 1455, 375},
 };
+// clang-format on
 } // namespace
 
 imatch::imatch(AppContext& ctx, QWidget* parent)

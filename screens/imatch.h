@@ -28,11 +28,11 @@ public:
     QPoint home(int k) const { return home_[k]; }
 
     QFrame* Frame1;
-    PortraitBox* Image1[4];   // the portraits
-    NameBar* Btn1[4];         // the name bars
-    QPushButton* cmdhelp;     // "Help"
-    QPushButton* Command1;    // "Done"
-    QPushButton* Command2;    // "Skip"
+    PortraitBox* Image1[4]; // the portraits
+    NameBar* Btn1[4];       // the name bars
+    QPushButton* cmdhelp;   // "Help"
+    QPushButton* Command1;  // "Done"
+    QPushButton* Command2;  // "Skip"
 
 protected:
     void layoutControls() override;

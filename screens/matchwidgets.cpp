@@ -145,7 +145,9 @@ void PortraitBox::paintEvent(QPaintEvent*)
 
 // ---- BarDrag
 
-BarDrag::BarDrag(QWidget* area, bool clickPlacing) : QObject(area), area_(area), clickPlacing_(clickPlacing) {}
+BarDrag::BarDrag(QWidget* area, bool clickPlacing) : QObject(area), area_(area), clickPlacing_(clickPlacing)
+{
+}
 
 void BarDrag::addBar(NameBar* bar)
 {

@@ -78,11 +78,11 @@ public:
     int heldBar() const { return held_; }
 
 signals:
-    void barPressed(int bar);   // mouse button pressed on a bar
-    void barClicked(int bar);   // released again without moving it
-    void barPickedUp(int bar);  // Space on a bar
-    void dropped(int target);   // the bar being moved arrived on a target
-    void dragEnded(int bar);    // released anywhere else: the bar is back where it was
+    void barPressed(int bar);  // mouse button pressed on a bar
+    void barClicked(int bar);  // released again without moving it
+    void barPickedUp(int bar); // Space on a bar
+    void dropped(int target);  // the bar being moved arrived on a target
+    void dragEnded(int bar);   // released anywhere else: the bar is back where it was
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,11 +97,11 @@ private:
     bool clickPlacing_;
     QList<NameBar*> bars_;
     QList<QWidget*> targets_;
-    int dragging_ = -1;      // bar under the mouse button
+    int dragging_ = -1; // bar under the mouse button
     bool moved_ = false;
     QPoint pressGlobal_;
     QPoint startPos_;
-    int held_ = -1;          // bar waiting for a target
+    int held_ = -1; // bar waiting for a target
 };
 
 } // namespace brev

@@ -19,6 +19,7 @@ const QColor kDescriptionColour(255, 128, 255);
 const QColor kBarColours[5] = {{255, 128, 0}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}, {255, 255, 0}};
 const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
 
+// clang-format off
 constexpr TwipsPlace kLayout[] = {
     {"Frame1", 75, 75, 8775, 6495},
     {"Label1", 0, 120, 2895, 1455},
@@ -37,6 +38,7 @@ constexpr TwipsPlace kLayout[] = {
     {"Command2", 4680, 6120, 1455, 375},
     {"Label4", 7200, 6240, 1200, 255},
 };
+// clang-format on
 } // namespace
 
 qmatch::qmatch(AppContext& ctx, QWidget* parent)

@@ -25,13 +25,13 @@ public:
     const MatchModel& model() const { return model_; }
 
     QFrame* Frame1;
-    QLabel* Label1;                // the question
-    NameBar* Btn1[5];              // the name bars
-    DescriptionLabel* Label2[5];   // the descriptions, in display order
-    QPushButton* cmdhelp;          // "Help"
-    QPushButton* Command1;         // "Done"
-    QPushButton* Command2;         // "Skip"
-    QLabel* Label4;                // the last bar event; kept hidden
+    QLabel* Label1;              // the question
+    NameBar* Btn1[5];            // the name bars
+    DescriptionLabel* Label2[5]; // the descriptions, in display order
+    QPushButton* cmdhelp;        // "Help"
+    QPushButton* Command1;       // "Done"
+    QPushButton* Command2;       // "Skip"
+    QLabel* Label4;              // the last bar event; kept hidden
 
 protected:
     void layoutControls() override;

@@ -111,8 +111,8 @@ void TestPortraitMatch::onlineForm()
     m.writeLoadLines();
     // Record 25's picture is brev26.gif: the files skip a number after 23.
     QCOMPARE(logLines(f), (QStringList{"IMATCH", "Portraits ", "President 3", "President 14", "President 25",
-                                       "President 36", "2", "brev14.gif", "3", "brev26.gif", "1",
-                                       "brev3.gif", "4", "brev37.gif"}));
+                                       "President 36", "2", "brev14.gif", "3", "brev26.gif", "1", "brev3.gif",
+                                       "4", "brev37.gif"}));
 }
 
 void TestPortraitMatch::placingBars()
@@ -186,7 +186,7 @@ void TestPortraitMatch::judging_data()
     QTest::addColumn<QList<QPoint>>("drops");
     QTest::addColumn<QString>("results");
     QTest::addColumn<int>("score");
-    QTest::addColumn<QList<int>>("use");    // counters of records 3, 14, 25, 36
+    QTest::addColumn<QList<int>>("use"); // counters of records 3, 14, 25, 36
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<bool>("allRight");
     QTest::addRow("nothing_placed") << QList<QPoint>{} << "\r\n\r\n*** Scored 0 of 4" << 0
@@ -237,8 +237,8 @@ void TestPortraitMatch::judging()
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(logLines(f), QStringList({"Match Portraits ", "President 3", "President 14", "President 25",
-                                       "President 36"})
-                              + log);
+                                       "President 36"}) +
+                              log);
 }
 
 QTEST_MAIN(TestPortraitMatch)

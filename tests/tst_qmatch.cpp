@@ -128,32 +128,33 @@ void TestMatch::lastPlaceNeverMoves()
 
 void TestMatch::exportForms_data()
 {
-    QTest::addColumn<int>("mode");   // 1 online, 2 tabbed
+    QTest::addColumn<int>("mode"); // 1 online, 2 tabbed
     QTest::addColumn<int>("longName");
     QTest::addColumn<int>("longPlace");
     QTest::addColumn<QStringList>("lines");
     const QString q = QStringLiteral("Match Birthplaces -- Town 3, State");
-    QTest::addRow("online") << 1 << 0 << 0
-                            << QStringList{"MATCH", "Match Birthplaces", "President 3", "President 14",
-                                           "President 25", "President 36", "President 7", "Town 14, State",
-                                           "Town 36, State", "Town 3, State", "Town 25, State",
-                                           "Town 7, State", "2", "4", "1", "3", "5"};
+    QTest::addRow("online")
+        << 1 << 0 << 0
+        << QString("MATCH|Match Birthplaces|President 3|President 14|President 25|President 36|President "
+                   "7|Town 14, State|Town 36, State|Town 3, State|Town 25, State|Town 7, State|2|4|1|3|5")
+               .split('|');
     QTest::addRow("tabbed") << 2 << 0 << 0
                             << QStringList{q + "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
     // Bar 1's and bar 3's names at 61 characters: one marker each; bar 2's at
     // 60 and a question part of 130 carry none.
     const QString n61 = QString(61, QLatin1Char('N')), n60 = QString(60, QLatin1Char('N'));
-    QTest::addRow("tabbed_too_long_names")
-        << 2 << 61 << 0
-        << QStringList{"* TOO LONG * * TOO LONG * " + q + "\t" + n61 + "\t" + n61 + "\tPresident 3\t" + n60 + "\t3"};
+    QTest::addRow("tabbed_too_long_names") << 2 << 61 << 0
+                                           << QStringList{"* TOO LONG * * TOO LONG * " + q + "\t" + n61 +
+                                                          "\t" + n61 + "\tPresident 3\t" + n60 + "\t3"};
     const QString place = QString(130 - 21, QLatin1Char('p'));
-    QTest::addRow("tabbed_question_130") << 2 << 0 << 130 - 21
-                                         << QStringList{"Match Birthplaces -- " + place
-                                                        + "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
+    QTest::addRow("tabbed_question_130")
+        << 2 << 0 << 130 - 21
+        << QStringList{"Match Birthplaces -- " + place +
+                       "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
     QTest::addRow("tabbed_question_131")
         << 2 << 0 << 131 - 21
-        << QStringList{"* Question TOO LONG * Match Birthplaces -- " + place + "p"
-                       + "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
+        << QStringList{"* Question TOO LONG * Match Birthplaces -- " + place + "p" +
+                       "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
 }
 
 void TestMatch::exportForms()
@@ -232,8 +233,8 @@ void TestMatch::judging_data()
     QTest::addColumn<QList<QPoint>>("drops");
     QTest::addColumn<QString>("results");
     QTest::addColumn<int>("score");
-    QTest::addColumn<QList<int>>("use");    // counters of records 3, 14, 25, 36, 7
-    QTest::addColumn<QStringList>("log");   // after the question's lines
+    QTest::addColumn<QList<int>>("use");  // counters of records 3, 14, 25, 36, 7
+    QTest::addColumn<QStringList>("log"); // after the question's lines
     QTest::addColumn<bool>("allRight");
     QTest::addRow("nothing_placed") << QList<QPoint>{} << "\r\n*** Scored 0 of 10" << 0
                                     << QList<int>{10, 1, 1, 1, 1} << QStringList{} << false;
@@ -275,9 +276,8 @@ void TestMatch::judging()
         QVERIFY(s);
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Match Birthplaces"));
         QCOMPARE(s->Text1->toPlainText(), QString(results).replace("\r\n", "\n"));
-        QCOMPARE(s->Label2->text(), QStringLiteral("Current score: %1 of 15  (%2%)")
-                                        .arg(5 + score)
-                                        .arg((5 + score) * 100 / 15));
+        QCOMPARE(s->Label2->text(),
+                 QStringLiteral("Current score: %1 of 15  (%2%)").arg(5 + score).arg((5 + score) * 100 / 15));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
     QCOMPARE(askquestion(ctx, ui, 7), Asked::Yes);
@@ -289,8 +289,8 @@ void TestMatch::judging()
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(logLines(f), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
-                                       "President 36", "President 7"})
-                              + log);
+                                       "President 36", "President 7"}) +
+                              log);
 }
 
 QTEST_MAIN(TestMatch)

@@ -129,8 +129,8 @@ Verdict PortraitMatchModel::judge() const
         }
     }
     v.points = correct * kPointsPerPair;
-    v.results += ctx_.lb + ctx_.lb + QStringLiteral("*** Scored ") + QString::number(correct)
-                 + QStringLiteral(" of ") + QString::number(kBars);
+    v.results += ctx_.lb + ctx_.lb + QStringLiteral("*** Scored ") + QString::number(correct) +
+                 QStringLiteral(" of ") + QString::number(kBars);
     if (correct == kBars) {
         if (!online) {
             v.results = QStringLiteral("*** All correct!");
@@ -145,10 +145,10 @@ Verdict PortraitMatchModel::judge() const
 
 QString PortraitMatchModel::helpText(const QString& lb)
 {
-    return QStringLiteral("Click on one of the colored bars") + lb
-           + QStringLiteral("Then drag it to its picture") + lb + lb
-           + QStringLiteral("When all items are matched, click on 'done'") + lb + lb
-           + QStringLiteral("Resize window to change image size");
+    return QStringLiteral("Click on one of the colored bars") + lb +
+           QStringLiteral("Then drag it to its picture") + lb + lb +
+           QStringLiteral("When all items are matched, click on 'done'") + lb + lb +
+           QStringLiteral("Resize window to change image size");
 }
 
 } // namespace brev

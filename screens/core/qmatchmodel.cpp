@@ -150,8 +150,8 @@ Verdict MatchModel::judge() const
         }
     }
     v.points = correct * kPointsPerPair;
-    v.results += ctx_.lb + QStringLiteral("*** Scored ") + QString::number(v.points)
-                 + QStringLiteral(" of ") + QString::number(kPossible);
+    v.results += ctx_.lb + QStringLiteral("*** Scored ") + QString::number(v.points) +
+                 QStringLiteral(" of ") + QString::number(kPossible);
     if (correct == kBars) {
         v.results = QStringLiteral("*** All correct!");
         v.sound = SfxCorrect;
@@ -165,10 +165,10 @@ Verdict MatchModel::judge() const
 
 QString MatchModel::helpText(const QString& lb)
 {
-    return QStringLiteral("Click on one of the colored bars at the top") + lb
-           + QStringLiteral("Then drag it down to the best match in the descriptions below") + lb + lb
-           + QStringLiteral("Or, click on a colored bar, then click on the proper definition") + lb + lb
-           + QStringLiteral("When all items are matched, click on 'done'");
+    return QStringLiteral("Click on one of the colored bars at the top") + lb +
+           QStringLiteral("Then drag it down to the best match in the descriptions below") + lb + lb +
+           QStringLiteral("Or, click on a colored bar, then click on the proper definition") + lb + lb +
+           QStringLiteral("When all items are matched, click on 'done'");
 }
 
 } // namespace brev
