@@ -74,8 +74,11 @@ template <typename Window> void build(benchmark::State& state, int category)
 {
     brev::AppContext& ctx = shippedData();
     ctx.game.category = category;
+    // Every opening starts from the same remembered size.
+    const auto places = ctx.settings.windowplaces;
     for (auto _ : state) {
         std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        ctx.settings.windowplaces = places;
         QElapsedTimer clock;
         clock.start();
         Window window(ctx);
@@ -87,8 +90,11 @@ template <typename Window> void firstPaint(benchmark::State& state, int category
 {
     brev::AppContext& ctx = shippedData();
     ctx.game.category = category;
+    // Every opening starts from the same remembered size.
+    const auto places = ctx.settings.windowplaces;
     for (auto _ : state) {
         std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        ctx.settings.windowplaces = places;
         QElapsedTimer clock;
         clock.start();
         Window window(ctx);
