@@ -13,6 +13,7 @@ test: build
 
 bench: build
 	./$(BUILD)/benchmarks/bench_refdata
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_firstpaint
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja
