@@ -189,8 +189,11 @@ bool BarDrag::barEvent(int k, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() != Qt::LeftButton || dragging_ >= 0)
+        if (e->button() != Qt::LeftButton)
             return true;
+        // A drag whose release never came (the window lost the mouse) ends here.
+        if (dragging_ >= 0)
+            bars_[dragging_]->move(startPos_);
         hold(-1);
         dragging_ = k;
         moved_ = false;
@@ -227,8 +230,6 @@ bool BarDrag::barEvent(int k, QEvent* event)
         bar->move(startPos_);
         if (target >= 0)
             emit dropped(target);
-        else
-            emit dragEnded(k);
         return true;
     }
     case QEvent::MouseButtonDblClick:

@@ -81,8 +81,8 @@ signals:
     void barPressed(int bar);  // mouse button pressed on a bar
     void barClicked(int bar);  // released again without moving it
     void barPickedUp(int bar); // Space on a bar
-    void dropped(int target);  // the bar being moved arrived on a target
-    void dragEnded(int bar);   // released anywhere else: the bar is back where it was
+    void dropped(int target);  // the bar being moved arrived on a target; released
+                               // anywhere else, it goes back where it was
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -219,6 +219,11 @@ void TestMatch::placingByClickAndKeyboard()
     QCOMPARE(w.model().placedBar(0), 4);
     QCOMPARE(w.Btn1[4]->y(), w.Label2[0]->y());
 
+    // Released anywhere else: the bar goes back where it was.
+    const QPoint before = w.Btn1[3]->pos();
+    drag(w.Btn1[3], w.Label1);
+    QCOMPARE(w.Btn1[3]->pos(), before);
+
     // A click on a description with no bar picked up does nothing.
     QTest::mouseClick(w.Label2[1], Qt::LeftButton);
     QCOMPARE(w.model().placedBar(1), -1);
