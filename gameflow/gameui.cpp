@@ -1,11 +1,13 @@
 #include "gameflow/gameui.h"
 
-#include "screens/NameMe.h"
 #include "hof/HOF.h"
+#include "screens/NameMe.h"
 #include "screens/mchoice.h"
 #include "screens/qsort.h"
 #include "screens/qoddout.h"
 #include "screens/quote.h"
+#include "screens/imatch.h"
+#include "screens/qmatch.h"
 #include "services/context.h"
 #include "setup/setup.h"
 
@@ -26,6 +28,10 @@ Asked WindowGameUi::openScreen(Screen screen)
         return qoddout(ctx_, parent_).ask();
     case Screen::Quotation:
         return quote(ctx_, parent_).ask();
+    case Screen::Matching:
+        return qmatch(ctx_, parent_).ask();
+    case Screen::Portraits:
+        return imatch(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }

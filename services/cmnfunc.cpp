@@ -84,11 +84,17 @@ void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode)
         if (place.state == 2)
             window.setState(2);
     } else {
+        const WindowPlace before = place;
         place.state = window.state();
         place.backcolor = window.backcolor();
         place.width = std::clamp(window.widthTwips(), -32768, 32767);
         place.height = std::clamp(window.heightTwips(), -32768, 32767);
-        savesettings(ctx);
+        // A window laid out again at the size it already had leaves the file
+        // as it is: rewriting identical settings only costs the opening window
+        // a synchronous disk write.
+        if (place.state != before.state || place.backcolor != before.backcolor
+            || place.width != before.width || place.height != before.height)
+            savesettings(ctx);
     }
     ctx.sizebusy = false;
 }

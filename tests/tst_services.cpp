@@ -110,6 +110,10 @@ void TstServices::sizeMemorySwallowsItsOwnEvent()
     QCOMPARE(fx.ctx->settings.windowplaces[0].backcolor, 0xC0FFC0);
     QVERIFY(fx.read(QStringLiteral("brev.INI")).contains(" 5000 "));
     QVERIFY(!fx.ctx->sizebusy);
+    // Laid out again at the same size: the file is left alone.
+    QVERIFY(QFile::remove(fx.path(QStringLiteral("brev.INI"))));
+    sizeform(*fx.ctx, w, 0, SizeMode::Save);
+    QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
 }
 
 void TstServices::sizeMemoryKeepsDesignSizeForEmptySlot()

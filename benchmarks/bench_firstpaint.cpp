@@ -1,0 +1,147 @@
+// Time from opening a question screen to its first paint, under whatever
+// platform QT_QPA_PLATFORM names (offscreen when measured headless). The
+// window is built (records drawn, texts filled, pictures loaded), shown, and
+// the clock stops when its first paint event has been handled.
+#include "refdata/brevmain.h"
+#include "refdata/texts.h"
+#include "screens/imatch.h"
+#include "screens/qmatch.h"
+#include "services/context.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+class Draws : public brev::RandomSource {
+public:
+    double uniform() override { return dist_(gen_); }
+
+private:
+    std::mt19937_64 gen_{42};
+    std::uniform_real_distribution<double> dist_{0.0, 1.0};
+};
+
+class Silent : public brev::Messages {
+public:
+    void ok(const QString&) override {}
+    bool yesNo(const QString&) override { return true; }
+};
+
+// Stops when the watched window has painted.
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// The shipped records and pictures, copied to a scratch directory: opening a
+// question window writes the settings file and the log.
+brev::AppContext& shippedData()
+{
+    static QTemporaryDir scratch;
+    static brev::AppContext ctx;
+    if (ctx.nrecords == 0) {
+        const QDir data(QStringLiteral(BREV_DATA_DIR));
+        for (const QString& name : data.entryList({"brev*.gif", "brev.dat"}, QDir::Files))
+            QFile::copy(data.filePath(name), QDir(scratch.path()).filePath(name));
+        ctx.dir = scratch.path();
+        ctx.random = std::make_unique<Draws>();
+        ctx.messages = std::make_unique<Silent>();
+        brev::setcategories(ctx);
+        if (brev::initdata(ctx))
+            std::abort();
+    }
+    return ctx;
+}
+
+// Building the window alone: records, texts, pictures, the first layout.
+template <typename Window> void build(benchmark::State& state, int category)
+{
+    brev::AppContext& ctx = shippedData();
+    ctx.game.category = category;
+    // Every opening starts from the same remembered size.
+    const auto places = ctx.settings.windowplaces;
+    for (auto _ : state) {
+        std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        ctx.settings.windowplaces = places;
+        QElapsedTimer clock;
+        clock.start();
+        Window window(ctx);
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+    }
+}
+
+template <typename Window> void firstPaint(benchmark::State& state, int category)
+{
+    brev::AppContext& ctx = shippedData();
+    ctx.game.category = category;
+    // Every opening starts from the same remembered size.
+    const auto places = ctx.settings.windowplaces;
+    for (auto _ : state) {
+        std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        ctx.settings.windowplaces = places;
+        QElapsedTimer clock;
+        clock.start();
+        Window window(ctx);
+        PaintWatch watch;
+        window.installEventFilter(&watch);
+        window.show();
+        while (!watch.painted)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        window.removeEventFilter(&watch);
+        window.hide();
+    }
+}
+
+void BM_qmatch_firstPaint(benchmark::State& state)
+{
+    firstPaint<brev::qmatch>(state, 7);
+}
+BENCHMARK(BM_qmatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_imatch_firstPaint(benchmark::State& state)
+{
+    firstPaint<brev::imatch>(state, 11);
+}
+BENCHMARK(BM_imatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_qmatch_build(benchmark::State& state)
+{
+    build<brev::qmatch>(state, 7);
+}
+BENCHMARK(BM_qmatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_imatch_build(benchmark::State& state)
+{
+    build<brev::imatch>(state, 11);
+}
+BENCHMARK(BM_imatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The pieces both matching screens are built from: coloured name bars, the
+// descriptions and portraits they are dropped on, and the one drag
+// mechanism that moves a bar with the mouse (plain mouse events, so a drag
+// is a press, moves and a release) or from the keyboard (Space on a bar
+// picks it up, Space on a target drops it, Escape puts it down).
+#include <QColor>
+#include <QLabel>
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+
+class QPainter;
+
+namespace brev {
+
+// A coloured bar showing one name, drawn as a raised button; sunken while it
+// is picked up and waits for its target.
+class NameBar : public QWidget {
+    Q_OBJECT
+public:
+    NameBar(const QColor& colour, QWidget* parent = nullptr);
+    void setText(const QString& text);
+    QString text() const { return text_; }
+    QColor colour() const { return colour_; }
+    void setHeld(bool held);
+    bool held() const { return held_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawName(QPainter& p, const QRect& r) const;
+
+    QColor colour_;
+    QString text_;
+    bool held_ = false;
+};
+
+// A description label that takes keyboard focus and shows where it is.
+class DescriptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DescriptionLabel(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A portrait stretched to the box's size; a picture that cannot be read
+// leaves a framed empty placeholder.
+class PortraitBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PortraitBox(QWidget* parent = nullptr);
+    // False when the file is missing or not a picture.
+    bool setPicture(const QString& path);
+    bool hasPicture() const { return !picture_.isNull(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+// Moves bars onto targets; every bar and target is a child of one area.
+class BarDrag : public QObject {
+    Q_OBJECT
+public:
+    // clickPlacing: a click on a bar (press and release without moving) keeps
+    // it picked up, and a click on a target then drops it there.
+    BarDrag(QWidget* area, bool clickPlacing);
+    void addBar(NameBar* bar);
+    void addTarget(QWidget* target);
+    // The bar waiting for a target after a click or Space, or -1.
+    int heldBar() const { return held_; }
+
+signals:
+    void barPressed(int bar);  // mouse button pressed on a bar
+    void barClicked(int bar);  // released again without moving it
+    void barPickedUp(int bar); // Space on a bar
+    void dropped(int target);  // the bar being moved arrived on a target; released
+                               // anywhere else, it goes back where it was
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool barEvent(int k, QEvent* event);
+    bool targetEvent(int p, QEvent* event);
+    int targetAt(const QPoint& globalPos) const;
+    void hold(int k);
+
+    QWidget* area_;
+    bool clickPlacing_;
+    QList<NameBar*> bars_;
+    QList<QWidget*> targets_;
+    int dragging_ = -1; // bar under the mouse button
+    bool moved_ = false;
+    QPoint pressGlobal_;
+    QPoint startPos_;
+    int held_ = -1; // bar waiting for a target
+};
+
+} // namespace brev

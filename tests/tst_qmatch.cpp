@@ -1,0 +1,302 @@
+// The matching screen: the shared bar rules (font steps, the shuffle that
+// keeps the last place), the export forms of one scripted question, and the
+// real window played by mouse drags, clicks and the keyboard through the
+// score screen.
+#include "gameflow/gamelog.h"
+#include "gameflow/gameui.h"
+#include "screens/core/matchrules.h"
+#include "screens/core/qmatchmodel.h"
+#include "screens/matchwidgets.h"
+#include "screens/qmatch.h"
+#include "screens/showscor.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+// Records 3, 14, 25, 36, 7 for bars 0..4; the shuffle swaps 0/1, 2/3, 1/2,
+// so the descriptions show the records of bars 1, 3, 0, 2, 4.
+void scriptQuestion(Fixture& f)
+{
+    for (int record : {3, 14, 25, 36, 7})
+        f.random->script.push_back((record - 0.5) / 41.0);
+    for (double r : {0.3, 0.8, 0.6})
+        f.random->script.push_back(r);
+    for (int i = 0; i < 17; ++i)
+        f.random->script.push_back(0.1);
+}
+
+void prepare(Fixture& f)
+{
+    f.loadSampleRecords();
+    f.ctx->game.category = 7;
+    f.ctx->settings.soundon = -1;
+    const char* files[] = {"pickup.wav", "click.wav", "drop.wav", "", "", "right.wav", "", "", "wrong.wav"};
+    for (int i = 0; i < 9; ++i)
+        f.ctx->sndfiles[size_t(i)] = QString::fromLatin1(files[i]);
+    scriptQuestion(f);
+}
+
+QStringList logLines(const Fixture& f)
+{
+    QStringList lines = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n");
+    lines.removeAll(QString());
+    return lines;
+}
+
+// A mouse drag: press on the bar, move in steps, release over the target.
+// The bar holds the mouse from its press on, as a real drag's would.
+void drag(QWidget* bar, QWidget* target)
+{
+    const QPoint from = bar->mapToGlobal(bar->rect().center());
+    const QPoint to = target->mapToGlobal(target->rect().center());
+    QTest::mousePress(bar, Qt::LeftButton, {}, bar->rect().center());
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(bar, bar->mapFromGlobal(from + (to - from) * i / 4));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(to));
+}
+
+} // namespace
+
+class TestMatch : public QObject {
+    Q_OBJECT
+private slots:
+    void fontSteps_data();
+    void fontSteps();
+    void lastPlaceNeverMoves();
+    void exportForms_data();
+    void exportForms();
+    void placingByClickAndKeyboard();
+    void judging_data();
+    void judging();
+};
+
+void TestMatch::fontSteps_data()
+{
+    QTest::addColumn<bool>("portraits");
+    QTest::addColumn<QList<int>>("lengths");
+    QTest::addColumn<int>("size");
+    QTest::addRow("match_18_chars") << false << QList<int>{18, 3, 18, 18, 5} << 18;
+    QTest::addRow("match_19_chars") << false << QList<int>{5, 19} << 14;
+    QTest::addRow("match_25_chars") << false << QList<int>{25} << 14;
+    QTest::addRow("match_26_chars") << false << QList<int>{26} << 12;
+    QTest::addRow("match_33_chars") << false << QList<int>{3, 33, 19} << 10;
+    QTest::addRow("portrait_16_chars") << true << QList<int>{16} << 18;
+    QTest::addRow("portrait_17_chars") << true << QList<int>{17} << 14;
+    QTest::addRow("portrait_20_chars") << true << QList<int>{20, 2} << 12;
+    QTest::addRow("portrait_24_chars") << true << QList<int>{4, 24} << 10;
+}
+
+void TestMatch::fontSteps()
+{
+    QFETCH(bool, portraits);
+    QFETCH(QList<int>, lengths);
+    QFETCH(int, size);
+    QStringList names;
+    for (int n : lengths)
+        names << QString(n, QLatin1Char('x'));
+    QCOMPARE(barFontSize(names, portraits ? kPortraitFontSteps : kMatchFontSteps), size);
+}
+
+void TestMatch::lastPlaceNeverMoves()
+{
+    Fixture f(11);
+    f.loadSampleRecords();
+    f.ctx->game.category = 5;
+    QList<int> firstPlaces(5, 0);
+    for (int round = 0; round < 300; ++round) {
+        std::fill(f.ctx->itemUse.begin(), f.ctx->itemUse.end(), 0);
+        MatchModel m(*f.ctx);
+        QVERIFY(m.load());
+        QCOMPARE(m.descOrder(4), 4);
+        QCOMPARE(m.description(4), getpstr(*f.ctx, f.ctx->game.chosen[4], 5));
+        ++firstPlaces[m.descOrder(0)];
+    }
+    // Bars 0..3 all reach the first place; bar 4 never does.
+    QCOMPARE(firstPlaces[4], 0);
+    for (int k = 0; k < 4; ++k)
+        QVERIFY(firstPlaces[k] > 0);
+}
+
+void TestMatch::exportForms_data()
+{
+    QTest::addColumn<int>("mode"); // 1 online, 2 tabbed
+    QTest::addColumn<int>("longName");
+    QTest::addColumn<int>("longPlace");
+    QTest::addColumn<QStringList>("lines");
+    const QString q = QStringLiteral("Match Birthplaces -- Town 3, State");
+    QTest::addRow("online")
+        << 1 << 0 << 0
+        << QString("MATCH|Match Birthplaces|President 3|President 14|President 25|President 36|President "
+                   "7|Town 14, State|Town 36, State|Town 3, State|Town 25, State|Town 7, State|2|4|1|3|5")
+               .split('|');
+    QTest::addRow("tabbed") << 2 << 0 << 0
+                            << QStringList{q + "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
+    // Bar 1's and bar 3's names at 61 characters: one marker each; bar 2's at
+    // 60 and a question part of 130 carry none.
+    const QString n61 = QString(61, QLatin1Char('N')), n60 = QString(60, QLatin1Char('N'));
+    QTest::addRow("tabbed_too_long_names") << 2 << 61 << 0
+                                           << QStringList{"* TOO LONG * * TOO LONG * " + q + "\t" + n61 +
+                                                          "\t" + n61 + "\tPresident 3\t" + n60 + "\t3"};
+    const QString place = QString(130 - 21, QLatin1Char('p'));
+    QTest::addRow("tabbed_question_130")
+        << 2 << 0 << 130 - 21
+        << QStringList{"Match Birthplaces -- " + place +
+                       "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
+    QTest::addRow("tabbed_question_131")
+        << 2 << 0 << 131 - 21
+        << QStringList{"* Question TOO LONG * Match Birthplaces -- " + place + "p" +
+                       "\tPresident 14\tPresident 36\tPresident 3\tPresident 25\t3"};
+}
+
+void TestMatch::exportForms()
+{
+    QFETCH(int, mode);
+    QFETCH(int, longName);
+    QFETCH(int, longPlace);
+    QFETCH(QStringList, lines);
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    if (longName) {
+        ctx.presidents[14].name = QString(longName, QLatin1Char('N'));
+        ctx.presidents[36].name = QString(longName, QLatin1Char('N'));
+        ctx.presidents[25].name = QString(60, QLatin1Char('N'));
+    }
+    if (longPlace)
+        ctx.presidents[3].birthplace = QString(longPlace, QLatin1Char('p'));
+    (mode == 1 ? ctx.game.onlineQuestionMode : ctx.game.tabbedQuestionMode) = -1;
+    ctx.settings.loglevel = 2;
+    newlog(ctx);
+    MatchModel m(ctx);
+    QVERIFY(m.load());
+    QCOMPARE(m.exportLines(), lines);
+    m.writeLoadLines();
+    QCOMPARE(logLines(f), lines);
+    QCOMPARE(ctx.game.questionsWritten, mode == 2 ? 1 : 0);
+}
+
+void TestMatch::placingByClickAndKeyboard()
+{
+    Fixture f;
+    prepare(f);
+    qmatch w(*f.ctx);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
+    QCOMPARE(w.Label1->text(), QStringLiteral("Match Birthplaces"));
+    QCOMPARE(w.Label2[2]->text(), QStringLiteral("Town 3, State"));
+
+    // Click bar 2, then click the description at position 3 (its own).
+    QTest::mouseClick(w.Btn1[2], Qt::LeftButton);
+    QCOMPARE(w.Label4->text(), QStringLiteral("2 click"));
+    QVERIFY(w.Btn1[2]->held());
+    QTest::mouseClick(w.Label2[3], Qt::LeftButton);
+    QCOMPARE(w.model().placedBar(3), 2);
+    QCOMPARE(w.Btn1[2]->y(), w.Label2[3]->y());
+    QVERIFY(!w.Btn1[2]->held());
+
+    // A plain drag plays only the drop sound.
+    drag(w.Btn1[1], w.Label2[0]);
+    QCOMPARE(w.Label4->text(), QStringLiteral("1 mousedown"));
+    QCOMPARE(w.model().placedBar(0), 1);
+    QCOMPARE(w.Btn1[1]->y(), w.Label2[0]->y());
+
+    // Keyboard: Space on bar 4, Tab to the first description, Space.
+    w.Btn1[4]->setFocus();
+    QTest::keyClick(w.Btn1[4], Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Label2[0]);
+    QTest::keyClick(w.Label2[0], Qt::Key_Space);
+    QCOMPARE(w.model().placedBar(0), 4);
+    QCOMPARE(w.Btn1[4]->y(), w.Label2[0]->y());
+
+    // Released anywhere else: the bar goes back where it was.
+    const QPoint before = w.Btn1[3]->pos();
+    drag(w.Btn1[3], w.Label1);
+    QCOMPARE(w.Btn1[3]->pos(), before);
+
+    // A click on a description with no bar picked up does nothing.
+    QTest::mouseClick(w.Label2[1], Qt::LeftButton);
+    QCOMPARE(w.model().placedBar(1), -1);
+    const QString c = f.path("click.wav"), d = f.path("drop.wav");
+    QCOMPARE(f.sound->played, (QStringList{c, d, d, c, d}));
+    w.reject();
+}
+
+void TestMatch::judging_data()
+{
+    // Drops as (bar, description position); the descriptions show bars 1, 3, 0, 2, 4.
+    QTest::addColumn<QList<QPoint>>("drops");
+    QTest::addColumn<QString>("results");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QList<int>>("use");  // counters of records 3, 14, 25, 36, 7
+    QTest::addColumn<QStringList>("log"); // after the question's lines
+    QTest::addColumn<bool>("allRight");
+    QTest::addRow("nothing_placed") << QList<QPoint>{} << "\r\n*** Scored 0 of 10" << 0
+                                    << QList<int>{10, 1, 1, 1, 1} << QStringList{} << false;
+    QTest::addRow("all_correct") << QList<QPoint>{{0, 2}, {1, 0}, {2, 3}, {3, 1}, {4, 4}}
+                                 << "*** All correct!" << 10 << QList<int>{14, 5, 5, 5, 5}
+                                 << QStringList{" *** All correct!"} << true;
+    QTest::addRow("moved_wrong_to_right")
+        << QList<QPoint>{{0, 0}, {0, 2}} << "\r\nPresident 3 = Town 3, State\r\n*** Scored 2 of 10" << 2
+        << QList<int>{13, 1, 1, 1, 1} << QStringList{"President 3 = Town 3, State"} << false;
+    QTest::addRow("two_bars_on_one") << QList<QPoint>{{1, 2}, {0, 2}} << "\r\n*** Scored 2 of 10" << 2
+                                     << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
+}
+
+void TestMatch::judging()
+{
+    QFETCH(QList<QPoint>, drops);
+    QFETCH(QString, results);
+    QFETCH(int, score);
+    QFETCH(QList<int>, use);
+    QFETCH(QStringList, log);
+    QFETCH(bool, allRight);
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.score = 5;
+    ctx.game.possible = 5;
+    newlog(ctx);
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* m = qobject_cast<qmatch*>(w);
+        QVERIFY(m);
+        for (const QPoint& d : drops)
+            drag(m->Btn1[d.x()], m->Label2[d.y()]);
+        QTest::mouseClick(m->Command1, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        auto* s = qobject_cast<showscor*>(w);
+        QVERIFY(s);
+        QCOMPARE(s->Label1->text(), QStringLiteral("Results for Match Birthplaces"));
+        QCOMPARE(s->Text1->toPlainText(), QString(results).replace("\r\n", "\n"));
+        QCOMPARE(s->Label2->text(),
+                 QStringLiteral("Current score: %1 of 15  (%2%)").arg(5 + score).arg((5 + score) * 100 / 15));
+        QTest::mouseClick(s->Command1, Qt::LeftButton);
+    });
+    QCOMPARE(askquestion(ctx, ui, 7), Asked::Yes);
+    QVERIFY(driver.done());
+    QCOMPARE(ctx.game.possible, 15);
+    QList<int> counters;
+    for (int r : {3, 14, 25, 36, 7})
+        counters << ctx.itemUse[size_t(r)];
+    QCOMPARE(counters, use);
+    QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
+    QCOMPARE(logLines(f), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
+                                       "President 36", "President 7"}) +
+                              log);
+}
+
+QTEST_MAIN(TestMatch)
+#include "tst_qmatch.moc"
