@@ -30,7 +30,25 @@ int enabledCount(const AppContext& ctx)
     for (int k = 1; k <= 18; ++k)
         if (ctx.settings.catenabled[size_t(k)] != 0)
             ++count;
+    if (ctx.bonusQuestions)
+        for (const int k : kBonusCategories)
+            if (ctx.settings.catenabled[size_t(k)] != 0)
+                ++count;
     return count;
+}
+
+// Draws a category: 0..18 with 0 raised to 1, so category 1 has twice the
+// weight of the others; with bonus questions each bonus category joins with
+// the weight of one ordinary category. Without them the draw is the same
+// number for number as it always was.
+int drawCategory(AppContext& ctx)
+{
+    constexpr int kOrdinary = 19;
+    const int choices = kOrdinary + (ctx.bonusQuestions ? int(kBonusCategories.size()) : 0);
+    const int d = qBound(0, static_cast<int>(ctx.random->uniform() * double(choices)), choices - 1);
+    if (d >= kOrdinary)
+        return kBonusCategories[size_t(d - kOrdinary)];
+    return d == 0 ? 1 : d;
 }
 
 } // namespace
@@ -88,11 +106,7 @@ void nextquestion(AppContext& ctx, GameUi& ui)
     ctx.game.questionsWritten = 0;
     int withoutProgress = 0;
     while (asked < ctx.settings.nquestions) {
-        // 0..18, with 0 raised to 1: category 1 has twice the weight of the others.
-        int k = static_cast<int>(ctx.random->uniform() * 19.0);
-        k = qBound(0, k, 18);
-        if (k == 0)
-            k = 1;
+        const int k = drawCategory(ctx);
 
         if (ctx.settings.catenabled[size_t(k)] != 0) {
             const bool exporting = ctx.game.onlineQuestionMode != 0

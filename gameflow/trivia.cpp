@@ -2,6 +2,7 @@
 
 #include "hof/hoflist.h"
 #include "refdata/texts.h"
+#include "services/plussettings.h"
 #include "services/context.h"
 #include "services/textfile.h"
 
@@ -180,6 +181,7 @@ void startup(AppContext& ctx)
     ctx.hoffile = QString::fromLatin1(kHofFile);
     getHOF(ctx);
     setcategories(ctx);
+    setBonusQuestions(ctx, loadBonusQuestions(ctx));
 }
 
 void updatestats(GameState& g, int points, int maximum, int)

@@ -33,7 +33,8 @@ struct AppContext : RefData {
     bool hofonline = false;   // the latest name entry asked to submit online
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
-    int currentRecord = 0;       // the record the data editor shows and Name Me drew
+    int currentRecord = 0;
+    bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)       // the record the data editor shows and Name Me drew
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;

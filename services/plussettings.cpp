@@ -39,4 +39,32 @@ QUrl hofBaseUrl(const AppContext& ctx)
     return url;
 }
 
+bool loadBonusQuestions(const AppContext& ctx)
+{
+    const QString text = plusValue(ctx, QStringLiteral("game/bonusQuestions")).toLower();
+    return text == QLatin1String("true") || text == QLatin1String("1");
+}
+
+bool saveBonusQuestions(AppContext& ctx, bool on)
+{
+    const QString file = ctx.path(QString::fromLatin1(kPlusSettingsFile));
+    QSettings ini(file, QSettings::IniFormat);
+    ini.setValue(QStringLiteral("game/bonusQuestions"), on);
+    ini.sync();
+    if (ini.status() == QSettings::NoError)
+        return true;
+    ctx.messages->ok(QStringLiteral("%1 could not be saved; bonus questions are %2 for this game only.")
+                         .arg(QString::fromLatin1(kPlusSettingsFile),
+                              on ? QStringLiteral("on") : QStringLiteral("off")));
+    return false;
+}
+
+void setBonusQuestions(AppContext& ctx, bool on)
+{
+    ctx.bonusQuestions = on;
+    if (on)
+        for (const int k : kBonusCategories)
+            ctx.settings.catenabled[size_t(k)] = -1;
+}
+
 } // namespace brev

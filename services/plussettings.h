@@ -1,8 +1,8 @@
 #pragma once
 // The second settings file, "brevplus.ini" in the program directory: settings
 // that "brev.INI" has no line for. It is an INI file the player may edit by
-// hand; the program only reads it. A missing or damaged file, or a value that
-// cannot be used, gives the default.
+// hand; the program writes only the setup screen's bonus key into it. A
+// missing or damaged file, or a value that cannot be used, gives the default.
 #include <QString>
 #include <QUrl>
 
@@ -16,5 +16,14 @@ inline constexpr char kPlusSettingsFile[] = "brevplus.ini";
 // address. By default the hall of fame service on this computer.
 inline constexpr char kDefaultHofBaseUrl[] = "http://localhost:8642";
 QUrl hofBaseUrl(const AppContext& ctx);
+
+// Whether bonus questions are on, key game/bonusQuestions (off by default).
+bool loadBonusQuestions(const AppContext& ctx);
+// Stores the setup screen's tick; false (and a message) when the file cannot
+// be written.
+bool saveBonusQuestions(AppContext& ctx, bool on);
+// Turns bonus questions on or off for this run; turning them on enables every
+// bonus category again.
+void setBonusQuestions(AppContext& ctx, bool on);
 
 } // namespace brev

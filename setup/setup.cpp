@@ -4,6 +4,7 @@
 #include "hof/HOF.h"
 #include "services/cmnfunc.h"
 #include "services/context.h"
+#include "services/plussettings.h"
 #include "services/windowhelpers.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@ namespace brev {
 
 namespace {
 constexpr int kClientWidth = 8520;
-constexpr int kClientHeight = 6060;
+constexpr int kClientHeight = 6060 + 420;   // room for the bonus tick box below the buttons
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
 {
@@ -166,6 +167,11 @@ void setup::build()
     cmdOK->setDefault(true);
     placeTwips(cmdOK, 7080, 5280, 1200, 450);
 
+    chkBonus = new QCheckBox(QStringLiteral("Bonus questions"), this);
+    chkBonus->setObjectName(QStringLiteral("chkBonus"));
+    chkBonus->setToolTip(QStringLiteral("Also ask odd one out, Name Me, quotations and more"));
+    placeTwips(chkBonus, 240, 5880, 3240, 375);
+
     nq_.box = nquestion;
     min_.box = tmindif;
     max_.box = tmaxdif;
@@ -182,6 +188,10 @@ void setup::build()
         });
     connect(Check1, &QCheckBox::clicked, this,
             [this](bool ticked) { ctx_.settings.soundon = ticked ? 1 : 0; });
+    connect(chkBonus, &QCheckBox::clicked, this, [this](bool ticked) {
+        setBonusQuestions(ctx_, ticked);
+        saveBonusQuestions(ctx_, ticked);
+    });
     connect(cmdhelp, &QPushButton::clicked, this,
             [this] { viewtext(ctx_, QStringLiteral("brevhelp.txt"), 3); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -227,6 +237,7 @@ void setup::load()
     }
     if (s.soundon != 0)
         Check1->setChecked(true);
+    chkBonus->setChecked(ctx_.bonusQuestions);
     loading_ = false;
 }
 

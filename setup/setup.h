@@ -58,6 +58,7 @@ public:
     QGroupBox* Frame1;
     QRadioButton* Option1[3];
     QCheckBox* Check1;
+    QCheckBox* chkBonus;         // "Bonus questions": the categories beyond the list join the draw
     QListWidget* List1;
     QPushButton* cmdEdit;
     QPushButton* cmdhof;

@@ -5,6 +5,7 @@
 #include "gameflow/trivia.h"
 #include "screens/core/exportlines.h"
 #include "screens/core/mchoicemodel.h"
+#include "services/plussettings.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -87,6 +88,7 @@ private slots:
     void multipleChoiceVerdict_data();
     void multipleChoiceVerdict();
     void abandonedQuestionLeavesNoTrace();
+    void bonusQuestionsJoinTheDraw();
 };
 
 void TestGameLoop::adjustedScoreRoundsHalfToEven()
@@ -474,6 +476,52 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
             QCOMPARE(lines.count(QStringLiteral("Multiple Choice")), 1);
         }
     }
+}
+
+void TestGameLoop::bonusQuestionsJoinTheDraw()
+{
+    Fixture f(5);
+    AppContext& ctx = *f.ctx;
+    f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=http://example.org:1\r\n"
+                                                   "[game]\r\nbonusQuestions=true\r\n");
+    startup(ctx);
+    QVERIFY(ctx.bonusQuestions);
+    QCOMPARE(ctx.settings.catenabled[21], -1);
+    ctx.settings.catenabled[1] = -1;
+    ctx.settings.catenabled[18] = -1;
+
+    // Off: the top of the range is still 18, and the bonus categories stay out.
+    ctx.bonusQuestions = false;
+    ctx.settings.nquestions = 2;
+    f.random->script = {0.99999, drawOf(1)};
+    FakeUi off(ctx);
+    nextquestion(ctx, off);
+    QCOMPARE(off.asked, (QList<int>{18, 1}));
+
+    // On: 28 equal shares, the last nine the bonus categories.
+    ctx.bonusQuestions = true;
+    ctx.settings.nquestions = 4;
+    f.random->script = {0.99999, 19.5 / 28, 21.5 / 28, 0.0};
+    FakeUi on(ctx);
+    nextquestion(ctx, on);
+    QCOMPARE(on.asked, (QList<int>{29, 20, 22, 1}));
+    QCOMPARE(on.screens, (QList<Screen>{Screen::Quotation, Screen::OddOneOut, Screen::Sorting,
+                                        Screen::MultipleChoice}));
+
+    // A long game reaches every bonus category.
+    for (int k = 1; k <= 18; ++k)
+        ctx.settings.catenabled[size_t(k)] = -1;
+    ctx.settings.nquestions = 2000;
+    FakeUi run(ctx);
+    nextquestion(ctx, run);
+    for (const int k : kBonusCategories)
+        QVERIFY2(run.asked.contains(k), qPrintable(QString::number(k)));
+    QVERIFY(!run.asked.contains(19) && !run.asked.contains(28) && !run.asked.contains(0));
+
+    // The tick is stored beside the other keys of the file.
+    QVERIFY(saveBonusQuestions(ctx, false));
+    QVERIFY(!loadBonusQuestions(ctx));
+    QCOMPARE(hofBaseUrl(ctx), QUrl(QStringLiteral("http://example.org:1")));
 }
 
 QTEST_GUILESS_MAIN(TestGameLoop)

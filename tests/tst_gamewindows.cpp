@@ -84,6 +84,7 @@ private slots:
     void setupLoadNormalisesAndExportKeepsLimit();
     void scoreScreenCaptionAndResize();
     void narrowQuestionWindowKeepsLayoutAndSize();
+    void bonusTickKeptOutsideSettings();
 };
 
 void TestGameWindows::wholeGameOfMultipleChoice()
@@ -422,6 +423,26 @@ void TestGameWindows::setupClampsAndSaves()
         QCOMPARE(st->catenabled[2], 0);
     }
     QCOMPARE(ctx.settings.catenabled[20], 9);
+}
+
+void TestGameWindows::bonusTickKeptOutsideSettings()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    {
+        setup s(ctx);
+        s.show();
+        QVERIFY(!s.chkBonus->isChecked());
+        QTest::mouseClick(s.chkBonus, Qt::LeftButton);
+        QVERIFY(ctx.bonusQuestions);
+        QCOMPARE(ctx.settings.catenabled[25], -1);
+        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+    }
+    QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("bonusQuestions=true"));
+    QCOMPARE(f.read(QStringLiteral("brev.INI")).count("\r\n"), 32);
+    setup again(ctx);
+    QVERIFY(again.chkBonus->isChecked());
 }
 
 void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
