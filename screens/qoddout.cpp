@@ -70,6 +70,7 @@ qoddout::qoddout(AppContext& ctx, QWidget* parent)
 
     Label4 = new QLabel(QStringLiteral("Label4"), Frame1);
     Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->hide();   // the screen never uses it; its design text is not for players
 
     placeControls(this, kLayout);
     restoreSize();
