@@ -25,12 +25,38 @@ double dpiOf(const QWidget* w)
     return dpi > 0 ? dpi : 96.0;
 }
 
-// Extra width and height that the window frame adds around the client area.
-QSize frameExtra(const QWidget* window)
+// The frame that the last window able to report one had: windows that cannot
+// report theirs yet (not shown, or shown but not yet framed by the window
+// manager) are measured with it, so that a size is stored and restored in
+// one measure whatever the moment.
+QSize lastFrame;
+
+QSize reportedFrame(const QWidget* window)
 {
     const QRect frame = window->frameGeometry();
     const QRect client = window->geometry();
     return {std::max(0, frame.width() - client.width()), std::max(0, frame.height() - client.height())};
+}
+
+// Extra width and height that the window frame adds around the client area:
+// the window's own once the platform reports it, otherwise the frame of
+// another window of this run (the main window's, normally), otherwise none.
+QSize frameExtra(const QWidget* window)
+{
+    const QSize own = reportedFrame(window);
+    if (!own.isNull()) {
+        lastFrame = own;
+        return own;
+    }
+    if (lastFrame.isNull()) {
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            if (other != window && other->isVisible() && !reportedFrame(other).isNull()) {
+                lastFrame = reportedFrame(other);
+                break;
+            }
+        }
+    }
+    return lastFrame;
 }
 
 class WidgetWindow : public SizedWindow {
@@ -51,7 +77,14 @@ public:
     }
     int widthTwips() const override { return outerWidthTwips(w_); }
     int heightTwips() const override { return outerHeightTwips(w_); }
-    void setSizeTwips(int width, int height) override { setOuterSizeTwips(w_, width, height); }
+    void setWidthTwips(int width) override
+    {
+        w_->resize(std::max(1, twips(w_, width) - frameExtra(w_).width()), w_->height());
+    }
+    void setHeightTwips(int height) override
+    {
+        w_->resize(w_->width(), std::max(1, twips(w_, height) - frameExtra(w_).height()));
+    }
     qint32 backcolor() const override
     {
         // Red in the low byte, blue in the high one.
@@ -126,6 +159,10 @@ void setupform(QWidget* window)
 
 void sizeform(AppContext& ctx, QWidget* window, int slot, int mode)
 {
+    // A window that is not created yet has no frame to measure; creating its
+    // native window lets a platform that knows the frame up front report it.
+    if (slot != SlotScore && window->isWindow() && !window->testAttribute(Qt::WA_WState_Created))
+        (void)window->winId();
     WidgetWindow w(window);
     sizeform(ctx, w, slot, mode);
 }

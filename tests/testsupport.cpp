@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QTimerEvent>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace brev::test {
 
 double TestRandom::uniform()
@@ -92,6 +95,36 @@ QByteArray Fixture::read(const QString& name) const
 {
     QFile f(path(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+FileWrites::FileWrites(const QString& dir, const QString& name)
+    : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(name.toLocal8Bit())
+{
+    if (fd_ >= 0)
+        inotify_add_watch(fd_, QFile::encodeName(dir).constData(), IN_CREATE | IN_MOVED_TO);
+}
+
+FileWrites::~FileWrites()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+int FileWrites::count()
+{
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const ssize_t n = fd_ >= 0 ? ::read(fd_, buffer, sizeof buffer) : -1;
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0 && name_ == event->name)
+                ++count_;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return count_;
 }
 
 President sampleRecord(int i)

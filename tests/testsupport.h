@@ -83,6 +83,23 @@ struct Fixture {
     void loadSampleRecords();
 };
 
+// Counts how often a file of a directory is written whole through QSaveFile
+// (created, or renamed into place) from construction on.
+class FileWrites {
+public:
+    FileWrites(const QString& dir, const QString& name);
+    ~FileWrites();
+    FileWrites(const FileWrites&) = delete;
+    FileWrites& operator=(const FileWrites&) = delete;
+    // The writes seen so far.
+    int count();
+
+private:
+    int fd_ = -1;
+    QByteArray name_;
+    int count_ = 0;
+};
+
 // A made-up but complete record i (1..41).
 President sampleRecord(int i);
 

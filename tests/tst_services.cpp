@@ -1,5 +1,6 @@
 // Log, sound effects, number clamp, size memory, links and the help viewer.
 #include "gameflow/gamelog.h"
+#include "gameflow/trivia.h"
 #include "services/Hyperlnk.h"
 #include "services/cmnfunc.h"
 #include "services/windowhelpers.h"
@@ -13,7 +14,7 @@ using namespace brev;
 
 namespace {
 
-// A window whose size change raises its size event at once, as a real one may.
+// A window whose size change raises its size event at once, as a real one does.
 class FakeWindow : public SizedWindow {
 public:
     explicit FakeWindow(AppContext& ctx, int slot) : ctx_(ctx), slot_(slot) {}
@@ -21,7 +22,9 @@ public:
     void setState(int s) override { state_ = s; }
     int widthTwips() const override { return w_; }
     int heightTwips() const override { return h_; }
-    void setSizeTwips(int w, int h) override
+    void setWidthTwips(int w) override { setSizeTwips(w, h_); }
+    void setHeightTwips(int h) override { setSizeTwips(w_, h); }
+    void setSizeTwips(int w, int h)
     {
         const bool changed = w != w_ || h != h_;
         w_ = w;
@@ -39,6 +42,15 @@ private:
     int slot_;
 };
 
+// The settings as a fresh start of the program would read them from the file.
+Settings reread(const test::Fixture& f)
+{
+    test::Fixture other;
+    other.ctx->dir = f.ctx->dir;
+    loadsettings(*other.ctx);
+    return other.ctx->settings;
+}
+
 } // namespace
 
 class TstServices : public QObject {
@@ -47,6 +59,7 @@ private slots:
     void logHonoursThreshold();
     void logIsEmptiedByNewlog();
     void clampsNumbers();
+    void sizeMemorySwallowsItsOwnEvent_data();
     void sizeMemorySwallowsItsOwnEvent();
     void sizeMemoryKeepsDesignSizeForEmptySlot();
     void scoreScreenSizeIsNeverStored();
@@ -92,23 +105,43 @@ void TstServices::clampsNumbers()
     QCOMPARE(checknumber(7, 1, 10), 7);
 }
 
+void TstServices::sizeMemorySwallowsItsOwnEvent_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("writes");
+    QTest::newRow("both differ: the height's event saves") << 9000 << 7000 << 1;
+    QTest::newRow("only the width differs: swallowed") << 9000 << 6975 << 0;
+    QTest::newRow("only the height differs: swallowed") << 8625 << 7000 << 0;
+    QTest::newRow("design size: no event") << 8625 << 6975 << 0;
+}
+
 void TstServices::sizeMemorySwallowsItsOwnEvent()
 {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, writes);
     test::Fixture fx;
-    fx.ctx->settings.windowplaces[0] = {0, 0, 7000, 9000};
+    fx.ctx->settings.windowplaces[0] = {0, 0, height, width};
     FakeWindow w(*fx.ctx, 0);
+    test::FileWrites ini(fx.ctx->dir, QStringLiteral("brev.INI"));
     sizeform(*fx.ctx, w, 0, 1);
-    QCOMPARE(w.w_, 9000);
-    QCOMPARE(w.h_, 7000);
+    QCOMPARE(w.w_, width);
+    QCOMPARE(w.h_, height);
     QVERIFY(!fx.ctx->sizebusy);
-    QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));   // the restore's event was swallowed
+    QCOMPARE(ini.count(), writes);
+    if (writes) {
+        const Settings saved = reread(fx);
+        QCOMPARE(saved.windowplaces[0].width, 9000);
+        QCOMPARE(saved.windowplaces[0].height, 7000);
+    }
 
     // A size change by the player is remembered and written at once.
     w.setSizeTwips(6000, 5000);
+    QCOMPARE(ini.count(), writes + 1);
     QCOMPARE(fx.ctx->settings.windowplaces[0].width, 6000);
     QCOMPARE(fx.ctx->settings.windowplaces[0].height, 5000);
     QCOMPARE(fx.ctx->settings.windowplaces[0].backcolor, 0xC0FFC0);
-    QVERIFY(fx.read(QStringLiteral("brev.INI")).contains(" 5000 "));
     QVERIFY(!fx.ctx->sizebusy);
 }
 
