@@ -1,7 +1,9 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QList>
+#include <QTest>
 
 #include <algorithm>
 #include <QFile>
@@ -172,8 +174,27 @@ bool ModalDriver::seen(const QWidget* w) const
     return std::any_of(seen_.begin(), seen_.end(), [w](const QPointer<QWidget>& p) { return p == w; });
 }
 
+void ModalDriver::closeModalWindows()
+{
+    // Innermost first; each close lets the window's own event loop return.
+    for (int guard = 0; guard < 32; ++guard) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
+            dialog->reject();
+        else
+            w->hide();
+    }
+}
+
 void ModalDriver::timerEvent(QTimerEvent*)
 {
+    if (failed_ || QTest::currentTestFailed()) {
+        failed_ = true;
+        closeModalWindows();
+        return;
+    }
     if (steps_.empty())
         return;
     QWidget* active = QApplication::activeModalWidget();
@@ -194,6 +215,10 @@ void ModalDriver::timerEvent(QTimerEvent*)
             return;
         }
         step(w);
+        if (QTest::currentTestFailed()) {
+            failed_ = true;
+            closeModalWindows();
+        }
     });
 }
 

@@ -104,7 +104,9 @@ private:
 President sampleRecord(int i);
 
 // Answers modal windows one after another: each step runs once a modal window
-// it has not handled before is active, and gets that window.
+// it has not handled before is active, and gets that window. When a check in a
+// step fails, the driver closes every modal window, then and from then on, so
+// that the test ends at once with its failure instead of waiting on a window.
 class ModalDriver : public QObject {
 public:
     using Step = std::function<void(QWidget*)>;
@@ -118,8 +120,10 @@ protected:
 
 private:
     bool seen(const QWidget* w) const;
+    static void closeModalWindows();
 
     std::deque<Step> steps_;
+    bool failed_ = false;
     QList<QPointer<QWidget>> seen_;
     int handled_ = 0;
 };
