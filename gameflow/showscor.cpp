@@ -49,7 +49,7 @@ showscor::showscor(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setToolTip(QStringLiteral("Click here when  ready to proceed"));
-    Command1->setDefault(true);
+    Command1->setAutoDefault(false);   // no default button: Enter does not close the screen
     placeTwips(Command1, 120, 3960, 1215, 615);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 

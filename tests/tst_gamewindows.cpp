@@ -84,6 +84,8 @@ private slots:
     void scoreScreenCaptionAndResize();
     void narrowQuestionWindowKeepsLayoutAndSize();
     void questionWindowKeepsItsSize();
+    void enterLeavesDialogOpen_data();
+    void enterLeavesDialogOpen();
     void restoreOfShownWindowSavesOnce();
 };
 
@@ -611,6 +613,54 @@ void TestGameWindows::restoreOfShownWindowSavesOnce()
     QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, 9750);
     QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 6000);
     m.close();
+}
+
+// No dialog has a default button: Enter in a box commits it and the dialog
+// stays open until its own button or the close box.
+void TestGameWindows::enterLeavesDialogOpen_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("setup, questions per game") << "setup" << "nquestion";
+    QTest::newRow("setup, maximum difficulty") << "setup" << "tmaxdif";
+    QTest::newRow("score screen, result text") << "showscor" << "Text1";
+    QTest::newRow("multiple choice, a choice") << "mchoice" << "choice1";
+}
+
+void TestGameWindows::enterLeavesDialogOpen()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, box);
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    std::unique_ptr<QDialog> d;
+    if (dialog == QLatin1String("setup"))
+        d = std::make_unique<setup>(ctx);
+    else if (dialog == QLatin1String("showscor"))
+        d = std::make_unique<showscor>(ctx);
+    else
+        d = std::make_unique<mchoice>(ctx);
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+    auto* target = d->findChild<QWidget*>(box);
+    QVERIFY(target);
+    target->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+        edit->selectAll();
+        QTest::keyClicks(edit, "2");
+    }
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter);
+    QApplication::processEvents();
+    QVERIFY(d->isVisible());
+    if (auto* edit = qobject_cast<QLineEdit*>(target))
+        QCOMPARE(edit->text(), QStringLiteral("2"));
+    const QList<QPushButton*> buttons = d->findChildren<QPushButton*>();
+    for (const QPushButton* b : buttons)
+        QVERIFY2(!b->isDefault(), qPrintable(b->objectName()));
+    d->close();
 }
 
 QTEST_MAIN(TestGameWindows)
