@@ -9,11 +9,22 @@
 #include "services/windowhelpers.h"
 #include "setup/setup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QIcon>
 #include <QPainter>
 
 namespace brev {
 
+void setupApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("brevallo"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brevallo.png")));
+    if (!QFile::exists(QStringLiteral(":/brevallo.png")))
+        qWarning("brevallo: the application icon is missing");
+}
 
 main::main(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::main>()), ctx_(ctx)

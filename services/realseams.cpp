@@ -27,8 +27,7 @@ private:
 
 QString boxTitle()
 {
-    const QString name = QGuiApplication::applicationDisplayName();
-    return name.isEmpty() ? QStringLiteral("Brevallo Game") : name;
+    return QStringLiteral("Brevallo Game");
 }
 
 class MessageBoxes : public Messages {
