@@ -28,6 +28,7 @@ struct AppContext : RefData {
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
     bool sizebusy = false;
+    bool logfailed = false;      // the player has been told that the log cannot be written
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;

@@ -58,6 +58,8 @@ class TstServices : public QObject {
 private slots:
     void logHonoursThreshold();
     void logIsEmptiedByNewlog();
+    void unwritableLogSaysSoOnce_data();
+    void unwritableLogSaysSoOnce();
     void clampsNumbers();
     void sizeMemorySwallowsItsOwnEvent_data();
     void sizeMemorySwallowsItsOwnEvent();
@@ -95,6 +97,41 @@ void TstServices::logIsEmptiedByNewlog()
     newlog(*fx.ctx);
     QVERIFY(QFile::exists(fx.path(QStringLiteral("brevquiz.log"))));
     QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
+}
+
+void TstServices::unwritableLogSaysSoOnce_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in its place from the start") << true << false << "Is a directory";
+    QTest::newRow("a folder in its place later") << false << false << "Is a directory";
+    QTest::newRow("a full disk") << true << true << "No space left on device";
+}
+
+void TstServices::unwritableLogSaysSoOnce()
+{
+    QFETCH(bool, atStart);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    test::Fixture fx;
+    const QString log = fx.path(QStringLiteral("brevquiz.log"));
+    auto breakLog = [&] {
+        QFile::remove(log);
+        QVERIFY(fullDisk ? QFile::link(QStringLiteral("/dev/full"), log) : QDir().mkdir(log));
+    };
+    if (atStart)
+        breakLog();
+    newlog(*fx.ctx);
+    writelog(*fx.ctx, QStringLiteral("first"), 1);
+    if (!atStart)
+        breakLog();
+    writelog(*fx.ctx, QStringLiteral("second"), 1);
+    writelog(*fx.ctx, QStringLiteral("shown"), 4, 1);   // play goes on: the box still shows
+    QCOMPARE(fx.messages->texts,
+             QStringList({QStringLiteral("The log file ") + log + QStringLiteral(" cannot be written: ")
+                              + reason + QStringLiteral("\r\nThe game goes on without it."),
+                          QStringLiteral("shown")}));
 }
 
 void TstServices::clampsNumbers()
