@@ -3,6 +3,7 @@
 #include "gameflow/trivia.h"
 #include "services/Hyperlnk.h"
 #include "services/cmnfunc.h"
+#include "services/realseams.h"
 #include "services/windowhelpers.h"
 #include "testsupport.h"
 
@@ -69,6 +70,7 @@ private slots:
     void shortSoundListPlaysCorrectOnce();
     void missingSoundListTurnsSoundOff();
     void failedSoundTurnsSoundOff();
+    void newSoundEffectStopsThePlayingOne();
     void opensLinksAndHelpThroughShell();
     void showsHelpItselfWithoutViewer();
 };
@@ -274,6 +276,21 @@ void TstServices::failedSoundTurnsSoundOff()
     playsfx(*fx.ctx, 5);
     QCOMPARE(fx.sound->played.size(), 1);   // silent for the rest of the run
     QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstServices::newSoundEffectStopsThePlayingOne()
+{
+    SoundEffects sounds;
+    const QString fame = QStringLiteral(BREV_DATA_DIR "/fame.wav");
+    const QString right = QStringLiteral(BREV_DATA_DIR "/correct.wav");
+    QVERIFY(sounds.play(fame));
+    QTRY_VERIFY(sounds.isPlaying(fame));
+    QVERIFY(sounds.play(right));
+    QVERIFY(!sounds.isPlaying(fame));
+    QVERIFY(sounds.isPlaying(right));
+    QVERIFY(sounds.play(fame));
+    QVERIFY(!sounds.isPlaying(right));
+    QVERIFY(sounds.isPlaying(fame));
 }
 
 void TstServices::opensLinksAndHelpThroughShell()
