@@ -72,6 +72,8 @@ private slots:
     void failedSoundTurnsSoundOff();
     void newSoundEffectStopsThePlayingOne();
     void opensLinksAndHelpThroughShell();
+    void openlinkTellsLocalFilesFromAddresses_data();
+    void openlinkTellsLocalFilesFromAddresses();
     void showsHelpItselfWithoutViewer();
 };
 
@@ -304,6 +306,26 @@ void TstServices::opensLinksAndHelpThroughShell()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
     viewtext(*fx.ctx, QStringLiteral("missing.txt"), 3);   // nothing happens
     QCOMPARE(fx.shell->textFiles.size(), 1);
+}
+
+void TstServices::openlinkTellsLocalFilesFromAddresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("opened");   // "@" stands for the program directory
+    QTest::newRow("web address") << "https://example.org/wiki/X" << "https://example.org/wiki/X";
+    QTest::newRow("file of the program directory") << "page.html" << "file://@/page.html";
+    QTest::newRow("no such file: left to the shell") << "other.html" << "other.html";
+    QTest::newRow("host name without a scheme") << "www.example.org" << "www.example.org";
+}
+
+void TstServices::openlinkTellsLocalFilesFromAddresses()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, opened);
+    test::Fixture fx;
+    fx.write(QStringLiteral("page.html"), "<html></html>\r\n");
+    openlink(*fx.ctx, address);
+    QCOMPARE(fx.shell->urls, QStringList(opened.replace(QLatin1Char('@'), fx.ctx->dir)));
 }
 
 void TstServices::showsHelpItselfWithoutViewer()
