@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QWidget>
 
 #include <algorithm>
@@ -185,8 +186,16 @@ void viewtext(AppContext& ctx, const QString& file, int style)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    auto* viewer = new QDialog(QApplication::activeWindow());
+    // A window of its own, as an outside viewer would be: it outlives the
+    // dialog that opened it. Placed over that dialog, it takes input even
+    // while the dialog blocks the rest of the program.
+    auto* viewer = new QDialog(nullptr);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setAttribute(Qt::WA_QuitOnClose, false);   // quitting the game closes it too
+    if (QWidget* opener = QApplication::activeWindow()) {
+        (void)viewer->winId();
+        viewer->windowHandle()->setTransientParent(opener->windowHandle());
+    }
     viewer->setObjectName(QStringLiteral("textviewer"));
     viewer->setWindowTitle(QFileInfo(path).fileName());
     auto* text = new QPlainTextEdit(viewer);

@@ -8,6 +8,9 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -75,6 +78,7 @@ private slots:
     void openlinkTellsLocalFilesFromAddresses_data();
     void openlinkTellsLocalFilesFromAddresses();
     void showsHelpItselfWithoutViewer();
+    void helpOutlivesTheDialogThatOpenedIt();
 };
 
 void TstServices::logHonoursThreshold()
@@ -344,6 +348,38 @@ void TstServices::showsHelpItselfWithoutViewer()
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
     viewer->close();
+}
+
+void TstServices::helpOutlivesTheDialogThatOpenedIt()
+{
+    test::Fixture fx;
+    fx.shell->result = false;
+    fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\nDrag.\r\n");
+    QPointer<QPlainTextEdit> text;
+    {
+        QDialog opener;   // modal, as the setup screen is
+        opener.setWindowModality(Qt::ApplicationModal);
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&opener));
+        QApplication::setActiveWindow(&opener);
+        viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 1);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("textviewer"))
+                text = w->findChild<QPlainTextEdit*>();
+        QVERIFY(text);
+        QVERIFY(QTest::qWaitForWindowExposed(text->window()));
+        // The open dialog does not block it: a click on the third line, sent
+        // to its window as the window system would, puts the cursor there.
+        QCOMPARE(text->textCursor().blockNumber(), 0);
+        const QRect third = text->cursorRect(QTextCursor(text->document()->findBlockByNumber(2)));
+        QTest::mouseClick(text->window()->windowHandle(), Qt::LeftButton, {},
+                          text->viewport()->mapTo(text->window(), third.center()));
+        QTRY_COMPARE(text->textCursor().blockNumber(), 2);
+    }
+    QApplication::processEvents();
+    QVERIFY(text);
+    QVERIFY(text->window()->isVisible());
+    text->window()->close();
 }
 
 QTEST_MAIN(TstServices)
