@@ -170,8 +170,11 @@ void sizeform(AppContext& ctx, QWidget* window, int slot, int mode)
 
 void centerframe(QWidget* frame, QWidget* window)
 {
+    // Measured against the window's outer size, frame included.
+    const QSize extra = frameExtra(window);
     frame->hide();
-    frame->move((window->width() - frame->width()) / 2, (window->height() - frame->height()) / 2);
+    frame->move((window->width() + extra.width() - frame->width()) / 2,
+                (window->height() + extra.height() - frame->height()) / 2);
     frame->show();
 }
 

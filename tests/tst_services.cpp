@@ -69,6 +69,7 @@ private slots:
     void sizeMemorySwallowsItsOwnEvent();
     void sizeMemoryKeepsDesignSizeForEmptySlot();
     void scoreScreenSizeIsNeverStored();
+    void centerframePlacesFrameInOuterWindow();
     void readsSoundList();
     void shortSoundListPlaysCorrectOnce();
     void missingSoundListTurnsSoundOff();
@@ -220,6 +221,20 @@ void TstServices::scoreScreenSizeIsNeverStored()
     FakeWindow q(*fx.ctx, 0);
     sizeform(*fx.ctx, q, 0, 1);
     QCOMPARE(q.w_, 7600);
+}
+
+void TstServices::centerframePlacesFrameInOuterWindow()
+{
+    QWidget window;
+    window.resize(600, 400);
+    auto* frame = new QWidget(&window);
+    frame->resize(200, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry().size(), QSize(604, 404));   // the offscreen frame: 2 px a side
+    centerframe(frame, &window);
+    QCOMPARE(frame->pos(), QPoint(202, 152));
+    QVERIFY(frame->isVisible());
 }
 
 void TstServices::readsSoundList()
