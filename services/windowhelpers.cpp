@@ -4,6 +4,8 @@
 #include "services/context.h"
 
 #include <QDialog>
+#include <QEvent>
+#include <QVariant>
 #include <QFile>
 #include <QFileInfo>
 #include <QApplication>
@@ -30,7 +32,10 @@ double dpiOf(const QWidget* w)
 // report theirs yet (not shown, or shown but not yet framed by the window
 // manager) are measured with it, so that a size is stored and restored in
 // one measure whatever the moment.
-QSize lastFrame;
+QSize lastFrame{0, 0};
+// A window's own frame, kept for the moments (during a resize) when the
+// platform briefly cannot report it.
+constexpr char kFrameProperty[] = "brevFrame";
 
 QSize reportedFrame(const QWidget* window)
 {
@@ -47,8 +52,12 @@ QSize frameExtra(const QWidget* window)
     const QSize own = reportedFrame(window);
     if (!own.isNull()) {
         lastFrame = own;
+        const_cast<QWidget*>(window)->setProperty(kFrameProperty, own);
         return own;
     }
+    const QVariant kept = window->property(kFrameProperty);
+    if (kept.isValid())
+        return kept.toSize();
     if (lastFrame.isNull()) {
         for (const QWidget* other : QApplication::topLevelWidgets()) {
             if (other != window && other->isVisible() && !reportedFrame(other).isNull()) {
@@ -59,6 +68,52 @@ QSize frameExtra(const QWidget* window)
     }
     return lastFrame;
 }
+
+// Follows a window whose size was restored before its frame was known. Once
+// the window manager has framed it, a frame other than the one assumed is
+// made up for by the client size, so that the outer size is the restored one.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget* window, QSize assumed) : QObject(window), window_(window), assumed_(assumed)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The frame becomes known some time after the window is mapped: look
+        // again at each of the events that follow.
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Paint:
+        case QEvent::WindowActivate:
+        case QEvent::ActivationChange:
+            break;
+        default:
+            return false;
+        }
+        if (watched != window_)
+            return false;
+        const QSize own = reportedFrame(window_);
+        if (own.isNull() || !window_->isVisible())
+            return false;
+        window_->removeEventFilter(this);
+        deleteLater();
+        const QSize assumed = assumed_;
+        frameExtra(window_);   // remembers the frame for this window and the next
+        if (own != assumed && window_->windowState() == Qt::WindowNoState)
+            window_->resize(std::max(1, window_->width() + assumed.width() - own.width()),
+                            std::max(1, window_->height() + assumed.height() - own.height()));
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QSize assumed_;
+};
 
 class WidgetWindow : public SizedWindow {
 public:
@@ -164,8 +219,14 @@ void sizeform(AppContext& ctx, QWidget* window, int slot, int mode)
     // native window lets a platform that knows the frame up front report it.
     if (slot != SlotScore && window->isWindow() && !window->testAttribute(Qt::WA_WState_Created))
         (void)window->winId();
+    const bool framed = !reportedFrame(window).isNull();
+    const QSize assumed = frameExtra(window);
+    const int width = window->width();
+    const int height = window->height();
     WidgetWindow w(window);
     sizeform(ctx, w, slot, mode);
+    if (mode == 1 && !framed && (window->width() != width || window->height() != height))
+        new FrameWatch(window, assumed);
 }
 
 void centerframe(QWidget* frame, QWidget* window)
