@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <QWidget>
@@ -102,11 +103,16 @@ protected:
             return false;
         window_->removeEventFilter(this);
         deleteLater();
-        const QSize assumed = assumed_;
         frameExtra(window_);   // remembers the frame for this window and the next
-        if (own != assumed && window_->windowState() == Qt::WindowNoState)
-            window_->resize(std::max(1, window_->width() + assumed.width() - own.width()),
-                            std::max(1, window_->height() + assumed.height() - own.height()));
+        const QSize change = assumed_ - own;
+        if (!change.isNull()) {
+            // Outside the event at hand, which may be a paint.
+            QWidget* w = window_;
+            QTimer::singleShot(0, w, [w, change] {
+                if (w->windowState() == Qt::WindowNoState)
+                    w->resize(std::max(1, w->width() + change.width()), std::max(1, w->height() + change.height()));
+            });
+        }
         return false;
     }
 
