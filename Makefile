@@ -1,7 +1,8 @@
 # make play: install what is missing, build, start the game.
 # make test: the same set-up, then the whole test suite, headless.
 BUILD ?= build
-PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core
+PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
+            xvfb libxcb1-dev
 
 .PHONY: play test build deps bench clean
 
