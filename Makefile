@@ -2,8 +2,9 @@
 # make test: the same set-up, then the whole test suite, headless.
 # make package: the same set-up, then the Debian package in $(BUILD)/.
 BUILD ?= build
-PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
-            desktop-file-utils appstream qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite
+PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
+            desktop-file-utils appstream qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite \
+            xvfb libxcb1-dev
 
 .PHONY: play test build deps bench package clean
 

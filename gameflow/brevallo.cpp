@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <optional>
@@ -86,12 +87,7 @@ int main(int argc, char** argv)
 
     Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("brevallo"));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(brev::kTitle));
-    QApplication::setApplicationVersion(QString::fromLatin1(brev::kVersion));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brevallo.png")));
-    if (!QFile::exists(QStringLiteral(":/brevallo.png")))
-        qWarning("brevallo: the application icon is missing");
+    brev::setupApplication();
 
     brev::AppContext ctx;
     ctx.messages = brev::makeMessageBoxes();

@@ -9,8 +9,11 @@
 #include "services/windowhelpers.h"
 #include "setup/setup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QImageReader>
+#include <QFile>
+#include <QIcon>
 #include <QPainter>
 
 namespace brev {
@@ -30,6 +33,15 @@ constexpr TwipsPlace kLayout[] = {
     {"cmdquit", kButtonLeft, 5160, kButtonWidth, 375},
 };
 } // namespace
+
+void setupApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("brevallo"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brevallo.png")));
+    if (!QFile::exists(QStringLiteral(":/brevallo.png")))
+        qWarning("brevallo: the application icon is missing");
+}
 
 main::main(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::main>()), ctx_(ctx)

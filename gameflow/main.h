@@ -12,6 +12,10 @@ namespace brev {
 
 struct AppContext;
 
+// The application-wide name, version and icon. No display name is set: the
+// platform would append it to every window's caption.
+void setupApplication();
+
 class main : public QWidget {
     Q_OBJECT
 public:

@@ -39,15 +39,9 @@ void ChoiceButton::mousePressEvent(QMouseEvent* event)
 
 void ChoiceButton::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    const bool picks = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (picks && !event->isAutoRepeat()) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         setChecked(true);
         emit picked();
-        if (key != Qt::Key_Space) {
-            event->accept();
-            return;
-        }
     }
     QAbstractButton::keyPressEvent(event);
     if (!carrySelection_)

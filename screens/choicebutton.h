@@ -7,10 +7,10 @@
 namespace brev {
 
 // Checkable and exclusive among its siblings, like a radio button. A mouse
-// press with any button raises picked, and so do Space, Enter and Return on
-// the focused button; clicked follows the ordinary button rules (left button
-// released over it, Space, or the arrow keys moving the selection on from a
-// checked button). With carrySelection the arrow keys check the button they
+// press with any button raises picked, and so does Space on the focused
+// button (Enter never does: no question screen acts on Enter). clicked follows
+// the ordinary button rules (left button released over it, Space, or the arrow
+// keys moving the selection on from a checked button). With carrySelection the arrow keys check the button they
 // move to, so the keyboard player sees which choice Space would pick.
 class ChoiceButton : public QAbstractButton {
     Q_OBJECT

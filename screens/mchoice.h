@@ -16,8 +16,8 @@ namespace brev {
 
 // The controls and the judging that the multiple-choice and quotation
 // screens share; each screen places them and lays them out its own way.
-// A mouse-button press on a choice answers, and so do Space and Enter on the
-// focused choice; moving the selection with the arrow keys judges nothing.
+// A mouse-button press on a choice answers, and so does Space on the focused
+// choice; moving the selection with the arrow keys judges nothing.
 class ChoiceWindow : public QuestionWindow {
     Q_OBJECT
 public:

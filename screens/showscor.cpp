@@ -52,7 +52,7 @@ showscor::showscor(AppContext& ctx, QWidget* parent)
     Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setToolTip(QStringLiteral("Click here when  ready to proceed"));
-    Command1->setDefault(true);
+    Command1->setAutoDefault(false);   // no default button: Enter does not close the screen
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
     Label2 = new QLabel(Frame1);

@@ -77,11 +77,18 @@ void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode)
     ctx.sizebusy = true;
     WindowPlace& place = ctx.settings.windowplaces[slot];
     if (mode == SizeMode::Restore) {
-        // The size first and the state last; a slot that never stored a usable
-        // size keeps the design size, and no window opens minimised.
-        if (place.width >= kMinRestoreTwips && place.height >= kMinRestoreTwips)
-            window.setSizeTwips(place.width, place.height);
-        if (place.state == 2)
+        // The size events of the restore may save into the slot: apply the
+        // values it held when the restore began.
+        const WindowPlace stored = place;
+        // The width, then the height, then the state; a slot that never stored
+        // a usable size keeps the design size, and no window opens minimised.
+        // Of the size events the two changes raise, the first is swallowed and
+        // the second saves the restored size.
+        if (stored.width >= kMinRestoreTwips && stored.height >= kMinRestoreTwips) {
+            window.setWidthTwips(stored.width);
+            window.setHeightTwips(stored.height);
+        }
+        if (stored.state == 2)
             window.setState(2);
     } else {
         const WindowPlace before = place;

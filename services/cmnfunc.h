@@ -41,8 +41,10 @@ public:
     virtual void setState(int state) = 0;
     virtual int widthTwips() const = 0;
     virtual int heightTwips() const = 0;
-    // Sets the outer size; may raise the window's size event synchronously.
-    virtual void setSizeTwips(int width, int height) = 0;
+    // Set the outer width or height; each may raise the window's size event
+    // synchronously when it changes the size.
+    virtual void setWidthTwips(int width) = 0;
+    virtual void setHeightTwips(int height) = 0;
     virtual qint32 backcolor() const = 0;
 };
 

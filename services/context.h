@@ -38,6 +38,7 @@ struct AppContext : RefData {
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;
+    bool logfailed = false;      // the player has been told that the log cannot be written
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;

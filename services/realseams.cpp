@@ -27,8 +27,7 @@ private:
 
 QString boxTitle()
 {
-    const QString name = QGuiApplication::applicationDisplayName();
-    return name.isEmpty() ? QStringLiteral("Brevallo Game") : name;
+    return QStringLiteral("Brevallo Game");
 }
 
 class MessageBoxes : public Messages {
@@ -52,30 +51,6 @@ public:
     }
 };
 
-// Plays through QSoundEffect; each file is loaded once and kept ready.
-class SoundEffects : public SoundPlayer {
-public:
-    ~SoundEffects() override { qDeleteAll(effects_); }
-    bool play(const QString& file) override
-    {
-        QSoundEffect* effect = effects_.value(file);
-        if (!effect) {
-            if (!isPcm16Wave(file))
-                return false;
-            effect = new QSoundEffect;
-            effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
-            effects_.insert(file, effect);
-        }
-        if (effect->status() == QSoundEffect::Error)
-            return false;
-        effect->play();
-        return true;
-    }
-
-private:
-    QHash<QString, QSoundEffect*> effects_;
-};
-
 class DesktopShell : public Shell {
 public:
     bool openUrl(const QString& address) override
@@ -95,6 +70,37 @@ public:
 };
 
 } // namespace
+
+SoundEffects::~SoundEffects()
+{
+    qDeleteAll(effects_);
+}
+
+bool SoundEffects::play(const QString& file)
+{
+    QSoundEffect* effect = effects_.value(file);
+    if (!effect) {
+        if (!isPcm16Wave(file))
+            return false;
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+        effects_.insert(file, effect);
+    }
+    if (effect->status() == QSoundEffect::Error)
+        return false;
+    // A new effect replaces the one still playing, itself included.
+    if (current_ && current_->isPlaying())
+        current_->stop();
+    current_ = effect;
+    effect->play();
+    return true;
+}
+
+bool SoundEffects::isPlaying(const QString& file) const
+{
+    const QSoundEffect* effect = effects_.value(file);
+    return effect && effect->isPlaying();
+}
 
 std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<MtRandom>(seed); }
 std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }

@@ -4,6 +4,8 @@
 #include "services/context.h"
 
 #include <QDialog>
+#include <QEvent>
+#include <QVariant>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -11,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QWidget>
 
 #include <algorithm>
@@ -27,13 +31,97 @@ double dpiOf(const QWidget* w)
     return dpi > 0 ? dpi : 96.0;
 }
 
-// Extra width and height that the window frame adds around the client area.
-QSize frameExtra(const QWidget* window)
+// The frame that the last window able to report one had: windows that cannot
+// report theirs yet (not shown, or shown but not yet framed by the window
+// manager) are measured with it, so that a size is stored and restored in
+// one measure whatever the moment.
+QSize lastFrame{0, 0};
+// A window's own frame, kept for the moments (during a resize) when the
+// platform briefly cannot report it.
+constexpr char kFrameProperty[] = "brevFrame";
+
+QSize reportedFrame(const QWidget* window)
 {
     const QRect frame = window->frameGeometry();
     const QRect client = window->geometry();
     return {std::max(0, frame.width() - client.width()), std::max(0, frame.height() - client.height())};
 }
+
+// Extra width and height that the window frame adds around the client area:
+// the window's own once the platform reports it, otherwise the frame of
+// another window of this run (the main window's, normally), otherwise none.
+QSize frameExtra(const QWidget* window)
+{
+    const QSize own = reportedFrame(window);
+    if (!own.isNull()) {
+        lastFrame = own;
+        const_cast<QWidget*>(window)->setProperty(kFrameProperty, own);
+        return own;
+    }
+    const QVariant kept = window->property(kFrameProperty);
+    if (kept.isValid())
+        return kept.toSize();
+    if (lastFrame.isNull()) {
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            if (other != window && other->isVisible() && !reportedFrame(other).isNull()) {
+                lastFrame = reportedFrame(other);
+                break;
+            }
+        }
+    }
+    return lastFrame;
+}
+
+// Follows a window whose size was restored before its frame was known. Once
+// the window manager has framed it, a frame other than the one assumed is
+// made up for by the client size, so that the outer size is the restored one.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget* window, QSize assumed) : QObject(window), window_(window), assumed_(assumed)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The frame becomes known some time after the window is mapped: look
+        // again at each of the events that follow.
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Paint:
+        case QEvent::WindowActivate:
+        case QEvent::ActivationChange:
+            break;
+        default:
+            return false;
+        }
+        if (watched != window_)
+            return false;
+        const QSize own = reportedFrame(window_);
+        if (own.isNull() || !window_->isVisible())
+            return false;
+        window_->removeEventFilter(this);
+        deleteLater();
+        frameExtra(window_);   // remembers the frame for this window and the next
+        const QSize change = assumed_ - own;
+        if (!change.isNull()) {
+            // Outside the event at hand, which may be a paint.
+            QWidget* w = window_;
+            QTimer::singleShot(0, w, [w, change] {
+                if (w->windowState() == Qt::WindowNoState)
+                    w->resize(std::max(1, w->width() + change.width()), std::max(1, w->height() + change.height()));
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QSize assumed_;
+};
 
 class WidgetWindow : public SizedWindow {
 public:
@@ -53,7 +141,14 @@ public:
     }
     int widthTwips() const override { return outerWidthTwips(w_); }
     int heightTwips() const override { return outerHeightTwips(w_); }
-    void setSizeTwips(int width, int height) override { setOuterSizeTwips(w_, width, height); }
+    void setWidthTwips(int width) override
+    {
+        w_->resize(std::max(1, twips(w_, width) - frameExtra(w_).width()), w_->height());
+    }
+    void setHeightTwips(int height) override
+    {
+        w_->resize(w_->width(), std::max(1, twips(w_, height) - frameExtra(w_).height()));
+    }
     qint32 backcolor() const override
     {
         // Red in the low byte, blue in the high one.
@@ -191,14 +286,27 @@ void setupform(QWidget* window)
 
 void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode)
 {
+    // A window that is not created yet has no frame to measure; creating its
+    // native window lets a platform that knows the frame up front report it.
+    if (slot != SlotScore && window->isWindow() && !window->testAttribute(Qt::WA_WState_Created))
+        (void)window->winId();
+    const bool framed = !reportedFrame(window).isNull();
+    const QSize assumed = frameExtra(window);
+    const int width = window->width();
+    const int height = window->height();
     WidgetWindow w(window);
     sizeform(ctx, w, slot, mode);
+    if (mode == SizeMode::Restore && !framed && (window->width() != width || window->height() != height))
+        new FrameWatch(window, assumed);
 }
 
 void centerframe(QWidget* frame, QWidget* window)
 {
+    // Measured against the window's outer size, frame included.
+    const QSize extra = frameExtra(window);
     frame->hide();
-    frame->move((window->width() - frame->width()) / 2, (window->height() - frame->height()) / 2);
+    frame->move((window->width() + extra.width() - frame->width()) / 2,
+                (window->height() + extra.height() - frame->height()) / 2);
     frame->show();
 }
 
@@ -213,8 +321,16 @@ void viewtext(AppContext& ctx, const QString& file, int style)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    auto* viewer = new QDialog(QApplication::activeWindow());
+    // A window of its own, as an outside viewer would be: it outlives the
+    // dialog that opened it. Placed over that dialog, it takes input even
+    // while the dialog blocks the rest of the program.
+    auto* viewer = new QDialog(nullptr);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setAttribute(Qt::WA_QuitOnClose, false);   // quitting the game closes it too
+    if (QWidget* opener = QApplication::activeWindow()) {
+        (void)viewer->winId();
+        viewer->windowHandle()->setTransientParent(opener->windowHandle());
+    }
     viewer->setObjectName(QStringLiteral("textviewer"));
     viewer->setWindowTitle(QFileInfo(path).fileName());
     auto* text = new QPlainTextEdit(viewer);

@@ -164,7 +164,6 @@ void setup::build()
     cmdhelp = makeButton(this, "cmdhelp", QStringLiteral("Help"), QString());
     placeTwips(cmdhelp, 2880, 5280, 1200, 450);
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Click here to continue"));
-    cmdOK->setDefault(true);
     placeTwips(cmdOK, 7080, 5280, 1200, 450);
 
     chkBonus = new QCheckBox(QStringLiteral("Bonus questions"), this);

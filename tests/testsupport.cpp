@@ -1,12 +1,17 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QList>
+#include <QTest>
 
 #include <algorithm>
 #include <QFile>
 #include <QTimer>
 #include <QTimerEvent>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace brev::test {
 
@@ -101,6 +106,36 @@ void fillHallOfFame(AppContext& ctx)
     ctx.hofcount = kHofPlaces;
 }
 
+FileWrites::FileWrites(const QString& dir, const QString& name)
+    : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(name.toLocal8Bit())
+{
+    if (fd_ >= 0)
+        inotify_add_watch(fd_, QFile::encodeName(dir).constData(), IN_CREATE | IN_MOVED_TO);
+}
+
+FileWrites::~FileWrites()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+int FileWrites::count()
+{
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const ssize_t n = fd_ >= 0 ? ::read(fd_, buffer, sizeof buffer) : -1;
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0 && name_ == event->name)
+                ++count_;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return count_;
+}
+
 President sampleRecord(int i)
 {
     President p;
@@ -146,8 +181,27 @@ bool ModalDriver::seen(const QWidget* w) const
     return std::any_of(seen_.begin(), seen_.end(), [w](const QPointer<QWidget>& p) { return p == w; });
 }
 
+void ModalDriver::closeModalWindows()
+{
+    // Innermost first; each close lets the window's own event loop return.
+    for (int guard = 0; guard < 32; ++guard) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
+            dialog->reject();
+        else
+            w->hide();
+    }
+}
+
 void ModalDriver::timerEvent(QTimerEvent*)
 {
+    if (failed_ || QTest::currentTestFailed()) {
+        failed_ = true;
+        closeModalWindows();
+        return;
+    }
     if (steps_.empty())
         return;
     QWidget* active = QApplication::activeModalWidget();
@@ -168,6 +222,10 @@ void ModalDriver::timerEvent(QTimerEvent*)
             return;
         }
         step(w);
+        if (QTest::currentTestFailed()) {
+            failed_ = true;
+            closeModalWindows();
+        }
     });
 }
 

@@ -90,11 +90,30 @@ struct Fixture {
 // its final message and opens no hall-of-fame window.
 void fillHallOfFame(AppContext& ctx);
 
+// Counts how often a file of a directory is written whole through QSaveFile
+// (created, or renamed into place) from construction on.
+class FileWrites {
+public:
+    FileWrites(const QString& dir, const QString& name);
+    ~FileWrites();
+    FileWrites(const FileWrites&) = delete;
+    FileWrites& operator=(const FileWrites&) = delete;
+    // The writes seen so far.
+    int count();
+
+private:
+    int fd_ = -1;
+    QByteArray name_;
+    int count_ = 0;
+};
+
 // A made-up but complete record i (1..41).
 President sampleRecord(int i);
 
 // Answers modal windows one after another: each step runs once a modal window
-// it has not handled before is active, and gets that window.
+// it has not handled before is active, and gets that window. When a check in a
+// step fails, the driver closes every modal window, then and from then on, so
+// that the test ends at once with its failure instead of waiting on a window.
 class ModalDriver : public QObject {
 public:
     using Step = std::function<void(QWidget*)>;
@@ -108,8 +127,10 @@ protected:
 
 private:
     bool seen(const QWidget* w) const;
+    static void closeModalWindows();
 
     std::deque<Step> steps_;
+    bool failed_ = false;
     QList<QPointer<QWidget>> seen_;
     int handled_ = 0;
 };

@@ -85,6 +85,10 @@ private slots:
     void scoreScreenCaptionAndResize();
     void narrowQuestionWindowKeepsLayoutAndSize();
     void bonusTickKeptOutsideSettings();
+    void questionWindowKeepsItsSize();
+    void enterLeavesDialogOpen_data();
+    void enterLeavesDialogOpen();
+    void restoreOfShownWindowSavesOnce();
 };
 
 void TestGameWindows::wholeGameOfMultipleChoice()
@@ -519,17 +523,21 @@ void TestGameWindows::scoreScreenCaptionAndResize()
     QVERIFY(s.Text1->isReadOnly());
     QCOMPARE(s.Text1->y(), twips(&s, 1940));
 
+    // At 96 dpi a pixel is 15 twips; the offscreen frame adds 2 px on each side.
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    s.resize(twips(&s, 9000), twips(&s, 6000));
-    QTRY_COMPARE(s.Frame1->width(), twips(&s, outerWidthTwips(&s) - 100));
-    QCOMPARE(s.Frame1->height(), twips(&s, outerHeightTwips(&s) - 100));
-    QCOMPARE(s.Text1->x(), twips(&s, toTwips(&s, s.Frame1->x()) + 100));
-    QCOMPARE(s.Text1->width(), twips(&s, toTwips(&s, s.Frame1->width()) - 400));
+    s.resize(600, 400);
+    QCOMPARE(s.frameGeometry().size(), QSize(604, 404));
+    // Frame1: the outer size less 100 twips; Text1 100 twips inside Frame1 and
+    // 400 twips narrower.
+    QTRY_COMPARE(s.Frame1->size(), QSize(597, 397));
+    QCOMPARE(s.Text1->x(), 15);
+    QCOMPARE(s.Text1->width(), 570);
     const QRect wideText = s.Text1->geometry();
 
-    s.resize(twips(&s, 2500), twips(&s, 3000));        // narrower than 3000
-    QTRY_COMPARE(s.Frame1->width(), twips(&s, outerWidthTwips(&s) - 100));
+    s.resize(160, 200);                                 // 2460 twips outside: narrower than 3000
+    QTRY_COMPARE(s.Frame1->size(), QSize(157, 197));
     QCOMPARE(s.Text1->geometry(), wideText);
     for (int i = 0; i < 3; ++i) {
         s.resize(twips(&s, 6000 + 500 * i), twips(&s, 5000));
@@ -579,6 +587,102 @@ void TestGameWindows::narrowQuestionWindowKeepsLayoutAndSize()
     QCOMPARE(m.Label1->geometry(), wideLabel);
     QCOMPARE(f.read(ini), saved);
     m.close();
+}
+
+// Opened again and again with nothing else changing, a question window comes
+// back at the outer size it stored, and stores that size unchanged.
+void TestGameWindows::questionWindowKeepsItsSize()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9000};
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);   // 15 twips a pixel
+    for (int opening = 1; opening <= 10; ++opening) {
+        mchoice m(ctx);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QApplication::processEvents();
+        QCOMPARE(m.frameGeometry().size(), QSize(600, 500));
+        QCOMPARE(ctx.settings.windowplaces[SlotMultipleChoice].width, 9000);
+        QCOMPARE(ctx.settings.windowplaces[SlotMultipleChoice].height, 7500);
+        const Settings saved = reread(f);
+        QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, 9000);
+        QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 7500);
+        m.close();
+    }
+}
+
+// Restoring a shown window to a size that differs in width and height
+// rewrites the settings file once, with the restored size.
+void TestGameWindows::restoreOfShownWindowSavesOnce()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    mchoice m(ctx);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6000, 9750};
+    FileWrites ini(ctx.dir, QString::fromLatin1(kSettingsFile));
+    sizeform(ctx, &m, SlotMultipleChoice, SizeMode::Restore);
+    QApplication::processEvents();
+    QCOMPARE(ini.count(), 1);
+    QCOMPARE(m.frameGeometry().size(), QSize(650, 400));
+    const Settings saved = reread(f);
+    QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, 9750);
+    QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 6000);
+    m.close();
+}
+
+// No dialog has a default button: Enter in a box commits it and the dialog
+// stays open until its own button or the close box.
+void TestGameWindows::enterLeavesDialogOpen_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("setup, questions per game") << "setup" << "nquestion";
+    QTest::newRow("setup, maximum difficulty") << "setup" << "tmaxdif";
+    QTest::newRow("score screen, result text") << "showscor" << "Text1";
+    QTest::newRow("multiple choice, a choice") << "mchoice" << "choice1";
+}
+
+void TestGameWindows::enterLeavesDialogOpen()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, box);
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    std::unique_ptr<QDialog> d;
+    if (dialog == QLatin1String("setup"))
+        d = std::make_unique<setup>(ctx);
+    else if (dialog == QLatin1String("showscor"))
+        d = std::make_unique<showscor>(ctx);
+    else
+        d = std::make_unique<mchoice>(ctx);
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+    auto* target = d->findChild<QWidget*>(box);
+    QVERIFY(target);
+    target->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+        edit->selectAll();
+        QTest::keyClicks(edit, "2");
+    }
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter);
+    QApplication::processEvents();
+    QVERIFY(d->isVisible());
+    if (auto* edit = qobject_cast<QLineEdit*>(target))
+        QCOMPARE(edit->text(), QStringLiteral("2"));
+    const QList<QPushButton*> buttons = d->findChildren<QPushButton*>();
+    for (const QPushButton* b : buttons)
+        QVERIFY2(!b->isDefault(), qPrintable(b->objectName()));
+    d->close();
 }
 
 QTEST_MAIN(TestGameWindows)

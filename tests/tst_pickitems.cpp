@@ -17,6 +17,8 @@ private slots:
     void firstDrawRaisesCounters();
     void fillsSlotsWithDistinctTexts();
     void honoursCategoryChecks();
+    void levelOneTakesOnlyUnusedRecords_data();
+    void levelOneTakesOnlyUnusedRecords();
     void widensLevelOnlyWhenNeeded();
     void givesUpAfterAllWidenings();
     void keepsCountersWithin16Bits();
@@ -88,6 +90,29 @@ void TstPickitems::honoursCategoryChecks()
         QCOMPARE(pickitems(c, 0), record);
     }
     QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstPickitems::levelOneTakesOnlyUnusedRecords_data()
+{
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<int>("taken");
+    QTest::newRow("unused: taken") << 0 << 5;
+    QTest::newRow("used once: skipped") << 1 << 6;
+    QTest::newRow("used twice: skipped") << 2 << 6;
+}
+
+void TstPickitems::levelOneTakesOnlyUnusedRecords()
+{
+    QFETCH(int, counter);
+    QFETCH(int, taken);
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    AppContext& c = *fx.ctx;
+    c.game.category = 1;
+    c.itemUse[5] = counter;
+    fx.random->script = {drawOf(5), drawOf(6)};
+    QCOMPARE(pickitems(c, 1), taken);
+    QCOMPARE(c.itemUse[5], counter + (taken == 5 ? 1 : 0));
 }
 
 void TstPickitems::widensLevelOnlyWhenNeeded()

@@ -1,11 +1,16 @@
 // Log, sound effects, number clamp, size memory, links and the help viewer.
 #include "gameflow/gamelog.h"
+#include "gameflow/trivia.h"
 #include "services/Hyperlnk.h"
 #include "services/cmnfunc.h"
+#include "services/realseams.h"
 #include "services/windowhelpers.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -13,7 +18,7 @@ using namespace brev;
 
 namespace {
 
-// A window whose size change raises its size event at once, as a real one may.
+// A window whose size change raises its size event at once, as a real one does.
 class FakeWindow : public SizedWindow {
 public:
     explicit FakeWindow(AppContext& ctx, int slot) : ctx_(ctx), slot_(slot) {}
@@ -21,7 +26,9 @@ public:
     void setState(int s) override { state_ = s; }
     int widthTwips() const override { return w_; }
     int heightTwips() const override { return h_; }
-    void setSizeTwips(int w, int h) override
+    void setWidthTwips(int w) override { setSizeTwips(w, h_); }
+    void setHeightTwips(int h) override { setSizeTwips(w_, h); }
+    void setSizeTwips(int w, int h)
     {
         const bool changed = w != w_ || h != h_;
         w_ = w;
@@ -39,6 +46,15 @@ private:
     int slot_;
 };
 
+// The settings as a fresh start of the program would read them from the file.
+Settings reread(const test::Fixture& f)
+{
+    test::Fixture other;
+    other.ctx->dir = f.ctx->dir;
+    loadsettings(*other.ctx);
+    return other.ctx->settings;
+}
+
 } // namespace
 
 class TstServices : public QObject {
@@ -46,16 +62,24 @@ class TstServices : public QObject {
 private slots:
     void logHonoursThreshold();
     void logIsEmptiedByNewlog();
+    void unwritableLogSaysSoOnce_data();
+    void unwritableLogSaysSoOnce();
     void clampsNumbers();
+    void sizeMemorySwallowsItsOwnEvent_data();
     void sizeMemorySwallowsItsOwnEvent();
     void sizeMemoryKeepsDesignSizeForEmptySlot();
     void scoreScreenSizeIsNeverStored();
+    void centerframePlacesFrameInOuterWindow();
     void readsSoundList();
     void shortSoundListPlaysCorrectOnce();
     void missingSoundListTurnsSoundOff();
     void failedSoundTurnsSoundOff();
+    void newSoundEffectStopsThePlayingOne();
     void opensLinksAndHelpThroughShell();
+    void openlinkTellsLocalFilesFromAddresses_data();
+    void openlinkTellsLocalFilesFromAddresses();
     void showsHelpItselfWithoutViewer();
+    void helpOutlivesTheDialogThatOpenedIt();
 };
 
 void TstServices::logHonoursThreshold()
@@ -84,6 +108,41 @@ void TstServices::logIsEmptiedByNewlog()
     QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
 }
 
+void TstServices::unwritableLogSaysSoOnce_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in its place from the start") << true << false << "Is a directory";
+    QTest::newRow("a folder in its place later") << false << false << "Is a directory";
+    QTest::newRow("a full disk") << true << true << "No space left on device";
+}
+
+void TstServices::unwritableLogSaysSoOnce()
+{
+    QFETCH(bool, atStart);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    test::Fixture fx;
+    const QString log = fx.path(QStringLiteral("brevquiz.log"));
+    auto breakLog = [&] {
+        QFile::remove(log);
+        QVERIFY(fullDisk ? QFile::link(QStringLiteral("/dev/full"), log) : QDir().mkdir(log));
+    };
+    if (atStart)
+        breakLog();
+    newlog(*fx.ctx);
+    writelog(*fx.ctx, QStringLiteral("first"), 1);
+    if (!atStart)
+        breakLog();
+    writelog(*fx.ctx, QStringLiteral("second"), 1);
+    writelog(*fx.ctx, QStringLiteral("shown"), 4, 1);   // play goes on: the box still shows
+    QCOMPARE(fx.messages->texts,
+             QStringList({QStringLiteral("The log file ") + log + QStringLiteral(" cannot be written: ")
+                              + reason + QStringLiteral("\r\nThe game goes on without it."),
+                          QStringLiteral("shown")}));
+}
+
 void TstServices::clampsNumbers()
 {
     QCOMPARE(checknumber(15, 1, 10), 10);
@@ -92,23 +151,43 @@ void TstServices::clampsNumbers()
     QCOMPARE(checknumber(7, 1, 10), 7);
 }
 
+void TstServices::sizeMemorySwallowsItsOwnEvent_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("writes");
+    QTest::newRow("both differ: the height's event saves") << 9000 << 7000 << 1;
+    QTest::newRow("only the width differs: swallowed") << 9000 << 6975 << 0;
+    QTest::newRow("only the height differs: swallowed") << 8625 << 7000 << 0;
+    QTest::newRow("design size: no event") << 8625 << 6975 << 0;
+}
+
 void TstServices::sizeMemorySwallowsItsOwnEvent()
 {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, writes);
     test::Fixture fx;
-    fx.ctx->settings.windowplaces[0] = {0, 0, 7000, 9000};
+    fx.ctx->settings.windowplaces[0] = {0, 0, height, width};
     FakeWindow w(*fx.ctx, 0);
+    test::FileWrites ini(fx.ctx->dir, QStringLiteral("brev.INI"));
     sizeform(*fx.ctx, w, 0, SizeMode::Restore);
-    QCOMPARE(w.w_, 9000);
-    QCOMPARE(w.h_, 7000);
+    QCOMPARE(w.w_, width);
+    QCOMPARE(w.h_, height);
     QVERIFY(!fx.ctx->sizebusy);
-    QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));   // the restore's event was swallowed
+    QCOMPARE(ini.count(), writes);
+    if (writes) {
+        const Settings saved = reread(fx);
+        QCOMPARE(saved.windowplaces[0].width, 9000);
+        QCOMPARE(saved.windowplaces[0].height, 7000);
+    }
 
     // A size change by the player is remembered and written at once.
     w.setSizeTwips(6000, 5000);
+    QCOMPARE(ini.count(), writes + 1);
     QCOMPARE(fx.ctx->settings.windowplaces[0].width, 6000);
     QCOMPARE(fx.ctx->settings.windowplaces[0].height, 5000);
     QCOMPARE(fx.ctx->settings.windowplaces[0].backcolor, 0xC0FFC0);
-    QVERIFY(fx.read(QStringLiteral("brev.INI")).contains(" 5000 "));
     QVERIFY(!fx.ctx->sizebusy);
     // Laid out again at the same size: the file is left alone.
     QVERIFY(QFile::remove(fx.path(QStringLiteral("brev.INI"))));
@@ -146,6 +225,20 @@ void TstServices::scoreScreenSizeIsNeverStored()
     FakeWindow q(*fx.ctx, 0);
     sizeform(*fx.ctx, q, 0, SizeMode::Restore);
     QCOMPARE(q.w_, 7600);
+}
+
+void TstServices::centerframePlacesFrameInOuterWindow()
+{
+    QWidget window;
+    window.resize(600, 400);
+    auto* frame = new QWidget(&window);
+    frame->resize(200, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry().size(), QSize(604, 404));   // the offscreen frame: 2 px a side
+    centerframe(frame, &window);
+    QCOMPARE(frame->pos(), QPoint(202, 152));
+    QVERIFY(frame->isVisible());
 }
 
 void TstServices::readsSoundList()
@@ -210,6 +303,21 @@ void TstServices::failedSoundTurnsSoundOff()
     QVERIFY(fx.messages->texts.isEmpty());
 }
 
+void TstServices::newSoundEffectStopsThePlayingOne()
+{
+    SoundEffects sounds;
+    const QString fame = QStringLiteral(BREV_DATA_DIR "/fame.wav");
+    const QString right = QStringLiteral(BREV_DATA_DIR "/correct.wav");
+    QVERIFY(sounds.play(fame));
+    QTRY_VERIFY(sounds.isPlaying(fame));
+    QVERIFY(sounds.play(right));
+    QVERIFY(!sounds.isPlaying(fame));
+    QVERIFY(sounds.isPlaying(right));
+    QVERIFY(sounds.play(fame));
+    QVERIFY(!sounds.isPlaying(right));
+    QVERIFY(sounds.isPlaying(fame));
+}
+
 void TstServices::opensLinksAndHelpThroughShell()
 {
     test::Fixture fx;
@@ -221,6 +329,26 @@ void TstServices::opensLinksAndHelpThroughShell()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
     viewtext(*fx.ctx, QStringLiteral("missing.txt"), 3);   // nothing happens
     QCOMPARE(fx.shell->textFiles.size(), 1);
+}
+
+void TstServices::openlinkTellsLocalFilesFromAddresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("opened");   // "@" stands for the program directory
+    QTest::newRow("web address") << "https://example.org/wiki/X" << "https://example.org/wiki/X";
+    QTest::newRow("file of the program directory") << "page.html" << "file://@/page.html";
+    QTest::newRow("no such file: left to the shell") << "other.html" << "other.html";
+    QTest::newRow("host name without a scheme") << "www.example.org" << "www.example.org";
+}
+
+void TstServices::openlinkTellsLocalFilesFromAddresses()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, opened);
+    test::Fixture fx;
+    fx.write(QStringLiteral("page.html"), "<html></html>\r\n");
+    openlink(*fx.ctx, address);
+    QCOMPARE(fx.shell->urls, QStringList(opened.replace(QLatin1Char('@'), fx.ctx->dir)));
 }
 
 void TstServices::showsHelpItselfWithoutViewer()
@@ -239,6 +367,38 @@ void TstServices::showsHelpItselfWithoutViewer()
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
     viewer->close();
+}
+
+void TstServices::helpOutlivesTheDialogThatOpenedIt()
+{
+    test::Fixture fx;
+    fx.shell->result = false;
+    fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\nDrag.\r\n");
+    QPointer<QPlainTextEdit> text;
+    {
+        QDialog opener;   // modal, as the setup screen is
+        opener.setWindowModality(Qt::ApplicationModal);
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&opener));
+        QApplication::setActiveWindow(&opener);
+        viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 1);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("textviewer"))
+                text = w->findChild<QPlainTextEdit*>();
+        QVERIFY(text);
+        QVERIFY(QTest::qWaitForWindowExposed(text->window()));
+        // The open dialog does not block it: a click on the third line, sent
+        // to its window as the window system would, puts the cursor there.
+        QCOMPARE(text->textCursor().blockNumber(), 0);
+        const QRect third = text->cursorRect(QTextCursor(text->document()->findBlockByNumber(2)));
+        QTest::mouseClick(text->window()->windowHandle(), Qt::LeftButton, {},
+                          text->viewport()->mapTo(text->window(), third.center()));
+        QTRY_COMPARE(text->textCursor().blockNumber(), 2);
+    }
+    QApplication::processEvents();
+    QVERIFY(text);
+    QVERIFY(text->window()->isVisible());
+    text->window()->close();
 }
 
 QTEST_MAIN(TstServices)

@@ -1,0 +1,103 @@
+// Window captions as the X server receives them: exactly the window's own
+// caption, with nothing the platform might append. Runs under Xvfb.
+#include "gameflow/main.h"
+#include "screens/showscor.h"
+#include "screens/mchoice.h"
+#include "setup/setup.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include <memory>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name)
+{
+    const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
+    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return a;
+}
+
+// The window's _NET_WM_NAME property on the X server.
+QString serverTitle(QWidget* w)
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return QStringLiteral("(not an X11 platform)");
+    xcb_connection_t* c = x11->connection();
+    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()),
+                                         atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 1024);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    QString title;
+    if (reply)
+        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                  xcb_get_property_value_length(reply));
+    free(reply);
+    return title;
+}
+
+} // namespace
+
+class TstTitles : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void captionReachesServerUnchanged_data();
+    void captionReachesServerUnchanged();
+};
+
+void TstTitles::initTestCase()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (run through run_with_xvfb.sh)");
+    Q_INIT_RESOURCE(brevallo);
+    setupApplication();
+}
+
+void TstTitles::captionReachesServerUnchanged_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("main menu") << "main" << "Brevallo Game";
+    QTest::newRow("setup screen") << "setup" << "Brevallo Game Setup";
+    QTest::newRow("multiple-choice screen") << "mchoice" << "Multiple Choice";
+    QTest::newRow("score screen") << "showscor" << "Score";
+}
+
+void TstTitles::captionReachesServerUnchanged()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    Fixture f;
+    f.loadSampleRecords();
+    f.ctx->game.category = 1;
+    std::unique_ptr<QWidget> w;
+    if (window == QLatin1String("main")) {
+        auto m = std::make_unique<brev::main>(*f.ctx);
+        m->load();   // no data file here: it says so and stops after the caption
+        w = std::move(m);
+    } else if (window == QLatin1String("setup")) {
+        w = std::make_unique<setup>(*f.ctx);
+    } else if (window == QLatin1String("mchoice")) {
+        w = std::make_unique<mchoice>(*f.ctx);
+    } else {
+        w = std::make_unique<showscor>(*f.ctx);
+    }
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(serverTitle(w.get()), caption);
+    w->close();
+}
+
+QTEST_MAIN(TstTitles)
+#include "tst_titles.moc"
