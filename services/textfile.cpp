@@ -4,11 +4,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-namespace brev
-{
+namespace brev {
 
-namespace
-{
+namespace {
 constexpr qsizetype kShownChars = 40;
 } // namespace
 

@@ -5,8 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace brev
-{
+namespace brev {
 
 // A file's bytes as Latin-1 text, without a leading UTF-8 byte-order mark.
 QString latin1Text(const QByteArray& bytes);
@@ -26,9 +25,8 @@ QString storableText(QString text);
 QString shownValue(const QString& value);
 
 // Walks the values of a file one by one.
-class ItemReader
-{
-  public:
+class ItemReader {
+public:
     explicit ItemReader(QString text) : text_(std::move(text)) {}
 
     enum class Problem { None, EndOfText, OpenQuote, NotANumber, OutOfRange };
@@ -55,7 +53,7 @@ class ItemReader
     int line() const { return line_; }
     int itemLine() const { return itemLine_; }
 
-  private:
+private:
     void skipSpaces();
     void skipLineEnd();
     bool atLineEnd() const;

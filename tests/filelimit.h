@@ -4,16 +4,14 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace brev::test
-{
+namespace brev::test {
 
-class FileSizeLimit
-{
-  public:
+class FileSizeLimit {
+public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN); // report the error, do not end the process
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);   // report the error, do not end the process
         rlimit lower = old_;
         lower.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &lower);
@@ -26,7 +24,7 @@ class FileSizeLimit
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-  private:
+private:
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
 };
