@@ -34,7 +34,9 @@ QByteArray backgroundLine(const QString& name)
 {
     QString bare = name;
     bare.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (bare.contains(u',') || bare.startsWith(u'"') || bare != bare.trimmed())
+    const auto edgeSpace = [](QChar c) { return c == u' ' || c == u'\t'; };
+    if (bare.contains(u',') || bare.startsWith(u'"')
+        || (!bare.isEmpty() && (edgeSpace(bare.front()) || edgeSpace(bare.back()))))
         return quoted(bare) + "\r\n";
     return bare.toLatin1() + "\r\n";
 }

@@ -8,6 +8,24 @@ namespace brev {
 
 namespace {
 constexpr qsizetype kShownChars = 40;
+
+bool isSpace(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// A bare value without the spaces and tabs around it (only those: what the
+// reader skips before a value is what it trims after it).
+QString withoutSpaces(const QString& value)
+{
+    qsizetype from = 0;
+    qsizetype to = value.size();
+    while (from < to && isSpace(value[from]))
+        ++from;
+    while (to > from && isSpace(value[to - 1]))
+        --to;
+    return value.sliced(from, to - from);
+}
 } // namespace
 
 QString latin1Text(const QByteArray& bytes)
@@ -140,7 +158,7 @@ std::optional<QString> ItemReader::next(bool number)
         while (pos_ < text_.size() && text_[pos_] != u',' && !atLineEnd() &&
                !(number && (text_[pos_] == u' ' || text_[pos_] == u'\t')))
             ++pos_;
-        value = text_.sliced(start, pos_ - start).trimmed();
+        value = withoutSpaces(text_.sliced(start, pos_ - start));
         if (number)
             skipSpaces();
     }
@@ -186,7 +204,7 @@ std::optional<QString> ItemReader::restOfLine()
         const qsizetype close = line.indexOf(u'"', 1);
         value = line.sliced(1, (close < 0 ? line.size() : close) - 1);
     } else {
-        value = line.left(line.indexOf(u',')).trimmed();
+        value = withoutSpaces(line.left(line.indexOf(u',')));
     }
     pos_ = lineEnd;
     skipSeparator();
