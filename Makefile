@@ -1,9 +1,14 @@
 # make play: install what is missing, build, start the game.
 # make test: the same set-up, then the whole test suite, headless.
+# make fuzz: each file reader's fuzz harness for FUZZ_SECONDS seconds (clang).
 BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
-.PHONY: play test build deps bench clean
+.PHONY: play test build deps bench clean fuzz fuzz-deps
 
 play: build
 	./$(BUILD)/brevallo
@@ -18,6 +23,22 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja
 	cmake --build $(BUILD) --parallel
 
+# New inputs go to $(FUZZ_BUILD)/corpus/<harness>; a failing input is saved
+# as $(FUZZ_BUILD)/<harness>-crash-...: once fixed, copy it into
+# fuzz/corpus/<harness>/ so the test suite keeps replaying it.
+fuzz: deps fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBREV_FUZZ=ON -DBREV_BENCHMARKS=OFF
+	cmake --build $(FUZZ_BUILD) --parallel --target $(FUZZERS)
+	@for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  echo "== $$f for $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$f- $(FUZZ_BUILD)/corpus/$$f fuzz/corpus/$$f || exit 1; \
+	done
+
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)" APT_FLAGS=--no-install-recommends
+
 # Installs missing Debian packages when run as root; otherwise prints the line to run.
 deps:
 	@missing=""; \
@@ -27,13 +48,13 @@ deps:
 	if [ -n "$$missing" ]; then \
 	  if [ "$$(id -u)" = 0 ]; then \
 	    echo "Installing:$$missing"; \
-	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $(APT_FLAGS)$$missing; \
 	  else \
 	    echo "Some packages are missing. Install them with:"; \
-	    echo "  sudo apt-get install -y$$missing"; \
+	    echo "  sudo apt-get install -y $(APT_FLAGS)$$missing"; \
 	    exit 1; \
 	  fi; \
 	fi
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

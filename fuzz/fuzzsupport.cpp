@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -44,8 +45,11 @@ public:
 
 const QString& directory()
 {
-    // Removed when the harness ends.
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/brevfuzz-XXXXXX"));
+    // In memory where the system offers it (saves sync their files to disk),
+    // removed when the harness ends.
+    static const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                                     : QDir::tempPath();
+    static QTemporaryDir dir(base + QStringLiteral("/brevfuzz-XXXXXX"));
     static const QString path = dir.path();
     return path;
 }
