@@ -62,7 +62,7 @@ public:
         QString bad;
         const auto v = in_.nextNumber(static_cast<int>(lo), static_cast<int>(hi), &bad);
         if (!v) {
-            fail(bad);
+            fail(bad, lo, hi);
             return false;
         }
         field = *v;
@@ -97,7 +97,7 @@ public:
     const QString& problem() const { return problem_; }
 
 private:
-    void fail(const QString& bad)
+    void fail(const QString& bad, qint64 lo = 0, qint64 hi = 0)
     {
         failed_ = true;
         const int line = in_.itemLine();
@@ -106,8 +106,10 @@ private:
             problem_ = QStringLiteral("line %1 opens a double quote that is never closed").arg(line);
             break;
         case ItemReader::Problem::OutOfRange:
-            problem_ = QStringLiteral("line %1 holds \"%2\", which is out of range for its value")
+            problem_ = QStringLiteral("line %1 holds \"%4\", which is out of range (%2 to %3)")
                            .arg(line)
+                           .arg(lo)
+                           .arg(hi)
                            .arg(shownValue(bad));
             break;
         case ItemReader::Problem::NotANumber:

@@ -128,7 +128,7 @@ void TstSettings::keepsWhatWasReadFromDamagedFile_data()
     QTest::newRow("ends in line 2") << QByteArray(" 1  3  7  0 \r\n 0 -1 ") << "ends early (line 2)";
     QTest::newRow("letters for a number") << QByteArray(" 1  3  7  0 \r\n 0 -1  x  8 \r\n") << "\"x\"";
     QTest::newRow("number beyond 16 bits")
-        << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ") << "line 2 holds \"99999\", which is out of range";
+        << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ") << "line 2 holds \"99999\", which is out of range (-32768 to 32767)";
     QTest::newRow("bad value at a line's end")
         << QByteArray(" 1  3  7  0 \r\n 0 -1  8  x\r\n\"Ann\"\r\n") << "line 2 holds \"x\" where a whole number belongs";
     QTest::newRow("a megabyte of letters")
