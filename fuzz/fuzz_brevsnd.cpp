@@ -9,10 +9,12 @@ namespace {
 
 // One name as the list can hold it: quoted, or bare when it holds a quote
 // (a bare name the reader returned has no comma, line end or edge space).
+// A bare name starts after a space, so that one beginning with the bytes of a
+// byte-order mark is not taken for one at the start of the file.
 QByteArray listLine(const QString& name)
 {
     const QByteArray bytes = name.toLatin1();
-    return (name.contains(u'"') ? bytes : '"' + bytes + '"') + "\r\n";
+    return (name.contains(u'"') ? ' ' + bytes : '"' + bytes + '"') + "\r\n";
 }
 
 } // namespace
