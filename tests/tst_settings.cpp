@@ -238,6 +238,16 @@ void TstSettings::keepsDamagedFileBesideNewOne()
     QVERIFY(savesettings(*fx.ctx));
     QCOMPARE(fx.read(QStringLiteral("brev.INI.bad")), damaged);
     QVERIFY(fx.read(QStringLiteral("brev.INI")).startsWith(" 1  3  7  0 \r\n 0 -1  8  8 \r\n\"\"\r\n"));
+
+    // A file that cannot be read at all is moved aside before a save could replace it.
+    test::Fixture unreadable;
+    QVERIFY(QDir(unreadable.tmp.path()).mkdir(QStringLiteral("brev.INI")));
+    loadsettings(*unreadable.ctx);
+    QCOMPARE(unreadable.messages->texts.size(), 1);
+    QVERIFY2(unreadable.messages->texts[0].endsWith(QStringLiteral("The file is kept as brev.INI.bad.")),
+             qPrintable(unreadable.messages->texts[0]));
+    QVERIFY(QFileInfo(unreadable.path(QStringLiteral("brev.INI.bad"))).isDir());
+    QVERIFY(savesettings(*unreadable.ctx));
 }
 
 void TstSettings::failedSaveIsReported()
