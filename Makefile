@@ -1,12 +1,17 @@
 # make play: install what is missing, build, start the game.
 # make test: the same set-up, then the whole test suite, headless.
 # make package: the same set-up, then the Debian package in $(BUILD)/.
+# make fuzz: each file reader's fuzz harness for FUZZ_SECONDS seconds (clang).
 BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
             desktop-file-utils appstream qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite \
             xvfb libxcb1-dev
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
-.PHONY: play test build deps bench package clean
+.PHONY: play test build deps bench package clean fuzz fuzz-deps
 
 play: build
 	./$(BUILD)/brevallo
@@ -25,6 +30,22 @@ package: build
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja
 	cmake --build $(BUILD) --parallel
+
+# New inputs go to $(FUZZ_BUILD)/corpus/<harness>; a failing input is saved
+# as $(FUZZ_BUILD)/<harness>-crash-...: once fixed, copy it into
+# fuzz/corpus/<harness>/ so the test suite keeps replaying it.
+fuzz: deps fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBREV_FUZZ=ON -DBREV_BENCHMARKS=OFF
+	cmake --build $(FUZZ_BUILD) --parallel --target $(FUZZERS)
+	@for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  echo "== $$f for $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$f- $(FUZZ_BUILD)/corpus/$$f fuzz/corpus/$$f || exit 1; \
+	done
+
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
 
 # Installs missing Debian packages when run as root; otherwise prints the line to run
 # as root (a minimal Debian has no sudo).
@@ -45,4 +66,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -5,6 +5,7 @@
 #include "services/context.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 
 namespace brev {
@@ -55,9 +56,10 @@ int drawCategory(AppContext& ctx)
 
 int adjustedScore(int score, int maxdif, int percent)
 {
-    // The product is a 16-bit value; the rest runs in double precision,
+    // The product is a 16-bit value (computed wide, then held at the 16-bit
+    // bounds, so no score can overflow it); the rest runs in double precision,
     // divide first, then multiply, and rounds half to even.
-    const auto product = static_cast<qint16>(score * maxdif);
+    const auto product = std::clamp<qint64>(qint64(score) * maxdif, -32768, 32767);
     const double adjusted = double(product) / 100.0 * double(percent);
     return static_cast<int>(std::nearbyint(adjusted));
 }

@@ -20,6 +20,8 @@ constexpr int kHi16 = 32767;
 constexpr std::array<int, 5> kFirstSlots{0, 1, 3, 2, 4};
 constexpr std::array<int, 5> kSecondSlots{5, 6, 7, 8, 9};
 constexpr int kStoredCategories = 19;
+constexpr int kMaxQuestions = 10;    // what the setup screen allows
+constexpr int kMaxDifficulty = 3;
 
 QByteArray slotLine(const Settings& s, const std::array<int, 5>& order, int WindowPlace::*field)
 {
@@ -27,6 +29,19 @@ QByteArray slotLine(const Settings& s, const std::array<int, 5>& order, int Wind
     for (int slot : order)
         line += freeNumber(s.windowplaces[slot].*field);
     return line + "\r\n";
+}
+
+// The background name is written bare as the reader takes it; a name the bare
+// form would cut or trim goes in double quotes so that it reads back whole.
+QByteArray backgroundLine(const QString& name)
+{
+    QString bare = name;
+    bare.replace(u'\r', u' ').replace(u'\n', u' ');
+    const auto edgeSpace = [](QChar c) { return c == u' ' || c == u'\t'; };
+    if (bare.contains(u',') || bare.startsWith(u'"')
+        || (!bare.isEmpty() && (edgeSpace(bare.front()) || edgeSpace(bare.back()))))
+        return quoted(bare) + "\r\n";
+    return bare.toLatin1() + "\r\n";
 }
 
 QByteArray colourLine(const Settings& s, const std::array<int, 5>& order)
@@ -50,7 +65,7 @@ public:
         QString bad;
         const auto v = in_.nextNumber(static_cast<int>(lo), static_cast<int>(hi), &bad);
         if (!v) {
-            fail(bad);
+            fail(bad, lo, hi);
             return false;
         }
         field = *v;
@@ -65,6 +80,19 @@ public:
             fail({});
             return false;
         }
+        field = storableText(*v);
+        return true;
+    }
+    // The background line: its one value, the rest of the line skipped.
+    bool line(QString& field)
+    {
+        if (failed_)
+            return false;
+        const auto v = in_.restOfLine();
+        if (!v) {
+            fail({});
+            return false;
+        }
         field = *v;
         return true;
     }
@@ -72,14 +100,29 @@ public:
     const QString& problem() const { return problem_; }
 
 private:
-    void fail(const QString& bad)
+    void fail(const QString& bad, qint64 lo = 0, qint64 hi = 0)
     {
         failed_ = true;
-        problem_ = bad.isEmpty()
-            ? QStringLiteral("it ends early (line %1)").arg(in_.line())
-            : QStringLiteral("line %1 holds \"%2\" where a whole number belongs")
-                  .arg(in_.line())
-                  .arg(bad);
+        const int line = in_.itemLine();
+        switch (in_.problem()) {
+        case ItemReader::Problem::OpenQuote:
+            problem_ = QStringLiteral("line %1 opens a double quote that is never closed").arg(line);
+            break;
+        case ItemReader::Problem::OutOfRange:
+            problem_ = QStringLiteral("line %1 holds \"%4\", which is out of range (%2 to %3)")
+                           .arg(line)
+                           .arg(lo)
+                           .arg(hi)
+                           .arg(shownValue(bad));
+            break;
+        case ItemReader::Problem::NotANumber:
+            problem_ = QStringLiteral("line %1 holds \"%2\" where a whole number belongs")
+                           .arg(line)
+                           .arg(shownValue(bad));
+            break;
+        default:
+            problem_ = QStringLiteral("it ends early (line %1)").arg(in_.line());
+        }
     }
 
     ItemReader in_;
@@ -97,7 +140,7 @@ QByteArray settingsText(const Settings& s)
     out += freeNumber(s.reserved1) + freeNumber(s.soundon) + freeNumber(8) + freeNumber(8) + "\r\n";
     out += quoted(s.playername) + "\r\n";
     out += quoted(s.playeremail) + "\r\n";
-    out += s.bgpicture.toLatin1() + "\r\n";
+    out += backgroundLine(s.bgpicture);
     for (const auto* order : {&kFirstSlots, &kSecondSlots}) {
         out += slotLine(s, *order, &WindowPlace::state);
         out += colourLine(s, *order);
@@ -112,18 +155,27 @@ QByteArray settingsText(const Settings& s)
 void loadsettings(AppContext& ctx)
 {
     Settings& s = ctx.settings;
-    const QString file = ctx.path(QString::fromLatin1(kSettingsFile));
+    const QString name = QString::fromLatin1(kSettingsFile);
+    const QString file = ctx.path(name);
+    const QString keptName = name + QStringLiteral(".bad");
+    const QString kept = ctx.path(keptName);
     if (!QFile::exists(file))
         return;   // a new player starts from the defaults
-    QString why;
-    const auto text = readTextFile(file, &why);
-    if (!text) {
-        ctx.messages->ok(QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.")
-                             .arg(QString::fromLatin1(kSettingsFile), why, ctx.lb));
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        // The next save would replace a file nobody could read: move it aside first.
+        QFile::remove(kept);
+        const QString keptNote = QFile::rename(file, kept)
+            ? QStringLiteral("The file is kept as %1.").arg(keptName)
+            : QStringLiteral("It could not be kept as %1 and will be replaced at the next save.").arg(keptName);
+        ctx.messages->ok(QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
+                             .arg(name, f.errorString(), ctx.lb, keptNote));
         return;
     }
+    const QByteArray bytes = f.readAll();
+    f.close();
 
-    SettingsReader in(*text);
+    SettingsReader in(latin1Text(bytes));
     Settings r = s;   // values read so far replace the defaults one by one
     int reservedA = 0;
     int reservedB = 0;
@@ -138,7 +190,7 @@ void loadsettings(AppContext& ctx)
     in.number(reservedB);
     in.text(r.playername);
     in.text(r.playeremail);
-    in.text(r.bgpicture);
+    in.line(r.bgpicture);
     for (const auto* order : {&kFirstSlots, &kSecondSlots}) {
         for (int slot : *order)
             in.number(r.windowplaces[slot].state);
@@ -154,10 +206,20 @@ void loadsettings(AppContext& ctx)
         in.number(r.catenabled[k]);
     for (int k = kStoredCategories; k < kCategories; ++k)
         r.catenabled[k] = 0;
+    // A hand-edited file may hold a game the setup screen would never allow.
+    r.nquestions = std::clamp(r.nquestions, 1, kMaxQuestions);
+    r.mindif = std::clamp(r.mindif, 1, kMaxDifficulty);
+    r.maxdif = std::clamp(r.maxdif, r.mindif, kMaxDifficulty);
     s = r;
-    if (in.failed())
-        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.")
-                             .arg(QString::fromLatin1(kSettingsFile), in.problem(), ctx.lb));
+    if (in.failed()) {
+        // The first save would overwrite what followed the damage: keep the file.
+        const QString why = saveFileAtomically(kept, bytes);
+        const QString keptNote = why.isEmpty()
+            ? QStringLiteral("The damaged file is kept as %1.").arg(keptName)
+            : QStringLiteral("The damaged file could not be kept as %1: %2").arg(keptName, why);
+        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
+                             .arg(name, in.problem(), ctx.lb, keptNote));
+    }
 }
 
 bool savesettings(AppContext& ctx)

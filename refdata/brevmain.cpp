@@ -71,13 +71,23 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
         return QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, why);
 
     ItemReader in(*text);
+    const auto openQuote = [&](const QString& where) {
+        return QStringLiteral("The data file %1 ends inside a quoted text: %2 opens a double quote on line %3 "
+                              "that is never closed.")
+            .arg(shown, where)
+            .arg(in.itemLine());
+    };
     std::array<President, kTableSlots> table{};
     for (int i = 1; i <= kRecords; ++i) {
         President& p = table[i];
         int itemNo = 0;
+        int firstLine = 0;
         for (const Item& item : recordItems()) {
             ++itemNo;
             const auto endsEarly = [&] {
+                if (in.problem() == ItemReader::Problem::OpenQuote)
+                    return openQuote(QStringLiteral("record %1, item %2 (%3),")
+                                         .arg(i).arg(itemNo).arg(QLatin1String(item.name)));
                 return QStringLiteral("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
                     .arg(shown).arg(i).arg(kRecords).arg(itemNo).arg(QLatin1String(item.name));
             };
@@ -85,33 +95,56 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
                 const auto v = in.next();
                 if (!v)
                     return endsEarly();
-                p.*item.text = *v;
+                p.*item.text = storableText(*v);
             } else {
                 QString bad;
                 const auto v = in.nextNumber(kLo16, kHi16, &bad);
                 if (!v && bad.isEmpty())
                     return endsEarly();
-                if (!v)
-                    return QStringLiteral("The data file %1 is damaged: record %2, item %3 (%4) holds \"%5\", "
-                                          "which is not a whole number from -32768 to 32767.")
-                        .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name), bad);
+                if (!v) {
+                    const bool range = in.problem() == ItemReader::Problem::OutOfRange;
+                    return QStringLiteral("The data file %1 is damaged: record %2, item %3 (%4) holds \"%6\", "
+                                          "which is %7 (line %5).")
+                        .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name)).arg(in.itemLine())
+                        .arg(shownValue(bad), range ? QStringLiteral("out of range (-32768 to 32767)")
+                                                    : QStringLiteral("not a whole number"));
+                }
                 p.*item.number = *v;
             }
+            if (itemNo == 1)
+                firstLine = in.itemLine();
         }
+        // Each record is one line with a name: anything else means the records
+        // and the link section would be read out of step.
+        if (p.name.trimmed().isEmpty())
+            return QStringLiteral("The data file %1 is damaged: record %2 (line %3) has no name.")
+                .arg(shown).arg(i).arg(firstLine);
+        if (!in.endedLine())
+            return QStringLiteral("The data file %1 is damaged: record %2 (line %3) holds more than %4 items.")
+                .arg(shown).arg(i).arg(firstLine).arg(kItemsPerRecord);
         p.image = portraitName(i);
     }
     const auto base = in.next();
-    if (!base)
+    if (!base) {
+        if (in.problem() == ItemReader::Problem::OpenQuote)
+            return openQuote(QStringLiteral("the base address of the link section"));
         return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
+    }
     for (int i = 1; i <= kRecords; ++i) {
         const auto link = in.next();
+        if (!link && in.problem() == ItemReader::Problem::OpenQuote)
+            return openQuote(QStringLiteral("the link of record %1").arg(i));
         if (!link)
             return QStringLiteral("The data file %1 ends early: the link section stops before the link of record %2 of %3.")
                 .arg(shown).arg(i).arg(kRecords);
-        table[i].link = *link;
+        table[i].link = storableText(*link);
     }
+    if (!in.atEnd())
+        return QStringLiteral("The data file %1 is damaged: line %2 holds more after the link of record %3; the file "
+                              "holds %3 records, one per line, then the base address and %3 links.")
+            .arg(shown).arg(in.line()).arg(kRecords);
     ctx.presidents = table;
-    ctx.linkbase = *base;
+    ctx.linkbase = storableText(*base);
     ctx.nrecords = kRecords;
     return std::nullopt;
 }

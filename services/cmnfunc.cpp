@@ -25,7 +25,7 @@ void getMedia(AppContext& ctx)
         ctx.settings.soundon = 0;
         return;
     }
-    ItemReader in(QString::fromLatin1(f.readAll()));
+    ItemReader in(latin1Text(f.readAll()));
     f.close();
     for (int n = 0; n < kListedSounds; ++n) {
         const auto name = in.next();

@@ -1,4 +1,5 @@
 // The data file: round trip, derived portrait names, item syntax, damaged files.
+#include "filelimit.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -45,6 +46,7 @@ private slots:
     void rejectsDamagedFiles();
     void initdataLeavesEmptySlotsAndZeroCounters();
     void failedWriteKeepsOldFile();
+    void fullDiskKeepsOldFile();
 };
 
 void TstDatafile::roundTripsThroughWriteAndRead()
@@ -54,7 +56,10 @@ void TstDatafile::roundTripsThroughWriteAndRead()
     fx.ctx->presidents[5].court.clear();
     fx.ctx->presidents[6].vice = QStringLiteral("Adams, Jr., John");
     fx.ctx->presidents[7].dif = -32768;
+    fx.ctx->presidents[8].name = QStringLiteral("George \"Big\" Washington");
     QVERIFY(writedata(*fx.ctx, QStringLiteral("brev.dat")));
+    // The file cannot hold a double quote in a text: it is stored as an apostrophe.
+    fx.ctx->presidents[8].name = QStringLiteral("George 'Big' Washington");
 
     test::Fixture back;
     back.ctx->dir = fx.ctx->dir;
@@ -91,26 +96,43 @@ void TstDatafile::readsItemSyntax()
 {
     test::Fixture fx;
     QList<QByteArray> ls = lines(sampleFile());
-    // Quoted commas stay, an unquoted text stops at its comma, spaces around
-    // items go, "" is empty, and trailing junk after a closing quote is dropped.
-    ls[0] = "  \"Washington, George\" ,\"\",x,  1789 ,Term one, 1732,\"Feb\"junk,0,\"\",\"a\",\"b\",0,"
-            "\"c\",\"d\",\"e\",\"f\",\"\",-5,\"\",\"g\",\"h\",\"i\",\"\",\"l\",1";
+    // Quoted commas and line breaks stay, an unquoted text stops at its comma,
+    // spaces around items go, "" is empty, and trailing junk after a closing
+    // quote is dropped. Every field holds its own value, so a swap shows.
+    ls[0] = "  \"Washington, George\" ,\"s1\",x,  1789 ,Term one, 1732,\"Feb\"junk,7,\"Adams\",\"Westmoreland\","
+            "\"Virginia\",2,\"Martha\",\"s2\",\"Federalist\",\"none\",\"s3\",-5,\"s4\",\"Jefferson\",\"Knox\","
+            "\"Randolph\",\"Jay,\r\nRutledge\",\"\",3";
     // The link section may hold several links on a line.
     const QByteArray l1 = ls[42], l2 = ls[43];
     ls[42] = l1 + "," + l2;
     ls.removeAt(43);
-    fx.write(QStringLiteral("brev.dat"), joined(ls));
+    fx.write(QStringLiteral("brev.dat"), "\xEF\xBB\xBF" + joined(ls));   // after a byte-order mark
     QCOMPARE(readdata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
     const President& p = fx.ctx->presidents[1];
     QCOMPARE(p.name, QStringLiteral("Washington, George"));
+    QCOMPARE(p.spare1, QStringLiteral("s1"));
     QCOMPARE(p.termKey, 1789);
     QCOMPARE(p.term, QStringLiteral("Term one"));
     QCOMPARE(p.birthKey, 1732);
     QCOMPARE(p.birth, QStringLiteral("Feb"));
-    QCOMPARE(p.vice, QString());
+    QCOMPARE(p.spareNum1, 7);
+    QCOMPARE(p.vice, QStringLiteral("Adams"));
+    QCOMPARE(p.birthplace, QStringLiteral("Westmoreland"));
+    QCOMPARE(p.home, QStringLiteral("Virginia"));
+    QCOMPARE(p.endKind, 2);
+    QCOMPARE(p.wife, QStringLiteral("Martha"));
+    QCOMPARE(p.spare2, QStringLiteral("s2"));
+    QCOMPARE(p.party, QStringLiteral("Federalist"));
+    QCOMPARE(p.opponent, QStringLiteral("none"));
+    QCOMPARE(p.spare3, QStringLiteral("s3"));
     QCOMPARE(p.spareNum2, -5);
-    QCOMPARE(p.party, QStringLiteral("e"));
-    QCOMPARE(p.spare2, QStringLiteral("d"));
+    QCOMPARE(p.spare4, QStringLiteral("s4"));
+    QCOMPARE(p.secState, QStringLiteral("Jefferson"));
+    QCOMPARE(p.secWar, QStringLiteral("Knox"));
+    QCOMPARE(p.attnGen, QStringLiteral("Randolph"));
+    QCOMPARE(p.court, QStringLiteral("Jay,\r\nRutledge"));
+    QCOMPARE(p.dif, 3);
+    QCOMPARE(fx.ctx->presidents[2].name, QStringLiteral("President 2"));
     QCOMPARE(p.link, QStringLiteral("President_1"));
     QCOMPARE(fx.ctx->presidents[2].link, QStringLiteral("President_2"));
     QCOMPARE(fx.ctx->presidents[41].link, QStringLiteral("President_41"));
@@ -131,10 +153,28 @@ void TstDatafile::rejectsDamagedFiles_data()
     QTest::newRow("links cut short") << joined(ls.mid(0, 60)) << "before the link of record 19 of 41";
     QList<QByteArray> bad = ls;
     bad[2].replace(",1800,", ",18x0,");
-    QTest::newRow("letters for a number") << joined(bad) << "record 3, item 4 (termKey) holds \"18x0\"";
+    QTest::newRow("letters for a number")
+        << joined(bad) << "record 3, item 4 (termKey) holds \"18x0\", which is not a whole number (line 3)";
     bad = ls;
     bad[40] = bad[40].left(bad[40].lastIndexOf(',')) + ",40000";
-    QTest::newRow("beyond 16 bits") << joined(bad) << "record 41, item 25 (dif) holds \"40000\"";
+    QTest::newRow("beyond 16 bits")
+        << joined(bad) << "record 41, item 25 (dif) holds \"40000\", which is out of range (-32768 to 32767) (line 41)";
+    bad = ls;
+    bad[2].replace(",1800,", "," + QByteArray(1 << 20, '7') + ",");
+    QTest::newRow("a megabyte of digits") << joined(bad) << "holds \"7777777777777777777777777777777777777777...\"";
+    QTest::newRow("only commas") << joined(QList<QByteArray>(83, QByteArray(24, ',')))
+                                 << "is damaged: record 1 (line 1) has no name";
+    bad = ls;
+    bad.insert(41, ls[0]);
+    QTest::newRow("a 42nd record") << joined(bad) << "is damaged: line 60 holds more after the link of record 41";
+    bad = ls;
+    bad[4] += ",\"extra\"";
+    QTest::newRow("a record with 26 items") << joined(bad) << "is damaged: record 5 (line 5) holds more than 25 items";
+    QTest::newRow("ends inside a quoted text")
+        << joined(ls.mid(0, 11)) + ls[11].left(ls[11].indexOf("May"))
+        << "ends inside a quoted text: record 12, item 7 (birth), opens a double quote on line 12";
+    QTest::newRow("last link left open") << joined(ls).chopped(3)
+                                         << "the link of record 41 opens a double quote on line 83";
 }
 
 void TstDatafile::rejectsDamagedFiles()
@@ -151,6 +191,7 @@ void TstDatafile::rejectsDamagedFiles()
     QVERIFY2(error->contains(QStringLiteral("brev.dat")), qPrintable(*error));
     QVERIFY2(error->contains(expected), qPrintable(*error));
     QCOMPARE(fx.ctx->presidents[3].name, QStringLiteral("Kept"));   // the table stays as it was
+    QVERIFY(error->size() < 300);
 }
 
 void TstDatafile::initdataLeavesEmptySlotsAndZeroCounters()
@@ -174,6 +215,23 @@ void TstDatafile::failedWriteKeepsOldFile()
     QVERIFY(fx.messages->texts[0].startsWith(QStringLiteral("notadir/brev.dat could not be saved: ")));
     QCOMPARE(fx.read(QStringLiteral("notadir")), QByteArray("old"));
     QCOMPARE(fx.ctx->presidents[1].name, QStringLiteral("President 1"));
+}
+
+void TstDatafile::fullDiskKeepsOldFile()
+{
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    QVERIFY(writedata(*fx.ctx, QStringLiteral("brev.dat")));
+    const QByteArray before = fx.read(QStringLiteral("brev.dat"));
+    fx.ctx->presidents[41].court = QString(200, u'x');   // a little longer: held in the write buffer
+    {
+        test::FileSizeLimit limit(before.size());
+        QVERIFY(!writedata(*fx.ctx, QStringLiteral("brev.dat")));
+    }
+    QCOMPARE(fx.read(QStringLiteral("brev.dat")), before);
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY2(fx.messages->texts[0].startsWith(QStringLiteral("brev.dat could not be saved: File too large")),
+             qPrintable(fx.messages->texts[0]));
 }
 
 QTEST_GUILESS_MAIN(TstDatafile)

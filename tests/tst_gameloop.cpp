@@ -99,6 +99,7 @@ void TestGameLoop::adjustedScoreRoundsHalfToEven()
     QCOMPARE(adjustedScore(25, 3, 100), 75);  // a perfect game at difficulty 3
     QCOMPARE(adjustedScore(0, 3, 0), 0);
     QCOMPARE(adjustedScore(7, 1, 50), 4);     // 3.5
+    QCOMPARE(adjustedScore(2000000000, 3, 100), 32767);   // held at the 16-bit bound, no overflow
 }
 
 void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()

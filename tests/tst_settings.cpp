@@ -1,4 +1,5 @@
 // The settings file: exact bytes, round trips, missing and damaged files.
+#include "filelimit.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -13,8 +14,13 @@ private slots:
     void startsFromDefaultsWithoutFile();
     void keepsWhatWasReadFromDamagedFile_data();
     void keepsWhatWasReadFromDamagedFile();
-    void cutsBackgroundNameAtComma();
+    void backgroundNameWithComma();
+    void textsReadBackAsWritten();
+    void bringsHandEditedValuesIntoRange_data();
+    void bringsHandEditedValuesIntoRange();
+    void keepsDamagedFileBesideNewOne();
     void failedSaveIsReported();
+    void fullDiskKeepsOldFile();
 };
 
 void TstSettings::writesExactBytes()
@@ -57,7 +63,7 @@ void TstSettings::roundTripsEveryStoredField()
     Settings& s = fx.ctx->settings;
     s.mindif = 2;
     s.maxdif = 3;
-    s.nquestions = 12;
+    s.nquestions = 9;
     s.loglevel = 2;
     s.reserved1 = -7;
     s.soundon = -1;
@@ -79,7 +85,7 @@ void TstSettings::roundTripsEveryStoredField()
     QVERIFY(again.messages->texts.isEmpty());
     QCOMPARE(r.mindif, 2);
     QCOMPARE(r.maxdif, 3);
-    QCOMPARE(r.nquestions, 12);
+    QCOMPARE(r.nquestions, 9);
     QCOMPARE(r.loglevel, 2);
     QCOMPARE(r.reserved1, -7);
     QCOMPARE(r.soundon, -1);
@@ -121,7 +127,15 @@ void TstSettings::keepsWhatWasReadFromDamagedFile_data()
     QTest::addColumn<QString>("problem");
     QTest::newRow("ends in line 2") << QByteArray(" 1  3  7  0 \r\n 0 -1 ") << "ends early (line 2)";
     QTest::newRow("letters for a number") << QByteArray(" 1  3  7  0 \r\n 0 -1  x  8 \r\n") << "\"x\"";
-    QTest::newRow("number beyond 16 bits") << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ") << "\"99999\"";
+    QTest::newRow("number beyond 16 bits")
+        << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ") << "line 2 holds \"99999\", which is out of range (-32768 to 32767)";
+    QTest::newRow("bad value at a line's end")
+        << QByteArray(" 1  3  7  0 \r\n 0 -1  8  x\r\n\"Ann\"\r\n") << "line 2 holds \"x\" where a whole number belongs";
+    QTest::newRow("a megabyte of letters")
+        << QByteArray(" 1  3  7  0 \r\n 0 -1 ") + QByteArray(1 << 20, 'y')
+        << "line 2 holds \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\" where";
+    QTest::newRow("open quote") << QByteArray(" 1  3  7  0 \r\n 0 -1  8  8 \r\n\"Ann\r\n")
+                                << "line 3 opens a double quote that is never closed";
 }
 
 void TstSettings::keepsWhatWasReadFromDamagedFile()
@@ -140,16 +154,100 @@ void TstSettings::keepsWhatWasReadFromDamagedFile()
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY2(fx.messages->texts[0].startsWith(QStringLiteral("brev.INI is damaged")), qPrintable(fx.messages->texts[0]));
     QVERIFY2(fx.messages->texts[0].contains(problem), qPrintable(fx.messages->texts[0]));
+    QVERIFY(fx.messages->texts[0].size() < 300);
 }
 
-void TstSettings::cutsBackgroundNameAtComma()
+void TstSettings::backgroundNameWithComma()
 {
+    // A hand-written bare name is cut at the comma; the rest of its line is skipped
+    // and every later value is still read.
     test::Fixture fx;
+    QByteArray file = " 1  2  7  0 \r\n 0 -1  8  8 \r\n\"Ann\"\r\n\"\"\r\nsky,blue.jpg, 5\r\n"
+                      " 0  0  0  0  0 \r\n 0  0  0  0  0 \r\n 0  0  0  0  0 \r\n 900  0  0  0  0 \r\n"
+                      " 0  0  0  0  0 \r\n 0  0  0  0  0 \r\n 0  0  0  0  0 \r\n 0  0  0  0  0 \r\n";
+    for (int k = 0; k <= 18; ++k)
+        file += "-1 \r\n";
+    fx.write(QStringLiteral("brev.INI"), file);
+    loadsettings(*fx.ctx);
+    QCOMPARE(fx.messages->texts, QStringList());
+    QCOMPARE(fx.ctx->settings.bgpicture, QStringLiteral("sky"));
+    QCOMPARE(fx.ctx->settings.windowplaces[0].width, 900);
+    QCOMPARE(fx.ctx->settings.catenabled[18], -1);
+
+    // A name the program saves itself reads back whole.
     fx.ctx->settings.bgpicture = QStringLiteral("sky,blue.jpg");
     QVERIFY(savesettings(*fx.ctx));
     fx.ctx->settings = Settings{};
     loadsettings(*fx.ctx);
-    QCOMPARE(fx.ctx->settings.bgpicture, QStringLiteral("sky"));
+    QCOMPARE(fx.ctx->settings.bgpicture, QStringLiteral("sky,blue.jpg"));
+    QCOMPARE(fx.ctx->settings.catenabled[18], -1);
+}
+
+void TstSettings::textsReadBackAsWritten()
+{
+    test::Fixture fx;
+    fx.ctx->settings.playername = QStringLiteral("J \"J\" S");
+    fx.ctx->settings.playeremail = QStringLiteral("two\r\nlines");
+    QVERIFY(savesettings(*fx.ctx));
+    fx.ctx->settings = Settings{};
+    loadsettings(*fx.ctx);
+    QCOMPARE(fx.messages->texts, QStringList());
+    QCOMPARE(fx.ctx->settings.playername, QStringLiteral("J 'J' S"));   // the file cannot hold a quote
+    QCOMPARE(fx.ctx->settings.playeremail, QStringLiteral("two\r\nlines"));
+    QCOMPARE(fx.ctx->settings.soundon, 0);
+}
+
+void TstSettings::bringsHandEditedValuesIntoRange_data()
+{
+    QTest::addColumn<QByteArray>("line1");
+    QTest::addColumn<int>("mindif");
+    QTest::addColumn<int>("maxdif");
+    QTest::addColumn<int>("nquestions");
+    QTest::newRow("as the setup screen stores them") << QByteArray("1 3  10  0 ") << 1 << 3 << 10;
+    QTest::newRow("too many questions") << QByteArray(" 1  3  32767  0 ") << 1 << 3 << 10;
+    QTest::newRow("no questions") << QByteArray(" 1  2  0  0 ") << 1 << 2 << 1;
+    QTest::newRow("difficulties too high") << QByteArray(" 9  32767  5  0 ") << 3 << 3 << 5;
+    QTest::newRow("difficulties too low") << QByteArray("-4 -9  5  0 ") << 1 << 1 << 5;
+    QTest::newRow("after a byte-order mark") << QByteArray("\xEF\xBB\xBF 2  3  4  0 ") << 2 << 3 << 4;
+}
+
+void TstSettings::bringsHandEditedValuesIntoRange()
+{
+    QFETCH(QByteArray, line1);
+    test::Fixture fx;
+    Settings full;
+    full.soundon = -1;
+    fx.write(QStringLiteral("brev.INI"), line1 + "\r\n" + settingsText(full).mid(settingsText(full).indexOf('\n') + 1));
+    loadsettings(*fx.ctx);
+    QCOMPARE(fx.messages->texts, QStringList());
+    QTEST(fx.ctx->settings.mindif, "mindif");
+    QTEST(fx.ctx->settings.maxdif, "maxdif");
+    QTEST(fx.ctx->settings.nquestions, "nquestions");
+    QCOMPARE(fx.ctx->settings.soundon, -1);
+}
+
+void TstSettings::keepsDamagedFileBesideNewOne()
+{
+    test::Fixture fx;
+    const QByteArray damaged = " 1  3  7  0 \r\n 0 -1  x  8 \r\n\"Ann Lee\"\r\n";
+    fx.write(QStringLiteral("brev.INI"), damaged);
+    loadsettings(*fx.ctx);
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY2(fx.messages->texts[0].endsWith(QStringLiteral("The damaged file is kept as brev.INI.bad.")),
+             qPrintable(fx.messages->texts[0]));
+    QVERIFY(savesettings(*fx.ctx));
+    QCOMPARE(fx.read(QStringLiteral("brev.INI.bad")), damaged);
+    QVERIFY(fx.read(QStringLiteral("brev.INI")).startsWith(" 1  3  7  0 \r\n 0 -1  8  8 \r\n\"\"\r\n"));
+
+    // A file that cannot be read at all is moved aside before a save could replace it.
+    test::Fixture unreadable;
+    QVERIFY(QDir(unreadable.tmp.path()).mkdir(QStringLiteral("brev.INI")));
+    loadsettings(*unreadable.ctx);
+    QCOMPARE(unreadable.messages->texts.size(), 1);
+    QVERIFY2(unreadable.messages->texts[0].endsWith(QStringLiteral("The file is kept as brev.INI.bad.")),
+             qPrintable(unreadable.messages->texts[0]));
+    QVERIFY(QFileInfo(unreadable.path(QStringLiteral("brev.INI.bad"))).isDir());
+    QVERIFY(savesettings(*unreadable.ctx));
 }
 
 void TstSettings::failedSaveIsReported()
@@ -161,6 +259,22 @@ void TstSettings::failedSaveIsReported()
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY(fx.messages->texts[0].startsWith(QStringLiteral("brev.INI could not be saved: ")));
     QVERIFY(fx.messages->texts[0].size() > QStringLiteral("brev.INI could not be saved: ").size());
+}
+
+void TstSettings::fullDiskKeepsOldFile()
+{
+    test::Fixture fx;
+    QVERIFY(savesettings(*fx.ctx));
+    const QByteArray before = fx.read(QStringLiteral("brev.INI"));
+    fx.ctx->settings.playername = QStringLiteral("Changed");
+    {
+        test::FileSizeLimit limit(64);
+        QVERIFY(!savesettings(*fx.ctx));
+    }
+    QCOMPARE(fx.read(QStringLiteral("brev.INI")), before);
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY2(fx.messages->texts[0].startsWith(QStringLiteral("brev.INI could not be saved: File too large")),
+             qPrintable(fx.messages->texts[0]));
 }
 
 QTEST_GUILESS_MAIN(TstSettings)
