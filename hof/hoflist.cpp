@@ -110,7 +110,10 @@ std::optional<HofEntry> readEntry(HofReader& in)
     const auto date = name ? in.whole() : std::nullopt;
     if (!date)
         return std::nullopt;
-    return HofEntry{*score, gameField(*game), *pct, *name, *date, *extra};
+    // What the file cannot hold is changed as it is read, so that the list in
+    // memory is what a save writes back.
+    return HofEntry{*score,        gameField(fileSafeText(*game)), *pct, fileSafeText(*name),
+                    fileSafeText(*date), *extra};
 }
 
 void submitOnline(AppContext& ctx, int score)
