@@ -9,6 +9,10 @@ namespace brev {
 
 void newlog(AppContext& ctx)
 {
+    if (ctx.logSink) {
+        ctx.logSink->clear();
+        return;
+    }
     QFile f(ctx.path(QString::fromLatin1(kLogFile)));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.close();
@@ -19,11 +23,16 @@ void writelog(AppContext& ctx, const QString& text, int level, int box)
     flushlog(ctx);
     if (level < ctx.settings.loglevel)
         return;
-    // Opened and closed for every line, so the file is complete after each call.
-    QFile f(ctx.path(QString::fromLatin1(kLogFile)));
-    if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        f.write(text.toLatin1() + "\r\n");
-        f.close();
+    const QByteArray line = text.toLatin1() + "\r\n";
+    if (ctx.logSink) {
+        ctx.logSink->append(line);
+    } else {
+        // Opened and closed for every line, so the file is complete after each call.
+        QFile f(ctx.path(QString::fromLatin1(kLogFile)));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            f.write(line);
+            f.close();
+        }
     }
     if (box == 1)
         ctx.messages->ok(text);

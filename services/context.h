@@ -37,6 +37,9 @@ struct AppContext : RefData {
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;
+    // When set, the log's lines go here instead of "brevquiz.log" (the
+    // command-line export collects its file this way).
+    QByteArray* logSink = nullptr;
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;
