@@ -4,6 +4,7 @@
 #include "services/windowhelpers.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,31 +15,31 @@
 namespace brev {
 
 namespace {
-constexpr int kClientWidth = 9000;
+constexpr int kClientWidth = 9600;
 constexpr int kClientHeight = 5160;
 constexpr int kFactTop = 840;
 constexpr int kFactStep = 330;
 
 constexpr TwipsPlace kLayout[] = {
-    {"cmbitem", 240, 240, 3840, 375},
-    {"cmdPrev", 4320, 240, 1080, 375},
-    {"cmdNext", 5520, 240, 1080, 375},
-    {"lBirth", 240, kFactTop, 6360, 300},
-    {"lBirthplace", 240, kFactTop + kFactStep, 6360, 300},
-    {"lhome", 240, kFactTop + 2 * kFactStep, 6360, 300},
-    {"lterm", 240, kFactTop + 3 * kFactStep, 6360, 300},
-    {"lwife", 240, kFactTop + 4 * kFactStep, 6360, 300},
-    {"lSecST", 240, kFactTop + 5 * kFactStep, 6360, 300},
-    {"lSecWar", 240, kFactTop + 6 * kFactStep, 6360, 300},
-    {"lAttnGen", 240, kFactTop + 7 * kFactStep, 6360, 300},
-    {"lVice", 240, kFactTop + 8 * kFactStep, 6360, 300},
+    {"cmbitem", 240, 240, 4440, 375},
+    {"cmdPrev", 4920, 240, 1080, 375},
+    {"cmdNext", 6120, 240, 1080, 375},
+    {"lBirth", 240, kFactTop, 6960, 300},
+    {"lBirthplace", 240, kFactTop + kFactStep, 6960, 300},
+    {"lhome", 240, kFactTop + 2 * kFactStep, 6960, 300},
+    {"lterm", 240, kFactTop + 3 * kFactStep, 6960, 300},
+    {"lwife", 240, kFactTop + 4 * kFactStep, 6960, 300},
+    {"lSecST", 240, kFactTop + 5 * kFactStep, 6960, 300},
+    {"lSecWar", 240, kFactTop + 6 * kFactStep, 6960, 300},
+    {"lAttnGen", 240, kFactTop + 7 * kFactStep, 6960, 300},
+    {"lVice", 240, kFactTop + 8 * kFactStep, 6960, 300},
     {"Label2", 240, 3960, 1080, 375},
-    {"cmdURL", 1320, 3960, 5280, 375},
+    {"cmdURL", 1320, 3960, 5880, 375},
     {"Label1", 240, 4500, 1080, 375},
     {"txtImage", 1320, 4500, 2760, 375},
-    {"Image1", 6840, 240, 1920, 2880},
-    {"Frame2", 6840, 3240, 1920, 840},
-    {"Command1", 6840, 4440, 1920, 450},
+    {"Image1", 7440, 240, 1920, 2880},
+    {"Frame2", 7440, 3240, 1920, 840},
+    {"Command1", 7440, 4440, 1920, 450},
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = QString())
@@ -47,6 +48,19 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = QStri
     l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return l;
+}
+
+// A fact that is wider than its label is shown in a smaller type, down to
+// 7 points; the whole text is also the label's tooltip.
+void showFact(QLabel* label, const QString& text, const QFont& font)
+{
+    QFont fitted = font;
+    const int room = label->width() - 2;
+    while (fitted.pointSizeF() > 7.0 && QFontMetrics(fitted).horizontalAdvance(text) > room)
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    label->setFont(fitted);
+    label->setText(text);
+    label->setToolTip(QFontMetrics(fitted).horizontalAdvance(text) > room ? text : QString());
 }
 
 QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text)
@@ -152,7 +166,7 @@ void brevedit::fillform()
     const auto facts = browser_.facts();
     QLabel* const labels[] = {lBirth, lBirthplace, lhome, lterm, lwife, lSecST, lSecWar, lAttnGen, lVice};
     for (size_t i = 0; i < facts.size(); ++i)
-        labels[i]->setText(facts[i]);
+        showFact(labels[i], facts[i], font());
     cmbitem->setCurrentIndex(browser_.position() - 1);
     cmdURL->setText(browser_.link());
     txtImage->setText(browser_.image());
