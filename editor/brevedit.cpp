@@ -140,15 +140,10 @@ void brevedit::build()
         browser_.previous();
         fillform();
     });
-    connect(dif, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showDif(browser_.difChanged(text));
-    });
-    connect(dif, &QLineEdit::editingFinished, this, [this] {
-        showDif(browser_.difLeft());
-    });
-    connect(cmdURL, &QPushButton::clicked, this, [this] {
-        browser_.openLink();
-    });
+    connect(dif, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showDif(browser_.difChanged(text)); });
+    connect(dif, &QLineEdit::editingFinished, this, [this] { showDif(browser_.difLeft()); });
+    connect(cmdURL, &QPushButton::clicked, this, [this] { browser_.openLink(); });
     connect(Command1, &QPushButton::clicked, this, [this] {
         browser_.save();
         accept();
