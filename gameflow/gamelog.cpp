@@ -23,16 +23,17 @@ void writelog(AppContext& ctx, const QString& text, int level, int box)
     flushlog(ctx);
     if (level < ctx.settings.loglevel)
         return;
-    const QByteArray line = text.toLatin1() + "\r\n";
     if (ctx.logSink) {
-        ctx.logSink->append(line);
-    } else {
-        // Opened and closed for every line, so the file is complete after each call.
-        QFile f(ctx.path(QString::fromLatin1(kLogFile)));
-        if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            f.write(line);
-            f.close();
-        }
+        ctx.logSink->append(text.toLatin1() + "\r\n");
+        if (box == 1)
+            ctx.messages->ok(text);
+        return;
+    }
+    // Opened and closed for every line, so the file is complete after each call.
+    QFile f(ctx.path(QString::fromLatin1(kLogFile)));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        f.write(text.toLatin1() + "\r\n");
+        f.close();
     }
     if (box == 1)
         ctx.messages->ok(text);
