@@ -22,6 +22,7 @@ test: build
 bench: build
 	./$(BUILD)/benchmarks/bench_refdata
 	./$(BUILD)/benchmarks/bench_hofd
+	./$(BUILD)/benchmarks/bench_export
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_firstpaint
 
 package: build

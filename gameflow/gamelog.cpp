@@ -26,6 +26,10 @@ void reportFailure(AppContext& ctx, const QFile& f)
 
 void newlog(AppContext& ctx)
 {
+    if (ctx.logSink) {
+        ctx.logSink->clear();
+        return;
+    }
     QFile f(ctx.path(QString::fromLatin1(kLogFile)));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         reportFailure(ctx, f);
@@ -36,6 +40,12 @@ void writelog(AppContext& ctx, const QString& text, int level, int box)
     flushlog(ctx);
     if (level < ctx.settings.loglevel)
         return;
+    if (ctx.logSink) {
+        ctx.logSink->append(text.toLatin1() + "\r\n");
+        if (box == 1)
+            ctx.messages->ok(text);
+        return;
+    }
     // Opened and closed for every line, so the file is complete after each call.
     QFile f(ctx.path(QString::fromLatin1(kLogFile)));
     const QByteArray line = text.toLatin1() + "\r\n";

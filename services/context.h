@@ -39,6 +39,9 @@ struct AppContext : RefData {
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;
     bool logfailed = false;      // the player has been told that the log cannot be written
+    // When set, the log's lines go here instead of "brevquiz.log" (the
+    // command-line export collects its file this way).
+    QByteArray* logSink = nullptr;
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;

@@ -1,5 +1,7 @@
 #include "setup/setup.h"
 
+#include "editor/brevedit.h"
+#include "gameflow/questionexport.h"
 #include "gameflow/trivia.h"
 #include "hof/HOF.h"
 #include "services/cmnfunc.h"
@@ -198,8 +200,29 @@ void setup::build()
         HOF window(ctx_, this);
         window.exec();
     });
-    // The data editor and the export modes join
-    // these buttons as they are built.
+    connect(cmdEdit, &QPushButton::clicked, this, [this] { editdata(ctx_, this); });
+    connect(cmdmakeq, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Online); });
+    connect(cmdTabbed, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Tabbed); });
+}
+
+// An export button: the mode goes on, the log starts afresh with the date, and
+// the next game asks the mode's number of questions. A tabbed export needs a
+// selected category that writes tabbed lines; without one it is refused.
+void setup::makeQuestions(ExportMode mode)
+{
+    if (mode == ExportMode::Tabbed) {
+        std::array<int, kCategories> selected{};
+        for (int k = 1; k <= 18 && k - 1 < List1->count(); ++k)
+            selected[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
+        if (const auto refusal = tabbedRefusal(selected)) {
+            ctx_.messages->ok(*refusal);
+            return;
+        }
+    }
+    startExport(ctx_, mode);
+    maxqlimit_ = exportQuestionLimit(mode);
+    nquestion->setText(QString::number(maxqlimit_));
+    ctx_.messages->ok(exportStartMessage(mode));
 }
 
 void setup::load()

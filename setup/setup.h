@@ -1,6 +1,8 @@
 #pragma once
 // The setup screen: questions per game, maximum difficulty, the categories
 // that may come up and sound; every close writes the settings file.
+#include "gameflow/questionexport.h"
+
 #include <QDialog>
 #include <QWidget>
 
@@ -79,6 +81,7 @@ private:
     void nquestionChanged();
     void tmindifChanged();
     void tmaxdifChanged();
+    void makeQuestions(ExportMode mode);
 
     AppContext& ctx_;
     int maxqlimit_ = 10;

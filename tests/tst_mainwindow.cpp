@@ -167,8 +167,9 @@ void TstMainwindow::answersCommandLine()
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
     const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
-    QCOMPARE(lines.size(), 7);
-    QVERIFY(lines[3].startsWith("  --quit-after-start   "));
+    QCOMPARE(lines.size(), 12);
+    QVERIFY(lines[1].startsWith("       brevallo --export online|tabbed "));
+    QVERIFY(lines[4].startsWith("  --quit-after-start   "));
 }
 
 QTEST_MAIN(TstMainwindow)

@@ -1,0 +1,82 @@
+#pragma once
+// The data editor's logic, without the window: the list of records, paging
+// with Next and Previous, the texts shown for a record, the difficulty box
+// and its clamping, the link, and saving changed difficulties to "brev.dat".
+// The shown record is the program's current record.
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace brev {
+
+struct AppContext;
+struct President;
+
+class RecordBrowser {
+public:
+    // The editor's load: the list, position 1, maxdif saved and set to 3 with
+    // the categories rebuilt, and record 1 shown.
+    explicit RecordBrowser(AppContext& ctx);
+    RecordBrowser(const RecordBrowser&) = delete;
+    RecordBrowser& operator=(const RecordBrowser&) = delete;
+
+    // The records' names in list order (position p at index p - 1).
+    const QStringList& names() const { return names_; }
+    int positions() const { return positions_; }
+    int position() const { return position_; }
+    int record() const;
+
+    // Next and Previous stay on the last and first record.
+    void next();
+    void previous();
+    // The list's entry at index i (0-based) was chosen.
+    void choose(int index);
+
+    // The nine fact lines, "Birth: " and the rest, in this order: lBirth,
+    // lBirthplace, lhome, lterm, lwife, lSecST, lSecWar, lAttnGen, lVice.
+    std::array<QString, 9> facts() const;
+    QString name() const;
+    QString link() const;
+    QString image() const;
+    // The portrait's path in the program directory; empty when the record
+    // names none (a named file may still be missing: the window hides it then).
+    QString portraitPath() const;
+
+    // What the difficulty box shows.
+    const QString& difText() const { return difText_; }
+    // The box's text became `text`: above 3 it becomes "3", below 1 "1", and
+    // the (rounded) number is the record's difficulty at once. Text that is
+    // not a number brings back the previous value; an empty box (or a lone
+    // sign) waits for the player to finish typing. Returns the text the box
+    // must show.
+    const QString& difChanged(const QString& text);
+    // The box was left: an unfinished box shows the record's difficulty again.
+    const QString& difLeft();
+    // A difficulty was written into a record since the editor opened.
+    bool changed() const { return changed_; }
+
+    // The link button: "No internet link available" when the record has no
+    // link, otherwise linkbase and the link open in the browser.
+    void openLink();
+    // "ok": writes every record to "brev.dat" when a difficulty changed.
+    // False when the file could not be written (the player has been told).
+    bool save();
+    // The editor closes: maxdif gets back the value it had when it opened.
+    void close();
+
+private:
+    void fillform();
+    const President& shown() const;
+
+    AppContext& ctx_;
+    QStringList names_;
+    std::array<int, 43> itemmap_{};
+    int positions_ = 0;
+    int position_ = 1;
+    int savedMaxdif_ = 1;
+    bool changed_ = false;
+    bool closed_ = false;
+    QString difText_ = QStringLiteral("1");
+};
+
+} // namespace brev

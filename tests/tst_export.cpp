@@ -1,0 +1,227 @@
+// The question-file export: the setup screen's two buttons and the tabbed
+// refusal, the tabbed count in a game with sorting questions, and the command
+// line, which must write what a game in the same mode writes.
+#include "gameflow/gamelog.h"
+#include "gameflow/gameui.h"
+#include "gameflow/questionexport.h"
+#include "services/realseams.h"
+#include "setup/setup.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace brev;
+using namespace brev::test;
+
+namespace {
+
+QStringList logLines(const Fixture& f)
+{
+    return QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n", Qt::SkipEmptyParts);
+}
+
+// The shipped records in the fixture's directory, and settings enabling categories 1..last.
+void shipFiles(Fixture& f, int last)
+{
+    QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev.dat"), f.path(QStringLiteral("brev.dat"))));
+    QFile::setPermissions(f.path(QStringLiteral("brev.dat")), QFile::ReadOwner | QFile::WriteOwner);
+    Settings settings;
+    for (int k = 1; k <= last; ++k)
+        settings.catenabled[size_t(k)] = -1;
+    f.write(QString::fromLatin1(kSettingsFile), settingsText(settings));
+}
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run brevallo(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(BREV_EXE), args);
+    Run r;
+    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
+        r = {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    return r;
+}
+
+// Counts the questions the game loop asks.
+class CountingUi : public ExportGameUi {
+public:
+    using ExportGameUi::ExportGameUi;
+    Asked openScreen(Screen screen) override
+    {
+        ++asked;
+        return ExportGameUi::openScreen(screen);
+    }
+    int asked = 0;
+};
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+private slots:
+    void onlineThenTabbedKeepsOnlyTheSecondDate();
+    void tabbedRefusedWithoutTabbedCategories();
+    void tabbedGameWithSortingAsksMore();
+    void commandLineWritesWhatAGameWrites_data();
+    void commandLineWritesWhatAGameWrites();
+    void commandLineFaults_data();
+    void commandLineFaults();
+};
+
+void TestExport::onlineThenTabbedKeepsOnlyTheSecondDate()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.catenabled[1] = -1;
+    f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
+    setup s(ctx);
+    s.show();
+    QTest::mouseClick(s.cmdmakeq, Qt::LeftButton);
+    QCOMPARE(f.messages->texts, QStringList{"Will create 12 question file for online games"});
+    QCOMPARE(s.nquestion->text(), QStringLiteral("12"));
+    QCOMPARE(logLines(f), QStringList{exportDateLine(f.clock->date)});
+    QCOMPARE(ctx.settings.loglevel, 2);
+
+    f.clock->date = QDate(2027, 3, 4);
+    QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
+    QCOMPARE(f.messages->texts.last(), QStringLiteral("Will create 50 questions in tabbed format"));
+    QCOMPARE(s.nquestion->text(), QStringLiteral("50"));
+    QCOMPARE(logLines(f), QStringList{exportDateLine(QDate(2027, 3, 4))});
+    QCOMPARE(ctx.game.onlineQuestionMode, 0);
+    QCOMPARE(ctx.game.tabbedQuestionMode, -1);
+    QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+    QCOMPARE(ctx.settings.nquestions, 50);
+}
+
+void TestExport::tabbedRefusedWithoutTabbedCategories()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.settings.catenabled[11] = -1;   // portraits
+    ctx.settings.catenabled[12] = -1;   // sorting
+    f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
+    setup s(ctx);
+    s.show();
+    QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
+    QCOMPARE(f.messages->texts.size(), 1);
+    QVERIFY(f.messages->texts[0].startsWith(QStringLiteral("Tabbed questions come from multiple-choice")));
+    QCOMPARE(ctx.game.tabbedQuestionMode, 0);
+    QCOMPARE(s.nquestion->text(), QStringLiteral("5"));
+    QCOMPARE(logLines(f), QStringList{"earlier game"});
+    s.List1->item(6)->setSelected(true);   // a matching category is enough
+    QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
+    QCOMPARE(ctx.game.tabbedQuestionMode, -1);
+}
+
+void TestExport::tabbedGameWithSortingAsksMore()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    AppContext& ctx = *f.ctx;
+    ctx.settings.catenabled[1] = -1;
+    for (int k = 12; k <= 18; ++k)
+        ctx.settings.catenabled[size_t(k)] = -1;
+    QByteArray file;
+    ctx.logSink = &file;
+    startExport(ctx, ExportMode::Tabbed);
+    ctx.settings.nquestions = 50;
+    CountingUi ui(ctx);
+    nextquestion(ctx, ui);
+    QCOMPARE(ctx.game.questionsWritten, 50);
+    QVERIFY2(ui.asked > 50, qPrintable(QString::number(ui.asked)));
+    QCOMPARE(file.count("\r\n"), 51);   // the date and 50 questions
+    QCOMPARE(file.count('\t'), 50 * 5);
+    QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kLogFile))));
+}
+
+void TestExport::commandLineWritesWhatAGameWrites_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addRow("online") << true;
+    QTest::addRow("tabbed") << false;
+}
+
+// The same seed, records and settings: the command line's file and the log
+// of a game in that mode whose questions are all skipped match line for line.
+// Sorting questions cannot be skipped, and their answer moves the usage
+// counters, so the game draws from categories 1..11.
+void TestExport::commandLineWritesWhatAGameWrites()
+{
+    QFETCH(bool, online);
+    const QString seed = QStringLiteral("20261207");
+    Fixture f;
+    shipFiles(f, 11);
+    const QStringList args{"--dir", f.ctx->dir, "--export", online ? "online" : "tabbed", "--seed", seed};
+    const Run run = brevallo(args + QStringList{"--out", f.path(QStringLiteral("out.txt"))});
+    QCOMPARE(run.status, 0);
+    QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kLogFile))));   // the program's log is left alone
+    const QByteArray exported = f.read(QStringLiteral("out.txt"));
+    if (online)
+        QCOMPARE(brevallo(args).out, exported);   // standard output by default
+
+    AppContext& ctx = *f.ctx;
+    startup(ctx);
+    QCOMPARE(initdata(ctx), std::nullopt);
+    fillHallOfFame(ctx);
+    ctx.random = makeRandom(seed.toULongLong());
+    ctx.clock = makeSystemClock();
+    {
+        setup s(ctx);
+        s.show();
+        QTest::mouseClick(online ? s.cmdmakeq : s.cmdTabbed, Qt::LeftButton);
+        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+    }
+    ModalDriver driver;
+    int windows = 0;
+    for (int i = 0; i < 400; ++i)
+        driver.then([&](QWidget* w) {
+            ++windows;
+            w->close();   // the close box skips the question
+        });
+    WindowGameUi ui(ctx);
+    playgame(ctx, ui);
+    QVERIFY(windows >= (online ? 12 : 50));
+    const QByteArray played = f.read(QString::fromLatin1(kLogFile));
+    QCOMPARE(exported.split('\n'), played.split('\n'));
+    const qsizetype blocks =
+        played.count("\nMULT\r") + played.count("\nMATCH\r") + played.count("\nIMATCH\r");
+    QCOMPARE(online ? blocks : played.count("\r\n"), online ? 12 : 51);   // the date comes first
+}
+
+void TestExport::commandLineFaults_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("questions_zero") << QStringList{"--export", "tabbed", "--questions", "0"} << 2
+                                    << "--questions takes a whole number from 1 to 32767, not \"0\"";
+    QTest::addRow("unwritable_out") << QStringList{"--export", "online", "--out", "DIR/no/dir/q.txt"} << 1
+                                    << "no/dir/q.txt cannot be written";
+}
+
+void TestExport::commandLineFaults()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    Fixture f;
+    shipFiles(f, 18);
+    args.replaceInStrings(QStringLiteral("DIR/"), f.ctx->dir + QLatin1Char('/'));
+    const Run run = brevallo(args + QStringList{"--dir", f.ctx->dir});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message.toLocal8Bit()), run.err.constData());
+    QCOMPARE(run.out, QByteArray());
+}
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
