@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QFileInfo>
@@ -30,7 +29,7 @@ const char kUsage[] =
     "Usage: brevallo [--dir DIR] [--seed N] [--quit-after-start] [--version] [--help]\n"
     "  --dir DIR            use DIR as the program directory (data, settings, log)\n"
     "  --seed N             seed the random draws with N so that a run can be repeated\n"
-    "  --quit-after-start   start up, show the main window, then quit as Quit does\n"
+    "  --quit-after-start   start up, show and paint the main window, then quit as Quit does\n"
     "  --version            print the version and exit\n"
     "  --help               print this help and exit\n";
 
@@ -63,6 +62,22 @@ std::optional<Options> parse(const QStringList& args)
     }
     return o;
 }
+
+// Closes the window it watches, as Quit does, once the window has painted.
+class FirstPaintQuit : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !closing_) {
+            closing_ = true;
+            QTimer::singleShot(0, static_cast<QWidget*>(watched), &QWidget::close);
+        }
+        return false;
+    }
+
+private:
+    bool closing_ = false;
+};
 
 } // namespace
 
@@ -106,7 +121,9 @@ int main(int argc, char** argv)
     }
     ctx.random = brev::makeRandom(options->seed.value_or(
         static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
-    ctx.sound = brev::makeSoundEffects();
+    // The sound library lies beside the executable in the build, in the
+    // library folder when installed.
+    ctx.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
     ctx.shell = brev::makeDesktopShell();
     ctx.clock = brev::makeSystemClock();
 
@@ -114,7 +131,8 @@ int main(int argc, char** argv)
     if (!window.load())
         return 1;
     window.show();
+    FirstPaintQuit quit;
     if (options->quitAfterStart)
-        QTimer::singleShot(0, &window, &QWidget::close);
+        window.installEventFilter(&quit);
     return QApplication::exec();
 }
