@@ -18,6 +18,7 @@ bench: build
 	./$(BUILD)/benchmarks/bench_refdata
 	./$(BUILD)/benchmarks/bench_hofd
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_firstpaint
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_startup
 
 package: build
 	cd $(BUILD) && cpack -G DEB
