@@ -6,6 +6,7 @@
 #include "gameflow/gameui.h"
 #include "services/cmnfunc.h"
 #include "services/context.h"
+#include "services/lazyicon.h"
 #include "services/windowhelpers.h"
 #include "setup/setup.h"
 
@@ -13,7 +14,6 @@
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QFile>
-#include <QIcon>
 #include <QPainter>
 
 namespace brev {
@@ -38,7 +38,8 @@ void setupApplication()
 {
     QApplication::setApplicationName(QStringLiteral("brevallo"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brevallo.png")));
+    // Decoded when the window system first asks for it; the offscreen platform never does.
+    QApplication::setWindowIcon(lazyPngIcon(QStringLiteral(":/brevallo.png")));
     if (!QFile::exists(QStringLiteral(":/brevallo.png")))
         qWarning("brevallo: the application icon is missing");
 }

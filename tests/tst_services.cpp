@@ -3,6 +3,7 @@
 #include "gameflow/trivia.h"
 #include "services/Hyperlnk.h"
 #include "services/cmnfunc.h"
+#include "services/lazyicon.h"
 #include "services/realseams.h"
 #include "services/windowhelpers.h"
 #include "testsupport.h"
@@ -77,6 +78,7 @@ private slots:
     void soundLibraryLoadsAtTheFirstEffect();
     void newSoundEffectStopsThePlayingOne();
     void missingSoundLibraryPlaysNothing();
+    void lazyIconDecodesWhenAsked();
     void opensLinksAndHelpThroughShell();
     void openlinkTellsLocalFilesFromAddresses_data();
     void openlinkTellsLocalFilesFromAddresses();
@@ -352,6 +354,17 @@ void TstServices::missingSoundLibraryPlaysNothing()
     playsfx(*fx.ctx, SfxCorrect);
     QCOMPARE(fx.ctx->settings.soundon, 0);
     QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstServices::lazyIconDecodesWhenAsked()
+{
+    const QIcon icon = lazyPngIcon(QStringLiteral(BREV_DATA_DIR "/brevallo.png"));
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(256, 256)}));
+    QCOMPARE(icon.pixmap(32).size(), QSize(32, 32));
+    const QIcon missing = lazyPngIcon(QStringLiteral("no such icon.png"));
+    QVERIFY(missing.availableSizes().isEmpty());
+    QVERIFY(missing.pixmap(32).isNull());
 }
 
 void TstServices::opensLinksAndHelpThroughShell()
