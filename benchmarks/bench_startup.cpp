@@ -1,8 +1,9 @@
 // Start-up of the real game against a bare Qt widget window, both run as their
 // own processes under the platform QT_QPA_PLATFORM names (offscreen unless
 // set): from the start of the process until it has painted its main window
-// and quit. Each round starts both, in turns; the counters are the medians of
-// all rounds and their ratios, time and peak resident memory.
+// and says "painted" on its output; its resident memory is read at that
+// moment. Each round starts both, in turns; the counters are the medians of
+// all rounds, and the game's over the bare window's.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,47 +11,87 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 struct Run {
-    double seconds = 0;
-    double residentMb = 0;
+    double paintedMs = 0;   // until the window had painted
+    double exitMs = 0;      // until the process had ended
+    double residentMb = 0;  // when the window had painted
 };
 
-// Runs the program to its end; aborts the benchmark when it fails.
-Run run(std::vector<const char*> argv)
+[[noreturn]] void fail(const char* program, const char* what)
+{
+    std::fprintf(stderr, "%s: %s\n", program, what);
+    std::exit(1);
+}
+
+double residentMb(pid_t pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+// Runs the program to its end. Its output goes through a pipe to catch
+// "painted"; what it says on its error output is dropped.
+Run run(std::vector<const char*> argv, bool paints = true)
 {
     argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_t quiet;   // what the program prints is not the benchmark's
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    int out[2];
+    if (pipe(out) != 0)
+        fail(argv[0], "no pipe");
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, out[1], 1);
+    posix_spawn_file_actions_addclose(&files, out[0]);
+    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
     pid_t pid = 0;
-    const int failed =
-        posix_spawn(&pid, argv[0], &quiet, nullptr, const_cast<char**>(argv.data()), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    if (failed)
-        std::abort();
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed; run it by hand to see why\n", argv[0]);
-        std::abort();
+    const int spawned = posix_spawn(&pid, argv[0], &files, nullptr, const_cast<char**>(argv.data()), environ);
+    posix_spawn_file_actions_destroy(&files);
+    close(out[1]);
+    if (spawned != 0)
+        fail(argv[0], "cannot be started");
+
+    Run r;
+    std::string said;
+    char buffer[256];
+    ssize_t n = 0;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0) {
+        const bool before = said.find("painted\n") == std::string::npos;
+        said.append(buffer, size_t(n));
+        if (before && said.find("painted\n") != std::string::npos) {
+            r.paintedMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            r.residentMb = residentMb(pid);
+        }
     }
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    return {took.count(), double(usage.ru_maxrss) / 1024.0};
+    close(out[0]);
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        fail(argv[0], "failed; run it by hand to see why");
+    r.exitMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (paints && r.paintedMs == 0)
+        fail(argv[0], "never said \"painted\"");
+    return r;
 }
 
 double median(std::vector<double> v)
@@ -76,15 +117,17 @@ const QByteArray& programDir()
 void BM_startup(benchmark::State& state)
 {
     const char* dir = programDir().constData();
-    std::vector<double> game, bare, gameMb, bareMb;
+    std::vector<double> game, bare, gameMb, bareMb, gameExit, bareExit;
     for (auto _ : state) {
         const Run b = run({BARE_EXE});
         const Run g = run({GAME_EXE, "--dir", dir, "--quit-after-start"});
-        game.push_back(g.seconds * 1e3);
-        bare.push_back(b.seconds * 1e3);
+        game.push_back(g.paintedMs);
+        bare.push_back(b.paintedMs);
         gameMb.push_back(g.residentMb);
         bareMb.push_back(b.residentMb);
-        state.SetIterationTime(g.seconds);
+        gameExit.push_back(g.exitMs);
+        bareExit.push_back(b.exitMs);
+        state.SetIterationTime(g.paintedMs / 1e3);
     }
     state.counters["game_ms"] = median(game);
     state.counters["bare_ms"] = median(bare);
@@ -92,6 +135,8 @@ void BM_startup(benchmark::State& state)
     state.counters["game_MB"] = median(gameMb);
     state.counters["bare_MB"] = median(bareMb);
     state.counters["memory_ratio"] = median(gameMb) / median(bareMb);
+    state.counters["game_exit_ms"] = median(gameExit);
+    state.counters["bare_exit_ms"] = median(bareExit);
 }
 BENCHMARK(BM_startup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
 
@@ -99,7 +144,7 @@ BENCHMARK(BM_startup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 void BM_version(benchmark::State& state)
 {
     for (auto _ : state)
-        state.SetIterationTime(run({GAME_EXE, "--version"}).seconds);
+        state.SetIterationTime(run({GAME_EXE, "--version"}, false).exitMs / 1e3);
 }
 BENCHMARK(BM_version)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
 
