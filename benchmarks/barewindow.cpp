@@ -1,8 +1,8 @@
 // The yardstick of the start-up benchmark: a bare Qt widget window the size of
 // the game's main window (with --label, holding one line of text, so that it
 // sets up fonts as any window with text must) that quits once it has painted,
-// as the game does
-// with --quit-after-start, and says "painted" on its output at that moment.
+// as the game does with --quit-after-start, and says "painted" on its output
+// at that moment.
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
