@@ -24,6 +24,7 @@ bench: build
 	./$(BUILD)/benchmarks/bench_hofd
 	./$(BUILD)/benchmarks/bench_export
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_firstpaint
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_startup
 
 package: build
 	cd $(BUILD) && cpack -G DEB

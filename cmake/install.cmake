@@ -7,8 +7,13 @@ set(BREV_SHIPPED_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brevallo)
 # Where the executable looks for the shipped files, relative to its own folder.
 file(RELATIVE_PATH shipped_rel /${CMAKE_INSTALL_BINDIR} /${BREV_SHIPPED_INSTALL_DIR})
 target_compile_definitions(brevallo PRIVATE BREV_SHIPPED_DIR="${shipped_rel}")
+# The sound library, a private part of the game.
+set(BREV_LIBRARY_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/brevallo)
+file(RELATIVE_PATH library_rel /${CMAKE_INSTALL_BINDIR} /${BREV_LIBRARY_INSTALL_DIR})
+target_compile_definitions(brevallo PRIVATE BREV_LIBRARY_DIR="${library_rel}")
 
 install(TARGETS brevallo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS brevsound LIBRARY DESTINATION ${BREV_LIBRARY_INSTALL_DIR})
 # The same files the build puts beside its executable.
 install(DIRECTORY data/ DESTINATION ${BREV_SHIPPED_INSTALL_DIR}
   PATTERN "*.qrc" EXCLUDE PATTERN "*.desktop" EXCLUDE PATTERN "*.svg" EXCLUDE PATTERN "*.xml" EXCLUDE)

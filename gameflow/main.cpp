@@ -6,6 +6,7 @@
 #include "gameflow/gameui.h"
 #include "services/cmnfunc.h"
 #include "services/context.h"
+#include "services/lazyicon.h"
 #include "services/windowhelpers.h"
 #include "setup/setup.h"
 
@@ -13,8 +14,9 @@
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QFile>
-#include <QIcon>
 #include <QPainter>
+
+#include <future>
 
 namespace brev {
 
@@ -32,13 +34,29 @@ constexpr TwipsPlace kLayout[] = {
     {"Command3", kButtonLeft, 4680, kButtonWidth, 375},
     {"cmdquit", kButtonLeft, 5160, kButtonWidth, 375},
 };
+
+// The picture decoded at the size it is shown; a null image when it cannot be
+// read. Safe on any thread.
+QImage decodeScaled(const QString& path, const QSize& target)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (reader.size().isValid())
+        reader.setScaledSize(reader.size().scaled(target, Qt::IgnoreAspectRatio));
+    const QImage image = reader.read();
+    if (image.isNull() || image.size() == target)
+        return image;
+    return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 void setupApplication()
 {
     QApplication::setApplicationName(QStringLiteral("brevallo"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brevallo.png")));
+    // Decoded when the window system first asks for it; the offscreen platform never does.
+    QApplication::setWindowIcon(lazyPngIcon(QStringLiteral(":/brevallo.png")));
     if (!QFile::exists(QStringLiteral(":/brevallo.png")))
         qWarning("brevallo: the application icon is missing");
 }
@@ -51,15 +69,6 @@ main::main(AppContext& ctx, QWidget* parent)
     // The form holds the controls and their texts; the twips table places them.
     setFixedSize(twips(this, 5400), twips(this, 6300));
     placeControls(this, kLayout);
-    QFont title = designFont(true, 15.75);
-    title.setBold(true);
-    title.setItalic(true);
-    ui->Label1->setFont(title);
-    ui->Label2->setFont(designFont(true, 12));
-    QFont credits = designFont(false, 9.75);
-    credits.setBold(true);
-    ui->Label3->setFont(credits);
-    ui->Label4->setFont(credits);
 
     connect(ui->Command1, &QPushButton::clicked, this, &main::play);
     connect(ui->cmdsetup, &QPushButton::clicked, this, &main::openSetup);
@@ -74,8 +83,15 @@ bool main::load()
     setupform(this);
     setWindowTitle(QStringLiteral("Brevallo Game"));
     startup(ctx_);
+    // The first font the window asks for sets up the font database, which
+    // takes a while: the picture is decoded meanwhile on another thread.
     const QString& picture = ctx_.settings.bgpicture;
-    if (!picture.isEmpty() && !loadBackground(ctx_.path(picture)))
+    const QSize shown = size() * devicePixelRatio();
+    std::future<QImage> decoded;
+    if (!picture.isEmpty())
+        decoded = std::async(std::launch::async, decodeScaled, ctx_.path(picture), shown);
+    setDesignFonts();
+    if (decoded.valid() && !showBackground(decoded.get()))
         ctx_.messages->ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
                                          "the game goes on without it.").arg(picture));
     ui->Label1->setText(QStringLiteral("Brevallo Game"));
@@ -115,22 +131,26 @@ void main::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The picture is decoded at the size the window shows it and kept at that
-// size, so a repaint only copies it.
-bool main::loadBackground(const QString& path)
+void main::setDesignFonts()
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize target = size() * devicePixelRatio();
-    if (reader.size().isValid())
-        reader.setScaledSize(reader.size().scaled(target, Qt::IgnoreAspectRatio));
-    const QImage image = reader.read();
+    QFont title = designFont(true, 15.75);
+    title.setBold(true);
+    title.setItalic(true);
+    ui->Label1->setFont(title);
+    ui->Label2->setFont(designFont(true, 12));
+    QFont credits = designFont(false, 9.75);
+    credits.setBold(true);
+    ui->Label3->setFont(credits);
+    ui->Label4->setFont(credits);
+}
+
+// The picture is kept at the size the window shows it, so a repaint only
+// copies it.
+bool main::showBackground(const QImage& image)
+{
     if (image.isNull())
         return false;
-    background_ = QPixmap::fromImage(image.size() == target
-                                         ? image
-                                         : image.scaled(target, Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation));
+    background_ = QPixmap::fromImage(image);
     background_.setDevicePixelRatio(devicePixelRatio());
     return true;
 }

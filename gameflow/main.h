@@ -36,7 +36,8 @@ private:
     void play();
     void openSetup();
     void about();
-    bool loadBackground(const QString& path);
+    void setDesignFonts();
+    bool showBackground(const QImage& image);
 
     AppContext& ctx_;
     QPixmap background_;

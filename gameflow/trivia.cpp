@@ -7,6 +7,7 @@
 #include "services/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -174,6 +175,7 @@ void loadsettings(AppContext& ctx)
     }
     const QByteArray bytes = f.readAll();
     f.close();
+    ctx.settingsBytes = bytes;
 
     SettingsReader in(latin1Text(bytes));
     Settings r = s;   // values read so far replace the defaults one by one
@@ -224,10 +226,16 @@ void loadsettings(AppContext& ctx)
 
 bool savesettings(AppContext& ctx)
 {
-    const QString why = saveFileAtomically(ctx.path(QString::fromLatin1(kSettingsFile)),
-                                            settingsText(ctx.settings));
-    if (why.isEmpty())
+    // Settings that would leave the file as it is are not written again.
+    const QString file = ctx.path(QString::fromLatin1(kSettingsFile));
+    const QByteArray bytes = settingsText(ctx.settings);
+    if (bytes == ctx.settingsBytes && QFileInfo(file).size() == bytes.size())
         return true;
+    const QString why = saveFileAtomically(file, bytes);
+    if (why.isEmpty()) {
+        ctx.settingsBytes = bytes;
+        return true;
+    }
     ctx.messages->ok(QStringLiteral("%1 could not be saved: %2")
                          .arg(QString::fromLatin1(kSettingsFile), why));
     return false;

@@ -5,6 +5,7 @@
 #include "services/seams.h"
 #include "services/state.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <memory>
@@ -23,6 +24,7 @@ struct AppContext : RefData {
     QString dir;                 // the program directory: every file lives here
     QString lb = QStringLiteral("\r\n");
     Settings settings;
+    std::optional<QByteArray> settingsBytes;   // brev.INI as last read or written
     GameState game;
 
     QString sndlistfile;

@@ -1,12 +1,13 @@
 #include "services/realseams.h"
 
+#include "services/sound/soundbackend.h"
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
 
@@ -71,40 +72,55 @@ public:
 
 } // namespace
 
-SoundEffects::~SoundEffects()
+SoundEffects::SoundEffects(QStringList libraryDirs) : libraryDirs_(std::move(libraryDirs)) {}
+
+// The effects go before the library that made them; the library itself stays
+// loaded until the program ends.
+SoundEffects::~SoundEffects() = default;
+
+bool SoundEffects::loadBackend()
 {
-    qDeleteAll(effects_);
+    if (tried_)
+        return backend_ != nullptr;
+    tried_ = true;
+    QString why = QStringLiteral("it is not in %1").arg(libraryDirs_.join(QStringLiteral(", ")));
+    for (const QString& dir : std::as_const(libraryDirs_)) {
+        const QString file = QDir(dir).filePath(QString::fromLatin1(kSoundLibrary));
+        if (!QFileInfo::exists(file))
+            continue;
+        library_.setFileName(file);
+        const auto make = reinterpret_cast<MakeSoundBackend>(library_.resolve(kMakeSoundBackend));
+        if (make) {
+            backend_.reset(make());
+            return true;
+        }
+        why = library_.errorString();
+    }
+    qWarning("brevallo: the sound library cannot be loaded, sound is off: %s", qPrintable(why));
+    return false;
 }
 
 bool SoundEffects::play(const QString& file)
 {
-    QSoundEffect* effect = effects_.value(file);
-    if (!effect) {
+    if (!waves_.contains(file)) {
         if (!isPcm16Wave(file))
             return false;
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
-        effects_.insert(file, effect);
+        waves_.insert(file);
     }
-    if (effect->status() == QSoundEffect::Error)
-        return false;
-    // A new effect replaces the one still playing, itself included.
-    if (current_ && current_->isPlaying())
-        current_->stop();
-    current_ = effect;
-    effect->play();
-    return true;
+    return loadBackend() && backend_->play(file);
 }
 
 bool SoundEffects::isPlaying(const QString& file) const
 {
-    const QSoundEffect* effect = effects_.value(file);
-    return effect && effect->isPlaying();
+    return backend_ && backend_->isPlaying(file);
 }
 
 std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<MtRandom>(seed); }
 std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }
-std::unique_ptr<SoundPlayer> makeSoundEffects() { return std::make_unique<SoundEffects>(); }
+std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs)
+{
+    return std::make_unique<SoundEffects>(libraryDirs);
+}
 std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
 std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
 

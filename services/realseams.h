@@ -2,19 +2,22 @@
 // The program's own implementations of the seams.
 #include "services/seams.h"
 
-#include <QHash>
+#include <QLibrary>
+#include <QSet>
+#include <QStringList>
 #include <memory>
-
-class QSoundEffect;
 
 namespace brev {
 
-// Plays wave files through QSoundEffect, one at a time: an effect started
-// while another is still playing stops that one. Each file is loaded once and
-// kept ready.
+class SoundBackend;
+
+// Plays wave files one at a time: an effect started while another is still
+// playing stops that one. The playing is done by the sound library
+// libbrevsound, loaded from the first of the folders that holds it when the
+// first effect plays; without it no file can be played.
 class SoundEffects : public SoundPlayer {
 public:
-    SoundEffects() = default;
+    explicit SoundEffects(QStringList libraryDirs);
     SoundEffects(const SoundEffects&) = delete;
     SoundEffects& operator=(const SoundEffects&) = delete;
     ~SoundEffects() override;
@@ -23,13 +26,18 @@ public:
     bool isPlaying(const QString& file) const;
 
 private:
-    QHash<QString, QSoundEffect*> effects_;
-    QSoundEffect* current_ = nullptr;
+    bool loadBackend();
+
+    QStringList libraryDirs_;
+    QLibrary library_;
+    std::unique_ptr<SoundBackend> backend_;
+    QSet<QString> waves_;   // files found to be playable wave files
+    bool tried_ = false;
 };
 
 std::unique_ptr<RandomSource> makeRandom(quint64 seed);
 std::unique_ptr<Messages> makeMessageBoxes();
-std::unique_ptr<SoundPlayer> makeSoundEffects();
+std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs);
 std::unique_ptr<Shell> makeDesktopShell();
 std::unique_ptr<Clock> makeSystemClock();
 

@@ -22,6 +22,12 @@ foreach(f bin/brevallo share/brevallo/brev.dat share/brevallo/brevsnd.dat share/
   endif()
 endforeach()
 
+# The sound library sits in the library folder the build chose (lib/ or lib/<triplet>/).
+file(GLOB_RECURSE sound "${usr}/lib*/brevallo/libbrevsound.so")
+if(NOT sound)
+  message(FATAL_ERROR "the sound library libbrevsound.so was not installed")
+endif()
+
 run(desktop-file-validate ${usr}/share/applications/brevallo.desktop)
 run(appstreamcli validate --no-net ${usr}/share/metainfo/org.example.brevallo.metainfo.xml)
 run(${usr}/bin/brevallo --version)

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,7 @@ private slots:
     void enterLeavesDialogOpen_data();
     void enterLeavesDialogOpen();
     void restoreOfShownWindowSavesOnce();
+    void unchangedSettingsAreNotWritten();
 };
 
 void TestGameWindows::wholeGameOfMultipleChoice()
@@ -635,6 +637,46 @@ void TestGameWindows::restoreOfShownWindowSavesOnce()
     QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, 9750);
     QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 6000);
     m.close();
+}
+
+// Opening a question window at the size it remembered, or saving settings the
+// file already holds, leaves brev.INI untouched; a real change is written.
+void TestGameWindows::unchangedSettingsAreNotWritten()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    {
+        mchoice m(ctx);   // the first opening stores the window's size
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        m.close();
+    }
+    QFile ini(f.path(QString::fromLatin1(kSettingsFile)));
+    QVERIFY(ini.open(QIODevice::ReadWrite));
+    const QDateTime old = QDateTime::fromSecsSinceEpoch(1600000000);
+    QVERIFY(ini.setFileTime(old, QFileDevice::FileModificationTime));
+    ini.close();
+    for (int opening = 1; opening <= 2; ++opening) {
+        mchoice m(ctx);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QApplication::processEvents();
+        m.close();
+    }
+    QVERIFY(savesettings(ctx));
+    QCOMPARE(QFileInfo(ini).lastModified(), old);
+
+    Fixture again;   // a run that read the file
+    again.ctx->dir = ctx.dir;
+    loadsettings(*again.ctx);
+    QVERIFY(savesettings(*again.ctx));
+    QCOMPARE(QFileInfo(ini).lastModified(), old);
+    again.ctx->settings.maxdif = 2;
+    QVERIFY(savesettings(*again.ctx));
+    QVERIFY(QFileInfo(ini).lastModified() != old);
+    QCOMPARE(reread(f).maxdif, 2);
 }
 
 // No dialog has a default button: Enter in a box commits it and the dialog

@@ -3,6 +3,7 @@
 #include "gameflow/trivia.h"
 #include "services/Hyperlnk.h"
 #include "services/cmnfunc.h"
+#include "services/lazyicon.h"
 #include "services/realseams.h"
 #include "services/windowhelpers.h"
 #include "testsupport.h"
@@ -74,7 +75,10 @@ private slots:
     void shortSoundListPlaysCorrectOnce();
     void missingSoundListTurnsSoundOff();
     void failedSoundTurnsSoundOff();
+    void soundLibraryLoadsAtTheFirstEffect();
     void newSoundEffectStopsThePlayingOne();
+    void missingSoundLibraryPlaysNothing();
+    void lazyIconDecodesWhenAsked();
     void opensLinksAndHelpThroughShell();
     void openlinkTellsLocalFilesFromAddresses_data();
     void openlinkTellsLocalFilesFromAddresses();
@@ -303,9 +307,30 @@ void TstServices::failedSoundTurnsSoundOff()
     QVERIFY(fx.messages->texts.isEmpty());
 }
 
+// Whether a file whose name holds this text is mapped into the process.
+bool mapped(const char* name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        qFatal("/proc/self/maps cannot be read");
+    return maps.readAll().contains(name);
+}
+
+// Runs before any other case plays a sound in this process.
+void TstServices::soundLibraryLoadsAtTheFirstEffect()
+{
+    SoundEffects sounds({QStringLiteral(BREV_SOUND_DIR)});
+    QVERIFY(!sounds.play(QStringLiteral(BREV_DATA_DIR "/brevbg.jpg")));   // not a wave file
+    QVERIFY(!mapped("libbrevsound.so"));
+    QVERIFY(!mapped("libQt6Multimedia"));
+    QVERIFY(sounds.play(QStringLiteral(BREV_DATA_DIR "/correct.wav")));
+    QVERIFY(mapped("libbrevsound.so"));
+    QVERIFY(mapped("libQt6Multimedia"));
+}
+
 void TstServices::newSoundEffectStopsThePlayingOne()
 {
-    SoundEffects sounds;
+    SoundEffects sounds({QStringLiteral(BREV_SOUND_DIR)});
     const QString fame = QStringLiteral(BREV_DATA_DIR "/fame.wav");
     const QString right = QStringLiteral(BREV_DATA_DIR "/correct.wav");
     QVERIFY(sounds.play(fame));
@@ -316,6 +341,30 @@ void TstServices::newSoundEffectStopsThePlayingOne()
     QVERIFY(sounds.play(fame));
     QVERIFY(!sounds.isPlaying(right));
     QVERIFY(sounds.isPlaying(fame));
+}
+
+void TstServices::missingSoundLibraryPlaysNothing()
+{
+    QTemporaryDir empty;
+    test::Fixture fx;
+    fx.ctx->sound = makeSoundEffects({empty.path()});
+    fx.ctx->sndfiles[SfxCorrect] = QStringLiteral(BREV_DATA_DIR "/correct.wav");
+    fx.ctx->settings.soundon = -1;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("sound library cannot be loaded"));
+    playsfx(*fx.ctx, SfxCorrect);
+    QCOMPARE(fx.ctx->settings.soundon, 0);
+    QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstServices::lazyIconDecodesWhenAsked()
+{
+    const QIcon icon = lazyPngIcon(QStringLiteral(BREV_DATA_DIR "/brevallo.png"));
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(256, 256)}));
+    QCOMPARE(icon.pixmap(32).size(), QSize(32, 32));
+    const QIcon missing = lazyPngIcon(QStringLiteral("no such icon.png"));
+    QVERIFY(missing.availableSizes().isEmpty());
+    QVERIFY(missing.pixmap(32).isNull());
 }
 
 void TstServices::opensLinksAndHelpThroughShell()
