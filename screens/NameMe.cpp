@@ -122,6 +122,7 @@ void NameMe::typed(QChar c)
     case NameMeModel::Outcome::Missed:
     case NameMeModel::Outcome::Lost:
         Label1->setText(model_.lettersText());
+        Label1->setAutoFillBackground(true);   // the letters stay readable over the tall portrait
         showStage();
         if (r.outcome == NameMeModel::Outcome::Lost) {
             applyVerdict(ctx_, r.verdict);
