@@ -80,6 +80,8 @@ bool ChoiceWindow::load()
     }
     Label1->setText(model_->question());
     model_->writeLoadLines();
+    // The keyboard starts on the first choice, its focus mark showing.
+    choice[0]->setFocus(Qt::TabFocusReason);
     return true;
 }
 
