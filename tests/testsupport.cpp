@@ -99,6 +99,24 @@ QByteArray Fixture::read(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QStringList Fixture::logLines() const
+{
+    QStringList lines = QString::fromLatin1(read(QStringLiteral("brevquiz.log"))).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void drag(QWidget* bar, QWidget* target)
+{
+    const QPoint from = bar->mapToGlobal(bar->rect().center());
+    const QPoint to = target->mapToGlobal(target->rect().center());
+    QTest::mousePress(bar, Qt::LeftButton, {}, bar->rect().center());
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(bar, bar->mapFromGlobal(from + (to - from) * i / 4));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(to));
+}
+
 void fillHallOfFame(AppContext& ctx)
 {
     for (int i = 1; i <= kHofPlaces; ++i)

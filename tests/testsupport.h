@@ -79,12 +79,18 @@ struct Fixture {
     TestClock* clock;
 
     QString path(const QString& name) const { return ctx->path(name); }
+    // The lines of "brevquiz.log", without the empty one after the last line break.
+    QStringList logLines() const;
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
     // 41 made-up records (distinct texts in every field) in the table, with
     // counters at 0; nrecords 41.
     void loadSampleRecords();
 };
+
+// A mouse drag: press on the bar, move in steps, release over the target.
+// The bar holds the mouse from its press on, as a real drag's would.
+void drag(QWidget* bar, QWidget* target);
 
 // A full hall of fame that no test game can enter, so that a game ends with
 // its final message and opens no hall-of-fame window.

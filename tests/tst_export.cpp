@@ -20,11 +20,6 @@ using namespace brev::test;
 
 namespace {
 
-QStringList logLines(const Fixture& f)
-{
-    return QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n", Qt::SkipEmptyParts);
-}
-
 // The shipped records in the fixture's directory, and settings enabling categories 1..last.
 void shipFiles(Fixture& f, int last)
 {
@@ -89,14 +84,14 @@ void TestExport::onlineThenTabbedKeepsOnlyTheSecondDate()
     QTest::mouseClick(s.cmdmakeq, Qt::LeftButton);
     QCOMPARE(f.messages->texts, QStringList{"Will create 12 question file for online games"});
     QCOMPARE(s.nquestion->text(), QStringLiteral("12"));
-    QCOMPARE(logLines(f), QStringList{exportDateLine(f.clock->date)});
+    QCOMPARE(f.logLines(), QStringList{exportDateLine(f.clock->date)});
     QCOMPARE(ctx.settings.loglevel, 2);
 
     f.clock->date = QDate(2027, 3, 4);
     QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
     QCOMPARE(f.messages->texts.last(), QStringLiteral("Will create 50 questions in tabbed format"));
     QCOMPARE(s.nquestion->text(), QStringLiteral("50"));
-    QCOMPARE(logLines(f), QStringList{exportDateLine(QDate(2027, 3, 4))});
+    QCOMPARE(f.logLines(), QStringList{exportDateLine(QDate(2027, 3, 4))});
     QCOMPARE(ctx.game.onlineQuestionMode, 0);
     QCOMPARE(ctx.game.tabbedQuestionMode, -1);
     QTest::mouseClick(s.cmdOK, Qt::LeftButton);
@@ -117,7 +112,7 @@ void TestExport::tabbedRefusedWithoutTabbedCategories()
     QVERIFY(f.messages->texts[0].startsWith(QStringLiteral("Tabbed questions come from multiple-choice")));
     QCOMPARE(ctx.game.tabbedQuestionMode, 0);
     QCOMPARE(s.nquestion->text(), QStringLiteral("5"));
-    QCOMPARE(logLines(f), QStringList{"earlier game"});
+    QCOMPARE(f.logLines(), QStringList{"earlier game"});
     s.List1->item(6)->setSelected(true);   // a matching category is enough
     QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
     QCOMPARE(ctx.game.tabbedQuestionMode, -1);

@@ -56,15 +56,6 @@ double drawOf(int k)
     return (k + 0.5) / 19.0;
 }
 
-QStringList logLines(const Fixture& f)
-{
-    QString text = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile)));
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 const QString kNoCategory = QStringLiteral(
     "0No questions possible with current selections.  Change difficulty levels or question types");
 
@@ -157,7 +148,7 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
         FakeUi ui(*f.ctx);
         ui.onOpen = [&](Screen) { writelog(*f.ctx, QStringLiteral("asked"), 1); };
         playgame(*f.ctx, ui);
-        QCOMPARE(logLines(f), (QStringList{"---- Question 1", "asked", "---- Question 2", "asked",
+        QCOMPARE(f.logLines(), (QStringList{"---- Question 1", "asked", "---- Question 2", "asked",
                                            "---- Question 3", "asked"}));
     }
     {
@@ -168,7 +159,7 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
         f.ctx->settings.loglevel = 3;
         FakeUi ui(*f.ctx);
         playgame(*f.ctx, ui);
-        QCOMPARE(logLines(f), QStringList());
+        QCOMPARE(f.logLines(), QStringList());
     }
     for (int mode = 0; mode < 2; ++mode) {
         Fixture f;
@@ -183,7 +174,7 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
         };
         playgame(*f.ctx, ui);
         QCOMPARE(ui.asked.size(), 3);
-        QCOMPARE(logLines(f), (QStringList{"export", "export", "export"}));
+        QCOMPARE(f.logLines(), (QStringList{"export", "export", "export"}));
     }
 }
 
@@ -237,7 +228,7 @@ void TestGameLoop::noCategoryOpensSetupAndContinues()
     QCOMPARE(f.messages->texts.at(1), kNoCategory);
     QVERIFY(f.messages->texts.at(2).startsWith(QStringLiteral("You scored 0 out of 0")));
     // The question numbers go on from where the game stood.
-    QCOMPARE(logLines(f), (QStringList{"---- Question 1", "---- Question 2"}));
+    QCOMPARE(f.logLines(), (QStringList{"---- Question 1", "---- Question 2"}));
 }
 
 void TestGameLoop::tabbedModeCountsWrittenLines()
@@ -464,7 +455,7 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
 
         QCOMPARE(ctx.settings.catenabled[2], 0);
         QCOMPARE(f.messages->texts.size(), 1);
-        const QStringList lines = logLines(f);
+        const QStringList lines = f.logLines();
         if (online) {
             QCOMPARE(ui.asked.size(), 3);   // the abandoned question did not count
             QCOMPARE(lines.size(), 18);

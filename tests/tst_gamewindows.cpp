@@ -28,14 +28,6 @@ using namespace brev::test;
 
 namespace {
 
-QStringList logLines(const Fixture& f)
-{
-    QStringList lines = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n");
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 // The settings as a fresh start of the program would read them from the file.
 Settings reread(const Fixture& f)
 {
@@ -163,7 +155,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
              QStringList{"You scored 15 out of 25 (60%)\r\nScore adjusted for difficulty: 18"});
     const QString r = f.path("right.wav"), wr = f.path("wrong.wav");
     QCOMPARE(f.sound->played, (QStringList{r, wr, r, r, wr}));
-    QCOMPARE(logLines(f), expectedLog);
+    QCOMPARE(f.logLines(), expectedLog);
 
     // The question window's size went into the settings file with the rest.
     const Settings saved = reread(f);
@@ -331,7 +323,7 @@ void TestGameWindows::exportModesWriteTheirLines()
         });
         askquestion(ctx, ui, 1);
         QVERIFY(driver.done());
-        QCOMPARE(logLines(f), expected);
+        QCOMPARE(f.logLines(), expected);
         QCOMPARE(ctx.game.questionsWritten, mode == 0 ? 0 : 1);
     }
 }

@@ -41,25 +41,6 @@ void prepare(Fixture& f)
         f.random->script.push_back(0.1);
 }
 
-QStringList logLines(const Fixture& f)
-{
-    QStringList lines = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n");
-    lines.removeAll(QString());
-    return lines;
-}
-
-// A mouse drag: press on the bar, move in steps, release over the target.
-// The bar holds the mouse from its press on, as a real drag's would.
-void drag(QWidget* bar, QWidget* target)
-{
-    const QPoint from = bar->mapToGlobal(bar->rect().center());
-    const QPoint to = target->mapToGlobal(target->rect().center());
-    QTest::mousePress(bar, Qt::LeftButton, {}, bar->rect().center());
-    for (int i = 1; i <= 4; ++i)
-        QTest::mouseMove(bar, bar->mapFromGlobal(from + (to - from) * i / 4));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(to));
-}
-
 // Where a bar rests on a portrait: centred, 10 twips above its lower edge.
 QPoint restingPlace(imatch& w, int bar, int p)
 {
@@ -110,7 +91,7 @@ void TestPortraitMatch::onlineForm()
     QVERIFY(m.load());
     m.writeLoadLines();
     // Record 25's picture is brev26.gif: the files skip a number after 23.
-    QCOMPARE(logLines(f), (QStringList{"IMATCH", "Portraits ", "President 3", "President 14", "President 25",
+    QCOMPARE(f.logLines(), (QStringList{"IMATCH", "Portraits ", "President 3", "President 14", "President 25",
                                        "President 36", "2", "brev14.gif", "3", "brev26.gif", "1", "brev3.gif",
                                        "4", "brev37.gif"}));
 }
@@ -236,7 +217,7 @@ void TestPortraitMatch::judging()
         counters << ctx.itemUse[size_t(r)];
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
-    QCOMPARE(logLines(f), QStringList({"Match Portraits ", "President 3", "President 14", "President 25",
+    QCOMPARE(f.logLines(), QStringList({"Match Portraits ", "President 3", "President 14", "President 25",
                                        "President 36"}) +
                               log);
 }

@@ -45,25 +45,6 @@ void prepare(Fixture& f)
     scriptQuestion(f);
 }
 
-QStringList logLines(const Fixture& f)
-{
-    QStringList lines = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n");
-    lines.removeAll(QString());
-    return lines;
-}
-
-// A mouse drag: press on the bar, move in steps, release over the target.
-// The bar holds the mouse from its press on, as a real drag's would.
-void drag(QWidget* bar, QWidget* target)
-{
-    const QPoint from = bar->mapToGlobal(bar->rect().center());
-    const QPoint to = target->mapToGlobal(target->rect().center());
-    QTest::mousePress(bar, Qt::LeftButton, {}, bar->rect().center());
-    for (int i = 1; i <= 4; ++i)
-        QTest::mouseMove(bar, bar->mapFromGlobal(from + (to - from) * i / 4));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(to));
-}
-
 } // namespace
 
 class TestMatch : public QObject {
@@ -180,7 +161,7 @@ void TestMatch::exportForms()
     QVERIFY(m.load());
     QCOMPARE(m.exportLines(), lines);
     m.writeLoadLines();
-    QCOMPARE(logLines(f), lines);
+    QCOMPARE(f.logLines(), lines);
     QCOMPARE(ctx.game.questionsWritten, mode == 2 ? 1 : 0);
 }
 
@@ -293,7 +274,7 @@ void TestMatch::judging()
         counters << ctx.itemUse[size_t(r)];
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
-    QCOMPARE(logLines(f), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
+    QCOMPARE(f.logLines(), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
                                        "President 36", "President 7"}) +
                               log);
 }

@@ -40,11 +40,6 @@ void loadShipped(Fixture& f)
     f.ctx->itemUse.assign(size_t(f.ctx->nrecords + 1), 0);
 }
 
-QStringList logLines(const Fixture& f)
-{
-    return QString::fromLatin1(f.read(QString::fromLatin1(kLogFile))).split("\r\n", Qt::SkipEmptyParts);
-}
-
 // The window refuses Escape and its close box; a failed step still ends it.
 auto endOnFailure(brev::qsort* q)
 {
@@ -177,7 +172,7 @@ void TestQsort::loadLines()
     QVERIFY(model.load());
     QCOMPARE(model.heading(), QStringLiteral("Sort First Ladies by term, in order of Presidency"));
     model.writeLoadLines();
-    QCOMPARE(logLines(f), expected);
+    QCOMPARE(f.logLines(), expected);
     QCOMPARE(ctx.game.questionsWritten, 0);
 }
 
@@ -189,7 +184,7 @@ void TestQsort::exhaustedCategoryLoadsNothing()
         f.ctx->presidents[i].birthKey = 0;   // four records left to sort by birth
     f.ctx->game.category = 12;
     QVERIFY(!SortModel(*f.ctx).load());
-    QVERIFY(logLines(f).isEmpty());
+    QVERIFY(f.logLines().isEmpty());
 }
 
 void TestQsort::wholeGameByMouseAndKeyboard()
@@ -255,7 +250,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     QCOMPARE(f.messages->texts.first(), "Sort the items listed.  Click on a line to move that item up one "
                                         "level.  When all are in position, click 'Done'");
     QCOMPARE(ctx.itemUse[1], 17);   // drawn for slot 1, then four credits on top
-    QCOMPARE(logLines(f).mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
+    QCOMPARE(f.logLines().mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
                                                  "George Washington", "John Adams", "Andrew Jackson",
                                                  "James Monroe", " *** All Correct!"}));
 }
