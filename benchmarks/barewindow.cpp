@@ -3,37 +3,12 @@
 // sets up fonts as any window with text must) that quits once it has painted,
 // as the game does with --quit-after-start, and says "painted" on its output
 // at that moment.
+#include "services/firstpaintquit.h"
+
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 
-#include <cstdio>
-
-namespace {
-
-class FirstPaintQuit : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !closing_) {
-            closing_ = true;
-            // Once the whole window, its controls included, is painted.
-            auto* window = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, window, [window] {
-                std::fputs("painted\n", stdout);
-                std::fflush(stdout);
-                window->close();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool closing_ = false;
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,7 +18,7 @@ int main(int argc, char** argv)
     window.setFixedSize(360, 420);
     if (argc > 1 && QByteArray(argv[1]) == "--label")
         (new QLabel(QStringLiteral("Bare window"), &window))->move(20, 20);
-    FirstPaintQuit quit;
+    brev::FirstPaintQuit quit;
     window.installEventFilter(&quit);
     window.show();
     return QApplication::exec();

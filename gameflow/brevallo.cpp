@@ -3,6 +3,7 @@
 #include "gameflow/cliexport.h"
 #include "gameflow/main.h"
 #include "services/context.h"
+#include "services/firstpaintquit.h"
 #include "services/progdir.h"
 #include "services/realseams.h"
 
@@ -117,30 +118,6 @@ std::optional<Options> parse(const QStringList& args, QString* fault)
     return o;
 }
 
-// Closes the window it watches, as Quit does, once the window has painted,
-// and says "painted" on the output at that moment (the start-up benchmark
-// times it).
-class FirstPaintQuit : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !closing_) {
-            closing_ = true;
-            // Once the whole window, its controls included, is painted.
-            auto* window = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, window, [window] {
-                std::fputs("painted\n", stdout);
-                std::fflush(stdout);
-                window->close();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool closing_ = false;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -204,7 +181,7 @@ int main(int argc, char** argv)
     if (!window.load())
         return 1;
     window.show();
-    FirstPaintQuit quit;
+    brev::FirstPaintQuit quit;
     if (options->quitAfterStart)
         window.installEventFilter(&quit);
     return QApplication::exec();
