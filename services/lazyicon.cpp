@@ -42,6 +42,7 @@ private:
             decoded_ = true;
             // Naming the format keeps the reader from trying every image plug-in.
             QImageReader reader(file_, "png");
+            reader.setAutoDetectImageFormat(false);
             const QImage image = reader.read();
             if (!image.isNull())
                 icon_ = QIcon(QPixmap::fromImage(image));
