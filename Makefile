@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
             desktop-file-utils appstream qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite \
-            xvfb libxcb1-dev
+            xvfb libxcb1-dev libfontconfig-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 

@@ -4,6 +4,7 @@
 #include "gameflow/main.h"
 #include "services/context.h"
 #include "services/firstpaintquit.h"
+#include "services/fontwarmup.h"
 #include "services/progdir.h"
 #include "services/realseams.h"
 
@@ -153,6 +154,7 @@ int main(int argc, char** argv)
     }
 
     Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
+    const brev::FontWarmUp fonts;   // meanwhile the window system connects
     QApplication app(argc, argv);
     brev::setupApplication();
 

@@ -2,6 +2,7 @@
 
 #include "services/cmnfunc.h"
 #include "services/context.h"
+#include "services/fontwarmup.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -244,6 +245,7 @@ QString installedFamily(DesignFace face)
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
          QStringLiteral("DejaVu Sans")},
     };
+    awaitFontWarmUp();   // the database reads the font configuration
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : lists[i]) {
         if (installed.contains(family, Qt::CaseInsensitive)) {
