@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QFile>
 #include <QPainter>
+#include <QTimer>
 
 #include <future>
 
@@ -55,6 +56,10 @@ void setupApplication()
 {
     QApplication::setApplicationName(QStringLiteral("brevallo"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+}
+
+void setApplicationIcon()
+{
     // Decoded when the window system first asks for it; the offscreen platform never does.
     QApplication::setWindowIcon(lazyPngIcon(QStringLiteral(":/brevallo.png")));
     if (!QFile::exists(QStringLiteral(":/brevallo.png")))
@@ -64,46 +69,51 @@ void setupApplication()
 main::main(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::main>()), ctx_(ctx)
 {
-    ui->setupUi(this);
     setObjectName(QStringLiteral("main"));
-    // The form holds the controls and their texts; the twips table places them.
     setFixedSize(twips(this, 5400), twips(this, 6300));
-    placeControls(this, kLayout);
+}
 
+main::~main() = default;
+
+void main::buildControls()
+{
+    // The form holds the controls and their texts; the twips table places them.
+    ui->setupUi(this);
+    placeControls(this, kLayout);
     connect(ui->Command1, &QPushButton::clicked, this, &main::play);
     connect(ui->cmdsetup, &QPushButton::clicked, this, &main::openSetup);
     connect(ui->Command3, &QPushButton::clicked, this, &main::about);
     connect(ui->cmdquit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-main::~main() = default;
-
 bool main::load()
 {
     setupform(this);
     setWindowTitle(QStringLiteral("Brevallo Game"));
     startup(ctx_);
-    // The first font the window asks for sets up the font database, which
-    // takes a while: the picture is decoded meanwhile on another thread.
+    // The picture is decoded on another thread while the controls are built
+    // and the records, the sound list and the fonts are read (the fonts last:
+    // their configuration may still be loading).
     const QString& picture = ctx_.settings.bgpicture;
     const QSize shown = size() * devicePixelRatio();
     std::future<QImage> decoded;
     if (!picture.isEmpty())
         decoded = std::async(std::launch::async, decodeScaled, ctx_.path(picture), shown);
-    setDesignFonts();
-    if (decoded.valid() && !showBackground(decoded.get()))
-        ctx_.messages->ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
-                                         "the game goes on without it.").arg(picture));
-    ui->Label1->setText(QStringLiteral("Brevallo Game"));
-    ui->Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
-    ui->Label3->hide();
-    ui->Label4->hide();
+    buildControls();
     newlog(ctx_);
     if (const auto error = initdata(ctx_)) {
         ctx_.messages->ok(*error + ctx_.lb + ctx_.lb + QStringLiteral("Brevallo Game cannot start without it."));
         return false;
     }
     getMedia(ctx_);
+    setDesignFonts();
+    ui->Label1->setText(QStringLiteral("Brevallo Game"));
+    ui->Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
+    ui->Label3->hide();
+    ui->Label4->hide();
+    if (decoded.valid() && !showBackground(decoded.get()))
+        ctx_.messages->ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
+                                         "the game goes on without it.").arg(picture));
     return true;
 }
 
@@ -157,6 +167,12 @@ bool main::showBackground(const QImage& image)
 
 void main::paintEvent(QPaintEvent*)
 {
+    // The window system decodes the icon as soon as a window has one; the
+    // main window shows first and takes it right after.
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &setApplicationIcon);
+    }
     if (background_.isNull())
         return;
     QPainter painter(this);

@@ -12,9 +12,12 @@ namespace brev {
 
 struct AppContext;
 
-// The application-wide name, version and icon. No display name is set: the
+// The application-wide name and version. No display name is set: the
 // platform would append it to every window's caption.
 void setupApplication();
+// The icon of every window of the game; the main window sets it once it has
+// painted.
+void setApplicationIcon();
 
 class main : public QWidget {
     Q_OBJECT
@@ -22,8 +25,8 @@ public:
     explicit main(AppContext& ctx, QWidget* parent = nullptr);
     ~main() override;
 
-    // Runs the start-up sequence. False when the game cannot start (the
-    // player has been told why); the program then ends.
+    // Runs the start-up sequence and builds the controls. False when the
+    // game cannot start (the player has been told why); the program then ends.
     bool load();
 
     std::unique_ptr<Ui::main> ui;
@@ -36,11 +39,13 @@ private:
     void play();
     void openSetup();
     void about();
+    void buildControls();
     void setDesignFonts();
     bool showBackground(const QImage& image);
 
     AppContext& ctx_;
     QPixmap background_;
+    bool painted_ = false;
 };
 
 } // namespace brev

@@ -45,6 +45,26 @@ QString serverTitle(QWidget* w)
     return title;
 }
 
+// The size of the first picture in the window's _NET_WM_ICON property; an
+// invalid size when the window has no icon on the server.
+QSize serverIconSize(QWidget* w)
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t* c = x11->connection();
+    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()),
+                                         atom(c, "_NET_WM_ICON"), XCB_ATOM_CARDINAL, 0, 2);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    QSize size;
+    if (reply && xcb_get_property_value_length(reply) == 8) {
+        const auto* value = static_cast<const quint32*>(xcb_get_property_value(reply));
+        size = QSize(int(value[0]), int(value[1]));
+    }
+    free(reply);
+    return size;
+}
+
 } // namespace
 
 class TstTitles : public QObject {
@@ -53,6 +73,7 @@ private slots:
     void initTestCase();
     void captionReachesServerUnchanged_data();
     void captionReachesServerUnchanged();
+    void mainWindowTakesIconOncePainted();
 };
 
 void TstTitles::initTestCase()
@@ -97,6 +118,22 @@ void TstTitles::captionReachesServerUnchanged()
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(serverTitle(w.get()), caption);
     w->close();
+}
+
+// The main window shows without waiting for the icon to be decoded, then
+// every window of the game carries it.
+void TstTitles::mainWindowTakesIconOncePainted()
+{
+    Fixture f;
+    brev::main m(*f.ctx);
+    m.load();
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QTRY_COMPARE(serverIconSize(&m), QSize(256, 256));
+    setup later(*f.ctx);
+    later.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&later));
+    QCOMPARE(serverIconSize(&later), QSize(256, 256));
 }
 
 QTEST_MAIN(TstTitles)
