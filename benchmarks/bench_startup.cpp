@@ -1,16 +1,19 @@
-// Start-up of the real game against a bare Qt widget window, both run as their
-// own processes under the platform QT_QPA_PLATFORM names (offscreen unless
-// set): from the start of the process until it has painted its main window
-// and says "painted" on its output; its resident memory is read at that
-// moment. Each round starts them in turns (the bare window also with a line
-// of text, which sets up fonts as the game must); the counters are the
-// medians of all rounds, and the game's over the bare window's.
+// Start-up of the real game against a bare Qt widget window, both run as
+// their own processes under the platform QT_QPA_PLATFORM names (offscreen
+// unless set; `make bench` also runs it on a private Xvfb server): from the
+// start of the process until it has painted its main window and says
+// "painted" on its output; its resident memory is read at that moment. Each
+// round starts them in turns (the bare window also with a line of text, which
+// sets up fonts as the game must); the counters are the medians of all
+// rounds, and the game's over the bare window's.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -77,7 +80,16 @@ Run run(std::vector<const char*> argv, bool paints = true)
     std::string said;
     char buffer[256];
     ssize_t n = 0;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0) {
+    pollfd output{out[0], POLLIN, 0};
+    for (;;) {
+        // A program that hangs is stopped rather than waited for.
+        if (poll(&output, 1, 20000) <= 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            fail(argv[0], "said nothing for 20 s and was stopped");
+        }
+        if ((n = read(out[0], buffer, sizeof buffer)) <= 0)
+            break;
         const bool before = said.find("painted\n") == std::string::npos;
         said.append(buffer, size_t(n));
         if (before && said.find("painted\n") != std::string::npos) {
@@ -144,6 +156,7 @@ void BM_startup(benchmark::State& state)
     state.counters["label_memory_ratio"] = median(gameMb) / median(labelMb);
     state.counters["game_exit_ms"] = median(gameExit);
     state.counters["bare_exit_ms"] = median(bareExit);
+    state.SetLabel(std::getenv("QT_QPA_PLATFORM"));
 }
 BENCHMARK(BM_startup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
 
