@@ -128,7 +128,7 @@ void imatch::placeBar(int k)
 void imatch::dropOn(int p)
 {
     bool dropped = false;
-    if (answered_)
+    if (answered())
         return;
     const int lost = model_.dropOn(p, &dropped);
     if (!dropped)
@@ -142,10 +142,8 @@ void imatch::dropOn(int p)
 
 void imatch::done()
 {
-    if (abandoned() || answered_)
-        return;
-    answered_ = true;
-    showResults(model_.judge());
+    if (takeAnswer())
+        showResults(model_.judge());
 }
 
 void imatch::layoutControls()

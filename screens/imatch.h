@@ -48,7 +48,6 @@ private:
     BarDrag* drag_;
     QPoint home_[4];
     bool loaded_ = false;
-    bool answered_ = false;
 };
 
 } // namespace brev

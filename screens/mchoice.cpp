@@ -87,9 +87,8 @@ bool ChoiceWindow::load()
 
 void ChoiceWindow::choose(int i)
 {
-    if (abandoned() || answered_ || i < 0 || i > 4)
+    if (i < 0 || i > 4 || !takeAnswer())
         return;
-    answered_ = true;
     choice[i]->setChecked(true);
     showResults(model_->choose(i));
 }

@@ -44,7 +44,6 @@ private:
     void choose(int i);
 
     std::unique_ptr<MultipleChoiceModel> model_;
-    bool answered_ = false;
 };
 
 class mchoice : public ChoiceWindow {

@@ -125,7 +125,7 @@ void qmatch::load()
 
 void qmatch::dropOn(int p)
 {
-    if (answered_ || !model_.dropOn(p))
+    if (answered() || !model_.dropOn(p))
         return;
     NameBar* bar = Btn1[model_.selectedBar()];
     bar->move(bar->x(), Label2[p]->y());
@@ -135,10 +135,8 @@ void qmatch::dropOn(int p)
 
 void qmatch::done()
 {
-    if (abandoned() || answered_)
-        return;
-    answered_ = true;
-    showResults(model_.judge());
+    if (takeAnswer())
+        showResults(model_.judge());
 }
 
 void qmatch::layoutControls()

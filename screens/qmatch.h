@@ -43,7 +43,6 @@ private:
 
     MatchModel model_;
     BarDrag* drag_;
-    bool answered_ = false;
 };
 
 } // namespace brev

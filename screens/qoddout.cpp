@@ -91,9 +91,8 @@ void qoddout::load()
 
 void qoddout::choose(int position)
 {
-    if (abandoned() || answered_ || position < 0 || position > 3)
+    if (position < 0 || position > 3 || !takeAnswer())
         return;
-    answered_ = true;
     Option1[position]->setChecked(true);
     showResults(model_.choose(position));
 }

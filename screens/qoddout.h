@@ -35,7 +35,6 @@ private:
     void choose(int position);
 
     OddOneOutModel model_;
-    bool answered_ = false;
 };
 
 } // namespace brev

@@ -181,7 +181,7 @@ void qsort::updatelist()
 
 void qsort::clickLine(int line)
 {
-    if (abandoned() || answered_ || !model_.pushUp(line))
+    if (abandoned() || answered() || !model_.pushUp(line))
         return;
     updatelist();
     // Nothing is selected after a click; the focus mark follows the item.
@@ -190,7 +190,7 @@ void qsort::clickLine(int line)
 
 void qsort::pushLine(int line)
 {
-    if (abandoned() || answered_ || !model_.pushUp(line))
+    if (abandoned() || answered() || !model_.pushUp(line))
         return;
     updatelist();
     // The selection follows the pushed item, so it can be pushed again.
@@ -199,9 +199,8 @@ void qsort::pushLine(int line)
 
 void qsort::judgeOrder()
 {
-    if (abandoned() || answered_)
+    if (!takeAnswer())
         return;
-    answered_ = true;
     QFont judged = List1->font();
     judged.setPointSizeF(kJudgedListPoints);
     List1->setFont(judged);

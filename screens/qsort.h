@@ -67,7 +67,6 @@ private:
     void judgeOrder();
 
     SortModel model_;
-    bool answered_ = false;
 };
 
 } // namespace brev

@@ -76,6 +76,14 @@ void QuestionWindow::wireSkip(QPushButton* button)
     connect(button, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+bool QuestionWindow::takeAnswer()
+{
+    if (abandoned_ || answered_)
+        return false;
+    answered_ = true;
+    return true;
+}
+
 void QuestionWindow::showResults(const Verdict& verdict)
 {
     showscor score(ctx_, this);

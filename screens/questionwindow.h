@@ -47,6 +47,10 @@ protected:
     // A button that shows a help text, and the "skip" button.
     void wireHelp(QPushButton* button, const QString& text);
     void wireSkip(QPushButton* button);
+    // Claims the one answer a question takes: false when the question was
+    // given up or has been answered already.
+    bool takeAnswer();
+    bool answered() const { return answered_; }
     // Applies the judgement, shows the score screen and closes this window.
     void showResults(const Verdict& verdict);
 
@@ -57,6 +61,7 @@ protected:
 private:
     int slot_;
     bool abandoned_ = false;
+    bool answered_ = false;
     bool laidOut_ = false;
 };
 
