@@ -3,6 +3,7 @@
 // window is built (records drawn, texts filled, pictures loaded), shown, and
 // the clock stops when its first paint event has been handled.
 #include "gameflow/main.h"
+#include "benchmarks/benchsupport.h"
 #include "refdata/brevmain.h"
 #include "refdata/texts.h"
 #include "screens/imatch.h"
@@ -19,24 +20,11 @@
 
 #include <algorithm>
 #include <memory>
-#include <random>
 
 namespace {
 
-class Draws : public brev::RandomSource {
-public:
-    double uniform() override { return dist_(gen_); }
-
-private:
-    std::mt19937_64 gen_{42};
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
-};
-
-class Silent : public brev::Messages {
-public:
-    void ok(const QString&) override {}
-    bool yesNo(const QString&) override { return true; }
-};
+using brev::bench::Draws;
+using brev::bench::Silent;
 
 // Stops when the watched window has painted.
 class PaintWatch : public QObject {

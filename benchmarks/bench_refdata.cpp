@@ -1,4 +1,5 @@
 // Reading the shipped data file and drawing question items.
+#include "benchmarks/benchsupport.h"
 #include "refdata/brevmain.h"
 #include "refdata/pickitems.h"
 #include "refdata/texts.h"
@@ -6,24 +7,11 @@
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
-#include <random>
 
 namespace {
 
-class Draws : public brev::RandomSource {
-public:
-    double uniform() override { return dist_(gen_); }
-
-private:
-    std::mt19937_64 gen_{42};
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
-};
-
-class Silent : public brev::Messages {
-public:
-    void ok(const QString&) override {}
-    bool yesNo(const QString&) override { return true; }
-};
+using brev::bench::Draws;
+using brev::bench::Silent;
 
 brev::AppContext shippedData()
 {
