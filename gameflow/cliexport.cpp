@@ -2,6 +2,7 @@
 
 #include "refdata/texts.h"
 #include "services/context.h"
+#include "services/plussettings.h"
 #include "services/progdir.h"
 #include "services/realseams.h"
 #include "services/textfile.h"
@@ -72,6 +73,8 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     loadsettings(ctx);
     if (said->count > 0)
         return fail(QStringLiteral("No questions were exported."));
+    // "Bonus questions" draws as in a game.
+    setBonusQuestions(ctx, loadBonusQuestions(ctx));
     setcategories(ctx);
     if (const auto error = initdata(ctx))
         return fail(*error);

@@ -12,11 +12,11 @@ namespace brev {
 
 namespace {
 
-// In the tabbed export a game ends when the screens have written nquestions
-// lines; questions on screens without a tabbed form write nothing. When this
-// many questions in a row add no line, the selection cannot finish the
-// export and the game stops instead of asking forever.
-constexpr int kTabbedQuestionsWithoutProgress = 200;
+// An export ends when the screens have written nquestions questions;
+// questions on screens without a form for the mode write nothing. When this
+// many questions in a row add none, the selection cannot finish the export
+// and the game stops instead of asking forever.
+constexpr int kQuestionsWithoutProgress = 200;
 
 QString categoryName(const AppContext& ctx, int category)
 {
@@ -28,7 +28,7 @@ QString categoryName(const AppContext& ctx, int category)
 int enabledCount(const AppContext& ctx)
 {
     int count = 0;
-    for (int k = 1; k <= 18; ++k)
+    for (int k = 1; k <= kLastListedCategory; ++k)
         if (ctx.settings.catenabled[size_t(k)] != 0)
             ++count;
     if (ctx.bonusQuestions)
@@ -116,15 +116,23 @@ void nextquestion(AppContext& ctx, GameUi& ui)
             if (!exporting)
                 holdlog(ctx, QStringLiteral("---- Question ") + QString::number(asked + 1), 2);
             const Asked outcome = askquestion(ctx, ui, k);
+            const int before = asked;
             if (ctx.game.tabbedQuestionMode != 0) {
-                if (ctx.game.questionsWritten > asked)
-                    withoutProgress = 0;
-                else if (++withoutProgress >= kTabbedQuestionsWithoutProgress)
-                    return;
                 asked = ctx.game.questionsWritten;
-            } else if (ctx.game.onlineQuestionMode == 0 || outcome != Asked::Abandoned) {
-                // An online question file holds only questions that were written.
+            } else if (outcome == Asked::LeftOut) {
+                // A bonus category that cannot be filled: the game draws another.
+            } else if (ctx.game.onlineQuestionMode == 0) {
                 ++asked;
+            } else if (outcome != Asked::Abandoned && screenFor(k) != Screen::NameMe) {
+                // An online question file holds only questions that were written:
+                // not those given up, nor Name Me, which has no online form.
+                ++asked;
+            }
+            if (exporting) {
+                if (asked > before)
+                    withoutProgress = 0;
+                else if (++withoutProgress >= kQuestionsWithoutProgress)
+                    return;
             }
         } else if (enabledCount(ctx) == 0) {
             ctx.messages->ok(QString::number(0)

@@ -10,6 +10,7 @@
 #include "screens/core/quotemodel.h"
 #include "services/context.h"
 
+#include <QList>
 #include <QLocale>
 
 namespace brev {
@@ -23,20 +24,25 @@ constexpr int kDateLevel = 4;
 template <class Model> Asked loadAndWrite(AppContext& ctx)
 {
     Model model(ctx);
-    if (!model.load()) {
-        giveUpQuestion(ctx);
-        return Asked::Abandoned;
-    }
+    if (!model.load())
+        return giveUpQuestion(ctx) == GivenUp::LeftOut ? Asked::LeftOut : Asked::Abandoned;
     model.writeLoadLines();
     return Asked::Yes;
 }
 
-int enabledCount(const std::array<int, kCategories>& catenabled)
+// The categories a game in this mode draws: the setup list's enabled ones,
+// and with bonus questions the bonus categories still in the draw.
+QList<int> drawnCategories(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
 {
-    int count = 0;
-    for (int k = 1; k <= 18; ++k)
-        count += catenabled[size_t(k)] != 0 ? 1 : 0;
-    return count;
+    QList<int> drawn;
+    for (int k = 1; k <= kLastListedCategory; ++k)
+        if (catenabled[size_t(k)] != 0)
+            drawn << k;
+    if (bonusQuestions)
+        for (const int k : kBonusCategories)
+            if (catenabled[size_t(k)] != 0)
+                drawn << k;
+    return drawn;
 }
 
 } // namespace
@@ -79,10 +85,10 @@ bool hasTabbedForm(int category)
     }
 }
 
-std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled)
+std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
 {
-    for (int k = 1; k <= 18; ++k) {
-        if (catenabled[size_t(k)] != 0 && hasTabbedForm(k))
+    for (const int k : drawnCategories(catenabled, bonusQuestions)) {
+        if (hasTabbedForm(k))
             return std::nullopt;
     }
     return QStringLiteral("Tabbed questions come from multiple-choice and matching questions only: "
@@ -107,12 +113,10 @@ Asked ExportGameUi::openScreen(Screen screen)
     case Screen::Portraits:
         return loadAndWrite<PortraitMatchModel>(ctx_);
     case Screen::NameMe: {
-        // Name Me writes nothing; without a record its window closes unasked.
+        // Name Me writes nothing; without a record it leaves the draw as its window does.
         NameMeModel model(ctx_);
-        if (!model.load()) {
-            droplog(ctx_);
-            return Asked::Abandoned;
-        }
+        if (!model.load())
+            return giveUpQuestion(ctx_) == GivenUp::LeftOut ? Asked::LeftOut : Asked::Abandoned;
         return Asked::Yes;
     }
     default:
@@ -131,13 +135,13 @@ void ExportGameUi::showSetup()
 ExportResult exportQuestions(AppContext& ctx, ExportMode mode, int questions)
 {
     ExportResult result;
-    if (enabledCount(ctx.settings.catenabled) == 0) {
+    if (drawnCategories(ctx.settings.catenabled, ctx.bonusQuestions).isEmpty()) {
         result.error = QStringLiteral("No question category is enabled in %1: choose some on the "
                                       "setup screen first.")
                            .arg(QString::fromLatin1(kSettingsFile));
         return result;
     }
-    if (mode == ExportMode::Tabbed && tabbedRefusal(ctx.settings.catenabled)) {
+    if (mode == ExportMode::Tabbed && tabbedRefusal(ctx.settings.catenabled, ctx.bonusQuestions)) {
         result.error = QStringLiteral("No question category enabled in %1 writes tabbed questions "
                                       "(sorting and portrait questions have no tabbed form): enable "
                                       "one of categories 1 to 10 on the setup screen first.")

@@ -28,9 +28,10 @@ void startExport(AppContext& ctx, ExportMode mode);
 
 // True for categories whose screen writes a tab-separated line.
 bool hasTabbedForm(int category);
-// Why a tabbed export cannot be made with these categories enabled (1..18),
-// or nothing when at least one of them writes tab-separated lines.
-std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled);
+// Why a tabbed export cannot be made with these categories enabled (the
+// setup list's, and the bonus ones when bonus questions are on), or nothing
+// when at least one of them writes tab-separated lines.
+std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions);
 
 // The game loop's screens without windows: each question's model loads and
 // writes its lines, and no answer is given, so only the draws change the

@@ -38,6 +38,7 @@ Screen screenFor(int category);
 enum class Asked {
     Yes,         // shown to the player (answered or skipped)
     Abandoned,   // too few records for the category: never shown
+    LeftOut,     // a bonus category too few records can fill: never shown, not counted
     NoScreen,    // this program has no window for that screen
 };
 

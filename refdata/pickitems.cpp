@@ -45,12 +45,20 @@ bool passesCheck(AppContext& ctx, const President& p, int category)
 
 } // namespace
 
-int pickitems(AppContext& ctx, int slot)
+bool suitsCategory(AppContext& ctx, int record, int category)
+{
+    if (record < 1 || record > ctx.nrecords)
+        return false;
+    return passesCheck(ctx, ctx.presidents[record], category) && getpstr(ctx, record, category) > kSpace;
+}
+
+int pickitems(AppContext& ctx, int slot, PickRule rule, const std::function<bool(int)>& suits)
 {
     if (slot < 0 || slot >= static_cast<int>(ctx.game.chosen.size()) || ctx.nrecords < 1
         || static_cast<int>(ctx.itemUse.size()) <= ctx.nrecords)
         return 0;
     const int category = ctx.game.category;
+    const auto& chosen = ctx.game.chosen;
     int level = 1;
     int draws = 0;
     int result = -1;
@@ -60,12 +68,17 @@ int pickitems(AppContext& ctx, int slot)
         const President& p = ctx.presidents[n];
         if (passesCheck(ctx, p, category) && ctx.itemUse[n] < level) {
             const QString text = getpstr(ctx, n, category);
-            if (text > kSpace) {
-                bool repeated = false;
-                for (int k = 0; k < slot; ++k)
-                    if (getpstr(ctx, ctx.game.chosen[k], category) == text)
-                        repeated = true;
-                if (!repeated) {
+            if (text > kSpace && (!suits || suits(n))) {
+                bool fits = true;
+                if (rule == PickRule::NewText) {
+                    for (int k = 0; k < slot; ++k)
+                        if (getpstr(ctx, chosen[k], category) == text)
+                            fits = false;
+                } else {
+                    fits = slot > 0 && getpstr(ctx, chosen[0], category) == text
+                           && std::find(chosen.begin(), chosen.begin() + slot, n) == chosen.begin() + slot;
+                }
+                if (fits) {
                     result = n;
                     ctx.game.chosen[slot] = n;
                     ctx.itemUse[n] = std::min(kCounterMax, ctx.itemUse[n] + (slot == 0 ? 10 : 1));

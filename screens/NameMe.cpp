@@ -69,7 +69,7 @@ NameMe::NameMe(AppContext& ctx, QWidget* parent)
     Label3->setText(model_.warning());
     Label1->clear();
     if (!model_.load()) {
-        closeUnasked();
+        abandon();   // Name Me is a bonus category: it leaves the draw quietly
         return;
     }
     QPixmap portrait(ctx_.path(imagefile(ctx_, model_.record())));

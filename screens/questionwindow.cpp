@@ -47,7 +47,7 @@ void QuestionWindow::resizeEvent(QResizeEvent* event)
 Asked QuestionWindow::ask()
 {
     if (abandoned_)
-        return Asked::Abandoned;
+        return leftOut_ ? Asked::LeftOut : Asked::Abandoned;
     exec();
     return Asked::Yes;
 }
@@ -55,15 +55,12 @@ Asked QuestionWindow::ask()
 void QuestionWindow::abandon()
 {
     abandoned_ = true;
-    giveUpQuestion(ctx_);
+    if (giveUpQuestion(ctx_) == GivenUp::LeftOut) {
+        leftOut_ = true;
+        return;
+    }
     setup screen(ctx_, this);
     screen.exec();
-}
-
-void QuestionWindow::closeUnasked()
-{
-    abandoned_ = true;
-    droplog(ctx_);
 }
 
 void QuestionWindow::wireHelp(QPushButton* button, const QString& text)

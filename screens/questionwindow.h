@@ -40,10 +40,9 @@ protected:
     // The size-change layout: runs on every size change and once on load.
     virtual void layoutControls() = 0;
 
-    // The category ran out of records: says so, switches it off and offers setup.
+    // The category ran out of records: switches it off; for a category of the
+    // setup list it says so and offers setup, a bonus category is left out quietly.
     void abandon();
-    // No record to ask about: the window closes without a judgement or a word.
-    void closeUnasked();
     // A button that shows a help text, and the "skip" button.
     void wireHelp(QPushButton* button, const QString& text);
     void wireSkip(QPushButton* button);
@@ -61,6 +60,7 @@ protected:
 private:
     int slot_;
     bool abandoned_ = false;
+    bool leftOut_ = false;
     bool answered_ = false;
     bool laidOut_ = false;
 };

@@ -35,8 +35,10 @@ struct AppContext : RefData {
     bool hofonline = false;   // the latest name entry asked to submit online
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
-    int currentRecord = 0;
-    bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)       // the record the data editor shows and Name Me drew
+    int currentRecord = 0;       // the record the data editor shows and Name Me drew
+    bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)
+    // Bonus categories the records cannot fill: out of the draw for the rest of the run.
+    std::array<bool, kCategories> bonusLeftOut{};
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;

@@ -214,7 +214,9 @@ void setup::makeQuestions(ExportMode mode)
         std::array<int, kCategories> selected{};
         for (int k = 1; k <= 18 && k - 1 < List1->count(); ++k)
             selected[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
-        if (const auto refusal = tabbedRefusal(selected)) {
+        for (const int k : kBonusCategories)
+            selected[size_t(k)] = ctx_.settings.catenabled[size_t(k)];
+        if (const auto refusal = tabbedRefusal(selected, chkBonus->isChecked())) {
             ctx_.messages->ok(*refusal);
             return;
         }

@@ -4,6 +4,7 @@
 #include "gameflow/gamelog.h"
 #include "gameflow/gameui.h"
 #include "gameflow/questionexport.h"
+#include "services/plussettings.h"
 #include "services/realseams.h"
 #include "setup/setup.h"
 #include "testsupport.h"
@@ -142,20 +143,34 @@ void TestExport::tabbedGameWithSortingAsksMore()
 void TestExport::commandLineWritesWhatAGameWrites_data()
 {
     QTest::addColumn<bool>("online");
-    QTest::addRow("online") << true;
-    QTest::addRow("tabbed") << false;
+    QTest::addColumn<bool>("bonus");
+    QTest::addRow("online") << true << false;
+    QTest::addRow("tabbed") << false << false;
+    QTest::addRow("online, bonus questions") << true << true;
+    QTest::addRow("tabbed, bonus questions") << false << true;
 }
 
 // The same seed, records and settings: the command line's file and the log
 // of a game in that mode whose questions are all skipped match line for line.
 // Sorting questions cannot be skipped, and their answer moves the usage
-// counters, so the game draws from categories 1..11.
+// counters, so the game draws from categories 1..11; with bonus questions the
+// records hold no court appointments, so the bonus sorting category (and its
+// matching one) leave the draw quietly, on both sides alike.
 void TestExport::commandLineWritesWhatAGameWrites()
 {
     QFETCH(bool, online);
+    QFETCH(bool, bonus);
     const QString seed = QStringLiteral("20261207");
     Fixture f;
     shipFiles(f, 11);
+    if (bonus) {
+        AppContext& c = *f.ctx;
+        QCOMPARE(readdata(c, f.path(QStringLiteral("brev.dat"))), std::nullopt);
+        for (int r = 1; r <= c.nrecords; ++r)
+            c.presidents[size_t(r)].court.clear();
+        f.write(QStringLiteral("brev.dat"), dataText(c));
+        f.write(QString::fromLatin1(kPlusSettingsFile), "[game]\r\nbonusQuestions=true\r\n");
+    }
     const QStringList args{"--dir", f.ctx->dir, "--export", online ? "online" : "tabbed", "--seed", seed};
     const Run run = brevallo(args + QStringList{"--out", f.path(QStringLiteral("out.txt"))});
     QCOMPARE(run.status, 0);
@@ -163,6 +178,9 @@ void TestExport::commandLineWritesWhatAGameWrites()
     const QByteArray exported = f.read(QStringLiteral("out.txt"));
     if (online)
         QCOMPARE(brevallo(args).out, exported);   // standard output by default
+    const bool bonusDrawn =
+        exported.contains("\nODDOUT\r") || exported.contains("\nMULTQ\r") || exported.contains("\nWho said this? -- ");
+    QCOMPARE(bonusDrawn, bonus);
 
     AppContext& ctx = *f.ctx;
     startup(ctx);
@@ -188,8 +206,8 @@ void TestExport::commandLineWritesWhatAGameWrites()
     QVERIFY(windows >= (online ? 12 : 50));
     const QByteArray played = f.read(QString::fromLatin1(kLogFile));
     QCOMPARE(exported.split('\n'), played.split('\n'));
-    const qsizetype blocks =
-        played.count("\nMULT\r") + played.count("\nMATCH\r") + played.count("\nIMATCH\r");
+    const qsizetype blocks = played.count("\nMULT\r") + played.count("\nMATCH\r") + played.count("\nIMATCH\r")
+                             + played.count("\nODDOUT\r") + played.count("\nMULTQ\r");
     QCOMPARE(online ? blocks : played.count("\r\n"), online ? 12 : 51);   // the date comes first
 }
 

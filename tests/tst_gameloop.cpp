@@ -2,6 +2,7 @@
 // headers in the log, the no-category path, the tabbed export count, the
 // adjusted score and the final message; and the multiple-choice export lines.
 #include "gameflow/gamelog.h"
+#include "gameflow/questionexport.h"
 #include "gameflow/trivia.h"
 #include "screens/core/exportlines.h"
 #include "screens/core/mchoicemodel.h"
@@ -80,6 +81,8 @@ private slots:
     void multipleChoiceVerdict();
     void abandonedQuestionLeavesNoTrace();
     void bonusQuestionsJoinTheDraw();
+    void bonusCategoriesNeverInterrupt_data();
+    void bonusCategoriesNeverInterrupt();
 };
 
 void TestGameLoop::adjustedScoreRoundsHalfToEven()
@@ -490,10 +493,10 @@ void TestGameLoop::bonusQuestionsJoinTheDraw()
     nextquestion(ctx, off);
     QCOMPARE(off.asked, (QList<int>{18, 1}));
 
-    // On: 28 equal shares, the last nine the bonus categories.
+    // On: 27 equal shares, the last eight the bonus categories.
     ctx.bonusQuestions = true;
     ctx.settings.nquestions = 4;
-    f.random->script = {0.99999, 19.5 / 28, 21.5 / 28, 0.0};
+    f.random->script = {0.99999, 19.5 / 27, 21.5 / 27, 0.0};
     FakeUi on(ctx);
     nextquestion(ctx, on);
     QCOMPARE(on.asked, (QList<int>{29, 20, 22, 1}));
@@ -509,11 +512,80 @@ void TestGameLoop::bonusQuestionsJoinTheDraw()
     for (const int k : kBonusCategories)
         QVERIFY2(run.asked.contains(k), qPrintable(QString::number(k)));
     QVERIFY(!run.asked.contains(19) && !run.asked.contains(28) && !run.asked.contains(0));
+    QVERIFY(!run.asked.contains(24));   // five different end-of-term kinds never exist
 
     // The tick is stored beside the other keys of the file.
     QVERIFY(saveBonusQuestions(ctx, false));
     QVERIFY(!loadBonusQuestions(ctx));
     QCOMPARE(hofBaseUrl(ctx), QUrl(QStringLiteral("http://example.org:1")));
+}
+
+void TestGameLoop::bonusCategoriesNeverInterrupt_data()
+{
+    QTest::addColumn<bool>("starved");
+    QTest::addColumn<int>("maxdif");
+    for (int maxdif = 1; maxdif <= 3; ++maxdif)
+        QTest::addRow("shipped records, difficulty %d", maxdif) << false << maxdif;
+    QTest::addRow("records that fill no bonus category but Name Me") << true << 3;
+}
+
+// A game of 30 questions with bonus questions on: every question asked, no
+// message, no setup screen and none of the player's categories switched off.
+// A bonus category the records cannot fill leaves the draw without a word.
+void TestGameLoop::bonusCategoriesNeverInterrupt()
+{
+    QFETCH(bool, starved);
+    QFETCH(int, maxdif);
+    struct ModelUi : ExportGameUi {
+        ModelUi(AppContext& c) : ExportGameUi(c), ctx(c) {}
+        Asked openScreen(Screen s) override
+        {
+            const Asked a = ExportGameUi::openScreen(s);
+            if (a == Asked::Yes)
+                asked << ctx.game.category;
+            return a;
+        }
+        AppContext& ctx;
+        QList<int> asked;
+    };
+    for (quint64 seed = 1; seed <= (starved ? 1u : 4u); ++seed) {
+        Fixture f(seed);
+        AppContext& ctx = *f.ctx;
+        QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+        ctx.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+        if (starved) {
+            for (int r = 1; r <= ctx.nrecords; ++r) {
+                President& p = ctx.presidents[size_t(r)];
+                p.party = p.home = p.opponent = QStringLiteral("Same");
+                p.endKind = 0;
+                p.court.clear();
+                p.spare3.clear();
+            }
+        }
+        ctx.settings.maxdif = maxdif;
+        const int questions = starved ? 200 : 30;   // long enough to draw every bonus category
+        ctx.settings.nquestions = questions;
+        for (int k = 1; k <= 18; ++k)
+            ctx.settings.catenabled[size_t(k)] = -1;
+        setBonusQuestions(ctx, true);
+        ModelUi ui(ctx);
+        nextquestion(ctx, ui);
+
+        QCOMPARE(f.messages->texts, QStringList());
+        QVERIFY(!ui.ranOut());
+        QCOMPARE(ui.asked.size(), questions);
+        for (int k = 1; k <= 18; ++k)
+            QCOMPARE(ctx.settings.catenabled[size_t(k)], -1);
+        for (const int k : kBonusCategories) {
+            QCOMPARE(ctx.bonusLeftOut[size_t(k)], starved && k != 21);
+            if (ctx.bonusLeftOut[size_t(k)])
+                QVERIFY(!ui.asked.contains(k));
+        }
+        // Ticking bonus questions again does not bring a left-out category back.
+        setBonusQuestions(ctx, true);
+        QCOMPARE(ctx.settings.catenabled[20], starved ? 0 : -1);
+        QCOMPARE(ctx.settings.catenabled[21], -1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGameLoop)

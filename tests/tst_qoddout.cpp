@@ -23,10 +23,11 @@ namespace {
 // The uniform number that draws record n out of 41.
 double drawOf(int n) { return (n - 1 + 0.5) / 41.0; }
 
-// Slots 0..3 get records 1, 2, 3 and 5; the twenty shuffle draws swap nothing.
-void scriptDraws(Fixture& fx)
+// Slots 0..3 get records 1, 2, 6 and 11 (end of term: Died in office,
+// Assassinated, Died in office, Died in office); the twenty shuffle draws swap nothing.
+void scriptDraws(Fixture& fx, std::initializer_list<int> records = {1, 2, 6, 11})
 {
-    for (int r : {1, 2, 3, 5})
+    for (int r : records)
         fx.random->script.push_back(drawOf(r));
     fx.random->script.insert(fx.random->script.end(), 20, 0.0);
 }
@@ -38,10 +39,12 @@ class TstQoddout : public QObject {
 private slots:
     void oddItemNeverAtPositionThree_data();
     void oddItemNeverAtPositionThree();
+    void runsOutWithoutThreeOfAPattern();
     void judgesThePick_data();
     void judgesThePick();
     void tabbedLineWithMarkers();
     void playedByMouseAndKeyboard();
+    void unfillableBonusLeavesQuietly();
 };
 
 void TstQoddout::oddItemNeverAtPositionThree_data()
@@ -54,9 +57,8 @@ void TstQoddout::oddItemNeverAtPositionThree_data()
 void TstQoddout::oddItemNeverAtPositionThree()
 {
     QFETCH(int, category);
-    const std::set<QString> endKinds{"Served term", "Died in office", "Assassinated",
-                                     "Lost try at re-election"};
     std::set<int> oddPositions;
+    std::set<QString> patterns;
     for (quint64 seed = 1; seed <= 150; ++seed) {
         Fixture fx(seed);
         AppContext& c = *fx.ctx;
@@ -69,15 +71,40 @@ void TstQoddout::oddItemNeverAtPositionThree()
         QCOMPARE(m.slotAt(m.oddPosition()), 1);
         QCOMPARE(m.slotAt(3), 3);
         oddPositions.insert(m.oddPosition());
-        std::set<QString> texts;
-        for (int p = 0; p < 4; ++p)
-            texts.insert(m.itemText(p));
-        QCOMPARE(texts.size(), size_t(4));
-        if (category == 25)
-            QCOMPARE(texts, endKinds);
+        // Four presidents: three share the label's pattern, the odd one does not.
+        std::set<QString> names;
+        for (int p = 0; p < 4; ++p) {
+            const int record = c.game.chosen[size_t(m.slotAt(p))];
+            QCOMPARE(m.itemText(p), c.presidents[record].name);
+            names.insert(m.itemText(p));
+            const bool shares = getpstr(c, record, category) == m.question();
+            QVERIFY2(shares == (p != m.oddPosition()), qPrintable(m.itemText(p) + " / " + m.question()));
+        }
+        QCOMPARE(names.size(), size_t(4));
+        patterns.insert(m.question());
         QVERIFY(fx.messages->texts.isEmpty());
     }
     QCOMPARE(oddPositions, (std::set<int>{0, 1, 2}));
+    QVERIFY(patterns.size() >= 2);
+}
+
+// Without three records of one pattern and one of another the category has
+// run out: nothing is drawn.
+void TstQoddout::runsOutWithoutThreeOfAPattern()
+{
+    for (const bool allAlike : {true, false}) {
+        Fixture fx;
+        fx.loadSampleRecords();
+        AppContext& c = *fx.ctx;
+        c.game.category = 20;
+        for (int i = 1; i <= kRecords; ++i)
+            c.presidents[i].party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
+        if (!allAlike)
+            c.presidents[7].party = QStringLiteral("Party 1");   // two of a kind at most
+        OddOneOutModel m(c);
+        QVERIFY(!m.load());
+        QCOMPARE(c.itemUse, std::vector<int>(kRecords + 1, 0));
+    }
 }
 
 void TstQoddout::judgesThePick_data()
@@ -86,17 +113,17 @@ void TstQoddout::judgesThePick_data()
     QTest::addColumn<bool>("exporting");
     QTest::addColumn<Verdict>("expected");
     const QString heading = QStringLiteral("Results for Who didn't finish this term this way? ");
-    const QString wrong = QStringLiteral("No, Assassinated is not Died in office");
-    // Slots 0..3 hold records 1 (Died in office), 2 (Assassinated), 3 and 5, unshuffled.
+    const QString sentence = QStringLiteral("President 2's end of term: Assassinated, not Died in office");
+    const QString wrong = "No, " + sentence;
+    // Slots 0..3 hold records 1, 2 (the odd one), 6 and 11, unshuffled.
     QTest::addRow("right: the odd one")
-        << 1 << false
-        << Verdict{5, 5, {{2, 4}}, {}, 4, "Correct -- Assassinated is not Died in office", heading};
+        << 1 << false << Verdict{5, 5, {{2, 4}}, {}, 4, "Correct -- " + sentence, heading};
     QTest::addRow("wrong: the pattern itself")
         << 0 << false << Verdict{0, 5, {{1, -1}}, {{wrong, 2}}, 6, wrong, heading};
     QTest::addRow("wrong: position 3") << 3 << false
-                                       << Verdict{0, 5, {{5, -1}}, {{wrong, 2}}, 6, wrong, heading};
+                                       << Verdict{0, 5, {{11, -1}}, {{wrong, 2}}, 6, wrong, heading};
     QTest::addRow("wrong while exporting: no log line")
-        << 2 << true << Verdict{0, 5, {{3, -1}}, {}, 6, wrong, heading};
+        << 2 << true << Verdict{0, 5, {{6, -1}}, {}, 6, wrong, heading};
 }
 
 void TstQoddout::judgesThePick()
@@ -123,16 +150,22 @@ void TstQoddout::tabbedLineWithMarkers()
     AppContext& c = *fx.ctx;
     c.game.category = 20;
     c.game.tabbedQuestionMode = -1;
-    const QString q(131, u'Q'), l(61, u'L');
-    const QString parties[] = {q, "Federalist", l, "Whig", "Republican"};
-    for (int i = 1; i <= 5; ++i)
-        c.presidents[i].party = parties[i - 1];
-    scriptDraws(fx);
+    const QString q(131, u'Q'), l(61, u'L'), m(61, u'M');
+    for (int i : {1, 3, 5})
+        c.presidents[i].party = q;
+    c.presidents[2].party = QStringLiteral("Federalist");
+    c.presidents[3].name = l;
+    c.presidents[5].name = m;
+    scriptDraws(fx, {1, 2, 3, 5});
     fx.random->script[4] = 0.5;   // the first swap exchanges positions 0 and 1
-    OddOneOutModel m(c);
-    QVERIFY(m.load());
-    QCOMPARE(m.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
-                                          + "\tFederalist\t" + q + "\t" + l + "\tRepublican\t1"});
+    OddOneOutModel model(c);
+    QVERIFY(model.load());
+    QCOMPARE(model.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
+                                              + "\tPresident 2\tPresident 1\t" + l + "\t" + m + "\t1"});
+    c.game.tabbedQuestionMode = 0;
+    c.game.onlineQuestionMode = -1;
+    QCOMPARE(model.exportLines(), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
+                                               "President 1", l, m, " 1"}));
 }
 
 void TstQoddout::playedByMouseAndKeyboard()
@@ -187,6 +220,29 @@ void TstQoddout::playedByMouseAndKeyboard()
     QCOMPARE(f.sound->played, (QStringList{f.path("odd.wav"), f.path("notodd.wav")}));
     const QString log = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile)));
     QCOMPARE(log, caption + "\r\n" + caption + "\r\n" + wrongSentence + "\r\n");
+}
+
+// A bonus category the records cannot fill leaves the draw without a word: no
+// message, no setup screen, and the game loop is told to draw another.
+void TstQoddout::unfillableBonusLeavesQuietly()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    AppContext& ctx = *f.ctx;
+    for (int i = 1; i <= kRecords; ++i)
+        ctx.presidents[i].party = QStringLiteral("Whig");
+    ctx.settings.catenabled[20] = -1;
+    QString opened;
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        opened = w->objectName();
+        w->close();
+    });
+    WindowGameUi ui(ctx);
+    QVERIFY(askquestion(ctx, ui, 20) == Asked::LeftOut);
+    QCOMPARE(opened, QString());
+    QCOMPARE(f.messages->texts, QStringList());
+    QCOMPARE(ctx.settings.catenabled[20], 0);
 }
 
 QTEST_MAIN(TstQoddout)

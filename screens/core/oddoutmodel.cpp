@@ -6,6 +6,7 @@
 #include "services/cmnfunc.h"
 #include "services/context.h"
 
+#include <QHash>
 #include <QtGlobal>
 #include <algorithm>
 #include <utility>
@@ -18,27 +19,48 @@ constexpr int kPoints = 5;
 constexpr int kRightCredit = 4;
 constexpr int kWrongCredit = -1;
 constexpr int kSwaps = 20;
-// pickitems already keeps the texts apart; a slot that keeps repeating an
-// earlier text this often means the category cannot fill the question.
-constexpr int kRedrawLimit = 100;
 constexpr int kItemLimit = 60;
 constexpr int kOddSlot = 1;
+// Slot 0 and two more share the pattern; the odd slot does not.
+constexpr int kSharing = 3;
+
+// How many records of the category have each pattern text.
+QHash<QString, int> patternSizes(AppContext& ctx, int category)
+{
+    QHash<QString, int> sizes;
+    for (int r = 1; r <= ctx.nrecords; ++r)
+        if (suitsCategory(ctx, r, category))
+            ++sizes[getpstr(ctx, r, category)];
+    return sizes;
+}
+
+// What the pattern is, in the result sentence: "Zachary Taylor's party: ...".
+QString patternNoun(int category)
+{
+    return category == 25 ? QStringLiteral("end of term") : QStringLiteral("party");
+}
 } // namespace
 
 bool OddOneOutModel::load()
 {
-    int redraws = 0;
-    for (int i = 0; i < kItems;) {
-        const int record = pickitems(ctx_, i);
+    // Three records of one pattern and one of another, or the category has
+    // run out; nothing is drawn then.
+    const QHash<QString, int> sizes = patternSizes(ctx_, category());
+    const bool fillable
+        = sizes.size() >= 2 && std::any_of(sizes.begin(), sizes.end(), [](int n) { return n >= kSharing; });
+    if (!fillable)
+        return false;
+    const auto leadsPattern = [this, &sizes](int record) {
+        return sizes.value(getpstr(ctx_, record, category())) >= kSharing;
+    };
+    const std::array<PickRule, kItems> rules{PickRule::NewText, PickRule::NewText, PickRule::SameTextAsFirst,
+                                             PickRule::SameTextAsFirst};
+    for (int i = 0; i < kItems; ++i) {
+        const int record = i == 0 ? pickitems(ctx_, i, rules[0], leadsPattern) : pickitems(ctx_, i, rules[size_t(i)]);
         if (record <= 0)
             return false;
         slotOrder_[size_t(i)] = i;
-        items_[size_t(i)] = getquestion(ctx_, TextKind::Answer, record, 0);
-        const auto earlier = items_.begin();
-        if (std::find(earlier, earlier + i, items_[size_t(i)]) == earlier + i)
-            ++i;
-        else if (++redraws > kRedrawLimit)
-            return false;
+        items_[size_t(i)] = getquestion(ctx_, TextKind::Item, record, 0);
     }
     question_ = getpstr(ctx_, ctx_.game.chosen[0], category());
     // Adjacent swaps among positions 0..2 only: position 3 keeps slot 3.
@@ -94,8 +116,11 @@ Verdict OddOneOutModel::choose(int position) const
     Verdict v;
     v.possible = kPoints;
     v.heading = QStringLiteral("Results for ") + categoryName();
-    const QString sentence = getquestion(ctx_, TextKind::Answer, chosen[kOddSlot], category())
-                             + QStringLiteral(" is not ") + getpstr(ctx_, chosen[0], category());
+    // "Zachary Taylor's party: Whig, not Democratic"
+    const QString sentence = getquestion(ctx_, TextKind::Item, chosen[kOddSlot], 0) + QStringLiteral("'s ")
+                             + patternNoun(category()) + QStringLiteral(": ")
+                             + getpstr(ctx_, chosen[kOddSlot], category()) + QStringLiteral(", not ")
+                             + getpstr(ctx_, chosen[0], category());
     if (slot == kOddSlot) {
         v.points = kPoints;
         v.results = QStringLiteral("Correct -- ") + sentence;

@@ -1,7 +1,7 @@
 #pragma once
-// The odd-one-out question: four items (record texts for the category) of
-// which the one drawn for slot 1 is the odd one; slot 0's record sets the
-// pattern. Position 3 always shows slot 3's item.
+// The odd-one-out question: four presidents' names. Slot 0's record sets the
+// pattern (its party or its end-of-term kind), slots 2 and 3 share it and the
+// record of slot 1 is the odd one. Position 3 always shows slot 3's name.
 #include "screens/core/questionmodel.h"
 #include "screens/core/verdict.h"
 
@@ -13,7 +13,9 @@ class OddOneOutModel : public QuestionModel {
 public:
     explicit OddOneOutModel(AppContext& ctx) : QuestionModel(ctx) {}
 
-    // Draws the four items, states the pattern and shuffles positions 0..2.
+    // Draws the four records, states the pattern and shuffles positions 0..2.
+    // False, with nothing drawn, when the records cannot give three of one
+    // pattern and one of another.
     bool load() override;
     // The category's name.
     QString logHeader() const override;

@@ -35,17 +35,23 @@ void QuestionModel::writeLoadLines()
         ++g.questionsWritten;
 }
 
-void giveUpQuestion(AppContext& ctx)
+GivenUp giveUpQuestion(AppContext& ctx)
 {
     droplog(ctx);
     ctx.game.chosen[0] = 0;
     const int c = ctx.game.category;
-    const QString name = (c >= 0 && c < int(ctx.catnames.size())) ? ctx.catnames[size_t(c)] : QString();
+    const bool known = c >= 0 && c < kCategories;
+    if (known)
+        ctx.settings.catenabled[size_t(c)] = 0;
+    if (known && !isListedCategory(c)) {
+        ctx.bonusLeftOut[size_t(c)] = true;
+        return GivenUp::LeftOut;
+    }
+    const QString name = known ? ctx.catnames[size_t(c)] : QString();
     ctx.messages->ok(QStringLiteral("Current set doesn't provide enough items for ") + name
                      + QStringLiteral(". Use another question type or change difficulty level to "
                                       "include more."));
-    if (c >= 0 && c < int(ctx.settings.catenabled.size()))
-        ctx.settings.catenabled[size_t(c)] = 0;
+    return GivenUp::Told;
 }
 
 } // namespace brev

@@ -38,8 +38,14 @@ protected:
     AppContext& ctx_;
 };
 
-// The category ran out of records: tells the player, switches the category
-// off and forgets the question's held header. The window then offers setup.
-void giveUpQuestion(AppContext& ctx);
+// What became of a question whose category ran out of records.
+enum class GivenUp {
+    Told,     // one of the player's categories: the player was told; offer setup
+    LeftOut,  // a bonus category: left out of the draw quietly for the rest of the run
+};
+// The category ran out of records: switches it off and forgets the question's
+// held header. A category of the setup list is reported to the player; a
+// bonus category is left out without a word, and the game draws another.
+GivenUp giveUpQuestion(AppContext& ctx);
 
 } // namespace brev
