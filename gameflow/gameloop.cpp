@@ -38,13 +38,13 @@ int enabledCount(const AppContext& ctx)
     return count;
 }
 
-// Draws a category: 0..18 with 0 raised to 1, so category 1 has twice the
+// Draws a category: 0..18 (the stored ones) with 0 raised to 1, so category 1 has twice the
 // weight of the others; with bonus questions each bonus category joins with
 // the weight of one ordinary category. Without them the draw is the same
 // number for number as it always was.
 int drawCategory(AppContext& ctx)
 {
-    constexpr int kOrdinary = 19;
+    constexpr int kOrdinary = kStoredCategories;
     const int choices = kOrdinary + (ctx.bonusQuestions ? int(kBonusCategories.size()) : 0);
     const int d = qBound(0, static_cast<int>(ctx.random->uniform() * double(choices)), choices - 1);
     if (d >= kOrdinary)
@@ -62,29 +62,6 @@ int adjustedScore(int score, int maxdif, int percent)
     const auto product = std::clamp<qint64>(qint64(score) * maxdif, -32768, 32767);
     const double adjusted = double(product) / 100.0 * double(percent);
     return static_cast<int>(std::nearbyint(adjusted));
-}
-
-Screen screenFor(int category)
-{
-    switch (category) {
-    case 1: case 2: case 3:
-        return Screen::MultipleChoice;
-    case 4: case 5: case 6: case 7: case 8: case 9: case 10:
-    case 23: case 24: case 26: case 27:
-        return Screen::Matching;
-    case 11:
-        return Screen::Portraits;
-    case 12: case 13: case 14: case 15: case 16: case 17: case 18: case 22:
-        return Screen::Sorting;
-    case 20: case 25:
-        return Screen::OddOneOut;
-    case 21:
-        return Screen::NameMe;
-    case kQuoteCategory:
-        return Screen::Quotation;
-    default:
-        return Screen::None;
-    }
 }
 
 Asked askquestion(AppContext& ctx, GameUi& ui, int category)
@@ -123,7 +100,7 @@ void nextquestion(AppContext& ctx, GameUi& ui)
                 // A bonus category that cannot be filled: the game draws another.
             } else if (ctx.game.onlineQuestionMode == 0) {
                 ++asked;
-            } else if (outcome != Asked::Abandoned && screenFor(k) != Screen::NameMe) {
+            } else if (outcome != Asked::Abandoned && hasOnlineForm(k)) {
                 // An online question file holds only questions that were written:
                 // not those given up, nor Name Me, which has no online form.
                 ++asked;

@@ -72,19 +72,6 @@ void startExport(AppContext& ctx, ExportMode mode)
     writelog(ctx, exportDateLine(ctx.clock->today()), kDateLevel, 0);
 }
 
-bool hasTabbedForm(int category)
-{
-    switch (screenFor(category)) {
-    case Screen::MultipleChoice:
-    case Screen::Quotation:
-    case Screen::OddOneOut:
-    case Screen::Matching:
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
 {
     for (const int k : drawnCategories(catenabled, bonusQuestions)) {

@@ -26,8 +26,6 @@ QString exportDateLine(const QDate& date);
 // (level 2), empties the log and writes the date line.
 void startExport(AppContext& ctx, ExportMode mode);
 
-// True for categories whose screen writes a tab-separated line.
-bool hasTabbedForm(int category);
 // Why a tabbed export cannot be made with these categories enabled (the
 // setup list's, and the bonus ones when bonus questions are on), or nothing
 // when at least one of them writes tab-separated lines.

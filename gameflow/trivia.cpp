@@ -20,7 +20,6 @@ constexpr int kLo16 = -32768;
 constexpr int kHi16 = 32767;
 constexpr std::array<int, 5> kFirstSlots{0, 1, 3, 2, 4};
 constexpr std::array<int, 5> kSecondSlots{5, 6, 7, 8, 9};
-constexpr int kStoredCategories = 19;
 constexpr int kMaxQuestions = 10;    // what the setup screen allows
 constexpr int kMaxDifficulty = 3;
 

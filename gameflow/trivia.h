@@ -30,10 +30,6 @@ void recordanswer(RefData& data, int record, int change);
 // Difficulty-adjusted score: score x maxdif / 100 x percent, rounded half to even.
 int adjustedScore(int score, int maxdif, int percent);
 
-// The question screens a category is asked on.
-enum class Screen { None, MultipleChoice, Matching, Portraits, Sorting, OddOneOut, NameMe, Quotation };
-Screen screenFor(int category);
-
 // What became of a question the game loop sent to a screen.
 enum class Asked {
     Yes,         // shown to the player (answered or skipped)

@@ -22,25 +22,21 @@ const QString kSpace = QStringLiteral(" ");
 // The extra condition a record must meet for the current category.
 bool passesCheck(AppContext& ctx, const President& p, int category)
 {
-    switch (category) {
-    case 4: return p.termKey >= 1;
-    case 12: return p.birthKey >= 1;
-    case 2: case 5: case 14: return p.vice.size() >= 5;
-    case 6: case 13: return p.wife.size() >= 5;
-    case 22: return p.court >= kSpace;
-    case 11: case 21: return p.image >= kSpace;
-    case kQuoteCategory: return p.spare3 > kSpace;   // only records with a quotation
-    // 25 draws end-of-term texts like 24 and needs no check either.
-    case 1: case 3: case 7: case 8: case 9: case 10: case 15: case 16: case 17: case 18:
-    case 20: case 23: case 24: case 25: case 26: case 27:
-        return true;
-    default:
-        ctx.messages->ok(QStringLiteral("No special check for %1 %2")
-                             .arg(category)
-                             .arg(category >= 0 && category < kCategories ? ctx.catnames[category]
-                                                                          : QString()));
-        return true;
+    switch (categoryRow(category).check) {
+    case DrawCheck::None: return true;
+    case DrawCheck::TermKnown: return p.termKey >= 1;
+    case DrawCheck::BirthKnown: return p.birthKey >= 1;
+    case DrawCheck::ViceNamed: return p.vice.size() >= 5;
+    case DrawCheck::WifeNamed: return p.wife.size() >= 5;
+    case DrawCheck::CourtNamed: return p.court >= kSpace;
+    case DrawCheck::HasPortrait: return p.image >= kSpace;
+    case DrawCheck::HasQuotation: return p.spare3 > kSpace;
+    case DrawCheck::Unlisted: break;
     }
+    ctx.messages->ok(QStringLiteral("No special check for %1 %2")
+                         .arg(category)
+                         .arg(isCategory(category) ? ctx.catnames[size_t(category)] : QString()));
+    return true;
 }
 
 } // namespace

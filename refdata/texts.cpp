@@ -11,7 +11,29 @@ namespace brev {
 namespace {
 
 bool validRecord(int r) { return r >= 0 && r < kTableSlots; }
-bool validCategory(int k) { return k >= 0 && k < kCategories; }
+
+QString fieldText(const AppContext& ctx, const President& p, Field field)
+{
+    switch (field) {
+    case Field::Name: return p.name;
+    case Field::Term: return p.term;
+    case Field::Vice: return p.vice;
+    case Field::Birth: return p.birth;
+    case Field::Wife: return p.wife;
+    case Field::Birthplace: return p.birthplace;
+    case Field::SecState: return p.secState;
+    case Field::SecWar: return p.secWar;
+    case Field::AttnGen: return p.attnGen;
+    case Field::Party: return p.party;
+    case Field::Court: return p.court;
+    case Field::EndKind:
+        return p.endKind >= 0 && p.endKind < int(ctx.endkinds.size()) ? ctx.endkinds[size_t(p.endKind)] : QString();
+    case Field::Opponent: return p.opponent;
+    case Field::Home: return p.home;
+    case Field::None: break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -20,77 +42,32 @@ void setcategories(AppContext& ctx)
     ctx.endkinds = {QStringLiteral("Served term"), QStringLiteral("Died in office"),
                     QStringLiteral("Assassinated"), QStringLiteral("Lost try at re-election"),
                     QString()};
-    static const char* const names[kCategories] = {
-        "Name",
-        "When did this president serve?",
-        "Who was this president's Vice President?",
-        "When was this president born?",
-        "Match Presidents and terms",
-        "Match Vice Presidents",
-        "Match First Ladies and Presidents",
-        "Match Birthplaces",
-        "Match Sec'ys of State",
-        "Match Sec'ys of War/Defense",
-        "Match Att'ys General",
-        "Portraits ",
-        "Sort by birthdate",
-        "Sort First Ladies by term",
-        "Sort Vice Presidents",
-        "Sort by term served",
-        "Sort Sec'ys of State",
-        "Sort Sec'ys of War/Defense",
-        "Sort Att'ys General",
-        "",
-        "Who didn't belong to this party? ",
-        "Name Me",
-        "Sort Supreme Court appointments",
-        "Match Supreme Court appointments",
-        "Match End of terms",
-        "Who didn't finish this term this way? ",
-        "Match Political opponents ",
-        "Match Homes",
-        "",
-        "Who said it?",
-    };
     for (int k = 0; k < kCategories; ++k)
-        ctx.catnames[k] = QString::fromLatin1(names[k]);
+        ctx.catnames[size_t(k)] = QString::fromLatin1(kCategoryTable[size_t(k)].name);
 }
 
 QString getpstr(AppContext& ctx, int r, int k)
 {
-    if (!validRecord(r) || !validCategory(k))
+    if (!validRecord(r) || !isCategory(k))
         return {};
-    const President& p = ctx.presidents[r];
-    switch (k) {
-    case 0: case 11: case 12: case 15: case 21: case kQuoteCategory: return p.name;
-    case 1: case 4: return p.term;
-    case 2: case 5: case 14: return p.vice;
-    case 3: return p.birth;
-    case 6: case 13: return p.wife;
-    case 7: return p.birthplace;
-    case 8: case 16: return p.secState;
-    case 9: case 17: return p.secWar;
-    case 10: case 18: return p.attnGen;
-    case 20: return p.party;
-    case 22: case 23: return p.court;
-    case 24: case 25:
-        return p.endKind >= 0 && p.endKind <= 4 ? ctx.endkinds[p.endKind] : QString();
-    case 26: return p.opponent;
-    case 27: return p.home;
-    default:
-        ctx.messages->ok(QStringLiteral("No getpstr for %1%2").arg(k).arg(ctx.catnames[k]));
+    const Field field = categoryRow(k).field;
+    if (field == Field::None) {
+        ctx.messages->ok(QStringLiteral("No getpstr for %1%2").arg(k).arg(ctx.catnames[size_t(k)]));
         return {};
     }
+    return fieldText(ctx, ctx.presidents[size_t(r)], field);
 }
 
 QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
 {
     const int k = ctx.game.category;
-    if (!validCategory(k) || !validRecord(b))
+    if (!isCategory(k) || !validRecord(b))
         return {};
+    const Category& row = categoryRow(k);
     switch (kind) {
     case TextKind::SortTitle:
-        return k == 12 ? ctx.catnames[k] : ctx.catnames[k] + QStringLiteral(", in order of Presidency");
+        return row.sortKey == SortKey::Birth ? ctx.catnames[size_t(k)]
+                                             : ctx.catnames[size_t(k)] + QStringLiteral(", in order of Presidency");
     case TextKind::Item:
         return c != 0 ? getpstr(ctx, b, k) : getpstr(ctx, b, 0);
     case TextKind::SortedPair:
@@ -100,23 +77,22 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
             + QStringLiteral(" > ") + getquestion(ctx, TextKind::Item, c, k) + u' '
             + QString::number(getsortval(ctx, c, k));
     case TextKind::Answer:
-        if (k == 0 || k == 13 || k == 19 || k == 21 || k == 28)
-            return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(ctx.catnames[k]);
-        if (k == kQuoteCategory)
-            return ctx.presidents[b].spare3;
+        switch (row.answer) {
+        case AnswerText::Missing:
+            return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(ctx.catnames[size_t(k)]);
+        case AnswerText::Quotation:
+            return ctx.presidents[size_t(b)].spare3;
+        case AnswerText::Field:
+            break;
+        }
         return getpstr(ctx, b, k);
-    case TextKind::Question: {
-        const QString& name = ctx.presidents[b].name;
-        if (k == 1)
-            return QStringLiteral("When did ") + name + QStringLiteral(" serve?");
-        if (k == 2)
-            return QStringLiteral("Who served as Vice President under ") + name + u'?';
-        if (k == 3)
-            return QStringLiteral("When was ") + name + QStringLiteral(" born?");
-        if (k == kQuoteCategory)
-            return QStringLiteral("Who said this?");
-        return ctx.catnames[k];
-    }
+    case TextKind::Question:
+        if (!row.question)
+            return ctx.catnames[size_t(k)];
+        if (const QString question = QString::fromLatin1(row.question); question.contains(QLatin1String("%1")))
+            return question.arg(ctx.presidents[size_t(b)].name);
+        else
+            return question;
     default:
         return {};
     }
@@ -126,13 +102,13 @@ int getsortval(AppContext& ctx, int r, int k)
 {
     if (!validRecord(r))
         return 0;
-    switch (k) {
-    case 12: return ctx.presidents[r].birthKey;
-    case 13: case 14: case 15: case 16: case 17: case 18: case 22: return ctx.presidents[r].termKey;
-    default:
-        ctx.messages->ok(QStringLiteral("getsortval not defined%1").arg(k));
-        return 0;
+    switch (categoryRow(k).sortKey) {
+    case SortKey::Birth: return ctx.presidents[size_t(r)].birthKey;
+    case SortKey::Term: return ctx.presidents[size_t(r)].termKey;
+    case SortKey::None: break;
     }
+    ctx.messages->ok(QStringLiteral("getsortval not defined%1").arg(k));
+    return 0;
 }
 
 } // namespace brev

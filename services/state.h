@@ -1,6 +1,8 @@
 #pragma once
 // The program-wide records every layer shares: the settings, the window
 // places, the running game, and the names of the program's files.
+#include "refdata/categories.h"
+
 #include <QString>
 #include <array>
 
@@ -15,17 +17,6 @@ struct WindowPlace {
 };
 
 inline constexpr int kWindowSlots = 11;   // slots 0..10; 0..9 are stored
-inline constexpr int kCategories = 30;    // categories 0..29; 0..18 are stored
-// "Who said it?": a quotation of the president, asked on the quotation screen.
-inline constexpr int kQuoteCategory = 29;
-// The setup list's categories are 1..kLastListedCategory.
-inline constexpr int kLastListedCategory = 18;
-// The categories that only bonus questions draw: odd one out, Name Me, the
-// extra sorting and matching categories and the quotations. "Match End of
-// terms" (24) is not among them: five different end-of-term kinds never exist.
-inline constexpr std::array<int, 8> kBonusCategories{20, 21, 22, 23, 25, 26, 27, kQuoteCategory};
-// Whether a category is one the player chooses on the setup list.
-constexpr bool isListedCategory(int category) { return category >= 1 && category <= kLastListedCategory; }
 
 // Window slots of the question windows (slot 0 is shared by the multiple-choice
 // and quotation screens; the score screen's slot 3 is never stored).

@@ -1,9 +1,14 @@
 // Category names, end-of-term texts, and the texts and sort keys of records.
+#include "refdata/pickitems.h"
 #include "testsupport.h"
 
 #include <QtTest>
+#include <functional>
+#include <map>
 
 using namespace brev;
+
+Q_DECLARE_METATYPE(brev::Screen)
 
 class TstTexts : public QObject {
     Q_OBJECT
@@ -13,6 +18,8 @@ private slots:
     void getpstrReturnsEachCategoryField();
     void getquestionBuildsEveryKind();
     void getsortvalKeys();
+    void categoryTable_data();
+    void categoryTable();
 
 private:
     std::unique_ptr<test::Fixture> fx;
@@ -140,6 +147,60 @@ void TstTexts::getsortvalKeys()
     QVERIFY(fx->messages->texts.isEmpty());
     QCOMPARE(getsortval(c, 9, 7), 0);
     QCOMPARE(fx->messages->texts, QStringList(QStringLiteral("getsortval not defined7")));
+}
+
+
+// What each category is: its screen, how it comes into a game, and which
+// record it refuses to draw (one field spoiled at a time).
+void TstTexts::categoryTable_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<Screen>("screen");
+    QTest::addColumn<char>("listing");   // L setup list, B bonus, - never drawn
+    QTest::addColumn<QString>("refuses");
+    using S = Screen;
+    const struct { int k; Screen s; char l; const char* refuses; } rows[] = {
+        {1, S::MultipleChoice, 'L', ""}, {2, S::MultipleChoice, 'L', "vice"}, {3, S::MultipleChoice, 'L', ""},
+        {4, S::Matching, 'L', "termKey"}, {5, S::Matching, 'L', "vice"}, {6, S::Matching, 'L', "wife"},
+        {7, S::Matching, 'L', ""}, {8, S::Matching, 'L', ""}, {9, S::Matching, 'L', ""}, {10, S::Matching, 'L', ""},
+        {11, S::Portraits, 'L', "image"}, {12, S::Sorting, 'L', "birthKey"}, {13, S::Sorting, 'L', "wife"},
+        {14, S::Sorting, 'L', "vice"}, {15, S::Sorting, 'L', ""}, {16, S::Sorting, 'L', ""},
+        {17, S::Sorting, 'L', ""}, {18, S::Sorting, 'L', ""}, {20, S::OddOneOut, 'B', ""},
+        {21, S::NameMe, 'B', "image"}, {22, S::Sorting, 'B', ""}, {23, S::Matching, 'B', ""},
+        {24, S::Matching, '-', ""}, {25, S::OddOneOut, 'B', ""}, {26, S::Matching, 'B', ""},
+        {27, S::Matching, 'B', ""}, {29, S::Quotation, 'B', "quotation"},
+        {0, S::None, '-', "?"}, {19, S::None, '-', "?"}, {28, S::None, '-', "?"}};
+    for (const auto& r : rows)
+        QTest::addRow("%d", r.k) << r.k << r.s << r.l << QString::fromLatin1(r.refuses);
+}
+
+void TstTexts::categoryTable()
+{
+    QFETCH(int, k);
+    QFETCH(Screen, screen);
+    QFETCH(char, listing);
+    QFETCH(QString, refuses);
+    QVERIFY(screenFor(k) == screen);
+    QCOMPARE(isListedCategory(k), listing == 'L');
+    QCOMPARE(std::count(kBonusCategories.begin(), kBonusCategories.end(), k), listing == 'B' ? 1 : 0);
+    AppContext& c = *fx->ctx;
+    c.presidents[7].spare3 = QStringLiteral("Facts are stubborn things.");
+    const President sound = c.presidents[7];
+    const std::map<QString, std::function<void(President&)>> spoil{
+        {"termKey", [](President& p) { p.termKey = 0; }}, {"birthKey", [](President& p) { p.birthKey = 0; }},
+        {"vice", [](President& p) { p.vice = "Abc"; }},   {"wife", [](President& p) { p.wife = "Ann"; }},
+        {"image", [](President& p) { p.image.clear(); }}, {"quotation", [](President& p) { p.spare3.clear(); }}};
+    for (const auto& [field, change] : spoil) {
+        c.presidents[7] = sound;
+        change(c.presidents[7]);
+        if (refuses != QLatin1String("?"))
+            QVERIFY2(suitsCategory(c, 7, k) == (field != refuses), qPrintable(field));
+    }
+    if (refuses == QLatin1String("?")) {
+        suitsCategory(c, 7, k);
+        QVERIFY(!fx->messages->texts.isEmpty());
+        QVERIFY(fx->messages->texts[0].startsWith(QStringLiteral("No special check for %1").arg(k)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstTexts)
