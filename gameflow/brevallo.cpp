@@ -54,7 +54,8 @@ int usageFault(const QString& text)
 
 // Parses the command line before any window system is needed. Options with
 // two dashes are the game's; those with one dash (and their value) are left to Qt.
-std::optional<Options> parse(const QStringList& args, QString* fault)
+// A bad or missing value sets *fault, an argument not understood *unknown.
+std::optional<Options> parse(const QStringList& args, QString* fault, QString* unknown)
 {
     Options o;
     int questions = 0;
@@ -72,8 +73,10 @@ std::optional<Options> parse(const QStringList& args, QString* fault)
         } else if (a == QLatin1String("--seed") && i + 1 < args.size()) {
             bool ok = false;
             o.seed = args[++i].toULongLong(&ok);
-            if (!ok)
+            if (!ok) {
+                *fault = QStringLiteral("--seed takes a whole number, not \"%1\"").arg(args[i]);
                 return std::nullopt;
+            }
         } else if (a == QLatin1String("--export") && i + 1 < args.size()) {
             const QString mode = args[++i];
             if (mode != QLatin1String("online") && mode != QLatin1String("tabbed")) {
@@ -103,6 +106,11 @@ std::optional<Options> parse(const QStringList& args, QString* fault)
             if (i + 1 < args.size() && !args[i + 1].startsWith(u'-'))
                 ++i;
         } else {
+            const QStringList valued{"--dir", "--seed", "--export", "--questions", "--out"};
+            if (valued.contains(a))
+                *fault = QStringLiteral("%1 needs a value").arg(a);   // it came last
+            else
+                *unknown = a;
             return std::nullopt;
         }
     }
@@ -127,10 +135,12 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
     QString fault;
-    const auto options = parse(raw, &fault);
+    QString unknown;
+    const auto options = parse(raw, &fault, &unknown);
     if (!options) {
         if (!fault.isEmpty())
             return usageFault(fault);
+        std::fprintf(stderr, "brevallo: unknown option '%s'\n", qPrintable(unknown));
         std::fputs(kUsage, stderr);
         return 2;
     }

@@ -7,7 +7,6 @@
 #include "services/textfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -174,7 +173,6 @@ void loadsettings(AppContext& ctx)
     }
     const QByteArray bytes = f.readAll();
     f.close();
-    ctx.settingsBytes = bytes;
 
     SettingsReader in(latin1Text(bytes));
     Settings r = s;   // values read so far replace the defaults one by one
@@ -227,14 +225,16 @@ bool savesettings(AppContext& ctx)
 {
     // Settings that would leave the file as it is are not written again.
     const QString file = ctx.path(QString::fromLatin1(kSettingsFile));
+    // The file on disk is compared, not a copy of what was last written: the
+    // file may have been deleted or changed behind the program's back.
     const QByteArray bytes = settingsText(ctx.settings);
-    if (bytes == ctx.settingsBytes && QFileInfo(file).size() == bytes.size())
+    QFile current(file);
+    if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
         return true;
+    current.close();
     const QString why = saveFileAtomically(file, bytes);
-    if (why.isEmpty()) {
-        ctx.settingsBytes = bytes;
+    if (why.isEmpty())
         return true;
-    }
     ctx.messages->ok(QStringLiteral("%1 could not be saved: %2")
                          .arg(QString::fromLatin1(kSettingsFile), why));
     return false;

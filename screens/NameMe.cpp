@@ -104,6 +104,8 @@ void NameMe::keyPressEvent(QKeyEvent* event)
 
 void NameMe::typed(QChar c)
 {
+    if (answered())
+        return;   // the name was found: its score screen is open
     const NameMeModel::KeyResult r = model_.press(c);
     for (const int sound : r.sounds)
         playsfx(ctx_, sound);
@@ -131,6 +133,7 @@ void NameMe::typed(QChar c)
         }
         return;
     case NameMeModel::Outcome::Won:
+        takeAnswer();
         Label2->setText(model_.mask());
         showResults(r.verdict);
         return;

@@ -24,7 +24,6 @@ struct AppContext : RefData {
     QString dir;                 // the program directory: every file lives here
     QString lb = QStringLiteral("\r\n");
     Settings settings;
-    std::optional<QByteArray> settingsBytes;   // brev.INI as last read or written
     GameState game;
 
     QString sndlistfile;

@@ -21,13 +21,13 @@ using namespace brev::test;
 
 namespace {
 
-// The shipped records in the fixture's directory, and settings enabling categories 1..last.
-void shipFiles(Fixture& f, int last)
+// The shipped records in the fixture's directory, and settings enabling categories first..last.
+void shipFiles(Fixture& f, int last, int first = 1)
 {
     QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev.dat"), f.path(QStringLiteral("brev.dat"))));
     QFile::setPermissions(f.path(QStringLiteral("brev.dat")), QFile::ReadOwner | QFile::WriteOwner);
     Settings settings;
-    for (int k = 1; k <= last; ++k)
+    for (int k = first; k <= last; ++k)
         settings.catenabled[size_t(k)] = -1;
     f.write(QString::fromLatin1(kSettingsFile), settingsText(settings));
 }
@@ -38,9 +38,12 @@ struct Run {
     QByteArray err;
 };
 
-Run brevallo(const QStringList& args)
+// ">FILE" as the last argument sends standard output to FILE, as a shell would.
+Run brevallo(QStringList args)
 {
     QProcess p;
+    if (!args.isEmpty() && args.last().startsWith(u'>'))
+        p.setStandardOutputFile(args.takeLast().mid(1));
     p.start(QStringLiteral(BREV_EXE), args);
     Run r;
     if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
@@ -211,29 +214,67 @@ void TestExport::commandLineWritesWhatAGameWrites()
     QCOMPARE(online ? blocks : played.count("\r\n"), online ? 12 : 51);   // the date comes first
 }
 
+// Each run's status and message on standard error; standard output holds the
+// file only on success. A named file of the program directory is replaced by
+// the row's content, or removed when that is empty; categories first..18 are on.
 void TestExport::commandLineFaults_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
-    QTest::addRow("questions_zero") << QStringList{"--export", "tabbed", "--questions", "0"} << 2
+    const QStringList online{"--export", "online"};
+    const QStringList tabbed{"--export", "tabbed"};
+    QTest::addRow("questions_zero") << QStringList{"--export", "tabbed", "--questions", "0"} << 1 << ""
+                                    << QByteArray() << 2
                                     << "--questions takes a whole number from 1 to 32767, not \"0\"";
     QTest::addRow("unwritable_out") << QStringList{"--export", "online", "--out", "DIR/no/dir/q.txt"} << 1
-                                    << "no/dir/q.txt cannot be written";
+                                    << "" << QByteArray() << 1 << "no/dir/q.txt cannot be written";
+    QTest::addRow("unknown_option") << QStringList{"--frob"} << 1 << "" << QByteArray() << 2
+                                    << "brevallo: unknown option '--frob'\nUsage: brevallo [--dir DIR]";
+    QTest::addRow("bad_seed") << QStringList{"--seed", "x1"} << 1 << "" << QByteArray() << 2
+                              << "brevallo: --seed takes a whole number, not \"x1\"\n";
+    QTest::addRow("value_missing") << QStringList{"--export"} << 1 << "" << QByteArray() << 2
+                                   << "brevallo: --export needs a value\n";
+    QTest::addRow("sorting_only_tabbed")
+        << tabbed << 18 << "" << QByteArray() << 1
+        << "No question category enabled in brev.INI writes tabbed questions";
+    QTest::addRow("sorting_only_online") << online << 18 << "" << QByteArray() << 0 << "";
+    QTest::addRow("no_settings") << online << 1 << "brev.INI" << QByteArray() << 1
+                                 << "/brev.INI is missing: the export takes its question categories from it.";
+    QTest::addRow("damaged_settings") << online << 1 << "brev.INI" << QByteArray(" 1  x ") << 1
+                                      << "brevallo: brev.INI is damaged: ";
+    QTest::addRow("no_records") << online << 1 << "brev.dat" << QByteArray() << 1
+                                << "brevallo: The data file brev.dat cannot be read: ";
+    QTest::addRow("damaged_records")
+        << online << 1 << "brev.dat" << QByteArray("\"George Washington\",\"\",") << 1
+        << "brevallo: The data file brev.dat ends early: record 1 of 41";
+    QTest::addRow("full_output") << online + QStringList{">/dev/full"} << 1 << "" << QByteArray() << 1
+                                 << "brevallo: the questions could not be written to standard output.";
 }
 
 void TestExport::commandLineFaults()
 {
     QFETCH(QStringList, args);
+    QFETCH(int, first);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
     QFETCH(int, status);
     QFETCH(QString, message);
     Fixture f;
-    shipFiles(f, 18);
+    shipFiles(f, 18, first);
+    if (!file.isEmpty() && content.isEmpty())
+        QVERIFY(QFile::remove(f.path(file)));
+    else if (!file.isEmpty())
+        f.write(file, content);
     args.replaceInStrings(QStringLiteral("DIR/"), f.ctx->dir + QLatin1Char('/'));
-    const Run run = brevallo(args + QStringList{"--dir", f.ctx->dir});
+    const Run run = brevallo(QStringList{"--dir", f.ctx->dir} + args);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message.toLocal8Bit()), run.err.constData());
-    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err.isEmpty(), message.isEmpty());
+    QCOMPARE(run.out.isEmpty(), status != 0);
 }
 
 QTEST_MAIN(TestExport)

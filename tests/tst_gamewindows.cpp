@@ -3,8 +3,15 @@
 // paths, the export lines, the setup screen and the score screen.
 #include "gameflow/gamelog.h"
 #include "gameflow/gameui.h"
-#include "screens/showscor.h"
+#include "refdata/brevmain.h"
+#include "screens/NameMe.h"
+#include "screens/imatch.h"
 #include "screens/mchoice.h"
+#include "screens/qmatch.h"
+#include "screens/qoddout.h"
+#include "screens/qsort.h"
+#include "screens/quote.h"
+#include "screens/showscor.h"
 #include "services/windowhelpers.h"
 #include "setup/setup.h"
 #include "testsupport.h"
@@ -20,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -61,6 +69,34 @@ void prepare(Fixture& f)
     f.ctx->sndfiles[8] = QStringLiteral("wrong.wav");
 }
 
+// One answer in the question window w: a click on a choice (again: Space on
+// another), "Done", or the letters of the hidden name (again: its first one).
+void answer(QWidget* w, const AppContext& ctx, bool again)
+{
+    if (auto* c = qobject_cast<ChoiceWindow*>(w)) {
+        if (again)
+            QTest::keyClick(c->choice[1], Qt::Key_Space);
+        else
+            QTest::mouseClick(c->choice[0], Qt::LeftButton);
+    } else if (auto* o = qobject_cast<qoddout*>(w)) {
+        QTest::mouseClick(o->Option1[again ? 1 : 0], Qt::LeftButton);
+    } else if (auto* q = qobject_cast<brev::qsort*>(w)) {
+        QTest::mouseClick(q->Command1, Qt::LeftButton);
+    } else if (auto* m = qobject_cast<qmatch*>(w)) {
+        QTest::mouseClick(m->Command1, Qt::LeftButton);
+    } else if (auto* p = qobject_cast<imatch*>(w)) {
+        QTest::mouseClick(p->Command1, Qt::LeftButton);
+    } else if (auto* n = qobject_cast<NameMe*>(w)) {
+        const QString name = ctx.presidents[ctx.currentRecord].name;
+        for (const QChar c : again ? name.left(1) : name)
+            if (c.isLetter())
+                QTest::keyClick(n, c.toLatin1());
+    } else {
+        w->close();
+        QFAIL("not a question window: " + w->objectName().toLatin1());
+    }
+}
+
 } // namespace
 
 class TestGameWindows : public QObject {
@@ -83,6 +119,8 @@ private slots:
     void enterLeavesDialogOpen();
     void restoreOfShownWindowSavesOnce();
     void unchangedSettingsAreNotWritten();
+    void secondAnswerScoresNothing_data();
+    void secondAnswerScoresNothing();
 };
 
 void TestGameWindows::wholeGameOfMultipleChoice()
@@ -669,6 +707,62 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
     QVERIFY(savesettings(*again.ctx));
     QVERIFY(QFileInfo(ini).lastModified() != old);
     QCOMPARE(reread(f).maxdif, 2);
+}
+
+// Each question window takes one answer: a second one, given while the first
+// one's score screen is open, scores, plays and shows nothing more.
+void TestGameWindows::secondAnswerScoresNothing_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::newRow("multiple choice") << 1;
+    QTest::newRow("quotation") << kQuoteCategory;
+    QTest::newRow("odd one out") << 25;
+    QTest::newRow("sorting") << 12;
+    QTest::newRow("matching") << 7;
+    QTest::newRow("portrait matching") << 11;
+    QTest::newRow("Name Me") << 21;
+}
+
+void TestGameWindows::secondAnswerScoresNothing()
+{
+    QFETCH(int, category);
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    ctx.itemUse.assign(size_t(ctx.nrecords + 1), 0);
+    ctx.settings.maxdif = 3;
+    ctx.settings.soundon = -1;
+    for (int n = 0; n < 10; ++n)
+        ctx.sndfiles[size_t(n)] = QStringLiteral("s%1.wav").arg(n);
+    GameState judged;
+    qsizetype sounds = -1;
+    int moreScreens = 0;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) { answer(w, ctx, false); });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(showscor, s, w);
+        judged = ctx.game;
+        sounds = f.sound->played.size();
+        QTimer closer;   // a second score screen would wait for its button
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* m = QApplication::activeModalWidget(); m && m != s) {
+                ++moreScreens;
+                m->close();
+            }
+        });
+        closer.start(10);
+        answer(s->parentWidget(), ctx, true);
+        QApplication::processEvents();
+        QTest::mouseClick(s->Command1, Qt::LeftButton);
+    });
+    QCOMPARE(askquestion(ctx, ui, category), Asked::Yes);
+    QVERIFY(driver.done());
+    QVERIFY(judged.possible > 0);
+    QCOMPARE(moreScreens, 0);
+    QCOMPARE(ctx.game.score, judged.score);
+    QCOMPARE(ctx.game.possible, judged.possible);
+    QCOMPARE(f.sound->played.size(), sounds);
 }
 
 // No dialog has a default button: Enter in a box commits it and the dialog

@@ -48,6 +48,7 @@ private slots:
     void winWithOneMiss();
     void lostNameClosesOnAnyKey();
     void windowPlayedByKeys();
+    void windowLost();
 };
 
 void TestNameMe::maskAndFontSize_data()
@@ -192,6 +193,34 @@ void TestNameMe::windowPlayedByKeys()
     QCOMPARE(f.ctx->game.score, 5);
     QCOMPARE(f.ctx->game.possible, 6);
     QCOMPARE(soundNumbers(f), (QStringList{"3", "6", "3", "5"}));
+}
+
+// Too many wrong letters: the tries allowed count as possible points, the
+// losing sound plays, and the next key closes the window without a score screen.
+void TestNameMe::windowLost()
+{
+    Fixture f;
+    nameAll(f, QStringLiteral("Ab"));
+    f.ctx->settings.maxdif = 2;
+    f.ctx->game.score = 3;
+    f.ctx->game.possible = 4;
+    WindowGameUi ui(*f.ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* n = qobject_cast<NameMe*>(w);
+        QVERIFY(n);
+        QTest::keyClicks(n, QStringLiteral("vwxyz"));   // five tries at medium difficulty
+        QCOMPARE(f.ctx->game.possible, 9);
+        QCOMPARE(n->Label2->text(), QStringLiteral("AB"));
+        QVERIFY(n->isVisible());
+        QTest::keyClick(n, Qt::Key_Q);
+    });
+    QCOMPARE(askquestion(*f.ctx, ui, 21), Asked::Yes);
+    QVERIFY(driver.done());
+    QCOMPARE(f.ctx->game.score, 3);
+    QCOMPARE(f.ctx->game.possible, 9);
+    QCOMPARE(f.ctx->game.percent, 33);
+    QCOMPARE(soundNumbers(f), (QStringList{"6", "6", "6", "6", "6", "8"}));
 }
 
 QTEST_MAIN(TestNameMe)

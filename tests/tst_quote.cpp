@@ -45,6 +45,10 @@ void TstQuote::exportLines_data()
     QTest::addRow("two line breaks")
         << false << "Let us\r\nhave\r\npeace." << "President 2"
         << QStringList{"Who said this? -- Let us/ have/ peace.\t" + kChoices};
+    QTest::addRow("lone line feed") << false << "Let us\nhave peace." << "President 2"
+                                    << QStringList{"Who said this? -- Let us/ have peace.\t" + kChoices};
+    QTest::addRow("lone carriage return") << false << "Let us\rhave peace." << "President 2"
+                                          << QStringList{"Who said this? -- Let us/ have peace.\t" + kChoices};
     QTest::addRow("100 characters") << false << a100 << "President 2"
                                     << QStringList{"Who said this? -- " + a100 + "\t" + kChoices};
     QTest::addRow("101 characters") << false << a101 << "President 2"

@@ -21,6 +21,8 @@ private slots:
     void keepsDamagedFileBesideNewOne();
     void failedSaveIsReported();
     void fullDiskKeepsOldFile();
+    void unchangedSaveRepairsFileChangedOutside_data();
+    void unchangedSaveRepairsFileChangedOutside();
 };
 
 void TstSettings::writesExactBytes()
@@ -275,6 +277,34 @@ void TstSettings::fullDiskKeepsOldFile()
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY2(fx.messages->texts[0].startsWith(QStringLiteral("brev.INI could not be saved: File too large")),
              qPrintable(fx.messages->texts[0]));
+}
+
+// The file as saved, then deleted or changed by someone else: saving the same
+// settings again writes it whole.
+void TstSettings::unchangedSaveRepairsFileChangedOutside_data()
+{
+    QTest::addColumn<QByteArray>("head");   // the file's new start; empty: the file is deleted
+    QTest::addColumn<bool>("keepRest");     // the rest of the file stays after it
+    QTest::newRow("deleted") << QByteArray() << false;
+    QTest::newRow("cut short") << QByteArray(" 1  1  5") << false;
+    QTest::newRow("same size, other value") << QByteArray(" 1  3  5  0 \r\n") << true;
+}
+
+void TstSettings::unchangedSaveRepairsFileChangedOutside()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(bool, keepRest);
+    test::Fixture fx;
+    const QString name = QStringLiteral("brev.INI");
+    QVERIFY(savesettings(*fx.ctx));
+    const QByteArray saved = fx.read(name);
+    QVERIFY(saved.startsWith(" 1  1  5  0 \r\n"));
+    if (head.isEmpty())
+        QVERIFY(QFile::remove(fx.path(name)));
+    else
+        fx.write(name, keepRest ? head + saved.mid(head.size()) : head);
+    QVERIFY(savesettings(*fx.ctx));
+    QCOMPARE(fx.read(name), saved);
 }
 
 QTEST_GUILESS_MAIN(TstSettings)
