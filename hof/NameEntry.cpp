@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -22,6 +23,14 @@ QLineEdit* makeBox(QWidget* parent, const char* name, int maxLength)
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setMaxLength(maxLength);
+    // A text longer than the box is drawn smaller rather than cut.
+    const QFont designed = parent->font();
+    QObject::connect(e, &QLineEdit::textChanged, e, [e, designed](const QString& text) {
+        // Inside the frame, less the box's own margin of two pixels a side.
+        const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+        const QSize room = e->contentsRect().marginsRemoved(e->textMargins()).size() - QSize(2 * frame + 4, 2 * frame);
+        e->setFont(fittedFont(designed, text, room, false));
+    });
     return e;
 }
 } // namespace

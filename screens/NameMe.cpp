@@ -9,12 +9,16 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
 constexpr int kClientWidth = 8610;
 constexpr int kClientHeight = 6330;
 constexpr int kPortraitWidth = 4095;
+// Room kept between the pictures and the texts, and inside the name's bar.
+constexpr int kGap = 120;
 
 constexpr TwipsPlace kLayout[] = {
     {"Image2", 360, 480, kPortraitWidth, 2655},
@@ -74,15 +78,16 @@ NameMe::NameMe(AppContext& ctx, QWidget* parent)
     }
     QPixmap portrait(ctx_.path(imagefile(ctx_, model_.record())));
     Image2->setPixmap(portrait);   // a missing picture shows nothing
-    Image2->resize(Image2->width(), Image2->width() * 3 / 2);
-    QFont nameFont = designFont(DesignFace::SansSerif, model_.nameFontSize());
-    Label2->setFont(nameFont);
+    // The portrait keeps its proportions (2 : 3 when there is none) in the
+    // room above the wrong letters.
+    QSize portraitSize = portrait.isNull() ? QSize(2, 3) : portrait.size();
+    portraitSize.scale(Image2->width(), Label1->y() - twips(this, kGap) - Image2->y(), Qt::KeepAspectRatio);
+    Image2->resize(portraitSize);
+    // The hidden name stands clear of its bar's left edge.
+    Label2->setIndent(twips(this, kGap));
+    Label2->setFont(designFont(DesignFace::SansSerif, model_.nameFontSize()));
     Label3->hide();
-    Label2->setText(model_.mask());
-    // The name and its letters stay readable over the tall portrait.
-    Label1->raise();
-    Label2->raise();
-    Command1->raise();
+    showName();
     Image1->show();
     setFocus();
 }
@@ -119,33 +124,53 @@ void NameMe::typed(QChar c)
     case NameMeModel::Outcome::Repeated:
         return;
     case NameMeModel::Outcome::Found:
-        Label2->setText(model_.mask());
+        showName();
         return;
     case NameMeModel::Outcome::Missed:
     case NameMeModel::Outcome::Lost:
         Label1->setText(model_.lettersText());
-        Label1->setAutoFillBackground(true);   // the letters stay readable over the tall portrait
         showStage();
         if (r.outcome == NameMeModel::Outcome::Lost) {
             applyVerdict(ctx_, r.verdict);
-            Label2->setText(model_.mask());
+            showName();
             Label3->setText(model_.warning());
         }
+        // A text wider than the design's font allows is drawn smaller.
+        Label1->setFont(fittedFont(designFont(DesignFace::SansSerif, 18), Label1->text(),
+                                   Label1->contentsRect().size(), false));
         return;
     case NameMeModel::Outcome::Won:
         takeAnswer();
-        Label2->setText(model_.mask());
+        showName();
         showResults(r.verdict);
         return;
     }
+}
+
+void NameMe::showName()
+{
+    Label2->setText(model_.mask());
+    const QSize room = Label2->contentsRect().size() - QSize(Label2->indent(), 0);
+    Label2->setFont(fittedFont(designFont(DesignFace::SansSerif, model_.nameFontSize()), Label2->text(), room,
+                               false));
 }
 
 void NameMe::showStage()
 {
     Image1->hide();
     const QRectF r = model_.stageRect();
-    Image1->setGeometry(twips(this, int(r.left())), twips(this, int(r.top())), twips(this, int(r.width())),
-                        twips(this, int(r.height())));
+    QRect stage(twips(this, int(r.left())), twips(this, int(r.top())), twips(this, int(r.width())),
+                twips(this, int(r.height())));
+    // It grows about its centre only as far as the room between the window's
+    // top and the warning below it allows.
+    const int roomHeight = 2 * std::min(stage.center().y() - twips(this, kGap),
+                                        Label3->y() - twips(this, kGap) - stage.center().y());
+    if (stage.height() > roomHeight) {
+        const QPoint centre = stage.center();
+        stage.setSize(stage.size().scaled(stage.width(), roomHeight, Qt::KeepAspectRatio));
+        stage.moveCenter(centre);
+    }
+    Image1->setGeometry(stage);
     Image1->setPixmap(QPixmap(ctx_.path(model_.stagePicture())));   // missing: nothing shown
     Image1->show();
     Label3->show();

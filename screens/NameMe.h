@@ -31,6 +31,7 @@ protected:
 
 private:
     void typed(QChar c);
+    void showName();
     void showStage();
 
     NameMeModel model_;

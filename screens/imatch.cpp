@@ -151,9 +151,10 @@ void imatch::layoutControls()
     const int height = outerHeightTwips(this);
     if (height < kRelayoutHeight)
         return;
-    const int frameWidth = outerWidthTwips(this) - 100;
-    const int frameHeight = height - 100;
-    Frame1->resize(twips(this, frameWidth), twips(this, frameHeight));
+    Frame1->resize(twips(this, outerWidthTwips(this) - 100), twips(this, height - 100));
+    keepFrameInside(Frame1, this);
+    const int frameWidth = toTwips(this, Frame1->width());
+    const int frameHeight = toTwips(this, Frame1->height());
     const int imageHeight = (frameHeight - 2100) / 2;
     const int span = frameWidth - kBarWidth / 2;
     const int buttonTop = twips(this, frameHeight - 850);

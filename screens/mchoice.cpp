@@ -114,6 +114,7 @@ void mchoice::layoutControls()
     Frame1->move(Frame1->x(), twips(this, toTwips(this, y()) + 100));
     const int frameWidth = width - 80;
     Frame1->resize(twips(this, frameWidth), twips(this, height - 50));
+    keepFrameInside(Frame1, this);
     if (isNarrow(frameWidth))
         return;
     const int left = toTwips(this, Frame1->x()) + 100;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
@@ -17,6 +19,7 @@ constexpr int kClientHeight = 6645;
 const QColor kBackground(128, 128, 255);
 const QColor kDescriptionColour(255, 128, 255);
 const QColor kBarColours[5] = {{255, 128, 0}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}, {255, 255, 0}};
+constexpr int kHeadingGap = 60;
 const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
 
 // clang-format off
@@ -102,6 +105,9 @@ qmatch::qmatch(AppContext& ctx, QWidget* parent)
     connect(drag_, &BarDrag::dropped, this, &qmatch::dropOn);
 
     placeControls(this, kLayout);
+    // The heading stands beside the staircase of bars, not under its top bar.
+    Label1->resize(std::min(Label1->width(), Btn1[4]->x() - twips(this, kHeadingGap) - Label1->x()),
+                   Label1->height());
     restoreSize();
     load();
 }
@@ -143,8 +149,9 @@ void qmatch::layoutControls()
 {
     const int width = outerWidthTwips(this);
     const int height = outerHeightTwips(this);
-    const int frameWidth = width - 100;
-    Frame1->resize(twips(this, frameWidth), twips(this, height - 100));
+    Frame1->resize(twips(this, width - 100), twips(this, height - 100));
+    keepFrameInside(Frame1, this);
+    const int frameWidth = toTwips(this, Frame1->width());
     if (isNarrow(width))
         return;
     const int left = toTwips(this, Frame1->x()) + 100;

@@ -106,6 +106,7 @@ void qoddout::layoutControls()
         rememberSize();
     const int frameWidth = outerWidthTwips(this) - 100;
     Frame1->resize(twips(this, frameWidth), twips(this, height - 100));
+    keepFrameInside(Frame1, this);
     const int left = toTwips(this, Frame1->x()) + 400;
     for (ChoiceButton* option : Option1)
         option->setGeometry(twips(this, left), option->y(), twips(this, frameWidth - 1000), option->height());

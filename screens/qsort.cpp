@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
@@ -18,6 +20,11 @@ constexpr int kClientWidth = 7215;
 constexpr int kClientHeight = 5775;
 constexpr double kListPoints = 13.5;
 constexpr double kJudgedListPoints = 10.0;
+// Long lines are wrapped and drawn smaller rather than cut: down to this
+// size in the designed height, then smaller in a list reaching down to Label2.
+constexpr double kReadablePoints = 9.0;
+constexpr double kSmallestPoints = 6.0;
+constexpr int kGap = 120;
 const QColor kWindowColour(128, 255, 255);
 const QColor kListColour(192, 192, 192);
 const QColor kButtonColour(0, 255, 255);
@@ -32,10 +39,19 @@ constexpr TwipsPlace kLayout[] = {
 };
 
 // Draws the current line's focus mark whenever the list has the focus, not
-// only after a keyboard focus change as some styles do.
+// only after a keyboard focus change as some styles do. Lines wrap at the
+// list's width.
 class FocusMarkDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem wrapped(option);
+        if (const auto* view = qobject_cast<const QAbstractScrollArea*>(option.widget))
+            wrapped.rect = QRect(0, 0, view->maximumViewportSize().width(), 1);
+        wrapped.features |= QStyleOptionViewItem::WrapText;
+        return QStyledItemDelegate::sizeHint(wrapped, index);
+    }
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem plain(option);
@@ -78,6 +94,17 @@ SortList::SortList(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
     setItemDelegate(new FocusMarkDelegate(this));
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+int SortList::linesHeight() const
+{
+    int height = 0;
+    for (int row = 0; row < count(); ++row)
+        height += sizeHintForRow(row);
+    return height;
 }
 
 void SortList::mousePressEvent(QMouseEvent* event)
@@ -155,6 +182,8 @@ qsort::qsort(AppContext& ctx, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &qsort::judgeOrder);
 
     placeControls(this, kLayout);
+    // The list is as wide as the labels above and below it.
+    List1->resize(Frame1->width() - 2 * List1->x(), List1->height());
     restoreSize();
     load();
     List1->setFocus();
@@ -170,6 +199,7 @@ void qsort::load()
     Label2->setText(QStringLiteral("Click to push an item up one slot"));
     model_.writeLoadLines();
     updatelist();
+    fitList();
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
@@ -177,6 +207,24 @@ void qsort::updatelist()
 {
     List1->clear();
     List1->addItems(model_.lines());
+}
+
+void qsort::fitList()
+{
+    QFont font = List1->font();
+    auto fitsDown = [&](double smallest) {
+        for (double size = kListPoints; size >= smallest; size -= 0.5) {
+            font.setPointSizeF(size);
+            List1->setFont(font);
+            if (List1->linesHeight() <= List1->maximumViewportSize().height())
+                return true;
+        }
+        return false;
+    };
+    if (fitsDown(kReadablePoints))
+        return;
+    List1->resize(List1->width(), Label2->y() - twips(this, kGap) - List1->y());
+    fitsDown(kSmallestPoints);
 }
 
 void qsort::clickLine(int line)
@@ -202,7 +250,7 @@ void qsort::judgeOrder()
     if (!takeAnswer())
         return;
     QFont judged = List1->font();
-    judged.setPointSizeF(kJudgedListPoints);
+    judged.setPointSizeF(std::min(kJudgedListPoints, judged.pointSizeF()));
     List1->setFont(judged);
     showResults(model_.judge());
 }

@@ -22,6 +22,8 @@ class SortList : public QListWidget {
     Q_OBJECT
 public:
     explicit SortList(QWidget* parent = nullptr);
+    // The height that all lines take, each wrapped at the list's width.
+    int linesHeight() const;
 
 signals:
     void lineClicked(int line);
@@ -62,6 +64,8 @@ protected:
 
 private:
     void load();
+    // Draws the lines as large as they fit the list, at most at the design's size.
+    void fitList();
     void clickLine(int line);
     void pushLine(int line);
     void judgeOrder();

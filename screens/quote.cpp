@@ -63,6 +63,7 @@ void quote::layoutControls()
     Frame1->move(Frame1->x(), twips(this, toTwips(this, y()) + 100));
     const int frameWidth = width - 80;
     Frame1->resize(twips(this, frameWidth), twips(this, height - 50));
+    keepFrameInside(Frame1, this);
     const int frameLeft = toTwips(this, Frame1->x());
     Text1->setGeometry(twips(this, frameLeft + 200), Text1->y(), twips(this, frameWidth - 400),
                        Text1->height());

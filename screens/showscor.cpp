@@ -79,6 +79,7 @@ void showscor::layoutControls()
     const int outerWidth = outerWidthTwips(this);
     const int outerHeight = outerHeightTwips(this);
     Frame1->resize(twips(this, outerWidth - 100), twips(this, outerHeight - 100));
+    keepFrameInside(Frame1, this, Frame1->x());
     if (isNarrow(outerWidth))
         return;
     const int frameLeft = toTwips(this, Frame1->x());

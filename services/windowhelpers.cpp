@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -275,6 +276,19 @@ QFont designFont(bool serif, double pointSize)
     return designFont(serif ? DesignFace::Serif : DesignFace::SansSerif, pointSize);
 }
 
+QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest)
+{
+    const int flags = wrap ? int(Qt::TextWordWrap) : 0;
+    for (double size = font.pointSizeF(); size > smallest; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QRect need = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), room), flags, text);
+        if (need.width() <= room.width() && need.height() <= room.height())
+            return font;
+    }
+    font.setPointSizeF(std::min(font.pointSizeF(), smallest));
+    return font;
+}
+
 void setupform(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -306,10 +320,20 @@ void centerframe(QWidget* frame, QWidget* window)
 {
     // Measured against the window's outer size, frame included.
     const QSize extra = frameExtra(window);
+    // Centred on the outer size, the frame sits lower than the middle of the
+    // client area by half the title bar: never so low that its edge is cut.
+    const int left = (window->width() + extra.width() - frame->width()) / 2;
+    const int top = (window->height() + extra.height() - frame->height()) / 2;
     frame->hide();
-    frame->move((window->width() + extra.width() - frame->width()) / 2,
-                (window->height() + extra.height() - frame->height()) / 2);
+    frame->move(std::clamp(left, 0, std::max(0, window->width() - frame->width())),
+                std::clamp(top, 0, std::max(0, window->height() - frame->height())));
     frame->show();
+}
+
+void keepFrameInside(QWidget* frame, QWidget* window, int margin)
+{
+    frame->resize(std::max(1, std::min(frame->width(), window->width() - 2 * margin)),
+                  std::max(1, std::min(frame->height(), window->height() - 2 * margin)));
 }
 
 void viewtext(AppContext& ctx, const QString& file, int style)

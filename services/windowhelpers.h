@@ -50,12 +50,21 @@ enum class DesignFace { Serif = 0, SansSerif = 1, Arial = 2 };
 QFont designFont(DesignFace face, double pointSize);
 QFont designFont(bool serif, double pointSize);
 
+// The font at the largest size, from its own down to `smallest` in steps of
+// half a point, at which the text fits the room: on one line, or wrapped
+// when `wrap` is set. At `smallest` when no size fits.
+QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest = 7);
+
 // Centres a window on its screen.
 void setupform(QWidget* window);
 // Remembers or restores a question window's size in its slot.
 void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode);
-// Centres a frame inside its window (outer window size).
+// Centres a frame inside its window (outer window size), moved no further
+// than the frame still fits inside the window's client area.
 void centerframe(QWidget* frame, QWidget* window);
+// Shrinks a frame that would reach past its window's client area, leaving
+// `margin` pixels clear on each side.
+void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
 // Opens a text file of the program directory in the desktop's text viewer;
 // when none opens, shows the text in a simple read-only window.
 void viewtext(AppContext& ctx, const QString& file, int style);

@@ -561,15 +561,16 @@ void TestGameWindows::scoreScreenCaptionAndResize()
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     s.resize(600, 400);
     QCOMPARE(s.frameGeometry().size(), QSize(604, 404));
-    // Frame1: the outer size less 100 twips; Text1 100 twips inside Frame1 and
-    // 400 twips narrower.
-    QTRY_COMPARE(s.Frame1->size(), QSize(597, 397));
+    // Frame1: the outer size less 100 twips, but no more than stays inside the
+    // window with its 8 px margin on each side; Text1 100 twips inside Frame1
+    // and 400 twips narrower.
+    QTRY_COMPARE(s.Frame1->size(), QSize(584, 384));
     QCOMPARE(s.Text1->x(), 15);
-    QCOMPARE(s.Text1->width(), 570);
+    QCOMPARE(s.Text1->width(), 557);
     const QRect wideText = s.Text1->geometry();
 
     s.resize(160, 200);                                 // 2460 twips outside: narrower than 3000
-    QTRY_COMPARE(s.Frame1->size(), QSize(157, 197));
+    QTRY_COMPARE(s.Frame1->size(), QSize(144, 184));
     QCOMPARE(s.Text1->geometry(), wideText);
     for (int i = 0; i < 3; ++i) {
         s.resize(twips(&s, 6000 + 500 * i), twips(&s, 5000));

@@ -1,0 +1,481 @@
+// Every window at its designed size, filled with the longest texts the
+// shipped records give: each text control shows its whole text, no control
+// reaches past its window or its frame, and no text or picture lies under
+// another control.
+#include "testsupport.h"
+
+#include "editor/brevedit.h"
+#include "gameflow/main.h"
+#include "hof/HOF.h"
+#include "hof/NameEntry.h"
+#include "refdata/brevmain.h"
+#include "screens/NameMe.h"
+#include "screens/imatch.h"
+#include "screens/matchwidgets.h"
+#include "screens/mchoice.h"
+#include "screens/qmatch.h"
+#include "screens/qoddout.h"
+#include "screens/qsort.h"
+#include "screens/quote.h"
+#include "screens/showscor.h"
+#include "setup/setup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+#include <QTimer>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using namespace brev;
+using test::Fixture;
+
+namespace {
+
+// What a category's screen shows of a record: the asked text or the name.
+enum class Longest { Items, Names };
+
+QString shownText(AppContext& ctx, int record, int category, Longest longest)
+{
+    if (longest == Longest::Names)
+        return getquestion(ctx, TextKind::Item, record, 0);
+    if (screenFor(category) == Screen::Sorting)
+        return getquestion(ctx, TextKind::Item, record, category);
+    return getpstr(ctx, record, category);
+}
+
+// Leaves only the `count` records with the longest distinct texts drawable.
+void drawLongest(AppContext& ctx, int category, Longest longest, int count)
+{
+    ctx.game.category = category;
+    std::vector<int> records;
+    for (int r = 1; r <= ctx.nrecords; ++r)
+        records.push_back(r);
+    std::stable_sort(records.begin(), records.end(), [&](int a, int b) {
+        return shownText(ctx, a, category, longest).size() > shownText(ctx, b, category, longest).size();
+    });
+    std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 32767);
+    QStringList taken;
+    for (int r : records) {
+        const QString text = shownText(ctx, r, category, longest);
+        if (int(taken.size()) < count && !taken.contains(text) && !getpstr(ctx, r, category).trimmed().isEmpty()) {
+            taken << text;
+            ctx.itemUse[size_t(r)] = 0;
+        }
+    }
+}
+
+// Copies the shipped data, pictures and sounds into the fixture's directory.
+void shipData(Fixture& f)
+{
+    QDirIterator it(QStringLiteral(BREV_DATA_DIR), QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        QFile::copy(it.filePath(), f.path(it.fileName()));
+    }
+    const auto error = initdata(*f.ctx);
+    QVERIFY2(!error, error ? qPrintable(*error) : "");
+}
+
+QString plain(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+}
+
+bool isControl(const QWidget* w)
+{
+    return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// The faults of one window, each naming the window, the control and its text.
+class Inspection {
+public:
+    Inspection(QWidget* window, QStringList allowedCovers) : window_(window), allowed_(std::move(allowedCovers)) {}
+
+    QStringList run()
+    {
+        const auto all = window_->findChildren<QWidget*>();
+        for (QWidget* w : all) {
+            if (!isControl(w) || !w->isVisibleTo(window_))
+                continue;
+            checkBounds(w);
+            checkText(w);
+        }
+        for (QWidget* w : all)
+            if (isControl(w) && w->isVisibleTo(window_))
+                checkCovered(w);
+        return faults_;
+    }
+
+private:
+    void fault(const QWidget* w, const QString& what, const QString& text = QString())
+    {
+        faults_ << QStringLiteral("%1/%2: %3%4")
+                       .arg(window_->objectName(), w->objectName(), what,
+                            text.isEmpty() ? QString() : QStringLiteral(" \"") + text + u'"');
+    }
+
+    void checkBounds(QWidget* w)
+    {
+        const QRect inWindow(w->mapTo(window_, QPoint(0, 0)), w->size());
+        if (!window_->rect().contains(inWindow))
+            fault(w, QStringLiteral("reaches past the window (%1,%2 %3x%4 in %5x%6)")
+                         .arg(inWindow.x()).arg(inWindow.y()).arg(inWindow.width()).arg(inWindow.height())
+                         .arg(window_->width()).arg(window_->height()));
+        else if (w->parentWidget() != window_ && !w->parentWidget()->rect().contains(w->geometry()))
+            fault(w, QStringLiteral("reaches past ") + w->parentWidget()->objectName());
+    }
+
+    // Text in a rectangle: on one line, or wrapped within its height.
+    void fits(const QWidget* w, const QFont& font, const QRect& room, const QString& text, bool wrap, int align)
+    {
+        if (text.isEmpty())
+            return;
+        QRect need;
+        if (Qt::mightBeRichText(text) && !wrap) {
+            QTextDocument doc;
+            doc.setDocumentMargin(0);
+            doc.setDefaultFont(font);
+            doc.setHtml(text);
+            need = QRect(0, 0, int(doc.idealWidth()), int(doc.size().height()));
+        } else {
+            need = QFontMetrics(font).boundingRect(room, align | (wrap ? Qt::TextWordWrap : 0), text);
+        }
+        if (need.width() > room.width() || need.height() > room.height())
+            fault(w, QStringLiteral("cuts its text (needs %1x%2, has %3x%4)")
+                         .arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height()),
+                  text);
+    }
+
+    void checkText(QWidget* w)
+    {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->pixmap().isNull()) {
+                const int m = label->margin() + std::max(0, label->indent());
+                fits(w, label->font(), label->contentsRect().adjusted(m, m, -m, -m), label->text(),
+                     label->wordWrap(), int(label->alignment()));
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(button);
+            opt.text = button->text();
+            QStyle::SubElement part = QStyle::SE_PushButtonContents;
+            if (qobject_cast<QCheckBox*>(button))
+                part = QStyle::SE_CheckBoxContents;
+            else if (qobject_cast<QRadioButton*>(button))
+                part = QStyle::SE_RadioButtonContents;
+            const QRect room = button->style()->subElementRect(part, &opt, button);
+            fits(w, button->font(), room, plain(button->text()), false, Qt::AlignCenter);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            QStyleOptionFrame opt;
+            opt.initFrom(edit);
+            const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit)
+                                   .marginsRemoved(edit->textMargins()).adjusted(2, 1, -2, -1);
+            fits(w, edit->font(), room, edit->text(), false, Qt::AlignLeft | Qt::AlignVCenter);
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            if (QFontMetrics(box->font()).horizontalAdvance(plain(box->title())) > box->width())
+                fault(w, QStringLiteral("cuts its title"), box->title());
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(combo);
+            opt.editable = combo->isEditable();
+            const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                              QStyle::SC_ComboBoxEditField, combo);
+            fits(w, combo->font(), room, combo->currentText(), false, Qt::AlignLeft | Qt::AlignVCenter);
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            checkList(list);
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+            if (text->horizontalScrollBar()->maximum() > 0)
+                fault(w, QStringLiteral("hides the ends of its lines behind a scroll bar"),
+                      text->toPlainText().section(u'\n', 0, 0));
+        } else if (auto* bar = qobject_cast<NameBar*>(w)) {
+            // A bar draws its name smaller, down to 7 points, then on two lines.
+            QFont small = bar->font();
+            small.setPointSizeF(7);
+            fits(w, small, bar->rect().adjusted(4, 2, -4, -2), bar->text(), true, Qt::AlignCenter);
+        }
+    }
+
+    void checkList(QListWidget* list)
+    {
+        list->scrollToTop();
+        const QRect viewport = list->viewport()->rect();
+        if (list->horizontalScrollBar()->isVisible())
+            fault(list, QStringLiteral("shows a horizontal scroll bar"));
+        // An item view keeps a margin beside the text of each line.
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        for (int i = 0; i < list->count(); ++i) {
+            const QString text = list->item(i)->text();
+            const QRect at = list->visualItemRect(list->item(i));
+            const QRect room = at.adjusted(margin, 0, -margin, 0);
+            const QRect need = QFontMetrics(list->font()).boundingRect(
+                QRect(0, 0, room.width(), 10000), list->wordWrap() ? Qt::TextWordWrap : 0, text);
+            if (!viewport.contains(at) || need.width() > room.width() || need.height() > room.height())
+                fault(list, QStringLiteral("cuts item %1 (needs %2x%3, has %4x%5 at %6 in %7)")
+                                .arg(i).arg(need.width()).arg(need.height()).arg(room.width())
+                                .arg(room.height()).arg(at.y()).arg(viewport.height()),
+                      text);
+        }
+    }
+
+    bool showsContent(QWidget* w) const
+    {
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return !label->text().isEmpty() || !label->pixmap().isNull();
+        if (qobject_cast<PortraitBox*>(w))
+            return true;
+        return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<NameBar*>(w)
+               || qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w)
+               || qobject_cast<QComboBox*>(w);
+    }
+
+    // Where a control draws its text or picture, in its own coordinates.
+    static QRect contentRoom(QWidget* w)
+    {
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->contentsRect();
+        if (qobject_cast<NameBar*>(w))
+            return w->rect().adjusted(4, 2, -4, -2);
+        if (qobject_cast<QPushButton*>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(w);
+            return w->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, w);
+        }
+        return w->rect();
+    }
+
+    // A control lies under every later sibling, in stacking order.
+    void checkCovered(QWidget* w)
+    {
+        if (!showsContent(w))
+            return;
+        const QRect room = contentRoom(w).translated(w->pos());
+        const QObjectList& siblings = w->parentWidget()->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            auto* other = qobject_cast<QWidget*>(siblings[i]);
+            if (!other || !isControl(other) || !other->isVisibleTo(window_))
+                continue;
+            const QRect common = room.intersected(other->geometry());
+            if (common.width() <= 1 || common.height() <= 1)
+                continue;
+            if (allowed_.contains(other->objectName() + QStringLiteral(" over ") + w->objectName()))
+                continue;
+            auto* label = qobject_cast<QLabel*>(w);
+            fault(w, QStringLiteral("lies under ") + other->objectName(), label ? label->text() : QString());
+        }
+    }
+
+    QWidget* window_;
+    QStringList allowed_;
+    QStringList faults_;
+};
+
+// Closes the setup screen that a window whose category ran out opens from
+// its constructor, and says that it did.
+struct SetupCloser {
+    bool closed = false;
+    QTimer timer;
+    SetupCloser()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                closed = true;
+                modal->reject();
+            }
+        });
+        timer.start(10);
+    }
+};
+
+using Factory = std::function<QWidget*(Fixture&)>;
+
+std::unique_ptr<QWidget> questionWindow(Fixture& f, int category)
+{
+    f.ctx->game.category = category;
+    switch (screenFor(category)) {
+    case Screen::MultipleChoice: return std::make_unique<mchoice>(*f.ctx);
+    case Screen::Matching: return std::make_unique<qmatch>(*f.ctx);
+    case Screen::Portraits: return std::make_unique<imatch>(*f.ctx);
+    case Screen::Sorting: return std::make_unique<brev::qsort>(*f.ctx);
+    case Screen::OddOneOut: return std::make_unique<qoddout>(*f.ctx);
+    case Screen::NameMe: return std::make_unique<NameMe>(*f.ctx);
+    case Screen::Quotation: return std::make_unique<quote>(*f.ctx);
+    case Screen::None: break;
+    }
+    return nullptr;
+}
+
+int slotsFor(int category)
+{
+    switch (screenFor(category)) {
+    case Screen::Portraits:
+    case Screen::OddOneOut: return 4;
+    case Screen::NameMe: return 1;
+    default: return 5;
+    }
+}
+
+QStringList inspect(QWidget* w, const QStringList& allowed = {})
+{
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w))
+        return {w->objectName() + QStringLiteral(": never shown")};
+    QApplication::processEvents();
+    return Inspection(w, allowed).run();
+}
+
+// The wrong letters a name does not hold, in the order a player might try them.
+QString wrongLetters(const QString& name, int count)
+{
+    QString letters;
+    for (QChar c : QStringLiteral("QZXJVKWYBFGPMUCDHLNOTRSIEA"))
+        if (!name.toUpper().contains(c) && letters.size() < count)
+            letters += c;
+    return letters;
+}
+
+} // namespace
+
+class TstLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void questionScreens_data();
+    void questionScreens();
+    void otherWindows_data();
+    void otherWindows();
+};
+
+void TstLayout::questionScreens_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("longest");
+    Fixture f;
+    for (int k = 1; k < kCategories; ++k) {
+        if (screenFor(k) == Screen::None)
+            continue;
+        QTest::addRow("%d %s, longest items", k, qPrintable(f.ctx->catnames[size_t(k)])) << k << int(Longest::Items);
+        QTest::addRow("%d %s, longest names", k, qPrintable(f.ctx->catnames[size_t(k)])) << k << int(Longest::Names);
+    }
+}
+
+void TstLayout::questionScreens()
+{
+    QFETCH(int, category);
+    QFETCH(int, longest);
+    Fixture f;
+    shipData(f);
+    f.ctx->settings.soundon = 0;
+    // Fewest records first; more when the screen needs a wider choice.
+    std::unique_ptr<QWidget> window;
+    for (int count : {slotsFor(category), 2 * slotsFor(category), kRecords}) {
+        if (window)
+            break;
+        drawLongest(*f.ctx, category, Longest(longest), count);
+        SetupCloser closer;
+        window = questionWindow(f, category);
+        if (closer.closed)
+            window.reset();
+    }
+    if (!window)
+        QSKIP("the shipped records cannot fill this question: no game shows it");
+    // The bars of the matching screen stand as a staircase, each a little
+    // over the one below it, clear of its name.
+    const QStringList staircase{QStringLiteral("Btn1_1 over Btn1_0"), QStringLiteral("Btn1_2 over Btn1_1"),
+                                QStringLiteral("Btn1_3 over Btn1_2"), QStringLiteral("Btn1_4 over Btn1_3")};
+    QStringList faults = inspect(window.get(), screenFor(category) == Screen::Matching ? staircase : QStringList());
+    if (auto* name = qobject_cast<NameMe*>(window.get())) {
+        // Wrong letters grow the stage picture and show the letters and the warning.
+        // Then more, until the name is lost and shown whole.
+        const QString letters = wrongLetters(getpstr(*f.ctx, f.ctx->game.chosen[0], category), 6);
+        for (int i = 0; i < letters.size(); ++i) {
+            QTest::keyClick(name, letters.at(i).toLatin1());
+            if (i == 2 || i == letters.size() - 1)
+                faults << Inspection(name, {}).run();
+        }
+        QVERIFY(name->isVisible());
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TstLayout::otherWindows_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* name : {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TstLayout::otherWindows()
+{
+    QFETCH(QString, window);
+    Fixture f;
+    shipData(f);
+    AppContext& ctx = *f.ctx;
+    QStringList faults;
+    if (window == QLatin1String("main")) {
+        brev::main w(ctx);
+        QVERIFY(w.load());
+        faults = inspect(&w);
+    } else if (window == QLatin1String("setup")) {
+        ctx.bonusQuestions = true;
+        setup w(ctx);
+        faults = inspect(&w);
+    } else if (window == QLatin1String("showscor")) {
+        ctx.game.score = 9999;
+        ctx.game.possible = 9999;
+        ctx.game.percent = 100;
+        showscor w(ctx);
+        QString longestName;
+        for (const QString& n : ctx.catnames)
+            if (n.size() > longestName.size())
+                longestName = n;
+        w.Label1->setText(QStringLiteral("Results for ") + longestName);
+        w.Text1->setPlainText(QStringLiteral("Martin Van Buren placed on image of William Henry Harrison\r\n"
+                                             "John Quincy Adams placed on image of Benjamin Harrison\r\n\r\n"
+                                             "*** Scored 0 of 4"));
+        w.scoreCaption();
+        faults = inspect(&w);
+    } else if (window == QLatin1String("HOF")) {
+        for (int i = 1; i <= kHofPlaces; ++i)
+            ctx.hof[size_t(i)] = {32767, QStringLiteral("brev    "), 100,
+                                  QStringLiteral("3  Bartholomew Whitley"), QStringLiteral("12/31/2026"), 0};
+        ctx.hofcount = kHofPlaces;
+        HOF w(ctx);
+        faults = inspect(&w);
+    } else if (window == QLatin1String("NameEntry")) {
+        ctx.hofrank = 30;
+        ctx.settings.playername = QStringLiteral("Bartholomew Whitley");
+        ctx.settings.playeremail = QStringLiteral("bartholomew.whitley@example.org");
+        NameEntry w(ctx);
+        faults = inspect(&w);
+    } else if (window == QLatin1String("brevedit")) {
+        // Every record in turn, as the editor's "next" button shows them.
+        brevedit w(ctx);
+        faults = inspect(&w);
+        auto* next = w.findChild<QPushButton*>(QStringLiteral("cmdNext"));
+        QVERIFY(next);
+        for (int r = 2; r <= ctx.nrecords; ++r) {
+            next->click();
+            faults << Inspection(&w, {}).run();
+        }
+        faults.removeDuplicates();
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+QTEST_MAIN(TstLayout)
+#include "tst_layout.moc"
