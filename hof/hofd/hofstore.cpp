@@ -113,10 +113,15 @@ QString HofStore::checkWritable()
 {
     QSqlQuery q(db_);
     if (sqlite_) {
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return fail(QStringLiteral("cannot be written: ") + q.lastError().databaseText());
+        // An entry written and taken back: in WAL mode a read-only file still
+        // lets a transaction begin, and fails only at the first page written.
+        const bool written =
+            q.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+            q.exec(QStringLiteral("INSERT INTO entries (game, score, name, difficulty, email, created)"
+                                  " VALUES ('', 0, '', 1, '', '')"));
+        const QString why = q.lastError().databaseText();
         q.exec(QStringLiteral("ROLLBACK"));
-        return QString();
+        return written ? QString() : fail(QStringLiteral("cannot be written: ") + why);
     }
     if (!q.exec(QStringLiteral("SELECT has_table_privilege('entries', 'INSERT'),"
                                " current_setting('transaction_read_only')")) ||
