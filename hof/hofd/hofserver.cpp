@@ -24,7 +24,9 @@ void logLine(const QString& peer, const QString& text, int status, const QElapse
 
 } // namespace
 
+// A submission to store, or a listing asked after submissions still waiting.
 struct HofServer::Waiting {
+    bool store;
     Submission entry;
     HttpReply reply;
     QString peer;
@@ -54,7 +56,7 @@ quint16 HofServer::start(const QHostAddress& address, quint16 port, QString* err
         logLine(peer.isEmpty() ? QStringLiteral("-") : peer, QStringLiteral("(refused: %1)").arg(QLatin1String(reason)),
                 status, none);
     });
-    if (!tcp->listen(address, port)) {
+    if (!tcp->start(address, port)) {
         *error = QStringLiteral("cannot listen on %1 port %2: %3")
                      .arg(address.toString())
                      .arg(port)
@@ -70,7 +72,7 @@ void HofServer::stop()
 {
     for (const QPointer<HttpListener>& tcp : std::as_const(listeners_)) {
         if (tcp)
-            tcp->close();
+            tcp->stop();
     }
     storeTimer_.stop();
     storeWaiting();
@@ -112,26 +114,37 @@ void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
                    what, since, {{"Retry-After", QByteArray::number(retryAfter)}});
             return;
         }
-        waiting_.push_back(std::unique_ptr<Waiting>(new Waiting{parsed.entry, reply, peer, since}));
+        waiting_.push_back(std::unique_ptr<Waiting>(new Waiting{true, parsed.entry, reply, peer, since}));
         if (!storeTimer_.isActive())
             storeTimer_.start();
         return;
     }
+    if (!waiting_.empty()) {
+        waiting_.push_back(std::unique_ptr<Waiting>(new Waiting{false, parsed.entry, reply, peer, since}));
+        return;
+    }
+    listing(parsed.entry.game, reply, peer, since);
+}
+
+void HofServer::listing(const QString& game, const HttpReply& reply, const QString& peer,
+                        const QElapsedTimer& since)
+{
+    const QString what = QStringLiteral("list game=") + game;
     if (store_.changedElsewhere()) {
         best_.clear();
         pages_.clear();
     }
-    auto page = pages_.constFind(parsed.entry.game);
+    auto page = pages_.constFind(game);
     if (page == pages_.cend()) {
         QList<ListedEntry> entries;
-        if (!bestOf(parsed.entry.game, &entries)) {
+        if (!bestOf(game, &entries)) {
             answer(reply, peer, 500,
                    errorPage(QStringLiteral("Server error"),
                              QStringLiteral("The list cannot be read just now.")),
                    what, since);
             return;
         }
-        page = pages_.insert(parsed.entry.game, listPage(parsed.entry.game, entries));
+        page = pages_.insert(game, listPage(game, entries));
     }
     answer(reply, peer, 200, *page, what, since);
 }
@@ -145,19 +158,29 @@ void HofServer::storeWaiting()
     std::vector<std::unique_ptr<Waiting>> batch;
     batch.swap(waiting_);
     QList<Submission> entries;
-    for (const auto& w : batch)
-        entries.append(w->entry);
+    for (const auto& w : batch) {
+        if (w->store)
+            entries.append(w->entry);
+    }
     QList<qint64> ids;
     QString error;
     const bool stored = store_.addAll(entries, QDateTime::currentDateTimeUtc(), &ids, &error);
     if (!stored)
         std::fprintf(stderr, "%s\n", qPrintable(error));
     for (const auto& w : batch) {
-        best_.remove(w->entry.game);
-        pages_.remove(w->entry.game);
+        if (w->store) {
+            best_.remove(w->entry.game);
+            pages_.remove(w->entry.game);
+        }
     }
-    for (std::size_t i = 0; i < batch.size(); ++i) {
-        Waiting& w = *batch[i];
+    qsizetype storedIndex = 0;
+    for (const auto& waiting : batch) {
+        Waiting& w = *waiting;
+        if (!w.store) {
+            listing(w.entry.game, w.reply, w.peer, w.since);
+            continue;
+        }
+        const qint64 id = stored ? ids.at(storedIndex++) : 0;
         const QString what = QStringLiteral("submit game=") + w.entry.game;
         if (!w.reply.connected()) {
             logLine(w.peer, what + QStringLiteral(" (client gone)"), stored ? 200 : 500, w.since);
@@ -174,7 +197,7 @@ void HofServer::storeWaiting()
         // answer acknowledges the entry.
         QList<ListedEntry> entries;
         bestOf(w.entry.game, &entries);
-        answer(w.reply, w.peer, 200, listPage(w.entry.game, entries, ids.at(qsizetype(i)), w.entry.score),
+        answer(w.reply, w.peer, 200, listPage(w.entry.game, entries, id, w.entry.score),
                what, w.since);
     }
 }

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <deque>
 
+#include <cerrno>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -27,6 +29,8 @@ constexpr qint64 kMaxUnsent = 256 * 1024;  // answers not yet taken by a client 
 constexpr int kLingerMs = 2000;            // reading what a refused client still sends
 constexpr qint64 kMaxLingerBytes = 1024 * 1024;
 constexpr int kAcceptPauseMs = 100;
+constexpr int kAcceptBatch = 64;    // connections taken at one wake-up
+constexpr int kDescriptorSlack = 8; // connections closed when descriptors run out
 
 bool isTokenChar(char c)
 {
@@ -79,7 +83,7 @@ QString refusalText(int status)
     case 414:
     case 431: return QStringLiteral("The request is too large.");
     case 503: return QStringLiteral("The service is busy; please try again in a moment.");
-    case 505: return QStringLiteral("Only HTTP/1.0 and HTTP/1.1 are served.");
+    case 505: return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
     default: return QStringLiteral("The request is not valid HTTP.");
     }
 }
@@ -496,8 +500,64 @@ HttpListener::HttpListener(const HttpLimits& limits, Handler handler, QObject* p
     setListenBacklogSize(limits_.backlog);
     resumeTimer_->setSingleShot(true);
     resumeTimer_->setInterval(kAcceptPauseMs);
-    connect(resumeTimer_, &QTimer::timeout, this, &QTcpServer::resumeAccepting);
-    connect(this, &QTcpServer::acceptError, this, &HttpListener::acceptFailed);
+    connect(resumeTimer_, &QTimer::timeout, this, [this] {
+        if (acceptNotifier_)
+            acceptNotifier_->setEnabled(true);
+    });
+}
+
+bool HttpListener::start(const QHostAddress& address, quint16 port)
+{
+    if (!listen(address, port))
+        return false;
+    pauseAccepting();
+    acceptNotifier_ = new QSocketNotifier(socketDescriptor(), QSocketNotifier::Read, this);
+    connect(acceptNotifier_, &QSocketNotifier::activated, this, &HttpListener::acceptWaiting);
+    return true;
+}
+
+void HttpListener::stop()
+{
+    delete acceptNotifier_;
+    acceptNotifier_ = nullptr;
+    resumeTimer_->stop();
+    close();
+}
+
+void HttpListener::acceptWaiting()
+{
+    for (int i = 0; i < kAcceptBatch && acceptNotifier_; ++i) {
+        const int fd = ::accept4(int(socketDescriptor()), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd >= 0) {
+            incomingConnection(fd);
+            continue;
+        }
+        if (errno == EINTR || errno == ECONNABORTED)
+            continue;
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+            outOfDescriptors();
+        return;
+    }
+}
+
+// The process has as many descriptors open as it may: the connection cap comes
+// down to what fits, and the idlest connections make room. When none can be
+// closed, accepting pauses for a moment rather than waking again at once.
+void HttpListener::outOfDescriptors()
+{
+    const int fits = qMax(1, int(connections_.size()) - kDescriptorSlack);
+    if (fits < limits_.maxConnections) {
+        limits_.maxConnections = fits;
+        emit refused(QString(), 503, "out of file descriptors: at most " + QByteArray::number(fits) +
+                                         " connections from now on");
+    }
+    bool freed = false;
+    while (connections_.size() >= limits_.maxConnections && makeRoom())
+        freed = true;
+    if (!freed) {
+        acceptNotifier_->setEnabled(false);
+        resumeTimer_->start();
+    }
 }
 
 HttpListener::~HttpListener() = default;
@@ -547,18 +607,6 @@ bool HttpListener::makeRoom()
 void HttpListener::forget(HttpConnection* connection)
 {
     connections_.removeOne(connection);
-}
-
-// Out of file descriptors (or another failure to accept): stop accepting for a
-// moment rather than being woken again at once, and free a descriptor.
-void HttpListener::acceptFailed(QAbstractSocket::SocketError)
-{
-    pauseAccepting();
-    makeRoom();
-    if (!resumeTimer_->isActive()) {
-        emit refused(QString(), 503, "cannot accept: " + errorString().toLocal8Bit());
-        resumeTimer_->start();
-    }
 }
 
 } // namespace hofd

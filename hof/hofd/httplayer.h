@@ -7,8 +7,9 @@
 // - a head not complete within headerTimeoutMs gets 408, a kept-alive connection
 //   with nothing asked for idleTimeoutMs is closed;
 // - at most maxConnections are open: a newcomer closes the idlest one, and when
-//   every one is busy it gets 503; running out of file descriptors pauses
-//   accepting for a moment instead of spinning;
+//   every one is busy it gets 503; running out of file descriptors lowers that
+//   cap to what fits (closing the idlest connections), and when nothing can be
+//   closed accepting pauses for a moment instead of spinning;
 // - answers leave in request order, however the handler completes them; at most
 //   maxPipelined requests are read ahead of their answers;
 // - HEAD is answered like GET without the body; HTTP/1.0 and "Connection: close"
@@ -24,6 +25,7 @@
 #include <QTcpServer>
 #include <functional>
 
+class QSocketNotifier;
 class QTimer;
 
 namespace hofd
@@ -95,6 +97,11 @@ class HttpListener : public QTcpServer
     HttpListener(const HttpLimits& limits, Handler handler, QObject* parent = nullptr);
     ~HttpListener() override;
 
+    // listen() and then accepting by this class (QTcpServer's own accepting
+    // would spin when the process runs out of file descriptors).
+    bool start(const QHostAddress& address, quint16 port);
+    void stop();
+
     const HttpLimits& limits() const { return limits_; }
     int openConnections() const { return int(connections_.size()); }
 
@@ -107,13 +114,15 @@ class HttpListener : public QTcpServer
 
   private:
     friend class HttpConnection;
+    void acceptWaiting();
+    void outOfDescriptors();
     void forget(HttpConnection* connection);
     bool makeRoom();
-    void acceptFailed(QAbstractSocket::SocketError error);
 
     HttpLimits limits_;
     Handler handler_;
     QList<HttpConnection*> connections_;
+    QSocketNotifier* acceptNotifier_ = nullptr;
     QTimer* resumeTimer_;
 };
 
