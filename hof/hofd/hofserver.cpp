@@ -119,7 +119,7 @@ void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
             storeTimer_.start();
         return;
     }
-    if (!waiting_.empty()) {
+    if (reply.followsUnanswered()) { // its client's own submissions come first
         waiting_.push_back(std::unique_ptr<Waiting>(new Waiting{false, parsed.entry, reply, peer, since}));
         return;
     }

@@ -2,8 +2,8 @@
 // with the list page (GET with game), or with a new entry stored and the list page
 // marking it (GET with game, a, b and c). HEAD is answered as GET without the body
 // and never stores; other methods get 405. Submissions arriving together are
-// stored in one transaction and answered only after it commits; a listing asked
-// while submissions wait is answered after them, showing them; a client address
+// stored in one transaction and answered only after it commits; a listing
+// pipelined behind its client's submissions shows them; a client address
 // over its submission rate gets 429. One line per request goes to standard error
 // (never a name or an e-mail address). The list pages of the games asked recently
 // are kept in memory while the database has not changed.

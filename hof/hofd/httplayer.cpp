@@ -262,6 +262,10 @@ class HttpConnection : public QObject
 
     void complete(quint64 sequence, const HttpResponse& response);
     bool isIdle() const { return pending_.empty() && !receiving_; }
+    bool unansweredBefore(quint64 sequence) const
+    {
+        return !pending_.empty() && pending_.front().sequence < sequence;
+    }
     bool isReceiving() const { return receiving_ && !closing_; }
     qint64 lastActive() const { return lastActive_; }
     void drop() { socket_->abort(); }
@@ -492,6 +496,11 @@ bool HttpReply::send(const HttpResponse& response) const
 bool HttpReply::connected() const
 {
     return !connection_.isNull();
+}
+
+bool HttpReply::followsUnanswered() const
+{
+    return connection_ && connection_->unansweredBefore(sequence_);
 }
 
 HttpListener::HttpListener(const HttpLimits& limits, Handler handler, QObject* parent)

@@ -80,6 +80,8 @@ class HttpReply
     // client has gone (the answer is dropped).
     bool send(const HttpResponse& response) const;
     bool connected() const;
+    // True while requests asked before this one on its connection are unanswered.
+    bool followsUnanswered() const;
 
   private:
     friend class HttpConnection;
