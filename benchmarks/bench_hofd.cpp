@@ -153,9 +153,9 @@ void BM_HofdLoad(benchmark::State& state)
         QFile log(dir.filePath(QStringLiteral("hofd.log")));
         server.setStandardOutputFile(QProcess::nullDevice());
         server.setStandardErrorFile(log.fileName());
-        server.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                                                QStringLiteral("--database"), db,
-                                                QStringLiteral("--submissions-per-minute"), QStringLiteral("0")});
+        server.start(QStringLiteral(HOFD_EXE),
+                     {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
+                      db, QStringLiteral("--submissions-per-minute"), QStringLiteral("0")});
         QByteArray banner;
         for (int tries = 0; tries < 100 && !banner.contains('\n'); ++tries) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -212,7 +212,13 @@ void BM_HofdLoad(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_HofdLoad)->Arg(16)->Arg(128)->ArgName("clients")->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HofdLoad)
+    ->Arg(16)
+    ->Arg(128)
+    ->ArgName("clients")
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

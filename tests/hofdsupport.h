@@ -14,8 +14,8 @@ inline quint16 startHofd(QProcess& server, const QString& database, const QStrin
 {
     server.setReadChannel(QProcess::StandardError);
     server.start(QStringLiteral(HOFD_EXE),
-                 QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
-                             database} +
+                 QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                             QStringLiteral("--database"), database} +
                      extra);
     QByteArray banner;
     while (!banner.contains("/ with") && server.waitForReadyRead(5000))

@@ -137,11 +137,16 @@ void TestHofd::parsesQueries_data()
     QTest::addRow("name_with_dif_text")
         << QByteArray("game=brev&a=7&b=x%20dif=2%20dif=3") << "brev|7|x dif=2|3|";
     QTest::addRow("plus_is_a_space") << QByteArray("game=brev&a=0&b=A+B%20dif=2") << "brev|0|A B|2|";
-    QTest::addRow("form_encoded") << QByteArray("game=brev&a=9&b=Ann+dif%3D2&c=a%2Bb%40c.d") << "brev|9|Ann|2|a+b@c.d";
-    QTest::addRow("stray_percent_elsewhere") << QByteArray("x=100%&game=brev&a=1&b=x+dif%3D1") << "brev|1|x|1|";
-    QTest::addRow("stray_percent_in_name") << QByteArray("game=brev&a=1&b=100%+dif%3D1") << "The name holds a '%'";
-    QTest::addRow("bad_hex_in_email") << QByteArray("game=brev&a=1&b=x+dif%3D1&c=a%G1") << "The e-mail address holds";
-    QTest::addRow("nul_in_score") << QByteArray("game=brev&a=1%002&b=x+dif%3D1") << "The score holds a control";
+    QTest::addRow("form_encoded") << QByteArray("game=brev&a=9&b=Ann+dif%3D2&c=a%2Bb%40c.d")
+                                  << "brev|9|Ann|2|a+b@c.d";
+    QTest::addRow("stray_percent_elsewhere")
+        << QByteArray("x=100%&game=brev&a=1&b=x+dif%3D1") << "brev|1|x|1|";
+    QTest::addRow("stray_percent_in_name")
+        << QByteArray("game=brev&a=1&b=100%+dif%3D1") << "The name holds a '%'";
+    QTest::addRow("bad_hex_in_email")
+        << QByteArray("game=brev&a=1&b=x+dif%3D1&c=a%G1") << "The e-mail address holds";
+    QTest::addRow("nul_in_score") << QByteArray("game=brev&a=1%002&b=x+dif%3D1")
+                                  << "The score holds a control";
     QTest::addRow("c1_in_game") << QByteArray("game=br%C2%85ev") << "The game code holds a control";
     QTest::addRow("cap_counts_characters")
         << QByteArray("game=brev&a=1&b=" + QByteArray("%F0%9F%98%80").repeated(25) + "+dif%3D1")
@@ -149,8 +154,8 @@ void TestHofd::parsesQueries_data()
     QTest::addRow("caps") << QByteArray("game=brevallo_x&a=1&b=ABCDEFGHIJKLMNOPQRSTUVW%20dif=1&c=" +
                                         QByteArray(40, 'e'))
                           << "brevallo|1|ABCDEFGHIJKLMNOPQRST|1|" + QString(30, u'e');
-    QTest::addRow("invalid_utf8_only_in_its_value") << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2&c=%C3%A9")
-                                                    << QString::fromUtf8("brev|5|Jos\uFFFD|2|é");
+    QTest::addRow("invalid_utf8_only_in_its_value")
+        << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2&c=%C3%A9") << QString::fromUtf8("brev|5|Jos\uFFFD|2|é");
     QTest::addRow("no_game") << QByteArray("a=5&b=x%20dif=2") << "The game code";
     QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
 }
@@ -299,8 +304,10 @@ void TestHofd::acknowledgedEntriesSurviveKill()
 void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
 {
     QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("No entries yet."));
-    QCOMPARE(get("/games/triv/triviahf.asp?game=brev&a=55&b=New+comer+dif%3D2&c=").status, 200); // as forms send it
-    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td>New comer</td>"));
+    QCOMPARE(get("/games/triv/triviahf.asp?game=brev&a=55&b=New+comer+dif%3D2&c=").status,
+             200); // as forms send it
+    QVERIFY(
+        get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td>New comer</td>"));
     const Answer sql = get("/games/triv/triviahf.asp?game=" + enc("x' OR 1=1--"));
     QCOMPARE(sql.status, 200);
     QVERIFY(sql.body.contains("Hall of Fame: x' OR 1=") && sql.body.contains("No entries yet."));
@@ -314,7 +321,8 @@ void TestHofd::headAndOtherMethods()
         hofdtest::exchange(port_, "HEAD" + hofdtest::request(target, "Connection: close\r\n").mid(3));
     QVERIFY(head.reply.startsWith("HTTP/1.1 200 OK\r\n"));
     const qsizetype length = got.reply.indexOf("Content-Length: ");
-    QVERIFY(length > 0 && head.reply.contains(got.reply.mid(length, got.reply.indexOf('\r', length) - length)));
+    QVERIFY(length > 0 &&
+            head.reply.contains(got.reply.mid(length, got.reply.indexOf('\r', length) - length)));
     QVERIFY(head.reply.endsWith("\r\n\r\n"));
     for (const QByteArray method : {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE"}) {
         const hofdtest::Raw r = hofdtest::exchange(
@@ -356,10 +364,12 @@ void TestHofd::gameSubmissionAddressIsStored()
     f.ctx->settings.playeremail = QString::fromLatin1(email_);
     f.ctx->settings.maxdif = 3;
     const QUrl url = brev::hofSubmissionUrl(*f.ctx, 4321);
-    QCOMPARE(get(url.path(QUrl::FullyEncoded).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1()).status,
-             200);
+    QCOMPARE(
+        get(url.path(QUrl::FullyEncoded).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1()).status,
+        200);
     const QUrl list = brev::onlineHofUrl(*f.ctx);
-    const Answer listed = get(list.path(QUrl::FullyEncoded).toLatin1() + '?' + list.query(QUrl::FullyEncoded).toLatin1());
+    const Answer listed =
+        get(list.path(QUrl::FullyEncoded).toLatin1() + '?' + list.query(QUrl::FullyEncoded).toLatin1());
     QVERIFY(listed.body.contains(QStringLiteral("<td class=\"n\">4321</td><td class=\"n\">3</td>"
                                                 "<td>Zoë O'Brien &amp; &lt;Co&gt;</td>")
                                      .toUtf8()));
@@ -372,8 +382,9 @@ void TestHofd::submissionRateLimit()
                                 {QStringLiteral("--submissions-per-minute"), QStringLiteral("2")});
     QCOMPARE(submit("brev", 1, "One", 1).status, 200);
     QCOMPARE(submit("brev", 2, "Two", 1).status, 200);
-    const hofdtest::Raw third = hofdtest::exchange(
-        port_, hofdtest::request("/games/triv/triviahf.asp?game=brev&a=3&b=Three+dif%3D1", "Connection: close\r\n"));
+    const hofdtest::Raw third =
+        hofdtest::exchange(port_, hofdtest::request("/games/triv/triviahf.asp?game=brev&a=3&b=Three+dif%3D1",
+                                                    "Connection: close\r\n"));
     QVERIFY(third.reply.startsWith("HTTP/1.1 429 ") && third.reply.contains("\r\nRetry-After: 30\r\n"));
     const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
     QVERIFY(list.contains("<td>Two</td>") && !list.contains("Three"));
@@ -396,7 +407,8 @@ void TestHofd::readOnlyDatabaseRefusedAtStart()
                                               QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
     QVERIFY(readOnly.waitForFinished(5000));
     const QByteArray said = readOnly.readAllStandardError();
-    QFile(dir_.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile(dir_.path())
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(readOnly.exitCode(), 1);
     QVERIFY2(said.contains("hof.sqlite") && said.contains("cannot be written"), said.constData());

@@ -84,25 +84,29 @@ void TestHofdLimits::httpRules_data()
     const QByteArray get = request(kList);
     QTest::addRow("keep_alive") << get << QByteArray("200") << 1 << false;
     QTest::addRow("http_1_0_closes") << request(kList, {}, "HTTP/1.0") << QByteArray("200") << 1 << true;
-    QTest::addRow("connection_close") << request(kList, "Connection: keep-alive, close\r\n") << QByteArray("200")
-                                      << 1 << true;
-    QTest::addRow("small_body_skipped") << request(kList, "Content-Length: 5\r\n") + "hello" + get
-                                        << QByteArray("200") << 2 << false;
-    QTest::addRow("body_too_large") << request(kList, "Content-Length: 1025\r\n") << QByteArray("413") << 1 << true;
-    QTest::addRow("chunked_body") << request(kList, "Transfer-Encoding: chunked\r\n") << QByteArray("413") << 1
-                                  << true;
-    QTest::addRow("two_lengths") << request(kList, "Content-Length: 0\r\nContent-Length: 0\r\n") << QByteArray("400")
-                                 << 1 << true;
-    QTest::addRow("length_and_chunked") << request(kList, "Content-Length: 3\r\nTransfer-Encoding: chunked\r\n")
-                                        << QByteArray("400") << 1 << true;
-    QTest::addRow("invalid_length") << request(kList, "Content-Length: +5\r\n") << QByteArray("400") << 1 << true;
-    QTest::addRow("chunked_not_last") << request(kList, "Transfer-Encoding: chunked, gzip\r\n") << QByteArray("400")
-                                      << 1 << true;
-    QTest::addRow("no_host") << QByteArray("GET " + kList + " HTTP/1.1\r\n\r\n") << QByteArray("400") << 1 << true;
+    QTest::addRow("connection_close")
+        << request(kList, "Connection: keep-alive, close\r\n") << QByteArray("200") << 1 << true;
+    QTest::addRow("small_body_skipped")
+        << request(kList, "Content-Length: 5\r\n") + "hello" + get << QByteArray("200") << 2 << false;
+    QTest::addRow("body_too_large") << request(kList, "Content-Length: 1025\r\n") << QByteArray("413") << 1
+                                    << true;
+    QTest::addRow("chunked_body") << request(kList, "Transfer-Encoding: chunked\r\n") << QByteArray("413")
+                                  << 1 << true;
+    QTest::addRow("two_lengths") << request(kList, "Content-Length: 0\r\nContent-Length: 0\r\n")
+                                 << QByteArray("400") << 1 << true;
+    QTest::addRow("length_and_chunked")
+        << request(kList, "Content-Length: 3\r\nTransfer-Encoding: chunked\r\n") << QByteArray("400") << 1
+        << true;
+    QTest::addRow("invalid_length") << request(kList, "Content-Length: +5\r\n") << QByteArray("400") << 1
+                                    << true;
+    QTest::addRow("chunked_not_last")
+        << request(kList, "Transfer-Encoding: chunked, gzip\r\n") << QByteArray("400") << 1 << true;
+    QTest::addRow("no_host") << QByteArray("GET " + kList + " HTTP/1.1\r\n\r\n") << QByteArray("400") << 1
+                             << true;
     QTest::addRow("folded_header") << request(kList, "X-A: 1\r\n 2\r\n") << QByteArray("400") << 1 << true;
     QTest::addRow("http_2") << request(kList, {}, "HTTP/2.0") << QByteArray("505") << 1 << true;
-    QTest::addRow("refusal_after_earlier_answer") << get + request(kList, "Content-Length: x\r\n")
-                                                  << QByteArray("400") << 2 << true;
+    QTest::addRow("refusal_after_earlier_answer")
+        << get + request(kList, "Content-Length: x\r\n") << QByteArray("400") << 2 << true;
 }
 
 void TestHofdLimits::httpRules()
@@ -119,9 +123,8 @@ void TestHofdLimits::httpRules()
 
 void TestHofdLimits::pipelinedAnswersInOrder()
 {
-    const hofdtest::Raw r =
-        exchange(port_, request(kList + "&a=5&b=Pip+dif%3D1") + request(kList) +
-                            "HEAD" + request(kList, "Connection: close\r\n").mid(3));
+    const hofdtest::Raw r = exchange(port_, request(kList + "&a=5&b=Pip+dif%3D1") + request(kList) + "HEAD" +
+                                                request(kList, "Connection: close\r\n").mid(3));
     const qsizetype first = r.reply.indexOf("HTTP/1.1 200");
     const qsizetype second = r.reply.indexOf("HTTP/1.1 200", first + 1);
     const qsizetype third = r.reply.indexOf("HTTP/1.1 200", second + 1);
@@ -226,10 +229,11 @@ void TestHofdLimits::pageInHeadlessChromium()
                     .reply.startsWith("HTTP/1.1 200 "));
     QTemporaryDir profile;
     QProcess browser;
-    browser.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                             QStringLiteral("--disable-gpu"), QStringLiteral("--user-data-dir=") + profile.path(),
-                             QStringLiteral("--dump-dom"),
-                             QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(QLatin1String(kList))});
+    browser.start(chromium,
+                  {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                   QStringLiteral("--disable-gpu"), QStringLiteral("--user-data-dir=") + profile.path(),
+                   QStringLiteral("--dump-dom"),
+                   QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(QLatin1String(kList))});
     QVERIFY(browser.waitForFinished(30000));
     const QByteArray dom = browser.readAllStandardOutput();
     QVERIFY2(dom.contains("<title>Hall of Fame: brev</title>"), dom.left(300).constData());

@@ -61,7 +61,9 @@ QString capped(const QString& text, int maxLength)
     QString kept = text.trimmed();
     qsizetype end = 0;
     for (int count = 0; end < kept.size() && count < maxLength; ++count)
-        end += kept.at(end).isHighSurrogate() && end + 1 < kept.size() && kept.at(end + 1).isLowSurrogate() ? 2 : 1;
+        end += kept.at(end).isHighSurrogate() && end + 1 < kept.size() && kept.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
     kept.truncate(end);
     return kept.trimmed();
 }
@@ -74,7 +76,8 @@ QString fieldText(const QByteArray& raw, const QString& field, QString* error)
 {
     QString text;
     if (!decodeValue(raw, &text)) {
-        *error = QStringLiteral("The %1 holds a '%' that is not followed by two hexadecimal digits.").arg(field);
+        *error =
+            QStringLiteral("The %1 holds a '%' that is not followed by two hexadecimal digits.").arg(field);
         return QString();
     }
     if (hasControl(text)) {

@@ -53,8 +53,8 @@ quint16 HofServer::start(const QHostAddress& address, quint16 port, QString* err
     connect(tcp, &HttpListener::refused, this, [](const QString& peer, int status, const QByteArray& reason) {
         QElapsedTimer none;
         none.start();
-        logLine(peer.isEmpty() ? QStringLiteral("-") : peer, QStringLiteral("(refused: %1)").arg(QLatin1String(reason)),
-                status, none);
+        logLine(peer.isEmpty() ? QStringLiteral("-") : peer,
+                QStringLiteral("(refused: %1)").arg(QLatin1String(reason)), status, none);
     });
     if (!tcp->start(address, port)) {
         *error = QStringLiteral("cannot listen on %1 port %2: %3")
@@ -197,8 +197,7 @@ void HofServer::storeWaiting()
         // answer acknowledges the entry.
         QList<ListedEntry> entries;
         bestOf(w.entry.game, &entries);
-        answer(w.reply, w.peer, 200, listPage(w.entry.game, entries, id, w.entry.score),
-               what, w.since);
+        answer(w.reply, w.peer, 200, listPage(w.entry.game, entries, id, w.entry.score), what, w.since);
     }
 }
 

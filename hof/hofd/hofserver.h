@@ -9,8 +9,8 @@
 // are kept in memory while the database has not changed.
 #pragma once
 
-#include "hof/hofd/httplayer.h"
 #include "hof/hofd/hofstore.h"
+#include "hof/hofd/httplayer.h"
 #include "hof/hofd/ratelimit.h"
 
 #include <QElapsedTimer>
@@ -48,7 +48,8 @@ class HofServer : public QObject
     struct Waiting;
     void handle(const HttpRequest& request, const HttpReply& reply);
     void storeWaiting();
-    void listing(const QString& game, const HttpReply& reply, const QString& peer, const QElapsedTimer& since);
+    void listing(const QString& game, const HttpReply& reply, const QString& peer,
+                 const QElapsedTimer& since);
     bool bestOf(const QString& game, QList<ListedEntry>* out);
     void answer(const HttpReply& reply, const QString& peer, int status, const QByteArray& page,
                 const QString& logText, const QElapsedTimer& since,

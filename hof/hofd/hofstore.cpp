@@ -128,8 +128,8 @@ QString HofStore::checkWritable()
         !q.next())
         return fail(QStringLiteral("cannot check that it can be written: ") + q.lastError().databaseText());
     if (!q.value(0).toBool())
-        return fail(QStringLiteral("cannot be written: user \"%1\" may not insert into entries")
-                        .arg(db_.userName()));
+        return fail(
+            QStringLiteral("cannot be written: user \"%1\" may not insert into entries").arg(db_.userName()));
     if (q.value(1).toString() != QLatin1String("off"))
         return fail(QStringLiteral("cannot be written: the server is read-only"));
     return QString();

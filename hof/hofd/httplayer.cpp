@@ -24,9 +24,9 @@ namespace
 {
 
 constexpr int kMaxFields = 100;
-constexpr qint64 kReadBuffer = 64 * 1024;  // bytes Qt reads ahead for one connection
-constexpr qint64 kMaxUnsent = 256 * 1024;  // answers not yet taken by a client that pipelines
-constexpr int kLingerMs = 2000;            // reading what a refused client still sends
+constexpr qint64 kReadBuffer = 64 * 1024; // bytes Qt reads ahead for one connection
+constexpr qint64 kMaxUnsent = 256 * 1024; // answers not yet taken by a client that pipelines
+constexpr int kLingerMs = 2000;           // reading what a refused client still sends
 constexpr qint64 kMaxLingerBytes = 1024 * 1024;
 constexpr int kAcceptPauseMs = 100;
 constexpr int kAcceptBatch = 64;    // connections taken at one wake-up
@@ -59,32 +59,51 @@ QByteArray withoutCr(const QByteArray& line)
 const char* reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 400: return "Bad Request";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 408: return "Request Timeout";
-    case 413: return "Content Too Large";
-    case 414: return "URI Too Long";
-    case 429: return "Too Many Requests";
-    case 431: return "Request Header Fields Too Large";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    case 505: return "HTTP Version Not Supported";
-    default: return "Unknown";
+    case 200:
+        return "OK";
+    case 400:
+        return "Bad Request";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 408:
+        return "Request Timeout";
+    case 413:
+        return "Content Too Large";
+    case 414:
+        return "URI Too Long";
+    case 429:
+        return "Too Many Requests";
+    case 431:
+        return "Request Header Fields Too Large";
+    case 500:
+        return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
+    case 505:
+        return "HTTP Version Not Supported";
+    default:
+        return "Unknown";
     }
 }
 
 QString refusalText(int status)
 {
     switch (status) {
-    case 408: return QStringLiteral("The request did not arrive in time.");
-    case 413: return QStringLiteral("This service takes no request body.");
+    case 408:
+        return QStringLiteral("The request did not arrive in time.");
+    case 413:
+        return QStringLiteral("This service takes no request body.");
     case 414:
-    case 431: return QStringLiteral("The request is too large.");
-    case 503: return QStringLiteral("The service is busy; please try again in a moment.");
-    case 505: return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
-    default: return QStringLiteral("The request is not valid HTTP.");
+    case 431:
+        return QStringLiteral("The request is too large.");
+    case 503:
+        return QStringLiteral("The service is busy; please try again in a moment.");
+    case 505:
+        return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
+    default:
+        return QStringLiteral("The request is not valid HTTP.");
     }
 }
 
@@ -222,8 +241,9 @@ RequestHead parseRequestHead(const QByteArray& data, const HttpLimits& limits)
         if (hasControlByte(value, true))
             return refuse(400, "control character in a header field");
         if (name == "content-length") {
-            const bool digits = !value.isEmpty() && value.size() <= 18 &&
-                                std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+            const bool digits =
+                !value.isEmpty() && value.size() <= 18 &&
+                std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
             if (haveLength || !digits)
                 return refuse(400, haveLength ? "more than one Content-Length" : "invalid Content-Length");
             haveLength = true;
@@ -481,7 +501,8 @@ void HttpConnection::onTimeout()
     }
 }
 
-HttpReply::HttpReply(HttpConnection* connection, quint64 sequence) : connection_(connection), sequence_(sequence)
+HttpReply::HttpReply(HttpConnection* connection, quint64 sequence)
+    : connection_(connection), sequence_(sequence)
 {
 }
 
@@ -557,8 +578,9 @@ void HttpListener::outOfDescriptors()
     const int fits = qMax(1, int(connections_.size()) - kDescriptorSlack);
     if (fits < limits_.maxConnections) {
         limits_.maxConnections = fits;
-        emit refused(QString(), 503, "out of file descriptors: at most " + QByteArray::number(fits) +
-                                         " connections from now on");
+        emit refused(QString(), 503,
+                     "out of file descriptors: at most " + QByteArray::number(fits) +
+                         " connections from now on");
     }
     bool freed = false;
     while (connections_.size() >= limits_.maxConnections && makeRoom())

@@ -44,8 +44,8 @@ struct HttpLimits {
 
 // A request head as read from the bytes at the front of a connection's input.
 struct RequestHead {
-    int status = 0;           // 0: acceptable; otherwise the refusal (400, 413, 414, 431, 505)
-    qsizetype consumed = 0;   // bytes of the head; 0 with status 0: more bytes needed
+    int status = 0;         // 0: acceptable; otherwise the refusal (400, 413, 414, 431, 505)
+    qsizetype consumed = 0; // bytes of the head; 0 with status 0: more bytes needed
     QByteArray method;
     QByteArray target;        // raw spaces encoded as %20, absolute form reduced to its path
     qint64 contentLength = 0; // bytes of body that follow the head

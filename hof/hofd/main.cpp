@@ -106,10 +106,11 @@ int main(int argc, char* argv[])
                       QStringLiteral("Seconds a kept-alive connection may stay idle (default %1).")
                           .arg(defaults.http.idleTimeoutMs / 1000),
                       QStringLiteral("SECONDS"), QString::number(defaults.http.idleTimeoutMs / 1000)});
-    parser.addOption({QStringLiteral("max-connections"),
-                      QStringLiteral("Connections open at once (default %1, fewer when the file limit is lower).")
-                          .arg(defaults.http.maxConnections),
-                      QStringLiteral("COUNT"), QString::number(defaults.http.maxConnections)});
+    parser.addOption(
+        {QStringLiteral("max-connections"),
+         QStringLiteral("Connections open at once (default %1, fewer when the file limit is lower).")
+             .arg(defaults.http.maxConnections),
+         QStringLiteral("COUNT"), QString::number(defaults.http.maxConnections)});
     parser.addOption({QStringLiteral("submissions-per-minute"),
                       QStringLiteral("Entries one client address may submit a minute, in bursts of as many; "
                                      "0 for no limit (default %1).")
@@ -137,12 +138,14 @@ int main(int argc, char* argv[])
     options.http.headerTimeoutMs = millisecondsOf(parser.value(QStringLiteral("header-timeout")));
     options.http.idleTimeoutMs = millisecondsOf(parser.value(QStringLiteral("idle-timeout")));
     if (options.http.headerTimeoutMs < 0 || options.http.idleTimeoutMs < 0)
-        return fail(QStringLiteral("--header-timeout and --idle-timeout want a number of seconds above 0"), 2);
+        return fail(QStringLiteral("--header-timeout and --idle-timeout want a number of seconds above 0"),
+                    2);
     bool countOk = false, rateOk = false;
     const int connections = parser.value(QStringLiteral("max-connections")).toInt(&countOk);
     const int perMinute = parser.value(QStringLiteral("submissions-per-minute")).toInt(&rateOk);
     if (!countOk || connections < 1 || !rateOk || perMinute < 0)
-        return fail(QStringLiteral("--max-connections wants a count from 1, --submissions-per-minute from 0"), 2);
+        return fail(QStringLiteral("--max-connections wants a count from 1, --submissions-per-minute from 0"),
+                    2);
     options.http.maxConnections = connectionsThatFit(connections);
     if (options.http.maxConnections < connections)
         std::fprintf(stderr, "brevallo-hofd: the file limit allows %d connections at once, not %d\n",
