@@ -314,7 +314,7 @@ class HttpConnection : public QObject
     qint64 skipBody_ = 0;
     std::deque<Pending> pending_;
     quint64 nextSequence_ = 1;
-    qint64 lastActive_ = now();
+    qint64 lastActive_ = now(); // when it became idle, or its request began
     qint64 lingerBytes_ = 0;
     bool receiving_ = false; // a request begun, its head or body not yet read
     bool closing_ = false;   // no more requests are read; close after the answers
@@ -338,8 +338,6 @@ HttpConnection::HttpConnection(QTcpSocket* socket, HttpListener* listener)
     });
     // The first request is awaited no longer than a request's head.
     timer_.start(listener_->limits().headerTimeoutMs);
-    if (socket_->bytesAvailable() > 0)
-        readInput();
 }
 
 void HttpConnection::armIdle()
@@ -380,9 +378,9 @@ void HttpConnection::readInput()
             input_ += socket_->read(room);
         if (input_.isEmpty())
             break;
-        lastActive_ = now();
         if (!receiving_) {
             receiving_ = true;
+            lastActive_ = now(); // the slowest request is the oldest one begun
             timer_.start(limits.headerTimeoutMs);
         }
         const RequestHead head = parseRequestHead(input_, limits);
