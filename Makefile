@@ -1,17 +1,20 @@
 # make play: install what is missing, build, start the game.
 # make test: the same set-up, then the whole test suite, headless.
-# make package: the same set-up, then the Debian package in $(BUILD)/.
+# make package: the same set-up, then the Debian packages in $(BUILD)/: brevallo
+#   (the game) and brevallo-hofd (the hall-of-fame service).
 # make fuzz: each file reader's fuzz harness for FUZZ_SECONDS seconds (clang).
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
-            desktop-file-utils appstream qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite \
+            desktop-file-utils appstream libqt6sql6-sqlite systemd \
             xvfb libxcb1-dev libfontconfig-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# The hall-of-fame page is also checked in a real browser when one is installed.
+BROWSER_PACKAGES := chromium
 FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
-.PHONY: play test build deps bench package clean fuzz fuzz-deps
+.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps
 
 play: build
 	./$(BUILD)/brevallo
@@ -19,7 +22,7 @@ play: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2
 
-bench: build
+bench: build browser-deps
 	./$(BUILD)/benchmarks/bench_refdata
 	./$(BUILD)/benchmarks/bench_hofd
 	./$(BUILD)/benchmarks/bench_export
@@ -49,6 +52,9 @@ fuzz: deps fuzz-deps
 
 fuzz-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+
+browser-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BROWSER_PACKAGES)"
 
 # Installs missing Debian packages when run as root; otherwise prints the line to run
 # as root (a minimal Debian has no sudo).

@@ -2,6 +2,8 @@
 # CPack (cpack -G DEB). An installed game keeps each player's files in a per-user
 # folder that it fills from share/brevallo/ at the first start.
 include(GNUInstallDirs)
+# The game's rules; the service's (hof/hofd) name their own component.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 
 set(BREV_SHIPPED_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brevallo)
 # Where the executable looks for the shipped files, relative to its own folder.
@@ -43,4 +45,5 @@ set(CPACK_STRIP_FILES ON)
 # The other entries are what dpkg-shlibdeps finds in the executable.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
+include(${CMAKE_CURRENT_LIST_DIR}/hofd-package.cmake)
 include(CPack)

@@ -2,15 +2,23 @@
 // port with a temporary database, asked through QNetworkAccessManager. Every
 // request has a time limit; the server is killed and restarted for durability.
 #include "hof/hofd/hofrequest.h"
+#include "hof/hoflist.h"
+#include "hofdsupport.h"
+#include "services/plussettings.h"
+#include "testsupport.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <unistd.h>
+#include <utility>
 
 namespace
 {
@@ -44,6 +52,12 @@ class TestHofd : public QObject
     void unknownPathAndOversizedHeader();
     void rawSpaceBeforeDifIsAccepted();
     void acknowledgedEntriesSurviveKill();
+    void listingFollowsNewEntriesAndSqlGameCodes();
+    void headAndOtherMethods();
+    void otherWritersSeenAtNextListing();
+    void gameSubmissionAddressIsStored();
+    void submissionRateLimit();
+    void readOnlyDatabaseRefusedAtStart();
 
   private:
     void startServer();
@@ -60,15 +74,8 @@ class TestHofd : public QObject
 
 void TestHofd::startServer()
 {
-    server_.setReadChannel(QProcess::StandardError);
-    server_.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                                             QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
-    QByteArray banner;
-    while (!banner.contains('\n') && server_.waitForReadyRead(5000))
-        banner += server_.readAllStandardError();
-    const qsizetype at = banner.indexOf("127.0.0.1:");
-    QVERIFY2(at >= 0, banner.constData());
-    port_ = quint16(banner.mid(at + 10).split('/').first().toUInt());
+    port_ = hofdtest::startHofd(server_, dir_.filePath("hof.sqlite"),
+                                {QStringLiteral("--submissions-per-minute"), QStringLiteral("0")});
     QVERIFY(port_ != 0);
 }
 
@@ -129,12 +136,26 @@ void TestHofd::parsesQueries_data()
     QTest::addRow("raw_equals_in_b") << QByteArray("game=brev&a=7&b=Ann%20dif=1&c=") << "brev|7|Ann|1|";
     QTest::addRow("name_with_dif_text")
         << QByteArray("game=brev&a=7&b=x%20dif=2%20dif=3") << "brev|7|x dif=2|3|";
-    QTest::addRow("plus_is_a_plus") << QByteArray("game=brev&a=0&b=A+B%20dif=2") << "brev|0|A+B|2|";
+    QTest::addRow("plus_is_a_space") << QByteArray("game=brev&a=0&b=A+B%20dif=2") << "brev|0|A B|2|";
+    QTest::addRow("form_encoded") << QByteArray("game=brev&a=9&b=Ann+dif%3D2&c=a%2Bb%40c.d")
+                                  << "brev|9|Ann|2|a+b@c.d";
+    QTest::addRow("stray_percent_elsewhere")
+        << QByteArray("x=100%&game=brev&a=1&b=x+dif%3D1") << "brev|1|x|1|";
+    QTest::addRow("stray_percent_in_name")
+        << QByteArray("game=brev&a=1&b=100%+dif%3D1") << "The name holds a '%'";
+    QTest::addRow("bad_hex_in_email")
+        << QByteArray("game=brev&a=1&b=x+dif%3D1&c=a%G1") << "The e-mail address holds";
+    QTest::addRow("nul_in_score") << QByteArray("game=brev&a=1%002&b=x+dif%3D1")
+                                  << "The score holds a control";
+    QTest::addRow("c1_in_game") << QByteArray("game=br%C2%85ev") << "The game code holds a control";
+    QTest::addRow("cap_counts_characters")
+        << QByteArray("game=brev&a=1&b=" + QByteArray("%F0%9F%98%80").repeated(25) + "+dif%3D1")
+        << "brev|1|" + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(20) + "|1|";
     QTest::addRow("caps") << QByteArray("game=brevallo_x&a=1&b=ABCDEFGHIJKLMNOPQRSTUVW%20dif=1&c=" +
                                         QByteArray(40, 'e'))
                           << "brevallo|1|ABCDEFGHIJKLMNOPQRST|1|" + QString(30, u'e');
-    QTest::addRow("latin1_name") << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2")
-                                 << QString::fromUtf8("brev|5|José|2|");
+    QTest::addRow("invalid_utf8_only_in_its_value")
+        << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2&c=%C3%A9") << QString::fromUtf8("brev|5|Jos\uFFFD|2|é");
     QTest::addRow("no_game") << QByteArray("a=5&b=x%20dif=2") << "The game code";
     QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
 }
@@ -278,6 +299,119 @@ void TestHofd::acknowledgedEntriesSurviveKill()
     const QByteArray list = get("/games/triv/triviahf.asp?game=kill").body;
     for (const QString& name : acknowledged)
         QVERIFY2(list.contains("<td>" + name.toLatin1() + "</td>"), qPrintable(name));
+}
+
+void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
+{
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("No entries yet."));
+    QCOMPARE(get("/games/triv/triviahf.asp?game=brev&a=55&b=New+comer+dif%3D2&c=").status,
+             200); // as forms send it
+    QVERIFY(
+        get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td>New comer</td>"));
+    const Answer sql = get("/games/triv/triviahf.asp?game=" + enc("x' OR 1=1--"));
+    QCOMPARE(sql.status, 200);
+    QVERIFY(sql.body.contains("Hall of Fame: x' OR 1=") && sql.body.contains("No entries yet."));
+}
+
+void TestHofd::headAndOtherMethods()
+{
+    const QByteArray target = "/games/triv/triviahf.asp?game=brev";
+    const hofdtest::Raw got = hofdtest::exchange(port_, hofdtest::request(target, "Connection: close\r\n"));
+    const hofdtest::Raw head =
+        hofdtest::exchange(port_, "HEAD" + hofdtest::request(target, "Connection: close\r\n").mid(3));
+    QVERIFY(head.reply.startsWith("HTTP/1.1 200 OK\r\n"));
+    const qsizetype length = got.reply.indexOf("Content-Length: ");
+    QVERIFY(length > 0 &&
+            head.reply.contains(got.reply.mid(length, got.reply.indexOf('\r', length) - length)));
+    QVERIFY(head.reply.endsWith("\r\n\r\n"));
+    for (const QByteArray method : {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE"}) {
+        const hofdtest::Raw r = hofdtest::exchange(
+            port_, method + hofdtest::request(target + "&a=1&b=M+dif%3D1", "Connection: close\r\n").mid(3));
+        QVERIFY2(r.reply.startsWith("HTTP/1.1 405 ") && r.reply.contains("\r\nAllow: GET, HEAD\r\n"),
+                 method.constData());
+    }
+    QVERIFY(get(target).body.contains("No entries yet.")); // neither HEAD nor the others stored
+}
+
+void TestHofd::otherWritersSeenAtNextListing()
+{
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("No entries yet.")); // cached
+    QProcess second;
+    const quint16 secondPort = hofdtest::startHofd(second, dir_.filePath("hof.sqlite"));
+    QVERIFY(secondPort != 0);
+    const quint16 firstPort = std::exchange(port_, secondPort);
+    QCOMPARE(submit("brev", 77, "Elsewhere", 1).status, 200);
+    port_ = firstPort;
+    second.terminate();
+    QVERIFY(second.waitForFinished(5000));
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("<td>Elsewhere</td>"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("moderator"));
+        db.setDatabaseName(dir_.filePath("hof.sqlite"));
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("DELETE FROM entries WHERE name = 'Elsewhere'")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("moderator"));
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("No entries yet."));
+}
+
+void TestHofd::gameSubmissionAddressIsStored()
+{
+    brev::test::Fixture f;
+    f.write(QString::fromLatin1(brev::kPlusSettingsFile),
+            "[hof]\nbaseUrl=http://127.0.0.1:" + QByteArray::number(port_) + "/\n");
+    f.ctx->settings.playername = QStringLiteral("Zoë O'Brien & <Co>");
+    f.ctx->settings.playeremail = QString::fromLatin1(email_);
+    f.ctx->settings.maxdif = 3;
+    const QUrl url = brev::hofSubmissionUrl(*f.ctx, 4321);
+    QCOMPARE(
+        get(url.path(QUrl::FullyEncoded).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1()).status,
+        200);
+    const QUrl list = brev::onlineHofUrl(*f.ctx);
+    const Answer listed =
+        get(list.path(QUrl::FullyEncoded).toLatin1() + '?' + list.query(QUrl::FullyEncoded).toLatin1());
+    QVERIFY(listed.body.contains(QStringLiteral("<td class=\"n\">4321</td><td class=\"n\">3</td>"
+                                                "<td>Zoë O'Brien &amp; &lt;Co&gt;</td>")
+                                     .toUtf8()));
+}
+
+void TestHofd::submissionRateLimit()
+{
+    cleanup();
+    port_ = hofdtest::startHofd(server_, dir_.filePath("hof.sqlite"),
+                                {QStringLiteral("--submissions-per-minute"), QStringLiteral("2")});
+    QCOMPARE(submit("brev", 1, "One", 1).status, 200);
+    QCOMPARE(submit("brev", 2, "Two", 1).status, 200);
+    const hofdtest::Raw third =
+        hofdtest::exchange(port_, hofdtest::request("/games/triv/triviahf.asp?game=brev&a=3&b=Three+dif%3D1",
+                                                    "Connection: close\r\n"));
+    QVERIFY(third.reply.startsWith("HTTP/1.1 429 ") && third.reply.contains("\r\nRetry-After: 30\r\n"));
+    const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
+    QVERIFY(list.contains("<td>Two</td>") && !list.contains("Three"));
+}
+
+void TestHofd::readOnlyDatabaseRefusedAtStart()
+{
+    QCOMPARE(submit("brev", 1, "Kept", 1).status, 200);
+    server_.terminate();
+    QVERIFY(server_.waitForFinished(5000));
+    QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    QFile(dir_.path()).setPermissions(QFileDevice::Permissions(0x7777)); // the journal files can be made
+    QProcess readOnly;
+    readOnly.setReadChannel(QProcess::StandardError);
+    readOnly.setChildProcessModifier([] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) // root writes any file
+            ::_exit(3);
+    });
+    readOnly.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                                              QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
+    QVERIFY(readOnly.waitForFinished(5000));
+    const QByteArray said = readOnly.readAllStandardError();
+    QFile(dir_.path())
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(readOnly.exitCode(), 1);
+    QVERIFY2(said.contains("hof.sqlite") && said.contains("cannot be written"), said.constData());
 }
 
 QTEST_GUILESS_MAIN(TestHofd)

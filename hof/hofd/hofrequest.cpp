@@ -6,48 +6,93 @@
 namespace hofd
 {
 
-QString decodeValue(const QByteArray& encoded)
+namespace
 {
-    const QByteArray bytes = QByteArray::fromPercentEncoding(encoded);
+
+int hexDigit(char d)
+{
+    if (d >= '0' && d <= '9')
+        return d - '0';
+    if (d >= 'a' && d <= 'f')
+        return d - 'a' + 10;
+    if (d >= 'A' && d <= 'F')
+        return d - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+bool decodeValue(const QByteArray& encoded, QString* text)
+{
+    QByteArray bytes;
+    bytes.reserve(encoded.size());
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        const char c = encoded.at(i);
+        if (c == '+') {
+            bytes.append(' ');
+        } else if (c != '%') {
+            bytes.append(c);
+        } else {
+            const int high = i + 2 < encoded.size() ? hexDigit(encoded.at(i + 1)) : -1;
+            const int low = high < 0 ? -1 : hexDigit(encoded.at(i + 2));
+            if (low < 0)
+                return false;
+            bytes.append(char(high * 16 + low));
+            i += 2;
+        }
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return text;
+    *text = utf8(bytes);
+    return true;
+}
+
+bool hasControl(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            return true;
+    }
+    return false;
+}
+
+QString capped(const QString& text, int maxLength)
+{
+    QString kept = text.trimmed();
+    qsizetype end = 0;
+    for (int count = 0; end < kept.size() && count < maxLength; ++count)
+        end += kept.at(end).isHighSurrogate() && end + 1 < kept.size() && kept.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    kept.truncate(end);
+    return kept.trimmed();
 }
 
 namespace
 {
 
-// Cuts at maxLength UTF-16 units without splitting a surrogate pair.
-QString capped(QString text, int maxLength)
+// The value of one field decoded, or the reason it cannot be read.
+QString fieldText(const QByteArray& raw, const QString& field, QString* error)
 {
-    if (text.size() > maxLength) {
-        int end = maxLength;
-        if (text.at(end - 1).isHighSurrogate())
-            --end;
-        text.truncate(end);
+    QString text;
+    if (!decodeValue(raw, &text)) {
+        *error =
+            QStringLiteral("The %1 holds a '%' that is not followed by two hexadecimal digits.").arg(field);
+        return QString();
+    }
+    if (hasControl(text)) {
+        *error = QStringLiteral("The %1 holds a control character.").arg(field);
+        return QString();
     }
     return text;
 }
 
 } // namespace
 
-QString cleanText(const QString& text, int maxLength)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() != 0x7f && !(c.unicode() >= 0x80 && c.unicode() < 0xa0))
-            kept.append(c);
-    }
-    return capped(kept.trimmed(), maxLength);
-}
-
 HofRequest parseHofQuery(const QByteArray& rawQuery)
 {
     // First occurrence of each key wins; a value runs to the next '&', so an
-    // unencoded "=" inside b's value stays part of it.
+    // unencoded "=" inside b's value stays part of it. Other keys are ignored.
     QByteArray game, score, name, email;
     bool haveGame = false, haveScore = false, haveName = false, haveEmail = false;
     for (const QByteArray& pair : rawQuery.split('&')) {
@@ -67,8 +112,10 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
     }
 
     HofRequest r;
-    r.entry.game = cleanText(decodeValue(game), kMaxGame);
     r.submit = haveScore || haveName || haveEmail;
+    r.entry.game = capped(fieldText(game, QStringLiteral("game code"), &r.error), kMaxGame);
+    if (!r.error.isEmpty())
+        return r;
     if (r.entry.game.isEmpty()) {
         r.error = QStringLiteral("The game code is missing.");
         return r;
@@ -76,7 +123,12 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
     if (!r.submit)
         return r;
 
-    const QString scoreText = cleanText(decodeValue(score), 16);
+    const QString scoreText = fieldText(score, QStringLiteral("score"), &r.error).trimmed();
+    const QString nameAndDif = fieldText(name, QStringLiteral("name"), &r.error);
+    const QString emailText = fieldText(email, QStringLiteral("e-mail address"), &r.error);
+    if (!r.error.isEmpty())
+        return r;
+
     bool digitsOnly = !scoreText.isEmpty() && scoreText.size() <= 5;
     for (const QChar c : scoreText)
         digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
@@ -89,7 +141,6 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
 
     // b is the name, " dif=" and the difficulty; the last " dif=" counts, so a
     // name may itself contain that text.
-    const QString nameAndDif = decodeValue(name);
     const qsizetype at = nameAndDif.lastIndexOf(QLatin1String(" dif="));
     const QString dif = at < 0 ? QString() : nameAndDif.mid(at + 5).trimmed();
     if (dif.size() != 1 || dif.at(0) < u'1' || dif.at(0) > u'3') {
@@ -97,8 +148,8 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
         return r;
     }
     r.entry.difficulty = dif.at(0).unicode() - u'0';
-    r.entry.name = cleanText(nameAndDif.left(at), kMaxName);
-    r.entry.email = cleanText(decodeValue(email), kMaxEmail);
+    r.entry.name = capped(nameAndDif.left(at), kMaxName);
+    r.entry.email = capped(emailText, kMaxEmail);
     return r;
 }
 

@@ -1,8 +1,10 @@
 // Reading a hall-of-fame request's query: a listing (game only) or a submission
-// (game, score, name with " dif=" and difficulty, e-mail). Accepts the query as the
-// game percent-encodes it and as older clients sent it, with the space before
-// "dif=" and the "=" inside the name's value left as typed.
-// A request that cannot be stored comes back with an error text for a 400 page.
+// (game, score, name with " dif=" and difficulty, e-mail). Values are decoded as
+// web forms encode them ('+' is a space, %XX a byte, UTF-8 text), and also as
+// older clients sent them, with the space before "dif=" and the "=" inside the
+// name's value left as typed. Bytes that are not UTF-8 become U+FFFD in their
+// own value. A request that cannot be stored comes back with an error text for a
+// 400 page naming the field at fault.
 #pragma once
 
 #include <QString>
@@ -32,10 +34,16 @@ struct HofRequest {
 // rawQuery: the part after '?', still percent-encoded.
 HofRequest parseHofQuery(const QByteArray& rawQuery);
 
-// Percent-decodes a value: UTF-8, or Latin-1 when the bytes are not UTF-8.
-QString decodeValue(const QByteArray& encoded);
+// Decodes one query value: '+' is a space, %XX a byte, the bytes UTF-8 (an
+// invalid sequence becomes U+FFFD). Returns false, leaving *text alone, when a
+// '%' is not followed by two hexadecimal digits.
+bool decodeValue(const QByteArray& encoded, QString* text);
 
-// Drops control characters, trims, and cuts to at most maxLength characters.
-QString cleanText(const QString& text, int maxLength);
+// True when text holds a C0 or C1 control character or DEL.
+bool hasControl(const QString& text);
+
+// Trims, and cuts to at most maxLength characters (code points, so that a
+// database counting characters takes every stored value whole).
+QString capped(const QString& text, int maxLength);
 
 } // namespace hofd

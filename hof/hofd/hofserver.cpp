@@ -1,13 +1,8 @@
 #include "hof/hofd/hofserver.h"
 
 #include "hof/hofd/hofpage.h"
-#include "hof/hofd/hofstore.h"
-#include "hof/hofd/requestguard.h"
 
 #include <QDateTime>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QTcpSocket>
 #include <cstdio>
 
 namespace hofd
@@ -17,7 +12,6 @@ namespace
 {
 
 const char* const kPath = "/games/triv/triviahf.asp";
-using Status = QHttpServerResponder::StatusCode;
 
 void logLine(const QString& peer, const QString& text, int status, const QElapsedTimer& since)
 {
@@ -28,29 +22,22 @@ void logLine(const QString& peer, const QString& text, int status, const QElapse
     std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
-bool wantsClose(const QHttpServerRequest& request)
-{
-    return request.value("Connection").toLower().contains("close");
-}
-
-QString peerOf(const QTcpSocket* socket)
-{
-    return socket ? socket->peerAddress().toString() : QStringLiteral("-");
-}
-
 } // namespace
 
+// A submission to store, or a listing asked after submissions still waiting.
 struct HofServer::Waiting {
+    bool store;
     Submission entry;
-    QHttpServerResponder responder;
-    QPointer<QTcpSocket> socket;
+    HttpReply reply;
     QString peer;
     QElapsedTimer since;
-    bool close;
 };
 
-HofServer::HofServer(HofStore& store, QObject* parent) : QAbstractHttpServer(parent), store_(store)
+HofServer::HofServer(HofStore& store, const HofServerOptions& options, QObject* parent)
+    : QObject(parent), store_(store), options_(options),
+      rate_(options.submissionsPerMinute, options.submissionBurst)
 {
+    clock_.start();
     storeTimer_.setSingleShot(true);
     storeTimer_.setInterval(0);
     connect(&storeTimer_, &QTimer::timeout, this, &HofServer::storeWaiting);
@@ -60,13 +47,16 @@ HofServer::~HofServer() = default;
 
 quint16 HofServer::start(const QHostAddress& address, quint16 port, QString* error)
 {
-    auto* tcp = new GuardedTcpServer(this);
-    connect(tcp, &GuardedTcpServer::refused, this, [](const QString& peer, int status) {
+    auto* tcp = new HttpListener(
+        options_.http, [this](const HttpRequest& request, const HttpReply& reply) { handle(request, reply); },
+        this);
+    connect(tcp, &HttpListener::refused, this, [](const QString& peer, int status, const QByteArray& reason) {
         QElapsedTimer none;
         none.start();
-        logLine(peer, QStringLiteral("(oversized request refused)"), status, none);
+        logLine(peer.isEmpty() ? QStringLiteral("-") : peer,
+                QStringLiteral("(refused: %1)").arg(QLatin1String(reason)), status, none);
     });
-    if (!tcp->listen(address, port)) {
+    if (!tcp->start(address, port)) {
         *error = QStringLiteral("cannot listen on %1 port %2: %3")
                      .arg(address.toString())
                      .arg(port)
@@ -74,75 +64,89 @@ quint16 HofServer::start(const QHostAddress& address, quint16 port, QString* err
         delete tcp;
         return 0;
     }
-    bind(tcp);
     listeners_.append(tcp);
     return tcp->serverPort();
 }
 
 void HofServer::stop()
 {
-    for (const QPointer<QTcpServer>& tcp : listeners_) {
+    for (const QPointer<HttpListener>& tcp : std::as_const(listeners_)) {
         if (tcp)
-            tcp->close();
+            tcp->stop();
     }
     storeTimer_.stop();
     storeWaiting();
 }
 
-bool HofServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
 {
     QElapsedTimer since;
     since.start();
-    const QUrl url = request.url();
-    if (url.path() != QLatin1String(kPath))
-        return false;
-    const bool close = wantsClose(request);
-    QHttpServerResponder responder = makeResponder(request, socket);
-    if (request.method() != QHttpServerRequest::Method::Get) {
-        answer(responder, socket, 405,
-               errorPage(QStringLiteral("Method not allowed"), QStringLiteral("Only GET is served here.")),
-               QStringLiteral("(not GET) ") + url.path(), since, close);
-        return true;
+    const QString peer = request.peer.toString();
+    if (request.path != kPath) {
+        answer(reply, peer, 404,
+               errorPage(QStringLiteral("Not found"), QStringLiteral("There is no page at this address.")),
+               QStringLiteral("(unknown path)"), since);
+        return;
     }
-    const HofRequest parsed = parseHofQuery(url.query(QUrl::FullyEncoded).toLatin1());
+    const bool head = request.method == "HEAD";
+    if (request.method != "GET" && !head) {
+        answer(reply, peer, 405,
+               errorPage(QStringLiteral("Method not allowed"),
+                         QStringLiteral("Only GET and HEAD are served here.")),
+               QStringLiteral("(method not allowed)"), since, {{"Allow", "GET, HEAD"}});
+        return;
+    }
+    const HofRequest parsed = parseHofQuery(request.query);
     const QString what =
         (parsed.submit ? QStringLiteral("submit game=") : QStringLiteral("list game=")) + parsed.entry.game;
     if (!parsed.error.isEmpty()) {
-        answer(responder, socket, 400, errorPage(QStringLiteral("Not stored"), parsed.error), what, since,
-               close);
-        return true;
+        answer(reply, peer, 400, errorPage(QStringLiteral("Not stored"), parsed.error), what, since);
+        return;
     }
-    if (parsed.submit) {
-        waiting_.push_back(std::unique_ptr<Waiting>(
-            new Waiting{parsed.entry, std::move(responder), socket, peerOf(socket), since, close}));
+    if (parsed.submit && !head) {
+        int retryAfter = 0;
+        if (!rate_.take(request.peer, clock_.elapsed(), &retryAfter)) {
+            answer(reply, peer, 429,
+                   errorPage(QStringLiteral("Too many entries"),
+                             QStringLiteral("Too many entries from this computer; please try again in %1 s.")
+                                 .arg(retryAfter)),
+                   what, since, {{"Retry-After", QByteArray::number(retryAfter)}});
+            return;
+        }
+        waiting_.push_back(std::unique_ptr<Waiting>(new Waiting{true, parsed.entry, reply, peer, since}));
         if (!storeTimer_.isActive())
             storeTimer_.start();
-        return true;
+        return;
     }
-    auto page = pages_.constFind(parsed.entry.game);
-    if (page == pages_.cend()) {
-        QList<ListedEntry> entries;
-        if (!bestOf(parsed.entry.game, &entries)) {
-            answer(responder, socket, 500,
-                   errorPage(QStringLiteral("Server error"),
-                             QStringLiteral("The list cannot be read just now.")),
-                   what, since, close);
-            return true;
-        }
-        page = pages_.insert(parsed.entry.game, listPage(parsed.entry.game, entries));
+    if (reply.followsUnanswered()) { // its client's own submissions come first
+        waiting_.push_back(std::unique_ptr<Waiting>(new Waiting{false, parsed.entry, reply, peer, since}));
+        return;
     }
-    answer(responder, socket, 200, *page, what, since, close);
-    return true;
+    listing(parsed.entry.game, reply, peer, since);
 }
 
-void HofServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+void HofServer::listing(const QString& game, const HttpReply& reply, const QString& peer,
+                        const QElapsedTimer& since)
 {
-    QElapsedTimer since;
-    since.start();
-    QHttpServerResponder responder = makeResponder(request, socket);
-    answer(responder, socket, 404,
-           errorPage(QStringLiteral("Not found"), QStringLiteral("There is no page at this address.")),
-           QStringLiteral("(unknown path)"), since, wantsClose(request));
+    const QString what = QStringLiteral("list game=") + game;
+    if (store_.changedElsewhere()) {
+        best_.clear();
+        pages_.clear();
+    }
+    auto page = pages_.constFind(game);
+    if (page == pages_.cend()) {
+        QList<ListedEntry> entries;
+        if (!bestOf(game, &entries)) {
+            answer(reply, peer, 500,
+                   errorPage(QStringLiteral("Server error"),
+                             QStringLiteral("The list cannot be read just now.")),
+                   what, since);
+            return;
+        }
+        page = pages_.insert(game, listPage(game, entries));
+    }
+    answer(reply, peer, 200, *page, what, since);
 }
 
 // Stores every waiting submission in one transaction, then answers each with the
@@ -154,37 +158,46 @@ void HofServer::storeWaiting()
     std::vector<std::unique_ptr<Waiting>> batch;
     batch.swap(waiting_);
     QList<Submission> entries;
-    for (const auto& w : batch)
-        entries.append(w->entry);
+    for (const auto& w : batch) {
+        if (w->store)
+            entries.append(w->entry);
+    }
     QList<qint64> ids;
     QString error;
     const bool stored = store_.addAll(entries, QDateTime::currentDateTimeUtc(), &ids, &error);
     if (!stored)
         std::fprintf(stderr, "%s\n", qPrintable(error));
     for (const auto& w : batch) {
-        best_.remove(w->entry.game);
-        pages_.remove(w->entry.game);
+        if (w->store) {
+            best_.remove(w->entry.game);
+            pages_.remove(w->entry.game);
+        }
     }
-    for (std::size_t i = 0; i < batch.size(); ++i) {
-        Waiting& w = *batch[i];
+    qsizetype storedIndex = 0;
+    for (const auto& waiting : batch) {
+        Waiting& w = *waiting;
+        if (!w.store) {
+            listing(w.entry.game, w.reply, w.peer, w.since);
+            continue;
+        }
+        const qint64 id = stored ? ids.at(storedIndex++) : 0;
         const QString what = QStringLiteral("submit game=") + w.entry.game;
-        if (!w.socket || w.socket->state() != QAbstractSocket::ConnectedState) {
+        if (!w.reply.connected()) {
             logLine(w.peer, what + QStringLiteral(" (client gone)"), stored ? 200 : 500, w.since);
             continue;
         }
         if (!stored) {
-            answer(w.responder, w.socket, 500,
+            answer(w.reply, w.peer, 500,
                    errorPage(QStringLiteral("Not stored"),
                              QStringLiteral("The entry could not be stored just now; please try again.")),
-                   what, w.since, w.close);
+                   what, w.since);
             continue;
         }
         // Stored and committed: even when the list cannot be read back, the
         // answer acknowledges the entry.
         QList<ListedEntry> entries;
         bestOf(w.entry.game, &entries);
-        answer(w.responder, w.socket, 200,
-               listPage(w.entry.game, entries, ids.at(qsizetype(i)), w.entry.score), what, w.since, w.close);
+        answer(w.reply, w.peer, 200, listPage(w.entry.game, entries, id, w.entry.score), what, w.since);
     }
 }
 
@@ -208,27 +221,19 @@ bool HofServer::bestOf(const QString& game, QList<ListedEntry>* out)
     return true;
 }
 
-void HofServer::answer(QHttpServerResponder& responder, QTcpSocket* socket, int status,
-                       const QByteArray& page, const QString& logText, const QElapsedTimer& since, bool close)
+void HofServer::answer(const HttpReply& reply, const QString& peer, int status, const QByteArray& page,
+                       const QString& logText, const QElapsedTimer& since,
+                       const QList<QPair<QByteArray, QByteArray>>& extra)
 {
-    if (close)
-        responder.write(page,
-                        {{"Content-Type", "text/html; charset=utf-8"},
-                         {"Cache-Control", "no-store"},
-                         {"X-Content-Type-Options", "nosniff"},
-                         {"Connection", "close"}},
-                        Status(status));
-    else
-        responder.write(page,
-                        {{"Content-Type", "text/html; charset=utf-8"},
-                         {"Cache-Control", "no-store"},
-                         {"X-Content-Type-Options", "nosniff"}},
-                        Status(status));
-    if (socket && close)
-        socket->disconnectFromHost(); // after the answer is written
-    else if (socket)
-        socket->flush();
-    logLine(peerOf(socket), logText, status, since);
+    HttpResponse response;
+    response.status = status;
+    response.body = page;
+    response.headers = {{"Content-Type", "text/html; charset=utf-8"},
+                        {"Cache-Control", "no-store"},
+                        {"X-Content-Type-Options", "nosniff"}};
+    response.headers.append(extra);
+    reply.send(response);
+    logLine(peer, logText, status, since);
 }
 
 } // namespace hofd

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -21,6 +22,7 @@ HofStore::HofStore(const QString& connectionName) : connection_(connectionName) 
 
 HofStore::~HofStore()
 {
+    dataVersion_.reset();
     if (db_.isValid()) {
         db_.close();
         db_ = QSqlDatabase();
@@ -55,6 +57,7 @@ QString HofStore::open(const QString& where)
         db_.setDatabaseName(url.path().mid(1));
         db_.setUserName(url.userName());
         db_.setPassword(url.password());
+        QObject::connect(db_.driver(), &QSqlDriver::notification, db_.driver(), [this] { notified_ = true; });
     } else {
         const QString file = where.startsWith(QLatin1String("sqlite:")) ? where.mid(7) : where;
         if (file.isEmpty())
@@ -98,7 +101,76 @@ QString HofStore::open(const QString& where)
                     q.lastError().databaseText());
     if (!q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS entries_rank ON entries (game, score DESC, id)")))
         return fail(QStringLiteral("cannot create the ranking index: ") + q.lastError().text());
+    const QString notWritable = checkWritable();
+    if (!notWritable.isEmpty())
+        return notWritable;
+    watchChanges();
     return QString();
+}
+
+// A database that can be read but not written would fail every submission.
+QString HofStore::checkWritable()
+{
+    QSqlQuery q(db_);
+    if (sqlite_) {
+        // An entry written and taken back: in WAL mode a read-only file still
+        // lets a transaction begin, and fails only at the first page written.
+        const bool written =
+            q.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+            q.exec(QStringLiteral("INSERT INTO entries (game, score, name, difficulty, email, created)"
+                                  " VALUES ('', 0, '', 1, '', '')"));
+        const QString why = q.lastError().databaseText();
+        q.exec(QStringLiteral("ROLLBACK"));
+        return written ? QString() : fail(QStringLiteral("cannot be written: ") + why);
+    }
+    if (!q.exec(QStringLiteral("SELECT has_table_privilege('entries', 'INSERT'),"
+                               " current_setting('transaction_read_only')")) ||
+        !q.next())
+        return fail(QStringLiteral("cannot check that it can be written: ") + q.lastError().databaseText());
+    if (!q.value(0).toBool())
+        return fail(
+            QStringLiteral("cannot be written: user \"%1\" may not insert into entries").arg(db_.userName()));
+    if (q.value(1).toString() != QLatin1String("off"))
+        return fail(QStringLiteral("cannot be written: the server is read-only"));
+    return QString();
+}
+
+void HofStore::watchChanges()
+{
+    if (sqlite_) {
+        dataVersion_ = std::make_unique<QSqlQuery>(db_);
+        dataVersion_->setForwardOnly(true);
+        dataVersion_->prepare(QStringLiteral("PRAGMA data_version"));
+        lastVersion_ = -1;
+        return;
+    }
+    // Every statement that changes the table notifies the listening servers.
+    QSqlQuery q(db_);
+    listening_ =
+        q.exec(QStringLiteral("CREATE OR REPLACE FUNCTION brevallo_hof_changed() RETURNS trigger"
+                              " LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('brevallo_hof', '');"
+                              " RETURN NULL; END $$")) &&
+        q.exec(QStringLiteral("CREATE OR REPLACE TRIGGER entries_changed AFTER INSERT OR UPDATE OR DELETE"
+                              " OR TRUNCATE ON entries FOR EACH STATEMENT"
+                              " EXECUTE FUNCTION brevallo_hof_changed()")) &&
+        db_.driver()->subscribeToNotification(QStringLiteral("brevallo_hof"));
+    notified_ = true;
+}
+
+bool HofStore::changedElsewhere()
+{
+    if (!sqlite_) {
+        const bool changed = !listening_ || notified_;
+        notified_ = false;
+        return changed;
+    }
+    if (!dataVersion_ || !dataVersion_->exec() || !dataVersion_->next())
+        return true;
+    const qint64 version = dataVersion_->value(0).toLongLong();
+    dataVersion_->finish();
+    const bool changed = version != lastVersion_;
+    lastVersion_ = version;
+    return changed;
 }
 
 // A PostgreSQL server that restarted drops our connection: open it again once and
@@ -109,7 +181,11 @@ bool HofStore::reopen()
     if (sqlite_)
         return false;
     db_.close();
-    return db_.open();
+    listening_ = false;
+    if (!db_.open())
+        return false;
+    watchChanges(); // a new session listens afresh
+    return true;
 }
 
 bool HofStore::addAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,

@@ -2,6 +2,9 @@
 // (WAL journal, full sync: a committed entry is on disk) or a PostgreSQL server.
 // Every value goes in as a bound parameter. E-mail addresses are written but never
 // read back. Failures come back as texts naming the database and what went wrong.
+// A database this process cannot write is refused when opened. Changes made by
+// other writers (another server, a moderator's hand edit) are noticed: SQLite's
+// data version, or a PostgreSQL notification sent by a trigger on the table.
 #pragma once
 
 #include "hof/hofd/hofrequest.h"
@@ -9,7 +12,9 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
+#include <memory>
 
 namespace hofd
 {
@@ -45,9 +50,16 @@ class HofStore
     // earlier entry.
     bool top(const QString& game, int count, QList<ListedEntry>* out, QString* error);
 
+    // True when another writer may have changed the entries since the last call
+    // (always true when that cannot be known). This process's own commits are
+    // not reported.
+    bool changedElsewhere();
+
   private:
     QString fail(const QString& what) const;
     bool reopen();
+    QString checkWritable();
+    void watchChanges();
     bool tryAddAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,
                    QString* error, bool* atCommit);
     bool tryTop(const QString& game, int count, QList<ListedEntry>* out, QString* error);
@@ -55,6 +67,10 @@ class HofStore
     QString connection_;
     QString description_;
     QSqlDatabase db_;
+    std::unique_ptr<QSqlQuery> dataVersion_; // SQLite: PRAGMA data_version, prepared once
+    qint64 lastVersion_ = -1;
+    bool listening_ = false; // PostgreSQL: notified of every change
+    bool notified_ = true;
     bool sqlite_ = true;
 };
 

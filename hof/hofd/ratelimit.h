@@ -1,0 +1,36 @@
+// How many submissions one client may make: a bucket of `burst` submissions per
+// client address, refilled at perMinute a minute. An IPv6 client is counted by
+// its /64 network, which one household or school receives as a whole, and an
+// IPv4 address mapped into IPv6 as the IPv4 address.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QHostAddress>
+
+namespace hofd
+{
+
+class RateLimiter
+{
+  public:
+    // perMinute 0: no limit.
+    RateLimiter(int perMinute, int burst);
+
+    // Takes one submission for client at nowMs (a monotonic clock). When none is
+    // left, returns false with the whole seconds until one is in *retryAfter.
+    bool take(const QHostAddress& client, qint64 nowMs, int* retryAfter);
+
+  private:
+    struct Bucket {
+        double tokens = 0;
+        qint64 at = 0;
+    };
+    double refilled(const Bucket& b, qint64 nowMs) const;
+
+    int perMinute_;
+    int burst_;
+    QHash<QByteArray, Bucket> buckets_;
+};
+
+} // namespace hofd

@@ -1,0 +1,61 @@
+// brevallo-hofd for tests: started on a free loopback port, and raw HTTP on a
+// socket for what a browser would never send. Everything waits a bounded time.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpSocket>
+
+namespace hofdtest
+{
+
+// Starts the service on 127.0.0.1; returns its port, or 0 when it did not start.
+inline quint16 startHofd(QProcess& server, const QString& database, const QStringList& extra = {})
+{
+    server.setReadChannel(QProcess::StandardError);
+    server.start(QStringLiteral(HOFD_EXE),
+                 QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                             QStringLiteral("--database"), database} +
+                     extra);
+    QByteArray banner;
+    while (!banner.contains("/ with") && server.waitForReadyRead(5000))
+        banner += server.readAllStandardError();
+    const qsizetype at = banner.indexOf("http://127.0.0.1:");
+    return at < 0 ? 0 : quint16(banner.mid(at + 17).split('/').first().toUInt());
+}
+
+struct Raw {
+    QByteArray reply;
+    bool closed = false; // the server closed the connection
+    qint64 ms = 0;       // until it closed, or the wait ran out
+};
+
+// Sends bytes on a new connection and reads until the server closes it or
+// waitMs pass.
+inline Raw exchange(quint16 port, const QByteArray& bytes, int waitMs = 3000)
+{
+    Raw r;
+    QElapsedTimer clock;
+    clock.start();
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(waitMs))
+        return r;
+    socket.write(bytes);
+    while (clock.elapsed() < waitMs && socket.state() == QAbstractSocket::ConnectedState) {
+        socket.waitForReadyRead(int(qMax<qint64>(1, waitMs - clock.elapsed())));
+        r.reply += socket.readAll();
+    }
+    r.reply += socket.readAll();
+    r.closed = socket.state() != QAbstractSocket::ConnectedState;
+    r.ms = clock.elapsed();
+    return r;
+}
+
+inline QByteArray request(const QByteArray& target, const QByteArray& extraHeaders = {},
+                          const QByteArray& version = "HTTP/1.1")
+{
+    return "GET " + target + ' ' + version + "\r\nHost: 127.0.0.1\r\n" + extraHeaders + "\r\n";
+}
+
+} // namespace hofdtest

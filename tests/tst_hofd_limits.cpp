@@ -1,0 +1,246 @@
+// brevallo-hofd against hostile and careless clients: the real server on a free
+// loopback port, spoken to over raw sockets. Every exchange is bounded in bytes
+// and time; the timeouts are shortened to one second.
+#include "hof/hofd/ratelimit.h"
+#include "hofdsupport.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using hofdtest::exchange;
+using hofdtest::request;
+
+namespace
+{
+
+const QByteArray kList = "/games/triv/triviahf.asp?game=brev";
+
+// The server's resident memory in kB, or its user and system CPU time in ticks.
+qint64 procValue(qint64 pid, bool cpu)
+{
+    QFile f(QStringLiteral("/proc/%1/%2").arg(pid).arg(cpu ? "stat" : "status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = f.readAll();
+    if (cpu) {
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+    }
+    const qsizetype at = text.indexOf("VmRSS:");
+    return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toLongLong();
+}
+
+} // namespace
+
+class TestHofdLimits : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void httpRules_data();
+    void httpRules();
+    void pipelinedAnswersInOrder();
+    void oversizedBodiesKeepMemoryBounded();
+    void slowHeadAndIdleConnectionClosed();
+    void manyConnectionsAtTheFileLimitStillServe();
+    void rateLimitCountsAddresses();
+    void pageInHeadlessChromium();
+
+  private:
+    QTemporaryDir dir_;
+    QProcess server_;
+    quint16 port_ = 0;
+};
+
+void TestHofdLimits::init()
+{
+    port_ = hofdtest::startHofd(server_, dir_.filePath(QStringLiteral("hof.sqlite")),
+                                {QStringLiteral("--header-timeout"), QStringLiteral("1"),
+                                 QStringLiteral("--idle-timeout"), QStringLiteral("1"),
+                                 QStringLiteral("--submissions-per-minute"), QStringLiteral("0")});
+    QVERIFY(port_ != 0);
+}
+
+void TestHofdLimits::cleanup()
+{
+    server_.terminate();
+    QVERIFY(server_.waitForFinished(5000));
+    QCOMPARE(server_.exitCode(), 0);
+    QFile::remove(dir_.filePath(QStringLiteral("hof.sqlite")));
+}
+
+void TestHofdLimits::httpRules_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("status"); // of the last answer
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<bool>("closed"); // within half a second of the answers
+    const QByteArray get = request(kList);
+    QTest::addRow("keep_alive") << get << QByteArray("200") << 1 << false;
+    QTest::addRow("http_1_0_closes") << request(kList, {}, "HTTP/1.0") << QByteArray("200") << 1 << true;
+    QTest::addRow("connection_close")
+        << request(kList, "Connection: keep-alive, close\r\n") << QByteArray("200") << 1 << true;
+    QTest::addRow("small_body_skipped")
+        << request(kList, "Content-Length: 5\r\n") + "hello" + get << QByteArray("200") << 2 << false;
+    QTest::addRow("body_too_large") << request(kList, "Content-Length: 1025\r\n") << QByteArray("413") << 1
+                                    << true;
+    QTest::addRow("chunked_body") << request(kList, "Transfer-Encoding: chunked\r\n") << QByteArray("413")
+                                  << 1 << true;
+    QTest::addRow("two_lengths") << request(kList, "Content-Length: 0\r\nContent-Length: 0\r\n")
+                                 << QByteArray("400") << 1 << true;
+    QTest::addRow("length_and_chunked")
+        << request(kList, "Content-Length: 3\r\nTransfer-Encoding: chunked\r\n") << QByteArray("400") << 1
+        << true;
+    QTest::addRow("invalid_length") << request(kList, "Content-Length: +5\r\n") << QByteArray("400") << 1
+                                    << true;
+    QTest::addRow("chunked_not_last")
+        << request(kList, "Transfer-Encoding: chunked, gzip\r\n") << QByteArray("400") << 1 << true;
+    QTest::addRow("no_host") << QByteArray("GET " + kList + " HTTP/1.1\r\n\r\n") << QByteArray("400") << 1
+                             << true;
+    QTest::addRow("folded_header") << request(kList, "X-A: 1\r\n 2\r\n") << QByteArray("400") << 1 << true;
+    QTest::addRow("http_2") << request(kList, {}, "HTTP/2.0") << QByteArray("505") << 1 << true;
+    QTest::addRow("refusal_after_earlier_answer")
+        << get + request(kList, "Content-Length: x\r\n") << QByteArray("400") << 2 << true;
+}
+
+void TestHofdLimits::httpRules()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, status);
+    QFETCH(int, answers);
+    QFETCH(bool, closed);
+    const hofdtest::Raw r = exchange(port_, bytes, 500);
+    QCOMPARE(r.reply.count("HTTP/1.1 "), answers);
+    QCOMPARE(r.reply.mid(r.reply.lastIndexOf("HTTP/1.1 ") + 9, 3), status);
+    QCOMPARE(r.closed, closed);
+}
+
+void TestHofdLimits::pipelinedAnswersInOrder()
+{
+    const hofdtest::Raw r = exchange(port_, request(kList + "&a=5&b=Pip+dif%3D1") + request(kList) + "HEAD" +
+                                                request(kList, "Connection: close\r\n").mid(3));
+    const qsizetype first = r.reply.indexOf("HTTP/1.1 200");
+    const qsizetype second = r.reply.indexOf("HTTP/1.1 200", first + 1);
+    const qsizetype third = r.reply.indexOf("HTTP/1.1 200", second + 1);
+    QVERIFY(r.closed && third > second && second > first && first == 0);
+    QVERIFY(r.reply.mid(0, second).contains("Your score of 5 is number 1."));
+    QVERIFY(r.reply.mid(second, third - second).contains("<td>Pip</td>"));
+    QVERIFY(!r.reply.mid(second).contains("Your score") && r.reply.endsWith("\r\n\r\n"));
+}
+
+void TestHofdLimits::oversizedBodiesKeepMemoryBounded()
+{
+    const qint64 before = procValue(server_.processId(), false);
+    QList<QTcpSocket*> sockets;
+    for (int i = 0; i < 3; ++i) {
+        auto* s = new QTcpSocket(this);
+        s->connectToHost(QStringLiteral("127.0.0.1"), port_);
+        QVERIFY(s->waitForConnected(2000));
+        s->write(request(kList, "Content-Length: 200000000\r\n"));
+        s->write(QByteArray(4 << 20, '\n'));
+        sockets << s;
+    }
+    for (QTcpSocket* s : sockets) {
+        QByteArray reply;
+        for (int i = 0; i < 30 && !reply.contains("\r\n\r\n"); ++i) {
+            s->waitForReadyRead(100);
+            reply += s->readAll();
+        }
+        QVERIFY2(reply.startsWith("HTTP/1.1 413 "), reply.left(40).constData());
+        delete s;
+    }
+    const qint64 after = procValue(server_.processId(), false);
+    QVERIFY2(after - before < 16 * 1024, qPrintable(QStringLiteral("%1 kB -> %2 kB").arg(before).arg(after)));
+}
+
+void TestHofdLimits::slowHeadAndIdleConnectionClosed()
+{
+    QTcpSocket slow;
+    slow.connectToHost(QStringLiteral("127.0.0.1"), port_);
+    QVERIFY(slow.waitForConnected(2000));
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray head = request(kList);
+    for (int i = 0; slow.state() == QAbstractSocket::ConnectedState && clock.elapsed() < 3000; ++i) {
+        slow.write(head.mid(i % 20, 1)); // a byte every 100 ms, never the blank line
+        slow.waitForReadyRead(100);
+    }
+    QVERIFY(clock.elapsed() >= 900 && clock.elapsed() < 2000);
+    QVERIFY(slow.readAll().startsWith("HTTP/1.1 408 "));
+
+    const hofdtest::Raw idle = exchange(port_, request(kList), 3000);
+    QVERIFY(idle.reply.startsWith("HTTP/1.1 200 ") && idle.closed);
+    QVERIFY2(idle.ms >= 900 && idle.ms < 2000, qPrintable(QString::number(idle.ms)));
+}
+
+void TestHofdLimits::manyConnectionsAtTheFileLimitStillServe()
+{
+    // The server runs out of descriptors after about 60 connections.
+    const rlimit few{64, 64};
+    QCOMPARE(::prlimit(pid_t(server_.processId()), RLIMIT_NOFILE, &few, nullptr), 0);
+    const qint64 cpuBefore = procValue(server_.processId(), true);
+    QList<QTcpSocket*> crowd;
+    for (int i = 0; i < 150; ++i) {
+        auto* s = new QTcpSocket(this);
+        s->connectToHost(QStringLiteral("127.0.0.1"), port_);
+        if (i % 2 == 1)
+            s->write("GET /"); // a head begun, never finished
+        crowd << s;
+    }
+    for (QTcpSocket* s : crowd)
+        s->waitForConnected(100);
+    QTest::qWait(300);
+    const hofdtest::Raw r = exchange(port_, request(kList, "Connection: close\r\n"), 1000);
+    QVERIFY2(r.reply.startsWith("HTTP/1.1 200 ") && r.ms < 1000, r.reply.left(40).constData());
+    QTest::qWait(300);
+    qDeleteAll(crowd);
+    const qint64 cpuTicks = procValue(server_.processId(), true) - cpuBefore;
+    QVERIFY2(cpuTicks < 50, qPrintable(QString::number(cpuTicks))); // no busy loop
+}
+
+void TestHofdLimits::rateLimitCountsAddresses()
+{
+    hofd::RateLimiter limit(2, 2);
+    int retry = 0;
+    const QHostAddress a(QStringLiteral("192.0.2.1")), mapped(QStringLiteral("::ffff:192.0.2.1"));
+    const QHostAddress v6(QStringLiteral("2001:db8:1:2::1")), sameNet(QStringLiteral("2001:db8:1:2::99"));
+    QVERIFY(limit.take(a, 0, &retry) && limit.take(mapped, 0, &retry));
+    QVERIFY(!limit.take(a, 1500, &retry));
+    QCOMPARE(retry, 29);
+    QVERIFY(limit.take(a, 31000, &retry) && !limit.take(a, 31000, &retry));
+    QVERIFY(limit.take(v6, 0, &retry) && limit.take(sameNet, 0, &retry) && !limit.take(v6, 0, &retry));
+    QVERIFY(limit.take(QHostAddress(QStringLiteral("2001:db8:1:3::1")), 0, &retry));
+    QVERIFY(hofd::RateLimiter(0, 0).take(a, 0, &retry));
+}
+
+void TestHofdLimits::pageInHeadlessChromium()
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        QSKIP("chromium is not installed (make browser-deps)");
+    for (const QByteArray& name : {QByteArray("Ann"), QByteArray("%3Cb%3Ebold%3C%2Fb%3E%3Cscript%3E")})
+        QVERIFY(exchange(port_, request(kList + "&a=7&b=" + name + "+dif%3D2", "Connection: close\r\n"))
+                    .reply.startsWith("HTTP/1.1 200 "));
+    QTemporaryDir profile;
+    QProcess browser;
+    browser.start(chromium,
+                  {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                   QStringLiteral("--disable-gpu"), QStringLiteral("--user-data-dir=") + profile.path(),
+                   QStringLiteral("--dump-dom"),
+                   QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(QLatin1String(kList))});
+    QVERIFY(browser.waitForFinished(30000));
+    const QByteArray dom = browser.readAllStandardOutput();
+    QVERIFY2(dom.contains("<title>Hall of Fame: brev</title>"), dom.left(300).constData());
+    QCOMPARE(dom.count("<tr>"), 3);
+    QVERIFY(dom.contains("<td>&lt;b&gt;bold&lt;/b&gt;&lt;script&gt;</td>"));
+    QVERIFY(!dom.contains("<b>") && !dom.contains("<script>"));
+}
+
+QTEST_GUILESS_MAIN(TestHofdLimits)
+#include "tst_hofd_limits.moc"
