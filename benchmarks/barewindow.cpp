@@ -3,7 +3,7 @@
 // sets up fonts as any window with text must) that quits once it has painted,
 // as the game does with --quit-after-start, and says "painted" on its output
 // at that moment.
-#include "services/firstpaintquit.h"
+#include "app/firstpaintquit.h"
 
 #include <QApplication>
 #include <QLabel>

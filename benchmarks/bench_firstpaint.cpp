@@ -2,14 +2,14 @@
 // platform QT_QPA_PLATFORM names (offscreen when measured headless). The
 // window is built (records drawn, texts filled, pictures loaded), shown, and
 // the clock stops when its first paint event has been handled.
-#include "gameflow/main.h"
+#include "app/main.h"
 #include "benchmarks/benchsupport.h"
-#include "refdata/brevmain.h"
-#include "refdata/texts.h"
+#include "store/brevmain.h"
+#include "store/texts.h"
 #include "screens/imatch.h"
 #include "screens/mchoice.h"
 #include "screens/qmatch.h"
-#include "services/context.h"
+#include "store/context.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Reading the shipped data file and drawing question items.
 #include "benchmarks/benchsupport.h"
-#include "refdata/brevmain.h"
-#include "refdata/pickitems.h"
-#include "refdata/texts.h"
-#include "services/context.h"
+#include "store/brevmain.h"
+#include "store/pickitems.h"
+#include "store/texts.h"
+#include "store/context.h"
 
 #include <benchmark/benchmark.h>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // Seams for the benchmarks: the same draws on every run, and messages that
 // nobody has to answer.
-#include "services/seams.h"
+#include "base/seams.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
 #include "editor/brevedit.h"
 
-#include "services/context.h"
-#include "services/windowhelpers.h"
+#include "store/context.h"
+#include "widgets/windowhelpers.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

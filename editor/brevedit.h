@@ -2,7 +2,7 @@
 // The data editor "Edit": pages through the president records with their
 // facts, portrait and link, and changes a record's difficulty. "ok" saves
 // changed difficulties to "brev.dat"; the close box keeps them in memory only.
-#include "editor/recordbrowser.h"
+#include "models/recordbrowser.h"
 
 #include <QDialog>
 

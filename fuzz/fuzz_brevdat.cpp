@@ -1,7 +1,7 @@
 // brev.dat: a file that reads writes back to a file that reads to the same
 // records; a file that does not read leaves the table as it was.
 #include "fuzz/fuzzsupport.h"
-#include "refdata/brevmain.h"
+#include "store/brevmain.h"
 
 using namespace brev;
 

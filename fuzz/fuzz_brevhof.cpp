@@ -2,7 +2,7 @@
 // before the damage), written and read again, come back the same, and never
 // more than 30 of them.
 #include "fuzz/fuzzsupport.h"
-#include "hof/hoflist.h"
+#include "store/hoflist.h"
 
 using namespace brev;
 

@@ -1,7 +1,7 @@
 // brevsnd.dat: the names read from a sound list, written one per line, read
 // back the same; entry 16 is never filled.
 #include "fuzz/fuzzsupport.h"
-#include "services/cmnfunc.h"
+#include "store/cmnfunc.h"
 
 using namespace brev;
 

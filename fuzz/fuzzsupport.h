@@ -1,7 +1,7 @@
 #pragma once
 // What every fuzz harness shares: a context whose program directory is one
 // temporary directory, seams that do nothing, and a check that stops the run.
-#include "services/context.h"
+#include "store/context.h"
 
 #include <QByteArray>
 #include <QString>

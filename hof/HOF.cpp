@@ -1,9 +1,9 @@
 #include "hof/HOF.h"
 
 #include "hof/NameEntry.h"
-#include "services/Hyperlnk.h"
-#include "services/context.h"
-#include "services/windowhelpers.h"
+#include "store/Hyperlnk.h"
+#include "store/context.h"
+#include "widgets/windowhelpers.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 // The hall of fame window: the list in fixed-pitch columns, Clear, the online
 // list and OK. The list is built from memory each time the window opens.
-#include "hof/hoflist.h"
+#include "store/hoflist.h"
 
 #include <QDialog>
 

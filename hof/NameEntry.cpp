@@ -1,9 +1,9 @@
 #include "hof/NameEntry.h"
 
-#include "hof/hoflist.h"
-#include "services/cmnfunc.h"
-#include "services/context.h"
-#include "services/windowhelpers.h"
+#include "store/hoflist.h"
+#include "store/cmnfunc.h"
+#include "store/context.h"
+#include "widgets/windowhelpers.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "screens/NameMe.h"
 
-#include "screens/core/verdict.h"
-#include "services/cmnfunc.h"
-#include "services/context.h"
+#include "models/verdict.h"
+#include "store/cmnfunc.h"
+#include "store/context.h"
 
 #include <QKeyEvent>
 #include <QLabel>

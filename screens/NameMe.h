@@ -1,7 +1,7 @@
 #pragma once
 // The Name Me screen: a portrait, the hidden name and a stage picture that
 // grows with every wrong letter. Letters are typed anywhere in the window.
-#include "screens/core/namememodel.h"
+#include "models/namememodel.h"
 #include "screens/questionwindow.h"
 
 class QLabel;

@@ -1,9 +1,9 @@
 #include "screens/imatch.h"
 
 #include "screens/matchwidgets.h"
-#include "services/cmnfunc.h"
-#include "services/context.h"
-#include "services/windowhelpers.h"
+#include "store/cmnfunc.h"
+#include "store/context.h"
+#include "widgets/windowhelpers.h"
 
 #include <QFrame>
 #include <QPushButton>

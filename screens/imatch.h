@@ -2,7 +2,7 @@
 // The portrait matching screen: four portraits in a two-by-two grid that
 // stretches with the window, four coloured name bars on a row below them;
 // bars are dragged onto portraits.
-#include "screens/core/imatchmodel.h"
+#include "models/imatchmodel.h"
 #include "screens/questionwindow.h"
 
 #include <QPoint>

@@ -3,7 +3,7 @@
 // a question label, five answer choices of which one of the first four is
 // right, help and skip, judged when a choice is picked.
 #include "screens/choicebutton.h"
-#include "screens/core/mchoicemodel.h"
+#include "models/mchoicemodel.h"
 #include "screens/questionwindow.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // The matching screen: five coloured name bars in a staircase, five
 // descriptions below them; bars are dragged (or clicked, then a description
 // clicked) onto descriptions.
-#include "screens/core/qmatchmodel.h"
+#include "models/qmatchmodel.h"
 #include "screens/questionwindow.h"
 
 class QFrame;

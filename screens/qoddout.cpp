@@ -1,8 +1,8 @@
 #include "screens/qoddout.h"
 
-#include "screens/core/verdict.h"
-#include "services/context.h"
-#include "services/windowhelpers.h"
+#include "models/verdict.h"
+#include "store/context.h"
+#include "widgets/windowhelpers.h"
 
 #include <QFrame>
 #include <QLabel>

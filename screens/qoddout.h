@@ -3,7 +3,7 @@
 // one that does not fit. Choosing an item with the mouse or the keyboard
 // (Space, or the arrow keys once one is checked) answers at once.
 #include "screens/choicebutton.h"
-#include "screens/core/oddoutmodel.h"
+#include "models/oddoutmodel.h"
 #include "screens/questionwindow.h"
 
 class QFrame;

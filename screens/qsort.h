@@ -3,7 +3,7 @@
 // line pushes that item up one place, "Done" judges the order. From the
 // keyboard the arrow keys move the selection and Space or Enter pushes the
 // selected item up. The screen has no way to skip its question.
-#include "screens/core/qsortmodel.h"
+#include "models/qsortmodel.h"
 #include "screens/questionwindow.h"
 
 #include <QListWidget>

@@ -1,11 +1,10 @@
 #include "screens/questionwindow.h"
 
-#include "gameflow/gamelog.h"
-#include "screens/core/questionmodel.h"
-#include "screens/core/verdict.h"
+#include "store/gamelog.h"
+#include "models/questionmodel.h"
+#include "models/verdict.h"
 #include "screens/showscor.h"
-#include "services/context.h"
-#include "setup/setup.h"
+#include "store/context.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -55,12 +54,7 @@ Asked QuestionWindow::ask()
 void QuestionWindow::abandon()
 {
     abandoned_ = true;
-    if (giveUpQuestion(ctx_) == GivenUp::LeftOut) {
-        leftOut_ = true;
-        return;
-    }
-    setup screen(ctx_, this);
-    screen.exec();
+    leftOut_ = giveUpQuestion(ctx_) == GivenUp::LeftOut;
 }
 
 void QuestionWindow::wireHelp(QPushButton* button, const QString& text)

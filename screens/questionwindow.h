@@ -4,8 +4,8 @@
 // skip buttons, giving up a question whose category ran out, and the score
 // screen after a judgement. A question window lays out its controls from a
 // twips table, shows what its model holds and forwards input to it.
-#include "gameflow/trivia.h"
-#include "services/windowhelpers.h"
+#include "game/gameloop.h"
+#include "widgets/windowhelpers.h"
 
 #include <QDialog>
 
@@ -41,7 +41,8 @@ protected:
     virtual void layoutControls() = 0;
 
     // The category ran out of records: switches it off; for a category of the
-    // setup list it says so and offers setup, a bonus category is left out quietly.
+    // setup list it says so (ask() then reports it abandoned, and the game
+    // offers setup), a bonus category is left out quietly.
     void abandon();
     // A button that shows a help text, and the "skip" button.
     void wireHelp(QPushButton* button, const QString& text);

@@ -1,6 +1,6 @@
 #include "screens/quote.h"
 
-#include "services/windowhelpers.h"
+#include "widgets/windowhelpers.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The quotation screen: a quotation above the question, five names to the
 // right; played and judged as the multiple-choice screen, whose size slot it
 // shares.
-#include "screens/core/quotemodel.h"
+#include "models/quotemodel.h"
 #include "screens/mchoice.h"
 
 class QPlainTextEdit;

@@ -1,13 +1,13 @@
 #include "setup/setup.h"
 
 #include "editor/brevedit.h"
-#include "gameflow/questionexport.h"
-#include "gameflow/trivia.h"
+#include "game/questionexport.h"
+#include "store/trivia.h"
 #include "hof/HOF.h"
-#include "services/cmnfunc.h"
-#include "services/context.h"
-#include "services/plussettings.h"
-#include "services/windowhelpers.h"
+#include "store/cmnfunc.h"
+#include "store/context.h"
+#include "store/plussettings.h"
+#include "widgets/windowhelpers.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

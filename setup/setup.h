@@ -1,7 +1,7 @@
 #pragma once
 // The setup screen: questions per game, maximum difficulty, the categories
 // that may come up and sound; every close writes the settings file.
-#include "gameflow/questionexport.h"
+#include "game/questionexport.h"
 
 #include <QDialog>
 #include <QWidget>

@@ -1,10 +1,11 @@
 #pragma once
 // Test doubles for the seams, a fresh context in a temporary directory, and a
 // driver that answers modal windows as they appear.
-#include "gameflow/trivia.h"
-#include "refdata/pickitems.h"
-#include "refdata/texts.h"
-#include "services/context.h"
+#include "game/gameloop.h"
+#include "store/trivia.h"
+#include "store/pickitems.h"
+#include "store/texts.h"
+#include "store/context.h"
 
 #include <QByteArray>
 #include <QDir>

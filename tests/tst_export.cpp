@@ -1,11 +1,11 @@
 // The question-file export: the setup screen's two buttons and the tabbed
 // refusal, the tabbed count in a game with sorting questions, and the command
 // line, which must write what a game in the same mode writes.
-#include "gameflow/gamelog.h"
-#include "gameflow/gameui.h"
-#include "gameflow/questionexport.h"
-#include "services/plussettings.h"
-#include "services/realseams.h"
+#include "store/gamelog.h"
+#include "app/gameui.h"
+#include "game/questionexport.h"
+#include "store/plussettings.h"
+#include "widgets/realseams.h"
 #include "setup/setup.h"
 #include "testsupport.h"
 

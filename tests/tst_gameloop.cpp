@@ -1,12 +1,13 @@
 // The game loop without windows: category draw and dispatch, question
 // headers in the log, the no-category path, the tabbed export count, the
 // adjusted score and the final message; and the multiple-choice export lines.
-#include "gameflow/gamelog.h"
-#include "gameflow/questionexport.h"
-#include "gameflow/trivia.h"
-#include "screens/core/exportlines.h"
-#include "screens/core/mchoicemodel.h"
-#include "services/plussettings.h"
+#include "store/gamelog.h"
+#include "game/questionexport.h"
+#include "game/gameloop.h"
+#include "store/trivia.h"
+#include "models/exportlines.h"
+#include "models/mchoicemodel.h"
+#include "store/plussettings.h"
 #include "testsupport.h"
 
 #include <QtTest>

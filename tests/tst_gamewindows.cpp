@@ -1,9 +1,9 @@
 // The game's windows driven as a player would: whole games of multiple-choice
 // questions, skip, keyboard selection, the no-category and exhausted-category
 // paths, the export lines, the setup screen and the score screen.
-#include "gameflow/gamelog.h"
-#include "gameflow/gameui.h"
-#include "refdata/brevmain.h"
+#include "store/gamelog.h"
+#include "app/gameui.h"
+#include "store/brevmain.h"
 #include "screens/NameMe.h"
 #include "screens/imatch.h"
 #include "screens/mchoice.h"
@@ -12,7 +12,7 @@
 #include "screens/qsort.h"
 #include "screens/quote.h"
 #include "screens/showscor.h"
-#include "services/windowhelpers.h"
+#include "widgets/windowhelpers.h"
 #include "setup/setup.h"
 #include "testsupport.h"
 

@@ -1,7 +1,7 @@
 // The hall of fame without windows: placing a score, the file written and
 // read back, a damaged file, the list lines and the online addresses.
-#include "hof/hoflist.h"
-#include "services/plussettings.h"
+#include "store/hoflist.h"
+#include "store/plussettings.h"
 #include "testsupport.h"
 
 #include <QtTest>

@@ -2,9 +2,9 @@
 // port with a temporary database, asked through QNetworkAccessManager. Every
 // request has a time limit; the server is killed and restarted for durability.
 #include "hof/hofd/hofrequest.h"
-#include "hof/hoflist.h"
+#include "store/hoflist.h"
 #include "hofdsupport.h"
-#include "services/plussettings.h"
+#include "store/plussettings.h"
 #include "testsupport.h"
 
 #include <QEventLoop>

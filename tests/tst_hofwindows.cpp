@@ -1,7 +1,7 @@
 // The hall of fame windows driven as a player would: a one-question game
 // through the name entry to the list and the saved file, the close box, Clear
 // and the list after it.
-#include "gameflow/gameui.h"
+#include "app/gameui.h"
 #include "screens/showscor.h"
 #include "hof/HOF.h"
 #include "hof/NameEntry.h"

@@ -2,13 +2,13 @@
 // one scripted question, and the real window: drags, the keyboard, a second
 // bar on a portrait, missing pictures, the re-layout, and judging through
 // the score screen.
-#include "gameflow/gamelog.h"
-#include "gameflow/gameui.h"
-#include "screens/core/imatchmodel.h"
+#include "store/gamelog.h"
+#include "app/gameui.h"
+#include "models/imatchmodel.h"
 #include "screens/imatch.h"
 #include "screens/matchwidgets.h"
 #include "screens/showscor.h"
-#include "services/windowhelpers.h"
+#include "widgets/windowhelpers.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "testsupport.h"
 
 #include "editor/brevedit.h"
-#include "gameflow/main.h"
+#include "app/main.h"
 #include "hof/HOF.h"
 #include "hof/NameEntry.h"
-#include "refdata/brevmain.h"
+#include "store/brevmain.h"
 #include "screens/NameMe.h"
 #include "screens/imatch.h"
 #include "screens/matchwidgets.h"

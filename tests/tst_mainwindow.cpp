@@ -1,5 +1,5 @@
 // The main window's start-up, buttons and close, and the command line.
-#include "gameflow/main.h"
+#include "app/main.h"
 #include "testsupport.h"
 
 #include <QLabel>

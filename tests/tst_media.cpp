@@ -1,7 +1,7 @@
 // Checks the shipped pictures and sounds: every file the settings file, the
 // sound list and the program name exists in data/, loads, and has the shape
 // the screens expect.
-#include "screens/stageword.h"
+#include "models/stageword.h"
 
 #include <QCryptographicHash>
 #include <QDir>

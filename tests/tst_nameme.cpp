@@ -1,8 +1,8 @@
 // The Name Me screen: tries by difficulty, the mask, the growing stage
 // picture, winning and losing, and one real window played by key presses.
-#include "gameflow/gameui.h"
+#include "app/gameui.h"
 #include "screens/NameMe.h"
-#include "screens/core/namememodel.h"
+#include "models/namememodel.h"
 #include "screens/showscor.h"
 #include "testsupport.h"
 

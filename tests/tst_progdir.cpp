@@ -1,6 +1,6 @@
 // Choosing the program directory, and a folder the game cannot use.
 // (Filling the per-user folder is checked on an installed copy: install_test.cmake.)
-#include "services/progdir.h"
+#include "base/progdir.h"
 
 #include <QDir>
 #include <QFile>

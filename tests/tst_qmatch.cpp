@@ -2,10 +2,10 @@
 // keeps the last place), the export forms of one scripted question, and the
 // real window played by mouse drags, clicks and the keyboard through the
 // score screen.
-#include "gameflow/gamelog.h"
-#include "gameflow/gameui.h"
-#include "screens/core/matchrules.h"
-#include "screens/core/qmatchmodel.h"
+#include "store/gamelog.h"
+#include "app/gameui.h"
+#include "models/matchrules.h"
+#include "models/qmatchmodel.h"
 #include "screens/matchwidgets.h"
 #include "screens/qmatch.h"
 #include "screens/showscor.h"

@@ -1,8 +1,8 @@
 // The odd-one-out question: where the odd item stands, judging a right and a
 // wrong pick, and the window played by mouse and keyboard.
-#include "gameflow/gamelog.h"
-#include "gameflow/gameui.h"
-#include "screens/core/oddoutmodel.h"
+#include "store/gamelog.h"
+#include "app/gameui.h"
+#include "models/oddoutmodel.h"
 #include "screens/qoddout.h"
 #include "screens/showscor.h"
 #include "testsupport.h"

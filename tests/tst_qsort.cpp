@@ -1,9 +1,9 @@
 // The sorting question: judging the ten pairs (in order, reversed, ties), the
 // load and export lines, running out of records, and the real window played
 // by mouse and by keyboard.
-#include "gameflow/gamelog.h"
-#include "gameflow/gameui.h"
-#include "refdata/brevmain.h"
+#include "store/gamelog.h"
+#include "app/gameui.h"
+#include "store/brevmain.h"
 #include "screens/qsort.h"
 #include "screens/showscor.h"
 #include "testsupport.h"

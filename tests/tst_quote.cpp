@@ -1,8 +1,8 @@
 // The quotation question: its export lines (line breaks flattened, the
 // length markers), records without a quotation left out, and the window
 // played by a click.
-#include "gameflow/gameui.h"
-#include "screens/core/quotemodel.h"
+#include "app/gameui.h"
+#include "models/quotemodel.h"
 #include "screens/quote.h"
 #include "screens/showscor.h"
 #include "testsupport.h"

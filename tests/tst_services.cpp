@@ -1,11 +1,12 @@
 // Log, sound effects, number clamp, size memory, links and the help viewer.
-#include "gameflow/gamelog.h"
-#include "gameflow/trivia.h"
-#include "services/Hyperlnk.h"
-#include "services/cmnfunc.h"
-#include "services/lazyicon.h"
-#include "services/realseams.h"
-#include "services/windowhelpers.h"
+#include "store/gamelog.h"
+#include "game/gameloop.h"
+#include "store/trivia.h"
+#include "store/Hyperlnk.h"
+#include "store/cmnfunc.h"
+#include "widgets/lazyicon.h"
+#include "widgets/realseams.h"
+#include "widgets/windowhelpers.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Category names, end-of-term texts, and the texts and sort keys of records.
-#include "refdata/pickitems.h"
+#include "store/pickitems.h"
 #include "testsupport.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 // Window captions as the X server receives them: exactly the window's own
 // caption, with nothing the platform might append. Runs under Xvfb.
-#include "gameflow/main.h"
+#include "app/main.h"
 #include "screens/showscor.h"
 #include "screens/mchoice.h"
 #include "setup/setup.h"

@@ -1,0 +1,200 @@
+// Program entry: command line, the program directory, the main window; or,
+// with --export, the question file without any window.
+#include "app/cliexport.h"
+#include "app/main.h"
+#include "store/context.h"
+#include "app/firstpaintquit.h"
+#include "widgets/fontwarmup.h"
+#include "base/progdir.h"
+#include "widgets/realseams.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+struct Options {
+    QString dir;
+    std::optional<quint64> seed;
+    bool version = false;
+    bool help = false;
+    bool quitAfterStart = false;
+    std::optional<brev::CommandLineExport> exporting;
+    bool exportOnlyOption = false;   // --questions or --out was given
+};
+
+const char kUsage[] =
+    "Usage: brevallo [--dir DIR] [--seed N] [--quit-after-start] [--version] [--help]\n"
+    "       brevallo --export online|tabbed [--questions N] [--seed N] [--out FILE] [--dir DIR]\n"
+    "  --dir DIR            use DIR as the program directory (data, settings, log)\n"
+    "  --seed N             seed the random draws with N so that a run can be repeated\n"
+    "  --quit-after-start   start up, paint the main window, print \"painted\", then quit as Quit does\n"
+    "  --export MODE        write a question file without opening a window: online\n"
+    "                       (12 question blocks) or tabbed (50 tab-separated lines)\n"
+    "  --questions N        ask N questions instead (1 to 32767)\n"
+    "  --out FILE           write the file to FILE instead of standard output\n"
+    "  --version            print the version and exit\n"
+    "  --help               print this help and exit\n";
+
+// A usage fault with its own message; the status is that of any usage fault.
+int usageFault(const QString& text)
+{
+    std::fprintf(stderr, "brevallo: %s\n", qPrintable(text));
+    return 2;
+}
+
+// Parses the command line before any window system is needed. Options with
+// two dashes are the game's; those with one dash (and their value) are left to Qt.
+// A bad or missing value sets *fault, an argument not understood *unknown.
+std::optional<Options> parse(const QStringList& args, QString* fault, QString* unknown)
+{
+    Options o;
+    int questions = 0;
+    QString out;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--version")) {
+            o.version = true;
+        } else if (a == QLatin1String("--help")) {
+            o.help = true;
+        } else if (a == QLatin1String("--quit-after-start")) {
+            o.quitAfterStart = true;
+        } else if (a == QLatin1String("--dir") && i + 1 < args.size()) {
+            o.dir = args[++i];
+        } else if (a == QLatin1String("--seed") && i + 1 < args.size()) {
+            bool ok = false;
+            o.seed = args[++i].toULongLong(&ok);
+            if (!ok) {
+                *fault = QStringLiteral("--seed takes a whole number, not \"%1\"").arg(args[i]);
+                return std::nullopt;
+            }
+        } else if (a == QLatin1String("--export") && i + 1 < args.size()) {
+            const QString mode = args[++i];
+            if (mode != QLatin1String("online") && mode != QLatin1String("tabbed")) {
+                *fault = QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode);
+                return std::nullopt;
+            }
+            o.exporting = brev::CommandLineExport{};
+            o.exporting->mode = mode == QLatin1String("online") ? brev::ExportMode::Online
+                                                                : brev::ExportMode::Tabbed;
+        } else if (a == QLatin1String("--questions") && i + 1 < args.size()) {
+            bool ok = false;
+            questions = args[++i].toInt(&ok);
+            if (!ok || questions < 1 || questions > 32767) {
+                *fault = QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
+                             .arg(args[i]);
+                return std::nullopt;
+            }
+            o.exportOnlyOption = true;
+        } else if (a == QLatin1String("--out") && i + 1 < args.size()) {
+            out = args[++i];
+            if (out.isEmpty()) {
+                *fault = QStringLiteral("--out needs a file name");
+                return std::nullopt;
+            }
+            o.exportOnlyOption = true;
+        } else if (a.startsWith(u'-') && !a.startsWith(QLatin1String("--")) && a.size() > 1) {
+            if (i + 1 < args.size() && !args[i + 1].startsWith(u'-'))
+                ++i;
+        } else {
+            const QStringList valued{"--dir", "--seed", "--export", "--questions", "--out"};
+            if (valued.contains(a))
+                *fault = QStringLiteral("%1 needs a value").arg(a);   // it came last
+            else
+                *unknown = a;
+            return std::nullopt;
+        }
+    }
+    if (o.exportOnlyOption && !o.exporting) {
+        *fault = QStringLiteral("--questions and --out go with --export");
+        return std::nullopt;
+    }
+    if (o.exporting) {
+        o.exporting->questions = questions;
+        o.exporting->out = out;
+        o.exporting->seed = o.seed;
+        o.exporting->dir = o.dir;
+    }
+    return o;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    QString fault;
+    QString unknown;
+    const auto options = parse(raw, &fault, &unknown);
+    if (!options) {
+        if (!fault.isEmpty())
+            return usageFault(fault);
+        std::fprintf(stderr, "brevallo: unknown option '%s'\n", qPrintable(unknown));
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("Brevallo Game %s\n", brev::kVersion);
+        return 0;
+    }
+    // An installed game finds the shipped files at the same place relative to its executable.
+    const auto shippedDir = [](const QString& exeDir) {
+        return QDir(exeDir).filePath(QStringLiteral(BREV_SHIPPED_DIR));
+    };
+    if (options->exporting) {
+        QCoreApplication core(argc, argv);   // no window system
+        QCoreApplication::setApplicationName(QStringLiteral("brevallo"));
+        const QString exeDir = QCoreApplication::applicationDirPath();
+        return brev::runCommandLineExport(*options->exporting, exeDir, shippedDir(exeDir));
+    }
+
+    Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
+    const brev::FontWarmUp fonts;   // meanwhile the window system connects
+    QApplication app(argc, argv);
+    brev::setupApplication();
+
+    brev::AppContext ctx;
+    ctx.messages = brev::makeMessageBoxes();
+    const QString exeDir = QApplication::applicationDirPath();
+    ctx.dir = brev::chooseProgramDir(
+        {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    auto error = brev::prepareProgramDir(ctx.dir, shippedDir(exeDir));
+    if (!error && !QDir::setCurrent(ctx.dir))
+        error = QStringLiteral("The folder %1 for the game's files cannot be opened.").arg(ctx.dir);
+    if (error) {
+        std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
+        ctx.messages->ok(*error + ctx.lb + ctx.lb + QStringLiteral("Brevallo Game cannot start without it."));
+        return 1;
+    }
+    ctx.random = brev::makeRandom(options->seed.value_or(
+        static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
+    // The sound library lies beside the executable in the build, in the
+    // library folder when installed.
+    ctx.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
+    ctx.shell = brev::makeDesktopShell();
+    ctx.clock = brev::makeSystemClock();
+
+    brev::main window(ctx);
+    if (!window.load())
+        return 1;
+    window.show();
+    brev::FirstPaintQuit quit;
+    if (options->quitAfterStart)
+        window.installEventFilter(&quit);
+    return QApplication::exec();
+}

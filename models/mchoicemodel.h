@@ -1,0 +1,39 @@
+#pragma once
+// The multiple-choice question: five answer choices, exactly one of the first
+// four right. The template that the other question models follow, and the
+// base of the quotation question, which differs only in its texts.
+#include "models/questionmodel.h"
+#include "models/verdict.h"
+
+#include <array>
+
+namespace brev {
+
+class MultipleChoiceModel : public QuestionModel {
+public:
+    explicit MultipleChoiceModel(AppContext& ctx) : QuestionModel(ctx) {}
+
+    // Draws the right choice's position, then the five records.
+    bool load() override;
+    QString logHeader() const override;
+    QStringList exportLines() const override;
+
+    // Choice i (0..4) pressed: the judgement, nothing applied yet.
+    Verdict choose(int i) const;
+
+    int answerSlot() const { return answerSlot_; }
+    const QString& choiceText(int i) const { return choices_[size_t(i)]; }
+    const QString& question() const { return question_; }
+
+    static QString helpText(const QString& lineBreak);
+
+protected:
+    // The caption of the choice that shows the record.
+    virtual QString choiceFor(int record) const;
+
+    int answerSlot_ = 0;
+    std::array<QString, 5> choices_{};
+    QString question_;
+};
+
+} // namespace brev

@@ -1,0 +1,77 @@
+#pragma once
+// The Name Me question: a president's name hidden letter by letter, guessed by
+// typing letters while a stage picture grows with every wrong one. It writes
+// nothing to the log and has no export form.
+#include "models/questionmodel.h"
+#include "models/verdict.h"
+
+#include <QList>
+#include <QRectF>
+
+namespace brev {
+
+class NameMeModel : public QuestionModel {
+public:
+    explicit NameMeModel(AppContext& ctx) : QuestionModel(ctx) {}
+
+    // Draws the president (also the program's current record).
+    bool load() override;
+    QString logHeader() const override { return {}; }
+    QStringList exportLines() const override { return {}; }
+    void writeLoadLines() override {}
+
+    enum class Outcome {
+        NotALetter,   // "Press a letter, only"
+        Repeated,     // a wrong letter typed again: nothing happens
+        Found,        // the letter is in the name
+        Missed,       // a wrong letter; the name is still open
+        Won,          // the name is complete
+        Lost,         // too many wrong letters
+        Closes,       // a key after the name was lost closes the window
+    };
+    struct KeyResult {
+        Outcome outcome = Outcome::NotALetter;
+        QList<int> sounds;         // played now, in order (Found and Missed)
+        Verdict verdict;           // Won and Lost: the judgement
+    };
+    // One typed character.
+    KeyResult press(QChar typed);
+
+    int record() const { return record_; }
+    const QString& answer() const { return answer_; }
+    const QString& pattern() const { return pattern_; }
+    // What the name label shows.
+    const QString& mask() const { return mask_; }
+    // The wrong letters, each after a space.
+    const QString& tried() const { return tried_; }
+    int misses() const { return int(tried_.size() / 2); }
+    int triesAllowed() const { return triesAllowed_; }
+    bool finished() const { return finished_; }
+    // The name label's point size for the answer's length.
+    double nameFontSize() const;
+    // Where the stage picture stands, in twips; it grows 1.2 times per miss
+    // around its designed centre.
+    QRectF stageRect() const { return stage_; }
+    // The stage picture for the misses so far ("eagle4.jpg"), empty before any.
+    QString stagePicture() const;
+    // The wrong-letters label: the letters, then "Better luck next time!".
+    QString lettersText() const;
+    // Under the stage picture: the warning, then "Too many tries!".
+    QString warning() const;
+
+    static QString caption();
+
+private:
+    void rebuildMask();
+
+    int record_ = 0;
+    QString answer_;
+    QString pattern_;
+    QString mask_;
+    QString tried_;
+    int triesAllowed_ = 6;
+    bool finished_ = false;
+    QRectF stage_;
+};
+
+} // namespace brev

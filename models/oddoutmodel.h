@@ -1,0 +1,46 @@
+#pragma once
+// The odd-one-out question: four presidents' names. Slot 0's record sets the
+// pattern (its party or its end-of-term kind), slots 2 and 3 share it and the
+// record of slot 1 is the odd one. Position 3 always shows slot 3's name.
+#include "models/questionmodel.h"
+#include "models/verdict.h"
+
+#include <array>
+
+namespace brev {
+
+class OddOneOutModel : public QuestionModel {
+public:
+    explicit OddOneOutModel(AppContext& ctx) : QuestionModel(ctx) {}
+
+    // Draws the four records, states the pattern and shuffles positions 0..2.
+    // False, with nothing drawn, when the records cannot give three of one
+    // pattern and one of another.
+    bool load() override;
+    // The category's name.
+    QString logHeader() const override;
+    // "ODDOUT", the category, the question, the four items in display order
+    // and " p"; or question TAB items 1..4 TAB p, with "* TOO LONG * " per
+    // item over 60 characters and "* Question TOO LONG * " in front.
+    QStringList exportLines() const override;
+
+    // The item at display position p (0..3) clicked.
+    Verdict choose(int position) const;
+
+    // The slot of chosen whose item position p shows.
+    int slotAt(int position) const { return slotOrder_[size_t(position)]; }
+    // The display position of the odd item, 0..2.
+    int oddPosition() const;
+    const QString& itemText(int position) const { return items_[size_t(position)]; }
+    // The question label: the pattern, slot 0's text for the category.
+    const QString& question() const { return question_; }
+
+    static QString helpText();
+
+private:
+    std::array<int, 4> slotOrder_{0, 1, 2, 3};
+    std::array<QString, 4> items_{};   // in display order
+    QString question_;
+};
+
+} // namespace brev

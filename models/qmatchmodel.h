@@ -1,0 +1,60 @@
+#pragma once
+// The matching question: five names on coloured bars, five descriptions of
+// the field the category asks about, the last one always in place. The
+// player drops bars on descriptions; each description counts the bar
+// dropped on it last.
+#include "models/questionmodel.h"
+#include "models/verdict.h"
+
+#include <array>
+
+namespace brev {
+
+class MatchModel : public QuestionModel {
+public:
+    static constexpr int kBars = 5;
+
+    explicit MatchModel(AppContext& ctx) : QuestionModel(ctx) {}
+
+    // Draws the five records, builds the texts and shuffles the descriptions.
+    bool load() override;
+    QString logHeader() const override;
+    // The online block, or the tabbed line (question " -- " first
+    // description, four names, answer number, with its length markers).
+    QStringList exportLines() const override;
+    // Also writes the names to the play log.
+    void writeLoadLines() override;
+
+    // Bar k (0..4) pressed or clicked: it becomes the bar being placed.
+    // Returns the diagnostic text ("3 mousedown", "3 click").
+    QString pressBar(int k);
+    QString clickBar(int k);
+    // The bar being placed is dropped on description p (0..4); false when no
+    // bar was touched yet.
+    bool dropOn(int p);
+    // "Done": judges every description, nothing applied yet.
+    Verdict judge() const;
+
+    const QString& question() const { return question_; }
+    const QString& name(int k) const { return names_[size_t(k)]; }
+    // Description at display position p.
+    const QString& description(int p) const { return descriptions_[size_t(p)]; }
+    int descOrder(int p) const { return descOrder_[size_t(p)]; }
+    int placedBar(int p) const { return placedBar_[size_t(p)]; }
+    int selectedBar() const { return selectedBar_; }
+    int barFontSize() const { return barFontSize_; }
+
+    static QString helpText(const QString& lineBreak);
+
+private:
+    QString question_;
+    std::array<QString, kBars> names_{};
+    std::array<QString, kBars> answers_{};      // by bar
+    std::array<QString, kBars> descriptions_{}; // by display position
+    std::array<int, kBars> descOrder_{};
+    std::array<int, kBars> placedBar_{};
+    int selectedBar_ = -1;
+    int barFontSize_ = 18;
+};
+
+} // namespace brev

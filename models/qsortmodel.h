@@ -1,0 +1,48 @@
+#pragma once
+// The sorting question: five items drawn for a sorting category, put in
+// ascending order of their sort keys by pushing items up one line at a time.
+// The order lives in the game state's chosen slots 0..4 (line k shows
+// chosen[k]); judging looks at all ten pairs of lines.
+#include "models/questionmodel.h"
+#include "models/verdict.h"
+
+namespace brev {
+
+class SortModel : public QuestionModel {
+public:
+    static constexpr int kItems = 5;
+
+    explicit SortModel(AppContext& ctx) : QuestionModel(ctx) {}
+
+    // Draws the five items in slots 0..4 and builds the heading.
+    bool load() override;
+    // "Sorting: " and the category name.
+    QString logHeader() const override;
+    // Online form: "SORT", the category name, the five items and their five
+    // sort keys. The tabbed form has no sorting line.
+    QStringList exportLines() const override;
+    // Without the online export: the header and the five names at play level;
+    // with it: the online block.
+    void writeLoadLines() override;
+
+    // The heading: what to sort by.
+    const QString& heading() const { return heading_; }
+    // The five lines of the list in their current order.
+    QStringList lines() const;
+    // Line k (1..4) moves up one place; line 0 (or anything outside the list)
+    // stays. True when the order changed.
+    bool pushUp(int line);
+
+    // All ten pairs judged; equal keys are in order either way round.
+    Verdict judge() const;
+
+    static QString helpText();
+
+private:
+    int sortKey(int line) const;
+    QString itemText(int line) const;
+
+    QString heading_;
+};
+
+} // namespace brev

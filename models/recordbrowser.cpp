@@ -1,0 +1,182 @@
+#include "models/recordbrowser.h"
+
+#include "store/brevmain.h"
+#include "store/texts.h"
+#include "store/Hyperlnk.h"
+#include "store/context.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace brev {
+
+namespace {
+constexpr int kHighestDif = 3;
+constexpr int kLowestDif = 1;
+const QString kSpace = QStringLiteral(" ");
+
+// An empty box, or a lone sign, is a number the player has not finished typing.
+bool stillTyping(const QString& typed)
+{
+    return typed.isEmpty() || typed == QLatin1String("-") || typed == QLatin1String("+");
+}
+} // namespace
+
+RecordBrowser::RecordBrowser(AppContext& ctx) : ctx_(ctx)
+{
+    changed_ = false;
+    const int count = std::min(ctx_.nrecords, int(itemmap_.size()) - 2);
+    for (int r = 1; r <= count; ++r) {
+        names_ << ctx_.presidents[size_t(r)].name;
+        itemmap_[size_t(r)] = r;
+    }
+    position_ = 1;
+    ctx_.currentRecord = itemmap_[1];
+    savedMaxdif_ = ctx_.settings.maxdif;
+    ctx_.settings.maxdif = kHighestDif;
+    setcategories(ctx_);
+    positions_ = count;
+    fillform();
+}
+
+int RecordBrowser::record() const
+{
+    return ctx_.currentRecord;
+}
+
+const President& RecordBrowser::shown() const
+{
+    const int r = ctx_.currentRecord;
+    return ctx_.presidents[size_t(r >= 0 && r < kTableSlots ? r : 0)];
+}
+
+void RecordBrowser::next()
+{
+    if (position_ < positions_)
+        ++position_;
+    ctx_.currentRecord = itemmap_[size_t(position_)];
+    fillform();
+}
+
+void RecordBrowser::previous()
+{
+    if (position_ > 1)
+        --position_;
+    ctx_.currentRecord = itemmap_[size_t(position_)];
+    fillform();
+}
+
+void RecordBrowser::choose(int index)
+{
+    if (index < 0 || index >= positions_)
+        return;
+    ctx_.currentRecord = itemmap_[size_t(index + 1)];
+    position_ = ctx_.currentRecord;
+    fillform();
+}
+
+std::array<QString, 9> RecordBrowser::facts() const
+{
+    const President& p = shown();
+    return {QStringLiteral("Birth: ") + p.birth,      QStringLiteral("Birthplace: ") + p.birthplace,
+            QStringLiteral("Home: ") + p.home,        QStringLiteral("Term: ") + p.term,
+            QStringLiteral("First Lady: ") + p.wife,  QStringLiteral("Sec'y State: ") + p.secState,
+            QStringLiteral("Sec'y War: ") + p.secWar, QStringLiteral("Attn Gen: ") + p.attnGen,
+            QStringLiteral("Vice Pres: ") + p.vice};
+}
+
+QString RecordBrowser::name() const
+{
+    return shown().name;
+}
+
+QString RecordBrowser::link() const
+{
+    return shown().link;
+}
+
+QString RecordBrowser::image() const
+{
+    return shown().image;
+}
+
+QString RecordBrowser::portraitPath() const
+{
+    const QString file = imagefile(ctx_, ctx_.currentRecord);
+    if (file <= kSpace)
+        return {};
+    return ctx_.path(file);
+}
+
+void RecordBrowser::fillform()
+{
+    if (shown().name.isEmpty())
+        ctx_.messages->ok(QStringLiteral("Problem? no name for ") + QString::number(ctx_.currentRecord));
+    difChanged(QString::number(shown().dif));
+}
+
+const QString& RecordBrowser::difChanged(const QString& text)
+{
+    // A box given the text it already holds raises no change.
+    if (text == difText_)
+        return difText_;
+    difText_ = text;
+    const QString typed = text.trimmed();
+    if (stillTyping(typed))
+        return difText_;
+    const int r = ctx_.currentRecord;
+    if (r < 1 || r >= kTableSlots)
+        return difText_;
+    bool ok = false;
+    double value = QLocale::c().toDouble(typed, &ok);
+    if (!ok || !std::isfinite(value)) {
+        difText_ = QString::number(ctx_.presidents[size_t(r)].dif);
+        return difText_;
+    }
+    if (value > kHighestDif) {
+        difText_ = QString::number(kHighestDif);
+        value = kHighestDif;
+    }
+    if (!(value >= kLowestDif)) {
+        difText_ = QString::number(kLowestDif);
+        value = kLowestDif;
+    }
+    ctx_.presidents[size_t(r)].dif = static_cast<int>(std::nearbyint(value));
+    changed_ = true;
+    return difText_;
+}
+
+const QString& RecordBrowser::difLeft()
+{
+    if (stillTyping(difText_.trimmed()))
+        difText_ = QString::number(shown().dif);
+    return difText_;
+}
+
+void RecordBrowser::openLink()
+{
+    const QString link = shown().link;
+    if (link <= kSpace) {
+        ctx_.messages->ok(QStringLiteral("No internet link available"));
+        return;
+    }
+    openlink(ctx_, ctx_.linkbase + link);
+}
+
+bool RecordBrowser::save()
+{
+    if (!changed_)
+        return true;
+    return writedata(ctx_, QString::fromLatin1(kDataFile));
+}
+
+void RecordBrowser::close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    ctx_.settings.maxdif = savedMaxdif_;
+}
+
+} // namespace brev

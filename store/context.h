@@ -1,0 +1,53 @@
+#pragma once
+// Everything the program shares between its windows, created once at start-up.
+#include "store/hoflist.h"
+#include "store/brevmain.h"
+#include "base/seams.h"
+#include "base/state.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace brev {
+
+struct AppContext : RefData {
+    // Seams; the program and the tests install them.
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<Messages> messages;
+    std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<Clock> clock;
+
+    QString dir;                 // the program directory: every file lives here
+    QString lb = QStringLiteral("\r\n");
+    Settings settings;
+    GameState game;
+
+    QString sndlistfile;
+    QString hoffile;
+    HofTable hof{};           // the hall of fame, entries 1..hofcount
+    int hofcount = 0;         // entries in use, 0..30
+    int hofrank = 0;          // the place the latest entry took, 1..30
+    bool hofonline = false;   // the latest name entry asked to submit online
+    std::array<QString, 17> sndfiles{};
+    int nameMeBase = 6;
+    int currentRecord = 0;       // the record the data editor shows and Name Me drew
+    bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)
+    // Bonus categories the records cannot fill: out of the draw for the rest of the run.
+    std::array<bool, kCategories> bonusLeftOut{};
+    bool sizebusy = false;
+    std::optional<QString> heldLogLine;   // a question header not yet written
+    int heldLogLevel = 0;
+    bool logfailed = false;      // the player has been told that the log cannot be written
+    // When set, the log's lines go here instead of "brevquiz.log" (the
+    // command-line export collects its file this way).
+    QByteArray* logSink = nullptr;
+
+    // A bare file name resolved in the program directory.
+    QString path(const QString& name) const;
+};
+
+} // namespace brev

@@ -1,0 +1,78 @@
+#include "store/gamelog.h"
+
+#include "store/context.h"
+
+#include <QDir>
+#include <QFile>
+#include <utility>
+
+namespace brev {
+
+namespace {
+
+// The first failure of a run tells the player which file and why; later ones
+// stay quiet. Play goes on either way, without the lines that were lost.
+void reportFailure(AppContext& ctx, const QFile& f)
+{
+    if (ctx.logfailed)
+        return;
+    ctx.logfailed = true;
+    ctx.messages->ok(QStringLiteral("The log file ") + QDir::toNativeSeparators(f.fileName())
+                     + QStringLiteral(" cannot be written: ") + f.errorString() + ctx.lb
+                     + QStringLiteral("The game goes on without it."));
+}
+
+} // namespace
+
+void newlog(AppContext& ctx)
+{
+    if (ctx.logSink) {
+        ctx.logSink->clear();
+        return;
+    }
+    QFile f(ctx.path(QString::fromLatin1(kLogFile)));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        reportFailure(ctx, f);
+}
+
+void writelog(AppContext& ctx, const QString& text, int level, int box)
+{
+    flushlog(ctx);
+    if (level < ctx.settings.loglevel)
+        return;
+    if (ctx.logSink) {
+        ctx.logSink->append(text.toLatin1() + "\r\n");
+        if (box == 1)
+            ctx.messages->ok(text);
+        return;
+    }
+    // Opened and closed for every line, so the file is complete after each call.
+    QFile f(ctx.path(QString::fromLatin1(kLogFile)));
+    const QByteArray line = text.toLatin1() + "\r\n";
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(line) != line.size() || !f.flush())
+        reportFailure(ctx, f);
+    if (box == 1)
+        ctx.messages->ok(text);
+}
+
+void holdlog(AppContext& ctx, const QString& text, int level)
+{
+    flushlog(ctx);
+    ctx.heldLogLine = text;
+    ctx.heldLogLevel = level;
+}
+
+void flushlog(AppContext& ctx)
+{
+    if (!ctx.heldLogLine)
+        return;
+    const QString line = *std::exchange(ctx.heldLogLine, std::nullopt);
+    writelog(ctx, line, ctx.heldLogLevel, 0);
+}
+
+void droplog(AppContext& ctx)
+{
+    ctx.heldLogLine.reset();
+}
+
+} // namespace brev

@@ -1,0 +1,72 @@
+#pragma once
+// Window helpers shared by every window: twips geometry, centring, size
+// memory, the help viewer.
+#include "base/state.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <span>
+
+class QPushButton;
+class QWidget;
+
+namespace brev {
+
+struct AppContext;
+
+// Pixels for a length in twips at the widget's screen's logical DPI.
+int twips(const QWidget* w, int twipsValue);
+int toTwips(const QWidget* w, int pixels);
+// Places a child at a design position given in twips (left, top, width, height).
+void placeTwips(QWidget* child, int left, int top, int width, int height);
+// One control's design place in twips, found by its object name.
+struct TwipsPlace {
+    const char* name;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+// Places every named control of a window at its design place.
+void placeControls(QWidget* window, std::span<const TwipsPlace> places);
+// A push button with its object name and tooltip that never acts as the
+// dialog's default button.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = QString());
+// A plain background colour for a window or control.
+void fillBackground(QWidget* w, const QColor& colour);
+// Outer (frame) size of a top-level window, in twips.
+int outerWidthTwips(const QWidget* window);
+int outerHeightTwips(const QWidget* window);
+// Sets the client size so that the outer size becomes the given twips.
+void setOuterSizeTwips(QWidget* window, int width, int height);
+
+// The faces the windows were drawn with: MS Serif, MS Sans Serif and Arial.
+enum class DesignFace { Serif = 0, SansSerif = 1, Arial = 2 };
+// A font of the given face and point size: the classic Windows face when it is
+// installed, else the first installed similar family, resolved once per run.
+QFont designFont(DesignFace face, double pointSize);
+QFont designFont(bool serif, double pointSize);
+
+// The font at the largest size, from its own down to `smallest` in steps of
+// half a point, at which the text fits the room: on one line, or wrapped
+// when `wrap` is set. At `smallest` when no size fits.
+QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest = 7);
+
+// Centres a window on its screen.
+void setupform(QWidget* window);
+// Remembers or restores a question window's size in its slot.
+void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode);
+// Centres a frame inside its window (outer window size), moved no further
+// than the frame still fits inside the window's client area.
+void centerframe(QWidget* frame, QWidget* window);
+// Shrinks a frame that would reach past its window's client area, leaving
+// `margin` pixels clear on each side.
+void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
+// Opens a text file of the program directory in the desktop's text viewer;
+// when none opens, shows the text in a simple read-only window.
+void viewtext(AppContext& ctx, const QString& file, int style);
+
+} // namespace brev
