@@ -1,7 +1,7 @@
 // Program entry: command line, the program directory, the main window; or,
 // with --export, the question file without any window.
 #include "app/cliexport.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "store/context.h"
 #include "app/firstpaintquit.h"
 #include "widgets/fontwarmup.h"
@@ -189,7 +189,7 @@ int main(int argc, char** argv)
     ctx.shell = brev::makeDesktopShell();
     ctx.clock = brev::makeSystemClock();
 
-    brev::main window(ctx);
+    brev::MainWindow window(ctx);
     if (!window.load())
         return 1;
     window.show();

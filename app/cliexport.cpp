@@ -2,7 +2,7 @@
 
 #include "store/texts.h"
 #include "store/context.h"
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 #include "store/plussettings.h"
 #include "base/progdir.h"
 #include "widgets/realseams.h"

@@ -1,15 +1,15 @@
 #include "app/gameui.h"
 
-#include "hof/HOF.h"
-#include "screens/NameMe.h"
-#include "screens/mchoice.h"
-#include "screens/qsort.h"
-#include "screens/qoddout.h"
-#include "screens/quote.h"
-#include "screens/imatch.h"
-#include "screens/qmatch.h"
+#include "hof/halloffamewindow.h"
+#include "screens/namemewindow.h"
+#include "screens/multiplechoicewindow.h"
+#include "screens/sortwindow.h"
+#include "screens/oddoneoutwindow.h"
+#include "screens/quotationwindow.h"
+#include "screens/portraitmatchwindow.h"
+#include "screens/matchwindow.h"
 #include "store/context.h"
-#include "setup/setup.h"
+#include "setup/setupdialog.h"
 
 namespace brev {
 
@@ -29,19 +29,19 @@ Asked WindowGameUi::openWindow(Screen screen)
 {
     switch (screen) {
     case Screen::MultipleChoice:
-        return mchoice(ctx_, parent_).ask();
+        return MultipleChoiceWindow(ctx_, parent_).ask();
     case Screen::NameMe:
-        return NameMe(ctx_, parent_).ask();
+        return NameMeWindow(ctx_, parent_).ask();
     case Screen::Sorting:
-        return qsort(ctx_, parent_).ask();
+        return SortWindow(ctx_, parent_).ask();
     case Screen::OddOneOut:
-        return qoddout(ctx_, parent_).ask();
+        return OddOneOutWindow(ctx_, parent_).ask();
     case Screen::Quotation:
-        return quote(ctx_, parent_).ask();
+        return QuotationWindow(ctx_, parent_).ask();
     case Screen::Matching:
-        return qmatch(ctx_, parent_).ask();
+        return MatchWindow(ctx_, parent_).ask();
     case Screen::Portraits:
-        return imatch(ctx_, parent_).ask();
+        return PortraitMatchWindow(ctx_, parent_).ask();
     default:
         return Asked::NoScreen;
     }
@@ -49,7 +49,7 @@ Asked WindowGameUi::openWindow(Screen screen)
 
 void WindowGameUi::showSetup()
 {
-    setup window(ctx_, parent_);
+    SetupDialog window(ctx_, parent_);
     window.exec();
 }
 

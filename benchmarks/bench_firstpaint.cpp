@@ -2,13 +2,13 @@
 // platform QT_QPA_PLATFORM names (offscreen when measured headless). The
 // window is built (records drawn, texts filled, pictures loaded), shown, and
 // the clock stops when its first paint event has been handled.
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "benchmarks/benchsupport.h"
 #include "store/brevmain.h"
 #include "store/texts.h"
-#include "screens/imatch.h"
-#include "screens/mchoice.h"
-#include "screens/qmatch.h"
+#include "screens/portraitmatchwindow.h"
+#include "screens/multiplechoicewindow.h"
+#include "screens/matchwindow.h"
 #include "store/context.h"
 
 #include <QApplication>
@@ -106,13 +106,13 @@ template <typename Window> void firstPaint(benchmark::State& state, int category
 
 // Shows the main window as the game starts: a question screen opens from it
 // after the fonts and styles a process resolves once are in place.
-std::unique_ptr<brev::main> mainWindow;   // closed before the application ends
+std::unique_ptr<brev::MainWindow> mainWindow;   // closed before the application ends
 
 void showMainWindow(brev::AppContext& ctx)
 {
     if (mainWindow)
         return;
-    mainWindow = std::make_unique<brev::main>(ctx);
+    mainWindow = std::make_unique<brev::MainWindow>(ctx);
     if (!mainWindow->load())
         std::abort();
     PaintWatch watch;
@@ -129,31 +129,31 @@ void showMainWindow(brev::AppContext& ctx)
 void BM_mchoice_firstPaint(benchmark::State& state)
 {
     showMainWindow(shippedData());
-    firstPaint<brev::mchoice>(state, 1);
+    firstPaint<brev::MultipleChoiceWindow>(state, 1);
 }
 BENCHMARK(BM_mchoice_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_qmatch_firstPaint(benchmark::State& state)
 {
-    firstPaint<brev::qmatch>(state, 7);
+    firstPaint<brev::MatchWindow>(state, 7);
 }
 BENCHMARK(BM_qmatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_imatch_firstPaint(benchmark::State& state)
 {
-    firstPaint<brev::imatch>(state, 11);
+    firstPaint<brev::PortraitMatchWindow>(state, 11);
 }
 BENCHMARK(BM_imatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_qmatch_build(benchmark::State& state)
 {
-    build<brev::qmatch>(state, 7);
+    build<brev::MatchWindow>(state, 7);
 }
 BENCHMARK(BM_qmatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_imatch_build(benchmark::State& state)
 {
-    build<brev::imatch>(state, 11);
+    build<brev::PortraitMatchWindow>(state, 11);
 }
 BENCHMARK(BM_imatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,7 @@
 // brev.INI: settings that load without complaint save to a file that loads to
 // the same settings; a damaged file is kept whole as brev.INI.bad.
 #include "fuzz/fuzzsupport.h"
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 
 using namespace brev;
 

@@ -2,7 +2,7 @@
 // dispatch of each category to the screen that asks it.
 #include "store/gamelog.h"
 #include "game/gameloop.h"
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 #include "store/context.h"
 
 #include <QtGlobal>

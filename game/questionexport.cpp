@@ -1,13 +1,13 @@
 #include "game/questionexport.h"
 
 #include "store/gamelog.h"
-#include "models/imatchmodel.h"
-#include "models/mchoicemodel.h"
+#include "models/portraitmatchmodel.h"
+#include "models/multiplechoicemodel.h"
 #include "models/namememodel.h"
-#include "models/oddoutmodel.h"
-#include "models/qmatchmodel.h"
-#include "models/qsortmodel.h"
-#include "models/quotemodel.h"
+#include "models/oddoneoutmodel.h"
+#include "models/matchmodel.h"
+#include "models/sortmodel.h"
+#include "models/quotationmodel.h"
 #include "store/context.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #include "models/verdict.h"
 
 #include "store/gamelog.h"
-#include "store/trivia.h"
+#include "store/score.h"
 #include "store/cmnfunc.h"
 #include "store/context.h"
 
@@ -9,7 +9,7 @@ namespace brev {
 
 void applyVerdict(AppContext& ctx, const Verdict& verdict)
 {
-    updatestats(ctx.game, verdict.points, verdict.possible, 0);
+    updatestats(ctx.game, verdict.points, verdict.possible);
     for (const LogLine& line : verdict.log)
         writelog(ctx, line.text, line.level, 0);
     for (const Credit& credit : verdict.credits)

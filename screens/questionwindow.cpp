@@ -3,7 +3,7 @@
 #include "store/gamelog.h"
 #include "models/questionmodel.h"
 #include "models/verdict.h"
-#include "screens/showscor.h"
+#include "screens/scorewindow.h"
 #include "store/context.h"
 
 #include <QLabel>
@@ -77,7 +77,7 @@ bool QuestionWindow::takeAnswer()
 
 void QuestionWindow::showResults(const Verdict& verdict)
 {
-    showscor score(ctx_, this);
+    ScoreWindow score(ctx_, this);
     score.Text1->setPlainText(verdict.results);
     applyVerdict(ctx_, verdict);
     score.scoreCaption();

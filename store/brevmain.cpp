@@ -41,7 +41,7 @@ const std::array<Item, kItemsPerRecord>& recordItems()
         {"spare2", Kind::Text, &P::spare2, nullptr},
         {"party", Kind::Text, &P::party, nullptr},
         {"opponent", Kind::Text, &P::opponent, nullptr},
-        {"spare3", Kind::Text, &P::spare3, nullptr},
+        {"spare3", Kind::Text, &P::quotation, nullptr},
         {"spareNum2", Kind::Number, nullptr, &P::spareNum2},
         {"spare4", Kind::Text, &P::spare4, nullptr},
         {"secState", Kind::Text, &P::secState, nullptr},

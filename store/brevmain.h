@@ -28,7 +28,7 @@ struct President {
     QString party;
     QString spare2;
     QString opponent;
-    QString spare3;          // a quotation of the president ("Who said it?")
+    QString quotation;       // item "spare3" of the file: a quotation of the president ("Who said it?")
     int spareNum2 = 0;
     QString spare4;
     QString secState;

@@ -1,6 +1,6 @@
 #include "store/cmnfunc.h"
 
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 #include "store/context.h"
 #include "base/textfile.h"
 

@@ -30,7 +30,7 @@ bool passesCheck(AppContext& ctx, const President& p, int category)
     case DrawCheck::WifeNamed: return p.wife.size() >= 5;
     case DrawCheck::CourtNamed: return p.court >= kSpace;
     case DrawCheck::HasPortrait: return p.image >= kSpace;
-    case DrawCheck::HasQuotation: return p.spare3 > kSpace;
+    case DrawCheck::HasQuotation: return p.quotation > kSpace;
     case DrawCheck::Unlisted: break;
     }
     ctx.messages->ok(QStringLiteral("No special check for %1 %2")

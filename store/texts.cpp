@@ -81,7 +81,7 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
         case AnswerText::Missing:
             return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(ctx.catnames[size_t(k)]);
         case AnswerText::Quotation:
-            return ctx.presidents[size_t(b)].spare3;
+            return ctx.presidents[size_t(b)].quotation;
         case AnswerText::Field:
             break;
         }

@@ -2,7 +2,7 @@
 // Test doubles for the seams, a fresh context in a temporary directory, and a
 // driver that answers modal windows as they appear.
 #include "game/gameloop.h"
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 #include "store/pickitems.h"
 #include "store/texts.h"
 #include "store/context.h"

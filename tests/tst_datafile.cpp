@@ -124,7 +124,7 @@ void TstDatafile::readsItemSyntax()
     QCOMPARE(p.spare2, QStringLiteral("s2"));
     QCOMPARE(p.party, QStringLiteral("Federalist"));
     QCOMPARE(p.opponent, QStringLiteral("none"));
-    QCOMPARE(p.spare3, QStringLiteral("s3"));
+    QCOMPARE(p.quotation, QStringLiteral("s3"));
     QCOMPARE(p.spareNum2, -5);
     QCOMPARE(p.spare4, QStringLiteral("s4"));
     QCOMPARE(p.secState, QStringLiteral("Jefferson"));

@@ -1,6 +1,6 @@
 // The data editor: the difficulty box's clamping, paging at the ends, saving
 // to brev.dat, the link, the portrait and maxdif after closing.
-#include "editor/brevedit.h"
+#include "editor/dataeditorwindow.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -68,7 +68,7 @@ void TestEditor::difficultyClampsAtOnce()
     QFETCH(int, stored);
     Fixture f;
     shipRecords(f);
-    brevedit w(*f.ctx);
+    DataEditorWindow w(*f.ctx);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Edit"));
@@ -86,7 +86,7 @@ void TestEditor::pagingStopsAtTheEnds()
 {
     Fixture f;
     shipRecords(f);
-    brevedit w(*f.ctx);
+    DataEditorWindow w(*f.ctx);
     QCOMPARE(w.cmbitem->count(), 41);
     QCOMPARE(w.lBirth->text(), QStringLiteral("Birth: February 22, 1732"));
     QCOMPARE(w.lSecST->text(),
@@ -113,7 +113,7 @@ void TestEditor::savingAndMaxdif()
     const QByteArray before = f.read(kData);
     f.ctx->settings.maxdif = 2;
     for (const bool ok : {false, true}) {
-        brevedit w(*f.ctx);
+        DataEditorWindow w(*f.ctx);
         w.show();
         QCOMPARE(f.ctx->settings.maxdif, 3);
         QTest::mouseClick(w.cmdNext, Qt::LeftButton);
@@ -136,7 +136,7 @@ void TestEditor::linkAndPortrait()
     shipRecords(f);
     QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev2.gif"), f.path(QStringLiteral("brev2.gif")));
     f.ctx->presidents[3].link.clear();
-    brevedit w(*f.ctx);
+    DataEditorWindow w(*f.ctx);
     w.show();
     QCOMPARE(w.cmdURL->text(), QStringLiteral("George_Washington"));
     QCOMPARE(w.txtImage->text(), QStringLiteral("brev1.gif"));

@@ -6,7 +6,7 @@
 #include "game/questionexport.h"
 #include "store/plussettings.h"
 #include "widgets/realseams.h"
-#include "setup/setup.h"
+#include "setup/setupdialog.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -83,7 +83,7 @@ void TestExport::onlineThenTabbedKeepsOnlyTheSecondDate()
     AppContext& ctx = *f.ctx;
     ctx.settings.catenabled[1] = -1;
     f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
-    setup s(ctx);
+    SetupDialog s(ctx);
     s.show();
     QTest::mouseClick(s.cmdmakeq, Qt::LeftButton);
     QCOMPARE(f.messages->texts, QStringList{"Will create 12 question file for online games"});
@@ -109,7 +109,7 @@ void TestExport::tabbedRefusedWithoutTabbedCategories()
     ctx.settings.catenabled[11] = -1;   // portraits
     ctx.settings.catenabled[12] = -1;   // sorting
     f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
-    setup s(ctx);
+    SetupDialog s(ctx);
     s.show();
     QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
     QCOMPARE(f.messages->texts.size(), 1);
@@ -192,7 +192,7 @@ void TestExport::commandLineWritesWhatAGameWrites()
     ctx.random = makeRandom(seed.toULongLong());
     ctx.clock = makeSystemClock();
     {
-        setup s(ctx);
+        SetupDialog s(ctx);
         s.show();
         QTest::mouseClick(online ? s.cmdmakeq : s.cmdTabbed, Qt::LeftButton);
         QTest::mouseClick(s.cmdOK, Qt::LeftButton);

@@ -1,12 +1,13 @@
 // The game loop without windows: category draw and dispatch, question
 // headers in the log, the no-category path, the tabbed export count, the
 // adjusted score and the final message; and the multiple-choice export lines.
+#include "store/score.h"
 #include "store/gamelog.h"
 #include "game/questionexport.h"
 #include "game/gameloop.h"
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 #include "models/exportlines.h"
-#include "models/mchoicemodel.h"
+#include "models/multiplechoicemodel.h"
 #include "store/plussettings.h"
 #include "testsupport.h"
 
@@ -281,7 +282,7 @@ void TestGameLoop::finalMessageAndHallOfFame()
     ctx.game.possible = 50;
     ctx.game.percent = 80;
     FakeUi ui(ctx);
-    ui.onOpen = [&](Screen) { updatestats(ctx.game, 5, 5, 0); };
+    ui.onOpen = [&](Screen) { updatestats(ctx.game, 5, 5); };
     playgame(ctx, ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 25 out of 25 (100%)\r\nScore adjusted for difficulty: 75"});
@@ -297,7 +298,7 @@ void TestGameLoop::finalMessageAndHallOfFame()
     ctx.settings.nquestions = 10;
     ctx.settings.maxdif = 2;
     int n = 0;
-    ui.onOpen = [&](Screen) { updatestats(ctx.game, ++n <= 7 ? 5 : 0, 5, 0); };
+    ui.onOpen = [&](Screen) { updatestats(ctx.game, ++n <= 7 ? 5 : 0, 5); };
     playgame(ctx, ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 35 out of 50 (70%)\r\nScore adjusted for difficulty: 49"});
@@ -560,7 +561,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
                 p.party = p.home = p.opponent = QStringLiteral("Same");
                 p.endKind = 0;
                 p.court.clear();
-                p.spare3.clear();
+                p.quotation.clear();
             }
         }
         ctx.settings.maxdif = maxdif;

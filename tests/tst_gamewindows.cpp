@@ -4,16 +4,16 @@
 #include "store/gamelog.h"
 #include "app/gameui.h"
 #include "store/brevmain.h"
-#include "screens/NameMe.h"
-#include "screens/imatch.h"
-#include "screens/mchoice.h"
-#include "screens/qmatch.h"
-#include "screens/qoddout.h"
-#include "screens/qsort.h"
-#include "screens/quote.h"
-#include "screens/showscor.h"
+#include "screens/namemewindow.h"
+#include "screens/portraitmatchwindow.h"
+#include "screens/multiplechoicewindow.h"
+#include "screens/matchwindow.h"
+#include "screens/oddoneoutwindow.h"
+#include "screens/sortwindow.h"
+#include "screens/quotationwindow.h"
+#include "screens/scorewindow.h"
 #include "widgets/windowhelpers.h"
-#include "setup/setup.h"
+#include "setup/setupdialog.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -78,15 +78,15 @@ void answer(QWidget* w, const AppContext& ctx, bool again)
             QTest::keyClick(c->choice[1], Qt::Key_Space);
         else
             QTest::mouseClick(c->choice[0], Qt::LeftButton);
-    } else if (auto* o = qobject_cast<qoddout*>(w)) {
+    } else if (auto* o = qobject_cast<OddOneOutWindow*>(w)) {
         QTest::mouseClick(o->Option1[again ? 1 : 0], Qt::LeftButton);
-    } else if (auto* q = qobject_cast<brev::qsort*>(w)) {
+    } else if (auto* q = qobject_cast<brev::SortWindow*>(w)) {
         QTest::mouseClick(q->Command1, Qt::LeftButton);
-    } else if (auto* m = qobject_cast<qmatch*>(w)) {
+    } else if (auto* m = qobject_cast<MatchWindow*>(w)) {
         QTest::mouseClick(m->Command1, Qt::LeftButton);
-    } else if (auto* p = qobject_cast<imatch*>(w)) {
+    } else if (auto* p = qobject_cast<PortraitMatchWindow*>(w)) {
         QTest::mouseClick(p->Command1, Qt::LeftButton);
-    } else if (auto* n = qobject_cast<NameMe*>(w)) {
+    } else if (auto* n = qobject_cast<NameMeWindow*>(w)) {
         const QString name = ctx.presidents[ctx.currentRecord].name;
         for (const QChar c : again ? name.left(1) : name)
             if (c.isLetter())
@@ -145,7 +145,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
     ModalDriver driver;
     for (int q = 0; q < 5; ++q) {
         driver.then([&, q](QWidget* w) {
-            EXPECT_WINDOW(mchoice, m, w);
+            EXPECT_WINDOW(MultipleChoiceWindow, m, w);
             windowWidth = outerWidthTwips(m);
             const int slot = m->answerSlot();
             QVERIFY(slot >= 0 && slot <= 3);
@@ -171,7 +171,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             QTest::mouseClick(m->choice[pick], q == 2 ? Qt::RightButton : Qt::LeftButton);
         });
         driver.then([&, q](QWidget* w) {
-            EXPECT_WINDOW(showscor, s, w);
+            EXPECT_WINDOW(ScoreWindow, s, w);
             QCOMPARE(s->windowTitle(), QStringLiteral("Score"));
             QCOMPARE(s->Label1->text(), "Results for " + ctx.catnames[ctx.game.category]);
             if (right[q])
@@ -216,7 +216,7 @@ void TestGameWindows::skipChangesNothing()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(mchoice, m, w);
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
         afterLoad = ctx.itemUse;
         logAfterLoad = f.read(QString::fromLatin1(kLogFile));
         QCOMPARE(m->Command1->text(), QStringLiteral("skip"));
@@ -242,7 +242,7 @@ void TestGameWindows::keyboardSelectionDoesNotAnswer()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(mchoice, m, w);
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
         m->choice[0]->setFocus();
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -259,7 +259,7 @@ void TestGameWindows::keyboardSelectionDoesNotAnswer()
         QTest::keyClick(m->choice[m->answerSlot()], Qt::Key_Space);   // Space picks the focused choice
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(showscor, s, w);
+        EXPECT_WINDOW(ScoreWindow, s, w);
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
     askquestion(ctx, ui, 1);
@@ -279,18 +279,18 @@ void TestGameWindows::noCategoryLeadsToSetupAndContinues()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(setup, s, w);
+        EXPECT_WINDOW(SetupDialog, s, w);
         QCOMPARE(f.messages->texts, QStringList{kNoCategory});
         s->List1->item(2)->setSelected(true);   // "When was this president born?"
         QTest::mouseClick(s->cmdOK, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(mchoice, m, w);
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
         QCOMPARE(ctx.game.category, 3);
         QTest::mouseClick(m->choice[m->answerSlot()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(showscor, s, w);
+        EXPECT_WINDOW(ScoreWindow, s, w);
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
     playgame(ctx, ui);
@@ -316,7 +316,7 @@ void TestGameWindows::exhaustedCategoryIsSwitchedOff()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(setup, s, w);
+        EXPECT_WINDOW(SetupDialog, s, w);
         listShowsItOff = !s->List1->item(1)->isSelected() && s->List1->item(0)->isSelected();
         QTest::mouseClick(s->cmdOK, Qt::LeftButton);
     });
@@ -348,7 +348,7 @@ void TestGameWindows::exportModesWriteTheirLines()
         WindowGameUi ui(ctx);
         ModalDriver driver;
         driver.then([&](QWidget* w) {
-            EXPECT_WINDOW(mchoice, m, w);
+            EXPECT_WINDOW(MultipleChoiceWindow, m, w);
             QStringList captions;
             for (auto* c : m->choice)
                 captions << c->text();
@@ -371,7 +371,7 @@ void TestGameWindows::helpMessage()
     Fixture f;
     prepare(f);
     f.ctx->game.category = 3;
-    mchoice m(*f.ctx);
+    MultipleChoiceWindow m(*f.ctx);
     QCOMPARE(m.cmdhelp->text(), QStringLiteral("help"));
     QTest::mouseClick(m.cmdhelp, Qt::LeftButton);
     QCOMPARE(f.messages->texts, QStringList{"Click on the best description.\r\n"
@@ -388,7 +388,7 @@ void TestGameWindows::setupClampsAndSaves()
     ctx.settings.catenabled[4] = 7;     // any non-zero value is on
     ctx.settings.catenabled[18] = -1;
     ctx.settings.catenabled[20] = 9;    // not on the list: left alone
-    setup s(ctx);
+    SetupDialog s(ctx);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     QCOMPARE(s.windowTitle(), QStringLiteral("Brevallo Game Setup"));
@@ -467,7 +467,7 @@ void TestGameWindows::bonusTickKeptOutsideSettings()
     prepare(f);
     AppContext& ctx = *f.ctx;
     {
-        setup s(ctx);
+        SetupDialog s(ctx);
         s.show();
         QVERIFY(!s.chkBonus->isChecked());
         QTest::mouseClick(s.chkBonus, Qt::LeftButton);
@@ -477,7 +477,7 @@ void TestGameWindows::bonusTickKeptOutsideSettings()
     }
     QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("bonusQuestions=true"));
     QCOMPARE(f.read(QStringLiteral("brev.INI")).count("\r\n"), 32);
-    setup again(ctx);
+    SetupDialog again(ctx);
     QVERIFY(again.chkBonus->isChecked());
 }
 
@@ -491,7 +491,7 @@ void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
     ctx.settings.loglevel = 2;
     ctx.settings.catenabled[6] = 1;
     {
-        setup s(ctx);
+        SetupDialog s(ctx);
         QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
         QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
         QCOMPARE(s.tmindif->text(), QStringLiteral("1"));
@@ -524,7 +524,7 @@ void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
     // With an export mode on, closing stores the screen's question limit.
     ctx.game.tabbedQuestionMode = -1;
     {
-        setup s(ctx);
+        SetupDialog s(ctx);
         s.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         s.nquestion->selectAll();
@@ -543,7 +543,7 @@ void TestGameWindows::scoreScreenCaptionAndResize()
     ctx.game.possible = 20;
     ctx.game.percent = 75;
     const QString ini = f.path(QString::fromLatin1(kSettingsFile));
-    showscor s(ctx);
+    ScoreWindow s(ctx);
     QCOMPARE(s.Label2->text(), QStringLiteral("Current score: 15 of 20  (75%)"));
     ctx.game.score = 20;
     ctx.game.possible = 25;
@@ -589,7 +589,7 @@ void TestGameWindows::narrowQuestionWindowKeepsLayoutAndSize()
     AppContext& ctx = *f.ctx;
     ctx.game.category = 1;
     const QString ini = QString::fromLatin1(kSettingsFile);
-    mchoice m(ctx);
+    MultipleChoiceWindow m(ctx);
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     QApplication::processEvents();
@@ -633,7 +633,7 @@ void TestGameWindows::questionWindowKeepsItsSize()
     ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9000};
     QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);   // 15 twips a pixel
     for (int opening = 1; opening <= 10; ++opening) {
-        mchoice m(ctx);
+        MultipleChoiceWindow m(ctx);
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         QApplication::processEvents();
@@ -655,7 +655,7 @@ void TestGameWindows::restoreOfShownWindowSavesOnce()
     prepare(f);
     AppContext& ctx = *f.ctx;
     ctx.game.category = 1;
-    mchoice m(ctx);
+    MultipleChoiceWindow m(ctx);
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6000, 9750};
@@ -679,7 +679,7 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
     AppContext& ctx = *f.ctx;
     ctx.game.category = 1;
     {
-        mchoice m(ctx);   // the first opening stores the window's size
+        MultipleChoiceWindow m(ctx);   // the first opening stores the window's size
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         m.close();
@@ -690,7 +690,7 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
     QVERIFY(ini.setFileTime(old, QFileDevice::FileModificationTime));
     ini.close();
     for (int opening = 1; opening <= 2; ++opening) {
-        mchoice m(ctx);
+        MultipleChoiceWindow m(ctx);
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         QApplication::processEvents();
@@ -742,7 +742,7 @@ void TestGameWindows::secondAnswerScoresNothing()
     ModalDriver driver;
     driver.then([&](QWidget* w) { answer(w, ctx, false); });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(showscor, s, w);
+        EXPECT_WINDOW(ScoreWindow, s, w);
         judged = ctx.game;
         sounds = f.sound->played.size();
         QTimer closer;   // a second score screen would wait for its button
@@ -788,11 +788,11 @@ void TestGameWindows::enterLeavesDialogOpen()
     ctx.game.category = 1;
     std::unique_ptr<QDialog> d;
     if (dialog == QLatin1String("setup"))
-        d = std::make_unique<setup>(ctx);
+        d = std::make_unique<SetupDialog>(ctx);
     else if (dialog == QLatin1String("showscor"))
-        d = std::make_unique<showscor>(ctx);
+        d = std::make_unique<ScoreWindow>(ctx);
     else
-        d = std::make_unique<mchoice>(ctx);
+        d = std::make_unique<MultipleChoiceWindow>(ctx);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d.get()));
     auto* target = d->findChild<QWidget*>(box);

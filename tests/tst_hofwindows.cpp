@@ -2,10 +2,10 @@
 // through the name entry to the list and the saved file, the close box, Clear
 // and the list after it.
 #include "app/gameui.h"
-#include "screens/showscor.h"
-#include "hof/HOF.h"
-#include "hof/NameEntry.h"
-#include "screens/mchoice.h"
+#include "screens/scorewindow.h"
+#include "hof/halloffamewindow.h"
+#include "hof/nameentrydialog.h"
+#include "screens/multiplechoicewindow.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -48,15 +48,15 @@ void TestHofWindows::oneQuestionGameToTheList()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(mchoice, m, w);
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
         QTest::mouseClick(m->choice[m->answerSlot()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(showscor, s, w);
+        EXPECT_WINDOW(ScoreWindow, s, w);
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(NameEntry, n, w);
+        EXPECT_WINDOW(NameEntryDialog, n, w);
         QCOMPARE(n->Label1->text(),
                  "You have made number 1 on the Hall of Fame list. Please enter your name:");
         QCOMPARE(n->Name1->text(), QStringLiteral("Old"));
@@ -69,7 +69,7 @@ void TestHofWindows::oneQuestionGameToTheList()
         QTest::mouseClick(n->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(HOF, h, w);
+        EXPECT_WINDOW(HallOfFameWindow, h, w);
         QCOMPARE(h->Text1->toPlainText(), kHeader + "\n  1      15 100  3  Ann 'Ace' Lincoln12/7/2026");
         QTest::mouseClick(h->cmdOK, Qt::LeftButton);
     });
@@ -92,23 +92,23 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(NameEntry, n, w);
+        EXPECT_WINDOW(NameEntryDialog, n, w);
         QTest::keyClicks(n->Name1, QStringLiteral("Bea"));
         n->close();
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(HOF, h, w);
+        EXPECT_WINDOW(HallOfFameWindow, h, w);
         QTest::mouseClick(h->cmdOK, Qt::LeftButton);
         QCOMPARE(ctx.hofcount, 1);
         QCOMPARE(ctx.hof[1].name, QStringLiteral("1  Bea"));
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(NameEntry, n, w);
+        EXPECT_WINDOW(NameEntryDialog, n, w);
         QCOMPARE(n->Name1->text(), QStringLiteral("Bea"));   // offered again
         QTest::mouseClick(n->OK, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(HOF, h, w);
+        EXPECT_WINDOW(HallOfFameWindow, h, w);
         QTest::mouseClick(h->cmdClear, Qt::LeftButton);   // the test double answers yes
     });
     ui.enterHof(30, QStringLiteral("brev"), 50, ctx.settings.playername, 0);
@@ -117,7 +117,7 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
     QCOMPARE(f.messages->texts, QStringList{"Really clear Hall of Frame?"});
     QCOMPARE(ctx.hofcount, 0);
     QVERIFY(f.shell->urls.isEmpty());
-    HOF cleared(ctx);
+    HallOfFameWindow cleared(ctx);
     QCOMPARE(cleared.Text1->toPlainText(), kHeader);
     QCOMPARE(f.messages->texts.last(), QStringLiteral("Hof was recently cleared"));
 }

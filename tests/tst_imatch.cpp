@@ -4,10 +4,10 @@
 // the score screen.
 #include "store/gamelog.h"
 #include "app/gameui.h"
-#include "models/imatchmodel.h"
-#include "screens/imatch.h"
+#include "models/portraitmatchmodel.h"
+#include "screens/portraitmatchwindow.h"
 #include "screens/matchwidgets.h"
-#include "screens/showscor.h"
+#include "screens/scorewindow.h"
 #include "widgets/windowhelpers.h"
 #include "testsupport.h"
 
@@ -42,7 +42,7 @@ void prepare(Fixture& f)
 }
 
 // Where a bar rests on a portrait: centred, 10 twips above its lower edge.
-QPoint restingPlace(imatch& w, int bar, int p)
+QPoint restingPlace(PortraitMatchWindow& w, int bar, int p)
 {
     const QRect image = w.Image1[p]->geometry();
     return {image.x() + image.width() / 2 - w.Btn1[bar]->width() / 2,
@@ -102,7 +102,7 @@ void TestPortraitMatch::placingBars()
     prepare(f);
     // One real picture; the other three files are missing.
     QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev14.gif"), f.path("brev14.gif")));
-    imatch w(*f.ctx);
+    PortraitMatchWindow w(*f.ctx);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
@@ -142,7 +142,7 @@ void TestPortraitMatch::relayoutKeepsPairs()
 {
     Fixture f;
     prepare(f);
-    imatch w(*f.ctx);
+    PortraitMatchWindow w(*f.ctx);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     drag(w.Btn1[2], w.Image1[1]);
@@ -195,14 +195,14 @@ void TestPortraitMatch::judging()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* m = qobject_cast<imatch*>(w);
+        auto* m = qobject_cast<PortraitMatchWindow*>(w);
         QVERIFY(m);
         for (const QPoint& d : drops)
             drag(m->Btn1[d.x()], m->Image1[d.y()]);
         QTest::mouseClick(m->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Portraits "));
         QCOMPARE(s->Text1->toPlainText(), QString(results).replace("\r\n", "\n"));

@@ -4,21 +4,21 @@
 // another control.
 #include "testsupport.h"
 
-#include "editor/brevedit.h"
-#include "app/main.h"
-#include "hof/HOF.h"
-#include "hof/NameEntry.h"
+#include "editor/dataeditorwindow.h"
+#include "app/mainwindow.h"
+#include "hof/halloffamewindow.h"
+#include "hof/nameentrydialog.h"
 #include "store/brevmain.h"
-#include "screens/NameMe.h"
-#include "screens/imatch.h"
+#include "screens/namemewindow.h"
+#include "screens/portraitmatchwindow.h"
 #include "screens/matchwidgets.h"
-#include "screens/mchoice.h"
-#include "screens/qmatch.h"
-#include "screens/qoddout.h"
-#include "screens/qsort.h"
-#include "screens/quote.h"
-#include "screens/showscor.h"
-#include "setup/setup.h"
+#include "screens/multiplechoicewindow.h"
+#include "screens/matchwindow.h"
+#include "screens/oddoneoutwindow.h"
+#include "screens/sortwindow.h"
+#include "screens/quotationwindow.h"
+#include "screens/scorewindow.h"
+#include "setup/setupdialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -308,13 +308,13 @@ std::unique_ptr<QWidget> questionWindow(Fixture& f, int category)
 {
     f.ctx->game.category = category;
     switch (screenFor(category)) {
-    case Screen::MultipleChoice: return std::make_unique<mchoice>(*f.ctx);
-    case Screen::Matching: return std::make_unique<qmatch>(*f.ctx);
-    case Screen::Portraits: return std::make_unique<imatch>(*f.ctx);
-    case Screen::Sorting: return std::make_unique<brev::qsort>(*f.ctx);
-    case Screen::OddOneOut: return std::make_unique<qoddout>(*f.ctx);
-    case Screen::NameMe: return std::make_unique<NameMe>(*f.ctx);
-    case Screen::Quotation: return std::make_unique<quote>(*f.ctx);
+    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceWindow>(*f.ctx);
+    case Screen::Matching: return std::make_unique<MatchWindow>(*f.ctx);
+    case Screen::Portraits: return std::make_unique<PortraitMatchWindow>(*f.ctx);
+    case Screen::Sorting: return std::make_unique<brev::SortWindow>(*f.ctx);
+    case Screen::OddOneOut: return std::make_unique<OddOneOutWindow>(*f.ctx);
+    case Screen::NameMe: return std::make_unique<NameMeWindow>(*f.ctx);
+    case Screen::Quotation: return std::make_unique<QuotationWindow>(*f.ctx);
     case Screen::None: break;
     }
     return nullptr;
@@ -398,7 +398,7 @@ void TstLayout::questionScreens()
     const QStringList staircase{QStringLiteral("Btn1_1 over Btn1_0"), QStringLiteral("Btn1_2 over Btn1_1"),
                                 QStringLiteral("Btn1_3 over Btn1_2"), QStringLiteral("Btn1_4 over Btn1_3")};
     QStringList faults = inspect(window.get(), screenFor(category) == Screen::Matching ? staircase : QStringList());
-    if (auto* name = qobject_cast<NameMe*>(window.get())) {
+    if (auto* name = qobject_cast<NameMeWindow*>(window.get())) {
         // Wrong letters grow the stage picture and show the letters and the warning.
         // Then more, until the name is lost and shown whole.
         const QString letters = wrongLetters(getpstr(*f.ctx, f.ctx->game.chosen[0], category), 6);
@@ -427,18 +427,18 @@ void TstLayout::otherWindows()
     AppContext& ctx = *f.ctx;
     QStringList faults;
     if (window == QLatin1String("main")) {
-        brev::main w(ctx);
+        brev::MainWindow w(ctx);
         QVERIFY(w.load());
         faults = inspect(&w);
     } else if (window == QLatin1String("setup")) {
         ctx.bonusQuestions = true;
-        setup w(ctx);
+        SetupDialog w(ctx);
         faults = inspect(&w);
     } else if (window == QLatin1String("showscor")) {
         ctx.game.score = 9999;
         ctx.game.possible = 9999;
         ctx.game.percent = 100;
-        showscor w(ctx);
+        ScoreWindow w(ctx);
         QString longestName;
         for (const QString& n : ctx.catnames)
             if (n.size() > longestName.size())
@@ -454,17 +454,17 @@ void TstLayout::otherWindows()
             ctx.hof[size_t(i)] = {32767, QStringLiteral("brev    "), 100,
                                   QStringLiteral("3  Bartholomew Whitley"), QStringLiteral("12/31/2026"), 0};
         ctx.hofcount = kHofPlaces;
-        HOF w(ctx);
+        HallOfFameWindow w(ctx);
         faults = inspect(&w);
     } else if (window == QLatin1String("NameEntry")) {
         ctx.hofrank = 30;
         ctx.settings.playername = QStringLiteral("Bartholomew Whitley");
         ctx.settings.playeremail = QStringLiteral("bartholomew.whitley@example.org");
-        NameEntry w(ctx);
+        NameEntryDialog w(ctx);
         faults = inspect(&w);
     } else if (window == QLatin1String("brevedit")) {
         // Every record in turn, as the editor's "next" button shows them.
-        brevedit w(ctx);
+        DataEditorWindow w(ctx);
         faults = inspect(&w);
         auto* next = w.findChild<QPushButton*>(QStringLiteral("cmdNext"));
         QVERIFY(next);

@@ -1,5 +1,5 @@
 // The main window's start-up, buttons and close, and the command line.
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -53,7 +53,7 @@ void TstMainwindow::startsUpInOrder()
     s.catenabled[3] = -1;
     fx.write(QStringLiteral("brev.INI"), settingsText(s));
 
-    brev::main w(*fx.ctx);
+    brev::MainWindow w(*fx.ctx);
     QVERIFY(w.load());
     QCOMPARE(w.windowTitle(), QStringLiteral("Brevallo Game"));
     QCOMPARE(child<QLabel>(w, "Label1")->text(), QStringLiteral("Brevallo Game"));
@@ -83,7 +83,7 @@ void TstMainwindow::aboutShowsCreditsAndCloseSaves()
 {
     test::Fixture fx;
     shipSampleFiles(fx);
-    brev::main w(*fx.ctx);
+    brev::MainWindow w(*fx.ctx);
     QVERIFY(w.load());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -103,7 +103,7 @@ void TstMainwindow::quitSavesToo()
 {
     test::Fixture fx;
     shipSampleFiles(fx);
-    brev::main w(*fx.ctx);
+    brev::MainWindow w(*fx.ctx);
     QVERIFY(w.load());
     w.show();
     fx.ctx->settings.maxdif = 3;
@@ -119,7 +119,7 @@ void TstMainwindow::refusesToStartWithoutData()
     QByteArray data = fx.read(QStringLiteral("brev.dat"));
     data.truncate(data.indexOf("\"https://"));   // the link section is lost
     fx.write(QStringLiteral("brev.dat"), data);
-    brev::main w(*fx.ctx);
+    brev::MainWindow w(*fx.ctx);
     QVERIFY(!w.load());
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY2(fx.messages->texts[0].contains(QStringLiteral("brev.dat ends early: the link section is missing")),
@@ -133,7 +133,7 @@ void TstMainwindow::goesOnWithoutBackground()
     Settings s;
     s.bgpicture = QStringLiteral("nothere.jpg");
     fx.write(QStringLiteral("brev.INI"), settingsText(s));
-    brev::main w(*fx.ctx);
+    brev::MainWindow w(*fx.ctx);
     QVERIFY(w.load());
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY(fx.messages->texts[0].contains(QStringLiteral("nothere.jpg")));

@@ -1,9 +1,9 @@
 // The Name Me screen: tries by difficulty, the mask, the growing stage
 // picture, winning and losing, and one real window played by key presses.
 #include "app/gameui.h"
-#include "screens/NameMe.h"
+#include "screens/namemewindow.h"
 #include "models/namememodel.h"
-#include "screens/showscor.h"
+#include "screens/scorewindow.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -170,7 +170,7 @@ void TestNameMe::windowPlayedByKeys()
     WindowGameUi ui(*f.ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* n = qobject_cast<NameMe*>(w);
+        auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
         title = n->windowTitle();
         QTest::keyClick(n->Command1, Qt::Key_A);   // keys reach the game whatever has focus
@@ -181,7 +181,7 @@ void TestNameMe::windowPlayedByKeys()
         QTest::keyClick(n, Qt::Key_B);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->Text1->toPlainText(), QStringLiteral("AB\nYou got it!"));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
@@ -207,7 +207,7 @@ void TestNameMe::windowLost()
     WindowGameUi ui(*f.ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* n = qobject_cast<NameMe*>(w);
+        auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
         QTest::keyClicks(n, QStringLiteral("vwxyz"));   // five tries at medium difficulty
         QCOMPARE(f.ctx->game.possible, 9);

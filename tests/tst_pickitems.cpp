@@ -1,4 +1,5 @@
 // Random choice of question items: counters, distinct texts, category checks.
+#include "store/score.h"
 #include "testsupport.h"
 
 #include <QtTest>

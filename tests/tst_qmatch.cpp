@@ -5,10 +5,10 @@
 #include "store/gamelog.h"
 #include "app/gameui.h"
 #include "models/matchrules.h"
-#include "models/qmatchmodel.h"
+#include "models/matchmodel.h"
 #include "screens/matchwidgets.h"
-#include "screens/qmatch.h"
-#include "screens/showscor.h"
+#include "screens/matchwindow.h"
+#include "screens/scorewindow.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -169,7 +169,7 @@ void TestMatch::placingByClickAndKeyboard()
 {
     Fixture f;
     prepare(f);
-    qmatch w(*f.ctx);
+    MatchWindow w(*f.ctx);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
@@ -251,14 +251,14 @@ void TestMatch::judging()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* m = qobject_cast<qmatch*>(w);
+        auto* m = qobject_cast<MatchWindow*>(w);
         QVERIFY(m);
         for (const QPoint& d : drops)
             drag(m->Btn1[d.x()], m->Label2[d.y()]);
         QTest::mouseClick(m->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Match Birthplaces"));
         QCOMPARE(s->Text1->toPlainText(), QString(results).replace("\r\n", "\n"));

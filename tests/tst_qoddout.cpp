@@ -2,9 +2,9 @@
 // wrong pick, and the window played by mouse and keyboard.
 #include "store/gamelog.h"
 #include "app/gameui.h"
-#include "models/oddoutmodel.h"
-#include "screens/qoddout.h"
-#include "screens/showscor.h"
+#include "models/oddoneoutmodel.h"
+#include "screens/oddoneoutwindow.h"
+#include "screens/scorewindow.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -182,7 +182,7 @@ void TstQoddout::playedByMouseAndKeyboard()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* q = qobject_cast<qoddout*>(w);
+        auto* q = qobject_cast<OddOneOutWindow*>(w);
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), caption);
         QCOMPARE(q->Label1->text(), getpstr(ctx, ctx.game.chosen[0], 25));
@@ -193,20 +193,20 @@ void TstQoddout::playedByMouseAndKeyboard()
         QTest::mouseClick(q->Option1[q->model().oddPosition()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QVERIFY(s->Text1->toPlainText().startsWith(QStringLiteral("Correct -- ")));
         QCOMPARE(s->Label1->text(), "Results for " + caption);
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* q = qobject_cast<qoddout*>(w);
+        auto* q = qobject_cast<OddOneOutWindow*>(w);
         QVERIFY(q);
         q->Option1[3]->setFocus();   // never the odd one
         QTest::keyClick(q->Option1[3], Qt::Key_Space);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         wrongSentence = s->Text1->toPlainText();
         QTest::mouseClick(s->Command1, Qt::LeftButton);

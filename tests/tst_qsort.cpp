@@ -4,8 +4,8 @@
 #include "store/gamelog.h"
 #include "app/gameui.h"
 #include "store/brevmain.h"
-#include "screens/qsort.h"
-#include "screens/showscor.h"
+#include "screens/sortwindow.h"
+#include "screens/scorewindow.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ void loadShipped(Fixture& f)
 }
 
 // The window refuses Escape and its close box; a failed step still ends it.
-auto endOnFailure(brev::qsort* q)
+auto endOnFailure(brev::SortWindow* q)
 {
     return qScopeGuard([q] {
         if (QTest::currentTestFailed() && q->isVisible())
@@ -49,7 +49,7 @@ auto endOnFailure(brev::qsort* q)
     });
 }
 
-void clickLine(brev::qsort* q, int line)
+void clickLine(brev::SortWindow* q, int line)
 {
     const QPoint at = q->List1->visualItemRect(q->List1->item(line)).center();
     QTest::mouseClick(q->List1->viewport(), Qt::LeftButton, {}, at);
@@ -201,7 +201,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* q = qobject_cast<brev::qsort*>(w);
+        auto* q = qobject_cast<brev::SortWindow*>(w);
         QVERIFY(q);
         const auto guard = endOnFailure(q);
         QCOMPARE(q->windowTitle(), QStringLiteral(" Sort "));
@@ -217,14 +217,14 @@ void TestQsort::wholeGameByMouseAndKeyboard()
         QTest::mouseClick(q->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Sort by birthdate"));
         QCOMPARE(s->Text1->toPlainText(), QStringLiteral("*** All correct!\n*** 10 of 10 correct "));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<brev::qsort*>(w);
+        auto* s = qobject_cast<brev::SortWindow*>(w);
         QVERIFY(s);
         const auto guard = endOnFailure(s);
         QVERIFY(ctx.game.category >= 12 && ctx.game.category <= 18);
@@ -239,7 +239,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
             QTest::keyClick(QApplication::focusWidget(), key);
     });
     driver.then([](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s && s->Text1->toPlainText().endsWith(" of 10 correct "));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });

@@ -2,9 +2,9 @@
 // length markers), records without a quotation left out, and the window
 // played by a click.
 #include "app/gameui.h"
-#include "models/quotemodel.h"
-#include "screens/quote.h"
-#include "screens/showscor.h"
+#include "models/quotationmodel.h"
+#include "screens/quotationwindow.h"
+#include "screens/scorewindow.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -82,8 +82,8 @@ void TstQuote::exportLines()
     c.game.category = kQuoteCategory;
     (online ? c.game.onlineQuestionMode : c.game.tabbedQuestionMode) = -1;
     for (int i = 1; i <= 5; ++i)
-        c.presidents[i].spare3 = QStringLiteral("Words of %1").arg(i);
-    c.presidents[1].spare3 = quotation;
+        c.presidents[i].quotation = QStringLiteral("Words of %1").arg(i);
+    c.presidents[1].quotation = quotation;
     c.presidents[2].name = secondName;
     fx.random->script = {0.0, drawOf(1), drawOf(2), drawOf(3), drawOf(4), drawOf(5)};
     QuotationModel m(c);
@@ -102,8 +102,8 @@ void TstQuote::drawsOnlyRecordsWithAQuotation()
         AppContext& c = *fx.ctx;
         c.game.category = kQuoteCategory;
         for (int i : quoted)
-            c.presidents[i].spare3 = QStringLiteral("Words of %1").arg(i);
-        c.presidents[21].spare3 = QStringLiteral(" ");   // blank: no quotation
+            c.presidents[i].quotation = QStringLiteral("Words of %1").arg(i);
+        c.presidents[21].quotation = QStringLiteral(" ");   // blank: no quotation
         QuotationModel m(c);
         QVERIFY(m.load());
         for (int slot = 0; slot < 5; ++slot) {
@@ -123,13 +123,13 @@ void TstQuote::playedByAClick()
     f.loadSampleRecords();
     AppContext& ctx = *f.ctx;
     for (int i = 1; i <= kRecords; ++i)
-        ctx.presidents[i].spare3 = QStringLiteral("First line %1\r\nsecond line").arg(i);
+        ctx.presidents[i].quotation = QStringLiteral("First line %1\r\nsecond line").arg(i);
     ctx.settings.soundon = -1;
     ctx.sndfiles[5] = QStringLiteral("right.wav");
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* q = qobject_cast<quote*>(w);
+        auto* q = qobject_cast<QuotationWindow*>(w);
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), QStringLiteral("Multiple Choice"));
         QCOMPARE(q->Label1->text(), QStringLiteral("Who said this?"));
@@ -139,7 +139,7 @@ void TstQuote::playedByAClick()
         QTest::mouseClick(q->choice[q->answerSlot()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
-        auto* s = qobject_cast<showscor*>(w);
+        auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->Text1->toPlainText(), QStringLiteral(" Correct, +5 pts"));
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Who said it?"));

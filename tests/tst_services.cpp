@@ -1,7 +1,7 @@
 // Log, sound effects, number clamp, size memory, links and the help viewer.
 #include "store/gamelog.h"
 #include "game/gameloop.h"
-#include "store/trivia.h"
+#include "store/settingsfile.h"
 #include "store/Hyperlnk.h"
 #include "store/cmnfunc.h"
 #include "widgets/lazyicon.h"

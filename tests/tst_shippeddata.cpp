@@ -1,5 +1,6 @@
 // The records that ship with the game: complete, well formed, and able to fill
 // every question the game asks.
+#include "store/score.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -127,8 +128,8 @@ void TstShippedData::fieldsHoldSensibleValues()
         for (const QString* text : {&p.term, &p.birth, &p.vice, &p.birthplace, &p.home, &p.wife,
                                     &p.party, &p.opponent, &p.secState, &p.secWar, &p.attnGen})
             QVERIFY2(!text->isEmpty() && text->size() <= 120, who);
-        QVERIFY2(p.spare3.size() <= 200, who);   // the quotation, when there is one
-        quotations += p.spare3.isEmpty() ? 0 : 1;
+        QVERIFY2(p.quotation.size() <= 200, who);   // the quotation, when there is one
+        quotations += p.quotation.isEmpty() ? 0 : 1;
     }
     QCOMPARE(quotations, 34);
 }

@@ -126,7 +126,7 @@ void TstTexts::getquestionBuildsEveryKind()
     QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Match Presidents and terms"));
     c.game.category = 26;
     QCOMPARE(getquestion(c, TextKind::Question, 0, 0), QStringLiteral("Match Political opponents "));
-    c.presidents[5].spare3 = QStringLiteral("Facts are stubborn things.");
+    c.presidents[5].quotation = QStringLiteral("Facts are stubborn things.");
     c.game.category = kQuoteCategory;
     QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Who said this?"));
     QCOMPARE(getquestion(c, TextKind::Answer, 5, 0), QStringLiteral("Facts are stubborn things."));
@@ -184,12 +184,12 @@ void TstTexts::categoryTable()
     QCOMPARE(isListedCategory(k), listing == 'L');
     QCOMPARE(std::count(kBonusCategories.begin(), kBonusCategories.end(), k), listing == 'B' ? 1 : 0);
     AppContext& c = *fx->ctx;
-    c.presidents[7].spare3 = QStringLiteral("Facts are stubborn things.");
+    c.presidents[7].quotation = QStringLiteral("Facts are stubborn things.");
     const President sound = c.presidents[7];
     const std::map<QString, std::function<void(President&)>> spoil{
         {"termKey", [](President& p) { p.termKey = 0; }}, {"birthKey", [](President& p) { p.birthKey = 0; }},
         {"vice", [](President& p) { p.vice = "Abc"; }},   {"wife", [](President& p) { p.wife = "Ann"; }},
-        {"image", [](President& p) { p.image.clear(); }}, {"quotation", [](President& p) { p.spare3.clear(); }}};
+        {"image", [](President& p) { p.image.clear(); }}, {"quotation", [](President& p) { p.quotation.clear(); }}};
     for (const auto& [field, change] : spoil) {
         c.presidents[7] = sound;
         change(c.presidents[7]);

@@ -1,9 +1,9 @@
 // Window captions as the X server receives them: exactly the window's own
 // caption, with nothing the platform might append. Runs under Xvfb.
-#include "app/main.h"
-#include "screens/showscor.h"
-#include "screens/mchoice.h"
-#include "setup/setup.h"
+#include "app/mainwindow.h"
+#include "screens/scorewindow.h"
+#include "screens/multiplechoicewindow.h"
+#include "setup/setupdialog.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -103,15 +103,15 @@ void TstTitles::captionReachesServerUnchanged()
     f.ctx->game.category = 1;
     std::unique_ptr<QWidget> w;
     if (window == QLatin1String("main")) {
-        auto m = std::make_unique<brev::main>(*f.ctx);
+        auto m = std::make_unique<brev::MainWindow>(*f.ctx);
         m->load();   // no data file here: it says so and stops after the caption
         w = std::move(m);
     } else if (window == QLatin1String("setup")) {
-        w = std::make_unique<setup>(*f.ctx);
+        w = std::make_unique<SetupDialog>(*f.ctx);
     } else if (window == QLatin1String("mchoice")) {
-        w = std::make_unique<mchoice>(*f.ctx);
+        w = std::make_unique<MultipleChoiceWindow>(*f.ctx);
     } else {
-        w = std::make_unique<showscor>(*f.ctx);
+        w = std::make_unique<ScoreWindow>(*f.ctx);
     }
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -125,12 +125,12 @@ void TstTitles::captionReachesServerUnchanged()
 void TstTitles::mainWindowTakesIconOncePainted()
 {
     Fixture f;
-    brev::main m(*f.ctx);
+    brev::MainWindow m(*f.ctx);
     m.load();
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     QTRY_COMPARE(serverIconSize(&m), QSize(256, 256));
-    setup later(*f.ctx);
+    SetupDialog later(*f.ctx);
     later.show();
     QVERIFY(QTest::qWaitForWindowExposed(&later));
     QCOMPARE(serverIconSize(&later), QSize(256, 256));

@@ -1,0 +1,51 @@
+#pragma once
+// The main window: start-up, and the Play, Setup, About and Quit buttons.
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+namespace brev {
+
+struct AppContext;
+
+// The application-wide name and version. No display name is set: the
+// platform would append it to every window's caption.
+void setupApplication();
+// The icon of every window of the game; the main window sets it once it has
+// painted.
+void setApplicationIcon();
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs the start-up sequence and builds the controls. False when the
+    // game cannot start (the player has been told why); the program then ends.
+    bool load();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void play();
+    void openSetup();
+    void about();
+    void buildControls();
+    void setDesignFonts();
+    bool showBackground(const QImage& image);
+
+    AppContext& ctx_;
+    QPixmap background_;
+    bool painted_ = false;
+};
+
+} // namespace brev

@@ -1,0 +1,104 @@
+#include "hof/halloffamewindow.h"
+
+#include "hof/nameentrydialog.h"
+#include "store/Hyperlnk.h"
+#include "store/context.h"
+#include "widgets/windowhelpers.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace brev {
+
+namespace {
+constexpr int kClientWidth = 7335;
+constexpr int kClientHeight = 5895;
+constexpr int kButtonTop = 5040;
+
+QPushButton* placedButton(QWidget* parent, const char* name, const QString& caption, int left)
+{
+    QPushButton* b = makeButton(parent, name, caption);
+    placeTwips(b, left, kButtonTop, 1215, 495);
+    return b;
+}
+
+// Courier bold 9.75 pt, or the nearest fixed-pitch face installed.
+QFont listFont()
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Courier"),
+                   QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setBold(true);
+    f.setPointSizeF(9.75);
+    return f;
+}
+} // namespace
+
+HallOfFameWindow::HallOfFameWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+{
+    build();
+    load();
+}
+
+void HallOfFameWindow::build()
+{
+    setObjectName(QStringLiteral("HOF"));
+    setWindowTitle(QString());
+    setModal(true);
+    setFont(designFont(false, 10));
+    resize(twips(this, kClientWidth), twips(this, kClientHeight));
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(listFont());
+    Text1->setReadOnly(true);
+    Text1->setTabChangesFocus(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeTwips(Text1, 360, 360, 6615, 4455);
+
+    cmdClear = placedButton(this, "cmdClear", QStringLiteral("Clear"), 360);
+    cmdOnline = placedButton(this, "cmdOnline", QStringLiteral("Online HOF"), 2880);
+    cmdOnline->setToolTip(QStringLiteral("Check Velmora Website HOFs"));
+    cmdOK = placedButton(this, "cmdOK", QStringLiteral("OK"), 5760);
+
+    connect(cmdClear, &QPushButton::clicked, this, &HallOfFameWindow::clearClicked);
+    connect(cmdOnline, &QPushButton::clicked, this,
+            [this] { openlink(ctx_, onlineHofUrl(ctx_).toString(QUrl::FullyEncoded)); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void HallOfFameWindow::load()
+{
+    setupform(this);
+    const QStringList lines = hofLines(ctx_);
+    if (ctx_.hofcount <= 0)
+        ctx_.messages->ok(QStringLiteral("Hof was recently cleared"));
+    Text1->setPlainText(lines.join(u'\n'));
+    cmdOK->setFocus();
+}
+
+void HallOfFameWindow::clearClicked()
+{
+    if (!ctx_.messages->question(QStringLiteral("Clear HOF"), QStringLiteral("Really clear Hall of Frame?"),
+                                 true))
+        return;
+    clearHof(ctx_);
+    accept();
+}
+
+void HofDialogs::nameEntry()
+{
+    NameEntryDialog window(ctx_, parent_);
+    window.exec();
+}
+
+void HofDialogs::showList()
+{
+    HallOfFameWindow window(ctx_, parent_);
+    window.exec();
+}
+
+} // namespace brev

@@ -1,0 +1,46 @@
+#pragma once
+// The hall of fame window: the list in fixed-pitch columns, Clear, the online
+// list and OK. The list is built from memory each time the window opens.
+#include "store/hoflist.h"
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace brev {
+
+struct AppContext;
+
+class HallOfFameWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Builds the list; an empty list says "Hof was recently cleared" first.
+    explicit HallOfFameWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    QPlainTextEdit* Text1;   // the list
+    QPushButton* cmdClear;   // "Clear"
+    QPushButton* cmdOnline;  // "Online HOF"
+    QPushButton* cmdOK;      // "OK"
+
+private:
+    void build();
+    void load();
+    void clearClicked();
+
+    AppContext& ctx_;
+};
+
+// The name entry and the list as modal windows, for entering a score.
+class HofDialogs : public HofWindows {
+public:
+    HofDialogs(AppContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
+    void nameEntry() override;
+    void showList() override;
+
+private:
+    AppContext& ctx_;
+    QWidget* parent_;
+};
+
+} // namespace brev

@@ -1,0 +1,144 @@
+#include "models/oddoneoutmodel.h"
+
+#include "store/pickitems.h"
+#include "store/texts.h"
+#include "models/exportlines.h"
+#include "store/cmnfunc.h"
+#include "store/context.h"
+
+#include <QHash>
+#include <QtGlobal>
+#include <algorithm>
+#include <utility>
+
+namespace brev {
+
+namespace {
+constexpr int kItems = 4;
+constexpr int kPoints = 5;
+constexpr int kRightCredit = 4;
+constexpr int kWrongCredit = -1;
+constexpr int kSwaps = 20;
+constexpr int kItemLimit = 60;
+constexpr int kOddSlot = 1;
+// Slot 0 and two more share the pattern; the odd slot does not.
+constexpr int kSharing = 3;
+
+// How many records of the category have each pattern text.
+QHash<QString, int> patternSizes(AppContext& ctx, int category)
+{
+    QHash<QString, int> sizes;
+    for (int r = 1; r <= ctx.nrecords; ++r)
+        if (suitsCategory(ctx, r, category))
+            ++sizes[getpstr(ctx, r, category)];
+    return sizes;
+}
+
+// What the pattern is, in the result sentence: "Zachary Taylor's party: ...".
+QString patternNoun(int category)
+{
+    return category == 25 ? QStringLiteral("end of term") : QStringLiteral("party");
+}
+} // namespace
+
+bool OddOneOutModel::load()
+{
+    // Three records of one pattern and one of another, or the category has
+    // run out; nothing is drawn then.
+    const QHash<QString, int> sizes = patternSizes(ctx_, category());
+    const bool fillable
+        = sizes.size() >= 2 && std::any_of(sizes.begin(), sizes.end(), [](int n) { return n >= kSharing; });
+    if (!fillable)
+        return false;
+    const auto leadsPattern = [this, &sizes](int record) {
+        return sizes.value(getpstr(ctx_, record, category())) >= kSharing;
+    };
+    const std::array<PickRule, kItems> rules{PickRule::NewText, PickRule::NewText, PickRule::SameTextAsFirst,
+                                             PickRule::SameTextAsFirst};
+    for (int i = 0; i < kItems; ++i) {
+        const int record = i == 0 ? pickitems(ctx_, i, rules[0], leadsPattern) : pickitems(ctx_, i, rules[size_t(i)]);
+        if (record <= 0)
+            return false;
+        slotOrder_[size_t(i)] = i;
+        items_[size_t(i)] = getquestion(ctx_, TextKind::Item, record, 0);
+    }
+    question_ = getpstr(ctx_, ctx_.game.chosen[0], category());
+    // Adjacent swaps among positions 0..2 only: position 3 keeps slot 3.
+    for (int n = 0; n < kSwaps; ++n) {
+        const int j = qBound(0, static_cast<int>(ctx_.random->uniform() * 3.0), 2);
+        if (j > 0) {
+            std::swap(items_[size_t(j - 1)], items_[size_t(j)]);
+            std::swap(slotOrder_[size_t(j - 1)], slotOrder_[size_t(j)]);
+        }
+    }
+    return true;
+}
+
+int OddOneOutModel::oddPosition() const
+{
+    return int(std::find(slotOrder_.begin(), slotOrder_.end(), kOddSlot) - slotOrder_.begin());
+}
+
+QString OddOneOutModel::logHeader() const
+{
+    return categoryName();
+}
+
+QStringList OddOneOutModel::exportLines() const
+{
+    const GameState& g = ctx_.game;
+    if (g.onlineQuestionMode != 0) {
+        QStringList block{QStringLiteral("ODDOUT"), categoryName(), question_};
+        for (const QString& item : items_)
+            block << item;
+        block << onlineAnswerLine(oddPosition());
+        return block;
+    }
+    if (g.tabbedQuestionMode != 0) {
+        QString line = question_;
+        if (line.size() > kTabbedQuestionLimit)
+            line.prepend(QStringLiteral("* Question TOO LONG * "));
+        for (const QString& item : items_) {
+            if (item.size() > kItemLimit)
+                line.prepend(QStringLiteral("* TOO LONG * "));
+            line += QLatin1Char('\t') + item;
+        }
+        line += QLatin1Char('\t') + QString::number(oddPosition() + 1);
+        return {line};
+    }
+    return {};
+}
+
+Verdict OddOneOutModel::choose(int position) const
+{
+    const auto& chosen = ctx_.game.chosen;
+    const int slot = slotAt(position);
+    Verdict v;
+    v.possible = kPoints;
+    v.heading = QStringLiteral("Results for ") + categoryName();
+    // "Zachary Taylor's party: Whig, not Democratic"
+    const QString sentence = getquestion(ctx_, TextKind::Item, chosen[kOddSlot], 0) + QStringLiteral("'s ")
+                             + patternNoun(category()) + QStringLiteral(": ")
+                             + getpstr(ctx_, chosen[kOddSlot], category()) + QStringLiteral(", not ")
+                             + getpstr(ctx_, chosen[0], category());
+    if (slot == kOddSlot) {
+        v.points = kPoints;
+        v.results = QStringLiteral("Correct -- ") + sentence;
+        v.credits = {{chosen[kOddSlot], kRightCredit}};
+        v.sound = SfxOddOneRight;
+    } else {
+        v.results = QStringLiteral("No, ") + sentence;
+        if (ctx_.game.onlineQuestionMode == 0 && ctx_.game.tabbedQuestionMode == 0)
+            v.log = {{v.results, 2}};
+        v.credits = {{chosen[size_t(slot)], kWrongCredit}};
+        v.sound = SfxWrongPick;
+    }
+    return v;
+}
+
+QString OddOneOutModel::helpText()
+{
+    return QStringLiteral("Click on the item that does NOT fit the pattern");
+}
+
+} // namespace brev

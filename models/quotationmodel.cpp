@@ -1,0 +1,63 @@
+#include "models/quotationmodel.h"
+
+#include "store/texts.h"
+#include "models/exportlines.h"
+#include "store/context.h"
+
+namespace brev {
+
+namespace {
+const QString kQuoteTooLong = QStringLiteral("* Quote TOO LONG * ");
+} // namespace
+
+bool QuotationModel::load()
+{
+    if (!MultipleChoiceModel::load())
+        return false;
+    quotation_ = getquestion(ctx_, TextKind::Answer, ctx_.game.chosen[size_t(answerSlot_)], category());
+    return true;
+}
+
+QString QuotationModel::choiceFor(int record) const
+{
+    return getpstr(ctx_, record, category());
+}
+
+QString QuotationModel::flattened(const QString& text)
+{
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral("/ "));
+    // A lone carriage return or line feed would break the line just as well.
+    line.replace(QLatin1Char('\r'), QStringLiteral("/ "));
+    line.replace(QLatin1Char('\n'), QStringLiteral("/ "));
+    return line;
+}
+
+QStringList QuotationModel::exportLines() const
+{
+    const GameState& g = ctx_.game;
+    if (g.onlineQuestionMode != 0) {
+        QStringList block{QStringLiteral("MULTQ"), categoryName()};
+        for (const QString& choice : choices_)
+            block << choice;
+        block << question_ << quotation_ << QStringLiteral("*****") << onlineAnswerLine(answerSlot_);
+        return block;
+    }
+    if (g.tabbedQuestionMode != 0) {
+        const QString quote = flattened(quotation_);
+        QString line = question_ + QStringLiteral(" -- ") + quote + QLatin1Char('\t');
+        QString markers;
+        for (int i = 0; i < 4; ++i) {
+            line += choices_[size_t(i)] + QLatin1Char('\t');
+            if (choices_[size_t(i)].size() > kTabbedQuoteChoiceLimit)
+                markers += kQuoteTooLong;
+        }
+        line += QString::number(answerSlot_ + 1);
+        if (quote.size() > kTabbedQuoteLimit)
+            markers.prepend(kQuoteTooLong);
+        return {markers + line};
+    }
+    return {};
+}
+
+} // namespace brev
