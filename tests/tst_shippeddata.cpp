@@ -131,7 +131,7 @@ void TstShippedData::fieldsHoldSensibleValues()
         QVERIFY2(p.quotation.size() <= 200, who);   // the quotation, when there is one
         quotations += p.quotation.isEmpty() ? 0 : 1;
     }
-    QCOMPARE(quotations, 34);
+    QCOMPARE(quotations, 41);
 }
 
 void TstShippedData::fillsEveryCategoryFromFreshCounters()

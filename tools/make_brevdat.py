@@ -1,20 +1,24 @@
 #!/usr/bin/env python3
-"""Write data/brev.dat, the president records that Brevallo Game reads at start-up.
+"""Write data/brev.dat and data/brevplus.dat, the president records that
+Brevallo Game reads at start-up.
 
-The 41 records are kept below as plain Python data, one block per president,
-in order of first term.  Running the script checks every record and then writes
-the data file exactly as the program's own writer does:
+The records are kept below as plain Python data, one block per president, in
+order of first term: the 41 of brev.dat, then the add-on's records (the
+presidents from 2001 on, numbered 42 onwards), written to brevplus.dat.  The
+facts are true as of 1 March 2025.  Running the script checks every record and
+then writes each data file exactly as the program's own writer does:
 
   * plain ASCII, every line ended by CR LF;
-  * 41 record lines of 25 comma-joined items (texts in double quotes, numbers
-    as bare decimal digits), item 14 being the spare text and item 15 the party,
-    item 17 the president's quotation for the "Who said it?" category;
+  * one record line of 25 comma-joined items per record (texts in double
+    quotes, numbers as bare decimal digits), item 14 being the spare text and
+    item 15 the party, item 17 the president's quotation for the "Who said
+    it?" category and item 19 the quotation's source;
   * then the link base on a line of its own, then each record's link on a line
     of its own, all quoted.
 
-Usage:  python3 tools/make_brevdat.py [output-file]
-The default output is data/brev.dat beside this tools folder.  Running it twice
-gives the same file, byte for byte.
+Usage:  python3 tools/make_brevdat.py [output-folder]
+The default output folder is data/ beside this tools folder.  Running it twice
+gives the same files, byte for byte.
 """
 
 import os
@@ -29,6 +33,7 @@ DIED = 1          # "Died in office"
 ASSASSINATED = 2  # "Assassinated"
 DEFEATED = 3      # "Lost try at re-election"
 OTHER = 4         # any other end (no text): resignation
+IN_OFFICE = 5     # "In office": the record's last term runs on past the data's date
 
 # Every record holds these keys.  Long lists of office holders or justices are
 # written with surnames only, so that each text fits an option button or a
@@ -605,155 +610,318 @@ PRESIDENTS = [
          link="Bill_Clinton", dif=1),
 ]
 
+# The records added after the 41 above, written to data/brevplus.dat beside
+# data/brev.dat: the presidents from 2001 on, true as of 1 March 2025.  Each
+# fact was checked against two independent public sources, named above each
+# record:
+#   WH   the White House's biography of the president (whitehouse.gov);
+#   MC   the Miller Center, University of Virginia, president's reference page;
+#   OH   Office of the Historian, Department of State, list of Secretaries
+#        of State (history.state.gov);
+#   DoD  Department of Defense historical office, list of Secretaries of
+#        Defense (history.defense.gov);
+#   DoJ  Department of Justice, list of Attorneys General (justice.gov);
+#   SC   Supreme Court of the United States, Justices 1789 to present
+#        (supremecourt.gov);
+#   SEN  U.S. Senate, cabinet and Supreme Court nominations confirmed
+#        (senate.gov);
+#   NA   National Archives, Electoral College results (archives.gov).
+# As for the 41, cabinet lists name only confirmed holders of the office,
+# never an acting one.
+ADDON = [
+    # 42: WH, MC (birth, family, home state); OH, DoD, DoJ, SEN (cabinet);
+    # SC, SEN (justices); NA, MC (elections of 2000 and 2004).
+    dict(name="George W. Bush",
+         termKey=2001, term="2001-2009",
+         birthKey=1946, birth="July 6, 1946",
+         vice="Dick Cheney",
+         birthplace="New Haven, Connecticut", home="Texas",
+         endKind=SERVED, wife="Laura Bush", party="Republican",
+         opponent="Al Gore, John Kerry",
+         secState="Colin Powell, Condoleezza Rice",
+         secWar="Donald Rumsfeld, Robert Gates",
+         attnGen="John Ashcroft, Alberto Gonzales, Michael Mukasey",
+         court="John Roberts, Samuel Alito",
+         link="George_W._Bush", dif=1),
+    # 43: WH, MC (birth, family, home state); OH, DoD, DoJ, SEN (cabinet;
+    # Gates stayed on from the previous cabinet); SC, SEN (justices); NA, MC
+    # (elections of 2008 and 2012).
+    dict(name="Barack Obama",
+         termKey=2009, term="2009-2017",
+         birthKey=1961, birth="August 4, 1961",
+         vice="Joe Biden",
+         birthplace="Honolulu, Hawaii", home="Illinois",
+         endKind=SERVED, wife="Michelle Obama", party="Democratic",
+         opponent="John McCain, Mitt Romney",
+         secState="Hillary Clinton, John Kerry",
+         secWar="Robert Gates, Leon Panetta, Chuck Hagel, Ash Carter",
+         attnGen="Eric Holder, Loretta Lynch",
+         court="Sonia Sotomayor, Elena Kagan",
+         link="Barack_Obama", dif=1),
+    # 44: both of Trump's terms are in this one record, written like
+    # Cleveland's; the second term runs on past 1 March 2025, so the record's
+    # end of term is "in office".  The home state is Florida, where he has
+    # lived since 2019 and from where he ran in 2020 and 2024 and holds the
+    # office on 1 March 2025 (in 2016 he ran from New York).  The opponents
+    # are the three he faced in 2016, 2020 (lost) and 2024.  Acting holders
+    # left out: Whitaker (Attorney General); Shanahan, Spencer, Miller and
+    # Salesses (Defense); McHenry (Attorney General, 2025).
+    # WH, MC (birth, family, home state); OH, DoD, DoJ, SEN (cabinet,
+    # including Rubio, Hegseth and Bondi, confirmed in January and February
+    # 2025); SC, SEN (justices); NA, MC (elections of 2016, 2020 and 2024).
+    dict(name="Donald Trump",
+         termKey=2017, term="2017-2021, 2025-",
+         birthKey=1946, birth="June 14, 1946",
+         vice="Mike Pence, JD Vance",
+         birthplace="Queens, New York", home="Florida",
+         endKind=IN_OFFICE, wife="Melania Trump", party="Republican",
+         opponent="Hillary Clinton, Joe Biden, Kamala Harris",
+         secState="Rex Tillerson, Mike Pompeo, Marco Rubio",
+         secWar="Jim Mattis, Mark Esper, Pete Hegseth",
+         attnGen="Jeff Sessions, William Barr, Pam Bondi",
+         court="Neil Gorsuch, Brett Kavanaugh, Amy Coney Barrett",
+         link="Donald_Trump", dif=1),
+    # 45: served out his term and did not run again (he withdrew from the
+    # 2024 race in July 2024), which counts as a served term, as for Lyndon
+    # B. Johnson.  WH, MC (birth, family, home state); OH, DoD, DoJ, SEN
+    # (cabinet); SC, SEN (justice); NA, MC (election of 2020).
+    dict(name="Joe Biden",
+         termKey=2021, term="2021-2025",
+         birthKey=1942, birth="November 20, 1942",
+         vice="Kamala Harris",
+         birthplace="Scranton, Pennsylvania", home="Delaware",
+         endKind=SERVED, wife="Jill Biden", party="Democratic",
+         opponent="Donald Trump",
+         secState="Antony Blinken",
+         secWar="Lloyd Austin",
+         attnGen="Merrick Garland",
+         court="Ketanji Brown Jackson",
+         link="Joe_Biden", dif=1),
+]
+
 # The "Who said it?" category: one famous quotation per president, stored in
-# the record's spare text (item 17), with its source beside it.  Each is the
-# president's own words from a speech, address, message or letter, written in
-# plain ASCII (a dash as " -- "); a sentence cut short ends in "...".  A
-# president whose wording could not be checked to the letter has no
-# quotation and is never drawn for the category.
+# the record's spare text (item 17), with its source -- the document, speech
+# or letter and its date -- in the record's spare4 text (item 19).  Each is
+# the president's own words, written in plain ASCII (a dash as " -- "); a
+# quotation that starts inside a sentence starts with a capital, a sentence
+# cut short ends in "...", and words left out inside one are marked "...".  Every record has one; a line that is
+# widely misattributed or whose wording could not be checked to the letter is
+# never used.  Where a wording was checked for this list, the texts it was
+# checked against are named beside it.
 MAX_QUOTE = 200
 QUOTATIONS = {
     "George Washington": (
         "'Tis our true policy to steer clear of permanent alliances with any "
         "portion of the foreign world.",
-        "Farewell Address, 1796"),
+        "Farewell Address, September 19, 1796"),
+    # "passions", plural: the argument's text in the Legal Papers of John
+    # Adams and on the National Archives' Founders Online, where the argument
+    # is dated 3-4 December 1770.
     "John Adams": (
         "Facts are stubborn things; and whatever may be our wishes, our "
-        "inclinations, or the dictates of our passion, they cannot alter the "
+        "inclinations, or the dictates of our passions, they cannot alter the "
         "state of facts and evidence.",
-        "Argument in defense of the soldiers, Boston Massacre trials, 1770"),
+        "Argument in defense of the soldiers, Boston Massacre trials, "
+        "December 3-4, 1770"),
     "Thomas Jefferson": (
         "We have called by different names brethren of the same principle. "
         "We are all Republicans, we are all Federalists.",
-        "First Inaugural Address, 1801"),
+        "First Inaugural Address, March 4, 1801"),
     "James Madison": (
         "A popular Government, without popular information, or the means of "
         "acquiring it, is but a Prologue to a Farce or a Tragedy; or, perhaps "
         "both.",
-        "Letter to W. T. Barry, 1822"),
+        "Letter to W. T. Barry, August 4, 1822"),
     "James Monroe": (
         "The American continents, by the free and independent condition which "
         "they have assumed and maintain, are henceforth not to be considered "
         "as subjects for future colonization by any European powers.",
-        "Seventh Annual Message to Congress, 1823"),
+        "Seventh Annual Message to Congress, December 2, 1823"),
     "John Quincy Adams": (
         "She goes not abroad, in search of monsters to destroy. She is the "
         "well-wisher to the freedom and independence of all. She is the "
         "champion and vindicator only of her own.",
-        "Address on Independence Day, Washington, 1821"),
+        "Address on Independence Day, Washington, July 4, 1821"),
     "Andrew Jackson": (
         "It is to be regretted that the rich and powerful too often bend the "
         "acts of government to their selfish purposes.",
-        "Veto message on the Bank of the United States, 1832"),
+        "Veto message on the Bank of the United States, July 10, 1832"),
     "Martin Van Buren": (
         "All communities are apt to look to government for too much.",
-        "Special session message to Congress, 1837"),
+        "Special session message to Congress, September 4, 1837"),
+    # Richardson, Messages and Papers of the Presidents, vol. 4; the Library
+    # of Congress's Respectfully Quoted, which also gives the address.
+    "William Henry Harrison": (
+        "The only legitimate right to govern is an express grant of power "
+        "from the governed.",
+        "Inaugural Address, March 4, 1841"),
+    # Richardson, vol. 4; the address as printed in the 1840s collections of
+    # the presidents' addresses and messages.  Tyler was the first to take
+    # the office on a president's death.
+    "John Tyler": (
+        "For the first time in our history the person elected to the "
+        "Vice-Presidency of the United States... has had devolved upon him "
+        "the Presidential office.",
+        "Address upon assuming the office of President, April 9, 1841"),
     "James K. Polk": (
         "We must ever maintain the principle that the people of this continent "
         "alone have the right to decide their own destiny.",
-        "First Annual Message to Congress, 1845"),
+        "First Annual Message to Congress, December 2, 1845"),
+    # Richardson, vol. 5; the Project Gutenberg text of Taylor's message.
+    "Zachary Taylor": (
+        "For more than half a century, during which kingdoms and empires have "
+        "fallen, this Union has stood unshaken.",
+        "Annual Message to Congress, December 4, 1849"),
+    # The line is in Fillmore's second annual message, of 1851, not his first.
     "Millard Fillmore": (
         "Our true mission is not to propagate our opinions or impose upon "
         "other countries our form of government by artifice or force, but to "
         "teach by example...",
-        "First Annual Message to Congress, 1850"),
+        "Second Annual Message to Congress, December 2, 1851"),
     "Franklin Pierce": (
         "You have summoned me in my weakness; you must sustain me by your "
         "strength.",
-        "Inaugural Address, 1853"),
+        "Inaugural Address, March 4, 1853"),
     "James Buchanan": (
         "The long-continued and intemperate interference of the Northern "
         "people with the question of slavery in the Southern States has at "
         "length produced its natural effects.",
-        "Fourth Annual Message to Congress, 1860"),
+        "Fourth Annual Message to Congress, December 3, 1860"),
     "Abraham Lincoln": (
         "Four score and seven years ago our fathers brought forth on this "
         "continent, a new nation, conceived in Liberty, and dedicated to the "
         "proposition that all men are created equal.",
-        "Gettysburg Address, 1863"),
+        "Gettysburg Address, November 19, 1863"),
+    # Richardson, vol. 6; the Miller Center's text of the message.
+    "Andrew Johnson": (
+        "The Union of the United States of America was intended by its authors "
+        "to last as long as the States themselves shall last.",
+        "First Annual Message to Congress, December 4, 1865"),
     "Ulysses S. Grant": (
         "Let us have peace.",
-        "Letter accepting the Republican nomination, 1868"),
+        "Letter accepting the Republican nomination, May 29, 1868"),
+    # Richardson, vol. 7; S. A. Bent, Familiar Short Sayings of Great Men
+    # (1887), quoting the address.
+    "Rutherford B. Hayes": (
+        "He should strive to be always mindful of the fact that he serves his "
+        "party best who serves the country best.",
+        "Inaugural Address, March 5, 1877"),
     "James A. Garfield": (
         "Next in importance to freedom and justice is popular education, "
         "without which neither freedom nor justice can be permanently "
         "maintained.",
-        "Inaugural Address, 1881"),
+        "Inaugural Address, March 4, 1881"),
+    # Richardson, vol. 8; the address as printed in The Bay State Monthly,
+    # May 1884, and in The Presidents of the United States, 1789-1914.
+    "Chester A. Arthur": (
+        "Men may die, but the fabrics of our free institutions remain "
+        "unshaken.",
+        "Inaugural Address, September 22, 1881"),
     "Grover Cleveland": (
         "The lesson should be constantly enforced that though the people "
         "support the Government the Government should not support the people.",
-        "Veto of the Texas Seed Bill, 1887"),
+        "Veto of the Texas Seed Bill, February 16, 1887"),
+    # Richardson, vol. 9; the Miller Center's text of the address.
+    "Benjamin Harrison": (
+        "No other people have a government more worthy of their respect and "
+        "love or a land so magnificent in extent, so pleasant to look upon, "
+        "and so full of generous suggestion to enterprise and labor.",
+        "Inaugural Address, March 4, 1889"),
     "William McKinley": (
         "Isolation is no longer possible or desirable.",
-        "Speech at the Pan-American Exposition, Buffalo, 1901"),
+        "Speech at the Pan-American Exposition, Buffalo, September 5, 1901"),
     "Theodore Roosevelt": (
         "I have always been fond of the West African proverb: Speak softly and "
         "carry a big stick; you will go far.",
-        "Letter to Henry L. Sprague, 1900"),
+        "Letter to Henry L. Sprague, January 26, 1900"),
     "William Howard Taft": (
         "This policy has been characterized as substituting dollars for "
         "bullets.",
-        "Fourth Annual Message to Congress, 1912"),
+        "Fourth Annual Message to Congress, December 3, 1912"),
     "Woodrow Wilson": (
         "The world must be made safe for democracy.",
-        "Address to Congress asking for a declaration of war, 1917"),
+        "Address to Congress asking for a declaration of war, April 2, 1917"),
     "Warren G. Harding": (
         "America's present need is not heroics, but healing; not nostrums, but "
         "normalcy; not revolution, but restoration.",
-        "Address in Boston, 1920"),
+        "Address to the Home Market Club, Boston, May 14, 1920"),
     "Calvin Coolidge": (
         "After all, the chief business of the American people is business.",
-        "Address to the American Society of Newspaper Editors, 1925"),
+        "Address to the American Society of Newspaper Editors, "
+        "January 17, 1925"),
     "Herbert Hoover": (
         "We in America today are nearer to the final triumph over poverty than "
         "ever before in the history of any land.",
-        "Speech accepting the Republican nomination, 1928"),
+        "Speech accepting the Republican nomination, August 11, 1928"),
     "Franklin D. Roosevelt": (
         "So, first of all, let me assert my firm belief that the only thing we "
         "have to fear is fear itself.",
-        "First Inaugural Address, 1933"),
+        "First Inaugural Address, March 4, 1933"),
     "Harry S. Truman": (
         "I believe that it must be the policy of the United States to support "
         "free peoples who are resisting attempted subjugation by armed "
         "minorities or by outside pressures.",
-        "Address to Congress (the Truman Doctrine), 1947"),
+        "Address to Congress (the Truman Doctrine), March 12, 1947"),
     "Dwight D. Eisenhower": (
         "In the councils of government, we must guard against the acquisition "
         "of unwarranted influence, whether sought or unsought, by the "
         "military-industrial complex.",
-        "Farewell Address, 1961"),
+        "Farewell Address, January 17, 1961"),
     "John F. Kennedy": (
         "And so, my fellow Americans: ask not what your country can do for you "
         "-- ask what you can do for your country.",
-        "Inaugural Address, 1961"),
+        "Inaugural Address, January 20, 1961"),
     "Lyndon B. Johnson": (
         "This administration today, here and now, declares unconditional war "
         "on poverty in America.",
-        "State of the Union Address, 1964"),
+        "State of the Union Address, January 8, 1964"),
     "Richard Nixon": (
         "I have never been a quitter. To leave office before my term is "
         "completed is abhorrent to every instinct in my body.",
-        "Address announcing his resignation, 1974"),
+        "Address announcing his resignation, August 8, 1974"),
     "Gerald Ford": (
         "My fellow Americans, our long national nightmare is over.",
-        "Remarks on taking the oath of office, 1974"),
+        "Remarks on taking the oath of office, August 9, 1974"),
     "Jimmy Carter": (
         "It is a crisis of confidence. It is a crisis that strikes at the very "
         "heart and soul and spirit of our national will.",
-        "Address to the nation on energy and national goals, 1979"),
+        "Address to the nation on energy and national goals, July 15, 1979"),
     "Ronald Reagan": (
         "Mr. Gorbachev, open this gate! Mr. Gorbachev, tear down this wall!",
-        "Speech at the Brandenburg Gate, Berlin, 1987"),
+        "Speech at the Brandenburg Gate, Berlin, June 12, 1987"),
     "George H. W. Bush": (
         "Read my lips: no new taxes.",
-        "Speech accepting the Republican nomination, 1988"),
+        "Speech accepting the Republican nomination, August 18, 1988"),
     "Bill Clinton": (
         "There is nothing wrong with America that cannot be cured by what is "
         "right with America.",
-        "First Inaugural Address, 1993"),
+        "First Inaugural Address, January 20, 1993"),
+    # The White House's transcript (georgewbush-whitehouse.archives.gov);
+    # the Voice of America's report of the address, September 21, 2001.
+    "George W. Bush": (
+        "Every nation, in every region, now has a decision to make. Either you "
+        "are with us, or you are with the terrorists.",
+        "Address to a Joint Session of Congress, September 20, 2001"),
+    # The White House's transcript (obamawhitehouse.archives.gov); the
+    # American Presidency Project's text of the address.
+    "Barack Obama": (
+        "Starting today, we must pick ourselves up, dust ourselves off, and "
+        "begin again the work of remaking America.",
+        "First Inaugural Address, January 20, 2009"),
+    # The White House's transcript (trumpwhitehouse.archives.gov); CNN's
+    # transcript of the broadcast address.
+    "Donald Trump": (
+        "This American carnage stops right here and stops right now.",
+        "First Inaugural Address, January 20, 2017"),
+    # The White House's transcript (bidenwhitehouse.archives.gov); the
+    # American Presidency Project's text of the address.
+    "Joe Biden": (
+        "We have learned again that democracy is precious. Democracy is "
+        "fragile. And at this hour, my friends, democracy has prevailed.",
+        "Inaugural Address, January 20, 2021"),
 }
 
-NRECORDS = 41
+NRECORDS = 41           # records in brev.dat; the add-on's follow them
 MAX_TEXT = 120          # longest text that still reads well on a button or bar
 NUMBER_FIELDS = ("termKey", "birthKey", "endKind", "dif")
 NAME_RE = re.compile(r"^[A-Za-z. ]+$")
@@ -787,10 +955,14 @@ def check_number(where, value):
         raise DataError("%s: %d does not fit 16 bits" % (where, value))
 
 
-def validate(records):
+def validate(records, addon):
+    """Checks the records of brev.dat, then the add-on's after them, as one list."""
     if len(records) != NRECORDS:
         raise DataError("expected %d records, found %d" % (NRECORDS, len(records)))
+    if not addon:
+        raise DataError("the add-on holds no records")
     check_text("linkbase", LINKBASE)
+    records = records + addon
     names = set()
     links = set()
     prev_key = None
@@ -842,24 +1014,38 @@ def validate(records):
         if not m or int(m.group(1)) != rec["birthKey"]:
             raise DataError("%s: birth %r does not end with birthKey %d"
                             % (who, rec["birth"], rec["birthKey"]))
-        if not 0 <= rec["endKind"] <= 4:
-            raise DataError("%s: endKind %d outside 0..4" % (who, rec["endKind"]))
+        if not 0 <= rec["endKind"] <= IN_OFFICE:
+            raise DataError("%s: endKind %d outside 0..%d"
+                            % (who, rec["endKind"], IN_OFFICE))
+        # A term still running is written with an open end ("2025-"), and
+        # only such a term is "in office".
+        if (rec["endKind"] == IN_OFFICE) != rec["term"].endswith("-"):
+            raise DataError("%s: term %r and end of term %d disagree"
+                            % (who, rec["term"], rec["endKind"]))
         if not 1 <= rec["dif"] <= 3:
             raise DataError("%s: dif %d outside 1..3" % (who, rec["dif"]))
         for f in FIELDS:
             if f not in NUMBER_FIELDS and f != "court" and not rec[f].strip():
                 raise DataError("%s.%s: empty text" % (who, f))
-    for name, (text, source) in QUOTATIONS.items():
+        if name not in QUOTATIONS:
+            raise DataError("%s: no quotation" % who)
+    for name, quotation in QUOTATIONS.items():
         where = "quotation of %s" % name
         if name not in names:
             raise DataError("%s: no record of that name" % where)
+        if not isinstance(quotation, tuple) or len(quotation) != 2:
+            raise DataError("%s: give the text and its source" % where)
+        text, source = quotation
         check_text(where, text)
-        check_text(where, source)
+        check_text("source of " + where, source)
         if not text.strip() or not source.strip():
             raise DataError("%s: text or source missing" % where)
         if len(text) > MAX_QUOTE:
             raise DataError("%s: %d characters, keep it to %d"
                             % (where, len(text), MAX_QUOTE))
+        if len(source) > MAX_TEXT:
+            raise DataError("source of %s: %d characters, keep it under %d"
+                            % (where, len(source), MAX_TEXT))
 
 
 def quoted(text):
@@ -885,9 +1071,9 @@ def record_line(i, rec):
         quoted(""),                 # 14 spare2
         quoted(rec["party"]),       # 15 party
         quoted(rec["opponent"]),    # 16 opponent
-        quoted(QUOTATIONS.get(rec["name"], ("", ""))[0]),  # 17 spare3: quotation
+        quoted(QUOTATIONS[rec["name"]][0]),  # 17 spare3: quotation
         "0",                        # 18 spareNum2
-        quoted(""),                 # 19 spare4
+        quoted(QUOTATIONS[rec["name"]][1]),  # 19 spare4: quotation's source
         quoted(rec["secState"]),    # 20 secState
         quoted(rec["secWar"]),      # 21 secWar
         quoted(rec["attnGen"]),     # 22 attnGen
@@ -899,8 +1085,9 @@ def record_line(i, rec):
     return ",".join(items)
 
 
-def build(records):
-    lines = [record_line(i, rec) for i, rec in enumerate(records, start=1)]
+def build(records, first=1):
+    """The file's bytes: the records, numbered from first, then the links."""
+    lines = [record_line(i, rec) for i, rec in enumerate(records, start=first)]
     lines.append(quoted(LINKBASE))
     lines.extend(quoted(rec["link"]) for rec in records)
     return "".join(line + CRLF for line in lines).encode("ascii")
@@ -908,17 +1095,20 @@ def build(records):
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
-    out = argv[1] if len(argv) > 1 else os.path.join(here, "..", "data", "brev.dat")
+    outdir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "data")
     try:
-        validate(PRESIDENTS)
+        validate(PRESIDENTS, ADDON)
     except DataError as e:
         sys.stderr.write("make_brevdat: invalid data: %s\n" % e)
         return 1
-    data = build(PRESIDENTS)
-    with open(out, "wb") as f:
-        f.write(data)
-    print("wrote %s: %d records, %d bytes" % (os.path.normpath(out),
-                                             len(PRESIDENTS), len(data)))
+    for name, records, first in (("brev.dat", PRESIDENTS, 1),
+                                 ("brevplus.dat", ADDON, NRECORDS + 1)):
+        data = build(records, first)
+        out = os.path.join(outdir, name)
+        with open(out, "wb") as f:
+            f.write(data)
+        print("wrote %s: %d records, %d bytes" % (os.path.normpath(out),
+                                                 len(records), len(data)))
     return 0
 
 

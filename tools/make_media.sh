@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Regenerates every picture and sound the game ships into data/:
-#   brevN.gif (41 portraits), eagle1.jpg .. eagle6.jpg, brevbg.jpg,
+#   brevN.gif (45 portraits), eagle1.jpg .. eagle6.jpg, brevbg.jpg,
 #   brevallo.png, the sixteen sound effects and brevsnd.dat.
 # Needs cmake, a C++20 compiler, Qt 6 (qt6-base-dev), ImageMagick and SoX.
 # The picture generator is built in a temporary directory; the game's own

@@ -51,6 +51,8 @@ Head makeHead(const Portrait &p)
         h.skin = mix(h.skin, QColor(0xd8b8a0), 0.15);
     if (p.tan > 0)
         h.skin = mix(h.skin, QColor(0xc08058), p.tan * 0.6);
+    if (p.skinTone > 0)
+        h.skin = mix(h.skin, QColor(0x7a4e34), p.skinTone);
 
     const double cx = h.cx;
     std::vector<QPointF> left = {

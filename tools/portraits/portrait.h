@@ -72,6 +72,7 @@ struct Portrait {
     double lips = 1.0;                 // 0.3 thin tight line .. 1 average
     double squint = 0.0;               // 0 .. 1 eyes crinkled by a smile
     double tan = 0.0;                  // 0 .. 1 sun-tanned skin
+    double skinTone = 0.0;             // 0 fair .. 1 dark brown skin
     double stubble = 0.0;              // 0 .. 1 shaved beard showing dark
     double jowls = 0.0;                // 0 .. 1 sagging cheeks beside the mouth
     double noseBulb = 1.0;             // size of the nose tip, 1 = average
