@@ -101,6 +101,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(AppContext& ctx, QWidget* parent)
 {
     setObjectName(QStringLiteral("mchoice"));
     placeControls(this, kLayout);
+    keepButtonsReachable();
     restoreSize();
     load();
 }

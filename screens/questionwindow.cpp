@@ -6,6 +6,8 @@
 #include "screens/scorewindow.h"
 #include "store/context.h"
 
+#include <QAbstractButton>
+#include <algorithm>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +23,15 @@ QuestionWindow::QuestionWindow(AppContext& ctx, int slot, const QString& caption
     if (background.isValid())
         fillBackground(this, background);
     resize(twips(this, clientWidth), twips(this, clientHeight));
+}
+
+void QuestionWindow::keepButtonsReachable()
+{
+    QRect reach;
+    for (const QAbstractButton* button : findChildren<QAbstractButton*>())
+        reach |= QRect(button->mapTo(this, QPoint(0, 0)), button->size());
+    const int margin = twips(this, 120);
+    setMinimumHeight(std::min(reach.bottom() + margin, height()));
 }
 
 void QuestionWindow::restoreSize()

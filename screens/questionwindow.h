@@ -30,6 +30,11 @@ protected:
     QuestionWindow(AppContext& ctx, int slot, const QString& caption, int clientWidth,
                    int clientHeight, const QColor& background, QWidget* parent);
 
+    // The window cannot be made lower than its buttons need at their design
+    // places (call after placing the controls): a size remembered for a
+    // lower screen of the same slot, or a drag of the frame, cuts none off.
+    // (Narrow windows stay allowed: they keep their last wide layout.)
+    void keepButtonsReachable();
     // Restores the remembered size, centres the window and lays it out once;
     // call at the end of the subclass's constructor, before loading.
     void restoreSize();

@@ -44,6 +44,7 @@ QuotationWindow::QuotationWindow(AppContext& ctx, QWidget* parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     placeControls(this, kLayout);
+    keepButtonsReachable();
     restoreSize();
     if (load()) {
         QString text = static_cast<const QuotationModel&>(model()).quotation();

@@ -550,6 +550,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         AppContext& ctx;
         QList<int> asked;
     };
+    QSet<int> drawn;
     for (quint64 seed = 1; seed <= (starved ? 1u : 4u); ++seed) {
         Fixture f(seed);
         AppContext& ctx = *f.ctx;
@@ -576,6 +577,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         QCOMPARE(f.messages->texts, QStringList());
         QVERIFY(!ui.ranOut());
         QCOMPARE(ui.asked.size(), questions);
+        drawn.unite(QSet<int>(ui.asked.begin(), ui.asked.end()));
         for (int k = 1; k <= 18; ++k)
             QCOMPARE(ctx.settings.catenabled[size_t(k)], -1);
         for (const int k : kBonusCategories) {
@@ -588,6 +590,9 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         QCOMPARE(ctx.settings.catenabled[20], starved ? 0 : -1);
         QCOMPARE(ctx.settings.catenabled[21], -1);
     }
+    if (!starved)   // every bonus category was asked in these games
+        for (const int k : kBonusCategories)
+            QVERIFY2(drawn.contains(k), qPrintable(QString::number(k)));
 }
 
 QTEST_GUILESS_MAIN(TestGameLoop)

@@ -115,6 +115,7 @@ private slots:
     void narrowQuestionWindowKeepsLayoutAndSize();
     void bonusTickKeptOutsideSettings();
     void questionWindowKeepsItsSize();
+    void choiceButtonsInsideAtSharedSize();
     void enterLeavesDialogOpen_data();
     void enterLeavesDialogOpen();
     void restoreOfShownWindowSavesOnce();
@@ -622,6 +623,25 @@ void TestGameWindows::narrowQuestionWindowKeepsLayoutAndSize()
     m.close();
 }
 
+// The multiple-choice screen shares its remembered size with the lower
+// quotation screen: opened at that size, its buttons are still inside it.
+void TestGameWindows::choiceButtonsInsideAtSharedSize()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ctx.game.category = 1;
+    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6345, 8625};   // the quotation screen's
+    MultipleChoiceWindow m(ctx);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QApplication::processEvents();
+    for (const QWidget* button : {static_cast<QWidget*>(m.cmdhelp), static_cast<QWidget*>(m.Command1)})
+        QVERIFY2(m.rect().contains(QRect(button->mapTo(&m, QPoint(0, 0)), button->size())),
+                 qPrintable(button->objectName()));
+    m.close();
+}
+
 // Opened again and again with nothing else changing, a question window comes
 // back at the outer size it stored, and stores that size unchanged.
 void TestGameWindows::questionWindowKeepsItsSize()
@@ -658,15 +678,15 @@ void TestGameWindows::restoreOfShownWindowSavesOnce()
     MultipleChoiceWindow m(ctx);
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
-    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6000, 9750};
+    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9750};
     FileWrites ini(ctx.dir, QString::fromLatin1(kSettingsFile));
     sizeform(ctx, &m, SlotMultipleChoice, SizeMode::Restore);
     QApplication::processEvents();
     QCOMPARE(ini.count(), 1);
-    QCOMPARE(m.frameGeometry().size(), QSize(650, 400));
+    QCOMPARE(m.frameGeometry().size(), QSize(650, 500));
     const Settings saved = reread(f);
     QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, 9750);
-    QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 6000);
+    QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 7500);
     m.close();
 }
 
