@@ -212,7 +212,7 @@ void SetupDialog::makeQuestions(ExportMode mode)
 {
     if (mode == ExportMode::Tabbed) {
         std::array<int, kCategories> selected{};
-        for (int k = 1; k <= 18 && k - 1 < List1->count(); ++k)
+        for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
             selected[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
         for (const int k : kBonusCategories)
             selected[size_t(k)] = ctx_.settings.catenabled[size_t(k)];
@@ -255,7 +255,7 @@ void SetupDialog::load()
     tmaxdif->setText(QString::number(s.maxdif));
     tmaxdifChanged();
 
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = kFirstListedCategory; k <= kLastListedCategory; ++k) {
         auto* item = new QListWidgetItem(ctx_.catnames[size_t(k)], List1);
         item->setSelected(s.catenabled[size_t(k)] != 0);
     }
@@ -317,7 +317,7 @@ void SetupDialog::unload()
     s.mindif = min_.value;
     s.mindifIsText = true;
     s.maxdif = max_.value;
-    for (int k = 1; k <= 18 && k - 1 < List1->count(); ++k)
+    for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
         s.catenabled[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
     savesettings(ctx_);
 }
