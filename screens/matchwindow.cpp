@@ -138,6 +138,7 @@ void MatchWindow::dropOn(int p)
     bar->move(bar->x(), Label2[p]->y());
     bar->raise();
     showPlacements();
+    announce(bar);
     playsfx(ctx_, SfxBarDropped);
 }
 

@@ -140,6 +140,7 @@ void PortraitMatchWindow::dropOn(int p)
     if (lost >= 0 && lost != model_.selectedBar())
         placeBar(lost);
     showPlacements();
+    announce(Btn1[model_.selectedBar()]);
     playsfx(ctx_, SfxBarClicked);
 }
 
