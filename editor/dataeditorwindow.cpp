@@ -106,6 +106,7 @@ void DataEditorWindow::build()
     cmdURL = makeButton(this, "cmdURL", QString());
     Label1 = makeLabel(this, "Label1", QStringLiteral("image "));
     txtImage = makeBox(this, "txtImage", QString());
+    Label1->setBuddy(txtImage);
     Image1 = makeLabel(this, "Image1");
     Image1->setScaledContents(true);
     Frame2 = new QGroupBox(QStringLiteral("Difficulty"), this);

@@ -54,6 +54,7 @@ void HallOfFameWindow::build()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(listFont());
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("Hall of fame"));
     Text1->setTabChangesFocus(true);
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

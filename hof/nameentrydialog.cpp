@@ -59,6 +59,7 @@ void NameEntryDialog::build()
     // Tab order follows the creation order: name, its button, address, its button.
     Name1 = makeBox(this, "Name1", 20);
     placeTwips(Name1, 360, 840, 2895, 375);
+    Name1->setAccessibleName(QStringLiteral("Your name"));
     OK = makeButton(this, "OK", QStringLiteral("Local HOF only"), QString());
     placeTwips(OK, 3600, 840, 1215, 495);
 
@@ -66,6 +67,7 @@ void NameEntryDialog::build()
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTwips(Label2, 240, 1680, 3015, 315);
     email = makeBox(this, "email", 30);
+    Label2->setBuddy(email);
     email->setToolTip(QStringLiteral("Need email for online entry"));
     placeTwips(email, 360, 2040, 2895, 420);
     Command1 = makeButton(this, "Command1", QStringLiteral("Website HOF entry"),

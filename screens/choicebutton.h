@@ -19,6 +19,9 @@ public:
     void setBackground(const QColor& colour);
     QSize sizeHint() const override;
     void setCarrySelection(bool carry) { carrySelection_ = carry; }
+    // Shows text as choice `index` (0-based) of `count`; assistive tools
+    // read "Choice 3 of 5: text".
+    void setChoice(int index, int count, const QString& text);
 
 signals:
     void picked();

@@ -1,5 +1,7 @@
 #include "screens/matchwidgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -24,12 +26,99 @@ void drawFocusMark(QWidget* w, QPainter& p, const QRect& r)
     p.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
+// Bars, descriptions and portraits as assistive tools see them: a bar is a
+// button named by its name, a target names what it holds; pressing a bar
+// picks it up and pressing a target drops the picked-up bar there, as Space
+// does.
+class DragPieceAccessible : public QAccessibleWidget {
+public:
+    DragPieceAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* bar = qobject_cast<const NameBar*>(widget());
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (bar)
+                return bar->text();
+            if (const auto* label = qobject_cast<const QLabel*>(widget()))
+                return label->text();
+        }
+        if (t == QAccessible::Description && bar) {
+            QStringList parts;
+            if (bar->held())
+                parts << QStringLiteral("Picked up");
+            if (!bar->placedOn().isEmpty())
+                parts << QStringLiteral("Placed on \"%1\"").arg(bar->placedOn());
+            if (parts.isEmpty())
+                parts << QStringLiteral("Not placed");
+            return parts.join(QStringLiteral(", "));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto* bar = qobject_cast<const NameBar*>(widget()))
+            s.pressed = bar->held();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return {pressAction()};
+    }
+
+    QString localizedActionDescription(const QString& action) const override
+    {
+        if (action != pressAction())
+            return QAccessibleWidget::localizedActionDescription(action);
+        return qobject_cast<const NameBar*>(widget()) ? QStringLiteral("Pick up")
+                                                      : QStringLiteral("Drop the picked-up bar here");
+    }
+
+    void doAction(const QString& action) override
+    {
+        BarDrag* drag = BarDrag::of(widget());
+        if (action != pressAction() || !drag || !widget()->isEnabled())
+            return;
+        if (const int k = drag->barIndex(widget()); k >= 0)
+            drag->pickUp(k);
+        else if (const int p = drag->targetIndex(widget()); p >= 0)
+            drag->dropOnTarget(p);
+    }
+};
+
+QAccessibleInterface* dragPieceFactory(const QString& className, QObject* object)
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w)
+        return nullptr;
+    if (className == QLatin1String("brev::NameBar"))
+        return new DragPieceAccessible(w, QAccessible::Button);
+    if (className == QLatin1String("brev::DescriptionLabel"))
+        return new DragPieceAccessible(w, QAccessible::Button);
+    if (className == QLatin1String("brev::PortraitBox"))
+        return new DragPieceAccessible(w, QAccessible::Graphic);
+    return nullptr;
+}
+
+void installDragPieceFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(dragPieceFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 } // namespace
 
 // ---- NameBar
 
 NameBar::NameBar(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour)
 {
+    installDragPieceFactory();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -42,8 +131,23 @@ void NameBar::setText(const QString& text)
 
 void NameBar::setHeld(bool held)
 {
+    if (held == held_)
+        return;
     held_ = held;
     update();
+    QAccessible::State changed;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void NameBar::setPlacedOn(const QString& where)
+{
+    if (where == placedOn_)
+        return;
+    placedOn_ = where;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void NameBar::drawName(QPainter& p, const QRect& r) const
@@ -93,6 +197,7 @@ void NameBar::paintEvent(QPaintEvent*)
 
 DescriptionLabel::DescriptionLabel(QWidget* parent) : QLabel(parent)
 {
+    installDragPieceFactory();
     setFocusPolicy(Qt::StrongFocus);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -112,6 +217,7 @@ void DescriptionLabel::paintEvent(QPaintEvent* event)
 
 PortraitBox::PortraitBox(QWidget* parent) : QWidget(parent)
 {
+    installDragPieceFactory();
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -159,6 +265,50 @@ void BarDrag::addTarget(QWidget* target)
 {
     targets_ << target;
     target->installEventFilter(this);
+}
+
+BarDrag* BarDrag::of(const QWidget* w)
+{
+    QWidget* area = w ? w->parentWidget() : nullptr;
+    if (!area)
+        return nullptr;
+    for (auto* drag : area->findChildren<BarDrag*>(Qt::FindDirectChildrenOnly)) {
+        if (drag->barIndex(w) >= 0 || drag->targetIndex(w) >= 0)
+            return drag;
+    }
+    return nullptr;
+}
+
+int BarDrag::barIndex(const QWidget* w) const
+{
+    for (int k = 0; k < bars_.size(); ++k) {
+        if (bars_[k] == w)
+            return k;
+    }
+    return -1;
+}
+
+int BarDrag::targetIndex(const QWidget* w) const
+{
+    return int(targets_.indexOf(const_cast<QWidget*>(w)));
+}
+
+void BarDrag::pickUp(int k)
+{
+    if (dragging_ >= 0 || k < 0 || k >= bars_.size())
+        return;
+    hold(k);
+    bars_[k]->raise();
+    emit barPickedUp(k);
+}
+
+bool BarDrag::dropOnTarget(int p)
+{
+    if (held_ < 0 || p < 0 || p >= targets_.size())
+        return false;
+    hold(-1);
+    emit dropped(p);
+    return true;
 }
 
 bool BarDrag::eventFilter(QObject* watched, QEvent* event)
@@ -237,9 +387,7 @@ bool BarDrag::barEvent(int k, QEvent* event)
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
         if (e->key() == Qt::Key_Space && !e->isAutoRepeat() && dragging_ < 0) {
-            hold(k);
-            bar->raise();
-            emit barPickedUp(k);
+            pickUp(k);
             return true;
         }
         if (e->key() == Qt::Key_Escape && held_ >= 0) {
@@ -266,11 +414,8 @@ bool BarDrag::targetEvent(int p, QEvent* event)
     }
     if (event->type() == QEvent::KeyPress) {
         auto* e = static_cast<QKeyEvent*>(event);
-        if (e->key() == Qt::Key_Space && !e->isAutoRepeat() && held_ >= 0) {
-            hold(-1);
-            emit dropped(p);
+        if (e->key() == Qt::Key_Space && !e->isAutoRepeat() && dropOnTarget(p))
             return true;
-        }
         if (e->key() == Qt::Key_Escape && held_ >= 0) {
             hold(-1);
             return true;

@@ -26,6 +26,9 @@ public:
     QColor colour() const { return colour_; }
     void setHeld(bool held);
     bool held() const { return held_; }
+    // What the bar rests on, for assistive tools; empty while it is at home.
+    void setPlacedOn(const QString& where);
+    QString placedOn() const { return placedOn_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +38,7 @@ private:
 
     QColor colour_;
     QString text_;
+    QString placedOn_;
     bool held_ = false;
 };
 
@@ -76,6 +80,14 @@ public:
     void addTarget(QWidget* target);
     // The bar waiting for a target after a click or Space, or -1.
     int heldBar() const { return held_; }
+    // What Space does on bar k, and on target p while a bar is picked up;
+    // the accessible actions call these.
+    void pickUp(int k);
+    bool dropOnTarget(int p);
+    // The drag that moves bar or target w, or null.
+    static BarDrag* of(const QWidget* w);
+    int barIndex(const QWidget* w) const;
+    int targetIndex(const QWidget* w) const;
 
 signals:
     void barPressed(int bar);  // mouse button pressed on a bar

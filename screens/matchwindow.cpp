@@ -126,6 +126,7 @@ void MatchWindow::load()
         Btn1[k]->setFont(font);
         Label2[k]->setText(model_.description(k));
     }
+    showPlacements();
     model_.writeLoadLines();
 }
 
@@ -136,7 +137,26 @@ void MatchWindow::dropOn(int p)
     NameBar* bar = Btn1[model_.selectedBar()];
     bar->move(bar->x(), Label2[p]->y());
     bar->raise();
+    showPlacements();
+    announce(bar);
     playsfx(ctx_, SfxBarDropped);
+}
+
+void MatchWindow::showPlacements()
+{
+    for (int k = 0; k < 5; ++k) {
+        QStringList on;
+        for (int p = 0; p < 5; ++p) {
+            if (model_.placedBar(p) == k)
+                on << model_.description(p);
+        }
+        Btn1[k]->setPlacedOn(on.join(QStringLiteral("; ")));
+    }
+    for (int p = 0; p < 5; ++p) {
+        const int k = model_.placedBar(p);
+        Label2[p]->setAccessibleDescription(k < 0 ? QStringLiteral("Empty")
+                                                  : QStringLiteral("Holds %1").arg(model_.name(k)));
+    }
 }
 
 void MatchWindow::done()

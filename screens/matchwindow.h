@@ -39,6 +39,8 @@ protected:
 private:
     void load();
     void dropOn(int p);
+    // Tells assistive tools what every bar rests on and what every description holds.
+    void showPlacements();
     void done();
 
     MatchModel model_;

@@ -76,7 +76,7 @@ bool ChoiceWindow::load()
         choice[i]->setAutoExclusive(false);
         choice[i]->setChecked(false);
         choice[i]->setAutoExclusive(true);
-        choice[i]->setText(model_->choiceText(i));
+        choice[i]->setChoice(i, 5, model_->choiceText(i));
     }
     Label1->setText(model_->question());
     model_->writeLoadLines();

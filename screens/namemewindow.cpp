@@ -50,6 +50,7 @@ NameMeWindow::NameMeWindow(AppContext& ctx, QWidget* parent)
 {
     setObjectName(QStringLiteral("NameMe"));
     Image2 = makeImage(this, "Image2");
+    Image2->setAccessibleName(QStringLiteral("Portrait of the president to name"));
     Image1 = makeImage(this, "Image1");
     Label3 = makeLabel(this, "Label3", QString());
     Label3->setFont(designFont(DesignFace::SansSerif, 9.75));
@@ -125,11 +126,14 @@ void NameMeWindow::typed(QChar c)
         return;
     case NameMeModel::Outcome::Found:
         showName();
+        announce(Label2);
         return;
     case NameMeModel::Outcome::Missed:
     case NameMeModel::Outcome::Lost:
         Label1->setText(model_.lettersText());
+        showTries();
         showStage();
+        announce(Label1);
         if (r.outcome == NameMeModel::Outcome::Lost) {
             applyVerdict(ctx_, r.verdict);
             showName();
@@ -149,10 +153,28 @@ void NameMeWindow::typed(QChar c)
 
 void NameMeWindow::showName()
 {
+    // Read aloud letter by letter: "C, blank, blank, space, ...".
+    QStringList spoken;
+    for (const QChar c : model_.pattern())
+        spoken << (c == u'*' ? QStringLiteral("blank") : c == u' ' ? QStringLiteral("space") : QString(c));
+    Label2->setAccessibleName(QStringLiteral("Hidden name: ") +
+                              (model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "))));
+    showTries();
     Label2->setText(model_.mask());
     const QSize room = Label2->contentsRect().size() - QSize(Label2->indent(), 0);
     Label2->setFont(fittedFont(designFont(DesignFace::SansSerif, model_.nameFontSize()), Label2->text(), room,
                                false));
+}
+
+void NameMeWindow::showTries()
+{
+    const QString wrong = model_.tried().simplified();
+    Label1->setAccessibleName(QStringLiteral("Wrong letters: %1. Tries left: %2")
+                                  .arg(wrong.isEmpty() ? QStringLiteral("none") : wrong)
+                                  .arg(std::max(0, model_.triesAllowed() - model_.misses())));
+    Image1->setAccessibleName(QStringLiteral("Stage picture: %1 of %2 wrong letters")
+                                  .arg(model_.misses())
+                                  .arg(model_.triesAllowed()));
 }
 
 void NameMeWindow::showStage()

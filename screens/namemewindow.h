@@ -33,6 +33,8 @@ private:
     void typed(QChar c);
     void showName();
     void showStage();
+    // Names the wrong letters, the tries left and the stage picture for assistive tools.
+    void showTries();
 
     NameMeModel model_;
 };

@@ -84,7 +84,7 @@ void OddOneOutWindow::load()
         return;
     }
     for (int p = 0; p < 4; ++p)
-        Option1[p]->setText(model_.itemText(p));
+        Option1[p]->setChoice(p, 4, model_.itemText(p));
     Label1->setText(model_.question());
     model_.writeLoadLines();
 }

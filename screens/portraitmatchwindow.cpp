@@ -59,6 +59,7 @@ PortraitMatchWindow::PortraitMatchWindow(AppContext& ctx, QWidget* parent)
     for (int p = 0; p < 4; ++p) {
         Image1[p] = new PortraitBox(Frame1);
         Image1[p]->setObjectName(QStringLiteral("Image1_%1").arg(p));
+        Image1[p]->setAccessibleName(QStringLiteral("Portrait %1 of 4").arg(p + 1));
         drag_->addTarget(Image1[p]);
     }
     for (int k = 0; k < 4; ++k) {
@@ -108,6 +109,7 @@ void PortraitMatchWindow::load()
     for (int p = 0; p < 4; ++p)
         Image1[p]->setPicture(ctx_.path(model_.pictureFile(p)));
     loaded_ = true;
+    showPlacements();
     model_.writeLoadLines();
 }
 
@@ -137,7 +139,22 @@ void PortraitMatchWindow::dropOn(int p)
     // A portrait shows only the bar it holds: the one it held before goes home.
     if (lost >= 0 && lost != model_.selectedBar())
         placeBar(lost);
+    showPlacements();
+    announce(Btn1[model_.selectedBar()]);
     playsfx(ctx_, SfxBarClicked);
+}
+
+void PortraitMatchWindow::showPlacements()
+{
+    for (int k = 0; k < 4; ++k) {
+        const int p = loaded_ ? model_.portraitOf(k) : -1;
+        Btn1[k]->setPlacedOn(p < 0 ? QString() : Image1[p]->accessibleName());
+    }
+    for (int p = 0; p < 4; ++p) {
+        const int k = loaded_ ? model_.placedBar(p) : -1;
+        Image1[p]->setAccessibleDescription(k < 0 ? QStringLiteral("Empty")
+                                                  : QStringLiteral("Holds %1").arg(model_.name(k)));
+    }
 }
 
 void PortraitMatchWindow::done()

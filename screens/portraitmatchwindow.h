@@ -40,6 +40,8 @@ protected:
 private:
     void load();
     void dropOn(int p);
+    // Tells assistive tools what every bar rests on and what every portrait holds.
+    void showPlacements();
     void done();
     // Puts bar k on the portrait it is recorded for, or home.
     void placeBar(int k);

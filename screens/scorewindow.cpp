@@ -45,6 +45,7 @@ ScoreWindow::ScoreWindow(AppContext& ctx, QWidget* parent)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(big);
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("Results"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -71,6 +72,14 @@ void ScoreWindow::scoreCaption()
     Label2->setText(QStringLiteral("Current score: ") + QString::number(g.score)
                     + QStringLiteral(" of ") + QString::number(g.possible) + QStringLiteral("  (")
                     + QString::number(g.percent) + QStringLiteral("%)"));
+}
+
+void ScoreWindow::showEvent(QShowEvent* event)
+{
+    QuestionWindow::showEvent(event);
+    setAccessibleDescription(Label1->text() + QStringLiteral(". ") + Label2->text());
+    announce(Label1);
+    announce(Label2);
 }
 
 void ScoreWindow::layoutControls()

@@ -25,6 +25,8 @@ public:
 
 protected:
     void layoutControls() override;
+    // Speaks the judgement and the running score as the window opens.
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace brev

@@ -166,6 +166,7 @@ SortWindow::SortWindow(AppContext& ctx, QWidget* parent)
     Label1 = makeLabel(Frame1, "Label1");
     List1 = new SortList(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Items to sort"));
     List1->setFont(designFont(false, kListPoints));
     QPalette listPalette = List1->palette();
     listPalette.setColor(QPalette::Base, kListColour);
@@ -197,6 +198,8 @@ void SortWindow::load()
     }
     Label1->setText(model_.heading());
     Label2->setText(QStringLiteral("Click to push an item up one slot"));
+    List1->setAccessibleName(model_.heading());
+    List1->setAccessibleDescription(QStringLiteral("Space pushes the current item up one slot"));
     model_.writeLoadLines();
     updatelist();
     fitList();

@@ -91,6 +91,7 @@ void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, const 
     label = makeLabel(parent, labelName, caption);
     placeTwips(label, at.left, at.top, at.labelWidth, 375);
     box = makeBox(parent, boxName, text);
+    label->setBuddy(box);
     placeTwips(box, at.boxLeft, at.top, 720, 375);
     spin = new UpDown(box, parent);
     spin->setObjectName(QString::fromLatin1(spinName));
@@ -155,6 +156,7 @@ void SetupDialog::build()
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setToolTip(QStringLiteral("Colored items are selected"));
+    List1->setAccessibleName(QStringLiteral("Categories"));
     List1->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
     placeTwips(List1, 3720, 240, 4560, 4620);

@@ -11,6 +11,8 @@
 #include "screens/scorewindow.h"
 #include "testsupport.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -58,6 +60,7 @@ private slots:
     void placingByClickAndKeyboard();
     void judging_data();
     void judging();
+    void playedByAccessibleActions();
 };
 
 void TestMatch::fontSteps_data()
@@ -277,6 +280,50 @@ void TestMatch::judging()
     QCOMPARE(f.logLines(), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
                                        "President 36", "President 7"}) +
                               log);
+}
+
+void TestMatch::playedByAccessibleActions()
+{
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    auto press = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    driver.then([&](QWidget* w) {
+        auto* m = qobject_cast<MatchWindow*>(w);
+        QVERIFY(m);
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(m->Btn1[0]);
+        QCOMPARE(bar->role(), QAccessible::Button);
+        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("President 3"));
+        QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("Not placed"));
+        press(m->Btn1[0]);
+        QVERIFY(bar->state().pressed);
+        QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("Picked up"));
+        // The descriptions show the records of bars 1, 3, 0, 2, 4.
+        for (QPoint d : {QPoint(0, 2), QPoint(1, 0), QPoint(2, 3), QPoint(3, 1), QPoint(4, 4)}) {
+            press(m->Btn1[d.x()]);
+            press(m->Label2[d.y()]);
+        }
+        QVERIFY(!bar->state().pressed);
+        QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("Placed on \"Town 3, State\""));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m->Label2[0])->text(QAccessible::Description),
+                 QStringLiteral("Holds President 14"));
+        press(m->Command1);
+    });
+    driver.then([&](QWidget* w) {
+        auto* s = qobject_cast<ScoreWindow*>(w);
+        QVERIFY(s);
+        QCOMPARE(s->Text1->toPlainText(), QStringLiteral("*** All correct!"));
+        press(s->Command1);
+    });
+    QCOMPARE(askquestion(ctx, ui, 7), Asked::Yes);
+    QVERIFY(driver.done());
+    QCOMPARE(ctx.game.score, 10);
 }
 
 QTEST_MAIN(TestMatch)

@@ -4,6 +4,7 @@
 #include "store/context.h"
 #include "widgets/fontwarmup.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QEvent>
 #include <QVariant>
@@ -199,6 +200,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     if (!tip.isEmpty())
         b->setToolTip(tip);
     return b;
+}
+
+void announce(QWidget* w)
+{
+    QAccessibleEvent event(w, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
 }
 
 void fillBackground(QWidget* w, const QColor& colour)

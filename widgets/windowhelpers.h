@@ -35,6 +35,8 @@ void placeControls(QWidget* window, std::span<const TwipsPlace> places);
 // dialog's default button.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& tip = QString());
+// Asks assistive tools to speak w's name now: the player's last move changed it.
+void announce(QWidget* w);
 // A plain background colour for a window or control.
 void fillBackground(QWidget* w, const QColor& colour);
 // Outer (frame) size of a top-level window, in twips.
