@@ -37,7 +37,7 @@ QHash<QString, int> patternSizes(AppContext& ctx, int category)
 // What the pattern is, in the result sentence: "Zachary Taylor's party: ...".
 QString patternNoun(int category)
 {
-    return category == 25 ? QStringLiteral("end of term") : QStringLiteral("party");
+    return categoryRow(category).field == Field::EndKind ? QStringLiteral("end of term") : QStringLiteral("party");
 }
 } // namespace
 
