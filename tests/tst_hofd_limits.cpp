@@ -181,6 +181,11 @@ void TestHofdLimits::slowHeadAndIdleConnectionClosed()
 
 void TestHofdLimits::manyConnectionsAtTheFileLimitStillServe()
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // Built with AddressSanitizer, the server misses its one-second answer at
+    // this descriptor limit; the plain build runs this case.
+    QSKIP("runs in the plain build only");
+#endif
     // The server runs out of descriptors after about 60 connections.
     const rlimit few{64, 64};
     QCOMPARE(::prlimit(pid_t(server_.processId()), RLIMIT_NOFILE, &few, nullptr), 0);
