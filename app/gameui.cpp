@@ -54,10 +54,10 @@ void WindowGameUi::showSetup()
 }
 
 // The player's name is read from playername after the name entry has set it.
-void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, const QString&, int flag)
+void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, int extra)
 {
     HofDialogs windows(ctx_, parent_);
-    brev::enterHof(ctx_, windows, adjusted, game, percent, flag);
+    brev::enterHof(ctx_, windows, adjusted, game, percent, extra);
 }
 
 } // namespace brev

@@ -14,8 +14,7 @@ public:
     explicit WindowGameUi(AppContext& ctx, QWidget* parent = nullptr);
     Asked openScreen(Screen screen) override;
     void showSetup() override;
-    void enterHof(int adjusted, const QString& game, int percent, const QString& name,
-                  int flag) override;
+    void enterHof(int adjusted, const QString& game, int percent, int extra) override;
 
 private:
     Asked openWindow(Screen screen);

@@ -50,6 +50,8 @@ struct GameState {
     int onlineQuestionMode = 0;
     int tabbedQuestionMode = 0;
     int questionsWritten = 0;
+    // Bonus categories the records cannot fill: out of the draw for the rest of the run.
+    std::array<bool, kCategories> bonusLeftOut{};
 };
 
 // Settings file "brev.INI" in the program directory.

@@ -183,12 +183,6 @@ void DataEditorWindow::showDif(const QString& text)
     dif->setCursorPosition(std::min(cursor, int(text.size())));
 }
 
-void DataEditorWindow::done(int result)
-{
-    browser_.close();
-    QDialog::done(result);
-}
-
 void editdata(AppContext& ctx, QWidget* parent)
 {
     DataEditorWindow window(ctx, parent);

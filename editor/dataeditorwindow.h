@@ -21,9 +21,6 @@ class DataEditorWindow : public QDialog {
 public:
     explicit DataEditorWindow(AppContext& ctx, QWidget* parent = nullptr);
 
-    // Unloads the editor (maxdif restored) however it is closed.
-    void done(int result) override;
-
     RecordBrowser& browser() { return browser_; }
 
     QComboBox* cmbitem;      // the records' names

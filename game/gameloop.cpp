@@ -26,19 +26,6 @@ QString categoryName(const AppContext& ctx, int category)
     return ctx.catnames[size_t(category)];
 }
 
-int enabledCount(const AppContext& ctx)
-{
-    int count = 0;
-    for (int k = 1; k <= kLastListedCategory; ++k)
-        if (ctx.settings.catenabled[size_t(k)] != 0)
-            ++count;
-    if (ctx.bonusQuestions)
-        for (const int k : kBonusCategories)
-            if (ctx.settings.catenabled[size_t(k)] != 0)
-                ++count;
-    return count;
-}
-
 // Draws a category: 0..18 (the stored ones) with 0 raised to 1, so category 1 has twice the
 // weight of the others; with bonus questions each bonus category joins with
 // the weight of one ordinary category. Without them the draw is the same
@@ -54,6 +41,19 @@ int drawCategory(AppContext& ctx)
 }
 
 } // namespace
+
+QList<int> drawnCategories(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
+{
+    QList<int> drawn;
+    for (int k = 1; k <= kLastListedCategory; ++k)
+        if (catenabled[size_t(k)] != 0)
+            drawn << k;
+    if (bonusQuestions)
+        for (const int k : kBonusCategories)
+            if (catenabled[size_t(k)] != 0)
+                drawn << k;
+    return drawn;
+}
 
 int adjustedScore(int score, int maxdif, int percent)
 {
@@ -112,7 +112,7 @@ void nextquestion(AppContext& ctx, GameUi& ui)
                 else if (++withoutProgress >= kQuestionsWithoutProgress)
                     return;
             }
-        } else if (enabledCount(ctx) == 0) {
+        } else if (drawnCategories(ctx.settings.catenabled, ctx.bonusQuestions).isEmpty()) {
             ctx.messages->ok(QString::number(0)
                              + QStringLiteral("No questions possible with current selections.  "
                                               "Change difficulty levels or question types"));
@@ -134,7 +134,7 @@ void playgame(AppContext& ctx, GameUi& ui)
                      + QStringLiteral(" (") + QString::number(g.percent) + QStringLiteral("%)")
                      + ctx.lb + QStringLiteral("Score adjusted for difficulty: ")
                      + QString::number(adjusted));
-    ui.enterHof(adjusted, QStringLiteral("brev"), g.percent, ctx.settings.playername, 0);
+    ui.enterHof(adjusted, QStringLiteral("brev"), g.percent, 0);
 }
 
 } // namespace brev

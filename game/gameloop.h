@@ -4,7 +4,9 @@
 // the program gives it (GameUi).
 #include "base/categories.h"
 
+#include <QList>
 #include <QString>
+#include <array>
 
 namespace brev {
 
@@ -12,6 +14,10 @@ struct AppContext;
 
 // Difficulty-adjusted score: score x maxdif / 100 x percent, rounded half to even.
 int adjustedScore(int score, int maxdif, int percent);
+
+// The categories a game draws from: the enabled ones of the setup list, and
+// with bonus questions the enabled bonus categories.
+QList<int> drawnCategories(const std::array<int, kCategories>& catenabled, bool bonusQuestions);
 
 // What became of a question the game loop sent to a screen.
 enum class Asked {
@@ -29,9 +35,9 @@ public:
     virtual Asked openScreen(Screen screen) = 0;
     // Shows the setup screen modally.
     virtual void showSetup() = 0;
-    // Offers a final score to the hall of fame.
-    virtual void enterHof(int adjusted, const QString& game, int percent, const QString& name,
-                          int flag) = 0;
+    // Offers a final score to the hall of fame; the entry's name is the
+    // player's name as the name entry leaves it.
+    virtual void enterHof(int adjusted, const QString& game, int percent, int extra) = 0;
 };
 
 void playgame(AppContext& ctx, GameUi& ui);

@@ -30,21 +30,6 @@ template <class Model> Asked loadAndWrite(AppContext& ctx)
     return Asked::Yes;
 }
 
-// The categories a game in this mode draws: the setup list's enabled ones,
-// and with bonus questions the bonus categories still in the draw.
-QList<int> drawnCategories(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
-{
-    QList<int> drawn;
-    for (int k = 1; k <= kLastListedCategory; ++k)
-        if (catenabled[size_t(k)] != 0)
-            drawn << k;
-    if (bonusQuestions)
-        for (const int k : kBonusCategories)
-            if (catenabled[size_t(k)] != 0)
-                drawn << k;
-    return drawn;
-}
-
 } // namespace
 
 int exportQuestionLimit(ExportMode mode)
@@ -69,7 +54,7 @@ void startExport(AppContext& ctx, ExportMode mode)
     ctx.game.tabbedQuestionMode = mode == ExportMode::Tabbed ? -1 : 0;
     ctx.settings.loglevel = kExportLogLevel;
     newlog(ctx);
-    writelog(ctx, exportDateLine(ctx.clock->today()), kDateLevel, 0);
+    writelog(ctx, exportDateLine(ctx.clock->today()), kDateLevel);
 }
 
 std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)

@@ -41,7 +41,7 @@ public:
     explicit ExportGameUi(AppContext& ctx) : ctx_(ctx) {}
     Asked openScreen(Screen screen) override;
     void showSetup() override;
-    void enterHof(int, const QString&, int, const QString&, int) override {}
+    void enterHof(int, const QString&, int, int) override {}
     bool ranOut() const { return ranOut_; }
 
 private:

@@ -90,10 +90,11 @@ void HallOfFameWindow::clearClicked()
     accept();
 }
 
-void HofDialogs::nameEntry()
+bool HofDialogs::nameEntry()
 {
     NameEntryDialog window(ctx_, parent_);
     window.exec();
+    return window.online();
 }
 
 void HofDialogs::showList()

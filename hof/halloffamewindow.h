@@ -35,7 +35,7 @@ private:
 class HofDialogs : public HofWindows {
 public:
     HofDialogs(AppContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
-    void nameEntry() override;
+    bool nameEntry() override;
     void showList() override;
 
 private:

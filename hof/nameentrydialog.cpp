@@ -82,14 +82,13 @@ void NameEntryDialog::build()
 
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command1, &QPushButton::clicked, this, [this] {
-        ctx_.hofonline = true;
+        online_ = true;
         accept();
     });
 }
 
 void NameEntryDialog::load()
 {
-    ctx_.hofonline = false;
     setupform(this);
     Label1->setText(QStringLiteral("You have made number ") + QString::number(ctx_.hofrank)
                     + QStringLiteral(" on the Hall of Fame list. Please enter your name:"));

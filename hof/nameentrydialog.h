@@ -2,7 +2,7 @@
 // The name entry: a score has made the hall of fame; the player types a name
 // and an e-mail address and keeps the entry local or also sends it online.
 // However it closes, the typed name and address become playername and
-// playeremail; only "Website HOF entry" sets hofonline.
+// playeremail; only "Website HOF entry" asks for the online submission.
 #include <QDialog>
 
 class QLabel;
@@ -19,6 +19,8 @@ public:
     explicit NameEntryDialog(AppContext& ctx, QWidget* parent = nullptr);
 
     void done(int result) override;
+    // "Website HOF entry" closed the window.
+    bool online() const { return online_; }
 
     QLabel* Label1;       // the prompt with the place taken
     QLineEdit* Name1;     // the player's name, at most 20 characters
@@ -33,6 +35,7 @@ private:
 
     AppContext& ctx_;
     bool unloaded_ = false;
+    bool online_ = false;
 };
 
 } // namespace brev

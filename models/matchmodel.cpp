@@ -83,9 +83,9 @@ void MatchModel::writeLoadLines()
 {
     const GameState& g = ctx_.game;
     if (g.onlineQuestionMode == 0 && g.tabbedQuestionMode == 0) {
-        writelog(ctx_, logHeader(), kPlayLevel, 0);
+        writelog(ctx_, logHeader(), kPlayLevel);
         for (const QString& name : names_)
-            writelog(ctx_, name, kPlayLevel, 0);
+            writelog(ctx_, name, kPlayLevel);
         return;
     }
     if (g.tabbedQuestionMode != 0 && g.onlineQuestionMode == 0) {
@@ -96,10 +96,10 @@ void MatchModel::writeLoadLines()
     // writes them: after the names, before the descriptions.
     const QStringList block = exportLines();
     for (int i = 0; i < block.size(); ++i) {
-        writelog(ctx_, block[i], kExportLevel, 0);
+        writelog(ctx_, block[i], kExportLevel);
         if (i == 1 + kBars && g.tabbedQuestionMode == 0) {
             for (const QString& name : names_)
-                writelog(ctx_, name, kPlayLevel, 0);
+                writelog(ctx_, name, kPlayLevel);
         }
     }
 }

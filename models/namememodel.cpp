@@ -34,7 +34,6 @@ bool NameMeModel::load()
     record_ = pickitems(ctx_, 0);
     if (record_ <= 0)
         return false;
-    ctx_.currentRecord = record_;
     answer_ = getpstr(ctx_, record_, category()).toUpper();
     pattern_.clear();
     mask_.clear();

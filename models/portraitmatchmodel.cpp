@@ -64,13 +64,13 @@ void PortraitMatchModel::writeLoadLines()
 {
     if (ctx_.game.onlineQuestionMode != 0) {
         for (const QString& line : exportLines())
-            writelog(ctx_, line, kExportLevel, 0);
+            writelog(ctx_, line, kExportLevel);
         return;
     }
     // Play log, also while the tabbed export runs: this screen has no tabbed form.
-    writelog(ctx_, logHeader(), kPlayLevel, 0);
+    writelog(ctx_, logHeader(), kPlayLevel);
     for (const QString& name : names_)
-        writelog(ctx_, name, kPlayLevel, 0);
+        writelog(ctx_, name, kPlayLevel);
 }
 
 void PortraitMatchModel::pressBar(int k)

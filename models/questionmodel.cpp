@@ -25,12 +25,12 @@ void QuestionModel::writeLoadLines()
 {
     GameState& g = ctx_.game;
     if (g.onlineQuestionMode == 0 && g.tabbedQuestionMode == 0) {
-        writelog(ctx_, logHeader(), kPlayLevel, 0);
+        writelog(ctx_, logHeader(), kPlayLevel);
         return;
     }
     const QStringList lines = exportLines();
     for (const QString& line : lines)
-        writelog(ctx_, line, kExportLevel, 0);
+        writelog(ctx_, line, kExportLevel);
     if (g.onlineQuestionMode == 0 && !lines.isEmpty())
         ++g.questionsWritten;
 }
@@ -44,7 +44,7 @@ GivenUp giveUpQuestion(AppContext& ctx)
     if (known)
         ctx.settings.catenabled[size_t(c)] = 0;
     if (known && !isListedCategory(c)) {
-        ctx.bonusLeftOut[size_t(c)] = true;
+        ctx.game.bonusLeftOut[size_t(c)] = true;
         return GivenUp::LeftOut;
     }
     const QString name = known ? ctx.catnames[size_t(c)] : QString();

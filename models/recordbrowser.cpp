@@ -1,7 +1,6 @@
 #include "models/recordbrowser.h"
 
 #include "store/brevmain.h"
-#include "store/texts.h"
 #include "store/Hyperlnk.h"
 #include "store/context.h"
 
@@ -32,22 +31,14 @@ RecordBrowser::RecordBrowser(AppContext& ctx) : ctx_(ctx)
         itemmap_[size_t(r)] = r;
     }
     position_ = 1;
-    ctx_.currentRecord = itemmap_[1];
-    savedMaxdif_ = ctx_.settings.maxdif;
-    ctx_.settings.maxdif = kHighestDif;
-    setcategories(ctx_);
+    record_ = itemmap_[1];
     positions_ = count;
     fillform();
 }
 
-int RecordBrowser::record() const
-{
-    return ctx_.currentRecord;
-}
-
 const President& RecordBrowser::shown() const
 {
-    const int r = ctx_.currentRecord;
+    const int r = record_;
     return ctx_.presidents[size_t(r >= 0 && r < kTableSlots ? r : 0)];
 }
 
@@ -55,7 +46,7 @@ void RecordBrowser::next()
 {
     if (position_ < positions_)
         ++position_;
-    ctx_.currentRecord = itemmap_[size_t(position_)];
+    record_ = itemmap_[size_t(position_)];
     fillform();
 }
 
@@ -63,7 +54,7 @@ void RecordBrowser::previous()
 {
     if (position_ > 1)
         --position_;
-    ctx_.currentRecord = itemmap_[size_t(position_)];
+    record_ = itemmap_[size_t(position_)];
     fillform();
 }
 
@@ -71,8 +62,8 @@ void RecordBrowser::choose(int index)
 {
     if (index < 0 || index >= positions_)
         return;
-    ctx_.currentRecord = itemmap_[size_t(index + 1)];
-    position_ = ctx_.currentRecord;
+    record_ = itemmap_[size_t(index + 1)];
+    position_ = record_;
     fillform();
 }
 
@@ -103,7 +94,7 @@ QString RecordBrowser::image() const
 
 QString RecordBrowser::portraitPath() const
 {
-    const QString file = imagefile(ctx_, ctx_.currentRecord);
+    const QString file = imagefile(ctx_, record_);
     if (file <= kSpace)
         return {};
     return ctx_.path(file);
@@ -112,7 +103,7 @@ QString RecordBrowser::portraitPath() const
 void RecordBrowser::fillform()
 {
     if (shown().name.isEmpty())
-        ctx_.messages->ok(QStringLiteral("Problem? no name for ") + QString::number(ctx_.currentRecord));
+        ctx_.messages->ok(QStringLiteral("Problem? no name for ") + QString::number(record_));
     difChanged(QString::number(shown().dif));
 }
 
@@ -125,7 +116,7 @@ const QString& RecordBrowser::difChanged(const QString& text)
     const QString typed = text.trimmed();
     if (stillTyping(typed))
         return difText_;
-    const int r = ctx_.currentRecord;
+    const int r = record_;
     if (r < 1 || r >= kTableSlots)
         return difText_;
     bool ok = false;
@@ -169,14 +160,6 @@ bool RecordBrowser::save()
     if (!changed_)
         return true;
     return writedata(ctx_, QString::fromLatin1(kDataFile));
-}
-
-void RecordBrowser::close()
-{
-    if (closed_)
-        return;
-    closed_ = true;
-    ctx_.settings.maxdif = savedMaxdif_;
 }
 
 } // namespace brev

@@ -2,7 +2,6 @@
 // The data editor's logic, without the window: the list of records, paging
 // with Next and Previous, the texts shown for a record, the difficulty box
 // and its clamping, the link, and saving changed difficulties to "brev.dat".
-// The shown record is the program's current record.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -14,8 +13,7 @@ struct President;
 
 class RecordBrowser {
 public:
-    // The editor's load: the list, position 1, maxdif saved and set to 3 with
-    // the categories rebuilt, and record 1 shown.
+    // The editor's load: the list, position 1 and record 1 shown.
     explicit RecordBrowser(AppContext& ctx);
     RecordBrowser(const RecordBrowser&) = delete;
     RecordBrowser& operator=(const RecordBrowser&) = delete;
@@ -24,7 +22,7 @@ public:
     const QStringList& names() const { return names_; }
     int positions() const { return positions_; }
     int position() const { return position_; }
-    int record() const;
+    int record() const { return record_; }
 
     // Next and Previous stay on the last and first record.
     void next();
@@ -61,8 +59,6 @@ public:
     // "ok": writes every record to "brev.dat" when a difficulty changed.
     // False when the file could not be written (the player has been told).
     bool save();
-    // The editor closes: maxdif gets back the value it had when it opened.
-    void close();
 
 private:
     void fillform();
@@ -73,9 +69,8 @@ private:
     std::array<int, 43> itemmap_{};
     int positions_ = 0;
     int position_ = 1;
-    int savedMaxdif_ = 1;
+    int record_ = 0;
     bool changed_ = false;
-    bool closed_ = false;
     QString difText_ = QStringLiteral("1");
 };
 

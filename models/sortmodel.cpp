@@ -46,12 +46,12 @@ void SortModel::writeLoadLines()
 {
     if (ctx_.game.onlineQuestionMode != 0) {
         for (const QString& line : exportLines())
-            writelog(ctx_, line, kExportLevel, 0);
+            writelog(ctx_, line, kExportLevel);
         return;
     }
-    writelog(ctx_, logHeader(), kPlayLevel, 0);
+    writelog(ctx_, logHeader(), kPlayLevel);
     for (int k = 0; k < kItems; ++k)
-        writelog(ctx_, getquestion(ctx_, TextKind::Item, ctx_.game.chosen[size_t(k)], 0), kPlayLevel, 0);
+        writelog(ctx_, getquestion(ctx_, TextKind::Item, ctx_.game.chosen[size_t(k)], 0), kPlayLevel);
 }
 
 QStringList SortModel::lines() const

@@ -11,7 +11,7 @@ void applyVerdict(AppContext& ctx, const Verdict& verdict)
 {
     updatestats(ctx.game, verdict.points, verdict.possible);
     for (const LogLine& line : verdict.log)
-        writelog(ctx, line.text, line.level, 0);
+        writelog(ctx, line.text, line.level);
     for (const Credit& credit : verdict.credits)
         recordanswer(ctx, credit.record, credit.change);
     if (verdict.sound >= 0)

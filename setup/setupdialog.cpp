@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 namespace brev {
@@ -120,32 +119,12 @@ void SetupDialog::build()
     placeTwips(frameDiff, 240, 120, 3240, 1020);
     addNumberRow(frameDiff, Label6, "Label6", QStringLiteral("Maximum"), tmaxdif, "tmaxdif",
                  QStringLiteral("1"), UpDown3, "UpDown3", {180, 420, 1320, 1620});
-    // The minimum difficulty is always 1; its controls are kept but hidden.
-    addNumberRow(frameDiff, Label5, "Label5", QStringLiteral("Minimum"), tmindif, "tmindif",
-                 QStringLiteral("1"), UpDown2, "UpDown2", {180, 1020, 1320, 1620});
     addNumberRow(this, Label4, "Label4", QStringLiteral("Questions per game"), nquestion, "nquestion",
                  QStringLiteral("5"), UpDown1, "UpDown1", {240, 1380, 2160, 2460});
 
     Check1 = new QCheckBox(QStringLiteral("Sound effects"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     placeTwips(Check1, 240, 1980, 3240, 375);
-
-    Frame1 = new QGroupBox(QStringLiteral("Log File Status"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    placeTwips(Frame1, 240, 2520, 3240, 1140);
-    const QString optionCaptions[3] = {QStringLiteral("Off"), QStringLiteral("All"),
-                                       QStringLiteral("Only incorrect")};
-    const QString optionTips[3] = {
-        QStringLiteral("No logging takes place"),
-        QStringLiteral("All questions and incorrect answers are sent to log file"),
-        QStringLiteral("Only wrong answers are sent to log file")};
-    for (int i = 0; i < 3; ++i) {
-        Option1[i] = new QRadioButton(optionCaptions[i], Frame1);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        Option1[i]->setToolTip(optionTips[i]);
-        placeTwips(Option1[i], 180, 300 + 270 * i, 2880, 270);
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { ctx_.settings.loglevel = i; });
-    }
 
     cmdmakeq = makeButton(this, "cmdmakeq", QStringLiteral("Make online questions"), QString());
     placeTwips(cmdmakeq, 240, 3840, 3240, 450);
@@ -176,13 +155,11 @@ void SetupDialog::build()
     placeTwips(chkBonus, 240, 5880, 3240, 375);
 
     nq_.box = nquestion;
-    min_.box = tmindif;
     max_.box = tmaxdif;
     connect(nquestion, &QLineEdit::textChanged, this, &SetupDialog::nquestionChanged);
-    connect(tmindif, &QLineEdit::textChanged, this, &SetupDialog::tmindifChanged);
     connect(tmaxdif, &QLineEdit::textChanged, this, &SetupDialog::tmaxdifChanged);
     // A box left empty (or holding a lone minus sign) shows its last number again.
-    for (NumberBox* nb : {&nq_, &min_, &max_})
+    for (NumberBox* nb : {&nq_, &max_})
         connect(nb->box, &QLineEdit::editingFinished, this, [nb] {
             bool ok = false;
             nb->box->text().trimmed().toInt(&ok);
@@ -234,26 +211,19 @@ void SetupDialog::load()
     Settings& s = ctx_.settings;
     setupform(this);
     setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" Setup"));
-    if (s.loglevel >= 0 && s.loglevel < 3)
-        Option1[s.loglevel]->setChecked(true);
     maxqlimit_ = 10;
 
-    Frame1->hide();
+    // The log threshold and the minimum difficulty are not the player's to
+    // choose: every line is logged and no record is left out by difficulty.
     s.loglevel = 0;
-    tmindif->hide();
-    UpDown2->hide();
-    Label5->hide();
     s.mindif = 1;
     s.mindifIsText = true;
     maxdiflimit_ = 3;
 
     nq_.value = 5;
-    min_.value = 1;
     max_.value = 1;
     nquestion->setText(QString::number(s.nquestions));
     nquestionChanged();
-    tmindif->setText(QString::number(s.mindif));
-    tmindifChanged();
     tmaxdif->setText(QString::number(s.maxdif));
     tmaxdifChanged();
 
@@ -264,7 +234,6 @@ void SetupDialog::load()
     if (s.soundon != 0)
         Check1->setChecked(true);
     chkBonus->setChecked(ctx_.bonusQuestions);
-    loading_ = false;
 }
 
 // A number box's change handling: a number is clamped into its bounds and
@@ -292,14 +261,9 @@ void SetupDialog::nquestionChanged()
     changed(nq_, 1, maxqlimit_);
 }
 
-void SetupDialog::tmindifChanged()
-{
-    changed(min_, 1, max_.value);
-}
-
 void SetupDialog::tmaxdifChanged()
 {
-    changed(max_, min_.value, maxdiflimit_);
+    changed(max_, 1, maxdiflimit_);
 }
 
 void SetupDialog::done(int result)
@@ -316,8 +280,6 @@ void SetupDialog::unload()
     Settings& s = ctx_.settings;
     const bool exporting = ctx_.game.onlineQuestionMode != 0 || ctx_.game.tabbedQuestionMode != 0;
     s.nquestions = exporting ? maxqlimit_ : nq_.value;
-    s.mindif = min_.value;
-    s.mindifIsText = true;
     s.maxdif = max_.value;
     for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
         s.catenabled[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;

@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QToolButton;
 
 namespace brev {
@@ -48,17 +47,12 @@ public:
     int maxdiflimit() const { return maxdiflimit_; }
 
     QGroupBox* frameDiff;
-    QLabel* Label5;
-    QLineEdit* tmindif;
-    UpDown* UpDown2;
     QLabel* Label6;
     QLineEdit* tmaxdif;
     UpDown* UpDown3;
     QLabel* Label4;
     QLineEdit* nquestion;
     UpDown* UpDown1;
-    QGroupBox* Frame1;
-    QRadioButton* Option1[3];
     QCheckBox* Check1;
     QCheckBox* chkBonus;         // "Bonus questions": the categories beyond the list join the draw
     QListWidget* List1;
@@ -79,16 +73,14 @@ private:
     void unload();
     void changed(NumberBox& nb, int lower, int upper);
     void nquestionChanged();
-    void tmindifChanged();
     void tmaxdifChanged();
     void makeQuestions(ExportMode mode);
 
     AppContext& ctx_;
     int maxqlimit_ = 10;
     int maxdiflimit_ = 3;
-    NumberBox nq_, min_, max_;
+    NumberBox nq_, max_;
     bool unloaded_ = false;
-    bool loading_ = true;
 };
 
 } // namespace brev

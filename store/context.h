@@ -31,13 +31,9 @@ struct AppContext : RefData {
     HofTable hof{};           // the hall of fame, entries 1..hofcount
     int hofcount = 0;         // entries in use, 0..30
     int hofrank = 0;          // the place the latest entry took, 1..30
-    bool hofonline = false;   // the latest name entry asked to submit online
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
-    int currentRecord = 0;       // the record the data editor shows and Name Me drew
     bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)
-    // Bonus categories the records cannot fill: out of the draw for the rest of the run.
-    std::array<bool, kCategories> bonusLeftOut{};
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;

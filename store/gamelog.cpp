@@ -35,15 +35,13 @@ void newlog(AppContext& ctx)
         reportFailure(ctx, f);
 }
 
-void writelog(AppContext& ctx, const QString& text, int level, int box)
+void writelog(AppContext& ctx, const QString& text, int level)
 {
     flushlog(ctx);
     if (level < ctx.settings.loglevel)
         return;
     if (ctx.logSink) {
         ctx.logSink->append(text.toLatin1() + "\r\n");
-        if (box == 1)
-            ctx.messages->ok(text);
         return;
     }
     // Opened and closed for every line, so the file is complete after each call.
@@ -51,8 +49,6 @@ void writelog(AppContext& ctx, const QString& text, int level, int box)
     const QByteArray line = text.toLatin1() + "\r\n";
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(line) != line.size() || !f.flush())
         reportFailure(ctx, f);
-    if (box == 1)
-        ctx.messages->ok(text);
 }
 
 void holdlog(AppContext& ctx, const QString& text, int level)
@@ -67,7 +63,7 @@ void flushlog(AppContext& ctx)
     if (!ctx.heldLogLine)
         return;
     const QString line = *std::exchange(ctx.heldLogLine, std::nullopt);
-    writelog(ctx, line, ctx.heldLogLevel, 0);
+    writelog(ctx, line, ctx.heldLogLevel);
 }
 
 void droplog(AppContext& ctx)

@@ -9,8 +9,8 @@ inline constexpr char kLogFile[] = "brevquiz.log";
 
 // Empties the log.
 void newlog(AppContext& ctx);
-// Appends one line when level reaches the threshold; box 1 also shows it.
-void writelog(AppContext& ctx, const QString& text, int level, int box = 0);
+// Appends one line when level reaches the threshold.
+void writelog(AppContext& ctx, const QString& text, int level);
 // Holds a line back until the next line is written (or flushlog), so that a
 // question header stays out of the log when the question is never asked;
 // droplog forgets it.

@@ -251,7 +251,7 @@ int enterHof(AppContext& ctx, HofWindows& ui, int score, const QString& game, in
         hof[size_t(i)] = hof[size_t(i - 1)];
     ctx.hofrank = place;
 
-    ui.nameEntry();
+    const bool online = ui.nameEntry();
 
     const Settings& s = ctx.settings;
     hof[size_t(place)] =
@@ -263,7 +263,7 @@ int enterHof(AppContext& ctx, HofWindows& ui, int score, const QString& game, in
                  extra};
     if (ctx.hofcount < kHofPlaces)
         ctx.hofcount = std::max(ctx.hofcount, 0) + 1;
-    if (ctx.hofonline)
+    if (online)
         submitOnline(ctx, score);
     ui.showList();
     putHOF(ctx);

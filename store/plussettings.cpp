@@ -64,7 +64,7 @@ void setBonusQuestions(AppContext& ctx, bool on)
     ctx.bonusQuestions = on;
     if (on)
         for (const int k : kBonusCategories)
-            ctx.settings.catenabled[size_t(k)] = ctx.bonusLeftOut[size_t(k)] ? 0 : -1;
+            ctx.settings.catenabled[size_t(k)] = ctx.game.bonusLeftOut[size_t(k)] ? 0 : -1;
 }
 
 } // namespace brev

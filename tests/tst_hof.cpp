@@ -15,11 +15,11 @@ namespace {
 // Stands in for the name entry and the list window.
 struct FakeWindows : HofWindows {
     QStringList calls;
-    std::function<void()> onNameEntry = [] {};
-    void nameEntry() override
+    std::function<bool()> onNameEntry = [] { return false; };
+    bool nameEntry() override
     {
         calls << "name";
-        onNameEntry();
+        return onNameEntry();
     }
     void showList() override { calls << "list"; }
 };
@@ -66,7 +66,10 @@ void TestHof::firstEntryWritesSevenLines()
     ctx.settings.maxdif = 3;
     FakeWindows ui;
     // The place is known when the name entry opens: the name records it.
-    ui.onNameEntry = [&] { ctx.settings.playername = QStringLiteral("Ann") + QString::number(ctx.hofrank); };
+    ui.onNameEntry = [&] {
+        ctx.settings.playername = QStringLiteral("Ann") + QString::number(ctx.hofrank);
+        return false;
+    };
     QCOMPARE(enterHof(ctx, ui, 120, QStringLiteral(" brev "), 80, 0), 1);
     QCOMPARE(ui.calls, (QStringList{"name", "list"}));
     QCOMPARE(f.read("brev.hof"),
@@ -204,7 +207,7 @@ void TestHof::onlineSubmission()
     FakeWindows ui;
     ui.onNameEntry = [&] {
         ctx.settings.playername = name;
-        ctx.hofonline = online;
+        return online;
     };
     QCOMPARE(enterHof(ctx, ui, 20, QStringLiteral("brev"), 40, 0), filled + 1);
     QCOMPARE(f.shell->urls, url.isEmpty() ? QStringList{} : QStringList{url});

@@ -111,8 +111,8 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
         EXPECT_WINDOW(HallOfFameWindow, h, w);
         QTest::mouseClick(h->cmdClear, Qt::LeftButton);   // the test double answers yes
     });
-    ui.enterHof(30, QStringLiteral("brev"), 50, ctx.settings.playername, 0);
-    ui.enterHof(20, QStringLiteral("brev"), 40, ctx.settings.playername, 0);
+    ui.enterHof(30, QStringLiteral("brev"), 50, 0);
+    ui.enterHof(20, QStringLiteral("brev"), 40, 0);
     QVERIFY(driver.done());
     QCOMPARE(f.messages->texts, QStringList{"Really clear Hall of Frame?"});
     QCOMPARE(ctx.hofcount, 0);
