@@ -20,12 +20,22 @@ namespace {
 constexpr int kExportLogLevel = 2;
 constexpr int kDateLevel = 4;
 
+// A question whose category ran out of records, given up as its window does.
+Asked givenUp(AppContext& ctx)
+{
+    const auto told = giveUpQuestion(ctx);
+    if (!told)
+        return Asked::LeftOut;
+    ctx.messages->ok(*told);
+    return Asked::Abandoned;
+}
+
 // Loads one question the way its window does and writes its lines.
 template <class Model> Asked loadAndWrite(AppContext& ctx)
 {
     Model model(ctx);
     if (!model.load())
-        return giveUpQuestion(ctx) == GivenUp::LeftOut ? Asked::LeftOut : Asked::Abandoned;
+        return givenUp(ctx);
     model.writeLoadLines();
     return Asked::Yes;
 }
@@ -88,7 +98,7 @@ Asked ExportGameUi::openScreen(Screen screen)
         // Name Me writes nothing; without a record it leaves the draw as its window does.
         NameMeModel model(ctx_);
         if (!model.load())
-            return giveUpQuestion(ctx_) == GivenUp::LeftOut ? Asked::LeftOut : Asked::Abandoned;
+            return givenUp(ctx_);
         return Asked::Yes;
     }
     default:

@@ -35,7 +35,7 @@ void QuestionModel::writeLoadLines()
         ++g.questionsWritten;
 }
 
-GivenUp giveUpQuestion(AppContext& ctx)
+std::optional<QString> giveUpQuestion(AppContext& ctx)
 {
     droplog(ctx);
     ctx.game.chosen[0] = 0;
@@ -45,13 +45,11 @@ GivenUp giveUpQuestion(AppContext& ctx)
         ctx.settings.catenabled[size_t(c)] = 0;
     if (known && !isListedCategory(c)) {
         ctx.game.bonusLeftOut[size_t(c)] = true;
-        return GivenUp::LeftOut;
+        return std::nullopt;
     }
     const QString name = known ? ctx.catnames[size_t(c)] : QString();
-    ctx.messages->ok(QStringLiteral("Current set doesn't provide enough items for ") + name
-                     + QStringLiteral(". Use another question type or change difficulty level to "
-                                      "include more."));
-    return GivenUp::Told;
+    return QStringLiteral("Current set doesn't provide enough items for ") + name
+           + QStringLiteral(". Use another question type or change difficulty level to include more.");
 }
 
 } // namespace brev

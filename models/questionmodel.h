@@ -5,6 +5,7 @@
 // the command-line export loads models with no window at all.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace brev {
 
@@ -38,14 +39,11 @@ protected:
     AppContext& ctx_;
 };
 
-// What became of a question whose category ran out of records.
-enum class GivenUp {
-    Told,     // one of the player's categories: the player was told; offer setup
-    LeftOut,  // a bonus category: left out of the draw quietly for the rest of the run
-};
 // The category ran out of records: switches it off and forgets the question's
-// held header. A category of the setup list is reported to the player; a
-// bonus category is left out without a word, and the game draws another.
-GivenUp giveUpQuestion(AppContext& ctx);
+// held header. For a category of the setup list it returns the message the
+// player must see (the game then offers setup); a bonus category is left out
+// of the draw for the rest of the run without a word (no message), and the
+// game draws another.
+std::optional<QString> giveUpQuestion(AppContext& ctx);
 
 } // namespace brev

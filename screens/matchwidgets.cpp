@@ -129,6 +129,20 @@ void NameBar::setText(const QString& text)
     update();
 }
 
+void NameBar::setName(const QString& name, int pointSize)
+{
+    QFont sized = font();
+    sized.setPointSize(pointSize);
+    setFont(sized);
+    setText(name);
+}
+
+void showHeldName(QWidget* target, const QString& name)
+{
+    target->setAccessibleDescription(name.isEmpty() ? QStringLiteral("Empty")
+                                                    : QStringLiteral("Holds %1").arg(name));
+}
+
 void NameBar::setHeld(bool held)
 {
     if (held == held_)

@@ -22,6 +22,8 @@ class NameBar : public QWidget {
 public:
     NameBar(const QColor& colour, QWidget* parent = nullptr);
     void setText(const QString& text);
+    // The name in the given type size.
+    void setName(const QString& name, int pointSize);
     QString text() const { return text_; }
     QColor colour() const { return colour_; }
     void setHeld(bool held);
@@ -68,6 +70,10 @@ protected:
 private:
     QPixmap picture_;
 };
+
+// Tells assistive tools what a drop target holds: "Holds " and the name of
+// the bar on it, or "Empty" when the name is empty.
+void showHeldName(QWidget* target, const QString& name);
 
 // Moves bars onto targets; every bar and target is a child of one area.
 class BarDrag : public QObject {

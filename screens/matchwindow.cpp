@@ -120,10 +120,7 @@ void MatchWindow::load()
     }
     Label1->setText(model_.question());
     for (int k = 0; k < 5; ++k) {
-        Btn1[k]->setText(model_.name(k));
-        QFont font = Btn1[k]->font();
-        font.setPointSize(model_.barFontSize());
-        Btn1[k]->setFont(font);
+        Btn1[k]->setName(model_.name(k), model_.barFontSize());
         Label2[k]->setText(model_.description(k));
     }
     showPlacements();
@@ -154,8 +151,7 @@ void MatchWindow::showPlacements()
     }
     for (int p = 0; p < 5; ++p) {
         const int k = model_.placedBar(p);
-        Label2[p]->setAccessibleDescription(k < 0 ? QStringLiteral("Empty")
-                                                  : QStringLiteral("Holds %1").arg(model_.name(k)));
+        showHeldName(Label2[p], k < 0 ? QString() : model_.name(k));
     }
 }
 

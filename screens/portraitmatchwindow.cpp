@@ -100,12 +100,8 @@ void PortraitMatchWindow::load()
         abandon();
         return;
     }
-    for (int k = 0; k < 4; ++k) {
-        Btn1[k]->setText(model_.name(k));
-        QFont font = Btn1[k]->font();
-        font.setPointSize(model_.barFontSize());
-        Btn1[k]->setFont(font);
-    }
+    for (int k = 0; k < 4; ++k)
+        Btn1[k]->setName(model_.name(k), model_.barFontSize());
     for (int p = 0; p < 4; ++p)
         Image1[p]->setPicture(ctx_.path(model_.pictureFile(p)));
     loaded_ = true;
@@ -152,8 +148,7 @@ void PortraitMatchWindow::showPlacements()
     }
     for (int p = 0; p < 4; ++p) {
         const int k = loaded_ ? model_.placedBar(p) : -1;
-        Image1[p]->setAccessibleDescription(k < 0 ? QStringLiteral("Empty")
-                                                  : QStringLiteral("Holds %1").arg(model_.name(k)));
+        showHeldName(Image1[p], k < 0 ? QString() : model_.name(k));
     }
 }
 

@@ -56,8 +56,13 @@ void QuestionWindow::resizeEvent(QResizeEvent* event)
 
 Asked QuestionWindow::ask()
 {
-    if (abandoned_)
-        return leftOut_ ? Asked::LeftOut : Asked::Abandoned;
+    if (abandoned_) {
+        const auto told = giveUpQuestion(ctx_);
+        if (!told)
+            return Asked::LeftOut;
+        ctx_.messages->ok(*told);
+        return Asked::Abandoned;
+    }
     exec();
     return Asked::Yes;
 }
@@ -65,7 +70,6 @@ Asked QuestionWindow::ask()
 void QuestionWindow::abandon()
 {
     abandoned_ = true;
-    leftOut_ = giveUpQuestion(ctx_) == GivenUp::LeftOut;
 }
 
 void QuestionWindow::wireHelp(QPushButton* button, const QString& text)

@@ -45,9 +45,8 @@ protected:
     // The size-change layout: runs on every size change and once on load.
     virtual void layoutControls() = 0;
 
-    // The category ran out of records: switches it off; for a category of the
-    // setup list it says so (ask() then reports it abandoned, and the game
-    // offers setup), a bonus category is left out quietly.
+    // Loading found too few records: ask() gives the question up instead of
+    // showing it (see giveUpQuestion).
     void abandon();
     // A button that shows a help text, and the "skip" button.
     void wireHelp(QPushButton* button, const QString& text);
@@ -66,7 +65,6 @@ protected:
 private:
     int slot_;
     bool abandoned_ = false;
-    bool leftOut_ = false;
     bool answered_ = false;
     bool laidOut_ = false;
 };

@@ -434,7 +434,7 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
             FakeUi::openScreen(s);
             MultipleChoiceModel m(ctx);
             if (!m.load()) {
-                giveUpQuestion(ctx);
+                ctx.messages->ok(giveUpQuestion(ctx).value_or(QString()));
                 return Asked::Abandoned;
             }
             m.writeLoadLines();
