@@ -106,6 +106,8 @@ bool MainWindow::load()
         ctx_.messages->ok(*error + ctx_.lb + ctx_.lb + QStringLiteral("Brevallo Game cannot start without it."));
         return false;
     }
+    if (const auto problem = readAddOn(ctx_, QString::fromLatin1(kAddOnFile), ctx_.laterPresidents))
+        ctx_.messages->ok(*problem);
     getMedia(ctx_);
     setDesignFonts();
     ui->Label1->setText(QStringLiteral("Brevallo Game"));

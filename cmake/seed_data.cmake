@@ -2,7 +2,7 @@ cmake_minimum_required(VERSION 3.25)
 # Seeds the program directory DST from SRC. Files the program writes itself
 # (records, settings, hall of fame, log) are copied only when missing; the
 # pictures, sounds and texts are refreshed when they changed.
-set(player_files brev.dat brev.INI brev.hof brevplus.ini brevquiz.log)
+set(player_files brev.dat brevplus.dat brev.INI brev.hof brevplus.ini brevquiz.log)
 file(GLOB files RELATIVE "${SRC}" "${SRC}/*")
 foreach(f IN LISTS files)
   if(IS_DIRECTORY "${SRC}/${f}" OR f MATCHES "\\.(qrc|desktop|svg|xml)$")

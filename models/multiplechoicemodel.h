@@ -19,7 +19,7 @@ public:
     QStringList exportLines() const override;
 
     // Choice i (0..4) pressed: the judgement, nothing applied yet.
-    Verdict choose(int i) const;
+    virtual Verdict choose(int i) const;
 
     int answerSlot() const { return answerSlot_; }
     const QString& choiceText(int i) const { return choices_[size_t(i)]; }

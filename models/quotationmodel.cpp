@@ -18,6 +18,16 @@ bool QuotationModel::load()
     return true;
 }
 
+Verdict QuotationModel::choose(int i) const
+{
+    Verdict v = MultipleChoiceModel::choose(i);
+    const int speaker = ctx_.game.chosen[size_t(answerSlot_)];
+    const QString source = ctx_.isRecord(speaker) ? ctx_.presidents[size_t(speaker)].quotationSource : QString();
+    if (!source.trimmed().isEmpty())
+        v.results += ctx_.lb + QStringLiteral("Source: ") + source;
+    return v;
+}
+
 QString QuotationModel::choiceFor(int record) const
 {
     return getpstr(ctx_, record, category());

@@ -22,6 +22,9 @@ public:
     // "*****" and " n"; or question " -- " quotation (line breaks written
     // "/ ") TAB choices 1..4 TAB n, with every marker in front of the line.
     QStringList exportLines() const override;
+    // The multiple-choice judgement, with the quotation's source on a line
+    // of its own under the result.
+    Verdict choose(int i) const override;
 
     const QString& quotation() const { return quotation_; }
 

@@ -24,8 +24,9 @@ bool stillTyping(const QString& typed)
 
 RecordBrowser::RecordBrowser(AppContext& ctx) : ctx_(ctx)
 {
-    changed_ = false;
-    const int count = std::min(ctx_.nrecords, int(itemmap_.size()) - 2);
+    // Every loaded record, the add-on's too, whether or not they are in play.
+    const int count = ctx_.loadedRecords();
+    itemmap_.assign(size_t(count + 2), 0);
     for (int r = 1; r <= count; ++r) {
         names_ << ctx_.presidents[size_t(r)].name;
         itemmap_[size_t(r)] = r;
@@ -39,7 +40,7 @@ RecordBrowser::RecordBrowser(AppContext& ctx) : ctx_(ctx)
 const President& RecordBrowser::shown() const
 {
     const int r = record_;
-    return ctx_.presidents[size_t(r >= 0 && r < kTableSlots ? r : 0)];
+    return ctx_.presidents[size_t(ctx_.isRecord(r) ? r : 0)];
 }
 
 void RecordBrowser::next()
@@ -117,7 +118,7 @@ const QString& RecordBrowser::difChanged(const QString& text)
     if (stillTyping(typed))
         return difText_;
     const int r = record_;
-    if (r < 1 || r >= kTableSlots)
+    if (!ctx_.isRecord(r))
         return difText_;
     bool ok = false;
     double value = QLocale::c().toDouble(typed, &ok);
@@ -134,7 +135,7 @@ const QString& RecordBrowser::difChanged(const QString& text)
         value = kLowestDif;
     }
     ctx_.presidents[size_t(r)].dif = static_cast<int>(std::nearbyint(value));
-    changed_ = true;
+    (r > ctx_.baseRecords ? changedAddOn_ : changedBase_) = true;
     return difText_;
 }
 
@@ -152,14 +153,17 @@ void RecordBrowser::openLink()
         ctx_.messages->ok(QStringLiteral("No internet link available"));
         return;
     }
-    openlink(ctx_, ctx_.linkbase + link);
+    openlink(ctx_, ctx_.linkOf(record_));
 }
 
 bool RecordBrowser::save()
 {
-    if (!changed_)
-        return true;
-    return writedata(ctx_, QString::fromLatin1(kDataFile));
+    bool saved = true;
+    if (changedBase_)
+        saved = writedata(ctx_, QString::fromLatin1(kDataFile));
+    if (changedAddOn_)
+        saved = writeAddOn(ctx_, QString::fromLatin1(kAddOnFile)) && saved;
+    return saved;
 }
 
 } // namespace brev

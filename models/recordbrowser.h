@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 namespace brev {
 
@@ -51,13 +52,14 @@ public:
     // The box was left: an unfinished box shows the record's difficulty again.
     const QString& difLeft();
     // A difficulty was written into a record since the editor opened.
-    bool changed() const { return changed_; }
+    bool changed() const { return changedBase_ || changedAddOn_; }
 
     // The link button: "No internet link available" when the record has no
     // link, otherwise linkbase and the link open in the browser.
     void openLink();
-    // "ok": writes every record to "brev.dat" when a difficulty changed.
-    // False when the file could not be written (the player has been told).
+    // "ok": writes the records of "brev.dat" when one of their difficulties
+    // changed, and those of the add-on "brevplus.dat" when one of theirs did.
+    // False when a file could not be written (the player has been told).
     bool save();
 
 private:
@@ -66,11 +68,12 @@ private:
 
     AppContext& ctx_;
     QStringList names_;
-    std::array<int, 43> itemmap_{};
+    std::vector<int> itemmap_;
     int positions_ = 0;
     int position_ = 1;
     int record_ = 0;
-    bool changed_ = false;
+    bool changedBase_ = false;
+    bool changedAddOn_ = false;
     QString difText_ = QStringLiteral("1");
 };
 

@@ -153,6 +153,10 @@ void SetupDialog::build()
     chkBonus->setObjectName(QStringLiteral("chkBonus"));
     chkBonus->setToolTip(QStringLiteral("Also ask odd one out, Name Me, quotations and more"));
     placeTwips(chkBonus, 240, 5880, 3240, 375);
+    chkLater = new QCheckBox(QStringLiteral("Presidents after 1993"), this);
+    chkLater->setObjectName(QStringLiteral("chkLater"));
+    chkLater->setToolTip(QStringLiteral("Also ask about the presidents from George W. Bush on"));
+    placeTwips(chkLater, 3720, 5880, 4560, 375);
 
     nq_.box = nquestion;
     max_.box = tmaxdif;
@@ -168,6 +172,10 @@ void SetupDialog::build()
         });
     connect(Check1, &QCheckBox::clicked, this,
             [this](bool ticked) { ctx_.settings.soundon = ticked ? 1 : 0; });
+    connect(chkLater, &QCheckBox::clicked, this, [this](bool ticked) {
+        setLaterPresidents(ctx_, ticked);
+        saveLaterPresidents(ctx_, ticked);
+    });
     connect(chkBonus, &QCheckBox::clicked, this, [this](bool ticked) {
         setBonusQuestions(ctx_, ticked);
         saveBonusQuestions(ctx_, ticked);
@@ -234,6 +242,7 @@ void SetupDialog::load()
     if (s.soundon != 0)
         Check1->setChecked(true);
     chkBonus->setChecked(ctx_.bonusQuestions);
+    chkLater->setChecked(ctx_.laterPresidents);
 }
 
 // A number box's change handling: a number is clamped into its bounds and

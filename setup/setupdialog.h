@@ -55,6 +55,7 @@ public:
     UpDown* UpDown1;
     QCheckBox* Check1;
     QCheckBox* chkBonus;         // "Bonus questions": the categories beyond the list join the draw
+    QCheckBox* chkLater;         // "Presidents after 1993": the add-on's records join the draw
     QListWidget* List1;
     QPushButton* cmdEdit;
     QPushButton* cmdhof;

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
@@ -43,7 +45,7 @@ const std::array<Item, kItemsPerRecord>& recordItems()
         {"opponent", Kind::Text, &P::opponent, nullptr},
         {"spare3", Kind::Text, &P::quotation, nullptr},
         {"spareNum2", Kind::Number, nullptr, &P::spareNum2},
-        {"spare4", Kind::Text, &P::spare4, nullptr},
+        {"spare4", Kind::Text, &P::quotationSource, nullptr},
         {"secState", Kind::Text, &P::secState, nullptr},
         {"secWar", Kind::Text, &P::secWar, nullptr},
         {"attnGen", Kind::Text, &P::attnGen, nullptr},
@@ -62,24 +64,31 @@ QString portraitName(int record)
     return QStringLiteral("brev%1.gif").arg(n);
 }
 
-std::optional<QString> readdata(AppContext& ctx, const QString& file)
-{
-    const QString shown = QFileInfo(file).fileName();
-    QString why;
-    const auto text = readTextFile(ctx.path(file), &why);
-    if (!text)
-        return QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, why);
+namespace {
 
-    ItemReader in(*text);
+// A file's records and its link section, read but not yet in the table.
+struct RecordFile {
+    std::vector<President> records;
+    QString linkbase;
+};
+
+// Reads record lines numbered from `first`, then the base address and one link
+// per record. With `count` -1 the records run up to the first line that holds
+// a single value, the base address. Returns the message for the first fault.
+std::optional<QString> parseRecords(const QString& text, const QString& shown, int first, int count,
+                                    RecordFile& out)
+{
+    ItemReader in(text);
+    const QString ofTotal = count < 0 ? QString() : QStringLiteral(" of %1").arg(count);
     const auto openQuote = [&](const QString& where) {
         return QStringLiteral("The data file %1 ends inside a quoted text: %2 opens a double quote on line %3 "
                               "that is never closed.")
             .arg(shown, where)
             .arg(in.itemLine());
     };
-    std::array<President, kTableSlots> table{};
-    for (int i = 1; i <= kRecords; ++i) {
-        President& p = table[i];
+    std::optional<QString> base;
+    for (int i = first; count < 0 || i < first + count; ++i) {
+        President p;
         int itemNo = 0;
         int firstLine = 0;
         for (const Item& item : recordItems()) {
@@ -88,13 +97,20 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
                 if (in.problem() == ItemReader::Problem::OpenQuote)
                     return openQuote(QStringLiteral("record %1, item %2 (%3),")
                                          .arg(i).arg(itemNo).arg(QLatin1String(item.name)));
-                return QStringLiteral("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
-                    .arg(shown).arg(i).arg(kRecords).arg(itemNo).arg(QLatin1String(item.name));
+                return QStringLiteral("The data file %1 ends early: record %2%3 stops before item %4 (%5).")
+                    .arg(shown).arg(i).arg(ofTotal).arg(itemNo).arg(QLatin1String(item.name));
             };
             if (item.kind == Kind::Text) {
                 const auto v = in.next();
+                if (!v && itemNo == 1 && count < 0 && in.problem() != ItemReader::Problem::OpenQuote)
+                    return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
                 if (!v)
                     return endsEarly();
+                // An add-on's records end at the line that holds only the base address.
+                if (itemNo == 1 && count < 0 && in.endedLine()) {
+                    base = *v;
+                    break;
+                }
                 p.*item.text = storableText(*v);
             } else {
                 QString bad;
@@ -114,6 +130,8 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
             if (itemNo == 1)
                 firstLine = in.itemLine();
         }
+        if (base)
+            break;
         // Each record is one line with a name: anything else means the records
         // and the link section would be read out of step.
         if (p.name.trimmed().isEmpty())
@@ -123,37 +141,45 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
             return QStringLiteral("The data file %1 is damaged: record %2 (line %3) holds more than %4 items.")
                 .arg(shown).arg(i).arg(firstLine).arg(kItemsPerRecord);
         p.image = portraitName(i);
+        out.records.push_back(p);
     }
-    const auto base = in.next();
     if (!base) {
-        if (in.problem() == ItemReader::Problem::OpenQuote)
+        base = in.next();
+        if (!base && in.problem() == ItemReader::Problem::OpenQuote)
             return openQuote(QStringLiteral("the base address of the link section"));
-        return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
+        if (!base)
+            return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
     }
-    for (int i = 1; i <= kRecords; ++i) {
+    const int last = first + int(out.records.size()) - 1;
+    for (int i = first; i <= last; ++i) {
         const auto link = in.next();
         if (!link && in.problem() == ItemReader::Problem::OpenQuote)
             return openQuote(QStringLiteral("the link of record %1").arg(i));
         if (!link)
-            return QStringLiteral("The data file %1 ends early: the link section stops before the link of record %2 of %3.")
-                .arg(shown).arg(i).arg(kRecords);
-        table[i].link = storableText(*link);
+            return QStringLiteral("The data file %1 ends early: the link section stops before the link of record %2%3.")
+                .arg(shown).arg(i).arg(ofTotal);
+        out.records[size_t(i - first)].link = storableText(*link);
     }
-    if (!in.atEnd())
+    if (!in.atEnd()) {
+        if (count < 0)
+            return QStringLiteral("The data file %1 is damaged: line %2 holds more after the link of record %3; the "
+                                  "file holds its records, one per line, then the base address and one link per "
+                                  "record.")
+                .arg(shown).arg(in.line()).arg(last);
         return QStringLiteral("The data file %1 is damaged: line %2 holds more after the link of record %3; the file "
                               "holds %3 records, one per line, then the base address and %3 links.")
-            .arg(shown).arg(in.line()).arg(kRecords);
-    ctx.presidents = table;
-    ctx.linkbase = storableText(*base);
-    ctx.nrecords = kRecords;
+            .arg(shown).arg(in.line()).arg(count);
+    }
+    out.linkbase = storableText(*base);
     return std::nullopt;
 }
 
-QByteArray dataText(const RefData& data)
+// One file's text: the records first..last, the base address and their links.
+QByteArray recordsText(const RefData& data, int first, int last, const QString& linkbase)
 {
     QByteArray out;
-    for (int i = 1; i <= data.nrecords; ++i) {
-        const President& p = data.presidents[i];
+    for (int i = first; i <= last; ++i) {
+        const President& p = data.presidents[size_t(i)];
         QByteArray line;
         for (const Item& item : recordItems()) {
             if (!line.isEmpty())
@@ -162,19 +188,99 @@ QByteArray dataText(const RefData& data)
         }
         out += line + "\r\n";
     }
-    out += quoted(data.linkbase) + "\r\n";
-    for (int i = 1; i <= data.nrecords; ++i)
-        out += quoted(data.presidents[i].link) + "\r\n";
+    out += quoted(linkbase) + "\r\n";
+    for (int i = first; i <= last; ++i)
+        out += quoted(data.presidents[size_t(i)].link) + "\r\n";
     return out;
 }
 
-bool writedata(AppContext& ctx, const QString& file)
+bool saveRecords(AppContext& ctx, const QString& file, const QByteArray& text)
 {
-    const QString why = saveFileAtomically(ctx.path(file), dataText(ctx));
+    const QString why = saveFileAtomically(ctx.path(file), text);
     if (why.isEmpty())
         return true;
     ctx.messages->ok(QStringLiteral("%1 could not be saved: %2").arg(file, why));
     return false;
+}
+
+} // namespace
+
+QString RefData::linkOf(int r) const
+{
+    if (!isRecord(r))
+        return {};
+    return (r > baseRecords ? addOnLinkbase : linkbase) + presidents[size_t(r)].link;
+}
+
+std::optional<QString> readdata(AppContext& ctx, const QString& file)
+{
+    const QString shown = QFileInfo(file).fileName();
+    QString why;
+    const auto text = readTextFile(ctx.path(file), &why);
+    if (!text)
+        return QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, why);
+    RecordFile read;
+    if (auto error = parseRecords(*text, shown, 1, kRecords, read))
+        return error;
+    ctx.presidents.assign(size_t(kRecords + 2), President{});
+    std::copy(read.records.begin(), read.records.end(), ctx.presidents.begin() + 1);
+    ctx.linkbase = read.linkbase;
+    ctx.addOnLinkbase.clear();
+    ctx.baseRecords = kRecords;
+    ctx.nrecords = kRecords;
+    return std::nullopt;
+}
+
+std::optional<QString> readAddOn(AppContext& ctx, const QString& file, bool inPlay)
+{
+    const QString path = ctx.path(file);
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    const QString shown = QFileInfo(file).fileName();
+    const auto keepBase = [&](const QString& why) {
+        return why + QStringLiteral("\r\nThe game goes on with the %1 presidents of %2.")
+                         .arg(ctx.baseRecords).arg(QString::fromLatin1(kDataFile));
+    };
+    QString why;
+    const auto text = readTextFile(path, &why);
+    if (!text)
+        return keepBase(QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, why));
+    RecordFile read;
+    if (auto error = parseRecords(*text, shown, ctx.baseRecords + 1, -1, read))
+        return keepBase(*error);
+    ctx.presidents.resize(size_t(ctx.baseRecords + 1));
+    ctx.presidents.insert(ctx.presidents.end(), read.records.begin(), read.records.end());
+    ctx.presidents.emplace_back();
+    ctx.addOnLinkbase = read.linkbase;
+    ctx.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
+    setLaterPresidents(ctx, inPlay);
+    return std::nullopt;
+}
+
+void setLaterPresidents(AppContext& ctx, bool on)
+{
+    ctx.laterPresidents = on;
+    ctx.nrecords = on ? ctx.loadedRecords() : std::min(ctx.baseRecords, ctx.loadedRecords());
+}
+
+QByteArray dataText(const RefData& data)
+{
+    return recordsText(data, 1, std::min(data.baseRecords, data.loadedRecords()), data.linkbase);
+}
+
+QByteArray addOnText(const RefData& data)
+{
+    return recordsText(data, data.baseRecords + 1, data.loadedRecords(), data.addOnLinkbase);
+}
+
+bool writedata(AppContext& ctx, const QString& file)
+{
+    return saveRecords(ctx, file, dataText(ctx));
+}
+
+bool writeAddOn(AppContext& ctx, const QString& file)
+{
+    return saveRecords(ctx, file, addOnText(ctx));
 }
 
 std::optional<QString> initdata(AppContext& ctx)
@@ -182,15 +288,15 @@ std::optional<QString> initdata(AppContext& ctx)
     ctx.datafile = QString::fromLatin1(kDataFile);
     if (auto error = readdata(ctx, ctx.datafile))
         return error;
-    ctx.itemUse.assign(ctx.nrecords + 1, 0);
+    ctx.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
     return std::nullopt;
 }
 
 QString imagefile(const AppContext& ctx, int record)
 {
-    if (record < 0 || record >= kTableSlots)
+    if (!ctx.isRecord(record))
         return {};
-    return ctx.presidents[record].image;
+    return ctx.presidents[size_t(record)].image;
 }
 
 } // namespace brev

@@ -30,7 +30,7 @@ struct President {
     QString opponent;
     QString quotation;       // item "spare3" of the file: a quotation of the president ("Who said it?")
     int spareNum2 = 0;
-    QString spare4;
+    QString quotationSource; // item "spare4": where the quotation comes from (document or speech, and date)
     QString secState;
     QString secWar;
     QString attnGen;
@@ -42,21 +42,32 @@ struct President {
 };
 
 inline constexpr int kRecords = 41;        // records 1..41 of the data file
-inline constexpr int kTableSlots = 43;     // slots 0..42; 0 and 42 stay empty
 inline constexpr int kItemsPerRecord = 25;
 inline constexpr char kDataFile[] = "brev.dat";
+// The add-on beside it: the presidents after 1993, records 42 on, in the
+// same syntax (records, then the base address and one link per record).
+inline constexpr char kAddOnFile[] = "brevplus.dat";
 
 struct RefData {
-    std::array<President, kTableSlots> presidents{};
-    int nrecords = 0;
+    // Slots 0..loaded + 1: record r in slot r; the first and last stay empty.
+    std::vector<President> presidents = std::vector<President>(kRecords + 2);
+    int nrecords = 0;        // the records a game draws from: 1..nrecords
+    int baseRecords = 0;     // records 1..baseRecords come from the data file, the rest from the add-on
     QString linkbase;
+    QString addOnLinkbase;   // the add-on's base address for its records' links
     QString datafile;
-    std::vector<int> itemUse;   // slots 0..nrecords
+    std::vector<int> itemUse;   // slots 0..loadedRecords()
     std::array<QString, kCategories> catnames{};
-    std::array<QString, 5> endkinds{};
+    std::array<QString, 6> endkinds{};
+
+    // Every record in the table, the add-on's included.
+    int loadedRecords() const { return int(presidents.size()) - 2; }
+    bool isRecord(int r) const { return r >= 1 && r <= loadedRecords(); }
+    // The web address of record r's link (base address and link).
+    QString linkOf(int r) const;
 };
 
-// "brev" + N + ".gif", N = i for 1..23 and i + 1 for 24..41.
+// "brev" + N + ".gif", N = i for 1..23 and i + 1 from 24 on.
 QString portraitName(int record);
 
 // Reads the whole data file. On success fills presidents, linkbase and nrecords
@@ -68,9 +79,21 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file);
 bool writedata(AppContext& ctx, const QString& file);
 // Reads "brev.dat" and creates the usage counters (all 0).
 std::optional<QString> initdata(AppContext& ctx);
+// Reads the add-on's records after the data file's (already read) and puts
+// them in play when `inPlay`. A missing add-on is no problem; a damaged one
+// returns a message naming the file, line and item, and the table keeps the
+// data file's records only.
+std::optional<QString> readAddOn(AppContext& ctx, const QString& file, bool inPlay);
+// Records after the data file's take part in games, or not (the setting is
+// kept even while no add-on is loaded).
+void setLaterPresidents(AppContext& ctx, bool on);
+// Writes the add-on's records (42 on) with their link section.
+bool writeAddOn(AppContext& ctx, const QString& file);
 QString imagefile(const AppContext& ctx, int record);
 
-// The data file's text for the table in memory.
+// The data file's text for the table in memory (records 1..baseRecords), and
+// the add-on's (the records after them).
 QByteArray dataText(const RefData& data);
+QByteArray addOnText(const RefData& data);
 
 } // namespace brev

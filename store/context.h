@@ -34,6 +34,7 @@ struct AppContext : RefData {
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
     bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)
+    bool laterPresidents = true; // the add-on's records join the draw (brevplus.ini)
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;

@@ -21,6 +21,33 @@ QString plusValue(const AppContext& ctx, const QString& key)
     return ini.value(key).toString().trimmed();
 }
 
+// A tick box's key: "true" or "1" ticks it, "false" or "0" clears it, and
+// anything else (no key included) gives the default.
+bool plusTick(const AppContext& ctx, const QString& key, bool byDefault)
+{
+    const QString text = plusValue(ctx, key).toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        return true;
+    if (text == QLatin1String("false") || text == QLatin1String("0"))
+        return false;
+    return byDefault;
+}
+
+// Stores a tick box; `what` names it in the message when the file cannot be written.
+bool savePlusTick(AppContext& ctx, const QString& key, bool on, const QString& what)
+{
+    const QString file = ctx.path(QString::fromLatin1(kPlusSettingsFile));
+    QSettings ini(file, QSettings::IniFormat);
+    ini.setValue(key, on);
+    ini.sync();
+    if (ini.status() == QSettings::NoError)
+        return true;
+    ctx.messages->ok(QStringLiteral("%1 could not be saved; %2 %3 for this game only.")
+                         .arg(QString::fromLatin1(kPlusSettingsFile), what,
+                              on ? QStringLiteral("on") : QStringLiteral("off")));
+    return false;
+}
+
 } // namespace
 
 QUrl hofBaseUrl(const AppContext& ctx)
@@ -41,22 +68,23 @@ QUrl hofBaseUrl(const AppContext& ctx)
 
 bool loadBonusQuestions(const AppContext& ctx)
 {
-    const QString text = plusValue(ctx, QStringLiteral("game/bonusQuestions")).toLower();
-    return text == QLatin1String("true") || text == QLatin1String("1");
+    return plusTick(ctx, QStringLiteral("game/bonusQuestions"), false);
 }
 
 bool saveBonusQuestions(AppContext& ctx, bool on)
 {
-    const QString file = ctx.path(QString::fromLatin1(kPlusSettingsFile));
-    QSettings ini(file, QSettings::IniFormat);
-    ini.setValue(QStringLiteral("game/bonusQuestions"), on);
-    ini.sync();
-    if (ini.status() == QSettings::NoError)
-        return true;
-    ctx.messages->ok(QStringLiteral("%1 could not be saved; bonus questions are %2 for this game only.")
-                         .arg(QString::fromLatin1(kPlusSettingsFile),
-                              on ? QStringLiteral("on") : QStringLiteral("off")));
-    return false;
+    return savePlusTick(ctx, QStringLiteral("game/bonusQuestions"), on, QStringLiteral("bonus questions are"));
+}
+
+bool loadLaterPresidents(const AppContext& ctx)
+{
+    return plusTick(ctx, QStringLiteral("game/laterPresidents"), true);
+}
+
+bool saveLaterPresidents(AppContext& ctx, bool on)
+{
+    return savePlusTick(ctx, QStringLiteral("game/laterPresidents"), on,
+                        QStringLiteral("the presidents after 1993 are"));
 }
 
 void setBonusQuestions(AppContext& ctx, bool on)

@@ -1,7 +1,7 @@
 #pragma once
 // The second settings file, "brevplus.ini" in the program directory: settings
 // that "brev.INI" has no line for. It is an INI file the player may edit by
-// hand; the program writes only the setup screen's bonus key into it. A
+// hand; the program writes only the setup screen's two tick boxes into it. A
 // missing or damaged file, or a value that cannot be used, gives the default.
 #include <QString>
 #include <QUrl>
@@ -22,6 +22,11 @@ bool loadBonusQuestions(const AppContext& ctx);
 // Stores the setup screen's tick; false (and a message) when the file cannot
 // be written.
 bool saveBonusQuestions(AppContext& ctx, bool on);
+// Whether the presidents after 1993 (the records of the add-on "brevplus.dat")
+// take part in games, key game/laterPresidents (on by default), and the setup
+// screen's tick for it.
+bool loadLaterPresidents(const AppContext& ctx);
+bool saveLaterPresidents(AppContext& ctx, bool on);
 // Turns bonus questions on or off for this run; turning them on enables every
 // bonus category again.
 void setBonusQuestions(AppContext& ctx, bool on);

@@ -251,6 +251,7 @@ void startup(AppContext& ctx)
     getHOF(ctx);
     setcategories(ctx);
     setBonusQuestions(ctx, loadBonusQuestions(ctx));
+    ctx.laterPresidents = loadLaterPresidents(ctx);
 }
 
 } // namespace brev

@@ -10,7 +10,8 @@ namespace brev {
 
 namespace {
 
-bool validRecord(int r) { return r >= 0 && r < kTableSlots; }
+// A slot of the table: a record, or one of the empty slots around them.
+bool validRecord(const AppContext& ctx, int r) { return r >= 0 && r < int(ctx.presidents.size()); }
 
 QString fieldText(const AppContext& ctx, const President& p, Field field)
 {
@@ -41,14 +42,14 @@ void setcategories(AppContext& ctx)
 {
     ctx.endkinds = {QStringLiteral("Served term"), QStringLiteral("Died in office"),
                     QStringLiteral("Assassinated"), QStringLiteral("Lost try at re-election"),
-                    QString()};
+                    QString(), QStringLiteral("In office")};
     for (int k = 0; k < kCategories; ++k)
         ctx.catnames[size_t(k)] = QString::fromLatin1(kCategoryTable[size_t(k)].name);
 }
 
 QString getpstr(AppContext& ctx, int r, int k)
 {
-    if (!validRecord(r) || !isCategory(k))
+    if (!validRecord(ctx, r) || !isCategory(k))
         return {};
     const Field field = categoryRow(k).field;
     if (field == Field::None) {
@@ -61,7 +62,7 @@ QString getpstr(AppContext& ctx, int r, int k)
 QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
 {
     const int k = ctx.game.category;
-    if (!isCategory(k) || !validRecord(b))
+    if (!isCategory(k) || !validRecord(ctx, b))
         return {};
     const Category& row = categoryRow(k);
     switch (kind) {
@@ -71,7 +72,7 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
     case TextKind::Item:
         return c != 0 ? getpstr(ctx, b, k) : getpstr(ctx, b, 0);
     case TextKind::SortedPair:
-        if (!validRecord(c))
+        if (!validRecord(ctx, c))
             return {};
         return getquestion(ctx, TextKind::Item, b, k) + u' ' + QString::number(getsortval(ctx, b, k))
             + QStringLiteral(" > ") + getquestion(ctx, TextKind::Item, c, k) + u' '
@@ -100,7 +101,7 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
 
 int getsortval(AppContext& ctx, int r, int k)
 {
-    if (!validRecord(r))
+    if (!validRecord(ctx, r))
         return 0;
     switch (categoryRow(k).sortKey) {
     case SortKey::Birth: return ctx.presidents[size_t(r)].birthKey;

@@ -185,6 +185,7 @@ void Fixture::loadSampleRecords()
     for (int i = 1; i <= kRecords; ++i)
         ctx->presidents[i] = sampleRecord(i);
     ctx->nrecords = kRecords;
+    ctx->baseRecords = kRecords;
     ctx->linkbase = QStringLiteral("https://example.org/wiki/");
     ctx->itemUse.assign(kRecords + 1, 0);
 }

@@ -66,7 +66,8 @@ void TstDatafile::roundTripsThroughWriteAndRead()
     QCOMPARE(readdata(*back.ctx, QStringLiteral("brev.dat")), std::nullopt);
     QCOMPARE(back.ctx->nrecords, 41);
     QCOMPARE(back.ctx->linkbase, fx.ctx->linkbase);
-    for (int i = 0; i < kTableSlots; ++i)
+    QCOMPARE(back.ctx->presidents.size(), fx.ctx->presidents.size());
+    for (size_t i = 0; i < back.ctx->presidents.size(); ++i)
         QVERIFY2(back.ctx->presidents[i] == fx.ctx->presidents[i], qPrintable(QString::number(i)));
 
     // The file has one line per record, the base address, then one link per line.
@@ -126,7 +127,7 @@ void TstDatafile::readsItemSyntax()
     QCOMPARE(p.opponent, QStringLiteral("none"));
     QCOMPARE(p.quotation, QStringLiteral("s3"));
     QCOMPARE(p.spareNum2, -5);
-    QCOMPARE(p.spare4, QStringLiteral("s4"));
+    QCOMPARE(p.quotationSource, QStringLiteral("s4"));
     QCOMPARE(p.secState, QStringLiteral("Jefferson"));
     QCOMPARE(p.secWar, QStringLiteral("Knox"));
     QCOMPARE(p.attnGen, QStringLiteral("Randolph"));

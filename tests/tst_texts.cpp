@@ -58,9 +58,10 @@ void TstTexts::namesTheCategories()
     QCOMPARE(n[27], QStringLiteral("Match Homes"));
     QCOMPARE(n[28], QString());
     QCOMPARE(n[29], QStringLiteral("Who said it?"));
-    const std::array<QString, 5> kinds{QStringLiteral("Served term"), QStringLiteral("Died in office"),
+    const std::array<QString, 6> kinds{QStringLiteral("Served term"), QStringLiteral("Died in office"),
                                        QStringLiteral("Assassinated"),
-                                       QStringLiteral("Lost try at re-election"), QString()};
+                                       QStringLiteral("Lost try at re-election"), QString(),
+                                       QStringLiteral("In office")};
     QCOMPARE(fx->ctx->endkinds, kinds);
     setcategories(*fx->ctx);   // again: the same tables
     QCOMPARE(fx->ctx->catnames, n);
