@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "store/context.h"
 #include "app/firstpaintquit.h"
+#include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
 #include "base/progdir.h"
 #include "widgets/realseams.h"
@@ -167,6 +168,7 @@ int main(int argc, char** argv)
     const brev::FontWarmUp fonts;   // meanwhile the window system connects
     QApplication app(argc, argv);
     brev::setupApplication();
+    brev::installFocusRing();
 
     brev::AppContext ctx;
     ctx.messages = brev::makeMessageBoxes();

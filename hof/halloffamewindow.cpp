@@ -6,6 +6,7 @@
 #include "widgets/windowhelpers.h"
 
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 
 namespace brev {
@@ -34,6 +35,28 @@ QFont listFont()
     f.setPointSizeF(9.75);
     return f;
 }
+
+// The list's rows as a screen reader speaks them, one a line:
+// "1. Ada Lovelace, difficulty 3, score 850, 95 percent, 12/7/2026".
+QString spokenRows(const AppContext& ctx, int rows)
+{
+    // The name column holds the difficulty, two spaces and the name.
+    static const QRegularExpression difficultyAndName(QStringLiteral("^\\s*(\\d+)\\s+(.*)$"));
+    QStringList spoken;
+    for (int i = 1; i <= rows && i < int(ctx.hof.size()); ++i) {
+        const HofEntry& e = ctx.hof[size_t(i)];
+        const QRegularExpressionMatch m = difficultyAndName.match(e.name);
+        QString row =
+            QStringLiteral("%1. %2").arg(i).arg(m.hasMatch() ? m.captured(2).trimmed() : e.name.trimmed());
+        if (m.hasMatch())
+            row += QStringLiteral(", difficulty ") + m.captured(1);
+        row += QStringLiteral(", score %1, %2 percent").arg(e.score).arg(e.pct);
+        if (!e.date.trimmed().isEmpty())
+            row += QStringLiteral(", ") + e.date.trimmed();
+        spoken << row;
+    }
+    return spoken.isEmpty() ? QStringLiteral("No entries") : spoken.join(u'\n');
+}
 } // namespace
 
 HallOfFameWindow::HallOfFameWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
@@ -46,6 +69,7 @@ void HallOfFameWindow::build()
 {
     setObjectName(QStringLiteral("HOF"));
     setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Hall of fame"));   // the window has no caption
     setModal(true);
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
@@ -78,6 +102,8 @@ void HallOfFameWindow::load()
     if (ctx_.hofcount <= 0)
         ctx_.messages->ok(QStringLiteral("Hof was recently cleared"));
     Text1->setPlainText(lines.join(u'\n'));
+    // The columns read aloud make no sense: each row is told in words.
+    Text1->setAccessibleDescription(spokenRows(ctx_, int(lines.size()) - 1));
     cmdOK->setFocus();
 }
 

@@ -45,6 +45,7 @@ void NameEntryDialog::build()
 {
     setObjectName(QStringLiteral("NameEntry"));
     setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Hall of fame entry"));   // the window has no caption
     setModal(true);
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));

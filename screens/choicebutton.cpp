@@ -83,13 +83,7 @@ void ChoiceButton::paintEvent(QPaintEvent*)
     }
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(textRect, flags, shown);
-
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = textRect.adjusted(-3, 0, 3, 0);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
-    }
+    // The focus mark is the program's ring around the button.
 }
 
 } // namespace brev

@@ -1,29 +1,31 @@
 #include "screens/matchwidgets.h"
 
+#include "widgets/focusmarks.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace brev {
 
 namespace {
 
-void drawFocusMark(QWidget* w, QPainter& p, const QRect& r)
+// A dashed black line on a white one: it shows on the bright bar and
+// description colours and on dark pictures alike.
+void drawFocusMark(QPainter& p, const QRect& r)
 {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(w);
-    focus.rect = r;
-    focus.backgroundColor = w->palette().color(QPalette::Window);
-    w->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, w);
-    // The style's dotted mark is faint on bright colours: add a plain one.
-    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.save();
     p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const QRect line = r.adjusted(0, 0, -1, -1);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(line);
+    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.drawRect(line);
+    p.restore();
 }
 
 // Bars, descriptions and portraits as assistive tools see them: a bar is a
@@ -120,6 +122,7 @@ NameBar::NameBar(const QColor& colour, QWidget* parent) : QWidget(parent), colou
 {
     installDragPieceFactory();
     setFocusPolicy(Qt::StrongFocus);
+    drawsOwnFocusMark(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -164,7 +167,7 @@ void NameBar::setPlacedOn(const QString& where)
     QAccessible::updateAccessibility(&event);
 }
 
-void NameBar::drawName(QPainter& p, const QRect& r) const
+QRect NameBar::drawName(QPainter& p, const QRect& r) const
 {
     // A name wider than a narrowed bar is drawn smaller, then on two lines,
     // and cut short only below 7 points.
@@ -178,14 +181,17 @@ void NameBar::drawName(QPainter& p, const QRect& r) const
         for (int flags : {int(Qt::AlignCenter), wrap}) {
             if (fits(flags)) {
                 p.setFont(shown);
-                p.drawText(r, flags, text_);
-                return;
+                QRect drawn;
+                p.drawText(r, flags, text_, &drawn);
+                return drawn;
             }
         }
     }
     shown.setPointSizeF(7);
     p.setFont(shown);
-    p.drawText(r, Qt::AlignCenter, QFontMetrics(shown).elidedText(text_, Qt::ElideRight, r.width()));
+    QRect drawn;
+    p.drawText(r, Qt::AlignCenter, QFontMetrics(shown).elidedText(text_, Qt::ElideRight, r.width()), &drawn);
+    return drawn;
 }
 
 void NameBar::paintEvent(QPaintEvent*)
@@ -197,14 +203,19 @@ void NameBar::paintEvent(QPaintEvent*)
     p.fillRect(rect().adjusted(2, 2, -2, -2), colour_);
     const QRect textRect = rect().adjusted(4, 2, -4, -2).translated(held_ ? QPoint(1, 1) : QPoint());
     p.setPen(Qt::black);
-    drawName(p, textRect);
+    const QRect drawn = drawName(p, textRect);
     if (held_) {
         // Picked up and waiting for a target: a heavy outline.
         p.setPen(QPen(Qt::black, 2));
         p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
-    if (hasFocus())
-        drawFocusMark(this, p, rect().adjusted(4, 4, -4, -4));
+    if (hasFocus()) {
+        // Around the name, never across it: as wide as the name and a little
+        // more, as high as the bar inside its bevel (and the heavy outline).
+        const QRect inside = rect().adjusted(3, 3, -3, -3);
+        const QRect around(drawn.left() - 6, inside.top(), drawn.width() + 12, inside.height());
+        drawFocusMark(p, around & inside);
+    }
 }
 
 // ---- DescriptionLabel
@@ -213,6 +224,10 @@ DescriptionLabel::DescriptionLabel(QWidget* parent) : QLabel(parent)
 {
     installDragPieceFactory();
     setFocusPolicy(Qt::StrongFocus);
+    drawsOwnFocusMark(this);
+    // Room for the focus mark between the edge and the text (two lines
+    // still fit the design height).
+    setContentsMargins(3, 1, 3, 1);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);
@@ -223,7 +238,7 @@ void DescriptionLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (hasFocus()) {
         QPainter p(this);
-        drawFocusMark(this, p, rect().adjusted(1, 1, -1, -1));
+        drawFocusMark(p, rect());
     }
 }
 
@@ -233,6 +248,7 @@ PortraitBox::PortraitBox(QWidget* parent) : QWidget(parent)
 {
     installDragPieceFactory();
     setFocusPolicy(Qt::StrongFocus);
+    drawsOwnFocusMark(this);
 }
 
 bool PortraitBox::setPicture(const QString& path)
@@ -259,7 +275,7 @@ void PortraitBox::paintEvent(QPaintEvent*)
         // A light band under the mark, so that it shows on dark pictures too.
         p.setPen(QPen(Qt::white, 3));
         p.drawRect(rect().adjusted(2, 2, -3, -3));
-        drawFocusMark(this, p, rect().adjusted(2, 2, -2, -2));
+        drawFocusMark(p, rect().adjusted(2, 2, -2, -2));
     }
 }
 

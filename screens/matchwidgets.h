@@ -36,7 +36,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawName(QPainter& p, const QRect& r) const;
+    // Draws the name inside r; returns the rectangle the name takes.
+    QRect drawName(QPainter& p, const QRect& r) const;
 
     QColor colour_;
     QString text_;

@@ -84,6 +84,9 @@ MatchWindow::MatchWindow(AppContext& ctx, QWidget* parent)
         drag_->addTarget(Label2[p]);
     }
     Label2[0]->setToolTip(QStringLiteral("Drag one of the colored bars to this description"));
+    // The keyboard reads the staircase from its top bar down, then the descriptions.
+    for (int k = 4; k > 0; --k)
+        setTabOrder(Btn1[k], Btn1[k - 1]);
 
     cmdhelp = makeButton(Frame1, "cmdhelp", QStringLiteral("Help"));
     wireHelp(cmdhelp, MatchModel::helpText(ctx_.lb));
@@ -125,6 +128,7 @@ void MatchWindow::load()
     }
     showPlacements();
     model_.writeLoadLines();
+    Btn1[4]->setFocus();
 }
 
 void MatchWindow::dropOn(int p)

@@ -175,6 +175,8 @@ void NameMeWindow::showTries()
     Image1->setAccessibleName(QStringLiteral("Stage picture: %1 of %2 wrong letters")
                                   .arg(model_.misses())
                                   .arg(model_.triesAllowed()));
+    // The window itself has the focus: it tells the whole state.
+    setAccessibleDescription(Label2->accessibleName() + QStringLiteral(". ") + Label1->accessibleName());
 }
 
 void NameMeWindow::showStage()

@@ -107,6 +107,8 @@ void PortraitMatchWindow::load()
     loaded_ = true;
     showPlacements();
     model_.writeLoadLines();
+    // The keyboard starts on the first bar: a bar is picked up before a portrait is chosen.
+    Btn1[0]->setFocus();
 }
 
 void PortraitMatchWindow::placeBar(int k)

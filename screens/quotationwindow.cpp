@@ -40,6 +40,7 @@ QuotationWindow::QuotationWindow(AppContext& ctx, QWidget* parent)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setAccessibleName(QStringLiteral("Quotation"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -64,6 +64,8 @@ ScoreWindow::ScoreWindow(AppContext& ctx, QWidget* parent)
     placeControls(this, kLayout);
     restoreSize();
     scoreCaption();
+    // The keyboard starts on "ok"; the results are one Shift+Tab away.
+    Command1->setFocus();
 }
 
 void ScoreWindow::scoreCaption()

@@ -1,15 +1,14 @@
 #include "screens/sortwindow.h"
 
 #include "store/context.h"
+#include "widgets/focusmarks.h"
 #include "widgets/windowhelpers.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -38,12 +37,10 @@ constexpr TwipsPlace kLayout[] = {
     {"Command1", 3000, 4680, 1215, 615},
 };
 
-// Draws the current line's focus mark whenever the list has the focus, not
-// only after a keyboard focus change as some styles do. Lines wrap at the
-// list's width.
-class FocusMarkDelegate : public QStyledItemDelegate {
+// Lines wrap at the list's width; the current line carries a clear focus mark.
+class WrappingDelegate : public FocusMarkDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using FocusMarkDelegate::FocusMarkDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem wrapped(option);
@@ -51,20 +48,6 @@ public:
             wrapped.rect = QRect(0, 0, view->maximumViewportSize().width(), 1);
         wrapped.features |= QStyleOptionViewItem::WrapText;
         return QStyledItemDelegate::sizeHint(wrapped, index);
-    }
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_HasFocus;
-        QStyledItemDelegate::paint(painter, plain, index);
-        if (!(option.state & QStyle::State_HasFocus))
-            return;
-        painter->save();
-        const bool selected = option.state & QStyle::State_Selected;
-        painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1,
-                             Qt::DotLine));
-        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
-        painter->restore();
     }
 };
 
@@ -93,7 +76,7 @@ SortList::SortList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
-    setItemDelegate(new FocusMarkDelegate(this));
+    setItemDelegate(new WrappingDelegate(this));
     setWordWrap(true);
     setTextElideMode(Qt::ElideNone);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

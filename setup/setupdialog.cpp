@@ -7,6 +7,7 @@
 #include "store/cmnfunc.h"
 #include "store/context.h"
 #include "store/plussettings.h"
+#include "widgets/focusmarks.h"
 #include "widgets/windowhelpers.h"
 
 #include <QCheckBox>
@@ -136,6 +137,7 @@ void SetupDialog::build()
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setToolTip(QStringLiteral("Colored items are selected"));
     List1->setAccessibleName(QStringLiteral("Categories"));
+    List1->setItemDelegate(new FocusMarkDelegate(List1));
     List1->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
     placeTwips(List1, 3720, 240, 4560, 4620);
@@ -243,6 +245,7 @@ void SetupDialog::load()
         Check1->setChecked(true);
     chkBonus->setChecked(ctx_.bonusQuestions);
     chkLater->setChecked(ctx_.laterPresidents);
+    tmaxdif->setFocus();
 }
 
 // A number box's change handling: a number is clamped into its bounds and

@@ -19,6 +19,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <memory>
@@ -56,6 +57,54 @@ QStringList faultsOf(QWidget* w)
     return faults;
 }
 
+// A question window for the category, built as the game builds it.
+std::unique_ptr<QuestionWindow> questionWindow(AppContext& ctx, int category)
+{
+    ctx.game.category = category;
+    switch (screenFor(category)) {
+    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceWindow>(ctx);
+    case Screen::Matching: return std::make_unique<MatchWindow>(ctx);
+    case Screen::Portraits: return std::make_unique<PortraitMatchWindow>(ctx);
+    case Screen::Sorting: return std::make_unique<brev::SortWindow>(ctx);
+    case Screen::OddOneOut: return std::make_unique<OddOneOutWindow>(ctx);
+    case Screen::NameMe: return std::make_unique<NameMeWindow>(ctx);
+    case Screen::Quotation: return std::make_unique<QuotationWindow>(ctx);
+    case Screen::None: break;
+    }
+    return nullptr;
+}
+
+const QStringList kOtherWindows{"setup", "showscor", "HOF", "NameEntry", "brevedit", "main"};
+
+// One of kOtherWindows by its object name; the main window loaded.
+std::unique_ptr<QWidget> otherWindow(Fixture& f, const QString& name)
+{
+    AppContext& ctx = *f.ctx;
+    if (name == u"main") {
+        f.write(QStringLiteral("brev.dat"), dataText(ctx));
+        auto w = std::make_unique<brev::MainWindow>(ctx);
+        return w->load() ? std::move(w) : nullptr;
+    }
+    if (name == u"setup")
+        return std::make_unique<SetupDialog>(ctx);
+    if (name == u"showscor")
+        return std::make_unique<ScoreWindow>(ctx);
+    if (name == u"HOF")
+        return std::make_unique<HallOfFameWindow>(ctx);
+    if (name == u"NameEntry")
+        return std::make_unique<NameEntryDialog>(ctx);
+    return std::make_unique<DataEditorWindow>(ctx);
+}
+
+// Sample records with a quotation each, so that every question screen can be built.
+void loadQuotedRecords(Fixture& f)
+{
+    f.loadSampleRecords();
+    for (int i = 1; i <= kRecords; ++i)
+        f.ctx->presidents[i].quotation = QStringLiteral("Quotation %1").arg(i);
+    f.ctx->settings.soundon = 0;
+}
+
 } // namespace
 
 class TstAccessible : public QObject {
@@ -63,63 +112,31 @@ class TstAccessible : public QObject {
 private slots:
     void everyFocusableNodeNamed();
     void namesFollowThePlay();
+    void focusStartsFirstAndTabReads_data();
+    void focusStartsFirstAndTabReads();
+    void hallOfFameRowsReadInWords();
 };
 
 void TstAccessible::everyFocusableNodeNamed()
 {
     QStringList faults;
     Fixture f;
-    f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
-    ctx.settings.soundon = 0;
+    loadQuotedRecords(f);
     QList<Screen> seen;
     for (int category = 1; category < kCategories; ++category) {
         const Screen screen = screenFor(category);
         if (screen == Screen::None || seen.contains(screen))
             continue;
-        ctx.game.category = category;
-        std::unique_ptr<QuestionWindow> w;
-        switch (screen) {
-        case Screen::MultipleChoice: w = std::make_unique<MultipleChoiceWindow>(ctx); break;
-        case Screen::Matching: w = std::make_unique<MatchWindow>(ctx); break;
-        case Screen::Portraits: w = std::make_unique<PortraitMatchWindow>(ctx); break;
-        case Screen::Sorting: w = std::make_unique<brev::SortWindow>(ctx); break;
-        case Screen::OddOneOut: w = std::make_unique<OddOneOutWindow>(ctx); break;
-        case Screen::NameMe: w = std::make_unique<NameMeWindow>(ctx); break;
-        case Screen::Quotation: w = std::make_unique<QuotationWindow>(ctx); break;
-        case Screen::None: break;
-        }
+        const std::unique_ptr<QuestionWindow> w = questionWindow(*f.ctx, category);
         if (w->abandoned())
             continue;
         seen << screen;
         faults << faultsOf(w.get());
     }
-    // The sample records fill every screen but the quotation one.
-    QCOMPARE(seen.size(), 6);
-    QVERIFY(!seen.contains(Screen::Quotation));
-    {
-        SetupDialog w(ctx);
-        faults << faultsOf(&w);
-    }
-    {
-        ScoreWindow w(ctx);
-        faults << faultsOf(&w);
-    }
-    {
-        HallOfFameWindow w(ctx);
-        faults << faultsOf(&w);
-    }
-    {
-        NameEntryDialog w(ctx);
-        faults << faultsOf(&w);
-    }
-    {
-        DataEditorWindow w(ctx);
-        faults << faultsOf(&w);
-    }
-    {
-        brev::MainWindow w(ctx);
-        faults << faultsOf(&w);
+    QCOMPARE(seen.size(), 7);
+    for (const QString& name : kOtherWindows) {
+        const std::unique_ptr<QWidget> w = otherWindow(f, name);
+        faults << (w ? faultsOf(w.get()) : QStringList{name + QStringLiteral(": not built")});
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
@@ -146,6 +163,70 @@ void TstAccessible::namesFollowThePlay()
     QTest::keyClick(&w, Qt::Key_Q);
     QCOMPARE(w.Label1->accessibleName(),
              QStringLiteral("Wrong letters: Z Q. Tries left: %1").arg(w.model().triesAllowed() - 2));
+    // The window itself has the focus and tells both.
+    QCOMPARE(w.accessibleDescription(),
+             w.Label2->accessibleName() + QStringLiteral(". ") + w.Label1->accessibleName());
+}
+
+void TstAccessible::focusStartsFirstAndTabReads_data()
+{
+    QTest::addColumn<int>("category");   // a question window's; 0: the window named by the row
+    QTest::addColumn<QString>("first");
+    // Where Tab goes from the first control on, back to it; empty: not checked.
+    QTest::addColumn<QStringList>("tabs");
+    QTest::newRow("mchoice") << 1 << "choice0" << QStringList{};
+    // From the top bar of the staircase down, then the descriptions.
+    QTest::newRow("qmatch") << 4 << "Btn1_4"
+                            << QStringList{"Btn1_3",   "Btn1_2",   "Btn1_1",   "Btn1_0",   "Label2_0",
+                                           "Label2_1", "Label2_2", "Label2_3", "Label2_4", "cmdhelp",
+                                           "Command1", "Command2"};
+    // A bar first, though the portraits above the bars come first in the reading.
+    QTest::newRow("imatch") << 11 << "Btn1_0" << QStringList{};
+    QTest::newRow("qsort") << 12 << "List1" << QStringList{};
+    QTest::newRow("qoddout") << 20 << "Option1_0" << QStringList{};
+    QTest::newRow("NameMe") << 21 << "NameMe" << QStringList{};
+    QTest::newRow("quote") << 29 << "choice0" << QStringList{"cmdhelp", "Command1", "Text1"};
+    // The setup screen reads its left column, the list on the right, then the buttons' row.
+    const QStringList setupTabs{"nquestion", "Check1", "cmdmakeq", "cmdTabbed", "List1",
+                                "cmdEdit",   "cmdhof", "cmdhelp",  "cmdOK",     "chkBonus", "chkLater"};
+    const QString firsts[] = {"tmaxdif", "Command1", "cmdOK", "Name1", "cmbitem", "Command1"};
+    for (int i = 0; i < kOtherWindows.size(); ++i)
+        QTest::newRow(qPrintable(kOtherWindows[i])) << 0 << firsts[i] << (i == 0 ? setupTabs : QStringList{});
+}
+
+void TstAccessible::focusStartsFirstAndTabReads()
+{
+    QFETCH(int, category);
+    QFETCH(QString, first);
+    QFETCH(QStringList, tabs);
+    Fixture f;
+    loadQuotedRecords(f);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+    const std::unique_ptr<QWidget> w = category ? questionWindow(*f.ctx, category) : otherWindow(f, tag);
+    QVERIFY(w);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), first);
+    QStringList visited;
+    for (int step = 0; !tabs.isEmpty() && step <= tabs.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, tabs.isEmpty() ? tabs : tabs + QStringList{first});
+}
+
+void TstAccessible::hallOfFameRowsReadInWords()
+{
+    Fixture f;
+    AppContext& ctx = *f.ctx;
+    ctx.hof[1] = {850, "brev    ", 95, QStringLiteral("3  Ada Lovelace"), QStringLiteral("12/7/2026"), 0};
+    ctx.hof[2] = {400, "brev    ", 60, QStringLiteral("1  Bo"), QStringLiteral("1/2/2026"), 0};
+    ctx.hofcount = 2;
+    HallOfFameWindow w(ctx);
+    QCOMPARE(w.Text1->accessibleDescription(),
+             QStringLiteral("1. Ada Lovelace, difficulty 3, score 850, 95 percent, 12/7/2026\n"
+                            "2. Bo, difficulty 1, score 400, 60 percent, 1/2/2026"));
 }
 
 QTEST_MAIN(TstAccessible)

@@ -1,0 +1,116 @@
+#include "widgets/focusmarks.h"
+
+#include <QApplication>
+#include <QFocusFrame>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+
+namespace brev {
+
+namespace {
+
+constexpr char kOwnMark[] = "brevOwnFocusMark";
+constexpr int kRingWidth = 3;
+
+// The ring's width, and a ring drawn above the control's neighbours.
+class RingStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin)
+            return kRingWidth;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_FocusFrame_AboveWidget)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Qt's focus frame (which follows its control's moves and size changes and
+// stays out of the accessible tree), painted as a black band two pixels
+// wide outside a white line.
+class FocusRing : public QFocusFrame {
+public:
+    FocusRing()
+    {
+        auto* style = new RingStyle;
+        style->setParent(this);
+        setStyle(style);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect r = rect();
+        p.setClipRegion(QRegion(r).subtracted(r.adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth)));
+        p.fillRect(r, Qt::black);
+        p.fillRect(r.adjusted(kRingWidth - 1, kRingWidth - 1, 1 - kRingWidth, 1 - kRingWidth), Qt::white);
+    }
+};
+
+class FocusFollower : public QObject {
+public:
+    explicit FocusFollower(QObject* parent) : QObject(parent)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
+    }
+
+private:
+    void follow(QWidget* w)
+    {
+        const bool ringed = w && !w->isWindow() && !hasOwnFocusMark(w) &&
+                            w->window()->windowType() != Qt::Popup;
+        if (!ring_) {
+            if (!ringed)
+                return;
+            ring_ = new FocusRing;   // a child of the control's window from setWidget on
+        }
+        ring_->setWidget(ringed ? w : nullptr);
+    }
+
+    // Deleted with the window it last stood in.
+    QPointer<FocusRing> ring_;
+};
+
+} // namespace
+
+void installFocusRing()
+{
+    static QPointer<FocusFollower> follower;
+    if (qApp && !follower)
+        follower = new FocusFollower(qApp);
+}
+
+void drawsOwnFocusMark(QWidget* w)
+{
+    w->setProperty(kOwnMark, true);
+}
+
+bool hasOwnFocusMark(const QWidget* w)
+{
+    return w->property(kOwnMark).toBool();
+}
+
+void FocusMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const
+{
+    QStyleOptionViewItem plain(option);
+    plain.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(painter, plain, index);
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    painter->save();
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1,
+                         Qt::DotLine));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+} // namespace brev
