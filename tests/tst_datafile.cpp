@@ -44,6 +44,8 @@ private slots:
     void readsItemSyntax();
     void rejectsDamagedFiles_data();
     void rejectsDamagedFiles();
+    void readsAddOnOrGoesOnWithout_data();
+    void readsAddOnOrGoesOnWithout();
     void initdataLeavesEmptySlotsAndZeroCounters();
     void failedWriteKeepsOldFile();
     void fullDiskKeepsOldFile();
@@ -193,6 +195,73 @@ void TstDatafile::rejectsDamagedFiles()
     QVERIFY2(error->contains(expected), qPrintable(*error));
     QCOMPARE(fx.ctx->presidents[3].name, QStringLiteral("Kept"));   // the table stays as it was
     QVERIFY(error->size() < 300);
+}
+
+void TstDatafile::readsAddOnOrGoesOnWithout_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");   // empty: the add-on reads
+    const QList<QByteArray> ls = lines(sampleFile());
+    const QByteArray base = ls[41];
+    QTest::newRow("two records") << joined({ls[0], ls[1], base, ls[42], ls[43]}) << QString();
+    QTest::newRow("no file") << QByteArray() << QString();
+    QTest::newRow("empty") << QByteArray("") << "brevplus.dat ends early: the link section is missing";
+    QTest::newRow("no link section") << joined({ls[0], ls[1]}) << "the link section is missing";
+    QTest::newRow("links cut short") << joined({ls[0], ls[1], base, ls[42]})
+                                     << "ends early: the link section stops before the link of record 43.";
+    QByteArray bad = ls[1];
+    bad.replace(",1796,", ",17x6,");
+    QTest::newRow("letters for a number")
+        << joined({ls[0], bad, base, ls[42], ls[43]})
+        << "record 43, item 4 (termKey) holds \"17x6\", which is not a whole number (line 2)";
+    QTest::newRow("a record with 26 items") << joined({ls[0] + ",\"extra\"", base, ls[42]})
+                                            << "record 42 (line 1) holds more than 25 items";
+    QTest::newRow("more after the links") << joined({ls[0], base, ls[42], ls[43]})
+                                          << "line 4 holds more after the link of record 42";
+    QTest::newRow("ends inside a quoted text") << ls[0].left(ls[0].indexOf("-1796"))
+                                               << "record 42, item 5 (term), opens a double quote on line 1";
+}
+
+// The add-on's records follow the data file's and keep their numbers in
+// portraits and messages; a damaged add-on is named with its line and item,
+// and the table keeps the data file's records only.
+void TstDatafile::readsAddOnOrGoesOnWithout()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    test::Fixture fx;
+    fx.write(QStringLiteral("brev.dat"), sampleFile());
+    QCOMPARE(initdata(*fx.ctx), std::nullopt);
+    if (!QByteArray(QTest::currentDataTag()).startsWith("no file"))
+        fx.write(QStringLiteral("brevplus.dat"), content);
+    const auto problem = readAddOn(*fx.ctx, QStringLiteral("brevplus.dat"), true);
+    AppContext& c = *fx.ctx;
+    QCOMPARE(c.presidents[41].name, QStringLiteral("President 41"));
+    if (expected.isEmpty() && !content.isNull()) {
+        QCOMPARE(problem, std::nullopt);
+        QCOMPARE(c.nrecords, 43);
+        QCOMPARE(c.presidents[42].name, QStringLiteral("President 1"));
+        QCOMPARE(c.presidents[43].image, QStringLiteral("brev44.gif"));
+        QCOMPARE(c.linkOf(43), QStringLiteral("https://example.org/wiki/President_2"));
+        QCOMPARE(c.itemUse.size(), size_t(44));
+        // Written back the same, with the portrait names that follow the records' numbers.
+        QCOMPARE(addOnText(c), QByteArray(content).replace("brev1.gif", "brev43.gif").replace("brev2.gif", "brev44.gif"));
+        QCOMPARE(dataText(c), sampleFile());
+        setLaterPresidents(c, false);
+        QCOMPARE(c.nrecords, 41);
+        return;
+    }
+    QCOMPARE(c.loadedRecords(), 41);
+    QCOMPARE(c.nrecords, 41);
+    if (expected.isEmpty()) {
+        QCOMPARE(problem, std::nullopt);
+        return;
+    }
+    QVERIFY(problem.has_value());
+    QVERIFY2(problem->contains(expected), qPrintable(*problem));
+    QVERIFY2(problem->startsWith(QStringLiteral("The data file brevplus.dat ")), qPrintable(*problem));
+    QVERIFY2(problem->endsWith(QStringLiteral("The game goes on with the 41 presidents of brev.dat.")),
+             qPrintable(*problem));
 }
 
 void TstDatafile::initdataLeavesEmptySlotsAndZeroCounters()

@@ -41,6 +41,7 @@ private slots:
     void pagingStopsAtTheEnds();
     void savingAndMaxdif();
     void linkAndPortrait();
+    void pagesToTheAddOnAndSavesItThere();
 };
 
 void TestEditor::difficultyClampsAtOnce_data()
@@ -148,6 +149,40 @@ void TestEditor::linkAndPortrait()
     QTest::mouseClick(w.cmdURL, Qt::LeftButton);
     QCOMPARE(f.messages->texts, QStringList{"No internet link available"});
     QCOMPARE(f.shell->urls.size(), 1);
+}
+
+// The editor shows the add-on's records even while they are out of play, and
+// "ok" writes a changed difficulty to the file the record came from.
+void TestEditor::pagesToTheAddOnAndSavesItThere()
+{
+    Fixture f;
+    shipRecords(f);
+    const QString addOn = f.path(QStringLiteral("brevplus.dat"));
+    QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn));
+    QFile(addOn).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev46.gif"), f.path(QStringLiteral("brev46.gif"))));
+    QCOMPARE(readAddOn(*f.ctx, QStringLiteral("brevplus.dat"), false), std::nullopt);
+    const QByteArray before = f.read(kData);
+    DataEditorWindow w(*f.ctx);
+    w.show();
+    QCOMPARE(w.cmbitem->count(), 45);
+    emit w.cmbitem->activated(44);
+    QCOMPARE(w.browser().record(), 45);
+    QCOMPARE(w.lterm->text(), QStringLiteral("Term: 2021-2025"));
+    QVERIFY(w.Image1->isVisible());   // brev46.gif
+    QTest::mouseClick(w.cmdURL, Qt::LeftButton);
+    QCOMPARE(f.shell->urls, QStringList{"https://en.wikipedia.org/wiki/Joe_Biden"});
+    w.dif->selectAll();
+    QTest::keyClicks(w.dif, QStringLiteral("3"));
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QVERIFY(!rewritten(f));
+    QCOMPARE(f.read(kData), before);
+    Fixture back;
+    back.ctx->dir = f.ctx->dir;
+    QCOMPARE(initdata(*back.ctx), std::nullopt);
+    QCOMPARE(readAddOn(*back.ctx, QStringLiteral("brevplus.dat"), true), std::nullopt);
+    QCOMPARE(back.ctx->presidents[45].dif, 3);
+    QCOMPARE(back.ctx->presidents[44].dif, f.ctx->presidents[44].dif);
 }
 
 QTEST_MAIN(TestEditor)

@@ -85,6 +85,7 @@ private slots:
     void bonusQuestionsJoinTheDraw();
     void bonusCategoriesNeverInterrupt_data();
     void bonusCategoriesNeverInterrupt();
+    void laterPresidentsInAndOutOfPlay();
 };
 
 void TestGameLoop::adjustedScoreRoundsHalfToEven()
@@ -591,6 +592,64 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
     if (!starved)   // every bonus category was asked in these games
         for (const int k : kBonusCategories)
             QVERIFY2(drawn.contains(k), qPrintable(QString::number(k)));
+}
+
+// With the add-on in play, a long game asks about each president after 1993
+// on the multiple-choice, sorting and matching screens; out of play (or
+// without the add-on) the same seed draws exactly the same questions.
+void TestGameLoop::laterPresidentsInAndOutOfPlay()
+{
+    struct Recorder : ExportGameUi {
+        explicit Recorder(AppContext& c) : ExportGameUi(c), ctx(c) {}
+        Asked openScreen(Screen s) override
+        {
+            ctx.game.chosen.fill(0);
+            const Asked a = ExportGameUi::openScreen(s);
+            if (a == Asked::Yes) {
+                draws << QStringLiteral("%1:%2,%3,%4,%5,%6").arg(ctx.game.category).arg(ctx.game.chosen[0])
+                             .arg(ctx.game.chosen[1]).arg(ctx.game.chosen[2]).arg(ctx.game.chosen[3])
+                             .arg(ctx.game.chosen[4]);
+                for (const int r : ctx.game.chosen)
+                    seen[s].insert(r);
+            }
+            return a;
+        }
+        AppContext& ctx;
+        QStringList draws;
+        QMap<Screen, QSet<int>> seen;
+    };
+    enum class AddOn { Missing, OutOfPlay, InPlay };
+    const auto play = [](quint64 seed, AddOn addOn, QMap<Screen, QSet<int>>* seen = nullptr) {
+        Fixture f(seed);
+        AppContext& ctx = *f.ctx;
+        [&] { QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt); }();
+        ctx.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+        if (addOn != AddOn::Missing)
+            [&] {
+                QCOMPARE(readAddOn(ctx, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn == AddOn::InPlay),
+                         std::nullopt);
+            }();
+        ctx.settings.nquestions = 150;
+        for (int k = 1; k <= 18; ++k)
+            ctx.settings.catenabled[size_t(k)] = -1;
+        setBonusQuestions(ctx, true);
+        Recorder ui(ctx);
+        nextquestion(ctx, ui);
+        if (seen)
+            for (auto it = ui.seen.cbegin(); it != ui.seen.cend(); ++it)
+                (*seen)[it.key()].unite(it.value());
+        return ui.draws;
+    };
+    QMap<Screen, QSet<int>> seen;
+    for (const quint64 seed : {3u, 8u}) {
+        const QStringList before = play(seed, AddOn::Missing);
+        QCOMPARE(before.size(), 150);
+        QCOMPARE(play(seed, AddOn::OutOfPlay), before);
+        QVERIFY(play(seed, AddOn::InPlay, &seen) != before);
+    }
+    for (const Screen s : {Screen::MultipleChoice, Screen::Sorting, Screen::Matching})
+        for (int r = 42; r <= 45; ++r)
+            QVERIFY2(seen[s].contains(r), qPrintable(QStringLiteral("screen %1, record %2").arg(int(s)).arg(r)));
 }
 
 QTEST_GUILESS_MAIN(TestGameLoop)

@@ -122,18 +122,21 @@ void TstQuote::playedByAClick()
     Fixture f(5);
     f.loadSampleRecords();
     AppContext& ctx = *f.ctx;
-    for (int i = 1; i <= kRecords; ++i)
+    for (int i = 1; i <= kRecords; ++i) {
         ctx.presidents[i].quotation = QStringLiteral("First line %1\r\nsecond line").arg(i);
+        ctx.presidents[i].quotationSource = QStringLiteral("Letter %1").arg(i);
+    }
     ctx.settings.soundon = -1;
     ctx.sndfiles[5] = QStringLiteral("right.wav");
     WindowGameUi ui(ctx);
     ModalDriver driver;
+    int speaker = 0;
     driver.then([&](QWidget* w) {
         auto* q = qobject_cast<QuotationWindow*>(w);
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), QStringLiteral("Multiple Choice"));
         QCOMPARE(q->Label1->text(), QStringLiteral("Who said this?"));
-        const int speaker = ctx.game.chosen[size_t(q->answerSlot())];
+        speaker = ctx.game.chosen[size_t(q->answerSlot())];
         QCOMPARE(q->Text1->toPlainText(), QStringLiteral("First line %1\nsecond line").arg(speaker));
         QCOMPARE(q->choice[q->answerSlot()]->text(), QStringLiteral("President %1").arg(speaker));
         QTest::mouseClick(q->choice[q->answerSlot()], Qt::LeftButton);
@@ -141,7 +144,8 @@ void TstQuote::playedByAClick()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Text1->toPlainText(), QStringLiteral(" Correct, +5 pts"));
+        QCOMPARE(s->Text1->toPlainText(),
+                 QStringLiteral(" Correct, +5 pts\nSource: Letter %1").arg(speaker));
         QCOMPARE(s->Label1->text(), QStringLiteral("Results for Who said it?"));
         QTest::mouseClick(s->Command1, Qt::LeftButton);
     });

@@ -1,6 +1,8 @@
 // The records that ship with the game: complete, well formed, and able to fill
 // every question the game asks.
 #include "store/score.h"
+#include "models/namememodel.h"
+#include "models/sortmodel.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -21,11 +23,19 @@ int slotsFor(int category)
 const std::vector<int> kAsked{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 25,
                               kQuoteCategory};
 
-void loadShipped(test::Fixture& fx)
+void loadShipped(test::Fixture& fx, bool withAddOn = false)
 {
     fx.ctx->dir = QStringLiteral(BREV_DATA_DIR);
     const auto error = initdata(*fx.ctx);
     QVERIFY2(!error, error ? qPrintable(*error) : "");
+    const auto problem = withAddOn ? readAddOn(*fx.ctx, QString::fromLatin1(kAddOnFile), true) : std::nullopt;
+    QVERIFY2(!problem, problem ? qPrintable(*problem) : "");
+}
+
+QByteArray shippedFile(const char* name)
+{
+    QFile f(QStringLiteral(BREV_DATA_DIR "/") + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Fills one question of the category; false when a slot cannot be filled.
@@ -51,6 +61,7 @@ private slots:
     void fillsEveryCategoryFromFreshCounters();
     void fillsEveryCategoryAfterLongUse();
     void helpTextIsPlainText();
+    void addOnBringsTheLaterPresidents();
 };
 
 void TstShippedData::readsAsFortyOneRecordsWithLinks()
@@ -115,12 +126,15 @@ void TstShippedData::recordsFollowTermOrder()
 void TstShippedData::fieldsHoldSensibleValues()
 {
     test::Fixture fx;
-    loadShipped(fx);
+    loadShipped(fx, true);
+    QCOMPARE(fx.ctx->nrecords, 45);
+    const QRegularExpression dated(QStringLiteral("\\b(17|18|19|20)\\d\\d\\b"));
     int quotations = 0;
-    for (int i = 1; i <= 41; ++i) {
+    for (int i = 1; i <= 45; ++i) {
         const President& p = fx.ctx->presidents[i];
         const QByteArray who = p.name.toLatin1();
-        QVERIFY2(p.endKind >= 0 && p.endKind <= 4, who);
+        QVERIFY2(p.endKind >= 0 && p.endKind <= (i == 44 ? 5 : 4), who);   // only Trump is "In office"
+        QVERIFY2(dated.match(p.quotationSource).hasMatch(), who);   // a document or speech, and its date
         QVERIFY2(p.dif >= 1 && p.dif <= 3, who);
         QVERIFY2(p.birthKey > 1700 && p.birthKey < p.termKey, who);
         QVERIFY2(p.term.startsWith(QString::number(p.termKey)), who);
@@ -131,7 +145,7 @@ void TstShippedData::fieldsHoldSensibleValues()
         QVERIFY2(p.quotation.size() <= 200, who);   // the quotation, when there is one
         quotations += p.quotation.isEmpty() ? 0 : 1;
     }
-    QCOMPARE(quotations, 41);
+    QCOMPARE(quotations, 45);
 }
 
 void TstShippedData::fillsEveryCategoryFromFreshCounters()
@@ -159,6 +173,43 @@ void TstShippedData::fillsEveryCategoryAfterLongUse()
         }
     }
     QVERIFY(fx.messages->texts.isEmpty());
+}
+
+// The presidents after 1993 come from the add-on as records 42 to 45, each
+// with a portrait, and the add-on is exactly what the program writes.
+// Trump's two terms sort by the first; Name Me reaches each of them.
+void TstShippedData::addOnBringsTheLaterPresidents()
+{
+    test::Fixture fx(7);
+    loadShipped(fx, true);
+    AppContext& c = *fx.ctx;
+    const QStringList later{"George W. Bush", "Barack Obama", "Donald Trump", "Joe Biden"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(c.presidents[size_t(42 + i)].name, later[i]);
+        const QString portrait = QStringLiteral("brev%1.gif").arg(43 + i);
+        QCOMPARE(c.presidents[size_t(42 + i)].image, portrait);
+        QVERIFY(!QImage(QStringLiteral(BREV_DATA_DIR "/") + portrait).isNull());
+    }
+    QCOMPARE(getpstr(c, 44, 24), QStringLiteral("In office"));
+    QCOMPARE(addOnText(c), shippedFile("brevplus.dat"));
+    QCOMPARE(dataText(c), shippedFile("brev.dat"));
+
+    c.game.category = 15;   // sort by term served
+    const SortModel sort(c);
+    c.game.chosen = {41, 42, 43, 44, 45, 0};
+    QCOMPARE(sort.judge().points, sort.judge().possible);
+    c.game.chosen = {41, 42, 43, 45, 44, 0};
+    QVERIFY(sort.judge().points < sort.judge().possible);
+
+    QSet<int> named;
+    for (int n = 0; n < 400 && named.size() < 4; ++n) {
+        c.game.category = 21;
+        NameMeModel m(c);
+        QVERIFY(m.load());
+        if (m.record() > 41)
+            named.insert(m.record());
+    }
+    QCOMPARE(named.size(), 4);
 }
 
 void TstShippedData::helpTextIsPlainText()
