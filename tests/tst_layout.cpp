@@ -90,6 +90,8 @@ void shipData(Fixture& f)
     }
     const auto error = initdata(*f.ctx);
     QVERIFY2(!error, error ? qPrintable(*error) : "");
+    const auto problem = readAddOn(*f.ctx, QString::fromLatin1(kAddOnFile), true);
+    QVERIFY2(!problem, problem ? qPrintable(*problem) : "");
 }
 
 QString plain(QString text)
@@ -429,6 +431,9 @@ void TstLayout::otherWindows()
     if (window == QLatin1String("main")) {
         brev::MainWindow w(ctx);
         QVERIFY(w.load());
+        auto* about = w.findChild<QPushButton*>(QStringLiteral("Command3"));
+        QVERIFY(about);
+        about->click();   // the credits as well
         faults = inspect(&w);
     } else if (window == QLatin1String("setup")) {
         ctx.bonusQuestions = true;
@@ -468,7 +473,7 @@ void TstLayout::otherWindows()
         faults = inspect(&w);
         auto* next = w.findChild<QPushButton*>(QStringLiteral("cmdNext"));
         QVERIFY(next);
-        for (int r = 2; r <= ctx.nrecords; ++r) {
+        for (int r = 2; r <= ctx.loadedRecords(); ++r) {
             next->click();
             faults << Inspection(&w, {}).run();
         }
