@@ -23,7 +23,6 @@ class StderrMessages : public Messages {
 public:
     void ok(const QString& text) override
     {
-        ++count;
         QString line = text;
         line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         std::fprintf(stderr, "brevallo: %s\n", line.toLocal8Bit().constData());
@@ -33,7 +32,6 @@ public:
         ok(text);
         return false;
     }
-    int count = 0;
 };
 
 int fail(const QString& text)
@@ -53,9 +51,7 @@ bool writeStandardOutput(const QByteArray& bytes)
 int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)
 {
     AppContext ctx;
-    auto messages = std::make_unique<StderrMessages>();
-    StderrMessages* const said = messages.get();
-    ctx.messages = std::move(messages);
+    ctx.messages = std::make_unique<StderrMessages>();
     ctx.dir = chooseProgramDir(
         {options.dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     if (const auto error = prepareProgramDir(ctx.dir, shippedDir))
@@ -71,9 +67,10 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     if (!QFile::exists(settingsFile))
         return fail(QStringLiteral("%1 is missing: the export takes its question categories from it.")
                         .arg(settingsFile));
-    loadsettings(ctx);
-    if (said->count > 0)
+    if (const auto problem = loadsettings(ctx)) {
+        ctx.messages->ok(*problem);
         return fail(QStringLiteral("No questions were exported."));
+    }
     // "Bonus questions" draws as in a game.
     setBonusQuestions(ctx, loadBonusQuestions(ctx));
     setcategories(ctx);
@@ -94,9 +91,8 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
             return fail(QStringLiteral("the questions could not be written to standard output."));
         return 0;
     }
-    const QString why = saveFileAtomically(options.out, result.file);
-    if (!why.isEmpty())
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(options.out, why));
+    if (const auto why = saveFileAtomically(options.out, result.file))
+        return fail(QStringLiteral("%1 cannot be written: %2").arg(options.out, *why));
     return 0;
 }
 

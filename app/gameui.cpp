@@ -53,6 +53,11 @@ void WindowGameUi::showSetup()
     window.exec();
 }
 
+void WindowGameUi::tell(const QString& text)
+{
+    ctx_.messages->ok(text);
+}
+
 // The player's name is read from playername after the name entry has set it.
 void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, int extra)
 {

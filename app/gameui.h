@@ -15,6 +15,7 @@ public:
     Asked openScreen(Screen screen) override;
     void showSetup() override;
     void enterHof(int adjusted, const QString& game, int percent, int extra) override;
+    void tell(const QString& text) override;
 
 private:
     Asked openWindow(Screen screen);

@@ -91,7 +91,8 @@ bool MainWindow::load()
 {
     setupform(this);
     setWindowTitle(QStringLiteral("Brevallo Game"));
-    startup(ctx_);
+    for (const QString& problem : startup(ctx_))
+        ctx_.messages->ok(problem);
     // The picture is decoded on another thread while the controls are built
     // and the records, the sound list and the fonts are read (the fonts last:
     // their configuration may still be loading).
@@ -108,7 +109,8 @@ bool MainWindow::load()
     }
     if (const auto problem = readAddOn(ctx_, QString::fromLatin1(kAddOnFile), ctx_.laterPresidents))
         ctx_.messages->ok(*problem);
-    getMedia(ctx_);
+    if (const auto problem = getMedia(ctx_))
+        ctx_.messages->ok(*problem);
     setDesignFonts();
     ui->Label1->setText(QStringLiteral("Brevallo Game"));
     ui->Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
@@ -140,7 +142,8 @@ void MainWindow::about()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    savesettings(ctx_);
+    if (const auto problem = savesettings(ctx_))
+        ctx_.messages->ok(*problem);
     event->accept();
 }
 

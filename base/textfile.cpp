@@ -51,7 +51,7 @@ std::optional<QString> readTextFile(const QString& path, QString* error)
     return latin1Text(bytes);
 }
 
-QString saveFileAtomically(const QString& path, const QByteArray& bytes)
+std::optional<QString> saveFileAtomically(const QString& path, const QByteArray& bytes)
 {
     // Unbuffered, so a full disk or a size limit shows in write() itself; a
     // buffered short write would only surface at commit(), which renames the
@@ -76,7 +76,7 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes)
     }
     if (!f.commit())
         return f.errorString();
-    return {};
+    return std::nullopt;
 }
 
 QString storableText(QString text)

@@ -13,9 +13,9 @@ QString latin1Text(const QByteArray& bytes);
 // (the reason goes to *error).
 std::optional<QString> readTextFile(const QString& path, QString* error = nullptr);
 // Replaces a file with the given bytes once they are complete on disk.
-// Returns an empty string on success, otherwise the system's error text;
-// on failure the old file stays as it was.
-QString saveFileAtomically(const QString& path, const QByteArray& bytes);
+// Returns nothing on success, otherwise the system's error text; on failure
+// the old file stays as it was.
+std::optional<QString> saveFileAtomically(const QString& path, const QByteArray& bytes);
 
 // A text as the files can hold it: a double quote becomes an apostrophe and a
 // character beyond Latin-1 a question mark. Texts entering the program from the

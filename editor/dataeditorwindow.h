@@ -44,14 +44,19 @@ public:
     QLineEdit* txtImage;   // the portrait's file name
     QLabel* Image1;        // the portrait
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void build();
+    void tell(const Problem& problem);
     void fillform();
     void filllist();
     void showDif(const QString& text);
 
     AppContext& ctx_;
     RecordBrowser browser_;
+    bool shown_ = false;
 };
 
 // Shows the data editor modally and returns once it has closed.

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
 
-    FUZZ_CHECK(savesettings(*ctx));
+    FUZZ_CHECK(!savesettings(*ctx));
     auto again = fuzz::freshContext();
     loadsettings(*again);
     FUZZ_CHECK(fuzz::messagesShown(*again) == 0);

@@ -76,7 +76,7 @@ Asked askquestion(AppContext& ctx, GameUi& ui, int category)
     else
         droplog(ctx);
     if (asked == Asked::NoScreen)
-        ctx.messages->ok(QStringLiteral("No question set for ") + categoryName(ctx, category));
+        ui.tell(QStringLiteral("No question set for ") + categoryName(ctx, category));
     return asked;
 }
 
@@ -113,9 +113,9 @@ void nextquestion(AppContext& ctx, GameUi& ui)
                     return;
             }
         } else if (drawnCategories(ctx.settings.catenabled, ctx.bonusQuestions).isEmpty()) {
-            ctx.messages->ok(QString::number(0)
-                             + QStringLiteral("No questions possible with current selections.  "
-                                              "Change difficulty levels or question types"));
+            ui.tell(QString::number(0)
+                    + QStringLiteral("No questions possible with current selections.  "
+                                     "Change difficulty levels or question types"));
             ui.showSetup();
         }
     }
@@ -129,11 +129,10 @@ void playgame(AppContext& ctx, GameUi& ui)
     nextquestion(ctx, ui);
 
     const int adjusted = adjustedScore(g.score, ctx.settings.maxdif, g.percent);
-    ctx.messages->ok(QStringLiteral("You scored ") + QString::number(g.score)
-                     + QStringLiteral(" out of ") + QString::number(g.possible)
-                     + QStringLiteral(" (") + QString::number(g.percent) + QStringLiteral("%)")
-                     + ctx.lb + QStringLiteral("Score adjusted for difficulty: ")
-                     + QString::number(adjusted));
+    ui.tell(QStringLiteral("You scored ") + QString::number(g.score) + QStringLiteral(" out of ")
+            + QString::number(g.possible) + QStringLiteral(" (") + QString::number(g.percent)
+            + QStringLiteral("%)") + ctx.lb + QStringLiteral("Score adjusted for difficulty: ")
+            + QString::number(adjusted));
     ui.enterHof(adjusted, QStringLiteral("brev"), g.percent, 0);
 }
 

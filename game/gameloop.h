@@ -38,6 +38,8 @@ public:
     // Offers a final score to the hall of fame; the entry's name is the
     // player's name as the name entry leaves it.
     virtual void enterHof(int adjusted, const QString& game, int percent, int extra) = 0;
+    // A message for the player, with OK only.
+    virtual void tell(const QString& text) = 0;
 };
 
 void playgame(AppContext& ctx, GameUi& ui);

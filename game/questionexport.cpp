@@ -79,6 +79,11 @@ std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenab
                           "then make the tabbed questions again.");
 }
 
+void ExportGameUi::tell(const QString& text)
+{
+    ctx_.messages->ok(text);
+}
+
 Asked ExportGameUi::openScreen(Screen screen)
 {
     switch (screen) {

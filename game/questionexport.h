@@ -42,6 +42,8 @@ public:
     Asked openScreen(Screen screen) override;
     void showSetup() override;
     void enterHof(int, const QString&, int, int) override {}
+    // Through the message seam (standard error on the command line).
+    void tell(const QString& text) override;
     bool ranOut() const { return ranOut_; }
 
 private:

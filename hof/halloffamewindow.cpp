@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QPushButton>
+#include <utility>
 
 namespace brev {
 
@@ -99,12 +100,19 @@ void HallOfFameWindow::load()
 {
     setupform(this);
     const QStringList lines = hofLines(ctx_);
-    if (ctx_.hofcount <= 0)
-        ctx_.messages->ok(QStringLiteral("Hof was recently cleared"));
     Text1->setPlainText(lines.join(u'\n'));
     // The columns read aloud make no sense: each row is told in words.
     Text1->setAccessibleDescription(spokenRows(ctx_, int(lines.size()) - 1));
     cmdOK->setFocus();
+}
+
+void HallOfFameWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (std::exchange(shown_, true))
+        return;
+    if (ctx_.hofcount <= 0)
+        ctx_.messages->ok(QStringLiteral("Hof was recently cleared"));
 }
 
 void HallOfFameWindow::clearClicked()
@@ -112,7 +120,8 @@ void HallOfFameWindow::clearClicked()
     if (!ctx_.messages->question(QStringLiteral("Clear HOF"), QStringLiteral("Really clear Hall of Frame?"),
                                  true))
         return;
-    clearHof(ctx_);
+    if (const auto problem = clearHof(ctx_))
+        ctx_.messages->ok(*problem);
     accept();
 }
 
@@ -121,6 +130,11 @@ bool HofDialogs::nameEntry()
     NameEntryDialog window(ctx_, parent_);
     window.exec();
     return window.online();
+}
+
+void HofDialogs::tell(const QString& text)
+{
+    ctx_.messages->ok(text);
 }
 
 void HofDialogs::showList()

@@ -15,7 +15,8 @@ struct AppContext;
 class HallOfFameWindow : public QDialog {
     Q_OBJECT
 public:
-    // Builds the list; an empty list says "Hof was recently cleared" first.
+    // Builds the list; shown with an empty list, it says "Hof was recently
+    // cleared" first.
     explicit HallOfFameWindow(AppContext& ctx, QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1;   // the list
@@ -23,12 +24,16 @@ public:
     QPushButton* cmdOnline;  // "Online HOF"
     QPushButton* cmdOK;      // "OK"
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void build();
     void load();
     void clearClicked();
 
     AppContext& ctx_;
+    bool shown_ = false;
 };
 
 // The name entry and the list as modal windows, for entering a score.
@@ -37,6 +42,7 @@ public:
     HofDialogs(AppContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
     bool nameEntry() override;
     void showList() override;
+    void tell(const QString& text) override;
 
 private:
     AppContext& ctx_;

@@ -103,9 +103,14 @@ QString RecordBrowser::portraitPath() const
 
 void RecordBrowser::fillform()
 {
-    if (shown().name.isEmpty())
-        ctx_.messages->ok(QStringLiteral("Problem? no name for ") + QString::number(record_));
     difChanged(QString::number(shown().dif));
+}
+
+Problem RecordBrowser::nameProblem() const
+{
+    if (!shown().name.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("Problem? no name for ") + QString::number(record_);
 }
 
 const QString& RecordBrowser::difChanged(const QString& text)
@@ -146,24 +151,21 @@ const QString& RecordBrowser::difLeft()
     return difText_;
 }
 
-void RecordBrowser::openLink()
+Problem RecordBrowser::openLink()
 {
-    const QString link = shown().link;
-    if (link <= kSpace) {
-        ctx_.messages->ok(QStringLiteral("No internet link available"));
-        return;
-    }
+    if (shown().link <= kSpace)
+        return QStringLiteral("No internet link available");
     openlink(ctx_, ctx_.linkOf(record_));
+    return std::nullopt;
 }
 
-bool RecordBrowser::save()
+Problem RecordBrowser::save()
 {
-    bool saved = true;
-    if (changedBase_)
-        saved = writedata(ctx_, QString::fromLatin1(kDataFile));
-    if (changedAddOn_)
-        saved = writeAddOn(ctx_, QString::fromLatin1(kAddOnFile)) && saved;
-    return saved;
+    Problem problem = changedBase_ ? writedata(ctx_, QString::fromLatin1(kDataFile)) : std::nullopt;
+    const Problem addOn = changedAddOn_ ? writeAddOn(ctx_, QString::fromLatin1(kAddOnFile)) : std::nullopt;
+    if (problem && addOn)
+        return *problem + ctx_.lb + *addOn;
+    return problem ? problem : addOn;
 }
 
 } // namespace brev

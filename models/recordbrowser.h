@@ -2,6 +2,8 @@
 // The data editor's logic, without the window: the list of records, paging
 // with Next and Previous, the texts shown for a record, the difficulty box
 // and its clamping, the link, and saving changed difficulties to "brev.dat".
+#include "base/problem.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -54,13 +56,15 @@ public:
     // A difficulty was written into a record since the editor opened.
     bool changed() const { return changedBase_ || changedAddOn_; }
 
+    // "Problem? no name for " and the record's number when the shown record
+    // has no name.
+    Problem nameProblem() const;
     // The link button: "No internet link available" when the record has no
     // link, otherwise linkbase and the link open in the browser.
-    void openLink();
+    Problem openLink();
     // "ok": writes the records of "brev.dat" when one of their difficulties
     // changed, and those of the add-on "brevplus.dat" when one of theirs did.
-    // False when a file could not be written (the player has been told).
-    bool save();
+    Problem save();
 
 private:
     void fillform();

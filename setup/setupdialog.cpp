@@ -176,11 +176,13 @@ void SetupDialog::build()
             [this](bool ticked) { ctx_.settings.soundon = ticked ? 1 : 0; });
     connect(chkLater, &QCheckBox::clicked, this, [this](bool ticked) {
         setLaterPresidents(ctx_, ticked);
-        saveLaterPresidents(ctx_, ticked);
+        if (const auto problem = saveLaterPresidents(ctx_, ticked))
+            ctx_.messages->ok(*problem);
     });
     connect(chkBonus, &QCheckBox::clicked, this, [this](bool ticked) {
         setBonusQuestions(ctx_, ticked);
-        saveBonusQuestions(ctx_, ticked);
+        if (const auto problem = saveBonusQuestions(ctx_, ticked))
+            ctx_.messages->ok(*problem);
     });
     connect(cmdhelp, &QPushButton::clicked, this,
             [this] { viewtext(ctx_, QStringLiteral("brevhelp.txt"), 3); });
@@ -295,7 +297,8 @@ void SetupDialog::unload()
     s.maxdif = max_.value;
     for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
         s.catenabled[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
-    savesettings(ctx_);
+    if (const auto problem = savesettings(ctx_))
+        ctx_.messages->ok(*problem);
 }
 
 } // namespace brev

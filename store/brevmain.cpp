@@ -75,7 +75,7 @@ struct RecordFile {
 // Reads record lines numbered from `first`, then the base address and one link
 // per record. With `count` -1 the records run up to the first line that holds
 // a single value, the base address. Returns the message for the first fault.
-std::optional<QString> parseRecords(const QString& text, const QString& shown, int first, int count,
+Problem parseRecords(const QString& text, const QString& shown, int first, int count,
                                     RecordFile& out)
 {
     ItemReader in(text);
@@ -194,13 +194,11 @@ QByteArray recordsText(const RefData& data, int first, int last, const QString& 
     return out;
 }
 
-bool saveRecords(AppContext& ctx, const QString& file, const QByteArray& text)
+Problem saveRecords(AppContext& ctx, const QString& file, const QByteArray& text)
 {
-    const QString why = saveFileAtomically(ctx.path(file), text);
-    if (why.isEmpty())
-        return true;
-    ctx.messages->ok(QStringLiteral("%1 could not be saved: %2").arg(file, why));
-    return false;
+    if (const auto why = saveFileAtomically(ctx.path(file), text))
+        return QStringLiteral("%1 could not be saved: %2").arg(file, *why);
+    return std::nullopt;
 }
 
 } // namespace
@@ -212,7 +210,7 @@ QString RefData::linkOf(int r) const
     return (r > baseRecords ? addOnLinkbase : linkbase) + presidents[size_t(r)].link;
 }
 
-std::optional<QString> readdata(AppContext& ctx, const QString& file)
+Problem readdata(AppContext& ctx, const QString& file)
 {
     const QString shown = QFileInfo(file).fileName();
     QString why;
@@ -231,7 +229,7 @@ std::optional<QString> readdata(AppContext& ctx, const QString& file)
     return std::nullopt;
 }
 
-std::optional<QString> readAddOn(AppContext& ctx, const QString& file, bool inPlay)
+Problem readAddOn(AppContext& ctx, const QString& file, bool inPlay)
 {
     const QString path = ctx.path(file);
     if (!QFileInfo::exists(path))
@@ -273,17 +271,17 @@ QByteArray addOnText(const RefData& data)
     return recordsText(data, data.baseRecords + 1, data.loadedRecords(), data.addOnLinkbase);
 }
 
-bool writedata(AppContext& ctx, const QString& file)
+Problem writedata(AppContext& ctx, const QString& file)
 {
     return saveRecords(ctx, file, dataText(ctx));
 }
 
-bool writeAddOn(AppContext& ctx, const QString& file)
+Problem writeAddOn(AppContext& ctx, const QString& file)
 {
     return saveRecords(ctx, file, addOnText(ctx));
 }
 
-std::optional<QString> initdata(AppContext& ctx)
+Problem initdata(AppContext& ctx)
 {
     ctx.datafile = QString::fromLatin1(kDataFile);
     if (auto error = readdata(ctx, ctx.datafile))

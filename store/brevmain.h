@@ -1,5 +1,6 @@
 #pragma once
 // President records and their data file.
+#include "base/problem.h"
 #include "base/state.h"
 
 #include <QString>
@@ -73,22 +74,22 @@ QString portraitName(int record);
 // Reads the whole data file. On success fills presidents, linkbase and nrecords
 // and returns nothing; otherwise returns a message naming the file and the place
 // that is wrong, and leaves the table as it was.
-std::optional<QString> readdata(AppContext& ctx, const QString& file);
-// Writes records 1..nrecords and the link section. The file is replaced only once
-// the new contents are complete; on failure the system's error text is shown.
-bool writedata(AppContext& ctx, const QString& file);
+Problem readdata(AppContext& ctx, const QString& file);
+// Writes the data file's records and the link section. The file is replaced
+// only once the new contents are complete; a failure names the file and why.
+Problem writedata(AppContext& ctx, const QString& file);
 // Reads "brev.dat" and creates the usage counters (all 0).
-std::optional<QString> initdata(AppContext& ctx);
+Problem initdata(AppContext& ctx);
 // Reads the add-on's records after the data file's (already read) and puts
 // them in play when `inPlay`. A missing add-on is no problem; a damaged one
 // returns a message naming the file, line and item, and the table keeps the
 // data file's records only.
-std::optional<QString> readAddOn(AppContext& ctx, const QString& file, bool inPlay);
+Problem readAddOn(AppContext& ctx, const QString& file, bool inPlay);
 // Records after the data file's take part in games, or not (the setting is
 // kept even while no add-on is loaded).
 void setLaterPresidents(AppContext& ctx, bool on);
 // Writes the add-on's records (42 on) with their link section.
-bool writeAddOn(AppContext& ctx, const QString& file);
+Problem writeAddOn(AppContext& ctx, const QString& file);
 QString imagefile(const AppContext& ctx, int record);
 
 // The data file's text for the table in memory (records 1..baseRecords), and

@@ -14,16 +14,15 @@ namespace {
 constexpr int kListedSounds = 16;
 } // namespace
 
-void getMedia(AppContext& ctx)
+Problem getMedia(AppContext& ctx)
 {
     const QString list = ctx.path(ctx.sndlistfile);
     QFile f(list);
     if (!f.open(QIODevice::ReadOnly)) {
-        ctx.messages->ok(QStringLiteral("%1 %2%3getMedia %4")
-                             .arg(static_cast<int>(f.error()))
-                             .arg(f.errorString(), ctx.lb, ctx.sndlistfile));
         ctx.settings.soundon = 0;
-        return;
+        return QStringLiteral("%1 %2%3getMedia %4")
+            .arg(static_cast<int>(f.error()))
+            .arg(f.errorString(), ctx.lb, ctx.sndlistfile);
     }
     ItemReader in(latin1Text(f.readAll()));
     f.close();
@@ -32,10 +31,11 @@ void getMedia(AppContext& ctx)
         if (!name) {
             // A short list keeps the names it has.
             playsfx(ctx, SfxCorrect);
-            return;
+            return std::nullopt;
         }
         ctx.sndfiles[n] = *name;
     }
+    return std::nullopt;
 }
 
 void playsfx(AppContext& ctx, int n)
@@ -66,14 +66,15 @@ int pixelsToTwips(int pixels, double dpi)
     return dpi > 0 ? static_cast<int>(std::lround(pixels * 1440.0 / dpi)) : 0;
 }
 
-void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode)
+Problem sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode)
 {
     if (ctx.sizebusy) {
         ctx.sizebusy = false;   // the size event that our own change raised
-        return;
+        return std::nullopt;
     }
     if (slot == SlotScore || slot < 0 || slot >= kWindowSlots)
-        return;
+        return std::nullopt;
+    Problem problem;
     ctx.sizebusy = true;
     WindowPlace& place = ctx.settings.windowplaces[slot];
     if (mode == SizeMode::Restore) {
@@ -101,9 +102,10 @@ void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode)
         // a synchronous disk write.
         if (place.state != before.state || place.backcolor != before.backcolor
             || place.width != before.width || place.height != before.height)
-            savesettings(ctx);
+            problem = savesettings(ctx);
     }
     ctx.sizebusy = false;
+    return problem;
 }
 
 } // namespace brev

@@ -1,5 +1,6 @@
 #pragma once
 // Services every window leans on: sound effects, number clamp, size memory.
+#include "base/problem.h"
 #include "base/state.h"
 
 #include <QString>
@@ -21,8 +22,9 @@ enum Sfx {
     SfxHallOfFame = 9,     // a place in the hall of fame
 };
 
-// Reads the sound list into sndfiles.
-void getMedia(AppContext& ctx);
+// Reads the sound list into sndfiles; a list that cannot be read turns sound
+// off and is a problem.
+Problem getMedia(AppContext& ctx);
 // Plays effect n when sound is on; a sound that cannot be played turns sound off.
 void playsfx(AppContext& ctx, int n);
 
@@ -52,8 +54,8 @@ public:
 inline constexpr int kMinRestoreTwips = 1440;
 
 // Restore sets the window from its slot; Save stores it (and writes the settings
-// file). The score screen's slot is never restored or saved. A call made while
-// another is changing the window is swallowed.
-void sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode);
+// file, whose problem it returns). The score screen's slot is never restored or
+// saved. A call made while another is changing the window is swallowed.
+Problem sizeform(AppContext& ctx, SizedWindow& window, int slot, SizeMode mode);
 
 } // namespace brev

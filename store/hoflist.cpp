@@ -116,13 +116,14 @@ std::optional<HofEntry> readEntry(HofReader& in)
                     fileSafeText(*date), *extra};
 }
 
-void submitOnline(AppContext& ctx, int score)
+// Opens the submission address; a place below the online list's is the
+// player's problem to hear about.
+Problem submitOnline(AppContext& ctx, int score)
 {
-    if (ctx.hofrank > kOnlinePlaces) {
-        ctx.messages->ok(QStringLiteral("Must be in top 5 of local HOF to be entered online"));
-        return;
-    }
+    if (ctx.hofrank > kOnlinePlaces)
+        return QStringLiteral("Must be in top 5 of local HOF to be entered online");
     openlink(ctx, hofSubmissionUrl(ctx, score).toString(QUrl::FullyEncoded));
+    return std::nullopt;
 }
 
 QUrl onlineBase(const AppContext& ctx)
@@ -142,18 +143,16 @@ QString encoded(const QString& value)
 
 } // namespace
 
-void getHOF(AppContext& ctx)
+Problem getHOF(AppContext& ctx)
 {
     const QString name = hofName(ctx);
     const QString file = ctx.path(name);
     if (!QFile::exists(file))
-        return;   // no game has entered the list yet
+        return std::nullopt;   // no game has entered the list yet
     QString why;
     const auto text = readTextFile(file, &why);
-    if (!text) {
-        ctx.messages->ok(QStringLiteral("%1 cannot be read: %2").arg(name, why));
-        return;
-    }
+    if (!text)
+        return QStringLiteral("%1 cannot be read: %2").arg(name, why);
 
     HofReader in(*text);
     HofTable table{};
@@ -180,10 +179,10 @@ void getHOF(AppContext& ctx)
     ctx.hof = table;
     ctx.hofcount = read;
     if (!problem.isEmpty())
-        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3The hall of fame keeps the entries read "
-                                        "before that point (%4).")
-                             .arg(name, problem, ctx.lb)
-                             .arg(read));
+        return QStringLiteral("%1 is damaged: %2.%3The hall of fame keeps the entries read before that point (%4).")
+            .arg(name, problem, ctx.lb)
+            .arg(read);
+    return std::nullopt;
 }
 
 QByteArray hofText(const AppContext& ctx)
@@ -201,29 +200,25 @@ QByteArray hofText(const AppContext& ctx)
     return out;
 }
 
-bool putHOF(AppContext& ctx)
+Problem putHOF(AppContext& ctx)
 {
     const QString name = hofName(ctx);
-    const QString why = saveFileAtomically(ctx.path(name), hofText(ctx));
-    if (why.isEmpty())
-        return true;
-    ctx.messages->ok(QStringLiteral("%1 could not be saved: %2").arg(name, why));
-    return false;
+    if (const auto why = saveFileAtomically(ctx.path(name), hofText(ctx)))
+        return QStringLiteral("%1 could not be saved: %2").arg(name, *why);
+    return std::nullopt;
 }
 
-bool clearHof(AppContext& ctx)
+Problem clearHof(AppContext& ctx)
 {
-    bool removed = true;
+    Problem problem;
     const QString name = hofName(ctx);
     QFile file(ctx.path(name));
-    if (file.exists() && !file.remove()) {
-        ctx.messages->ok(QStringLiteral("%1 could not be deleted: %2").arg(name, file.errorString()));
-        removed = false;
-    }
+    if (file.exists() && !file.remove())
+        problem = QStringLiteral("%1 could not be deleted: %2").arg(name, file.errorString());
     ctx.hofcount = 0;
     for (int i = 1; i <= kHofPlaces; ++i)
         ctx.hof[size_t(i)].score = 0;
-    return removed;
+    return problem;
 }
 
 QStringList hofLines(const AppContext& ctx)
@@ -264,9 +259,11 @@ int enterHof(AppContext& ctx, HofWindows& ui, int score, const QString& game, in
     if (ctx.hofcount < kHofPlaces)
         ctx.hofcount = std::max(ctx.hofcount, 0) + 1;
     if (online)
-        submitOnline(ctx, score);
+        if (const auto problem = submitOnline(ctx, score))
+            ui.tell(*problem);
     ui.showList();
-    putHOF(ctx);
+    if (const auto problem = putHOF(ctx))
+        ui.tell(*problem);
     return place;
 }
 

@@ -6,7 +6,10 @@
 // Failures: a missing file is an empty list. A damaged file keeps the entries
 // read before the damage and says so once; a file that cannot be written or
 // deleted leaves the old file and the list in memory as they were and names
-// the file and the system's reason. Both go through the message seam.
+// the file and the system's reason. Each returns its problem for the windows
+// to show.
+#include "base/problem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -32,14 +35,14 @@ inline constexpr int kHofPlaces = 30;
 using HofTable = std::array<HofEntry, kHofPlaces + 1>;
 
 // Reads the hall of fame file into hof and hofcount.
-void getHOF(AppContext& ctx);
-// Writes hof and hofcount to the file through a temporary file. Returns success.
-bool putHOF(AppContext& ctx);
+Problem getHOF(AppContext& ctx);
+// Writes hof and hofcount to the file through a temporary file.
+Problem putHOF(AppContext& ctx);
 // The file's bytes for the list in memory.
 QByteArray hofText(const AppContext& ctx);
-// Deletes the file and empties the list. Returns false (having said why) when
-// the file is there but could not be deleted; the list is emptied all the same.
-bool clearHof(AppContext& ctx);
+// Deletes the file and empties the list. A file that is there but could not
+// be deleted is a problem; the list is emptied all the same.
+Problem clearHof(AppContext& ctx);
 
 // The window's text: the header, then one line per entry.
 QStringList hofLines(const AppContext& ctx);
@@ -54,6 +57,8 @@ public:
     virtual bool nameEntry() = 0;
     // The HOF window, modal.
     virtual void showList() = 0;
+    // A message for the player, with OK only.
+    virtual void tell(const QString& text) = 0;
 };
 
 // Offers a finished game's score to the list: places it (a tie goes below the

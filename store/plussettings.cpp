@@ -34,18 +34,16 @@ bool plusTick(const AppContext& ctx, const QString& key, bool byDefault)
 }
 
 // Stores a tick box; `what` names it in the message when the file cannot be written.
-bool savePlusTick(AppContext& ctx, const QString& key, bool on, const QString& what)
+Problem savePlusTick(AppContext& ctx, const QString& key, bool on, const QString& what)
 {
     const QString file = ctx.path(QString::fromLatin1(kPlusSettingsFile));
     QSettings ini(file, QSettings::IniFormat);
     ini.setValue(key, on);
     ini.sync();
     if (ini.status() == QSettings::NoError)
-        return true;
-    ctx.messages->ok(QStringLiteral("%1 could not be saved; %2 %3 for this game only.")
-                         .arg(QString::fromLatin1(kPlusSettingsFile), what,
-                              on ? QStringLiteral("on") : QStringLiteral("off")));
-    return false;
+        return std::nullopt;
+    return QStringLiteral("%1 could not be saved; %2 %3 for this game only.")
+        .arg(QString::fromLatin1(kPlusSettingsFile), what, on ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 } // namespace
@@ -71,7 +69,7 @@ bool loadBonusQuestions(const AppContext& ctx)
     return plusTick(ctx, QStringLiteral("game/bonusQuestions"), false);
 }
 
-bool saveBonusQuestions(AppContext& ctx, bool on)
+Problem saveBonusQuestions(AppContext& ctx, bool on)
 {
     return savePlusTick(ctx, QStringLiteral("game/bonusQuestions"), on, QStringLiteral("bonus questions are"));
 }
@@ -81,7 +79,7 @@ bool loadLaterPresidents(const AppContext& ctx)
     return plusTick(ctx, QStringLiteral("game/laterPresidents"), true);
 }
 
-bool saveLaterPresidents(AppContext& ctx, bool on)
+Problem saveLaterPresidents(AppContext& ctx, bool on)
 {
     return savePlusTick(ctx, QStringLiteral("game/laterPresidents"), on,
                         QStringLiteral("the presidents after 1993 are"));

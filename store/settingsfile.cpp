@@ -151,7 +151,7 @@ QByteArray settingsText(const Settings& s)
     return out;
 }
 
-void loadsettings(AppContext& ctx)
+Problem loadsettings(AppContext& ctx)
 {
     Settings& s = ctx.settings;
     const QString name = QString::fromLatin1(kSettingsFile);
@@ -159,7 +159,7 @@ void loadsettings(AppContext& ctx)
     const QString keptName = name + QStringLiteral(".bad");
     const QString kept = ctx.path(keptName);
     if (!QFile::exists(file))
-        return;   // a new player starts from the defaults
+        return std::nullopt;   // a new player starts from the defaults
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
         // The next save would replace a file nobody could read: move it aside first.
@@ -167,9 +167,8 @@ void loadsettings(AppContext& ctx)
         const QString keptNote = QFile::rename(file, kept)
             ? QStringLiteral("The file is kept as %1.").arg(keptName)
             : QStringLiteral("It could not be kept as %1 and will be replaced at the next save.").arg(keptName);
-        ctx.messages->ok(QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
-                             .arg(name, f.errorString(), ctx.lb, keptNote));
-        return;
+        return QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
+            .arg(name, f.errorString(), ctx.lb, keptNote);
     }
     const QByteArray bytes = f.readAll();
     f.close();
@@ -212,16 +211,17 @@ void loadsettings(AppContext& ctx)
     s = r;
     if (in.failed()) {
         // The first save would overwrite what followed the damage: keep the file.
-        const QString why = saveFileAtomically(kept, bytes);
-        const QString keptNote = why.isEmpty()
+        const auto why = saveFileAtomically(kept, bytes);
+        const QString keptNote = !why
             ? QStringLiteral("The damaged file is kept as %1.").arg(keptName)
-            : QStringLiteral("The damaged file could not be kept as %1: %2").arg(keptName, why);
-        ctx.messages->ok(QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
-                             .arg(name, in.problem(), ctx.lb, keptNote));
+            : QStringLiteral("The damaged file could not be kept as %1: %2").arg(keptName, *why);
+        return QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
+            .arg(name, in.problem(), ctx.lb, keptNote);
     }
+    return std::nullopt;
 }
 
-bool savesettings(AppContext& ctx)
+Problem savesettings(AppContext& ctx)
 {
     // Settings that would leave the file as it is are not written again.
     const QString file = ctx.path(QString::fromLatin1(kSettingsFile));
@@ -230,28 +230,29 @@ bool savesettings(AppContext& ctx)
     const QByteArray bytes = settingsText(ctx.settings);
     QFile current(file);
     if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
-        return true;
+        return std::nullopt;
     current.close();
-    const QString why = saveFileAtomically(file, bytes);
-    if (why.isEmpty())
-        return true;
-    ctx.messages->ok(QStringLiteral("%1 could not be saved: %2")
-                         .arg(QString::fromLatin1(kSettingsFile), why));
-    return false;
+    if (const auto why = saveFileAtomically(file, bytes))
+        return QStringLiteral("%1 could not be saved: %2").arg(QString::fromLatin1(kSettingsFile), *why);
+    return std::nullopt;
 }
 
-void startup(AppContext& ctx)
+QStringList startup(AppContext& ctx)
 {
+    QStringList problems;
     ctx.lb = QStringLiteral("\r\n");
     ctx.game.onlineQuestionMode = 0;
     ctx.nameMeBase = 6;
-    loadsettings(ctx);
+    if (const auto problem = loadsettings(ctx))
+        problems << *problem;
     ctx.sndlistfile = QString::fromLatin1(kSoundListFile);
     ctx.hoffile = QString::fromLatin1(kHofFile);
-    getHOF(ctx);
+    if (const auto problem = getHOF(ctx))
+        problems << *problem;
     setcategories(ctx);
     setBonusQuestions(ctx, loadBonusQuestions(ctx));
     ctx.laterPresidents = loadLaterPresidents(ctx);
+    return problems;
 }
 
 } // namespace brev

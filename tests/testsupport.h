@@ -142,4 +142,10 @@ private:
     int handled_ = 0;
 };
 
+// A reader's or writer's problem as the list of messages a window would show.
+inline QStringList told(const Problem& problem)
+{
+    return problem ? QStringList{*problem} : QStringList{};
+}
+
 } // namespace brev::test

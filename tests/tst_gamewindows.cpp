@@ -710,16 +710,16 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
         QApplication::processEvents();
         m.close();
     }
-    QVERIFY(savesettings(ctx));
+    QCOMPARE(savesettings(ctx), std::nullopt);
     QCOMPARE(QFileInfo(ini).lastModified(), old);
 
     Fixture again;   // a run that read the file
     again.ctx->dir = ctx.dir;
     loadsettings(*again.ctx);
-    QVERIFY(savesettings(*again.ctx));
+    QCOMPARE(savesettings(*again.ctx), std::nullopt);
     QCOMPARE(QFileInfo(ini).lastModified(), old);
     again.ctx->settings.maxdif = 2;
-    QVERIFY(savesettings(*again.ctx));
+    QCOMPARE(savesettings(*again.ctx), std::nullopt);
     QVERIFY(QFileInfo(ini).lastModified() != old);
     QCOMPARE(reread(f).maxdif, 2);
 }

@@ -318,7 +318,8 @@ void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode)
     const int width = window->width();
     const int height = window->height();
     WidgetWindow w(window);
-    sizeform(ctx, w, slot, mode);
+    if (const auto problem = sizeform(ctx, w, slot, mode))
+        ctx.messages->ok(*problem);
     if (mode == SizeMode::Restore && !framed && (window->width() != width || window->height() != height))
         new FrameWatch(window, assumed);
 }
