@@ -125,9 +125,9 @@ void HallOfFameWindow::clearClicked()
     accept();
 }
 
-bool HofDialogs::nameEntry()
+bool HofDialogs::nameEntry(int place)
 {
-    NameEntryDialog window(ctx_, parent_);
+    NameEntryDialog window(ctx_, place, parent_);
     window.exec();
     return window.online();
 }

@@ -40,7 +40,7 @@ private:
 class HofDialogs : public HofWindows {
 public:
     HofDialogs(AppContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
-    bool nameEntry() override;
+    bool nameEntry(int place) override;
     void showList() override;
     void tell(const QString& text) override;
 

@@ -35,7 +35,8 @@ QLineEdit* makeBox(QWidget* parent, const char* name, int maxLength)
 }
 } // namespace
 
-NameEntryDialog::NameEntryDialog(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+NameEntryDialog::NameEntryDialog(AppContext& ctx, int place, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), place_(place)
 {
     build();
     load();
@@ -91,7 +92,7 @@ void NameEntryDialog::build()
 void NameEntryDialog::load()
 {
     setupform(this);
-    Label1->setText(QStringLiteral("You have made number ") + QString::number(ctx_.hofrank)
+    Label1->setText(QStringLiteral("You have made number ") + QString::number(place_)
                     + QStringLiteral(" on the Hall of Fame list. Please enter your name:"));
     Name1->setText(ctx_.settings.playername);
     email->setText(ctx_.settings.playeremail);

@@ -16,7 +16,8 @@ struct AppContext;
 class NameEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit NameEntryDialog(AppContext& ctx, QWidget* parent = nullptr);
+    // place: the rank the score took in the list, 1..30.
+    NameEntryDialog(AppContext& ctx, int place, QWidget* parent = nullptr);
 
     void done(int result) override;
     // "Website HOF entry" closed the window.
@@ -34,6 +35,7 @@ private:
     void load();
 
     AppContext& ctx_;
+    int place_;
     bool unloaded_ = false;
     bool online_ = false;
 };

@@ -30,7 +30,6 @@ struct AppContext : RefData {
     QString hoffile;
     HofTable hof{};           // the hall of fame, entries 1..hofcount
     int hofcount = 0;         // entries in use, 0..30
-    int hofrank = 0;          // the place the latest entry took, 1..30
     std::array<QString, 17> sndfiles{};
     int nameMeBase = 6;
     bool bonusQuestions = false; // the bonus categories join the draw (brevplus.ini)

@@ -118,9 +118,9 @@ std::optional<HofEntry> readEntry(HofReader& in)
 
 // Opens the submission address; a place below the online list's is the
 // player's problem to hear about.
-Problem submitOnline(AppContext& ctx, int score)
+Problem submitOnline(AppContext& ctx, int score, int place)
 {
-    if (ctx.hofrank > kOnlinePlaces)
+    if (place > kOnlinePlaces)
         return QStringLiteral("Must be in top 5 of local HOF to be entered online");
     openlink(ctx, hofSubmissionUrl(ctx, score).toString(QUrl::FullyEncoded));
     return std::nullopt;
@@ -244,9 +244,7 @@ int enterHof(AppContext& ctx, HofWindows& ui, int score, const QString& game, in
         return 0;
     for (int i = kHofPlaces; i > place; --i)
         hof[size_t(i)] = hof[size_t(i - 1)];
-    ctx.hofrank = place;
-
-    const bool online = ui.nameEntry();
+    const bool online = ui.nameEntry(place);
 
     const Settings& s = ctx.settings;
     hof[size_t(place)] =
@@ -259,7 +257,7 @@ int enterHof(AppContext& ctx, HofWindows& ui, int score, const QString& game, in
     if (ctx.hofcount < kHofPlaces)
         ctx.hofcount = std::max(ctx.hofcount, 0) + 1;
     if (online)
-        if (const auto problem = submitOnline(ctx, score))
+        if (const auto problem = submitOnline(ctx, score, place))
             ui.tell(*problem);
     ui.showList();
     if (const auto problem = putHOF(ctx))

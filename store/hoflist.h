@@ -52,9 +52,10 @@ inline constexpr char kHofHeader[] = "Rank   Score  % Dif Name           Date ";
 class HofWindows {
 public:
     virtual ~HofWindows() = default;
-    // The name entry, modal; it leaves playername and playeremail set and
-    // returns true when the player asked to submit the entry online.
-    virtual bool nameEntry() = 0;
+    // The name entry for the place the score took, modal; it leaves
+    // playername and playeremail set and returns true when the player asked
+    // to submit the entry online.
+    virtual bool nameEntry(int place) = 0;
     // The HOF window, modal.
     virtual void showList() = 0;
     // A message for the player, with OK only.

@@ -92,7 +92,7 @@ std::unique_ptr<QWidget> otherWindow(Fixture& f, const QString& name)
     if (name == u"HOF")
         return std::make_unique<HallOfFameWindow>(ctx);
     if (name == u"NameEntry")
-        return std::make_unique<NameEntryDialog>(ctx);
+        return std::make_unique<NameEntryDialog>(ctx, 1);
     return std::make_unique<DataEditorWindow>(ctx);
 }
 

@@ -15,11 +15,11 @@ namespace {
 // Stands in for the name entry and the list window.
 struct FakeWindows : HofWindows {
     QStringList calls;
-    std::function<bool()> onNameEntry = [] { return false; };
-    bool nameEntry() override
+    std::function<bool(int)> onNameEntry = [](int) { return false; };
+    bool nameEntry(int place) override
     {
         calls << "name";
-        return onNameEntry();
+        return onNameEntry(place);
     }
     void showList() override { calls << "list"; }
     void tell(const QString& text) override { told << text; }
@@ -68,8 +68,8 @@ void TestHof::firstEntryWritesSevenLines()
     ctx.settings.maxdif = 3;
     FakeWindows ui;
     // The place is known when the name entry opens: the name records it.
-    ui.onNameEntry = [&] {
-        ctx.settings.playername = QStringLiteral("Ann") + QString::number(ctx.hofrank);
+    ui.onNameEntry = [&](int place) {
+        ctx.settings.playername = QStringLiteral("Ann") + QString::number(place);
         return false;
     };
     QCOMPARE(enterHof(ctx, ui, 120, QStringLiteral(" brev "), 80, 0), 1);
@@ -204,7 +204,7 @@ void TestHof::onlineSubmission()
     ctx.settings.playeremail = QStringLiteral("a@b.c");
     fill(ctx, 100, filled);
     FakeWindows ui;
-    ui.onNameEntry = [&] {
+    ui.onNameEntry = [&](int) {
         ctx.settings.playername = name;
         return online;
     };

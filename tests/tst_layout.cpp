@@ -462,10 +462,9 @@ void TstLayout::otherWindows()
         HallOfFameWindow w(ctx);
         faults = inspect(&w);
     } else if (window == QLatin1String("NameEntry")) {
-        ctx.hofrank = 30;
         ctx.settings.playername = QStringLiteral("Bartholomew Whitley");
         ctx.settings.playeremail = QStringLiteral("bartholomew.whitley@example.org");
-        NameEntryDialog w(ctx);
+        NameEntryDialog w(ctx, 30);
         faults = inspect(&w);
     } else if (window == QLatin1String("brevedit")) {
         // Every record in turn, as the editor's "next" button shows them.
