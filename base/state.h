@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace brev {
 
@@ -52,6 +53,9 @@ struct GameState {
     int questionsWritten = 0;
     // Bonus categories the records cannot fill: out of the draw for the rest of the run.
     std::array<bool, kCategories> bonusLeftOut{};
+    // How often each record was drawn and answered (slots 0..the records
+    // loaded): item selection prefers the least used.
+    std::vector<int> itemUse;
 };
 
 // Settings file "brev.INI" in the program directory.

@@ -68,7 +68,7 @@ template <typename Window> void build(benchmark::State& state, int category)
     // Every opening starts from the same remembered size.
     const auto places = ctx.settings.windowplaces;
     for (auto _ : state) {
-        std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 0);
         ctx.settings.windowplaces = places;
         QElapsedTimer clock;
         clock.start();
@@ -85,7 +85,7 @@ template <typename Window> void firstPaint(benchmark::State& state, int category
     const auto places = ctx.settings.windowplaces;
     static double first = -1;   // the first opening in the process
     for (auto _ : state) {
-        std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 0);
         ctx.settings.windowplaces = places;
         QElapsedTimer clock;
         clock.start();

@@ -39,7 +39,7 @@ void BM_pickitems_fill(benchmark::State& state)
     brev::AppContext ctx = shippedData();
     ctx.game.category = 7;
     for (auto _ : state) {
-        std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 0);
+        std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 0);
         for (int slot = 0; slot < 5; ++slot)
             benchmark::DoNotOptimize(brev::pickitems(ctx, slot));
     }
@@ -51,7 +51,7 @@ void BM_pickitems_giveup(benchmark::State& state)
 {
     brev::AppContext ctx = shippedData();
     ctx.game.category = 1;
-    for (int& use : ctx.itemUse)
+    for (int& use : ctx.game.itemUse)
         use = 32767;
     for (auto _ : state)
         benchmark::DoNotOptimize(brev::pickitems(ctx, 0));

@@ -13,7 +13,7 @@ void applyVerdict(AppContext& ctx, const Verdict& verdict)
     for (const LogLine& line : verdict.log)
         writelog(ctx, line.text, line.level);
     for (const Credit& credit : verdict.credits)
-        recordanswer(ctx, credit.record, credit.change);
+        recordanswer(ctx.game, credit.record, credit.change);
     if (verdict.sound >= 0)
         playsfx(ctx, verdict.sound);
 }

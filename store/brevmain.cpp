@@ -250,7 +250,7 @@ Problem readAddOn(AppContext& ctx, const QString& file, bool inPlay)
     ctx.presidents.insert(ctx.presidents.end(), read.records.begin(), read.records.end());
     ctx.presidents.emplace_back();
     ctx.addOnLinkbase = read.linkbase;
-    ctx.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
+    ctx.game.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
     setLaterPresidents(ctx, inPlay);
     return std::nullopt;
 }
@@ -286,7 +286,7 @@ Problem initdata(AppContext& ctx)
     ctx.datafile = QString::fromLatin1(kDataFile);
     if (auto error = readdata(ctx, ctx.datafile))
         return error;
-    ctx.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
+    ctx.game.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
     return std::nullopt;
 }
 

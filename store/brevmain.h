@@ -57,7 +57,6 @@ struct RefData {
     QString linkbase;
     QString addOnLinkbase;   // the add-on's base address for its records' links
     QString datafile;
-    std::vector<int> itemUse;   // slots 0..loadedRecords()
     std::array<QString, kCategories> catnames{};
     std::array<QString, 6> endkinds{};
 

@@ -51,7 +51,7 @@ bool suitsCategory(AppContext& ctx, int record, int category)
 int pickitems(AppContext& ctx, int slot, PickRule rule, const std::function<bool(int)>& suits)
 {
     if (slot < 0 || slot >= static_cast<int>(ctx.game.chosen.size()) || ctx.nrecords < 1
-        || static_cast<int>(ctx.itemUse.size()) <= ctx.nrecords)
+        || static_cast<int>(ctx.game.itemUse.size()) <= ctx.nrecords)
         return 0;
     const int category = ctx.game.category;
     const auto& chosen = ctx.game.chosen;
@@ -62,7 +62,7 @@ int pickitems(AppContext& ctx, int slot, PickRule rule, const std::function<bool
         const double r = ctx.random->uniform();
         const int n = std::clamp(static_cast<int>(r * ctx.nrecords), 0, ctx.nrecords - 1) + 1;
         const President& p = ctx.presidents[n];
-        if (passesCheck(ctx, p, category) && ctx.itemUse[n] < level) {
+        if (passesCheck(ctx, p, category) && ctx.game.itemUse[n] < level) {
             const QString text = getpstr(ctx, n, category);
             if (text > kSpace && (!suits || suits(n))) {
                 bool fits = true;
@@ -77,7 +77,7 @@ int pickitems(AppContext& ctx, int slot, PickRule rule, const std::function<bool
                 if (fits) {
                     result = n;
                     ctx.game.chosen[slot] = n;
-                    ctx.itemUse[n] = std::min(kCounterMax, ctx.itemUse[n] + (slot == 0 ? 10 : 1));
+                    ctx.game.itemUse[n] = std::min(kCounterMax, ctx.game.itemUse[n] + (slot == 0 ? 10 : 1));
                 }
             }
         }

@@ -1,7 +1,6 @@
 #include "store/score.h"
 
 #include "base/state.h"
-#include "store/brevmain.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +19,11 @@ void updatestats(GameState& g, int points, int maximum)
         g.percent = static_cast<int>(std::floor(g.score * 100.0 / g.possible));
 }
 
-void recordanswer(RefData& data, int record, int change)
+void recordanswer(GameState& game, int record, int change)
 {
-    if (record < 0 || record >= static_cast<int>(data.itemUse.size()))
+    if (record < 0 || record >= static_cast<int>(game.itemUse.size()))
         return;
-    int& use = data.itemUse[size_t(record)];
+    int& use = game.itemUse[size_t(record)];
     use = std::clamp(use + change, 0, kCounterMax);
 }
 

@@ -3,13 +3,12 @@
 namespace brev {
 
 struct GameState;
-struct RefData;
 
 // Adds a question's points to the running score and works out the percentage
 // (rounded down; unchanged while nothing was possible).
 void updatestats(GameState& game, int points, int maximum);
 // Moves a record's usage counter by change, kept within 0..32767; a record
 // outside the table is ignored.
-void recordanswer(RefData& data, int record, int change);
+void recordanswer(GameState& game, int record, int change);
 
 } // namespace brev

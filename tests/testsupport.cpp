@@ -187,7 +187,7 @@ void Fixture::loadSampleRecords()
     ctx->nrecords = kRecords;
     ctx->baseRecords = kRecords;
     ctx->linkbase = QStringLiteral("https://example.org/wiki/");
-    ctx->itemUse.assign(kRecords + 1, 0);
+    ctx->game.itemUse.assign(kRecords + 1, 0);
 }
 
 ModalDriver::ModalDriver()

@@ -243,7 +243,7 @@ void TstDatafile::readsAddOnOrGoesOnWithout()
         QCOMPARE(c.presidents[42].name, QStringLiteral("President 1"));
         QCOMPARE(c.presidents[43].image, QStringLiteral("brev44.gif"));
         QCOMPARE(c.linkOf(43), QStringLiteral("https://example.org/wiki/President_2"));
-        QCOMPARE(c.itemUse.size(), size_t(44));
+        QCOMPARE(c.game.itemUse.size(), size_t(44));
         // Written back the same, with the portrait names that follow the records' numbers.
         QCOMPARE(addOnText(c), QByteArray(content).replace("brev1.gif", "brev43.gif").replace("brev2.gif", "brev44.gif"));
         QCOMPARE(dataText(c), sampleFile());
@@ -272,7 +272,7 @@ void TstDatafile::initdataLeavesEmptySlotsAndZeroCounters()
     QCOMPARE(fx.ctx->datafile, QStringLiteral("brev.dat"));
     QVERIFY(fx.ctx->presidents[0] == President{});
     QVERIFY(fx.ctx->presidents[42] == President{});
-    QCOMPARE(fx.ctx->itemUse, std::vector<int>(42, 0));
+    QCOMPARE(fx.ctx->game.itemUse, std::vector<int>(42, 0));
 }
 
 void TstDatafile::failedWriteKeepsOldFile()

@@ -555,7 +555,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         Fixture f(seed);
         AppContext& ctx = *f.ctx;
         QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-        ctx.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+        ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
         if (starved) {
             for (int r = 1; r <= ctx.nrecords; ++r) {
                 President& p = ctx.presidents[size_t(r)];
@@ -624,7 +624,7 @@ void TestGameLoop::laterPresidentsInAndOutOfPlay()
         Fixture f(seed);
         AppContext& ctx = *f.ctx;
         [&] { QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt); }();
-        ctx.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+        ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
         if (addOn != AddOn::Missing)
             [&] {
                 QCOMPARE(readAddOn(ctx, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn == AddOn::InPlay),

@@ -158,7 +158,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
                 QCOMPARE(m->choice[i]->text(), getquestion(ctx, TextKind::Answer, ctx.game.chosen[i], ctx.game.category));
             expectedLog << QStringLiteral("---- Question %1").arg(q + 1)
                         << QStringLiteral("Multiple Choice");
-            expectedUse = ctx.itemUse;
+            expectedUse = ctx.game.itemUse;
             const int pick = right[q] ? slot : (q == 4 ? 4 : (slot + 1) % 4);
             if (right[q]) {
                 expectedUse[ctx.game.chosen[pick]] += 4;
@@ -180,7 +180,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             else
                 QVERIFY(s->Text1->toPlainText().startsWith(QStringLiteral("Sorry, the answer was ")));
             QCOMPARE(s->Label2->text(), scoreLine(score, possible, score * 100 / possible));
-            QCOMPARE(ctx.itemUse, expectedUse);
+            QCOMPARE(ctx.game.itemUse, expectedUse);
             QTest::mouseClick(s->Command1, Qt::LeftButton);
         });
     }
@@ -218,7 +218,7 @@ void TestGameWindows::skipChangesNothing()
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(MultipleChoiceWindow, m, w);
-        afterLoad = ctx.itemUse;
+        afterLoad = ctx.game.itemUse;
         logAfterLoad = f.read(QString::fromLatin1(kLogFile));
         QCOMPARE(m->Command1->text(), QStringLiteral("skip"));
         QTest::mouseClick(m->Command1, Qt::LeftButton);
@@ -228,7 +228,7 @@ void TestGameWindows::skipChangesNothing()
     QCOMPARE(ctx.game.score, 10);
     QCOMPARE(ctx.game.possible, 15);
     QCOMPARE(ctx.game.percent, 66);
-    QCOMPARE(ctx.itemUse, afterLoad);
+    QCOMPARE(ctx.game.itemUse, afterLoad);
     QCOMPARE(f.read(QString::fromLatin1(kLogFile)), logAfterLoad);
     QVERIFY(f.sound->played.isEmpty());
     QVERIFY(f.messages->texts.isEmpty());
@@ -744,7 +744,7 @@ void TestGameWindows::secondAnswerScoresNothing()
     Fixture f;
     AppContext& ctx = *f.ctx;
     QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    ctx.itemUse.assign(size_t(ctx.nrecords + 1), 0);
+    ctx.game.itemUse.assign(size_t(ctx.nrecords + 1), 0);
     ctx.settings.maxdif = 3;
     ctx.settings.soundon = -1;
     for (int n = 0; n < 10; ++n)

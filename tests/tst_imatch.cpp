@@ -69,7 +69,7 @@ void TestPortraitMatch::lastPortraitNeverMoves()
     f.ctx->game.category = 11;
     QList<int> firstPlaces(4, 0);
     for (int round = 0; round < 300; ++round) {
-        std::fill(f.ctx->itemUse.begin(), f.ctx->itemUse.end(), 0);
+        std::fill(f.ctx->game.itemUse.begin(), f.ctx->game.itemUse.end(), 0);
         PortraitMatchModel m(*f.ctx);
         QVERIFY(m.load());
         QCOMPARE(m.imageOrder(3), 3);
@@ -214,7 +214,7 @@ void TestPortraitMatch::judging()
     QCOMPARE(ctx.game.possible, 8);
     QList<int> counters;
     for (int r : {3, 14, 25, 36})
-        counters << ctx.itemUse[size_t(r)];
+        counters << ctx.game.itemUse[size_t(r)];
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(f.logLines(), QStringList({"Match Portraits ", "President 3", "President 14", "President 25",

@@ -69,13 +69,13 @@ void drawLongest(AppContext& ctx, int category, Longest longest, int count)
     std::stable_sort(records.begin(), records.end(), [&](int a, int b) {
         return shownText(ctx, a, category, longest).size() > shownText(ctx, b, category, longest).size();
     });
-    std::fill(ctx.itemUse.begin(), ctx.itemUse.end(), 32767);
+    std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 32767);
     QStringList taken;
     for (int r : records) {
         const QString text = shownText(ctx, r, category, longest);
         if (int(taken.size()) < count && !taken.contains(text) && !getpstr(ctx, r, category).trimmed().isEmpty()) {
             taken << text;
-            ctx.itemUse[size_t(r)] = 0;
+            ctx.game.itemUse[size_t(r)] = 0;
         }
     }
 }

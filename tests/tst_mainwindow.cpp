@@ -71,7 +71,7 @@ void TstMainwindow::startsUpInOrder()
     QCOMPARE(fx.ctx->settings.nquestions, 7);
     QCOMPARE(fx.ctx->catnames[7], QStringLiteral("Match Birthplaces"));
     QCOMPARE(fx.ctx->nrecords, 41);
-    QCOMPARE(fx.ctx->itemUse.size(), size_t(42));
+    QCOMPARE(fx.ctx->game.itemUse.size(), size_t(42));
     QCOMPARE(fx.ctx->sndfiles[15], QStringLiteral("s15.wav"));
     QCOMPARE(fx.ctx->sndlistfile, QStringLiteral("brevsnd.dat"));
     QCOMPARE(fx.ctx->hoffile, QStringLiteral("brev.hof"));

@@ -36,17 +36,17 @@ void TstPickitems::firstDrawRaisesCounters()
     fx.random->script = {drawOf(9), drawOf(12), drawOf(12), drawOf(30)};
     QCOMPARE(pickitems(c, 0), 12);
     QCOMPARE(c.game.chosen[0], 12);
-    QCOMPARE(c.itemUse[12], 10);
-    QCOMPARE(c.itemUse[9], 0);
+    QCOMPARE(c.game.itemUse[12], 10);
+    QCOMPARE(c.game.itemUse[9], 0);
     // Record 12 now has counter 10 and is passed over; 30 is taken for slot 1.
     QCOMPARE(pickitems(c, 1), 30);
-    QCOMPARE(c.itemUse[30], 1);
+    QCOMPARE(c.game.itemUse[30], 1);
     QCOMPARE(fx.random->calls, 4);
     // Right and wrong answers move the counters, never below 0.
-    recordanswer(c, 12, 4);
-    QCOMPARE(c.itemUse[12], 14);
-    recordanswer(c, 9, -1);
-    QCOMPARE(c.itemUse[9], 0);
+    recordanswer(c.game, 12, 4);
+    QCOMPARE(c.game.itemUse[12], 14);
+    recordanswer(c.game, 9, -1);
+    QCOMPARE(c.game.itemUse[9], 0);
 }
 
 void TstPickitems::fillsSlotsWithDistinctTexts()
@@ -87,7 +87,7 @@ void TstPickitems::honoursCategoryChecks()
     const std::map<int, int> only{{4, 20}, {12, 21}, {6, 22}, {13, 22}, {22, 23}, {11, 24}, {21, 24}};
     for (const auto& [category, record] : only) {
         c.game.category = category;
-        std::fill(c.itemUse.begin(), c.itemUse.end(), 0);
+        std::fill(c.game.itemUse.begin(), c.game.itemUse.end(), 0);
         QCOMPARE(pickitems(c, 0), record);
     }
     QVERIFY(fx.messages->texts.isEmpty());
@@ -110,10 +110,10 @@ void TstPickitems::levelOneTakesOnlyUnusedRecords()
     fx.loadSampleRecords();
     AppContext& c = *fx.ctx;
     c.game.category = 1;
-    c.itemUse[5] = counter;
+    c.game.itemUse[5] = counter;
     fx.random->script = {drawOf(5), drawOf(6)};
     QCOMPARE(pickitems(c, 1), taken);
-    QCOMPARE(c.itemUse[5], counter + (taken == 5 ? 1 : 0));
+    QCOMPARE(c.game.itemUse[5], counter + (taken == 5 ? 1 : 0));
 }
 
 void TstPickitems::widensLevelOnlyWhenNeeded()
@@ -122,11 +122,11 @@ void TstPickitems::widensLevelOnlyWhenNeeded()
     fx.loadSampleRecords();
     AppContext& c = *fx.ctx;
     c.game.category = 7;
-    std::fill(c.itemUse.begin(), c.itemUse.end(), 10);
-    c.itemUse[17] = 14;
+    std::fill(c.game.itemUse.begin(), c.game.itemUse.end(), 10);
+    c.game.itemUse[17] = 14;
     const int r = pickitems(c, 0);
     QVERIFY(r != 17);              // the lowest counters win
-    QCOMPARE(c.itemUse[r], 20);
+    QCOMPARE(c.game.itemUse[r], 20);
     // Level 1 + 2 per 101 draws must pass 10: at least 5 widenings.
     QVERIFY2(fx.random->calls >= 5 * 101, qPrintable(QString::number(fx.random->calls)));
     QVERIFY(fx.random->calls <= 6 * 101);
@@ -154,11 +154,11 @@ void TstPickitems::keepsCountersWithin16Bits()
     test::Fixture fx;
     fx.loadSampleRecords();
     AppContext& c = *fx.ctx;
-    c.itemUse[5] = 32765;
-    recordanswer(c, 5, 4);
-    QCOMPARE(c.itemUse[5], 32767);
-    recordanswer(c, 5, -1);
-    QCOMPARE(c.itemUse[5], 32766);
+    c.game.itemUse[5] = 32765;
+    recordanswer(c.game, 5, 4);
+    QCOMPARE(c.game.itemUse[5], 32767);
+    recordanswer(c.game, 5, -1);
+    QCOMPARE(c.game.itemUse[5], 32766);
 }
 
 void TstPickitems::reportsCategoryWithoutCheck()

@@ -97,7 +97,7 @@ void TestMatch::lastPlaceNeverMoves()
     f.ctx->game.category = 5;
     QList<int> firstPlaces(5, 0);
     for (int round = 0; round < 300; ++round) {
-        std::fill(f.ctx->itemUse.begin(), f.ctx->itemUse.end(), 0);
+        std::fill(f.ctx->game.itemUse.begin(), f.ctx->game.itemUse.end(), 0);
         MatchModel m(*f.ctx);
         QVERIFY(m.load());
         QCOMPARE(m.descOrder(4), 4);
@@ -276,7 +276,7 @@ void TestMatch::judging()
     QCOMPARE(ctx.game.possible, 15);
     QList<int> counters;
     for (int r : {3, 14, 25, 36, 7})
-        counters << ctx.itemUse[size_t(r)];
+        counters << ctx.game.itemUse[size_t(r)];
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(f.logLines(), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",

@@ -63,7 +63,7 @@ void TstQoddout::oddItemNeverAtPositionThree()
         Fixture fx(seed);
         AppContext& c = *fx.ctx;
         QCOMPARE(readdata(c, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-        c.itemUse.assign(c.nrecords + 1, 0);
+        c.game.itemUse.assign(c.nrecords + 1, 0);
         c.game.category = category;
         OddOneOutModel m(c);
         QVERIFY(m.load());
@@ -103,7 +103,7 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
             c.presidents[7].party = QStringLiteral("Party 1");   // two of a kind at most
         OddOneOutModel m(c);
         QVERIFY(!m.load());
-        QCOMPARE(c.itemUse, std::vector<int>(kRecords + 1, 0));
+        QCOMPARE(c.game.itemUse, std::vector<int>(kRecords + 1, 0));
     }
 }
 

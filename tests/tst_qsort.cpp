@@ -37,7 +37,7 @@ Chosen order(const AppContext& ctx)
 void loadShipped(Fixture& f)
 {
     QCOMPARE(readdata(*f.ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    f.ctx->itemUse.assign(size_t(f.ctx->nrecords + 1), 0);
+    f.ctx->game.itemUse.assign(size_t(f.ctx->nrecords + 1), 0);
 }
 
 // The window refuses Escape and its close box; a failed step still ends it.
@@ -249,7 +249,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     QCOMPARE(f.messages->texts.size(), 2);
     QCOMPARE(f.messages->texts.first(), "Sort the items listed.  Click on a line to move that item up one "
                                         "level.  When all are in position, click 'Done'");
-    QCOMPARE(ctx.itemUse[1], 17);   // drawn for slot 1, then four credits on top
+    QCOMPARE(ctx.game.itemUse[1], 17);   // drawn for slot 1, then four credits on top
     QCOMPARE(f.logLines().mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
                                                  "George Washington", "John Adams", "Andrew Jackson",
                                                  "James Monroe", " *** All Correct!"}));

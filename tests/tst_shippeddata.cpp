@@ -169,7 +169,7 @@ void TstShippedData::fillsEveryCategoryAfterLongUse()
             QVERIFY2(fillQuestion(c, category),
                      qPrintable(QStringLiteral("round %1: %2").arg(round).arg(c.catnames[category])));
             for (int slot = 0; slot < slotsFor(category); ++slot)
-                recordanswer(c, c.game.chosen[slot], fx.random->uniform() < 0.7 ? 4 : -1);
+                recordanswer(c.game, c.game.chosen[slot], fx.random->uniform() < 0.7 ? 4 : -1);
         }
     }
     QVERIFY(fx.messages->texts.isEmpty());
