@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString file = QString::fromLatin1(kDataFile);
     auto ctx = fuzz::freshContext();
-    ctx->presidents[3].name = QStringLiteral("Kept");
+    ctx->presidents.edit(3).name = QStringLiteral("Kept");
     ctx->linkbase = QStringLiteral("kept/");
     const auto before = ctx->presidents;
 

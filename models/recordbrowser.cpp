@@ -139,7 +139,7 @@ const QString& RecordBrowser::difChanged(const QString& text)
         difText_ = QString::number(kLowestDif);
         value = kLowestDif;
     }
-    ctx_.presidents[size_t(r)].dif = static_cast<int>(std::nearbyint(value));
+    ctx_.presidents.edit(size_t(r)).dif = static_cast<int>(std::nearbyint(value));
     (r > ctx_.baseRecords ? changedAddOn_ : changedBase_) = true;
     return difText_;
 }

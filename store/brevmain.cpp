@@ -220,8 +220,10 @@ Problem readdata(AppContext& ctx, const QString& file)
     RecordFile read;
     if (auto error = parseRecords(*text, shown, 1, kRecords, read))
         return error;
-    ctx.presidents.assign(size_t(kRecords + 2), President{});
-    std::copy(read.records.begin(), read.records.end(), ctx.presidents.begin() + 1);
+    std::vector<President> table(1);
+    table.insert(table.end(), read.records.begin(), read.records.end());
+    table.emplace_back();
+    ctx.presidents = RecordTable(std::move(table));
     ctx.linkbase = read.linkbase;
     ctx.addOnLinkbase.clear();
     ctx.baseRecords = kRecords;
@@ -246,9 +248,10 @@ Problem readAddOn(AppContext& ctx, const QString& file, bool inPlay)
     RecordFile read;
     if (auto error = parseRecords(*text, shown, ctx.baseRecords + 1, -1, read))
         return keepBase(*error);
-    ctx.presidents.resize(size_t(ctx.baseRecords + 1));
-    ctx.presidents.insert(ctx.presidents.end(), read.records.begin(), read.records.end());
-    ctx.presidents.emplace_back();
+    std::vector<President> table(ctx.presidents.begin(), ctx.presidents.begin() + ctx.baseRecords + 1);
+    table.insert(table.end(), read.records.begin(), read.records.end());
+    table.emplace_back();
+    ctx.presidents = RecordTable(std::move(table));
     ctx.addOnLinkbase = read.linkbase;
     ctx.game.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
     setLaterPresidents(ctx, inPlay);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace brev {
@@ -49,9 +50,29 @@ inline constexpr char kDataFile[] = "brev.dat";
 // same syntax (records, then the base address and one link per record).
 inline constexpr char kAddOnFile[] = "brevplus.dat";
 
+// The records as read, slot r holding record r; slot 0 and the slot after the
+// last record stay empty. Read-only once loaded: the readers replace the whole
+// table, and the only change after that is the data editor's difficulty,
+// made through edit() (as test set-ups do).
+class RecordTable {
+public:
+    RecordTable() : slots_(kRecords + 2) {}
+    explicit RecordTable(std::vector<President> table) : slots_(std::move(table)) {}
+
+    const President& operator[](size_t slot) const { return slots_[slot]; }
+    size_t size() const { return slots_.size(); }
+    std::vector<President>::const_iterator begin() const { return slots_.begin(); }
+    std::vector<President>::const_iterator end() const { return slots_.end(); }
+    bool operator==(const RecordTable&) const = default;
+
+    President& edit(size_t slot) { return slots_[slot]; }
+
+private:
+    std::vector<President> slots_;
+};
+
 struct RefData {
-    // Slots 0..loaded + 1: record r in slot r; the first and last stay empty.
-    std::vector<President> presidents = std::vector<President>(kRecords + 2);
+    RecordTable presidents;
     int nrecords = 0;        // the records a game draws from: 1..nrecords
     int baseRecords = 0;     // records 1..baseRecords come from the data file, the rest from the add-on
     QString linkbase;

@@ -183,7 +183,7 @@ President sampleRecord(int i)
 void Fixture::loadSampleRecords()
 {
     for (int i = 1; i <= kRecords; ++i)
-        ctx->presidents[i] = sampleRecord(i);
+        ctx->presidents.edit(size_t(i)) = sampleRecord(i);
     ctx->nrecords = kRecords;
     ctx->baseRecords = kRecords;
     ctx->linkbase = QStringLiteral("https://example.org/wiki/");

@@ -101,7 +101,7 @@ void loadQuotedRecords(Fixture& f)
 {
     f.loadSampleRecords();
     for (int i = 1; i <= kRecords; ++i)
-        f.ctx->presidents[i].quotation = QStringLiteral("Quotation %1").arg(i);
+        f.ctx->presidents.edit(i).quotation = QStringLiteral("Quotation %1").arg(i);
     f.ctx->settings.soundon = 0;
 }
 
@@ -153,7 +153,7 @@ void TstAccessible::namesFollowThePlay()
              QStringLiteral("Choice 3 of 5: ") + choices.choice[2]->text());
 
     for (int i = 1; i <= kRecords; ++i)
-        ctx.presidents[i].name = QStringLiteral("Al Bo");
+        ctx.presidents.edit(i).name = QStringLiteral("Al Bo");
     ctx.game.category = 21;
     NameMeWindow w(ctx);
     QCOMPARE(w.Label2->accessibleName(), QStringLiteral("Hidden name: blank, blank, space, blank, blank"));

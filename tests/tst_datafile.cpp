@@ -55,13 +55,13 @@ void TstDatafile::roundTripsThroughWriteAndRead()
 {
     test::Fixture fx;
     fx.loadSampleRecords();
-    fx.ctx->presidents[5].court.clear();
-    fx.ctx->presidents[6].vice = QStringLiteral("Adams, Jr., John");
-    fx.ctx->presidents[7].dif = -32768;
-    fx.ctx->presidents[8].name = QStringLiteral("George \"Big\" Washington");
+    fx.ctx->presidents.edit(5).court.clear();
+    fx.ctx->presidents.edit(6).vice = QStringLiteral("Adams, Jr., John");
+    fx.ctx->presidents.edit(7).dif = -32768;
+    fx.ctx->presidents.edit(8).name = QStringLiteral("George \"Big\" Washington");
     QCOMPARE(writedata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
     // The file cannot hold a double quote in a text: it is stored as an apostrophe.
-    fx.ctx->presidents[8].name = QStringLiteral("George 'Big' Washington");
+    fx.ctx->presidents.edit(8).name = QStringLiteral("George 'Big' Washington");
 
     test::Fixture back;
     back.ctx->dir = fx.ctx->dir;
@@ -186,7 +186,7 @@ void TstDatafile::rejectsDamagedFiles()
     QFETCH(QString, expected);
     test::Fixture fx;
     fx.loadSampleRecords();
-    fx.ctx->presidents[3].name = QStringLiteral("Kept");
+    fx.ctx->presidents.edit(3).name = QStringLiteral("Kept");
     if (!QByteArray(QTest::currentDataTag()).startsWith("no file"))
         fx.write(QStringLiteral("brev.dat"), content);
     const auto error = readdata(*fx.ctx, QStringLiteral("brev.dat"));
@@ -294,7 +294,7 @@ void TstDatafile::fullDiskKeepsOldFile()
     QCOMPARE(writedata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
     QStringList said;
     const QByteArray before = fx.read(QStringLiteral("brev.dat"));
-    fx.ctx->presidents[41].court = QString(200, u'x');   // a little longer: held in the write buffer
+    fx.ctx->presidents.edit(41).court = QString(200, u'x');   // a little longer: held in the write buffer
     {
         test::FileSizeLimit limit(before.size());
         said = test::told(writedata(*fx.ctx, QStringLiteral("brev.dat")));

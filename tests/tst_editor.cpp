@@ -135,7 +135,7 @@ void TestEditor::linkAndPortrait()
     Fixture f;
     shipRecords(f);
     QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev2.gif"), f.path(QStringLiteral("brev2.gif")));
-    f.ctx->presidents[3].link.clear();
+    f.ctx->presidents.edit(3).link.clear();
     DataEditorWindow w(*f.ctx);
     w.show();
     QCOMPARE(w.cmdURL->text(), QStringLiteral("George_Washington"));

@@ -170,7 +170,7 @@ void TestExport::commandLineWritesWhatAGameWrites()
         AppContext& c = *f.ctx;
         QCOMPARE(readdata(c, f.path(QStringLiteral("brev.dat"))), std::nullopt);
         for (int r = 1; r <= c.nrecords; ++r)
-            c.presidents[size_t(r)].court.clear();
+            c.presidents.edit(size_t(r)).court.clear();
         f.write(QStringLiteral("brev.dat"), dataText(c));
         f.write(QString::fromLatin1(kPlusSettingsFile), "[game]\r\nbonusQuestions=true\r\n");
     }

@@ -403,7 +403,7 @@ void TestGameLoop::multipleChoiceVerdict()
     // Slot 1 right; then one draw per slot lands on records 7, 3, 12, 5 and 9.
     f.random->script = {0.3, 6.5 / 41, 2.5 / 41, 11.5 / 41, 4.5 / 41, 8.5 / 41};
     for (int i = 1; i <= kRecords; ++i)
-        f.ctx->presidents[i].dif = 1;
+        f.ctx->presidents.edit(i).dif = 1;
     MultipleChoiceModel m(*f.ctx);
     QVERIFY(m.load());
     QCOMPARE(f.ctx->game.chosen, (std::array<int, 6>{7, 3, 12, 5, 9, 0}));
@@ -448,7 +448,7 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
         f.loadSampleRecords();
         AppContext& ctx = *f.ctx;
         for (int i = 4; i <= kRecords; ++i)
-            ctx.presidents[i].vice = QStringLiteral("n/a");   // category 2 cannot fill five choices
+            ctx.presidents.edit(i).vice = QStringLiteral("n/a");   // category 2 cannot fill five choices
         ctx.settings.catenabled[1] = -1;
         ctx.settings.catenabled[2] = -1;
         ctx.settings.nquestions = 2;
@@ -558,7 +558,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
         if (starved) {
             for (int r = 1; r <= ctx.nrecords; ++r) {
-                President& p = ctx.presidents[size_t(r)];
+                President& p = ctx.presidents.edit(size_t(r));
                 p.party = p.home = p.opponent = QStringLiteral("Same");
                 p.endKind = 0;
                 p.court.clear();

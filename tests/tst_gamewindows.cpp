@@ -308,7 +308,7 @@ void TestGameWindows::exhaustedCategoryIsSwitchedOff()
     prepare(f);
     AppContext& ctx = *f.ctx;
     for (int i = 4; i <= kRecords; ++i)
-        ctx.presidents[i].vice = QStringLiteral("n/a");   // too short for the vice categories
+        ctx.presidents.edit(i).vice = QStringLiteral("n/a");   // too short for the vice categories
     ctx.settings.catenabled[1] = -1;
     ctx.settings.catenabled[2] = -1;
     ctx.game.score = 5;

@@ -20,8 +20,8 @@ void nameAll(Fixture& f, const QString& name)
 {
     f.loadSampleRecords();
     for (int i = 1; i <= kRecords; ++i) {
-        f.ctx->presidents[i].name = name;
-        f.ctx->presidents[i].dif = 1;
+        f.ctx->presidents.edit(i).name = name;
+        f.ctx->presidents.edit(i).dif = 1;
     }
     f.ctx->game.category = 21;
     f.ctx->settings.soundon = -1;

@@ -32,7 +32,7 @@ void TstPickitems::firstDrawRaisesCounters()
     fx.loadSampleRecords();
     AppContext& c = *fx.ctx;
     c.game.category = 1;
-    c.presidents[9].term.clear();   // blank texts are never drawn
+    c.presidents.edit(9).term.clear();   // blank texts are never drawn
     fx.random->script = {drawOf(9), drawOf(12), drawOf(12), drawOf(30)};
     QCOMPARE(pickitems(c, 0), 12);
     QCOMPARE(c.game.chosen[0], 12);
@@ -58,9 +58,9 @@ void TstPickitems::fillsSlotsWithDistinctTexts()
         c.game.category = 5;
         // Four presidents shared one vice president; two had none to speak of.
         for (int i : {3, 4, 5, 6})
-            c.presidents[i].vice = QStringLiteral("Same Person");
-        c.presidents[10].vice = QStringLiteral("none");
-        c.presidents[11].vice = QStringLiteral("abcd");
+            c.presidents.edit(i).vice = QStringLiteral("Same Person");
+        c.presidents.edit(10).vice = QStringLiteral("none");
+        c.presidents.edit(11).vice = QStringLiteral("abcd");
         std::set<QString> texts;
         for (int slot = 0; slot < 5; ++slot) {
             const int r = pickitems(c, slot);
@@ -78,11 +78,11 @@ void TstPickitems::honoursCategoryChecks()
     fx.loadSampleRecords();
     AppContext& c = *fx.ctx;
     for (int i = 1; i <= 41; ++i) {
-        c.presidents[i].termKey = i == 20 ? 1 : 0;
-        c.presidents[i].birthKey = i == 21 ? 5 : -1;
-        c.presidents[i].wife = i == 22 ? QStringLiteral("Lady X") : QStringLiteral("none");
-        c.presidents[i].court = i == 23 ? QStringLiteral("J") : QStringLiteral(" ");
-        c.presidents[i].image = i == 24 ? QStringLiteral("x.gif") : QString();
+        c.presidents.edit(i).termKey = i == 20 ? 1 : 0;
+        c.presidents.edit(i).birthKey = i == 21 ? 5 : -1;
+        c.presidents.edit(i).wife = i == 22 ? QStringLiteral("Lady X") : QStringLiteral("none");
+        c.presidents.edit(i).court = i == 23 ? QStringLiteral("J") : QStringLiteral(" ");
+        c.presidents.edit(i).image = i == 24 ? QStringLiteral("x.gif") : QString();
     }
     const std::map<int, int> only{{4, 20}, {12, 21}, {6, 22}, {13, 22}, {22, 23}, {11, 24}, {21, 24}};
     for (const auto& [category, record] : only) {
@@ -140,7 +140,7 @@ void TstPickitems::givesUpAfterAllWidenings()
     c.game.category = 2;
     c.game.chosen[3] = 8;
     for (int i = 1; i <= 41; ++i)
-        c.presidents[i].vice = i <= 3 ? QStringLiteral("Vice %1").arg(i) : QStringLiteral("none");
+        c.presidents.edit(i).vice = i <= 3 ? QStringLiteral("Vice %1").arg(i) : QStringLiteral("none");
     for (int slot = 0; slot < 3; ++slot)
         QVERIFY(pickitems(c, slot) > 0);
     const int before = fx.random->calls;

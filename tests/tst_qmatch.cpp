@@ -151,12 +151,12 @@ void TestMatch::exportForms()
     prepare(f);
     AppContext& ctx = *f.ctx;
     if (longName) {
-        ctx.presidents[14].name = QString(longName, QLatin1Char('N'));
-        ctx.presidents[36].name = QString(longName, QLatin1Char('N'));
-        ctx.presidents[25].name = QString(60, QLatin1Char('N'));
+        ctx.presidents.edit(14).name = QString(longName, QLatin1Char('N'));
+        ctx.presidents.edit(36).name = QString(longName, QLatin1Char('N'));
+        ctx.presidents.edit(25).name = QString(60, QLatin1Char('N'));
     }
     if (longPlace)
-        ctx.presidents[3].birthplace = QString(longPlace, QLatin1Char('p'));
+        ctx.presidents.edit(3).birthplace = QString(longPlace, QLatin1Char('p'));
     (mode == 1 ? ctx.game.onlineQuestionMode : ctx.game.tabbedQuestionMode) = -1;
     ctx.settings.loglevel = 2;
     newlog(ctx);

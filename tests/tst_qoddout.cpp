@@ -98,9 +98,9 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
         AppContext& c = *fx.ctx;
         c.game.category = 20;
         for (int i = 1; i <= kRecords; ++i)
-            c.presidents[i].party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
+            c.presidents.edit(i).party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
         if (!allAlike)
-            c.presidents[7].party = QStringLiteral("Party 1");   // two of a kind at most
+            c.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
         OddOneOutModel m(c);
         QVERIFY(!m.load());
         QCOMPARE(c.game.itemUse, std::vector<int>(kRecords + 1, 0));
@@ -152,10 +152,10 @@ void TstQoddout::tabbedLineWithMarkers()
     c.game.tabbedQuestionMode = -1;
     const QString q(131, u'Q'), l(61, u'L'), m(61, u'M');
     for (int i : {1, 3, 5})
-        c.presidents[i].party = q;
-    c.presidents[2].party = QStringLiteral("Federalist");
-    c.presidents[3].name = l;
-    c.presidents[5].name = m;
+        c.presidents.edit(i).party = q;
+    c.presidents.edit(2).party = QStringLiteral("Federalist");
+    c.presidents.edit(3).name = l;
+    c.presidents.edit(5).name = m;
     scriptDraws(fx, {1, 2, 3, 5});
     fx.random->script[4] = 0.5;   // the first swap exchanges positions 0 and 1
     OddOneOutModel model(c);
@@ -230,7 +230,7 @@ void TstQoddout::unfillableBonusLeavesQuietly()
     f.loadSampleRecords();
     AppContext& ctx = *f.ctx;
     for (int i = 1; i <= kRecords; ++i)
-        ctx.presidents[i].party = QStringLiteral("Whig");
+        ctx.presidents.edit(i).party = QStringLiteral("Whig");
     ctx.settings.catenabled[20] = -1;
     QString opened;
     ModalDriver driver;

@@ -181,7 +181,7 @@ void TestQsort::exhaustedCategoryLoadsNothing()
     Fixture f;
     f.loadSampleRecords();
     for (int i = 5; i <= kRecords; ++i)
-        f.ctx->presidents[i].birthKey = 0;   // four records left to sort by birth
+        f.ctx->presidents.edit(i).birthKey = 0;   // four records left to sort by birth
     f.ctx->game.category = 12;
     QVERIFY(!SortModel(*f.ctx).load());
     QVERIFY(f.logLines().isEmpty());

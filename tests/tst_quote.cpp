@@ -82,9 +82,9 @@ void TstQuote::exportLines()
     c.game.category = kQuoteCategory;
     (online ? c.game.onlineQuestionMode : c.game.tabbedQuestionMode) = -1;
     for (int i = 1; i <= 5; ++i)
-        c.presidents[i].quotation = QStringLiteral("Words of %1").arg(i);
-    c.presidents[1].quotation = quotation;
-    c.presidents[2].name = secondName;
+        c.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
+    c.presidents.edit(1).quotation = quotation;
+    c.presidents.edit(2).name = secondName;
     fx.random->script = {0.0, drawOf(1), drawOf(2), drawOf(3), drawOf(4), drawOf(5)};
     QuotationModel m(c);
     QVERIFY(m.load());
@@ -102,8 +102,8 @@ void TstQuote::drawsOnlyRecordsWithAQuotation()
         AppContext& c = *fx.ctx;
         c.game.category = kQuoteCategory;
         for (int i : quoted)
-            c.presidents[i].quotation = QStringLiteral("Words of %1").arg(i);
-        c.presidents[21].quotation = QStringLiteral(" ");   // blank: no quotation
+            c.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
+        c.presidents.edit(21).quotation = QStringLiteral(" ");   // blank: no quotation
         QuotationModel m(c);
         QVERIFY(m.load());
         for (int slot = 0; slot < 5; ++slot) {
@@ -123,8 +123,8 @@ void TstQuote::playedByAClick()
     f.loadSampleRecords();
     AppContext& ctx = *f.ctx;
     for (int i = 1; i <= kRecords; ++i) {
-        ctx.presidents[i].quotation = QStringLiteral("First line %1\r\nsecond line").arg(i);
-        ctx.presidents[i].quotationSource = QStringLiteral("Letter %1").arg(i);
+        ctx.presidents.edit(i).quotation = QStringLiteral("First line %1\r\nsecond line").arg(i);
+        ctx.presidents.edit(i).quotationSource = QStringLiteral("Letter %1").arg(i);
     }
     ctx.settings.soundon = -1;
     ctx.sndfiles[5] = QStringLiteral("right.wav");

@@ -79,10 +79,10 @@ void TstTexts::getpstrReturnsEachCategoryField()
         {23, p.court}, {26, p.opponent}, {27, p.home}, {kQuoteCategory, p.name}};
     for (const auto& [k, text] : expected)
         QCOMPARE(getpstr(c, 7, k), text);
-    c.presidents[7].endKind = 2;
+    c.presidents.edit(7).endKind = 2;
     QCOMPARE(getpstr(c, 7, 24), QStringLiteral("Assassinated"));
     QCOMPARE(getpstr(c, 7, 25), QStringLiteral("Assassinated"));
-    c.presidents[7].endKind = 4;
+    c.presidents.edit(7).endKind = 4;
     QCOMPARE(getpstr(c, 7, 24), QString());
     QVERIFY(fx->messages->texts.isEmpty());
 
@@ -98,10 +98,10 @@ void TstTexts::getquestionBuildsEveryKind()
     QCOMPARE(getquestion(c, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by term served, in order of Presidency"));
     c.game.category = 12;
     QCOMPARE(getquestion(c, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by birthdate"));
-    c.presidents[1].name = QStringLiteral("A");
-    c.presidents[1].birthKey = 1767;
-    c.presidents[2].name = QStringLiteral("B");
-    c.presidents[2].birthKey = 1732;
+    c.presidents.edit(1).name = QStringLiteral("A");
+    c.presidents.edit(1).birthKey = 1767;
+    c.presidents.edit(2).name = QStringLiteral("B");
+    c.presidents.edit(2).birthKey = 1732;
     QCOMPARE(getquestion(c, TextKind::SortedPair, 1, 2), QStringLiteral("A 1767 > B 1732"));
 
     c.game.category = 7;
@@ -116,7 +116,7 @@ void TstTexts::getquestionBuildsEveryKind()
     c.game.category = 11;
     QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), c.presidents[4].name);
 
-    c.presidents[5].name = QStringLiteral("John Adams");
+    c.presidents.edit(5).name = QStringLiteral("John Adams");
     c.game.category = 1;
     QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("When did John Adams serve?"));
     c.game.category = 2;
@@ -127,7 +127,7 @@ void TstTexts::getquestionBuildsEveryKind()
     QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Match Presidents and terms"));
     c.game.category = 26;
     QCOMPARE(getquestion(c, TextKind::Question, 0, 0), QStringLiteral("Match Political opponents "));
-    c.presidents[5].quotation = QStringLiteral("Facts are stubborn things.");
+    c.presidents.edit(5).quotation = QStringLiteral("Facts are stubborn things.");
     c.game.category = kQuoteCategory;
     QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Who said this?"));
     QCOMPARE(getquestion(c, TextKind::Answer, 5, 0), QStringLiteral("Facts are stubborn things."));
@@ -138,12 +138,12 @@ void TstTexts::getquestionBuildsEveryKind()
 void TstTexts::getsortvalKeys()
 {
     AppContext& c = *fx->ctx;
-    c.presidents[9].birthKey = 1773;
-    c.presidents[9].termKey = 1841;
+    c.presidents.edit(9).birthKey = 1773;
+    c.presidents.edit(9).termKey = 1841;
     QCOMPARE(getsortval(c, 9, 12), 1773);
     for (int k : {13, 14, 15, 16, 17, 18, 22})
         QCOMPARE(getsortval(c, 9, k), 1841);
-    c.presidents[9].termKey = 0;
+    c.presidents.edit(9).termKey = 0;
     QCOMPARE(getsortval(c, 9, 15), 0);
     QVERIFY(fx->messages->texts.isEmpty());
     QCOMPARE(getsortval(c, 9, 7), 0);
@@ -185,15 +185,15 @@ void TstTexts::categoryTable()
     QCOMPARE(isListedCategory(k), listing == 'L');
     QCOMPARE(std::count(kBonusCategories.begin(), kBonusCategories.end(), k), listing == 'B' ? 1 : 0);
     AppContext& c = *fx->ctx;
-    c.presidents[7].quotation = QStringLiteral("Facts are stubborn things.");
+    c.presidents.edit(7).quotation = QStringLiteral("Facts are stubborn things.");
     const President sound = c.presidents[7];
     const std::map<QString, std::function<void(President&)>> spoil{
         {"termKey", [](President& p) { p.termKey = 0; }}, {"birthKey", [](President& p) { p.birthKey = 0; }},
         {"vice", [](President& p) { p.vice = "Abc"; }},   {"wife", [](President& p) { p.wife = "Ann"; }},
         {"image", [](President& p) { p.image.clear(); }}, {"quotation", [](President& p) { p.quotation.clear(); }}};
     for (const auto& [field, change] : spoil) {
-        c.presidents[7] = sound;
-        change(c.presidents[7]);
+        c.presidents.edit(7) = sound;
+        change(c.presidents.edit(7));
         if (refuses != QLatin1String("?"))
             QVERIFY2(suitsCategory(c, 7, k) == (field != refuses), qPrintable(field));
     }
