@@ -107,6 +107,7 @@ void DataEditorWindow::build()
     cmdURL = makeButton(this, "cmdURL", QString());
     Label1 = makeLabel(this, "Label1", QStringLiteral("image "));
     txtImage = makeBox(this, "txtImage", QString());
+    txtImage->setReadOnly(true);   // shows the portrait's file name; nothing would keep an edit
     Label1->setBuddy(txtImage);
     Image1 = makeLabel(this, "Image1");
     Image1->setScaledContents(true);

@@ -286,8 +286,7 @@ Problem writeAddOn(AppContext& ctx, const QString& file)
 
 Problem initdata(AppContext& ctx)
 {
-    ctx.datafile = QString::fromLatin1(kDataFile);
-    if (auto error = readdata(ctx, ctx.datafile))
+    if (auto error = readdata(ctx, QString::fromLatin1(kDataFile)))
         return error;
     ctx.game.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
     return std::nullopt;

@@ -77,7 +77,6 @@ struct RefData {
     int baseRecords = 0;     // records 1..baseRecords come from the data file, the rest from the add-on
     QString linkbase;
     QString addOnLinkbase;   // the add-on's base address for its records' links
-    QString datafile;
     std::array<QString, kCategories> catnames{};
     std::array<QString, 6> endkinds{};
 

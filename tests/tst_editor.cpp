@@ -140,6 +140,7 @@ void TestEditor::linkAndPortrait()
     w.show();
     QCOMPARE(w.cmdURL->text(), QStringLiteral("George_Washington"));
     QCOMPARE(w.txtImage->text(), QStringLiteral("brev1.gif"));
+    QVERIFY(w.txtImage->isReadOnly());   // an edit would be kept nowhere
     QVERIFY(w.Image1->isHidden());   // brev1.gif is not in the directory
     QTest::mouseClick(w.cmdURL, Qt::LeftButton);
     QCOMPARE(f.shell->urls, QStringList{f.ctx->linkbase + QStringLiteral("George_Washington")});
