@@ -103,6 +103,8 @@ bool MainWindow::load()
         decoded = std::async(std::launch::async, decodeScaled, ctx_.path(picture), shown);
     buildControls();
     newlog(ctx_);
+    if (const auto problem = takeLogProblem(ctx_))
+        ctx_.messages->ok(*problem);
     if (const auto error = initdata(ctx_)) {
         ctx_.messages->ok(*error + ctx_.lb + ctx_.lb + QStringLiteral("Brevallo Game cannot start without it."));
         return false;

@@ -75,6 +75,8 @@ Asked askquestion(AppContext& ctx, GameUi& ui, int category)
         flushlog(ctx);
     else
         droplog(ctx);
+    if (const auto problem = takeLogProblem(ctx))
+        ui.tell(*problem);
     if (asked == Asked::NoScreen)
         ui.tell(QStringLiteral("No question set for ") + categoryName(ctx, category));
     return asked;

@@ -5,6 +5,7 @@
 #include "store/settingsfile.h"
 #include "hof/halloffamewindow.h"
 #include "store/cmnfunc.h"
+#include "store/gamelog.h"
 #include "store/context.h"
 #include "store/plussettings.h"
 #include "widgets/focusmarks.h"
@@ -213,6 +214,8 @@ void SetupDialog::makeQuestions(ExportMode mode)
         }
     }
     startExport(ctx_, mode);
+    if (const auto problem = takeLogProblem(ctx_))
+        ctx_.messages->ok(*problem);
     maxqlimit_ = exportQuestionLimit(mode);
     nquestion->setText(QString::number(maxqlimit_));
     ctx_.messages->ok(exportStartMessage(mode));

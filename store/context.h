@@ -37,7 +37,8 @@ struct AppContext : RefData {
     bool sizebusy = false;
     std::optional<QString> heldLogLine;   // a question header not yet written
     int heldLogLevel = 0;
-    bool logfailed = false;      // the player has been told that the log cannot be written
+    bool logfailed = false;      // the log could not be written once this run
+    Problem logProblem;          // that failure, until a window has shown it
     // When set, the log's lines go here instead of "brevquiz.log" (the
     // command-line export collects its file this way).
     QByteArray* logSink = nullptr;

@@ -10,16 +10,17 @@ namespace brev {
 
 namespace {
 
-// The first failure of a run tells the player which file and why; later ones
-// stay quiet. Play goes on either way, without the lines that were lost.
+// The first failure of a run is kept for the windows to tell the player which
+// file and why; later ones stay quiet. Play goes on either way, without the
+// lines that were lost.
 void reportFailure(AppContext& ctx, const QFile& f)
 {
     if (ctx.logfailed)
         return;
     ctx.logfailed = true;
-    ctx.messages->ok(QStringLiteral("The log file ") + QDir::toNativeSeparators(f.fileName())
+    ctx.logProblem = QStringLiteral("The log file ") + QDir::toNativeSeparators(f.fileName())
                      + QStringLiteral(" cannot be written: ") + f.errorString() + ctx.lb
-                     + QStringLiteral("The game goes on without it."));
+                     + QStringLiteral("The game goes on without it.");
 }
 
 } // namespace
@@ -64,6 +65,11 @@ void flushlog(AppContext& ctx)
         return;
     const QString line = *std::exchange(ctx.heldLogLine, std::nullopt);
     writelog(ctx, line, ctx.heldLogLevel);
+}
+
+Problem takeLogProblem(AppContext& ctx)
+{
+    return std::exchange(ctx.logProblem, std::nullopt);
 }
 
 void droplog(AppContext& ctx)

@@ -1,5 +1,7 @@
 #pragma once
 // The run's plain-text log "brevquiz.log", also the question export file.
+#include "base/problem.h"
+
 #include <QString>
 
 namespace brev {
@@ -17,5 +19,8 @@ void writelog(AppContext& ctx, const QString& text, int level);
 void holdlog(AppContext& ctx, const QString& text, int level);
 void flushlog(AppContext& ctx);
 void droplog(AppContext& ctx);
+// The run's first failure to write the log (the file and why), once; the
+// windows show it. Later failures are not reported again.
+Problem takeLogProblem(AppContext& ctx);
 
 } // namespace brev

@@ -159,6 +159,23 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
                                            "---- Question 3", "asked"}));
     }
     {
+        // A log that cannot be written is told once, after the question that met it.
+        Fixture f;
+        f.ctx->settings.catenabled[3] = -1;
+        f.ctx->settings.nquestions = 2;
+        QVERIFY(QDir().mkdir(f.path(QStringLiteral("brevquiz.log"))));
+        FakeUi ui(*f.ctx);
+        QStringList toldWhenOpened;
+        ui.onOpen = [&](Screen) {
+            toldWhenOpened << QString::number(f.messages->texts.size());
+            writelog(*f.ctx, QStringLiteral("asked"), 1);
+        };
+        playgame(*f.ctx, ui);
+        QCOMPARE(toldWhenOpened, (QStringList{"0", "1"}));
+        QCOMPARE(f.messages->texts.size(), 2);   // and the final score
+        QVERIFY(f.messages->texts[0].startsWith(QStringLiteral("The log file ")));
+    }
+    {
         // A threshold above 2 keeps the headers out.
         Fixture f;
         f.ctx->settings.catenabled[3] = -1;
