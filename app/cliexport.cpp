@@ -78,8 +78,7 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
         return fail(*error);
     // The presidents after 1993 as in a game: a damaged add-on is reported
     // and the export goes on without it.
-    if (const auto problem = readAddOn(ctx, QString::fromLatin1(kAddOnFile), loadLaterPresidents(ctx)))
-        ctx.messages->ok(*problem);
+    ctx.messages->show(readAddOn(ctx, QString::fromLatin1(kAddOnFile), loadLaterPresidents(ctx)));
 
     const int questions = options.questions > 0 ? options.questions : exportQuestionLimit(options.mode);
     const ExportResult result = exportQuestions(ctx, options.mode, questions);

@@ -103,16 +103,13 @@ bool MainWindow::load()
         decoded = std::async(std::launch::async, decodeScaled, ctx_.path(picture), shown);
     buildControls();
     newlog(ctx_);
-    if (const auto problem = takeLogProblem(ctx_))
-        ctx_.messages->ok(*problem);
+    ctx_.messages->show(takeLogProblem(ctx_));
     if (const auto error = initdata(ctx_)) {
         ctx_.messages->ok(*error + ctx_.lb + ctx_.lb + QStringLiteral("Brevallo Game cannot start without it."));
         return false;
     }
-    if (const auto problem = readAddOn(ctx_, QString::fromLatin1(kAddOnFile), ctx_.laterPresidents))
-        ctx_.messages->ok(*problem);
-    if (const auto problem = getMedia(ctx_))
-        ctx_.messages->ok(*problem);
+    ctx_.messages->show(readAddOn(ctx_, QString::fromLatin1(kAddOnFile), ctx_.laterPresidents));
+    ctx_.messages->show(getMedia(ctx_));
     setDesignFonts();
     ui->Label1->setText(QStringLiteral("Brevallo Game"));
     ui->Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
@@ -144,8 +141,7 @@ void MainWindow::about()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (const auto problem = savesettings(ctx_))
-        ctx_.messages->ok(*problem);
+    ctx_.messages->show(savesettings(ctx_));
     event->accept();
 }
 

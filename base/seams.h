@@ -2,6 +2,8 @@
 // Small interfaces between the game logic and the outside world: random
 // numbers, message boxes, sound playback, the desktop shell and the clock.
 // The program installs real implementations; tests install their own.
+#include "base/problem.h"
+
 #include <QDate>
 #include <QString>
 
@@ -19,6 +21,12 @@ public:
     virtual ~Messages() = default;
     // A message box with an OK button; returns when the player closes it.
     virtual void ok(const QString& text) = 0;
+    // A reader's or writer's problem, when there is one, as such a box.
+    void show(const Problem& problem)
+    {
+        if (problem)
+            ok(*problem);
+    }
     // A message box with Yes and No buttons and an exclamation icon.
     virtual bool yesNo(const QString& text) = 0;
     // The same with its own title, and "No" as the default button when asked.

@@ -134,39 +134,33 @@ void DataEditorWindow::build()
     connect(cmbitem, &QComboBox::activated, this, [this](int index) {
         browser_.choose(index);
         fillform();
-        tell(browser_.nameProblem());
+        ctx_.messages->show(browser_.nameProblem());
     });
     connect(cmdNext, &QPushButton::clicked, this, [this] {
         browser_.next();
         fillform();
-        tell(browser_.nameProblem());
+        ctx_.messages->show(browser_.nameProblem());
     });
     connect(cmdPrev, &QPushButton::clicked, this, [this] {
         browser_.previous();
         fillform();
-        tell(browser_.nameProblem());
+        ctx_.messages->show(browser_.nameProblem());
     });
     connect(dif, &QLineEdit::textEdited, this,
             [this](const QString& text) { showDif(browser_.difChanged(text)); });
     connect(dif, &QLineEdit::editingFinished, this, [this] { showDif(browser_.difLeft()); });
-    connect(cmdURL, &QPushButton::clicked, this, [this] { tell(browser_.openLink()); });
+    connect(cmdURL, &QPushButton::clicked, this, [this] { ctx_.messages->show(browser_.openLink()); });
     connect(Command1, &QPushButton::clicked, this, [this] {
-        tell(browser_.save());
+        ctx_.messages->show(browser_.save());
         accept();
     });
-}
-
-void DataEditorWindow::tell(const Problem& problem)
-{
-    if (problem)
-        ctx_.messages->ok(*problem);
 }
 
 void DataEditorWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!std::exchange(shown_, true))
-        tell(browser_.nameProblem());   // the first record's, once the window is up
+        ctx_.messages->show(browser_.nameProblem());   // the first record's, once the window is up
 }
 
 void DataEditorWindow::filllist()

@@ -49,7 +49,6 @@ protected:
 
 private:
     void build();
-    void tell(const Problem& problem);
     void fillform();
     void filllist();
     void showDif(const QString& text);

@@ -24,10 +24,8 @@ constexpr int kDateLevel = 4;
 Asked givenUp(AppContext& ctx)
 {
     const auto told = giveUpQuestion(ctx);
-    if (!told)
-        return Asked::LeftOut;
-    ctx.messages->ok(*told);
-    return Asked::Abandoned;
+    ctx.messages->show(told);
+    return told ? Asked::Abandoned : Asked::LeftOut;
 }
 
 // Loads one question the way its window does and writes its lines.

@@ -120,8 +120,7 @@ void HallOfFameWindow::clearClicked()
     if (!ctx_.messages->question(QStringLiteral("Clear HOF"), QStringLiteral("Really clear Hall of Frame?"),
                                  true))
         return;
-    if (const auto problem = clearHof(ctx_))
-        ctx_.messages->ok(*problem);
+    ctx_.messages->show(clearHof(ctx_));
     accept();
 }
 

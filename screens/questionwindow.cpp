@@ -58,10 +58,8 @@ Asked QuestionWindow::ask()
 {
     if (abandoned_) {
         const auto told = giveUpQuestion(ctx_);
-        if (!told)
-            return Asked::LeftOut;
-        ctx_.messages->ok(*told);
-        return Asked::Abandoned;
+        ctx_.messages->show(told);
+        return told ? Asked::Abandoned : Asked::LeftOut;
     }
     exec();
     return Asked::Yes;

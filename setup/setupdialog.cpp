@@ -177,13 +177,11 @@ void SetupDialog::build()
             [this](bool ticked) { ctx_.settings.soundon = ticked ? 1 : 0; });
     connect(chkLater, &QCheckBox::clicked, this, [this](bool ticked) {
         setLaterPresidents(ctx_, ticked);
-        if (const auto problem = saveLaterPresidents(ctx_, ticked))
-            ctx_.messages->ok(*problem);
+        ctx_.messages->show(saveLaterPresidents(ctx_, ticked));
     });
     connect(chkBonus, &QCheckBox::clicked, this, [this](bool ticked) {
         setBonusQuestions(ctx_, ticked);
-        if (const auto problem = saveBonusQuestions(ctx_, ticked))
-            ctx_.messages->ok(*problem);
+        ctx_.messages->show(saveBonusQuestions(ctx_, ticked));
     });
     connect(cmdhelp, &QPushButton::clicked, this,
             [this] { viewtext(ctx_, QStringLiteral("brevhelp.txt"), 3); });
@@ -214,8 +212,7 @@ void SetupDialog::makeQuestions(ExportMode mode)
         }
     }
     startExport(ctx_, mode);
-    if (const auto problem = takeLogProblem(ctx_))
-        ctx_.messages->ok(*problem);
+    ctx_.messages->show(takeLogProblem(ctx_));
     maxqlimit_ = exportQuestionLimit(mode);
     nquestion->setText(QString::number(maxqlimit_));
     ctx_.messages->ok(exportStartMessage(mode));
@@ -300,8 +297,7 @@ void SetupDialog::unload()
     s.maxdif = max_.value;
     for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
         s.catenabled[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
-    if (const auto problem = savesettings(ctx_))
-        ctx_.messages->ok(*problem);
+    ctx_.messages->show(savesettings(ctx_));
 }
 
 } // namespace brev

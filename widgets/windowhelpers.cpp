@@ -318,8 +318,7 @@ void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode)
     const int width = window->width();
     const int height = window->height();
     WidgetWindow w(window);
-    if (const auto problem = sizeform(ctx, w, slot, mode))
-        ctx.messages->ok(*problem);
+    ctx.messages->show(sizeform(ctx, w, slot, mode));
     if (mode == SizeMode::Restore && !framed && (window->width() != width || window->height() != height))
         new FrameWatch(window, assumed);
 }
