@@ -21,6 +21,24 @@ enum class Field {
     Opponent, Home,
 };
 
+// Fields whose texts list people: two items of one question never name the
+// same person.
+constexpr bool listsPeople(Field f)
+{
+    switch (f) {
+    case Field::Vice:
+    case Field::Wife:
+    case Field::SecState:
+    case Field::SecWar:
+    case Field::AttnGen:
+    case Field::Court:
+    case Field::Opponent:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // What a record must hold to be drawn for the category.
 enum class DrawCheck {
     Unlisted,       // no check is defined: drawing says so and lets the record pass
@@ -32,6 +50,7 @@ enum class DrawCheck {
     CourtNamed,     // court not below a single space
     HasPortrait,    // image not below a single space
     HasQuotation,   // a quotation above a single space
+    OneWayEnded,    // served in one period: its end of term tells how every term ended
 };
 
 // The number a sorting question orders the records by.
@@ -85,8 +104,8 @@ inline constexpr std::array<Category, kCategories> kCategoryTable{{
     /* 22 */ {"Sort Supreme Court appointments", Field::Court, Screen::Sorting, DrawCheck::CourtNamed, SortKey::Term, Listing::Bonus, AnswerText::Field, nullptr},
     /* 23 */ {"Match Supreme Court appointments", Field::Court, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
     // Five different end-of-term kinds never exist: no bonus draw.
-    /* 24 */ {"Match End of terms", Field::EndKind, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Unused, AnswerText::Field, nullptr},
-    /* 25 */ {"Who didn't finish this term this way? ", Field::EndKind, Screen::OddOneOut, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 24 */ {"Match End of terms", Field::EndKind, Screen::Matching, DrawCheck::OneWayEnded, SortKey::None, Listing::Unused, AnswerText::Field, nullptr},
+    /* 25 */ {"Who didn't finish this term this way? ", Field::EndKind, Screen::OddOneOut, DrawCheck::OneWayEnded, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
     /* 26 */ {"Match Political opponents ", Field::Opponent, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
     /* 27 */ {"Match Homes", Field::Home, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
     /* 28 */ {"", Field::None, Screen::None, DrawCheck::Unlisted, SortKey::None, Listing::Unused, AnswerText::Missing, nullptr},

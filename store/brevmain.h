@@ -41,6 +41,9 @@ struct President {
     int dif = 0;
 
     bool operator==(const President&) const = default;
+    // Served in periods apart ("1885-1889, 1893-1897"): the first period ended
+    // in a way (a lost election) that endKind does not tell.
+    bool servedApart() const { return term.contains(u','); }
 };
 
 inline constexpr int kRecords = 41;        // records 1..41 of the data file

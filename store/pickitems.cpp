@@ -7,6 +7,8 @@
 
 #include "store/context.h"
 
+#include "base/peoplelists.h"
+
 #include <algorithm>
 
 namespace brev {
@@ -31,12 +33,20 @@ bool passesCheck(AppContext& ctx, const President& p, int category)
     case DrawCheck::CourtNamed: return p.court >= kSpace;
     case DrawCheck::HasPortrait: return p.image >= kSpace;
     case DrawCheck::HasQuotation: return p.quotation > kSpace;
+    case DrawCheck::OneWayEnded: return !p.servedApart();
     case DrawCheck::Unlisted: break;
     }
     ctx.messages->ok(QStringLiteral("No special check for %1 %2")
                          .arg(category)
                          .arg(isCategory(category) ? ctx.catnames[size_t(category)] : QString()));
     return true;
+}
+
+// Two items of one question are one answer when their texts are equal, or,
+// for a field that lists people, when they name one person.
+bool sameItem(const QString& a, const QString& b, int category)
+{
+    return a == b || (listsPeople(categoryRow(category).field) && sharePerson(a, b));
 }
 
 } // namespace
@@ -68,7 +78,7 @@ int pickitems(AppContext& ctx, int slot, PickRule rule, const std::function<bool
                 bool fits = true;
                 if (rule == PickRule::NewText) {
                     for (int k = 0; k < slot; ++k)
-                        if (getpstr(ctx, chosen[k], category) == text)
+                        if (sameItem(getpstr(ctx, chosen[k], category), text, category))
                             fits = false;
                 } else {
                     fits = slot > 0 && getpstr(ctx, chosen[0], category) == text

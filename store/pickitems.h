@@ -8,7 +8,8 @@ struct AppContext;
 
 // What the text of a drawn record must be against the slots filled before it.
 enum class PickRule {
-    NewText,          // differs from every earlier slot's text
+    NewText,          // differs from every earlier slot's text and, for a field that
+                      // lists people, names none of their people
     SameTextAsFirst,  // equals slot 0's text, on a record no earlier slot holds
 };
 

@@ -3,6 +3,8 @@
 #include "store/score.h"
 #include "models/namememodel.h"
 #include "models/sortmodel.h"
+#include "base/peoplelists.h"
+#include "game/questionexport.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -61,6 +63,10 @@ private slots:
     void fillsEveryCategoryFromFreshCounters();
     void fillsEveryCategoryAfterLongUse();
     void helpTextIsPlainText();
+    void everyQuestionHasOneRightAnswer_data();
+    void everyQuestionHasOneRightAnswer();
+    void namesOfOnePersonAreKnown_data();
+    void namesOfOnePersonAreKnown();
     void addOnBringsTheLaterPresidents();
 };
 
@@ -221,6 +227,85 @@ void TstShippedData::helpTextIsPlainText()
     for (char ch : text)
         QVERIFY(ch == '\r' || ch == '\n' || (ch >= 32 && ch < 127));
     QCOMPARE(text.count("\n"), text.count("\r\n"));
+}
+
+// Many questions of every category, as the export draws them (the game's
+// screens load the same models): no two items of a question name one person
+// (written the same way in both records), and no odd one out about how a term
+// ended shows a president whose terms ended two ways.
+void TstShippedData::everyQuestionHasOneRightAnswer_data()
+{
+    QTest::addColumn<bool>("laterPresidents");
+    QTest::addRow("brev.dat") << false;
+    QTest::addRow("with brevplus.dat") << true;
+}
+
+void TstShippedData::everyQuestionHasOneRightAnswer()
+{
+    QFETCH(bool, laterPresidents);
+    std::vector<int> categories = kAsked;
+    categories.insert(categories.end(), {22, 23, 24, 26, 27});
+    const QStringList endedTwoWays{QStringLiteral("Grover Cleveland"), QStringLiteral("Donald Trump")};
+    int asked = 0;
+    for (quint64 seed = 1; seed <= 10; ++seed) {
+        test::Fixture fx(seed);
+        loadShipped(fx, laterPresidents);
+        AppContext& c = *fx.ctx;
+        c.game.onlineQuestionMode = -1;
+        ExportGameUi ui(c);
+        for (int round = 0; round < 4; ++round) {
+            for (int category : categories) {
+                c.game.category = category;
+                c.game.chosen.fill(0);
+                if (ui.openScreen(screenFor(category)) != Asked::Yes)
+                    continue;
+                ++asked;
+                const int items = slotsFor(category);
+                const Field field = categoryRow(category).field;
+                for (int i = 0; i < items; ++i) {
+                    const President& p = c.presidents[size_t(c.game.chosen[size_t(i)])];
+                    if (field == Field::EndKind)
+                        QVERIFY2(!endedTwoWays.contains(p.name), qPrintable(p.name));
+                    for (int j = 0; j < i && listsPeople(field); ++j) {
+                        const QString a = getpstr(c, c.game.chosen[size_t(i)], category);
+                        const QString b = getpstr(c, c.game.chosen[size_t(j)], category);
+                        for (const QString& name : a.split(QStringLiteral(", ")))
+                            QVERIFY2(!b.split(QStringLiteral(", ")).contains(name),
+                                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"").arg(c.catnames[category], a, b)));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY(asked > 10 * 4 * 20);
+}
+
+void TstShippedData::namesOfOnePersonAreKnown_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("same");
+    QTest::addRow("exact") << "George Clinton, Elbridge Gerry" << "Aaron Burr, George Clinton" << true;
+    QTest::addRow("alone") << "John C. Calhoun" << "John C. Calhoun, Martin Van Buren" << true;
+    QTest::addRow("middle name spelled out") << "Charles Evans Hughes" << "Charles E. Hughes" << true;
+    QTest::addRow("middle name left out") << "Henry L. Stimson" << "Henry Stimson" << true;
+    QTest::addRow("surname only") << "Black, Reed, Stone" << "Harlan F. Stone" << true;
+    QTest::addRow("suffix") << "Edward R. Stettinius Jr., James F. Byrnes" << "Edward R. Stettinius" << true;
+    QTest::addRow("first initial") << "C. C. Pinckney" << "Charles C. Pinckney" << true;
+    QTest::addRow("other first name") << "Hillary Clinton" << "Bill Clinton" << false;
+    QTest::addRow("other middle initials") << "George H. W. Bush" << "George W. Bush" << false;
+    QTest::addRow("father and son") << "J. Donald Cameron" << "Simon Cameron" << false;
+    QTest::addRow("other surname") << "Winfield Scott" << "Winfield S. Hancock" << false;
+    QTest::addRow("no one") << "none" << "Al Gore" << false;
+}
+
+void TstShippedData::namesOfOnePersonAreKnown()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, same);
+    QCOMPARE(sharePerson(a, b), same);
+    QCOMPARE(sharePerson(b, a), same);
 }
 
 QTEST_GUILESS_MAIN(TstShippedData)
