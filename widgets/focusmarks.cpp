@@ -12,6 +12,7 @@ namespace {
 
 constexpr char kOwnMark[] = "brevOwnFocusMark";
 constexpr int kRingWidth = 3;
+constexpr char kRingName[] = "brevFocusRing";
 
 // The ring's width, and a ring drawn above the control's neighbours.
 class RingStyle : public QProxyStyle {
@@ -36,8 +37,9 @@ public:
 // wide outside a white line.
 class FocusRing : public QFocusFrame {
 public:
-    FocusRing()
+    explicit FocusRing(QWidget* window) : QFocusFrame(window)
     {
+        setObjectName(QString(kRingName));
         auto* style = new RingStyle;
         style->setParent(this);
         setStyle(style);
@@ -54,30 +56,41 @@ protected:
     }
 };
 
+// One ring per window, made a child of it from the start: a ring that moved
+// from one window into another would be given a native window of its own in
+// the new one (and its new ancestors too), and a native window appearing under
+// the pointer while a button is pressed swallows the click.
 class FocusFollower : public QObject {
 public:
     explicit FocusFollower(QObject* parent) : QObject(parent)
     {
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { follow(old, now); });
     }
 
 private:
-    void follow(QWidget* w)
+    static FocusRing* ringOf(QWidget* window, bool create)
     {
-        const bool ringed = w && !w->isWindow() && !hasOwnFocusMark(w) &&
-                            w->window()->windowType() != Qt::Popup;
-        if (!ring_) {
-            if (!ringed)
-                return;
-            ring_ = new FocusRing;   // a child of the control's window from setWidget on
-        }
-        ring_->setWidget(ringed ? w : nullptr);
+        if (!window)
+            return nullptr;
+        auto* ring = window->findChild<FocusRing*>(QString(kRingName));
+        if (!ring && create)
+            ring = new FocusRing(window);
+        return ring;
     }
 
-    // Deleted with the window it last stood in.
-    QPointer<FocusRing> ring_;
+    static void follow(QWidget* old, QWidget* now)
+    {
+        if (old && (!now || old->window() != now->window())) {
+            if (FocusRing* ring = ringOf(old->window(), false))
+                ring->setWidget(nullptr);
+        }
+        if (!now)
+            return;
+        const bool ringed = !now->isWindow() && !hasOwnFocusMark(now) && now->window()->windowType() != Qt::Popup;
+        if (FocusRing* ring = ringOf(now->window(), ringed))
+            ring->setWidget(ringed ? now : nullptr);
+    }
 };
-
 } // namespace
 
 void installFocusRing()
