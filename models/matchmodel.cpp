@@ -24,22 +24,20 @@ bool MatchModel::load()
 {
     question_ = getquestion(ctx_, TextKind::Question, 0, category());
     QStringList names;
+    board_.clear();
     for (int k = 0; k < kBars; ++k) {
         const int record = pickitems(ctx_, k);
         if (record <= 0)
             return false;
         names_[size_t(k)] = getquestion(ctx_, TextKind::Item, record, 0);
         names << names_[size_t(k)];
-        placedBar_[size_t(k)] = -1;
-        descOrder_[size_t(k)] = k;
     }
     barFontSize_ = brev::barFontSize(names, kMatchFontSteps);
     for (int k = 0; k < kBars; ++k)
         answers_[size_t(k)] = getquestion(ctx_, TextKind::Answer, ctx_.game.chosen[size_t(k)], category());
-    shuffleKeepingLast(*ctx_.random, descOrder_);
+    shuffleKeepingLast(*ctx_.random, board_.order());
     for (int p = 0; p < kBars; ++p)
-        descriptions_[size_t(p)] = answers_[size_t(descOrder_[size_t(p)])];
-    selectedBar_ = -1;
+        descriptions_[size_t(p)] = answers_[size_t(board_.order(p))];
     return true;
 }
 
@@ -57,8 +55,8 @@ QStringList MatchModel::exportLines() const
             block << name;
         for (const QString& description : descriptions_)
             block << description;
-        for (int bar : descOrder_)
-            block << QString::number(bar + 1);
+        for (int p = 0; p < kBars; ++p)
+            block << QString::number(board_.order(p) + 1);
         return block;
     }
     if (g.tabbedQuestionMode != 0) {
@@ -67,11 +65,11 @@ QStringList MatchModel::exportLines() const
             line = QStringLiteral("* Question TOO LONG * ") + line;
         int answer = 0;
         for (int p = 0; p < kBars - 1; ++p) {
-            const QString& name = names_[size_t(descOrder_[size_t(p)])];
+            const QString& name = names_[size_t(board_.order(p))];
             if (name.size() > kTabbedChoiceLimit)
                 line = QStringLiteral("* TOO LONG * ") + line;
             line += QLatin1Char('\t') + name;
-            if (descOrder_[size_t(p)] == 0)
+            if (board_.order(p) == 0)
                 answer = p + 1;
         }
         return {line + QLatin1Char('\t') + QString::number(answer)};
@@ -108,7 +106,7 @@ QString MatchModel::pressBar(int k)
 {
     if (k < 0 || k >= kBars)
         return {};
-    selectedBar_ = k;
+    board_.pickUp(k);
     return QString::number(k) + QStringLiteral(" mousedown");
 }
 
@@ -116,16 +114,8 @@ QString MatchModel::clickBar(int k)
 {
     if (k < 0 || k >= kBars)
         return {};
-    selectedBar_ = k;
+    board_.pickUp(k);
     return QString::number(k) + QStringLiteral(" click");
-}
-
-bool MatchModel::dropOn(int p)
-{
-    if (p < 0 || p >= kBars || selectedBar_ < 0)
-        return false;
-    placedBar_[size_t(p)] = selectedBar_;
-    return true;
 }
 
 Verdict MatchModel::judge() const
@@ -137,8 +127,8 @@ Verdict MatchModel::judge() const
     v.heading = QStringLiteral("Results for ") + categoryName();
     int correct = 0;
     for (int p = 0; p < kBars; ++p) {
-        const int placed = placedBar_[size_t(p)];
-        if (placed == descOrder_[size_t(p)]) {
+        const int placed = board_.placedBar(p);
+        if (board_.rightAt(p)) {
             v.credits << Credit{g.chosen[size_t(placed)], kRightCredit};
             ++correct;
         } else if (placed >= 0) {

@@ -1,8 +1,9 @@
 #pragma once
 // The matching question: five names on coloured bars, five descriptions of
 // the field the category asks about, the last one always in place. The
-// player drops bars on descriptions; each description counts the bar
-// dropped on it last.
+// player drops bars on descriptions; a bar counts where it was dropped last,
+// and a description holds one bar (see MatchBoard).
+#include "models/matchboard.h"
 #include "models/questionmodel.h"
 #include "models/verdict.h"
 
@@ -29,9 +30,10 @@ public:
     // Returns the diagnostic text ("3 mousedown", "3 click").
     QString pressBar(int k);
     QString clickBar(int k);
-    // The bar being placed is dropped on description p (0..4); false when no
-    // bar was touched yet.
-    bool dropOn(int p);
+    // The bar being placed is dropped on description p (0..4). Returns the
+    // bar that p held and that goes back to its row (-1 for none); nothing
+    // when no bar was touched yet.
+    std::optional<int> dropOn(int p) { return board_.drop(p); }
     // "Done": judges every description, nothing applied yet.
     Verdict judge() const;
 
@@ -39,9 +41,11 @@ public:
     const QString& name(int k) const { return names_[size_t(k)]; }
     // Description at display position p.
     const QString& description(int p) const { return descriptions_[size_t(p)]; }
-    int descOrder(int p) const { return descOrder_[size_t(p)]; }
-    int placedBar(int p) const { return placedBar_[size_t(p)]; }
-    int selectedBar() const { return selectedBar_; }
+    int descOrder(int p) const { return board_.order(p); }
+    int placedBar(int p) const { return board_.placedBar(p); }
+    // The description bar k rests on, or -1.
+    int descriptionOf(int k) const { return board_.targetOf(k); }
+    int selectedBar() const { return board_.pickedUp(); }
     int barFontSize() const { return barFontSize_; }
 
     static QString helpText(const QString& lineBreak);
@@ -51,9 +55,7 @@ private:
     std::array<QString, kBars> names_{};
     std::array<QString, kBars> answers_{};      // by bar
     std::array<QString, kBars> descriptions_{}; // by display position
-    std::array<int, kBars> descOrder_{};
-    std::array<int, kBars> placedBar_{};
-    int selectedBar_ = -1;
+    MatchBoard board_{kBars};
     int barFontSize_ = 18;
 };
 

@@ -23,18 +23,16 @@ constexpr int kExportLevel = 4;
 bool PortraitMatchModel::load()
 {
     QStringList names;
+    board_.clear();
     for (int k = 0; k < kBars; ++k) {
         const int record = pickitems(ctx_, k);
         if (record <= 0)
             return false;
         names_[size_t(k)] = getquestion(ctx_, TextKind::Item, record, 0);
         names << names_[size_t(k)];
-        placedBar_[size_t(k)] = -1;
-        imageOrder_[size_t(k)] = k;
     }
     barFontSize_ = brev::barFontSize(names, kPortraitFontSteps);
-    shuffleKeepingLast(*ctx_.random, imageOrder_);
-    selectedBar_ = -1;
+    shuffleKeepingLast(*ctx_.random, board_.order());
     return true;
 }
 
@@ -45,7 +43,7 @@ QString PortraitMatchModel::logHeader() const
 
 QString PortraitMatchModel::pictureFile(int p) const
 {
-    return imagefile(ctx_, ctx_.game.chosen[size_t(imageOrder_[size_t(p)])]);
+    return imagefile(ctx_, ctx_.game.chosen[size_t(board_.order(p))]);
 }
 
 QStringList PortraitMatchModel::exportLines() const
@@ -56,7 +54,7 @@ QStringList PortraitMatchModel::exportLines() const
     for (const QString& name : names_)
         block << name;
     for (int p = 0; p < kBars; ++p)
-        block << QString::number(imageOrder_[size_t(p)] + 1) << pictureFile(p);
+        block << QString::number(board_.order(p) + 1) << pictureFile(p);
     return block;
 }
 
@@ -75,34 +73,7 @@ void PortraitMatchModel::writeLoadLines()
 
 void PortraitMatchModel::pressBar(int k)
 {
-    if (k >= 0 && k < kBars)
-        selectedBar_ = k;
-}
-
-int PortraitMatchModel::dropOn(int p, bool* dropped)
-{
-    if (dropped)
-        *dropped = false;
-    if (p < 0 || p >= kBars || selectedBar_ < 0)
-        return -1;
-    for (int& placed : placedBar_) {
-        if (placed == selectedBar_)
-            placed = -1;
-    }
-    const int lost = placedBar_[size_t(p)];
-    placedBar_[size_t(p)] = selectedBar_;
-    if (dropped)
-        *dropped = true;
-    return lost;
-}
-
-int PortraitMatchModel::portraitOf(int k) const
-{
-    for (int p = 0; p < kBars; ++p) {
-        if (placedBar_[size_t(p)] == k)
-            return p;
-    }
-    return -1;
+    board_.pickUp(k);
 }
 
 Verdict PortraitMatchModel::judge() const
@@ -114,9 +85,9 @@ Verdict PortraitMatchModel::judge() const
     v.heading = QStringLiteral("Results for ") + categoryName();
     int correct = 0;
     for (int p = 0; p < kBars; ++p) {
-        const int placed = placedBar_[size_t(p)];
-        const int shown = imageOrder_[size_t(p)];
-        if (placed == shown) {
+        const int placed = board_.placedBar(p);
+        const int shown = board_.order(p);
+        if (board_.rightAt(p)) {
             v.credits << Credit{g.chosen[size_t(shown)], kRightCredit};
             ++correct;
         } else if (placed >= 0) {

@@ -2,6 +2,7 @@
 // The portrait matching question: four names on coloured bars, four
 // portraits, the last one always in place. A bar rests on at most one
 // portrait, and a portrait holds the bar dropped on it last.
+#include "models/matchboard.h"
 #include "models/questionmodel.h"
 #include "models/verdict.h"
 
@@ -27,29 +28,27 @@ public:
     // Bar k (0..3) pressed: it becomes the bar being placed.
     void pressBar(int k);
     // The bar being placed is dropped on portrait p (0..3): it leaves the
-    // portrait it was on and takes p. Returns the bar that lost p, or -1;
-    // false in `dropped` when no bar was touched yet.
-    int dropOn(int p, bool* dropped = nullptr);
+    // portrait it was on and takes p. Returns the bar that lost p and goes
+    // back to its row (-1 for none); nothing when no bar was touched yet.
+    std::optional<int> dropOn(int p) { return board_.drop(p); }
     // "Done": judges every portrait, nothing applied yet.
     Verdict judge() const;
 
     const QString& name(int k) const { return names_[size_t(k)]; }
     // Picture file name (in the program directory) of portrait position p.
     QString pictureFile(int p) const;
-    int imageOrder(int p) const { return imageOrder_[size_t(p)]; }
-    int placedBar(int p) const { return placedBar_[size_t(p)]; }
+    int imageOrder(int p) const { return board_.order(p); }
+    int placedBar(int p) const { return board_.placedBar(p); }
     // The portrait bar k rests on, or -1.
-    int portraitOf(int k) const;
-    int selectedBar() const { return selectedBar_; }
+    int portraitOf(int k) const { return board_.targetOf(k); }
+    int selectedBar() const { return board_.pickedUp(); }
     int barFontSize() const { return barFontSize_; }
 
     static QString helpText(const QString& lineBreak);
 
 private:
     std::array<QString, kBars> names_{};
-    std::array<int, kBars> imageOrder_{};
-    std::array<int, kBars> placedBar_{};
-    int selectedBar_ = -1;
+    MatchBoard board_{kBars};
     int barFontSize_ = 18;
 };
 

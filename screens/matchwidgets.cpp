@@ -1,6 +1,7 @@
 #include "screens/matchwidgets.h"
 
 #include "widgets/focusmarks.h"
+#include "widgets/windowhelpers.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -233,13 +234,60 @@ DescriptionLabel::DescriptionLabel(QWidget* parent) : QLabel(parent)
     setAutoFillBackground(true);
 }
 
+void DescriptionLabel::setSlotWidth(int width)
+{
+    slotWidth_ = width;
+    setContentsMargins(3, 1, 3 + (width > 0 ? width + 6 : 0), 1);
+    fitText();
+}
+
+QRect DescriptionLabel::slotRect(const QSize& bar) const
+{
+    const QRect slot(width() - 3 - slotWidth_, 0, slotWidth_, height());
+    QRect r(QPoint(), bar);
+    r.moveCenter(slot.center());
+    return r.translated(pos());
+}
+
+void DescriptionLabel::setDescription(const QString& text)
+{
+    if (designed_ == QFont())
+        designed_ = font();
+    setText(text);
+    fitText();
+}
+
+void DescriptionLabel::setHolding(bool holding)
+{
+    holding_ = holding;
+    update();
+}
+
+void DescriptionLabel::fitText()
+{
+    if (designed_ == QFont() || text().isEmpty())
+        return;
+    setFont(fittedFont(designed_, text(), contentsRect().size(), true, 8));
+}
+
+void DescriptionLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fitText();
+}
+
 void DescriptionLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (hasFocus()) {
-        QPainter p(this);
-        drawFocusMark(p, rect());
+    QPainter p(this);
+    if (slotWidth_ > 0 && !holding_) {
+        // The empty slot, where a dropped bar will rest.
+        p.setPen(QPen(QColor(96, 32, 96), 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(slotRect(QSize(slotWidth_, height() - 8)).translated(-pos()).adjusted(0, 0, -1, -1));
     }
+    if (hasFocus())
+        drawFocusMark(p, rect());
 }
 
 // ---- PortraitBox

@@ -45,14 +45,30 @@ private:
     bool held_ = false;
 };
 
-// A description label that takes keyboard focus and shows where it is.
+// A description label that takes keyboard focus and shows where it is. Its
+// right end is the slot a bar rests in (marked while empty), so that a placed
+// bar never covers the text; the text takes the rest, in the label's font or
+// smaller until it fits whole.
 class DescriptionLabel : public QLabel {
     Q_OBJECT
 public:
     explicit DescriptionLabel(QWidget* parent = nullptr);
+    // The slot's width in pixels, and the rectangle a bar takes in it.
+    void setSlotWidth(int width);
+    QRect slotRect(const QSize& bar) const;
+    void setDescription(const QString& text);
+    void setHolding(bool holding);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitText();
+
+    QFont designed_;
+    int slotWidth_ = 0;
+    bool holding_ = false;
 };
 
 // A portrait stretched to the box's size; a picture that cannot be read

@@ -20,6 +20,8 @@ const QColor kBackground(128, 128, 255);
 const QColor kDescriptionColour(255, 128, 255);
 const QColor kBarColours[5] = {{255, 128, 0}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}, {255, 255, 0}};
 constexpr int kHeadingGap = 60;
+// The slot at a description's right end where a placed bar rests.
+constexpr int kSlotWidth = 3300;
 const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
 
 // clang-format off
@@ -108,6 +110,10 @@ MatchWindow::MatchWindow(AppContext& ctx, QWidget* parent)
     connect(drag_, &BarDrag::dropped, this, &MatchWindow::dropOn);
 
     placeControls(this, kLayout);
+    for (int k = 0; k < 5; ++k)
+        home_[k] = Btn1[k]->geometry();
+    for (DescriptionLabel* label : Label2)
+        label->setSlotWidth(twips(this, kSlotWidth));
     // The heading stands beside the staircase of bars, not under its top bar.
     Label1->resize(std::min(Label1->width(), Btn1[4]->x() - twips(this, kHeadingGap) - Label1->x()),
                    Label1->height());
@@ -124,7 +130,7 @@ void MatchWindow::load()
     Label1->setText(model_.question());
     for (int k = 0; k < 5; ++k) {
         Btn1[k]->setName(model_.name(k), model_.barFontSize());
-        Label2[k]->setText(model_.description(k));
+        Label2[k]->setDescription(model_.description(k));
     }
     showPlacements();
     model_.writeLoadLines();
@@ -133,14 +139,31 @@ void MatchWindow::load()
 
 void MatchWindow::dropOn(int p)
 {
-    if (answered() || !model_.dropOn(p))
+    if (answered())
         return;
-    NameBar* bar = Btn1[model_.selectedBar()];
-    bar->move(bar->x(), Label2[p]->y());
-    bar->raise();
+    const std::optional<int> sentHome = model_.dropOn(p);
+    if (!sentHome)
+        return;
+    placeBar(model_.selectedBar());
+    if (*sentHome >= 0)
+        placeBar(*sentHome);
     showPlacements();
-    announce(bar);
+    announce(Btn1[model_.selectedBar()]);
     playsfx(ctx_, SfxBarDropped);
+}
+
+void MatchWindow::placeBar(int k)
+{
+    NameBar* bar = Btn1[k];
+    const int p = model_.descriptionOf(k);
+    if (home_[k].isNull())
+        return;   // not laid out yet
+    if (p < 0) {
+        bar->setGeometry(home_[k]);
+        return;
+    }
+    bar->setGeometry(Label2[p]->slotRect(QSize(twips(this, kSlotWidth), home_[k].height())));
+    bar->raise();
 }
 
 void MatchWindow::showPlacements()
@@ -156,6 +179,7 @@ void MatchWindow::showPlacements()
     for (int p = 0; p < 5; ++p) {
         const int k = model_.placedBar(p);
         showHeldName(Label2[p], k < 0 ? QString() : model_.name(k));
+        Label2[p]->setHolding(k >= 0);
     }
 }
 
@@ -177,6 +201,9 @@ void MatchWindow::layoutControls()
     const int left = toTwips(this, Frame1->x()) + 100;
     for (DescriptionLabel* label : Label2)
         label->setGeometry(twips(this, left), label->y(), twips(this, frameWidth - 400), label->height());
+    // Bars on a description stay in its slot as it widens.
+    for (int k = 0; k < 5; ++k)
+        placeBar(k);
     centerframe(Frame1, this);
     rememberSize();
 }

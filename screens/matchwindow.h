@@ -1,7 +1,9 @@
 #pragma once
 // The matching screen: five coloured name bars in a staircase, five
 // descriptions below them; bars are dragged (or clicked, then a description
-// clicked) onto descriptions.
+// clicked) onto descriptions, where they rest in a slot at the right end,
+// beside the text. A bar shows where it counts: moved on, it leaves its
+// description; a description takes one bar, and the one it held goes home.
 #include "models/matchmodel.h"
 #include "screens/questionwindow.h"
 
@@ -39,12 +41,16 @@ protected:
 private:
     void load();
     void dropOn(int p);
+    // Draws bar k where the model has it: in the slot of its description, or
+    // at its place in the staircase.
+    void placeBar(int k);
     // Tells assistive tools what every bar rests on and what every description holds.
     void showPlacements();
     void done();
 
     MatchModel model_;
     BarDrag* drag_;
+    QRect home_[5];   // each bar's place in the staircase
 };
 
 } // namespace brev

@@ -127,16 +127,15 @@ void PortraitMatchWindow::placeBar(int k)
 
 void PortraitMatchWindow::dropOn(int p)
 {
-    bool dropped = false;
     if (answered())
         return;
-    const int lost = model_.dropOn(p, &dropped);
-    if (!dropped)
+    const std::optional<int> sentHome = model_.dropOn(p);
+    if (!sentHome)
         return;
     placeBar(model_.selectedBar());
     // A portrait shows only the bar it holds: the one it held before goes home.
-    if (lost >= 0 && lost != model_.selectedBar())
-        placeBar(lost);
+    if (*sentHome >= 0)
+        placeBar(*sentHome);
     showPlacements();
     announce(Btn1[model_.selectedBar()]);
     playsfx(ctx_, SfxBarClicked);

@@ -548,7 +548,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt_data()
     QTest::addRow("records that fill no bonus category but Name Me") << true << 3;
 }
 
-// A game of 30 questions with bonus questions on: every question asked, no
+// Games of 40 questions with bonus questions on: every question asked, no
 // message, no setup screen and none of the player's categories switched off.
 // A bonus category the records cannot fill leaves the draw without a word.
 void TestGameLoop::bonusCategoriesNeverInterrupt()
@@ -568,7 +568,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         QList<int> asked;
     };
     QSet<int> drawn;
-    for (quint64 seed = 1; seed <= (starved ? 1u : 4u); ++seed) {
+    for (quint64 seed = 1; seed <= (starved ? 1u : 5u); ++seed) {
         Fixture f(seed);
         AppContext& ctx = *f.ctx;
         QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
@@ -583,7 +583,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
             }
         }
         ctx.settings.maxdif = maxdif;
-        const int questions = starved ? 200 : 30;   // long enough to draw every bonus category
+        const int questions = starved ? 200 : 40;   // long enough to draw every bonus category
         ctx.settings.nquestions = questions;
         for (int k = 1; k <= 18; ++k)
             ctx.settings.catenabled[size_t(k)] = -1;

@@ -5,6 +5,7 @@
 #include "store/gamelog.h"
 #include "app/gameui.h"
 #include "models/matchrules.h"
+#include "models/matchboard.h"
 #include "models/matchmodel.h"
 #include "screens/matchwidgets.h"
 #include "screens/matchwindow.h"
@@ -57,6 +58,8 @@ private slots:
     void lastPlaceNeverMoves();
     void exportForms_data();
     void exportForms();
+    void boardRules_data();
+    void boardRules();
     void placingByClickAndKeyboard();
     void judging_data();
     void judging();
@@ -168,6 +171,44 @@ void TestMatch::exportForms()
     QCOMPARE(ctx.game.questionsWritten, mode == 2 ? 1 : 0);
 }
 
+void TestMatch::boardRules_data()
+{
+    // Moves as (bar, target); (-1, p) drops with no bar picked up.
+    QTest::addColumn<QList<QPoint>>("moves");
+    QTest::addColumn<QList<int>>("placed");  // the bar on each target afterwards
+    QTest::addColumn<int>("lastSentHome");   // what the last drop sent home; -2 for no drop
+    QTest::addRow("moved_on") << QList<QPoint>{{0, 1}, {0, 2}} << QList<int>{-1, -1, 0, -1} << -1;
+    QTest::addRow("taken_over") << QList<QPoint>{{1, 2}, {0, 2}} << QList<int>{-1, -1, 0, -1} << 1;
+    QTest::addRow("same_place_again") << QList<QPoint>{{3, 2}, {3, 2}} << QList<int>{-1, -1, 3, -1} << -1;
+    QTest::addRow("nothing_picked_up") << QList<QPoint>{{-1, 2}} << QList<int>{-1, -1, -1, -1} << -2;
+    QTest::addRow("off_the_board") << QList<QPoint>{{1, 0}, {1, 4}} << QList<int>{1, -1, -1, -1} << -2;
+    QTest::addRow("moved_onto_another")
+        << QList<QPoint>{{0, 1}, {1, 2}, {0, 2}} << QList<int>{-1, -1, 0, -1} << 1;
+}
+
+void TestMatch::boardRules()
+{
+    QFETCH(QList<QPoint>, moves);
+    QFETCH(QList<int>, placed);
+    QFETCH(int, lastSentHome);
+    MatchBoard board(4);
+    std::optional<int> sent;
+    for (const QPoint& m : moves) {
+        if (m.x() >= 0)
+            board.pickUp(m.x());
+        sent = board.drop(m.y());
+    }
+    QList<int> on;
+    for (int p = 0; p < 4; ++p)
+        on << board.placedBar(p);
+    QCOMPARE(on, placed);
+    QCOMPARE(sent.value_or(-2), lastSentHome);
+    for (int p = 0; p < 4; ++p) {
+        if (placed[p] >= 0)
+            QCOMPARE(board.targetOf(placed[p]), p);
+    }
+}
+
 void TestMatch::placingByClickAndKeyboard()
 {
     Fixture f;
@@ -178,6 +219,7 @@ void TestMatch::placingByClickAndKeyboard()
     QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
     QCOMPARE(w.Label1->text(), QStringLiteral("Match Birthplaces"));
     QCOMPARE(w.Label2[2]->text(), QStringLiteral("Town 3, State"));
+    const QRect home1 = w.Btn1[1]->geometry();
 
     // Click bar 2, then click the description at position 3 (its own).
     QTest::mouseClick(w.Btn1[2], Qt::LeftButton);
@@ -185,17 +227,23 @@ void TestMatch::placingByClickAndKeyboard()
     QVERIFY(w.Btn1[2]->held());
     QTest::mouseClick(w.Label2[3], Qt::LeftButton);
     QCOMPARE(w.model().placedBar(3), 2);
-    QCOMPARE(w.Btn1[2]->y(), w.Label2[3]->y());
+    // It rests in the description's slot, beside its text, not over it.
+    const auto restsBeside = [&](int k, int p) {
+        const QRect text = w.Label2[p]->contentsRect().translated(w.Label2[p]->pos());
+        return w.Label2[p]->geometry().contains(w.Btn1[k]->geometry()) && !text.intersects(w.Btn1[k]->geometry());
+    };
+    QVERIFY(restsBeside(2, 3));
     QVERIFY(!w.Btn1[2]->held());
 
     // A plain drag plays only the drop sound.
     drag(w.Btn1[1], w.Label2[0]);
     QCOMPARE(w.Label4->text(), QStringLiteral("1 mousedown"));
     QCOMPARE(w.model().placedBar(0), 1);
-    QCOMPARE(w.Btn1[1]->y(), w.Label2[0]->y());
+    QVERIFY(restsBeside(1, 0));
 
     // Keyboard: Space on bar 4 (the top one), Tab down the staircase to the
-    // first description, Space.
+    // first description, Space: bar 4 takes the place of bar 1, which goes
+    // back to its step of the staircase.
     w.Btn1[4]->setFocus();
     QTest::keyClick(w.Btn1[4], Qt::Key_Space);
     for (int step = 0; step < 5; ++step)
@@ -203,7 +251,9 @@ void TestMatch::placingByClickAndKeyboard()
     QCOMPARE(QApplication::focusWidget(), w.Label2[0]);
     QTest::keyClick(w.Label2[0], Qt::Key_Space);
     QCOMPARE(w.model().placedBar(0), 4);
-    QCOMPARE(w.Btn1[4]->y(), w.Label2[0]->y());
+    QVERIFY(restsBeside(4, 0));
+    QCOMPARE(w.model().descriptionOf(1), -1);
+    QCOMPARE(w.Btn1[1]->geometry(), home1);
 
     // Released anywhere else: the bar goes back where it was.
     const QPoint before = w.Btn1[3]->pos();
@@ -232,9 +282,9 @@ void TestMatch::judging_data()
     QTest::addRow("all_correct") << QList<QPoint>{{0, 2}, {1, 0}, {2, 3}, {3, 1}, {4, 4}}
                                  << "*** All correct!" << 10 << QList<int>{14, 5, 5, 5, 5}
                                  << QStringList{" *** All correct!"} << true;
-    QTest::addRow("moved_wrong_to_right")
-        << QList<QPoint>{{0, 0}, {0, 2}} << "\r\nPresident 3 = Town 3, State\r\n*** Scored 2 of 10" << 2
-        << QList<int>{13, 1, 1, 1, 1} << QStringList{"President 3 = Town 3, State"} << false;
+    // A bar counts where it was dropped last: the wrong place it left is empty.
+    QTest::addRow("moved_wrong_to_right") << QList<QPoint>{{0, 0}, {0, 2}} << "\r\n*** Scored 2 of 10" << 2
+                                          << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
     QTest::addRow("two_bars_on_one") << QList<QPoint>{{1, 2}, {0, 2}} << "\r\n*** Scored 2 of 10" << 2
                                      << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
 }
