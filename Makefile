@@ -8,7 +8,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
             desktop-file-utils appstream libqt6sql6-sqlite systemd \
-            xvfb libxcb1-dev libfontconfig-dev at-spi2-core python3-pyatspi dbus-x11
+            xvfb libxcb1-dev libfontconfig-dev at-spi2-core python3-pyatspi dbus-x11 \
+            twm xdotool xfonts-base
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # The hall-of-fame page is also checked in a real browser when one is installed.
 BROWSER_PACKAGES := chromium

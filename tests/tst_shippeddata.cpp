@@ -251,6 +251,7 @@ void TstShippedData::everyQuestionHasOneRightAnswer()
         test::Fixture fx(seed);
         loadShipped(fx, laterPresidents);
         AppContext& c = *fx.ctx;
+        c.dir = fx.tmp.path();   // the export's log goes there, not among the shipped files
         c.game.onlineQuestionMode = -1;
         ExportGameUi ui(c);
         for (int round = 0; round < 4; ++round) {

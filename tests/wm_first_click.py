@@ -1,0 +1,142 @@
+"""One click acts in the first question window of a run, under a real window
+manager: starts twm and the game on the X server of $DISPLAY, presses Play,
+then clicks Skip once, with real pointer events (xdotool) at the place the
+accessibility bus gives for the button, and waits for the next question's
+window. Exits 77 (skipped) when twm, xdotool or pyatspi is missing.
+
+Usage: wm_first_click.py BREVALLO SEEDED_PROGRAM_DIR"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+# One category per run: the window's title and its skip button's caption.
+CASES = [("matching", 7, "Match 'em", "Skip"), ("portraits", 11, "Match 'em", "Skip"),
+         ("multiple choice", 1, "Multiple Choice", "skip")]
+
+
+def skip(why):
+    print("SKIP:", why)
+    sys.exit(77)
+
+
+for tool in ("twm", "xdotool"):
+    if shutil.which(tool) is None:
+        skip(tool + " is not installed (apt-get install twm xdotool xfonts-base)")
+try:
+    import pyatspi
+except ImportError:
+    skip("pyatspi is not installed (apt-get install python3-pyatspi)")
+
+
+def nodes(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.childCount):
+        yield from nodes(node.getChildAtIndex(i), depth + 1)
+
+
+def button_centre(name, pid, timeout=15):
+    """Screen centre of the showing push button `name` of process pid."""
+    end = time.time() + timeout
+    while time.time() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None or app.get_process_id() != pid:
+                continue
+            for node in nodes(app):
+                if node.getRoleName() == "push button" and node.name == name \
+                        and node.getState().contains(pyatspi.STATE_SHOWING):
+                    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    if e.width > 0:
+                        return e.x + e.width // 2, e.y + e.height // 2
+        time.sleep(0.2)
+    return None
+
+
+def windows(title):
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                         capture_output=True, text=True).stdout
+    return set(out.split())
+
+
+def wait_for(predicate, timeout):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def click(at):
+    subprocess.run(["xdotool", "mousemove", str(at[0]), str(at[1])], check=True)
+    time.sleep(0.3)   # as a player's hand rests before it clicks
+    subprocess.run(["xdotool", "click", "1"], check=True)
+
+
+def program_dir(seeded, category):
+    d = tempfile.mkdtemp(prefix="brev-wm-")
+    for f in os.listdir(seeded):
+        if f.startswith(("brev", "eagle")) and os.path.isfile(os.path.join(seeded, f)):
+            shutil.copy(os.path.join(seeded, f), d)
+    for f in ("brev.hof", "brevquiz.log"):
+        if os.path.exists(os.path.join(d, f)):
+            os.remove(os.path.join(d, f))
+    # brev.INI: line 1 (one question of difficulty 1), sound off, the one category.
+    lines = open(os.path.join(d, "brev.INI"), newline="", encoding="latin-1").read().split("\r\n")
+    lines[0] = "1  1  3  0 "
+    lines[1] = " 0  0  8  8 "
+    for k in range(0, 19):
+        lines[13 + k] = "-1 " if k == category else " 0 "
+    open(os.path.join(d, "brev.INI"), "w", newline="", encoding="latin-1").write("\r\n".join(lines))
+    return d
+
+
+def run_case(game, seeded, label, category, title, skip_caption):
+    d = program_dir(seeded, category)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    proc = subprocess.Popen([game, "--dir", d, "--seed", "1"], env=env)
+    try:
+        play = button_centre("Play", proc.pid)
+        if not play:
+            return "%s: the main window's Play button never showed" % label
+        click(play)
+        first = wait_for(lambda: windows(title), 10)
+        if not first:
+            return "%s: one click on Play opened no question window" % label
+        skip_at = button_centre(skip_caption, proc.pid)
+        if not skip_at:
+            return "%s: no %s button in the question window" % (label, skip_caption)
+        click(skip_at)
+        if not wait_for(lambda: windows(title) - first, 5):
+            return "%s: one click on Skip in the first question window did nothing" % label
+        return None
+    finally:
+        proc.kill()
+        proc.wait()
+        shutil.rmtree(d, ignore_errors=True)
+
+
+def main():
+    game, seeded = sys.argv[1], sys.argv[2]
+    wm = subprocess.Popen(["twm", "-f", os.path.join(HERE, "twmrc")],
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    try:
+        failures = [f for f in (run_case(game, seeded, *case) for case in CASES) if f]
+    finally:
+        wm.kill()
+    for f in failures:
+        print("FAIL:", f)
+    if not failures:
+        print("PASS: one click on Play and on Skip in the first", ", ".join(c[0] for c in CASES),
+              "window under twm")
+    return 1 if failures else 0
+
+
+sys.exit(main())
