@@ -8,11 +8,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
 constexpr int kClientWidth = 7530;
 constexpr int kClientHeight = 5265;
+
+// The ok button and the score line keep their design distance from the
+// frame's bottom edge, and the results box takes the height above them.
+constexpr int kOkRowFromBottom = 4935 - 3960;
+constexpr int kGapAboveOkRow = 3960 - (1940 + 1815);
+constexpr int kSmallestResults = 615;
 
 constexpr TwipsPlace kLayout[] = {
     {"Frame1", 120, 120, 7215, 4935},
@@ -49,6 +57,7 @@ ScoreWindow::ScoreWindow(AppContext& ctx, QWidget* parent)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setWordWrapMode(QTextOption::WordWrap);   // lines break between words only
 
     Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -62,6 +71,8 @@ ScoreWindow::ScoreWindow(AppContext& ctx, QWidget* parent)
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     placeControls(this, kLayout);
+    // Never so low that the ok row leaves the window.
+    setMinimumHeight(twips(this, 120 + 1940 + kSmallestResults + kGapAboveOkRow + kOkRowFromBottom + 120));
     restoreSize();
     scoreCaption();
     // The keyboard starts on "ok"; the results are one Shift+Tab away.
@@ -79,6 +90,9 @@ void ScoreWindow::scoreCaption()
 void ScoreWindow::showEvent(QShowEvent* event)
 {
     QuestionWindow::showEvent(event);
+    // The result's last line (the points) is in view; earlier lines scroll above it.
+    Text1->moveCursor(QTextCursor::End);
+    Text1->ensureCursorVisible();
     setAccessibleDescription(Label1->text() + QStringLiteral(". ") + Label2->text());
     announce(Label1);
     announce(Label2);
@@ -95,8 +109,12 @@ void ScoreWindow::layoutControls()
         return;
     const int frameLeft = toTwips(this, Frame1->x());
     const int frameWidth = toTwips(this, Frame1->width());
+    const int okTop = std::max(toTwips(this, Text1->y()) + kSmallestResults + kGapAboveOkRow,
+                               toTwips(this, Frame1->height()) - kOkRowFromBottom);
+    Command1->move(Command1->x(), twips(this, okTop));
+    Label2->move(Label2->x(), twips(this, okTop));
     Text1->setGeometry(twips(this, frameLeft + 100), Text1->y(), twips(this, frameWidth - 400),
-                       Text1->height());
+                       twips(this, okTop - kGapAboveOkRow) - Text1->y());
 }
 
 } // namespace brev

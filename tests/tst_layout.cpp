@@ -449,11 +449,29 @@ void TstLayout::otherWindows()
             if (n.size() > longestName.size())
                 longestName = n;
         w.Label1->setText(QStringLiteral("Results for ") + longestName);
-        w.Text1->setPlainText(QStringLiteral("Martin Van Buren placed on image of William Henry Harrison\r\n"
-                                             "John Quincy Adams placed on image of Benjamin Harrison\r\n\r\n"
-                                             "*** Scored 0 of 4"));
+        // A sorting result of five long lines, then the points.
+        QStringList lines;
+        for (int i = 0; i < 5; ++i)
+            lines << QStringLiteral("Henry Knox, Timothy Pickering, James McHenry 1789 > "
+                                    "Timothy Pickering, John Marshall 1797");
+        lines << QStringLiteral("*** Scored 0 of 10");
+        w.Text1->setPlainText(lines.join(QStringLiteral("\r\n")));
         w.scoreCaption();
         faults = inspect(&w);
+        // The points are in view as the screen opens, and the box grows with the window.
+        const auto lastLineShown = [&] {
+            QTextCursor end(w.Text1->document());
+            end.movePosition(QTextCursor::End);
+            return w.Text1->viewport()->rect().contains(w.Text1->cursorRect(end));
+        };
+        if (!lastLineShown())
+            faults << QStringLiteral("showscor/Text1: the score line is out of view");
+        const QSize box = w.Text1->size();
+        w.resize(w.width() + 200, w.height() + 200);
+        QApplication::processEvents();
+        if (w.Text1->height() < box.height() + 150 || w.Text1->width() < box.width() + 150)
+            faults << QStringLiteral("showscor/Text1: does not grow with the window");
+        faults << Inspection(&w, {}).run();
     } else if (window == QLatin1String("HOF")) {
         for (int i = 1; i <= kHofPlaces; ++i)
             ctx.hof[size_t(i)] = {32767, QStringLiteral("brev    "), 100,
