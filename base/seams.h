@@ -48,10 +48,9 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a web address or a local file in the desktop's default handler.
+    // Opens a web address or a local file in the desktop's default handler;
+    // false when nothing opened it.
     virtual bool openUrl(const QString& address) = 0;
-    // Opens a local text file in the desktop's text viewer.
-    virtual bool openTextFile(const QString& path) = 0;
 };
 
 class Clock {

@@ -35,7 +35,6 @@ public:
 class NoShell : public Shell {
 public:
     bool openUrl(const QString&) override { return false; }
-    bool openTextFile(const QString&) override { return false; }
 };
 
 class FixedClock : public Clock {

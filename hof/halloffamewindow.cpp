@@ -92,7 +92,7 @@ void HallOfFameWindow::build()
 
     connect(cmdClear, &QPushButton::clicked, this, &HallOfFameWindow::clearClicked);
     connect(cmdOnline, &QPushButton::clicked, this,
-            [this] { openlink(ctx_, onlineHofUrl(ctx_).toString(QUrl::FullyEncoded)); });
+            [this] { ctx_.messages->show(openlink(ctx_, onlineHofUrl(ctx_).toString(QUrl::FullyEncoded))); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -155,8 +155,7 @@ Problem RecordBrowser::openLink()
 {
     if (shown().link <= kSpace)
         return QStringLiteral("No internet link available");
-    openlink(ctx_, ctx_.linkOf(record_));
-    return std::nullopt;
+    return openlink(ctx_, ctx_.linkOf(record_));
 }
 
 Problem RecordBrowser::save()

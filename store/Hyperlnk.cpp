@@ -2,23 +2,27 @@
 
 #include "store/context.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace brev {
 
-void openlink(AppContext& ctx, const QString& address)
+Problem openlink(AppContext& ctx, const QString& address)
 {
     // A name without a scheme that names a file of the program directory is
     // that file, not a web host.
+    QString target = address;
     if (QUrl(address).scheme().isEmpty()) {
         const QFileInfo local(ctx.path(address));
-        if (local.isFile()) {
-            ctx.shell->openUrl(QUrl::fromLocalFile(local.absoluteFilePath()).toString());
-            return;
-        }
+        if (local.isFile())
+            target = QUrl::fromLocalFile(local.absoluteFilePath()).toString();
     }
-    ctx.shell->openUrl(address);
+    if (ctx.shell->openUrl(target))
+        return std::nullopt;
+    return QCoreApplication::translate("brev::openlink",
+                                       "No web browser opened this address. Copy it into your browser:\n\n%1")
+        .arg(target);
 }
 
 } // namespace brev

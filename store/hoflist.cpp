@@ -122,8 +122,7 @@ Problem submitOnline(AppContext& ctx, int score, int place)
 {
     if (place > kOnlinePlaces)
         return QStringLiteral("Must be in top 5 of local HOF to be entered online");
-    openlink(ctx, hofSubmissionUrl(ctx, score).toString(QUrl::FullyEncoded));
-    return std::nullopt;
+    return openlink(ctx, hofSubmissionUrl(ctx, score).toString(QUrl::FullyEncoded));
 }
 
 QUrl onlineBase(const AppContext& ctx)

@@ -57,12 +57,6 @@ bool TestShell::openUrl(const QString& address)
     return result;
 }
 
-bool TestShell::openTextFile(const QString& path)
-{
-    textFiles << path;
-    return result;
-}
-
 Fixture::Fixture(quint64 seed) : ctx(std::make_unique<AppContext>())
 {
     ctx->dir = tmp.path();

@@ -55,9 +55,7 @@ public:
 class TestShell : public Shell {
 public:
     bool openUrl(const QString& address) override;
-    bool openTextFile(const QString& path) override;
     QStringList urls;
-    QStringList textFiles;
     bool result = true;
 };
 

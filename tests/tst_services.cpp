@@ -371,14 +371,18 @@ void TstServices::lazyIconDecodesWhenAsked()
 void TstServices::opensLinksAndHelpThroughShell()
 {
     test::Fixture fx;
-    openlink(*fx.ctx, QStringLiteral("https://example.org/wiki/X"));
+    QCOMPARE(openlink(*fx.ctx, QStringLiteral("https://example.org/wiki/X")), std::nullopt);
     QCOMPARE(fx.shell->urls, QStringList(QStringLiteral("https://example.org/wiki/X")));
-    fx.write(QStringLiteral("brevhelp.txt"), "Help\r\n");
-    viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
-    QCOMPARE(fx.shell->textFiles, QStringList(fx.path(QStringLiteral("brevhelp.txt"))));
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    viewtext(*fx.ctx, QStringLiteral("missing.txt"), 3);   // nothing happens
-    QCOMPARE(fx.shell->textFiles.size(), 1);
+    // No browser: the player is told, with the address to copy.
+    fx.shell->result = false;
+    const Problem told = openlink(*fx.ctx, QStringLiteral("https://example.org/wiki/Y"));
+    QVERIFY(told && told->contains(QLatin1String("No web browser")));
+    QVERIFY(told->endsWith(QLatin1String("https://example.org/wiki/Y")));
+    // The help text is never handed to an outside program; a missing one is told.
+    viewtext(*fx.ctx, QStringLiteral("missing.txt"), 3);
+    QCOMPARE(fx.messages->texts.size(), 1);
+    QVERIFY(fx.messages->texts[0].contains(QLatin1String("missing.txt")));
+    QCOMPARE(fx.shell->urls.size(), 2);
 }
 
 void TstServices::openlinkTellsLocalFilesFromAddresses_data()
@@ -404,7 +408,6 @@ void TstServices::openlinkTellsLocalFilesFromAddresses()
 void TstServices::showsHelpItselfWithoutViewer()
 {
     test::Fixture fx;
-    fx.shell->result = false;
     fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\n");
     viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
     QWidget* viewer = nullptr;
@@ -416,13 +419,21 @@ void TstServices::showsHelpItselfWithoutViewer()
     auto* text = viewer->findChild<QPlainTextEdit*>();
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
-    viewer->close();
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("Brevallo Game Help"));
+    // Asked again, the open reader comes forward; Escape closes it.
+    viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
+    int viewers = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        viewers += w->objectName() == QLatin1String("textviewer") && w->isVisible() ? 1 : 0;
+    QCOMPARE(viewers, 1);
+    QPointer<QWidget> gone(viewer);
+    QTest::keyClick(text, Qt::Key_Escape);
+    QTRY_VERIFY(!gone);
 }
 
 void TstServices::helpOutlivesTheDialogThatOpenedIt()
 {
     test::Fixture fx;
-    fx.shell->result = false;
     fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\nDrag.\r\n");
     QPointer<QPlainTextEdit> text;
     {

@@ -35,7 +35,9 @@ class MessageBoxes : public Messages {
 public:
     void ok(const QString& text) override
     {
-        QMessageBox::information(QApplication::activeWindow(), boxTitle(), text);
+        QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);   // an address in it can be copied
+        box.exec();
     }
     bool yesNo(const QString& text) override
     {
@@ -58,10 +60,6 @@ public:
     {
         const QUrl url = QUrl::fromUserInput(address, QString(), QUrl::AssumeLocalFile);
         return url.isValid() && QDesktopServices::openUrl(url);
-    }
-    bool openTextFile(const QString& path) override
-    {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     }
 };
 

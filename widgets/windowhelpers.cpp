@@ -27,6 +27,8 @@ namespace brev {
 
 namespace {
 
+constexpr char kHelpViewerName[] = "textviewer";
+
 double dpiOf(const QWidget* w)
 {
     const QScreen* screen = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
@@ -346,17 +348,25 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin)
 void viewtext(AppContext& ctx, const QString& file, int style)
 {
     const QString path = ctx.path(file);
-    if (!QFileInfo::exists(path))
-        return;
-    if (ctx.shell->openTextFile(path))
-        return;
-    // No text viewer on this desktop: show the text in a window of our own.
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        ctx.messages->ok(QCoreApplication::translate("brev::HelpViewer",
+                                                     "The help text %1 cannot be read: %2.")
+                             .arg(QFileInfo(path).fileName(), f.errorString()));
         return;
-    // A window of its own, as an outside viewer would be: it outlives the
-    // dialog that opened it. Placed over that dialog, it takes input even
-    // while the dialog blocks the rest of the program.
+    }
+    const QString text = QString::fromLatin1(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // One reader at a time: asked again, the open one comes to the front.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(kHelpViewerName) && w->isVisible()) {
+            w->findChild<QPlainTextEdit*>()->setPlainText(text);
+            w->raise();
+            w->activateWindow();
+            return;
+        }
+    }
+    // A window of its own beside the dialog that opened it: it takes input
+    // even while that dialog blocks the rest of the program.
     auto* viewer = new QDialog(nullptr);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->setAttribute(Qt::WA_QuitOnClose, false);   // quitting the game closes it too
@@ -364,14 +374,30 @@ void viewtext(AppContext& ctx, const QString& file, int style)
         (void)viewer->winId();
         viewer->windowHandle()->setTransientParent(opener->windowHandle());
     }
-    viewer->setObjectName(QStringLiteral("textviewer"));
-    viewer->setWindowTitle(QFileInfo(path).fileName());
-    auto* text = new QPlainTextEdit(viewer);
-    text->setReadOnly(true);
-    text->setPlainText(QString::fromLatin1(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    viewer->setObjectName(QString::fromLatin1(kHelpViewerName));
+    viewer->setWindowTitle(QCoreApplication::translate("brev::HelpViewer", "Brevallo Game Help"));
+    auto* reader = new QPlainTextEdit(viewer);
+    reader->setObjectName(QStringLiteral("helpText"));
+    reader->setReadOnly(true);
+    // The caret walks the text, so that the keyboard and a screen reader read it line by line.
+    reader->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    reader->setAccessibleName(QCoreApplication::translate("brev::HelpViewer", "Help text"));
+    reader->setTabChangesFocus(true);
+    // The text lines up its columns with spaces.
+    reader->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    reader->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reader->setPlainText(text);
+    auto* close = new QPushButton(QCoreApplication::translate("brev::HelpViewer", "Close"), viewer);
+    close->setObjectName(QStringLiteral("closeHelp"));
+    close->setAutoDefault(false);
+    QObject::connect(close, &QPushButton::clicked, viewer, &QDialog::close);
+    QObject::connect(viewer, &QDialog::finished, viewer, &QWidget::close);   // Escape closes it
     auto* layout = new QVBoxLayout(viewer);
-    layout->addWidget(text);
-    viewer->resize(720, 560);
+    layout->addWidget(reader);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    const QFontMetrics fm(reader->font());
+    viewer->resize(fm.horizontalAdvance(QString(80, u'M')) + 60, fm.lineSpacing() * 36);
+    reader->setFocus();
     if (style == 3)
         viewer->showMaximized();
     else

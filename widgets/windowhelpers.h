@@ -67,8 +67,11 @@ void centerframe(QWidget* frame, QWidget* window);
 // Shrinks a frame that would reach past its window's client area, leaving
 // `margin` pixels clear on each side.
 void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
-// Opens a text file of the program directory in the desktop's text viewer;
-// when none opens, shows the text in a simple read-only window.
+// Shows a text file of the program directory (the help text) in the game's
+// own reader: a window of its own, read-only and scrollable, closed with
+// Escape or its Close button, maximised for style 3. It stays usable beside
+// the modal dialog that opened it; asked again, the open reader comes to the
+// front. A file that cannot be read is told in a message naming it.
 void viewtext(AppContext& ctx, const QString& file, int style);
 
 } // namespace brev
