@@ -69,8 +69,7 @@ HallOfFameWindow::HallOfFameWindow(AppContext& ctx, QWidget* parent) : QDialog(p
 void HallOfFameWindow::build()
 {
     setObjectName(QStringLiteral("HOF"));
-    setWindowTitle(QString());
-    setAccessibleName(QStringLiteral("Hall of fame"));   // the window has no caption
+    setWindowTitle(tr("Hall of Fame"));
     setModal(true);
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
@@ -101,6 +100,8 @@ void HallOfFameWindow::load()
     setupform(this);
     const QStringList lines = hofLines(ctx_);
     Text1->setPlainText(lines.join(u'\n'));
+    if (lines.size() == 1)   // the header alone
+        Text1->appendPlainText(QStringLiteral("\n") + tr("No games are recorded yet."));
     // The columns read aloud make no sense: each row is told in words.
     Text1->setAccessibleDescription(spokenRows(ctx_, int(lines.size()) - 1));
     cmdOK->setFocus();

@@ -45,8 +45,7 @@ NameEntryDialog::NameEntryDialog(AppContext& ctx, int place, QWidget* parent)
 void NameEntryDialog::build()
 {
     setObjectName(QStringLiteral("NameEntry"));
-    setWindowTitle(QString());
-    setAccessibleName(QStringLiteral("Hall of fame entry"));   // the window has no caption
+    setWindowTitle(tr("Enter Your Name"));
     setModal(true);
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));

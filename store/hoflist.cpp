@@ -227,7 +227,7 @@ QStringList hofLines(const AppContext& ctx)
         const HofEntry& e = ctx.hof[size_t(i)];
         lines << QString::number(i).rightJustified(3) + QString::number(e.score).rightJustified(8)
                      + QString::number(e.pct).rightJustified(4) + QStringLiteral("  ")
-                     + e.name.left(kNameColumn).leftJustified(kNameColumn) + e.date;
+                     + e.name.left(kNameColumn).leftJustified(kNameColumn) + u' ' + e.date;
     }
     return lines;
 }

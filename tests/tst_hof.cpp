@@ -126,10 +126,11 @@ void TestHof::roundTripKeepsEveryField()
         QCOMPARE(QVariantList({b.score, b.game, b.pct, b.name, b.date, b.extra}),
                  QVariantList({a.score, a.game, a.pct, a.name, a.date, a.extra}));
     }
-    // On screen the name column holds 20 characters; the file keeps it whole.
+    // On screen the name column holds 20 characters, then a space before the
+    // date; the file keeps the name whole.
     QCOMPARE(hofLines(*g.ctx), (QStringList{"Rank   Score  % Dif Name           Date ",
-                                            "  1      75 100  3  Abcdefghijklmnopq12/31/2026",
-                                            "  2       2  50  1                   1/1/2027"}));
+                                            "  1      75 100  3  Abcdefghijklmnopq 12/31/2026",
+                                            "  2       2  50  1                    1/1/2027"}));
     QCOMPARE(clearHof(*g.ctx), std::nullopt);
     QVERIFY(!QFile::exists(f.path("brev.hof")));
 }

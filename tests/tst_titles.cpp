@@ -3,6 +3,8 @@
 #include "app/mainwindow.h"
 #include "screens/scorewindow.h"
 #include "screens/multiplechoicewindow.h"
+#include "hof/halloffamewindow.h"
+#include "hof/nameentrydialog.h"
 #include "setup/setupdialog.h"
 #include "testsupport.h"
 
@@ -92,6 +94,8 @@ void TstTitles::captionReachesServerUnchanged_data()
     QTest::newRow("setup screen") << "setup" << "Brevallo Game Setup";
     QTest::newRow("multiple-choice screen") << "mchoice" << "Multiple Choice";
     QTest::newRow("score screen") << "showscor" << "Score";
+    QTest::newRow("hall of fame") << "HOF" << "Hall of Fame";
+    QTest::newRow("name entry") << "NameEntry" << "Enter Your Name";
 }
 
 void TstTitles::captionReachesServerUnchanged()
@@ -110,6 +114,11 @@ void TstTitles::captionReachesServerUnchanged()
         w = std::make_unique<SetupDialog>(*f.ctx);
     } else if (window == QLatin1String("mchoice")) {
         w = std::make_unique<MultipleChoiceWindow>(*f.ctx);
+    } else if (window == QLatin1String("HOF")) {
+        f.ctx->hofcount = 1;   // no "recently cleared" box
+        w = std::make_unique<HallOfFameWindow>(*f.ctx);
+    } else if (window == QLatin1String("NameEntry")) {
+        w = std::make_unique<NameEntryDialog>(*f.ctx, 1);
     } else {
         w = std::make_unique<ScoreWindow>(*f.ctx);
     }
