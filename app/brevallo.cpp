@@ -169,6 +169,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     brev::setupApplication();
     brev::installFocusRing();
+    brev::installEnterPressesButtons();
 
     brev::AppContext ctx;
     ctx.messages = brev::makeMessageBoxes();

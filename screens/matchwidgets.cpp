@@ -29,6 +29,12 @@ void drawFocusMark(QPainter& p, const QRect& r)
     p.restore();
 }
 
+// Space, Enter and Return press a bar or a target.
+bool isPressKey(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
 // Bars, descriptions and portraits as assistive tools see them: a bar is a
 // button named by its name, a target names what it holds; pressing a bar
 // picks it up and pressing a target drops the picked-up bar there, as Space
@@ -464,7 +470,7 @@ bool BarDrag::barEvent(int k, QEvent* event)
         return true;
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
-        if (e->key() == Qt::Key_Space && !e->isAutoRepeat() && dragging_ < 0) {
+        if (isPressKey(e) && !e->isAutoRepeat() && dragging_ < 0) {
             pickUp(k);
             return true;
         }
@@ -492,7 +498,7 @@ bool BarDrag::targetEvent(int p, QEvent* event)
     }
     if (event->type() == QEvent::KeyPress) {
         auto* e = static_cast<QKeyEvent*>(event);
-        if (e->key() == Qt::Key_Space && !e->isAutoRepeat() && dropOnTarget(p))
+        if (isPressKey(e) && !e->isAutoRepeat() && dropOnTarget(p))
             return true;
         if (e->key() == Qt::Key_Escape && held_ >= 0) {
             hold(-1);

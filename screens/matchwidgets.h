@@ -2,8 +2,8 @@
 // The pieces both matching screens are built from: coloured name bars, the
 // descriptions and portraits they are dropped on, and the one drag
 // mechanism that moves a bar with the mouse (plain mouse events, so a drag
-// is a press, moves and a release) or from the keyboard (Space on a bar
-// picks it up, Space on a target drops it, Escape puts it down).
+// is a press, moves and a release) or from the keyboard (Space or Enter on a bar
+// picks it up, Space or Enter on a target drops it, Escape puts it down).
 #include <QColor>
 #include <QLabel>
 #include <QList>

@@ -7,6 +7,7 @@
 #include "screens/namemewindow.h"
 #include "screens/portraitmatchwindow.h"
 #include "screens/multiplechoicewindow.h"
+#include "screens/matchwidgets.h"
 #include "screens/matchwindow.h"
 #include "screens/oddoneoutwindow.h"
 #include "screens/sortwindow.h"
@@ -14,6 +15,8 @@
 #include "screens/scorewindow.h"
 #include "widgets/windowhelpers.h"
 #include "setup/setupdialog.h"
+#include "hof/nameentrydialog.h"
+#include "widgets/focusmarks.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -102,6 +105,7 @@ void answer(QWidget* w, const AppContext& ctx, bool again)
 class TestGameWindows : public QObject {
     Q_OBJECT
 private slots:
+    void enterPressesTheFocusedButton();
     void wholeGameOfMultipleChoice();
     void skipChangesNothing();
     void keyboardSelectionDoesNotAnswer();
@@ -793,7 +797,7 @@ void TestGameWindows::enterLeavesDialogOpen_data()
     QTest::newRow("setup, questions per game") << "setup" << "nquestion";
     QTest::newRow("setup, maximum difficulty") << "setup" << "tmaxdif";
     QTest::newRow("score screen, result text") << "showscor" << "Text1";
-    QTest::newRow("multiple choice, a choice") << "mchoice" << "choice1";
+    // (Enter on a choice answers, as Space does: see enterPressesTheFocusedButton.)
 }
 
 void TestGameWindows::enterLeavesDialogOpen()
@@ -830,6 +834,56 @@ void TestGameWindows::enterLeavesDialogOpen()
     for (const QPushButton* b : buttons)
         QVERIFY2(!b->isDefault(), qPrintable(b->objectName()));
     d->close();
+}
+
+// Enter acts on a focused button as Space does, never on a text box: the
+// score screen's ok, the name entry's buttons, a choice, a matching bar.
+void TestGameWindows::enterPressesTheFocusedButton()
+{
+    installEnterPressesButtons();
+    Fixture f;
+    prepare(f);
+    AppContext& ctx = *f.ctx;
+    ScoreWindow score(ctx);
+    score.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&score));
+    score.Command1->setFocus();
+    QTest::keyClick(score.Command1, Qt::Key_Return);
+    QVERIFY(!score.isVisible());
+
+    NameEntryDialog entry(ctx, 1);
+    entry.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&entry));
+    entry.Name1->setFocus();
+    QTest::keyClick(entry.Name1, Qt::Key_Return);   // typing the name, not leaving
+    QVERIFY(entry.isVisible());
+    entry.Command1->setFocus();
+    QTest::keyClick(entry.Command1, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!entry.isVisible());
+    QVERIFY(entry.online());
+
+    ctx.game.category = 1;
+    MultipleChoiceWindow choices(ctx);
+    choices.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&choices));
+    const int right = choices.model().answerSlot();
+    choices.choice[right]->setFocus();
+    ModalDriver driver;
+    driver.then([](QWidget* w) { QVERIFY(qobject_cast<ScoreWindow*>(w)); static_cast<QDialog*>(w)->accept(); });
+    QTest::keyClick(choices.choice[right], Qt::Key_Return);
+    QTRY_VERIFY(driver.done());
+    QCOMPARE(ctx.game.score, 5);
+
+    ctx.game.category = 7;
+    MatchWindow match(ctx);
+    match.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&match));
+    match.Btn1[2]->setFocus();
+    QTest::keyClick(match.Btn1[2], Qt::Key_Return);
+    QVERIFY(match.Btn1[2]->held());
+    QTest::keyClick(match.Label2[1], Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(match.model().placedBar(1), 2);
+    match.reject();
 }
 
 QTEST_MAIN(TestGameWindows)

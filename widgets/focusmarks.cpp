@@ -1,6 +1,10 @@
 #include "widgets/focusmarks.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QRadioButton>
 #include <QFocusFrame>
 #include <QPainter>
 #include <QPointer>
@@ -91,7 +95,40 @@ private:
             ring->setWidget(ringed ? now : nullptr);
     }
 };
+// Enter and Return on a focused push button arrive as Space, press and
+// release alike, so the button acts exactly as it does for Space.
+class EnterAsSpace : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || !button->hasFocus() || qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button))
+            return false;
+        QKeyEvent space(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), key->isAutoRepeat());
+        QCoreApplication::sendEvent(button, &space);
+        return true;
+    }
+};
+
 } // namespace
+
+void installEnterPressesButtons()
+{
+    static QPointer<EnterAsSpace> filter;
+    if (qApp && !filter) {
+        filter = new EnterAsSpace(qApp);
+        qApp->installEventFilter(filter);
+    }
+}
 
 void installFocusRing()
 {
