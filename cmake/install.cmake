@@ -33,11 +33,14 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_PACKAGE_DESCRIPTION
-  "Brevallo Game is a single-player desktop quiz about the presidents of the
-United States, from George Washington to Bill Clinton. Set up a game, press
-Play and answer multiple-choice, matching, portrait and sorting questions;
-the final score is adjusted for the difficulty chosen, and the best scores
-enter a hall of fame.
+  "Brevallo Game is a single-player desktop quiz about the 45 presidents of the
+United States, from George Washington to Joe Biden (facts as of 1 March
+2025). Set up a game, press Play and answer multiple-choice, matching,
+portrait and sorting questions; with bonus questions also odd one out,
+Name Me and \"Who said it?\". The final score is adjusted for the
+difficulty chosen, and the best scores enter a hall of fame, which a school
+can share online with the brevallo-hofd service. Playable with the mouse or
+the keyboard alone.
 
 Each player's settings, hall of fame and log are kept in their home folder.")
 set(CPACK_STRIP_FILES ON)
