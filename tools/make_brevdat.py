@@ -38,6 +38,17 @@ IN_OFFICE = 5     # "In office": the record's last term runs on past the data's 
 # Every record holds these keys.  Long lists of office holders or justices are
 # written with surnames only, so that each text fits an option button or a
 # description bar.
+#
+# Cabinet lists name the holders of the office as the departments' own
+# historical lists count them (the Office of the Historian for State, the
+# Army's Center of Military History and the Defense Department's historical
+# office for War and Defense, the Justice Department for the Attorneys
+# General): those confirmed by the Senate; those appointed during a Senate
+# recess, who held the office without confirmation (James M. Porter, Secretary
+# of War under Tyler, 1843-1844; Lawrence Eagleburger, Secretary of State under
+# G. H. W. Bush, 1992-1993); and the one holder ad interim those lists count
+# (Ulysses S. Grant, Secretary of War under A. Johnson, 1867-1868).  Acting
+# holders the lists do not count are left out.
 FIELDS = (
     "name", "termKey", "term", "birthKey", "birth", "vice", "birthplace",
     "home", "endKind", "wife", "party", "opponent", "secState", "secWar",
@@ -626,8 +637,8 @@ PRESIDENTS = [
 #   SEN  U.S. Senate, cabinet and Supreme Court nominations confirmed
 #        (senate.gov);
 #   NA   National Archives, Electoral College results (archives.gov).
-# As for the 41, cabinet lists name only confirmed holders of the office,
-# never an acting one.
+# Cabinet lists follow the rule above the 41 records: here every holder was
+# confirmed by the Senate, and acting holders are left out.
 ADDON = [
     # 42: WH, MC (birth, family, home state); OH, DoD, DoJ, SEN (cabinet);
     # SC, SEN (justices); NA, MC (elections of 2000 and 2004).
@@ -810,7 +821,7 @@ QUOTATIONS = {
         "Next in importance to freedom and justice is popular education, "
         "without which neither freedom nor justice can be permanently "
         "maintained.",
-        "Inaugural Address, March 4, 1881"),
+        "Letter accepting the Republican nomination, July 12, 1880"),
     # Richardson, vol. 8; the address as printed in The Bay State Monthly,
     # May 1884, and in The Presidents of the United States, 1789-1914.
     "Chester A. Arthur": (
