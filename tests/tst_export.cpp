@@ -75,6 +75,7 @@ private slots:
     void commandLineWritesWhatAGameWrites();
     void commandLineFaults_data();
     void commandLineFaults();
+    void onlineWithBonusWritesEveryBlockAsked();
 };
 
 void TestExport::onlineThenTabbedKeepsOnlyTheSecondDate()
@@ -253,6 +254,12 @@ void TestExport::commandLineFaults_data()
         << "brevallo: The data file brev.dat ends early: record 1 of 41";
     QTest::addRow("full_output") << online + QStringList{">/dev/full"} << 1 << "" << QByteArray() << 1
                                  << "brevallo: the questions could not be written to standard output.";
+    // The export's own options without the export: refused, not a game started.
+    QTest::addRow("questions_without_export") << QStringList{"--questions", "5", "--quit-after-start"} << 1
+                                              << "" << QByteArray() << 2
+                                              << "brevallo: --questions and --out go with --export";
+    QTest::addRow("out_without_export") << QStringList{"--out", "DIR/q.txt", "--quit-after-start"} << 1 << ""
+                                        << QByteArray() << 2 << "brevallo: --questions and --out go with --export";
 }
 
 void TestExport::commandLineFaults()
@@ -275,6 +282,37 @@ void TestExport::commandLineFaults()
     QVERIFY2(run.err.contains(message.toLocal8Bit()), run.err.constData());
     QCOMPARE(run.err.isEmpty(), message.isEmpty());
     QCOMPARE(run.out.isEmpty(), status != 0);
+}
+
+// With bonus questions Name Me is drawn too, and it has no online form: the
+// file still holds exactly the blocks asked for.
+void TestExport::onlineWithBonusWritesEveryBlockAsked()
+{
+    Fixture f(5);
+    AppContext& ctx = *f.ctx;
+    QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+    ctx.settings.catenabled[1] = -1;   // one type of the list, then the bonus ones
+    setBonusQuestions(ctx, true);
+    QByteArray file;
+    ctx.logSink = &file;
+    startExport(ctx, ExportMode::Online);
+    ctx.settings.nquestions = 100;
+    struct NameMeCounter : ExportGameUi {
+        using ExportGameUi::ExportGameUi;
+        Asked openScreen(Screen s) override
+        {
+            nameMe += s == Screen::NameMe ? 1 : 0;
+            return ExportGameUi::openScreen(s);
+        }
+        int nameMe = 0;
+    } ui(ctx);
+    nextquestion(ctx, ui);
+    QVERIFY(ui.nameMe > 0);
+    qsizetype blocks = 0;
+    for (const char* kind : {"MULT", "MULTQ", "MATCH", "IMATCH", "SORT", "ODDOUT"})
+        blocks += file.count(QByteArray("\n") + kind + "\r\n");
+    QCOMPARE(blocks, 100);
 }
 
 QTEST_MAIN(TestExport)

@@ -17,6 +17,7 @@
 #include "setup/setupdialog.h"
 #include "hof/nameentrydialog.h"
 #include "widgets/focusmarks.h"
+#include "game/questionexport.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -118,6 +119,7 @@ private slots:
     void scoreScreenCaptionAndResize();
     void narrowQuestionWindowKeepsLayoutAndSize();
     void bonusTickKeptOutsideSettings();
+    void laterPresidentsUntickedForTheNextGame();
     void questionWindowKeepsItsSize();
     void choiceButtonsInsideAtSharedSize();
     void enterLeavesDialogOpen_data();
@@ -488,6 +490,46 @@ void TestGameWindows::bonusTickKeptOutsideSettings()
     QCOMPARE(f.read(QStringLiteral("brev.INI")).count("\r\n"), 32);
     SetupDialog again(ctx);
     QVERIFY(again.chkBonus->isChecked());
+}
+
+// Unticking "Presidents after 1993" takes the add-on's records out of the
+// very next game, without a restart, and is kept in brevplus.ini.
+void TestGameWindows::laterPresidentsUntickedForTheNextGame()
+{
+    Fixture f(4);
+    AppContext& ctx = *f.ctx;
+    QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    QCOMPARE(readAddOn(ctx, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true), std::nullopt);
+    QCOMPARE(ctx.nrecords, 45);
+    for (int k = 1; k <= 18; ++k)
+        ctx.settings.catenabled[size_t(k)] = -1;
+    {
+        SetupDialog s(ctx);
+        s.show();
+        QVERIFY(s.chkLater->isChecked());
+        QTest::mouseClick(s.chkLater, Qt::LeftButton);
+        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+    }
+    QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("laterPresidents=false"));
+    struct Recorder : ExportGameUi {
+        using ExportGameUi::ExportGameUi;
+        Asked openScreen(Screen screen) override
+        {
+            ctx().game.chosen.fill(0);
+            const Asked a = ExportGameUi::openScreen(screen);
+            for (int r : ctx().game.chosen)
+                latest = std::max(latest, r);
+            return a;
+        }
+        AppContext& ctx() { return *context; }
+        AppContext* context = nullptr;
+        int latest = 0;
+    } ui(ctx);
+    ui.context = &ctx;
+    ctx.settings.nquestions = 60;
+    nextquestion(ctx, ui);
+    QVERIFY(ui.latest > 30);
+    QVERIFY(ui.latest <= 41);
 }
 
 void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()

@@ -41,6 +41,8 @@ private slots:
     void refusesToStartWithoutData();
     void goesOnWithoutBackground();
     void answersCommandLine();
+    void laterPresidentsSettingRead_data();
+    void laterPresidentsSettingRead();
 };
 
 void TstMainwindow::startsUpInOrder()
@@ -170,6 +172,48 @@ void TstMainwindow::answersCommandLine()
     QCOMPARE(lines.size(), 12);
     QVERIFY(lines[1].startsWith("       brevallo --export online|tabbed "));
     QVERIFY(lines[4].startsWith("  --quit-after-start   "));
+}
+
+// brevplus.ini's "Presidents after 1993", written by hand: "0" and "false"
+// leave the add-on's records out of a game and of the export; anything else
+// that is not a tick ("junk", no key at all) keeps the default, in play.
+void TstMainwindow::laterPresidentsSettingRead_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("inPlay");
+    QTest::addRow("0") << QByteArray("laterPresidents=0") << false;
+    QTest::addRow("false") << QByteArray("laterPresidents=false") << false;
+    QTest::addRow("1") << QByteArray("laterPresidents=1") << true;
+    QTest::addRow("junk") << QByteArray("laterPresidents=junk") << true;
+    QTest::addRow("no key") << QByteArray("bonusQuestions=false") << true;
+}
+
+void TstMainwindow::laterPresidentsSettingRead()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, inPlay);
+    test::Fixture fx;
+    for (const char* name : {"brev.dat", "brevplus.dat"}) {
+        QFile shipped(QStringLiteral(BREV_DATA_DIR "/") + QLatin1String(name));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        fx.write(QLatin1String(name), shipped.readAll());
+    }
+    Settings s;
+    for (int k = 1; k <= 18; ++k)
+        s.catenabled[size_t(k)] = -1;
+    fx.write(QStringLiteral("brev.INI"), settingsText(s));
+    fx.write(QStringLiteral("brevplus.ini"), "[game]\r\n" + line + "\r\n");
+
+    brev::MainWindow w(*fx.ctx);
+    QVERIFY(w.load());
+    QCOMPARE(fx.ctx->nrecords, inPlay ? 45 : 41);
+
+    QProcess p;
+    p.start(QStringLiteral(BREV_EXE), {"--dir", fx.ctx->dir, "--export", "online", "--questions", "120", "--seed", "3"});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QByteArray exported = p.readAllStandardOutput();
+    QCOMPARE(exported.contains("Barack Obama"), inPlay);
 }
 
 QTEST_MAIN(TstMainwindow)

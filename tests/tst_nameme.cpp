@@ -128,6 +128,8 @@ void TestNameMe::winWithOneMiss()
     QCOMPARE(m.mask(), QStringLiteral("A _    _  . "));
     QCOMPARE(m.press(u'q').outcome, NameMeModel::Outcome::Missed);
     QCOMPARE(m.press(u'Q').outcome, NameMeModel::Outcome::Repeated);   // lower and upper case alike
+    QCOMPARE(m.press(u'q').outcome, NameMeModel::Outcome::Repeated);
+    QCOMPARE(m.lettersText(), QStringLiteral(" Q"));
     QCOMPARE(m.press(u'3').outcome, NameMeModel::Outcome::NotALetter);
     QCOMPARE(m.press(u'b').outcome, NameMeModel::Outcome::Found);
     const auto won = m.press(u'c');

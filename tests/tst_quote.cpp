@@ -32,6 +32,7 @@ private slots:
     void exportLines();
     void drawsOnlyRecordsWithAQuotation();
     void playedByAClick();
+    void wrongPickShowsTheQuotationsSource();
 };
 
 void TstQuote::exportLines_data()
@@ -154,6 +155,27 @@ void TstQuote::playedByAClick()
     QCOMPARE(ctx.game.score, 5);
     QCOMPARE(ctx.game.possible, 5);
     QCOMPARE(f.sound->played, QStringList{f.path("right.wav")});
+}
+
+// After a wrong pick the score screen still names the source of the
+// quotation shown, not of the president picked.
+void TstQuote::wrongPickShowsTheQuotationsSource()
+{
+    Fixture f(3);
+    f.loadSampleRecords();
+    AppContext& ctx = *f.ctx;
+    for (int i = 1; i <= kRecords; ++i) {
+        ctx.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
+        ctx.presidents.edit(i).quotationSource = QStringLiteral("Letter %1").arg(i);
+    }
+    ctx.game.category = kQuoteCategory;
+    QuotationModel m(ctx);
+    QVERIFY(m.load());
+    const int speaker = ctx.game.chosen[size_t(m.answerSlot())];
+    const int wrong = (m.answerSlot() + 1) % 5;
+    const Verdict v = m.choose(wrong);
+    QCOMPARE(v.points, 0);
+    QVERIFY2(v.results.endsWith(QStringLiteral("\r\nSource: Letter %1").arg(speaker)), qPrintable(v.results));
 }
 
 QTEST_MAIN(TstQuote)
