@@ -92,6 +92,11 @@ void DataEditorWindow::build()
     cmbitem->setObjectName(QStringLiteral("cmbitem"));
     cmbitem->setToolTip(QStringLiteral("Choose an item to display"));
     cmbitem->setMaxVisibleItems(20);
+    // The list drops down below the box instead of opening over it: a list
+    // opened under the pointer takes the pointer out of this window, and a
+    // window manager whose focus follows the pointer (twm) then takes the
+    // focus away, which closes the list as soon as it opened.
+    cmbitem->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cmdPrev = makeButton(this, "cmdPrev", QStringLiteral("Previous"));
     cmdNext = makeButton(this, "cmdNext", QStringLiteral("Next"));
     lBirth = makeLabel(this, "lBirth");

@@ -2,7 +2,8 @@
 manager: starts twm and the game on the X server of $DISPLAY, presses Play,
 then clicks Skip once, with real pointer events (xdotool) at the place the
 accessibility bus gives for the button, and waits for the next question's
-window. Exits 77 (skipped) when twm, xdotool or pyatspi is missing.
+window; then opens the data editor and clicks its list of presidents once.
+Exits 77 (skipped) when twm, xdotool or pyatspi is missing.
 
 Usage: wm_first_click.py BREVALLO SEEDED_PROGRAM_DIR"""
 import os
@@ -40,15 +41,15 @@ def nodes(node, depth=0):
         yield from nodes(node.getChildAtIndex(i), depth + 1)
 
 
-def button_centre(name, pid, timeout=15):
-    """Screen centre of the showing push button `name` of process pid."""
+def button_centre(name, pid, timeout=15, role="push button"):
+    """Screen centre of the showing control `name` (any name for None) of process pid."""
     end = time.time() + timeout
     while time.time() < end:
         for app in pyatspi.Registry.getDesktop(0):
             if app is None or app.get_process_id() != pid:
                 continue
             for node in nodes(app):
-                if node.getRoleName() == "push button" and node.name == name \
+                if node.getRoleName() == role and (name is None or node.name == name) \
                         and node.getState().contains(pyatspi.STATE_SHOWING):
                     e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                     if e.width > 0:
@@ -122,6 +123,48 @@ def run_case(game, seeded, label, category, title, skip_caption):
         shutil.rmtree(d, ignore_errors=True)
 
 
+def shown_lists(pid):
+    """The shown windows of pid tall enough to be an open list (not a tooltip)."""
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), ""],
+                         capture_output=True, text=True).stdout
+    tall = set()
+    for w in out.split():
+        shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", w],
+                               capture_output=True, text=True).stdout
+        height = [int(l.split("=")[1]) for l in shape.split() if l.startswith("HEIGHT=")]
+        if height and height[0] > 100:
+            tall.add(w)
+    return tall
+
+
+def editor_list(game, seeded):
+    """Setup, Edit, then one click on the editor's list of presidents: the
+    list opens and stays open."""
+    d = program_dir(seeded, 1)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    proc = subprocess.Popen([game, "--dir", d, "--seed", "1"], env=env)
+    try:
+        for caption in ("Setup", "Edit"):
+            at = button_centre(caption, proc.pid)
+            if not at:
+                return "editor: no %s button" % caption
+            click(at)
+        combo = button_centre(None, proc.pid, role="combo box")
+        if not combo:
+            return "editor: no list of presidents"
+        time.sleep(0.5)
+        before = shown_lists(proc.pid)
+        click(combo)
+        time.sleep(1.0)   # long enough for a focus change to close it again
+        if not shown_lists(proc.pid) - before:
+            return "editor: one click on the list of presidents did not open it, or it closed at once"
+        return None
+    finally:
+        proc.kill()
+        proc.wait()
+        shutil.rmtree(d, ignore_errors=True)
+
+
 def main():
     game, seeded = sys.argv[1], sys.argv[2]
     wm = subprocess.Popen(["twm", "-f", os.path.join(HERE, "twmrc")],
@@ -129,13 +172,14 @@ def main():
     time.sleep(0.5)
     try:
         failures = [f for f in (run_case(game, seeded, *case) for case in CASES) if f]
+        failures += [f for f in [editor_list(game, seeded)] if f]
     finally:
         wm.kill()
     for f in failures:
         print("FAIL:", f)
     if not failures:
         print("PASS: one click on Play and on Skip in the first", ", ".join(c[0] for c in CASES),
-              "window under twm")
+              "window, and on the editor's list, under twm")
     return 1 if failures else 0
 
 
