@@ -1,15 +1,16 @@
 // Program entry: command line, the program directory, the main window; or,
 // with --export, the question file without any window.
 #include "app/cliexport.h"
-#include "app/mainwindow.h"
-#include "store/context.h"
 #include "app/firstpaintquit.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
 #include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
 #include "base/progdir.h"
 #include "widgets/realseams.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -30,7 +31,6 @@ struct Options {
     bool help = false;
     bool quitAfterStart = false;
     std::optional<brev::CommandLineExport> exporting;
-    bool exportOnlyOption = false;   // --questions or --out was given
 };
 
 const char kUsage[] =
@@ -58,64 +58,80 @@ int usageFault(const QString& text)
 // A bad or missing value sets *fault, an argument not understood *unknown.
 std::optional<Options> parse(const QStringList& args, QString* fault, QString* unknown)
 {
-    Options o;
-    int questions = 0;
-    QString out;
+    // Qt's own options (-platform xcb, -style ...) go to the application object.
+    QStringList ours{args.value(0)};
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("--version")) {
-            o.version = true;
-        } else if (a == QLatin1String("--help")) {
-            o.help = true;
-        } else if (a == QLatin1String("--quit-after-start")) {
-            o.quitAfterStart = true;
-        } else if (a == QLatin1String("--dir") && i + 1 < args.size()) {
-            o.dir = args[++i];
-        } else if (a == QLatin1String("--seed") && i + 1 < args.size()) {
-            bool ok = false;
-            o.seed = args[++i].toULongLong(&ok);
-            if (!ok) {
-                *fault = QStringLiteral("--seed takes a whole number, not \"%1\"").arg(args[i]);
-                return std::nullopt;
-            }
-        } else if (a == QLatin1String("--export") && i + 1 < args.size()) {
-            const QString mode = args[++i];
-            if (mode != QLatin1String("online") && mode != QLatin1String("tabbed")) {
-                *fault = QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode);
-                return std::nullopt;
-            }
-            o.exporting = brev::CommandLineExport{};
-            o.exporting->mode = mode == QLatin1String("online") ? brev::ExportMode::Online
-                                                                : brev::ExportMode::Tabbed;
-        } else if (a == QLatin1String("--questions") && i + 1 < args.size()) {
-            bool ok = false;
-            questions = args[++i].toInt(&ok);
-            if (!ok || questions < 1 || questions > 32767) {
-                *fault = QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
-                             .arg(args[i]);
-                return std::nullopt;
-            }
-            o.exportOnlyOption = true;
-        } else if (a == QLatin1String("--out") && i + 1 < args.size()) {
-            out = args[++i];
-            if (out.isEmpty()) {
-                *fault = QStringLiteral("--out needs a file name");
-                return std::nullopt;
-            }
-            o.exportOnlyOption = true;
-        } else if (a.startsWith(u'-') && !a.startsWith(QLatin1String("--")) && a.size() > 1) {
+        if (a.startsWith(u'-') && !a.startsWith(QLatin1String("--")) && a.size() > 1) {
             if (i + 1 < args.size() && !args[i + 1].startsWith(u'-'))
                 ++i;
+            continue;
+        }
+        ours << a;
+    }
+    const QCommandLineOption dirOption(QStringLiteral("dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption exportOption(QStringLiteral("export"), QString(), QStringLiteral("MODE"));
+    const QCommandLineOption questionsOption(QStringLiteral("questions"), QString(), QStringLiteral("N"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption quitOption(QStringLiteral("quit-after-start"));
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption helpOption(QStringLiteral("help"));
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({dirOption, seedOption, exportOption, questionsOption, outOption, quitOption, versionOption,
+                       helpOption});
+    if (!parser.parse(ours)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            *unknown = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
         } else {
-            const QStringList valued{"--dir", "--seed", "--export", "--questions", "--out"};
-            if (valued.contains(a))
-                *fault = QStringLiteral("%1 needs a value").arg(a);   // it came last
-            else
-                *unknown = a;
+            // The one other fault: a valued option came last.
+            *fault = QStringLiteral("%1 needs a value").arg(ours.constLast());
+        }
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *unknown = parser.positionalArguments().constFirst();
+        return std::nullopt;
+    }
+    Options o;
+    o.version = parser.isSet(versionOption);
+    o.help = parser.isSet(helpOption);
+    o.quitAfterStart = parser.isSet(quitOption);
+    o.dir = parser.value(dirOption);
+    if (parser.isSet(seedOption)) {
+        bool ok = false;
+        o.seed = parser.value(seedOption).toULongLong(&ok);
+        if (!ok) {
+            *fault = QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption));
             return std::nullopt;
         }
     }
-    if (o.exportOnlyOption && !o.exporting) {
+    if (parser.isSet(exportOption)) {
+        const QString mode = parser.value(exportOption);
+        if (mode != QLatin1String("online") && mode != QLatin1String("tabbed")) {
+            *fault = QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode);
+            return std::nullopt;
+        }
+        o.exporting = brev::CommandLineExport{};
+        o.exporting->mode = mode == QLatin1String("online") ? brev::ExportMode::Online : brev::ExportMode::Tabbed;
+    }
+    int questions = 0;
+    if (parser.isSet(questionsOption)) {
+        bool ok = false;
+        questions = parser.value(questionsOption).toInt(&ok);
+        if (!ok || questions < 1 || questions > 32767) {
+            *fault = QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
+                         .arg(parser.value(questionsOption));
+            return std::nullopt;
+        }
+    }
+    const QString out = parser.value(outOption);
+    if (parser.isSet(outOption) && out.isEmpty()) {
+        *fault = QStringLiteral("--out needs a file name");
+        return std::nullopt;
+    }
+    if ((parser.isSet(questionsOption) || parser.isSet(outOption)) && !o.exporting) {
         *fault = QStringLiteral("--questions and --out go with --export");
         return std::nullopt;
     }
@@ -171,28 +187,30 @@ int main(int argc, char** argv)
     brev::installFocusRing();
     brev::installEnterPressesButtons();
 
-    brev::AppContext ctx;
-    ctx.messages = brev::makeMessageBoxes();
+    brev::Seams seams;
+    seams.messages = brev::makeMessageBoxes();
     const QString exeDir = QApplication::applicationDirPath();
-    ctx.dir = brev::chooseProgramDir(
+    const QString dir = brev::chooseProgramDir(
         {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    auto error = brev::prepareProgramDir(ctx.dir, shippedDir(exeDir));
-    if (!error && !QDir::setCurrent(ctx.dir))
-        error = QStringLiteral("The folder %1 for the game's files cannot be opened.").arg(ctx.dir);
+    auto error = brev::prepareProgramDir(dir, shippedDir(exeDir));
+    if (!error && !QDir::setCurrent(dir))
+        error = QStringLiteral("The folder %1 for the game's files cannot be opened.").arg(dir);
     if (error) {
         std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
-        ctx.messages->ok(*error + ctx.lb + ctx.lb + QStringLiteral("Brevallo Game cannot start without it."));
+        seams.messages->ok(*error + brev::kLineBreak + brev::kLineBreak
+                           + QStringLiteral("Brevallo Game cannot start without it."));
         return 1;
     }
-    ctx.random = brev::makeRandom(options->seed.value_or(
+    seams.random = brev::makeRandom(options->seed.value_or(
         static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     // The sound library lies beside the executable in the build, in the
     // library folder when installed.
-    ctx.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
-    ctx.shell = brev::makeDesktopShell();
-    ctx.clock = brev::makeSystemClock();
+    seams.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
+    seams.shell = brev::makeDesktopShell();
+    seams.clock = brev::makeSystemClock();
+    brev::Program program(dir, std::move(seams));
 
-    brev::MainWindow window(ctx);
+    brev::MainWindow window(program);
     if (!window.load())
         return 1;
     window.show();

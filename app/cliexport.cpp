@@ -1,12 +1,9 @@
 #include "app/cliexport.h"
 
-#include "store/texts.h"
-#include "store/context.h"
-#include "store/settingsfile.h"
-#include "store/plussettings.h"
+#include "app/program.h"
 #include "base/progdir.h"
-#include "widgets/realseams.h"
 #include "base/textfile.h"
+#include "widgets/realseams.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -34,6 +31,12 @@ public:
     }
 };
 
+// The export plays no sound.
+class Silence : public SoundPlayer {
+public:
+    bool play(const QString&) override { return false; }
+};
+
 int fail(const QString& text)
 {
     std::fprintf(stderr, "brevallo: %s\n", text.toLocal8Bit().constData());
@@ -50,40 +53,41 @@ bool writeStandardOutput(const QByteArray& bytes)
 
 int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)
 {
-    AppContext ctx;
-    ctx.messages = std::make_unique<StderrMessages>();
-    ctx.dir = chooseProgramDir(
+    const QString dir = chooseProgramDir(
         {options.dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    if (const auto error = prepareProgramDir(ctx.dir, shippedDir))
+    if (const auto error = prepareProgramDir(dir, shippedDir))
         return fail(*error);
-    ctx.random = makeRandom(options.seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
-    ctx.clock = makeSystemClock();
-    ctx.lb = QStringLiteral("\r\n");
-    ctx.nameMeBase = 6;
+    Seams seams;
+    seams.messages = std::make_unique<StderrMessages>();
+    seams.random = makeRandom(options.seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
+    seams.clock = makeSystemClock();
+    seams.sound = std::make_unique<Silence>();
+    seams.shell = makeDesktopShell();
+    Program p(dir, std::move(seams));
 
     // The export draws from the player's categories: without the settings file it
     // has nothing to go by, and a damaged one is not guessed around.
-    const QString settingsFile = ctx.path(QString::fromLatin1(kSettingsFile));
+    const QString settingsFile = p.path(QString::fromLatin1(kSettingsFile));
     if (!QFile::exists(settingsFile))
         return fail(QStringLiteral("%1 is missing: the export takes its question categories from it.")
                         .arg(settingsFile));
-    if (const auto problem = loadsettings(ctx)) {
-        ctx.messages->ok(*problem);
+    if (const auto problem = p.settings.load()) {   // "Bonus questions" draws as in a game
+        p.messages.ok(*problem);
         return fail(QStringLiteral("No questions were exported."));
     }
-    // "Bonus questions" draws as in a game.
-    setBonusQuestions(ctx, loadBonusQuestions(ctx));
-    setcategories(ctx);
-    if (const auto error = initdata(ctx))
+    if (const auto error = p.readRecords())
         return fail(*error);
     // The presidents after 1993 as in a game: a damaged add-on is reported
     // and the export goes on without it.
-    ctx.messages->show(readAddOn(ctx, QString::fromLatin1(kAddOnFile), loadLaterPresidents(ctx)));
+    p.messages.show(p.readAddOn());
 
     const int questions = options.questions > 0 ? options.questions : exportQuestionLimit(options.mode);
-    const ExportResult result = exportQuestions(ctx, options.mode, questions);
-    if (!result.error.isEmpty())
-        return fail(result.error);
+    const ExportResult result = exportQuestions(options.mode, questions, p.records, p.settings, p.session, p.random,
+                                                p.clock.today());
+    for (const QString& text : result.told)
+        p.messages.ok(text);
+    if (result.problem)
+        return fail(*result.problem);
 
     if (options.out.isEmpty()) {
         if (!writeStandardOutput(result.file))

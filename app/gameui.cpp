@@ -1,68 +1,90 @@
 #include "app/gameui.h"
 
+#include "app/program.h"
+#include "editor/dataeditorwindow.h"
 #include "hof/halloffamewindow.h"
-#include "screens/namemewindow.h"
-#include "screens/multiplechoicewindow.h"
-#include "screens/sortwindow.h"
-#include "screens/oddoneoutwindow.h"
-#include "screens/quotationwindow.h"
-#include "screens/portraitmatchwindow.h"
-#include "screens/matchwindow.h"
-#include "store/context.h"
+#include "models/verdict.h"
+#include "screens/questionwindows.h"
+#include "screens/scorewindow.h"
 #include "setup/setupdialog.h"
 
 namespace brev {
 
-WindowGameUi::WindowGameUi(AppContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
+namespace {
+constexpr char kHelpFile[] = "brevhelp.txt";
+} // namespace
 
-Asked WindowGameUi::openScreen(Screen screen)
+SetupOpeners setupOpeners(Program& program)
 {
-    const Asked asked = openWindow(screen);
-    // One of the player's categories ran out of records; the player was told:
-    // the setup screen lets them choose others.
-    if (asked == Asked::Abandoned)
-        showSetup();
-    return asked;
+    Program& p = program;
+    SetupOpeners openers;
+    openers.editor = [&p](QWidget* over) {
+        DataEditorWindow window(p.records, p.dir, p.messages, p.shell, over);
+        window.exec();
+    };
+    openers.hallOfFame = [&p](QWidget* over) {
+        HallOfFameWindow window(p.hof, p.messages, p.shell, p.settings.hofBaseUrl(), over);
+        window.exec();
+    };
+    return openers;
 }
 
-Asked WindowGameUi::openWindow(Screen screen)
+void showSetupScreen(Program& program, QWidget* parent)
 {
-    switch (screen) {
-    case Screen::MultipleChoice:
-        return MultipleChoiceWindow(ctx_, parent_).ask();
-    case Screen::NameMe:
-        return NameMeWindow(ctx_, parent_).ask();
-    case Screen::Sorting:
-        return SortWindow(ctx_, parent_).ask();
-    case Screen::OddOneOut:
-        return OddOneOutWindow(ctx_, parent_).ask();
-    case Screen::Quotation:
-        return QuotationWindow(ctx_, parent_).ask();
-    case Screen::Matching:
-        return MatchWindow(ctx_, parent_).ask();
-    case Screen::Portraits:
-        return PortraitMatchWindow(ctx_, parent_).ask();
-    default:
+    Program& p = program;
+    SetupDialog screen(p.settings, p.records, p.session, p.questionFile, p.messages, p.clock,
+                       p.path(QString::fromLatin1(kHelpFile)), setupOpeners(p), parent);
+    screen.exec();
+}
+
+Asked WindowGameUi::ask(QuestionModel& question)
+{
+    Program& p = program_;
+    const std::unique_ptr<QuestionWindow> window = makeWindow(question, p.windowParts(), p.dir, parent_);
+    if (!window)
         return Asked::NoScreen;
-    }
+    window->onJudged([&p, w = window.get()](const Verdict& verdict, bool scoreScreen) {
+        if (!scoreScreen) {
+            applyVerdict(verdict, p.session, p.log, p.sounds);
+            return;
+        }
+        ScoreWindow score(p.session, w);
+        score.setResults(verdict.heading, verdict.results);
+        applyVerdict(verdict, p.session, p.log, p.sounds);
+        score.showRunningScore();
+        score.exec();
+    });
+    window->exec();
+    return Asked::Yes;
 }
 
-void WindowGameUi::showSetup()
+void WindowGameUi::givenUp(const QString& message)
 {
-    SetupDialog window(ctx_, parent_);
-    window.exec();
+    // One of the player's categories ran out of records; the player is told,
+    // and the setup screen lets them choose others.
+    program_.messages.ok(message);
+    showSetup();
+}
+
+bool WindowGameUi::showSetup()
+{
+    showSetupScreen(program_, parent_);
+    return true;
 }
 
 void WindowGameUi::tell(const QString& text)
 {
-    ctx_.messages->ok(text);
+    program_.messages.ok(text);
 }
 
-// The player's name is read from playername after the name entry has set it.
 void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, int extra)
 {
-    HofDialogs windows(ctx_, parent_);
-    brev::enterHof(ctx_, windows, adjusted, game, percent, extra);
+    Program& p = program_;
+    const QUrl baseUrl = p.settings.hofBaseUrl();
+    HofDialogs windows(p.hof, p.settings.settings, p.sounds, p.messages, p.shell, baseUrl, parent_);
+    const NewEntry entry{adjusted, game, percent, extra, p.settings.settings.maxdif,
+                         p.clock.today().toString(QStringLiteral("M/d/yyyy"))};
+    brev::enterHof(p.hof, windows, entry, baseUrl);
 }
 
 } // namespace brev

@@ -1,25 +1,33 @@
 #pragma once
-// The game loop's windows: the question screens, the setup screen and the
-// hall of fame entry.
+// The game loop's windows: the question screens with their score screen, the
+// setup screen and the hall of fame entry; and the setup screen as the main
+// window opens it.
 #include "game/gameloop.h"
 
 class QWidget;
 
 namespace brev {
 
-struct AppContext;
+class Program;
+struct SetupOpeners;
+
+// What the setup screen opens: the data editor and the hall of fame window.
+SetupOpeners setupOpeners(Program& program);
+// Shows the setup screen modally, with the data editor and the hall of fame
+// window it can open.
+void showSetupScreen(Program& program, QWidget* parent);
 
 class WindowGameUi : public GameUi {
 public:
-    explicit WindowGameUi(AppContext& ctx, QWidget* parent = nullptr);
-    Asked openScreen(Screen screen) override;
-    void showSetup() override;
+    explicit WindowGameUi(Program& program, QWidget* parent = nullptr) : program_(program), parent_(parent) {}
+    Asked ask(QuestionModel& question) override;
+    void givenUp(const QString& message) override;
+    bool showSetup() override;
     void enterHof(int adjusted, const QString& game, int percent, int extra) override;
     void tell(const QString& text) override;
 
 private:
-    Asked openWindow(Screen screen);
-    AppContext& ctx_;
+    Program& program_;
     QWidget* parent_;
 };
 

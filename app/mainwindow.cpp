@@ -2,14 +2,10 @@
 
 #include "ui_mainwindow.h"
 
-#include "store/gamelog.h"
-#include "store/settingsfile.h"
 #include "app/gameui.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "app/program.h"
 #include "widgets/lazyicon.h"
 #include "widgets/windowhelpers.h"
-#include "setup/setupdialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,14 +23,14 @@ namespace {
 constexpr int kButtonLeft = 2640;
 constexpr int kButtonWidth = 735 + 300;
 constexpr TwipsPlace kLayout[] = {
-    {"Label1", 240, 120, 2295 + 600, 735},
-    {"Label2", 240, 960, 2175, 375},
-    {"Label3", 240, 3840, 2280, 855},
-    {"Label4", 240, 4800, 2280, 855},
-    {"Command1", kButtonLeft, 3240, kButtonWidth, 375},
-    {"cmdsetup", kButtonLeft, 3720, kButtonWidth, 375},
-    {"Command3", kButtonLeft, 4680, kButtonWidth, 375},
-    {"cmdquit", kButtonLeft, 5160, kButtonWidth, 375},
+    {"titleLabel", 240, 120, 2295 + 600, 735},
+    {"versionLabel", 240, 960, 2175, 375},
+    {"creditsLabel", 240, 3840, 2280, 855},
+    {"termsLabel", 240, 4800, 2280, 855},
+    {"playButton", kButtonLeft, 3240, kButtonWidth, 375},
+    {"setupButton", kButtonLeft, 3720, kButtonWidth, 375},
+    {"aboutButton", kButtonLeft, 4680, kButtonWidth, 375},
+    {"quitButton", kButtonLeft, 5160, kButtonWidth, 375},
 };
 
 // The picture decoded at the size it is shown; a null image when it cannot be
@@ -67,8 +63,8 @@ void setApplicationIcon()
         qWarning("brevallo: the application icon is missing");
 }
 
-MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), ctx_(ctx)
+MainWindow::MainWindow(Program& program, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), program_(program)
 {
     setObjectName(QStringLiteral("main"));
     setFixedSize(twips(this, 5400), twips(this, 6300));
@@ -81,67 +77,68 @@ void MainWindow::buildControls()
     // The form holds the controls and their texts; the twips table places them.
     ui->setupUi(this);
     placeControls(this, kLayout);
-    connect(ui->Command1, &QPushButton::clicked, this, &MainWindow::play);
-    connect(ui->cmdsetup, &QPushButton::clicked, this, &MainWindow::openSetup);
-    connect(ui->Command3, &QPushButton::clicked, this, &MainWindow::about);
-    connect(ui->cmdquit, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->playButton, &QPushButton::clicked, this, &MainWindow::play);
+    connect(ui->setupButton, &QPushButton::clicked, this, &MainWindow::openSetup);
+    connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::about);
+    connect(ui->quitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool MainWindow::load()
 {
-    setupform(this);
+    Program& p = program_;
+    centreOnScreen(this);
     setWindowTitle(QStringLiteral("Brevallo Game"));
-    for (const QString& problem : startup(ctx_))
-        ctx_.messages->ok(problem);
+    for (const QString& problem : p.startUp())
+        p.messages.ok(problem);
     // The picture is decoded on another thread while the controls are built
     // and the records, the sound list and the fonts are read (the fonts last:
     // their configuration may still be loading).
-    const QString& picture = ctx_.settings.bgpicture;
+    const QString& picture = p.settings.settings.bgpicture;
     const QSize shown = size() * devicePixelRatio();
     std::future<QImage> decoded;
     if (!picture.isEmpty())
-        decoded = std::async(std::launch::async, decodeScaled, ctx_.path(picture), shown);
+        decoded = std::async(std::launch::async, decodeScaled, p.path(picture), shown);
     buildControls();
-    newlog(ctx_);
-    ctx_.messages->show(takeLogProblem(ctx_));
-    if (const auto error = initdata(ctx_)) {
-        ctx_.messages->ok(*error + ctx_.lb + ctx_.lb + QStringLiteral("Brevallo Game cannot start without it."));
+    p.log.clear();
+    p.messages.show(p.log.takeProblem());
+    if (const auto error = p.readRecords()) {
+        p.messages.ok(*error + kLineBreak + kLineBreak + QStringLiteral("Brevallo Game cannot start without it."));
         return false;
     }
-    ctx_.messages->show(readAddOn(ctx_, QString::fromLatin1(kAddOnFile), ctx_.laterPresidents));
-    ctx_.messages->show(getMedia(ctx_));
+    p.messages.show(p.readAddOn());
+    p.messages.show(p.sounds.loadList(QString::fromLatin1(kSoundListFile)));
     setDesignFonts();
-    ui->Label1->setText(QStringLiteral("Brevallo Game"));
-    ui->Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
-    ui->Label3->hide();
-    ui->Label4->hide();
+    ui->titleLabel->setText(QStringLiteral("Brevallo Game"));
+    ui->versionLabel->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
+    ui->creditsLabel->hide();
+    ui->termsLabel->hide();
     if (decoded.valid() && !showBackground(decoded.get()))
-        ctx_.messages->ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
-                                         "the game goes on without it.").arg(picture));
+        p.messages.ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
+                                     "the game goes on without it.").arg(picture));
     return true;
 }
 
 void MainWindow::play()
 {
-    WindowGameUi gameUi(ctx_, this);
-    playgame(ctx_, gameUi);
+    Program& p = program_;
+    WindowGameUi gameUi(p, this);
+    Game(p.settings, p.session, p.log, p.questionFile, p.draw).play(gameUi);
 }
 
 void MainWindow::openSetup()
 {
-    SetupDialog screen(ctx_, this);
-    screen.exec();
+    showSetupScreen(program_, this);
 }
 
 void MainWindow::about()
 {
-    ui->Label3->show();
-    ui->Label4->show();
+    ui->creditsLabel->show();
+    ui->termsLabel->show();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    ctx_.messages->show(savesettings(ctx_));
+    program_.messages.show(program_.settings.save());
     event->accept();
 }
 
@@ -150,12 +147,12 @@ void MainWindow::setDesignFonts()
     QFont title = designFont(true, 15.75);
     title.setBold(true);
     title.setItalic(true);
-    ui->Label1->setFont(title);
-    ui->Label2->setFont(designFont(true, 12));
+    ui->titleLabel->setFont(title);
+    ui->versionLabel->setFont(designFont(true, 12));
     QFont credits = designFont(false, 9.75);
     credits.setBold(true);
-    ui->Label3->setFont(credits);
-    ui->Label4->setFont(credits);
+    ui->creditsLabel->setFont(credits);
+    ui->termsLabel->setFont(credits);
 }
 
 // The picture is kept at the size the window shows it, so a repaint only

@@ -10,7 +10,7 @@ class MainWindow;
 
 namespace brev {
 
-struct AppContext;
+class Program;
 
 // The application-wide name and version. No display name is set: the
 // platform would append it to every window's caption.
@@ -22,7 +22,7 @@ void setApplicationIcon();
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+    explicit MainWindow(Program& program, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the start-up sequence and builds the controls. False when the
@@ -43,7 +43,7 @@ private:
     void setDesignFonts();
     bool showBackground(const QImage& image);
 
-    AppContext& ctx_;
+    Program& program_;
     QPixmap background_;
     bool painted_ = false;
 };

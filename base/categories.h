@@ -5,6 +5,8 @@
 // player picks it on the setup list or it comes with bonus questions. Every
 // question about "what is category k" reads this table; adding a category is
 // one row here plus its texts.
+#include <QString>
+
 #include <array>
 #include <cstddef>
 
@@ -20,6 +22,15 @@ enum class Field {
     None, Name, Term, Vice, Birth, Wife, Birthplace, SecState, SecWar, AttnGen, Party, Court, EndKind,
     Opponent, Home,
 };
+
+// How a president's term ended (a record's endKind): the texts a question
+// shows; kind 4 (resigned) has none.
+inline constexpr std::array<const char*, 6> kEndKinds{"Served term", "Died in office", "Assassinated",
+                                                      "Lost try at re-election", "", "In office"};
+inline QString endKindText(int kind)
+{
+    return kind >= 0 && kind < int(kEndKinds.size()) ? QString::fromLatin1(kEndKinds[std::size_t(kind)]) : QString();
+}
 
 // Fields whose texts list people: two items of one question never name the
 // same person.
@@ -125,6 +136,8 @@ constexpr bool isCategory(int k) { return k >= 0 && k < kCategories; }
 // The row of a category; category 0's row for a number outside the table.
 constexpr const Category& categoryRow(int k) { return kCategoryTable[std::size_t(isCategory(k) ? k : 0)]; }
 constexpr Screen screenFor(int k) { return isCategory(k) ? kCategoryTable[std::size_t(k)].screen : Screen::None; }
+// The name the player sees ("Match Vice Presidents"); empty outside the table.
+inline QString categoryName(int k) { return isCategory(k) ? QString::fromLatin1(categoryRow(k).name) : QString(); }
 constexpr bool isListedCategory(int k) { return isCategory(k) && categoryRow(k).listing == Listing::Listed; }
 
 namespace detail {

@@ -1,11 +1,10 @@
 #pragma once
-// The program-wide records every layer shares: the settings, the window
-// places, the running game, and the names of the program's files.
+// Plain types every floor shares: the settings, the window places, the run
+// mode, and the names of the program's files.
 #include "base/categories.h"
 
 #include <QString>
 #include <array>
-#include <vector>
 
 namespace brev {
 
@@ -23,6 +22,10 @@ inline constexpr int kWindowSlots = 11;   // slots 0..10; 0..9 are stored
 // and quotation screens; the score screen's slot 3 is never stored).
 enum WindowSlot { SlotMultipleChoice = 0, SlotSort = 1, SlotMatch = 2, SlotScore = 3,
                   SlotOddOut = 7, SlotPortraits = 8 };
+
+// What a question is asked for: a game, or one of the two question-file
+// exports, which write each question as it loads and take no answers.
+enum class RunMode { Play, OnlineExport, TabbedExport };
 
 // What a size-memory call does with a window's slot.
 enum class SizeMode { Save = 0, Restore = 1 };
@@ -42,21 +45,9 @@ struct Settings {
     std::array<int, kCategories> catenabled{};
 };
 
-struct GameState {
-    int category = 0;
-    std::array<int, 6> chosen{};
-    int score = 0;
-    int possible = 0;
-    int percent = 0;
-    int onlineQuestionMode = 0;
-    int tabbedQuestionMode = 0;
-    int questionsWritten = 0;
-    // Bonus categories the records cannot fill: out of the draw for the rest of the run.
-    std::array<bool, kCategories> bonusLeftOut{};
-    // How often each record was drawn and answered (slots 0..the records
-    // loaded): item selection prefers the least used.
-    std::vector<int> itemUse;
-};
+
+// The line break of every message, result text and file line.
+inline const QString kLineBreak = QStringLiteral("\r\n");
 
 // Settings file "brev.INI" in the program directory.
 inline constexpr char kSettingsFile[] = "brev.INI";

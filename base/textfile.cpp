@@ -34,24 +34,19 @@ QString latin1Text(const QByteArray& bytes)
     return QString::fromLatin1(bom ? bytes.sliced(3) : bytes);
 }
 
-std::optional<QString> readTextFile(const QString& path, QString* error)
+Problem readTextFile(const QString& path, QString& text)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = f.errorString();
-        return std::nullopt;
-    }
+    if (!f.open(QIODevice::ReadOnly))
+        return f.errorString();
     const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = f.errorString();
-        return std::nullopt;
-    }
-    return latin1Text(bytes);
+    if (f.error() != QFileDevice::NoError)
+        return f.errorString();
+    text = latin1Text(bytes);
+    return std::nullopt;
 }
 
-std::optional<QString> saveFileAtomically(const QString& path, const QByteArray& bytes)
+Problem saveFileAtomically(const QString& path, const QByteArray& bytes)
 {
     // Unbuffered, so a full disk or a size limit shows in write() itself; a
     // buffered short write would only surface at commit(), which renames the
@@ -135,7 +130,7 @@ std::optional<QString> ItemReader::next(bool number)
     skipSpaces();
     itemLine_ = line_;
     if (pos_ >= text_.size()) {
-        problem_ = Problem::EndOfText;
+        fault_ = Fault::EndOfText;
         return std::nullopt;
     }
 
@@ -143,7 +138,7 @@ std::optional<QString> ItemReader::next(bool number)
     if (text_[pos_] == u'"') {
         const qsizetype close = text_.indexOf(u'"', pos_ + 1);
         if (close < 0) {
-            problem_ = Problem::OpenQuote;
+            fault_ = Fault::OpenQuote;
             return std::nullopt;
         }
         value = text_.sliced(pos_ + 1, close - pos_ - 1);
@@ -163,7 +158,7 @@ std::optional<QString> ItemReader::next(bool number)
             skipSpaces();
     }
     skipSeparator();
-    problem_ = Problem::None;
+    fault_ = Fault::None;
     return value;
 }
 
@@ -181,7 +176,7 @@ std::optional<int> ItemReader::nextNumber(int lo, int hi, QString* bad)
     if (ok && v >= lo && v <= hi)
         return static_cast<int>(v);
     static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
-    problem_ = whole.match(*item).hasMatch() ? Problem::OutOfRange : Problem::NotANumber;
+    fault_ = whole.match(*item).hasMatch() ? Fault::OutOfRange : Fault::NotANumber;
     if (bad)
         *bad = *item;
     return std::nullopt;
@@ -192,7 +187,7 @@ std::optional<QString> ItemReader::restOfLine()
     skipSpaces();
     itemLine_ = line_;
     if (pos_ >= text_.size()) {
-        problem_ = Problem::EndOfText;
+        fault_ = Fault::EndOfText;
         return std::nullopt;
     }
     qsizetype lineEnd = pos_;
@@ -208,7 +203,7 @@ std::optional<QString> ItemReader::restOfLine()
     }
     pos_ = lineEnd;
     skipSeparator();
-    problem_ = Problem::None;
+    fault_ = Fault::None;
     return value;
 }
 

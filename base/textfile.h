@@ -1,6 +1,8 @@
 #pragma once
 // Reading and writing the program's 8-bit text files: values separated by
 // commas and line ends, texts in double quotes, numbers in free form.
+#include "base/problem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -9,13 +11,12 @@ namespace brev {
 
 // A file's bytes as Latin-1 text, without a leading UTF-8 byte-order mark.
 QString latin1Text(const QByteArray& bytes);
-// Reads a whole file as Latin-1 text; nothing when it cannot be opened
-// (the reason goes to *error).
-std::optional<QString> readTextFile(const QString& path, QString* error = nullptr);
-// Replaces a file with the given bytes once they are complete on disk.
-// Returns nothing on success, otherwise the system's error text; on failure
-// the old file stays as it was.
-std::optional<QString> saveFileAtomically(const QString& path, const QByteArray& bytes);
+// Reads a whole file as Latin-1 text into `text`. The problem is the system's
+// reason alone: the caller says which file and what it is for.
+Problem readTextFile(const QString& path, QString& text);
+// Replaces a file with the given bytes once they are complete on disk; on
+// failure the old file stays as it was. The problem is the system's reason.
+Problem saveFileAtomically(const QString& path, const QByteArray& bytes);
 
 // A text as the files can hold it: a double quote becomes an apostrophe and a
 // character beyond Latin-1 a question mark. Texts entering the program from the
@@ -29,16 +30,17 @@ class ItemReader {
 public:
     explicit ItemReader(QString text) : text_(std::move(text)) {}
 
-    enum class Problem { None, EndOfText, OpenQuote, NotANumber, OutOfRange };
+    // Why the last value could not be read.
+    enum class Fault { None, EndOfText, OpenQuote, NotANumber, OutOfRange };
 
     // The next value: a quoted text up to its closing quote (line ends
     // included), or a bare value up to the next comma or line end (for numbers
     // also a space), without its surrounding spaces. Nothing when the text has
-    // ended or ends inside a quoted value (problem() tells which).
+    // ended or ends inside a quoted value (fault() tells which).
     std::optional<QString> next(bool number = false);
     // The next value read as a whole number in [lo, hi]; an empty value is 0.
     // Nothing when the text has ended or the value is not such a number
-    // (*bad holds it; problem() tells which).
+    // (*bad holds it; fault() tells which).
     std::optional<int> nextNumber(int lo, int hi, QString* bad = nullptr);
     // The rest of the current line as one value: a text in double quotes up to
     // its closing quote on that line, otherwise up to a comma. Whatever else the
@@ -48,7 +50,7 @@ public:
     bool atEnd();
     // Whether the last value ended at a line end or the end of the text.
     bool endedLine() const { return endedLine_; }
-    Problem problem() const { return problem_; }
+    Fault fault() const { return fault_; }
     // The line the current position is on, and the line the last value began on.
     int line() const { return line_; }
     int itemLine() const { return itemLine_; }
@@ -64,7 +66,7 @@ private:
     int line_ = 1;
     int itemLine_ = 1;
     bool endedLine_ = false;
-    Problem problem_ = Problem::None;
+    Fault fault_ = Fault::None;
 };
 
 // A number the way the settings file writes it: a space or minus sign, the

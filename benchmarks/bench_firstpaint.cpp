@@ -3,13 +3,11 @@
 // window is built (records drawn, texts filled, pictures loaded), shown, and
 // the clock stops when its first paint event has been handled.
 #include "app/mainwindow.h"
+#include "app/program.h"
 #include "benchmarks/benchsupport.h"
-#include "store/brevmain.h"
-#include "store/texts.h"
-#include "screens/portraitmatchwindow.h"
-#include "screens/multiplechoicewindow.h"
-#include "screens/matchwindow.h"
-#include "store/context.h"
+#include "game/questionkinds.h"
+#include "models/questionmodel.h"
+#include "screens/questionwindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +23,19 @@ namespace {
 
 using brev::bench::Draws;
 using brev::bench::Silent;
+
+class NoSound : public brev::SoundPlayer {
+public:
+    bool play(const QString&) override { return true; }
+};
+class NoShell : public brev::Shell {
+public:
+    bool openUrl(const QString&) override { return false; }
+};
+class Today : public brev::Clock {
+public:
+    QDate today() override { return QDate::currentDate(); }
+};
 
 // Stops when the watched window has painted.
 class PaintWatch : public QObject {
@@ -42,54 +53,72 @@ protected:
 
 // The shipped records and pictures, copied to a scratch directory: opening a
 // question window writes the settings file and the log.
-brev::AppContext& shippedData()
+brev::Program& shippedData()
 {
     static QTemporaryDir scratch;
-    static brev::AppContext ctx;
-    if (ctx.nrecords == 0) {
+    static std::unique_ptr<brev::Program> program;
+    if (!program) {
         const QDir data(QStringLiteral(BREV_DATA_DIR));
         for (const QString& name : data.entryList(QDir::Files))
             QFile::copy(data.filePath(name), QDir(scratch.path()).filePath(name));
-        ctx.dir = scratch.path();
-        ctx.random = std::make_unique<Draws>();
-        ctx.messages = std::make_unique<Silent>();
-        brev::setcategories(ctx);
-        if (brev::initdata(ctx))
+        brev::Seams seams;
+        seams.random = std::make_unique<Draws>();
+        seams.messages = std::make_unique<Silent>();
+        seams.sound = std::make_unique<NoSound>();
+        seams.shell = std::make_unique<NoShell>();
+        seams.clock = std::make_unique<Today>();
+        program = std::make_unique<brev::Program>(scratch.path(), std::move(seams));
+        if (program->readRecords())
             std::abort();
     }
-    return ctx;
+    return *program;
 }
 
-// Building the window alone: records, texts, pictures, the first layout.
-template <typename Window> void build(benchmark::State& state, int category)
+// A question of `category` drawn from fresh counters, and its window: the
+// records, texts, pictures and the first layout.
+struct Opened {
+    std::unique_ptr<brev::QuestionModel> question;
+    std::unique_ptr<brev::QuestionWindow> window;
+};
+
+Opened open(brev::Program& p, int category)
 {
-    brev::AppContext& ctx = shippedData();
-    ctx.game.category = category;
+    p.session.resetUsage(p.records.loadedRecords());
+    Opened o;
+    o.question = brev::makeQuestion(brev::screenFor(category), p.draw, category, brev::RunMode::Play, 1);
+    if (!o.question || !o.question->load())
+        std::abort();
+    o.window = brev::makeWindow(*o.question, p.windowParts(), p.dir, nullptr);
+    return o;
+}
+
+// Building the window alone.
+void build(benchmark::State& state, int category)
+{
+    brev::Program& p = shippedData();
     // Every opening starts from the same remembered size.
-    const auto places = ctx.settings.windowplaces;
+    const auto places = p.settings.settings.windowplaces;
     for (auto _ : state) {
-        std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 0);
-        ctx.settings.windowplaces = places;
+        p.settings.settings.windowplaces = places;
         QElapsedTimer clock;
         clock.start();
-        Window window(ctx);
+        const Opened o = open(p, category);
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
     }
 }
 
-template <typename Window> void firstPaint(benchmark::State& state, int category)
+void firstPaint(benchmark::State& state, int category)
 {
-    brev::AppContext& ctx = shippedData();
-    ctx.game.category = category;
+    brev::Program& p = shippedData();
     // Every opening starts from the same remembered size.
-    const auto places = ctx.settings.windowplaces;
+    const auto places = p.settings.settings.windowplaces;
     static double first = -1;   // the first opening in the process
     for (auto _ : state) {
-        std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 0);
-        ctx.settings.windowplaces = places;
+        p.settings.settings.windowplaces = places;
         QElapsedTimer clock;
         clock.start();
-        Window window(ctx);
+        const Opened o = open(p, category);
+        QWidget& window = *o.window;
         PaintWatch watch;
         window.installEventFilter(&watch);
         window.show();
@@ -108,11 +137,11 @@ template <typename Window> void firstPaint(benchmark::State& state, int category
 // after the fonts and styles a process resolves once are in place.
 std::unique_ptr<brev::MainWindow> mainWindow;   // closed before the application ends
 
-void showMainWindow(brev::AppContext& ctx)
+void showMainWindow(brev::Program& program)
 {
     if (mainWindow)
         return;
-    mainWindow = std::make_unique<brev::MainWindow>(ctx);
+    mainWindow = std::make_unique<brev::MainWindow>(program);
     if (!mainWindow->load())
         std::abort();
     PaintWatch watch;
@@ -129,31 +158,31 @@ void showMainWindow(brev::AppContext& ctx)
 void BM_mchoice_firstPaint(benchmark::State& state)
 {
     showMainWindow(shippedData());
-    firstPaint<brev::MultipleChoiceWindow>(state, 1);
+    firstPaint(state, 1);
 }
 BENCHMARK(BM_mchoice_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_qmatch_firstPaint(benchmark::State& state)
 {
-    firstPaint<brev::MatchWindow>(state, 7);
+    firstPaint(state, 7);
 }
 BENCHMARK(BM_qmatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_imatch_firstPaint(benchmark::State& state)
 {
-    firstPaint<brev::PortraitMatchWindow>(state, 11);
+    firstPaint(state, 11);
 }
 BENCHMARK(BM_imatch_firstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_qmatch_build(benchmark::State& state)
 {
-    build<brev::MatchWindow>(state, 7);
+    build(state, 7);
 }
 BENCHMARK(BM_qmatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_imatch_build(benchmark::State& state)
 {
-    build<brev::PortraitMatchWindow>(state, 11);
+    build(state, 11);
 }
 BENCHMARK(BM_imatch_build)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -1,62 +1,64 @@
 // Reading the shipped data file and drawing question items.
 #include "benchmarks/benchsupport.h"
-#include "store/brevmain.h"
-#include "store/pickitems.h"
-#include "store/texts.h"
-#include "store/context.h"
+#include "store/itemdraw.h"
+#include "store/records.h"
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
 using brev::bench::Draws;
-using brev::bench::Silent;
 
-brev::AppContext shippedData()
+const QString kShipped = QStringLiteral(BREV_DATA_DIR "/brev.dat");
+
+brev::Records shippedData()
 {
-    brev::AppContext ctx;
-    ctx.dir = QStringLiteral(BREV_DATA_DIR);
-    ctx.random = std::make_unique<Draws>();
-    ctx.messages = std::make_unique<Silent>();
-    brev::setcategories(ctx);
-    if (brev::initdata(ctx))
+    brev::Records records;
+    if (brev::readRecords(records, kShipped))
         std::abort();
-    return ctx;
+    return records;
 }
 
-void BM_readdata(benchmark::State& state)
+void BM_readRecords(benchmark::State& state)
 {
-    brev::AppContext ctx = shippedData();
+    brev::Records records = shippedData();
     for (auto _ : state)
-        benchmark::DoNotOptimize(brev::readdata(ctx, QStringLiteral("brev.dat")));
+        benchmark::DoNotOptimize(brev::readRecords(records, kShipped));
 }
-BENCHMARK(BM_readdata)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_readRecords)->Unit(benchmark::kMicrosecond);
 
 // Five slots of a matching question, from fresh counters.
-void BM_pickitems_fill(benchmark::State& state)
+void BM_itemdraw_fill(benchmark::State& state)
 {
-    brev::AppContext ctx = shippedData();
-    ctx.game.category = 7;
+    const brev::Records records = shippedData();
+    std::vector<int> usage(size_t(records.loadedRecords() + 1), 0);
+    Draws random;
+    brev::ItemDraw draw(records, usage, random);
     for (auto _ : state) {
-        std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 0);
+        std::fill(usage.begin(), usage.end(), 0);
+        brev::Chosen chosen{};
         for (int slot = 0; slot < 5; ++slot)
-            benchmark::DoNotOptimize(brev::pickitems(ctx, slot));
+            benchmark::DoNotOptimize(draw.pick(7, chosen, slot));
     }
 }
-BENCHMARK(BM_pickitems_fill)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_itemdraw_fill)->Unit(benchmark::kMicrosecond);
 
 // Every record used to the limit: the call runs through all its draws and gives up.
-void BM_pickitems_giveup(benchmark::State& state)
+void BM_itemdraw_giveup(benchmark::State& state)
 {
-    brev::AppContext ctx = shippedData();
-    ctx.game.category = 1;
-    for (int& use : ctx.game.itemUse)
-        use = 32767;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(brev::pickitems(ctx, 0));
+    const brev::Records records = shippedData();
+    std::vector<int> usage(size_t(records.loadedRecords() + 1), 32767);
+    Draws random;
+    brev::ItemDraw draw(records, usage, random);
+    for (auto _ : state) {
+        brev::Chosen chosen{};
+        benchmark::DoNotOptimize(draw.pick(1, chosen, 0));
+    }
 }
-BENCHMARK(BM_pickitems_giveup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_itemdraw_giveup)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

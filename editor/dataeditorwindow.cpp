@@ -1,6 +1,6 @@
 #include "editor/dataeditorwindow.h"
 
-#include "store/context.h"
+#include "base/seams.h"
 #include "widgets/windowhelpers.h"
 
 #include <QComboBox>
@@ -72,12 +72,14 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text)
 }
 } // namespace
 
-DataEditorWindow::DataEditorWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), browser_(ctx)
+DataEditorWindow::DataEditorWindow(Records& records, const QString& dir, Messages& messages, Shell& shell,
+                                   QWidget* parent)
+    : QDialog(parent), messages_(messages), shell_(shell), browser_(records, dir)
 {
     build();
     filllist();
     fillform();
-    setupform(this);
+    centreOnScreen(this);
 }
 
 void DataEditorWindow::build()
@@ -88,75 +90,70 @@ void DataEditorWindow::build()
     setFont(designFont(false, 9.75));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    cmbitem = new QComboBox(this);
-    cmbitem->setObjectName(QStringLiteral("cmbitem"));
-    cmbitem->setToolTip(QStringLiteral("Choose an item to display"));
-    cmbitem->setMaxVisibleItems(20);
+    recordList = new QComboBox(this);
+    recordList->setObjectName(QStringLiteral("cmbitem"));
+    recordList->setToolTip(QStringLiteral("Choose an item to display"));
+    recordList->setMaxVisibleItems(20);
     // The list drops down below the box instead of opening over it: a list
     // opened under the pointer takes the pointer out of this window, and a
     // window manager whose focus follows the pointer (twm) then takes the
     // focus away, which closes the list as soon as it opened.
-    cmbitem->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    cmdPrev = makeButton(this, "cmdPrev", QStringLiteral("Previous"));
-    cmdNext = makeButton(this, "cmdNext", QStringLiteral("Next"));
-    lBirth = makeLabel(this, "lBirth");
-    lBirthplace = makeLabel(this, "lBirthplace");
-    lhome = makeLabel(this, "lhome");
-    lterm = makeLabel(this, "lterm");
-    lwife = makeLabel(this, "lwife");
-    lSecST = makeLabel(this, "lSecST");
-    lSecWar = makeLabel(this, "lSecWar");
-    lAttnGen = makeLabel(this, "lAttnGen");
-    lVice = makeLabel(this, "lVice");
-    Label2 = makeLabel(this, "Label2", QStringLiteral("More info"));
-    cmdURL = makeButton(this, "cmdURL", QString());
-    Label1 = makeLabel(this, "Label1", QStringLiteral("image "));
-    txtImage = makeBox(this, "txtImage", QString());
-    txtImage->setReadOnly(true);   // shows the portrait's file name; nothing would keep an edit
-    Label1->setBuddy(txtImage);
-    Image1 = makeLabel(this, "Image1");
-    Image1->setScaledContents(true);
-    Frame2 = new QGroupBox(QStringLiteral("Difficulty"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    dif = makeBox(Frame2, "dif", QStringLiteral("1"));
-    dif->setToolTip(QStringLiteral("Change the difficulty"));
-    dif->setAlignment(Qt::AlignRight);
-    dif->setMaxLength(6);
-    placeTwips(dif, 240, 330, 840, 375);
-    Command1 = makeButton(this, "Command1", QStringLiteral("ok"),
+    recordList->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    previousButton = makeButton(this, "cmdPrev", QStringLiteral("Previous"));
+    nextButton = makeButton(this, "cmdNext", QStringLiteral("Next"));
+    const char* factNames[9] = {"lBirth", "lBirthplace", "lhome", "lterm", "lwife",
+                                "lSecST", "lSecWar", "lAttnGen", "lVice"};
+    for (int i = 0; i < 9; ++i)
+        facts[i] = makeLabel(this, factNames[i]);
+    linkLabel = makeLabel(this, "Label2", QStringLiteral("More info"));
+    linkButton = makeButton(this, "cmdURL", QString());
+    imageLabel = makeLabel(this, "Label1", QStringLiteral("image "));
+    imageBox = makeBox(this, "txtImage", QString());
+    imageBox->setReadOnly(true);   // shows the portrait's file name; nothing would keep an edit
+    imageLabel->setBuddy(imageBox);
+    portrait = makeLabel(this, "Image1");
+    portrait->setScaledContents(true);
+    difficultyGroup = new QGroupBox(QStringLiteral("Difficulty"), this);
+    difficultyGroup->setObjectName(QStringLiteral("Frame2"));
+    difficultyBox = makeBox(difficultyGroup, "dif", QStringLiteral("1"));
+    difficultyBox->setToolTip(QStringLiteral("Change the difficulty"));
+    difficultyBox->setAlignment(Qt::AlignRight);
+    difficultyBox->setMaxLength(6);
+    placeTwips(difficultyBox, 240, 330, 840, 375);
+    okButton = makeButton(this, "Command1", QStringLiteral("ok"),
                           QStringLiteral("Save changes, & return to setup screen"));
     placeControls(this, kLayout);
 
     // The keyboard order follows the screen: list, paging, link, picture name,
     // difficulty, ok.
-    setTabOrder(cmbitem, cmdPrev);
-    setTabOrder(cmdPrev, cmdNext);
-    setTabOrder(cmdNext, cmdURL);
-    setTabOrder(cmdURL, txtImage);
-    setTabOrder(txtImage, dif);
-    setTabOrder(dif, Command1);
+    setTabOrder(recordList, previousButton);
+    setTabOrder(previousButton, nextButton);
+    setTabOrder(nextButton, linkButton);
+    setTabOrder(linkButton, imageBox);
+    setTabOrder(imageBox, difficultyBox);
+    setTabOrder(difficultyBox, okButton);
 
-    connect(cmbitem, &QComboBox::activated, this, [this](int index) {
+    connect(recordList, &QComboBox::activated, this, [this](int index) {
         browser_.choose(index);
         fillform();
-        ctx_.messages->show(browser_.nameProblem());
+        messages_.show(browser_.nameProblem());
     });
-    connect(cmdNext, &QPushButton::clicked, this, [this] {
+    connect(nextButton, &QPushButton::clicked, this, [this] {
         browser_.next();
         fillform();
-        ctx_.messages->show(browser_.nameProblem());
+        messages_.show(browser_.nameProblem());
     });
-    connect(cmdPrev, &QPushButton::clicked, this, [this] {
+    connect(previousButton, &QPushButton::clicked, this, [this] {
         browser_.previous();
         fillform();
-        ctx_.messages->show(browser_.nameProblem());
+        messages_.show(browser_.nameProblem());
     });
-    connect(dif, &QLineEdit::textEdited, this,
+    connect(difficultyBox, &QLineEdit::textEdited, this,
             [this](const QString& text) { showDif(browser_.difChanged(text)); });
-    connect(dif, &QLineEdit::editingFinished, this, [this] { showDif(browser_.difLeft()); });
-    connect(cmdURL, &QPushButton::clicked, this, [this] { ctx_.messages->show(browser_.openLink()); });
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        ctx_.messages->show(browser_.save());
+    connect(difficultyBox, &QLineEdit::editingFinished, this, [this] { showDif(browser_.difLeft()); });
+    connect(linkButton, &QPushButton::clicked, this, [this] { messages_.show(browser_.openLink(shell_)); });
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        messages_.show(browser_.save());
         accept();
     });
 }
@@ -165,45 +162,38 @@ void DataEditorWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!std::exchange(shown_, true))
-        ctx_.messages->show(browser_.nameProblem());   // the first record's, once the window is up
+        messages_.show(browser_.nameProblem());   // the first record's, once the window is up
 }
 
 void DataEditorWindow::filllist()
 {
-    cmbitem->clear();
-    cmbitem->addItems(browser_.names());
+    recordList->clear();
+    recordList->addItems(browser_.names());
 }
 
 void DataEditorWindow::fillform()
 {
-    const auto facts = browser_.facts();
-    QLabel* const labels[] = {lBirth, lBirthplace, lhome, lterm, lwife, lSecST, lSecWar, lAttnGen, lVice};
-    for (size_t i = 0; i < facts.size(); ++i)
-        showFact(labels[i], facts[i], font());
-    cmbitem->setCurrentIndex(browser_.position() - 1);
-    cmdURL->setText(browser_.link());
-    txtImage->setText(browser_.image());
+    const auto shown = browser_.facts();
+    for (size_t i = 0; i < shown.size(); ++i)
+        showFact(facts[i], shown[i], font());
+    recordList->setCurrentIndex(browser_.position() - 1);
+    linkButton->setText(browser_.link());
+    imageBox->setText(browser_.image());
     showDif(browser_.difText());
-    const QString portrait = browser_.portraitPath();
-    const QPixmap picture = portrait.isEmpty() ? QPixmap() : QPixmap(portrait);
-    Image1->setPixmap(picture);
-    Image1->setVisible(!picture.isNull());   // no portrait, or its file is missing
+    const QString file = browser_.portraitPath();
+    const QPixmap picture = file.isEmpty() ? QPixmap() : QPixmap(file);
+    portrait->setPixmap(picture);
+    portrait->setVisible(!picture.isNull());   // no portrait, or its file is missing
 }
 
 // Writes the model's text into the box without raising the box's own change.
 void DataEditorWindow::showDif(const QString& text)
 {
-    if (dif->text() == text)
+    if (difficultyBox->text() == text)
         return;
-    const int cursor = dif->cursorPosition();
-    dif->setText(text);
-    dif->setCursorPosition(std::min(cursor, int(text.size())));
-}
-
-void editdata(AppContext& ctx, QWidget* parent)
-{
-    DataEditorWindow window(ctx, parent);
-    window.exec();
+    const int cursor = difficultyBox->cursorPosition();
+    difficultyBox->setText(text);
+    difficultyBox->setCursorPosition(std::min(cursor, int(text.size())));
 }
 
 } // namespace brev

@@ -14,35 +14,35 @@ class QPushButton;
 
 namespace brev {
 
-struct AppContext;
+class Messages;
+class Records;
+class Shell;
 
 class DataEditorWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit DataEditorWindow(AppContext& ctx, QWidget* parent = nullptr);
+    // records: the table whose difficulties it changes; dir: the program
+    // directory (portraits, data files); messages: problems; shell: the links.
+    DataEditorWindow(Records& records, const QString& dir, Messages& messages, Shell& shell,
+                     QWidget* parent = nullptr);
 
     RecordBrowser& browser() { return browser_; }
 
-    QComboBox* cmbitem;      // the records' names
-    QPushButton* cmdNext;    // "Next"
-    QPushButton* cmdPrev;    // "Previous"
-    QPushButton* Command1;   // "ok"
-    QGroupBox* Frame2;       // "Difficulty"
-    QLineEdit* dif;          // the record's difficulty
-    QLabel* lBirth;
-    QLabel* lBirthplace;
-    QLabel* lhome;
-    QLabel* lterm;
-    QLabel* lwife;
-    QLabel* lSecST;
-    QLabel* lSecWar;
-    QLabel* lAttnGen;
-    QLabel* lVice;
-    QLabel* Label2;        // "More info"
-    QPushButton* cmdURL;   // the record's link
-    QLabel* Label1;        // "image "
-    QLineEdit* txtImage;   // the portrait's file name
-    QLabel* Image1;        // the portrait
+    QComboBox* recordList;         // cmbitem, the records' names
+    QPushButton* nextButton;       // cmdNext, "Next"
+    QPushButton* previousButton;   // cmdPrev, "Previous"
+    QPushButton* okButton;         // Command1, "ok"
+    QGroupBox* difficultyGroup;    // Frame2, "Difficulty"
+    QLineEdit* difficultyBox;      // dif
+    // The nine facts, in the order shown (lBirth, lBirthplace, lhome, lterm,
+    // lwife, lSecST, lSecWar, lAttnGen, lVice).
+    enum Fact { Birth, Birthplace, Home, Term, Wife, SecretariesOfState, SecretariesOfWar, AttorneysGeneral, Vice };
+    QLabel* facts[9];
+    QLabel* linkLabel;             // Label2, "More info"
+    QPushButton* linkButton;       // cmdURL, the record's link
+    QLabel* imageLabel;            // Label1, "image "
+    QLineEdit* imageBox;           // txtImage, the portrait's file name
+    QLabel* portrait;              // Image1
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,12 +53,11 @@ private:
     void filllist();
     void showDif(const QString& text);
 
-    AppContext& ctx_;
+    Messages& messages_;
+    Shell& shell_;
     RecordBrowser browser_;
     bool shown_ = false;
 };
 
-// Shows the data editor modally and returns once it has closed.
-void editdata(AppContext& ctx, QWidget* parent);
 
 } // namespace brev

@@ -2,6 +2,7 @@
 // before the damage), written and read again, come back the same, and never
 // more than 30 of them.
 #include "fuzz/fuzzsupport.h"
+#include "base/state.h"
 #include "store/hoflist.h"
 
 using namespace brev;
@@ -14,28 +15,22 @@ bool sameEntry(const HofEntry& a, const HofEntry& b)
            && a.date == b.date && a.extra == b.extra;
 }
 
-std::unique_ptr<AppContext> readList()
-{
-    auto ctx = fuzz::freshContext();
-    ctx->hoffile = QString::fromLatin1(kHofFile);
-    getHOF(*ctx);
-    return ctx;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString file = QString::fromLatin1(kHofFile);
     fuzz::writeFile(file, fuzz::bytesOf(data, size));
-    const auto ctx = readList();
-    FUZZ_CHECK(ctx->hofcount >= 0 && ctx->hofcount <= kHofPlaces);
+    HallOfFame hof(fuzz::path(file));
+    hof.load();
+    FUZZ_CHECK(hof.count >= 0 && hof.count <= kHofPlaces);
 
-    fuzz::writeFile(file, hofText(*ctx));
-    const auto again = readList();
-    FUZZ_CHECK(fuzz::messagesShown(*again) == 0 || ctx->hofcount == 0);
-    FUZZ_CHECK(again->hofcount == ctx->hofcount);
-    for (int i = 1; i <= ctx->hofcount; ++i)
-        FUZZ_CHECK(sameEntry(again->hof[size_t(i)], ctx->hof[size_t(i)]));
+    fuzz::writeFile(file, hof.text());
+    HallOfFame again(fuzz::path(file));
+    const Problem problem = again.load();
+    FUZZ_CHECK(!problem || hof.count == 0);
+    FUZZ_CHECK(again.count == hof.count);
+    for (int i = 1; i <= hof.count; ++i)
+        FUZZ_CHECK(sameEntry(again.entries[size_t(i)], hof.entries[size_t(i)]));
     return 0;
 }

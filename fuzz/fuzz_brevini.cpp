@@ -1,7 +1,7 @@
 // brev.INI: settings that load without complaint save to a file that loads to
 // the same settings; a damaged file is kept whole as brev.INI.bad.
 #include "fuzz/fuzzsupport.h"
-#include "store/settingsfile.h"
+#include "store/settingsstore.h"
 
 using namespace brev;
 
@@ -24,21 +24,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::removeFile(kept);
     fuzz::writeFile(file, input);
 
-    auto ctx = fuzz::freshContext();
-    loadsettings(*ctx);
-    const Settings& s = ctx->settings;
+    SettingsStore store(fuzz::directory());
+    const Problem problem = store.load();
+    const Settings& s = store.settings;
     // Whatever the file says, a game stays within what the setup screen allows.
     FUZZ_CHECK(s.nquestions >= 1 && s.nquestions <= 10);
     FUZZ_CHECK(s.mindif >= 1 && s.maxdif >= s.mindif && s.maxdif <= 3);
-    if (fuzz::messagesShown(*ctx) > 0) {
+    if (problem) {
+        FUZZ_CHECK(problem->contains(file));
         FUZZ_CHECK(fuzz::readFile(kept) == input);
         return 0;
     }
 
-    FUZZ_CHECK(!savesettings(*ctx));
-    auto again = fuzz::freshContext();
-    loadsettings(*again);
-    FUZZ_CHECK(fuzz::messagesShown(*again) == 0);
-    FUZZ_CHECK(sameStored(again->settings, s));
+    FUZZ_CHECK(!store.save());
+    SettingsStore again(fuzz::directory());
+    FUZZ_CHECK(!again.load());
+    FUZZ_CHECK(sameStored(again.settings, s));
     return 0;
 }

@@ -1,7 +1,8 @@
 // brevsnd.dat: the names read from a sound list, written one per line, read
 // back the same; entry 16 is never filled.
 #include "fuzz/fuzzsupport.h"
-#include "store/cmnfunc.h"
+#include "base/state.h"
+#include "store/sounds.h"
 
 using namespace brev;
 
@@ -23,17 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString file = QString::fromLatin1(kSoundListFile);
     fuzz::writeFile(file, fuzz::bytesOf(data, size));
-    auto ctx = fuzz::freshContext();
-    getMedia(*ctx);
-    FUZZ_CHECK(fuzz::messagesShown(*ctx) == 0);
-    FUZZ_CHECK(ctx->sndfiles[16].isEmpty());
+    fuzz::SilentSound player;
+    int soundOn = -1;
+    Sounds sounds(player, soundOn, fuzz::directory());
+    FUZZ_CHECK(!sounds.loadList(file));
+    FUZZ_CHECK(sounds.files()[16].isEmpty());
 
     QByteArray list;
     for (int n = 0; n < 16; ++n)
-        list += listLine(ctx->sndfiles[n]);
+        list += listLine(sounds.files()[size_t(n)]);
     fuzz::writeFile(file, list);
-    auto again = fuzz::freshContext();
-    getMedia(*again);
-    FUZZ_CHECK(again->sndfiles == ctx->sndfiles);
+    int againOn = -1;
+    Sounds again(player, againOn, fuzz::directory());
+    FUZZ_CHECK(!again.loadList(file));
+    FUZZ_CHECK(again.files() == sounds.files());
     return 0;
 }

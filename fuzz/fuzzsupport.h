@@ -1,7 +1,7 @@
 #pragma once
-// What every fuzz harness shares: a context whose program directory is one
-// temporary directory, seams that do nothing, and a check that stops the run.
-#include "store/context.h"
+// What every fuzz harness shares: one temporary program directory, a sound
+// player that plays nothing, and a check that stops the run.
+#include "base/seams.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,11 +11,15 @@
 
 namespace brev::fuzz {
 
-// A fresh context in the harness's own temporary directory; messages are
-// counted, sounds never play, random numbers are fixed.
-std::unique_ptr<AppContext> freshContext();
-// Messages shown through the context's message seam so far.
-int messagesShown(const AppContext& ctx);
+// The harness's own temporary directory, and a file in it.
+const QString& directory();
+QString path(const QString& name);
+
+// A sound player that plays nothing.
+class SilentSound : public SoundPlayer {
+public:
+    bool play(const QString&) override { return true; }
+};
 
 // Files in that directory.
 void writeFile(const QString& name, const QByteArray& bytes);

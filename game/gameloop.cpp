@@ -1,9 +1,15 @@
 // The game loop: a game of nquestions questions, the category draw and the
 // dispatch of each category to the screen that asks it.
-#include "store/gamelog.h"
 #include "game/gameloop.h"
-#include "store/settingsfile.h"
-#include "store/context.h"
+
+#include "game/questionkinds.h"
+#include "models/questionmodel.h"
+#include "store/gamelog.h"
+#include "store/gamesession.h"
+#include "store/itemdraw.h"
+#include "store/questionfile.h"
+#include "store/settingsstore.h"
+#include "store/sounds.h"
 
 #include <QtGlobal>
 #include <algorithm>
@@ -18,27 +24,6 @@ namespace {
 // many questions in a row add none, the selection cannot finish the export
 // and the game stops instead of asking forever.
 constexpr int kQuestionsWithoutProgress = 200;
-
-QString categoryName(const AppContext& ctx, int category)
-{
-    if (category < 0 || category >= int(ctx.catnames.size()))
-        return QString();
-    return ctx.catnames[size_t(category)];
-}
-
-// Draws a category: 0..18 (the stored ones) with 0 raised to 1, so category 1 has twice the
-// weight of the others; with bonus questions each bonus category joins with
-// the weight of one ordinary category. Without them the draw is the same
-// number for number as it always was.
-int drawCategory(AppContext& ctx)
-{
-    constexpr int kOrdinary = kStoredCategories;
-    const int choices = kOrdinary + (ctx.bonusQuestions ? int(kBonusCategories.size()) : 0);
-    const int d = qBound(0, static_cast<int>(ctx.random->uniform() * double(choices)), choices - 1);
-    if (d >= kOrdinary)
-        return kBonusCategories[size_t(d - kOrdinary)];
-    return d == 0 ? 1 : d;
-}
 
 } // namespace
 
@@ -65,43 +50,112 @@ int adjustedScore(int score, int maxdif, int percent)
     return static_cast<int>(std::nearbyint(adjusted));
 }
 
-Asked askquestion(AppContext& ctx, GameUi& ui, int category)
+Game::Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile, ItemDraw& draw,
+           QuestionMaker makeModel)
+    : settings_(settings), session_(session), log_(log), questionFile_(questionFile), draw_(draw),
+      makeModel_(makeModel ? std::move(makeModel) : QuestionMaker(makeQuestion))
 {
-    ctx.game.category = category;
-    const Screen screen = screenFor(category);
-    const Asked asked = screen == Screen::None ? Asked::NoScreen : ui.openScreen(screen);
+}
+
+void applyVerdict(const Verdict& verdict, GameSession& session, GameLog& log, Sounds& sounds)
+{
+    session.addPoints(verdict.points, verdict.possible);
+    for (const LogLine& line : verdict.log)
+        log.write(line.text, line.level);
+    for (const Credit& credit : verdict.credits)
+        session.credit(credit.record, credit.change);
+    if (verdict.sound >= 0)
+        sounds.play(verdict.sound);
+}
+
+// Draws a category: 0..18 (the stored ones) with 0 raised to 1, so category 1 has twice the
+// weight of the others; with bonus questions each bonus category joins with
+// the weight of one ordinary category. Without them the draw is the same
+// number for number as it always was.
+int Game::drawCategory()
+{
+    constexpr int kOrdinary = kStoredCategories;
+    const int choices = kOrdinary + (settings_.bonusQuestions ? int(kBonusCategories.size()) : 0);
+    const int d = qBound(0, static_cast<int>(draw_.uniform() * double(choices)), choices - 1);
+    if (d >= kOrdinary)
+        return kBonusCategories[size_t(d - kOrdinary)];
+    return d == 0 ? 1 : d;
+}
+
+std::optional<QString> Game::giveUp(int category)
+{
+    log_.drop();
+    const bool known = isCategory(category);
+    if (known)
+        settings_.settings.catenabled[size_t(category)] = 0;
+    if (known && !isListedCategory(category)) {
+        session_.bonusLeftOut[size_t(category)] = true;
+        return std::nullopt;
+    }
+    return QStringLiteral("Current set doesn't provide enough items for ") + categoryName(category)
+           + QStringLiteral(". Use another question type or change difficulty level to include more.");
+}
+
+void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile)
+{
+    if (!session.exporting()) {
+        for (const LogLine& line : question.playLines())
+            log.write(line.text, line.level);
+        return;
+    }
+    const QStringList lines = question.exportLines();
+    questionFile.add(lines);
+    if (session.mode == RunMode::TabbedExport && !lines.isEmpty())
+        ++session.questionsWritten;
+}
+
+Asked Game::ask(GameUi& ui, int category)
+{
+    Asked asked = Asked::NoScreen;
+    std::unique_ptr<QuestionModel> question =
+        makeModel_(screenFor(category), draw_, category, session_.mode, settings_.settings.maxdif);
+    if (question && !question->load()) {
+        const auto told = giveUp(category);
+        if (told)
+            ui.givenUp(*told);
+        asked = told ? Asked::Abandoned : Asked::LeftOut;
+    } else if (question) {
+        writeLoadLines(*question, session_, log_, questionFile_);
+        asked = ui.ask(*question);
+    }
     // The question's header reaches the log only when the question was asked.
     if (asked == Asked::Yes)
-        flushlog(ctx);
+        log_.flush();
     else
-        droplog(ctx);
-    if (const auto problem = takeLogProblem(ctx))
-        ui.tell(*problem);
+        log_.drop();
+    for (Problem problem : {log_.takeProblem(), questionFile_.takeProblem()})
+        if (problem)
+            ui.tell(*problem);
     if (asked == Asked::NoScreen)
-        ui.tell(QStringLiteral("No question set for ") + categoryName(ctx, category));
+        ui.tell(QStringLiteral("No question set for ") + categoryName(category));
     return asked;
 }
 
-void nextquestion(AppContext& ctx, GameUi& ui)
+void Game::askQuestions(GameUi& ui)
 {
+    Settings& s = settings_.settings;
     int asked = 0;
-    ctx.game.questionsWritten = 0;
+    session_.questionsWritten = 0;
     int withoutProgress = 0;
-    while (asked < ctx.settings.nquestions) {
-        const int k = drawCategory(ctx);
+    while (asked < s.nquestions) {
+        const int k = drawCategory();
 
-        if (ctx.settings.catenabled[size_t(k)] != 0) {
-            const bool exporting = ctx.game.onlineQuestionMode != 0
-                                   || ctx.game.tabbedQuestionMode != 0;
+        if (s.catenabled[size_t(k)] != 0) {
+            const bool exporting = session_.exporting();
             if (!exporting)
-                holdlog(ctx, QStringLiteral("---- Question ") + QString::number(asked + 1), 2);
-            const Asked outcome = askquestion(ctx, ui, k);
+                log_.hold(QStringLiteral("---- Question ") + QString::number(asked + 1), 2);
+            const Asked outcome = ask(ui, k);
             const int before = asked;
-            if (ctx.game.tabbedQuestionMode != 0) {
-                asked = ctx.game.questionsWritten;
+            if (session_.mode == RunMode::TabbedExport) {
+                asked = session_.questionsWritten;
             } else if (outcome == Asked::LeftOut) {
                 // A bonus category that cannot be filled: the game draws another.
-            } else if (ctx.game.onlineQuestionMode == 0) {
+            } else if (!exporting) {
                 ++asked;
             } else if (outcome != Asked::Abandoned && hasOnlineForm(k)) {
                 // An online question file holds only questions that were written:
@@ -114,28 +168,28 @@ void nextquestion(AppContext& ctx, GameUi& ui)
                 else if (++withoutProgress >= kQuestionsWithoutProgress)
                     return;
             }
-        } else if (drawnCategories(ctx.settings.catenabled, ctx.bonusQuestions).isEmpty()) {
+        } else if (drawnCategories(s.catenabled, settings_.bonusQuestions).isEmpty()) {
             ui.tell(QString::number(0)
                     + QStringLiteral("No questions possible with current selections.  "
                                      "Change difficulty levels or question types"));
-            ui.showSetup();
+            if (!ui.showSetup())
+                return;
         }
     }
 }
 
-void playgame(AppContext& ctx, GameUi& ui)
+void Game::play(GameUi& ui)
 {
-    GameState& g = ctx.game;
-    g.score = 0;
-    g.possible = 0;
-    nextquestion(ctx, ui);
+    session_.score = 0;
+    session_.possible = 0;
+    askQuestions(ui);
 
-    const int adjusted = adjustedScore(g.score, ctx.settings.maxdif, g.percent);
-    ui.tell(QStringLiteral("You scored ") + QString::number(g.score) + QStringLiteral(" out of ")
-            + QString::number(g.possible) + QStringLiteral(" (") + QString::number(g.percent)
-            + QStringLiteral("%)") + ctx.lb + QStringLiteral("Score adjusted for difficulty: ")
+    const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);
+    ui.tell(QStringLiteral("You scored ") + QString::number(session_.score) + QStringLiteral(" out of ")
+            + QString::number(session_.possible) + QStringLiteral(" (") + QString::number(session_.percent)
+            + QStringLiteral("%)") + kLineBreak + QStringLiteral("Score adjusted for difficulty: ")
             + QString::number(adjusted));
-    ui.enterHof(adjusted, QStringLiteral("brev"), g.percent, 0);
+    ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
 }
 
 } // namespace brev

@@ -1,14 +1,16 @@
 #pragma once
 // The two question-file exports: switching a mode on (the setup screen's
 // export buttons), and running a whole export without any window (the
-// command line). Either way the file is the log: its first line is the date,
-// then each question screen writes its block or line while it loads.
+// command line). The file's first line is the date, then each question's
+// model gives its block or line as it loads; in a game the file is the log.
+#include "base/problem.h"
 #include "base/state.h"
 #include "game/gameloop.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -23,42 +25,60 @@ QString exportStartMessage(ExportMode mode);
 // The file's first line: the date in the system's short form.
 QString exportDateLine(const QDate& date);
 
-// Switches the mode on and the other off, lets export lines into the log
-// (level 2), empties the log and writes the date line.
-void startExport(AppContext& ctx, ExportMode mode);
+class QuestionFile;
+class RandomSource;
+class Records;
+class SettingsStore;
+struct GameSession;
+
+// Switches the mode on and the other off, sets the log level to 2, empties
+// the question file and writes its date line.
+void startExport(ExportMode mode, SettingsStore& settings, GameSession& session, QuestionFile& file,
+                 const QDate& today);
 
 // Why a tabbed export cannot be made with these categories enabled (the
 // setup list's, and the bonus ones when bonus questions are on), or nothing
 // when at least one of them writes tab-separated lines.
 std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions);
 
-// The game loop's screens without windows: each question's model loads and
-// writes its lines, and no answer is given, so only the draws change the
-// usage counters. A category that runs out of records is switched off as in
-// a game; when none is left the export stops.
+// The game loop's windows for an export that has none: each question is
+// loaded (and its lines written) by the game loop and counts as asked. A
+// category that runs out of records is switched off as in a game; when none
+// is left the export stops. What the game would tell the player is kept, in
+// order, for the caller to show.
 class ExportGameUi : public GameUi {
 public:
-    explicit ExportGameUi(AppContext& ctx) : ctx_(ctx) {}
-    Asked openScreen(Screen screen) override;
-    void showSetup() override;
+    Asked ask(QuestionModel&) override { return Asked::Yes; }
+    void givenUp(const QString& message) override { tell(message); }
+    // Every category ran out of records: a game would offer the setup screen;
+    // an export has no one to ask, so it ends the loop here.
+    bool showSetup() override
+    {
+        ranOut_ = true;
+        return false;
+    }
     void enterHof(int, const QString&, int, int) override {}
-    // Through the message seam (standard error on the command line).
-    void tell(const QString& text) override;
+    void tell(const QString& text) override { told_ << text; }
     bool ranOut() const { return ranOut_; }
+    const QStringList& told() const { return told_; }
 
 private:
-    AppContext& ctx_;
     bool ranOut_ = false;
+    QStringList told_;
 };
 
 struct ExportResult {
-    QByteArray file;   // the whole export, CR LF lines, 8-bit text
-    QString error;     // empty on success
+    QByteArray file;    // the whole export, CR LF lines, 8-bit text
+    QStringList told;   // what the game told on the way (a category that ran out), in order
+    Problem problem;    // why there is no export
 };
 
-// Runs an export of `questions` questions with the records, categories and
-// random source of ctx, writing nothing to disk. The file is what the log of
-// a game in that mode holds when every question is skipped.
-ExportResult exportQuestions(AppContext& ctx, ExportMode mode, int questions);
+// Runs an export of `questions` questions with the records, the settings'
+// categories and the random source given, writing nothing to disk. The file
+// is what the log of a game in that mode holds when every question is
+// skipped. settings: read for the categories (one that runs out is switched
+// off), its log level set to 2; session: the usage counters move as in a game.
+ExportResult exportQuestions(ExportMode mode, int questions, const Records& records, SettingsStore& settings,
+                             GameSession& session, RandomSource& random, const QDate& today);
 
 } // namespace brev

@@ -1,8 +1,8 @@
 #include "hof/halloffamewindow.h"
 
+#include "base/seams.h"
 #include "hof/nameentrydialog.h"
-#include "store/Hyperlnk.h"
-#include "store/context.h"
+#include "store/links.h"
 #include "widgets/windowhelpers.h"
 
 #include <QPlainTextEdit>
@@ -39,13 +39,13 @@ QFont listFont()
 
 // The list's rows as a screen reader speaks them, one a line:
 // "1. Ada Lovelace, difficulty 3, score 850, 95 percent, 12/7/2026".
-QString spokenRows(const AppContext& ctx, int rows)
+QString spokenRows(const HallOfFame& hof, int rows)
 {
     // The name column holds the difficulty, two spaces and the name.
     static const QRegularExpression difficultyAndName(QStringLiteral("^\\s*(\\d+)\\s+(.*)$"));
     QStringList spoken;
-    for (int i = 1; i <= rows && i < int(ctx.hof.size()); ++i) {
-        const HofEntry& e = ctx.hof[size_t(i)];
+    for (int i = 1; i <= rows && i < int(hof.entries.size()); ++i) {
+        const HofEntry& e = hof.entries[size_t(i)];
         const QRegularExpressionMatch m = difficultyAndName.match(e.name);
         QString row =
             QStringLiteral("%1. %2").arg(i).arg(m.hasMatch() ? m.captured(2).trimmed() : e.name.trimmed());
@@ -60,7 +60,9 @@ QString spokenRows(const AppContext& ctx, int rows)
 }
 } // namespace
 
-HallOfFameWindow::HallOfFameWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+HallOfFameWindow::HallOfFameWindow(HallOfFame& hof, Messages& messages, Shell& shell, const QUrl& baseUrl,
+                                   QWidget* parent)
+    : QDialog(parent), hof_(hof), messages_(messages), shell_(shell), baseUrl_(baseUrl)
 {
     build();
     load();
@@ -74,37 +76,38 @@ void HallOfFameWindow::build()
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(listFont());
-    Text1->setReadOnly(true);
-    Text1->setAccessibleName(QStringLiteral("Hall of fame"));
-    Text1->setTabChangesFocus(true);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    placeTwips(Text1, 360, 360, 6615, 4455);
+    list = new QPlainTextEdit(this);
+    list->setObjectName(QStringLiteral("Text1"));
+    list->setFont(listFont());
+    list->setReadOnly(true);
+    list->setAccessibleName(QStringLiteral("Hall of fame"));
+    list->setTabChangesFocus(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeTwips(list, 360, 360, 6615, 4455);
 
-    cmdClear = placedButton(this, "cmdClear", QStringLiteral("Clear"), 360);
-    cmdOnline = placedButton(this, "cmdOnline", QStringLiteral("Online HOF"), 2880);
-    cmdOnline->setToolTip(QStringLiteral("Check Velmora Website HOFs"));
-    cmdOK = placedButton(this, "cmdOK", QStringLiteral("OK"), 5760);
+    clearButton = placedButton(this, "cmdClear", QStringLiteral("Clear"), 360);
+    onlineButton = placedButton(this, "cmdOnline", QStringLiteral("Online HOF"), 2880);
+    onlineButton->setToolTip(QStringLiteral("Check Velmora Website HOFs"));
+    okButton = placedButton(this, "cmdOK", QStringLiteral("OK"), 5760);
 
-    connect(cmdClear, &QPushButton::clicked, this, &HallOfFameWindow::clearClicked);
-    connect(cmdOnline, &QPushButton::clicked, this,
-            [this] { ctx_.messages->show(openlink(ctx_, onlineHofUrl(ctx_).toString(QUrl::FullyEncoded))); });
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(clearButton, &QPushButton::clicked, this, &HallOfFameWindow::clearClicked);
+    connect(onlineButton, &QPushButton::clicked, this, [this] {
+        messages_.show(openLink(shell_, QString(), onlineHofUrl(baseUrl_).toString(QUrl::FullyEncoded)));
+    });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void HallOfFameWindow::load()
 {
-    setupform(this);
-    const QStringList lines = hofLines(ctx_);
-    Text1->setPlainText(lines.join(u'\n'));
+    centreOnScreen(this);
+    const QStringList lines = hof_.lines();
+    list->setPlainText(lines.join(u'\n'));
     if (lines.size() == 1)   // the header alone
-        Text1->appendPlainText(QStringLiteral("\n") + tr("No games are recorded yet."));
+        list->appendPlainText(QStringLiteral("\n") + tr("No games are recorded yet."));
     // The columns read aloud make no sense: each row is told in words.
-    Text1->setAccessibleDescription(spokenRows(ctx_, int(lines.size()) - 1));
-    cmdOK->setFocus();
+    list->setAccessibleDescription(spokenRows(hof_, int(lines.size()) - 1));
+    okButton->setFocus();
 }
 
 void HallOfFameWindow::showEvent(QShowEvent* event)
@@ -112,34 +115,38 @@ void HallOfFameWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (std::exchange(shown_, true))
         return;
-    if (ctx_.hofcount <= 0)
-        ctx_.messages->ok(QStringLiteral("Hof was recently cleared"));
+    if (hof_.count <= 0)
+        messages_.ok(QStringLiteral("Hof was recently cleared"));
 }
 
 void HallOfFameWindow::clearClicked()
 {
-    if (!ctx_.messages->question(QStringLiteral("Clear HOF"), QStringLiteral("Really clear Hall of Frame?"),
-                                 true))
+    if (!messages_.question(QStringLiteral("Clear HOF"), QStringLiteral("Really clear Hall of Frame?"), true))
         return;
-    ctx_.messages->show(clearHof(ctx_));
+    messages_.show(hof_.clear());
     accept();
 }
 
-bool HofDialogs::nameEntry(int place)
+NameChoice HofDialogs::nameEntry(int place)
 {
-    NameEntryDialog window(ctx_, place, parent_);
+    NameEntryDialog window(settings_, sounds_, place, parent_);
     window.exec();
-    return window.online();
+    return {settings_.playername, settings_.playeremail, window.online()};
 }
 
 void HofDialogs::tell(const QString& text)
 {
-    ctx_.messages->ok(text);
+    messages_.ok(text);
+}
+
+Problem HofDialogs::open(const QUrl& address)
+{
+    return openLink(shell_, QString(), address.toString(QUrl::FullyEncoded));
 }
 
 void HofDialogs::showList()
 {
-    HallOfFameWindow window(ctx_, parent_);
+    HallOfFameWindow window(hof_, messages_, shell_, baseUrl_, parent_);
     window.exec();
 }
 

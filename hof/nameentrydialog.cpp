@@ -1,8 +1,8 @@
 #include "hof/nameentrydialog.h"
 
+#include "base/state.h"
 #include "store/hoflist.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "store/sounds.h"
 #include "widgets/windowhelpers.h"
 
 #include <QLabel>
@@ -35,8 +35,8 @@ QLineEdit* makeBox(QWidget* parent, const char* name, int maxLength)
 }
 } // namespace
 
-NameEntryDialog::NameEntryDialog(AppContext& ctx, int place, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), place_(place)
+NameEntryDialog::NameEntryDialog(Settings& settings, Sounds& sounds, int place, QWidget* parent)
+    : QDialog(parent), settings_(settings), sounds_(sounds), place_(place)
 {
     build();
     load();
@@ -50,39 +50,39 @@ void NameEntryDialog::build()
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    Label1 = new QLabel(
+    prompt = new QLabel(
         QStringLiteral("You have made the Hall of Fame. Please enter your name:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(Label1, 360, 240, 4455, 615);
+    prompt->setObjectName(QStringLiteral("Label1"));
+    prompt->setWordWrap(true);
+    prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(prompt, 360, 240, 4455, 615);
 
     // Tab order follows the creation order: name, its button, address, its button.
-    Name1 = makeBox(this, "Name1", 20);
-    placeTwips(Name1, 360, 840, 2895, 375);
-    Name1->setAccessibleName(QStringLiteral("Your name"));
-    OK = makeButton(this, "OK", QStringLiteral("Local HOF only"), QString());
-    placeTwips(OK, 3600, 840, 1215, 495);
+    nameBox = makeBox(this, "Name1", 20);
+    placeTwips(nameBox, 360, 840, 2895, 375);
+    nameBox->setAccessibleName(QStringLiteral("Your name"));
+    localButton = makeButton(this, "OK", QStringLiteral("Local HOF only"), QString());
+    placeTwips(localButton, 3600, 840, 1215, 495);
 
-    Label2 = new QLabel(QStringLiteral("  Please enter email address:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeTwips(Label2, 240, 1680, 3015, 315);
-    email = makeBox(this, "email", 30);
-    Label2->setBuddy(email);
-    email->setToolTip(QStringLiteral("Need email for online entry"));
-    placeTwips(email, 360, 2040, 2895, 420);
-    Command1 = makeButton(this, "Command1", QStringLiteral("Website HOF entry"),
+    emailPrompt = new QLabel(QStringLiteral("  Please enter email address:"), this);
+    emailPrompt->setObjectName(QStringLiteral("Label2"));
+    placeTwips(emailPrompt, 240, 1680, 3015, 315);
+    emailBox = makeBox(this, "email", 30);
+    emailPrompt->setBuddy(emailBox);
+    emailBox->setToolTip(QStringLiteral("Need email for online entry"));
+    placeTwips(emailBox, 360, 2040, 2895, 420);
+    websiteButton = makeButton(this, "Command1", QStringLiteral("Website HOF entry"),
                           QStringLiteral("Enters your name in the Velmora online HOF"));
-    placeTwips(Command1, 3600, 2040, 1215, 495);
+    placeTwips(websiteButton, 3600, 2040, 1215, 495);
 
     // A caption wider than its button in this font widens both buttons and the window.
-    const int buttonWidth = std::max({OK->width(), OK->sizeHint().width(), Command1->sizeHint().width()});
-    for (QPushButton* b : {OK, Command1})
+    const int buttonWidth = std::max({localButton->width(), localButton->sizeHint().width(), websiteButton->sizeHint().width()});
+    for (QPushButton* b : {localButton, websiteButton})
         b->resize(buttonWidth, b->height());
-    resize(std::max(width(), OK->x() + buttonWidth + twips(this, 360)), height());
+    resize(std::max(width(), localButton->x() + buttonWidth + twips(this, 360)), height());
 
-    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Command1, &QPushButton::clicked, this, [this] {
+    connect(localButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(websiteButton, &QPushButton::clicked, this, [this] {
         online_ = true;
         accept();
     });
@@ -90,13 +90,13 @@ void NameEntryDialog::build()
 
 void NameEntryDialog::load()
 {
-    setupform(this);
-    Label1->setText(QStringLiteral("You have made number ") + QString::number(place_)
+    centreOnScreen(this);
+    prompt->setText(QStringLiteral("You have made number ") + QString::number(place_)
                     + QStringLiteral(" on the Hall of Fame list. Please enter your name:"));
-    Name1->setText(ctx_.settings.playername);
-    email->setText(ctx_.settings.playeremail);
-    Name1->setFocus();
-    playsfx(ctx_, SfxHallOfFame);
+    nameBox->setText(settings_.playername);
+    emailBox->setText(settings_.playeremail);
+    nameBox->setFocus();
+    sounds_.play(SfxHallOfFame);
 }
 
 void NameEntryDialog::done(int result)
@@ -105,8 +105,8 @@ void NameEntryDialog::done(int result)
     // files have no escape for a double quote, so it is kept as an apostrophe.
     if (!unloaded_) {
         unloaded_ = true;
-        ctx_.settings.playername = fileSafeText(Name1->text());
-        ctx_.settings.playeremail = fileSafeText(email->text());
+        settings_.playername = fileSafeText(nameBox->text());
+        settings_.playeremail = fileSafeText(emailBox->text());
     }
     QDialog::done(result);
 }

@@ -11,30 +11,33 @@ class QPushButton;
 
 namespace brev {
 
-struct AppContext;
+class Sounds;
+struct Settings;
 
 class NameEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    // place: the rank the score took in the list, 1..30.
-    NameEntryDialog(AppContext& ctx, int place, QWidget* parent = nullptr);
+    // settings: the player's name and address, shown and kept; sounds: the
+    // fanfare as it opens; place: the rank the score took in the list, 1..30.
+    NameEntryDialog(Settings& settings, Sounds& sounds, int place, QWidget* parent = nullptr);
 
     void done(int result) override;
     // "Website HOF entry" closed the window.
     bool online() const { return online_; }
 
-    QLabel* Label1;       // the prompt with the place taken
-    QLineEdit* Name1;     // the player's name, at most 20 characters
-    QPushButton* OK;      // "Local HOF only"
-    QLabel* Label2;       // "  Please enter email address:"
-    QLineEdit* email;     // at most 30 characters
-    QPushButton* Command1;  // "Website HOF entry"
+    QLabel* prompt;                // Label1, with the place taken
+    QLineEdit* nameBox;            // Name1, at most 20 characters
+    QPushButton* localButton;      // OK, "Local HOF only"
+    QLabel* emailPrompt;           // Label2, "  Please enter email address:"
+    QLineEdit* emailBox;           // email, at most 30 characters
+    QPushButton* websiteButton;    // Command1, "Website HOF entry"
 
 private:
     void build();
     void load();
 
-    AppContext& ctx_;
+    Settings& settings_;
+    Sounds& sounds_;
     int place_;
     bool unloaded_ = false;
     bool online_ = false;

@@ -1,7 +1,5 @@
 #include "models/matchrules.h"
 
-#include "base/seams.h"
-
 #include <QtGlobal>
 
 #include <utility>
@@ -25,13 +23,13 @@ int barFontSize(const QStringList& names, const FontSteps& steps)
     return size;
 }
 
-void shuffleKeepingLast(RandomSource& random, std::span<int> order)
+void shuffleKeepingLast(const std::function<double()>& uniform, std::span<int> order)
 {
     const int movable = int(order.size()) - 1;
     if (movable < 1)
         return;
     for (int i = 0; i < kShuffleDraws; ++i) {
-        const int j = qBound(0, int(random.uniform() * movable), movable - 1);
+        const int j = qBound(0, int(uniform() * movable), movable - 1);
         if (j > 0)
             std::swap(order[size_t(j - 1)], order[size_t(j)]);
     }

@@ -4,11 +4,10 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <span>
 
 namespace brev {
-
-class RandomSource;
 
 // Name lengths past which the bar font drops to 14, 12 and 10 points.
 using FontSteps = std::array<int, 3>;
@@ -20,6 +19,7 @@ int barFontSize(const QStringList& names, const FontSteps& steps);
 
 // Twenty draws j = floor(r x (n - 1)); each j > 0 swaps positions j - 1 and j.
 // The last position never takes part.
-void shuffleKeepingLast(RandomSource& random, std::span<int> order);
+// uniform gives the draws' numbers in [0, 1).
+void shuffleKeepingLast(const std::function<double()>& uniform, std::span<int> order);
 
 } // namespace brev

@@ -1,10 +1,7 @@
 #include "models/multiplechoicemodel.h"
 
-#include "store/pickitems.h"
-#include "store/texts.h"
 #include "models/exportlines.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "store/sounds.h"
 
 #include <QtGlobal>
 
@@ -18,20 +15,20 @@ constexpr int kWrongCredit = -1;
 
 bool MultipleChoiceModel::load()
 {
-    answerSlot_ = qBound(0, static_cast<int>(ctx_.random->uniform() * 4.0), 3);
+    answerSlot_ = qBound(0, static_cast<int>(uniform() * 4.0), 3);
     for (int i = 0; i < 5; ++i) {
-        const int record = pickitems(ctx_, i);
+        const int record = pick(i);
         if (record <= 0)
             return false;
         choices_[size_t(i)] = choiceFor(record);
     }
-    question_ = getquestion(ctx_, TextKind::Question, ctx_.game.chosen[size_t(answerSlot_)], category());
+    question_ = text(TextKind::Question, chosen_[size_t(answerSlot_)], category());
     return true;
 }
 
 QString MultipleChoiceModel::choiceFor(int record) const
 {
-    return getquestion(ctx_, TextKind::Answer, record, category());
+    return text(TextKind::Answer, record, category());
 }
 
 QString MultipleChoiceModel::logHeader() const
@@ -41,15 +38,14 @@ QString MultipleChoiceModel::logHeader() const
 
 QStringList MultipleChoiceModel::exportLines() const
 {
-    const GameState& g = ctx_.game;
-    if (g.onlineQuestionMode != 0) {
+    if (mode() == RunMode::OnlineExport) {
         QStringList block{QStringLiteral("MULT"), categoryName()};
         for (const QString& choice : choices_)
             block << choice;
         block << question_ << onlineAnswerLine(answerSlot_);
         return block;
     }
-    if (g.tabbedQuestionMode != 0) {
+    if (mode() == RunMode::TabbedExport) {
         TabbedQuestionLine tabbed;
         for (int i = 0; i < 5; ++i)
             tabbed.addChoice(i, choices_[size_t(i)]);
@@ -60,10 +56,10 @@ QStringList MultipleChoiceModel::exportLines() const
 
 Verdict MultipleChoiceModel::choose(int i) const
 {
-    const auto& chosen = ctx_.game.chosen;
+    const Chosen& chosen = chosen_;
     Verdict v;
     v.possible = kPoints;
-    v.heading = QStringLiteral("Results for ") + categoryName();
+    v.heading = resultsHeading();
     if (i == answerSlot_) {
         v.points = kPoints;
         v.results = QStringLiteral(" Correct, +5 pts");
@@ -72,16 +68,16 @@ Verdict MultipleChoiceModel::choose(int i) const
     } else {
         const QString& right = choices_[size_t(answerSlot_)];
         v.results = QStringLiteral("Sorry, the answer was ") + right;
-        v.log = {{question_ + QLatin1Char(' ') + right, 1}};
+        v.log = {{question_ + QLatin1Char(' ') + right, kPlayLevel}};
         v.credits = {{chosen[size_t(i)], kWrongCredit}, {chosen[size_t(answerSlot_)], kWrongCredit}};
         v.sound = SfxWrong;
     }
     return v;
 }
 
-QString MultipleChoiceModel::helpText(const QString& lineBreak)
+QString MultipleChoiceModel::helpText()
 {
-    return QStringLiteral("Click on the best description.") + lineBreak
+    return QStringLiteral("Click on the best description.") + kLineBreak
            + QStringLiteral("Click on skip to move to the next question");
 }
 

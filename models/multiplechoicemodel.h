@@ -11,7 +11,7 @@ namespace brev {
 
 class MultipleChoiceModel : public QuestionModel {
 public:
-    explicit MultipleChoiceModel(AppContext& ctx) : QuestionModel(ctx) {}
+    using QuestionModel::QuestionModel;
 
     // Draws the right choice's position, then the five records.
     bool load() override;
@@ -25,7 +25,7 @@ public:
     const QString& choiceText(int i) const { return choices_[size_t(i)]; }
     const QString& question() const { return question_; }
 
-    static QString helpText(const QString& lineBreak);
+    static QString helpText();
 
 protected:
     // The caption of the choice that shows the record.

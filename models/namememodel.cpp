@@ -1,10 +1,8 @@
 #include "models/namememodel.h"
 
-#include "store/pickitems.h"
-#include "store/texts.h"
 #include "models/stageword.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "store/records.h"
+#include "store/sounds.h"
 
 #include <algorithm>
 
@@ -18,6 +16,7 @@ constexpr double kStageWidth = 1215;
 constexpr double kStageHeight = 1455;
 constexpr double kGrowth = 1.2;
 constexpr int kFewestTries = 4;
+constexpr int kTriesBase = 6;
 } // namespace
 
 QString NameMeModel::caption()
@@ -27,14 +26,14 @@ QString NameMeModel::caption()
 
 bool NameMeModel::load()
 {
-    triesAllowed_ = std::max(kFewestTries, ctx_.nameMeBase + 1 - ctx_.settings.maxdif);
+    triesAllowed_ = std::max(kFewestTries, kTriesBase + 1 - maxdif_);
     finished_ = false;
     tried_.clear();
     stage_ = QRectF(kStageLeft, kStageTop, kStageWidth, kStageHeight);
-    record_ = pickitems(ctx_, 0);
+    record_ = pick(0);
     if (record_ <= 0)
         return false;
-    answer_ = getpstr(ctx_, record_, category()).toUpper();
+    answer_ = field(record_).toUpper();
     pattern_.clear();
     mask_.clear();
     for (const QChar c : answer_) {
@@ -64,6 +63,11 @@ double NameMeModel::nameFontSize() const
     if (n > 14)
         return 18;
     return 24;
+}
+
+QString NameMeModel::portraitFile() const
+{
+    return records().imageFile(record_);
 }
 
 QString NameMeModel::stagePicture() const
@@ -150,8 +154,8 @@ NameMeModel::KeyResult NameMeModel::press(QChar typed)
     result.verdict.points = triesAllowed_ - misses();
     result.verdict.possible = triesAllowed_;
     result.verdict.sound = SfxCorrect;
-    result.verdict.results = pattern_ + ctx_.lb + QStringLiteral("You got it!");
-    result.verdict.heading = QStringLiteral("Results for ") + categoryName();
+    result.verdict.results = pattern_ + kLineBreak + QStringLiteral("You got it!");
+    result.verdict.heading = resultsHeading();
     return result;
 }
 

@@ -12,13 +12,18 @@ namespace brev {
 
 class NameMeModel : public QuestionModel {
 public:
-    explicit NameMeModel(AppContext& ctx) : QuestionModel(ctx) {}
+    // maxdif: the game's maximum difficulty; 6 - maxdif + 1 wrong letters
+    // are allowed, at least 4.
+    NameMeModel(ItemDraw& draw, int category, RunMode mode, int maxdif)
+        : QuestionModel(draw, category, mode), maxdif_(maxdif)
+    {
+    }
 
-    // Draws the president (also the program's current record).
+    // Draws the president.
     bool load() override;
     QString logHeader() const override { return {}; }
+    QList<LogLine> playLines() const override { return {}; }
     QStringList exportLines() const override { return {}; }
-    void writeLoadLines() override {}
 
     enum class Outcome {
         NotALetter,   // "Press a letter, only"
@@ -38,6 +43,8 @@ public:
     KeyResult press(QChar typed);
 
     int record() const { return record_; }
+    // The portrait file of the president to name.
+    QString portraitFile() const;
     const QString& answer() const { return answer_; }
     const QString& pattern() const { return pattern_; }
     // What the name label shows.
@@ -64,6 +71,7 @@ public:
 private:
     void rebuildMask();
 
+    int maxdif_ = 1;
     int record_ = 0;
     QString answer_;
     QString pattern_;

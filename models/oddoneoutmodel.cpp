@@ -1,10 +1,8 @@
 #include "models/oddoneoutmodel.h"
 
-#include "store/pickitems.h"
-#include "store/texts.h"
 #include "models/exportlines.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "store/records.h"
+#include "store/sounds.h"
 
 #include <QHash>
 #include <QtGlobal>
@@ -25,12 +23,12 @@ constexpr int kOddSlot = 1;
 constexpr int kSharing = 3;
 
 // How many records of the category have each pattern text.
-QHash<QString, int> patternSizes(AppContext& ctx, int category)
+QHash<QString, int> patternSizes(const ItemDraw& draw, int category)
 {
     QHash<QString, int> sizes;
-    for (int r = 1; r <= ctx.nrecords; ++r)
-        if (suitsCategory(ctx, r, category))
-            ++sizes[getpstr(ctx, r, category)];
+    for (int r = 1; r <= draw.records().inPlay(); ++r)
+        if (draw.suitsCategory(r, category))
+            ++sizes[fieldText(draw.records(), r, category)];
     return sizes;
 }
 
@@ -45,27 +43,27 @@ bool OddOneOutModel::load()
 {
     // Three records of one pattern and one of another, or the category has
     // run out; nothing is drawn then.
-    const QHash<QString, int> sizes = patternSizes(ctx_, category());
+    const QHash<QString, int> sizes = patternSizes(draw_, category());
     const bool fillable
         = sizes.size() >= 2 && std::any_of(sizes.begin(), sizes.end(), [](int n) { return n >= kSharing; });
     if (!fillable)
         return false;
     const auto leadsPattern = [this, &sizes](int record) {
-        return sizes.value(getpstr(ctx_, record, category())) >= kSharing;
+        return sizes.value(field(record)) >= kSharing;
     };
     const std::array<PickRule, kItems> rules{PickRule::NewText, PickRule::NewText, PickRule::SameTextAsFirst,
                                              PickRule::SameTextAsFirst};
     for (int i = 0; i < kItems; ++i) {
-        const int record = i == 0 ? pickitems(ctx_, i, rules[0], leadsPattern) : pickitems(ctx_, i, rules[size_t(i)]);
+        const int record = i == 0 ? pick(i, rules[0], leadsPattern) : pick(i, rules[size_t(i)]);
         if (record <= 0)
             return false;
         slotOrder_[size_t(i)] = i;
-        items_[size_t(i)] = getquestion(ctx_, TextKind::Item, record, 0);
+        items_[size_t(i)] = text(TextKind::Item, record, 0);
     }
-    question_ = getpstr(ctx_, ctx_.game.chosen[0], category());
+    question_ = field(chosen_[0]);
     // Adjacent swaps among positions 0..2 only: position 3 keeps slot 3.
     for (int n = 0; n < kSwaps; ++n) {
-        const int j = qBound(0, static_cast<int>(ctx_.random->uniform() * 3.0), 2);
+        const int j = qBound(0, static_cast<int>(uniform() * 3.0), 2);
         if (j > 0) {
             std::swap(items_[size_t(j - 1)], items_[size_t(j)]);
             std::swap(slotOrder_[size_t(j - 1)], slotOrder_[size_t(j)]);
@@ -86,15 +84,14 @@ QString OddOneOutModel::logHeader() const
 
 QStringList OddOneOutModel::exportLines() const
 {
-    const GameState& g = ctx_.game;
-    if (g.onlineQuestionMode != 0) {
+    if (mode() == RunMode::OnlineExport) {
         QStringList block{QStringLiteral("ODDOUT"), categoryName(), question_};
         for (const QString& item : items_)
             block << item;
         block << onlineAnswerLine(oddPosition());
         return block;
     }
-    if (g.tabbedQuestionMode != 0) {
+    if (mode() == RunMode::TabbedExport) {
         QString line = question_;
         if (line.size() > kTabbedQuestionLimit)
             line.prepend(QStringLiteral("* Question TOO LONG * "));
@@ -111,16 +108,15 @@ QStringList OddOneOutModel::exportLines() const
 
 Verdict OddOneOutModel::choose(int position) const
 {
-    const auto& chosen = ctx_.game.chosen;
+    const Chosen& chosen = chosen_;
     const int slot = slotAt(position);
     Verdict v;
     v.possible = kPoints;
-    v.heading = QStringLiteral("Results for ") + categoryName();
+    v.heading = resultsHeading();
     // "Zachary Taylor's party: Whig, not Democratic"
-    const QString sentence = getquestion(ctx_, TextKind::Item, chosen[kOddSlot], 0) + QStringLiteral("'s ")
-                             + patternNoun(category()) + QStringLiteral(": ")
-                             + getpstr(ctx_, chosen[kOddSlot], category()) + QStringLiteral(", not ")
-                             + getpstr(ctx_, chosen[0], category());
+    const QString sentence = text(TextKind::Item, chosen[kOddSlot], 0) + QStringLiteral("'s ")
+                             + patternNoun(category()) + QStringLiteral(": ") + field(chosen[kOddSlot])
+                             + QStringLiteral(", not ") + field(chosen[0]);
     if (slot == kOddSlot) {
         v.points = kPoints;
         v.results = QStringLiteral("Correct -- ") + sentence;
@@ -128,8 +124,8 @@ Verdict OddOneOutModel::choose(int position) const
         v.sound = SfxOddOneRight;
     } else {
         v.results = QStringLiteral("No, ") + sentence;
-        if (ctx_.game.onlineQuestionMode == 0 && ctx_.game.tabbedQuestionMode == 0)
-            v.log = {{v.results, 2}};
+        if (!exporting())
+            v.log = {{v.results, kExplainLevel}};
         v.credits = {{chosen[size_t(slot)], kWrongCredit}};
         v.sound = SfxWrongPick;
     }

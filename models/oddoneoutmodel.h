@@ -11,7 +11,7 @@ namespace brev {
 
 class OddOneOutModel : public QuestionModel {
 public:
-    explicit OddOneOutModel(AppContext& ctx) : QuestionModel(ctx) {}
+    using QuestionModel::QuestionModel;
 
     // Draws the four records, states the pattern and shuffles positions 0..2.
     // False, with nothing drawn, when the records cannot give three of one

@@ -1,49 +1,71 @@
 #pragma once
-// The display-free half of a question screen: it draws the question, holds
-// the screen's state, writes the log and export lines and judges answers
-// into a Verdict. Its window only shows what it holds and forwards input;
-// the command-line export loads models with no window at all.
-#include <QString>
+// The display-free half of a question screen: it draws the question through
+// the item draw it is given, for its category, holds the screen's state and
+// the records it placed, gives the play-log and export lines of the loaded
+// question and judges answers into a Verdict. Its window only shows what it
+// holds and forwards input; the command-line export loads models with no
+// window at all. Nothing here fails: a category that runs out of records
+// makes load() return false, with nothing to write.
+#include "base/categories.h"
+#include "base/state.h"
+#include "models/verdict.h"
+#include "store/itemdraw.h"
+#include "store/texts.h"
+
 #include <QStringList>
-#include <optional>
 
 namespace brev {
 
-struct AppContext;
-
 class QuestionModel {
 public:
-    explicit QuestionModel(AppContext& ctx) : ctx_(ctx) {}
+    QuestionModel(ItemDraw& draw, int category, RunMode mode) : draw_(draw), category_(category), mode_(mode) {}
     virtual ~QuestionModel() = default;
     QuestionModel(const QuestionModel&) = delete;
     QuestionModel& operator=(const QuestionModel&) = delete;
 
     // Draws the records and builds every text of the question. False when the
-    // records ran out for the category; nothing is written then.
+    // records ran out for the category.
     virtual bool load() = 0;
 
-    // The screen's line in the play log, written when no export runs.
+    // The screen's line in the play log.
     virtual QString logHeader() const = 0;
-    // What the active export mode writes for the loaded question: the online
-    // block, or the one tab-separated line; empty when the mode has no form
-    // on this screen.
+    // What a game (no export) writes to the play log as the question loads:
+    // the header, and on some screens the items.
+    virtual QList<LogLine> playLines() const { return {{logHeader(), kPlayLevel}}; }
+    // What the export mode writes for the loaded question: the online block,
+    // or the one tab-separated line; empty when the mode has no form on this
+    // screen (or no export runs).
     virtual QStringList exportLines() const = 0;
-    // Writes the header or the export lines of the loaded question, and counts
-    // a written tab-separated line.
-    virtual void writeLoadLines();
 
-    int category() const;
-    QString categoryName() const;
+    int category() const { return category_; }
+    QString categoryName() const { return brev::categoryName(category_); }
+    Screen screen() const { return screenFor(category_); }
+    RunMode mode() const { return mode_; }
+    bool exporting() const { return mode_ != RunMode::Play; }
+    // The records placed in the question, slot 0 the one it is about.
+    const Chosen& chosen() const { return chosen_; }
 
 protected:
-    AppContext& ctx_;
-};
+    const Records& records() const { return draw_.records(); }
+    // Fills one slot of chosen() (the design's pickitems).
+    int pick(int slot, PickRule rule = PickRule::NewText, const std::function<bool(int)>& suits = {})
+    {
+        return draw_.pick(category_, chosen_, slot, rule, suits);
+    }
+    // The next number of the draw's random source, for a shuffle.
+    double uniform() { return draw_.uniform(); }
+    // A text of this question (getquestion) and a record's field (getpstr).
+    QString text(TextKind kind, int b, int c) const { return questionText(records(), category_, kind, b, c); }
+    QString field(int record) const { return fieldText(records(), record, category_); }
+    // "Results for " and the category's name: every score screen's heading.
+    QString resultsHeading() const { return QStringLiteral("Results for ") + categoryName(); }
 
-// The category ran out of records: switches it off and forgets the question's
-// held header. For a category of the setup list it returns the message the
-// player must see (the game then offers setup); a bonus category is left out
-// of the draw for the rest of the run without a word (no message), and the
-// game draws another.
-std::optional<QString> giveUpQuestion(AppContext& ctx);
+    ItemDraw& draw_;
+    Chosen chosen_{};
+
+private:
+    int category_;
+    RunMode mode_;
+};
 
 } // namespace brev

@@ -1,8 +1,7 @@
 #include "models/quotationmodel.h"
 
-#include "store/texts.h"
 #include "models/exportlines.h"
-#include "store/context.h"
+#include "store/records.h"
 
 namespace brev {
 
@@ -14,23 +13,23 @@ bool QuotationModel::load()
 {
     if (!MultipleChoiceModel::load())
         return false;
-    quotation_ = getquestion(ctx_, TextKind::Answer, ctx_.game.chosen[size_t(answerSlot_)], category());
+    quotation_ = text(TextKind::Answer, chosen_[size_t(answerSlot_)], category());
     return true;
 }
 
 Verdict QuotationModel::choose(int i) const
 {
     Verdict v = MultipleChoiceModel::choose(i);
-    const int speaker = ctx_.game.chosen[size_t(answerSlot_)];
-    const QString source = ctx_.isRecord(speaker) ? ctx_.presidents[size_t(speaker)].quotationSource : QString();
+    const int speaker = chosen_[size_t(answerSlot_)];
+    const QString source = records().isRecord(speaker) ? records().presidents[size_t(speaker)].quotationSource : QString();
     if (!source.trimmed().isEmpty())
-        v.results += ctx_.lb + QStringLiteral("Source: ") + source;
+        v.results += kLineBreak + QStringLiteral("Source: ") + source;
     return v;
 }
 
 QString QuotationModel::choiceFor(int record) const
 {
-    return getpstr(ctx_, record, category());
+    return field(record);
 }
 
 QString QuotationModel::flattened(const QString& text)
@@ -45,15 +44,14 @@ QString QuotationModel::flattened(const QString& text)
 
 QStringList QuotationModel::exportLines() const
 {
-    const GameState& g = ctx_.game;
-    if (g.onlineQuestionMode != 0) {
+    if (mode() == RunMode::OnlineExport) {
         QStringList block{QStringLiteral("MULTQ"), categoryName()};
         for (const QString& choice : choices_)
             block << choice;
         block << question_ << quotation_ << QStringLiteral("*****") << onlineAnswerLine(answerSlot_);
         return block;
     }
-    if (g.tabbedQuestionMode != 0) {
+    if (mode() == RunMode::TabbedExport) {
         const QString quote = flattened(quotation_);
         QString line = question_ + QStringLiteral(" -- ") + quote + QLatin1Char('\t');
         QString markers;

@@ -13,7 +13,7 @@ inline constexpr int kTabbedQuoteChoiceLimit = 130;
 
 class QuotationModel : public MultipleChoiceModel {
 public:
-    explicit QuotationModel(AppContext& ctx) : MultipleChoiceModel(ctx) {}
+    using MultipleChoiceModel::MultipleChoiceModel;
 
     // The multiple-choice draw; the choices are the records' texts for the
     // category and the quotation is the answer record's.

@@ -1,9 +1,9 @@
 #include "models/recordbrowser.h"
 
-#include "store/brevmain.h"
-#include "store/Hyperlnk.h"
-#include "store/context.h"
+#include "store/links.h"
+#include "store/records.h"
 
+#include <QDir>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -22,13 +22,13 @@ bool stillTyping(const QString& typed)
 }
 } // namespace
 
-RecordBrowser::RecordBrowser(AppContext& ctx) : ctx_(ctx)
+RecordBrowser::RecordBrowser(Records& records, QString dir) : records_(records), dir_(std::move(dir))
 {
     // Every loaded record, the add-on's too, whether or not they are in play.
-    const int count = ctx_.loadedRecords();
+    const int count = records_.loadedRecords();
     itemmap_.assign(size_t(count + 2), 0);
     for (int r = 1; r <= count; ++r) {
-        names_ << ctx_.presidents[size_t(r)].name;
+        names_ << records_.presidents[size_t(r)].name;
         itemmap_[size_t(r)] = r;
     }
     position_ = 1;
@@ -40,7 +40,7 @@ RecordBrowser::RecordBrowser(AppContext& ctx) : ctx_(ctx)
 const President& RecordBrowser::shown() const
 {
     const int r = record_;
-    return ctx_.presidents[size_t(ctx_.isRecord(r) ? r : 0)];
+    return records_.presidents[size_t(records_.isRecord(r) ? r : 0)];
 }
 
 void RecordBrowser::next()
@@ -95,10 +95,10 @@ QString RecordBrowser::image() const
 
 QString RecordBrowser::portraitPath() const
 {
-    const QString file = imagefile(ctx_, record_);
+    const QString file = records_.imageFile(record_);
     if (file <= kSpace)
         return {};
-    return ctx_.path(file);
+    return path(file);
 }
 
 void RecordBrowser::fillform()
@@ -123,12 +123,12 @@ const QString& RecordBrowser::difChanged(const QString& text)
     if (stillTyping(typed))
         return difText_;
     const int r = record_;
-    if (!ctx_.isRecord(r))
+    if (!records_.isRecord(r))
         return difText_;
     bool ok = false;
     double value = QLocale::c().toDouble(typed, &ok);
     if (!ok || !std::isfinite(value)) {
-        difText_ = QString::number(ctx_.presidents[size_t(r)].dif);
+        difText_ = QString::number(records_.presidents[size_t(r)].dif);
         return difText_;
     }
     if (value > kHighestDif) {
@@ -139,8 +139,8 @@ const QString& RecordBrowser::difChanged(const QString& text)
         difText_ = QString::number(kLowestDif);
         value = kLowestDif;
     }
-    ctx_.presidents.edit(size_t(r)).dif = static_cast<int>(std::nearbyint(value));
-    (r > ctx_.baseRecords ? changedAddOn_ : changedBase_) = true;
+    records_.presidents.edit(size_t(r)).dif = static_cast<int>(std::nearbyint(value));
+    (r > records_.baseRecords ? changedAddOn_ : changedBase_) = true;
     return difText_;
 }
 
@@ -151,19 +151,24 @@ const QString& RecordBrowser::difLeft()
     return difText_;
 }
 
-Problem RecordBrowser::openLink()
+Problem RecordBrowser::openLink(Shell& shell)
 {
     if (shown().link <= kSpace)
         return QStringLiteral("No internet link available");
-    return openlink(ctx_, ctx_.linkOf(record_));
+    return brev::openLink(shell, dir_, records_.linkOf(record_));
+}
+
+QString RecordBrowser::path(const QString& name) const
+{
+    return QDir(dir_).filePath(name);
 }
 
 Problem RecordBrowser::save()
 {
-    Problem problem = changedBase_ ? writedata(ctx_, QString::fromLatin1(kDataFile)) : std::nullopt;
-    const Problem addOn = changedAddOn_ ? writeAddOn(ctx_, QString::fromLatin1(kAddOnFile)) : std::nullopt;
+    Problem problem = changedBase_ ? writeRecords(records_, path(QString::fromLatin1(kDataFile))) : std::nullopt;
+    const Problem addOn = changedAddOn_ ? writeAddOn(records_, path(QString::fromLatin1(kAddOnFile))) : std::nullopt;
     if (problem && addOn)
-        return *problem + ctx_.lb + *addOn;
+        return *problem + QStringLiteral("\r\n") + *addOn;
     return problem ? problem : addOn;
 }
 

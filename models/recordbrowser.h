@@ -11,13 +11,16 @@
 
 namespace brev {
 
-struct AppContext;
+class Records;
+class Shell;
 struct President;
 
 class RecordBrowser {
 public:
-    // The editor's load: the list, position 1 and record 1 shown.
-    explicit RecordBrowser(AppContext& ctx);
+    // The editor's load: the list, position 1 and record 1 shown. records:
+    // the table whose difficulties the editor changes; dir: the program
+    // directory, where the portraits and the data files are.
+    RecordBrowser(Records& records, QString dir);
     RecordBrowser(const RecordBrowser&) = delete;
     RecordBrowser& operator=(const RecordBrowser&) = delete;
 
@@ -61,7 +64,7 @@ public:
     Problem nameProblem() const;
     // The link button: "No internet link available" when the record has no
     // link, otherwise linkbase and the link open in the browser.
-    Problem openLink();
+    Problem openLink(Shell& shell);
     // "ok": writes the records of "brev.dat" when one of their difficulties
     // changed, and those of the add-on "brevplus.dat" when one of theirs did.
     Problem save();
@@ -70,7 +73,10 @@ private:
     void fillform();
     const President& shown() const;
 
-    AppContext& ctx_;
+    QString path(const QString& name) const;
+
+    Records& records_;
+    QString dir_;
     QStringList names_;
     std::vector<int> itemmap_;
     int positions_ = 0;

@@ -1,9 +1,5 @@
 #include "models/sortmodel.h"
 
-#include "store/gamelog.h"
-#include "store/pickitems.h"
-#include "store/texts.h"
-#include "store/context.h"
 
 #include <utility>
 
@@ -12,17 +8,15 @@ namespace brev {
 namespace {
 constexpr int kInOrderCredit = 4;
 constexpr int kOutOfOrderCredit = -1;
-constexpr int kPlayLevel = 1;
-constexpr int kExportLevel = 4;
 } // namespace
 
 bool SortModel::load()
 {
     for (int k = 0; k < kItems; ++k) {
-        if (pickitems(ctx_, k) <= 0)
+        if (pick(k) <= 0)
             return false;
     }
-    heading_ = getquestion(ctx_, TextKind::SortTitle, 0, category());
+    heading_ = text(TextKind::SortTitle, 0, category());
     return true;
 }
 
@@ -33,25 +27,21 @@ QString SortModel::logHeader() const
 
 QStringList SortModel::exportLines() const
 {
-    if (ctx_.game.onlineQuestionMode == 0)
+    if (mode() != RunMode::OnlineExport)
         return {};
     QStringList block{QStringLiteral("SORT"), categoryName()};
     block << lines();
     for (int k = 0; k < kItems; ++k)
-        block << QString::number(sortKey(k));
+        block << QString::number(keyOf(k));
     return block;
 }
 
-void SortModel::writeLoadLines()
+QList<LogLine> SortModel::playLines() const
 {
-    if (ctx_.game.onlineQuestionMode != 0) {
-        for (const QString& line : exportLines())
-            writelog(ctx_, line, kExportLevel);
-        return;
-    }
-    writelog(ctx_, logHeader(), kPlayLevel);
+    QList<LogLine> lines{{logHeader(), kPlayLevel}};
     for (int k = 0; k < kItems; ++k)
-        writelog(ctx_, getquestion(ctx_, TextKind::Item, ctx_.game.chosen[size_t(k)], 0), kPlayLevel);
+        lines << LogLine{text(TextKind::Item, chosen_[size_t(k)], 0), kPlayLevel};
+    return lines;
 }
 
 QStringList SortModel::lines() const
@@ -66,17 +56,16 @@ bool SortModel::pushUp(int line)
 {
     if (line < 1 || line >= kItems)
         return false;
-    auto& chosen = ctx_.game.chosen;
-    std::swap(chosen[size_t(line - 1)], chosen[size_t(line)]);
+    std::swap(chosen_[size_t(line - 1)], chosen_[size_t(line)]);
     return true;
 }
 
 Verdict SortModel::judge() const
 {
-    const auto& chosen = ctx_.game.chosen;
-    const QString& lb = ctx_.lb;
+    const Chosen& chosen = chosen_;
+    const QString& lb = kLineBreak;
     Verdict v;
-    v.heading = QStringLiteral("Results for ") + categoryName();
+    v.heading = resultsHeading();
     v.results = QStringLiteral(" ");
     int correct = 0;
     int pairs = 0;
@@ -84,10 +73,10 @@ Verdict SortModel::judge() const
         for (int j = i + 1; j < kItems; ++j) {
             const int upper = chosen[size_t(i)];
             const int lower = chosen[size_t(j)];
-            if (sortKey(i) > sortKey(j)) {
-                const QString text = getquestion(ctx_, TextKind::SortedPair, upper, lower);
-                v.log << LogLine{text, kPlayLevel};
-                v.results += lb + text;
+            if (keyOf(i) > keyOf(j)) {
+                const QString pair = text(TextKind::SortedPair, upper, lower);
+                v.log << LogLine{pair, kPlayLevel};
+                v.results += lb + pair;
                 v.credits << Credit{upper, kOutOfOrderCredit} << Credit{lower, kOutOfOrderCredit};
             } else {
                 ++correct;
@@ -97,7 +86,7 @@ Verdict SortModel::judge() const
         }
     }
     if (correct == pairs) {
-        if (ctx_.game.onlineQuestionMode == 0)
+        if (mode() != RunMode::OnlineExport)
             v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel};
         v.results = QStringLiteral("*** All correct!");
     }
@@ -114,14 +103,14 @@ QString SortModel::helpText()
                           "When all are in position, click 'Done'");
 }
 
-int SortModel::sortKey(int line) const
+int SortModel::keyOf(int line) const
 {
-    return getsortval(ctx_, ctx_.game.chosen[size_t(line)], category());
+    return sortKey(records(), chosen_[size_t(line)], category());
 }
 
 QString SortModel::itemText(int line) const
 {
-    return getquestion(ctx_, TextKind::Item, ctx_.game.chosen[size_t(line)], category());
+    return text(TextKind::Item, chosen_[size_t(line)], category());
 }
 
 } // namespace brev

@@ -1,8 +1,8 @@
 #pragma once
 // The sorting question: five items drawn for a sorting category, put in
 // ascending order of their sort keys by pushing items up one line at a time.
-// The order lives in the game state's chosen slots 0..4 (line k shows
-// chosen[k]); judging looks at all ten pairs of lines.
+// The order lives in the question's chosen slots 0..4 (line k shows
+// chosen()[k]); judging looks at all ten pairs of lines.
 #include "models/questionmodel.h"
 #include "models/verdict.h"
 
@@ -12,7 +12,7 @@ class SortModel : public QuestionModel {
 public:
     static constexpr int kItems = 5;
 
-    explicit SortModel(AppContext& ctx) : QuestionModel(ctx) {}
+    using QuestionModel::QuestionModel;
 
     // Draws the five items in slots 0..4 and builds the heading.
     bool load() override;
@@ -21,9 +21,8 @@ public:
     // Online form: "SORT", the category name, the five items and their five
     // sort keys. The tabbed form has no sorting line.
     QStringList exportLines() const override;
-    // Without the online export: the header and the five names at play level;
-    // with it: the online block.
-    void writeLoadLines() override;
+    // The header and the five names.
+    QList<LogLine> playLines() const override;
 
     // The heading: what to sort by.
     const QString& heading() const { return heading_; }
@@ -39,7 +38,7 @@ public:
     static QString helpText();
 
 private:
-    int sortKey(int line) const;
+    int keyOf(int line) const;
     QString itemText(int line) const;
 
     QString heading_;

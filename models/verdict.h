@@ -1,22 +1,26 @@
 #pragma once
 // What judging one answer decided: the points, the record credits, the log
 // lines, the sound and the score screen's texts. A screen's model builds it
-// without touching anything; applyVerdict makes it happen in one place.
+// without touching anything; the game applies it in one place.
 #include <QList>
 #include <QString>
 
 namespace brev {
 
-struct AppContext;
+// Log levels: play lines, question headers and wrong-answer explanations.
+inline constexpr int kPlayLevel = 1;
+inline constexpr int kExplainLevel = 2;
 
 struct Credit {
     int record = 0;
     int change = 0;
+    bool operator==(const Credit&) const = default;
 };
 
 struct LogLine {
     QString text;
-    int level = 1;
+    int level = kPlayLevel;
+    bool operator==(const LogLine&) const = default;
 };
 
 struct Verdict {
@@ -30,17 +34,5 @@ struct Verdict {
 
     bool operator==(const Verdict&) const = default;
 };
-
-inline bool operator==(const Credit& a, const Credit& b)
-{
-    return a.record == b.record && a.change == b.change;
-}
-inline bool operator==(const LogLine& a, const LogLine& b)
-{
-    return a.text == b.text && a.level == b.level;
-}
-
-// Running score, log lines, usage counters, then the sound.
-void applyVerdict(AppContext& ctx, const Verdict& verdict);
 
 } // namespace brev

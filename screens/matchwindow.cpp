@@ -1,8 +1,7 @@
 #include "screens/matchwindow.h"
 
 #include "screens/matchwidgets.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "store/sounds.h"
 #include "widgets/windowhelpers.h"
 
 #include <QFrame>
@@ -16,13 +15,12 @@ namespace brev {
 namespace {
 constexpr int kClientWidth = 8925;
 constexpr int kClientHeight = 6645;
-const QColor kBackground(128, 128, 255);
 const QColor kDescriptionColour(255, 128, 255);
 const QColor kBarColours[5] = {{255, 128, 0}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}, {255, 255, 0}};
 constexpr int kHeadingGap = 60;
 // The slot at a description's right end where a placed bar rests.
 constexpr int kSlotWidth = 3300;
-const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
+constexpr int kBarHeight = 435;
 
 // clang-format off
 constexpr TwipsPlace kLayout[] = {
@@ -46,165 +44,101 @@ constexpr TwipsPlace kLayout[] = {
 // clang-format on
 } // namespace
 
-MatchWindow::MatchWindow(AppContext& ctx, QWidget* parent)
-    : QuestionWindow(ctx, SlotMatch, QStringLiteral("Match 'em"), kClientWidth, kClientHeight, kBackground,
-                     parent),
-      model_(ctx)
+MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* parent)
+    : MatchingWindow(model, parts, SlotMatch, kClientWidth, kClientHeight, true, parent), model_(model)
 {
     setObjectName(QStringLiteral("qmatch"));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFrameShadow(QFrame::Sunken);
-    Frame1->setAutoFillBackground(true);
-    fillBackground(Frame1, kBackground);
+    questionLabel = new QLabel(frame);
+    questionLabel->setObjectName(QStringLiteral("Label1"));
+    questionLabel->setFont(designFont(false, 13.5));
+    questionLabel->setWordWrap(true);
+    questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(designFont(false, 13.5));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    drag_ = new BarDrag(Frame1, true);
-    for (int k = 0; k < 5; ++k) {
-        Btn1[k] = new NameBar(kBarColours[k], Frame1);
-        Btn1[k]->setObjectName(QStringLiteral("Btn1_%1").arg(k));
-        QFont font = designFont(false, 13.5);
-        font.setBold(true);
-        Btn1[k]->setFont(font);
-        drag_->addBar(Btn1[k]);
-    }
-    Btn1[0]->setToolTip(QStringLiteral("Click and drag this item to its description, below"));
+    makeBars(kBarColours, QString());
+    bars[0]->setToolTip(QStringLiteral("Click and drag this item to its description, below"));
     for (int p = 0; p < 5; ++p) {
-        Label2[p] = new DescriptionLabel(Frame1);
-        Label2[p]->setObjectName(QStringLiteral("Label2_%1").arg(p));
+        descriptions[p] = new DescriptionLabel(frame);
+        descriptions[p]->setObjectName(QStringLiteral("Label2_%1").arg(p));
         QFont font = designFont(false, 12);
         font.setBold(true);
-        Label2[p]->setFont(font);
-        fillBackground(Label2[p], kDescriptionColour);
-        drag_->addTarget(Label2[p]);
+        descriptions[p]->setFont(font);
+        fillBackground(descriptions[p], kDescriptionColour);
+        addTarget(descriptions[p]);
     }
-    Label2[0]->setToolTip(QStringLiteral("Drag one of the colored bars to this description"));
+    descriptions[0]->setToolTip(QStringLiteral("Drag one of the colored bars to this description"));
     // The keyboard reads the staircase from its top bar down, then the descriptions.
     for (int k = 4; k > 0; --k)
-        setTabOrder(Btn1[k], Btn1[k - 1]);
+        setTabOrder(bars[k], bars[k - 1]);
 
-    cmdhelp = makeButton(Frame1, "cmdhelp", QStringLiteral("Help"));
-    wireHelp(cmdhelp, MatchModel::helpText(ctx_.lb));
-    Command1 = makeButton(Frame1, "Command1", QStringLiteral("Done"), kReadyTip);
-    connect(Command1, &QPushButton::clicked, this, &MatchWindow::done);
-    Command2 = makeButton(Frame1, "Command2", QStringLiteral("Skip"), kReadyTip);
-    wireSkip(Command2);
-    Label4 = new QLabel(Frame1);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->hide();
-
-    connect(drag_, &BarDrag::barPressed, this, [this](int k) { Label4->setText(model_.pressBar(k)); });
-    auto clicked = [this](int k) {
-        Label4->setText(model_.clickBar(k));
-        playsfx(ctx_, SfxBarClicked);
-    };
-    connect(drag_, &BarDrag::barClicked, this, clicked);
-    connect(drag_, &BarDrag::barPickedUp, this, clicked);
-    connect(drag_, &BarDrag::dropped, this, &MatchWindow::dropOn);
+    makeButtons(MatchModel::helpText());
+    eventLabel = new QLabel(frame);
+    eventLabel->setObjectName(QStringLiteral("Label4"));
+    eventLabel->hide();
 
     placeControls(this, kLayout);
-    for (int k = 0; k < 5; ++k)
-        home_[k] = Btn1[k]->geometry();
-    for (DescriptionLabel* label : Label2)
+    takeHomes();
+    for (DescriptionLabel* label : descriptions)
         label->setSlotWidth(twips(this, kSlotWidth));
     // The heading stands beside the staircase of bars, not under its top bar.
-    Label1->resize(std::min(Label1->width(), Btn1[4]->x() - twips(this, kHeadingGap) - Label1->x()),
-                   Label1->height());
+    questionLabel->resize(std::min(questionLabel->width(), bars[4]->x() - twips(this, kHeadingGap) - questionLabel->x()),
+                          questionLabel->height());
     restoreSize();
-    load();
+    questionLabel->setText(model_.question());
+    for (int p = 0; p < 5; ++p)
+        descriptions[p]->setDescription(model_.description(p));
+    showNames();
+    bars[4]->setFocus();
 }
 
-void MatchWindow::load()
+void MatchWindow::barPressed(int k)
 {
-    if (!model_.load()) {
-        abandon();
-        return;
-    }
-    Label1->setText(model_.question());
-    for (int k = 0; k < 5; ++k) {
-        Btn1[k]->setName(model_.name(k), model_.barFontSize());
-        Label2[k]->setDescription(model_.description(k));
-    }
-    showPlacements();
-    model_.writeLoadLines();
-    Btn1[4]->setFocus();
+    eventLabel->setText(model_.pressBar(k));
 }
 
-void MatchWindow::dropOn(int p)
+void MatchWindow::barClicked(int k)
 {
-    if (answered())
-        return;
-    const std::optional<int> sentHome = model_.dropOn(p);
-    if (!sentHome)
-        return;
-    placeBar(model_.selectedBar());
-    if (*sentHome >= 0)
-        placeBar(*sentHome);
-    showPlacements();
-    announce(Btn1[model_.selectedBar()]);
-    playsfx(ctx_, SfxBarDropped);
+    eventLabel->setText(model_.clickBar(k));
+    playSound(SfxBarClicked);
 }
 
-void MatchWindow::placeBar(int k)
+int MatchWindow::dropSound() const
 {
-    NameBar* bar = Btn1[k];
-    const int p = model_.descriptionOf(k);
-    if (home_[k].isNull())
-        return;   // not laid out yet
-    if (p < 0) {
-        bar->setGeometry(home_[k]);
-        return;
-    }
-    bar->setGeometry(Label2[p]->slotRect(QSize(twips(this, kSlotWidth), home_[k].height())));
-    bar->raise();
+    return SfxBarDropped;
 }
 
-void MatchWindow::showPlacements()
+QRect MatchWindow::restingPlace(int k, int p) const
 {
-    for (int k = 0; k < 5; ++k) {
-        QStringList on;
-        for (int p = 0; p < 5; ++p) {
-            if (model_.placedBar(p) == k)
-                on << model_.description(p);
-        }
-        Btn1[k]->setPlacedOn(on.join(QStringLiteral("; ")));
-    }
-    for (int p = 0; p < 5; ++p) {
-        const int k = model_.placedBar(p);
-        showHeldName(Label2[p], k < 0 ? QString() : model_.name(k));
-        Label2[p]->setHolding(k >= 0);
-    }
+    Q_UNUSED(k);
+    return descriptions[p]->slotRect(QSize(twips(this, kSlotWidth), twips(this, kBarHeight)));
 }
 
-void MatchWindow::done()
+QString MatchWindow::targetName(int p) const
 {
-    if (takeAnswer())
-        showResults(model_.judge());
+    return model_.description(p);
+}
+
+void MatchWindow::showHolding(int p, bool holding)
+{
+    descriptions[p]->setHolding(holding);
 }
 
 void MatchWindow::layoutControls()
 {
     const int width = outerWidthTwips(this);
     const int height = outerHeightTwips(this);
-    Frame1->resize(twips(this, width - 100), twips(this, height - 100));
-    keepFrameInside(Frame1, this);
-    const int frameWidth = toTwips(this, Frame1->width());
+    frame->resize(twips(this, width - 100), twips(this, height - 100));
+    keepFrameInside(frame, this);
+    const int frameWidth = toTwips(this, frame->width());
     if (isNarrow(width))
         return;
-    const int left = toTwips(this, Frame1->x()) + 100;
-    for (DescriptionLabel* label : Label2)
+    const int left = toTwips(this, frame->x()) + 100;
+    for (DescriptionLabel* label : descriptions)
         label->setGeometry(twips(this, left), label->y(), twips(this, frameWidth - 400), label->height());
     // Bars on a description stay in its slot as it widens.
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < bars.size(); ++k)
         placeBar(k);
-    centerframe(Frame1, this);
+    centreFrame(frame, this);
     rememberSize();
 }
 

@@ -1,7 +1,6 @@
 #include "screens/multiplechoicewindow.h"
 
 #include "models/verdict.h"
-#include "store/context.h"
 #include "widgets/windowhelpers.h"
 
 #include <QFrame>
@@ -31,79 +30,72 @@ constexpr TwipsPlace kLayout[] = {
 
 // ---- ChoiceWindow
 
-ChoiceWindow::ChoiceWindow(AppContext& ctx, int clientWidth, int clientHeight, double labelPoints,
-                           std::unique_ptr<MultipleChoiceModel> model, QWidget* parent)
-    : QuestionWindow(ctx, SlotMultipleChoice, QStringLiteral("Multiple Choice"), clientWidth,
-                     clientHeight, kWindowColour, parent),
-      model_(std::move(model))
+ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, int clientWidth, int clientHeight,
+                           double labelPoints, QWidget* parent)
+    : QuestionWindow(parts, SlotMultipleChoice, QStringLiteral("Multiple Choice"), clientWidth, clientHeight,
+                     kWindowColour, parent),
+      model_(model)
 {
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFrameShadow(QFrame::Sunken);
-    Frame1->setFont(designFont(true, 13.5));
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setFont(designFont(true, 13.5));
 
-    Label1 = new QLabel(QStringLiteral("Label1"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    questionLabel = new QLabel(QStringLiteral("Label1"), frame);
+    questionLabel->setObjectName(QStringLiteral("Label1"));
     QFont labelFont = designFont(DesignFace::Arial, labelPoints);
     labelFont.setBold(true);
-    Label1->setFont(labelFont);
-    fillBackground(Label1, kItemColour);
+    questionLabel->setFont(labelFont);
+    fillBackground(questionLabel, kItemColour);
 
     const char* designCaptions[5] = {"Option1", "Option2", "Option3", "Option3", "Option3"};
     for (int i = 0; i < 5; ++i) {
-        choice[i] = new ChoiceButton(kItemColour, Frame1);
-        choice[i]->setObjectName(QStringLiteral("choice%1").arg(i));
-        choice[i]->setText(QString::fromLatin1(designCaptions[i]));
-        choice[i]->setFont(designFont(true, 12));
-        choice[i]->setCarrySelection(true);
-        connect(choice[i], &ChoiceButton::picked, this, [this, i] { choose(i); });
+        choices[i] = new ChoiceButton(kItemColour, frame);
+        choices[i]->setObjectName(QStringLiteral("choice%1").arg(i));
+        choices[i]->setText(QString::fromLatin1(designCaptions[i]));
+        choices[i]->setFont(designFont(true, 12));
+        choices[i]->setCarrySelection(true);
+        connect(choices[i], &ChoiceButton::picked, this, [this, i] { choose(i); });
     }
 
-    cmdhelp = makeButton(Frame1, "cmdhelp", QStringLiteral("help"));
-    wireHelp(cmdhelp, MultipleChoiceModel::helpText(ctx_.lb));
-    Command1 = makeButton(Frame1, "Command1", QStringLiteral("skip"));
-    wireSkip(Command1);
+    helpButton = makeButton(frame, "cmdhelp", QStringLiteral("help"));
+    wireHelp(helpButton, MultipleChoiceModel::helpText());
+    skipButton = makeButton(frame, "Command1", QStringLiteral("skip"));
+    wireSkip(skipButton);
 }
 
-bool ChoiceWindow::load()
+void ChoiceWindow::showQuestion()
 {
-    if (!model_->load()) {
-        abandon();
-        return false;
-    }
     for (int i = 0; i < 5; ++i) {
-        choice[i]->setAutoExclusive(false);
-        choice[i]->setChecked(false);
-        choice[i]->setAutoExclusive(true);
-        choice[i]->setChoice(i, 5, model_->choiceText(i));
+        choices[i]->setAutoExclusive(false);
+        choices[i]->setChecked(false);
+        choices[i]->setAutoExclusive(true);
+        choices[i]->setChoice(i, 5, model_.choiceText(i));
     }
-    Label1->setText(model_->question());
-    model_->writeLoadLines();
+    questionLabel->setText(model_.question());
     // The keyboard starts on the first choice, its focus mark showing.
-    choice[0]->setFocus(Qt::TabFocusReason);
-    return true;
+    choices[0]->setFocus(Qt::TabFocusReason);
 }
 
 void ChoiceWindow::choose(int i)
 {
     if (i < 0 || i > 4 || !takeAnswer())
         return;
-    choice[i]->setChecked(true);
-    showResults(model_->choose(i));
+    choices[i]->setChecked(true);
+    finish(model_.choose(i));
 }
 
 // ---- mchoice
 
-MultipleChoiceWindow::MultipleChoiceWindow(AppContext& ctx, QWidget* parent)
-    : ChoiceWindow(ctx, kClientWidth, kClientHeight, 11, std::make_unique<MultipleChoiceModel>(ctx),
-                   parent)
+MultipleChoiceWindow::MultipleChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, QWidget* parent)
+    : ChoiceWindow(model, parts, kClientWidth, kClientHeight, 11, parent)
 {
     setObjectName(QStringLiteral("mchoice"));
     placeControls(this, kLayout);
     keepButtonsReachable();
     restoreSize();
-    load();
+    showQuestion();
 }
 
 void MultipleChoiceWindow::layoutControls()
@@ -112,19 +104,19 @@ void MultipleChoiceWindow::layoutControls()
     const int height = outerHeightTwips(this);
     // The frame's top starts from the window's own distance from the top of
     // the screen; centring the frame below replaces it.
-    Frame1->move(Frame1->x(), twips(this, toTwips(this, y()) + 100));
+    frame->move(frame->x(), twips(this, toTwips(this, y()) + 100));
     const int frameWidth = width - 80;
-    Frame1->resize(twips(this, frameWidth), twips(this, height - 50));
-    keepFrameInside(Frame1, this);
+    frame->resize(twips(this, frameWidth), twips(this, height - 50));
+    keepFrameInside(frame, this);
     if (isNarrow(frameWidth))
         return;
-    const int left = toTwips(this, Frame1->x()) + 100;
-    for (ChoiceButton* c : choice)
+    const int left = toTwips(this, frame->x()) + 100;
+    for (ChoiceButton* c : choices)
         c->setGeometry(twips(this, left), c->y(), twips(this, frameWidth - 400), c->height());
-    Label1->setGeometry(twips(this, left), Label1->y(), twips(this, frameWidth - 400),
-                        Label1->height());
+    questionLabel->setGeometry(twips(this, left), questionLabel->y(), twips(this, frameWidth - 400),
+                               questionLabel->height());
     rememberSize();
-    centerframe(Frame1, this);
+    centreFrame(frame, this);
 }
 
 } // namespace brev

@@ -1,9 +1,11 @@
 #include "screens/namemewindow.h"
 
+#include "base/seams.h"
 #include "models/verdict.h"
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "store/records.h"
+#include "store/sounds.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -44,52 +46,48 @@ QLabel* makeImage(QWidget* parent, const char* name)
 }
 } // namespace
 
-NameMeWindow::NameMeWindow(AppContext& ctx, QWidget* parent)
-    : QuestionWindow(ctx, -1, NameMeModel::caption(), kClientWidth, kClientHeight, QColor(), parent),
-      model_(ctx)
+NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const QString& dir, QWidget* parent)
+    : QuestionWindow(parts, -1, NameMeModel::caption(), kClientWidth, kClientHeight, QColor(), parent),
+      model_(model), dir_(dir)
 {
     setObjectName(QStringLiteral("NameMe"));
-    Image2 = makeImage(this, "Image2");
-    Image2->setAccessibleName(QStringLiteral("Portrait of the president to name"));
-    Image1 = makeImage(this, "Image1");
-    Label3 = makeLabel(this, "Label3", QString());
-    Label3->setFont(designFont(DesignFace::SansSerif, 9.75));
-    Label3->setWordWrap(true);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Label1"));
-    Label1->setFont(designFont(DesignFace::SansSerif, 18));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Label2"));
-    QPalette names = Label2->palette();
+    portrait = makeImage(this, "Image2");
+    portrait->setAccessibleName(QStringLiteral("Portrait of the president to name"));
+    stage = makeImage(this, "Image1");
+    warningLabel = makeLabel(this, "Label3", QString());
+    warningLabel->setFont(designFont(DesignFace::SansSerif, 9.75));
+    warningLabel->setWordWrap(true);
+    lettersLabel = makeLabel(this, "Label1", QStringLiteral("Label1"));
+    lettersLabel->setFont(designFont(DesignFace::SansSerif, 18));
+    nameLabel = makeLabel(this, "Label2", QStringLiteral("Label2"));
+    QPalette names = nameLabel->palette();
     names.setColor(QPalette::Window, Qt::red);
     names.setColor(QPalette::WindowText, Qt::yellow);
-    Label2->setPalette(names);
-    Label2->setAutoFillBackground(true);
-    Command1 = makeButton(this, "Command1", QStringLiteral("quit"));
+    nameLabel->setPalette(names);
+    nameLabel->setAutoFillBackground(true);
+    quitButton = makeButton(this, "Command1", QStringLiteral("quit"));
     // Every key reaches the window, whichever control has the focus.
-    Command1->setFocusPolicy(Qt::NoFocus);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    quitButton->setFocusPolicy(Qt::NoFocus);
+    connect(quitButton, &QPushButton::clicked, this, &QDialog::reject);
     placeControls(this, kLayout);
 
-    setupform(this);
-    Image1->hide();
-    Label3->setText(model_.warning());
-    Label1->clear();
-    if (!model_.load()) {
-        abandon();   // Name Me is a bonus category: it leaves the draw quietly
-        return;
-    }
-    QPixmap portrait(ctx_.path(imagefile(ctx_, model_.record())));
-    Image2->setPixmap(portrait);   // a missing picture shows nothing
+    centreOnScreen(this);
+    stage->hide();
+    warningLabel->setText(model_.warning());
+    lettersLabel->clear();
+    QPixmap picture(QDir(dir_).filePath(model_.portraitFile()));
+    portrait->setPixmap(picture);   // a missing picture shows nothing
     // The portrait keeps its proportions (2 : 3 when there is none) in the
     // room above the wrong letters.
-    QSize portraitSize = portrait.isNull() ? QSize(2, 3) : portrait.size();
-    portraitSize.scale(Image2->width(), Label1->y() - twips(this, kGap) - Image2->y(), Qt::KeepAspectRatio);
-    Image2->resize(portraitSize);
+    QSize portraitSize = picture.isNull() ? QSize(2, 3) : picture.size();
+    portraitSize.scale(portrait->width(), lettersLabel->y() - twips(this, kGap) - portrait->y(), Qt::KeepAspectRatio);
+    portrait->resize(portraitSize);
     // The hidden name stands clear of its bar's left edge.
-    Label2->setIndent(twips(this, kGap));
-    Label2->setFont(designFont(DesignFace::SansSerif, model_.nameFontSize()));
-    Label3->hide();
+    nameLabel->setIndent(twips(this, kGap));
+    nameLabel->setFont(designFont(DesignFace::SansSerif, model_.nameFontSize()));
+    warningLabel->hide();
     showName();
-    Image1->show();
+    stage->show();
     setFocus();
 }
 
@@ -114,39 +112,39 @@ void NameMeWindow::typed(QChar c)
         return;   // the name was found: its score screen is open
     const NameMeModel::KeyResult r = model_.press(c);
     for (const int sound : r.sounds)
-        playsfx(ctx_, sound);
+        playSound(sound);
     switch (r.outcome) {
     case NameMeModel::Outcome::Closes:
         accept();
         return;
     case NameMeModel::Outcome::NotALetter:
-        ctx_.messages->ok(QStringLiteral("Press a letter, only"));
+        parts_.messages.ok(QStringLiteral("Press a letter, only"));
         return;
     case NameMeModel::Outcome::Repeated:
         return;
     case NameMeModel::Outcome::Found:
         showName();
-        announce(Label2);
+        announce(nameLabel);
         return;
     case NameMeModel::Outcome::Missed:
     case NameMeModel::Outcome::Lost:
-        Label1->setText(model_.lettersText());
+        lettersLabel->setText(model_.lettersText());
         showTries();
         showStage();
-        announce(Label1);
+        announce(lettersLabel);
         if (r.outcome == NameMeModel::Outcome::Lost) {
-            applyVerdict(ctx_, r.verdict);
+            applyOnly(r.verdict);
             showName();
-            Label3->setText(model_.warning());
+            warningLabel->setText(model_.warning());
         }
         // A text wider than the design's font allows is drawn smaller.
-        Label1->setFont(fittedFont(designFont(DesignFace::SansSerif, 18), Label1->text(),
-                                   Label1->contentsRect().size(), false));
+        lettersLabel->setFont(fittedFont(designFont(DesignFace::SansSerif, 18), lettersLabel->text(),
+                                         lettersLabel->contentsRect().size(), false));
         return;
     case NameMeModel::Outcome::Won:
         takeAnswer();
         showName();
-        showResults(r.verdict);
+        finish(r.verdict);
         return;
     }
 }
@@ -157,47 +155,47 @@ void NameMeWindow::showName()
     QStringList spoken;
     for (const QChar c : model_.pattern())
         spoken << (c == u'*' ? QStringLiteral("blank") : c == u' ' ? QStringLiteral("space") : QString(c));
-    Label2->setAccessibleName(QStringLiteral("Hidden name: ") +
-                              (model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "))));
+    nameLabel->setAccessibleName(QStringLiteral("Hidden name: ") +
+                                 (model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "))));
     showTries();
-    Label2->setText(model_.mask());
-    const QSize room = Label2->contentsRect().size() - QSize(Label2->indent(), 0);
-    Label2->setFont(fittedFont(designFont(DesignFace::SansSerif, model_.nameFontSize()), Label2->text(), room,
-                               false));
+    nameLabel->setText(model_.mask());
+    const QSize room = nameLabel->contentsRect().size() - QSize(nameLabel->indent(), 0);
+    nameLabel->setFont(fittedFont(designFont(DesignFace::SansSerif, model_.nameFontSize()), nameLabel->text(), room,
+                                  false));
 }
 
 void NameMeWindow::showTries()
 {
     const QString wrong = model_.tried().simplified();
-    Label1->setAccessibleName(QStringLiteral("Wrong letters: %1. Tries left: %2")
+    lettersLabel->setAccessibleName(QStringLiteral("Wrong letters: %1. Tries left: %2")
                                   .arg(wrong.isEmpty() ? QStringLiteral("none") : wrong)
                                   .arg(std::max(0, model_.triesAllowed() - model_.misses())));
-    Image1->setAccessibleName(QStringLiteral("Stage picture: %1 of %2 wrong letters")
+    stage->setAccessibleName(QStringLiteral("Stage picture: %1 of %2 wrong letters")
                                   .arg(model_.misses())
                                   .arg(model_.triesAllowed()));
     // The window itself has the focus: it tells the whole state.
-    setAccessibleDescription(Label2->accessibleName() + QStringLiteral(". ") + Label1->accessibleName());
+    setAccessibleDescription(nameLabel->accessibleName() + QStringLiteral(". ") + lettersLabel->accessibleName());
 }
 
 void NameMeWindow::showStage()
 {
-    Image1->hide();
+    stage->hide();
     const QRectF r = model_.stageRect();
-    QRect stage(twips(this, int(r.left())), twips(this, int(r.top())), twips(this, int(r.width())),
+    QRect place(twips(this, int(r.left())), twips(this, int(r.top())), twips(this, int(r.width())),
                 twips(this, int(r.height())));
     // It grows about its centre only as far as the room between the window's
     // top and the warning below it allows.
-    const int roomHeight = 2 * std::min(stage.center().y() - twips(this, kGap),
-                                        Label3->y() - twips(this, kGap) - stage.center().y());
-    if (stage.height() > roomHeight) {
-        const QPoint centre = stage.center();
-        stage.setSize(stage.size().scaled(stage.width(), roomHeight, Qt::KeepAspectRatio));
-        stage.moveCenter(centre);
+    const int roomHeight = 2 * std::min(place.center().y() - twips(this, kGap),
+                                        warningLabel->y() - twips(this, kGap) - place.center().y());
+    if (place.height() > roomHeight) {
+        const QPoint centre = place.center();
+        place.setSize(place.size().scaled(place.width(), roomHeight, Qt::KeepAspectRatio));
+        place.moveCenter(centre);
     }
-    Image1->setGeometry(stage);
-    Image1->setPixmap(QPixmap(ctx_.path(model_.stagePicture())));   // missing: nothing shown
-    Image1->show();
-    Label3->show();
+    stage->setGeometry(place);
+    stage->setPixmap(QPixmap(QDir(dir_).filePath(model_.stagePicture())));   // missing: nothing shown
+    stage->show();
+    warningLabel->show();
 }
 
 } // namespace brev

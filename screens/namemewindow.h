@@ -12,18 +12,18 @@ namespace brev {
 class NameMeWindow : public QuestionWindow {
     Q_OBJECT
 public:
-    // Builds the window and draws the president; a category without a
-    // record closes unasked.
-    explicit NameMeWindow(AppContext& ctx, QWidget* parent = nullptr);
+    // Builds the window on a loaded question; dir: where the portraits and
+    // stage pictures are.
+    NameMeWindow(NameMeModel& model, const WindowParts& parts, const QString& dir, QWidget* parent = nullptr);
 
     const NameMeModel& model() const { return model_; }
 
-    QLabel* Image2;          // the portrait
-    QLabel* Image1;          // the stage picture
-    QLabel* Label3;          // the warning under the stage picture
-    QLabel* Label1;          // the wrong letters
-    QLabel* Label2;          // the hidden name
-    QPushButton* Command1;   // "quit"
+    QLabel* portrait;           // Image2
+    QLabel* stage;              // Image1, the stage picture
+    QLabel* warningLabel;       // Label3, under the stage picture
+    QLabel* lettersLabel;       // Label1, the wrong letters
+    QLabel* nameLabel;          // Label2, the hidden name
+    QPushButton* quitButton;    // Command1, "quit"
 
 protected:
     void layoutControls() override {}
@@ -36,7 +36,8 @@ private:
     // Names the wrong letters, the tries left and the stage picture for assistive tools.
     void showTries();
 
-    NameMeModel model_;
+    NameMeModel& model_;
+    QString dir_;
 };
 
 } // namespace brev

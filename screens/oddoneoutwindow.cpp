@@ -1,7 +1,6 @@
 #include "screens/oddoneoutwindow.h"
 
 #include "models/verdict.h"
-#include "store/context.h"
 #include "widgets/windowhelpers.h"
 
 #include <QFrame>
@@ -28,73 +27,57 @@ constexpr TwipsPlace kLayout[] = {
     {"cmdSkip", 3960, 4680, 1455, 375},
     {"Label4", 5280, 4440, 3375, 255},
 };
-
-QString captionOf(const AppContext& ctx)
-{
-    const int c = ctx.game.category;
-    return c >= 0 && c < int(ctx.catnames.size()) ? ctx.catnames[size_t(c)] : QString();
-}
 } // namespace
 
-OddOneOutWindow::OddOneOutWindow(AppContext& ctx, QWidget* parent)
-    : QuestionWindow(ctx, SlotOddOut, captionOf(ctx), kClientWidth, kClientHeight, Qt::white, parent),
-      model_(ctx)
+OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts, QWidget* parent)
+    : QuestionWindow(parts, SlotOddOut, model.categoryName(), kClientWidth, kClientHeight, Qt::white, parent),
+      model_(model)
 {
     setObjectName(QStringLiteral("qoddout"));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFrameShadow(QFrame::Sunken);
-    fillBackground(Frame1, kFrameColour);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    fillBackground(frame, kFrameColour);
 
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(designFont(false, 18));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    fillBackground(Label1, kFrameColour);
+    patternLabel = new QLabel(frame);
+    patternLabel->setObjectName(QStringLiteral("Label1"));
+    patternLabel->setFont(designFont(false, 18));
+    patternLabel->setWordWrap(true);
+    patternLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fillBackground(patternLabel, kFrameColour);
 
     for (int p = 0; p < 4; ++p) {
-        Option1[p] = new ChoiceButton(kItemColour, Frame1);
-        Option1[p]->setObjectName(QStringLiteral("Option1_%1").arg(p));
-        Option1[p]->setFont(designFont(false, 13.5));
-        connect(Option1[p], &ChoiceButton::clicked, this, [this, p] { choose(p); });
+        items[p] = new ChoiceButton(kItemColour, frame);
+        items[p]->setObjectName(QStringLiteral("Option1_%1").arg(p));
+        items[p]->setFont(designFont(false, 13.5));
+        connect(items[p], &ChoiceButton::clicked, this, [this, p] { choose(p); });
     }
 
-    cmdhelp = makeButton(Frame1, "cmdhelp", QStringLiteral("Help"));
-    wireHelp(cmdhelp, OddOneOutModel::helpText());
-    cmdSkip = makeButton(Frame1, "cmdSkip", QStringLiteral("Skip"),
-                         QStringLiteral("Click here when you are ready to proceed"));
-    wireSkip(cmdSkip);
+    helpButton = makeButton(frame, "cmdhelp", QStringLiteral("Help"));
+    wireHelp(helpButton, OddOneOutModel::helpText());
+    skipButton = makeButton(frame, "cmdSkip", QStringLiteral("Skip"),
+                            QStringLiteral("Click here when you are ready to proceed"));
+    wireSkip(skipButton);
 
-    Label4 = new QLabel(QStringLiteral("Label4"), Frame1);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->hide();   // the screen never uses it; its design text is not for players
+    unusedLabel = new QLabel(QStringLiteral("Label4"), frame);
+    unusedLabel->setObjectName(QStringLiteral("Label4"));
+    unusedLabel->hide();   // the screen never uses it; its design text is not for players
 
     placeControls(this, kLayout);
     restoreSize();
-    load();
-}
-
-void OddOneOutWindow::load()
-{
-    if (!model_.load()) {
-        abandon();
-        return;
-    }
     for (int p = 0; p < 4; ++p)
-        Option1[p]->setChoice(p, 4, model_.itemText(p));
-    Label1->setText(model_.question());
-    model_.writeLoadLines();
+        items[p]->setChoice(p, 4, model_.itemText(p));
+    patternLabel->setText(model_.question());
 }
 
 void OddOneOutWindow::choose(int position)
 {
     if (position < 0 || position > 3 || !takeAnswer())
         return;
-    Option1[position]->setChecked(true);
-    showResults(model_.choose(position));
+    items[position]->setChecked(true);
+    finish(model_.choose(position));
 }
 
 void OddOneOutWindow::layoutControls()
@@ -105,13 +88,13 @@ void OddOneOutWindow::layoutControls()
     if (!isMaximized())
         rememberSize();
     const int frameWidth = outerWidthTwips(this) - 100;
-    Frame1->resize(twips(this, frameWidth), twips(this, height - 100));
-    keepFrameInside(Frame1, this);
-    const int left = toTwips(this, Frame1->x()) + 400;
-    for (ChoiceButton* option : Option1)
+    frame->resize(twips(this, frameWidth), twips(this, height - 100));
+    keepFrameInside(frame, this);
+    const int left = toTwips(this, frame->x()) + 400;
+    for (ChoiceButton* option : items)
         option->setGeometry(twips(this, left), option->y(), twips(this, frameWidth - 1000), option->height());
-    Label1->setGeometry(Option1[0]->x(), Label1->y(), Option1[0]->width(), Label1->height());
-    centerframe(Frame1, this);
+    patternLabel->setGeometry(items[0]->x(), patternLabel->y(), items[0]->width(), patternLabel->height());
+    centreFrame(frame, this);
 }
 
 } // namespace brev

@@ -15,26 +15,25 @@ namespace brev {
 class OddOneOutWindow : public QuestionWindow {
     Q_OBJECT
 public:
-    // Builds the window, captioned with the category's name, and loads the question.
-    explicit OddOneOutWindow(AppContext& ctx, QWidget* parent = nullptr);
+    // Builds the window on a loaded question, captioned with the category's name.
+    OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts, QWidget* parent = nullptr);
 
     const OddOneOutModel& model() const { return model_; }
 
-    QFrame* Frame1;
-    QLabel* Label1;           // the pattern
-    ChoiceButton* Option1[4]; // the four items
-    QPushButton* cmdhelp;     // "Help"
-    QPushButton* cmdSkip;     // "Skip"
-    QLabel* Label4;           // unused by the screen
+    QFrame* frame;              // Frame1
+    QLabel* patternLabel;       // Label1, the pattern
+    ChoiceButton* items[4];     // Option1(0..3), the four items
+    QPushButton* helpButton;    // cmdhelp, "Help"
+    QPushButton* skipButton;    // cmdSkip, "Skip"
+    QLabel* unusedLabel;        // Label4, unused by the screen
 
 protected:
     void layoutControls() override;
 
 private:
-    void load();
     void choose(int position);
 
-    OddOneOutModel model_;
+    OddOneOutModel& model_;
 };
 
 } // namespace brev

@@ -1,22 +1,18 @@
 #include "screens/questionwindow.h"
 
-#include "store/gamelog.h"
-#include "models/questionmodel.h"
+#include "base/seams.h"
 #include "models/verdict.h"
-#include "screens/scorewindow.h"
-#include "store/context.h"
+#include "store/sounds.h"
 
 #include <QAbstractButton>
-#include <algorithm>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace brev {
 
-QuestionWindow::QuestionWindow(AppContext& ctx, int slot, const QString& caption, int clientWidth,
+QuestionWindow::QuestionWindow(const WindowParts& parts, int slot, const QString& caption, int clientWidth,
                                int clientHeight, const QColor& background, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), slot_(slot)
+    : QDialog(parent), parts_(parts), slot_(slot)
 {
     setWindowTitle(caption);
     setModal(true);
@@ -36,15 +32,15 @@ void QuestionWindow::keepButtonsReachable()
 
 void QuestionWindow::restoreSize()
 {
-    sizeform(ctx_, this, slot_, SizeMode::Restore);
-    setupform(this);
+    applyWindowSize(parts_.sizes, parts_.messages, this, slot_, SizeMode::Restore);
+    centreOnScreen(this);
     laidOut_ = true;
     layoutControls();
 }
 
 void QuestionWindow::rememberSize()
 {
-    sizeform(ctx_, this, slot_, SizeMode::Save);
+    applyWindowSize(parts_.sizes, parts_.messages, this, slot_, SizeMode::Save);
 }
 
 void QuestionWindow::resizeEvent(QResizeEvent* event)
@@ -54,25 +50,9 @@ void QuestionWindow::resizeEvent(QResizeEvent* event)
         layoutControls();
 }
 
-Asked QuestionWindow::ask()
-{
-    if (abandoned_) {
-        const auto told = giveUpQuestion(ctx_);
-        ctx_.messages->show(told);
-        return told ? Asked::Abandoned : Asked::LeftOut;
-    }
-    exec();
-    return Asked::Yes;
-}
-
-void QuestionWindow::abandon()
-{
-    abandoned_ = true;
-}
-
 void QuestionWindow::wireHelp(QPushButton* button, const QString& text)
 {
-    connect(button, &QPushButton::clicked, this, [this, text] { ctx_.messages->ok(text); });
+    connect(button, &QPushButton::clicked, this, [this, text] { parts_.messages.ok(text); });
 }
 
 void QuestionWindow::wireSkip(QPushButton* button)
@@ -82,21 +62,28 @@ void QuestionWindow::wireSkip(QPushButton* button)
 
 bool QuestionWindow::takeAnswer()
 {
-    if (abandoned_ || answered_)
+    if (answered_)
         return false;
     answered_ = true;
     return true;
 }
 
-void QuestionWindow::showResults(const Verdict& verdict)
+void QuestionWindow::finish(const Verdict& verdict)
 {
-    ScoreWindow score(ctx_, this);
-    score.Text1->setPlainText(verdict.results);
-    applyVerdict(ctx_, verdict);
-    score.scoreCaption();
-    score.Label1->setText(verdict.heading);
-    score.exec();
+    if (judged_)
+        judged_(verdict, true);
     accept();
+}
+
+void QuestionWindow::applyOnly(const Verdict& verdict)
+{
+    if (judged_)
+        judged_(verdict, false);
+}
+
+void QuestionWindow::playSound(int n)
+{
+    parts_.sounds.play(n);
 }
 
 } // namespace brev

@@ -1,33 +1,45 @@
 #pragma once
 // What every question window shares: the modal frame with its caption and
 // colour, size memory in its slot, centring, the narrow-window rule, help and
-// skip buttons, giving up a question whose category ran out, and the score
-// screen after a judgement. A question window lays out its controls from a
-// twips table, shows what its model holds and forwards input to it.
-#include "game/gameloop.h"
+// skip buttons, and handing a judgement on. A question window is built on a
+// loaded model, lays out its controls from a twips table, shows what its
+// model holds and forwards input to it.
 #include "widgets/windowhelpers.h"
 
 #include <QDialog>
+#include <functional>
 
 class QPushButton;
 
 namespace brev {
 
-struct AppContext;
+class Messages;
+class Sounds;
+class WindowSizes;
 struct Verdict;
+
+// What a question window uses besides its model: message boxes (help, a
+// settings file that cannot be saved), sound effects for the moves, and the
+// size memory.
+struct WindowParts {
+    Messages& messages;
+    Sounds& sounds;
+    WindowSizes& sizes;
+};
 
 class QuestionWindow : public QDialog {
     Q_OBJECT
 public:
-    // Shows the question modally unless loading gave it up.
-    Asked ask();
-    // Loading found too few records for the category: nothing was asked.
-    bool abandoned() const { return abandoned_; }
+    // Called with a judgement while this window is still open: to apply it,
+    // and, when the question is over, to show the score screen over this
+    // window (which closes after).
+    using Judged = std::function<void(const Verdict& verdict, bool scoreScreen)>;
+    void onJudged(Judged judged) { judged_ = std::move(judged); }
 
 protected:
     // caption exactly as the player sees it; client size in twips; an invalid
     // colour keeps the platform's background.
-    QuestionWindow(AppContext& ctx, int slot, const QString& caption, int clientWidth,
+    QuestionWindow(const WindowParts& parts, int slot, const QString& caption, int clientWidth,
                    int clientHeight, const QColor& background, QWidget* parent);
 
     // The window cannot be made lower than its buttons need at their design
@@ -36,7 +48,7 @@ protected:
     // (Narrow windows stay allowed: they keep their last wide layout.)
     void keepButtonsReachable();
     // Restores the remembered size, centres the window and lays it out once;
-    // call at the end of the subclass's constructor, before loading.
+    // call at the end of the subclass's constructor.
     void restoreSize();
     // Stores the window's size in its slot.
     void rememberSize();
@@ -45,28 +57,27 @@ protected:
     // The size-change layout: runs on every size change and once on load.
     virtual void layoutControls() = 0;
 
-    // Loading found too few records: ask() gives the question up instead of
-    // showing it (see giveUpQuestion).
-    void abandon();
     // A button that shows a help text, and the "skip" button.
     void wireHelp(QPushButton* button, const QString& text);
     void wireSkip(QPushButton* button);
-    // Claims the one answer a question takes: false when the question was
-    // given up or has been answered already.
+    // Claims the one answer a question takes: false when it has been answered already.
     bool takeAnswer();
     bool answered() const { return answered_; }
-    // Applies the judgement, shows the score screen and closes this window.
-    void showResults(const Verdict& verdict);
+    // Hands the judgement on (the score screen) and closes this window.
+    void finish(const Verdict& verdict);
+    // Hands on a judgement that needs no score screen; the window stays open.
+    void applyOnly(const Verdict& verdict);
+    void playSound(int n);
 
     void resizeEvent(QResizeEvent* event) override;
 
-    AppContext& ctx_;
+    WindowParts parts_;
 
 private:
     int slot_;
-    bool abandoned_ = false;
     bool answered_ = false;
     bool laidOut_ = false;
+    Judged judged_;
 };
 
 } // namespace brev

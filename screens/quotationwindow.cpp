@@ -27,31 +27,29 @@ constexpr TwipsPlace kLayout[] = {
 };
 } // namespace
 
-QuotationWindow::QuotationWindow(AppContext& ctx, QWidget* parent)
-    : ChoiceWindow(ctx, kClientWidth, kClientHeight, kLabelPoints,
-                   std::make_unique<QuotationModel>(ctx), parent)
+QuotationWindow::QuotationWindow(QuotationModel& model, const WindowParts& parts, QWidget* parent)
+    : ChoiceWindow(model, parts, kClientWidth, kClientHeight, kLabelPoints, parent)
 {
     setObjectName(QStringLiteral("quote"));
 
-    Text1 = new QPlainTextEdit(QStringLiteral("Text1"), Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(designFont(true, 15.75));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Text1->setAccessibleName(QStringLiteral("Quotation"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    quotationBox = new QPlainTextEdit(QStringLiteral("Text1"), frame);
+    quotationBox->setObjectName(QStringLiteral("Text1"));
+    quotationBox->setFont(designFont(true, 15.75));
+    quotationBox->setReadOnly(true);
+    quotationBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    quotationBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    quotationBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    quotationBox->setAccessibleName(QStringLiteral("Quotation"));
+    questionLabel->setWordWrap(true);
+    questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     placeControls(this, kLayout);
     keepButtonsReachable();
     restoreSize();
-    if (load()) {
-        QString text = static_cast<const QuotationModel&>(model()).quotation();
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        Text1->setPlainText(text);
-    }
+    showQuestion();
+    QString text = model.quotation();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    quotationBox->setPlainText(text);
 }
 
 void QuotationWindow::layoutControls()
@@ -62,19 +60,19 @@ void QuotationWindow::layoutControls()
         return;
     // The frame's top starts from the window's own distance from the top of
     // the screen; centring the frame below replaces it.
-    Frame1->move(Frame1->x(), twips(this, toTwips(this, y()) + 100));
+    frame->move(frame->x(), twips(this, toTwips(this, y()) + 100));
     const int frameWidth = width - 80;
-    Frame1->resize(twips(this, frameWidth), twips(this, height - 50));
-    keepFrameInside(Frame1, this);
-    const int frameLeft = toTwips(this, Frame1->x());
-    Text1->setGeometry(twips(this, frameLeft + 200), Text1->y(), twips(this, frameWidth - 400),
-                       Text1->height());
+    frame->resize(twips(this, frameWidth), twips(this, height - 50));
+    keepFrameInside(frame, this);
+    const int frameLeft = toTwips(this, frame->x());
+    quotationBox->setGeometry(twips(this, frameLeft + 200), quotationBox->y(), twips(this, frameWidth - 400),
+                              quotationBox->height());
     const int choiceLeft = frameWidth / 2 + frameLeft + 300;
-    for (ChoiceButton* c : choice)
+    for (ChoiceButton* c : choices)
         c->setGeometry(twips(this, choiceLeft), c->y(), twips(this, frameWidth / 2 - 600), c->height());
-    Label1->setGeometry(twips(this, frameLeft + 100), Label1->y(), twips(this, frameWidth / 2 - 800),
-                        Label1->height());
-    centerframe(Frame1, this);
+    questionLabel->setGeometry(twips(this, frameLeft + 100), questionLabel->y(), twips(this, frameWidth / 2 - 800),
+                               questionLabel->height());
+    centreFrame(frame, this);
     rememberSize();
 }
 

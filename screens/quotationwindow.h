@@ -12,10 +12,10 @@ namespace brev {
 class QuotationWindow : public ChoiceWindow {
     Q_OBJECT
 public:
-    // Builds the window and loads the question.
-    explicit QuotationWindow(AppContext& ctx, QWidget* parent = nullptr);
+    // Builds the window on a loaded question.
+    QuotationWindow(QuotationModel& model, const WindowParts& parts, QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text1;   // the quotation
+    QPlainTextEdit* quotationBox;   // Text1
 
 protected:
     void layoutControls() override;

@@ -1,6 +1,7 @@
 #pragma once
-// The score screen: the result of one question and the running score.
-#include "screens/questionwindow.h"
+// The score screen: the result of one question and the running score of the
+// game in progress, shown over the question window until "ok".
+#include <QDialog>
 
 class QFrame;
 class QLabel;
@@ -9,24 +10,36 @@ class QPushButton;
 
 namespace brev {
 
-class ScoreWindow : public QuestionWindow {
+struct GameSession;
+
+class ScoreWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ScoreWindow(AppContext& ctx, QWidget* parent = nullptr);
+    // session: the running figures it shows (read when shown).
+    explicit ScoreWindow(const GameSession& session, QWidget* parent = nullptr);
 
-    // Label2 := "Current score: " score " of " possible "  (" percent "%)".
-    void scoreCaption();
+    // The heading ("Results for ...") and the result text.
+    void setResults(const QString& heading, const QString& results);
+    // The score line: "Current score: " score " of " possible "  (" percent
+    // "%)" (the design's scoreCaption).
+    void showRunningScore();
 
-    QFrame* Frame1;
-    QLabel* Label1;
-    QPlainTextEdit* Text1;
-    QPushButton* Command1;
-    QLabel* Label2;
+    QFrame* frame;                // Frame1
+    QLabel* headingLabel;         // Label1
+    QPlainTextEdit* resultsBox;   // Text1
+    QPushButton* okButton;        // Command1, "ok"
+    QLabel* scoreLabel;           // Label2
 
 protected:
-    void layoutControls() override;
+    void resizeEvent(QResizeEvent* event) override;
     // Speaks the judgement and the running score as the window opens.
     void showEvent(QShowEvent* event) override;
+
+private:
+    void layoutControls();
+
+    const GameSession& session_;
+    bool laidOut_ = false;
 };
 
 } // namespace brev

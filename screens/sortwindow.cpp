@@ -1,6 +1,5 @@
 #include "screens/sortwindow.h"
 
-#include "store/context.h"
 #include "widgets/focusmarks.h"
 #include "widgets/windowhelpers.h"
 
@@ -133,112 +132,102 @@ void SortList::keyPressEvent(QKeyEvent* event)
 
 // ---- qsort
 
-SortWindow::SortWindow(AppContext& ctx, QWidget* parent)
-    : QuestionWindow(ctx, SlotSort, QStringLiteral(" Sort "), kClientWidth, kClientHeight, kWindowColour,
+SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* parent)
+    : QuestionWindow(parts, SlotSort, QStringLiteral(" Sort "), kClientWidth, kClientHeight, kWindowColour,
                      parent),
-      model_(ctx)
+      model_(model)
 {
     setObjectName(QStringLiteral("qsort"));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFrameShadow(QFrame::Sunken);
-    fillBackground(Frame1, kWindowColour);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    fillBackground(frame, kWindowColour);
 
-    Label1 = makeLabel(Frame1, "Label1");
-    List1 = new SortList(Frame1);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Items to sort"));
-    List1->setFont(designFont(false, kListPoints));
-    QPalette listPalette = List1->palette();
+    headingLabel = makeLabel(frame, "Label1");
+    itemList = new SortList(frame);
+    itemList->setObjectName(QStringLiteral("List1"));
+    itemList->setAccessibleName(QStringLiteral("Items to sort"));
+    itemList->setFont(designFont(false, kListPoints));
+    QPalette listPalette = itemList->palette();
     listPalette.setColor(QPalette::Base, kListColour);
-    List1->setPalette(listPalette);
-    connect(List1, &SortList::lineClicked, this, &SortWindow::clickLine);
-    connect(List1, &SortList::pushRequested, this, &SortWindow::pushLine);
-    Label2 = makeLabel(Frame1, "Label2");
+    itemList->setPalette(listPalette);
+    connect(itemList, &SortList::lineClicked, this, &SortWindow::clickLine);
+    connect(itemList, &SortList::pushRequested, this, &SortWindow::pushLine);
+    hintLabel = makeLabel(frame, "Label2");
 
-    Command2 = makeButton(Frame1, "Command2", QStringLiteral("Help"));
-    colourButton(Command2);
-    wireHelp(Command2, SortModel::helpText());
-    Command1 = makeButton(Frame1, "Command1", QStringLiteral("Done"));
-    colourButton(Command1);
-    connect(Command1, &QPushButton::clicked, this, &SortWindow::judgeOrder);
+    helpButton = makeButton(frame, "Command2", QStringLiteral("Help"));
+    colourButton(helpButton);
+    wireHelp(helpButton, SortModel::helpText());
+    doneButton = makeButton(frame, "Command1", QStringLiteral("Done"));
+    colourButton(doneButton);
+    connect(doneButton, &QPushButton::clicked, this, &SortWindow::judgeOrder);
 
     placeControls(this, kLayout);
     // The list is as wide as the labels above and below it.
-    List1->resize(Frame1->width() - 2 * List1->x(), List1->height());
+    itemList->resize(frame->width() - 2 * itemList->x(), itemList->height());
     restoreSize();
-    load();
-    List1->setFocus();
-}
-
-void SortWindow::load()
-{
-    if (!model_.load()) {
-        abandon();
-        return;
-    }
-    Label1->setText(model_.heading());
-    Label2->setText(QStringLiteral("Click to push an item up one slot"));
-    List1->setAccessibleName(model_.heading());
-    List1->setAccessibleDescription(QStringLiteral("Space pushes the current item up one slot"));
-    model_.writeLoadLines();
-    updatelist();
+    headingLabel->setText(model_.heading());
+    hintLabel->setText(QStringLiteral("Click to push an item up one slot"));
+    itemList->setAccessibleName(model_.heading());
+    itemList->setAccessibleDescription(QStringLiteral("Space pushes the current item up one slot"));
+    refillList();
     fitList();
-    List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    itemList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    itemList->setFocus();
 }
 
-void SortWindow::updatelist()
+void SortWindow::refillList()
 {
-    List1->clear();
-    List1->addItems(model_.lines());
+    itemList->clear();
+    itemList->addItems(model_.lines());
 }
 
 void SortWindow::fitList()
 {
-    QFont font = List1->font();
+    QFont font = itemList->font();
     auto fitsDown = [&](double smallest) {
         for (double size = kListPoints; size >= smallest; size -= 0.5) {
             font.setPointSizeF(size);
-            List1->setFont(font);
-            if (List1->linesHeight() <= List1->maximumViewportSize().height())
+            itemList->setFont(font);
+            if (itemList->linesHeight() <= itemList->maximumViewportSize().height())
                 return true;
         }
         return false;
     };
     if (fitsDown(kReadablePoints))
         return;
-    List1->resize(List1->width(), Label2->y() - twips(this, kGap) - List1->y());
+    itemList->resize(itemList->width(), hintLabel->y() - twips(this, kGap) - itemList->y());
     fitsDown(kSmallestPoints);
 }
 
 void SortWindow::clickLine(int line)
 {
-    if (abandoned() || answered() || !model_.pushUp(line))
+    if (answered() || !model_.pushUp(line))
         return;
-    updatelist();
+    refillList();
     // Nothing is selected after a click; the focus mark follows the item.
-    List1->setCurrentRow(line - 1, QItemSelectionModel::NoUpdate);
+    itemList->setCurrentRow(line - 1, QItemSelectionModel::NoUpdate);
 }
 
 void SortWindow::pushLine(int line)
 {
-    if (abandoned() || answered() || !model_.pushUp(line))
+    if (answered() || !model_.pushUp(line))
         return;
-    updatelist();
+    refillList();
     // The selection follows the pushed item, so it can be pushed again.
-    List1->setCurrentRow(line - 1);
+    itemList->setCurrentRow(line - 1);
 }
 
 void SortWindow::judgeOrder()
 {
     if (!takeAnswer())
         return;
-    QFont judged = List1->font();
+    QFont judged = itemList->font();
     judged.setPointSizeF(std::min(kJudgedListPoints, judged.pointSizeF()));
-    List1->setFont(judged);
-    showResults(model_.judge());
+    itemList->setFont(judged);
+    finish(model_.judge());
 }
 
 void SortWindow::reject()
@@ -248,7 +237,7 @@ void SortWindow::reject()
 void SortWindow::layoutControls()
 {
     rememberSize();
-    centerframe(Frame1, this);
+    centreFrame(frame, this);
 }
 
 } // namespace brev

@@ -40,20 +40,19 @@ protected:
 class SortWindow : public QuestionWindow {
     Q_OBJECT
 public:
-    // Builds the window and loads the question: draws the five items, fills
-    // the list and writes the log or export lines.
-    explicit SortWindow(AppContext& ctx, QWidget* parent = nullptr);
+    // Builds the window on a loaded question and fills the list.
+    SortWindow(SortModel& model, const WindowParts& parts, QWidget* parent = nullptr);
 
     const SortModel& model() const { return model_; }
-    // Refills List1 from the current order; the selection is cleared.
-    void updatelist();
+    // Refills the list from the current order; the selection is cleared (updatelist).
+    void refillList();
 
-    QFrame* Frame1;
-    QLabel* Label1;          // heading: what to sort by
-    SortList* List1;         // the five items
-    QLabel* Label2;          // "Click to push an item up one slot"
-    QPushButton* Command2;   // "Help"
-    QPushButton* Command1;   // "Done"
+    QFrame* frame;              // Frame1
+    QLabel* headingLabel;       // Label1, what to sort by
+    SortList* itemList;         // List1, the five items
+    QLabel* hintLabel;          // Label2, "Click to push an item up one slot"
+    QPushButton* helpButton;    // Command2, "Help"
+    QPushButton* doneButton;    // Command1, "Done"
 
 public slots:
     // Escape and the close box leave the question open: only "Done" ends it.
@@ -63,14 +62,13 @@ protected:
     void layoutControls() override;
 
 private:
-    void load();
     // Draws the lines as large as they fit the list, at most at the design's size.
     void fitList();
     void clickLine(int line);
     void pushLine(int line);
     void judgeOrder();
 
-    SortModel model_;
+    SortModel& model_;
 };
 
 } // namespace brev

@@ -1,13 +1,12 @@
 #include "setup/setupdialog.h"
 
-#include "editor/dataeditorwindow.h"
+#include "base/numbers.h"
+#include "base/seams.h"
 #include "game/questionexport.h"
-#include "store/settingsfile.h"
-#include "hof/halloffamewindow.h"
-#include "store/cmnfunc.h"
-#include "store/gamelog.h"
-#include "store/context.h"
-#include "store/plussettings.h"
+#include "store/gamesession.h"
+#include "store/questionfile.h"
+#include "store/records.h"
+#include "store/settingsstore.h"
 #include "widgets/focusmarks.h"
 #include "widgets/windowhelpers.h"
 
@@ -103,7 +102,11 @@ void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, const 
 
 // ---- setup
 
-SetupDialog::SetupDialog(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+SetupDialog::SetupDialog(SettingsStore& settings, Records& records, GameSession& session, QuestionFile& questionFile,
+                         Messages& messages, Clock& clock, const QString& helpText, SetupOpeners openers,
+                         QWidget* parent)
+    : QDialog(parent), store_(settings), records_(records), session_(session), questionFile_(questionFile),
+      messages_(messages), clock_(clock), helpText_(helpText), openers_(std::move(openers))
 {
     build();
     load();
@@ -116,55 +119,55 @@ void SetupDialog::build()
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    frameDiff = new QGroupBox(QStringLiteral("Difficulty"), this);
-    frameDiff->setObjectName(QStringLiteral("frameDiff"));
-    placeTwips(frameDiff, 240, 120, 3240, 1020);
-    addNumberRow(frameDiff, Label6, "Label6", QStringLiteral("Maximum"), tmaxdif, "tmaxdif",
-                 QStringLiteral("1"), UpDown3, "UpDown3", {180, 420, 1320, 1620});
-    addNumberRow(this, Label4, "Label4", QStringLiteral("Questions per game"), nquestion, "nquestion",
-                 QStringLiteral("5"), UpDown1, "UpDown1", {240, 1380, 2160, 2460});
+    difficultyGroup = new QGroupBox(QStringLiteral("Difficulty"), this);
+    difficultyGroup->setObjectName(QStringLiteral("frameDiff"));
+    placeTwips(difficultyGroup, 240, 120, 3240, 1020);
+    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", QStringLiteral("Maximum"), maxDifficultyBox, "tmaxdif",
+                 QStringLiteral("1"), maxDifficultySpin, "UpDown3", {180, 420, 1320, 1620});
+    addNumberRow(this, questionsLabel, "Label4", QStringLiteral("Questions per game"), questionsBox, "nquestion",
+                 QStringLiteral("5"), questionsSpin, "UpDown1", {240, 1380, 2160, 2460});
 
-    Check1 = new QCheckBox(QStringLiteral("Sound effects"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    placeTwips(Check1, 240, 1980, 3240, 375);
+    soundBox = new QCheckBox(QStringLiteral("Sound effects"), this);
+    soundBox->setObjectName(QStringLiteral("Check1"));
+    placeTwips(soundBox, 240, 1980, 3240, 375);
 
-    cmdmakeq = makeButton(this, "cmdmakeq", QStringLiteral("Make online questions"), QString());
-    placeTwips(cmdmakeq, 240, 3840, 3240, 450);
-    cmdTabbed = makeButton(this, "cmdTabbed", QStringLiteral("Make 50 tabbed questions"), QString());
-    placeTwips(cmdTabbed, 240, 4410, 3240, 450);
+    onlineButton = makeButton(this, "cmdmakeq", QStringLiteral("Make online questions"), QString());
+    placeTwips(onlineButton, 240, 3840, 3240, 450);
+    tabbedButton = makeButton(this, "cmdTabbed", QStringLiteral("Make 50 tabbed questions"), QString());
+    placeTwips(tabbedButton, 240, 4410, 3240, 450);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    List1->setToolTip(QStringLiteral("Colored items are selected"));
-    List1->setAccessibleName(QStringLiteral("Categories"));
-    List1->setItemDelegate(new FocusMarkDelegate(List1));
-    List1->setStyleSheet(QStringLiteral(
+    categoryList = new QListWidget(this);
+    categoryList->setObjectName(QStringLiteral("List1"));
+    categoryList->setSelectionMode(QAbstractItemView::MultiSelection);
+    categoryList->setToolTip(QStringLiteral("Colored items are selected"));
+    categoryList->setAccessibleName(QStringLiteral("Categories"));
+    categoryList->setItemDelegate(new FocusMarkDelegate(categoryList));
+    categoryList->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
-    placeTwips(List1, 3720, 240, 4560, 4620);
+    placeTwips(categoryList, 3720, 240, 4560, 4620);
 
-    cmdEdit = makeButton(this, "cmdEdit", QStringLiteral("Edit"), QStringLiteral("Change item data"));
-    placeTwips(cmdEdit, 240, 5280, 1200, 450);
-    cmdhof = makeButton(this, "cmdhof", QStringLiteral("HOF"), QStringLiteral("Show Hall of Fame"));
-    placeTwips(cmdhof, 1560, 5280, 1200, 450);
-    cmdhelp = makeButton(this, "cmdhelp", QStringLiteral("Help"), QString());
-    placeTwips(cmdhelp, 2880, 5280, 1200, 450);
-    cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Click here to continue"));
-    placeTwips(cmdOK, 7080, 5280, 1200, 450);
+    editButton = makeButton(this, "cmdEdit", QStringLiteral("Edit"), QStringLiteral("Change item data"));
+    placeTwips(editButton, 240, 5280, 1200, 450);
+    hofButton = makeButton(this, "cmdhof", QStringLiteral("HOF"), QStringLiteral("Show Hall of Fame"));
+    placeTwips(hofButton, 1560, 5280, 1200, 450);
+    helpButton = makeButton(this, "cmdhelp", QStringLiteral("Help"), QString());
+    placeTwips(helpButton, 2880, 5280, 1200, 450);
+    okButton = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Click here to continue"));
+    placeTwips(okButton, 7080, 5280, 1200, 450);
 
-    chkBonus = new QCheckBox(QStringLiteral("Bonus questions"), this);
-    chkBonus->setObjectName(QStringLiteral("chkBonus"));
-    chkBonus->setToolTip(QStringLiteral("Also ask odd one out, Name Me, quotations and more"));
-    placeTwips(chkBonus, 240, 5880, 3240, 375);
-    chkLater = new QCheckBox(QStringLiteral("Presidents after 1993"), this);
-    chkLater->setObjectName(QStringLiteral("chkLater"));
-    chkLater->setToolTip(QStringLiteral("Also ask about the presidents from George W. Bush on"));
-    placeTwips(chkLater, 3720, 5880, 4560, 375);
+    bonusBox = new QCheckBox(QStringLiteral("Bonus questions"), this);
+    bonusBox->setObjectName(QStringLiteral("chkBonus"));
+    bonusBox->setToolTip(QStringLiteral("Also ask odd one out, Name Me, quotations and more"));
+    placeTwips(bonusBox, 240, 5880, 3240, 375);
+    laterBox = new QCheckBox(QStringLiteral("Presidents after 1993"), this);
+    laterBox->setObjectName(QStringLiteral("chkLater"));
+    laterBox->setToolTip(QStringLiteral("Also ask about the presidents from George W. Bush on"));
+    placeTwips(laterBox, 3720, 5880, 4560, 375);
 
-    nq_.box = nquestion;
-    max_.box = tmaxdif;
-    connect(nquestion, &QLineEdit::textChanged, this, &SetupDialog::nquestionChanged);
-    connect(tmaxdif, &QLineEdit::textChanged, this, &SetupDialog::tmaxdifChanged);
+    nq_.box = questionsBox;
+    max_.box = maxDifficultyBox;
+    connect(questionsBox, &QLineEdit::textChanged, this, &SetupDialog::nquestionChanged);
+    connect(maxDifficultyBox, &QLineEdit::textChanged, this, &SetupDialog::tmaxdifChanged);
     // A box left empty (or holding a lone minus sign) shows its last number again.
     for (NumberBox* nb : {&nq_, &max_})
         connect(nb->box, &QLineEdit::editingFinished, this, [nb] {
@@ -173,26 +176,28 @@ void SetupDialog::build()
             if (!ok)
                 nb->box->setText(QString::number(nb->value));
         });
-    connect(Check1, &QCheckBox::clicked, this,
-            [this](bool ticked) { ctx_.settings.soundon = ticked ? 1 : 0; });
-    connect(chkLater, &QCheckBox::clicked, this, [this](bool ticked) {
-        setLaterPresidents(ctx_, ticked);
-        ctx_.messages->show(saveLaterPresidents(ctx_, ticked));
+    connect(soundBox, &QCheckBox::clicked, this,
+            [this](bool ticked) { store_.settings.soundon = ticked ? 1 : 0; });
+    connect(laterBox, &QCheckBox::clicked, this, [this](bool ticked) {
+        records_.setLaterPresidents(ticked);
+        messages_.show(store_.saveLaterPresidents(ticked));
     });
-    connect(chkBonus, &QCheckBox::clicked, this, [this](bool ticked) {
-        setBonusQuestions(ctx_, ticked);
-        ctx_.messages->show(saveBonusQuestions(ctx_, ticked));
+    connect(bonusBox, &QCheckBox::clicked, this, [this](bool ticked) {
+        store_.setBonusQuestions(ticked, session_.bonusLeftOut);
+        messages_.show(store_.saveBonusQuestions(ticked));
     });
-    connect(cmdhelp, &QPushButton::clicked, this,
-            [this] { viewtext(ctx_, QStringLiteral("brevhelp.txt"), 3); });
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdhof, &QPushButton::clicked, this, [this] {
-        HallOfFameWindow window(ctx_, this);
-        window.exec();
+    connect(helpButton, &QPushButton::clicked, this, [this] { showHelpText(messages_, helpText_, 3); });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(hofButton, &QPushButton::clicked, this, [this] {
+        if (openers_.hallOfFame)
+            openers_.hallOfFame(this);
     });
-    connect(cmdEdit, &QPushButton::clicked, this, [this] { editdata(ctx_, this); });
-    connect(cmdmakeq, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Online); });
-    connect(cmdTabbed, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Tabbed); });
+    connect(editButton, &QPushButton::clicked, this, [this] {
+        if (openers_.editor)
+            openers_.editor(this);
+    });
+    connect(onlineButton, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Online); });
+    connect(tabbedButton, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Tabbed); });
 }
 
 // An export button: the mode goes on, the log starts afresh with the date, and
@@ -202,26 +207,26 @@ void SetupDialog::makeQuestions(ExportMode mode)
 {
     if (mode == ExportMode::Tabbed) {
         std::array<int, kCategories> selected{};
-        for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
-            selected[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
+        for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < categoryList->count(); ++k)
+            selected[size_t(k)] = categoryList->item(k - 1)->isSelected() ? -1 : 0;
         for (const int k : kBonusCategories)
-            selected[size_t(k)] = ctx_.settings.catenabled[size_t(k)];
-        if (const auto refusal = tabbedRefusal(selected, chkBonus->isChecked())) {
-            ctx_.messages->ok(*refusal);
+            selected[size_t(k)] = store_.settings.catenabled[size_t(k)];
+        if (const auto refusal = tabbedRefusal(selected, bonusBox->isChecked())) {
+            messages_.ok(*refusal);
             return;
         }
     }
-    startExport(ctx_, mode);
-    ctx_.messages->show(takeLogProblem(ctx_));
+    startExport(mode, store_, session_, questionFile_, clock_.today());
+    messages_.show(questionFile_.takeProblem());
     maxqlimit_ = exportQuestionLimit(mode);
-    nquestion->setText(QString::number(maxqlimit_));
-    ctx_.messages->ok(exportStartMessage(mode));
+    questionsBox->setText(QString::number(maxqlimit_));
+    messages_.ok(exportStartMessage(mode));
 }
 
 void SetupDialog::load()
 {
-    Settings& s = ctx_.settings;
-    setupform(this);
+    Settings& s = store_.settings;
+    centreOnScreen(this);
     setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" Setup"));
     maxqlimit_ = 10;
 
@@ -234,20 +239,20 @@ void SetupDialog::load()
 
     nq_.value = 5;
     max_.value = 1;
-    nquestion->setText(QString::number(s.nquestions));
+    questionsBox->setText(QString::number(s.nquestions));
     nquestionChanged();
-    tmaxdif->setText(QString::number(s.maxdif));
+    maxDifficultyBox->setText(QString::number(s.maxdif));
     tmaxdifChanged();
 
     for (int k = kFirstListedCategory; k <= kLastListedCategory; ++k) {
-        auto* item = new QListWidgetItem(ctx_.catnames[size_t(k)], List1);
+        auto* item = new QListWidgetItem(categoryName(k), categoryList);
         item->setSelected(s.catenabled[size_t(k)] != 0);
     }
     if (s.soundon != 0)
-        Check1->setChecked(true);
-    chkBonus->setChecked(ctx_.bonusQuestions);
-    chkLater->setChecked(ctx_.laterPresidents);
-    tmaxdif->setFocus();
+        soundBox->setChecked(true);
+    bonusBox->setChecked(store_.bonusQuestions);
+    laterBox->setChecked(records_.laterPresidents());
+    maxDifficultyBox->setFocus();
 }
 
 // A number box's change handling: a number is clamped into its bounds and
@@ -264,7 +269,7 @@ void SetupDialog::changed(NumberBox& nb, int lower, int upper)
             nb.box->setText(QString::number(nb.value));
         return;
     }
-    nb.value = checknumber(typed, lower, upper);
+    nb.value = clampNumber(typed, lower, upper);
     const QString clamped = QString::number(nb.value);
     if (text != clamped)
         nb.box->setText(clamped);
@@ -291,13 +296,13 @@ void SetupDialog::unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    Settings& s = ctx_.settings;
-    const bool exporting = ctx_.game.onlineQuestionMode != 0 || ctx_.game.tabbedQuestionMode != 0;
+    Settings& s = store_.settings;
+    const bool exporting = session_.exporting();
     s.nquestions = exporting ? maxqlimit_ : nq_.value;
     s.maxdif = max_.value;
-    for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < List1->count(); ++k)
-        s.catenabled[size_t(k)] = List1->item(k - 1)->isSelected() ? -1 : 0;
-    ctx_.messages->show(savesettings(ctx_));
+    for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < categoryList->count(); ++k)
+        s.catenabled[size_t(k)] = categoryList->item(k - 1)->isSelected() ? -1 : 0;
+    messages_.show(store_.save());
 }
 
 } // namespace brev

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -16,7 +18,12 @@ class QToolButton;
 
 namespace brev {
 
-struct AppContext;
+class Clock;
+class Messages;
+class QuestionFile;
+class Records;
+class SettingsStore;
+struct GameSession;
 
 // A spin button bound to a text box: its arrows write the box's number plus
 // or minus 1 into the box, whose own change handling then clamps it.
@@ -35,10 +42,22 @@ private:
     QLineEdit* buddy_;
 };
 
+// What the setup screen opens: the data editor and the hall of fame window,
+// both modal over it.
+struct SetupOpeners {
+    std::function<void(QWidget* parent)> editor;
+    std::function<void(QWidget* parent)> hallOfFame;
+};
+
 class SetupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SetupDialog(AppContext& ctx, QWidget* parent = nullptr);
+    // settings: edited, and saved as the screen closes; records: the
+    // "Presidents after 1993" tick puts them in play; session and
+    // questionFile: an export switched on; helpText: the help file's path.
+    SetupDialog(SettingsStore& settings, Records& records, GameSession& session, QuestionFile& questionFile,
+                Messages& messages, Clock& clock, const QString& helpText, SetupOpeners openers,
+                QWidget* parent = nullptr);
 
     // Unloads the screen (saving its choices) however it is closed.
     void done(int result) override;
@@ -46,23 +65,23 @@ public:
     int maxqlimit() const { return maxqlimit_; }
     int maxdiflimit() const { return maxdiflimit_; }
 
-    QGroupBox* frameDiff;
-    QLabel* Label6;
-    QLineEdit* tmaxdif;
-    UpDown* UpDown3;
-    QLabel* Label4;
-    QLineEdit* nquestion;
-    UpDown* UpDown1;
-    QCheckBox* Check1;
-    QCheckBox* chkBonus;         // "Bonus questions": the categories beyond the list join the draw
-    QCheckBox* chkLater;         // "Presidents after 1993": the add-on's records join the draw
-    QListWidget* List1;
-    QPushButton* cmdEdit;
-    QPushButton* cmdhof;
-    QPushButton* cmdhelp;
-    QPushButton* cmdmakeq;
-    QPushButton* cmdTabbed;
-    QPushButton* cmdOK;
+    QGroupBox* difficultyGroup;      // frameDiff
+    QLabel* maxDifficultyLabel;      // Label6, "Maximum"
+    QLineEdit* maxDifficultyBox;     // tmaxdif
+    UpDown* maxDifficultySpin;       // UpDown3
+    QLabel* questionsLabel;          // Label4, "Questions per game"
+    QLineEdit* questionsBox;         // nquestion
+    UpDown* questionsSpin;           // UpDown1
+    QCheckBox* soundBox;             // Check1, "Sound effects"
+    QCheckBox* bonusBox;             // chkBonus, "Bonus questions": the categories beyond the list join the draw
+    QCheckBox* laterBox;             // chkLater, "Presidents after 1993": the add-on's records join the draw
+    QListWidget* categoryList;       // List1
+    QPushButton* editButton;         // cmdEdit
+    QPushButton* hofButton;          // cmdhof
+    QPushButton* helpButton;         // cmdhelp
+    QPushButton* onlineButton;       // cmdmakeq, "Make online questions"
+    QPushButton* tabbedButton;       // cmdTabbed, "Make 50 tabbed questions"
+    QPushButton* okButton;           // cmdOK
 
 private:
     struct NumberBox {
@@ -77,7 +96,14 @@ private:
     void tmaxdifChanged();
     void makeQuestions(ExportMode mode);
 
-    AppContext& ctx_;
+    SettingsStore& store_;
+    Records& records_;
+    GameSession& session_;
+    QuestionFile& questionFile_;
+    Messages& messages_;
+    Clock& clock_;
+    QString helpText_;
+    SetupOpeners openers_;
     int maxqlimit_ = 10;
     int maxdiflimit_ = 3;
     NumberBox nq_, max_;

@@ -1,80 +1,63 @@
 #include "store/gamelog.h"
 
-#include "store/context.h"
-
 #include <QDir>
 #include <QFile>
 #include <utility>
 
 namespace brev {
 
-namespace {
-
-// The first failure of a run is kept for the windows to tell the player which
-// file and why; later ones stay quiet. Play goes on either way, without the
-// lines that were lost.
-void reportFailure(AppContext& ctx, const QFile& f)
+void GameLog::fail(const QString& reason)
 {
-    if (ctx.logfailed)
+    if (std::exchange(failed_, true))
         return;
-    ctx.logfailed = true;
-    ctx.logProblem = QStringLiteral("The log file ") + QDir::toNativeSeparators(f.fileName())
-                     + QStringLiteral(" cannot be written: ") + f.errorString() + ctx.lb
-                     + QStringLiteral("The game goes on without it.");
+    problem_ = QStringLiteral("The log file ") + QDir::toNativeSeparators(path_) + QStringLiteral(" cannot be written: ")
+               + reason + QStringLiteral("\r\nThe game goes on without it.");
 }
 
-} // namespace
-
-void newlog(AppContext& ctx)
+void GameLog::clear()
 {
-    if (ctx.logSink) {
-        ctx.logSink->clear();
+    if (path_.isEmpty())
         return;
-    }
-    QFile f(ctx.path(QString::fromLatin1(kLogFile)));
+    QFile f(path_);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        reportFailure(ctx, f);
+        fail(f.errorString());
 }
 
-void writelog(AppContext& ctx, const QString& text, int level)
+void GameLog::write(const QString& text, int level)
 {
-    flushlog(ctx);
-    if (level < ctx.settings.loglevel)
+    flush();
+    if (level < threshold_ || path_.isEmpty())
         return;
-    if (ctx.logSink) {
-        ctx.logSink->append(text.toLatin1() + "\r\n");
-        return;
-    }
     // Opened and closed for every line, so the file is complete after each call.
-    QFile f(ctx.path(QString::fromLatin1(kLogFile)));
+    QFile f(path_);
     const QByteArray line = text.toLatin1() + "\r\n";
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(line) != line.size() || !f.flush())
-        reportFailure(ctx, f);
+        fail(f.errorString());
 }
 
-void holdlog(AppContext& ctx, const QString& text, int level)
+void GameLog::hold(const QString& text, int level)
 {
-    flushlog(ctx);
-    ctx.heldLogLine = text;
-    ctx.heldLogLevel = level;
+    flush();
+    held_ = text;
+    heldLevel_ = level;
 }
 
-void flushlog(AppContext& ctx)
+void GameLog::flush()
 {
-    if (!ctx.heldLogLine)
+    if (!held_)
         return;
-    const QString line = *std::exchange(ctx.heldLogLine, std::nullopt);
-    writelog(ctx, line, ctx.heldLogLevel);
+    const QString line = *std::exchange(held_, std::nullopt);
+    write(line, heldLevel_);
 }
 
-Problem takeLogProblem(AppContext& ctx)
+void GameLog::drop()
 {
-    return std::exchange(ctx.logProblem, std::nullopt);
+    held_.reset();
 }
 
-void droplog(AppContext& ctx)
+Problem GameLog::takeProblem()
 {
-    ctx.heldLogLine.reset();
+    return std::exchange(problem_, std::nullopt);
 }
 
 } // namespace brev

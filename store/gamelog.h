@@ -1,26 +1,50 @@
 #pragma once
-// The run's plain-text log "brevquiz.log", also the question export file.
+// The run's plain-text log "brevquiz.log" in the program directory: the
+// questions asked and the answers missed, line by line. A line is written only
+// when its level reaches the threshold (the settings' log level).
+//
+// Failures: the first failure of a run to write the file is kept, naming the
+// file and the system's reason, for a window to tell (takeProblem); later ones
+// stay quiet. Play goes on without the lines that were lost.
 #include "base/problem.h"
 
 #include <QString>
+#include <optional>
 
 namespace brev {
 
-struct AppContext;
 inline constexpr char kLogFile[] = "brevquiz.log";
 
-// Empties the log.
-void newlog(AppContext& ctx);
-// Appends one line when level reaches the threshold.
-void writelog(AppContext& ctx, const QString& text, int level);
-// Holds a line back until the next line is written (or flushlog), so that a
-// question header stays out of the log when the question is never asked;
-// droplog forgets it.
-void holdlog(AppContext& ctx, const QString& text, int level);
-void flushlog(AppContext& ctx);
-void droplog(AppContext& ctx);
-// The run's first failure to write the log (the file and why), once; the
-// windows show it. Later failures are not reported again.
-Problem takeLogProblem(AppContext& ctx);
+class GameLog {
+public:
+    // path: the log file (empty: lines are dropped, as the command-line
+    // export leaves the program's log alone); threshold: the level a line must
+    // reach, read at every line (the settings' log level).
+    GameLog(QString path, const int& threshold) : path_(std::move(path)), threshold_(threshold) {}
+
+    const QString& path() const { return path_; }
+    // Empties the log (newlog).
+    void clear();
+    // Appends one line when its level reaches the threshold (writelog).
+    void write(const QString& text, int level);
+    // Holds a line back until the next line is written (or flush), so that a
+    // question header stays out of the log when the question is never asked;
+    // drop forgets it.
+    void hold(const QString& text, int level);
+    void flush();
+    void drop();
+    // The run's first failure to write the log, once.
+    Problem takeProblem();
+
+private:
+    void fail(const QString& reason);
+
+    QString path_;
+    const int& threshold_;
+    std::optional<QString> held_;
+    int heldLevel_ = 0;
+    bool failed_ = false;
+    Problem problem_;
+};
 
 } // namespace brev

@@ -1,11 +1,10 @@
 #include "store/hoflist.h"
 
-#include "store/Hyperlnk.h"
-#include "store/context.h"
-#include "store/plussettings.h"
+#include "base/state.h"
 #include "base/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -20,16 +19,6 @@ constexpr int kNameColumn = 20;
 constexpr int kOnlinePlaces = 5;
 constexpr char kGameCode[] = "brev";
 constexpr char kOnlinePath[] = "/games/triv/triviahf.asp";
-
-QString hofName(const AppContext& ctx)
-{
-    return ctx.hoffile.isEmpty() ? QString::fromLatin1(kHofFile) : ctx.hoffile;
-}
-
-int storedCount(const AppContext& ctx)
-{
-    return std::clamp(ctx.hofcount, 0, kHofPlaces);
-}
 
 QString gameField(const QString& game)
 {
@@ -116,18 +105,9 @@ std::optional<HofEntry> readEntry(HofReader& in)
                     fileSafeText(*date), *extra};
 }
 
-// Opens the submission address; a place below the online list's is the
-// player's problem to hear about.
-Problem submitOnline(AppContext& ctx, int score, int place)
+QUrl onlineBase(const QUrl& baseUrl)
 {
-    if (place > kOnlinePlaces)
-        return QStringLiteral("Must be in top 5 of local HOF to be entered online");
-    return openlink(ctx, hofSubmissionUrl(ctx, score).toString(QUrl::FullyEncoded));
-}
-
-QUrl onlineBase(const AppContext& ctx)
-{
-    QUrl url = hofBaseUrl(ctx);
+    QUrl url = baseUrl;
     QString path = url.path();
     while (path.endsWith(u'/'))
         path.chop(1);
@@ -142,28 +122,32 @@ QString encoded(const QString& value)
 
 } // namespace
 
-Problem getHOF(AppContext& ctx)
+QString HallOfFame::name() const
 {
-    const QString name = hofName(ctx);
-    const QString file = ctx.path(name);
+    return QFileInfo(path_).fileName();
+}
+
+Problem HallOfFame::load()
+{
+    const QString name = this->name();
+    const QString file = path_;
     if (!QFile::exists(file))
         return std::nullopt;   // no game has entered the list yet
-    QString why;
-    const auto text = readTextFile(file, &why);
-    if (!text)
-        return QStringLiteral("%1 cannot be read: %2").arg(name, why);
+    QString text;
+    if (const Problem why = readTextFile(file, text))
+        return QStringLiteral("%1 cannot be read: %2").arg(name, *why);
 
-    HofReader in(*text);
+    HofReader in(text);
     HofTable table{};
     int read = 0;
     QString problem;
-    const auto count = in.number();
-    if (!count) {
+    const auto stored = in.number();
+    if (!stored) {
         problem = in.problem();
-    } else if (*count < 0) {
-        problem = QStringLiteral("it counts %1 entries").arg(*count);
+    } else if (*stored < 0) {
+        problem = QStringLiteral("it counts %1 entries").arg(*stored);
     } else {
-        for (; read < std::min(*count, kHofPlaces); ++read) {
+        for (; read < std::min(*stored, kHofPlaces); ++read) {
             const auto entry = readEntry(in);
             if (!entry) {
                 problem = in.problem();
@@ -171,26 +155,26 @@ Problem getHOF(AppContext& ctx)
             }
             table[size_t(read + 1)] = *entry;
         }
-        if (problem.isEmpty() && *count > kHofPlaces)
+        if (problem.isEmpty() && *stored > kHofPlaces)
             problem =
-                QStringLiteral("it counts %1 entries where the list holds %2").arg(*count).arg(kHofPlaces);
+                QStringLiteral("it counts %1 entries where the list holds %2").arg(*stored).arg(kHofPlaces);
     }
-    ctx.hof = table;
-    ctx.hofcount = read;
+    entries = table;
+    count = read;
     if (!problem.isEmpty())
-        return QStringLiteral("%1 is damaged: %2.%3The hall of fame keeps the entries read before that point (%4).")
-            .arg(name, problem, ctx.lb)
+        return QStringLiteral("%1 is damaged: %2.\r\nThe hall of fame keeps the entries read before that point (%3).")
+            .arg(name, problem)
             .arg(read);
     return std::nullopt;
 }
 
-QByteArray hofText(const AppContext& ctx)
+QByteArray HallOfFame::text() const
 {
     const QByteArray lb = "\r\n";
-    const int count = storedCount(ctx);
-    QByteArray out = freeNumber(count) + lb;
-    for (int i = 1; i <= count; ++i) {
-        const HofEntry& e = ctx.hof[size_t(i)];
+    const int stored = std::clamp(count, 0, kHofPlaces);
+    QByteArray out = freeNumber(stored) + lb;
+    for (int i = 1; i <= stored; ++i) {
+        const HofEntry& e = entries[size_t(i)];
         out += freeNumber(e.score) + lb + freeNumber(e.pct) + lb + freeNumber(e.extra) + lb;
         out += gameField(fileSafeText(e.game)).toLatin1() + lb;
         out += quoted(fileSafeText(e.name)) + lb;
@@ -199,32 +183,30 @@ QByteArray hofText(const AppContext& ctx)
     return out;
 }
 
-Problem putHOF(AppContext& ctx)
+Problem HallOfFame::save() const
 {
-    const QString name = hofName(ctx);
-    if (const auto why = saveFileAtomically(ctx.path(name), hofText(ctx)))
-        return QStringLiteral("%1 could not be saved: %2").arg(name, *why);
+    if (const auto why = saveFileAtomically(path_, text()))
+        return QStringLiteral("%1 could not be saved: %2").arg(name(), *why);
     return std::nullopt;
 }
 
-Problem clearHof(AppContext& ctx)
+Problem HallOfFame::clear()
 {
     Problem problem;
-    const QString name = hofName(ctx);
-    QFile file(ctx.path(name));
+    QFile file(path_);
     if (file.exists() && !file.remove())
-        problem = QStringLiteral("%1 could not be deleted: %2").arg(name, file.errorString());
-    ctx.hofcount = 0;
+        problem = QStringLiteral("%1 could not be deleted: %2").arg(name(), file.errorString());
+    count = 0;
     for (int i = 1; i <= kHofPlaces; ++i)
-        ctx.hof[size_t(i)].score = 0;
+        entries[size_t(i)].score = 0;
     return problem;
 }
 
-QStringList hofLines(const AppContext& ctx)
+QStringList HallOfFame::lines() const
 {
     QStringList lines{QString::fromLatin1(kHofHeader)};
-    for (int i = 1; i <= storedCount(ctx); ++i) {
-        const HofEntry& e = ctx.hof[size_t(i)];
+    for (int i = 1; i <= std::clamp(count, 0, kHofPlaces); ++i) {
+        const HofEntry& e = entries[size_t(i)];
         lines << QString::number(i).rightJustified(3) + QString::number(e.score).rightJustified(8)
                      + QString::number(e.pct).rightJustified(4) + QStringLiteral("  ")
                      + e.name.left(kNameColumn).leftJustified(kNameColumn) + u' ' + e.date;
@@ -232,34 +214,40 @@ QStringList hofLines(const AppContext& ctx)
     return lines;
 }
 
-int enterHof(AppContext& ctx, HofWindows& ui, int score, const QString& game, int percent, int extra)
+int HallOfFame::placeFor(int score) const
 {
-    HofTable& hof = ctx.hof;
-    int place = 0;
-    for (int i = 1; i <= kHofPlaces && place == 0; ++i)
-        if (hof[size_t(i)].score < score)
-            place = i;
+    for (int i = 1; i <= kHofPlaces; ++i)
+        if (entries[size_t(i)].score < score)
+            return i;
+    return 0;
+}
+
+int enterHof(HallOfFame& hof, HofWindows& ui, const NewEntry& entry, const QUrl& baseUrl)
+{
+    const int place = hof.placeFor(entry.score);
     if (place == 0)
         return 0;
     for (int i = kHofPlaces; i > place; --i)
-        hof[size_t(i)] = hof[size_t(i - 1)];
-    const bool online = ui.nameEntry(place);
-
-    const Settings& s = ctx.settings;
-    hof[size_t(place)] =
-        HofEntry{score,
-                 gameField(game.trimmed()),
-                 percent,
-                 QString::number(s.maxdif) + QStringLiteral("  ") + fileSafeText(s.playername),
-                 ctx.clock->today().toString(QStringLiteral("M/d/yyyy")),
-                 extra};
-    if (ctx.hofcount < kHofPlaces)
-        ctx.hofcount = std::max(ctx.hofcount, 0) + 1;
-    if (online)
-        if (const auto problem = submitOnline(ctx, score, place))
+        hof.entries[size_t(i)] = hof.entries[size_t(i - 1)];
+    const NameChoice player = ui.nameEntry(place);
+    hof.entries[size_t(place)] = HofEntry{entry.score,
+                                          gameField(entry.game.trimmed()),
+                                          entry.percent,
+                                          QString::number(entry.maxdif) + QStringLiteral("  ") + fileSafeText(player.name),
+                                          entry.date,
+                                          entry.extra};
+    if (hof.count < kHofPlaces)
+        hof.count = std::max(hof.count, 0) + 1;
+    if (player.online) {
+        // A place below the online list's is the player's problem to hear about.
+        if (place > kOnlinePlaces)
+            ui.tell(QStringLiteral("Must be in top 5 of local HOF to be entered online"));
+        else if (const Problem problem
+                 = ui.open(hofSubmissionUrl(baseUrl, entry.score, player.name, entry.maxdif, player.email)))
             ui.tell(*problem);
+    }
     ui.showList();
-    if (const auto problem = putHOF(ctx))
+    if (const auto problem = hof.save())
         ui.tell(*problem);
     return place;
 }
@@ -276,21 +264,20 @@ QString fileSafeText(const QString& text)
     return out;
 }
 
-QUrl onlineHofUrl(const AppContext& ctx)
+QUrl onlineHofUrl(const QUrl& baseUrl)
 {
-    QUrl url = onlineBase(ctx);
+    QUrl url = onlineBase(baseUrl);
     url.setQuery(QStringLiteral("game=") + QString::fromLatin1(kGameCode));
     return url;
 }
 
-QUrl hofSubmissionUrl(const AppContext& ctx, int score)
+QUrl hofSubmissionUrl(const QUrl& baseUrl, int score, const QString& name, int maxdif, const QString& email)
 {
-    const Settings& s = ctx.settings;
-    QUrl url = onlineBase(ctx);
+    QUrl url = onlineBase(baseUrl);
     url.setQuery(QStringLiteral("game=") + QString::fromLatin1(kGameCode) + QStringLiteral("&a=")
                  + QString::number(score) + QStringLiteral("&b=")
-                 + encoded(s.playername + QStringLiteral(" dif=") + QString::number(s.maxdif))
-                 + QStringLiteral("&c=") + encoded(s.playeremail));
+                 + encoded(name + QStringLiteral(" dif=") + QString::number(maxdif))
+                 + QStringLiteral("&c=") + encoded(email));
     return url;
 }
 

@@ -1,19 +1,17 @@
-// Category names, end-of-term texts, and the texts and sort keys that the
-// question screens show for a record.
+// The texts and sort keys that questions show for a record.
 #include "store/texts.h"
 
-#include "store/brevmain.h"
-
-#include "store/context.h"
+#include "base/categories.h"
+#include "store/records.h"
 
 namespace brev {
 
 namespace {
 
 // A slot of the table: a record, or one of the empty slots around them.
-bool validRecord(const AppContext& ctx, int r) { return r >= 0 && r < int(ctx.presidents.size()); }
+bool validRecord(const Records& records, int r) { return r >= 0 && r < int(records.presidents.size()); }
 
-QString fieldText(const AppContext& ctx, const President& p, Field field)
+QString fieldOf(const President& p, Field field)
 {
     switch (field) {
     case Field::Name: return p.name;
@@ -27,8 +25,7 @@ QString fieldText(const AppContext& ctx, const President& p, Field field)
     case Field::AttnGen: return p.attnGen;
     case Field::Party: return p.party;
     case Field::Court: return p.court;
-    case Field::EndKind:
-        return p.endKind >= 0 && p.endKind < int(ctx.endkinds.size()) ? ctx.endkinds[size_t(p.endKind)] : QString();
+    case Field::EndKind: return endKindText(p.endKind);
     case Field::Opponent: return p.opponent;
     case Field::Home: return p.home;
     case Field::None: break;
@@ -38,60 +35,45 @@ QString fieldText(const AppContext& ctx, const President& p, Field field)
 
 } // namespace
 
-void setcategories(AppContext& ctx)
+QString fieldText(const Records& records, int r, int k)
 {
-    ctx.endkinds = {QStringLiteral("Served term"), QStringLiteral("Died in office"),
-                    QStringLiteral("Assassinated"), QStringLiteral("Lost try at re-election"),
-                    QString(), QStringLiteral("In office")};
-    for (int k = 0; k < kCategories; ++k)
-        ctx.catnames[size_t(k)] = QString::fromLatin1(kCategoryTable[size_t(k)].name);
+    if (!validRecord(records, r) || !isCategory(k))
+        return {};
+    return fieldOf(records.presidents[size_t(r)], categoryRow(k).field);
 }
 
-QString getpstr(AppContext& ctx, int r, int k)
+QString questionText(const Records& records, int k, TextKind kind, int b, int c)
 {
-    if (!validRecord(ctx, r) || !isCategory(k))
-        return {};
-    const Field field = categoryRow(k).field;
-    if (field == Field::None) {
-        ctx.messages->ok(QStringLiteral("No getpstr for %1%2").arg(k).arg(ctx.catnames[size_t(k)]));
-        return {};
-    }
-    return fieldText(ctx, ctx.presidents[size_t(r)], field);
-}
-
-QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
-{
-    const int k = ctx.game.category;
-    if (!isCategory(k) || !validRecord(ctx, b))
+    if (!isCategory(k) || !validRecord(records, b))
         return {};
     const Category& row = categoryRow(k);
     switch (kind) {
     case TextKind::SortTitle:
-        return row.sortKey == SortKey::Birth ? ctx.catnames[size_t(k)]
-                                             : ctx.catnames[size_t(k)] + QStringLiteral(", in order of Presidency");
+        return row.sortKey == SortKey::Birth ? categoryName(k)
+                                             : categoryName(k) + QStringLiteral(", in order of Presidency");
     case TextKind::Item:
-        return c != 0 ? getpstr(ctx, b, k) : getpstr(ctx, b, 0);
+        return c != 0 ? fieldText(records, b, k) : fieldText(records, b, 0);
     case TextKind::SortedPair:
-        if (!validRecord(ctx, c))
+        if (!validRecord(records, c))
             return {};
-        return getquestion(ctx, TextKind::Item, b, k) + u' ' + QString::number(getsortval(ctx, b, k))
-            + QStringLiteral(" > ") + getquestion(ctx, TextKind::Item, c, k) + u' '
-            + QString::number(getsortval(ctx, c, k));
+        return questionText(records, k, TextKind::Item, b, k) + u' ' + QString::number(sortKey(records, b, k))
+            + QStringLiteral(" > ") + questionText(records, k, TextKind::Item, c, k) + u' '
+            + QString::number(sortKey(records, c, k));
     case TextKind::Answer:
         switch (row.answer) {
         case AnswerText::Missing:
-            return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(ctx.catnames[size_t(k)]);
+            return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(categoryName(k));
         case AnswerText::Quotation:
-            return ctx.presidents[size_t(b)].quotation;
+            return records.presidents[size_t(b)].quotation;
         case AnswerText::Field:
             break;
         }
-        return getpstr(ctx, b, k);
+        return fieldText(records, b, k);
     case TextKind::Question:
         if (!row.question)
-            return ctx.catnames[size_t(k)];
+            return categoryName(k);
         if (const QString question = QString::fromLatin1(row.question); question.contains(QLatin1String("%1")))
-            return question.arg(ctx.presidents[size_t(b)].name);
+            return question.arg(records.presidents[size_t(b)].name);
         else
             return question;
     default:
@@ -99,16 +81,15 @@ QString getquestion(AppContext& ctx, TextKind kind, int b, int c)
     }
 }
 
-int getsortval(AppContext& ctx, int r, int k)
+int sortKey(const Records& records, int r, int k)
 {
-    if (!validRecord(ctx, r))
+    if (!validRecord(records, r))
         return 0;
     switch (categoryRow(k).sortKey) {
-    case SortKey::Birth: return ctx.presidents[size_t(r)].birthKey;
-    case SortKey::Term: return ctx.presidents[size_t(r)].termKey;
+    case SortKey::Birth: return records.presidents[size_t(r)].birthKey;
+    case SortKey::Term: return records.presidents[size_t(r)].termKey;
     case SortKey::None: break;
     }
-    ctx.messages->ok(QStringLiteral("getsortval not defined%1").arg(k));
     return 0;
 }
 

@@ -1,5 +1,8 @@
 #include "testsupport.h"
 
+#include "game/questionkinds.h"
+#include "screens/questionwindows.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QList>
@@ -57,9 +60,25 @@ bool TestShell::openUrl(const QString& address)
     return result;
 }
 
-Fixture::Fixture(quint64 seed) : ctx(std::make_unique<AppContext>())
+int ChosenDraw::pick(int, Chosen& chosen, int slot, PickRule, const std::function<bool(int)>&)
 {
-    ctx->dir = tmp.path();
+    const int record = slot >= 0 && slot < records_.size() ? records_[slot] : 0;
+    if (slot >= 0 && slot < int(chosen.size()) && record > 0) {
+        chosen[size_t(slot)] = record;
+        // The counters move as the program's draw moves them.
+        if (record < int(usage().size()))
+            usage()[size_t(record)] = std::min(32767, usage()[size_t(record)] + (slot == 0 ? 10 : 1));
+    }
+    return record;
+}
+
+double ChosenDraw::uniform()
+{
+    return numbers_.isEmpty() ? 0.0 : numbers_.takeFirst();
+}
+
+Fixture::Fixture(quint64 seed, const QString& dir)
+{
     auto r = std::make_unique<TestRandom>(seed);
     auto m = std::make_unique<TestMessages>();
     auto s = std::make_unique<TestSound>();
@@ -70,14 +89,8 @@ Fixture::Fixture(quint64 seed) : ctx(std::make_unique<AppContext>())
     sound = s.get();
     shell = sh.get();
     clock = c.get();
-    ctx->random = std::move(r);
-    ctx->messages = std::move(m);
-    ctx->sound = std::move(s);
-    ctx->shell = std::move(sh);
-    ctx->clock = std::move(c);
-    ctx->sndlistfile = QStringLiteral("brevsnd.dat");
-    ctx->hoffile = QStringLiteral("brev.hof");
-    setcategories(*ctx);
+    Seams seams{std::move(r), std::move(m), std::move(s), std::move(sh), std::move(c)};
+    program = std::make_unique<Program>(dir.isEmpty() ? tmp.path() : dir, std::move(seams));
 }
 
 void Fixture::write(const QString& name, const QByteArray& bytes) const
@@ -111,11 +124,11 @@ void drag(QWidget* bar, QWidget* target)
     QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(to));
 }
 
-void fillHallOfFame(AppContext& ctx)
+void fillHallOfFame(HallOfFame& hof)
 {
     for (int i = 1; i <= kHofPlaces; ++i)
-        ctx.hof[size_t(i)].score = 1000;
-    ctx.hofcount = kHofPlaces;
+        hof.entries[size_t(i)].score = 1000;
+    hof.count = kHofPlaces;
 }
 
 FileWrites::FileWrites(const QString& dir, const QString& name)
@@ -176,12 +189,15 @@ President sampleRecord(int i)
 
 void Fixture::loadSampleRecords()
 {
+    Records& records = program->records;
+    std::vector<President> table(kRecords + 2);
     for (int i = 1; i <= kRecords; ++i)
-        ctx->presidents.edit(size_t(i)) = sampleRecord(i);
-    ctx->nrecords = kRecords;
-    ctx->baseRecords = kRecords;
-    ctx->linkbase = QStringLiteral("https://example.org/wiki/");
-    ctx->game.itemUse.assign(kRecords + 1, 0);
+        table[size_t(i)] = sampleRecord(i);
+    records.presidents = RecordTable(std::move(table));
+    records.baseRecords = kRecords;
+    records.linkbase = QStringLiteral("https://example.org/wiki/");
+    records.setLaterPresidents(true);
+    program->session.resetUsage(kRecords);
 }
 
 ModalDriver::ModalDriver()
@@ -240,6 +256,15 @@ void ModalDriver::timerEvent(QTimerEvent*)
             closeModalWindows();
         }
     });
+}
+
+QuestionOnScreen questionOnScreen(Program& p, int category)
+{
+    QuestionOnScreen shown;
+    shown.question = makeQuestion(screenFor(category), p.draw, category, p.session.mode, p.settings.settings.maxdif);
+    if (shown.question && shown.question->load())
+        shown.window = makeWindow(*shown.question, p.windowParts(), p.dir, nullptr);
+    return shown;
 }
 
 } // namespace brev::test

@@ -1,16 +1,16 @@
 #pragma once
-// Test doubles for the seams, a fresh context in a temporary directory, and a
-// driver that answers modal windows as they appear.
+// Test doubles for the seams, a program in a temporary directory, questions
+// on records chosen by the test, and a driver that answers modal windows as
+// they appear.
+#include "app/program.h"
 #include "game/gameloop.h"
-#include "store/settingsfile.h"
-#include "store/pickitems.h"
+#include "models/questionmodel.h"
 #include "store/texts.h"
-#include "store/context.h"
 
 #include <QByteArray>
 #include <QDir>
-#include <QObject>
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -65,26 +65,58 @@ public:
     QDate date{2026, 12, 7};
 };
 
-// A context whose program directory is a fresh temporary directory, with the
-// test seams installed and the category table filled.
+// A draw that places the records a test chose, slot by slot (moving their
+// usage counters as the program's draw does), and answers a question's
+// shuffles with the numbers given (0 when they run out: no swap, the
+// multiple-choice answer in the first place).
+class ChosenDraw : public ItemDraw {
+public:
+    ChosenDraw(Program& program, QList<int> records, QList<double> numbers = {})
+        : ItemDraw(program.records, program.session.itemUse, program.random), records_(std::move(records)),
+          numbers_(std::move(numbers))
+    {
+    }
+    int pick(int category, Chosen& chosen, int slot, PickRule rule, const std::function<bool(int)>& suits) override;
+    double uniform() override;
+
+private:
+    QList<int> records_;
+    QList<double> numbers_;
+};
+
+// A program whose directory is a fresh temporary directory, with the test
+// seams installed.
 struct Fixture {
-    explicit Fixture(quint64 seed = 1);
+    // dir: the program directory; a fresh temporary one when empty.
+    explicit Fixture(quint64 seed = 1, const QString& dir = QString());
     QTemporaryDir tmp;
-    std::unique_ptr<AppContext> ctx;
     TestRandom* random;
     TestMessages* messages;
     TestSound* sound;
     TestShell* shell;
     TestClock* clock;
+    std::unique_ptr<Program> program;
 
-    QString path(const QString& name) const { return ctx->path(name); }
+    QString path(const QString& name) const { return program->path(name); }
     // The lines of "brevquiz.log", without the empty one after the last line break.
     QStringList logLines() const;
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
     // 41 made-up records (distinct texts in every field) in the table, with
-    // counters at 0; nrecords 41.
+    // counters at 0; all in play.
     void loadSampleRecords();
+    WindowParts parts() { return program->windowParts(); }
+    // A question of `category` on the model of type Model, loaded through
+    // `draw` (the program's own draw when null).
+    template <class Model, class... Args>
+    std::unique_ptr<Model> question(int category, ItemDraw* draw = nullptr, RunMode mode = RunMode::Play,
+                                    Args... args)
+    {
+        auto q = std::make_unique<Model>(draw ? *draw : program->draw, category, mode, args...);
+        return q->load() ? std::move(q) : nullptr;
+    }
+    // The game over the program's objects.
+    Game game() { return Game(program->settings, program->session, program->log, program->questionFile, program->draw); }
 };
 
 // A mouse drag: press on the bar, move in steps, release over the target.
@@ -93,7 +125,7 @@ void drag(QWidget* bar, QWidget* target);
 
 // A full hall of fame that no test game can enter, so that a game ends with
 // its final message and opens no hall-of-fame window.
-void fillHallOfFame(AppContext& ctx);
+void fillHallOfFame(HallOfFame& hof);
 
 // Counts how often a file of a directory is written whole through QSaveFile
 // (created, or renamed into place) from construction on.
@@ -144,6 +176,70 @@ private:
 inline QStringList told(const Problem& problem)
 {
     return problem ? QStringList{*problem} : QStringList{};
+}
+
+} // namespace brev::test
+
+// The program's windows built over a fixture's program, as the game builds them.
+#include "app/gameui.h"
+#include "screens/questionwindow.h"
+#include "editor/dataeditorwindow.h"
+#include "hof/halloffamewindow.h"
+#include "hof/nameentrydialog.h"
+#include "setup/setupdialog.h"
+
+namespace brev::test {
+
+struct TestSetup : SetupDialog {
+    explicit TestSetup(Program& p, QWidget* parent = nullptr)
+        : SetupDialog(p.settings, p.records, p.session, p.questionFile, p.messages, p.clock,
+                      p.path(QStringLiteral("brevhelp.txt")), setupOpeners(p), parent)
+    {
+    }
+};
+
+struct TestHallOfFame : HallOfFameWindow {
+    explicit TestHallOfFame(Program& p, QWidget* parent = nullptr)
+        : HallOfFameWindow(p.hof, p.messages, p.shell, p.settings.hofBaseUrl(), parent)
+    {
+    }
+};
+
+struct TestNameEntry : NameEntryDialog {
+    TestNameEntry(Program& p, int place, QWidget* parent = nullptr)
+        : NameEntryDialog(p.settings.settings, p.sounds, place, parent)
+    {
+    }
+};
+
+struct TestEditor : DataEditorWindow {
+    explicit TestEditor(Program& p, QWidget* parent = nullptr)
+        : DataEditorWindow(p.records, p.dir, p.messages, p.shell, parent)
+    {
+    }
+};
+
+} // namespace brev::test
+
+namespace brev::test {
+
+// A question of a category, loaded, and its window as the game builds it;
+// no window when the records cannot fill the question.
+struct QuestionOnScreen {
+    std::unique_ptr<QuestionModel> question;
+    std::unique_ptr<QuestionWindow> window;
+};
+QuestionOnScreen questionOnScreen(Program& p, int category);
+
+// Asks a loaded question as a game does: its load lines, then its window
+// and score screen (answered by a ModalDriver).
+inline Asked askInWindow(Program& p, QuestionModel& question)
+{
+    writeLoadLines(question, p.session, p.log, p.questionFile);
+    WindowGameUi ui(p);
+    const Asked asked = ui.ask(question);
+    p.log.flush();
+    return asked;
 }
 
 } // namespace brev::test

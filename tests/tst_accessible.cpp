@@ -2,6 +2,8 @@
 // reach by keyboard has a name, and every custom matching piece has an action.
 #include "testsupport.h"
 
+#include "store/records.h"
+
 #include "app/mainwindow.h"
 #include "editor/dataeditorwindow.h"
 #include "hof/halloffamewindow.h"
@@ -57,43 +59,29 @@ QStringList faultsOf(QWidget* w)
     return faults;
 }
 
-// A question window for the category, built as the game builds it.
-std::unique_ptr<QuestionWindow> questionWindow(AppContext& ctx, int category)
-{
-    ctx.game.category = category;
-    switch (screenFor(category)) {
-    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceWindow>(ctx);
-    case Screen::Matching: return std::make_unique<MatchWindow>(ctx);
-    case Screen::Portraits: return std::make_unique<PortraitMatchWindow>(ctx);
-    case Screen::Sorting: return std::make_unique<brev::SortWindow>(ctx);
-    case Screen::OddOneOut: return std::make_unique<OddOneOutWindow>(ctx);
-    case Screen::NameMe: return std::make_unique<NameMeWindow>(ctx);
-    case Screen::Quotation: return std::make_unique<QuotationWindow>(ctx);
-    case Screen::None: break;
-    }
-    return nullptr;
-}
-
 const QStringList kOtherWindows{"setup", "showscor", "HOF", "NameEntry", "brevedit", "main"};
 
 // One of kOtherWindows by its object name; the main window loaded.
 std::unique_ptr<QWidget> otherWindow(Fixture& f, const QString& name)
 {
-    AppContext& ctx = *f.ctx;
+    Program& p = *f.program;
     if (name == u"main") {
-        f.write(QStringLiteral("brev.dat"), dataText(ctx));
-        auto w = std::make_unique<brev::MainWindow>(ctx);
+        f.write(QStringLiteral("brev.dat"), dataText(p.records));
+        auto w = std::make_unique<brev::MainWindow>(p);
         return w->load() ? std::move(w) : nullptr;
     }
     if (name == u"setup")
-        return std::make_unique<SetupDialog>(ctx);
-    if (name == u"showscor")
-        return std::make_unique<ScoreWindow>(ctx);
+        return std::make_unique<test::TestSetup>(p);
+    if (name == u"showscor") {
+        auto w = std::make_unique<ScoreWindow>(p.session);
+        w->showRunningScore();
+        return w;
+    }
     if (name == u"HOF")
-        return std::make_unique<HallOfFameWindow>(ctx);
+        return std::make_unique<test::TestHallOfFame>(p);
     if (name == u"NameEntry")
-        return std::make_unique<NameEntryDialog>(ctx, 1);
-    return std::make_unique<DataEditorWindow>(ctx);
+        return std::make_unique<test::TestNameEntry>(p, 1);
+    return std::make_unique<test::TestEditor>(p);
 }
 
 // Sample records with a quotation each, so that every question screen can be built.
@@ -101,8 +89,8 @@ void loadQuotedRecords(Fixture& f)
 {
     f.loadSampleRecords();
     for (int i = 1; i <= kRecords; ++i)
-        f.ctx->presidents.edit(i).quotation = QStringLiteral("Quotation %1").arg(i);
-    f.ctx->settings.soundon = 0;
+        f.program->records.presidents.edit(i).quotation = QStringLiteral("Quotation %1").arg(i);
+    f.program->settings.settings.soundon = 0;
 }
 
 } // namespace
@@ -127,11 +115,11 @@ void TstAccessible::everyFocusableNodeNamed()
         const Screen screen = screenFor(category);
         if (screen == Screen::None || seen.contains(screen))
             continue;
-        const std::unique_ptr<QuestionWindow> w = questionWindow(*f.ctx, category);
-        if (w->abandoned())
+        const test::QuestionOnScreen shown = test::questionOnScreen(*f.program, category);
+        if (!shown.window)
             continue;
         seen << screen;
-        faults << faultsOf(w.get());
+        faults << faultsOf(shown.window.get());
     }
     QCOMPARE(seen.size(), 7);
     for (const QString& name : kOtherWindows) {
@@ -145,27 +133,29 @@ void TstAccessible::namesFollowThePlay()
 {
     Fixture f;
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
-    ctx.settings.soundon = 0;
-    ctx.game.category = 1;
-    MultipleChoiceWindow choices(ctx);
-    QCOMPARE(QAccessible::queryAccessibleInterface(choices.choice[2])->text(QAccessible::Name),
-             QStringLiteral("Choice 3 of 5: ") + choices.choice[2]->text());
+    Program& p = *f.program;
+    p.settings.settings.soundon = 0;
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
+    MultipleChoiceWindow choices(*question, f.parts());
+    QCOMPARE(QAccessible::queryAccessibleInterface(choices.choices[2])->text(QAccessible::Name),
+             QStringLiteral("Choice 3 of 5: ") + choices.choices[2]->text());
 
     for (int i = 1; i <= kRecords; ++i)
-        ctx.presidents.edit(i).name = QStringLiteral("Al Bo");
-    ctx.game.category = 21;
-    NameMeWindow w(ctx);
-    QCOMPARE(w.Label2->accessibleName(), QStringLiteral("Hidden name: blank, blank, space, blank, blank"));
+        p.records.presidents.edit(i).name = QStringLiteral("Al Bo");
+    const auto name = f.question<NameMeModel>(21, nullptr, RunMode::Play, 1);
+    QVERIFY(name);
+    NameMeWindow w(*name, f.parts(), p.dir);
+    QCOMPARE(w.nameLabel->accessibleName(), QStringLiteral("Hidden name: blank, blank, space, blank, blank"));
     QTest::keyClick(&w, Qt::Key_B);
-    QCOMPARE(w.Label2->accessibleName(), QStringLiteral("Hidden name: blank, blank, space, B, blank"));
+    QCOMPARE(w.nameLabel->accessibleName(), QStringLiteral("Hidden name: blank, blank, space, B, blank"));
     QTest::keyClick(&w, Qt::Key_Z);
     QTest::keyClick(&w, Qt::Key_Q);
-    QCOMPARE(w.Label1->accessibleName(),
+    QCOMPARE(w.lettersLabel->accessibleName(),
              QStringLiteral("Wrong letters: Z Q. Tries left: %1").arg(w.model().triesAllowed() - 2));
     // The window itself has the focus and tells both.
     QCOMPARE(w.accessibleDescription(),
-             w.Label2->accessibleName() + QStringLiteral(". ") + w.Label1->accessibleName());
+             w.nameLabel->accessibleName() + QStringLiteral(". ") + w.lettersLabel->accessibleName());
 }
 
 void TstAccessible::focusStartsFirstAndTabReads_data()
@@ -189,7 +179,7 @@ void TstAccessible::focusStartsFirstAndTabReads_data()
     // The setup screen reads its left column, the list on the right, then the buttons' row.
     const QStringList setupTabs{"nquestion", "Check1", "cmdmakeq", "cmdTabbed", "List1",
                                 "cmdEdit",   "cmdhof", "cmdhelp",  "cmdOK",     "chkBonus", "chkLater"};
-    const QString firsts[] = {"tmaxdif", "Command1", "cmdOK", "Name1", "cmbitem", "Command1"};
+    const QString firsts[] = {"tmaxdif", "Command1", "cmdOK", "Name1", "cmbitem", "playButton"};
     for (int i = 0; i < kOtherWindows.size(); ++i)
         QTest::newRow(qPrintable(kOtherWindows[i])) << 0 << firsts[i] << (i == 0 ? setupTabs : QStringList{});
 }
@@ -202,10 +192,16 @@ void TstAccessible::focusStartsFirstAndTabReads()
     Fixture f;
     loadQuotedRecords(f);
     const QString tag = QString::fromLatin1(QTest::currentDataTag());
-    const std::unique_ptr<QWidget> w = category ? questionWindow(*f.ctx, category) : otherWindow(f, tag);
+    test::QuestionOnScreen shown;
+    std::unique_ptr<QWidget> other;
+    if (category)
+        shown = test::questionOnScreen(*f.program, category);
+    else
+        other = otherWindow(f, tag);
+    QWidget* const w = category ? shown.window.get() : other.get();
     QVERIFY(w);
     w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(QTest::qWaitForWindowActive(w));
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), first);
     QStringList visited;
@@ -219,12 +215,12 @@ void TstAccessible::focusStartsFirstAndTabReads()
 void TstAccessible::hallOfFameRowsReadInWords()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.hof[1] = {850, "brev    ", 95, QStringLiteral("3  Ada Lovelace"), QStringLiteral("12/7/2026"), 0};
-    ctx.hof[2] = {400, "brev    ", 60, QStringLiteral("1  Bo"), QStringLiteral("1/2/2026"), 0};
-    ctx.hofcount = 2;
-    HallOfFameWindow w(ctx);
-    QCOMPARE(w.Text1->accessibleDescription(),
+    HallOfFame& hof = f.program->hof;
+    hof.entries[1] = {850, "brev    ", 95, QStringLiteral("3  Ada Lovelace"), QStringLiteral("12/7/2026"), 0};
+    hof.entries[2] = {400, "brev    ", 60, QStringLiteral("1  Bo"), QStringLiteral("1/2/2026"), 0};
+    hof.count = 2;
+    test::TestHallOfFame w(*f.program);
+    QCOMPARE(w.list->accessibleDescription(),
              QStringLiteral("1. Ada Lovelace, difficulty 3, score 850, 95 percent, 12/7/2026\n"
                             "2. Bo, difficulty 1, score 400, 60 percent, 1/2/2026"));
 }

@@ -21,17 +21,18 @@ void TstAtspi::barsReadAndPressedOverTheBus()
 {
     Fixture f;
     f.loadSampleRecords();
-    f.ctx->settings.soundon = 0;
-    f.ctx->game.category = 7;
-    MatchWindow w(*f.ctx);
+    f.program->settings.settings.soundon = 0;
+    const auto question = f.question<MatchModel>(7);
+    QVERIFY(question);
+    MatchWindow w(*question, f.parts());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QProcess client;
     client.setProcessChannelMode(QProcess::ForwardedChannels);
-    client.start(qEnvironmentVariable("ATSPI_PYTHON", QStringLiteral("python3")), {QStringLiteral(ATSPI_SCRIPT), w.Btn1[0]->text()});
+    client.start(qEnvironmentVariable("ATSPI_PYTHON", QStringLiteral("python3")), {QStringLiteral(ATSPI_SCRIPT), w.bars[0]->text()});
     QTRY_VERIFY_WITH_TIMEOUT(client.state() == QProcess::NotRunning, 30000);
     QCOMPARE(client.exitCode(), 0);
-    QVERIFY(w.Btn1[0]->held());
+    QVERIFY(w.bars[0]->held());
 }
 
 QTEST_MAIN(TstAtspi)

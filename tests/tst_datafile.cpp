@@ -13,7 +13,7 @@ QByteArray sampleFile()
 {
     test::Fixture fx;
     fx.loadSampleRecords();
-    return dataText(*fx.ctx);
+    return dataText(fx.program->records);
 }
 
 QList<QByteArray> lines(const QByteArray& file)
@@ -55,22 +55,21 @@ void TstDatafile::roundTripsThroughWriteAndRead()
 {
     test::Fixture fx;
     fx.loadSampleRecords();
-    fx.ctx->presidents.edit(5).court.clear();
-    fx.ctx->presidents.edit(6).vice = QStringLiteral("Adams, Jr., John");
-    fx.ctx->presidents.edit(7).dif = -32768;
-    fx.ctx->presidents.edit(8).name = QStringLiteral("George \"Big\" Washington");
-    QCOMPARE(writedata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
+    fx.program->records.presidents.edit(5).court.clear();
+    fx.program->records.presidents.edit(6).vice = QStringLiteral("Adams, Jr., John");
+    fx.program->records.presidents.edit(7).dif = -32768;
+    fx.program->records.presidents.edit(8).name = QStringLiteral("George \"Big\" Washington");
+    QCOMPARE(writeRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))), std::nullopt);
     // The file cannot hold a double quote in a text: it is stored as an apostrophe.
-    fx.ctx->presidents.edit(8).name = QStringLiteral("George 'Big' Washington");
+    fx.program->records.presidents.edit(8).name = QStringLiteral("George 'Big' Washington");
 
-    test::Fixture back;
-    back.ctx->dir = fx.ctx->dir;
-    QCOMPARE(readdata(*back.ctx, QStringLiteral("brev.dat")), std::nullopt);
-    QCOMPARE(back.ctx->nrecords, 41);
-    QCOMPARE(back.ctx->linkbase, fx.ctx->linkbase);
-    QCOMPARE(back.ctx->presidents.size(), fx.ctx->presidents.size());
-    for (size_t i = 0; i < back.ctx->presidents.size(); ++i)
-        QVERIFY2(back.ctx->presidents[i] == fx.ctx->presidents[i], qPrintable(QString::number(i)));
+    test::Fixture back(1, fx.program->dir);
+    QCOMPARE(readRecords(back.program->records, back.program->path(QStringLiteral("brev.dat"))), std::nullopt);
+    QCOMPARE(back.program->records.inPlay(), 41);
+    QCOMPARE(back.program->records.linkbase, fx.program->records.linkbase);
+    QCOMPARE(back.program->records.presidents.size(), fx.program->records.presidents.size());
+    for (size_t i = 0; i < back.program->records.presidents.size(); ++i)
+        QVERIFY2(back.program->records.presidents[i] == fx.program->records.presidents[i], qPrintable(QString::number(i)));
 
     // The file has one line per record, the base address, then one link per line.
     const QList<QByteArray> ls = lines(fx.read(QStringLiteral("brev.dat")));
@@ -86,13 +85,13 @@ void TstDatafile::derivesPortraitNamesFromRecordNumber()
     test::Fixture fx;
     QByteArray file = sampleFile().replace("brev", "photo");
     fx.write(QStringLiteral("brev.dat"), file);
-    QCOMPARE(readdata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
-    QCOMPARE(imagefile(*fx.ctx, 1), QStringLiteral("brev1.gif"));
-    QCOMPARE(imagefile(*fx.ctx, 23), QStringLiteral("brev23.gif"));
-    QCOMPARE(imagefile(*fx.ctx, 24), QStringLiteral("brev25.gif"));
-    QCOMPARE(imagefile(*fx.ctx, 41), QStringLiteral("brev42.gif"));
-    QCOMPARE(imagefile(*fx.ctx, 0), QString());
-    QCOMPARE(imagefile(*fx.ctx, 42), QString());
+    QCOMPARE(readRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))), std::nullopt);
+    QCOMPARE(fx.program->records.imageFile(1), QStringLiteral("brev1.gif"));
+    QCOMPARE(fx.program->records.imageFile(23), QStringLiteral("brev23.gif"));
+    QCOMPARE(fx.program->records.imageFile(24), QStringLiteral("brev25.gif"));
+    QCOMPARE(fx.program->records.imageFile(41), QStringLiteral("brev42.gif"));
+    QCOMPARE(fx.program->records.imageFile(0), QString());
+    QCOMPARE(fx.program->records.imageFile(42), QString());
 }
 
 void TstDatafile::readsItemSyntax()
@@ -110,8 +109,8 @@ void TstDatafile::readsItemSyntax()
     ls[42] = l1 + "," + l2;
     ls.removeAt(43);
     fx.write(QStringLiteral("brev.dat"), "\xEF\xBB\xBF" + joined(ls));   // after a byte-order mark
-    QCOMPARE(readdata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
-    const President& p = fx.ctx->presidents[1];
+    QCOMPARE(readRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))), std::nullopt);
+    const President& p = fx.program->records.presidents[1];
     QCOMPARE(p.name, QStringLiteral("Washington, George"));
     QCOMPARE(p.spare1, QStringLiteral("s1"));
     QCOMPARE(p.termKey, 1789);
@@ -135,10 +134,10 @@ void TstDatafile::readsItemSyntax()
     QCOMPARE(p.attnGen, QStringLiteral("Randolph"));
     QCOMPARE(p.court, QStringLiteral("Jay,\r\nRutledge"));
     QCOMPARE(p.dif, 3);
-    QCOMPARE(fx.ctx->presidents[2].name, QStringLiteral("President 2"));
+    QCOMPARE(fx.program->records.presidents[2].name, QStringLiteral("President 2"));
     QCOMPARE(p.link, QStringLiteral("President_1"));
-    QCOMPARE(fx.ctx->presidents[2].link, QStringLiteral("President_2"));
-    QCOMPARE(fx.ctx->presidents[41].link, QStringLiteral("President_41"));
+    QCOMPARE(fx.program->records.presidents[2].link, QStringLiteral("President_2"));
+    QCOMPARE(fx.program->records.presidents[41].link, QStringLiteral("President_41"));
 }
 
 void TstDatafile::rejectsDamagedFiles_data()
@@ -186,14 +185,14 @@ void TstDatafile::rejectsDamagedFiles()
     QFETCH(QString, expected);
     test::Fixture fx;
     fx.loadSampleRecords();
-    fx.ctx->presidents.edit(3).name = QStringLiteral("Kept");
+    fx.program->records.presidents.edit(3).name = QStringLiteral("Kept");
     if (!QByteArray(QTest::currentDataTag()).startsWith("no file"))
         fx.write(QStringLiteral("brev.dat"), content);
-    const auto error = readdata(*fx.ctx, QStringLiteral("brev.dat"));
+    const auto error = readRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat")));
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(QStringLiteral("brev.dat")), qPrintable(*error));
     QVERIFY2(error->contains(expected), qPrintable(*error));
-    QCOMPARE(fx.ctx->presidents[3].name, QStringLiteral("Kept"));   // the table stays as it was
+    QCOMPARE(fx.program->records.presidents[3].name, QStringLiteral("Kept"));   // the table stays as it was
     QVERIFY(error->size() < 300);
 }
 
@@ -231,28 +230,28 @@ void TstDatafile::readsAddOnOrGoesOnWithout()
     QFETCH(QString, expected);
     test::Fixture fx;
     fx.write(QStringLiteral("brev.dat"), sampleFile());
-    QCOMPARE(initdata(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.program->readRecords(), std::nullopt);
     if (!QByteArray(QTest::currentDataTag()).startsWith("no file"))
         fx.write(QStringLiteral("brevplus.dat"), content);
-    const auto problem = readAddOn(*fx.ctx, QStringLiteral("brevplus.dat"), true);
-    AppContext& c = *fx.ctx;
-    QCOMPARE(c.presidents[41].name, QStringLiteral("President 41"));
+    const auto problem = fx.program->readAddOn();
+    Program& c = *fx.program;
+    QCOMPARE(c.records.presidents[41].name, QStringLiteral("President 41"));
     if (expected.isEmpty() && !content.isNull()) {
         QCOMPARE(problem, std::nullopt);
-        QCOMPARE(c.nrecords, 43);
-        QCOMPARE(c.presidents[42].name, QStringLiteral("President 1"));
-        QCOMPARE(c.presidents[43].image, QStringLiteral("brev44.gif"));
-        QCOMPARE(c.linkOf(43), QStringLiteral("https://example.org/wiki/President_2"));
-        QCOMPARE(c.game.itemUse.size(), size_t(44));
+        QCOMPARE(c.records.inPlay(), 43);
+        QCOMPARE(c.records.presidents[42].name, QStringLiteral("President 1"));
+        QCOMPARE(c.records.presidents[43].image, QStringLiteral("brev44.gif"));
+        QCOMPARE(c.records.linkOf(43), QStringLiteral("https://example.org/wiki/President_2"));
+        QCOMPARE(c.session.itemUse.size(), size_t(44));
         // Written back the same, with the portrait names that follow the records' numbers.
-        QCOMPARE(addOnText(c), QByteArray(content).replace("brev1.gif", "brev43.gif").replace("brev2.gif", "brev44.gif"));
-        QCOMPARE(dataText(c), sampleFile());
-        setLaterPresidents(c, false);
-        QCOMPARE(c.nrecords, 41);
+        QCOMPARE(addOnText(c.records), QByteArray(content).replace("brev1.gif", "brev43.gif").replace("brev2.gif", "brev44.gif"));
+        QCOMPARE(dataText(c.records), sampleFile());
+        c.records.setLaterPresidents(false);
+        QCOMPARE(c.records.inPlay(), 41);
         return;
     }
-    QCOMPARE(c.loadedRecords(), 41);
-    QCOMPARE(c.nrecords, 41);
+    QCOMPARE(c.records.loadedRecords(), 41);
+    QCOMPARE(c.records.inPlay(), 41);
     if (expected.isEmpty()) {
         QCOMPARE(problem, std::nullopt);
         return;
@@ -268,10 +267,10 @@ void TstDatafile::initdataLeavesEmptySlotsAndZeroCounters()
 {
     test::Fixture fx;
     fx.write(QStringLiteral("brev.dat"), sampleFile());
-    QCOMPARE(initdata(*fx.ctx), std::nullopt);
-    QVERIFY(fx.ctx->presidents[0] == President{});
-    QVERIFY(fx.ctx->presidents[42] == President{});
-    QCOMPARE(fx.ctx->game.itemUse, std::vector<int>(42, 0));
+    QCOMPARE(fx.program->readRecords(), std::nullopt);
+    QVERIFY(fx.program->records.presidents[0] == President{});
+    QVERIFY(fx.program->records.presidents[42] == President{});
+    QCOMPARE(fx.program->session.itemUse, std::vector<int>(42, 0));
 }
 
 void TstDatafile::failedWriteKeepsOldFile()
@@ -279,24 +278,24 @@ void TstDatafile::failedWriteKeepsOldFile()
     test::Fixture fx;
     fx.loadSampleRecords();
     fx.write(QStringLiteral("notadir"), "old");
-    const QStringList said = test::told(writedata(*fx.ctx, QStringLiteral("notadir/brev.dat")));
+    const QStringList said = test::told(writeRecords(fx.program->records, fx.program->path(QStringLiteral("notadir/brev.dat"))));
     QCOMPARE(said.size(), 1);
-    QVERIFY(said[0].startsWith(QStringLiteral("notadir/brev.dat could not be saved: ")));
+    QVERIFY(said[0].startsWith(QStringLiteral("brev.dat could not be saved: ")));
     QCOMPARE(fx.read(QStringLiteral("notadir")), QByteArray("old"));
-    QCOMPARE(fx.ctx->presidents[1].name, QStringLiteral("President 1"));
+    QCOMPARE(fx.program->records.presidents[1].name, QStringLiteral("President 1"));
 }
 
 void TstDatafile::fullDiskKeepsOldFile()
 {
     test::Fixture fx;
     fx.loadSampleRecords();
-    QCOMPARE(writedata(*fx.ctx, QStringLiteral("brev.dat")), std::nullopt);
+    QCOMPARE(writeRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))), std::nullopt);
     QStringList said;
     const QByteArray before = fx.read(QStringLiteral("brev.dat"));
-    fx.ctx->presidents.edit(41).court = QString(200, u'x');   // a little longer: held in the write buffer
+    fx.program->records.presidents.edit(41).court = QString(200, u'x');   // a little longer: held in the write buffer
     {
         test::FileSizeLimit limit(before.size());
-        said = test::told(writedata(*fx.ctx, QStringLiteral("brev.dat")));
+        said = test::told(writeRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))));
     }
     QCOMPARE(fx.read(QStringLiteral("brev.dat")), before);
     QCOMPARE(said.size(), 1);

@@ -4,7 +4,6 @@
 #include "store/gamelog.h"
 #include "app/gameui.h"
 #include "game/questionexport.h"
-#include "store/plussettings.h"
 #include "widgets/realseams.h"
 #include "setup/setupdialog.h"
 #include "testsupport.h"
@@ -55,10 +54,10 @@ Run brevallo(QStringList args)
 class CountingUi : public ExportGameUi {
 public:
     using ExportGameUi::ExportGameUi;
-    Asked openScreen(Screen screen) override
+    Asked ask(QuestionModel& question) override
     {
         ++asked;
-        return ExportGameUi::openScreen(screen);
+        return ExportGameUi::ask(question);
     }
     int asked = 0;
 };
@@ -81,63 +80,63 @@ private slots:
 void TestExport::onlineThenTabbedKeepsOnlyTheSecondDate()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.catenabled[1] = -1;
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[1] = -1;
     f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
-    SetupDialog s(ctx);
+    TestSetup s(ctx);
     s.show();
-    QTest::mouseClick(s.cmdmakeq, Qt::LeftButton);
+    QTest::mouseClick(s.onlineButton, Qt::LeftButton);
     QCOMPARE(f.messages->texts, QStringList{"Will create 12 question file for online games"});
-    QCOMPARE(s.nquestion->text(), QStringLiteral("12"));
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("12"));
     QCOMPARE(f.logLines(), QStringList{exportDateLine(f.clock->date)});
-    QCOMPARE(ctx.settings.loglevel, 2);
+    QCOMPARE(ctx.settings.settings.loglevel, 2);
 
     f.clock->date = QDate(2027, 3, 4);
-    QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
+    QTest::mouseClick(s.tabbedButton, Qt::LeftButton);
     QCOMPARE(f.messages->texts.last(), QStringLiteral("Will create 50 questions in tabbed format"));
-    QCOMPARE(s.nquestion->text(), QStringLiteral("50"));
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("50"));
     QCOMPARE(f.logLines(), QStringList{exportDateLine(QDate(2027, 3, 4))});
-    QCOMPARE(ctx.game.onlineQuestionMode, 0);
-    QCOMPARE(ctx.game.tabbedQuestionMode, -1);
-    QTest::mouseClick(s.cmdOK, Qt::LeftButton);
-    QCOMPARE(ctx.settings.nquestions, 50);
+    QCOMPARE(ctx.session.mode == RunMode::OnlineExport, false);
+    QCOMPARE(ctx.session.mode == RunMode::TabbedExport, true);
+    QTest::mouseClick(s.okButton, Qt::LeftButton);
+    QCOMPARE(ctx.settings.settings.nquestions, 50);
 }
 
 void TestExport::tabbedRefusedWithoutTabbedCategories()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.catenabled[11] = -1;   // portraits
-    ctx.settings.catenabled[12] = -1;   // sorting
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[11] = -1;   // portraits
+    ctx.settings.settings.catenabled[12] = -1;   // sorting
     f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
-    SetupDialog s(ctx);
+    TestSetup s(ctx);
     s.show();
-    QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
+    QTest::mouseClick(s.tabbedButton, Qt::LeftButton);
     QCOMPARE(f.messages->texts.size(), 1);
     QVERIFY(f.messages->texts[0].startsWith(QStringLiteral("Tabbed questions come from multiple-choice")));
-    QCOMPARE(ctx.game.tabbedQuestionMode, 0);
-    QCOMPARE(s.nquestion->text(), QStringLiteral("5"));
+    QCOMPARE(ctx.session.mode == RunMode::TabbedExport, false);
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("5"));
     QCOMPARE(f.logLines(), QStringList{"earlier game"});
-    s.List1->item(6)->setSelected(true);   // a matching category is enough
-    QTest::mouseClick(s.cmdTabbed, Qt::LeftButton);
-    QCOMPARE(ctx.game.tabbedQuestionMode, -1);
+    s.categoryList->item(6)->setSelected(true);   // a matching category is enough
+    QTest::mouseClick(s.tabbedButton, Qt::LeftButton);
+    QCOMPARE(ctx.session.mode == RunMode::TabbedExport, true);
 }
 
 void TestExport::tabbedGameWithSortingAsksMore()
 {
     Fixture f;
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
-    ctx.settings.catenabled[1] = -1;
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[1] = -1;
     for (int k = 12; k <= 18; ++k)
-        ctx.settings.catenabled[size_t(k)] = -1;
+        ctx.settings.settings.catenabled[size_t(k)] = -1;
     QByteArray file;
-    ctx.logSink = &file;
-    startExport(ctx, ExportMode::Tabbed);
-    ctx.settings.nquestions = 50;
-    CountingUi ui(ctx);
-    nextquestion(ctx, ui);
-    QCOMPARE(ctx.game.questionsWritten, 50);
+    QuestionFile questions(&file);
+    startExport(ExportMode::Tabbed, ctx.settings, ctx.session, questions, f.clock->date);
+    ctx.settings.settings.nquestions = 50;
+    CountingUi ui;
+    Game(ctx.settings, ctx.session, ctx.log, questions, ctx.draw).askQuestions(ui);
+    QCOMPARE(ctx.session.questionsWritten, 50);
     QVERIFY2(ui.asked > 50, qPrintable(QString::number(ui.asked)));
     QCOMPARE(file.count("\r\n"), 51);   // the date and 50 questions
     QCOMPARE(file.count('\t'), 50 * 5);
@@ -168,14 +167,14 @@ void TestExport::commandLineWritesWhatAGameWrites()
     Fixture f;
     shipFiles(f, 11);
     if (bonus) {
-        AppContext& c = *f.ctx;
-        QCOMPARE(readdata(c, f.path(QStringLiteral("brev.dat"))), std::nullopt);
-        for (int r = 1; r <= c.nrecords; ++r)
-            c.presidents.edit(size_t(r)).court.clear();
-        f.write(QStringLiteral("brev.dat"), dataText(c));
+        Program& c = *f.program;
+        QCOMPARE(c.readRecords(), std::nullopt);
+        for (int r = 1; r <= c.records.inPlay(); ++r)
+            c.records.presidents.edit(size_t(r)).court.clear();
+        f.write(QStringLiteral("brev.dat"), dataText(c.records));
         f.write(QString::fromLatin1(kPlusSettingsFile), "[game]\r\nbonusQuestions=true\r\n");
     }
-    const QStringList args{"--dir", f.ctx->dir, "--export", online ? "online" : "tabbed", "--seed", seed};
+    const QStringList args{"--dir", f.program->dir, "--export", online ? "online" : "tabbed", "--seed", seed};
     const Run run = brevallo(args + QStringList{"--out", f.path(QStringLiteral("out.txt"))});
     QCOMPARE(run.status, 0);
     QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kLogFile))));   // the program's log is left alone
@@ -186,17 +185,18 @@ void TestExport::commandLineWritesWhatAGameWrites()
         exported.contains("\nODDOUT\r") || exported.contains("\nMULTQ\r") || exported.contains("\nWho said this? -- ");
     QCOMPARE(bonusDrawn, bonus);
 
-    AppContext& ctx = *f.ctx;
-    startup(ctx);
-    QCOMPARE(initdata(ctx), std::nullopt);
-    fillHallOfFame(ctx);
-    ctx.random = makeRandom(seed.toULongLong());
-    ctx.clock = makeSystemClock();
+    // The game runs with the program's own random source and clock.
+    Seams seams{makeRandom(seed.toULongLong()), std::make_unique<TestMessages>(), std::make_unique<TestSound>(),
+                std::make_unique<TestShell>(), makeSystemClock()};
+    Program ctx(f.program->dir, std::move(seams));
+    ctx.startUp();
+    QCOMPARE(ctx.readRecords(), std::nullopt);
+    fillHallOfFame(ctx.hof);
     {
-        SetupDialog s(ctx);
+        TestSetup s(ctx);
         s.show();
-        QTest::mouseClick(online ? s.cmdmakeq : s.cmdTabbed, Qt::LeftButton);
-        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+        QTest::mouseClick(online ? s.onlineButton : s.tabbedButton, Qt::LeftButton);
+        QTest::mouseClick(s.okButton, Qt::LeftButton);
     }
     ModalDriver driver;
     int windows = 0;
@@ -206,7 +206,7 @@ void TestExport::commandLineWritesWhatAGameWrites()
             w->close();   // the close box skips the question
         });
     WindowGameUi ui(ctx);
-    playgame(ctx, ui);
+    Game(ctx.settings, ctx.session, ctx.log, ctx.questionFile, ctx.draw).play(ui);
     QVERIFY(windows >= (online ? 12 : 50));
     const QByteArray played = f.read(QString::fromLatin1(kLogFile));
     QCOMPARE(exported.split('\n'), played.split('\n'));
@@ -276,8 +276,8 @@ void TestExport::commandLineFaults()
         QVERIFY(QFile::remove(f.path(file)));
     else if (!file.isEmpty())
         f.write(file, content);
-    args.replaceInStrings(QStringLiteral("DIR/"), f.ctx->dir + QLatin1Char('/'));
-    const Run run = brevallo(QStringList{"--dir", f.ctx->dir} + args);
+    args.replaceInStrings(QStringLiteral("DIR/"), f.program->dir + QLatin1Char('/'));
+    const Run run = brevallo(QStringList{"--dir", f.program->dir} + args);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message.toLocal8Bit()), run.err.constData());
     QCOMPARE(run.err.isEmpty(), message.isEmpty());
@@ -289,25 +289,25 @@ void TestExport::commandLineFaults()
 void TestExport::onlineWithBonusWritesEveryBlockAsked()
 {
     Fixture f(5);
-    AppContext& ctx = *f.ctx;
-    QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
-    ctx.settings.catenabled[1] = -1;   // one type of the list, then the bonus ones
-    setBonusQuestions(ctx, true);
+    Program& ctx = *f.program;
+    QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    ctx.session.resetUsage(ctx.records.inPlay());
+    ctx.settings.settings.catenabled[1] = -1;   // one type of the list, then the bonus ones
+    ctx.settings.setBonusQuestions(true, ctx.session.bonusLeftOut);
     QByteArray file;
-    ctx.logSink = &file;
-    startExport(ctx, ExportMode::Online);
-    ctx.settings.nquestions = 100;
+    QuestionFile questions(&file);
+    startExport(ExportMode::Online, ctx.settings, ctx.session, questions, f.clock->date);
+    ctx.settings.settings.nquestions = 100;
     struct NameMeCounter : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Asked openScreen(Screen s) override
+        Asked ask(QuestionModel& q) override
         {
-            nameMe += s == Screen::NameMe ? 1 : 0;
-            return ExportGameUi::openScreen(s);
+            nameMe += q.screen() == Screen::NameMe ? 1 : 0;
+            return ExportGameUi::ask(q);
         }
         int nameMe = 0;
-    } ui(ctx);
-    nextquestion(ctx, ui);
+    } ui;
+    Game(ctx.settings, ctx.session, ctx.log, questions, ctx.draw).askQuestions(ui);
     QVERIFY(ui.nameMe > 0);
     qsizetype blocks = 0;
     for (const char* kind : {"MULT", "MULTQ", "MATCH", "IMATCH", "SORT", "ODDOUT"})

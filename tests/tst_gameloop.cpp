@@ -1,14 +1,12 @@
 // The game loop without windows: category draw and dispatch, question
 // headers in the log, the no-category path, the tabbed export count, the
 // adjusted score and the final message; and the multiple-choice export lines.
-#include "store/score.h"
-#include "store/gamelog.h"
-#include "game/questionexport.h"
 #include "game/gameloop.h"
-#include "store/settingsfile.h"
+#include "game/questionexport.h"
 #include "models/exportlines.h"
 #include "models/multiplechoicemodel.h"
-#include "store/plussettings.h"
+#include "store/gamelog.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -19,9 +17,36 @@ using namespace brev::test;
 
 namespace {
 
+// A question that loads whatever the records and writes nothing: the loop's
+// tests are about the loop, not the screens.
+class StubQuestion : public QuestionModel {
+public:
+    using QuestionModel::QuestionModel;
+    bool load() override { return true; }
+    QString logHeader() const override { return {}; }
+    QList<LogLine> playLines() const override { return {}; }
+    QStringList exportLines() const override { return {}; }
+};
+
+QuestionMaker stubs()
+{
+    return [](Screen s, ItemDraw& draw, int category, RunMode mode, int) -> std::unique_ptr<QuestionModel> {
+        if (s == Screen::None)
+            return nullptr;
+        return std::make_unique<StubQuestion>(draw, category, mode);
+    };
+}
+
+// The game over the fixture's program, with stub questions.
+Game stubGame(Fixture& f)
+{
+    Program& p = *f.program;
+    return Game(p.settings, p.session, p.log, p.questionFile, p.draw, stubs());
+}
+
 struct FakeUi : GameUi {
-    explicit FakeUi(AppContext& c) : ctx(c) {}
-    AppContext& ctx;
+    explicit FakeUi(Program& c) : ctx(c) {}
+    Program& ctx;
     QList<int> asked;                       // categories, in order
     QList<Screen> screens;
     int setups = 0;
@@ -31,23 +56,25 @@ struct FakeUi : GameUi {
     struct Hof { int adjusted; QString game; int percent; int extra; };
     QList<Hof> hof;
 
-    Asked openScreen(Screen s) override
+    Asked ask(QuestionModel& q) override
     {
-        asked << ctx.game.category;
-        screens << s;
+        asked << q.category();
+        screens << q.screen();
         if (!haveWindows)
             return Asked::NoScreen;
         if (onOpen)
-            onOpen(s);
+            onOpen(q.screen());
         return Asked::Yes;
     }
-    void showSetup() override
+    void givenUp(const QString& message) override { ctx.messages.ok(message); }
+    bool showSetup() override
     {
         ++setups;
         if (onSetup)
             onSetup(setups);
+        return true;
     }
-    void tell(const QString& text) override { ctx.messages->ok(text); }
+    void tell(const QString& text) override { ctx.messages.ok(text); }
     void enterHof(int a, const QString& g, int p, int e) override
     {
         hof << Hof{a, g, p, e};
@@ -103,25 +130,24 @@ void TestGameLoop::adjustedScoreRoundsHalfToEven()
 void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     for (int k = 1; k <= 18; ++k)
-        ctx.settings.catenabled[k] = (k == 7 || k == 1 || k == 18) ? -1 : 0;
-    ctx.settings.catenabled[0] = -1;   // never drawn on its own
-    ctx.settings.nquestions = 4;
+        ctx.settings.settings.catenabled[k] = (k == 7 || k == 1 || k == 18) ? -1 : 0;
+    ctx.settings.settings.catenabled[0] = -1;   // never drawn on its own
+    ctx.settings.settings.nquestions = 4;
     // 0 -> 1; 2 is off: draw again; 18; the top of the range is 18 too; 7.
     f.random->script = {0.0, drawOf(2), drawOf(18), 0.99999, drawOf(7)};
     FakeUi ui(ctx);
-    nextquestion(ctx, ui);
+    stubGame(f).askQuestions(ui);
     QCOMPARE(ui.asked, (QList<int>{1, 18, 18, 7}));
     QCOMPARE(ui.screens.at(3), Screen::Matching);
-    QCOMPARE(ctx.game.category, 7);
 
     // One question with only "Match Birthplaces": exactly that, then the end.
     Fixture g;
-    g.ctx->settings.catenabled[7] = 1;
-    g.ctx->settings.nquestions = 1;
-    FakeUi ui2(*g.ctx);
-    playgame(*g.ctx, ui2);
+    g.program->settings.settings.catenabled[7] = 1;
+    g.program->settings.settings.nquestions = 1;
+    FakeUi ui2(*g.program);
+    stubGame(g).play(ui2);
     QCOMPARE(ui2.asked, QList<int>{7});
     QCOMPARE(g.messages->texts.size(), 1);
     QVERIFY(g.messages->texts.first().startsWith(QStringLiteral("You scored ")));
@@ -130,13 +156,13 @@ void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()
 void TestGameLoop::categoryOneHasDoubleWeight()
 {
     Fixture f(42);
-    AppContext& ctx = *f.ctx;
-    ctx.settings.catenabled[1] = -1;
-    ctx.settings.catenabled[2] = -1;
-    ctx.settings.catenabled[9] = 5;     // any non-zero value is on
-    ctx.settings.nquestions = 8000;
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[1] = -1;
+    ctx.settings.settings.catenabled[2] = -1;
+    ctx.settings.settings.catenabled[9] = 5;     // any non-zero value is on
+    ctx.settings.settings.nquestions = 8000;
     FakeUi ui(ctx);
-    nextquestion(ctx, ui);
+    stubGame(f).askQuestions(ui);
     QCOMPARE(ui.asked.size(), 8000);
     const double ones = ui.asked.count(1), twos = ui.asked.count(2), nines = ui.asked.count(9);
     QCOMPARE(ones + twos + nines, 8000.0);
@@ -150,27 +176,27 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
 {
     {
         Fixture f;
-        f.ctx->settings.catenabled[3] = -1;
-        f.ctx->settings.nquestions = 3;
-        FakeUi ui(*f.ctx);
-        ui.onOpen = [&](Screen) { writelog(*f.ctx, QStringLiteral("asked"), 1); };
-        playgame(*f.ctx, ui);
+        f.program->settings.settings.catenabled[3] = -1;
+        f.program->settings.settings.nquestions = 3;
+        FakeUi ui(*f.program);
+        ui.onOpen = [&](Screen) { f.program->log.write(QStringLiteral("asked"), 1); };
+        stubGame(f).play(ui);
         QCOMPARE(f.logLines(), (QStringList{"---- Question 1", "asked", "---- Question 2", "asked",
                                            "---- Question 3", "asked"}));
     }
     {
         // A log that cannot be written is told once, after the question that met it.
         Fixture f;
-        f.ctx->settings.catenabled[3] = -1;
-        f.ctx->settings.nquestions = 2;
+        f.program->settings.settings.catenabled[3] = -1;
+        f.program->settings.settings.nquestions = 2;
         QVERIFY(QDir().mkdir(f.path(QStringLiteral("brevquiz.log"))));
-        FakeUi ui(*f.ctx);
+        FakeUi ui(*f.program);
         QStringList toldWhenOpened;
         ui.onOpen = [&](Screen) {
             toldWhenOpened << QString::number(f.messages->texts.size());
-            writelog(*f.ctx, QStringLiteral("asked"), 1);
+            f.program->log.write(QStringLiteral("asked"), 1);
         };
-        playgame(*f.ctx, ui);
+        stubGame(f).play(ui);
         QCOMPARE(toldWhenOpened, (QStringList{"0", "1"}));
         QCOMPARE(f.messages->texts.size(), 2);   // and the final score
         QVERIFY(f.messages->texts[0].startsWith(QStringLiteral("The log file ")));
@@ -178,25 +204,25 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
     {
         // A threshold above 2 keeps the headers out.
         Fixture f;
-        f.ctx->settings.catenabled[3] = -1;
-        f.ctx->settings.nquestions = 2;
-        f.ctx->settings.loglevel = 3;
-        FakeUi ui(*f.ctx);
-        playgame(*f.ctx, ui);
+        f.program->settings.settings.catenabled[3] = -1;
+        f.program->settings.settings.nquestions = 2;
+        f.program->settings.settings.loglevel = 3;
+        FakeUi ui(*f.program);
+        stubGame(f).play(ui);
         QCOMPARE(f.logLines(), QStringList());
     }
     for (int mode = 0; mode < 2; ++mode) {
         Fixture f;
-        f.ctx->settings.catenabled[1] = -1;
-        f.ctx->settings.nquestions = 3;
-        f.ctx->settings.loglevel = 2;
-        (mode == 0 ? f.ctx->game.onlineQuestionMode : f.ctx->game.tabbedQuestionMode) = -1;
-        FakeUi ui(*f.ctx);
+        f.program->settings.settings.catenabled[1] = -1;
+        f.program->settings.settings.nquestions = 3;
+        f.program->settings.settings.loglevel = 2;
+        f.program->session.mode = mode == 0 ? RunMode::OnlineExport : RunMode::TabbedExport;
+        FakeUi ui(*f.program);
         ui.onOpen = [&](Screen) {
-            writelog(*f.ctx, QStringLiteral("export"), 4);
-            ++f.ctx->game.questionsWritten;
+            f.program->log.write(QStringLiteral("export"), 4);
+            ++f.program->session.questionsWritten;
         };
-        playgame(*f.ctx, ui);
+        stubGame(f).play(ui);
         QCOMPARE(ui.asked.size(), 3);
         QCOMPARE(f.logLines(), (QStringList{"export", "export", "export"}));
     }
@@ -205,12 +231,12 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
 void TestGameLoop::categoryWithoutScreenCountsAsAsked()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.catenabled[1] = -1;
-    ctx.settings.nquestions = 2;
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[1] = -1;
+    ctx.settings.settings.nquestions = 2;
     FakeUi ui(ctx);
     ui.haveWindows = false;
-    playgame(ctx, ui);
+    stubGame(f).play(ui);
     QCOMPARE(ui.asked.size(), 2);
     QCOMPARE(f.messages->texts.size(), 3);
     QCOMPARE(f.messages->texts.at(0), QStringLiteral("No question set for When did this president serve?"));
@@ -219,32 +245,32 @@ void TestGameLoop::categoryWithoutScreenCountsAsAsked()
     // Categories the loop never draws, and numbers outside the table.
     f.messages->texts.clear();
     FakeUi ui2(ctx);
-    askquestion(ctx, ui2, 0);
-    askquestion(ctx, ui2, 19);
-    askquestion(ctx, ui2, 99);
-    askquestion(ctx, ui2, -4);
-    askquestion(ctx, ui2, 20);   // odd one out: opened through the seam
-    askquestion(ctx, ui2, kQuoteCategory);
+    stubGame(f).ask(ui2, 0);
+    stubGame(f).ask(ui2, 19);
+    stubGame(f).ask(ui2, 99);
+    stubGame(f).ask(ui2, -4);
+    stubGame(f).ask(ui2, 20);   // odd one out: opened through the seam
+    stubGame(f).ask(ui2, kQuoteCategory);
     QCOMPARE(f.messages->texts, (QStringList{"No question set for Name", "No question set for ",
                                              "No question set for ", "No question set for "}));
     QCOMPARE(ui2.screens, (QList<Screen>{Screen::OddOneOut, Screen::Quotation}));
-    QCOMPARE(ctx.game.category, kQuoteCategory);
+    QCOMPARE(ui2.asked.last(), kQuoteCategory);
 }
 
 void TestGameLoop::noCategoryOpensSetupAndContinues()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.nquestions = 2;
-    ctx.settings.catenabled[0] = -1;    // not one of 1..18: does not count
-    ctx.settings.catenabled[20] = -1;
+    Program& ctx = *f.program;
+    ctx.settings.settings.nquestions = 2;
+    ctx.settings.settings.catenabled[0] = -1;    // not one of 1..18: does not count
+    ctx.settings.settings.catenabled[20] = -1;
     FakeUi ui(ctx);
     // The first visit to setup changes nothing, the second enables category 5.
     ui.onSetup = [&](int call) {
         if (call == 2)
-            ctx.settings.catenabled[5] = -1;
+            ctx.settings.settings.catenabled[5] = -1;
     };
-    playgame(ctx, ui);
+    stubGame(f).play(ui);
     QCOMPARE(ui.setups, 2);
     QCOMPARE(ui.asked, (QList<int>{5, 5}));
     QCOMPARE(f.messages->texts.size(), 3);
@@ -258,32 +284,32 @@ void TestGameLoop::noCategoryOpensSetupAndContinues()
 void TestGameLoop::tabbedModeCountsWrittenLines()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.game.tabbedQuestionMode = -1;
-    ctx.game.questionsWritten = 17;     // left from an earlier game: cleared at the start
-    ctx.settings.catenabled[1] = -1;
-    ctx.settings.catenabled[12] = -1;
-    ctx.settings.nquestions = 3;
+    Program& ctx = *f.program;
+    ctx.session.mode = RunMode::TabbedExport;
+    ctx.session.questionsWritten = 17;     // left from an earlier game: cleared at the start
+    ctx.settings.settings.catenabled[1] = -1;
+    ctx.settings.settings.catenabled[12] = -1;
+    ctx.settings.settings.nquestions = 3;
     f.random->script = {drawOf(12), drawOf(12), drawOf(1), drawOf(12), drawOf(1), drawOf(1)};
     FakeUi ui(ctx);
     ui.onOpen = [&](Screen s) {
         if (s == Screen::MultipleChoice)
-            ++ctx.game.questionsWritten;   // sorting questions write no tabbed line
+            ++ctx.session.questionsWritten;   // sorting questions write no tabbed line
     };
-    nextquestion(ctx, ui);
+    stubGame(f).askQuestions(ui);
     QCOMPARE(ui.asked, (QList<int>{12, 12, 1, 12, 1, 1}));
-    QCOMPARE(ctx.game.questionsWritten, 3);
+    QCOMPARE(ctx.session.questionsWritten, 3);
 }
 
 void TestGameLoop::tabbedModeStopsWithoutProgress()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.game.tabbedQuestionMode = -1;
-    ctx.settings.catenabled[15] = -1;   // sorting only: never a tabbed line
-    ctx.settings.nquestions = 50;
+    Program& ctx = *f.program;
+    ctx.session.mode = RunMode::TabbedExport;
+    ctx.settings.settings.catenabled[15] = -1;   // sorting only: never a tabbed line
+    ctx.settings.settings.nquestions = 50;
     FakeUi ui(ctx);
-    playgame(ctx, ui);                  // must return
+    stubGame(f).play(ui);                  // must return
     QVERIFY(ui.asked.size() >= 50);
     QVERIFY(ui.asked.size() <= 1000);
     QVERIFY(f.messages->texts.last().startsWith(QStringLiteral("You scored ")));
@@ -292,16 +318,16 @@ void TestGameLoop::tabbedModeStopsWithoutProgress()
 void TestGameLoop::finalMessageAndHallOfFame()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.catenabled[2] = -1;
-    ctx.settings.nquestions = 5;
-    ctx.settings.maxdif = 3;
-    ctx.game.score = 40;       // the last game's figures
-    ctx.game.possible = 50;
-    ctx.game.percent = 80;
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[2] = -1;
+    ctx.settings.settings.nquestions = 5;
+    ctx.settings.settings.maxdif = 3;
+    ctx.session.score = 40;       // the last game's figures
+    ctx.session.possible = 50;
+    ctx.session.percent = 80;
     FakeUi ui(ctx);
-    ui.onOpen = [&](Screen) { updatestats(ctx.game, 5, 5); };
-    playgame(ctx, ui);
+    ui.onOpen = [&](Screen) { ctx.session.addPoints(5, 5); };
+    stubGame(f).play(ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 25 out of 25 (100%)\r\nScore adjusted for difficulty: 75"});
     QCOMPARE(ui.hof.size(), 1);
@@ -312,11 +338,11 @@ void TestGameLoop::finalMessageAndHallOfFame()
 
     // Mixed answers: 35 of 50 at difficulty 2 -> 49.
     f.messages->texts.clear();
-    ctx.settings.nquestions = 10;
-    ctx.settings.maxdif = 2;
+    ctx.settings.settings.nquestions = 10;
+    ctx.settings.settings.maxdif = 2;
     int n = 0;
-    ui.onOpen = [&](Screen) { updatestats(ctx.game, ++n <= 7 ? 5 : 0, 5); };
-    playgame(ctx, ui);
+    ui.onOpen = [&](Screen) { ctx.session.addPoints(++n <= 7 ? 5 : 0, 5); };
+    stubGame(f).play(ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 35 out of 50 (70%)\r\nScore adjusted for difficulty: 49"});
 }
@@ -377,13 +403,12 @@ void TestGameLoop::multipleChoiceAnswerPosition()
     QFETCH(int, slot);
     Fixture f;
     f.loadSampleRecords();
-    f.ctx->game.category = 1;
-    f.random->script = {r};
-    MultipleChoiceModel m(*f.ctx);
+    ChosenDraw draw(*f.program, {7, 3, 12, 5, 9}, {r});
+    MultipleChoiceModel m(draw, 1, RunMode::Play);
     QVERIFY(m.load());
     QCOMPARE(m.answerSlot(), slot);
     // The question is about the record of the right choice, whose term is its answer.
-    const int record = f.ctx->game.chosen[size_t(slot)];
+    const int record = m.chosen()[size_t(slot)];
     QCOMPARE(m.question(), QStringLiteral("When did President %1 serve?").arg(record));
     QCOMPARE(m.choiceText(slot), QStringLiteral("%1-%2").arg(1788 + 4 * record).arg(1792 + 4 * record));
 }
@@ -395,8 +420,7 @@ void TestGameLoop::multipleChoiceVerdict_data()
     QTest::addColumn<QString>("results");
     QTest::addColumn<QString>("logLine");
     QTest::addColumn<QString>("heading");
-    // Scripted draws: the answer in slot 1; records 7, 3, 12, 5, 9 by a
-    // fresh counter table and the sample records' levels.
+    // Records 7, 3, 12, 5, 9; the answer in slot 1.
     QTest::addRow("right_term") << 1 << true << " Correct, +5 pts" << ""
                                 << "Results for When did this president serve?";
     QTest::addRow("wrong_term") << 1 << false << "Sorry, the answer was 1800-1804"
@@ -416,14 +440,10 @@ void TestGameLoop::multipleChoiceVerdict()
     QFETCH(QString, heading);
     Fixture f;
     f.loadSampleRecords();
-    f.ctx->game.category = category;
-    // Slot 1 right; then one draw per slot lands on records 7, 3, 12, 5 and 9.
-    f.random->script = {0.3, 6.5 / 41, 2.5 / 41, 11.5 / 41, 4.5 / 41, 8.5 / 41};
-    for (int i = 1; i <= kRecords; ++i)
-        f.ctx->presidents.edit(i).dif = 1;
-    MultipleChoiceModel m(*f.ctx);
+    ChosenDraw draw(*f.program, {7, 3, 12, 5, 9}, {0.3});
+    MultipleChoiceModel m(draw, category, RunMode::Play);
     QVERIFY(m.load());
-    QCOMPARE(f.ctx->game.chosen, (std::array<int, 6>{7, 3, 12, 5, 9, 0}));
+    QCOMPARE(m.chosen(), (std::array<int, 6>{7, 3, 12, 5, 9, 0}));
     QCOMPARE(m.answerSlot(), 1);
 
     const Verdict v = m.choose(right ? 1 : 4);
@@ -446,46 +466,32 @@ void TestGameLoop::multipleChoiceVerdict()
 // log gets no header for it.
 void TestGameLoop::abandonedQuestionLeavesNoTrace()
 {
-    struct ModelUi : FakeUi {
-        using FakeUi::FakeUi;
-        Asked openScreen(Screen s) override
-        {
-            FakeUi::openScreen(s);
-            MultipleChoiceModel m(ctx);
-            if (!m.load()) {
-                ctx.messages->ok(giveUpQuestion(ctx).value_or(QString()));
-                return Asked::Abandoned;
-            }
-            m.writeLoadLines();
-            return Asked::Yes;
-        }
-    };
     for (const bool online : {true, false}) {
         Fixture f;
         f.loadSampleRecords();
-        AppContext& ctx = *f.ctx;
+        Program& ctx = *f.program;
         for (int i = 4; i <= kRecords; ++i)
-            ctx.presidents.edit(i).vice = QStringLiteral("n/a");   // category 2 cannot fill five choices
-        ctx.settings.catenabled[1] = -1;
-        ctx.settings.catenabled[2] = -1;
-        ctx.settings.nquestions = 2;
-        ctx.settings.loglevel = online ? 4 : 0;
-        ctx.game.onlineQuestionMode = online ? -1 : 0;
+            ctx.records.presidents.edit(i).vice = QStringLiteral("n/a");   // category 2 cannot fill five choices
+        ctx.settings.settings.catenabled[1] = -1;
+        ctx.settings.settings.catenabled[2] = -1;
+        ctx.settings.settings.nquestions = 2;
+        ctx.settings.settings.loglevel = online ? 4 : 0;
+        ctx.session.mode = online ? RunMode::OnlineExport : RunMode::Play;
         f.random->script = {drawOf(2)};
-        ModelUi ui(ctx);
-        nextquestion(ctx, ui);
+        FakeUi ui(ctx);
+        f.game().askQuestions(ui);
 
-        QCOMPARE(ctx.settings.catenabled[2], 0);
+        QCOMPARE(ctx.settings.settings.catenabled[2], 0);
         QCOMPARE(f.messages->texts.size(), 1);
         const QStringList lines = f.logLines();
         if (online) {
-            QCOMPARE(ui.asked.size(), 3);   // the abandoned question did not count
+            QCOMPARE(ui.asked.size(), 2);   // the abandoned question did not count
             QCOMPARE(lines.size(), 18);
             QCOMPARE(lines[0], QStringLiteral("MULT"));
             QCOMPARE(lines[9], QStringLiteral("MULT"));
             QCOMPARE(lines[1], QStringLiteral("When did this president serve?"));
         } else {
-            QCOMPARE(ui.asked.size(), 2);
+            QCOMPARE(ui.asked.size(), 1);   // and was never shown
             QCOMPARE(lines.first(), QStringLiteral("---- Question 2"));
             QCOMPARE(lines.count(QStringLiteral("Multiple Choice")), 1);
         }
@@ -495,48 +501,50 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
 void TestGameLoop::bonusQuestionsJoinTheDraw()
 {
     Fixture f(5);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=http://example.org:1\r\n"
                                                    "[game]\r\nbonusQuestions=true\r\n");
-    startup(ctx);
-    QVERIFY(ctx.bonusQuestions);
-    QCOMPARE(ctx.settings.catenabled[21], -1);
-    ctx.settings.catenabled[1] = -1;
-    ctx.settings.catenabled[18] = -1;
+    ctx.startUp();
+    QVERIFY(ctx.settings.bonusQuestions);
+    QCOMPARE(ctx.settings.settings.catenabled[21], -1);
+    ctx.settings.settings.catenabled[1] = -1;
+    ctx.settings.settings.catenabled[18] = -1;
 
     // Off: the top of the range is still 18, and the bonus categories stay out.
-    ctx.bonusQuestions = false;
-    ctx.settings.nquestions = 2;
+    ctx.settings.bonusQuestions = false;
+    ctx.settings.settings.nquestions = 2;
     f.random->script = {0.99999, drawOf(1)};
     FakeUi off(ctx);
-    nextquestion(ctx, off);
+    stubGame(f).askQuestions(off);
     QCOMPARE(off.asked, (QList<int>{18, 1}));
 
     // On: 27 equal shares, the last eight the bonus categories.
-    ctx.bonusQuestions = true;
-    ctx.settings.nquestions = 4;
+    ctx.settings.bonusQuestions = true;
+    ctx.settings.settings.nquestions = 4;
     f.random->script = {0.99999, 19.5 / 27, 21.5 / 27, 0.0};
     FakeUi on(ctx);
-    nextquestion(ctx, on);
+    stubGame(f).askQuestions(on);
     QCOMPARE(on.asked, (QList<int>{29, 20, 22, 1}));
     QCOMPARE(on.screens, (QList<Screen>{Screen::Quotation, Screen::OddOneOut, Screen::Sorting,
                                         Screen::MultipleChoice}));
 
     // A long game reaches every bonus category.
     for (int k = 1; k <= 18; ++k)
-        ctx.settings.catenabled[size_t(k)] = -1;
-    ctx.settings.nquestions = 2000;
+        ctx.settings.settings.catenabled[size_t(k)] = -1;
+    ctx.settings.settings.nquestions = 2000;
     FakeUi run(ctx);
-    nextquestion(ctx, run);
+    stubGame(f).askQuestions(run);
     for (const int k : kBonusCategories)
         QVERIFY2(run.asked.contains(k), qPrintable(QString::number(k)));
     QVERIFY(!run.asked.contains(19) && !run.asked.contains(28) && !run.asked.contains(0));
     QVERIFY(!run.asked.contains(24));   // five different end-of-term kinds never exist
 
     // The tick is stored beside the other keys of the file.
-    QCOMPARE(saveBonusQuestions(ctx, false), std::nullopt);
-    QVERIFY(!loadBonusQuestions(ctx));
-    QCOMPARE(hofBaseUrl(ctx), QUrl(QStringLiteral("http://example.org:1")));
+    QCOMPARE(ctx.settings.saveBonusQuestions(false), std::nullopt);
+    SettingsStore again(ctx.dir);
+    again.load();
+    QVERIFY(!again.bonusQuestions);
+    QCOMPARE(again.hofBaseUrl(), QUrl(QStringLiteral("http://example.org:1")));
 }
 
 void TestGameLoop::bonusCategoriesNeverInterrupt_data()
@@ -556,56 +564,53 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
     QFETCH(bool, starved);
     QFETCH(int, maxdif);
     struct ModelUi : ExportGameUi {
-        ModelUi(AppContext& c) : ExportGameUi(c), ctx(c) {}
-        Asked openScreen(Screen s) override
+        using ExportGameUi::ExportGameUi;
+        Asked ask(QuestionModel& q) override
         {
-            const Asked a = ExportGameUi::openScreen(s);
-            if (a == Asked::Yes)
-                asked << ctx.game.category;
-            return a;
+            asked << q.category();
+            return ExportGameUi::ask(q);
         }
-        AppContext& ctx;
         QList<int> asked;
     };
     QSet<int> drawn;
     for (quint64 seed = 1; seed <= (starved ? 1u : 5u); ++seed) {
         Fixture f(seed);
-        AppContext& ctx = *f.ctx;
-        QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-        ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+        Program& ctx = *f.program;
+        QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+        ctx.session.resetUsage(ctx.records.inPlay());
         if (starved) {
-            for (int r = 1; r <= ctx.nrecords; ++r) {
-                President& p = ctx.presidents.edit(size_t(r));
+            for (int r = 1; r <= ctx.records.inPlay(); ++r) {
+                President& p = ctx.records.presidents.edit(size_t(r));
                 p.party = p.home = p.opponent = QStringLiteral("Same");
                 p.endKind = 0;
                 p.court.clear();
                 p.quotation.clear();
             }
         }
-        ctx.settings.maxdif = maxdif;
+        ctx.settings.settings.maxdif = maxdif;
         const int questions = starved ? 200 : 40;   // long enough to draw every bonus category
-        ctx.settings.nquestions = questions;
+        ctx.settings.settings.nquestions = questions;
         for (int k = 1; k <= 18; ++k)
-            ctx.settings.catenabled[size_t(k)] = -1;
-        setBonusQuestions(ctx, true);
-        ModelUi ui(ctx);
-        nextquestion(ctx, ui);
+            ctx.settings.settings.catenabled[size_t(k)] = -1;
+        ctx.settings.setBonusQuestions(true, ctx.session.bonusLeftOut);
+        ModelUi ui;
+        f.game().askQuestions(ui);
 
         QCOMPARE(f.messages->texts, QStringList());
         QVERIFY(!ui.ranOut());
         QCOMPARE(ui.asked.size(), questions);
         drawn.unite(QSet<int>(ui.asked.begin(), ui.asked.end()));
         for (int k = 1; k <= 18; ++k)
-            QCOMPARE(ctx.settings.catenabled[size_t(k)], -1);
+            QCOMPARE(ctx.settings.settings.catenabled[size_t(k)], -1);
         for (const int k : kBonusCategories) {
-            QCOMPARE(ctx.game.bonusLeftOut[size_t(k)], starved && k != 21);
-            if (ctx.game.bonusLeftOut[size_t(k)])
+            QCOMPARE(ctx.session.bonusLeftOut[size_t(k)], starved && k != 21);
+            if (ctx.session.bonusLeftOut[size_t(k)])
                 QVERIFY(!ui.asked.contains(k));
         }
         // Ticking bonus questions again does not bring a left-out category back.
-        setBonusQuestions(ctx, true);
-        QCOMPARE(ctx.settings.catenabled[20], starved ? 0 : -1);
-        QCOMPARE(ctx.settings.catenabled[21], -1);
+        ctx.settings.setBonusQuestions(true, ctx.session.bonusLeftOut);
+        QCOMPARE(ctx.settings.settings.catenabled[20], starved ? 0 : -1);
+        QCOMPARE(ctx.settings.settings.catenabled[21], -1);
     }
     if (!starved)   // every bonus category was asked in these games
         for (const int k : kBonusCategories)
@@ -618,41 +623,36 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
 void TestGameLoop::laterPresidentsInAndOutOfPlay()
 {
     struct Recorder : ExportGameUi {
-        explicit Recorder(AppContext& c) : ExportGameUi(c), ctx(c) {}
-        Asked openScreen(Screen s) override
+        using ExportGameUi::ExportGameUi;
+        Asked ask(QuestionModel& q) override
         {
-            ctx.game.chosen.fill(0);
-            const Asked a = ExportGameUi::openScreen(s);
-            if (a == Asked::Yes) {
-                draws << QStringLiteral("%1:%2,%3,%4,%5,%6").arg(ctx.game.category).arg(ctx.game.chosen[0])
-                             .arg(ctx.game.chosen[1]).arg(ctx.game.chosen[2]).arg(ctx.game.chosen[3])
-                             .arg(ctx.game.chosen[4]);
-                for (const int r : ctx.game.chosen)
-                    seen[s].insert(r);
-            }
-            return a;
+            const Chosen& chosen = q.chosen();
+            draws << QStringLiteral("%1:%2,%3,%4,%5,%6").arg(q.category()).arg(chosen[0]).arg(chosen[1])
+                         .arg(chosen[2]).arg(chosen[3]).arg(chosen[4]);
+            for (const int r : chosen)
+                seen[q.screen()].insert(r);
+            return ExportGameUi::ask(q);
         }
-        AppContext& ctx;
         QStringList draws;
         QMap<Screen, QSet<int>> seen;
     };
     enum class AddOn { Missing, OutOfPlay, InPlay };
     const auto play = [](quint64 seed, AddOn addOn, QMap<Screen, QSet<int>>* seen = nullptr) {
         Fixture f(seed);
-        AppContext& ctx = *f.ctx;
-        [&] { QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt); }();
-        ctx.game.itemUse.assign(size_t(ctx.nrecords) + 1, 0);
+        Program& ctx = *f.program;
+        [&] { QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt); }();
         if (addOn != AddOn::Missing)
             [&] {
-                QCOMPARE(readAddOn(ctx, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn == AddOn::InPlay),
+                QCOMPARE(readAddOn(ctx.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn == AddOn::InPlay),
                          std::nullopt);
             }();
-        ctx.settings.nquestions = 150;
+        ctx.session.resetUsage(ctx.records.loadedRecords());
+        ctx.settings.settings.nquestions = 150;
         for (int k = 1; k <= 18; ++k)
-            ctx.settings.catenabled[size_t(k)] = -1;
-        setBonusQuestions(ctx, true);
-        Recorder ui(ctx);
-        nextquestion(ctx, ui);
+            ctx.settings.settings.catenabled[size_t(k)] = -1;
+        ctx.settings.setBonusQuestions(true, ctx.session.bonusLeftOut);
+        Recorder ui;
+        f.game().askQuestions(ui);
         if (seen)
             for (auto it = ui.seen.cbegin(); it != ui.seen.cend(); ++it)
                 (*seen)[it.key()].unite(it.value());

@@ -3,7 +3,7 @@
 // paths, the export lines, the setup screen and the score screen.
 #include "store/gamelog.h"
 #include "app/gameui.h"
-#include "store/brevmain.h"
+#include "store/records.h"
 #include "screens/namemewindow.h"
 #include "screens/portraitmatchwindow.h"
 #include "screens/multiplechoicewindow.h"
@@ -43,10 +43,9 @@ namespace {
 // The settings as a fresh start of the program would read them from the file.
 Settings reread(const Fixture& f)
 {
-    Fixture other;
-    other.ctx->dir = f.ctx->dir;
-    loadsettings(*other.ctx);
-    return other.ctx->settings;
+    SettingsStore other(f.program->dir);
+    other.load();
+    return other.settings;
 }
 
 QString scoreLine(int score, int possible, int percent)
@@ -67,31 +66,29 @@ const QString kNoCategory = QStringLiteral(
 void prepare(Fixture& f)
 {
     f.loadSampleRecords();
-    fillHallOfFame(*f.ctx);
-    f.ctx->settings.soundon = -1;
-    f.ctx->sndfiles[5] = QStringLiteral("right.wav");
-    f.ctx->sndfiles[8] = QStringLiteral("wrong.wav");
+    fillHallOfFame(f.program->hof);
+    f.program->settings.settings.soundon = -1;
+    f.program->sounds.setFile(5, QStringLiteral("right.wav"));
+    f.program->sounds.setFile(8, QStringLiteral("wrong.wav"));
 }
 
 // One answer in the question window w: a click on a choice (again: Space on
 // another), "Done", or the letters of the hidden name (again: its first one).
-void answer(QWidget* w, const AppContext& ctx, bool again)
+void answer(QWidget* w, const Records& records, bool again)
 {
     if (auto* c = qobject_cast<ChoiceWindow*>(w)) {
         if (again)
-            QTest::keyClick(c->choice[1], Qt::Key_Space);
+            QTest::keyClick(c->choices[1], Qt::Key_Space);
         else
-            QTest::mouseClick(c->choice[0], Qt::LeftButton);
+            QTest::mouseClick(c->choices[0], Qt::LeftButton);
     } else if (auto* o = qobject_cast<OddOneOutWindow*>(w)) {
-        QTest::mouseClick(o->Option1[again ? 1 : 0], Qt::LeftButton);
+        QTest::mouseClick(o->items[again ? 1 : 0], Qt::LeftButton);
     } else if (auto* q = qobject_cast<brev::SortWindow*>(w)) {
-        QTest::mouseClick(q->Command1, Qt::LeftButton);
-    } else if (auto* m = qobject_cast<MatchWindow*>(w)) {
-        QTest::mouseClick(m->Command1, Qt::LeftButton);
-    } else if (auto* p = qobject_cast<PortraitMatchWindow*>(w)) {
-        QTest::mouseClick(p->Command1, Qt::LeftButton);
+        QTest::mouseClick(q->doneButton, Qt::LeftButton);
+    } else if (auto* m = qobject_cast<MatchingWindow*>(w)) {
+        QTest::mouseClick(m->doneButton, Qt::LeftButton);
     } else if (auto* n = qobject_cast<NameMeWindow*>(w)) {
-        const QString name = ctx.presidents[size_t(n->model().record())].name;
+        const QString name = records.presidents[size_t(n->model().record())].name;
         for (const QChar c : again ? name.left(1) : name)
             if (c.isLetter())
                 QTest::keyClick(n, c.toLatin1());
@@ -134,12 +131,12 @@ void TestGameWindows::wholeGameOfMultipleChoice()
 {
     Fixture f(7);
     prepare(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     for (int k = 1; k <= 3; ++k)
-        ctx.settings.catenabled[k] = -1;
-    ctx.settings.nquestions = 5;
-    ctx.settings.maxdif = 2;
-    newlog(ctx);
+        ctx.settings.settings.catenabled[k] = -1;
+    ctx.settings.settings.nquestions = 5;
+    ctx.settings.settings.maxdif = 2;
+    ctx.log.clear();
 
     // Right, wrong, right (with the right mouse button), right, wrong (the fifth choice).
     const bool right[5] = {true, false, true, true, false};
@@ -147,6 +144,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
     std::vector<int> expectedUse;
     int score = 0, possible = 0;
     int windowWidth = 0;
+    int category = 0;
 
     WindowGameUi ui(ctx);
     ModalDriver driver;
@@ -157,45 +155,47 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             const int slot = m->answerSlot();
             QVERIFY(slot >= 0 && slot <= 3);
             QCOMPARE(m->windowTitle(), QStringLiteral("Multiple Choice"));
-            const QString question = m->Label1->text();
-            const QString answer = m->choice[slot]->text();
-            QCOMPARE(question, getquestion(ctx, TextKind::Question, ctx.game.chosen[slot], ctx.game.category));
+            const QString question = m->questionLabel->text();
+            const QString answer = m->choices[slot]->text();
+            const Chosen& chosen = m->model().chosen();
+            category = m->model().category();
+            QCOMPARE(question, questionText(ctx.records, category, TextKind::Question, chosen[slot], category));
             for (int i = 0; i < 5; ++i)
-                QCOMPARE(m->choice[i]->text(), getquestion(ctx, TextKind::Answer, ctx.game.chosen[i], ctx.game.category));
+                QCOMPARE(m->choices[i]->text(), questionText(ctx.records, category, TextKind::Answer, chosen[i], category));
             expectedLog << QStringLiteral("---- Question %1").arg(q + 1)
                         << QStringLiteral("Multiple Choice");
-            expectedUse = ctx.game.itemUse;
+            expectedUse = ctx.session.itemUse;
             const int pick = right[q] ? slot : (q == 4 ? 4 : (slot + 1) % 4);
             if (right[q]) {
-                expectedUse[ctx.game.chosen[pick]] += 4;
+                expectedUse[chosen[pick]] += 4;
                 score += 5;
             } else {
                 expectedLog << question + QLatin1Char(' ') + answer;
-                for (int r : {ctx.game.chosen[pick], ctx.game.chosen[slot]})
+                for (int r : {chosen[pick], chosen[slot]})
                     expectedUse[r] = qMax(0, expectedUse[r] - 1);
             }
             possible += 5;
-            QTest::mouseClick(m->choice[pick], q == 2 ? Qt::RightButton : Qt::LeftButton);
+            QTest::mouseClick(m->choices[pick], q == 2 ? Qt::RightButton : Qt::LeftButton);
         });
         driver.then([&, q](QWidget* w) {
             EXPECT_WINDOW(ScoreWindow, s, w);
             QCOMPARE(s->windowTitle(), QStringLiteral("Score"));
-            QCOMPARE(s->Label1->text(), "Results for " + ctx.catnames[ctx.game.category]);
+            QCOMPARE(s->headingLabel->text(), "Results for " + categoryName(category));
             if (right[q])
-                QCOMPARE(s->Text1->toPlainText(), QStringLiteral(" Correct, +5 pts"));
+                QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral(" Correct, +5 pts"));
             else
-                QVERIFY(s->Text1->toPlainText().startsWith(QStringLiteral("Sorry, the answer was ")));
-            QCOMPARE(s->Label2->text(), scoreLine(score, possible, score * 100 / possible));
-            QCOMPARE(ctx.game.itemUse, expectedUse);
-            QTest::mouseClick(s->Command1, Qt::LeftButton);
+                QVERIFY(s->resultsBox->toPlainText().startsWith(QStringLiteral("Sorry, the answer was ")));
+            QCOMPARE(s->scoreLabel->text(), scoreLine(score, possible, score * 100 / possible));
+            QCOMPARE(ctx.session.itemUse, expectedUse);
+            QTest::mouseClick(s->okButton, Qt::LeftButton);
         });
     }
-    playgame(ctx, ui);
+    f.game().play(ui);
     QVERIFY(driver.done());
 
-    QCOMPARE(ctx.game.score, 15);
-    QCOMPARE(ctx.game.possible, 25);
-    QCOMPARE(ctx.game.percent, 60);
+    QCOMPARE(ctx.session.score, 15);
+    QCOMPARE(ctx.session.possible, 25);
+    QCOMPARE(ctx.session.percent, 60);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 15 out of 25 (60%)\r\nScore adjusted for difficulty: 18"});
     const QString r = f.path("right.wav"), wr = f.path("wrong.wav");
@@ -214,27 +214,27 @@ void TestGameWindows::skipChangesNothing()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.score = 10;
-    ctx.game.possible = 15;
-    ctx.game.percent = 66;
+    Program& ctx = *f.program;
+    ctx.session.score = 10;
+    ctx.session.possible = 15;
+    ctx.session.percent = 66;
     std::vector<int> afterLoad;
     QByteArray logAfterLoad;
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(MultipleChoiceWindow, m, w);
-        afterLoad = ctx.game.itemUse;
+        afterLoad = ctx.session.itemUse;
         logAfterLoad = f.read(QString::fromLatin1(kLogFile));
-        QCOMPARE(m->Command1->text(), QStringLiteral("skip"));
-        QTest::mouseClick(m->Command1, Qt::LeftButton);
+        QCOMPARE(m->skipButton->text(), QStringLiteral("skip"));
+        QTest::mouseClick(m->skipButton, Qt::LeftButton);
     });
-    askquestion(ctx, ui, 2);
+    f.game().ask(ui, 2);
     QVERIFY(driver.done());
-    QCOMPARE(ctx.game.score, 10);
-    QCOMPARE(ctx.game.possible, 15);
-    QCOMPARE(ctx.game.percent, 66);
-    QCOMPARE(ctx.game.itemUse, afterLoad);
+    QCOMPARE(ctx.session.score, 10);
+    QCOMPARE(ctx.session.possible, 15);
+    QCOMPARE(ctx.session.percent, 66);
+    QCOMPARE(ctx.session.itemUse, afterLoad);
     QCOMPARE(f.read(QString::fromLatin1(kLogFile)), logAfterLoad);
     QVERIFY(f.sound->played.isEmpty());
     QVERIFY(f.messages->texts.isEmpty());
@@ -244,36 +244,36 @@ void TestGameWindows::keyboardSelectionDoesNotAnswer()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     bool stillOpen = false;
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(MultipleChoiceWindow, m, w);
-        m->choice[0]->setFocus();
+        m->choices[0]->setFocus();
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QApplication::processEvents();
         int checked = 0;
-        for (auto* c : m->choice)
+        for (auto* c : m->choices)
             checked += c->isChecked() ? 1 : 0;
         QCOMPARE(checked, 1);   // the arrows moved the selection...
-        QCOMPARE(QApplication::focusWidget(), m->choice[2]);
+        QCOMPARE(QApplication::focusWidget(), m->choices[2]);
         stillOpen = m->isVisible() && QApplication::activeModalWidget() == m;
-        QCOMPARE(ctx.game.possible, 0);   // ...but judged nothing
-        m->choice[m->answerSlot()]->setFocus();
-        QTest::keyClick(m->choice[m->answerSlot()], Qt::Key_Space);   // Space picks the focused choice
+        QCOMPARE(ctx.session.possible, 0);   // ...but judged nothing
+        m->choices[m->answerSlot()]->setFocus();
+        QTest::keyClick(m->choices[m->answerSlot()], Qt::Key_Space);   // Space picks the focused choice
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(ScoreWindow, s, w);
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    askquestion(ctx, ui, 1);
+    f.game().ask(ui, 1);
     QVERIFY(driver.done());
     QVERIFY(stillOpen);
-    QCOMPARE(ctx.game.score, 5);
-    QCOMPARE(ctx.game.possible, 5);
+    QCOMPARE(ctx.session.score, 5);
+    QCOMPARE(ctx.session.possible, 5);
     QCOMPARE(f.sound->played, QStringList{f.path("right.wav")});
 }
 
@@ -281,30 +281,30 @@ void TestGameWindows::noCategoryLeadsToSetupAndContinues()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.settings.nquestions = 1;
+    Program& ctx = *f.program;
+    ctx.settings.settings.nquestions = 1;
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(SetupDialog, s, w);
         QCOMPARE(f.messages->texts, QStringList{kNoCategory});
-        s->List1->item(2)->setSelected(true);   // "When was this president born?"
-        QTest::mouseClick(s->cmdOK, Qt::LeftButton);
+        s->categoryList->item(2)->setSelected(true);   // "When was this president born?"
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(MultipleChoiceWindow, m, w);
-        QCOMPARE(ctx.game.category, 3);
-        QTest::mouseClick(m->choice[m->answerSlot()], Qt::LeftButton);
+        QCOMPARE(m->model().category(), 3);
+        QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(ScoreWindow, s, w);
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    playgame(ctx, ui);
+    f.game().play(ui);
     QVERIFY(driver.done());
     QCOMPARE(f.messages->texts,
              (QStringList{kNoCategory, "You scored 5 out of 5 (100%)\r\nScore adjusted for difficulty: 5"}));
-    QCOMPARE(ctx.settings.catenabled[3], -1);
+    QCOMPARE(ctx.settings.settings.catenabled[3], -1);
     QCOMPARE(reread(f).catenabled[3], -1);
 }
 
@@ -312,34 +312,33 @@ void TestGameWindows::exhaustedCategoryIsSwitchedOff()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     for (int i = 4; i <= kRecords; ++i)
-        ctx.presidents.edit(i).vice = QStringLiteral("n/a");   // too short for the vice categories
-    ctx.settings.catenabled[1] = -1;
-    ctx.settings.catenabled[2] = -1;
-    ctx.game.score = 5;
-    ctx.game.possible = 10;
+        ctx.records.presidents.edit(i).vice = QStringLiteral("n/a");   // too short for the vice categories
+    ctx.settings.settings.catenabled[1] = -1;
+    ctx.settings.settings.catenabled[2] = -1;
+    ctx.session.score = 5;
+    ctx.session.possible = 10;
     bool listShowsItOff = false;
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(SetupDialog, s, w);
-        listShowsItOff = !s->List1->item(1)->isSelected() && s->List1->item(0)->isSelected();
-        QTest::mouseClick(s->cmdOK, Qt::LeftButton);
+        listShowsItOff = !s->categoryList->item(1)->isSelected() && s->categoryList->item(0)->isSelected();
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    askquestion(ctx, ui, 2);
+    QCOMPARE(f.game().ask(ui, 2), Asked::Abandoned);
     QVERIFY(driver.done());
     QVERIFY(listShowsItOff);
     QCOMPARE(f.messages->texts,
              QStringList{"Current set doesn't provide enough items for Who was this president's "
                          "Vice President?. Use another question type or change difficulty level "
                          "to include more."});
-    QCOMPARE(ctx.settings.catenabled[2], 0);
-    QCOMPARE(ctx.settings.catenabled[1], -1);
+    QCOMPARE(ctx.settings.settings.catenabled[2], 0);
+    QCOMPARE(ctx.settings.settings.catenabled[1], -1);
     QCOMPARE(reread(f).catenabled[2], 0);
-    QCOMPARE(ctx.game.chosen[0], 0);
-    QCOMPARE(ctx.game.score, 5);
-    QCOMPARE(ctx.game.possible, 10);
+    QCOMPARE(ctx.session.score, 5);
+    QCOMPARE(ctx.session.possible, 10);
     QVERIFY(f.sound->played.isEmpty());
 }
 
@@ -348,28 +347,28 @@ void TestGameWindows::exportModesWriteTheirLines()
     for (int mode = 0; mode < 2; ++mode) {
         Fixture f;
         prepare(f);
-        AppContext& ctx = *f.ctx;
-        ctx.settings.loglevel = mode == 0 ? 2 : 0;   // 0: a header at level 1 would show
-        (mode == 0 ? ctx.game.onlineQuestionMode : ctx.game.tabbedQuestionMode) = -1;
+        Program& ctx = *f.program;
+        ctx.settings.settings.loglevel = mode == 0 ? 2 : 0;   // 0: a header at level 1 would show
+        ctx.session.mode = mode == 0 ? RunMode::OnlineExport : RunMode::TabbedExport;
         QStringList expected;
         WindowGameUi ui(ctx);
         ModalDriver driver;
         driver.then([&](QWidget* w) {
             EXPECT_WINDOW(MultipleChoiceWindow, m, w);
             QStringList captions;
-            for (auto* c : m->choice)
+            for (auto* c : m->choices)
                 captions << c->text();
             const QString number = QString::number(m->answerSlot() + 1);
             if (mode == 0)
-                expected << "MULT" << ctx.catnames[1] << captions << m->Label1->text() << " " + number;
+                expected << "MULT" << categoryName(1) << captions << m->questionLabel->text() << " " + number;
             else
-                expected << m->Label1->text() + "\t" + captions.mid(0, 4).join("\t") + "\t" + number;
-            QTest::mouseClick(m->Command1, Qt::LeftButton);
+                expected << m->questionLabel->text() + "\t" + captions.mid(0, 4).join("\t") + "\t" + number;
+            QTest::mouseClick(m->skipButton, Qt::LeftButton);
         });
-        askquestion(ctx, ui, 1);
+        f.game().ask(ui, 1);
         QVERIFY(driver.done());
         QCOMPARE(f.logLines(), expected);
-        QCOMPARE(ctx.game.questionsWritten, mode == 0 ? 0 : 1);
+        QCOMPARE(ctx.session.questionsWritten, mode == 0 ? 0 : 1);
     }
 }
 
@@ -377,33 +376,34 @@ void TestGameWindows::helpMessage()
 {
     Fixture f;
     prepare(f);
-    f.ctx->game.category = 3;
-    MultipleChoiceWindow m(*f.ctx);
-    QCOMPARE(m.cmdhelp->text(), QStringLiteral("help"));
-    QTest::mouseClick(m.cmdhelp, Qt::LeftButton);
+    const auto q = f.question<MultipleChoiceModel>(3);
+    QVERIFY(q);
+    MultipleChoiceWindow m(*q, f.parts());
+    QCOMPARE(m.helpButton->text(), QStringLiteral("help"));
+    QTest::mouseClick(m.helpButton, Qt::LeftButton);
     QCOMPARE(f.messages->texts, QStringList{"Click on the best description.\r\n"
                                             "Click on skip to move to the next question"});
-    QCOMPARE(f.ctx->game.possible, 0);
+    QCOMPARE(f.program->session.possible, 0);
 }
 
 void TestGameWindows::setupClampsAndSaves()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.nquestions = 7;
-    ctx.settings.maxdif = 3;
-    ctx.settings.catenabled[4] = 7;     // any non-zero value is on
-    ctx.settings.catenabled[18] = -1;
-    ctx.settings.catenabled[20] = 9;    // not on the list: left alone
-    SetupDialog s(ctx);
+    Program& ctx = *f.program;
+    ctx.settings.settings.nquestions = 7;
+    ctx.settings.settings.maxdif = 3;
+    ctx.settings.settings.catenabled[4] = 7;     // any non-zero value is on
+    ctx.settings.settings.catenabled[18] = -1;
+    ctx.settings.settings.catenabled[20] = 9;    // not on the list: left alone
+    TestSetup s(ctx);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     QCOMPARE(s.windowTitle(), QStringLiteral("Brevallo Game Setup"));
-    QCOMPARE(s.List1->count(), 18);
-    QCOMPARE(s.List1->item(0)->text(), ctx.catnames[1]);
-    QVERIFY(s.List1->item(3)->isSelected());
-    QVERIFY(s.List1->item(17)->isSelected());
-    QVERIFY(!s.List1->item(0)->isSelected());
+    QCOMPARE(s.categoryList->count(), 18);
+    QCOMPARE(s.categoryList->item(0)->text(), categoryName(1));
+    QVERIFY(s.categoryList->item(3)->isSelected());
+    QVERIFY(s.categoryList->item(17)->isSelected());
+    QVERIFY(!s.categoryList->item(0)->isSelected());
 
     auto type = [](QLineEdit* box, const QString& keys) {
         box->setFocus();
@@ -411,43 +411,43 @@ void TestGameWindows::setupClampsAndSaves()
         QTest::keyClicks(box, keys);
         return box->text();
     };
-    QCOMPARE(type(s.nquestion, "15"), QStringLiteral("10"));
-    QCOMPARE(type(s.nquestion, "0"), QStringLiteral("1"));
-    QCOMPARE(type(s.nquestion, "-3"), QStringLiteral("1"));
-    QCOMPARE(type(s.nquestion, "6"), QStringLiteral("6"));
-    QTest::keyClicks(s.nquestion, "x");                 // not a number: the last one stays
-    QCOMPARE(s.nquestion->text(), QStringLiteral("6"));
-    QCOMPARE(type(s.nquestion, "99999999999"), QStringLiteral("10"));   // each key clamps as typed
-    s.nquestion->selectAll();
-    QTest::keyClick(s.nquestion, Qt::Key_Backspace);    // an empty box while typing...
-    QCOMPARE(s.nquestion->text(), QString());
-    QTest::keyClick(s.nquestion, Qt::Key_Tab);          // ...shows its number again when left
-    QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
-    QCOMPARE(type(s.nquestion, "6"), QStringLiteral("6"));
+    QCOMPARE(type(s.questionsBox, "15"), QStringLiteral("10"));
+    QCOMPARE(type(s.questionsBox, "0"), QStringLiteral("1"));
+    QCOMPARE(type(s.questionsBox, "-3"), QStringLiteral("1"));
+    QCOMPARE(type(s.questionsBox, "6"), QStringLiteral("6"));
+    QTest::keyClicks(s.questionsBox, "x");                 // not a number: the last one stays
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("6"));
+    QCOMPARE(type(s.questionsBox, "99999999999"), QStringLiteral("10"));   // each key clamps as typed
+    s.questionsBox->selectAll();
+    QTest::keyClick(s.questionsBox, Qt::Key_Backspace);    // an empty box while typing...
+    QCOMPARE(s.questionsBox->text(), QString());
+    QTest::keyClick(s.questionsBox, Qt::Key_Tab);          // ...shows its number again when left
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("10"));
+    QCOMPARE(type(s.questionsBox, "6"), QStringLiteral("6"));
 
-    QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
-    QTest::mouseClick(s.UpDown3->up, Qt::LeftButton);
-    QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
-    QCOMPARE(type(s.tmaxdif, "5"), QStringLiteral("3"));
+    QCOMPARE(s.maxDifficultyBox->text(), QStringLiteral("3"));
+    QTest::mouseClick(s.maxDifficultySpin->up, Qt::LeftButton);
+    QCOMPARE(s.maxDifficultyBox->text(), QStringLiteral("3"));
+    QCOMPARE(type(s.maxDifficultyBox, "5"), QStringLiteral("3"));
     for (int i = 0; i < 4; ++i)
-        QTest::mouseClick(s.UpDown3->down, Qt::LeftButton);
-    QCOMPARE(s.tmaxdif->text(), QStringLiteral("1"));
-    QTest::mouseClick(s.UpDown3->up, Qt::LeftButton);
-    QCOMPARE(s.tmaxdif->text(), QStringLiteral("2"));
+        QTest::mouseClick(s.maxDifficultySpin->down, Qt::LeftButton);
+    QCOMPARE(s.maxDifficultyBox->text(), QStringLiteral("1"));
+    QTest::mouseClick(s.maxDifficultySpin->up, Qt::LeftButton);
+    QCOMPARE(s.maxDifficultyBox->text(), QStringLiteral("2"));
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(s.UpDown1->up, Qt::LeftButton);
-    QCOMPARE(s.nquestion->text(), QStringLiteral("9"));
+        QTest::mouseClick(s.questionsSpin->up, Qt::LeftButton);
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("9"));
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(s.UpDown1->up, Qt::LeftButton);
-    QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
+        QTest::mouseClick(s.questionsSpin->up, Qt::LeftButton);
+    QCOMPARE(s.questionsBox->text(), QStringLiteral("10"));
 
-    QTest::mouseClick(s.Check1, Qt::LeftButton);
-    QCOMPARE(ctx.settings.soundon, 1);
-    s.List1->item(3)->setSelected(false);
-    s.List1->item(0)->setSelected(true);
+    QTest::mouseClick(s.soundBox, Qt::LeftButton);
+    QCOMPARE(ctx.settings.settings.soundon, 1);
+    s.categoryList->item(3)->setSelected(false);
+    s.categoryList->item(0)->setSelected(true);
 
     f.write(QStringLiteral("brevhelp.txt"), "How to play\r\n");
-    QTest::mouseClick(s.cmdhelp, Qt::LeftButton);
+    QTest::mouseClick(s.helpButton, Qt::LeftButton);
     QWidget* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         help = w->objectName() == QLatin1String("textviewer") && w->isVisible() ? w : help;
@@ -458,7 +458,7 @@ void TestGameWindows::setupClampsAndSaves()
     s.close();                                          // the close box saves as OK does
     QVERIFY(!s.isVisible());
     const Settings saved = reread(f);
-    for (const Settings* st : std::array<const Settings*, 2>{&ctx.settings, &saved}) {
+    for (const Settings* st : std::array<const Settings*, 2>{&ctx.settings.settings, &saved}) {
         QCOMPARE(st->nquestions, 10);
         QCOMPARE(st->maxdif, 2);
         QCOMPARE(st->mindif, 1);
@@ -469,27 +469,27 @@ void TestGameWindows::setupClampsAndSaves()
         QCOMPARE(st->catenabled[18], -1);
         QCOMPARE(st->catenabled[2], 0);
     }
-    QCOMPARE(ctx.settings.catenabled[20], 9);
+    QCOMPARE(ctx.settings.settings.catenabled[20], 9);
 }
 
 void TestGameWindows::bonusTickKeptOutsideSettings()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     {
-        SetupDialog s(ctx);
+        TestSetup s(ctx);
         s.show();
-        QVERIFY(!s.chkBonus->isChecked());
-        QTest::mouseClick(s.chkBonus, Qt::LeftButton);
-        QVERIFY(ctx.bonusQuestions);
-        QCOMPARE(ctx.settings.catenabled[25], -1);
-        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+        QVERIFY(!s.bonusBox->isChecked());
+        QTest::mouseClick(s.bonusBox, Qt::LeftButton);
+        QVERIFY(ctx.settings.bonusQuestions);
+        QCOMPARE(ctx.settings.settings.catenabled[25], -1);
+        QTest::mouseClick(s.okButton, Qt::LeftButton);
     }
     QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("bonusQuestions=true"));
     QCOMPARE(f.read(QStringLiteral("brev.INI")).count("\r\n"), 32);
-    SetupDialog again(ctx);
-    QVERIFY(again.chkBonus->isChecked());
+    TestSetup again(ctx);
+    QVERIFY(again.bonusBox->isChecked());
 }
 
 // Unticking "Presidents after 1993" takes the add-on's records out of the
@@ -497,37 +497,33 @@ void TestGameWindows::bonusTickKeptOutsideSettings()
 void TestGameWindows::laterPresidentsUntickedForTheNextGame()
 {
     Fixture f(4);
-    AppContext& ctx = *f.ctx;
-    QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    QCOMPARE(readAddOn(ctx, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true), std::nullopt);
-    QCOMPARE(ctx.nrecords, 45);
+    Program& ctx = *f.program;
+    QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    QCOMPARE(readAddOn(ctx.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true), std::nullopt);
+    QCOMPARE(ctx.records.inPlay(), 45);
+    ctx.session.resetUsage(ctx.records.loadedRecords());
     for (int k = 1; k <= 18; ++k)
-        ctx.settings.catenabled[size_t(k)] = -1;
+        ctx.settings.settings.catenabled[size_t(k)] = -1;
     {
-        SetupDialog s(ctx);
+        TestSetup s(ctx);
         s.show();
-        QVERIFY(s.chkLater->isChecked());
-        QTest::mouseClick(s.chkLater, Qt::LeftButton);
-        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+        QVERIFY(s.laterBox->isChecked());
+        QTest::mouseClick(s.laterBox, Qt::LeftButton);
+        QTest::mouseClick(s.okButton, Qt::LeftButton);
     }
     QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("laterPresidents=false"));
     struct Recorder : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Asked openScreen(Screen screen) override
+        Asked ask(QuestionModel& question) override
         {
-            ctx().game.chosen.fill(0);
-            const Asked a = ExportGameUi::openScreen(screen);
-            for (int r : ctx().game.chosen)
+            for (int r : question.chosen())
                 latest = std::max(latest, r);
-            return a;
+            return ExportGameUi::ask(question);
         }
-        AppContext& ctx() { return *context; }
-        AppContext* context = nullptr;
         int latest = 0;
-    } ui(ctx);
-    ui.context = &ctx;
-    ctx.settings.nquestions = 60;
-    nextquestion(ctx, ui);
+    } ui;
+    ctx.settings.settings.nquestions = 60;
+    f.game().askQuestions(ui);
     QVERIFY(ui.latest > 30);
     QVERIFY(ui.latest <= 41);
 }
@@ -535,29 +531,29 @@ void TestGameWindows::laterPresidentsUntickedForTheNextGame()
 void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.nquestions = 12;      // left by an export
-    ctx.settings.maxdif = 9;
-    ctx.settings.mindif = 3;
-    ctx.settings.loglevel = 2;
-    ctx.settings.catenabled[6] = 1;
+    Program& ctx = *f.program;
+    ctx.settings.settings.nquestions = 12;      // left by an export
+    ctx.settings.settings.maxdif = 9;
+    ctx.settings.settings.mindif = 3;
+    ctx.settings.settings.loglevel = 2;
+    ctx.settings.settings.catenabled[6] = 1;
     {
-        SetupDialog s(ctx);
-        QCOMPARE(s.nquestion->text(), QStringLiteral("10"));
-        QCOMPARE(s.tmaxdif->text(), QStringLiteral("3"));
-        QCOMPARE(ctx.settings.loglevel, 0);
-        QCOMPARE(ctx.settings.mindif, 1);
+        TestSetup s(ctx);
+        QCOMPARE(s.questionsBox->text(), QStringLiteral("10"));
+        QCOMPARE(s.maxDifficultyBox->text(), QStringLiteral("3"));
+        QCOMPARE(ctx.settings.settings.loglevel, 0);
+        QCOMPARE(ctx.settings.settings.mindif, 1);
         s.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
-        QVERIFY(s.Check1->isVisible() && !s.Check1->isChecked());
-        QCOMPARE(s.cmdOK->toolTip(), QStringLiteral("Click here to continue"));
-        QCOMPARE(s.List1->toolTip(), QStringLiteral("Colored items are selected"));
-        QCOMPARE(s.cmdEdit->toolTip(), QStringLiteral("Change item data"));
-        QCOMPARE(s.cmdhof->toolTip(), QStringLiteral("Show Hall of Fame"));
-        QCOMPARE(s.cmdmakeq->text(), QStringLiteral("Make online questions"));
-        QCOMPARE(s.cmdTabbed->text(), QStringLiteral("Make 50 tabbed questions"));
+        QVERIFY(s.soundBox->isVisible() && !s.soundBox->isChecked());
+        QCOMPARE(s.okButton->toolTip(), QStringLiteral("Click here to continue"));
+        QCOMPARE(s.categoryList->toolTip(), QStringLiteral("Colored items are selected"));
+        QCOMPARE(s.editButton->toolTip(), QStringLiteral("Change item data"));
+        QCOMPARE(s.hofButton->toolTip(), QStringLiteral("Show Hall of Fame"));
+        QCOMPARE(s.onlineButton->text(), QStringLiteral("Make online questions"));
+        QCOMPARE(s.tabbedButton->text(), QStringLiteral("Make 50 tabbed questions"));
         QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kSettingsFile))));
-        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+        QTest::mouseClick(s.okButton, Qt::LeftButton);
     }
     const Settings saved = reread(f);
     QCOMPARE(saved.nquestions, 10);
@@ -567,38 +563,39 @@ void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
     QCOMPARE(saved.catenabled[6], -1);
 
     // With an export mode on, closing stores the screen's question limit.
-    ctx.game.tabbedQuestionMode = -1;
+    ctx.session.mode = RunMode::TabbedExport;
     {
-        SetupDialog s(ctx);
+        TestSetup s(ctx);
         s.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
-        s.nquestion->selectAll();
-        QTest::keyClicks(s.nquestion, "4");
-        QTest::mouseClick(s.cmdOK, Qt::LeftButton);
+        s.questionsBox->selectAll();
+        QTest::keyClicks(s.questionsBox, "4");
+        QTest::mouseClick(s.okButton, Qt::LeftButton);
     }
-    QCOMPARE(ctx.settings.nquestions, 10);
+    QCOMPARE(ctx.settings.settings.nquestions, 10);
     QCOMPARE(reread(f).nquestions, 10);
 }
 
 void TestGameWindows::scoreScreenCaptionAndResize()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.game.score = 15;
-    ctx.game.possible = 20;
-    ctx.game.percent = 75;
+    Program& ctx = *f.program;
+    ctx.session.score = 15;
+    ctx.session.possible = 20;
+    ctx.session.percent = 75;
     const QString ini = f.path(QString::fromLatin1(kSettingsFile));
-    ScoreWindow s(ctx);
-    QCOMPARE(s.Label2->text(), QStringLiteral("Current score: 15 of 20  (75%)"));
-    ctx.game.score = 20;
-    ctx.game.possible = 25;
-    ctx.game.percent = 80;
-    s.scoreCaption();
-    QCOMPARE(s.Label2->text(), QStringLiteral("Current score: 20 of 25  (80%)"));
-    QCOMPARE(s.Command1->text(), QStringLiteral("ok"));
-    QCOMPARE(s.Command1->toolTip(), QStringLiteral("Click here when  ready to proceed"));
-    QVERIFY(s.Text1->isReadOnly());
-    QCOMPARE(s.Text1->y(), twips(&s, 1940));
+    ScoreWindow s(ctx.session);
+    s.showRunningScore();
+    QCOMPARE(s.scoreLabel->text(), QStringLiteral("Current score: 15 of 20  (75%)"));
+    ctx.session.score = 20;
+    ctx.session.possible = 25;
+    ctx.session.percent = 80;
+    s.showRunningScore();
+    QCOMPARE(s.scoreLabel->text(), QStringLiteral("Current score: 20 of 25  (80%)"));
+    QCOMPARE(s.okButton->text(), QStringLiteral("ok"));
+    QCOMPARE(s.okButton->toolTip(), QStringLiteral("Click here when  ready to proceed"));
+    QVERIFY(s.resultsBox->isReadOnly());
+    QCOMPARE(s.resultsBox->y(), twips(&s, 1940));
 
     // At 96 dpi a pixel is 15 twips; the offscreen frame adds 2 px on each side.
     QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);
@@ -609,21 +606,21 @@ void TestGameWindows::scoreScreenCaptionAndResize()
     // Frame1: the outer size less 100 twips, but no more than stays inside the
     // window with its 8 px margin on each side; Text1 100 twips inside Frame1
     // and 400 twips narrower.
-    QTRY_COMPARE(s.Frame1->size(), QSize(584, 384));
-    QCOMPARE(s.Text1->x(), 15);
-    QCOMPARE(s.Text1->width(), 557);
-    const QRect wideText = s.Text1->geometry();
+    QTRY_COMPARE(s.frame->size(), QSize(584, 384));
+    QCOMPARE(s.resultsBox->x(), 15);
+    QCOMPARE(s.resultsBox->width(), 557);
+    const QRect wideText = s.resultsBox->geometry();
 
     s.resize(160, 300);                                 // 2460 twips outside: narrower than 3000
-    QTRY_COMPARE(s.Frame1->size(), QSize(144, 284));
-    QCOMPARE(s.Text1->geometry(), wideText);
+    QTRY_COMPARE(s.frame->size(), QSize(144, 284));
+    QCOMPARE(s.resultsBox->geometry(), wideText);
     for (int i = 0; i < 3; ++i) {
         s.resize(twips(&s, 6000 + 500 * i), twips(&s, 5000));
         QApplication::processEvents();
     }
     QVERIFY(!QFile::exists(ini));                       // never remembered
-    QCOMPARE(ctx.settings.windowplaces[SlotScore].width, 0);
-    QTest::mouseClick(s.Command1, Qt::LeftButton);
+    QCOMPARE(ctx.settings.settings.windowplaces[SlotScore].width, 0);
+    QTest::mouseClick(s.okButton, Qt::LeftButton);
     QVERIFY(!s.isVisible());
 }
 
@@ -631,38 +628,39 @@ void TestGameWindows::narrowQuestionWindowKeepsLayoutAndSize()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 1;
+    Program& ctx = *f.program;
     const QString ini = QString::fromLatin1(kSettingsFile);
-    MultipleChoiceWindow m(ctx);
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
+    MultipleChoiceWindow m(*question, f.parts());
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     QApplication::processEvents();
-    QCOMPARE(m.choice[4]->objectName(), QStringLiteral("choice4"));
-    QCOMPARE(m.Frame1->width(), twips(&m, outerWidthTwips(&m) - 80));
+    QCOMPARE(m.choices[4]->objectName(), QStringLiteral("choice4"));
+    QCOMPARE(m.frame->width(), twips(&m, outerWidthTwips(&m) - 80));
 
     m.resize(twips(&m, 10000), twips(&m, 7500));
-    QTRY_COMPARE(ctx.settings.windowplaces[SlotMultipleChoice].width, outerWidthTwips(&m));
+    QTRY_COMPARE(ctx.settings.settings.windowplaces[SlotMultipleChoice].width, outerWidthTwips(&m));
     QCOMPARE(reread(f).windowplaces[SlotMultipleChoice].height, outerHeightTwips(&m));
-    const int frameWidth = toTwips(&m, m.Frame1->width());
-    QCOMPARE(m.choice[2]->width(), twips(&m, frameWidth - 400));
-    QCOMPARE(m.Label1->width(), twips(&m, frameWidth - 400));
+    const int frameWidth = toTwips(&m, m.frame->width());
+    QCOMPARE(m.choices[2]->width(), twips(&m, frameWidth - 400));
+    QCOMPARE(m.questionLabel->width(), twips(&m, frameWidth - 400));
     // Nothing overlaps: each choice ends above the next, the last above the buttons.
     for (int i = 0; i < 4; ++i)
-        QVERIFY(m.choice[i]->geometry().bottom() < m.choice[i + 1]->geometry().top());
-    QVERIFY(m.choice[4]->geometry().bottom() < m.cmdhelp->geometry().top());
-    QVERIFY(m.cmdhelp->geometry().right() < m.Command1->geometry().left());
+        QVERIFY(m.choices[i]->geometry().bottom() < m.choices[i + 1]->geometry().top());
+    QVERIFY(m.choices[4]->geometry().bottom() < m.helpButton->geometry().top());
+    QVERIFY(m.helpButton->geometry().right() < m.skipButton->geometry().left());
 
     QList<QRect> wide;
-    for (auto* c : m.choice)
+    for (auto* c : m.choices)
         wide << c->geometry();
-    const QRect wideLabel = m.Label1->geometry();
+    const QRect wideLabel = m.questionLabel->geometry();
     const QByteArray saved = f.read(ini);
     m.resize(twips(&m, 2800), twips(&m, 5000));         // the frame is now under 3000
-    QTRY_COMPARE(m.Frame1->width(), twips(&m, outerWidthTwips(&m) - 80));
+    QTRY_COMPARE(m.frame->width(), twips(&m, outerWidthTwips(&m) - 80));
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(m.choice[i]->geometry(), wide[i]);
-    QCOMPARE(m.Label1->geometry(), wideLabel);
+        QCOMPARE(m.choices[i]->geometry(), wide[i]);
+    QCOMPARE(m.questionLabel->geometry(), wideLabel);
     QCOMPARE(f.read(ini), saved);
     m.close();
 }
@@ -673,14 +671,15 @@ void TestGameWindows::choiceButtonsInsideAtSharedSize()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 1;
-    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6345, 8625};   // the quotation screen's
-    MultipleChoiceWindow m(ctx);
+    Program& ctx = *f.program;
+    ctx.settings.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6345, 8625};   // the quotation screen's
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
+    MultipleChoiceWindow m(*question, f.parts());
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     QApplication::processEvents();
-    for (const QWidget* button : {static_cast<QWidget*>(m.cmdhelp), static_cast<QWidget*>(m.Command1)})
+    for (const QWidget* button : {static_cast<QWidget*>(m.helpButton), static_cast<QWidget*>(m.skipButton)})
         QVERIFY2(m.rect().contains(QRect(button->mapTo(&m, QPoint(0, 0)), button->size())),
                  qPrintable(button->objectName()));
     m.close();
@@ -692,18 +691,19 @@ void TestGameWindows::questionWindowKeepsItsSize()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 1;
-    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9000};
+    Program& ctx = *f.program;
+    ctx.settings.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9000};
     QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);   // 15 twips a pixel
     for (int opening = 1; opening <= 10; ++opening) {
-        MultipleChoiceWindow m(ctx);
+        const auto question = f.question<MultipleChoiceModel>(1);
+        QVERIFY(question);
+        MultipleChoiceWindow m(*question, f.parts());
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         QApplication::processEvents();
         QCOMPARE(m.frameGeometry().size(), QSize(600, 500));
-        QCOMPARE(ctx.settings.windowplaces[SlotMultipleChoice].width, 9000);
-        QCOMPARE(ctx.settings.windowplaces[SlotMultipleChoice].height, 7500);
+        QCOMPARE(ctx.settings.settings.windowplaces[SlotMultipleChoice].width, 9000);
+        QCOMPARE(ctx.settings.settings.windowplaces[SlotMultipleChoice].height, 7500);
         const Settings saved = reread(f);
         QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, 9000);
         QCOMPARE(saved.windowplaces[SlotMultipleChoice].height, 7500);
@@ -717,14 +717,15 @@ void TestGameWindows::restoreOfShownWindowSavesOnce()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 1;
-    MultipleChoiceWindow m(ctx);
+    Program& ctx = *f.program;
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
+    MultipleChoiceWindow m(*question, f.parts());
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
-    ctx.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9750};
+    ctx.settings.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9750};
     FileWrites ini(ctx.dir, QString::fromLatin1(kSettingsFile));
-    sizeform(ctx, &m, SlotMultipleChoice, SizeMode::Restore);
+    applyWindowSize(ctx.sizes, ctx.messages, &m, SlotMultipleChoice, SizeMode::Restore);
     QApplication::processEvents();
     QCOMPARE(ini.count(), 1);
     QCOMPARE(m.frameGeometry().size(), QSize(650, 500));
@@ -740,10 +741,11 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 1;
+    Program& ctx = *f.program;
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
     {
-        MultipleChoiceWindow m(ctx);   // the first opening stores the window's size
+        MultipleChoiceWindow m(*question, f.parts());   // the first opening stores the window's size
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         m.close();
@@ -754,22 +756,21 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
     QVERIFY(ini.setFileTime(old, QFileDevice::FileModificationTime));
     ini.close();
     for (int opening = 1; opening <= 2; ++opening) {
-        MultipleChoiceWindow m(ctx);
+        MultipleChoiceWindow m(*question, f.parts());
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         QApplication::processEvents();
         m.close();
     }
-    QCOMPARE(savesettings(ctx), std::nullopt);
+    QCOMPARE(ctx.settings.save(), std::nullopt);
     QCOMPARE(QFileInfo(ini).lastModified(), old);
 
-    Fixture again;   // a run that read the file
-    again.ctx->dir = ctx.dir;
-    loadsettings(*again.ctx);
-    QCOMPARE(savesettings(*again.ctx), std::nullopt);
+    SettingsStore again(ctx.dir);   // a run that read the file
+    QCOMPARE(again.load(), std::nullopt);
+    QCOMPARE(again.save(), std::nullopt);
     QCOMPARE(QFileInfo(ini).lastModified(), old);
-    again.ctx->settings.maxdif = 2;
-    QCOMPARE(savesettings(*again.ctx), std::nullopt);
+    again.settings.maxdif = 2;
+    QCOMPARE(again.save(), std::nullopt);
     QVERIFY(QFileInfo(ini).lastModified() != old);
     QCOMPARE(reread(f).maxdif, 2);
 }
@@ -792,22 +793,23 @@ void TestGameWindows::secondAnswerScoresNothing()
 {
     QFETCH(int, category);
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    QCOMPARE(readdata(ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    ctx.game.itemUse.assign(size_t(ctx.nrecords + 1), 0);
-    ctx.settings.maxdif = 3;
-    ctx.settings.soundon = -1;
+    Program& ctx = *f.program;
+    QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    ctx.session.resetUsage(ctx.records.inPlay());
+    ctx.settings.settings.maxdif = 3;
+    ctx.settings.settings.soundon = -1;
     for (int n = 0; n < 10; ++n)
-        ctx.sndfiles[size_t(n)] = QStringLiteral("s%1.wav").arg(n);
-    GameState judged;
+        ctx.sounds.setFile(n, QStringLiteral("s%1.wav").arg(n));
+    GameSession judged;
     qsizetype sounds = -1;
     int moreScreens = 0;
     WindowGameUi ui(ctx);
     ModalDriver driver;
-    driver.then([&](QWidget* w) { answer(w, ctx, false); });
+    driver.then([&](QWidget* w) { answer(w, ctx.records, false); });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(ScoreWindow, s, w);
-        judged = ctx.game;
+        judged.score = ctx.session.score;
+        judged.possible = ctx.session.possible;
         sounds = f.sound->played.size();
         QTimer closer;   // a second score screen would wait for its button
         connect(&closer, &QTimer::timeout, [&] {
@@ -817,16 +819,16 @@ void TestGameWindows::secondAnswerScoresNothing()
             }
         });
         closer.start(10);
-        answer(s->parentWidget(), ctx, true);
+        answer(s->parentWidget(), ctx.records, true);
         QApplication::processEvents();
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(ctx, ui, category), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, category), Asked::Yes);
     QVERIFY(driver.done());
     QVERIFY(judged.possible > 0);
     QCOMPARE(moreScreens, 0);
-    QCOMPARE(ctx.game.score, judged.score);
-    QCOMPARE(ctx.game.possible, judged.possible);
+    QCOMPARE(ctx.session.score, judged.score);
+    QCOMPARE(ctx.session.possible, judged.possible);
     QCOMPARE(f.sound->played.size(), sounds);
 }
 
@@ -848,15 +850,12 @@ void TestGameWindows::enterLeavesDialogOpen()
     QFETCH(QString, box);
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 1;
+    Program& ctx = *f.program;
     std::unique_ptr<QDialog> d;
     if (dialog == QLatin1String("setup"))
-        d = std::make_unique<SetupDialog>(ctx);
-    else if (dialog == QLatin1String("showscor"))
-        d = std::make_unique<ScoreWindow>(ctx);
+        d = std::make_unique<TestSetup>(ctx);
     else
-        d = std::make_unique<MultipleChoiceWindow>(ctx);
+        d = std::make_unique<ScoreWindow>(ctx.session);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d.get()));
     auto* target = d->findChild<QWidget*>(box);
@@ -885,45 +884,51 @@ void TestGameWindows::enterPressesTheFocusedButton()
     installEnterPressesButtons();
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ScoreWindow score(ctx);
+    Program& ctx = *f.program;
+    ScoreWindow score(ctx.session);
     score.show();
     QVERIFY(QTest::qWaitForWindowExposed(&score));
-    score.Command1->setFocus();
-    QTest::keyClick(score.Command1, Qt::Key_Return);
+    score.okButton->setFocus();
+    QTest::keyClick(score.okButton, Qt::Key_Return);
     QVERIFY(!score.isVisible());
 
-    NameEntryDialog entry(ctx, 1);
+    TestNameEntry entry(ctx, 1);
     entry.show();
     QVERIFY(QTest::qWaitForWindowExposed(&entry));
-    entry.Name1->setFocus();
-    QTest::keyClick(entry.Name1, Qt::Key_Return);   // typing the name, not leaving
+    entry.nameBox->setFocus();
+    QTest::keyClick(entry.nameBox, Qt::Key_Return);   // typing the name, not leaving
     QVERIFY(entry.isVisible());
-    entry.Command1->setFocus();
-    QTest::keyClick(entry.Command1, Qt::Key_Enter, Qt::KeypadModifier);
+    entry.websiteButton->setFocus();
+    QTest::keyClick(entry.websiteButton, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(!entry.isVisible());
     QVERIFY(entry.online());
 
-    ctx.game.category = 1;
-    MultipleChoiceWindow choices(ctx);
-    choices.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&choices));
-    const int right = choices.model().answerSlot();
-    choices.choice[right]->setFocus();
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
     ModalDriver driver;
-    driver.then([](QWidget* w) { QVERIFY(qobject_cast<ScoreWindow*>(w)); static_cast<QDialog*>(w)->accept(); });
-    QTest::keyClick(choices.choice[right], Qt::Key_Return);
-    QTRY_VERIFY(driver.done());
-    QCOMPARE(ctx.game.score, 5);
+    driver.then([](QWidget* w) {
+        EXPECT_WINDOW(MultipleChoiceWindow, choices, w);
+        const int right = choices->answerSlot();
+        choices->choices[right]->setFocus();
+        QTest::keyClick(choices->choices[right], Qt::Key_Return);
+    });
+    driver.then([](QWidget* w) {
+        EXPECT_WINDOW(ScoreWindow, s, w);
+        s->accept();
+    });
+    QCOMPARE(askInWindow(ctx, *question), Asked::Yes);
+    QVERIFY(driver.done());
+    QCOMPARE(ctx.session.score, 5);
 
-    ctx.game.category = 7;
-    MatchWindow match(ctx);
+    const auto matching = f.question<MatchModel>(7);
+    QVERIFY(matching);
+    MatchWindow match(*matching, f.parts());
     match.show();
     QVERIFY(QTest::qWaitForWindowExposed(&match));
-    match.Btn1[2]->setFocus();
-    QTest::keyClick(match.Btn1[2], Qt::Key_Return);
-    QVERIFY(match.Btn1[2]->held());
-    QTest::keyClick(match.Label2[1], Qt::Key_Enter, Qt::KeypadModifier);
+    match.bars[2]->setFocus();
+    QTest::keyClick(match.bars[2], Qt::Key_Return);
+    QVERIFY(match.bars[2]->held());
+    QTest::keyClick(match.descriptions[1], Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(match.model().placedBar(1), 2);
     match.reject();
 }

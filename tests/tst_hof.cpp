@@ -1,7 +1,7 @@
 // The hall of fame without windows: placing a score, the file written and
 // read back, a damaged file, the list lines and the online addresses.
 #include "store/hoflist.h"
-#include "store/plussettings.h"
+#include "store/links.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -12,34 +12,44 @@ using namespace brev::test;
 
 namespace {
 
-// Stands in for the name entry and the list window.
+// Stands in for the name entry and the list window; addresses go to the shell.
 struct FakeWindows : HofWindows {
+    explicit FakeWindows(Shell& shell) : shell(shell) {}
     QStringList calls;
-    std::function<bool(int)> onNameEntry = [](int) { return false; };
-    bool nameEntry(int place) override
+    std::function<NameChoice(int)> onNameEntry = [](int) { return NameChoice{}; };
+    NameChoice nameEntry(int place) override
     {
         calls << "name";
         return onNameEntry(place);
     }
     void showList() override { calls << "list"; }
     void tell(const QString& text) override { told << text; }
+    Problem open(const QUrl& address) override { return openLink(shell, QString(), address.toString(QUrl::FullyEncoded)); }
+    Shell& shell;
     QStringList told;
 };
 
 // Entries with scores from, from - 10, ...
-void fill(AppContext& ctx, int from, int count)
+void fill(HallOfFame& hof, int from, int count)
 {
     for (int i = 1; i <= count; ++i)
-        ctx.hof[size_t(i)] = HofEntry{from - 10 * (i - 1), "brev    ", 50, "1  P", "1/2/2026", 0};
-    ctx.hofcount = count;
+        hof.entries[size_t(i)] = HofEntry{from - 10 * (i - 1), "brev    ", 50, "1  P", "1/2/2026", 0};
+    hof.count = count;
 }
 
-QList<int> scores(const AppContext& ctx)
+QList<int> scores(const HallOfFame& hof)
 {
     QList<int> out;
-    for (int i = 1; i <= ctx.hofcount; ++i)
-        out << ctx.hof[size_t(i)].score;
+    for (int i = 1; i <= hof.count; ++i)
+        out << hof.entries[size_t(i)].score;
     return out;
+}
+
+// A finished game's score offered as the game offers it, at difficulty 3 on the test clock's day.
+int enter(Fixture& f, HofWindows& ui, int score, const QString& game, int percent)
+{
+    const NewEntry entry{score, game, percent, 0, 3, f.clock->date.toString(QStringLiteral("M/d/yyyy"))};
+    return enterHof(f.program->hof, ui, entry, f.program->settings.hofBaseUrl());
 }
 
 const QString kBase = QStringLiteral("http://localhost:8642/games/triv/triviahf.asp");
@@ -64,15 +74,10 @@ private slots:
 void TestHof::firstEntryWritesSevenLines()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.maxdif = 3;
-    FakeWindows ui;
+    FakeWindows ui(*f.shell);
     // The place is known when the name entry opens: the name records it.
-    ui.onNameEntry = [&](int place) {
-        ctx.settings.playername = QStringLiteral("Ann") + QString::number(place);
-        return false;
-    };
-    QCOMPARE(enterHof(ctx, ui, 120, QStringLiteral(" brev "), 80, 0), 1);
+    ui.onNameEntry = [&](int place) { return NameChoice{QStringLiteral("Ann") + QString::number(place), {}, false}; };
+    QCOMPARE(enter(f, ui, 120, QStringLiteral(" brev "), 80), 1);
     QCOMPARE(ui.calls, (QStringList{"name", "list"}));
     QCOMPARE(f.read("brev.hof"),
              QByteArray(" 1 \r\n 120 \r\n 80 \r\n 0 \r\nbrev    \r\n\"3  Ann1\"\r\n12/7/2026\r\n"));
@@ -99,39 +104,39 @@ void TestHof::placing()
     QFETCH(QList<int>, head);
     QFETCH(int, count);
     Fixture f;
-    fill(*f.ctx, 300, filled);
-    FakeWindows ui;
-    QCOMPARE(enterHof(*f.ctx, ui, score, QStringLiteral("brev"), 60, 0), place);
-    QCOMPARE(scores(*f.ctx).mid(0, head.size()), head);
-    QCOMPARE(f.ctx->hofcount, count);
+    HallOfFame& hof = f.program->hof;
+    fill(hof, 300, filled);
+    FakeWindows ui(*f.shell);
+    QCOMPARE(enter(f, ui, score, QStringLiteral("brev"), 60), place);
+    QCOMPARE(scores(hof).mid(0, head.size()), head);
+    QCOMPARE(hof.count, count);
     if (count == 30)
-        QCOMPARE(f.ctx->hof[30].score, place ? 20 : 10);
+        QCOMPARE(hof.entries[30].score, place ? 20 : 10);
     QCOMPARE(ui.calls.size(), place ? 2 : 0);
 }
 
 void TestHof::roundTripKeepsEveryField()
 {
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.hof[1] = HofEntry{75, "brev    ", 100, "3  Abcdefghijklmnopqrstuvw, x", "12/31/2026", -7};
-    ctx.hof[2] = HofEntry{2, "ab      ", 50, "1  ", "1/1/2027", 0};
-    ctx.hofcount = 2;
-    QCOMPARE(putHOF(ctx), std::nullopt);
-    Fixture g;   // the next start of the program
-    g.ctx->dir = ctx.dir;
-    QCOMPARE(startup(*g.ctx), QStringList());
-    QCOMPARE(g.ctx->hofcount, 2);
+    HallOfFame& hof = f.program->hof;
+    hof.entries[1] = HofEntry{75, "brev    ", 100, "3  Abcdefghijklmnopqrstuvw, x", "12/31/2026", -7};
+    hof.entries[2] = HofEntry{2, "ab      ", 50, "1  ", "1/1/2027", 0};
+    hof.count = 2;
+    QCOMPARE(hof.save(), std::nullopt);
+    Fixture g(1, f.program->dir);   // the next start of the program
+    QCOMPARE(g.program->startUp(), QStringList());
+    QCOMPARE(g.program->hof.count, 2);
     for (size_t i : {1, 2}) {
-        const HofEntry &a = ctx.hof[i], &b = g.ctx->hof[i];
+        const HofEntry &a = hof.entries[i], &b = g.program->hof.entries[i];
         QCOMPARE(QVariantList({b.score, b.game, b.pct, b.name, b.date, b.extra}),
                  QVariantList({a.score, a.game, a.pct, a.name, a.date, a.extra}));
     }
     // On screen the name column holds 20 characters, then a space before the
     // date; the file keeps the name whole.
-    QCOMPARE(hofLines(*g.ctx), (QStringList{"Rank   Score  % Dif Name           Date ",
+    QCOMPARE(g.program->hof.lines(), (QStringList{"Rank   Score  % Dif Name           Date ",
                                             "  1      75 100  3  Abcdefghijklmnopq 12/31/2026",
                                             "  2       2  50  1                    1/1/2027"}));
-    QCOMPARE(clearHof(*g.ctx), std::nullopt);
+    QCOMPARE(g.program->hof.clear(), std::nullopt);
     QVERIFY(!QFile::exists(f.path("brev.hof")));
 }
 
@@ -155,23 +160,23 @@ void TestHof::damagedFileKeepsWhatWasRead()
     QFETCH(QString, problem);
     Fixture f;
     f.write("brev.hof", file);
-    QCOMPARE(getHOF(*f.ctx),
+    QCOMPARE(f.program->hof.load(),
              "brev.hof is damaged: " + problem + ".\r\nThe hall of fame keeps the entries read before that point ("
                  + QString::number(kept) + ").");
-    QCOMPARE(f.ctx->hofcount, kept);
-    QCOMPARE(f.ctx->hof[1].name, QStringLiteral("2  Bo"));
+    QCOMPARE(f.program->hof.count, kept);
+    QCOMPARE(f.program->hof.entries[1].name, QStringLiteral("2  Bo"));
 }
 
 void TestHof::failedWriteKeepsListAndSays()
 {
     Fixture f;
-    fill(*f.ctx, 40, 1);
-    f.ctx->hoffile = QStringLiteral("no-such-folder/brev.hof");
-    FakeWindows ui;
-    QCOMPARE(enterHof(*f.ctx, ui, 50, QStringLiteral("brev"), 60, 0), 1);
-    QCOMPARE(scores(*f.ctx), (QList<int>{50, 40}));
+    HallOfFame hof(f.path(QStringLiteral("no-such-folder/brev.hof")));
+    fill(hof, 40, 1);
+    FakeWindows ui(*f.shell);
+    QCOMPARE(enterHof(hof, ui, NewEntry{50, QStringLiteral("brev"), 60, 0, 1, QStringLiteral("1/2/2026")}, QUrl()), 1);
+    QCOMPARE(scores(hof), (QList<int>{50, 40}));
     QCOMPARE(ui.told.size(), 1);
-    QVERIFY(ui.told[0].startsWith("no-such-folder/brev.hof could not be saved: "));
+    QVERIFY(ui.told[0].startsWith("brev.hof could not be saved: "));
 }
 
 void TestHof::onlineSubmission_data()
@@ -200,16 +205,10 @@ void TestHof::onlineSubmission()
     QFETCH(QString, url);
     QFETCH(QStringList, messages);
     Fixture f;
-    AppContext& ctx = *f.ctx;
-    ctx.settings.maxdif = 3;
-    ctx.settings.playeremail = QStringLiteral("a@b.c");
-    fill(ctx, 100, filled);
-    FakeWindows ui;
-    ui.onNameEntry = [&](int) {
-        ctx.settings.playername = name;
-        return online;
-    };
-    QCOMPARE(enterHof(ctx, ui, 20, QStringLiteral("brev"), 40, 0), filled + 1);
+    fill(f.program->hof, 100, filled);
+    FakeWindows ui(*f.shell);
+    ui.onNameEntry = [&](int) { return NameChoice{name, QStringLiteral("a@b.c"), online}; };
+    QCOMPARE(enter(f, ui, 20, QStringLiteral("brev"), 40), filled + 1);
     QCOMPARE(f.shell->urls, url.isEmpty() ? QStringList{} : QStringList{url});
     QCOMPARE(ui.told, messages);
 }
@@ -218,11 +217,11 @@ void TestHof::baseAddressFromPlusSettings()
 {
     Fixture f;
     f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=https://hof.example.test/brev/\r\n");
-    QCOMPARE(onlineHofUrl(*f.ctx).toString(),
+    QCOMPARE(onlineHofUrl(f.program->settings.hofBaseUrl()).toString(),
              "https://hof.example.test/brev/games/triv/triviahf.asp?game=brev");
     // Nothing but a web address is ever opened.
     f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=file:///etc/passwd\r\n");
-    QCOMPARE(onlineHofUrl(*f.ctx).toString(), kBase + "?game=brev");
+    QCOMPARE(onlineHofUrl(f.program->settings.hofBaseUrl()).toString(), kBase + "?game=brev");
 }
 
 QTEST_GUILESS_MAIN(TestHof)

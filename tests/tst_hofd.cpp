@@ -4,7 +4,7 @@
 #include "hof/hofd/hofrequest.h"
 #include "store/hoflist.h"
 #include "hofdsupport.h"
-#include "store/plussettings.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QEventLoop>
@@ -360,14 +360,13 @@ void TestHofd::gameSubmissionAddressIsStored()
     brev::test::Fixture f;
     f.write(QString::fromLatin1(brev::kPlusSettingsFile),
             "[hof]\nbaseUrl=http://127.0.0.1:" + QByteArray::number(port_) + "/\n");
-    f.ctx->settings.playername = QStringLiteral("Zoë O'Brien & <Co>");
-    f.ctx->settings.playeremail = QString::fromLatin1(email_);
-    f.ctx->settings.maxdif = 3;
-    const QUrl url = brev::hofSubmissionUrl(*f.ctx, 4321);
+    const QUrl base = f.program->settings.hofBaseUrl();
+    const QUrl url = brev::hofSubmissionUrl(base, 4321, QStringLiteral("Zoë O'Brien & <Co>"), 3,
+                                            QString::fromLatin1(email_));
     QCOMPARE(
         get(url.path(QUrl::FullyEncoded).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1()).status,
         200);
-    const QUrl list = brev::onlineHofUrl(*f.ctx);
+    const QUrl list = brev::onlineHofUrl(base);
     const Answer listed =
         get(list.path(QUrl::FullyEncoded).toLatin1() + '?' + list.query(QUrl::FullyEncoded).toLatin1());
     QVERIFY(listed.body.contains(QStringLiteral("<td class=\"n\">4321</td><td class=\"n\">3</td>"

@@ -23,30 +23,33 @@ using namespace brev::test;
 
 namespace {
 
-// Records 3, 14, 25, 36 for bars 0..3; the shuffle swaps 0/1, then 1/2, so
-// the portraits show the records of bars 1, 2, 0, 3.
 void prepare(Fixture& f)
 {
     f.loadSampleRecords();
-    f.ctx->game.category = 11;
-    f.ctx->settings.soundon = -1;
+    f.program->settings.settings.soundon = -1;
     const char* files[] = {"pickup.wav", "place.wav", "", "", "", "right.wav", "", "", "wrong.wav"};
     for (int i = 0; i < 9; ++i)
-        f.ctx->sndfiles[size_t(i)] = QString::fromLatin1(files[i]);
-    for (int record : {3, 14, 25, 36})
-        f.random->script.push_back((record - 0.5) / 41.0);
-    for (double r : {0.5, 0.9})
-        f.random->script.push_back(r);
-    for (int i = 0; i < 18; ++i)
-        f.random->script.push_back(0.1);
+        f.program->sounds.setFile(i, QString::fromLatin1(files[i]));
 }
+
+// Records 3, 14, 25, 36 for bars 0..3; the shuffle swaps 0/1, then 1/2, so
+// the portraits show the records of bars 1, 2, 0, 3.
+struct Question {
+    explicit Question(Fixture& f, RunMode mode = RunMode::Play)
+        : draw(*f.program, {3, 14, 25, 36}, {0.5, 0.9}), model(draw, 11, mode), loaded(model.load())
+    {
+    }
+    ChosenDraw draw;
+    PortraitMatchModel model;
+    bool loaded;
+};
 
 // Where a bar rests on a portrait: centred, 10 twips above its lower edge.
 QPoint restingPlace(PortraitMatchWindow& w, int bar, int p)
 {
-    const QRect image = w.Image1[p]->geometry();
-    return {image.x() + image.width() / 2 - w.Btn1[bar]->width() / 2,
-            image.bottom() + 1 - w.Btn1[bar]->height() - twips(&w, 10)};
+    const QRect image = w.portraits[p]->geometry();
+    return {image.x() + image.width() / 2 - w.bars[bar]->width() / 2,
+            image.bottom() + 1 - w.bars[bar]->height() - twips(&w, 10)};
 }
 
 } // namespace
@@ -66,11 +69,10 @@ void TestPortraitMatch::lastPortraitNeverMoves()
 {
     Fixture f(5);
     f.loadSampleRecords();
-    f.ctx->game.category = 11;
     QList<int> firstPlaces(4, 0);
     for (int round = 0; round < 300; ++round) {
-        std::fill(f.ctx->game.itemUse.begin(), f.ctx->game.itemUse.end(), 0);
-        PortraitMatchModel m(*f.ctx);
+        f.program->session.resetUsage(kRecords);
+        PortraitMatchModel m(f.program->draw, 11, RunMode::Play);
         QVERIFY(m.load());
         QCOMPARE(m.imageOrder(3), 3);
         ++firstPlaces[m.imageOrder(0)];
@@ -84,12 +86,13 @@ void TestPortraitMatch::onlineForm()
 {
     Fixture f;
     prepare(f);
-    f.ctx->game.onlineQuestionMode = -1;
-    f.ctx->settings.loglevel = 2;
-    newlog(*f.ctx);
-    PortraitMatchModel m(*f.ctx);
-    QVERIFY(m.load());
-    m.writeLoadLines();
+    Program& p = *f.program;
+    p.session.mode = RunMode::OnlineExport;
+    p.settings.settings.loglevel = 2;
+    p.log.clear();
+    Question q(f, p.session.mode);
+    QVERIFY(q.loaded);
+    writeLoadLines(q.model, p.session, p.log, p.questionFile);
     // Record 25's picture is brev26.gif: the files skip a number after 23.
     QCOMPARE(f.logLines(), (QStringList{"IMATCH", "Portraits ", "President 3", "President 14", "President 25",
                                        "President 36", "2", "brev14.gif", "3", "brev26.gif", "1", "brev3.gif",
@@ -102,37 +105,39 @@ void TestPortraitMatch::placingBars()
     prepare(f);
     // One real picture; the other three files are missing.
     QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brev14.gif"), f.path("brev14.gif")));
-    PortraitMatchWindow w(*f.ctx);
+    Question q(f);
+    QVERIFY(q.loaded);
+    PortraitMatchWindow w(q.model, f.parts(), f.program->dir);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
-    QVERIFY(w.Image1[0]->hasPicture());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
+    QVERIFY(w.portraits[0]->hasPicture());
     for (int p = 1; p < 4; ++p)
-        QVERIFY(!w.Image1[p]->hasPicture());
+        QVERIFY(!w.portraits[p]->hasPicture());
 
-    drag(w.Btn1[0], w.Image1[1]);
+    drag(w.bars[0], w.portraits[1]);
     QCOMPARE(w.model().placedBar(1), 0);
-    QCOMPARE(w.Btn1[0]->pos(), restingPlace(w, 0, 1));
+    QCOMPARE(w.bars[0]->pos(), restingPlace(w, 0, 1));
     // Moving it on leaves the first portrait empty.
-    drag(w.Btn1[0], w.Image1[2]);
+    drag(w.bars[0], w.portraits[2]);
     QCOMPARE(w.model().placedBar(1), -1);
     QCOMPARE(w.model().placedBar(2), 0);
-    QCOMPARE(w.Btn1[0]->pos(), restingPlace(w, 0, 2));
+    QCOMPARE(w.bars[0]->pos(), restingPlace(w, 0, 2));
     // A second bar on the same portrait, from the keyboard: the first goes home.
-    w.Btn1[3]->setFocus();
-    QTest::keyClick(w.Btn1[3], Qt::Key_Space);
-    QVERIFY(w.Btn1[3]->held());
-    w.Image1[2]->setFocus();
-    QTest::keyClick(w.Image1[2], Qt::Key_Space);
+    w.bars[3]->setFocus();
+    QTest::keyClick(w.bars[3], Qt::Key_Space);
+    QVERIFY(w.bars[3]->held());
+    w.portraits[2]->setFocus();
+    QTest::keyClick(w.portraits[2], Qt::Key_Space);
     QCOMPARE(w.model().placedBar(2), 3);
     QCOMPARE(w.model().portraitOf(0), -1);
-    QCOMPARE(w.Btn1[0]->pos(), w.home(0));
-    QCOMPARE(w.Btn1[3]->pos(), restingPlace(w, 3, 2));
+    QCOMPARE(w.bars[0]->pos(), w.home(0).topLeft());
+    QCOMPARE(w.bars[3]->pos(), restingPlace(w, 3, 2));
     // A click on a bar and then on a portrait places nothing on this screen.
-    QTest::mouseClick(w.Btn1[1], Qt::LeftButton);
-    QTest::mouseClick(w.Image1[0], Qt::LeftButton);
+    QTest::mouseClick(w.bars[1], Qt::LeftButton);
+    QTest::mouseClick(w.portraits[0], Qt::LeftButton);
     QCOMPARE(w.model().placedBar(0), -1);
-    QCOMPARE(w.Btn1[1]->pos(), w.home(1));
+    QCOMPARE(w.bars[1]->pos(), w.home(1).topLeft());
     const QString up = f.path("pickup.wav"), put = f.path("place.wav");
     QCOMPARE(f.sound->played, (QStringList{up, put, up, put, up, put, up}));
     w.reject();
@@ -142,22 +147,24 @@ void TestPortraitMatch::relayoutKeepsPairs()
 {
     Fixture f;
     prepare(f);
-    PortraitMatchWindow w(*f.ctx);
+    Question q(f);
+    QVERIFY(q.loaded);
+    PortraitMatchWindow w(q.model, f.parts(), f.program->dir);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    drag(w.Btn1[2], w.Image1[1]);
-    const int heightBefore = w.Image1[0]->height();
+    drag(w.bars[2], w.portraits[1]);
+    const int heightBefore = w.portraits[0]->height();
     setOuterSizeTwips(&w, 10000, 9000);
-    QVERIFY(w.Image1[0]->height() > heightBefore);
+    QVERIFY(w.portraits[0]->height() > heightBefore);
     QCOMPARE(w.model().placedBar(1), 2);
-    QCOMPARE(w.Btn1[2]->pos(), restingPlace(w, 2, 1));
-    QCOMPARE(w.Btn1[0]->pos(), w.home(0));
-    QCOMPARE(f.ctx->settings.windowplaces[SlotPortraits].height, 9000);
+    QCOMPARE(w.bars[2]->pos(), restingPlace(w, 2, 1));
+    QCOMPARE(w.bars[0]->pos(), w.home(0).topLeft());
+    QCOMPARE(f.program->settings.settings.windowplaces[SlotPortraits].height, 9000);
     // Below 4000 twips high nothing moves and nothing is remembered.
-    const QRect image = w.Image1[0]->geometry();
+    const QRect image = w.portraits[0]->geometry();
     setOuterSizeTwips(&w, 5000, 3900);
-    QCOMPARE(w.Image1[0]->geometry(), image);
-    QCOMPARE(f.ctx->settings.windowplaces[SlotPortraits].height, 9000);
+    QCOMPARE(w.portraits[0]->geometry(), image);
+    QCOMPARE(f.program->settings.settings.windowplaces[SlotPortraits].height, 9000);
     w.reject();
 }
 
@@ -190,31 +197,32 @@ void TestPortraitMatch::judging()
     QFETCH(bool, allRight);
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    newlog(ctx);
-    WindowGameUi ui(ctx);
+    Program& p = *f.program;
+    p.log.clear();
+    Question q(f);
+    QVERIFY(q.loaded);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         auto* m = qobject_cast<PortraitMatchWindow*>(w);
         QVERIFY(m);
         for (const QPoint& d : drops)
-            drag(m->Btn1[d.x()], m->Image1[d.y()]);
-        QTest::mouseClick(m->Command1, Qt::LeftButton);
+            drag(m->bars[d.x()], m->portraits[d.y()]);
+        QTest::mouseClick(m->doneButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Label1->text(), QStringLiteral("Results for Portraits "));
-        QCOMPARE(s->Text1->toPlainText(), QString(results).replace("\r\n", "\n"));
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Portraits "));
+        QCOMPARE(s->resultsBox->toPlainText(), QString(results).replace("\r\n", "\n"));
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(ctx, ui, 11), Asked::Yes);
+    QCOMPARE(askInWindow(p, q.model), Asked::Yes);
     QVERIFY(driver.done());
-    QCOMPARE(ctx.game.score, score);
-    QCOMPARE(ctx.game.possible, 8);
+    QCOMPARE(p.session.score, score);
+    QCOMPARE(p.session.possible, 8);
     QList<int> counters;
     for (int r : {3, 14, 25, 36})
-        counters << ctx.game.itemUse[size_t(r)];
+        counters << p.session.itemUse[size_t(r)];
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(f.logLines(), QStringList({"Match Portraits ", "President 3", "President 14", "President 25",

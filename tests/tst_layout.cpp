@@ -8,7 +8,7 @@
 #include "app/mainwindow.h"
 #include "hof/halloffamewindow.h"
 #include "hof/nameentrydialog.h"
-#include "store/brevmain.h"
+#include "store/records.h"
 #include "screens/namemewindow.h"
 #include "screens/portraitmatchwindow.h"
 #include "screens/matchwidgets.h"
@@ -50,32 +50,32 @@ namespace {
 // What a category's screen shows of a record: the asked text or the name.
 enum class Longest { Items, Names };
 
-QString shownText(AppContext& ctx, int record, int category, Longest longest)
+QString shownText(const Records& records, int record, int category, Longest longest)
 {
     if (longest == Longest::Names)
-        return getquestion(ctx, TextKind::Item, record, 0);
+        return questionText(records, 0, TextKind::Item, record, 0);
     if (screenFor(category) == Screen::Sorting)
-        return getquestion(ctx, TextKind::Item, record, category);
-    return getpstr(ctx, record, category);
+        return questionText(records, category, TextKind::Item, record, category);
+    return fieldText(records, record, category);
 }
 
 // Leaves only the `count` records with the longest distinct texts drawable.
-void drawLongest(AppContext& ctx, int category, Longest longest, int count)
+void drawLongest(Program& p, int category, Longest longest, int count)
 {
-    ctx.game.category = category;
     std::vector<int> records;
-    for (int r = 1; r <= ctx.nrecords; ++r)
+    for (int r = 1; r <= p.records.inPlay(); ++r)
         records.push_back(r);
     std::stable_sort(records.begin(), records.end(), [&](int a, int b) {
-        return shownText(ctx, a, category, longest).size() > shownText(ctx, b, category, longest).size();
+        return shownText(p.records, a, category, longest).size() > shownText(p.records, b, category, longest).size();
     });
-    std::fill(ctx.game.itemUse.begin(), ctx.game.itemUse.end(), 32767);
+    std::fill(p.session.itemUse.begin(), p.session.itemUse.end(), 32767);
     QStringList taken;
     for (int r : records) {
-        const QString text = shownText(ctx, r, category, longest);
-        if (int(taken.size()) < count && !taken.contains(text) && !getpstr(ctx, r, category).trimmed().isEmpty()) {
+        const QString text = shownText(p.records, r, category, longest);
+        if (int(taken.size()) < count && !taken.contains(text)
+            && !fieldText(p.records, r, category).trimmed().isEmpty()) {
             taken << text;
-            ctx.game.itemUse[size_t(r)] = 0;
+            p.session.itemUse[size_t(r)] = 0;
         }
     }
 }
@@ -88,9 +88,9 @@ void shipData(Fixture& f)
         it.next();
         QFile::copy(it.filePath(), f.path(it.fileName()));
     }
-    const auto error = initdata(*f.ctx);
+    const auto error = f.program->readRecords();
     QVERIFY2(!error, error ? qPrintable(*error) : "");
-    const auto problem = readAddOn(*f.ctx, QString::fromLatin1(kAddOnFile), true);
+    const auto problem = f.program->readAddOn();
     QVERIFY2(!problem, problem ? qPrintable(*problem) : "");
 }
 
@@ -287,41 +287,6 @@ private:
     QStringList faults_;
 };
 
-// Closes the setup screen that a window whose category ran out opens from
-// its constructor, and says that it did.
-struct SetupCloser {
-    bool closed = false;
-    QTimer timer;
-    SetupCloser()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                closed = true;
-                modal->reject();
-            }
-        });
-        timer.start(10);
-    }
-};
-
-using Factory = std::function<QWidget*(Fixture&)>;
-
-std::unique_ptr<QWidget> questionWindow(Fixture& f, int category)
-{
-    f.ctx->game.category = category;
-    switch (screenFor(category)) {
-    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceWindow>(*f.ctx);
-    case Screen::Matching: return std::make_unique<MatchWindow>(*f.ctx);
-    case Screen::Portraits: return std::make_unique<PortraitMatchWindow>(*f.ctx);
-    case Screen::Sorting: return std::make_unique<brev::SortWindow>(*f.ctx);
-    case Screen::OddOneOut: return std::make_unique<OddOneOutWindow>(*f.ctx);
-    case Screen::NameMe: return std::make_unique<NameMeWindow>(*f.ctx);
-    case Screen::Quotation: return std::make_unique<QuotationWindow>(*f.ctx);
-    case Screen::None: break;
-    }
-    return nullptr;
-}
-
 int slotsFor(int category)
 {
     switch (screenFor(category)) {
@@ -366,12 +331,11 @@ void TstLayout::questionScreens_data()
 {
     QTest::addColumn<int>("category");
     QTest::addColumn<int>("longest");
-    Fixture f;
     for (int k = 1; k < kCategories; ++k) {
         if (screenFor(k) == Screen::None)
             continue;
-        QTest::addRow("%d %s, longest items", k, qPrintable(f.ctx->catnames[size_t(k)])) << k << int(Longest::Items);
-        QTest::addRow("%d %s, longest names", k, qPrintable(f.ctx->catnames[size_t(k)])) << k << int(Longest::Names);
+        QTest::addRow("%d %s, longest items", k, qPrintable(categoryName(k))) << k << int(Longest::Items);
+        QTest::addRow("%d %s, longest names", k, qPrintable(categoryName(k))) << k << int(Longest::Names);
     }
 }
 
@@ -381,29 +345,27 @@ void TstLayout::questionScreens()
     QFETCH(int, longest);
     Fixture f;
     shipData(f);
-    f.ctx->settings.soundon = 0;
+    f.program->settings.settings.soundon = 0;
     // Fewest records first; more when the screen needs a wider choice.
-    std::unique_ptr<QWidget> window;
+    test::QuestionOnScreen shown;
     for (int count : {slotsFor(category), 2 * slotsFor(category), kRecords}) {
-        if (window)
+        if (shown.window)
             break;
-        drawLongest(*f.ctx, category, Longest(longest), count);
-        SetupCloser closer;
-        window = questionWindow(f, category);
-        if (closer.closed)
-            window.reset();
+        drawLongest(*f.program, category, Longest(longest), count);
+        shown = test::questionOnScreen(*f.program, category);
     }
+    QuestionWindow* window = shown.window.get();
     if (!window)
         QSKIP("the shipped records cannot fill this question: no game shows it");
     // The bars of the matching screen stand as a staircase, each a little
     // over the one below it, clear of its name.
     const QStringList staircase{QStringLiteral("Btn1_1 over Btn1_0"), QStringLiteral("Btn1_2 over Btn1_1"),
                                 QStringLiteral("Btn1_3 over Btn1_2"), QStringLiteral("Btn1_4 over Btn1_3")};
-    QStringList faults = inspect(window.get(), screenFor(category) == Screen::Matching ? staircase : QStringList());
-    if (auto* name = qobject_cast<NameMeWindow*>(window.get())) {
+    QStringList faults = inspect(window, screenFor(category) == Screen::Matching ? staircase : QStringList());
+    if (auto* name = qobject_cast<NameMeWindow*>(window)) {
         // Wrong letters grow the stage picture and show the letters and the warning.
         // Then more, until the name is lost and shown whole.
-        const QString letters = wrongLetters(getpstr(*f.ctx, f.ctx->game.chosen[0], category), 6);
+        const QString letters = wrongLetters(fieldText(f.program->records, shown.question->chosen()[0], category), 6);
         for (int i = 0; i < letters.size(); ++i) {
             QTest::keyClick(name, letters.at(i).toLatin1());
             if (i == 2 || i == letters.size() - 1)
@@ -426,71 +388,70 @@ void TstLayout::otherWindows()
     QFETCH(QString, window);
     Fixture f;
     shipData(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     QStringList faults;
     if (window == QLatin1String("main")) {
         brev::MainWindow w(ctx);
         QVERIFY(w.load());
-        auto* about = w.findChild<QPushButton*>(QStringLiteral("Command3"));
+        auto* about = w.findChild<QPushButton*>(QStringLiteral("aboutButton"));
         QVERIFY(about);
         about->click();   // the credits as well
         faults = inspect(&w);
     } else if (window == QLatin1String("setup")) {
-        ctx.bonusQuestions = true;
-        SetupDialog w(ctx);
+        ctx.settings.bonusQuestions = true;
+        test::TestSetup w(ctx);
         faults = inspect(&w);
     } else if (window == QLatin1String("showscor")) {
-        ctx.game.score = 9999;
-        ctx.game.possible = 9999;
-        ctx.game.percent = 100;
-        ScoreWindow w(ctx);
+        ctx.session.score = 9999;
+        ctx.session.possible = 9999;
+        ctx.session.percent = 100;
+        ScoreWindow w(ctx.session);
         QString longestName;
-        for (const QString& n : ctx.catnames)
-            if (n.size() > longestName.size())
-                longestName = n;
-        w.Label1->setText(QStringLiteral("Results for ") + longestName);
+        for (int k = 0; k < kCategories; ++k)
+            if (categoryName(k).size() > longestName.size())
+                longestName = categoryName(k);
         // A sorting result of five long lines, then the points.
         QStringList lines;
         for (int i = 0; i < 5; ++i)
             lines << QStringLiteral("Henry Knox, Timothy Pickering, James McHenry 1789 > "
                                     "Timothy Pickering, John Marshall 1797");
         lines << QStringLiteral("*** Scored 0 of 10");
-        w.Text1->setPlainText(lines.join(QStringLiteral("\r\n")));
-        w.scoreCaption();
+        w.setResults(QStringLiteral("Results for ") + longestName, lines.join(QStringLiteral("\r\n")));
+        w.showRunningScore();
         faults = inspect(&w);
         // The points are in view as the screen opens, and the box grows with the window.
         const auto lastLineShown = [&] {
-            QTextCursor end(w.Text1->document());
+            QTextCursor end(w.resultsBox->document());
             end.movePosition(QTextCursor::End);
-            return w.Text1->viewport()->rect().contains(w.Text1->cursorRect(end));
+            return w.resultsBox->viewport()->rect().contains(w.resultsBox->cursorRect(end));
         };
         if (!lastLineShown())
             faults << QStringLiteral("showscor/Text1: the score line is out of view");
-        const QSize box = w.Text1->size();
+        const QSize box = w.resultsBox->size();
         w.resize(w.width() + 200, w.height() + 200);
         QApplication::processEvents();
-        if (w.Text1->height() < box.height() + 150 || w.Text1->width() < box.width() + 150)
+        if (w.resultsBox->height() < box.height() + 150 || w.resultsBox->width() < box.width() + 150)
             faults << QStringLiteral("showscor/Text1: does not grow with the window");
         faults << Inspection(&w, {}).run();
     } else if (window == QLatin1String("HOF")) {
         for (int i = 1; i <= kHofPlaces; ++i)
-            ctx.hof[size_t(i)] = {32767, QStringLiteral("brev    "), 100,
+            ctx.hof.entries[size_t(i)] = {32767, QStringLiteral("brev    "), 100,
                                   QStringLiteral("3  Bartholomew Whitley"), QStringLiteral("12/31/2026"), 0};
-        ctx.hofcount = kHofPlaces;
-        HallOfFameWindow w(ctx);
+        ctx.hof.count = kHofPlaces;
+        test::TestHallOfFame w(ctx);
         faults = inspect(&w);
     } else if (window == QLatin1String("NameEntry")) {
-        ctx.settings.playername = QStringLiteral("Bartholomew Whitley");
-        ctx.settings.playeremail = QStringLiteral("bartholomew.whitley@example.org");
-        NameEntryDialog w(ctx, 30);
+        ctx.settings.settings.playername = QStringLiteral("Bartholomew Whitley");
+        ctx.settings.settings.playeremail = QStringLiteral("bartholomew.whitley@example.org");
+        test::TestNameEntry w(ctx, 30);
         faults = inspect(&w);
     } else if (window == QLatin1String("brevedit")) {
         // Every record in turn, as the editor's "next" button shows them.
-        DataEditorWindow w(ctx);
+        test::TestEditor w(ctx);
         faults = inspect(&w);
         auto* next = w.findChild<QPushButton*>(QStringLiteral("cmdNext"));
         QVERIFY(next);
-        for (int r = 2; r <= ctx.loadedRecords(); ++r) {
+        for (int r = 2; r <= ctx.records.loadedRecords(); ++r) {
             next->click();
             faults << Inspection(&w, {}).run();
         }

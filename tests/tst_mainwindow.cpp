@@ -22,8 +22,8 @@ template <class T> T* child(QWidget& w, const char* name)
 void shipSampleFiles(test::Fixture& fx)
 {
     fx.loadSampleRecords();
-    fx.write(QStringLiteral("brev.dat"), dataText(*fx.ctx));
-    fx.ctx->nrecords = 0;
+    fx.write(QStringLiteral("brev.dat"), dataText(fx.program->records));
+    fx.program->records = Records();
     QByteArray sounds;
     for (int n = 0; n < 16; ++n)
         sounds += "\"s" + QByteArray::number(n) + ".wav\"\r\n";
@@ -55,28 +55,25 @@ void TstMainwindow::startsUpInOrder()
     s.catenabled[3] = -1;
     fx.write(QStringLiteral("brev.INI"), settingsText(s));
 
-    brev::MainWindow w(*fx.ctx);
+    brev::MainWindow w(*fx.program);
     QVERIFY(w.load());
     QCOMPARE(w.windowTitle(), QStringLiteral("Brevallo Game"));
-    QCOMPARE(child<QLabel>(w, "Label1")->text(), QStringLiteral("Brevallo Game"));
-    QCOMPARE(child<QLabel>(w, "Label2")->text(), QStringLiteral("Version 2.11"));
-    QVERIFY(child<QLabel>(w, "Label3")->isHidden());
-    QVERIFY(child<QLabel>(w, "Label4")->isHidden());
-    QCOMPARE(child<QPushButton>(w, "Command1")->text(), QStringLiteral("Play"));
-    QCOMPARE(child<QPushButton>(w, "Command1")->toolTip(), QStringLiteral("Play the game"));
-    QCOMPARE(child<QPushButton>(w, "cmdsetup")->text(), QStringLiteral("Setup"));
-    QCOMPARE(child<QPushButton>(w, "cmdsetup")->toolTip(), QStringLiteral("Conditions for the game"));
-    QCOMPARE(child<QPushButton>(w, "Command3")->text(), QStringLiteral("About"));
-    QCOMPARE(child<QPushButton>(w, "cmdquit")->text(), QStringLiteral("Quit"));
+    QCOMPARE(child<QLabel>(w, "titleLabel")->text(), QStringLiteral("Brevallo Game"));
+    QCOMPARE(child<QLabel>(w, "versionLabel")->text(), QStringLiteral("Version 2.11"));
+    QVERIFY(child<QLabel>(w, "creditsLabel")->isHidden());
+    QVERIFY(child<QLabel>(w, "termsLabel")->isHidden());
+    QCOMPARE(child<QPushButton>(w, "playButton")->text(), QStringLiteral("Play"));
+    QCOMPARE(child<QPushButton>(w, "playButton")->toolTip(), QStringLiteral("Play the game"));
+    QCOMPARE(child<QPushButton>(w, "setupButton")->text(), QStringLiteral("Setup"));
+    QCOMPARE(child<QPushButton>(w, "setupButton")->toolTip(), QStringLiteral("Conditions for the game"));
+    QCOMPARE(child<QPushButton>(w, "aboutButton")->text(), QStringLiteral("About"));
+    QCOMPARE(child<QPushButton>(w, "quitButton")->text(), QStringLiteral("Quit"));
 
     // Settings, categories, records, counters and sounds are in place; the log is empty.
-    QCOMPARE(fx.ctx->settings.nquestions, 7);
-    QCOMPARE(fx.ctx->catnames[7], QStringLiteral("Match Birthplaces"));
-    QCOMPARE(fx.ctx->nrecords, 41);
-    QCOMPARE(fx.ctx->game.itemUse.size(), size_t(42));
-    QCOMPARE(fx.ctx->sndfiles[15], QStringLiteral("s15.wav"));
-    QCOMPARE(fx.ctx->sndlistfile, QStringLiteral("brevsnd.dat"));
-    QCOMPARE(fx.ctx->hoffile, QStringLiteral("brev.hof"));
+    QCOMPARE(fx.program->settings.settings.nquestions, 7);
+    QCOMPARE(fx.program->records.inPlay(), 41);
+    QCOMPARE(fx.program->session.itemUse.size(), size_t(42));
+    QCOMPARE(fx.program->sounds.files()[15], QStringLiteral("s15.wav"));
     QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
     QVERIFY(fx.messages->texts.isEmpty());
 }
@@ -85,19 +82,19 @@ void TstMainwindow::aboutShowsCreditsAndCloseSaves()
 {
     test::Fixture fx;
     shipSampleFiles(fx);
-    brev::MainWindow w(*fx.ctx);
+    brev::MainWindow w(*fx.program);
     QVERIFY(w.load());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (int i = 0; i < 2; ++i) {
-        QTest::mouseClick(child<QPushButton>(w, "Command3"), Qt::LeftButton);
-        QVERIFY(child<QLabel>(w, "Label3")->isVisible());
-        QVERIFY(child<QLabel>(w, "Label4")->isVisible());
+        QTest::mouseClick(child<QPushButton>(w, "aboutButton"), Qt::LeftButton);
+        QVERIFY(child<QLabel>(w, "creditsLabel")->isVisible());
+        QVERIFY(child<QLabel>(w, "termsLabel")->isVisible());
     }
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
-    fx.ctx->settings.playername = QStringLiteral("Kept Name");
+    fx.program->settings.settings.playername = QStringLiteral("Kept Name");
     w.close();   // the close box
-    QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.ctx->settings));
+    QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.program->settings.settings));
     QVERIFY(fx.read(QStringLiteral("brev.INI")).contains("\"Kept Name\""));
 }
 
@@ -105,13 +102,13 @@ void TstMainwindow::quitSavesToo()
 {
     test::Fixture fx;
     shipSampleFiles(fx);
-    brev::MainWindow w(*fx.ctx);
+    brev::MainWindow w(*fx.program);
     QVERIFY(w.load());
     w.show();
-    fx.ctx->settings.maxdif = 3;
-    QTest::mouseClick(child<QPushButton>(w, "cmdquit"), Qt::LeftButton);
+    fx.program->settings.settings.maxdif = 3;
+    QTest::mouseClick(child<QPushButton>(w, "quitButton"), Qt::LeftButton);
     QVERIFY(!w.isVisible());
-    QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.ctx->settings));
+    QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.program->settings.settings));
 }
 
 void TstMainwindow::refusesToStartWithoutData()
@@ -121,7 +118,7 @@ void TstMainwindow::refusesToStartWithoutData()
     QByteArray data = fx.read(QStringLiteral("brev.dat"));
     data.truncate(data.indexOf("\"https://"));   // the link section is lost
     fx.write(QStringLiteral("brev.dat"), data);
-    brev::MainWindow w(*fx.ctx);
+    brev::MainWindow w(*fx.program);
     QVERIFY(!w.load());
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY2(fx.messages->texts[0].contains(QStringLiteral("brev.dat ends early: the link section is missing")),
@@ -135,7 +132,7 @@ void TstMainwindow::goesOnWithoutBackground()
     Settings s;
     s.bgpicture = QStringLiteral("nothere.jpg");
     fx.write(QStringLiteral("brev.INI"), settingsText(s));
-    brev::MainWindow w(*fx.ctx);
+    brev::MainWindow w(*fx.program);
     QVERIFY(w.load());
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY(fx.messages->texts[0].contains(QStringLiteral("nothere.jpg")));
@@ -204,12 +201,12 @@ void TstMainwindow::laterPresidentsSettingRead()
     fx.write(QStringLiteral("brev.INI"), settingsText(s));
     fx.write(QStringLiteral("brevplus.ini"), "[game]\r\n" + line + "\r\n");
 
-    brev::MainWindow w(*fx.ctx);
+    brev::MainWindow w(*fx.program);
     QVERIFY(w.load());
-    QCOMPARE(fx.ctx->nrecords, inPlay ? 45 : 41);
+    QCOMPARE(fx.program->records.inPlay(), inPlay ? 45 : 41);
 
     QProcess p;
-    p.start(QStringLiteral(BREV_EXE), {"--dir", fx.ctx->dir, "--export", "online", "--questions", "120", "--seed", "3"});
+    p.start(QStringLiteral(BREV_EXE), {"--dir", fx.program->dir, "--export", "online", "--questions", "120", "--seed", "3"});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
     const QByteArray exported = p.readAllStandardOutput();

@@ -20,13 +20,12 @@ void nameAll(Fixture& f, const QString& name)
 {
     f.loadSampleRecords();
     for (int i = 1; i <= kRecords; ++i) {
-        f.ctx->presidents.edit(i).name = name;
-        f.ctx->presidents.edit(i).dif = 1;
+        f.program->records.presidents.edit(i).name = name;
+        f.program->records.presidents.edit(i).dif = 1;
     }
-    f.ctx->game.category = 21;
-    f.ctx->settings.soundon = -1;
+    f.program->settings.settings.soundon = -1;
     for (int n = 0; n < 10; ++n)
-        f.ctx->sndfiles[size_t(n)] = QStringLiteral("s%1.wav").arg(n);
+        f.program->sounds.setFile(n, QStringLiteral("s%1.wav").arg(n));
 }
 
 QStringList soundNumbers(const Fixture& f)
@@ -35,6 +34,11 @@ QStringList soundNumbers(const Fixture& f)
     for (const QString& p : f.sound->played)
         out << p.section(u's', -1).section(u'.', 0, 0);
     return out;
+}
+// The Name Me question at difficulty `maxdif`.
+NameMeModel question(Fixture& f, int maxdif = 1)
+{
+    return NameMeModel(f.program->draw, 21, RunMode::Play, maxdif);
 }
 } // namespace
 
@@ -71,7 +75,7 @@ void TestNameMe::maskAndFontSize()
     QFETCH(double, points);
     Fixture f;
     nameAll(f, name);
-    NameMeModel m(*f.ctx);
+    NameMeModel m = question(f);
     QVERIFY(m.load());
     QCOMPARE(m.mask(), mask);
     QCOMPARE(m.answer(), name.toUpper());
@@ -95,8 +99,7 @@ void TestNameMe::triesByDifficulty()
     QFETCH(QString, firstStage);
     Fixture f;
     nameAll(f, QStringLiteral("Ab C."));
-    f.ctx->settings.maxdif = maxdif;
-    NameMeModel m(*f.ctx);
+    NameMeModel m = question(f, maxdif);
     QVERIFY(m.load());
     QCOMPARE(m.triesAllowed(), tries);
     QCOMPARE(m.stageRect(), QRectF(6000, 1320, 1215, 1455));
@@ -121,8 +124,7 @@ void TestNameMe::winWithOneMiss()
 {
     Fixture f;
     nameAll(f, QStringLiteral("Ab C."));
-    f.ctx->settings.maxdif = 2;
-    NameMeModel m(*f.ctx);
+    NameMeModel m = question(f, 2);
     QVERIFY(m.load());
     QCOMPARE(m.press(u'a').outcome, NameMeModel::Outcome::Found);
     QCOMPARE(m.mask(), QStringLiteral("A _    _  . "));
@@ -146,8 +148,7 @@ void TestNameMe::lostNameClosesOnAnyKey()
 {
     Fixture f;
     nameAll(f, QStringLiteral("Ab"));
-    f.ctx->settings.maxdif = 3;
-    NameMeModel m(*f.ctx);
+    NameMeModel m = question(f, 3);
     QVERIFY(m.load());
     NameMeModel::KeyResult last;
     for (const QChar c : QStringLiteral("wxyz"))
@@ -168,31 +169,31 @@ void TestNameMe::windowPlayedByKeys()
     nameAll(f, QStringLiteral("Ab"));
     QString shownMask;
     QString title;
-    WindowGameUi ui(*f.ctx);
+    WindowGameUi ui(*f.program);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
         title = n->windowTitle();
-        QTest::keyClick(n->Command1, Qt::Key_A);   // keys reach the game whatever has focus
+        QTest::keyClick(n->quitButton, Qt::Key_A);   // keys reach the game whatever has focus
         QTest::keyClick(n, Qt::Key_Z);
-        shownMask = n->Label2->text();
-        QCOMPARE(n->Label1->text(), QStringLiteral(" Z"));
-        QVERIFY(n->Image1->isVisible());
+        shownMask = n->nameLabel->text();
+        QCOMPARE(n->lettersLabel->text(), QStringLiteral(" Z"));
+        QVERIFY(n->stage->isVisible());
         QTest::keyClick(n, Qt::Key_B);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Text1->toPlainText(), QStringLiteral("AB\nYou got it!"));
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("AB\nYou got it!"));
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(*f.ctx, ui, 21), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, 21), Asked::Yes);
     QVERIFY(driver.done());
     QCOMPARE(title, QStringLiteral("Name Me -- Press the letter keys to enter my name... "));
     QCOMPARE(shownMask, QStringLiteral("A _  "));
-    QCOMPARE(f.ctx->game.score, 5);
-    QCOMPARE(f.ctx->game.possible, 6);
+    QCOMPARE(f.program->session.score, 5);
+    QCOMPARE(f.program->session.possible, 6);
     QCOMPARE(soundNumbers(f), (QStringList{"3", "6", "3", "5"}));
 }
 
@@ -202,25 +203,25 @@ void TestNameMe::windowLost()
 {
     Fixture f;
     nameAll(f, QStringLiteral("Ab"));
-    f.ctx->settings.maxdif = 2;
-    f.ctx->game.score = 3;
-    f.ctx->game.possible = 4;
-    WindowGameUi ui(*f.ctx);
+    f.program->settings.settings.maxdif = 2;
+    f.program->session.score = 3;
+    f.program->session.possible = 4;
+    WindowGameUi ui(*f.program);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
         QTest::keyClicks(n, QStringLiteral("vwxyz"));   // five tries at medium difficulty
-        QCOMPARE(f.ctx->game.possible, 9);
-        QCOMPARE(n->Label2->text(), QStringLiteral("AB"));
+        QCOMPARE(f.program->session.possible, 9);
+        QCOMPARE(n->nameLabel->text(), QStringLiteral("AB"));
         QVERIFY(n->isVisible());
         QTest::keyClick(n, Qt::Key_Q);
     });
-    QCOMPARE(askquestion(*f.ctx, ui, 21), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, 21), Asked::Yes);
     QVERIFY(driver.done());
-    QCOMPARE(f.ctx->game.score, 3);
-    QCOMPARE(f.ctx->game.possible, 9);
-    QCOMPARE(f.ctx->game.percent, 33);
+    QCOMPARE(f.program->session.score, 3);
+    QCOMPARE(f.program->session.possible, 9);
+    QCOMPARE(f.program->session.percent, 33);
     QCOMPARE(soundNumbers(f), (QStringList{"6", "6", "6", "6", "6", "8"}));
 }
 

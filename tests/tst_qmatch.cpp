@@ -25,28 +25,26 @@ using namespace brev::test;
 
 namespace {
 
-// Records 3, 14, 25, 36, 7 for bars 0..4; the shuffle swaps 0/1, 2/3, 1/2,
-// so the descriptions show the records of bars 1, 3, 0, 2, 4.
-void scriptQuestion(Fixture& f)
-{
-    for (int record : {3, 14, 25, 36, 7})
-        f.random->script.push_back((record - 0.5) / 41.0);
-    for (double r : {0.3, 0.8, 0.6})
-        f.random->script.push_back(r);
-    for (int i = 0; i < 17; ++i)
-        f.random->script.push_back(0.1);
-}
-
 void prepare(Fixture& f)
 {
     f.loadSampleRecords();
-    f.ctx->game.category = 7;
-    f.ctx->settings.soundon = -1;
+    f.program->settings.settings.soundon = -1;
     const char* files[] = {"pickup.wav", "click.wav", "drop.wav", "", "", "right.wav", "", "", "wrong.wav"};
     for (int i = 0; i < 9; ++i)
-        f.ctx->sndfiles[size_t(i)] = QString::fromLatin1(files[i]);
-    scriptQuestion(f);
+        f.program->sounds.setFile(i, QString::fromLatin1(files[i]));
 }
+
+// "Match Birthplaces" on records 3, 14, 25, 36, 7 for bars 0..4; the shuffle
+// swaps 0/1, 2/3, 1/2, so the descriptions show the records of bars 1, 3, 0, 2, 4.
+struct Question {
+    explicit Question(Fixture& f, RunMode mode = RunMode::Play)
+        : draw(*f.program, {3, 14, 25, 36, 7}, {0.3, 0.8, 0.6}), model(draw, 7, mode), loaded(model.load())
+    {
+    }
+    ChosenDraw draw;
+    MatchModel model;
+    bool loaded;
+};
 
 } // namespace
 
@@ -97,14 +95,13 @@ void TestMatch::lastPlaceNeverMoves()
 {
     Fixture f(11);
     f.loadSampleRecords();
-    f.ctx->game.category = 5;
     QList<int> firstPlaces(5, 0);
     for (int round = 0; round < 300; ++round) {
-        std::fill(f.ctx->game.itemUse.begin(), f.ctx->game.itemUse.end(), 0);
-        MatchModel m(*f.ctx);
+        f.program->session.resetUsage(kRecords);
+        MatchModel m(f.program->draw, 5, RunMode::Play);
         QVERIFY(m.load());
         QCOMPARE(m.descOrder(4), 4);
-        QCOMPARE(m.description(4), getpstr(*f.ctx, f.ctx->game.chosen[4], 5));
+        QCOMPARE(m.description(4), QStringLiteral("Vice %1").arg(m.chosen()[4]));
         ++firstPlaces[m.descOrder(0)];
     }
     // Bars 0..3 all reach the first place; bar 4 never does.
@@ -152,23 +149,23 @@ void TestMatch::exportForms()
     QFETCH(QStringList, lines);
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     if (longName) {
-        ctx.presidents.edit(14).name = QString(longName, QLatin1Char('N'));
-        ctx.presidents.edit(36).name = QString(longName, QLatin1Char('N'));
-        ctx.presidents.edit(25).name = QString(60, QLatin1Char('N'));
+        ctx.records.presidents.edit(14).name = QString(longName, QLatin1Char('N'));
+        ctx.records.presidents.edit(36).name = QString(longName, QLatin1Char('N'));
+        ctx.records.presidents.edit(25).name = QString(60, QLatin1Char('N'));
     }
     if (longPlace)
-        ctx.presidents.edit(3).birthplace = QString(longPlace, QLatin1Char('p'));
-    (mode == 1 ? ctx.game.onlineQuestionMode : ctx.game.tabbedQuestionMode) = -1;
-    ctx.settings.loglevel = 2;
-    newlog(ctx);
-    MatchModel m(ctx);
-    QVERIFY(m.load());
-    QCOMPARE(m.exportLines(), lines);
-    m.writeLoadLines();
+        ctx.records.presidents.edit(3).birthplace = QString(longPlace, QLatin1Char('p'));
+    ctx.session.mode = mode == 1 ? RunMode::OnlineExport : RunMode::TabbedExport;
+    ctx.settings.settings.loglevel = 2;
+    ctx.log.clear();
+    Question q(f, ctx.session.mode);
+    QVERIFY(q.loaded);
+    QCOMPARE(q.model.exportLines(), lines);
+    writeLoadLines(q.model, ctx.session, ctx.log, ctx.questionFile);
     QCOMPARE(f.logLines(), lines);
-    QCOMPARE(ctx.game.questionsWritten, mode == 2 ? 1 : 0);
+    QCOMPARE(ctx.session.questionsWritten, mode == 2 ? 1 : 0);
 }
 
 void TestMatch::boardRules_data()
@@ -213,55 +210,57 @@ void TestMatch::placingByClickAndKeyboard()
 {
     Fixture f;
     prepare(f);
-    MatchWindow w(*f.ctx);
+    Question q(f);
+    QVERIFY(q.loaded);
+    MatchWindow w(q.model, f.parts());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
-    QCOMPARE(w.Label1->text(), QStringLiteral("Match Birthplaces"));
-    QCOMPARE(w.Label2[2]->text(), QStringLiteral("Town 3, State"));
-    const QRect home1 = w.Btn1[1]->geometry();
+    QCOMPARE(w.questionLabel->text(), QStringLiteral("Match Birthplaces"));
+    QCOMPARE(w.descriptions[2]->text(), QStringLiteral("Town 3, State"));
+    const QRect home1 = w.bars[1]->geometry();
 
     // Click bar 2, then click the description at position 3 (its own).
-    QTest::mouseClick(w.Btn1[2], Qt::LeftButton);
-    QCOMPARE(w.Label4->text(), QStringLiteral("2 click"));
-    QVERIFY(w.Btn1[2]->held());
-    QTest::mouseClick(w.Label2[3], Qt::LeftButton);
+    QTest::mouseClick(w.bars[2], Qt::LeftButton);
+    QCOMPARE(w.eventLabel->text(), QStringLiteral("2 click"));
+    QVERIFY(w.bars[2]->held());
+    QTest::mouseClick(w.descriptions[3], Qt::LeftButton);
     QCOMPARE(w.model().placedBar(3), 2);
     // It rests in the description's slot, beside its text, not over it.
     const auto restsBeside = [&](int k, int p) {
-        const QRect text = w.Label2[p]->contentsRect().translated(w.Label2[p]->pos());
-        return w.Label2[p]->geometry().contains(w.Btn1[k]->geometry()) && !text.intersects(w.Btn1[k]->geometry());
+        const QRect text = w.descriptions[p]->contentsRect().translated(w.descriptions[p]->pos());
+        return w.descriptions[p]->geometry().contains(w.bars[k]->geometry()) && !text.intersects(w.bars[k]->geometry());
     };
     QVERIFY(restsBeside(2, 3));
-    QVERIFY(!w.Btn1[2]->held());
+    QVERIFY(!w.bars[2]->held());
 
     // A plain drag plays only the drop sound.
-    drag(w.Btn1[1], w.Label2[0]);
-    QCOMPARE(w.Label4->text(), QStringLiteral("1 mousedown"));
+    drag(w.bars[1], w.descriptions[0]);
+    QCOMPARE(w.eventLabel->text(), QStringLiteral("1 mousedown"));
     QCOMPARE(w.model().placedBar(0), 1);
     QVERIFY(restsBeside(1, 0));
 
     // Keyboard: Space on bar 4 (the top one), Tab down the staircase to the
     // first description, Space: bar 4 takes the place of bar 1, which goes
     // back to its step of the staircase.
-    w.Btn1[4]->setFocus();
-    QTest::keyClick(w.Btn1[4], Qt::Key_Space);
+    w.bars[4]->setFocus();
+    QTest::keyClick(w.bars[4], Qt::Key_Space);
     for (int step = 0; step < 5; ++step)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.Label2[0]);
-    QTest::keyClick(w.Label2[0], Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), w.descriptions[0]);
+    QTest::keyClick(w.descriptions[0], Qt::Key_Space);
     QCOMPARE(w.model().placedBar(0), 4);
     QVERIFY(restsBeside(4, 0));
     QCOMPARE(w.model().descriptionOf(1), -1);
-    QCOMPARE(w.Btn1[1]->geometry(), home1);
+    QCOMPARE(w.bars[1]->geometry(), home1);
 
     // Released anywhere else: the bar goes back where it was.
-    const QPoint before = w.Btn1[3]->pos();
-    drag(w.Btn1[3], w.Label1);
-    QCOMPARE(w.Btn1[3]->pos(), before);
+    const QPoint before = w.bars[3]->pos();
+    drag(w.bars[3], w.questionLabel);
+    QCOMPARE(w.bars[3]->pos(), before);
 
     // A click on a description with no bar picked up does nothing.
-    QTest::mouseClick(w.Label2[1], Qt::LeftButton);
+    QTest::mouseClick(w.descriptions[1], Qt::LeftButton);
     QCOMPARE(w.model().placedBar(1), -1);
     const QString c = f.path("click.wav"), d = f.path("drop.wav");
     QCOMPARE(f.sound->played, (QStringList{c, d, d, c, d}));
@@ -299,34 +298,35 @@ void TestMatch::judging()
     QFETCH(bool, allRight);
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    ctx.game.score = 5;
-    ctx.game.possible = 5;
-    newlog(ctx);
-    WindowGameUi ui(ctx);
+    Program& p = *f.program;
+    p.session.score = 5;
+    p.session.possible = 5;
+    p.log.clear();
+    Question q(f);
+    QVERIFY(q.loaded);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
         auto* m = qobject_cast<MatchWindow*>(w);
         QVERIFY(m);
         for (const QPoint& d : drops)
-            drag(m->Btn1[d.x()], m->Label2[d.y()]);
-        QTest::mouseClick(m->Command1, Qt::LeftButton);
+            drag(m->bars[d.x()], m->descriptions[d.y()]);
+        QTest::mouseClick(m->doneButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Label1->text(), QStringLiteral("Results for Match Birthplaces"));
-        QCOMPARE(s->Text1->toPlainText(), QString(results).replace("\r\n", "\n"));
-        QCOMPARE(s->Label2->text(),
+        QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Match Birthplaces"));
+        QCOMPARE(s->resultsBox->toPlainText(), QString(results).replace("\r\n", "\n"));
+        QCOMPARE(s->scoreLabel->text(),
                  QStringLiteral("Current score: %1 of 15  (%2%)").arg(5 + score).arg((5 + score) * 100 / 15));
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(ctx, ui, 7), Asked::Yes);
+    QCOMPARE(askInWindow(p, q.model), Asked::Yes);
     QVERIFY(driver.done());
-    QCOMPARE(ctx.game.possible, 15);
+    QCOMPARE(p.session.possible, 15);
     QList<int> counters;
     for (int r : {3, 14, 25, 36, 7})
-        counters << ctx.game.itemUse[size_t(r)];
+        counters << p.session.itemUse[size_t(r)];
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(f.logLines(), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
@@ -338,8 +338,8 @@ void TestMatch::playedByAccessibleActions()
 {
     Fixture f;
     prepare(f);
-    AppContext& ctx = *f.ctx;
-    WindowGameUi ui(ctx);
+    Question q(f);
+    QVERIFY(q.loaded);
     ModalDriver driver;
     auto press = [](QWidget* w) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
@@ -349,33 +349,33 @@ void TestMatch::playedByAccessibleActions()
     driver.then([&](QWidget* w) {
         auto* m = qobject_cast<MatchWindow*>(w);
         QVERIFY(m);
-        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(m->Btn1[0]);
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(m->bars[0]);
         QCOMPARE(bar->role(), QAccessible::Button);
         QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("President 3"));
         QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("Not placed"));
-        press(m->Btn1[0]);
+        press(m->bars[0]);
         QVERIFY(bar->state().pressed);
         QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("Picked up"));
         // The descriptions show the records of bars 1, 3, 0, 2, 4.
         for (QPoint d : {QPoint(0, 2), QPoint(1, 0), QPoint(2, 3), QPoint(3, 1), QPoint(4, 4)}) {
-            press(m->Btn1[d.x()]);
-            press(m->Label2[d.y()]);
+            press(m->bars[d.x()]);
+            press(m->descriptions[d.y()]);
         }
         QVERIFY(!bar->state().pressed);
         QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("Placed on \"Town 3, State\""));
-        QCOMPARE(QAccessible::queryAccessibleInterface(m->Label2[0])->text(QAccessible::Description),
+        QCOMPARE(QAccessible::queryAccessibleInterface(m->descriptions[0])->text(QAccessible::Description),
                  QStringLiteral("Holds President 14"));
-        press(m->Command1);
+        press(m->doneButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Text1->toPlainText(), QStringLiteral("*** All correct!"));
-        press(s->Command1);
+        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("*** All correct!"));
+        press(s->okButton);
     });
-    QCOMPARE(askquestion(ctx, ui, 7), Asked::Yes);
+    QCOMPARE(askInWindow(*f.program, q.model), Asked::Yes);
     QVERIFY(driver.done());
-    QCOMPARE(ctx.game.score, 10);
+    QCOMPARE(f.program->session.score, 10);
 }
 
 QTEST_MAIN(TestMatch)

@@ -1,6 +1,7 @@
 // The odd-one-out question: where the odd item stands, judging a right and a
 // wrong pick, and the window played by mouse and keyboard.
 #include "store/gamelog.h"
+#include "store/records.h"
 #include "app/gameui.h"
 #include "models/oddoneoutmodel.h"
 #include "screens/oddoneoutwindow.h"
@@ -20,17 +21,17 @@ using namespace brev::test;
 
 namespace {
 
-// The uniform number that draws record n out of 41.
-double drawOf(int n) { return (n - 1 + 0.5) / 41.0; }
-
 // Slots 0..3 get records 1, 2, 6 and 11 (end of term: Died in office,
-// Assassinated, Died in office, Died in office); the twenty shuffle draws swap nothing.
-void scriptDraws(Fixture& fx, std::initializer_list<int> records = {1, 2, 6, 11})
-{
-    for (int r : records)
-        fx.random->script.push_back(drawOf(r));
-    fx.random->script.insert(fx.random->script.end(), 20, 0.0);
-}
+// Assassinated, Died in office, Died in office); the shuffle swaps nothing.
+struct Question {
+    Question(Fixture& f, int category, RunMode mode, QList<int> records = {1, 2, 6, 11},
+             QList<double> numbers = {})
+        : draw(*f.program, std::move(records), std::move(numbers)), model(draw, category, mode)
+    {
+    }
+    ChosenDraw draw;
+    OddOneOutModel model;
+};
 
 } // namespace
 
@@ -61,11 +62,10 @@ void TstQoddout::oddItemNeverAtPositionThree()
     std::set<QString> patterns;
     for (quint64 seed = 1; seed <= 150; ++seed) {
         Fixture fx(seed);
-        AppContext& c = *fx.ctx;
-        QCOMPARE(readdata(c, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-        c.game.itemUse.assign(c.nrecords + 1, 0);
-        c.game.category = category;
-        OddOneOutModel m(c);
+        Program& c = *fx.program;
+        QCOMPARE(readRecords(c.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+        c.session.resetUsage(c.records.inPlay());
+        OddOneOutModel m(c.draw, category, RunMode::Play);
         QVERIFY(m.load());
         QVERIFY(m.oddPosition() >= 0 && m.oddPosition() <= 2);
         QCOMPARE(m.slotAt(m.oddPosition()), 1);
@@ -74,10 +74,10 @@ void TstQoddout::oddItemNeverAtPositionThree()
         // Four presidents: three share the label's pattern, the odd one does not.
         std::set<QString> names;
         for (int p = 0; p < 4; ++p) {
-            const int record = c.game.chosen[size_t(m.slotAt(p))];
-            QCOMPARE(m.itemText(p), c.presidents[record].name);
+            const int record = m.chosen()[size_t(m.slotAt(p))];
+            QCOMPARE(m.itemText(p), c.records.presidents[record].name);
             names.insert(m.itemText(p));
-            const bool shares = getpstr(c, record, category) == m.question();
+            const bool shares = fieldText(c.records, record, category) == m.question();
             QVERIFY2(shares == (p != m.oddPosition()), qPrintable(m.itemText(p) + " / " + m.question()));
         }
         QCOMPARE(names.size(), size_t(4));
@@ -95,15 +95,14 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
     for (const bool allAlike : {true, false}) {
         Fixture fx;
         fx.loadSampleRecords();
-        AppContext& c = *fx.ctx;
-        c.game.category = 20;
+        Program& c = *fx.program;
         for (int i = 1; i <= kRecords; ++i)
-            c.presidents.edit(i).party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
+            c.records.presidents.edit(i).party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
         if (!allAlike)
-            c.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
-        OddOneOutModel m(c);
+            c.records.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
+        OddOneOutModel m(c.draw, 20, RunMode::Play);
         QVERIFY(!m.load());
-        QCOMPARE(c.game.itemUse, std::vector<int>(kRecords + 1, 0));
+        QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
     }
 }
 
@@ -133,11 +132,8 @@ void TstQoddout::judgesThePick()
     QFETCH(Verdict, expected);
     Fixture fx;
     fx.loadSampleRecords();
-    AppContext& c = *fx.ctx;
-    c.game.category = 25;
-    c.game.tabbedQuestionMode = exporting ? -1 : 0;
-    scriptDraws(fx);
-    OddOneOutModel m(c);
+    Question q(fx, 25, exporting ? RunMode::TabbedExport : RunMode::Play);
+    OddOneOutModel& m = q.model;
     QVERIFY(m.load());
     QCOMPARE(m.question(), QStringLiteral("Died in office"));
     QCOMPARE(m.choose(position), expected);
@@ -147,24 +143,22 @@ void TstQoddout::tabbedLineWithMarkers()
 {
     Fixture fx;
     fx.loadSampleRecords();
-    AppContext& c = *fx.ctx;
-    c.game.category = 20;
-    c.game.tabbedQuestionMode = -1;
+    Records& c = fx.program->records;
     const QString q(131, u'Q'), l(61, u'L'), m(61, u'M');
     for (int i : {1, 3, 5})
         c.presidents.edit(i).party = q;
     c.presidents.edit(2).party = QStringLiteral("Federalist");
     c.presidents.edit(3).name = l;
     c.presidents.edit(5).name = m;
-    scriptDraws(fx, {1, 2, 3, 5});
-    fx.random->script[4] = 0.5;   // the first swap exchanges positions 0 and 1
-    OddOneOutModel model(c);
-    QVERIFY(model.load());
-    QCOMPARE(model.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
+    // The first swap exchanges positions 0 and 1.
+    Question tabbed(fx, 20, RunMode::TabbedExport, {1, 2, 3, 5}, {0.5});
+    QVERIFY(tabbed.model.load());
+    QCOMPARE(tabbed.model.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
                                               + "\tPresident 2\tPresident 1\t" + l + "\t" + m + "\t1"});
-    c.game.tabbedQuestionMode = 0;
-    c.game.onlineQuestionMode = -1;
-    QCOMPARE(model.exportLines(), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
+    fx.program->session.resetUsage(kRecords);
+    Question online(fx, 20, RunMode::OnlineExport, {1, 2, 3, 5}, {0.5});
+    QVERIFY(online.model.load());
+    QCOMPARE(online.model.exportLines(), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
                                                "President 1", l, m, " 1"}));
 }
 
@@ -172,11 +166,11 @@ void TstQoddout::playedByMouseAndKeyboard()
 {
     Fixture f(3);
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
-    ctx.settings.soundon = -1;
-    ctx.sndfiles[4] = QStringLiteral("odd.wav");
-    ctx.sndfiles[6] = QStringLiteral("notodd.wav");
-    newlog(ctx);
+    Program& ctx = *f.program;
+    ctx.settings.settings.soundon = -1;
+    ctx.sounds.setFile(4, QStringLiteral("odd.wav"));
+    ctx.sounds.setFile(6, QStringLiteral("notodd.wav"));
+    ctx.log.clear();
     const QString caption = QStringLiteral("Who didn't finish this term this way? ");
     QString wrongSentence;
     WindowGameUi ui(ctx);
@@ -185,38 +179,39 @@ void TstQoddout::playedByMouseAndKeyboard()
         auto* q = qobject_cast<OddOneOutWindow*>(w);
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), caption);
-        QCOMPARE(q->Label1->text(), getpstr(ctx, ctx.game.chosen[0], 25));
-        QTest::mouseClick(q->cmdhelp, Qt::LeftButton);
+        QCOMPARE(q->patternLabel->text(), fieldText(ctx.records, q->model().chosen()[0], 25));
+        QTest::mouseClick(q->helpButton, Qt::LeftButton);
         QCOMPARE(f.messages->texts, QStringList{"Click on the item that does NOT fit the pattern"});
-        QTest::mouseClick(q->Option1[q->model().oddPosition()], Qt::RightButton);   // not a click
-        QCOMPARE(ctx.game.possible, 0);
-        QTest::mouseClick(q->Option1[q->model().oddPosition()], Qt::LeftButton);
+        QTest::mouseClick(q->items[q->model().oddPosition()], Qt::RightButton);   // not a click
+        QCOMPARE(ctx.session.possible, 0);
+        QTest::mouseClick(q->items[q->model().oddPosition()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QVERIFY(s->Text1->toPlainText().startsWith(QStringLiteral("Correct -- ")));
-        QCOMPARE(s->Label1->text(), "Results for " + caption);
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QVERIFY(s->resultsBox->toPlainText().startsWith(QStringLiteral("Correct -- ")));
+        QCOMPARE(s->headingLabel->text(), "Results for " + caption);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* q = qobject_cast<OddOneOutWindow*>(w);
         QVERIFY(q);
-        q->Option1[3]->setFocus();   // never the odd one
-        QTest::keyClick(q->Option1[3], Qt::Key_Space);
+        q->items[3]->setFocus();   // never the odd one
+        QTest::keyClick(q->items[3], Qt::Key_Space);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        wrongSentence = s->Text1->toPlainText();
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        wrongSentence = s->resultsBox->toPlainText();
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    askquestion(ctx, ui, 25);
-    askquestion(ctx, ui, 25);
+    Game game = f.game();
+    game.ask(ui, 25);
+    game.ask(ui, 25);
     QVERIFY(driver.done());
     QVERIFY(wrongSentence.startsWith(QStringLiteral("No, ")));
-    QCOMPARE(ctx.game.score, 5);
-    QCOMPARE(ctx.game.possible, 10);
+    QCOMPARE(ctx.session.score, 5);
+    QCOMPARE(ctx.session.possible, 10);
     QCOMPARE(f.sound->played, (QStringList{f.path("odd.wav"), f.path("notodd.wav")}));
     const QString log = QString::fromLatin1(f.read(QString::fromLatin1(kLogFile)));
     QCOMPARE(log, caption + "\r\n" + caption + "\r\n" + wrongSentence + "\r\n");
@@ -228,10 +223,10 @@ void TstQoddout::unfillableBonusLeavesQuietly()
 {
     Fixture f;
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     for (int i = 1; i <= kRecords; ++i)
-        ctx.presidents.edit(i).party = QStringLiteral("Whig");
-    ctx.settings.catenabled[20] = -1;
+        ctx.records.presidents.edit(i).party = QStringLiteral("Whig");
+    ctx.settings.settings.catenabled[20] = -1;
     QString opened;
     ModalDriver driver;
     driver.then([&](QWidget* w) {
@@ -239,10 +234,10 @@ void TstQoddout::unfillableBonusLeavesQuietly()
         w->close();
     });
     WindowGameUi ui(ctx);
-    QVERIFY(askquestion(ctx, ui, 20) == Asked::LeftOut);
+    QVERIFY(f.game().ask(ui, 20) == Asked::LeftOut);
     QCOMPARE(opened, QString());
     QCOMPARE(f.messages->texts, QStringList());
-    QCOMPARE(ctx.settings.catenabled[20], 0);
+    QCOMPARE(ctx.settings.settings.catenabled[20], 0);
 }
 
 QTEST_MAIN(TstQoddout)

@@ -3,7 +3,7 @@
 // by mouse and by keyboard.
 #include "store/gamelog.h"
 #include "app/gameui.h"
-#include "store/brevmain.h"
+#include "store/records.h"
 #include "screens/sortwindow.h"
 #include "screens/scorewindow.h"
 #include "testsupport.h"
@@ -17,28 +17,32 @@
 
 using namespace brev;
 using namespace brev::test;
-using Chosen = std::array<int, 5>;
+using Lines = std::array<int, 5>;
 
 namespace {
 
-// pickitems draws record floor(r x 41) + 1.
-void scriptDraws(Fixture& f, const Chosen& records)
+// The records on the lines, top down.
+Lines order(const SortModel& model)
 {
-    for (int r : records)
-        f.random->script.push_back((r - 0.5) / 41.0);
-}
-
-Chosen order(const AppContext& ctx)
-{
-    const auto& c = ctx.game.chosen;
+    const auto& c = model.chosen();
     return {c[0], c[1], c[2], c[3], c[4]};
 }
 
 void loadShipped(Fixture& f)
 {
-    QCOMPARE(readdata(*f.ctx, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
-    f.ctx->game.itemUse.assign(size_t(f.ctx->nrecords + 1), 0);
+    QCOMPARE(readRecords(f.program->records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+    f.program->session.resetUsage(f.program->records.inPlay());
 }
+
+// A sorting question of `category` on the records given, top down.
+struct Question {
+    Question(Fixture& f, int category, const Lines& lines, RunMode mode = RunMode::Play)
+        : draw(*f.program, QList<int>(lines.begin(), lines.end())), model(draw, category, mode)
+    {
+    }
+    ChosenDraw draw;
+    SortModel model;
+};
 
 // The window refuses Escape and its close box; a failed step still ends it.
 auto endOnFailure(brev::SortWindow* q)
@@ -51,8 +55,8 @@ auto endOnFailure(brev::SortWindow* q)
 
 void clickLine(brev::SortWindow* q, int line)
 {
-    const QPoint at = q->List1->visualItemRect(q->List1->item(line)).center();
-    QTest::mouseClick(q->List1->viewport(), Qt::LeftButton, {}, at);
+    const QPoint at = q->itemList->visualItemRect(q->itemList->item(line)).center();
+    QTest::mouseClick(q->itemList->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -72,17 +76,17 @@ private slots:
 
 void TestQsort::judge_data()
 {
-    QTest::addColumn<Chosen>("lines");
+    QTest::addColumn<Lines>("lines");
     QTest::addColumn<int>("points");
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<QList<Credit>>("credits");
     // Sample birth years: record i was born in 1730 + 3i.
-    QTest::addRow("in_order") << Chosen{1, 2, 3, 4, 5} << 10
+    QTest::addRow("in_order") << Lines{1, 2, 3, 4, 5} << 10
                               << QStringList{"*** All correct!", "*** 10 of 10 correct "}
                               << QList<Credit>{{1, 4}, {1, 4}, {1, 4}, {1, 4}, {2, 4},
                                                {2, 4}, {2, 4}, {3, 4}, {3, 4}, {4, 4}};
     QTest::addRow("last_two_swapped")
-        << Chosen{1, 2, 3, 5, 4} << 9
+        << Lines{1, 2, 3, 5, 4} << 9
         << QStringList{" ", "President 5 1745 > President 4 1742", "*** 9 of 10 correct "}
         << QList<Credit>{{1, 4}, {1, 4}, {1, 4}, {1, 4}, {2, 4}, {2, 4},
                          {2, 4}, {3, 4}, {3, 4}, {5, -1}, {4, -1}};
@@ -90,7 +94,7 @@ void TestQsort::judge_data()
     const int pairs[10][2] = {{5, 4}, {5, 3}, {5, 2}, {5, 1}, {4, 3}, {4, 2}, {4, 1}, {3, 2}, {3, 1}, {2, 1}};
     for (const auto& pair : pairs)
         reversed << Credit{pair[0], -1} << Credit{pair[1], -1};
-    QTest::addRow("reversed") << Chosen{5, 4, 3, 2, 1} << 0
+    QTest::addRow("reversed") << Lines{5, 4, 3, 2, 1} << 0
                               << QStringList{" ",
         "President 5 1745 > President 4 1742", "President 5 1745 > President 3 1739",
         "President 5 1745 > President 2 1736", "President 5 1745 > President 1 1733",
@@ -102,15 +106,15 @@ void TestQsort::judge_data()
 
 void TestQsort::judge()
 {
-    QFETCH(Chosen, lines);
+    QFETCH(Lines, lines);
     QFETCH(int, points);
     QFETCH(QStringList, results);
     QFETCH(QList<Credit>, credits);
     Fixture f;
     f.loadSampleRecords();
-    f.ctx->game.category = 12;
-    std::copy(lines.begin(), lines.end(), f.ctx->game.chosen.begin());
-    const Verdict v = SortModel(*f.ctx).judge();
+    Question q(f, 12, lines);
+    QVERIFY(q.model.load());
+    const Verdict v = q.model.judge();
     QCOMPARE(v.points, points);
     QCOMPARE(v.possible, 10);
     QCOMPARE(v.results.split("\r\n"), results);
@@ -123,22 +127,21 @@ void TestQsort::judge()
 void TestQsort::equalKeysInEitherOrder_data()
 {
     QTest::addColumn<int>("category");
-    QTest::addColumn<Chosen>("drawn");
-    QTest::addRow("born_1767") << 12 << Chosen{1, 6, 7, 9, 20};   // J. Q. Adams, Jackson
-    QTest::addRow("inaugurated_1841") << 15 << Chosen{8, 9, 10, 11, 12};   // W. H. Harrison, Tyler
+    QTest::addColumn<Lines>("drawn");
+    QTest::addRow("born_1767") << 12 << Lines{1, 6, 7, 9, 20};   // J. Q. Adams, Jackson
+    QTest::addRow("inaugurated_1841") << 15 << Lines{8, 9, 10, 11, 12};   // W. H. Harrison, Tyler
 }
 
 void TestQsort::equalKeysInEitherOrder()
 {
     QFETCH(int, category);
-    QFETCH(Chosen, drawn);
+    QFETCH(Lines, drawn);
     Fixture f;
     loadShipped(f);
-    f.ctx->game.category = category;
-    scriptDraws(f, drawn);
-    SortModel model(*f.ctx);
+    Question q(f, category, drawn);
+    SortModel& model = q.model;
     QVERIFY(model.load());
-    QCOMPARE(order(*f.ctx), drawn);
+    QCOMPARE(order(model), drawn);
     QCOMPARE(model.judge().points, 10);
     QVERIFY(model.pushUp(2));   // the tied pair the other way round
     QCOMPARE(model.judge().points, 10);
@@ -154,7 +157,7 @@ void TestQsort::loadLines_data()
     QTest::addRow("online") << 1
                             << QStringList{"SORT", "Sort First Ladies by term", "Lady 3", "Lady 1", "Lady 4",
                                            "Lady 5", "Lady 2", "1800", "1792", "1804", "1808", "1796"};
-    QTest::addRow("tabbed_has_no_form") << 2 << play;
+    QTest::addRow("tabbed_has_no_form") << 2 << QStringList{};
 }
 
 void TestQsort::loadLines()
@@ -163,17 +166,14 @@ void TestQsort::loadLines()
     QFETCH(QStringList, expected);
     Fixture f;
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
-    ctx.game.category = 13;
-    ctx.game.onlineQuestionMode = mode == 1 ? -1 : 0;
-    ctx.game.tabbedQuestionMode = mode == 2 ? -1 : 0;
-    scriptDraws(f, {3, 1, 4, 5, 2});
-    SortModel model(ctx);
-    QVERIFY(model.load());
-    QCOMPARE(model.heading(), QStringLiteral("Sort First Ladies by term, in order of Presidency"));
-    model.writeLoadLines();
+    Program& p = *f.program;
+    p.session.mode = mode == 1 ? RunMode::OnlineExport : mode == 2 ? RunMode::TabbedExport : RunMode::Play;
+    Question q(f, 13, {3, 1, 4, 5, 2}, p.session.mode);
+    QVERIFY(q.model.load());
+    QCOMPARE(q.model.heading(), QStringLiteral("Sort First Ladies by term, in order of Presidency"));
+    writeLoadLines(q.model, p.session, p.log, p.questionFile);
     QCOMPARE(f.logLines(), expected);
-    QCOMPARE(ctx.game.questionsWritten, 0);
+    QCOMPARE(p.session.questionsWritten, 0);
 }
 
 void TestQsort::exhaustedCategoryLoadsNothing()
@@ -181,9 +181,8 @@ void TestQsort::exhaustedCategoryLoadsNothing()
     Fixture f;
     f.loadSampleRecords();
     for (int i = 5; i <= kRecords; ++i)
-        f.ctx->presidents.edit(i).birthKey = 0;   // four records left to sort by birth
-    f.ctx->game.category = 12;
-    QVERIFY(!SortModel(*f.ctx).load());
+        f.program->records.presidents.edit(i).birthKey = 0;   // four records left to sort by birth
+    QVERIFY(!SortModel(f.program->draw, 12, RunMode::Play).load());
     QVERIFY(f.logLines().isEmpty());
 }
 
@@ -191,13 +190,13 @@ void TestQsort::wholeGameByMouseAndKeyboard()
 {
     Fixture f(12);
     loadShipped(f);
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     for (int k = 12; k <= 18; ++k)
-        ctx.settings.catenabled[size_t(k)] = -1;
-    ctx.settings.nquestions = 2;
-    fillHallOfFame(ctx);
-    f.random->script.push_back(12.5 / 19.0);   // category 12, then Polk, Washington, Adams, Jackson, Monroe
-    scriptDraws(f, {11, 1, 2, 7, 5});
+        ctx.settings.settings.catenabled[size_t(k)] = -1;
+    ctx.settings.settings.nquestions = 2;
+    fillHallOfFame(ctx.hof);
+    // Category 12, then 15, each on Polk, Washington, Adams, Jackson, Monroe.
+    ChosenDraw draw(ctx, {11, 1, 2, 7, 5}, {12.5 / 19.0, 15.5 / 19.0});
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
@@ -205,51 +204,53 @@ void TestQsort::wholeGameByMouseAndKeyboard()
         QVERIFY(q);
         const auto guard = endOnFailure(q);
         QCOMPARE(q->windowTitle(), QStringLiteral(" Sort "));
-        QCOMPARE(q->Label1->text(), QStringLiteral("Sort by birthdate"));
-        QTest::mouseClick(q->Command2, Qt::LeftButton);
+        QCOMPARE(q->headingLabel->text(), QStringLiteral("Sort by birthdate"));
+        QTest::mouseClick(q->helpButton, Qt::LeftButton);
         clickLine(q, 0);
-        QTest::mouseClick(q->List1->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(order(ctx), (Chosen{11, 1, 2, 7, 5}));
+        QTest::mouseClick(q->itemList->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(order(q->model()), (Lines{11, 1, 2, 7, 5}));
         for (int line : {1, 2, 4, 3, 4})
             clickLine(q, line);
-        QCOMPARE(q->List1->item(3)->text(), QStringLiteral("Andrew Jackson"));
-        QVERIFY(q->List1->selectedItems().isEmpty());
-        QTest::mouseClick(q->Command1, Qt::LeftButton);
+        QCOMPARE(q->itemList->item(3)->text(), QStringLiteral("Andrew Jackson"));
+        QVERIFY(q->itemList->selectedItems().isEmpty());
+        QTest::mouseClick(q->doneButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Label1->text(), QStringLiteral("Results for Sort by birthdate"));
-        QCOMPARE(s->Text1->toPlainText(), QStringLiteral("*** All correct!\n*** 10 of 10 correct "));
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Sort by birthdate"));
+        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("*** All correct!\n*** 10 of 10 correct "));
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<brev::SortWindow*>(w);
         QVERIFY(s);
         const auto guard = endOnFailure(s);
-        QVERIFY(ctx.game.category >= 12 && ctx.game.category <= 18);
-        const Chosen drawn = order(ctx);
-        QCOMPARE(QApplication::focusWidget(), s->List1);
+        QCOMPARE(s->model().category(), 15);
+        const Lines drawn = order(s->model());
+        QCOMPARE(QApplication::focusWidget(), s->itemList);
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Down, Qt::Key_Space, Qt::Key_End, Qt::Key_Return})
             QTest::keyClick(QApplication::focusWidget(), key);
         QVERIFY(s->isVisible());   // Escape does not skip
-        QCOMPARE(order(ctx), (Chosen{drawn[1], drawn[0], drawn[2], drawn[4], drawn[3]}));
-        QVERIFY(s->List1->item(3)->isSelected());   // the selection follows the pushed item
+        QCOMPARE(order(s->model()), (Lines{drawn[1], drawn[0], drawn[2], drawn[4], drawn[3]}));
+        QVERIFY(s->itemList->item(3)->isSelected());   // the selection follows the pushed item
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
             QTest::keyClick(QApplication::focusWidget(), key);
     });
     driver.then([](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
-        QVERIFY(s && s->Text1->toPlainText().endsWith(" of 10 correct "));
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QVERIFY(s && s->resultsBox->toPlainText().endsWith(" of 10 correct "));
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    playgame(ctx, ui);
+    Game(ctx.settings, ctx.session, ctx.log, ctx.questionFile, draw).play(ui);
     QVERIFY(driver.done());
-    QCOMPARE(ctx.game.possible, 20);
+    QCOMPARE(ctx.session.possible, 20);
     QCOMPARE(f.messages->texts.size(), 2);
     QCOMPARE(f.messages->texts.first(), "Sort the items listed.  Click on a line to move that item up one "
                                         "level.  When all are in position, click 'Done'");
-    QCOMPARE(ctx.game.itemUse[1], 17);   // drawn for slot 1, then four credits on top
+    // Washington, in slot 1 of both questions and first in both orders: drawn
+    // (1), then four right pairs of 4 points, twice.
+    QCOMPARE(ctx.session.itemUse[1], 34);
     QCOMPARE(f.logLines().mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
                                                  "George Washington", "John Adams", "Andrew Jackson",
                                                  "James Monroe", " *** All Correct!"}));

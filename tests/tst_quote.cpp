@@ -18,8 +18,6 @@ using namespace brev::test;
 
 namespace {
 
-double drawOf(int n) { return (n - 1 + 0.5) / 41.0; }
-
 const QString kChoices = QStringLiteral("President 1\tPresident 2\tPresident 3\tPresident 4\t1");
 const QString kMarker = QStringLiteral("* Quote TOO LONG * ");
 
@@ -79,15 +77,14 @@ void TstQuote::exportLines()
     QFETCH(QStringList, expected);
     Fixture fx;
     fx.loadSampleRecords();
-    AppContext& c = *fx.ctx;
-    c.game.category = kQuoteCategory;
-    (online ? c.game.onlineQuestionMode : c.game.tabbedQuestionMode) = -1;
+    Records& c = fx.program->records;
     for (int i = 1; i <= 5; ++i)
         c.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
     c.presidents.edit(1).quotation = quotation;
     c.presidents.edit(2).name = secondName;
-    fx.random->script = {0.0, drawOf(1), drawOf(2), drawOf(3), drawOf(4), drawOf(5)};
-    QuotationModel m(c);
+    // Records 1..5 in slots 0..4, the answer in the first place.
+    ChosenDraw draw(*fx.program, {1, 2, 3, 4, 5});
+    QuotationModel m(draw, kQuoteCategory, online ? RunMode::OnlineExport : RunMode::TabbedExport);
     QVERIFY(m.load());
     QCOMPARE(m.answerSlot(), 0);
     QCOMPARE(m.quotation(), quotation);
@@ -100,20 +97,19 @@ void TstQuote::drawsOnlyRecordsWithAQuotation()
     for (quint64 seed = 1; seed <= 30; ++seed) {
         Fixture fx(seed);
         fx.loadSampleRecords();
-        AppContext& c = *fx.ctx;
-        c.game.category = kQuoteCategory;
+        Program& c = *fx.program;
         for (int i : quoted)
-            c.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
-        c.presidents.edit(21).quotation = QStringLiteral(" ");   // blank: no quotation
-        QuotationModel m(c);
+            c.records.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
+        c.records.presidents.edit(21).quotation = QStringLiteral(" ");   // blank: no quotation
+        QuotationModel m(c.draw, kQuoteCategory, RunMode::Play);
         QVERIFY(m.load());
         for (int slot = 0; slot < 5; ++slot) {
-            const int r = c.game.chosen[size_t(slot)];
+            const int r = m.chosen()[size_t(slot)];
             QVERIFY2(quoted.count(r) == 1 && r != 21, qPrintable(QString::number(r)));
             QCOMPARE(m.choiceText(slot), QStringLiteral("President %1").arg(r));
         }
         QCOMPARE(m.question(), QStringLiteral("Who said this?"));
-        QCOMPARE(m.quotation(), QStringLiteral("Words of %1").arg(c.game.chosen[size_t(m.answerSlot())]));
+        QCOMPARE(m.quotation(), QStringLiteral("Words of %1").arg(m.chosen()[size_t(m.answerSlot())]));
         QVERIFY(fx.messages->texts.isEmpty());
     }
 }
@@ -122,13 +118,13 @@ void TstQuote::playedByAClick()
 {
     Fixture f(5);
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
+    Program& ctx = *f.program;
     for (int i = 1; i <= kRecords; ++i) {
-        ctx.presidents.edit(i).quotation = QStringLiteral("First line %1\r\nsecond line").arg(i);
-        ctx.presidents.edit(i).quotationSource = QStringLiteral("Letter %1").arg(i);
+        ctx.records.presidents.edit(i).quotation = QStringLiteral("First line %1\r\nsecond line").arg(i);
+        ctx.records.presidents.edit(i).quotationSource = QStringLiteral("Letter %1").arg(i);
     }
-    ctx.settings.soundon = -1;
-    ctx.sndfiles[5] = QStringLiteral("right.wav");
+    ctx.settings.settings.soundon = -1;
+    ctx.sounds.setFile(5, QStringLiteral("right.wav"));
     WindowGameUi ui(ctx);
     ModalDriver driver;
     int speaker = 0;
@@ -136,24 +132,24 @@ void TstQuote::playedByAClick()
         auto* q = qobject_cast<QuotationWindow*>(w);
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), QStringLiteral("Multiple Choice"));
-        QCOMPARE(q->Label1->text(), QStringLiteral("Who said this?"));
-        speaker = ctx.game.chosen[size_t(q->answerSlot())];
-        QCOMPARE(q->Text1->toPlainText(), QStringLiteral("First line %1\nsecond line").arg(speaker));
-        QCOMPARE(q->choice[q->answerSlot()]->text(), QStringLiteral("President %1").arg(speaker));
-        QTest::mouseClick(q->choice[q->answerSlot()], Qt::LeftButton);
+        QCOMPARE(q->questionLabel->text(), QStringLiteral("Who said this?"));
+        speaker = q->model().chosen()[size_t(q->answerSlot())];
+        QCOMPARE(q->quotationBox->toPlainText(), QStringLiteral("First line %1\nsecond line").arg(speaker));
+        QCOMPARE(q->choices[q->answerSlot()]->text(), QStringLiteral("President %1").arg(speaker));
+        QTest::mouseClick(q->choices[q->answerSlot()], Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->Text1->toPlainText(),
+        QCOMPARE(s->resultsBox->toPlainText(),
                  QStringLiteral(" Correct, +5 pts\nSource: Letter %1").arg(speaker));
-        QCOMPARE(s->Label1->text(), QStringLiteral("Results for Who said it?"));
-        QTest::mouseClick(s->Command1, Qt::LeftButton);
+        QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Who said it?"));
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(askquestion(ctx, ui, kQuoteCategory), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, kQuoteCategory), Asked::Yes);
     QVERIFY(driver.done());
-    QCOMPARE(ctx.game.score, 5);
-    QCOMPARE(ctx.game.possible, 5);
+    QCOMPARE(ctx.session.score, 5);
+    QCOMPARE(ctx.session.possible, 5);
     QCOMPARE(f.sound->played, QStringList{f.path("right.wav")});
 }
 
@@ -163,15 +159,17 @@ void TstQuote::wrongPickShowsTheQuotationsSource()
 {
     Fixture f(3);
     f.loadSampleRecords();
-    AppContext& ctx = *f.ctx;
+    Records& records = f.program->records;
     for (int i = 1; i <= kRecords; ++i) {
-        ctx.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
-        ctx.presidents.edit(i).quotationSource = QStringLiteral("Letter %1").arg(i);
+        records.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
+        records.presidents.edit(i).quotationSource = QStringLiteral("Letter %1").arg(i);
     }
-    ctx.game.category = kQuoteCategory;
-    QuotationModel m(ctx);
+    // Records 1..5 in slots 0..4, the answer (record 1) in the first place.
+    ChosenDraw draw(*f.program, {1, 2, 3, 4, 5});
+    QuotationModel m(draw, kQuoteCategory, RunMode::Play);
     QVERIFY(m.load());
-    const int speaker = ctx.game.chosen[size_t(m.answerSlot())];
+    const int speaker = m.chosen()[size_t(m.answerSlot())];
+    QCOMPARE(speaker, 1);
     const int wrong = (m.answerSlot() + 1) % 5;
     const Verdict v = m.choose(wrong);
     QCOMPARE(v.points, 0);

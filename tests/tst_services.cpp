@@ -1,9 +1,10 @@
 // Log, sound effects, number clamp, size memory, links and the help viewer.
+#include "base/numbers.h"
 #include "store/gamelog.h"
 #include "game/gameloop.h"
-#include "store/settingsfile.h"
-#include "store/Hyperlnk.h"
-#include "store/cmnfunc.h"
+#include "store/settingsstore.h"
+#include "store/links.h"
+#include "store/sounds.h"
 #include "widgets/lazyicon.h"
 #include "widgets/realseams.h"
 #include "widgets/windowhelpers.h"
@@ -23,7 +24,7 @@ namespace {
 // A window whose size change raises its size event at once, as a real one does.
 class FakeWindow : public SizedWindow {
 public:
-    explicit FakeWindow(AppContext& ctx, int slot) : ctx_(ctx), slot_(slot) {}
+    explicit FakeWindow(WindowSizes& sizes, int slot) : sizes_(sizes), slot_(slot) {}
     int state() const override { return state_; }
     void setState(int s) override { state_ = s; }
     int widthTwips() const override { return w_; }
@@ -36,7 +37,7 @@ public:
         w_ = w;
         h_ = h;
         if (changed)
-            sizeform(ctx_, *this, slot_, SizeMode::Save);   // the window's own size handling
+            sizes_.apply(*this, slot_, SizeMode::Save);   // the window's own size handling
     }
     qint32 backcolor() const override { return 0xC0FFC0; }
     int w_ = 8625;
@@ -44,17 +45,16 @@ public:
     int state_ = 0;
 
 private:
-    AppContext& ctx_;
+    WindowSizes& sizes_;
     int slot_;
 };
 
 // The settings as a fresh start of the program would read them from the file.
 Settings reread(const test::Fixture& f)
 {
-    test::Fixture other;
-    other.ctx->dir = f.ctx->dir;
-    loadsettings(*other.ctx);
-    return other.ctx->settings;
+    test::Fixture other(1, f.program->dir);
+    other.program->settings.load();
+    return other.program->settings.settings;
 }
 
 } // namespace
@@ -90,15 +90,15 @@ private slots:
 void TstServices::logHonoursThreshold()
 {
     test::Fixture fx;
-    fx.ctx->settings.loglevel = 2;
-    writelog(*fx.ctx, QStringLiteral("play"), 1);
+    fx.program->settings.settings.loglevel = 2;
+    fx.program->log.write(QStringLiteral("play"), 1);
     QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
-    writelog(*fx.ctx, QStringLiteral("---- Question 1"), 2);
-    writelog(*fx.ctx, QStringLiteral("shown"), 4);
+    fx.program->log.write(QStringLiteral("---- Question 1"), 2);
+    fx.program->log.write(QStringLiteral("shown"), 4);
     QVERIFY(fx.messages->texts.isEmpty());
-    fx.ctx->settings.loglevel = 0;
-    writelog(*fx.ctx, QString(), 1);
-    writelog(*fx.ctx, QStringLiteral("two\r\nlines"), 1);
+    fx.program->settings.settings.loglevel = 0;
+    fx.program->log.write(QString(), 1);
+    fx.program->log.write(QStringLiteral("two\r\nlines"), 1);
     QCOMPARE(fx.read(QStringLiteral("brevquiz.log")),
              QByteArray("---- Question 1\r\nshown\r\n\r\ntwo\r\nlines\r\n"));
 }
@@ -106,8 +106,8 @@ void TstServices::logHonoursThreshold()
 void TstServices::logIsEmptiedByNewlog()
 {
     test::Fixture fx;
-    writelog(*fx.ctx, QStringLiteral("old run"), 1);
-    newlog(*fx.ctx);
+    fx.program->log.write(QStringLiteral("old run"), 1);
+    fx.program->log.clear();
     QVERIFY(QFile::exists(fx.path(QStringLiteral("brevquiz.log"))));
     QCOMPARE(fx.read(QStringLiteral("brevquiz.log")), QByteArray());
 }
@@ -135,25 +135,25 @@ void TstServices::unwritableLogSaysSoOnce()
     };
     if (atStart)
         breakLog();
-    newlog(*fx.ctx);
-    writelog(*fx.ctx, QStringLiteral("first"), 1);
+    fx.program->log.clear();
+    fx.program->log.write(QStringLiteral("first"), 1);
     if (!atStart)
         breakLog();
-    writelog(*fx.ctx, QStringLiteral("second"), 1);
-    writelog(*fx.ctx, QStringLiteral("third"), 4);
-    QCOMPARE(test::told(takeLogProblem(*fx.ctx)),
+    fx.program->log.write(QStringLiteral("second"), 1);
+    fx.program->log.write(QStringLiteral("third"), 4);
+    QCOMPARE(test::told(fx.program->log.takeProblem()),
              QStringList({QStringLiteral("The log file ") + log + QStringLiteral(" cannot be written: ")
                               + reason + QStringLiteral("\r\nThe game goes on without it.")}));
-    writelog(*fx.ctx, QStringLiteral("fourth"), 4);
-    QCOMPARE(takeLogProblem(*fx.ctx), std::nullopt);   // said once a run
+    fx.program->log.write(QStringLiteral("fourth"), 4);
+    QCOMPARE(fx.program->log.takeProblem(), std::nullopt);   // said once a run
 }
 
 void TstServices::clampsNumbers()
 {
-    QCOMPARE(checknumber(15, 1, 10), 10);
-    QCOMPARE(checknumber(0, 1, 10), 1);
-    QCOMPARE(checknumber(2, 3, 1), 1);
-    QCOMPARE(checknumber(7, 1, 10), 7);
+    QCOMPARE(clampNumber(15, 1, 10), 10);
+    QCOMPARE(clampNumber(0, 1, 10), 1);
+    QCOMPARE(clampNumber(2, 3, 1), 1);
+    QCOMPARE(clampNumber(7, 1, 10), 7);
 }
 
 void TstServices::sizeMemorySwallowsItsOwnEvent_data()
@@ -173,14 +173,13 @@ void TstServices::sizeMemorySwallowsItsOwnEvent()
     QFETCH(int, height);
     QFETCH(int, writes);
     test::Fixture fx;
-    fx.ctx->settings.windowplaces[0] = {0, 0, height, width};
-    FakeWindow w(*fx.ctx, 0);
-    test::FileWrites ini(fx.ctx->dir, QStringLiteral("brev.INI"));
-    sizeform(*fx.ctx, w, 0, SizeMode::Restore);
+    fx.program->settings.settings.windowplaces[0] = {0, 0, height, width};
+    FakeWindow w(fx.program->sizes, 0);
+    test::FileWrites ini(fx.program->dir, QStringLiteral("brev.INI"));
+    fx.program->sizes.apply(w, 0, SizeMode::Restore);
     QCOMPARE(w.w_, width);
     QCOMPARE(w.h_, height);
-    QVERIFY(!fx.ctx->sizebusy);
-    QCOMPARE(ini.count(), writes);
+        QCOMPARE(ini.count(), writes);
     if (writes) {
         const Settings saved = reread(fx);
         QCOMPARE(saved.windowplaces[0].width, 9000);
@@ -190,45 +189,44 @@ void TstServices::sizeMemorySwallowsItsOwnEvent()
     // A size change by the player is remembered and written at once.
     w.setSizeTwips(6000, 5000);
     QCOMPARE(ini.count(), writes + 1);
-    QCOMPARE(fx.ctx->settings.windowplaces[0].width, 6000);
-    QCOMPARE(fx.ctx->settings.windowplaces[0].height, 5000);
-    QCOMPARE(fx.ctx->settings.windowplaces[0].backcolor, 0xC0FFC0);
-    QVERIFY(!fx.ctx->sizebusy);
-    // Laid out again at the same size: the file is left alone.
+    QCOMPARE(fx.program->settings.settings.windowplaces[0].width, 6000);
+    QCOMPARE(fx.program->settings.settings.windowplaces[0].height, 5000);
+    QCOMPARE(fx.program->settings.settings.windowplaces[0].backcolor, 0xC0FFC0);
+        // Laid out again at the same size: the file is left alone.
     QVERIFY(QFile::remove(fx.path(QStringLiteral("brev.INI"))));
-    sizeform(*fx.ctx, w, 0, SizeMode::Save);
+    fx.program->sizes.apply(w, 0, SizeMode::Save);
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
 }
 
 void TstServices::sizeMemoryKeepsDesignSizeForEmptySlot()
 {
     test::Fixture fx;
-    fx.ctx->settings.windowplaces[1] = {1, 0, 0, 0};
-    FakeWindow w(*fx.ctx, 1);
-    sizeform(*fx.ctx, w, 1, SizeMode::Restore);
+    fx.program->settings.settings.windowplaces[1] = {1, 0, 0, 0};
+    FakeWindow w(fx.program->sizes, 1);
+    fx.program->sizes.apply(w, 1, SizeMode::Restore);
     QCOMPARE(w.w_, 8625);
     QCOMPARE(w.h_, 6975);
     QCOMPARE(w.state_, 0);   // never opened minimised
-    fx.ctx->settings.windowplaces[1] = {2, 0, 5000, 5000};
-    sizeform(*fx.ctx, w, 1, SizeMode::Restore);
+    fx.program->settings.settings.windowplaces[1] = {2, 0, 5000, 5000};
+    fx.program->sizes.apply(w, 1, SizeMode::Restore);
     QCOMPARE(w.state_, 2);
 }
 
 void TstServices::scoreScreenSizeIsNeverStored()
 {
     test::Fixture fx;
-    fx.ctx->settings.windowplaces[3] = {0, 0, 7000, 7000};
-    FakeWindow w(*fx.ctx, 3);
-    sizeform(*fx.ctx, w, 3, SizeMode::Restore);
+    fx.program->settings.settings.windowplaces[3] = {0, 0, 7000, 7000};
+    FakeWindow w(fx.program->sizes, 3);
+    fx.program->sizes.apply(w, 3, SizeMode::Restore);
     QCOMPARE(w.w_, 8625);
     for (int i = 0; i < 3; ++i)
         w.setSizeTwips(5000 + i, 5000);
-    QCOMPARE(fx.ctx->settings.windowplaces[3].width, 7000);
+    QCOMPARE(fx.program->settings.settings.windowplaces[3].width, 7000);
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
     // The next question window still restores and saves normally.
-    fx.ctx->settings.windowplaces[0] = {0, 0, 7500, 7600};
-    FakeWindow q(*fx.ctx, 0);
-    sizeform(*fx.ctx, q, 0, SizeMode::Restore);
+    fx.program->settings.settings.windowplaces[0] = {0, 0, 7500, 7600};
+    FakeWindow q(fx.program->sizes, 0);
+    fx.program->sizes.apply(q, 0, SizeMode::Restore);
     QCOMPARE(q.w_, 7600);
 }
 
@@ -241,7 +239,7 @@ void TstServices::centerframePlacesFrameInOuterWindow()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.frameGeometry().size(), QSize(604, 404));   // the offscreen frame: 2 px a side
-    centerframe(frame, &window);
+    centreFrame(frame, &window);
     QCOMPARE(frame->pos(), QPoint(202, 152));
     QVERIFY(frame->isVisible());
 }
@@ -253,17 +251,17 @@ void TstServices::readsSoundList()
     for (int n = 1; n < 16; ++n)
         list += "s" + QByteArray::number(n) + ".wav\r\n";
     fx.write(QStringLiteral("brevsnd.dat"), list);
-    fx.ctx->settings.soundon = -1;
-    getMedia(*fx.ctx);
-    QCOMPARE(fx.ctx->sndfiles[0], QStringLiteral("pick, up.wav"));
-    QCOMPARE(fx.ctx->sndfiles[15], QStringLiteral("s15.wav"));
-    QCOMPARE(fx.ctx->sndfiles[16], QString());
+    fx.program->settings.settings.soundon = -1;
+    fx.program->sounds.loadList(QStringLiteral("brevsnd.dat"));
+    QCOMPARE(fx.program->sounds.files()[0], QStringLiteral("pick, up.wav"));
+    QCOMPARE(fx.program->sounds.files()[15], QStringLiteral("s15.wav"));
+    QCOMPARE(fx.program->sounds.files()[16], QString());
     QVERIFY(fx.sound->played.isEmpty());
-    playsfx(*fx.ctx, 8);
+    fx.program->sounds.play(8);
     QCOMPARE(fx.sound->played, QStringList(fx.path(QStringLiteral("s8.wav"))));
-    fx.ctx->settings.soundon = 0;
+    fx.program->settings.settings.soundon = 0;
     for (int n = 0; n <= 16; ++n)
-        playsfx(*fx.ctx, n);
+        fx.program->sounds.play(n);
     QCOMPARE(fx.sound->played.size(), 1);
 }
 
@@ -274,21 +272,21 @@ void TstServices::shortSoundListPlaysCorrectOnce()
     for (int n = 0; n < 10; ++n)
         list += "\"s" + QByteArray::number(n) + ".wav\"\r\n";
     fx.write(QStringLiteral("brevsnd.dat"), list);
-    fx.ctx->settings.soundon = -1;
-    getMedia(*fx.ctx);
+    fx.program->settings.settings.soundon = -1;
+    fx.program->sounds.loadList(QStringLiteral("brevsnd.dat"));
     QCOMPARE(fx.sound->played, QStringList(fx.path(QStringLiteral("s5.wav"))));
     for (int n = 10; n <= 16; ++n)
-        QCOMPARE(fx.ctx->sndfiles[n], QString());
+        QCOMPARE(fx.program->sounds.files()[n], QString());
     QVERIFY(fx.messages->texts.isEmpty());
-    QCOMPARE(fx.ctx->settings.soundon, -1);
+    QCOMPARE(fx.program->settings.settings.soundon, -1);
 }
 
 void TstServices::missingSoundListTurnsSoundOff()
 {
     test::Fixture fx;
-    fx.ctx->settings.soundon = -1;
-    const QStringList said = test::told(getMedia(*fx.ctx));
-    QCOMPARE(fx.ctx->settings.soundon, 0);
+    fx.program->settings.settings.soundon = -1;
+    const QStringList said = test::told(fx.program->sounds.loadList(QStringLiteral("brevsnd.dat")));
+    QCOMPARE(fx.program->settings.settings.soundon, 0);
     QCOMPARE(said.size(), 1);
     QVERIFY(said[0].endsWith(QStringLiteral("\r\ngetMedia brevsnd.dat")));
 }
@@ -297,13 +295,13 @@ void TstServices::failedSoundTurnsSoundOff()
 {
     test::Fixture fx;
     for (int n = 0; n < 16; ++n)
-        fx.ctx->sndfiles[n] = QStringLiteral("s%1.wav").arg(n);
-    fx.ctx->settings.soundon = -1;
+        fx.program->sounds.setFile(n, QStringLiteral("s%1.wav").arg(n));
+    fx.program->settings.settings.soundon = -1;
     fx.sound->result = false;
-    playsfx(*fx.ctx, 3);
-    QCOMPARE(fx.ctx->settings.soundon, 0);
+    fx.program->sounds.play(3);
+    QCOMPARE(fx.program->settings.settings.soundon, 0);
     fx.sound->result = true;
-    playsfx(*fx.ctx, 5);
+    fx.program->sounds.play(5);
     QCOMPARE(fx.sound->played.size(), 1);   // silent for the rest of the run
     QVERIFY(fx.messages->texts.isEmpty());
 }
@@ -348,12 +346,13 @@ void TstServices::missingSoundLibraryPlaysNothing()
 {
     QTemporaryDir empty;
     test::Fixture fx;
-    fx.ctx->sound = makeSoundEffects({empty.path()});
-    fx.ctx->sndfiles[SfxCorrect] = QStringLiteral(BREV_DATA_DIR "/correct.wav");
-    fx.ctx->settings.soundon = -1;
+    const auto player = makeSoundEffects({empty.path()});
+    int soundOn = -1;
+    Sounds sounds(*player, soundOn, fx.program->dir);
+    sounds.setFile(SfxCorrect, QStringLiteral(BREV_DATA_DIR "/correct.wav"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("sound library cannot be loaded"));
-    playsfx(*fx.ctx, SfxCorrect);
-    QCOMPARE(fx.ctx->settings.soundon, 0);
+    sounds.play(SfxCorrect);
+    QCOMPARE(soundOn, 0);
     QVERIFY(fx.messages->texts.isEmpty());
 }
 
@@ -371,15 +370,15 @@ void TstServices::lazyIconDecodesWhenAsked()
 void TstServices::opensLinksAndHelpThroughShell()
 {
     test::Fixture fx;
-    QCOMPARE(openlink(*fx.ctx, QStringLiteral("https://example.org/wiki/X")), std::nullopt);
+    QCOMPARE(openLink(*fx.shell, fx.program->dir, QStringLiteral("https://example.org/wiki/X")), std::nullopt);
     QCOMPARE(fx.shell->urls, QStringList(QStringLiteral("https://example.org/wiki/X")));
     // No browser: the player is told, with the address to copy.
     fx.shell->result = false;
-    const Problem told = openlink(*fx.ctx, QStringLiteral("https://example.org/wiki/Y"));
+    const Problem told = openLink(*fx.shell, fx.program->dir, QStringLiteral("https://example.org/wiki/Y"));
     QVERIFY(told && told->contains(QLatin1String("No web browser")));
     QVERIFY(told->endsWith(QLatin1String("https://example.org/wiki/Y")));
     // The help text is never handed to an outside program; a missing one is told.
-    viewtext(*fx.ctx, QStringLiteral("missing.txt"), 3);
+    showHelpText(*fx.messages, fx.path(QStringLiteral("missing.txt")), 3);
     QCOMPARE(fx.messages->texts.size(), 1);
     QVERIFY(fx.messages->texts[0].contains(QLatin1String("missing.txt")));
     QCOMPARE(fx.shell->urls.size(), 2);
@@ -401,15 +400,15 @@ void TstServices::openlinkTellsLocalFilesFromAddresses()
     QFETCH(QString, opened);
     test::Fixture fx;
     fx.write(QStringLiteral("page.html"), "<html></html>\r\n");
-    openlink(*fx.ctx, address);
-    QCOMPARE(fx.shell->urls, QStringList(opened.replace(QLatin1Char('@'), fx.ctx->dir)));
+    openLink(*fx.shell, fx.program->dir, address);
+    QCOMPARE(fx.shell->urls, QStringList(opened.replace(QLatin1Char('@'), fx.program->dir)));
 }
 
 void TstServices::showsHelpItselfWithoutViewer()
 {
     test::Fixture fx;
     fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\n");
-    viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
+    showHelpText(*fx.messages, fx.path(QStringLiteral("brevhelp.txt")), 3);
     QWidget* viewer = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("textviewer"))
@@ -421,7 +420,7 @@ void TstServices::showsHelpItselfWithoutViewer()
     QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Brevallo Game Help"));
     // Asked again, the open reader comes forward; Escape closes it.
-    viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 3);
+    showHelpText(*fx.messages, fx.path(QStringLiteral("brevhelp.txt")), 3);
     int viewers = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         viewers += w->objectName() == QLatin1String("textviewer") && w->isVisible() ? 1 : 0;
@@ -442,7 +441,7 @@ void TstServices::helpOutlivesTheDialogThatOpenedIt()
         opener.show();
         QVERIFY(QTest::qWaitForWindowExposed(&opener));
         QApplication::setActiveWindow(&opener);
-        viewtext(*fx.ctx, QStringLiteral("brevhelp.txt"), 1);
+        showHelpText(*fx.messages, fx.path(QStringLiteral("brevhelp.txt")), 1);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("textviewer"))
                 text = w->findChild<QPlainTextEdit*>();

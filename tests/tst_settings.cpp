@@ -62,7 +62,7 @@ void TstSettings::writesExactBytes()
 void TstSettings::roundTripsEveryStoredField()
 {
     test::Fixture fx;
-    Settings& s = fx.ctx->settings;
+    Settings& s = fx.program->settings.settings;
     s.mindif = 2;
     s.maxdif = 3;
     s.nquestions = 9;
@@ -78,12 +78,11 @@ void TstSettings::roundTripsEveryStoredField()
         s.catenabled[k] = k % 2 ? -1 : k;
     s.windowplaces[10] = {2, 9, 9, 9};
     const Settings saved = s;
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
 
-    test::Fixture again;
-    again.ctx->dir = fx.ctx->dir;
-    loadsettings(*again.ctx);
-    const Settings& r = again.ctx->settings;
+    test::Fixture again(1, fx.program->dir);
+    again.program->settings.load();
+    const Settings& r = again.program->settings.settings;
     QVERIFY(again.messages->texts.isEmpty());
     QCOMPARE(r.mindif, 2);
     QCOMPARE(r.maxdif, 3);
@@ -112,8 +111,8 @@ void TstSettings::roundTripsEveryStoredField()
 void TstSettings::startsFromDefaultsWithoutFile()
 {
     test::Fixture fx;
-    loadsettings(*fx.ctx);
-    const Settings& s = fx.ctx->settings;
+    fx.program->settings.load();
+    const Settings& s = fx.program->settings.settings;
     QCOMPARE(s.nquestions, 5);
     QCOMPARE(s.mindif, 1);
     QCOMPARE(s.maxdif, 1);
@@ -146,8 +145,8 @@ void TstSettings::keepsWhatWasReadFromDamagedFile()
     QFETCH(QString, problem);
     test::Fixture fx;
     fx.write(QStringLiteral("brev.INI"), content);
-    const QStringList said = test::told(loadsettings(*fx.ctx));
-    const Settings& s = fx.ctx->settings;
+    const QStringList said = test::told(fx.program->settings.load());
+    const Settings& s = fx.program->settings.settings;
     QCOMPARE(s.maxdif, 3);
     QCOMPARE(s.nquestions, 7);
     QCOMPARE(s.soundon, -1);
@@ -170,33 +169,33 @@ void TstSettings::backgroundNameWithComma()
     for (int k = 0; k <= 18; ++k)
         file += "-1 \r\n";
     fx.write(QStringLiteral("brev.INI"), file);
-    loadsettings(*fx.ctx);
+    fx.program->settings.load();
     QCOMPARE(fx.messages->texts, QStringList());
-    QCOMPARE(fx.ctx->settings.bgpicture, QStringLiteral("sky"));
-    QCOMPARE(fx.ctx->settings.windowplaces[0].width, 900);
-    QCOMPARE(fx.ctx->settings.catenabled[18], -1);
+    QCOMPARE(fx.program->settings.settings.bgpicture, QStringLiteral("sky"));
+    QCOMPARE(fx.program->settings.settings.windowplaces[0].width, 900);
+    QCOMPARE(fx.program->settings.settings.catenabled[18], -1);
 
     // A name the program saves itself reads back whole.
-    fx.ctx->settings.bgpicture = QStringLiteral("sky,blue.jpg");
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
-    fx.ctx->settings = Settings{};
-    loadsettings(*fx.ctx);
-    QCOMPARE(fx.ctx->settings.bgpicture, QStringLiteral("sky,blue.jpg"));
-    QCOMPARE(fx.ctx->settings.catenabled[18], -1);
+    fx.program->settings.settings.bgpicture = QStringLiteral("sky,blue.jpg");
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
+    fx.program->settings.settings = Settings{};
+    fx.program->settings.load();
+    QCOMPARE(fx.program->settings.settings.bgpicture, QStringLiteral("sky,blue.jpg"));
+    QCOMPARE(fx.program->settings.settings.catenabled[18], -1);
 }
 
 void TstSettings::textsReadBackAsWritten()
 {
     test::Fixture fx;
-    fx.ctx->settings.playername = QStringLiteral("J \"J\" S");
-    fx.ctx->settings.playeremail = QStringLiteral("two\r\nlines");
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
-    fx.ctx->settings = Settings{};
-    loadsettings(*fx.ctx);
+    fx.program->settings.settings.playername = QStringLiteral("J \"J\" S");
+    fx.program->settings.settings.playeremail = QStringLiteral("two\r\nlines");
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
+    fx.program->settings.settings = Settings{};
+    fx.program->settings.load();
     QCOMPARE(fx.messages->texts, QStringList());
-    QCOMPARE(fx.ctx->settings.playername, QStringLiteral("J 'J' S"));   // the file cannot hold a quote
-    QCOMPARE(fx.ctx->settings.playeremail, QStringLiteral("two\r\nlines"));
-    QCOMPARE(fx.ctx->settings.soundon, 0);
+    QCOMPARE(fx.program->settings.settings.playername, QStringLiteral("J 'J' S"));   // the file cannot hold a quote
+    QCOMPARE(fx.program->settings.settings.playeremail, QStringLiteral("two\r\nlines"));
+    QCOMPARE(fx.program->settings.settings.soundon, 0);
 }
 
 void TstSettings::bringsHandEditedValuesIntoRange_data()
@@ -220,12 +219,12 @@ void TstSettings::bringsHandEditedValuesIntoRange()
     Settings full;
     full.soundon = -1;
     fx.write(QStringLiteral("brev.INI"), line1 + "\r\n" + settingsText(full).mid(settingsText(full).indexOf('\n') + 1));
-    loadsettings(*fx.ctx);
+    fx.program->settings.load();
     QCOMPARE(fx.messages->texts, QStringList());
-    QTEST(fx.ctx->settings.mindif, "mindif");
-    QTEST(fx.ctx->settings.maxdif, "maxdif");
-    QTEST(fx.ctx->settings.nquestions, "nquestions");
-    QCOMPARE(fx.ctx->settings.soundon, -1);
+    QTEST(fx.program->settings.settings.mindif, "mindif");
+    QTEST(fx.program->settings.settings.maxdif, "maxdif");
+    QTEST(fx.program->settings.settings.nquestions, "nquestions");
+    QCOMPARE(fx.program->settings.settings.soundon, -1);
 }
 
 void TstSettings::keepsDamagedFileBesideNewOne()
@@ -233,31 +232,31 @@ void TstSettings::keepsDamagedFileBesideNewOne()
     test::Fixture fx;
     const QByteArray damaged = " 1  3  7  0 \r\n 0 -1  x  8 \r\n\"Ann Lee\"\r\n";
     fx.write(QStringLiteral("brev.INI"), damaged);
-    const QStringList said = test::told(loadsettings(*fx.ctx));
+    const QStringList said = test::told(fx.program->settings.load());
     QCOMPARE(said.size(), 1);
     QVERIFY2(said[0].endsWith(QStringLiteral("The damaged file is kept as brev.INI.bad.")),
              qPrintable(said[0]));
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
     QCOMPARE(fx.read(QStringLiteral("brev.INI.bad")), damaged);
     QVERIFY(fx.read(QStringLiteral("brev.INI")).startsWith(" 1  3  7  0 \r\n 0 -1  8  8 \r\n\"\"\r\n"));
 
     // A file that cannot be read at all is moved aside before a save could replace it.
     test::Fixture unreadable;
     QVERIFY(QDir(unreadable.tmp.path()).mkdir(QStringLiteral("brev.INI")));
-    const QStringList unreadableSaid = test::told(loadsettings(*unreadable.ctx));
+    const QStringList unreadableSaid = test::told(unreadable.program->settings.load());
     QCOMPARE(unreadableSaid.size(), 1);
     QVERIFY2(unreadableSaid[0].endsWith(QStringLiteral("The file is kept as brev.INI.bad.")),
              qPrintable(unreadableSaid[0]));
     QVERIFY(QFileInfo(unreadable.path(QStringLiteral("brev.INI.bad"))).isDir());
-    QCOMPARE(savesettings(*unreadable.ctx), std::nullopt);
+    QCOMPARE(unreadable.program->settings.save(), std::nullopt);
 }
 
 void TstSettings::failedSaveIsReported()
 {
     test::Fixture fx;
     fx.write(QStringLiteral("notadir"), "x");
-    fx.ctx->dir = fx.path(QStringLiteral("notadir"));   // a file, so nothing can be created in it
-    const QStringList said = test::told(savesettings(*fx.ctx));
+    SettingsStore store(fx.path(QStringLiteral("notadir")));   // a file, so nothing can be created in it
+    const QStringList said = test::told(store.save());
     QCOMPARE(said.size(), 1);
     QVERIFY(said[0].startsWith(QStringLiteral("brev.INI could not be saved: ")));
     QVERIFY(said[0].size() > QStringLiteral("brev.INI could not be saved: ").size());
@@ -266,13 +265,13 @@ void TstSettings::failedSaveIsReported()
 void TstSettings::fullDiskKeepsOldFile()
 {
     test::Fixture fx;
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
     QStringList said;
     const QByteArray before = fx.read(QStringLiteral("brev.INI"));
-    fx.ctx->settings.playername = QStringLiteral("Changed");
+    fx.program->settings.settings.playername = QStringLiteral("Changed");
     {
         test::FileSizeLimit limit(64);
-        said = test::told(savesettings(*fx.ctx));
+        said = test::told(fx.program->settings.save());
     }
     QCOMPARE(fx.read(QStringLiteral("brev.INI")), before);
     QCOMPARE(said.size(), 1);
@@ -297,14 +296,14 @@ void TstSettings::unchangedSaveRepairsFileChangedOutside()
     QFETCH(bool, keepRest);
     test::Fixture fx;
     const QString name = QStringLiteral("brev.INI");
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
     const QByteArray saved = fx.read(name);
     QVERIFY(saved.startsWith(" 1  1  5  0 \r\n"));
     if (head.isEmpty())
         QVERIFY(QFile::remove(fx.path(name)));
     else
         fx.write(name, keepRest ? head + saved.mid(head.size()) : head);
-    QCOMPARE(savesettings(*fx.ctx), std::nullopt);
+    QCOMPARE(fx.program->settings.save(), std::nullopt);
     QCOMPARE(fx.read(name), saved);
 }
 

@@ -1,10 +1,9 @@
 // The records that ship with the game: complete, well formed, and able to fill
 // every question the game asks.
-#include "store/score.h"
 #include "models/namememodel.h"
 #include "models/sortmodel.h"
 #include "base/peoplelists.h"
-#include "game/questionexport.h"
+#include "game/questionkinds.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -27,11 +26,13 @@ const std::vector<int> kAsked{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
 
 void loadShipped(test::Fixture& fx, bool withAddOn = false)
 {
-    fx.ctx->dir = QStringLiteral(BREV_DATA_DIR);
-    const auto error = initdata(*fx.ctx);
+    Program& p = *fx.program;
+    const auto error = readRecords(p.records, QStringLiteral(BREV_DATA_DIR "/brev.dat"));
     QVERIFY2(!error, error ? qPrintable(*error) : "");
-    const auto problem = withAddOn ? readAddOn(*fx.ctx, QString::fromLatin1(kAddOnFile), true) : std::nullopt;
+    const auto problem = withAddOn ? readAddOn(p.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true)
+                                   : std::nullopt;
     QVERIFY2(!problem, problem ? qPrintable(*problem) : "");
+    p.session.resetUsage(p.records.loadedRecords());
 }
 
 QByteArray shippedFile(const char* name)
@@ -41,12 +42,14 @@ QByteArray shippedFile(const char* name)
 }
 
 // Fills one question of the category; false when a slot cannot be filled.
-bool fillQuestion(AppContext& c, int category)
+bool fillQuestion(Program& c, int category, Chosen* out = nullptr)
 {
-    c.game.category = category;
+    Chosen chosen{};
     for (int slot = 0; slot < slotsFor(category); ++slot)
-        if (pickitems(c, slot) == 0)
+        if (c.draw.pick(category, chosen, slot) == 0)
             return false;
+    if (out)
+        *out = chosen;
     return true;
 }
 
@@ -74,19 +77,19 @@ void TstShippedData::readsAsFortyOneRecordsWithLinks()
 {
     test::Fixture fx;
     loadShipped(fx);
-    QCOMPARE(fx.ctx->nrecords, 41);
-    QVERIFY(fx.ctx->linkbase.startsWith(QStringLiteral("https://")));
+    QCOMPARE(fx.program->records.inPlay(), 41);
+    QVERIFY(fx.program->records.linkbase.startsWith(QStringLiteral("https://")));
     std::set<QString> links;
     for (int i = 1; i <= 41; ++i) {
-        QVERIFY2(!fx.ctx->presidents[i].link.isEmpty(), qPrintable(QString::number(i)));
-        links.insert(fx.ctx->presidents[i].link);
+        QVERIFY2(!fx.program->records.presidents[i].link.isEmpty(), qPrintable(QString::number(i)));
+        links.insert(fx.program->records.presidents[i].link);
     }
     QCOMPARE(links.size(), size_t(41));
-    QCOMPARE(fx.ctx->presidents[1].name, QStringLiteral("George Washington"));
-    QCOMPARE(fx.ctx->presidents[22].name, QStringLiteral("Grover Cleveland"));
-    QCOMPARE(fx.ctx->presidents[23].name, QStringLiteral("Benjamin Harrison"));
-    QCOMPARE(fx.ctx->presidents[24].name, QStringLiteral("William McKinley"));
-    QCOMPARE(fx.ctx->presidents[41].name, QStringLiteral("Bill Clinton"));
+    QCOMPARE(fx.program->records.presidents[1].name, QStringLiteral("George Washington"));
+    QCOMPARE(fx.program->records.presidents[22].name, QStringLiteral("Grover Cleveland"));
+    QCOMPARE(fx.program->records.presidents[23].name, QStringLiteral("Benjamin Harrison"));
+    QCOMPARE(fx.program->records.presidents[24].name, QStringLiteral("William McKinley"));
+    QCOMPARE(fx.program->records.presidents[41].name, QStringLiteral("Bill Clinton"));
 }
 
 void TstShippedData::isExactlyWhatTheProgramWrites()
@@ -98,7 +101,7 @@ void TstShippedData::isExactlyWhatTheProgramWrites()
     QFile f(QStringLiteral(BREV_DATA_DIR "/brev.dat"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    QCOMPARE(dataText(*fx.ctx), bytes);
+    QCOMPARE(dataText(fx.program->records), bytes);
     for (char ch : bytes)
         QVERIFY(ch == '\r' || ch == '\n' || (ch >= 32 && ch < 127));
 }
@@ -110,7 +113,7 @@ void TstShippedData::namesAreUniqueAndGuessable()
     const QRegularExpression guessable(QStringLiteral("^[A-Za-z][A-Za-z. ]*[A-Za-z.]$"));
     std::set<QString> names;
     for (int i = 1; i <= 41; ++i) {
-        const QString& name = fx.ctx->presidents[i].name;
+        const QString& name = fx.program->records.presidents[i].name;
         QVERIFY2(guessable.match(name).hasMatch(), qPrintable(name));
         QVERIFY2(!name.contains(QStringLiteral("  ")), qPrintable(name));
         names.insert(name);
@@ -123,21 +126,21 @@ void TstShippedData::recordsFollowTermOrder()
     test::Fixture fx;
     loadShipped(fx);
     for (int i = 2; i <= 41; ++i)
-        QVERIFY2(fx.ctx->presidents[i].termKey >= fx.ctx->presidents[i - 1].termKey,
-                 qPrintable(fx.ctx->presidents[i].name));
-    QCOMPARE(fx.ctx->presidents[1].termKey, 1789);
-    QCOMPARE(fx.ctx->presidents[41].termKey, 1993);
+        QVERIFY2(fx.program->records.presidents[i].termKey >= fx.program->records.presidents[i - 1].termKey,
+                 qPrintable(fx.program->records.presidents[i].name));
+    QCOMPARE(fx.program->records.presidents[1].termKey, 1789);
+    QCOMPARE(fx.program->records.presidents[41].termKey, 1993);
 }
 
 void TstShippedData::fieldsHoldSensibleValues()
 {
     test::Fixture fx;
     loadShipped(fx, true);
-    QCOMPARE(fx.ctx->nrecords, 45);
+    QCOMPARE(fx.program->records.inPlay(), 45);
     const QRegularExpression dated(QStringLiteral("\\b(17|18|19|20)\\d\\d\\b"));
     int quotations = 0;
     for (int i = 1; i <= 45; ++i) {
-        const President& p = fx.ctx->presidents[i];
+        const President& p = fx.program->records.presidents[i];
         const QByteArray who = p.name.toLatin1();
         QVERIFY2(p.endKind >= 0 && p.endKind <= (i == 44 ? 5 : 4), who);   // only Trump is "In office"
         QVERIFY2(dated.match(p.quotationSource).hasMatch(), who);   // a document or speech, and its date
@@ -159,7 +162,7 @@ void TstShippedData::fillsEveryCategoryFromFreshCounters()
     for (int category : kAsked) {
         test::Fixture fx(category);
         loadShipped(fx);
-        QVERIFY2(fillQuestion(*fx.ctx, category), qPrintable(fx.ctx->catnames[category]));
+        QVERIFY2(fillQuestion(*fx.program, category), qPrintable(categoryName(category)));
         QVERIFY(fx.messages->texts.isEmpty());
     }
 }
@@ -169,13 +172,14 @@ void TstShippedData::fillsEveryCategoryAfterLongUse()
     // A long run: many questions of every kind, with right and wrong answers.
     test::Fixture fx(99);
     loadShipped(fx);
-    AppContext& c = *fx.ctx;
+    Program& c = *fx.program;
     for (int round = 0; round < 60; ++round) {
         for (int category : kAsked) {
-            QVERIFY2(fillQuestion(c, category),
-                     qPrintable(QStringLiteral("round %1: %2").arg(round).arg(c.catnames[category])));
+            Chosen chosen{};
+            QVERIFY2(fillQuestion(c, category, &chosen),
+                     qPrintable(QStringLiteral("round %1: %2").arg(round).arg(categoryName(category))));
             for (int slot = 0; slot < slotsFor(category); ++slot)
-                recordanswer(c.game, c.game.chosen[slot], fx.random->uniform() < 0.7 ? 4 : -1);
+                c.session.credit(chosen[size_t(slot)], fx.random->uniform() < 0.7 ? 4 : -1);
         }
     }
     QVERIFY(fx.messages->texts.isEmpty());
@@ -188,29 +192,31 @@ void TstShippedData::addOnBringsTheLaterPresidents()
 {
     test::Fixture fx(7);
     loadShipped(fx, true);
-    AppContext& c = *fx.ctx;
+    Program& c = *fx.program;
     const QStringList later{"George W. Bush", "Barack Obama", "Donald Trump", "Joe Biden"};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(c.presidents[size_t(42 + i)].name, later[i]);
+        QCOMPARE(c.records.presidents[size_t(42 + i)].name, later[i]);
         const QString portrait = QStringLiteral("brev%1.gif").arg(43 + i);
-        QCOMPARE(c.presidents[size_t(42 + i)].image, portrait);
+        QCOMPARE(c.records.presidents[size_t(42 + i)].image, portrait);
         QVERIFY(!QImage(QStringLiteral(BREV_DATA_DIR "/") + portrait).isNull());
     }
-    QCOMPARE(getpstr(c, 44, 24), QStringLiteral("In office"));
-    QCOMPARE(addOnText(c), shippedFile("brevplus.dat"));
-    QCOMPARE(dataText(c), shippedFile("brev.dat"));
+    QCOMPARE(fieldText(c.records, 44, 24), QStringLiteral("In office"));
+    QCOMPARE(addOnText(c.records), shippedFile("brevplus.dat"));
+    QCOMPARE(dataText(c.records), shippedFile("brev.dat"));
 
-    c.game.category = 15;   // sort by term served
-    const SortModel sort(c);
-    c.game.chosen = {41, 42, 43, 44, 45, 0};
-    QCOMPARE(sort.judge().points, sort.judge().possible);
-    c.game.chosen = {41, 42, 43, 45, 44, 0};
-    QVERIFY(sort.judge().points < sort.judge().possible);
+    // Sort by term served.
+    test::ChosenDraw inOrder(c, {41, 42, 43, 44, 45});
+    SortModel sorted(inOrder, 15, RunMode::Play);
+    QVERIFY(sorted.load());
+    QCOMPARE(sorted.judge().points, sorted.judge().possible);
+    test::ChosenDraw swapped(c, {41, 42, 43, 45, 44});
+    SortModel unsorted(swapped, 15, RunMode::Play);
+    QVERIFY(unsorted.load());
+    QVERIFY(unsorted.judge().points < unsorted.judge().possible);
 
     QSet<int> named;
     for (int n = 0; n < 400 && named.size() < 4; ++n) {
-        c.game.category = 21;
-        NameMeModel m(c);
+        NameMeModel m(c.draw, 21, RunMode::Play, 1);
         QVERIFY(m.load());
         if (m.record() > 41)
             named.insert(m.record());
@@ -250,29 +256,26 @@ void TstShippedData::everyQuestionHasOneRightAnswer()
     for (quint64 seed = 1; seed <= 10; ++seed) {
         test::Fixture fx(seed);
         loadShipped(fx, laterPresidents);
-        AppContext& c = *fx.ctx;
-        c.dir = fx.tmp.path();   // the export's log goes there, not among the shipped files
-        c.game.onlineQuestionMode = -1;
-        ExportGameUi ui(c);
+        Program& c = *fx.program;
         for (int round = 0; round < 4; ++round) {
             for (int category : categories) {
-                c.game.category = category;
-                c.game.chosen.fill(0);
-                if (ui.openScreen(screenFor(category)) != Asked::Yes)
+                const auto question = makeQuestion(screenFor(category), c.draw, category, RunMode::OnlineExport, 1);
+                if (!question || !question->load())
                     continue;
                 ++asked;
+                const Chosen& chosen = question->chosen();
                 const int items = slotsFor(category);
                 const Field field = categoryRow(category).field;
                 for (int i = 0; i < items; ++i) {
-                    const President& p = c.presidents[size_t(c.game.chosen[size_t(i)])];
+                    const President& p = c.records.presidents[size_t(chosen[size_t(i)])];
                     if (field == Field::EndKind)
                         QVERIFY2(!endedTwoWays.contains(p.name), qPrintable(p.name));
                     for (int j = 0; j < i && listsPeople(field); ++j) {
-                        const QString a = getpstr(c, c.game.chosen[size_t(i)], category);
-                        const QString b = getpstr(c, c.game.chosen[size_t(j)], category);
+                        const QString a = fieldText(c.records, chosen[size_t(i)], category);
+                        const QString b = fieldText(c.records, chosen[size_t(j)], category);
                         for (const QString& name : a.split(QStringLiteral(", ")))
                             QVERIFY2(!b.split(QStringLiteral(", ")).contains(name),
-                                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"").arg(c.catnames[category], a, b)));
+                                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"").arg(categoryName(category), a, b)));
                     }
                 }
             }

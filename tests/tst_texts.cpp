@@ -1,5 +1,5 @@
 // Category names, end-of-term texts, and the texts and sort keys of records.
-#include "store/pickitems.h"
+#include "store/itemdraw.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -15,9 +15,9 @@ class TstTexts : public QObject {
 private slots:
     void init() { fx = std::make_unique<test::Fixture>(); fx->loadSampleRecords(); }
     void namesTheCategories();
-    void getpstrReturnsEachCategoryField();
-    void getquestionBuildsEveryKind();
-    void getsortvalKeys();
+    void fieldTextOfEachCategory();
+    void questionTextOfEveryKind();
+    void sortKeys();
     void categoryTable_data();
     void categoryTable();
 
@@ -27,7 +27,9 @@ private:
 
 void TstTexts::namesTheCategories()
 {
-    const auto& n = fx->ctx->catnames;
+    std::array<QString, kCategories> n;
+    for (int k = 0; k < kCategories; ++k)
+        n[size_t(k)] = categoryName(k);
     QCOMPARE(n[0], QStringLiteral("Name"));
     QCOMPARE(n[1], QStringLiteral("When did this president serve?"));
     QCOMPARE(n[2], QStringLiteral("Who was this president's Vice President?"));
@@ -62,14 +64,15 @@ void TstTexts::namesTheCategories()
                                        QStringLiteral("Assassinated"),
                                        QStringLiteral("Lost try at re-election"), QString(),
                                        QStringLiteral("In office")};
-    QCOMPARE(fx->ctx->endkinds, kinds);
-    setcategories(*fx->ctx);   // again: the same tables
-    QCOMPARE(fx->ctx->catnames, n);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(endKindText(i), kinds[size_t(i)]);
+    QCOMPARE(endKindText(6), QString());
+    QCOMPARE(categoryName(kCategories), QString());
 }
 
-void TstTexts::getpstrReturnsEachCategoryField()
+void TstTexts::fieldTextOfEachCategory()
 {
-    AppContext& c = *fx->ctx;
+    Records& c = fx->program->records;
     const President& p = c.presidents[7];
     const std::map<int, QString> expected{
         {0, p.name}, {1, p.term}, {2, p.vice}, {3, p.birth}, {4, p.term}, {5, p.vice},
@@ -78,76 +81,72 @@ void TstTexts::getpstrReturnsEachCategoryField()
         {17, p.secWar}, {18, p.attnGen}, {20, p.party}, {21, p.name}, {22, p.court},
         {23, p.court}, {26, p.opponent}, {27, p.home}, {kQuoteCategory, p.name}};
     for (const auto& [k, text] : expected)
-        QCOMPARE(getpstr(c, 7, k), text);
+        QCOMPARE(fieldText(c, 7, k), text);
     c.presidents.edit(7).endKind = 2;
-    QCOMPARE(getpstr(c, 7, 24), QStringLiteral("Assassinated"));
-    QCOMPARE(getpstr(c, 7, 25), QStringLiteral("Assassinated"));
+    QCOMPARE(fieldText(c, 7, 24), QStringLiteral("Assassinated"));
+    QCOMPARE(fieldText(c, 7, 25), QStringLiteral("Assassinated"));
     c.presidents.edit(7).endKind = 4;
-    QCOMPARE(getpstr(c, 7, 24), QString());
-    QVERIFY(fx->messages->texts.isEmpty());
-
-    QCOMPARE(getpstr(c, 7, 19), QString());
-    QCOMPARE(getpstr(c, 7, 28), QString());
-    QCOMPARE(fx->messages->texts, QStringList({QStringLiteral("No getpstr for 19"), QStringLiteral("No getpstr for 28")}));
+    QCOMPARE(fieldText(c, 7, 24), QString());
+    // Categories without a field have no text.
+    QCOMPARE(fieldText(c, 7, 19), QString());
+    QCOMPARE(fieldText(c, 7, 28), QString());
 }
 
-void TstTexts::getquestionBuildsEveryKind()
+void TstTexts::questionTextOfEveryKind()
 {
-    AppContext& c = *fx->ctx;
-    c.game.category = 15;
-    QCOMPARE(getquestion(c, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by term served, in order of Presidency"));
-    c.game.category = 12;
-    QCOMPARE(getquestion(c, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by birthdate"));
+    Records& c = fx->program->records;
+    int k = 0;
+    k = 15;
+    QCOMPARE(questionText(c, k, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by term served, in order of Presidency"));
+    k = 12;
+    QCOMPARE(questionText(c, k, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by birthdate"));
     c.presidents.edit(1).name = QStringLiteral("A");
     c.presidents.edit(1).birthKey = 1767;
     c.presidents.edit(2).name = QStringLiteral("B");
     c.presidents.edit(2).birthKey = 1732;
-    QCOMPARE(getquestion(c, TextKind::SortedPair, 1, 2), QStringLiteral("A 1767 > B 1732"));
+    QCOMPARE(questionText(c, k, TextKind::SortedPair, 1, 2), QStringLiteral("A 1767 > B 1732"));
 
-    c.game.category = 7;
-    QCOMPARE(getquestion(c, TextKind::Item, 4, 0), c.presidents[4].name);
-    QCOMPARE(getquestion(c, TextKind::Item, 4, 7), c.presidents[4].birthplace);
-    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), c.presidents[4].birthplace);
+    k = 7;
+    QCOMPARE(questionText(c, k, TextKind::Item, 4, 0), c.presidents[4].name);
+    QCOMPARE(questionText(c, k, TextKind::Item, 4, 7), c.presidents[4].birthplace);
+    QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), c.presidents[4].birthplace);
 
-    c.game.category = 13;
-    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 13Sort First Ladies by term"));
-    c.game.category = 21;
-    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 21Name Me"));
-    c.game.category = 11;
-    QCOMPARE(getquestion(c, TextKind::Answer, 4, 0), c.presidents[4].name);
+    k = 13;
+    QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 13Sort First Ladies by term"));
+    k = 21;
+    QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 21Name Me"));
+    k = 11;
+    QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), c.presidents[4].name);
 
     c.presidents.edit(5).name = QStringLiteral("John Adams");
-    c.game.category = 1;
-    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("When did John Adams serve?"));
-    c.game.category = 2;
-    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Who served as Vice President under John Adams?"));
-    c.game.category = 3;
-    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("When was John Adams born?"));
-    c.game.category = 4;
-    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Match Presidents and terms"));
-    c.game.category = 26;
-    QCOMPARE(getquestion(c, TextKind::Question, 0, 0), QStringLiteral("Match Political opponents "));
+    k = 1;
+    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("When did John Adams serve?"));
+    k = 2;
+    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("Who served as Vice President under John Adams?"));
+    k = 3;
+    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("When was John Adams born?"));
+    k = 4;
+    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("Match Presidents and terms"));
+    k = 26;
+    QCOMPARE(questionText(c, k, TextKind::Question, 0, 0), QStringLiteral("Match Political opponents "));
     c.presidents.edit(5).quotation = QStringLiteral("Facts are stubborn things.");
-    c.game.category = kQuoteCategory;
-    QCOMPARE(getquestion(c, TextKind::Question, 5, 0), QStringLiteral("Who said this?"));
-    QCOMPARE(getquestion(c, TextKind::Answer, 5, 0), QStringLiteral("Facts are stubborn things."));
-    QCOMPARE(getquestion(c, TextKind(6), 5, 0), QString());
-    QVERIFY(fx->messages->texts.isEmpty());
+    k = kQuoteCategory;
+    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("Who said this?"));
+    QCOMPARE(questionText(c, k, TextKind::Answer, 5, 0), QStringLiteral("Facts are stubborn things."));
+    QCOMPARE(questionText(c, k, TextKind(6), 5, 0), QString());
 }
 
-void TstTexts::getsortvalKeys()
+void TstTexts::sortKeys()
 {
-    AppContext& c = *fx->ctx;
+    Records& c = fx->program->records;
     c.presidents.edit(9).birthKey = 1773;
     c.presidents.edit(9).termKey = 1841;
-    QCOMPARE(getsortval(c, 9, 12), 1773);
+    QCOMPARE(sortKey(c, 9, 12), 1773);
     for (int k : {13, 14, 15, 16, 17, 18, 22})
-        QCOMPARE(getsortval(c, 9, k), 1841);
+        QCOMPARE(sortKey(c, 9, k), 1841);
     c.presidents.edit(9).termKey = 0;
-    QCOMPARE(getsortval(c, 9, 15), 0);
-    QVERIFY(fx->messages->texts.isEmpty());
-    QCOMPARE(getsortval(c, 9, 7), 0);
-    QCOMPARE(fx->messages->texts, QStringList(QStringLiteral("getsortval not defined7")));
+    QCOMPARE(sortKey(c, 9, 15), 0);
+    QCOMPARE(sortKey(c, 9, 7), 0);   // a category that sorts nothing
 }
 
 
@@ -184,7 +183,8 @@ void TstTexts::categoryTable()
     QVERIFY(screenFor(k) == screen);
     QCOMPARE(isListedCategory(k), listing == 'L');
     QCOMPARE(std::count(kBonusCategories.begin(), kBonusCategories.end(), k), listing == 'B' ? 1 : 0);
-    AppContext& c = *fx->ctx;
+    Program& p = *fx->program;
+    Records& c = p.records;
     c.presidents.edit(7).quotation = QStringLiteral("Facts are stubborn things.");
     const President sound = c.presidents[7];
     const std::map<QString, std::function<void(President&)>> spoil{
@@ -195,13 +195,10 @@ void TstTexts::categoryTable()
         c.presidents.edit(7) = sound;
         change(c.presidents.edit(7));
         if (refuses != QLatin1String("?"))
-            QVERIFY2(suitsCategory(c, 7, k) == (field != refuses), qPrintable(field));
+            QVERIFY2(p.draw.suitsCategory(7, k) == (field != refuses), qPrintable(field));
     }
-    if (refuses == QLatin1String("?")) {
-        suitsCategory(c, 7, k);
-        QVERIFY(!fx->messages->texts.isEmpty());
-        QVERIFY(fx->messages->texts[0].startsWith(QStringLiteral("No special check for %1").arg(k)));
-    }
+    if (refuses == QLatin1String("?"))   // never drawn: a field to ask about only in category 0
+        QCOMPARE(p.draw.suitsCategory(7, k), k == 0);
 }
 
 QTEST_GUILESS_MAIN(TstTexts)

@@ -104,23 +104,25 @@ void TstTitles::captionReachesServerUnchanged()
     QFETCH(QString, caption);
     Fixture f;
     f.loadSampleRecords();
-    f.ctx->game.category = 1;
+    Program& p = *f.program;
+    const auto question = f.question<MultipleChoiceModel>(1);
+    QVERIFY(question);
     std::unique_ptr<QWidget> w;
     if (window == QLatin1String("main")) {
-        auto m = std::make_unique<brev::MainWindow>(*f.ctx);
+        auto m = std::make_unique<brev::MainWindow>(p);
         m->load();   // no data file here: it says so and stops after the caption
         w = std::move(m);
     } else if (window == QLatin1String("setup")) {
-        w = std::make_unique<SetupDialog>(*f.ctx);
+        w = std::make_unique<TestSetup>(p);
     } else if (window == QLatin1String("mchoice")) {
-        w = std::make_unique<MultipleChoiceWindow>(*f.ctx);
+        w = std::make_unique<MultipleChoiceWindow>(*question, f.parts());
     } else if (window == QLatin1String("HOF")) {
-        f.ctx->hofcount = 1;   // no "recently cleared" box
-        w = std::make_unique<HallOfFameWindow>(*f.ctx);
+        p.hof.count = 1;   // no "recently cleared" box
+        w = std::make_unique<TestHallOfFame>(p);
     } else if (window == QLatin1String("NameEntry")) {
-        w = std::make_unique<NameEntryDialog>(*f.ctx, 1);
+        w = std::make_unique<TestNameEntry>(p, 1);
     } else {
-        w = std::make_unique<ScoreWindow>(*f.ctx);
+        w = std::make_unique<ScoreWindow>(p.session);
     }
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -134,12 +136,12 @@ void TstTitles::captionReachesServerUnchanged()
 void TstTitles::mainWindowTakesIconOncePainted()
 {
     Fixture f;
-    brev::MainWindow m(*f.ctx);
+    brev::MainWindow m(*f.program);
     m.load();
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     QTRY_COMPARE(serverIconSize(&m), QSize(256, 256));
-    SetupDialog later(*f.ctx);
+    TestSetup later(*f.program);
     later.show();
     QVERIFY(QTest::qWaitForWindowExposed(&later));
     QCOMPARE(serverIconSize(&later), QSize(256, 256));

@@ -1,7 +1,8 @@
 #include "widgets/windowhelpers.h"
 
-#include "store/cmnfunc.h"
-#include "store/context.h"
+#include "base/numbers.h"
+#include "base/seams.h"
+#include "store/windowsizes.h"
 #include "widgets/fontwarmup.h"
 
 #include <QAccessible>
@@ -298,7 +299,7 @@ QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, 
     return font;
 }
 
-void setupform(QWidget* window)
+void centreOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -309,7 +310,7 @@ void setupform(QWidget* window)
                  area.top() + (area.height() - outer.height()) / 2);
 }
 
-void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode)
+void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, int slot, SizeMode mode)
 {
     // A window that is not created yet has no frame to measure; creating its
     // native window lets a platform that knows the frame up front report it.
@@ -320,12 +321,12 @@ void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode)
     const int width = window->width();
     const int height = window->height();
     WidgetWindow w(window);
-    ctx.messages->show(sizeform(ctx, w, slot, mode));
+    messages.show(sizes.apply(w, slot, mode));
     if (mode == SizeMode::Restore && !framed && (window->width() != width || window->height() != height))
         new FrameWatch(window, assumed);
 }
 
-void centerframe(QWidget* frame, QWidget* window)
+void centreFrame(QWidget* frame, QWidget* window)
 {
     // Measured against the window's outer size, frame included.
     const QSize extra = frameExtra(window);
@@ -345,12 +346,11 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin)
                   std::max(1, std::min(frame->height(), window->height() - 2 * margin)));
 }
 
-void viewtext(AppContext& ctx, const QString& file, int style)
+void showHelpText(Messages& messages, const QString& path, int style)
 {
-    const QString path = ctx.path(file);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        ctx.messages->ok(QCoreApplication::translate("brev::HelpViewer",
+        messages.ok(QCoreApplication::translate("brev::HelpViewer",
                                                      "The help text %1 cannot be read: %2.")
                              .arg(QFileInfo(path).fileName(), f.errorString()));
         return;

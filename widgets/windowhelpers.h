@@ -1,6 +1,6 @@
 #pragma once
 // Window helpers shared by every window: twips geometry, centring, size
-// memory, the help viewer.
+// memory, the help reader.
 #include "base/state.h"
 
 #include <QColor>
@@ -14,7 +14,8 @@ class QWidget;
 
 namespace brev {
 
-struct AppContext;
+class Messages;
+class WindowSizes;
 
 // Pixels for a length in twips at the widget's screen's logical DPI.
 int twips(const QWidget* w, int twipsValue);
@@ -57,13 +58,14 @@ QFont designFont(bool serif, double pointSize);
 // when `wrap` is set. At `smallest` when no size fits.
 QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest = 7);
 
-// Centres a window on its screen.
-void setupform(QWidget* window);
-// Remembers or restores a question window's size in its slot.
-void sizeform(AppContext& ctx, QWidget* window, int slot, SizeMode mode);
+// Centres a window on its screen (the design's setupform).
+void centreOnScreen(QWidget* window);
+// Remembers or restores a question window's size in its slot (sizeform); a
+// settings file that cannot be saved is told through `messages`.
+void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, int slot, SizeMode mode);
 // Centres a frame inside its window (outer window size), moved no further
-// than the frame still fits inside the window's client area.
-void centerframe(QWidget* frame, QWidget* window);
+// than the frame still fits inside the window's client area (centerframe).
+void centreFrame(QWidget* frame, QWidget* window);
 // Shrinks a frame that would reach past its window's client area, leaving
 // `margin` pixels clear on each side.
 void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
@@ -72,6 +74,6 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
 // Escape or its Close button, maximised for style 3. It stays usable beside
 // the modal dialog that opened it; asked again, the open reader comes to the
 // front. A file that cannot be read is told in a message naming it.
-void viewtext(AppContext& ctx, const QString& file, int style);
+void showHelpText(Messages& messages, const QString& path, int style);
 
 } // namespace brev

@@ -1,6 +1,5 @@
-#include "store/brevmain.h"
+#include "store/records.h"
 
-#include "store/context.h"
 #include "base/textfile.h"
 
 #include <QFileInfo>
@@ -94,7 +93,7 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
         for (const Item& item : recordItems()) {
             ++itemNo;
             const auto endsEarly = [&] {
-                if (in.problem() == ItemReader::Problem::OpenQuote)
+                if (in.fault() == ItemReader::Fault::OpenQuote)
                     return openQuote(QStringLiteral("record %1, item %2 (%3),")
                                          .arg(i).arg(itemNo).arg(QLatin1String(item.name)));
                 return QStringLiteral("The data file %1 ends early: record %2%3 stops before item %4 (%5).")
@@ -102,7 +101,7 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
             };
             if (item.kind == Kind::Text) {
                 const auto v = in.next();
-                if (!v && itemNo == 1 && count < 0 && in.problem() != ItemReader::Problem::OpenQuote)
+                if (!v && itemNo == 1 && count < 0 && in.fault() != ItemReader::Fault::OpenQuote)
                     return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
                 if (!v)
                     return endsEarly();
@@ -118,7 +117,7 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                 if (!v && bad.isEmpty())
                     return endsEarly();
                 if (!v) {
-                    const bool range = in.problem() == ItemReader::Problem::OutOfRange;
+                    const bool range = in.fault() == ItemReader::Fault::OutOfRange;
                     return QStringLiteral("The data file %1 is damaged: record %2, item %3 (%4) holds \"%6\", "
                                           "which is %7 (line %5).")
                         .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name)).arg(in.itemLine())
@@ -145,7 +144,7 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
     }
     if (!base) {
         base = in.next();
-        if (!base && in.problem() == ItemReader::Problem::OpenQuote)
+        if (!base && in.fault() == ItemReader::Fault::OpenQuote)
             return openQuote(QStringLiteral("the base address of the link section"));
         if (!base)
             return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
@@ -153,7 +152,7 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
     const int last = first + int(out.records.size()) - 1;
     for (int i = first; i <= last; ++i) {
         const auto link = in.next();
-        if (!link && in.problem() == ItemReader::Problem::OpenQuote)
+        if (!link && in.fault() == ItemReader::Fault::OpenQuote)
             return openQuote(QStringLiteral("the link of record %1").arg(i));
         if (!link)
             return QStringLiteral("The data file %1 ends early: the link section stops before the link of record %2%3.")
@@ -175,7 +174,7 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
 }
 
 // One file's text: the records first..last, the base address and their links.
-QByteArray recordsText(const RefData& data, int first, int last, const QString& linkbase)
+QByteArray recordsText(const Records& data, int first, int last, const QString& linkbase)
 {
     QByteArray out;
     for (int i = first; i <= last; ++i) {
@@ -194,109 +193,96 @@ QByteArray recordsText(const RefData& data, int first, int last, const QString& 
     return out;
 }
 
-Problem saveRecords(AppContext& ctx, const QString& file, const QByteArray& text)
+Problem saveRecords(const QString& path, const QByteArray& text)
 {
-    if (const auto why = saveFileAtomically(ctx.path(file), text))
-        return QStringLiteral("%1 could not be saved: %2").arg(file, *why);
+    if (const auto why = saveFileAtomically(path, text))
+        return QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), *why);
     return std::nullopt;
 }
 
 } // namespace
 
-QString RefData::linkOf(int r) const
+QString Records::linkOf(int r) const
 {
     if (!isRecord(r))
         return {};
     return (r > baseRecords ? addOnLinkbase : linkbase) + presidents[size_t(r)].link;
 }
 
-Problem readdata(AppContext& ctx, const QString& file)
+QString Records::imageFile(int r) const
 {
-    const QString shown = QFileInfo(file).fileName();
-    QString why;
-    const auto text = readTextFile(ctx.path(file), &why);
-    if (!text)
-        return QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, why);
+    return isRecord(r) ? presidents[size_t(r)].image : QString();
+}
+
+void Records::setLaterPresidents(bool on)
+{
+    later_ = on;
+    inPlay_ = on ? loadedRecords() : std::min(baseRecords, loadedRecords());
+}
+
+Problem readRecords(Records& records, const QString& path)
+{
+    const QString shown = QFileInfo(path).fileName();
+    QString text;
+    if (const Problem why = readTextFile(path, text))
+        return QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, *why);
     RecordFile read;
-    if (auto error = parseRecords(*text, shown, 1, kRecords, read))
+    if (auto error = parseRecords(text, shown, 1, kRecords, read))
         return error;
     std::vector<President> table(1);
     table.insert(table.end(), read.records.begin(), read.records.end());
     table.emplace_back();
-    ctx.presidents = RecordTable(std::move(table));
-    ctx.linkbase = read.linkbase;
-    ctx.addOnLinkbase.clear();
-    ctx.baseRecords = kRecords;
-    ctx.nrecords = kRecords;
+    records.presidents = RecordTable(std::move(table));
+    records.linkbase = read.linkbase;
+    records.addOnLinkbase.clear();
+    records.baseRecords = kRecords;
+    records.inPlay_ = kRecords;
     return std::nullopt;
 }
 
-Problem readAddOn(AppContext& ctx, const QString& file, bool inPlay)
+Problem readAddOn(Records& records, const QString& path, bool inPlay)
 {
-    const QString path = ctx.path(file);
+    records.later_ = inPlay;
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    const QString shown = QFileInfo(file).fileName();
+    const QString shown = QFileInfo(path).fileName();
     const auto keepBase = [&](const QString& why) {
         return why + QStringLiteral("\r\nThe game goes on with the %1 presidents of %2.")
-                         .arg(ctx.baseRecords).arg(QString::fromLatin1(kDataFile));
+                         .arg(records.baseRecords).arg(QString::fromLatin1(kDataFile));
     };
-    QString why;
-    const auto text = readTextFile(path, &why);
-    if (!text)
-        return keepBase(QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, why));
+    QString text;
+    if (const Problem why = readTextFile(path, text))
+        return keepBase(QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, *why));
     RecordFile read;
-    if (auto error = parseRecords(*text, shown, ctx.baseRecords + 1, -1, read))
+    if (auto error = parseRecords(text, shown, records.baseRecords + 1, -1, read))
         return keepBase(*error);
-    std::vector<President> table(ctx.presidents.begin(), ctx.presidents.begin() + ctx.baseRecords + 1);
+    std::vector<President> table(records.presidents.begin(), records.presidents.begin() + records.baseRecords + 1);
     table.insert(table.end(), read.records.begin(), read.records.end());
     table.emplace_back();
-    ctx.presidents = RecordTable(std::move(table));
-    ctx.addOnLinkbase = read.linkbase;
-    ctx.game.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
-    setLaterPresidents(ctx, inPlay);
+    records.presidents = RecordTable(std::move(table));
+    records.addOnLinkbase = read.linkbase;
+    records.setLaterPresidents(inPlay);
     return std::nullopt;
 }
 
-void setLaterPresidents(AppContext& ctx, bool on)
-{
-    ctx.laterPresidents = on;
-    ctx.nrecords = on ? ctx.loadedRecords() : std::min(ctx.baseRecords, ctx.loadedRecords());
-}
-
-QByteArray dataText(const RefData& data)
+QByteArray dataText(const Records& data)
 {
     return recordsText(data, 1, std::min(data.baseRecords, data.loadedRecords()), data.linkbase);
 }
 
-QByteArray addOnText(const RefData& data)
+QByteArray addOnText(const Records& data)
 {
     return recordsText(data, data.baseRecords + 1, data.loadedRecords(), data.addOnLinkbase);
 }
 
-Problem writedata(AppContext& ctx, const QString& file)
+Problem writeRecords(const Records& records, const QString& path)
 {
-    return saveRecords(ctx, file, dataText(ctx));
+    return saveRecords(path, dataText(records));
 }
 
-Problem writeAddOn(AppContext& ctx, const QString& file)
+Problem writeAddOn(const Records& records, const QString& path)
 {
-    return saveRecords(ctx, file, addOnText(ctx));
-}
-
-Problem initdata(AppContext& ctx)
-{
-    if (auto error = readdata(ctx, QString::fromLatin1(kDataFile)))
-        return error;
-    ctx.game.itemUse.assign(size_t(ctx.loadedRecords() + 1), 0);
-    return std::nullopt;
-}
-
-QString imagefile(const AppContext& ctx, int record)
-{
-    if (!ctx.isRecord(record))
-        return {};
-    return ctx.presidents[size_t(record)].image;
+    return saveRecords(path, addOnText(records));
 }
 
 } // namespace brev

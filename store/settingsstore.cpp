@@ -1,12 +1,11 @@
-#include "store/settingsfile.h"
+#include "store/settingsstore.h"
 
-#include "store/hoflist.h"
-#include "store/texts.h"
-#include "store/plussettings.h"
-#include "store/context.h"
 #include "base/textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -103,18 +102,18 @@ private:
     {
         failed_ = true;
         const int line = in_.itemLine();
-        switch (in_.problem()) {
-        case ItemReader::Problem::OpenQuote:
+        switch (in_.fault()) {
+        case ItemReader::Fault::OpenQuote:
             problem_ = QStringLiteral("line %1 opens a double quote that is never closed").arg(line);
             break;
-        case ItemReader::Problem::OutOfRange:
+        case ItemReader::Fault::OutOfRange:
             problem_ = QStringLiteral("line %1 holds \"%4\", which is out of range (%2 to %3)")
                            .arg(line)
                            .arg(lo)
                            .arg(hi)
                            .arg(shownValue(bad));
             break;
-        case ItemReader::Problem::NotANumber:
+        case ItemReader::Fault::NotANumber:
             problem_ = QStringLiteral("line %1 holds \"%2\" where a whole number belongs")
                            .arg(line)
                            .arg(shownValue(bad));
@@ -151,13 +150,28 @@ QByteArray settingsText(const Settings& s)
     return out;
 }
 
-Problem loadsettings(AppContext& ctx)
+QString SettingsStore::path(const QString& name) const
 {
-    Settings& s = ctx.settings;
+    if (dir_.isEmpty() || QDir::isAbsolutePath(name))
+        return name;
+    return QDir(dir_).filePath(name);
+}
+
+Problem SettingsStore::load()
+{
+    const Problem problem = loadIni();
+    laterPresidents = plusTick(QStringLiteral("game/laterPresidents"), true);
+    setBonusQuestions(plusTick(QStringLiteral("game/bonusQuestions"), false), {});
+    return problem;
+}
+
+Problem SettingsStore::loadIni()
+{
+    Settings& s = settings;
     const QString name = QString::fromLatin1(kSettingsFile);
-    const QString file = ctx.path(name);
+    const QString file = path(name);
     const QString keptName = name + QStringLiteral(".bad");
-    const QString kept = ctx.path(keptName);
+    const QString kept = path(keptName);
     if (!QFile::exists(file))
         return std::nullopt;   // a new player starts from the defaults
     QFile f(file);
@@ -168,7 +182,7 @@ Problem loadsettings(AppContext& ctx)
             ? QStringLiteral("The file is kept as %1.").arg(keptName)
             : QStringLiteral("It could not be kept as %1 and will be replaced at the next save.").arg(keptName);
         return QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
-            .arg(name, f.errorString(), ctx.lb, keptNote);
+            .arg(name, f.errorString(), QStringLiteral("\r\n"), keptNote);
     }
     const QByteArray bytes = f.readAll();
     f.close();
@@ -216,18 +230,18 @@ Problem loadsettings(AppContext& ctx)
             ? QStringLiteral("The damaged file is kept as %1.").arg(keptName)
             : QStringLiteral("The damaged file could not be kept as %1: %2").arg(keptName, *why);
         return QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
-            .arg(name, in.problem(), ctx.lb, keptNote);
+            .arg(name, in.problem(), QStringLiteral("\r\n"), keptNote);
     }
     return std::nullopt;
 }
 
-Problem savesettings(AppContext& ctx)
+Problem SettingsStore::save() const
 {
     // Settings that would leave the file as it is are not written again.
-    const QString file = ctx.path(QString::fromLatin1(kSettingsFile));
+    const QString file = path(QString::fromLatin1(kSettingsFile));
     // The file on disk is compared, not a copy of what was last written: the
     // file may have been deleted or changed behind the program's back.
-    const QByteArray bytes = settingsText(ctx.settings);
+    const QByteArray bytes = settingsText(settings);
     QFile current(file);
     if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
         return std::nullopt;
@@ -237,22 +251,78 @@ Problem savesettings(AppContext& ctx)
     return std::nullopt;
 }
 
-QStringList startup(AppContext& ctx)
+// ---- brevplus.ini
+
+// The value of a key, or nothing when the file is missing or unreadable.
+QString SettingsStore::plusValue(const QString& key) const
 {
-    QStringList problems;
-    ctx.lb = QStringLiteral("\r\n");
-    ctx.game.onlineQuestionMode = 0;
-    ctx.nameMeBase = 6;
-    if (const auto problem = loadsettings(ctx))
-        problems << *problem;
-    ctx.sndlistfile = QString::fromLatin1(kSoundListFile);
-    ctx.hoffile = QString::fromLatin1(kHofFile);
-    if (const auto problem = getHOF(ctx))
-        problems << *problem;
-    setcategories(ctx);
-    setBonusQuestions(ctx, loadBonusQuestions(ctx));
-    ctx.laterPresidents = loadLaterPresidents(ctx);
-    return problems;
+    const QString file = path(QString::fromLatin1(kPlusSettingsFile));
+    if (!QFileInfo(file).isFile())
+        return {};
+    const QSettings ini(file, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        return {};
+    return ini.value(key).toString().trimmed();
+}
+
+// A tick box's key: "true" or "1" ticks it, "false" or "0" clears it, and
+// anything else (no key included) gives the default.
+bool SettingsStore::plusTick(const QString& key, bool byDefault) const
+{
+    const QString text = plusValue(key).toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        return true;
+    if (text == QLatin1String("false") || text == QLatin1String("0"))
+        return false;
+    return byDefault;
+}
+
+// Stores a tick box; `what` names it in the message when the file cannot be written.
+Problem SettingsStore::savePlusTick(const QString& key, bool on, const QString& what)
+{
+    const QString file = path(QString::fromLatin1(kPlusSettingsFile));
+    QSettings ini(file, QSettings::IniFormat);
+    ini.setValue(key, on);
+    ini.sync();
+    if (ini.status() == QSettings::NoError)
+        return std::nullopt;
+    return QStringLiteral("%1 could not be saved; %2 %3 for this game only.")
+        .arg(QString::fromLatin1(kPlusSettingsFile), what, on ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+Problem SettingsStore::saveBonusQuestions(bool on)
+{
+    return savePlusTick(QStringLiteral("game/bonusQuestions"), on, QStringLiteral("bonus questions are"));
+}
+
+Problem SettingsStore::saveLaterPresidents(bool on)
+{
+    laterPresidents = on;
+    return savePlusTick(QStringLiteral("game/laterPresidents"), on, QStringLiteral("the presidents after 1993 are"));
+}
+
+QUrl SettingsStore::hofBaseUrl() const
+{
+    const QUrl fallback(QString::fromLatin1(kDefaultHofBaseUrl));
+    const QString text = plusValue(QStringLiteral("hof/baseUrl"));
+    if (text.isEmpty())
+        return fallback;
+    // Only a plain web address: the submission carries the player's e-mail
+    // address, so nothing else (a file, a script, a typo) is ever opened.
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        || url.host().isEmpty() || url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty())
+        return fallback;
+    return url;
+}
+
+void SettingsStore::setBonusQuestions(bool on, const std::array<bool, kCategories>& leftOut)
+{
+    bonusQuestions = on;
+    if (on)
+        for (const int k : kBonusCategories)
+            settings.catenabled[size_t(k)] = leftOut[size_t(k)] ? 0 : -1;
 }
 
 } // namespace brev

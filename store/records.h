@@ -1,7 +1,10 @@
 #pragma once
-// President records and their data file.
+// The president records and their two data files: "brev.dat" (records 1 to
+// 41) and its add-on "brevplus.dat" (the presidents after 1993, records 42
+// on). Readers return a problem naming the file, record, item and line and
+// leave the records as they were; writers replace a file only once its new
+// contents are complete and name the file and the system's reason on failure.
 #include "base/problem.h"
-#include "base/state.h"
 
 #include <QString>
 #include <array>
@@ -10,8 +13,6 @@
 #include <vector>
 
 namespace brev {
-
-struct AppContext;
 
 struct President {
     QString name;
@@ -74,49 +75,55 @@ private:
     std::vector<President> slots_;
 };
 
-struct RefData {
+// The records the program read, read-only once loaded, and which of them
+// take part in games. One owner (start-up); everything else reads them.
+class Records {
+public:
     RecordTable presidents;
-    int nrecords = 0;        // the records a game draws from: 1..nrecords
     int baseRecords = 0;     // records 1..baseRecords come from the data file, the rest from the add-on
     QString linkbase;
     QString addOnLinkbase;   // the add-on's base address for its records' links
-    std::array<QString, kCategories> catnames{};
-    std::array<QString, 6> endkinds{};
 
+    // The records a game draws from: 1..inPlay().
+    int inPlay() const { return inPlay_; }
     // Every record in the table, the add-on's included.
     int loadedRecords() const { return int(presidents.size()) - 2; }
     bool isRecord(int r) const { return r >= 1 && r <= loadedRecords(); }
     // The web address of record r's link (base address and link).
     QString linkOf(int r) const;
+    // The portrait file of a record ("brev1.gif"), or empty for no record.
+    QString imageFile(int r) const;
+    // The records after the data file's take part in games, or not (the
+    // choice is kept even while no add-on is loaded).
+    void setLaterPresidents(bool on);
+    bool laterPresidents() const { return later_; }
+
+private:
+    friend Problem readRecords(Records&, const QString&);
+    friend Problem readAddOn(Records&, const QString&, bool);
+    int inPlay_ = 0;
+    bool later_ = true;
 };
 
 // "brev" + N + ".gif", N = i for 1..23 and i + 1 from 24 on.
 QString portraitName(int record);
 
-// Reads the whole data file. On success fills presidents, linkbase and nrecords
-// and returns nothing; otherwise returns a message naming the file and the place
-// that is wrong, and leaves the table as it was.
-Problem readdata(AppContext& ctx, const QString& file);
-// Writes the data file's records and the link section. The file is replaced
-// only once the new contents are complete; a failure names the file and why.
-Problem writedata(AppContext& ctx, const QString& file);
-// Reads "brev.dat" and creates the usage counters (all 0).
-Problem initdata(AppContext& ctx);
+// Reads the whole data file (records 1..41 and their links). On success the
+// records replace the table's; otherwise returns a message naming the file
+// and the place that is wrong, and leaves the records as they were.
+Problem readRecords(Records& records, const QString& path);
 // Reads the add-on's records after the data file's (already read) and puts
 // them in play when `inPlay`. A missing add-on is no problem; a damaged one
 // returns a message naming the file, line and item, and the table keeps the
 // data file's records only.
-Problem readAddOn(AppContext& ctx, const QString& file, bool inPlay);
-// Records after the data file's take part in games, or not (the setting is
-// kept even while no add-on is loaded).
-void setLaterPresidents(AppContext& ctx, bool on);
-// Writes the add-on's records (42 on) with their link section.
-Problem writeAddOn(AppContext& ctx, const QString& file);
-QString imagefile(const AppContext& ctx, int record);
+Problem readAddOn(Records& records, const QString& path, bool inPlay);
+// Writes the data file's records and link section, or the add-on's.
+Problem writeRecords(const Records& records, const QString& path);
+Problem writeAddOn(const Records& records, const QString& path);
 
 // The data file's text for the table in memory (records 1..baseRecords), and
 // the add-on's (the records after them).
-QByteArray dataText(const RefData& data);
-QByteArray addOnText(const RefData& data);
+QByteArray dataText(const Records& records);
+QByteArray addOnText(const Records& records);
 
 } // namespace brev

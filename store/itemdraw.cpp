@@ -1,13 +1,10 @@
 // Random choice of the records for one question.
-#include "store/pickitems.h"
-
-#include "store/texts.h"
-
-#include "store/brevmain.h"
-
-#include "store/context.h"
+#include "store/itemdraw.h"
 
 #include "base/peoplelists.h"
+#include "base/seams.h"
+#include "store/records.h"
+#include "store/texts.h"
 
 #include <algorithm>
 
@@ -21,8 +18,9 @@ constexpr int kLevelLimit = 5000;
 constexpr int kCounterMax = 32767;
 const QString kSpace = QStringLiteral(" ");
 
-// The extra condition a record must meet for the current category.
-bool passesCheck(AppContext& ctx, const President& p, int category)
+// The extra condition a record must meet for the category. A category without
+// a check is never drawn (the table test keeps it so); its records all pass.
+bool passesCheck(const President& p, int category)
 {
     switch (categoryRow(category).check) {
     case DrawCheck::None: return true;
@@ -36,9 +34,6 @@ bool passesCheck(AppContext& ctx, const President& p, int category)
     case DrawCheck::OneWayEnded: return !p.servedApart();
     case DrawCheck::Unlisted: break;
     }
-    ctx.messages->ok(QStringLiteral("No special check for %1 %2")
-                         .arg(category)
-                         .arg(isCategory(category) ? ctx.catnames[size_t(category)] : QString()));
     return true;
 }
 
@@ -51,43 +46,48 @@ bool sameItem(const QString& a, const QString& b, int category)
 
 } // namespace
 
-bool suitsCategory(AppContext& ctx, int record, int category)
+bool ItemDraw::suitsCategory(int record, int category) const
 {
-    if (record < 1 || record > ctx.nrecords)
+    if (record < 1 || record > records_.inPlay())
         return false;
-    return passesCheck(ctx, ctx.presidents[record], category) && getpstr(ctx, record, category) > kSpace;
+    return passesCheck(records_.presidents[size_t(record)], category)
+           && fieldText(records_, record, category) > kSpace;
 }
 
-int pickitems(AppContext& ctx, int slot, PickRule rule, const std::function<bool(int)>& suits)
+double ItemDraw::uniform()
 {
-    if (slot < 0 || slot >= static_cast<int>(ctx.game.chosen.size()) || ctx.nrecords < 1
-        || static_cast<int>(ctx.game.itemUse.size()) <= ctx.nrecords)
+    return random_.uniform();
+}
+
+int ItemDraw::pick(int category, Chosen& chosen, int slot, PickRule rule, const std::function<bool(int)>& suits)
+{
+    const int records = records_.inPlay();
+    if (slot < 0 || slot >= static_cast<int>(chosen.size()) || records < 1
+        || static_cast<int>(usage_.size()) <= records)
         return 0;
-    const int category = ctx.game.category;
-    const auto& chosen = ctx.game.chosen;
     int level = 1;
     int draws = 0;
     int result = -1;
     while (result < 0) {
-        const double r = ctx.random->uniform();
-        const int n = std::clamp(static_cast<int>(r * ctx.nrecords), 0, ctx.nrecords - 1) + 1;
-        const President& p = ctx.presidents[n];
-        if (passesCheck(ctx, p, category) && ctx.game.itemUse[n] < level) {
-            const QString text = getpstr(ctx, n, category);
+        const double r = random_.uniform();
+        const int n = std::clamp(static_cast<int>(r * records), 0, records - 1) + 1;
+        const President& p = records_.presidents[size_t(n)];
+        if (passesCheck(p, category) && usage_[size_t(n)] < level) {
+            const QString text = fieldText(records_, n, category);
             if (text > kSpace && (!suits || suits(n))) {
                 bool fits = true;
                 if (rule == PickRule::NewText) {
                     for (int k = 0; k < slot; ++k)
-                        if (sameItem(getpstr(ctx, chosen[k], category), text, category))
+                        if (sameItem(fieldText(records_, chosen[size_t(k)], category), text, category))
                             fits = false;
                 } else {
-                    fits = slot > 0 && getpstr(ctx, chosen[0], category) == text
+                    fits = slot > 0 && fieldText(records_, chosen[0], category) == text
                            && std::find(chosen.begin(), chosen.begin() + slot, n) == chosen.begin() + slot;
                 }
                 if (fits) {
                     result = n;
-                    ctx.game.chosen[slot] = n;
-                    ctx.game.itemUse[n] = std::min(kCounterMax, ctx.game.itemUse[n] + (slot == 0 ? 10 : 1));
+                    chosen[size_t(slot)] = n;
+                    usage_[size_t(n)] = std::min(kCounterMax, usage_[size_t(n)] + (slot == 0 ? 10 : 1));
                 }
             }
         }

@@ -1,0 +1,80 @@
+#pragma once
+// Everything one run of the program owns, made at start-up: the seams and
+// the objects each window, model and function is handed what it needs from.
+// Only start-up and this top floor see it whole; below, every piece receives
+// its own inputs.
+//
+//   records       the president records (read-only but for the editor's difficulty)
+//   settings      brev.INI and brevplus.ini, the player's settings
+//   session       the running score, the usage counters, the export mode
+//   log           the play log brevquiz.log
+//   questionFile  the file an export writes (in a game, the log file)
+//   hof           the hall of fame and brev.hof
+//   sounds        the sound list and its effects
+//   sizes         the question windows' size memory
+//   draw          the item draw over records, usage counters and random source
+#include "base/seams.h"
+#include "screens/questionwindow.h"
+#include "store/gamelog.h"
+#include "store/gamesession.h"
+#include "store/hoflist.h"
+#include "store/itemdraw.h"
+#include "store/questionfile.h"
+#include "store/records.h"
+#include "store/settingsstore.h"
+#include "store/sounds.h"
+#include "store/windowsizes.h"
+
+#include <QStringList>
+#include <memory>
+
+namespace brev {
+
+// The seams a run works through; the program makes real ones, tests their own.
+struct Seams {
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<Messages> messages;
+    std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<Clock> clock;
+};
+
+class Program {
+public:
+    // dir: the program directory, where every file lives.
+    Program(QString dir, Seams seams);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const QString dir;
+    Seams seams;
+    RandomSource& random;
+    Messages& messages;
+    Shell& shell;
+    Clock& clock;
+
+    SettingsStore settings;
+    Records records;
+    GameSession session;
+    GameLog log;
+    QuestionFile questionFile;
+    HallOfFame hof;
+    Sounds sounds;
+    WindowSizes sizes;
+    ItemDraw draw;
+
+    // A bare file name resolved in the program directory.
+    QString path(const QString& name) const;
+    WindowParts windowParts() { return {messages, sounds, sizes}; }
+
+    // The first steps of start-up: the settings and the hall of fame. Returns
+    // the problems they met, in that order.
+    QStringList startUp();
+    // Reads brev.dat (and makes the usage counters); its problem stops the game.
+    Problem readRecords();
+    // Reads the add-on, in play as brevplus.ini says; its problem is told
+    // and the game goes on with brev.dat's records.
+    Problem readAddOn();
+};
+
+} // namespace brev

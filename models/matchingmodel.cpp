@@ -1,0 +1,58 @@
+#include "models/matchingmodel.h"
+
+namespace brev {
+
+namespace {
+constexpr int kPointsPerPair = 2;
+constexpr int kRightCredit = 4;
+constexpr int kWrongCredit = -1;
+} // namespace
+
+bool MatchingModel::load()
+{
+    board_.clear();
+    for (int k = 0; k < bars(); ++k) {
+        const int record = pick(k);
+        if (record <= 0)
+            return false;
+        names_[k] = text(TextKind::Item, record, 0);
+    }
+    barFontSize_ = brev::barFontSize(names_, steps_);
+    shuffleKeepingLast([this] { return uniform(); }, board_.order());
+    showTargets();
+    return true;
+}
+
+QList<LogLine> MatchingModel::playLines() const
+{
+    QList<LogLine> lines{{logHeader(), kPlayLevel}};
+    for (const QString& name : names_)
+        lines << LogLine{name, kPlayLevel};
+    return lines;
+}
+
+Verdict MatchingModel::judge() const
+{
+    Verdict v;
+    v.possible = possible();
+    v.heading = resultsHeading();
+    int correct = 0;
+    for (int p = 0; p < bars(); ++p) {
+        const int placed = board_.placedBar(p);
+        if (board_.rightAt(p)) {
+            v.credits << Credit{chosen_[size_t(placed)], kRightCredit};
+            ++correct;
+        } else if (placed >= 0) {
+            v.credits << Credit{chosen_[size_t(placed)], kWrongCredit};
+            const QString line = wrongPairLine(placed, p);
+            v.results += kLineBreak + line;
+            if (logsWrongPairs())
+                v.log << LogLine{line, kExplainLevel};
+        }
+    }
+    v.points = correct * kPointsPerPair;
+    finish(v, correct);
+    return v;
+}
+
+} // namespace brev

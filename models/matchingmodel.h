@@ -1,0 +1,68 @@
+#pragma once
+// What both matching questions share: names on coloured bars, as many
+// targets (descriptions or portraits), the last target always showing the
+// last bar's record, and a board on which a bar counts where it is drawn
+// (see MatchBoard). A screen adds what its targets show, its export form and
+// its score line.
+#include "models/matchboard.h"
+#include "models/matchrules.h"
+#include "models/questionmodel.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace brev {
+
+class MatchingModel : public QuestionModel {
+public:
+    // bars: how many bars and targets; steps: the name lengths at which the
+    // bars' type gets smaller.
+    MatchingModel(ItemDraw& draw, int category, RunMode mode, int bars, const FontSteps& steps)
+        : QuestionModel(draw, category, mode), board_(bars), steps_(steps), names_(bars)
+    {
+    }
+
+    // Draws a record per bar, names the bars and shuffles the targets.
+    bool load() override;
+    // The header, then the names.
+    QList<LogLine> playLines() const override;
+
+    int bars() const { return board_.size(); }
+    // Bar k pressed, clicked or picked up: it becomes the bar being placed.
+    void pickUp(int k) { board_.pickUp(k); }
+    // The bar being placed is dropped on target p. Returns the bar that p
+    // held and that goes back to its row (-1 for none); nothing when no bar
+    // was picked up.
+    std::optional<int> dropOn(int p) { return board_.drop(p); }
+    // "Done": judges every target, nothing applied yet.
+    Verdict judge() const;
+
+    const QString& name(int k) const { return names_[k]; }
+    int barFontSize() const { return barFontSize_; }
+    // Target p shows the record of bar order(p).
+    int order(int p) const { return board_.order(p); }
+    int placedBar(int p) const { return board_.placedBar(p); }
+    // The target bar k rests on, or -1.
+    int targetOf(int k) const { return board_.targetOf(k); }
+    int selectedBar() const { return board_.pickedUp(); }
+
+protected:
+    // After the shuffle: build what the targets show, in display order.
+    virtual void showTargets() {}
+    // The result line for bar `placed` wrongly on target p.
+    virtual QString wrongPairLine(int placed, int p) const = 0;
+    // Whether that line goes to the play log in this run mode.
+    virtual bool logsWrongPairs() const = 0;
+    // The score line, and what a question with every pair right shows and plays.
+    virtual void finish(Verdict& v, int correct) const = 0;
+    virtual int possible() const = 0;
+
+    MatchBoard board_;
+
+private:
+    FontSteps steps_;
+    QStringList names_;
+    int barFontSize_ = 18;
+};
+
+} // namespace brev

@@ -1,0 +1,28 @@
+#include "store/gamesession.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace brev {
+
+namespace {
+constexpr int kCounterMax = 32767;
+} // namespace
+
+void GameSession::addPoints(int points, int maximum)
+{
+    score += points;
+    possible += maximum;
+    if (possible > 0)
+        percent = static_cast<int>(std::floor(score * 100.0 / possible));
+}
+
+void GameSession::credit(int record, int change)
+{
+    if (record < 0 || record >= static_cast<int>(itemUse.size()))
+        return;
+    int& use = itemUse[size_t(record)];
+    use = std::clamp(use + change, 0, kCounterMax);
+}
+
+} // namespace brev

@@ -1,0 +1,46 @@
+#include "store/questionfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <utility>
+
+namespace brev {
+
+void QuestionFile::append(const QByteArray& bytes, bool truncate)
+{
+    if (buffer_) {
+        if (truncate)
+            buffer_->clear();
+        buffer_->append(bytes);
+        return;
+    }
+    QFile f(path_);
+    const auto mode = QIODevice::WriteOnly | (truncate ? QIODevice::Truncate : QIODevice::Append);
+    if (f.open(mode) && f.write(bytes) == bytes.size() && f.flush())
+        return;
+    if (!std::exchange(failed_, true))
+        // In a game the question file is the log, and the player hears of it as the log.
+        problem_ = QStringLiteral("The log file %1 cannot be written: %2\r\nThe game goes on without it.")
+                       .arg(QDir::toNativeSeparators(path_), f.errorString());
+}
+
+void QuestionFile::start(const QString& dateLine)
+{
+    append(dateLine.toLatin1() + "\r\n", true);
+}
+
+void QuestionFile::add(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    if (!bytes.isEmpty())
+        append(bytes, false);
+}
+
+Problem QuestionFile::takeProblem()
+{
+    return std::exchange(problem_, std::nullopt);
+}
+
+} // namespace brev
