@@ -34,7 +34,7 @@ QString chooseProgramDir(const ProgramDirPlaces& places)
     return places.userDir;
 }
 
-std::optional<QString> prepareProgramDir(const QString& dir, const QString& shippedDir)
+Problem prepareProgramDir(const QString& dir, const QString& shippedDir)
 {
     const QString shown = QDir::toNativeSeparators(dir);
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))

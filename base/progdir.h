@@ -5,8 +5,9 @@
 // keeps each player's files in a per-user folder, filled at the first start from
 // the installed copy of the shipped files. A failure is returned as a message
 // naming the folder or file; nothing the player already has is ever replaced.
+#include "base/problem.h"
+
 #include <QString>
-#include <optional>
 
 namespace brev {
 
@@ -23,6 +24,6 @@ QString chooseProgramDir(const ProgramDirPlaces& places);
 // Creates dir when it is missing, checks that a file can be written in it and
 // copies into it each file of shippedDir it lacks (none when shippedDir is empty
 // or missing). Returns the message for the player when any step fails.
-std::optional<QString> prepareProgramDir(const QString& dir, const QString& shippedDir);
+Problem prepareProgramDir(const QString& dir, const QString& shippedDir);
 
 } // namespace brev
