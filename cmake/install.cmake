@@ -23,6 +23,10 @@ install(FILES data/brevallo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applica
 install(FILES data/brevallo.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES data/brevallo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES data/org.example.brevallo.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The licence in Debian's machine-readable form, where Debian looks for it:
+# share/doc/<package>/copyright, the same file in both packages.
+install(FILES cmake/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brevallo COMPONENT game)
+install(FILES cmake/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brevallo-hofd COMPONENT hofd)
 
 set(CPACK_PACKAGE_NAME brevallo)
 set(CPACK_PACKAGE_VENDOR "Brevallo")

@@ -32,7 +32,8 @@ expect("${out}" "Description: online hall of fame for Brevallo Game\n")
 run(dpkg-deb --contents ${deb})
 foreach(f "-rwxr-xr-x root/root [^\n]* ./usr/bin/brevallo-hofd\n"
           "-rw-r--r-- root/root [^\n]* ./usr/lib/systemd/system/brevallo-hofd.service\n"
-          "-rw-r--r-- root/root [^\n]* ./etc/default/brevallo-hofd\n")
+          "-rw-r--r-- root/root [^\n]* ./etc/default/brevallo-hofd\n"
+          "-rw-r--r-- root/root [^\n]* ./usr/share/doc/brevallo-hofd/copyright\n")
   expect("${out}" "${f}")
 endforeach()
 file(MAKE_DIRECTORY ${pkg}/control ${pkg}/root)

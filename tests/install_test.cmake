@@ -16,7 +16,8 @@ endfunction()
 run(${CMAKE_COMMAND} -E env DESTDIR=${root} ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
 foreach(f bin/brevallo share/brevallo/brev.dat share/brevallo/brevsnd.dat share/brevallo/brev42.gif
           share/applications/brevallo.desktop share/icons/hicolor/256x256/apps/brevallo.png
-          share/icons/hicolor/scalable/apps/brevallo.svg share/metainfo/org.example.brevallo.metainfo.xml)
+          share/icons/hicolor/scalable/apps/brevallo.svg share/metainfo/org.example.brevallo.metainfo.xml
+          share/brevallo/brevhelp_es.txt share/brevallo/brevhelp_de.txt share/doc/brevallo/copyright)
   if(NOT EXISTS "${usr}/${f}")
     message(FATAL_ERROR "${f} was not installed")
   endif()
