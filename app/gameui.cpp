@@ -5,8 +5,11 @@
 #include "hof/halloffamewindow.h"
 #include "models/verdict.h"
 #include "screens/questionwindows.h"
+#include "screens/reviewwindow.h"
 #include "screens/scorewindow.h"
 #include "setup/setupdialog.h"
+
+#include <QCoreApplication>
 
 namespace brev {
 
@@ -37,25 +40,46 @@ void showSetupScreen(Program& program, QWidget* parent)
     screen.exec();
 }
 
-Asked WindowGameUi::ask(QuestionModel& question)
+static QString positionText(const QuestionPosition& at, const GameSession& session)
+{
+    return QCoreApplication::translate("GameWindows", "Question %1 of %2").arg(at.number).arg(at.count)
+           + QStringLiteral("     ")
+           + QCoreApplication::translate("GameWindows", "Score: %1 of %2 (%3%)")
+                 .arg(session.score)
+                 .arg(session.possible)
+                 .arg(session.percent);
+}
+
+Answered WindowGameUi::ask(QuestionModel& question, const QuestionPosition& at)
 {
     Program& p = program_;
     const std::unique_ptr<QuestionWindow> window = makeWindow(question, p.windowParts(), p.dir, parent_);
     if (!window)
         return Asked::NoScreen;
-    window->onJudged([&p, w = window.get()](const Verdict& verdict, bool scoreScreen) {
+    window->showPosition(positionText(at, p.session));
+    Answered answered;
+    window->onJudged([&p, &answered, at, w = window.get()](const Verdict& verdict, bool scoreScreen) {
         if (!scoreScreen) {
             applyVerdict(verdict, p.session, p.log, p.sounds);
             return;
         }
+        answered.verdict = verdict;
         ScoreWindow score(p.session, w);
         score.setResults(verdict.heading, verdict.results);
         applyVerdict(verdict, p.session, p.log, p.sounds);
         score.showRunningScore();
+        score.showQuestionsLeft(at.count - at.number);
         score.exec();
+        answered.endGame = score.endGameChosen();
     });
     window->exec();
-    return Asked::Yes;
+    return answered;
+}
+
+void WindowGameUi::review(const QList<ReviewEntry>& entries)
+{
+    ReviewWindow window(entries, parent_);
+    window.exec();
 }
 
 void WindowGameUi::givenUp(const QString& message)

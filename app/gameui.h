@@ -20,11 +20,12 @@ void showSetupScreen(Program& program, QWidget* parent);
 class WindowGameUi : public GameUi {
 public:
     explicit WindowGameUi(Program& program, QWidget* parent = nullptr) : program_(program), parent_(parent) {}
-    Asked ask(QuestionModel& question) override;
+    Answered ask(QuestionModel& question, const QuestionPosition& at) override;
     void givenUp(const QString& message) override;
     bool showSetup() override;
     void enterHof(int adjusted, const QString& game, int percent, int extra) override;
     void tell(const QString& text) override;
+    void review(const QList<ReviewEntry>& entries) override;
 
 private:
     Program& program_;

@@ -11,6 +11,7 @@
 #include "store/settingsstore.h"
 #include "store/sounds.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -109,9 +110,10 @@ void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog
         ++session.questionsWritten;
 }
 
-Asked Game::ask(GameUi& ui, int category)
+Answered Game::ask(GameUi& ui, int category, int number)
 {
-    Asked asked = Asked::NoScreen;
+    Answered answered(Asked::NoScreen);
+    Asked& asked = answered.asked;
     std::unique_ptr<QuestionModel> question =
         makeModel_(screenFor(category), draw_, category, session_.mode, settings_.settings.maxdif);
     if (question && !question->load()) {
@@ -121,7 +123,20 @@ Asked Game::ask(GameUi& ui, int category)
         asked = told ? Asked::Abandoned : Asked::LeftOut;
     } else if (question) {
         writeLoadLines(*question, session_, log_, questionFile_);
-        asked = ui.ask(*question);
+        answered = ui.ask(*question, {number, settings_.settings.nquestions});
+        if (asked == Asked::Yes && !session_.exporting()) {
+            ReviewEntry entry{number, question->categoryName(), question->reviewQuestion(), {},
+                              question->rightAnswer()};
+            entry.skipped = !answered.verdict;
+            if (answered.verdict) {
+                entry.given = answered.verdict->given;
+                entry.points = answered.verdict->points;
+                entry.possible = answered.verdict->possible;
+                if (record_)
+                    record_(*question, *answered.verdict);
+            }
+            review_ << entry;
+        }
     }
     // The question's header reaches the log only when the question was asked.
     if (asked == Asked::Yes)
@@ -133,7 +148,7 @@ Asked Game::ask(GameUi& ui, int category)
             ui.tell(*problem);
     if (asked == Asked::NoScreen)
         ui.tell(QStringLiteral("No question set for ") + categoryName(category));
-    return asked;
+    return answered;
 }
 
 void Game::askQuestions(GameUi& ui)
@@ -149,7 +164,8 @@ void Game::askQuestions(GameUi& ui)
             const bool exporting = session_.exporting();
             if (!exporting)
                 log_.hold(QStringLiteral("---- Question ") + QString::number(asked + 1), 2);
-            const Asked outcome = ask(ui, k);
+            const Answered answered = ask(ui, k, asked + 1);
+            const Asked outcome = answered.asked;
             const int before = asked;
             if (session_.mode == RunMode::TabbedExport) {
                 asked = session_.questionsWritten;
@@ -162,6 +178,8 @@ void Game::askQuestions(GameUi& ui)
                 // not those given up, nor Name Me, which has no online form.
                 ++asked;
             }
+            if (answered.endGame)
+                return;
             if (exporting) {
                 if (asked > before)
                     withoutProgress = 0;
@@ -178,18 +196,43 @@ void Game::askQuestions(GameUi& ui)
     }
 }
 
-void Game::play(GameUi& ui)
+void Game::play(GameUi& ui, GameKind kind)
 {
     session_.score = 0;
     session_.possible = 0;
+    review_.clear();
     askQuestions(ui);
 
     const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);
-    ui.tell(QStringLiteral("You scored ") + QString::number(session_.score) + QStringLiteral(" out of ")
-            + QString::number(session_.possible) + QStringLiteral(" (") + QString::number(session_.percent)
-            + QStringLiteral("%)") + kLineBreak + QStringLiteral("Score adjusted for difficulty: ")
-            + QString::number(adjusted));
-    ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
+    QString final = QStringLiteral("You scored ") + QString::number(session_.score) + QStringLiteral(" out of ")
+                    + QString::number(session_.possible) + QStringLiteral(" (") + QString::number(session_.percent)
+                    + QStringLiteral("%)") + kLineBreak + QStringLiteral("Score adjusted for difficulty: ")
+                    + QString::number(adjusted);
+    if (kind == GameKind::Practice)
+        final += kLineBreak + kLineBreak
+                 + QCoreApplication::translate("Game", "This was a practice game: it does not enter the hall of fame.");
+    ui.tell(final);
+    if (!review_.isEmpty())
+        ui.review(review_);
+    if (kind == GameKind::Ordinary)
+        ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
+}
+
+QString reviewText(const QList<ReviewEntry>& entries)
+{
+    auto tr = [](const char* text) { return QCoreApplication::translate("Review", text); };
+    QString out;
+    for (const ReviewEntry& e : entries) {
+        const QString mark = e.skipped ? tr("skipped") : e.allRight() ? tr("right") : tr("wrong");
+        out += tr("Question %1 (%2): %3").arg(e.number).arg(e.category, mark) + QLatin1Char('\n');
+        out += e.question + QLatin1Char('\n');
+        if (!e.skipped)
+            out += tr("Your answer:") + QLatin1Char('\n') + e.given + QLatin1Char('\n');
+        out += tr("Right answer:") + QLatin1Char('\n') + e.right + QLatin1Char('\n');
+        out += tr("Points: %1 of %2").arg(e.points).arg(e.possible) + QLatin1String("\n\n");
+    }
+    out.replace(kLineBreak, QStringLiteral("\n"));
+    return out;
 }
 
 } // namespace brev

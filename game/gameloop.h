@@ -7,6 +7,7 @@
 #include "base/categories.h"
 
 #include "base/state.h"
+#include "models/verdict.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +25,6 @@ class QuestionModel;
 class SettingsStore;
 class Sounds;
 struct GameSession;
-struct Verdict;
 
 // Difficulty-adjusted score: score x maxdif / 100 x percent, rounded half to even.
 int adjustedScore(int score, int maxdif, int percent);
@@ -41,13 +41,47 @@ enum class Asked {
     NoScreen,    // this program has no window for that screen
 };
 
+// Where a question stands in its game: number of count.
+struct QuestionPosition {
+    int number = 1;
+    int count = 1;
+};
+
+// What the player did with a question shown to him.
+struct Answered {
+    Answered(Asked asked = Asked::Yes) : asked(asked) {}
+    Asked asked;
+    std::optional<Verdict> verdict;   // the judgement; none when skipped
+    bool endGame = false;             // the player ended the game after it
+};
+
+// One question of a game as the review after it lists it.
+struct ReviewEntry {
+    int number = 0;
+    QString category;   // the category's name
+    QString question;   // as the screen asked it
+    QString given;      // the player's answer; empty when skipped
+    QString right;      // the right answer
+    int points = 0;
+    int possible = 0;
+    bool skipped = false;
+    bool allRight() const { return !skipped && possible > 0 && points == possible; }
+};
+
+// The review as plain text, for copying and printing: one block per question.
+QString reviewText(const QList<ReviewEntry>& entries);
+
+// What a game is: an ordinary one, or practice (its draw favours the
+// presidents the player knows least, and it never enters the hall of fame).
+enum class GameKind { Ordinary, Practice };
+
 // What the game loop needs from the windows.
 class GameUi {
 public:
     virtual ~GameUi() = default;
     // Shows the loaded question modally and returns once it (and its score
     // screen) closed.
-    virtual Asked ask(QuestionModel& question) = 0;
+    virtual Answered ask(QuestionModel& question, const QuestionPosition& at) = 0;
     // A category of the setup list ran out of records: tells the player and
     // lets them choose others.
     virtual void givenUp(const QString& message) = 0;
@@ -58,7 +92,14 @@ public:
     virtual void enterHof(int adjusted, const QString& game, int percent, int extra) = 0;
     // A message for the player, with OK only.
     virtual void tell(const QString& text) = 0;
+    // After the final message: the game's questions, what the player answered
+    // and what was right.
+    virtual void review(const QList<ReviewEntry>&) {}
 };
+
+// Where the judged items of each question go (the player's progress):
+// called once per answered question with its model and judgement.
+using AnswerRecorder = std::function<void(const QuestionModel& question, const Verdict& verdict)>;
 
 // What a loaded question writes: in a game its play-log lines, in an export
 // its lines to the question file (a tabbed line is counted).
@@ -81,12 +122,17 @@ public:
     Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile, ItemDraw& draw,
          QuestionMaker makeModel = {});
 
-    // A whole game, its final message and the hall-of-fame offer (playgame).
-    void play(GameUi& ui);
+    // A whole game, its final message, the review and the hall-of-fame offer
+    // (playgame); a practice game has no hall-of-fame offer and says so.
+    void play(GameUi& ui, GameKind kind = GameKind::Ordinary);
+    // Each answered question goes to record as well.
+    void recordAnswers(AnswerRecorder record) { record_ = std::move(record); }
+    // The questions of the game played last, in order.
+    const QList<ReviewEntry>& reviewed() const { return review_; }
     // The game's questions (nextquestion).
     void askQuestions(GameUi& ui);
-    // One question of a category (askquestion).
-    Asked ask(GameUi& ui, int category);
+    // One question of a category (askquestion); number: its place in the game.
+    Answered ask(GameUi& ui, int category, int number = 1);
 
 private:
     int drawCategory();
@@ -101,6 +147,8 @@ private:
     QuestionFile& questionFile_;
     ItemDraw& draw_;
     QuestionMaker makeModel_;
+    AnswerRecorder record_;
+    QList<ReviewEntry> review_;
 };
 
 } // namespace brev

@@ -48,7 +48,7 @@ std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenab
 // order, for the caller to show.
 class ExportGameUi : public GameUi {
 public:
-    Asked ask(QuestionModel&) override { return Asked::Yes; }
+    Answered ask(QuestionModel&, const QuestionPosition&) override { return Asked::Yes; }
     void givenUp(const QString& message) override { tell(message); }
     // Every category ran out of records: a game would offer the setup screen;
     // an export has no one to ask, so it ends the loop here.

@@ -1,5 +1,7 @@
 #include "models/matchingmodel.h"
 
+#include <QCoreApplication>
+
 namespace brev {
 
 namespace {
@@ -31,11 +33,30 @@ QList<LogLine> MatchingModel::playLines() const
     return lines;
 }
 
+QString MatchingModel::pairLine(int p, const QString& name) const
+{
+    return QCoreApplication::translate("Review", "%1: %2").arg(targetText(p), name);
+}
+
+QString MatchingModel::rightAnswer() const
+{
+    QStringList right;
+    for (int p = 0; p < bars(); ++p)
+        right << pairLine(p, names_[order(p)]);
+    return right.join(kLineBreak);
+}
+
 Verdict MatchingModel::judge() const
 {
     Verdict v;
     v.possible = possible();
     v.heading = resultsHeading();
+    QStringList given;
+    for (int p = 0; p < bars(); ++p) {
+        const int placed = board_.placedBar(p);
+        given << pairLine(p, placed >= 0 ? names_[placed] : QCoreApplication::translate("Review", "(nothing)"));
+    }
+    v.given = given.join(kLineBreak);
     int correct = 0;
     for (int p = 0; p < bars(); ++p) {
         const int placed = board_.placedBar(p);

@@ -36,6 +36,8 @@ public:
     std::optional<int> dropOn(int p) { return board_.drop(p); }
     // "Done": judges every target, nothing applied yet.
     Verdict judge() const;
+    // Each target with the name that belongs to it.
+    QString rightAnswer() const override;
 
     const QString& name(int k) const { return names_[k]; }
     int barFontSize() const { return barFontSize_; }
@@ -51,6 +53,8 @@ protected:
     virtual void showTargets() {}
     // The result line for bar `placed` wrongly on target p.
     virtual QString wrongPairLine(int placed, int p) const = 0;
+    // What target p shows, in words, for the review.
+    virtual QString targetText(int p) const = 0;
     // Whether that line goes to the play log in this run mode.
     virtual bool logsWrongPairs() const = 0;
     // The score line, and what a question with every pair right shows and plays.
@@ -60,6 +64,7 @@ protected:
     MatchBoard board_;
 
 private:
+    QString pairLine(int p, const QString& name) const;
     FontSteps steps_;
     QStringList names_;
     int barFontSize_ = 18;

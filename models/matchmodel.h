@@ -40,6 +40,8 @@ public:
 protected:
     void showTargets() override;
     QString wrongPairLine(int placed, int p) const override;
+    QString targetText(int p) const override { return descriptions_[size_t(p)]; }
+    QString reviewQuestion() const override { return question_; }
     bool logsWrongPairs() const override { return !exporting(); }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 10; }

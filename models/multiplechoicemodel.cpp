@@ -4,6 +4,7 @@
 #include "store/sounds.h"
 
 #include <QtGlobal>
+#include <algorithm>
 
 namespace brev {
 
@@ -60,6 +61,7 @@ Verdict MultipleChoiceModel::choose(int i) const
     Verdict v;
     v.possible = kPoints;
     v.heading = resultsHeading();
+    v.given = choices_[size_t(std::clamp(i, 0, 4))];
     if (i == answerSlot_) {
         v.points = kPoints;
         v.results = QStringLiteral(" Correct, +5 pts");

@@ -20,6 +20,8 @@ public:
 
     // Choice i (0..4) pressed: the judgement, nothing applied yet.
     virtual Verdict choose(int i) const;
+    QString reviewQuestion() const override { return question_; }
+    QString rightAnswer() const override { return choices_[size_t(answerSlot_)]; }
 
     int answerSlot() const { return answerSlot_; }
     const QString& choiceText(int i) const { return choices_[size_t(i)]; }

@@ -4,6 +4,7 @@
 #include "store/records.h"
 #include "store/sounds.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace brev {
@@ -143,6 +144,7 @@ NameMeModel::KeyResult NameMeModel::press(QChar typed)
         result.outcome = Outcome::Lost;
         result.verdict.possible = triesAllowed_;
         result.verdict.sound = SfxWrong;
+        result.verdict.given = QCoreApplication::translate("Review", "%1 (wrong letters:%2)").arg(pattern_, tried_);
         return result;
     }
     rebuildMask();
@@ -156,7 +158,13 @@ NameMeModel::KeyResult NameMeModel::press(QChar typed)
     result.verdict.sound = SfxCorrect;
     result.verdict.results = pattern_ + kLineBreak + QStringLiteral("You got it!");
     result.verdict.heading = resultsHeading();
+    result.verdict.given = pattern_;
     return result;
+}
+
+QString NameMeModel::reviewQuestion() const
+{
+    return QCoreApplication::translate("Review", "Name the president in the portrait");
 }
 
 } // namespace brev

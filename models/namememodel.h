@@ -24,6 +24,8 @@ public:
     QString logHeader() const override { return {}; }
     QList<LogLine> playLines() const override { return {}; }
     QStringList exportLines() const override { return {}; }
+    QString reviewQuestion() const override;
+    QString rightAnswer() const override { return answer_; }
 
     enum class Outcome {
         NotALetter,   // "Press a letter, only"

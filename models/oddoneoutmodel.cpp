@@ -4,6 +4,7 @@
 #include "store/records.h"
 #include "store/sounds.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QtGlobal>
 #include <algorithm>
@@ -113,6 +114,7 @@ Verdict OddOneOutModel::choose(int position) const
     Verdict v;
     v.possible = kPoints;
     v.heading = resultsHeading();
+    v.given = items_[size_t(std::clamp(position, 0, 3))];
     // "Zachary Taylor's party: Whig, not Democratic"
     const QString sentence = text(TextKind::Item, chosen[kOddSlot], 0) + QStringLiteral("'s ")
                              + patternNoun(category()) + QStringLiteral(": ") + field(chosen[kOddSlot])
@@ -130,6 +132,11 @@ Verdict OddOneOutModel::choose(int position) const
         v.sound = SfxWrongPick;
     }
     return v;
+}
+
+QString OddOneOutModel::reviewQuestion() const
+{
+    return QCoreApplication::translate("Review", "Which does not fit: %1?").arg(question_);
 }
 
 QString OddOneOutModel::helpText()

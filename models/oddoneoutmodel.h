@@ -26,6 +26,8 @@ public:
 
     // The item at display position p (0..3) clicked.
     Verdict choose(int position) const;
+    QString reviewQuestion() const override;
+    QString rightAnswer() const override { return items_[size_t(oddPosition())]; }
 
     // The slot of chosen whose item position p shows.
     int slotAt(int position) const { return slotOrder_[size_t(position)]; }

@@ -3,6 +3,8 @@
 #include "store/records.h"
 #include "store/sounds.h"
 
+#include <QCoreApplication>
+
 namespace brev {
 
 QString PortraitMatchModel::pictureFile(int p) const
@@ -25,6 +27,11 @@ QStringList PortraitMatchModel::exportLines() const
 QString PortraitMatchModel::wrongPairLine(int placed, int p) const
 {
     return name(placed) + QStringLiteral(" placed on image of ") + name(order(p));
+}
+
+QString PortraitMatchModel::targetText(int p) const
+{
+    return QCoreApplication::translate("Review", "Portrait of %1").arg(name(order(p)));
 }
 
 void PortraitMatchModel::finish(Verdict& v, int correct) const

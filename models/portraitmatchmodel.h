@@ -31,6 +31,7 @@ public:
 
 protected:
     QString wrongPairLine(int placed, int p) const override;
+    QString targetText(int p) const override;
     bool logsWrongPairs() const override { return mode() != RunMode::OnlineExport; }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 8; }

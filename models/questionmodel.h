@@ -44,6 +44,10 @@ public:
     bool exporting() const { return mode_ != RunMode::Play; }
     // The records placed in the question, slot 0 the one it is about.
     const Chosen& chosen() const { return chosen_; }
+    // For the review after the game: the question as the screen asked it,
+    // and its right answer (one line per pair or place where there are several).
+    virtual QString reviewQuestion() const { return categoryName(); }
+    virtual QString rightAnswer() const { return {}; }
 
 protected:
     const Records& records() const { return draw_.records(); }

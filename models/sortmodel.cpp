@@ -1,6 +1,7 @@
 #include "models/sortmodel.h"
 
 
+#include <algorithm>
 #include <utility>
 
 namespace brev {
@@ -66,6 +67,7 @@ Verdict SortModel::judge() const
     const QString& lb = kLineBreak;
     Verdict v;
     v.heading = resultsHeading();
+    v.given = lines().join(kLineBreak);
     v.results = QStringLiteral(" ");
     int correct = 0;
     int pairs = 0;
@@ -111,6 +113,16 @@ int SortModel::keyOf(int line) const
 QString SortModel::itemText(int line) const
 {
     return text(TextKind::Item, chosen_[size_t(line)], category());
+}
+
+QString SortModel::rightAnswer() const
+{
+    std::array<int, kItems> lines{0, 1, 2, 3, 4};
+    std::stable_sort(lines.begin(), lines.end(), [this](int a, int b) { return keyOf(a) < keyOf(b); });
+    QStringList right;
+    for (int line : lines)
+        right << itemText(line);
+    return right.join(kLineBreak);
 }
 
 } // namespace brev

@@ -34,6 +34,9 @@ public:
 
     // All ten pairs judged; equal keys are in order either way round.
     Verdict judge() const;
+    QString reviewQuestion() const override { return heading_; }
+    // The five items in the right order.
+    QString rightAnswer() const override;
 
     static QString helpText();
 

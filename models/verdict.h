@@ -31,6 +31,7 @@ struct Verdict {
     int sound = -1;          // an Sfx number, or -1 for none
     QString results;         // the score screen's result text
     QString heading;         // the score screen's heading
+    QString given;           // the player's answer as the review after the game lists it
 
     bool operator==(const Verdict&) const = default;
 };

@@ -126,7 +126,7 @@ void MatchWindow::showHolding(int p, bool holding)
 void MatchWindow::layoutControls()
 {
     const int width = outerWidthTwips(this);
-    const int height = outerHeightTwips(this);
+    const int height = layoutHeightTwips();
     frame->resize(twips(this, width - 100), twips(this, height - 100));
     keepFrameInside(frame, this);
     const int frameWidth = toTwips(this, frame->width());

@@ -101,7 +101,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(MultipleChoiceModel& model, const Win
 void MultipleChoiceWindow::layoutControls()
 {
     const int width = outerWidthTwips(this);
-    const int height = outerHeightTwips(this);
+    const int height = layoutHeightTwips();
     // The frame's top starts from the window's own distance from the top of
     // the screen; centring the frame below replaces it.
     frame->move(frame->x(), twips(this, toTwips(this, y()) + 100));

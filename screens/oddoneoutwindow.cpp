@@ -82,7 +82,7 @@ void OddOneOutWindow::choose(int position)
 
 void OddOneOutWindow::layoutControls()
 {
-    const int height = outerHeightTwips(this);
+    const int height = layoutHeightTwips();
     if (height < kMinLayoutHeight)
         return;
     if (!isMaximized())

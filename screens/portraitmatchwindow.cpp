@@ -96,7 +96,7 @@ QString PortraitMatchWindow::targetName(int p) const
 
 void PortraitMatchWindow::layoutControls()
 {
-    const int height = outerHeightTwips(this);
+    const int height = layoutHeightTwips();
     if (height < kRelayoutHeight)
         return;
     frame->resize(twips(this, outerWidthTwips(this) - 100), twips(this, height - 100));

@@ -5,6 +5,7 @@
 #include "store/sounds.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
@@ -48,6 +49,45 @@ void QuestionWindow::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     if (laidOut_)
         layoutControls();
+    placePosition();
+}
+
+int QuestionWindow::layoutHeightTwips() const
+{
+    return outerHeightTwips(this) - toTwips(this, positionHeight_);
+}
+
+void QuestionWindow::showPosition(const QString& text)
+{
+    if (!positionLabel) {
+        positionLabel = new QLabel(this);
+        positionLabel->setObjectName(QStringLiteral("positionLabel"));
+        positionLabel->setWordWrap(true);
+        positionLabel->setContentsMargins(twips(this, 120), 0, twips(this, 120), 0);
+        positionLabel->setAutoFillBackground(true);
+        QPalette palette = positionLabel->palette();
+        palette.setColor(QPalette::Window, QColor(255, 255, 238));
+        palette.setColor(QPalette::WindowText, Qt::black);
+        positionLabel->setPalette(palette);
+    }
+    positionLabel->setText(text);
+    setAccessibleDescription(text);
+    const int needed = positionLabel->heightForWidth(width()) + twips(this, 90);
+    if (needed > positionHeight_) {
+        const int grow = needed - positionHeight_;
+        positionHeight_ = needed;
+        setProperty(kExtraHeightProperty, positionHeight_);
+        setMinimumHeight(minimumHeight() + grow);
+        resize(width(), height() + grow);
+    }
+    placePosition();
+    positionLabel->show();
+}
+
+void QuestionWindow::placePosition()
+{
+    if (positionLabel)
+        positionLabel->setGeometry(0, height() - positionHeight_, width(), positionHeight_);
 }
 
 void QuestionWindow::wireHelp(QPushButton* button, const QString& text)

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <functional>
 
+class QLabel;
 class QPushButton;
 
 namespace brev {
@@ -35,6 +36,11 @@ public:
     // window (which closes after).
     using Judged = std::function<void(const Verdict& verdict, bool scoreScreen)>;
     void onJudged(Judged judged) { judged_ = std::move(judged); }
+    // A line along the window's bottom edge saying where the game stands
+    // ("Question 3 of 10" and the running score); the window grows to hold
+    // it, and its accessible description says the same.
+    void showPosition(const QString& text);
+    QLabel* positionLabel = nullptr;
 
 protected:
     // caption exactly as the player sees it; client size in twips; an invalid
@@ -52,6 +58,9 @@ protected:
     void restoreSize();
     // Stores the window's size in its slot.
     void rememberSize();
+    // The window's outer height in twips without the position line: the
+    // height the design's layout fills.
+    int layoutHeightTwips() const;
     // Frames narrower than this keep the controls of the last wider layout.
     static bool isNarrow(int widthTwips) { return widthTwips < 3000; }
     // The size-change layout: runs on every size change and once on load.
@@ -74,7 +83,10 @@ protected:
     WindowParts parts_;
 
 private:
+    void placePosition();
+
     int slot_;
+    int positionHeight_ = 0;   // pixels below the design area
     bool answered_ = false;
     bool laidOut_ = false;
     Judged judged_;

@@ -55,7 +55,7 @@ QuotationWindow::QuotationWindow(QuotationModel& model, const WindowParts& parts
 void QuotationWindow::layoutControls()
 {
     const int width = outerWidthTwips(this);
-    const int height = outerHeightTwips(this);
+    const int height = layoutHeightTwips();
     if (isNarrow(width))
         return;
     // The frame's top starts from the window's own distance from the top of

@@ -20,6 +20,9 @@ constexpr int kClientHeight = 5265;
 constexpr int kOkRowFromBottom = 4935 - 3960;
 constexpr int kGapAboveOkRow = 3960 - (1940 + 1815);
 constexpr int kSmallestResults = 615;
+// The questions-left row: as high as the ok row, below it.
+constexpr int kRowHeight = 615;
+constexpr int kRowGap = 120;
 
 constexpr TwipsPlace kLayout[] = {
     {"Frame1", 120, 120, 7215, 4935},
@@ -97,15 +100,48 @@ void ScoreWindow::showRunningScore()
                         + QString::number(session_.percent) + QStringLiteral("%)"));
 }
 
+void ScoreWindow::showQuestionsLeft(int left)
+{
+    if (!questionsLeftLabel) {
+        questionsLeftLabel = new QLabel(frame);
+        questionsLeftLabel->setObjectName(QStringLiteral("questionsLeftLabel"));
+        questionsLeftLabel->setFont(designFont(false, 13.5));
+        questionsLeftLabel->setWordWrap(true);
+        questionsLeftLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        endGameButton = new QPushButton(tr("End game"), frame);
+        endGameButton->setObjectName(QStringLiteral("endGameButton"));
+        endGameButton->setToolTip(tr("End the game here: the final score counts the questions asked so far"));
+        endGameButton->setAutoDefault(false);
+        connect(endGameButton, &QPushButton::clicked, this, [this] {
+            endGame_ = true;
+            accept();
+        });
+        setTabOrder(okButton, endGameButton);
+        leftRow_ = kRowHeight + kRowGap;
+        setMinimumHeight(minimumHeight() + twips(this, leftRow_));
+        resize(width(), height() + twips(this, leftRow_));
+    }
+    questionsLeftLabel->setText(left > 1    ? tr("%n questions left", "", left)
+                                : left == 1 ? tr("One question left")
+                                            : tr("That was the last question."));
+    endGameButton->setVisible(left > 0);
+    layoutControls();
+}
+
 void ScoreWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // The result's last line (the points) is in view; earlier lines scroll above it.
     resultsBox->moveCursor(QTextCursor::End);
     resultsBox->ensureCursorVisible();
-    setAccessibleDescription(headingLabel->text() + QStringLiteral(". ") + scoreLabel->text());
+    QString description = headingLabel->text() + QStringLiteral(". ") + scoreLabel->text();
+    if (questionsLeftLabel)
+        description += QStringLiteral(". ") + questionsLeftLabel->text();
+    setAccessibleDescription(description);
     announce(headingLabel);
     announce(scoreLabel);
+    if (questionsLeftLabel)
+        announce(questionsLeftLabel);
 }
 
 void ScoreWindow::resizeEvent(QResizeEvent* event)
@@ -126,9 +162,17 @@ void ScoreWindow::layoutControls()
     const int frameLeft = toTwips(this, frame->x());
     const int frameWidth = toTwips(this, frame->width());
     const int okTop = std::max(toTwips(this, resultsBox->y()) + kSmallestResults + kGapAboveOkRow,
-                               toTwips(this, frame->height()) - kOkRowFromBottom);
+                               toTwips(this, frame->height()) - kOkRowFromBottom - leftRow_);
     okButton->move(okButton->x(), twips(this, okTop));
     scoreLabel->move(scoreLabel->x(), twips(this, okTop));
+    if (questionsLeftLabel) {
+        const int rowTop = twips(this, okTop + kRowHeight + kRowGap);
+        const int buttonWidth = std::max(okButton->width(), endGameButton->sizeHint().width());
+        endGameButton->setGeometry(okButton->x(), rowTop, buttonWidth, okButton->height());
+        const int labelLeft = std::max(scoreLabel->x(), endGameButton->geometry().right() + twips(this, 120));
+        questionsLeftLabel->setGeometry(labelLeft, rowTop, frame->width() - labelLeft - twips(this, 120),
+                                        twips(this, kRowHeight));
+    }
     resultsBox->setGeometry(twips(this, frameLeft + 100), resultsBox->y(), twips(this, frameWidth - 400),
                             twips(this, okTop - kGapAboveOkRow) - resultsBox->y());
 }

@@ -23,12 +23,19 @@ public:
     // The score line: "Current score: " score " of " possible "  (" percent
     // "%)" (the design's scoreCaption).
     void showRunningScore();
+    // In a game: a row under the ok row saying how many questions are left,
+    // with "End game" while any are; the window grows to hold it.
+    void showQuestionsLeft(int left);
+    // The player chose "End game".
+    bool endGameChosen() const { return endGame_; }
 
     QFrame* frame;                // Frame1
     QLabel* headingLabel;         // Label1
     QPlainTextEdit* resultsBox;   // Text1
     QPushButton* okButton;        // Command1, "ok"
     QLabel* scoreLabel;           // Label2
+    QLabel* questionsLeftLabel = nullptr;
+    QPushButton* endGameButton = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -40,6 +47,8 @@ private:
 
     const GameSession& session_;
     bool laidOut_ = false;
+    bool endGame_ = false;
+    int leftRow_ = 0;   // twips the questions-left row takes
 };
 
 } // namespace brev

@@ -237,7 +237,7 @@ inline Asked askInWindow(Program& p, QuestionModel& question)
 {
     writeLoadLines(question, p.session, p.log, p.questionFile);
     WindowGameUi ui(p);
-    const Asked asked = ui.ask(question);
+    const Asked asked = ui.ask(question, {1, 1}).asked;
     p.log.flush();
     return asked;
 }

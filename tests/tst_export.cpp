@@ -54,10 +54,10 @@ Run brevallo(QStringList args)
 class CountingUi : public ExportGameUi {
 public:
     using ExportGameUi::ExportGameUi;
-    Asked ask(QuestionModel& question) override
+    Answered ask(QuestionModel& question, const QuestionPosition&) override
     {
         ++asked;
-        return ExportGameUi::ask(question);
+        return ExportGameUi::ask(question, {});
     }
     int asked = 0;
 };
@@ -300,10 +300,10 @@ void TestExport::onlineWithBonusWritesEveryBlockAsked()
     ctx.settings.settings.nquestions = 100;
     struct NameMeCounter : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Asked ask(QuestionModel& q) override
+        Answered ask(QuestionModel& q, const QuestionPosition&) override
         {
             nameMe += q.screen() == Screen::NameMe ? 1 : 0;
-            return ExportGameUi::ask(q);
+            return ExportGameUi::ask(q, {});
         }
         int nameMe = 0;
     } ui;

@@ -56,7 +56,7 @@ struct FakeUi : GameUi {
     struct Hof { int adjusted; QString game; int percent; int extra; };
     QList<Hof> hof;
 
-    Asked ask(QuestionModel& q) override
+    Answered ask(QuestionModel& q, const QuestionPosition&) override
     {
         asked << q.category();
         screens << q.screen();
@@ -565,10 +565,10 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
     QFETCH(int, maxdif);
     struct ModelUi : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Asked ask(QuestionModel& q) override
+        Answered ask(QuestionModel& q, const QuestionPosition&) override
         {
             asked << q.category();
-            return ExportGameUi::ask(q);
+            return ExportGameUi::ask(q, {});
         }
         QList<int> asked;
     };
@@ -624,14 +624,14 @@ void TestGameLoop::laterPresidentsInAndOutOfPlay()
 {
     struct Recorder : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Asked ask(QuestionModel& q) override
+        Answered ask(QuestionModel& q, const QuestionPosition&) override
         {
             const Chosen& chosen = q.chosen();
             draws << QStringLiteral("%1:%2,%3,%4,%5,%6").arg(q.category()).arg(chosen[0]).arg(chosen[1])
                          .arg(chosen[2]).arg(chosen[3]).arg(chosen[4]);
             for (const int r : chosen)
                 seen[q.screen()].insert(r);
-            return ExportGameUi::ask(q);
+            return ExportGameUi::ask(q, {});
         }
         QStringList draws;
         QMap<Screen, QSet<int>> seen;

@@ -18,9 +18,12 @@
 #include "hof/nameentrydialog.h"
 #include "widgets/focusmarks.h"
 #include "game/questionexport.h"
+#include "screens/reviewwindow.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -105,6 +109,7 @@ class TestGameWindows : public QObject {
 private slots:
     void enterPressesTheFocusedButton();
     void wholeGameOfMultipleChoice();
+    void endGameFromTheScoreScreen();
     void skipChangesNothing();
     void keyboardSelectionDoesNotAnswer();
     void noCategoryLeadsToSetupAndContinues();
@@ -155,6 +160,14 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             const int slot = m->answerSlot();
             QVERIFY(slot >= 0 && slot <= 3);
             QCOMPARE(m->windowTitle(), QStringLiteral("Multiple Choice"));
+            // Where the game stands, on the window and to a screen reader.
+            const QString position = QStringLiteral("Question %1 of 5     Score: %2 of %3 (%4%)")
+                                         .arg(q + 1).arg(score).arg(possible).arg(possible ? score * 100 / possible : 0);
+            QCOMPARE(m->positionLabel->text(), position);
+            QCOMPARE(m->accessibleDescription(), position);
+            QVERIFY(m->positionLabel->isVisible());
+            for (const QWidget* child : m->findChildren<QAbstractButton*>())
+                QVERIFY(child->geometry().bottom() < m->positionLabel->y());
             const QString question = m->questionLabel->text();
             const QString answer = m->choices[slot]->text();
             const Chosen& chosen = m->model().chosen();
@@ -186,10 +199,29 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             else
                 QVERIFY(s->resultsBox->toPlainText().startsWith(QStringLiteral("Sorry, the answer was ")));
             QCOMPARE(s->scoreLabel->text(), scoreLine(score, possible, score * 100 / possible));
+            QCOMPARE(s->questionsLeftLabel->text(), q == 4   ? QStringLiteral("That was the last question.")
+                                                    : q == 3 ? QStringLiteral("One question left")
+                                                             : QStringLiteral("%1 questions left").arg(4 - q));
+            QCOMPARE(s->endGameButton->isVisible(), q < 4);
             QCOMPARE(ctx.session.itemUse, expectedUse);
             QTest::mouseClick(s->okButton, Qt::LeftButton);
         });
     }
+    driver.then([&](QWidget* w) {
+        // The review lists the five questions in order, marked as judged.
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        const QString text = r->list->toPlainText();
+        int from = 0;
+        for (int q = 0; q < 5; ++q) {
+            from = text.indexOf(QStringLiteral("Question %1: ").arg(q + 1), from);
+            QVERIFY2(from >= 0, qPrintable(text));
+            const QString block = text.mid(from, text.indexOf(QStringLiteral("Points:"), from) - from);
+            QVERIFY2(block.contains(right[q] ? QStringLiteral("right") : QStringLiteral("wrong")), qPrintable(block));
+        }
+        QTest::mouseClick(r->copyButton, Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Question 1 (")));
+        QTest::mouseClick(r->closeButton, Qt::LeftButton);
+    });
     f.game().play(ui);
     QVERIFY(driver.done());
 
@@ -208,6 +240,40 @@ void TestGameWindows::wholeGameOfMultipleChoice()
     QCOMPARE(saved.maxdif, 2);
     QCOMPARE(saved.windowplaces[SlotMultipleChoice].width, windowWidth);
     QCOMPARE(saved.windowplaces[SlotScore].width, 0);
+}
+
+void TestGameWindows::endGameFromTheScoreScreen()
+{
+    // Ended on the second of five questions: the final message counts two,
+    // the review lists two, and the next game starts afresh.
+    Fixture f(7);
+    prepare(f);
+    Program& ctx = *f.program;
+    ctx.settings.settings.catenabled[1] = -1;
+    ctx.settings.settings.nquestions = 5;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    for (int q = 0; q < 2; ++q) {
+        driver.then([&](QWidget* w) {
+            EXPECT_WINDOW(MultipleChoiceWindow, m, w);
+            QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
+        });
+        driver.then([&, q](QWidget* w) {
+            EXPECT_WINDOW(ScoreWindow, s, w);
+            QTest::mouseClick(q == 0 ? s->okButton : s->endGameButton, Qt::LeftButton);
+        });
+    }
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        const QString text = r->list->toPlainText();
+        QVERIFY(text.contains("Question 2: ") && !text.contains("Question 3: "));
+        r->accept();
+    });
+    Game game = f.game();
+    game.play(ui);
+    QVERIFY(driver.done());
+    QCOMPARE(f.messages->texts.value(0), "You scored 10 out of 10 (100%)\r\nScore adjusted for difficulty: 10");
+    QCOMPARE(game.reviewed().size(), 2);
 }
 
 void TestGameWindows::skipChangesNothing()
@@ -300,6 +366,10 @@ void TestGameWindows::noCategoryLeadsToSetupAndContinues()
         EXPECT_WINDOW(ScoreWindow, s, w);
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        r->accept();
+    });
     f.game().play(ui);
     QVERIFY(driver.done());
     QCOMPARE(f.messages->texts,
@@ -327,7 +397,7 @@ void TestGameWindows::exhaustedCategoryIsSwitchedOff()
         listShowsItOff = !s->categoryList->item(1)->isSelected() && s->categoryList->item(0)->isSelected();
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(f.game().ask(ui, 2), Asked::Abandoned);
+    QCOMPARE(f.game().ask(ui, 2).asked, Asked::Abandoned);
     QVERIFY(driver.done());
     QVERIFY(listShowsItOff);
     QCOMPARE(f.messages->texts,
@@ -514,11 +584,11 @@ void TestGameWindows::laterPresidentsUntickedForTheNextGame()
     QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("laterPresidents=false"));
     struct Recorder : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Asked ask(QuestionModel& question) override
+        Answered ask(QuestionModel& question, const QuestionPosition&) override
         {
             for (int r : question.chosen())
                 latest = std::max(latest, r);
-            return ExportGameUi::ask(question);
+            return ExportGameUi::ask(question, {});
         }
         int latest = 0;
     } ui;
@@ -823,7 +893,7 @@ void TestGameWindows::secondAnswerScoresNothing()
         QApplication::processEvents();
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(f.game().ask(ui, category), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, category).asked, Asked::Yes);
     QVERIFY(driver.done());
     QVERIFY(judged.possible > 0);
     QCOMPARE(moreScreens, 0);

@@ -5,9 +5,11 @@
 #include "screens/scorewindow.h"
 #include "hof/halloffamewindow.h"
 #include "hof/nameentrydialog.h"
+#include "screens/reviewwindow.h"
 #include "screens/multiplechoicewindow.h"
 #include "testsupport.h"
 
+#include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -55,6 +57,13 @@ void TestHofWindows::oneQuestionGameToTheList()
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(ScoreWindow, s, w);
         QTest::mouseClick(s->okButton, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        // After the final message, the review: the one question, answered right.
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        QVERIFY2(r->list->toPlainText().contains("Question 1: ") && r->list->toPlainText().contains("right"),
+                 qPrintable(r->list->toPlainText()));
+        QTest::mouseClick(r->closeButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(NameEntryDialog, n, w);

@@ -188,7 +188,7 @@ void TestNameMe::windowPlayedByKeys()
         QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("AB\nYou got it!"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(f.game().ask(ui, 21), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, 21).asked, Asked::Yes);
     QVERIFY(driver.done());
     QCOMPARE(title, QStringLiteral("Name Me -- Press the letter keys to enter my name... "));
     QCOMPARE(shownMask, QStringLiteral("A _  "));
@@ -217,7 +217,7 @@ void TestNameMe::windowLost()
         QVERIFY(n->isVisible());
         QTest::keyClick(n, Qt::Key_Q);
     });
-    QCOMPARE(f.game().ask(ui, 21), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, 21).asked, Asked::Yes);
     QVERIFY(driver.done());
     QCOMPARE(f.program->session.score, 3);
     QCOMPARE(f.program->session.possible, 9);

@@ -116,13 +116,13 @@ void TstQoddout::judgesThePick_data()
     const QString wrong = "No, " + sentence;
     // Slots 0..3 hold records 1, 2 (the odd one), 6 and 11, unshuffled.
     QTest::addRow("right: the odd one")
-        << 1 << false << Verdict{5, 5, {{2, 4}}, {}, 4, "Correct -- " + sentence, heading};
+        << 1 << false << Verdict{5, 5, {{2, 4}}, {}, 4, "Correct -- " + sentence, heading, "President 2"};
     QTest::addRow("wrong: the pattern itself")
-        << 0 << false << Verdict{0, 5, {{1, -1}}, {{wrong, 2}}, 6, wrong, heading};
+        << 0 << false << Verdict{0, 5, {{1, -1}}, {{wrong, 2}}, 6, wrong, heading, "President 1"};
     QTest::addRow("wrong: position 3") << 3 << false
-                                       << Verdict{0, 5, {{11, -1}}, {{wrong, 2}}, 6, wrong, heading};
+                                       << Verdict{0, 5, {{11, -1}}, {{wrong, 2}}, 6, wrong, heading, "President 11"};
     QTest::addRow("wrong while exporting: no log line")
-        << 2 << true << Verdict{0, 5, {{6, -1}}, {}, 6, wrong, heading};
+        << 2 << true << Verdict{0, 5, {{6, -1}}, {}, 6, wrong, heading, "President 6"};
 }
 
 void TstQoddout::judgesThePick()
@@ -234,7 +234,7 @@ void TstQoddout::unfillableBonusLeavesQuietly()
         w->close();
     });
     WindowGameUi ui(ctx);
-    QVERIFY(f.game().ask(ui, 20) == Asked::LeftOut);
+    QVERIFY(f.game().ask(ui, 20).asked == Asked::LeftOut);
     QCOMPARE(opened, QString());
     QCOMPARE(f.messages->texts, QStringList());
     QCOMPARE(ctx.settings.settings.catenabled[20], 0);

@@ -6,8 +6,10 @@
 #include "store/records.h"
 #include "screens/sortwindow.h"
 #include "screens/scorewindow.h"
+#include "screens/reviewwindow.h"
 #include "testsupport.h"
 
+#include <QTextBrowser>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -241,6 +243,14 @@ void TestQsort::wholeGameByMouseAndKeyboard()
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s && s->resultsBox->toPlainText().endsWith(" of 10 correct "));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
+    });
+    driver.then([](QWidget* w) {
+        // The review gives each sorting question's order as placed and as right.
+        auto* r = qobject_cast<ReviewWindow*>(w);
+        QVERIFY(r);
+        const QString text = r->list->toPlainText();
+        QVERIFY2(text.contains("Your answer:") && text.contains("Right answer:"), qPrintable(text));
+        r->accept();
     });
     Game(ctx.settings, ctx.session, ctx.log, ctx.questionFile, draw).play(ui);
     QVERIFY(driver.done());

@@ -146,7 +146,7 @@ void TstQuote::playedByAClick()
         QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Who said it?"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
-    QCOMPARE(f.game().ask(ui, kQuoteCategory), Asked::Yes);
+    QCOMPARE(f.game().ask(ui, kQuoteCategory).asked, Asked::Yes);
     QVERIFY(driver.done());
     QCOMPARE(ctx.session.score, 5);
     QCOMPARE(ctx.session.possible, 5);

@@ -146,15 +146,16 @@ public:
             w_->setWindowState(w_->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     }
     int widthTwips() const override { return outerWidthTwips(w_); }
-    int heightTwips() const override { return outerHeightTwips(w_); }
+    int heightTwips() const override { return outerHeightTwips(w_) - toTwips(w_, extra()); }
     void setWidthTwips(int width) override
     {
         w_->resize(std::max(1, twips(w_, width) - frameExtra(w_).width()), w_->height());
     }
     void setHeightTwips(int height) override
     {
-        w_->resize(w_->width(), std::max(1, twips(w_, height) - frameExtra(w_).height()));
+        w_->resize(w_->width(), std::max(1, twips(w_, height) - frameExtra(w_).height()) + extra());
     }
+    int extra() const { return w_->property(kExtraHeightProperty).toInt(); }
     qint32 backcolor() const override
     {
         // Red in the low byte, blue in the high one.

@@ -43,6 +43,9 @@ void fillBackground(QWidget* w, const QColor& colour);
 // Outer (frame) size of a top-level window, in twips.
 int outerWidthTwips(const QWidget* window);
 int outerHeightTwips(const QWidget* window);
+// The pixels a window keeps below its design area (a question window's
+// position line) are held in this property; its remembered size leaves them out.
+inline constexpr char kExtraHeightProperty[] = "brevExtraHeight";
 // Sets the client size so that the outer size becomes the given twips.
 void setOuterSizeTwips(QWidget* window, int width, int height);
 

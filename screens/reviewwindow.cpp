@@ -1,0 +1,81 @@
+#include "screens/reviewwindow.h"
+
+#include "widgets/windowhelpers.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace brev {
+
+namespace {
+QString escapedLines(const QString& text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return html;
+}
+} // namespace
+
+ReviewWindow::ReviewWindow(const QList<ReviewEntry>& entries, QWidget* parent)
+    : QDialog(parent), entries_(entries)
+{
+    setObjectName(QStringLiteral("review"));
+    setWindowTitle(tr("Review of the Game"));
+    setModal(true);
+
+    list = new QTextBrowser(this);
+    list->setObjectName(QStringLiteral("reviewList"));
+    list->setAccessibleName(tr("Questions of the game"));
+    list->setOpenLinks(false);
+    list->setHtml(html(entries_));
+
+    copyButton = new QPushButton(tr("Copy"), this);
+    copyButton->setObjectName(QStringLiteral("copyButton"));
+    copyButton->setToolTip(tr("Copy the review as plain text, to paste or print elsewhere"));
+    copyButton->setAutoDefault(false);
+    connect(copyButton, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(reviewText(entries_)); });
+    closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setAutoDefault(false);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copyButton);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addLayout(buttons);
+
+    resize(twips(this, 9000), twips(this, 7500));
+    centreOnScreen(this);
+    closeButton->setFocus();
+}
+
+QString ReviewWindow::html(const QList<ReviewEntry>& entries)
+{
+    QString out;
+    for (const ReviewEntry& e : entries) {
+        const bool right = e.allRight();
+        const QString mark = e.skipped ? tr("skipped") : right ? tr("right") : tr("wrong");
+        const QString colour = right ? QStringLiteral("#1a6b1a") : QStringLiteral("#a01010");
+        out += QStringLiteral("<h3>") + tr("Question %1: %2").arg(e.number).arg(e.category.toHtmlEscaped())
+               + QStringLiteral(" &mdash; <span style=\"color:%1\">%2</span></h3>").arg(colour, mark);
+        out += QStringLiteral("<p>") + escapedLines(e.question) + QStringLiteral("</p>");
+        if (!e.skipped)
+            out += QStringLiteral("<p><b>") + tr("Your answer:") + QStringLiteral("</b><br>") + escapedLines(e.given)
+                   + QStringLiteral("</p>");
+        out += QStringLiteral("<p><b>") + tr("Right answer:") + QStringLiteral("</b><br>") + escapedLines(e.right)
+               + QStringLiteral("</p>");
+        out += QStringLiteral("<p>") + tr("Points: %1 of %2").arg(e.points).arg(e.possible) + QStringLiteral("</p>");
+    }
+    return out;
+}
+
+} // namespace brev
