@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
+#include <cstdio>
 #include <deque>
 #include <unistd.h>
 
@@ -91,7 +92,9 @@ int probeReadOnly(const QString& file)
     const Problem reading = report.presidentHistories(QStringLiteral("Ann"), &read);
     QTextStream(stdout) << problem.value_or(QStringLiteral("no problem")) << '\n'
                         << (reading ? *reading : QString::number(read.size())) << '\n';
-    return 0;
+    // Without the leak check at exit: it cannot trace a process that changed user.
+    std::fflush(stdout);
+    ::_exit(0);
 }
 
 } // namespace
@@ -249,12 +252,8 @@ void TestProgress::recordsAndReadsBack()
     QCOMPARE(again.gameResults(QStringLiteral("Ann"), &games), Problem());
     got.clear();
     for (const GameResult& g : games)
-        got << QStringLiteral("%1/%2 %3% %4 %5")
-                   .arg(g.score)
-                   .arg(g.possible)
-                   .arg(g.percent)
-                   .arg(g.practice)
-                   .arg(g.endedEarly);
+        got << QStringLiteral("%1/%2 %3% %4").arg(g.score).arg(g.possible).arg(g.percent).arg(
+                   QStringLiteral("%1 %2").arg(g.practice).arg(g.endedEarly));
     QCOMPARE(got, (QStringList{"7/10 70% 0 0", "2/3 66% 1 1"}));   // rounded down, as the game does
     QCOMPARE(games[0].started, kMorning);
     QCOMPARE(games[0].finished, kMorning.addSecs(120));
