@@ -358,6 +358,9 @@ Problem ProgressStore::finishGame(int score, int possible, bool endedEarly, cons
     q.addBindValue(game);
     if (!q.exec())
         return failed(QT_TR_NOOP("recording the end of a game"), q.lastError());
+    // The game's answers go from the log into the file now, between games,
+    // rather than inside a later question's transaction; it waits for no lock.
+    q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
     return std::nullopt;
 }
 
