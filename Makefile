@@ -27,6 +27,7 @@ bench: build browser-deps
 	./$(BUILD)/benchmarks/bench_refdata
 	./$(BUILD)/benchmarks/bench_hofd
 	./$(BUILD)/benchmarks/bench_export
+	./$(BUILD)/benchmarks/bench_progress
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_firstpaint
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_startup
 	sh tests/run_with_xvfb.sh ./$(BUILD)/benchmarks/bench_startup --benchmark_filter=BM_startup || [ $$? -eq 77 ]

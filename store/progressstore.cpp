@@ -1,0 +1,491 @@
+#include "store/progressstore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStorageInfo>
+#include <QVariant>
+#include <atomic>
+#include <cmath>
+
+namespace brev {
+
+namespace {
+
+constexpr char kDriver[] = "QSQLITE";
+constexpr qint64 kApplicationId = 0x42524556;   // "BREV"
+
+// SQLite's primary result codes, as Qt SQL passes them on.
+enum SqliteCode {
+    SqliteBusy = 5, SqliteLocked = 6, SqliteReadOnly = 8, SqliteCorrupt = 11, SqliteFull = 13,
+    SqliteCantOpen = 14, SqliteNotADb = 26,
+};
+
+// The file systems on which SQLite's write-ahead log is not safe: its shared
+// memory index works between the programs of one computer only.
+bool onNetworkFileSystem(const QString& file)
+{
+    const QByteArray type = QStorageInfo(QFileInfo(file).absolutePath()).fileSystemType();
+    static const QByteArrayList network{"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "afs",
+                                        "ceph", "glusterfs", "fuse.sshfs", "lustre"};
+    return network.contains(type);
+}
+
+QString timeText(const QDateTime& when)
+{
+    return when.toUTC().toString(Qt::ISODate);
+}
+
+QDateTime timeOf(const QVariant& text)
+{
+    QDateTime t = QDateTime::fromString(text.toString(), Qt::ISODate);
+    return t.isValid() ? t.toUTC() : t;
+}
+
+// Fails on the statement's own error, or on one met while stepping through rows.
+bool succeeded(const QSqlQuery& q)
+{
+    return !q.lastError().isValid();
+}
+
+} // namespace
+
+ProgressStore::ProgressStore(const QString& file, Access access) : file_(file), access_(access)
+{
+    static std::atomic<int> stores{0};
+    connection_ = QStringLiteral("brevprogress-%1").arg(++stores);
+}
+
+ProgressStore::~ProgressStore()
+{
+    closeConnection();
+}
+
+QString ProgressStore::playerName(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    return trimmed.isEmpty() ? QString::fromLatin1(kDefaultPlayer) : trimmed;
+}
+
+void ProgressStore::closeConnection()
+{
+    insertItem_.reset();
+    if (db_.isValid()) {
+        db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection_);
+    }
+    open_ = false;
+    noFile_ = false;
+}
+
+Problem ProgressStore::switchOff(const QString& what, bool fileThere)
+{
+    closeConnection();
+    game_ = 0;
+    off_ = what + u' '
+           + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
+                        : tr("The game goes on without recording progress."));
+    return off_;
+}
+
+Problem ProgressStore::failed(const char* doing, const QSqlError& error)
+{
+    const QString shown = QDir::toNativeSeparators(file_);
+    QString what;
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case SqliteBusy:
+    case SqliteLocked:
+        what = tr("The progress file %1 is in use by another program: it stayed locked for %2 ms.")
+                   .arg(shown)
+                   .arg(kProgressLockWaitMs);
+        break;
+    case SqliteReadOnly:
+        what = tr("The progress file %1 cannot be written: it or its folder is read-only.").arg(shown);
+        break;
+    case SqliteCorrupt:
+    case SqliteNotADb:
+        what = tr("The progress file %1 is damaged or is not a database (%2).")
+                   .arg(shown, error.databaseText());
+        break;
+    case SqliteFull:
+        what = tr("The progress file %1 cannot grow: the disk is full.").arg(shown);
+        break;
+    case SqliteCantOpen:
+        what = tr("The progress file %1 cannot be opened (%2).").arg(shown, error.databaseText());
+        break;
+    default:
+        what = tr("The progress file %1 cannot be used while %2 (%3).")
+                   .arg(shown, tr(doing), error.text().trimmed());
+        break;
+    }
+    return switchOff(what, QFileInfo::exists(file_));
+}
+
+Problem ProgressStore::open()
+{
+    if (off_)
+        return off_;
+    if (open_ || noFile_)
+        return std::nullopt;
+    const QString shown = QDir::toNativeSeparators(file_);
+    const QFileInfo info(file_);
+    if (!QSqlDatabase::isDriverAvailable(QString::fromLatin1(kDriver)))
+        return switchOff(tr("The progress file %1 cannot be opened: the Qt SQLite driver is not installed "
+                            "(Debian package libqt6sql6-sqlite).")
+                             .arg(shown),
+                         info.exists());
+    if (!info.absoluteDir().exists())
+        return switchOff(tr("The progress file %1 cannot be made: its folder does not exist.").arg(shown),
+                         false);
+    if (info.exists() && !info.isFile())
+        return switchOff(tr("The progress file %1 cannot be opened: it is not a file.").arg(shown), true);
+    if (!info.exists() && access_ == Access::ReadOnly) {
+        noFile_ = true;   // nothing recorded yet; a report never makes the file
+        return std::nullopt;
+    }
+
+    db_ = QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), connection_);
+    db_.setDatabaseName(file_);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kProgressLockWaitMs);
+    if (access_ == Access::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db_.setConnectOptions(options);
+    if (!db_.open())
+        return failed(QT_TR_NOOP("opening it"), db_.lastError());
+
+    bool fresh = false;
+    if (auto problem = checkSchema(&fresh))
+        return problem;
+    if (access_ == Access::ReadOnly) {
+        if (fresh) {
+            closeConnection();
+            noFile_ = true;
+        }
+        open_ = !fresh;
+        return std::nullopt;
+    }
+    if (fresh) {
+        if (auto problem = createSchema())
+            return problem;
+    }
+    if (auto problem = prepareWriting())
+        return problem;
+    open_ = true;
+    return std::nullopt;
+}
+
+// Reads, and writes nothing: a file that is not ours, or not of a version
+// this program knows, is left exactly as it is.
+Problem ProgressStore::checkSchema(bool* fresh)
+{
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
+        return failed(QT_TR_NOOP("reading it"), q.lastError());
+    const qint64 application = q.value(0).toLongLong();
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return failed(QT_TR_NOOP("reading it"), q.lastError());
+    const int version = q.value(0).toInt();
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"
+                               " AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY name")))
+        return failed(QT_TR_NOOP("reading it"), q.lastError());
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    if (!succeeded(q))
+        return failed(QT_TR_NOOP("reading it"), q.lastError());
+
+    const QString shown = QDir::toNativeSeparators(file_);
+    *fresh = tables.isEmpty() && application == 0 && version == 0;
+    if (*fresh)
+        return std::nullopt;
+    if (application != kApplicationId)
+        return switchOff(tr("The file %1 is not this game's progress file: it is another program's database "
+                            "(tables: %2).")
+                             .arg(shown, tables.isEmpty() ? tr("none") : tables.join(QStringLiteral(", "))),
+                         true);
+    if (version > kProgressSchemaVersion)
+        return switchOff(tr("The progress file %1 was written by a newer version of the game (history "
+                            "version %2; this one knows version %3 and older).")
+                             .arg(shown)
+                             .arg(version)
+                             .arg(kProgressSchemaVersion),
+                         true);
+    if (version < 1)
+        return switchOff(tr("The progress file %1 is damaged: it holds no history version.").arg(shown),
+                         true);
+    const bool tablesRead =
+        q.exec(QStringLiteral("SELECT id, player, started, practice, finished, score, possible, ended_early"
+                              " FROM games LIMIT 0"))
+        && q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, record, president,"
+                                 " correct, points FROM items LIMIT 0"));
+    if (!tablesRead) {
+        const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
+        if (code == SqliteBusy || code == SqliteLocked || code == SqliteCorrupt || code == SqliteNotADb)
+            return failed(QT_TR_NOOP("reading it"), q.lastError());
+        return switchOff(tr("The progress file %1 is damaged: a table of games or answers is missing or "
+                            "changed (%2).")
+                             .arg(shown, q.lastError().databaseText()),
+                         true);
+    }
+    return std::nullopt;
+}
+
+Problem ProgressStore::createSchema()
+{
+    static const char* const statements[] = {
+        "BEGIN IMMEDIATE",
+        "CREATE TABLE games (id INTEGER PRIMARY KEY, player TEXT NOT NULL, started TEXT NOT NULL,"
+        " practice INTEGER NOT NULL, finished TEXT, score INTEGER, possible INTEGER, ended_early INTEGER)",
+        "CREATE INDEX games_player ON games (player)",
+        "CREATE TABLE items (id INTEGER PRIMARY KEY, game INTEGER NOT NULL REFERENCES games (id),"
+        " question INTEGER NOT NULL, asked TEXT NOT NULL, player TEXT NOT NULL, category INTEGER NOT NULL,"
+        " record INTEGER NOT NULL, president TEXT NOT NULL, correct INTEGER NOT NULL,"
+        " points INTEGER NOT NULL)",
+        // A president's answers newest first and his counts, read from the index alone.
+        "CREATE INDEX items_president ON items (player, record, id, correct)",
+        "CREATE INDEX items_category ON items (player, category, correct, points)",
+    };
+    QStringList all;
+    for (const char* statement : statements)
+        all << QString::fromLatin1(statement);
+    all << QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)
+        << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion) << QStringLiteral("COMMIT");
+    QSqlQuery q(db_);
+    for (const QString& statement : all) {
+        if (!q.exec(statement)) {
+            const QSqlError error = q.lastError();
+            q.exec(QStringLiteral("ROLLBACK"));
+            return failed(QT_TR_NOOP("starting a new history in it"), error);
+        }
+    }
+    return std::nullopt;
+}
+
+Problem ProgressStore::prepareWriting()
+{
+    QSqlQuery q(db_);
+    // A file that cannot be written, or that another program holds locked,
+    // is found before a game counts on it; the test transaction writes nothing.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QT_TR_NOOP("checking that it can be written"), q.lastError());
+    q.exec(QStringLiteral("ROLLBACK"));
+    // The write-ahead log: a question's transaction appends to it without
+    // waiting for the disk, readers never wait for the writer, and a crash
+    // loses at most the latest questions, never the file. Not on a network
+    // file system, where SQLite's rollback journal stays.
+    if (!onNetworkFileSystem(file_) && q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && q.next()
+        && q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+        q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    insertItem_ = std::make_unique<QSqlQuery>(db_);
+    if (!insertItem_->prepare(QStringLiteral("INSERT INTO items (game, question, asked, player, category,"
+                                             " record, president, correct, points)"
+                                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+        return failed(QT_TR_NOOP("preparing to record"), insertItem_->lastError());
+    return std::nullopt;
+}
+
+Problem ProgressStore::beginGame(const QString& player, const QDateTime& when, bool practice)
+{
+    game_ = 0;
+    question_ = 0;
+    if (off_ || access_ == Access::ReadOnly)
+        return std::nullopt;
+    if (open_ && !QFileInfo::exists(file_))
+        closeConnection();   // deleted since: a new history
+    if (auto problem = open())
+        return problem;
+    QSqlQuery q(db_);
+    q.prepare(QStringLiteral("INSERT INTO games (player, started, practice) VALUES (?, ?, ?)"));
+    player_ = playerName(player);
+    q.addBindValue(player_);
+    q.addBindValue(timeText(when));
+    q.addBindValue(practice ? 1 : 0);
+    if (!q.exec())
+        return failed(QT_TR_NOOP("recording a new game"), q.lastError());
+    game_ = q.lastInsertId().toLongLong();
+    return std::nullopt;
+}
+
+Problem ProgressStore::recordQuestion(int category, const QList<JudgedItem>& items, const QDateTime& when)
+{
+    if (off_ || game_ == 0 || items.isEmpty())
+        return std::nullopt;
+    ++question_;
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QT_TR_NOOP("recording a question"), q.lastError());
+    const QString asked = timeText(when);
+    for (const JudgedItem& item : items) {
+        QSqlQuery& insert = *insertItem_;
+        insert.bindValue(0, game_);
+        insert.bindValue(1, question_);
+        insert.bindValue(2, asked);
+        insert.bindValue(3, player_);
+        insert.bindValue(4, category);
+        insert.bindValue(5, item.record);
+        insert.bindValue(6, item.president);
+        insert.bindValue(7, item.right ? 1 : 0);
+        insert.bindValue(8, item.points);
+        if (!insert.exec()) {
+            const QSqlError error = insert.lastError();
+            q.exec(QStringLiteral("ROLLBACK"));
+            return failed(QT_TR_NOOP("recording a question"), error);
+        }
+    }
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = q.lastError();
+        q.exec(QStringLiteral("ROLLBACK"));
+        return failed(QT_TR_NOOP("recording a question"), error);
+    }
+    return std::nullopt;
+}
+
+Problem ProgressStore::finishGame(int score, int possible, bool endedEarly, const QDateTime& when)
+{
+    const qint64 game = game_;
+    game_ = 0;
+    if (off_ || game == 0)
+        return std::nullopt;
+    QSqlQuery q(db_);
+    q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?"
+                             " WHERE id = ?"));
+    q.addBindValue(timeText(when));
+    q.addBindValue(score);
+    q.addBindValue(possible);
+    q.addBindValue(endedEarly ? 1 : 0);
+    q.addBindValue(game);
+    if (!q.exec())
+        return failed(QT_TR_NOOP("recording the end of a game"), q.lastError());
+    // The game's answers go from the log into the file now, between games,
+    // rather than inside a later question's transaction; it waits for no lock.
+    q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    return std::nullopt;
+}
+
+// Opens the file for a reader; `empty` when there is nothing to read.
+Problem ProgressStore::forReaders(bool* empty)
+{
+    if (auto problem = open())
+        return problem;
+    *empty = noFile_;
+    return std::nullopt;
+}
+
+Problem ProgressStore::players(QStringList* out)
+{
+    out->clear();
+    bool empty = false;
+    if (auto problem = forReaders(&empty); problem || empty)
+        return problem;
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT DISTINCT player FROM games ORDER BY player COLLATE NOCASE, player")))
+        while (q.next())
+            out->append(q.value(0).toString());
+    if (!succeeded(q)) {
+        out->clear();
+        return failed(QT_TR_NOOP("reading its players"), q.lastError());
+    }
+    return std::nullopt;
+}
+
+Problem ProgressStore::presidentHistories(const QString& player, QList<PresidentHistory>* out)
+{
+    out->clear();
+    bool empty = false;
+    if (auto problem = forReaders(&empty); problem || empty)
+        return problem;
+    const QString name = playerName(player);
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT record, COUNT(*), SUM(correct) FROM items"
+                             " WHERE player = ? AND record > 0"
+                             " GROUP BY record ORDER BY record"));
+    q.addBindValue(name);
+    if (q.exec())
+        while (q.next())
+            out->append({q.value(0).toInt(), QString(), q.value(1).toInt(), q.value(2).toInt(), {}});
+    QSqlQuery recent(db_);
+    recent.setForwardOnly(true);
+    bool read = succeeded(q)
+                && recent.prepare(QStringLiteral("SELECT correct, president FROM items WHERE player = ?"
+                                                 " AND record = ? ORDER BY id DESC LIMIT %1")
+                                      .arg(kMasteryWindow));
+    for (auto it = out->begin(); read && it != out->end(); ++it) {
+        recent.bindValue(0, name);
+        recent.bindValue(1, it->record);
+        if (recent.exec()) {
+            while (recent.next()) {
+                if (it->recent.isEmpty())
+                    it->name = recent.value(1).toString();
+                it->recent.append(recent.value(0).toInt() != 0);
+            }
+        }
+        read = succeeded(recent);
+    }
+    if (!read) {
+        const QSqlError error = succeeded(q) ? recent.lastError() : q.lastError();
+        out->clear();
+        return failed(QT_TR_NOOP("reading the answers about each president"), error);
+    }
+    return std::nullopt;
+}
+
+Problem ProgressStore::categoryAccuracy(const QString& player, QList<CategoryAccuracy>* out)
+{
+    out->clear();
+    bool empty = false;
+    if (auto problem = forReaders(&empty); problem || empty)
+        return problem;
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT category, COUNT(*), SUM(correct), SUM(points) FROM items"
+                             " WHERE player = ?"
+                             " GROUP BY category ORDER BY category"));
+    q.addBindValue(playerName(player));
+    if (q.exec())
+        while (q.next())
+            out->append(CategoryAccuracy{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
+                                         q.value(3).toInt()});
+    if (!succeeded(q)) {
+        out->clear();
+        return failed(QT_TR_NOOP("reading the answers in each category"), q.lastError());
+    }
+    return std::nullopt;
+}
+
+Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out)
+{
+    out->clear();
+    bool empty = false;
+    if (auto problem = forReaders(&empty); problem || empty)
+        return problem;
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id, started, finished, score, possible, practice, ended_early FROM games"
+                             " WHERE player = ? AND finished IS NOT NULL ORDER BY id"));
+    q.addBindValue(playerName(player));
+    if (q.exec()) {
+        while (q.next()) {
+            GameResult r;
+            r.game = q.value(0).toLongLong();
+            r.started = timeOf(q.value(1));
+            r.finished = timeOf(q.value(2));
+            r.score = q.value(3).toInt();
+            r.possible = q.value(4).toInt();
+            r.percent = r.possible > 0 ? int(std::floor(r.score * 100.0 / r.possible)) : 0;
+            r.practice = q.value(5).toInt() != 0;
+            r.endedEarly = q.value(6).toInt() != 0;
+            out->append(r);
+        }
+    }
+    if (!succeeded(q)) {
+        out->clear();
+        return failed(QT_TR_NOOP("reading its games"), q.lastError());
+    }
+    return std::nullopt;
+}
+
+} // namespace brev

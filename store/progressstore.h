@@ -1,0 +1,112 @@
+#pragma once
+// The progress file "brevprogress.sqlite": every judged item of every game,
+// per player, in an SQLite database reached through Qt SQL, and the readers
+// the progress views need.
+//
+// Nothing is opened until the first call that needs the file, so start-up
+// does not wait for it. A missing file is created (deleting it starts a new
+// history, also between two games of one run). A file that cannot be used,
+// because it is damaged, not a database, another program's database, written
+// by a newer version of the game, read-only or locked by another program,
+// switches the store off for the rest of the run: the call that found it
+// returns one problem naming the file and what is wrong, later recording
+// calls do nothing and return nothing (the game goes on), readers return the
+// same problem, and the file is never written or replaced. A lock is waited
+// for kProgressLockWaitMs at most. Writes go through SQLite's write-ahead log
+// (except on network file systems), so a question's transaction does not wait
+// for the disk and readers never wait for it.
+//
+// Schema, version 1 (PRAGMA user_version; PRAGMA application_id "BREV"):
+//   games (id, player, started, practice, finished, score, possible, ended_early)
+//   items (id, game, question, asked, player, category, record, president, correct, points)
+// one row of items per judged item; times are UTC, ISO 8601 text.
+#include "store/progress.h"
+#include "base/problem.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QSqlError;
+class QSqlQuery;
+
+namespace brev {
+
+// The longest a write waits for another program's lock before giving up.
+inline constexpr int kProgressLockWaitMs = 200;
+// The schema version this program writes and reads.
+inline constexpr int kProgressSchemaVersion = 1;
+
+class ProgressStore {
+    Q_DECLARE_TR_FUNCTIONS(brev::ProgressStore)
+
+public:
+    enum class Access {
+        ReadWrite,   // the game: records, creates a missing file
+        ReadOnly,    // reports (the command line): never writes; a missing file is an empty history
+    };
+
+    // file: the database's path, normally kProgressFile in the program directory.
+    explicit ProgressStore(const QString& file, Access access = Access::ReadWrite);
+    ~ProgressStore();
+    ProgressStore(const ProgressStore&) = delete;
+    ProgressStore& operator=(const ProgressStore&) = delete;
+
+    const QString& file() const { return file_; }
+    // Opens the file when it is not open yet; the reason when the store is off.
+    Problem open();
+    bool isOff() const { return off_.has_value(); }
+
+    // Starts a game of the player (kDefaultPlayer when the name is blank); a
+    // game begun before and not finished stays unfinished. When the file has
+    // been deleted since it was opened, a new one is started.
+    Problem beginGame(const QString& player, const QDateTime& when, bool practice);
+    // Records the judged items of one question of the begun game, all or none,
+    // in one transaction. Does nothing without a begun game.
+    Problem recordQuestion(int category, const QList<JudgedItem>& items, const QDateTime& when);
+    // Ends the begun game with its final score: the questions asked so far
+    // when it ended early.
+    Problem finishGame(int score, int possible, bool endedEarly, const QDateTime& when);
+
+    // The readers fill `out` (empty on a problem) and return the problem.
+    // The players with a game, by name (case does not matter).
+    Problem players(QStringList* out);
+    // One history per president the player answered about, by record number.
+    Problem presidentHistories(const QString& player, QList<PresidentHistory>* out);
+    // One line per category the player answered in, by category number.
+    Problem categoryAccuracy(const QString& player, QList<CategoryAccuracy>* out);
+    // The player's finished games, oldest first.
+    Problem gameResults(const QString& player, QList<GameResult>* out);
+
+    // The name answers are kept under: the name trimmed, or kDefaultPlayer.
+    static QString playerName(const QString& name);
+
+private:
+    Problem checkSchema(bool* fresh);
+    Problem createSchema();
+    Problem prepareWriting();
+    Problem forReaders(bool* empty);
+    // Closes the file for the rest of the run; the message says what is
+    // wrong, then that the game goes on (and leaves the file alone when it is there).
+    Problem switchOff(const QString& what, bool fileThere);
+    Problem failed(const char* doing, const QSqlError& error);
+    void closeConnection();
+
+    QString file_;
+    Access access_;
+    QString connection_;
+    QSqlDatabase db_;
+    std::unique_ptr<QSqlQuery> insertItem_;
+    bool open_ = false;
+    bool noFile_ = false;      // read-only access to a file that is not there
+    Problem off_;
+    qint64 game_ = 0;          // the begun game, 0 when none
+    QString player_;
+    int question_ = 0;
+};
+
+} // namespace brev

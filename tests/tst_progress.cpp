@@ -1,0 +1,411 @@
+// What the game remembers between games: mastery and the practice order from
+// hand-built histories, the progress table, and the progress file through a
+// real SQLite file: fresh, reopened, deleted, and damaged, foreign, newer,
+// locked or read-only files, which must be reported once and left alone.
+#include "store/mastery.h"
+#include "store/practice.h"
+#include "store/progressstore.h"
+#include "store/progresstable.h"
+#include "base/seams.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+#include <cstdio>
+#include <deque>
+#include <unistd.h>
+
+using namespace brev;
+
+namespace {
+
+const QDateTime kMorning(QDate(2026, 3, 1), QTime(9, 30), Qt::UTC);
+
+// Random numbers in the order given.
+struct Scripted : RandomSource {
+    std::deque<double> values;
+    double uniform() override
+    {
+        const double v = values.front();
+        values.pop_front();
+        return v;
+    }
+};
+
+QList<bool> answers(const char* newestFirst)   // "RWR": right, wrong, right
+{
+    QList<bool> out;
+    for (const char* c = newestFirst; *c; ++c)
+        out << (*c == 'R');
+    return out;
+}
+
+PresidentHistory history(int record, const char* newestFirst)
+{
+    const QList<bool> recent = answers(newestFirst);
+    return {record, QString(), int(recent.size()), int(recent.count(true)), recent.mid(0, kMasteryWindow)};
+}
+
+QList<PresidentEntry> presidents(int count)
+{
+    QList<PresidentEntry> set;
+    for (int r = 1; r <= count; ++r)
+        set.append({r, QStringLiteral("President %1").arg(r)});
+    return set;
+}
+
+JudgedItem item(int record, bool right, int points = 1)
+{
+    return {record, QStringLiteral("President %1").arg(record), right, points};
+}
+
+QByteArray bytesOf(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs SQL on the file through a connection of its own, as another program would.
+void runSql(const QString& file, const QStringList& statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString& s : statements)
+            QVERIFY2(q.exec(s), qPrintable(s));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+// The child process of readOnlyFileReportedOnce: the problem of beginning a
+// game, then what a read-only report reads from the same file.
+int probeReadOnly(const QString& file)
+{
+    ProgressStore store(file);
+    const Problem problem = store.beginGame(QStringLiteral("Ann"), kMorning, false);
+    ProgressStore report(file, ProgressStore::Access::ReadOnly);
+    QList<PresidentHistory> read;
+    const Problem reading = report.presidentHistories(QStringLiteral("Ann"), &read);
+    QTextStream(stdout) << problem.value_or(QStringLiteral("no problem")) << '\n'
+                        << (reading ? *reading : QString::number(read.size())) << '\n';
+    // Without the leak check at exit: it cannot trace a process that changed user.
+    std::fflush(stdout);
+    ::_exit(0);
+}
+
+} // namespace
+
+class TestProgress : public QObject {
+    Q_OBJECT
+private slots:
+    void masteryLevels_data();
+    void masteryLevels();
+    void masteryInWords();
+    void practiceOrderWeakestFirst();
+    void practiceFocus();
+    void progressTable();
+    void recordsAndReadsBack();
+    void deletedFileStartsNewHistory();
+    void unusableFileLeftAlone_data();
+    void unusableFileLeftAlone();
+    void lockedFileWaitsBoundedOnce();
+    void readOnlyFileReportedOnce();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestProgress::masteryLevels_data()
+{
+    QTest::addColumn<QString>("newestFirst");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("points");
+    const auto row = [](const char* name, const char* a, MasteryLevel level, int points) {
+        QTest::newRow(name) << QString::fromLatin1(a) << int(level) << points;
+    };
+    row("never asked", "", MasteryLevel::Unseen, 0);
+    row("one right is not yet familiar", "R", MasteryLevel::Learning, 5);
+    row("two right make familiar", "RR", MasteryLevel::Familiar, 9);
+    row("three right make mastered", "RRR", MasteryLevel::Mastered, 12);
+    row("only the latest five count", "RRRWWRRRRR", MasteryLevel::Mastered, 12);
+    row("12 exactly", "RRWRR", MasteryLevel::Mastered, 12);
+    row("11 just below", "RWRRR", MasteryLevel::Familiar, 11);
+    row("a newest miss drops mastery", "WRRRR", MasteryLevel::Familiar, 10);
+    row("8 exactly", "RWRWW", MasteryLevel::Familiar, 8);
+    row("7 just below", "WRRWW", MasteryLevel::Learning, 7);
+    row("two newest misses", "WWRRR", MasteryLevel::Learning, 6);
+    row("newest weighs most", "RWWWW", MasteryLevel::Learning, 5);
+    row("oldest weighs least", "WWWWR", MasteryLevel::Learning, 1);
+}
+
+void TestProgress::masteryLevels()
+{
+    QFETCH(QString, newestFirst);
+    QFETCH(int, level);
+    const Mastery m = masteryOf(answers(qPrintable(newestFirst)));
+    QCOMPARE(int(m.level), level);
+    QTEST(m.points, "points");
+    QCOMPARE(m.counted, std::min(int(newestFirst.size()), kMasteryWindow));
+}
+
+void TestProgress::masteryInWords()
+{
+    QCOMPARE(masteryWord(MasteryLevel::Familiar), QStringLiteral("Familiar"));
+    QCOMPARE(masteryKey(MasteryLevel::Unseen), QStringLiteral("Unseen"));
+    QCOMPARE(masteryHint(masteryOf(answers(""))), QStringLiteral("Not asked yet"));
+    QCOMPARE(masteryHint(masteryOf(answers("W"))), QStringLiteral("Wrong the one time asked"));
+    QCOMPARE(masteryHint(masteryOf(answers("RW"))),
+             QStringLiteral("1 of the last 2 answers right, the latest right"));
+    QCOMPARE(masteryHint(masteryOf(answers("WRRWRRR"))),
+             QStringLiteral("3 of the last 5 answers right, the latest wrong"));
+}
+
+void TestProgress::practiceOrderWeakestFirst()
+{
+    const QList<PresidentHistory> histories{
+        history(1, "RRR"),   history(3, "WWWWW"), history(4, "W"),   history(5, "RR"),
+        history(7, "WWWWR"), history(8, "RWWWW"), history(99, ""),  // 99 is not in the set
+    };
+    // 2 and 6 unseen; 3 and 4 both at 0 points, 3 with more misses; the newest
+    // right answer of 8 outweighs the oldest of 7.
+    QCOMPARE(practiceOrder(presidents(8), histories), (QList<int>{2, 6, 3, 4, 7, 8, 5, 1}));
+    Scripted random;
+    random.values = {0.5, 0.9, 0.5, 0.5, 0.5, 0.1, 0.5, 0.5};   // one per president, term order
+    QCOMPARE(practiceOrder(presidents(8), histories, &random), (QList<int>{6, 2, 3, 4, 7, 8, 5, 1}));
+    QVERIFY(random.values.empty());
+}
+
+void TestProgress::practiceFocus()
+{
+    const PracticeFocus focus({5, 3, 9, 1, 2, 4}, 3);
+    QCOMPARE(focus.records(), (QList<int>{5, 3, 9}));
+    QVERIFY(focus.contains(9) && !focus.contains(1));
+    QList<bool> suits;   // a majority of the drawn records must be in focus
+    const QList<QList<int>> draws{{5},          {1},          {1, 3}, {5, 1, 2}, {1, 9, 2, 3},
+                                  {5, 3, 1, 2, 4}, {5, 3, 9, 2, 4}};
+    for (const QList<int>& drawn : draws)
+        suits << focus.suits(drawn);
+    QCOMPARE(suits, (QList<bool>{true, false, true, false, true, false, true}));
+    QCOMPARE(PracticeFocus({5, 3}, 10).records().size(), 2);
+}
+
+void TestProgress::progressTable()
+{
+    const QList<PresidentEntry> set{{1, QStringLiteral("George Washington")},
+                                    {16, QStringLiteral("Abraham Lincoln")}};
+    QList<PresidentHistory> histories{history(16, "RRRRWW")};
+    QCOMPARE(brev::progressTable(set, histories),
+             QStringLiteral("No  President          Answered  Right  Mastery\n"
+                            " 1  George Washington         0      0  Unseen\n"
+                            "16  Abraham Lincoln           6      4  Mastered\n"));
+    QCOMPARE(brev::progressTable(set, histories, TableForm::Tabbed).split(u'\n').at(2),
+             QStringLiteral("16\tAbraham Lincoln\t6\t4\tMastered"));
+}
+
+void TestProgress::recordsAndReadsBack()
+{
+    const QString file = dir_.filePath(QStringLiteral("kept.sqlite"));
+    {
+        ProgressStore store(file);
+        QVERIFY(!QFile::exists(file));   // nothing opens before it is needed
+        QCOMPARE(store.beginGame(QStringLiteral(" Ann "), kMorning, false), Problem());
+        QCOMPARE(store.recordQuestion(4, {item(16, true, 2), item(1, false, 0), item(2, true, 2)}, kMorning),
+                 Problem());
+        QCOMPARE(store.recordQuestion(1, {item(16, false, 0)}, kMorning), Problem());
+        QCOMPARE(store.finishGame(7, 10, false, kMorning.addSecs(120)), Problem());
+        QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning.addDays(1), true), Problem());
+        QCOMPARE(store.recordQuestion(1, {item(16, true, 3)}, kMorning), Problem());
+        QCOMPARE(store.finishGame(2, 3, true, kMorning), Problem());
+        store.finishGame(9, 9, false, kMorning);   // no game begun: nothing
+        QCOMPARE(store.beginGame(QString(), kMorning, false), Problem());
+        QCOMPARE(store.recordQuestion(1, {item(16, true)}, kMorning), Problem());
+        QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());   // never finished
+        QCOMPARE(store.recordQuestion(7, {item(1, true)}, kMorning), Problem());
+    }
+    ProgressStore again(file);
+    QStringList got;
+    QCOMPARE(again.players(&got), Problem());
+    QCOMPARE(got, (QStringList{QStringLiteral("Ann"), QStringLiteral("Player")}));
+
+    QList<PresidentHistory> histories;
+    QCOMPARE(again.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
+    got.clear();
+    for (const PresidentHistory& h : histories) {
+        got << QStringLiteral("%1 %2 %3/%4 ").arg(h.record).arg(h.name).arg(h.right).arg(h.answered);
+        for (bool right : h.recent)
+            got.last() += right ? u'R' : u'W';
+    }
+    QCOMPARE(got, (QStringList{"1 President 1 1/2 RW", "2 President 2 1/1 R", "16 President 16 2/3 RWR"}));
+
+    QList<CategoryAccuracy> accuracy;
+    QCOMPARE(again.categoryAccuracy(QStringLiteral("Ann"), &accuracy), Problem());
+    got.clear();
+    for (const CategoryAccuracy& c : accuracy)
+        got << QStringLiteral("%1: %2/%3 %4").arg(c.category).arg(c.right).arg(c.answered).arg(c.points);
+    QCOMPARE(got, (QStringList{"1: 1/2 3", "4: 2/3 4", "7: 1/1 1"}));
+
+    QList<GameResult> games;
+    QCOMPARE(again.gameResults(QStringLiteral("Ann"), &games), Problem());
+    got.clear();
+    for (const GameResult& g : games)
+        got << QStringLiteral("%1/%2 %3% %4").arg(g.score).arg(g.possible).arg(g.percent).arg(
+                   QStringLiteral("%1 %2").arg(g.practice).arg(g.endedEarly));
+    QCOMPARE(got, (QStringList{"7/10 70% 0 0", "2/3 66% 1 1"}));   // rounded down, as the game does
+    QCOMPARE(games[0].started, kMorning);
+    QCOMPARE(games[0].finished, kMorning.addSecs(120));
+    QCOMPARE(again.gameResults(QStringLiteral("Bob"), &games), Problem());
+    QVERIFY(games.isEmpty());
+}
+
+void TestProgress::deletedFileStartsNewHistory()
+{
+    const QString file = dir_.filePath(QStringLiteral("deleted.sqlite"));
+    ProgressStore store(file);
+    QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+    QCOMPARE(store.recordQuestion(1, {item(1, true)}, kMorning), Problem());
+    QVERIFY(QFile::remove(file));
+    QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+    QCOMPARE(store.recordQuestion(1, {item(2, true)}, kMorning), Problem());
+    ProgressStore reader(file);
+    QList<PresidentHistory> histories;
+    QCOMPARE(reader.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
+    QCOMPARE(histories.size(), 1);
+    QCOMPARE(histories[0].record, 2);
+
+    // A report reads a missing file as an empty history, and does not make it.
+    const QString missing = dir_.filePath(QStringLiteral("missing.sqlite"));
+    ProgressStore report(missing, ProgressStore::Access::ReadOnly);
+    QCOMPARE(report.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
+    QVERIFY(histories.isEmpty() && !QFile::exists(missing));
+}
+
+void TestProgress::unusableFileLeftAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("sql");   // makes the file; none: junk bytes
+    QTest::addColumn<QString>("said");
+    QTest::newRow("junk bytes") << "junk.sqlite" << QStringList() << "is damaged or is not a database";
+    QTest::newRow("another program's")
+        << "foreign.sqlite" << QStringList{"CREATE TABLE notes (text)", "INSERT INTO notes VALUES ('mine')"}
+        << "another program's database (tables: notes)";
+    QTest::newRow("another program's, with a version")
+        << "versioned.sqlite" << QStringList{"CREATE TABLE items (x)", "PRAGMA user_version = 7"}
+        << "another program's database (tables: items)";
+    QTest::newRow("newer version") << "newer.sqlite" << QStringList{"PRAGMA user_version = 2"}
+                                   << "newer version of the game (history version 2; this one knows version 1";
+    QTest::newRow("a table missing") << "dropped.sqlite" << QStringList{"DROP TABLE items"}
+                                     << "is damaged: a table of games or answers is missing or changed";
+}
+
+void TestProgress::unusableFileLeftAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, sql);
+    const QString file = dir_.filePath(name);
+    if (sql.isEmpty()) {
+        QFile junk(file);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(3000, '\x5a') + "SQLite format 3");
+    } else if (name == QLatin1String("newer.sqlite") || name == QLatin1String("dropped.sqlite")) {
+        ProgressStore ours(file);
+        QCOMPARE(ours.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+    }
+    if (!sql.isEmpty())
+        runSql(file, sql);
+    const QByteArray before = bytesOf(file);
+
+    ProgressStore store(file);
+    const Problem problem = store.beginGame(QStringLiteral("Ann"), kMorning, false);
+    QVERIFY(problem);
+    QVERIFY2(problem->contains(QDir::toNativeSeparators(file)), qPrintable(*problem));
+    QFETCH(QString, said);
+    QVERIFY2(problem->contains(said), qPrintable(*problem));
+    QVERIFY(store.isOff());
+    // Said once; the game goes on and nothing is written.
+    QCOMPARE(store.recordQuestion(1, {item(1, true)}, kMorning), Problem());
+    QCOMPARE(store.finishGame(1, 1, false, kMorning), Problem());
+    QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+    QList<PresidentHistory> histories;
+    QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), problem);   // a reader says why
+    QCOMPARE(bytesOf(file), before);
+}
+
+void TestProgress::lockedFileWaitsBoundedOnce()
+{
+    const QString file = dir_.filePath(QStringLiteral("locked.sqlite"));
+    ProgressStore store(file);
+    QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        other.setDatabaseName(file);
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(hold.exec(QStringLiteral("INSERT INTO games (player, started, practice) VALUES ('', '', 0)")));
+
+        QElapsedTimer waited;
+        waited.start();
+        const Problem problem = store.recordQuestion(1, {item(1, true)}, kMorning);
+        // Waited for the lock, but not until it goes.
+        QVERIFY(waited.elapsed() >= kProgressLockWaitMs / 2 && waited.elapsed() < 10 * kProgressLockWaitMs);
+        QVERIFY(problem && problem->contains(file) && problem->contains(QStringLiteral("in use by another")));
+        waited.restart();
+        QCOMPARE(store.recordQuestion(1, {item(2, true)}, kMorning), Problem());
+        QVERIFY(waited.elapsed() < kProgressLockWaitMs);   // off: the lock is not waited for again
+
+        QVERIFY(hold.exec(QStringLiteral("COMMIT")));
+        QVERIFY(hold.exec(QStringLiteral("SELECT COUNT(*) FROM items")) && hold.next());
+        QCOMPARE(hold.value(0).toInt(), 0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+}
+
+void TestProgress::readOnlyFileReportedOnce()
+{
+    const QString file = dir_.filePath(QStringLiteral("readonly.sqlite"));
+    {
+        ProgressStore store(file);
+        QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+        QCOMPARE(store.recordQuestion(1, {item(1, true), item(2, false)}, kMorning), Problem());
+    }
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
+    const QByteArray before = bytesOf(file);
+    // Root writes any file: the store is tried as nobody then.
+    QProcess child;
+    child.setProcessEnvironment([&] {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BREV_PROGRESS_PROBE"), file);
+        return env;
+    }());
+    child.setChildProcessModifier([] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+    });
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitCode(), 0);
+    const QStringList said = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
+    QVERIFY2(said.size() >= 2, qPrintable(said.join(u'\n')));
+    QVERIFY2(said[0].contains(file) && said[0].contains(QStringLiteral("cannot be written")),
+             qPrintable(said[0]));
+    QCOMPARE(said[1], QStringLiteral("2"));   // a report still reads it
+    QCOMPARE(bytesOf(file), before);
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("BREV_PROGRESS_PROBE"))
+        return probeReadOnly(qEnvironmentVariable("BREV_PROGRESS_PROBE"));
+    TestProgress test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_progress.moc"
