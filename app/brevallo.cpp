@@ -30,12 +30,14 @@ struct Options {
     bool version = false;
     bool help = false;
     bool quitAfterStart = false;
+    bool progress = false;
     std::optional<brev::CommandLineExport> exporting;
 };
 
 const char kUsage[] =
     "Usage: brevallo [--dir DIR] [--seed N] [--quit-after-start] [--version] [--help]\n"
     "       brevallo --export online|tabbed [--questions N] [--seed N] [--out FILE] [--dir DIR]\n"
+    "       brevallo --progress [--dir DIR]\n"
     "  --dir DIR            use DIR as the program directory (data, settings, log)\n"
     "  --seed N             seed the random draws with N so that a run can be repeated\n"
     "  --quit-after-start   start up, paint the main window, print \"painted\", then quit as Quit does\n"
@@ -43,6 +45,7 @@ const char kUsage[] =
     "                       (12 question blocks) or tabbed (50 tab-separated lines)\n"
     "  --questions N        ask N questions instead (1 to 32767)\n"
     "  --out FILE           write the file to FILE instead of standard output\n"
+    "  --progress           print the player's mastery of each president as a table and exit\n"
     "  --version            print the version and exit\n"
     "  --help               print this help and exit\n";
 
@@ -76,11 +79,12 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption quitOption(QStringLiteral("quit-after-start"));
     const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption progressOption(QStringLiteral("progress"));
     const QCommandLineOption helpOption(QStringLiteral("help"));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({dirOption, seedOption, exportOption, questionsOption, outOption, quitOption, versionOption,
-                       helpOption});
+                       progressOption, helpOption});
     if (!parser.parse(ours)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             *unknown = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
@@ -98,6 +102,7 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
     o.version = parser.isSet(versionOption);
     o.help = parser.isSet(helpOption);
     o.quitAfterStart = parser.isSet(quitOption);
+    o.progress = parser.isSet(progressOption);
     o.dir = parser.value(dirOption);
     if (parser.isSet(seedOption)) {
         bool ok = false;
@@ -133,6 +138,10 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
     }
     if ((parser.isSet(questionsOption) || parser.isSet(outOption)) && !o.exporting) {
         *fault = QStringLiteral("--questions and --out go with --export");
+        return std::nullopt;
+    }
+    if (o.progress && o.exporting) {
+        *fault = QStringLiteral("--progress and --export cannot go together");
         return std::nullopt;
     }
     if (o.exporting) {
@@ -173,6 +182,12 @@ int main(int argc, char** argv)
     const auto shippedDir = [](const QString& exeDir) {
         return QDir(exeDir).filePath(QStringLiteral(BREV_SHIPPED_DIR));
     };
+    if (options->progress) {
+        QCoreApplication core(argc, argv);   // no window system
+        QCoreApplication::setApplicationName(QStringLiteral("brevallo"));
+        const QString exeDir = QCoreApplication::applicationDirPath();
+        return brev::runProgressReport(options->dir, exeDir, shippedDir(exeDir));
+    }
     if (options->exporting) {
         QCoreApplication core(argc, argv);   // no window system
         QCoreApplication::setApplicationName(QStringLiteral("brevallo"));

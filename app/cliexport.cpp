@@ -1,5 +1,6 @@
 #include "app/cliexport.h"
 
+#include "app/playerprogress.h"
 #include "app/program.h"
 #include "base/progdir.h"
 #include "base/textfile.h"
@@ -49,21 +50,51 @@ bool writeStandardOutput(const QByteArray& bytes)
     return std::fflush(stdout) == 0 && written == size_t(bytes.size());
 }
 
-} // namespace
-
-int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)
+// The program directory and its objects for a run without windows;
+// none (with the reason on standard error) when the directory cannot be used.
+std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const QString& exeDir,
+                                               const QString& shippedDir, std::optional<quint64> seed)
 {
     const QString dir = chooseProgramDir(
-        {options.dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    if (const auto error = prepareProgramDir(dir, shippedDir))
-        return fail(*error);
+        {dirOption, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    if (const auto error = prepareProgramDir(dir, shippedDir)) {
+        fail(*error);
+        return nullptr;
+    }
     Seams seams;
     seams.messages = std::make_unique<StderrMessages>();
-    seams.random = makeRandom(options.seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
+    seams.random = makeRandom(seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     seams.clock = makeSystemClock();
     seams.sound = std::make_unique<Silence>();
     seams.shell = makeDesktopShell();
-    Program p(dir, std::move(seams));
+    return std::make_unique<Program>(dir, std::move(seams));
+}
+
+} // namespace
+
+int runProgressReport(const QString& dirOption, const QString& exeDir, const QString& shippedDir)
+{
+    const std::unique_ptr<Program> program = programWithoutWindows(dirOption, exeDir, shippedDir, 0);
+    if (!program)
+        return 1;
+    Program& p = *program;
+    // The player's name and the "Presidents after 1993" tick; a missing
+    // settings file means the default player and set.
+    if (QFile::exists(p.path(QString::fromLatin1(kSettingsFile))))
+        if (const auto problem = p.settings.load())
+            return fail(*problem);
+    if (const auto error = p.readRecords())
+        return fail(*error);
+    p.messages.show(p.readAddOn());
+    return printProgressTable(p);
+}
+
+int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)
+{
+    const std::unique_ptr<Program> program = programWithoutWindows(options.dir, exeDir, shippedDir, options.seed);
+    if (!program)
+        return 1;
+    Program& p = *program;
 
     // The export draws from the player's categories: without the settings file it
     // has nothing to go by, and a damaged one is not guessed around.

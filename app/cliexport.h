@@ -23,4 +23,9 @@ struct CommandLineExport {
 // be made or the file cannot be written.
 int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir);
 
+// --progress: the player's mastery per president as a table on standard
+// output, read from the progress file without writing it. Returns the exit
+// status: 0, or 1 with a message on standard error.
+int runProgressReport(const QString& dirOption, const QString& exeDir, const QString& shippedDir);
+
 } // namespace brev

@@ -3,6 +3,8 @@
 #include "ui_mainwindow.h"
 
 #include "app/gameui.h"
+#include "app/playerprogress.h"
+#include "app/progresswindow.h"
 #include "app/program.h"
 #include "widgets/lazyicon.h"
 #include "widgets/windowhelpers.h"
@@ -29,6 +31,7 @@ constexpr TwipsPlace kLayout[] = {
     {"termsLabel", 240, 4800, 2280, 855},
     {"playButton", kButtonLeft, 3240, kButtonWidth, 375},
     {"setupButton", kButtonLeft, 3720, kButtonWidth, 375},
+    {"progressButton", kButtonLeft, 4200, kButtonWidth, 375},
     {"aboutButton", kButtonLeft, 4680, kButtonWidth, 375},
     {"quitButton", kButtonLeft, 5160, kButtonWidth, 375},
 };
@@ -79,6 +82,7 @@ void MainWindow::buildControls()
     placeControls(this, kLayout);
     connect(ui->playButton, &QPushButton::clicked, this, &MainWindow::play);
     connect(ui->setupButton, &QPushButton::clicked, this, &MainWindow::openSetup);
+    connect(ui->progressButton, &QPushButton::clicked, this, &MainWindow::openProgress);
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::about);
     connect(ui->quitButton, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -122,7 +126,22 @@ void MainWindow::play()
 {
     Program& p = program_;
     WindowGameUi gameUi(p, this);
-    Game(p.settings, p.session, p.log, p.questionFile, p.draw).play(gameUi);
+    playRecordedGame(p, gameUi, GameKind::Ordinary);
+}
+
+void MainWindow::openProgress()
+{
+    Program& p = program_;
+    const QString player = ProgressStore::playerName(p.settings.settings.playername);
+    const QList<PresidentEntry> set = presidentSet(p.records);
+    QStringList portraits;
+    for (const PresidentEntry& president : set)
+        portraits << p.path(p.records.imageFile(president.record));
+    ProgressWindow window(p.progress, player, set, portraits, this);
+    if (window.exec() == ProgressWindow::PracticeChosen) {
+        WindowGameUi gameUi(p, this);
+        playRecordedGame(p, gameUi, GameKind::Practice);
+    }
 }
 
 void MainWindow::openSetup()

@@ -38,6 +38,7 @@ protected:
 private:
     void play();
     void openSetup();
+    void openProgress();
     void about();
     void buildControls();
     void setDesignFonts();

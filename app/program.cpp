@@ -8,7 +8,8 @@ Program::Program(QString dir_, Seams seams_)
     : dir(std::move(dir_)), seams(std::move(seams_)), random(*seams.random), messages(*seams.messages),
       shell(*seams.shell), clock(*seams.clock), settings(dir), log(path(QString::fromLatin1(kLogFile)), settings.settings.loglevel),
       questionFile(path(QString::fromLatin1(kLogFile))), hof(path(QString::fromLatin1(kHofFile))),
-      sounds(*seams.sound, settings.settings.soundon, dir), sizes(settings), draw(records, session.itemUse, random)
+      sounds(*seams.sound, settings.settings.soundon, dir), sizes(settings), draw(records, session.itemUse, random),
+      progress(path(QString::fromLatin1(kProgressFile)))
 {
 }
 

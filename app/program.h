@@ -13,12 +13,14 @@
 //   sounds        the sound list and its effects
 //   sizes         the question windows' size memory
 //   draw          the item draw over records, usage counters and random source
+//   progress      the player's progress file brevprogress.sqlite (opened when first used)
 #include "base/seams.h"
 #include "screens/questionwindow.h"
 #include "store/gamelog.h"
 #include "store/gamesession.h"
 #include "store/hoflist.h"
 #include "store/itemdraw.h"
+#include "store/progressstore.h"
 #include "store/questionfile.h"
 #include "store/records.h"
 #include "store/settingsstore.h"
@@ -62,6 +64,7 @@ public:
     Sounds sounds;
     WindowSizes sizes;
     ItemDraw draw;
+    ProgressStore progress;
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;

@@ -5,6 +5,7 @@
 #include "base/problem.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace brev {
@@ -57,6 +58,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDate today() = 0;
+    // The moment, for the progress file's times.
+    virtual QDateTime now() { return QDateTime(today(), QTime(12, 0)); }
 };
 
 } // namespace brev

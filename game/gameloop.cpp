@@ -178,8 +178,10 @@ void Game::askQuestions(GameUi& ui)
                 // not those given up, nor Name Me, which has no online form.
                 ++asked;
             }
-            if (answered.endGame)
+            if (answered.endGame) {
+                endedEarly_ = asked < s.nquestions;
                 return;
+            }
             if (exporting) {
                 if (asked > before)
                     withoutProgress = 0;
@@ -201,6 +203,7 @@ void Game::play(GameUi& ui, GameKind kind)
     session_.score = 0;
     session_.possible = 0;
     review_.clear();
+    endedEarly_ = false;
     askQuestions(ui);
 
     const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);

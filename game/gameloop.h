@@ -129,6 +129,8 @@ public:
     void recordAnswers(AnswerRecorder record) { record_ = std::move(record); }
     // The questions of the game played last, in order.
     const QList<ReviewEntry>& reviewed() const { return review_; }
+    // The player ended the game played last before its last question.
+    bool endedEarly() const { return endedEarly_; }
     // The game's questions (nextquestion).
     void askQuestions(GameUi& ui);
     // One question of a category (askquestion); number: its place in the game.
@@ -149,6 +151,7 @@ private:
     QuestionMaker makeModel_;
     AnswerRecorder record_;
     QList<ReviewEntry> review_;
+    bool endedEarly_ = false;
 };
 
 } // namespace brev

@@ -242,4 +242,12 @@ inline Asked askInWindow(Program& p, QuestionModel& question)
     return asked;
 }
 
+// In a ModalDriver step: the window w as Type, or the step fails (closing w).
+#define EXPECT_WINDOW(Type, var, w)                                                            \
+    auto* var = qobject_cast<Type*>(w);                                                        \
+    if (!var) {                                                                                \
+        w->close();                                                                            \
+        QFAIL("expected the " #Type " window, got " + w->objectName().toLatin1());             \
+    }
+
 } // namespace brev::test

@@ -60,13 +60,6 @@ QString scoreLine(int score, int possible, int percent)
 const QString kNoCategory = QStringLiteral(
     "0No questions possible with current selections.  Change difficulty levels or question types");
 
-#define EXPECT_WINDOW(Type, var, w)                                                            \
-    auto* var = qobject_cast<Type*>(w);                                                        \
-    if (!var) {                                                                                \
-        w->close();                                                                            \
-        QFAIL("expected the " #Type " window, got " + w->objectName().toLatin1());             \
-    }
-
 void prepare(Fixture& f)
 {
     f.loadSampleRecords();

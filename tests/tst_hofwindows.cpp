@@ -19,13 +19,6 @@
 using namespace brev;
 using namespace brev::test;
 
-#define EXPECT_WINDOW(Type, var, w)                                                            \
-    auto* var = qobject_cast<Type*>(w);                                                        \
-    if (!var) {                                                                                \
-        w->close();                                                                            \
-        QFAIL("expected the " #Type " window, got " + w->objectName().toLatin1());             \
-    }
-
 static const QString kHeader = QStringLiteral("Rank   Score  % Dif Name           Date ");
 
 class TestHofWindows : public QObject {

@@ -166,9 +166,10 @@ void TstMainwindow::answersCommandLine()
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
     const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
-    QCOMPARE(lines.size(), 12);
+    QCOMPARE(lines.size(), 14);
     QVERIFY(lines[1].startsWith("       brevallo --export online|tabbed "));
-    QVERIFY(lines[4].startsWith("  --quit-after-start   "));
+    QVERIFY(lines[2].startsWith("       brevallo --progress "));
+    QVERIFY(lines[5].startsWith("  --quit-after-start   "));
 }
 
 // brevplus.ini's "Presidents after 1993", written by hand: "0" and "false"

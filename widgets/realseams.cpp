@@ -66,6 +66,7 @@ public:
 class SystemClock : public Clock {
 public:
     QDate today() override { return QDate::currentDate(); }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
 };
 
 } // namespace

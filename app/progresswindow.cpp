@@ -1,0 +1,283 @@
+#include "app/progresswindow.h"
+
+#include "base/categories.h"
+#include "store/mastery.h"
+#include "store/progressstore.h"
+#include "widgets/windowhelpers.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace brev {
+
+namespace {
+constexpr int kPortraitSide = 64;
+
+// Colour and symbol of a mastery level: never colour alone.
+QColor levelColour(MasteryLevel level)
+{
+    switch (level) {
+    case MasteryLevel::Unseen: return QColor(150, 150, 150);
+    case MasteryLevel::Learning: return QColor(190, 40, 40);
+    case MasteryLevel::Familiar: return QColor(200, 140, 0);
+    case MasteryLevel::Mastered: return QColor(30, 130, 50);
+    }
+    return Qt::gray;
+}
+QString levelSymbol(MasteryLevel level)
+{
+    switch (level) {
+    case MasteryLevel::Unseen: return QStringLiteral("?");
+    case MasteryLevel::Learning: return QStringLiteral("1");
+    case MasteryLevel::Familiar: return QStringLiteral("2");
+    case MasteryLevel::Mastered: return QStringLiteral("3");
+    }
+    return {};
+}
+
+// The portrait with its mark: a coloured frame and a badge with the level's number.
+QIcon markedPortrait(const QString& file, MasteryLevel level, qreal ratio)
+{
+    const int side = int(kPortraitSide * ratio);
+    QPixmap picture(side, side);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QImage portrait = file.isEmpty() ? QImage() : QImage(file);
+    if (!portrait.isNull()) {
+        const QImage scaled = portrait.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        painter.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
+    }
+    const QColor colour = levelColour(level);
+    painter.setPen(QPen(colour, 4 * ratio));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(2 * ratio, 2 * ratio, side - 4 * ratio, side - 4 * ratio));
+    const QRectF badge(side - 22 * ratio, side - 22 * ratio, 20 * ratio, 20 * ratio);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(badge);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(int(13 * ratio));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(badge, Qt::AlignCenter, levelSymbol(level));
+    painter.end();
+    picture.setDevicePixelRatio(ratio);
+    return QIcon(picture);
+}
+} // namespace
+
+ScoreChart::ScoreChart(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("scoreChart"));
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Scores over time"));
+}
+
+void ScoreChart::setResults(const QList<GameResult>& results)
+{
+    results_ = results;
+    setAccessibleDescription(summary());
+    setToolTip(summary());
+    update();
+}
+
+QString ScoreChart::summary() const
+{
+    if (results_.isEmpty())
+        return tr("No finished games yet.");
+    int best = 0;
+    for (const GameResult& r : results_)
+        best = std::max(best, r.percent);
+    return tr("%n game(s); the latest %1%, the best %2%.", "", int(results_.size()))
+        .arg(results_.last().percent)
+        .arg(best);
+}
+
+void ScoreChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), palette().base());
+    const QFontMetrics metrics(font());
+    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 8;
+    const QRect plot = rect().adjusted(left, 8, -8, -metrics.height() - 8);
+    painter.setPen(palette().color(QPalette::Mid));
+    for (int percent : {0, 50, 100}) {
+        const int y = plot.bottom() - plot.height() * percent / 100;
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(0, y - metrics.height() / 2, left - 4, metrics.height()), Qt::AlignRight,
+                         QStringLiteral("%1%").arg(percent));
+        painter.setPen(palette().color(QPalette::Mid));
+    }
+    if (results_.isEmpty()) {
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, summary());
+    } else {
+        const int n = int(results_.size());
+        const auto at = [&](int i) {
+            const double x = n == 1 ? plot.center().x() : plot.left() + double(plot.width()) * i / (n - 1);
+            return QPointF(x, plot.bottom() - plot.height() * results_[i].percent / 100.0);
+        };
+        QPainterPath line;
+        for (int i = 0; i < n; ++i)
+            i == 0 ? line.moveTo(at(i)) : line.lineTo(at(i));
+        painter.setPen(QPen(QColor(30, 80, 160), 2));
+        painter.drawPath(line);
+        for (int i = 0; i < n; ++i) {
+            painter.setBrush(results_[i].practice ? palette().base() : QBrush(QColor(30, 80, 160)));
+            painter.drawEllipse(at(i), 4, 4);
+        }
+        painter.setPen(palette().color(QPalette::Text));
+        const QString first = results_.first().finished.toLocalTime().date().toString(Qt::ISODate);
+        const QString last = results_.last().finished.toLocalTime().date().toString(Qt::ISODate);
+        painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft, first);
+        painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignRight, last);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, const QList<PresidentEntry>& set,
+                               const QStringList& portraits, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("progress"));
+    setWindowTitle(tr("Progress"));
+    setModal(true);
+
+    QList<PresidentHistory> histories;
+    QList<CategoryAccuracy> categories;
+    QList<GameResult> results;
+    Problem problem = store.presidentHistories(player, &histories);
+    if (!problem)
+        problem = store.categoryAccuracy(player, &categories);
+    if (!problem)
+        problem = store.gameResults(player, &results);
+
+    playerLabel = new QLabel(tr("Progress of %1").arg(player), this);
+    playerLabel->setObjectName(QStringLiteral("playerLabel"));
+    QFont big = playerLabel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    playerLabel->setFont(big);
+
+    problemLabel = new QLabel(problem.value_or(QString()), this);
+    problemLabel->setObjectName(QStringLiteral("problemLabel"));
+    problemLabel->setWordWrap(true);
+    problemLabel->setVisible(problem.has_value());
+
+    presidentGrid = new QListWidget(this);
+    presidentGrid->setObjectName(QStringLiteral("presidentGrid"));
+    presidentGrid->setAccessibleName(tr("Presidents and how well you know them"));
+    presidentGrid->setViewMode(QListView::IconMode);
+    presidentGrid->setResizeMode(QListView::Adjust);
+    presidentGrid->setMovement(QListView::Static);
+    presidentGrid->setWrapping(true);
+    presidentGrid->setWordWrap(true);
+    presidentGrid->setUniformItemSizes(true);
+    presidentGrid->setIconSize(QSize(kPortraitSide, kPortraitSide));
+    const QFontMetrics metrics(presidentGrid->font());
+    presidentGrid->setGridSize(QSize(std::max(kPortraitSide + 24, metrics.horizontalAdvance(QStringLiteral("Washington, Jr.")) + 8),
+                                     kPortraitSide + 4 * metrics.height() + 8));
+    const qreal ratio = devicePixelRatioF();
+    for (qsizetype i = 0; i < set.size(); ++i) {
+        const PresidentEntry& president = set[i];
+        const Mastery mastery = masteryOf(historyOf(histories, president.record));
+        auto* item = new QListWidgetItem(markedPortrait(portraits.value(i), mastery.level, ratio),
+                                         president.name + QLatin1Char('\n') + masteryWord(mastery.level));
+        const QString hint = masteryHint(mastery);
+        item->setToolTip(president.name + QStringLiteral(": ") + masteryWord(mastery.level) + QStringLiteral(". ")
+                         + hint);
+        item->setData(Qt::AccessibleDescriptionRole, hint);
+        item->setData(Qt::UserRole, president.record);
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        presidentGrid->addItem(item);
+    }
+    if (presidentGrid->count() > 0)
+        presidentGrid->setCurrentRow(0);
+
+    categoryTable = new QTableWidget(int(categories.size()), 3, this);
+    categoryTable->setObjectName(QStringLiteral("categoryTable"));
+    categoryTable->setAccessibleName(tr("Accuracy per kind of question"));
+    categoryTable->setHorizontalHeaderLabels({tr("Question"), tr("Answered"), tr("Right")});
+    categoryTable->verticalHeader()->hide();
+    categoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    categoryTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    categoryTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    categoryTable->setWordWrap(true);
+    for (int row = 0; row < categories.size(); ++row) {
+        const CategoryAccuracy& c = categories[row];
+        const int percent = c.answered > 0 ? c.right * 100 / c.answered : 0;
+        categoryTable->setItem(row, 0, new QTableWidgetItem(categoryName(c.category).trimmed()));
+        categoryTable->setItem(row, 1, new QTableWidgetItem(QString::number(c.answered)));
+        categoryTable->setItem(row, 2, new QTableWidgetItem(tr("%1 (%2%)").arg(c.right).arg(percent)));
+    }
+    categoryTable->resizeColumnsToContents();
+    categoryTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    categoryTable->resizeRowsToContents();
+
+    chart = new ScoreChart(this);
+    chart->setResults(results);
+
+    practiceButton = new QPushButton(tr("Practice"), this);
+    practiceButton->setObjectName(QStringLiteral("practiceButton"));
+    practiceButton->setToolTip(tr("A game about the presidents you know least; it does not enter the hall of fame"));
+    practiceButton->setAutoDefault(false);
+    connect(practiceButton, &QPushButton::clicked, this, &QDialog::accept);
+    closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setAutoDefault(false);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* legend = new QLabel(tr("Marks: ? unseen, 1 learning, 2 familiar, 3 mastered (from your last five answers "
+                                 "about each president)."),
+                              this);
+    legend->setObjectName(QStringLiteral("legendLabel"));
+    legend->setWordWrap(true);
+
+    auto* lower = new QHBoxLayout;
+    auto* tableColumn = new QVBoxLayout;
+    auto* tableTitle = new QLabel(tr("Accuracy per kind of question"), this);
+    tableTitle->setBuddy(categoryTable);
+    tableColumn->addWidget(tableTitle);
+    tableColumn->addWidget(categoryTable);
+    auto* chartColumn = new QVBoxLayout;
+    auto* chartTitle = new QLabel(tr("Final scores, in percent"), this);
+    chartTitle->setBuddy(chart);
+    chartColumn->addWidget(chartTitle);
+    chartColumn->addWidget(chart, 1);
+    lower->addLayout(tableColumn, 1);
+    lower->addLayout(chartColumn, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(practiceButton);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(playerLabel);
+    layout->addWidget(problemLabel);
+    layout->addWidget(presidentGrid, 3);
+    layout->addWidget(legend);
+    layout->addLayout(lower, 2);
+    layout->addLayout(buttons);
+
+    resize(twips(this, 13500), twips(this, 10500));
+    centreOnScreen(this);
+    presidentGrid->setFocus();
+}
+
+} // namespace brev

@@ -1,0 +1,58 @@
+#pragma once
+// The player's progress: every president of the current set as a portrait
+// with his mastery mark (in words too, for tooltips and screen readers), the
+// accuracy per kind of question, and a chart of the final scores over time.
+// "Practice" closes the window with PracticeChosen: the caller starts a
+// practice game.
+#include "store/progress.h"
+
+#include <QDialog>
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace brev {
+
+class ProgressStore;
+
+// The final scores of the player's games as percentages, oldest on the left;
+// practice games drawn hollow.
+class ScoreChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScoreChart(QWidget* parent = nullptr);
+    void setResults(const QList<GameResult>& results);
+    // The chart in words: how many games, the latest and the best.
+    QString summary() const;
+    QSize sizeHint() const override { return {360, 200}; }
+    QSize minimumSizeHint() const override { return {240, 140}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QList<GameResult> results_;
+};
+
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+public:
+    enum Result { Closed = QDialog::Rejected, PracticeChosen = QDialog::Accepted };
+    // set: the presidents in play, term order; portraits: their picture
+    // files, in the same order.
+    ProgressWindow(ProgressStore& store, const QString& player, const QList<PresidentEntry>& set,
+                   const QStringList& portraits, QWidget* parent = nullptr);
+
+    QLabel* playerLabel;
+    QListWidget* presidentGrid;
+    QTableWidget* categoryTable;
+    ScoreChart* chart;
+    QLabel* problemLabel;
+    QPushButton* practiceButton;
+    QPushButton* closeButton;
+};
+
+} // namespace brev

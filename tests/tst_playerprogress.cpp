@@ -1,0 +1,190 @@
+// The player's progress as the game keeps it: the items a judgement is
+// about, games recorded through the windows, the practice game and its
+// draw, the Progress window and the command line's table.
+#include "app/gameui.h"
+#include "app/playerprogress.h"
+#include "app/progresswindow.h"
+#include "models/multiplechoicemodel.h"
+#include "models/namememodel.h"
+#include "screens/multiplechoicewindow.h"
+#include "screens/reviewwindow.h"
+#include "screens/scorewindow.h"
+#include "store/mastery.h"
+#include "store/progressstore.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace brev;
+using namespace brev::test;
+
+class TestPlayerProgress : public QObject {
+    Q_OBJECT
+private slots:
+    void judgedItemsFollowTheCredits();
+    void recordedGameAndPractice();
+    void practiceDrawTriesTheWeakestFirst();
+    void progressWindowShowsEveryPresident();
+    void commandLineTable();
+};
+
+void TestPlayerProgress::judgedItemsFollowTheCredits()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    const Records& records = f.program->records;
+    MultipleChoiceModel q(f.program->draw, 1, RunMode::Play);
+    QVERIFY(q.load());
+    // A wrong pick: the picked president and the right one, both wrong, no points.
+    Verdict wrong;
+    wrong.possible = 5;
+    wrong.credits = {{7, -1}, {3, -1}};
+    QList<JudgedItem> items = judgedItems(q, wrong, records);
+    QCOMPARE(items.size(), 2);
+    QVERIFY(!items[0].right && !items[1].right);
+    QCOMPARE(items[0].record, 7);
+    QCOMPARE(items[1].president, records.presidents[3].name);
+    // One president credited right and wrong in one question counts wrong;
+    // the points go to the right ones only; records outside the set are left out.
+    Verdict mixed;
+    mixed.points = 4;
+    mixed.possible = 10;
+    mixed.credits = {{2, 4}, {5, 4}, {2, -1}, {99, 4}};
+    items = judgedItems(q, mixed, records);
+    QCOMPARE(items.size(), 2);
+    QVERIFY(!items[0].right);
+    QCOMPARE(items[0].points, 0);
+    QVERIFY(items[1].right);
+    QCOMPARE(items[1].points, 4);
+    // A question without credits (Name Me): the president it asks about.
+    NameMeModel nameMe(f.program->draw, 21, RunMode::Play, 3);
+    QVERIFY(nameMe.load());
+    Verdict lost;
+    lost.possible = 6;
+    items = judgedItems(nameMe, lost, records);
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(items[0].record, nameMe.chosen()[0]);
+    QVERIFY(!items[0].right);
+}
+
+void TestPlayerProgress::recordedGameAndPractice()
+{
+    for (const GameKind kind : {GameKind::Ordinary, GameKind::Practice}) {
+        Fixture f;
+        f.loadSampleRecords();
+        Program& p = *f.program;
+        fillHallOfFame(p.hof);
+        p.settings.settings.catenabled[1] = -1;
+        p.settings.settings.nquestions = 2;
+        p.settings.settings.playername = QStringLiteral("Ada");
+        WindowGameUi ui(p);
+        ModalDriver driver;
+        int answered = 0;
+        for (int q = 0; q < 2; ++q) {
+            driver.then([&](QWidget* w) {
+                EXPECT_WINDOW(MultipleChoiceWindow, m, w);
+                answered = m->model().chosen()[size_t(m->answerSlot())];
+                QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
+            });
+            driver.then([&](QWidget* w) {
+                EXPECT_WINDOW(ScoreWindow, s, w);
+                QTest::mouseClick(s->okButton, Qt::LeftButton);
+            });
+        }
+        driver.then([&](QWidget* w) {
+            EXPECT_WINDOW(ReviewWindow, r, w);
+            r->accept();
+        });
+        playRecordedGame(p, ui, kind);
+        QVERIFY(driver.done());
+
+        // Two right answers under the player's name, and the game with its score.
+        ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
+        QList<PresidentHistory> histories;
+        QVERIFY(!store.presidentHistories(QStringLiteral("Ada"), &histories));
+        int right = 0;
+        for (const PresidentHistory& h : histories)
+            right += h.right;
+        QCOMPARE(right, 2);
+        QVERIFY(historyOf(histories, answered));
+        QList<GameResult> games;
+        QVERIFY(!store.gameResults(QStringLiteral("Ada"), &games));
+        QCOMPARE(games.size(), 1);
+        QCOMPARE(games[0].score, 10);
+        QCOMPARE(games[0].practice, kind == GameKind::Practice);
+        // A practice game says it stays out of the hall of fame.
+        QCOMPARE(f.messages->texts.value(0).contains("practice game"), kind == GameKind::Practice);
+    }
+}
+
+void TestPlayerProgress::practiceDrawTriesTheWeakestFirst()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    Program& p = *f.program;
+    PracticeDraw draw(p.records, p.session.itemUse, p.random, PracticeFocus({9, 4}, 2));
+    Chosen chosen{};
+    for (int i = 0; i < 6; ++i) {
+        const int r = draw.pick(1, chosen, 0);
+        QVERIFY2(r == 9 || r == 4, qPrintable(QString::number(r)));
+    }
+    // A slot none of them suits is drawn as usual.
+    const int other = draw.pick(1, chosen, 0, PickRule::NewText, [](int r) { return r > 20; });
+    QVERIFY(other > 20);
+}
+
+void TestPlayerProgress::progressWindowShowsEveryPresident()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
+    const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
+    QVERIFY(!store.beginGame(QStringLiteral("Ada"), when, false));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
+    QVERIFY(!store.recordQuestion(3, {JudgedItem{5, QStringLiteral("President 5"), false, 0}}, when));
+    QVERIFY(!store.finishGame(15, 20, false, when));
+
+    const QList<PresidentEntry> set = presidentSet(f.program->records);
+    ProgressWindow window(store, QStringLiteral("Ada"), set, QStringList(), nullptr);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Progress"));
+    QCOMPARE(window.presidentGrid->count(), int(set.size()));
+    const auto wordOf = [&](int row) { return window.presidentGrid->item(row)->text().section('\n', 1); };
+    QCOMPARE(wordOf(1), masteryWord(MasteryLevel::Mastered));   // three right in a row
+    QCOMPARE(wordOf(4), masteryWord(MasteryLevel::Learning));
+    QCOMPARE(wordOf(0), masteryWord(MasteryLevel::Unseen));
+    QVERIFY(window.presidentGrid->item(1)->toolTip().contains(masteryHint(masteryOf({true, true, true}))));
+    QCOMPARE(window.categoryTable->rowCount(), 2);
+    QCOMPARE(window.chart->accessibleDescription(), QStringLiteral("1 game(s); the latest 75%, the best 75%."));
+    QVERIFY(!window.problemLabel->isVisibleTo(&window));
+    window.show();
+    QTest::mouseClick(window.practiceButton, Qt::LeftButton);
+    QCOMPARE(window.result(), int(ProgressWindow::PracticeChosen));
+}
+
+void TestPlayerProgress::commandLineTable()
+{
+    const QString program = QStringLiteral(BREV_EXE);
+    QTemporaryDir dir;
+    const QDir exeDir = QFileInfo(program).dir();
+    for (const char* name : {"brev.dat", "brevplus.dat"})
+        QVERIFY(QFile::copy(exeDir.filePath(name), dir.filePath(name)));
+    QProcess run;
+    run.start(program, {"--dir", dir.path(), "--progress"});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitCode(), 0);
+    const QString table = QString::fromUtf8(run.readAllStandardOutput());
+    QVERIFY2(table.contains("Washington") && table.contains(masteryKey(MasteryLevel::Unseen)), qPrintable(table));
+    QVERIFY(!QFile::exists(dir.filePath(QString::fromLatin1(kProgressFile))));   // reading creates nothing
+    run.start(program, {"--progress", "--export", "online"});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitCode(), 2);
+}
+
+QTEST_MAIN(TestPlayerProgress)
+#include "tst_playerprogress.moc"
