@@ -188,12 +188,16 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     presidentGrid->setResizeMode(QListView::Adjust);
     presidentGrid->setMovement(QListView::Static);
     presidentGrid->setWrapping(true);
-    presidentGrid->setWordWrap(true);
-    presidentGrid->setUniformItemSizes(true);
     presidentGrid->setIconSize(QSize(kPortraitSide, kPortraitSide));
+    // Every name whole on one line, the mastery word on the next.
     const QFontMetrics metrics(presidentGrid->font());
-    presidentGrid->setGridSize(QSize(std::max(kPortraitSide + 24, metrics.horizontalAdvance(QStringLiteral("Washington, Jr.")) + 8),
-                                     kPortraitSide + 4 * metrics.height() + 8));
+    int widest = kPortraitSide + 24;
+    for (const PresidentEntry& president : set)
+        widest = std::max(widest, metrics.horizontalAdvance(president.name) + 24);
+    presidentGrid->setTextElideMode(Qt::ElideNone);
+    presidentGrid->setUniformItemSizes(false);
+    const QSize cell(widest, kPortraitSide + 3 * metrics.height() + 12);
+    presidentGrid->setGridSize(cell);
     const qreal ratio = devicePixelRatioF();
     for (qsizetype i = 0; i < set.size(); ++i) {
         const PresidentEntry& president = set[i];
@@ -206,6 +210,7 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
         item->setData(Qt::AccessibleDescriptionRole, hint);
         item->setData(Qt::UserRole, president.record);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        item->setSizeHint(cell);
         presidentGrid->addItem(item);
     }
     if (presidentGrid->count() > 0)
