@@ -182,11 +182,11 @@ void TestHofd::submissionIsListedAndMarked()
     QCOMPARE(first.status, 200);
     QVERIFY(first.body.contains("Your score of 120 is number 1."));
     QVERIFY(first.body.contains("<tr class=\"new\"><td class=\"n\">1</td><td class=\"n\">120</td>"
-                                "<td class=\"n\">3</td><td>Ann</td>"));
+                                "<td class=\"n\">3</td><td><bdi>Ann</bdi></td>"));
     const Answer list = get("/games/triv/triviahf.asp?game=brev");
     QCOMPARE(list.status, 200);
     QVERIFY(list.body.contains(
-        "<tr><td class=\"n\">1</td><td class=\"n\">120</td><td class=\"n\">3</td><td>Ann</td>"));
+        "<tr><td class=\"n\">1</td><td class=\"n\">120</td><td class=\"n\">3</td><td><bdi>Ann</bdi></td>"));
     QVERIFY(!list.body.contains("class=\"new\""));
     QVERIFY(get("/games/triv/triviahf.asp?game=other").body.contains("No entries yet."));
 }
@@ -200,22 +200,22 @@ void TestHofd::onlyThirtyBestListedTiesBelowEarlier()
     QVERIFY(last.body.contains("Your score of 1000 is stored; it is not among the best 30."));
     const QByteArray list = get("/games/triv/triviahf.asp?game=t31").body;
     QVERIFY(
-        list.contains("<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td>P31</td>"));
+        list.contains("<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td><bdi>P31</bdi></td>"));
     QVERIFY(
-        list.contains("<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td>Later</td>"));
+        list.contains("<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td><bdi>Later</bdi></td>"));
     QVERIFY(list.contains("<td class=\"n\">30</td><td class=\"n\">1003</td>"));
-    QVERIFY(!list.contains("<td>P2</td>") && !list.contains("<td>P1</td>") && !list.contains("Lowest"));
+    QVERIFY(!list.contains("<td><bdi>P2</bdi></td>") && !list.contains("<td><bdi>P1</bdi></td>") && !list.contains("Lowest"));
 }
 
 void TestHofd::namesAreEscapedAndStoredAsText()
 {
     const Answer script = submit("brev", 10, "<script>alert(1)</script>", 1);
     QCOMPARE(script.status, 200);
-    QVERIFY(script.body.contains("<td>&lt;script&gt;alert(1)&lt;/sc</td>"));
+    QVERIFY(script.body.contains("<td><bdi>&lt;script&gt;alert(1)&lt;/sc</bdi></td>"));
     QVERIFY(!script.body.contains("<script>"));
     QCOMPARE(submit("brev", 20, "x'); DROP TABLE entries; --", 2).status, 200);
     const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
-    QVERIFY(list.contains("<td>x'); DROP TABLE entr</td>"));
+    QVERIFY(list.contains("<td><bdi>x'); DROP TABLE entr</bdi></td>"));
     QVERIFY(list.contains("alert(1)"));
     QVERIFY(get("/games/triv/triviahf.asp?game=%3Cb%3E").body.contains("Hall of Fame: &lt;b&gt;"));
 }
@@ -259,7 +259,7 @@ void TestHofd::rawSpaceBeforeDifIsAccepted()
     while (socket.waitForReadyRead(5000))
         reply += socket.readAll();
     QVERIFY(reply.startsWith("HTTP/1.1 200"));
-    QVERIFY(reply.contains("<td class=\"n\">3</td><td>Old Timer</td>"));
+    QVERIFY(reply.contains("<td class=\"n\">3</td><td><bdi>Old Timer</bdi></td>"));
 }
 
 void TestHofd::acknowledgedEntriesSurviveKill()
@@ -275,7 +275,7 @@ void TestHofd::acknowledgedEntriesSurviveKill()
             QByteArray::number(100 + i) + "&b=" + enc(name) + "%20dif%3D1&c=")));
         connect(r, &QNetworkReply::finished, &loop, [&, r, name] {
             if (r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200 &&
-                r->readAll().contains("<td>" + name.toLatin1() + "</td>"))
+                r->readAll().contains("<td><bdi>" + name.toLatin1() + "</bdi></td>"))
                 acknowledged << name;
             if (acknowledged.size() == 10 && server_.state() == QProcess::Running) {
                 server_.kill();
@@ -298,7 +298,7 @@ void TestHofd::acknowledgedEntriesSurviveKill()
     startServer();
     const QByteArray list = get("/games/triv/triviahf.asp?game=kill").body;
     for (const QString& name : acknowledged)
-        QVERIFY2(list.contains("<td>" + name.toLatin1() + "</td>"), qPrintable(name));
+        QVERIFY2(list.contains("<td><bdi>" + name.toLatin1() + "</bdi></td>"), qPrintable(name));
 }
 
 void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
@@ -307,7 +307,7 @@ void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
     QCOMPARE(get("/games/triv/triviahf.asp?game=brev&a=55&b=New+comer+dif%3D2&c=").status,
              200); // as forms send it
     QVERIFY(
-        get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td>New comer</td>"));
+        get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td><bdi>New comer</bdi></td>"));
     const Answer sql = get("/games/triv/triviahf.asp?game=" + enc("x' OR 1=1--"));
     QCOMPARE(sql.status, 200);
     QVERIFY(sql.body.contains("Hall of Fame: x' OR 1=") && sql.body.contains("No entries yet."));
@@ -344,7 +344,7 @@ void TestHofd::otherWritersSeenAtNextListing()
     port_ = firstPort;
     second.terminate();
     QVERIFY(second.waitForFinished(5000));
-    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("<td>Elsewhere</td>"));
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("<td><bdi>Elsewhere</bdi></td>"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("moderator"));
         db.setDatabaseName(dir_.filePath("hof.sqlite"));
@@ -371,7 +371,7 @@ void TestHofd::gameSubmissionAddressIsStored()
     const Answer listed =
         get(list.path(QUrl::FullyEncoded).toLatin1() + '?' + list.query(QUrl::FullyEncoded).toLatin1());
     QVERIFY(listed.body.contains(QStringLiteral("<td class=\"n\">4321</td><td class=\"n\">3</td>"
-                                                "<td>Zoë O'Brien &amp; &lt;Co&gt;</td>")
+                                                "<td><bdi>Zoë O'Brien &amp; &lt;Co&gt;</bdi></td>")
                                      .toUtf8()));
 }
 
@@ -387,7 +387,7 @@ void TestHofd::submissionRateLimit()
                                                     "Connection: close\r\n"));
     QVERIFY(third.reply.startsWith("HTTP/1.1 429 ") && third.reply.contains("\r\nRetry-After: 30\r\n"));
     const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
-    QVERIFY(list.contains("<td>Two</td>") && !list.contains("Three"));
+    QVERIFY(list.contains("<td><bdi>Two</bdi></td>") && !list.contains("Three"));
 }
 
 void TestHofd::readOnlyDatabaseRefusedAtStart()
