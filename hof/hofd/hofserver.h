@@ -1,18 +1,33 @@
 // The HTTP side of brevallo-hofd: one path, "/games/triv/triviahf.asp", answered
 // with the list page (GET with game), or with a new entry stored and the list page
 // marking it (GET with game, a, b and c). HEAD is answered as GET without the body
-// and never stores; other methods get 405. Submissions arriving together are
-// stored in one transaction and answered only after it commits; a listing
-// pipelined behind its client's submissions shows them; a client address
-// over its submission rate gets 429. One line per request goes to standard error
-// (never a name or an e-mail address). The list pages of the games asked recently
-// are kept in memory while the database has not changed.
+// and never stores; other methods get 405.
+//
+// The database is never waited for on the event loop (HofDatabase): submissions
+// arriving while a batch is being stored are stored together in the next one,
+// each answered only after its commit; one the database refuses fails alone. A
+// submission not stored within the database timeout gets 503 with Retry-After.
+// The lists of the games asked recently are kept in memory while the database
+// has not changed: with PostgreSQL a cached list is served at once while the
+// server notifies changes; with SQLite every listing first asks the reader
+// whether another writer changed the entries, and is served from memory when
+// no answer comes within kCachedWaitMs. A list not in memory waits at most the
+// database timeout, then gets 503.
+//
+// A listing pipelined behind its client's submissions shows them. A client
+// address over its submission rate gets 429; a submission not stored is not
+// counted. The retry of an entry whose store may have been committed unseen (the
+// connection broke at the commit, or the timeout passed during it) is taken as
+// that entry when the database holds an identical one made since the first
+// attempt, for kDoubtfulWindowMs. One line per request goes to standard error
+// (never a name or an e-mail address; the client's text escaped).
 #pragma once
 
-#include "hof/hofd/hofstore.h"
+#include "hof/hofd/hofdatabase.h"
 #include "hof/hofd/httplayer.h"
 #include "hof/hofd/ratelimit.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
@@ -29,44 +44,88 @@ struct HofServerOptions {
     HttpLimits http;
     int submissionsPerMinute = 30; // per client address; 0: no limit
     int submissionBurst = 30;
+    int databaseTimeoutMs = 5000; // a submission or an unlisted game waits no longer
 };
+
+constexpr int kCachedWaitMs = 200;
+constexpr qint64 kDoubtfulWindowMs = 10 * 60 * 1000;
+
+// The client's text in a log line: a character that a terminal would act on,
+// or that would hide what follows, written as \xNN or \u{N}; a backslash doubled.
+QString escapedForLog(const QString& text);
 
 class HofServer : public QObject
 {
     Q_OBJECT
   public:
-    HofServer(HofStore& store, const HofServerOptions& options, QObject* parent = nullptr);
+    HofServer(HofDatabase& database, const HofServerOptions& options, QObject* parent = nullptr);
     ~HofServer() override;
 
     // Returns the port listened on, 0 on failure (with the reason in *error).
     quint16 start(const QHostAddress& address, quint16 port, QString* error);
 
-    // Stops taking connections and answers the submissions still waiting.
+    // Stops taking connections; drained() follows once every submission is answered.
     void stop();
 
+  signals:
+    void drained();
+
   private:
-    struct Waiting;
+    struct Submit;
+    struct Listing;
+    using SubmitPtr = std::shared_ptr<Submit>;
+    using ListingPtr = std::shared_ptr<Listing>;
+
     void handle(const HttpRequest& request, const HttpReply& reply);
-    void storeWaiting();
-    void listing(const QString& game, const HttpReply& reply, const QString& peer,
-                 const QElapsedTimer& since);
-    bool bestOf(const QString& game, QList<ListedEntry>* out);
+    void submit(const SubmitPtr& s);
+    void list(const ListingPtr& l);
+    void storeQueued();
+    void stored(const StoreResult& result);
+    void readQueued();
+    void read(const ReadResult& result, quint64 generation);
+    void giveUp();
+    void armGiveUp();
+    void submissionDone(const SubmitPtr& s);
+    void serveList(const ListingPtr& l, const QList<ListedEntry>* entries);
+    void remember(const QString& game, const QList<ListedEntry>& entries);
+    void forgetAll();
+    void checkDrained();
     void answer(const HttpReply& reply, const QString& peer, int status, const QByteArray& page,
                 const QString& logText, const QElapsedTimer& since,
                 const QList<QPair<QByteArray, QByteArray>>& extra = {});
+    void answerNotStored(const SubmitPtr& s);
 
-    HofStore& store_;
+    HofDatabase& database_;
     HofServerOptions options_;
     RateLimiter rate_;
     QElapsedTimer clock_;
-    std::vector<std::unique_ptr<Waiting>> waiting_;
-    QTimer storeTimer_;
     QList<QPointer<HttpListener>> listeners_;
-    // The best entries and the plain list page of recently asked games; a game's
-    // are dropped when new entries of it are stored, all when another writer
-    // changed the database.
+    std::vector<SubmitPtr> queued_;  // not yet handed to the writer
+    std::vector<SubmitPtr> storing_; // the batch the writer has
+    std::vector<ListingPtr> toRead_; // waiting for the next read
+    std::vector<ListingPtr> reading_;
+    QHash<quint64, int> unansweredSubmissions_; // by connection
+    std::vector<ListingPtr> behindOwn_;         // listings waiting for their connection's submissions
+    bool writerBusy_ = false;
+    bool readerBusy_ = false;
+    bool watching_ = false; // PostgreSQL notifies every change
+    bool stopping_ = false;
+    QTimer storeTimer_;
+    QTimer giveUpTimer_;
+    // The best entries and the plain list page of recently asked games; a
+    // game's are replaced when entries of it are stored, all dropped when
+    // another writer changed the database. generation_ counts the changes, so
+    // that a list read before one is not kept after it.
     QHash<QString, QList<ListedEntry>> best_;
     QHash<QString, QByteArray> pages_;
+    quint64 generation_ = 0;
+    // Entries whose store may have been committed unseen: when each was first
+    // submitted (UTC), and the clock then.
+    struct Doubtful {
+        QDateTime since;
+        qint64 atMs;
+    };
+    QHash<QString, Doubtful> doubtful_;
 };
 
 } // namespace hofd

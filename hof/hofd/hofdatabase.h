@@ -1,0 +1,74 @@
+// The hall-of-fame database as the event loop sees it: two connections, each on
+// a thread of its own, so that no wait for the database (a lock held by another
+// process, a PostgreSQL server that hangs or restarts) stops the loop.
+// - The writer stores one batch of entries at a time and reads back the lists
+//   of the games stored into. SQLite: it checks every second, and around every
+//   batch, that the file at the database's path is still the one it opened.
+// - The reader reads lists. It notices other writers' changes: SQLite's data
+//   version when asked; PostgreSQL notifications as they come, with a broken
+//   connection noticed within kConnectionCheckMs, opened again (every second
+//   while the server is away) and subscribed again.
+// Results come back as calls on the thread that made the HofDatabase.
+#pragma once
+
+#include "base/problem.h"
+#include "hof/hofd/hofstore.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace hofd
+{
+
+struct ReadResult {
+    bool changed = false; // the entries changed since the last read: lists kept elsewhere are void
+    BestLists best;       // the games read
+    brev::Problem problem;
+};
+
+class HofDatabase : public QObject
+{
+    Q_OBJECT
+  public:
+    explicit HofDatabase(QObject* parent = nullptr);
+    ~HofDatabase() override;
+
+    // Opens the writer's connection (making and checking the table) and the
+    // reader's; waits until both are open. timeoutMs: how long a statement may
+    // wait for another writer's lock, or for a PostgreSQL server to answer a
+    // new connection.
+    brev::Problem open(const QString& where, int timeoutMs);
+    QString describe() const { return description_; }
+    bool isSqlite() const { return sqlite_; }
+
+    void store(const StoreBatch& batch, std::function<void(const StoreResult&)> done);
+    // Reads the lists of games, and with SQLite first asks whether the entries
+    // changed since the last read, reading the lists of `cached` too when they did.
+    void read(const QStringList& games, const QStringList& cached, std::function<void(const ReadResult&)> done);
+
+    // Ends both threads. False when one of them is still waiting for the
+    // database after waitMs (it is left behind).
+    bool close(int waitMs);
+
+  signals:
+    void changed();                  // PostgreSQL: the entries changed, or may have unseen
+    void watching(bool on);          // PostgreSQL: whether changes are notified now
+    void failed(const QString& why); // nothing can be stored any more
+
+  private:
+    class Worker;
+    void post(std::function<void()> call); // runs call on this object's thread
+    void watchFile();
+    void watchServer();
+    void checkReader();
+    void reconnectReader(int delayMs);
+
+    std::unique_ptr<Worker> writer_;
+    std::unique_ptr<Worker> reader_;
+    QString description_;
+    bool sqlite_ = true;
+};
+
+} // namespace hofd
