@@ -81,11 +81,21 @@ brev::Problem HofDatabase::open(const QString& where, int timeoutMs)
     });
     if (problem)
         return problem;
-    if (sqlite_)
+    if (sqlite_) {
+        checker_ = std::make_unique<HofStore>(QStringLiteral("hofd checker"));
+        if (const brev::Problem checker = checker_->open(where, false, 0))
+            return checker;
+        checker_->changedElsewhere();
         watchFile();
-    else
+    } else {
         watchServer();
+    }
     return {};
+}
+
+HofStore::Change HofDatabase::changedElsewhere()
+{
+    return checker_ ? checker_->changedElsewhere() : HofStore::Change::Unknown;
 }
 
 // SQLite keeps writing to a file deleted or replaced under it, and everything
@@ -165,14 +175,12 @@ void HofDatabase::store(const StoreBatch& batch, std::function<void(const StoreR
     });
 }
 
-void HofDatabase::read(const QStringList& games, const QStringList& cached,
-                       std::function<void(const ReadResult&)> done)
+void HofDatabase::read(const QStringList& games, std::function<void(const ReadResult&)> done)
 {
     Worker* w = reader_.get();
-    w->post([this, w, games, cached, done = std::move(done)] {
+    w->post([this, w, games, done = std::move(done)] {
         ReadResult result;
-        result.changed = w->store->isSqlite() && w->store->changedElsewhere();
-        for (const QString& game : result.changed ? games + cached : games) {
+        for (const QString& game : games) {
             QList<ListedEntry> entries;
             result.problem = w->store->top(game, kListed, entries);
             if (result.problem)
@@ -187,6 +195,7 @@ void HofDatabase::read(const QStringList& games, const QStringList& cached,
 
 bool HofDatabase::close(int waitMs)
 {
+    checker_.reset();
     const QDeadlineTimer deadline(waitMs);
     bool ended = true;
     for (Worker* w : {writer_.get(), reader_.get()}) {

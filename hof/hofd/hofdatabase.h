@@ -4,10 +4,11 @@
 // - The writer stores one batch of entries at a time and reads back the lists
 //   of the games stored into. SQLite: it checks every second, and around every
 //   batch, that the file at the database's path is still the one it opened.
-// - The reader reads lists. It notices other writers' changes: SQLite's data
-//   version when asked; PostgreSQL notifications as they come, with a broken
-//   connection noticed within kConnectionCheckMs, opened again (every second
-//   while the server is away) and subscribed again.
+// - The reader reads lists. With PostgreSQL it is notified of every change as
+//   it comes; a broken connection is noticed within a tenth of a second,
+//   opened again (every second while the server is away) and subscribed again.
+// - SQLite: a third connection, on the caller's thread, tells whether another
+//   connection changed the entries (SQLite's data version).
 // Results come back as calls on the thread that made the HofDatabase.
 #pragma once
 
@@ -23,8 +24,7 @@ namespace hofd
 {
 
 struct ReadResult {
-    bool changed = false; // the entries changed since the last read: lists kept elsewhere are void
-    BestLists best;       // the games read
+    BestLists best; // the games read
     brev::Problem problem;
 };
 
@@ -43,10 +43,14 @@ class HofDatabase : public QObject
     QString describe() const { return description_; }
     bool isSqlite() const { return sqlite_; }
 
+    // SQLite: whether another connection (this service's writer included)
+    // changed the entries since the last call. The one statement run on the
+    // caller's thread: it never waits for a lock, so a listing of a list in
+    // memory is answered at once, unless the entries changed.
+    HofStore::Change changedElsewhere();
+
     void store(const StoreBatch& batch, std::function<void(const StoreResult&)> done);
-    // Reads the lists of games, and with SQLite first asks whether the entries
-    // changed since the last read, reading the lists of `cached` too when they did.
-    void read(const QStringList& games, const QStringList& cached, std::function<void(const ReadResult&)> done);
+    void read(const QStringList& games, std::function<void(const ReadResult&)> done);
 
     // Ends both threads. False when one of them is still waiting for the
     // database after waitMs (it is left behind).
@@ -67,6 +71,7 @@ class HofDatabase : public QObject
 
     std::unique_ptr<Worker> writer_;
     std::unique_ptr<Worker> reader_;
+    std::unique_ptr<HofStore> checker_; // SQLite, on the caller's thread
     QString description_;
     bool sqlite_ = true;
 };

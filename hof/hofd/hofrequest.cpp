@@ -3,6 +3,7 @@
 #include <QByteArrayList>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace hofd
 {
@@ -60,6 +61,10 @@ bool hasControl(const QString& text)
 QString capped(const QString& text, int maxCharacters, int maxCodePoints)
 {
     const QString trimmed = text.trimmed();
+    // Below U+0300 every code point is a character of its own, and no mark.
+    if (trimmed.size() <= qMin(maxCharacters, maxCodePoints) &&
+        std::all_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.unicode() < 0x300; }))
+        return trimmed;
     QString kept;
     int characters = 0, codePoints = 0;
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, trimmed);

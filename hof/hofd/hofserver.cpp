@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace hofd
 {
@@ -244,6 +245,16 @@ void HofServer::stored(const StoreResult& result)
     if (result.problem)
         logProblem(*result.problem);
     if (!result.best.isEmpty()) { // fresher than any list being read
+        if (database_.isSqlite() && database_.changedElsewhere() != HofStore::Change::Unknown) {
+            // Taken in now, this service's own commit does not read as another
+            // writer's at the next listing. The lists just read hold every
+            // change up to the commit; other games' lists are dropped, as they
+            // may have missed one, and a change made between the writer's read
+            // and now is caught by reading the lists again behind the answers.
+            best_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
+            pages_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
+            refresh_ = result.best.keys();
+        }
         ++generation_;
         for (auto it = result.best.cbegin(); it != result.best.cend(); ++it)
             remember(it.key(), it.value());
@@ -285,6 +296,7 @@ void HofServer::stored(const StoreResult& result)
         submissionDone(s);
     }
     storeQueued();
+    readQueued();
     armGiveUp();
     checkDrained();
 }
@@ -327,12 +339,22 @@ void HofServer::submissionDone(const SubmitPtr& s)
 
 void HofServer::list(const ListingPtr& l)
 {
+    // A list in memory is served at once while PostgreSQL notifies every
+    // change, or while SQLite's data version says nothing changed.
     const auto known = best_.constFind(l->game);
-    if (known != best_.cend() && watching_) {
+    bool fresh = known != best_.cend() && watching_;
+    if (known != best_.cend() && !watching_ && database_.isSqlite()) {
+        const HofStore::Change change = database_.changedElsewhere();
+        fresh = change == HofStore::Change::None;
+        if (change == HofStore::Change::Some)
+            forgetAll();
+    }
+    if (fresh) {
         serveList(l, &*known);
         return;
     }
-    l->giveUpAt = clock_.elapsed() + (known != best_.cend() ? kCachedWaitMs : options_.databaseTimeoutMs);
+    const bool inMemory = best_.contains(l->game); // served from memory if the reader is slow
+    l->giveUpAt = clock_.elapsed() + (inMemory ? kCachedWaitMs : options_.databaseTimeoutMs);
     toRead_.push_back(l);
     readQueued();
     if (!giveUpTimer_.isActive() || giveUpTimer_.remainingTime() > l->giveUpAt - clock_.elapsed())
@@ -342,35 +364,21 @@ void HofServer::list(const ListingPtr& l)
 void HofServer::readQueued()
 {
     dropAnswered(toRead_);
-    if (readerBusy_ || toRead_.empty())
+    if (readerBusy_ || (toRead_.empty() && refresh_.isEmpty()))
         return;
     reading_.swap(toRead_);
     toRead_.clear();
-    QStringList games, cached;
-    BestLists known; // as they were when asked
-    const bool askChanged = database_.isSqlite();
+    QStringList games = std::exchange(refresh_, {});
     for (const ListingPtr& l : reading_) {
-        const auto it = best_.constFind(l->game);
-        if (it != best_.cend() && askChanged) {
-            if (!known.contains(l->game)) {
-                known.insert(l->game, *it);
-                cached.append(l->game);
-            }
-        } else if (!games.contains(l->game)) {
+        if (!games.contains(l->game))
             games.append(l->game);
-        }
     }
     readerBusy_ = true;
     const quint64 generation = generation_;
     QPointer<HofServer> self(this);
-    database_.read(games, cached, [self, generation, known](const ReadResult& result) {
-        if (!self)
-            return;
-        ReadResult withKnown = result;
-        if (!result.changed) // unchanged since the last read: the lists in memory then hold
-            for (auto it = known.cbegin(); it != known.cend(); ++it)
-                withKnown.best.insert(it.key(), it.value());
-        self->read(withKnown, generation);
+    database_.read(games, [self, generation](const ReadResult& result) {
+        if (self)
+            self->read(result, generation);
     });
 }
 
@@ -381,10 +389,8 @@ void HofServer::read(const ReadResult& result, quint64 generation)
     reading_.clear();
     if (result.problem)
         logProblem(*result.problem);
-    if (result.changed)
-        forgetAll();
     // Kept only when nothing else changed the lists since they were asked for.
-    if (generation_ == generation + (result.changed ? 1 : 0)) {
+    if (generation_ == generation) {
         for (auto it = result.best.cbegin(); it != result.best.cend(); ++it)
             remember(it.key(), it.value());
     }
@@ -411,7 +417,7 @@ void HofServer::serveList(const ListingPtr& l, const QList<ListedEntry>* entries
         return;
     }
     const auto kept = best_.constFind(l->game);
-    if (kept == best_.cend() || kept->constData() != entries->constData()) {
+    if (kept == best_.cend() || *kept != *entries) {
         answer(l->reply, l->peer, 200, listPage(l->game, *entries), what, l->since);
         return;
     }
@@ -421,18 +427,24 @@ void HofServer::serveList(const ListingPtr& l, const QList<ListedEntry>* entries
     answer(l->reply, l->peer, 200, *page, what, l->since);
 }
 
+// A list read again as it was (the usual case after this service's own commit,
+// which the SQLite reader cannot tell from another writer's) keeps its page.
 void HofServer::remember(const QString& game, const QList<ListedEntry>& entries)
 {
     if (!best_.contains(game) && best_.size() >= kMaxCachedGames)
         forgetAll();
+    const auto old = previousBest_.constFind(game);
+    if (old != previousBest_.cend() && *old == entries && previousPages_.contains(game))
+        pages_.insert(game, previousPages_.value(game));
+    else if (best_.value(game) != entries)
+        pages_.remove(game);
     best_.insert(game, entries);
-    pages_.remove(game);
 }
 
 void HofServer::forgetAll()
 {
-    best_.clear();
-    pages_.clear();
+    previousBest_ = std::exchange(best_, {});
+    previousPages_ = std::exchange(pages_, {});
     ++generation_;
 }
 

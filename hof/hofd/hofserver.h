@@ -8,11 +8,13 @@
 // each answered only after its commit; one the database refuses fails alone. A
 // submission not stored within the database timeout gets 503 with Retry-After.
 // The lists of the games asked recently are kept in memory while the database
-// has not changed: with PostgreSQL a cached list is served at once while the
-// server notifies changes; with SQLite every listing first asks the reader
-// whether another writer changed the entries, and is served from memory when
-// no answer comes within kCachedWaitMs. A list not in memory waits at most the
-// database timeout, then gets 503.
+// has not changed, and served at once: with PostgreSQL while the server
+// notifies every change, with SQLite while its data version (asked at every
+// listing, without waiting for any lock) says no other connection changed the
+// entries. This service's own commits are taken in as they are answered. A
+// list that must be read again waits for the reader at most kCachedWaitMs when
+// an older one is in memory (which is served then), at most the database
+// timeout otherwise (then 503).
 //
 // A listing pipelined behind its client's submissions shows them. A client
 // address over its submission rate gets 429; a submission not stored is not
@@ -104,6 +106,7 @@ class HofServer : public QObject
     std::vector<SubmitPtr> storing_; // the batch the writer has
     std::vector<ListingPtr> toRead_; // waiting for the next read
     std::vector<ListingPtr> reading_;
+    QStringList refresh_; // games whose lists are to be read again, for no listing
     QHash<quint64, int> unansweredSubmissions_; // by connection
     std::vector<ListingPtr> behindOwn_;         // listings waiting for their connection's submissions
     bool writerBusy_ = false;
@@ -119,6 +122,8 @@ class HofServer : public QObject
     QHash<QString, QList<ListedEntry>> best_;
     QHash<QString, QByteArray> pages_;
     quint64 generation_ = 0;
+    QHash<QString, QList<ListedEntry>> previousBest_; // as they were before the last change
+    QHash<QString, QByteArray> previousPages_;
     // Entries whose store may have been committed unseen: when each was first
     // submitted (UTC), and the clock then.
     struct Doubtful {

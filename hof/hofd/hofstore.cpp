@@ -259,15 +259,15 @@ brev::Problem HofStore::reconnect()
     return {};
 }
 
-bool HofStore::changedElsewhere()
+HofStore::Change HofStore::changedElsewhere()
 {
     if (!dataVersion_ || !dataVersion_->exec() || !dataVersion_->next())
-        return true;
+        return Change::Unknown;
     const qint64 version = dataVersion_->value(0).toLongLong();
     dataVersion_->finish();
     const bool changed = version != lastVersion_;
     lastVersion_ = version;
-    return changed;
+    return changed ? Change::Some : Change::None;
 }
 
 brev::Problem HofStore::fileProblem() const

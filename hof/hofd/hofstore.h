@@ -35,6 +35,7 @@ struct ListedEntry {
     int difficulty = 0;
     QString name;
     QDate created; // UTC day
+    bool operator==(const ListedEntry&) const = default;
 };
 
 constexpr int kListed = 30; // entries on a list page
@@ -87,9 +88,10 @@ class HofStore
     // earlier entry.
     brev::Problem top(const QString& game, int count, QList<ListedEntry>& out);
 
-    // SQLite: true when another connection may have changed the entries since
-    // the last call (always true when that cannot be known).
-    bool changedElsewhere();
+    // SQLite: whether another connection changed the entries since the last
+    // call. With a busy timeout of 0 it never waits.
+    enum class Change { None, Some, Unknown };
+    Change changedElsewhere();
 
     // PostgreSQL: onChange runs for every change to the entries (this process's
     // own included), onWatching each time the notifications are subscribed to,

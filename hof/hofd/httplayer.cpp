@@ -145,12 +145,12 @@ QByteArray httpDate()
     return text;
 }
 
-// The status line and header fields; the body is written after them as it is,
-// so that the answers waiting for their clients share one list page.
-QByteArray headOf(const HttpResponse& response, bool close)
+// One write per answer: a head and a body written apart would wait for the
+// client's acknowledgement of the head (Nagle's algorithm).
+QByteArray serialize(const HttpResponse& response, bool head, bool close)
 {
     QByteArray out;
-    out.reserve(256);
+    out.reserve(response.body.size() + 256);
     out += "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
     for (const auto& [name, value] : response.headers)
         out += name + ": " + value + "\r\n";
@@ -158,6 +158,8 @@ QByteArray headOf(const HttpResponse& response, bool close)
     if (close)
         out += "Connection: close\r\n";
     out += "\r\n";
+    if (!head)
+        out += response.body;
     return out;
 }
 
@@ -322,9 +324,7 @@ class HttpConnection : public QObject
         bool done = false;
         bool head = false;
         bool close = false;
-        QByteArray bytes; // the head of the answer
-        QByteArray body;  // none for HEAD
-        qint64 size() const { return bytes.size() + body.size(); }
+        QByteArray bytes;
     };
 
     void readInput();
@@ -533,7 +533,7 @@ void HttpConnection::readInput()
             timer_.stop();
 
         const quint64 sequence = nextSequence_++;
-        pending_.push_back(Pending{sequence, false, head.method == "HEAD", head.close, {}, {}});
+        pending_.push_back(Pending{sequence, false, head.method == "HEAD", head.close, {}});
         closing_ = head.close;
         HttpRequest request;
         request.method = head.method;
@@ -553,11 +553,9 @@ void HttpConnection::complete(quint64 sequence, const HttpResponse& response)
     for (Pending& p : pending_) {
         if (p.sequence == sequence && !p.done) {
             p.done = true;
-            p.bytes = headOf(response, p.close);
-            if (!p.head)
-                p.body = response.body;
-            heldBytes_ += p.size();
-            lastAnswerBytes_ = p.size();
+            p.bytes = serialize(response, p.head, p.close);
+            heldBytes_ += p.bytes.size();
+            lastAnswerBytes_ = p.bytes.size();
             break;
         }
     }
@@ -571,9 +569,8 @@ void HttpConnection::refuse(int status, const QByteArray& reason)
     forgetHead(input_.size());
     skipBody_ = 0;
     emit listener_->refused(socket_->peerAddress().toString(), status, reason);
-    const HttpResponse answer = refusal(status);
-    pending_.push_back(Pending{nextSequence_++, true, false, true, headOf(answer, true), answer.body});
-    heldBytes_ += pending_.back().size();
+    pending_.push_back(Pending{nextSequence_++, true, false, true, serialize(refusal(status), false, true)});
+    heldBytes_ += pending_.back().bytes.size();
     flushAnswers();
 }
 
@@ -582,9 +579,7 @@ void HttpConnection::flushAnswers()
     bool wrote = false;
     while (!pending_.empty() && pending_.front().done) {
         socket_->write(pending_.front().bytes);
-        if (!pending_.front().body.isEmpty())
-            socket_->write(pending_.front().body);
-        heldBytes_ -= pending_.front().size();
+        heldBytes_ -= pending_.front().bytes.size();
         wrote = true;
         const bool close = pending_.front().close;
         pending_.pop_front();
@@ -759,8 +754,7 @@ void HttpListener::incomingConnection(qintptr descriptor)
         emit refused(socket->peerAddress().toString(), 503, "connection limit reached");
         socket->setParent(this);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        const HttpResponse busy = refusal(503);
-        socket->write(headOf(busy, true) + busy.body);
+        socket->write(serialize(refusal(503), false, true));
         socket->disconnectFromHost();
         QTimer::singleShot(kLingerMs, socket, &QTcpSocket::abort);
         return;
