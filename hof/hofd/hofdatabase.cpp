@@ -202,6 +202,8 @@ bool HofDatabase::close(int waitMs)
         if (!w || !w->thread.isRunning())
             continue;
         w->post([w] {
+            qDeleteAll(w->context->findChildren<QTimer*>()); // none fires once the store is gone
+            w->retry = nullptr;
             w->store.reset();
             QThread::currentThread()->quit();
         });
