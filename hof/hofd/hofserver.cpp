@@ -280,10 +280,8 @@ void HofServer::stored(const StoreResult& result)
                 answer(s->reply, s->peer, 500,
                        errorPage(QStringLiteral("Not stored"), QStringLiteral("The database refused this entry.")),
                        what, s->since);
-        } else {
-            rate_.giveBack(s->client); // not stored: it does not count
-            if (!s->answered)
-                answerNotStored(s);
+        } else if (!s->answered) {
+            answerNotStored(s);
         }
         // Perhaps stored unseen: a retry finds it rather than storing it twice.
         if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain)) {
@@ -301,9 +299,11 @@ void HofServer::stored(const StoreResult& result)
     checkDrained();
 }
 
+// Not stored, or not known to be: it does not count against its client's rate.
 void HofServer::answerNotStored(const SubmitPtr& s)
 {
     s->answered = true;
+    rate_.giveBack(s->client);
     answer(s->reply, s->peer, 503,
            errorPage(QStringLiteral("Not stored"),
                      QStringLiteral("The entry could not be stored just now; please try again.")),
@@ -458,7 +458,6 @@ void HofServer::giveUp()
     const std::vector<SubmitPtr> queued = queued_, storing = storing_;
     for (const SubmitPtr& s : queued) {
         if (s->giveUpAt <= now) {
-            rate_.giveBack(s->client);
             answerNotStored(s);
             submissionDone(s);
         }

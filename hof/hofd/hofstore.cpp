@@ -25,9 +25,10 @@ const QString kChannel = QStringLiteral("brevallo_hof");
 bool refusesTheEntry(const QSqlError& error, bool sqlite)
 {
     const QString code = error.nativeErrorCode();
-    if (sqlite) // SQLITE_TOOBIG, SQLITE_CONSTRAINT, SQLITE_MISMATCH, SQLITE_RANGE
-        return code == QLatin1String("18") || code == QLatin1String("19") || code == QLatin1String("20") ||
-               code == QLatin1String("25");
+    if (sqlite) { // SQLITE_TOOBIG, SQLITE_CONSTRAINT, SQLITE_MISMATCH, SQLITE_RANGE (extended codes)
+        const int primary = code.toInt() & 0xff;
+        return primary == 18 || primary == 19 || primary == 20 || primary == 25;
+    }
     // PostgreSQL: data exception, integrity constraint violation.
     return code.size() == 5 && (code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23")));
 }
