@@ -2,6 +2,7 @@
 // port with a temporary database, asked through QNetworkAccessManager. Every
 // request has a time limit; the server is killed and restarted for durability.
 #include "hof/hofd/hofrequest.h"
+#include "hof/hofd/hofstore.h"
 #include "store/hoflist.h"
 #include "hofdsupport.h"
 #include "store/plussettings.h"
@@ -13,10 +14,12 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <unistd.h>
 #include <utility>
 
@@ -58,6 +61,14 @@ class TestHofd : public QObject
     void gameSubmissionAddressIsStored();
     void submissionRateLimit();
     void readOnlyDatabaseRefusedAtStart();
+    void badTimeoutsRefused_data();
+    void badTimeoutsRefused();
+    void refusedEntryFailsAlone();
+    void lockHeldElsewhereWaitsOffTheLoop();
+    void retryOfDoubtfulEntryStoredOnce();
+    void databaseFileGoneStopsTheService_data();
+    void databaseFileGoneStopsTheService();
+    void logShowsTheClientsTextEscaped();
 
   private:
     void startServer();
@@ -82,7 +93,9 @@ void TestHofd::startServer()
 void TestHofd::init()
 {
     bodies_.clear();
-    if (QByteArray(QTest::currentTestFunction()) != "parsesQueries")
+    const QByteArray test = QTest::currentTestFunction();
+    if (test != "parsesQueries" && test != "badTimeoutsRefused" && test != "refusedEntryFailsAlone" &&
+        test != "retryOfDoubtfulEntryStoredOnce")
         startServer();
 }
 
@@ -158,6 +171,14 @@ void TestHofd::parsesQueries_data()
         << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2&c=%C3%A9") << QString::fromUtf8("brev|5|Jos\uFFFD|2|é");
     QTest::addRow("no_game") << QByteArray("a=5&b=x%20dif=2") << "The game code";
     QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
+    // Whole characters: composed, three marks at most, and never more code
+    // points than the column holds (a family emoji is five).
+    QTest::addRow("marks_limited") << QByteArray("game=brev&a=1&b=e" + QByteArray("%CC%81").repeated(6) + "+dif%3D1")
+                                   << QString::fromUtf8("brev|1|\u00e9\u0301\u0301\u0301|1|");
+    const QByteArray family = "%F0%9F%91%A8%E2%80%8D%F0%9F%91%A9%E2%80%8D%F0%9F%91%A7";
+    QTest::addRow("clusters_fit_the_column")
+        << QByteArray("game=brev&a=1&b=" + family.repeated(20) + "+dif%3D1")
+        << "brev|1|" + QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(16) + "|1|";
 }
 
 void TestHofd::parsesQueries()
@@ -412,6 +433,148 @@ void TestHofd::readOnlyDatabaseRefusedAtStart()
     QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(readOnly.exitCode(), 1);
     QVERIFY2(said.contains("hof.sqlite") && said.contains("cannot be written"), said.constData());
+}
+
+void TestHofd::badTimeoutsRefused_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("value");
+    QTest::addRow("database_zero") << "--database-timeout" << "0";
+    QTest::addRow("database_junk") << "--database-timeout" << "5s";
+    QTest::addRow("idle_negative") << "--idle-timeout" << "-1";
+}
+
+void TestHofd::badTimeoutsRefused()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, value);
+    QProcess bad;
+    bad.start(QStringLiteral(HOFD_EXE), {option, value, QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
+    QVERIFY(bad.waitForFinished(5000));
+    QCOMPARE(bad.exitCode(), 2);
+    QVERIFY(bad.readAllStandardError().contains(option.toLatin1()));
+}
+
+void TestHofd::refusedEntryFailsAlone()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("strict"));
+        db.setDatabaseName(dir_.filePath("hof.sqlite"));
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral(
+            "CREATE TABLE entries (id INTEGER PRIMARY KEY AUTOINCREMENT, game VARCHAR(8) NOT NULL,"
+            " score INTEGER NOT NULL, name VARCHAR(80) NOT NULL CHECK (name <> 'Bad'), difficulty INTEGER NOT NULL,"
+            " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("strict"));
+    startServer();
+    QByteArray batch; // read together, stored in one transaction
+    for (const QByteArray name : {"First", "Bad", "Last"})
+        batch += hofdtest::request("/games/triv/triviahf.asp?game=brev&a=5&b=" + name + "+dif%3D1");
+    const hofdtest::Raw r = hofdtest::exchange(port_, batch + hofdtest::request("/games/triv/triviahf.asp?game=brev",
+                                                                                "Connection: close\r\n"));
+    QList<QByteArray> statuses;
+    for (qsizetype at = r.reply.indexOf("HTTP/1.1 "); at >= 0; at = r.reply.indexOf("HTTP/1.1 ", at + 1))
+        statuses << r.reply.mid(at + 9, 3);
+    QCOMPARE(statuses, (QList<QByteArray>{"200", "500", "200", "200"}));
+    const QByteArray list = r.reply.mid(r.reply.lastIndexOf("HTTP/1.1 "));
+    QVERIFY(list.contains("<bdi>First</bdi>") && list.contains("<bdi>Last</bdi>") && !list.contains("Bad"));
+}
+
+void TestHofd::lockHeldElsewhereWaitsOffTheLoop()
+{
+    cleanup();
+    port_ = hofdtest::startHofd(server_, dir_.filePath("hof.sqlite"),
+                                {QStringLiteral("--database-timeout"), QStringLiteral("1"),
+                                 QStringLiteral("--submissions-per-minute"), QStringLiteral("1")});
+    const QByteArray list = "/games/triv/triviahf.asp?game=brev";
+    QVERIFY(get(list).body.contains("No entries yet.")); // in memory now
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup"));
+    db.setDatabaseName(dir_.filePath("hof.sqlite"));
+    QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE")));
+    QTcpSocket waiting;
+    waiting.connectToHost(QHostAddress::LocalHost, port_);
+    QVERIFY(waiting.waitForConnected(2000));
+    waiting.write(hofdtest::request(list + "&a=9&b=Patient+dif%3D1&c=", "Connection: close\r\n"));
+    QVERIFY(waiting.waitForBytesWritten(2000));
+    QTest::qWait(100);
+    // The submission waits for the lock; the list in memory, a 404 and a new
+    // connection are answered meanwhile.
+    QVERIFY(hofdtest::exchange(port_, hofdtest::request(list, "Connection: close\r\n")).reply.startsWith("HTTP/1.1 200"));
+    QVERIFY(hofdtest::exchange(port_, hofdtest::request("/x", "Connection: close\r\n")).reply.startsWith("HTTP/1.1 404"));
+    QCOMPARE(waiting.bytesAvailable(), 0);
+    QByteArray refused;
+    while (!refused.contains("\r\n\r\n") && waiting.waitForReadyRead(3000))
+        refused += waiting.readAll();
+    QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"), refused.constData());
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("backup"));
+    // Not stored, and not counted against the one submission a minute.
+    QCOMPARE(submit("brev", 9, "Patient", 1).status, 200);
+    QCOMPARE(get(list).body.count("<bdi>Patient</bdi>"), 1);
+}
+
+void TestHofd::retryOfDoubtfulEntryStoredOnce()
+{
+    hofd::HofStore store(QStringLiteral("doubtful"));
+    QVERIFY(!store.open(dir_.filePath("hof.sqlite"), true, 1000));
+    const QDateTime firstTry = QDateTime::currentDateTimeUtc().addSecs(-1);
+    hofd::StoreBatch batch;
+    batch.entries = {hofd::Submission{QStringLiteral("brev"), 70, QStringLiteral("Ann"), 2, QString()}};
+    batch.deadlines = {QDeadlineTimer(5000)};
+    batch.sameSince = {QDateTime()};
+    batch.when = QDateTime::currentDateTimeUtc();
+    const qint64 first = store.store(batch).ids.value(0);
+    QVERIFY(first > 0);
+    batch.sameSince = {firstTry}; // the retry finds it
+    QCOMPARE(store.store(batch).ids.value(0), first);
+    batch.sameSince = {firstTry.addSecs(60)}; // one made before the first try is another entry
+    const qint64 later = store.store(batch).ids.value(0);
+    QVERIFY(later > first);
+    batch.entries[0].score = 71;
+    batch.sameSince = {firstTry};
+    QVERIFY(store.store(batch).ids.value(0) > later);
+    batch.deadlines = {QDeadlineTimer(0)}; // its submitter was told it is not stored
+    const hofd::StoreResult late = store.store(batch);
+    QVERIFY(late.ids.value(0) == 0 && late.problem);
+}
+
+void TestHofd::databaseFileGoneStopsTheService_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::addRow("deleted") << false;
+    QTest::addRow("replaced") << true;
+}
+
+void TestHofd::databaseFileGoneStopsTheService()
+{
+    QFETCH(bool, replaced);
+    QCOMPARE(submit("brev", 1, "Kept", 1).status, 200);
+    const QString file = dir_.filePath("hof.sqlite");
+    if (replaced) {
+        QVERIFY(QFile::copy(file, file + ".old"));
+        QVERIFY(::rename(QFile::encodeName(file + ".old").constData(), QFile::encodeName(file).constData()) == 0);
+    } else {
+        QVERIFY(QFile::remove(file));
+    }
+    QVERIFY(server_.waitForFinished(5000));
+    QCOMPARE(server_.exitCode(), 1);
+    const QByteArray said = server_.readAllStandardError();
+    QVERIFY2(said.contains("hof.sqlite") && said.contains(replaced ? "another file" : "deleted"), said.constData());
+}
+
+void TestHofd::logShowsTheClientsTextEscaped()
+{
+    server_.readAllStandardError();
+    QCOMPARE(get("/games/triv/triviahf.asp?game=%251%E2%80%AEz").status, 200);
+    QByteArray log;
+    for (int i = 0; i < 20 && !log.contains(" 200 "); ++i) {
+        server_.waitForReadyRead(100);
+        log += server_.readAllStandardError();
+    }
+    QVERIFY2(log.contains(" list game=%1\\u{202e}z 200 "), log.constData());
 }
 
 QTEST_GUILESS_MAIN(TestHofd)
