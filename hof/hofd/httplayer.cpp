@@ -33,11 +33,13 @@ constexpr qint64 kReadBuffer = 4 * 1024;
 constexpr qint64 kMaxUnsent = 16 * 1024;
 constexpr int kSendBuffer = 32 * 1024; // the kernel doubles it
 // A head that arrives in many small pieces (a byte at a time) is gathered by the
-// kernel: after kHeadPieces reads the socket wakes the service only once
-// kHeadPieceBytes more have come, or kHeadPieceWaitMs have passed.
-constexpr int kHeadPieces = 3;
-constexpr int kHeadPieceBytes = 1024;
+// kernel: after kHeadPieces reads the socket wakes the service only once the
+// largest head could be complete, or after a wait of kHeadPieceWaitMs, doubled
+// for each further wait up to kHeadPieceMaxWaitMs. A head in two pieces (one
+// over a network's packet size) is not held back.
+constexpr int kHeadPieces = 2;
 constexpr int kHeadPieceWaitMs = 100;
+constexpr int kHeadPieceMaxWaitMs = 800;
 constexpr int kLingerMs = 2000;           // reading what a refused client still sends
 constexpr qint64 kMaxLingerBytes = 1024 * 1024;
 constexpr int kAcceptPauseMs = 100;
@@ -351,6 +353,7 @@ class HttpConnection : public QObject
     qsizetype lineStart_ = -1; // where the head's current line begins; -1: no request line yet
     bool requestLineRead_ = false;
     int headPieces_ = 0;     // reads that left the head incomplete
+    int gatherMs_ = kHeadPieceWaitMs;
     bool gathering_ = false; // the kernel gathers the head's bytes
     qint64 skipBody_ = 0;
     std::deque<Pending> pending_;
@@ -451,6 +454,7 @@ void HttpConnection::forgetHead(qsizetype bytes)
     lineStart_ = -1;
     requestLineRead_ = false;
     headPieces_ = 0;
+    gatherMs_ = kHeadPieceWaitMs;
     if (gathering_)
         gatherHead(false);
 }
@@ -460,12 +464,14 @@ void HttpConnection::forgetHead(qsizetype bytes)
 void HttpConnection::gatherHead(bool on)
 {
     gathering_ = on;
-    const int lowWater = on ? kHeadPieceBytes : 1;
+    const int lowWater = on ? int(qMax<qint64>(1, listener_->limits().maxHeader + 4 - input_.size())) : 1;
     ::setsockopt(int(socket_->socketDescriptor()), SOL_SOCKET, SO_RCVLOWAT, &lowWater, sizeof lowWater);
-    if (on)
-        gatherTimer_.start(kHeadPieceWaitMs);
-    else
+    if (on) {
+        gatherTimer_.start(gatherMs_);
+        gatherMs_ = qMin(2 * gatherMs_, kHeadPieceMaxWaitMs);
+    } else {
         gatherTimer_.stop();
+    }
 }
 
 void HttpConnection::readInput()
