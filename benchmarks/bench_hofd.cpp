@@ -146,8 +146,9 @@ struct Service {
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(log.fileName());
         process.start(QStringLiteral(HOFD_EXE),
-                      {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
-                       database(), QStringLiteral("--submissions-per-minute"), QStringLiteral("0")});
+                      {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                       QStringLiteral("--database"), database(), QStringLiteral("--submissions-per-minute"),
+                       QStringLiteral("0")});
         QByteArray banner;
         for (int tries = 0; tries < 100 && !banner.contains('\n'); ++tries) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -178,7 +179,8 @@ struct Service {
         if (cpu)
             return text.split(' ').first().toDouble() / 1e6;
         const qsizetype at = text.indexOf("VmRSS:");
-        return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toDouble() / 1024;
+        return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toDouble() /
+               1024;
     }
 };
 
@@ -192,8 +194,9 @@ double listOnce(quint16 port, const std::string& target = kListing)
     const int status = fd < 0 ? -1 : roundTrip(fd, target);
     if (fd >= 0)
         ::close(fd);
-    return status == 200 || status == 404 ? std::chrono::duration<double, std::milli>(Clock::now() - start).count()
-                                          : -1;
+    return status == 200 || status == 404
+               ? std::chrono::duration<double, std::milli>(Clock::now() - start).count()
+               : -1;
 }
 
 double percentile(const std::vector<double>& sorted, std::size_t p)
@@ -274,7 +277,8 @@ void BM_HofdNeverReading(benchmark::State& state)
         }
         for (int i = 0; i < 30; ++i) { // a full list
             const int fd = connectTo(service.port);
-            roundTrip(fd, kListing + "&a=" + std::to_string(i) + "&b=Player%20" + std::to_string(i) + "%20dif%3D2&c=");
+            roundTrip(fd, kListing + "&a=" + std::to_string(i) + "&b=Player%20" + std::to_string(i) +
+                              "%20dif%3D2&c=");
             ::close(fd);
         }
         std::string requests;
@@ -334,12 +338,14 @@ void BM_HofdListingUnderLock(benchmark::State& state)
                 return;
             }
             const int waiting = connectTo(service.port); // a submission that waits for the lock
-            const std::string submission = "GET " + kListing + "&a=1&b=Waiting%20dif%3D1&c= HTTP/1.1\r\nHost: x\r\n\r\n";
+            const std::string submission =
+                "GET " + kListing + "&a=1&b=Waiting%20dif%3D1&c= HTTP/1.1\r\nHost: x\r\n\r\n";
             ::send(waiting, submission.data(), submission.size(), MSG_NOSIGNAL);
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             for (int i = 0; i < 20; ++i) {
                 cached.push_back(listOnce(service.port));
-                other.push_back(listOnce(service.port, "/games/triv/triviahf.asp?game=g" + std::to_string(i)));
+                other.push_back(
+                    listOnce(service.port, "/games/triv/triviahf.asp?game=g" + std::to_string(i)));
             }
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             ::close(waiting);
@@ -363,8 +369,9 @@ void BM_HofdHeadByteByByte(benchmark::State& state)
             state.SkipWithError("the server did not start");
             return;
         }
-        const std::string head = "GET " + kListing + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUser-Agent: " +
-                                 std::string(1600, 'a') + "\r\nConnection: close\r\n\r\n";
+        const std::string head = "GET " + kListing +
+                                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nUser-Agent: " + std::string(1600, 'a') +
+                                 "\r\nConnection: close\r\n\r\n";
         double cpuMs[2] = {0, 0};
         for (const bool bytewise : {false, true}) {
             const double before = service.procValue(true);

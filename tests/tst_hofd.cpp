@@ -173,7 +173,8 @@ void TestHofd::parsesQueries_data()
     QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
     // Whole characters: composed, three marks at most, and never more code
     // points than the column holds (a family emoji is five).
-    QTest::addRow("marks_limited") << QByteArray("game=brev&a=1&b=e" + QByteArray("%CC%81").repeated(6) + "+dif%3D1")
+    QTest::addRow("marks_limited") << QByteArray("game=brev&a=1&b=e" + QByteArray("%CC%81").repeated(6) +
+                                                 "+dif%3D1")
                                    << QString::fromUtf8("brev|1|\u00e9\u0301\u0301\u0301|1|");
     const QByteArray family = "%F0%9F%91%A8%E2%80%8D%F0%9F%91%A9%E2%80%8D%F0%9F%91%A7";
     QTest::addRow("clusters_fit_the_column")
@@ -220,12 +221,13 @@ void TestHofd::onlyThirtyBestListedTiesBelowEarlier()
     const Answer last = submit("t31", 1000, "Lowest", 1);
     QVERIFY(last.body.contains("Your score of 1000 is stored; it is not among the best 30."));
     const QByteArray list = get("/games/triv/triviahf.asp?game=t31").body;
-    QVERIFY(
-        list.contains("<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td><bdi>P31</bdi></td>"));
-    QVERIFY(
-        list.contains("<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td><bdi>Later</bdi></td>"));
+    QVERIFY(list.contains(
+        "<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td><bdi>P31</bdi></td>"));
+    QVERIFY(list.contains(
+        "<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td><bdi>Later</bdi></td>"));
     QVERIFY(list.contains("<td class=\"n\">30</td><td class=\"n\">1003</td>"));
-    QVERIFY(!list.contains("<td><bdi>P2</bdi></td>") && !list.contains("<td><bdi>P1</bdi></td>") && !list.contains("Lowest"));
+    QVERIFY(!list.contains("<td><bdi>P2</bdi></td>") && !list.contains("<td><bdi>P1</bdi></td>") &&
+            !list.contains("Lowest"));
 }
 
 void TestHofd::namesAreEscapedAndStoredAsText()
@@ -327,8 +329,8 @@ void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
     QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("No entries yet."));
     QCOMPARE(get("/games/triv/triviahf.asp?game=brev&a=55&b=New+comer+dif%3D2&c=").status,
              200); // as forms send it
-    QVERIFY(
-        get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td><bdi>New comer</bdi></td>"));
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev")
+                .body.contains("<td class=\"n\">2</td><td><bdi>New comer</bdi></td>"));
     const Answer sql = get("/games/triv/triviahf.asp?game=" + enc("x' OR 1=1--"));
     QCOMPARE(sql.status, 200);
     QVERIFY(sql.body.contains("Hall of Fame: x' OR 1=") && sql.body.contains("No entries yet."));
@@ -439,9 +441,12 @@ void TestHofd::badTimeoutsRefused_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("value");
-    QTest::addRow("database_zero") << "--database-timeout" << "0";
-    QTest::addRow("database_junk") << "--database-timeout" << "5s";
-    QTest::addRow("idle_negative") << "--idle-timeout" << "-1";
+    QTest::addRow("database_zero") << "--database-timeout"
+                                   << "0";
+    QTest::addRow("database_junk") << "--database-timeout"
+                                   << "5s";
+    QTest::addRow("idle_negative") << "--idle-timeout"
+                                   << "-1";
 }
 
 void TestHofd::badTimeoutsRefused()
@@ -449,7 +454,8 @@ void TestHofd::badTimeoutsRefused()
     QFETCH(QString, option);
     QFETCH(QString, value);
     QProcess bad;
-    bad.start(QStringLiteral(HOFD_EXE), {option, value, QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
+    bad.start(QStringLiteral(HOFD_EXE),
+              {option, value, QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
     QVERIFY(bad.waitForFinished(5000));
     QCOMPARE(bad.exitCode(), 2);
     QVERIFY(bad.readAllStandardError().contains(option.toLatin1()));
@@ -463,7 +469,8 @@ void TestHofd::refusedEntryFailsAlone()
         QVERIFY(db.open());
         QVERIFY(QSqlQuery(db).exec(QStringLiteral(
             "CREATE TABLE entries (id INTEGER PRIMARY KEY AUTOINCREMENT, game VARCHAR(8) NOT NULL,"
-            " score INTEGER NOT NULL, name VARCHAR(80) NOT NULL CHECK (name <> 'Bad'), difficulty INTEGER NOT NULL,"
+            " score INTEGER NOT NULL, name VARCHAR(80) NOT NULL CHECK (name <> 'Bad'), difficulty INTEGER "
+            "NOT NULL,"
             " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("strict"));
@@ -471,8 +478,8 @@ void TestHofd::refusedEntryFailsAlone()
     QByteArray batch; // read together, stored in one transaction
     for (const QByteArray name : {"First", "Bad", "Last"})
         batch += hofdtest::request("/games/triv/triviahf.asp?game=brev&a=5&b=" + name + "+dif%3D1");
-    const hofdtest::Raw r = hofdtest::exchange(port_, batch + hofdtest::request("/games/triv/triviahf.asp?game=brev",
-                                                                                "Connection: close\r\n"));
+    const hofdtest::Raw r = hofdtest::exchange(
+        port_, batch + hofdtest::request("/games/triv/triviahf.asp?game=brev", "Connection: close\r\n"));
     QList<QByteArray> statuses;
     for (qsizetype at = r.reply.indexOf("HTTP/1.1 "); at >= 0; at = r.reply.indexOf("HTTP/1.1 ", at + 1))
         statuses << r.reply.mid(at + 9, 3);
@@ -500,13 +507,16 @@ void TestHofd::lockHeldElsewhereWaitsOffTheLoop()
     QTest::qWait(100);
     // The submission waits for the lock; the list in memory, a 404 and a new
     // connection are answered meanwhile.
-    QVERIFY(hofdtest::exchange(port_, hofdtest::request(list, "Connection: close\r\n")).reply.startsWith("HTTP/1.1 200"));
-    QVERIFY(hofdtest::exchange(port_, hofdtest::request("/x", "Connection: close\r\n")).reply.startsWith("HTTP/1.1 404"));
+    QVERIFY(hofdtest::exchange(port_, hofdtest::request(list, "Connection: close\r\n"))
+                .reply.startsWith("HTTP/1.1 200"));
+    QVERIFY(hofdtest::exchange(port_, hofdtest::request("/x", "Connection: close\r\n"))
+                .reply.startsWith("HTTP/1.1 404"));
     QCOMPARE(waiting.bytesAvailable(), 0);
     QByteArray refused;
     while (!refused.contains("\r\n\r\n") && waiting.waitForReadyRead(3000))
         refused += waiting.readAll();
-    QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"), refused.constData());
+    QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"),
+             refused.constData());
     QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     db.close();
     db = QSqlDatabase();
@@ -555,14 +565,16 @@ void TestHofd::databaseFileGoneStopsTheService()
     const QString file = dir_.filePath("hof.sqlite");
     if (replaced) {
         QVERIFY(QFile::copy(file, file + ".old"));
-        QVERIFY(::rename(QFile::encodeName(file + ".old").constData(), QFile::encodeName(file).constData()) == 0);
+        QVERIFY(::rename(QFile::encodeName(file + ".old").constData(), QFile::encodeName(file).constData()) ==
+                0);
     } else {
         QVERIFY(QFile::remove(file));
     }
     QVERIFY(server_.waitForFinished(5000));
     QCOMPARE(server_.exitCode(), 1);
     const QByteArray said = server_.readAllStandardError();
-    QVERIFY2(said.contains("hof.sqlite") && said.contains(replaced ? "another file" : "deleted"), said.constData());
+    QVERIFY2(said.contains("hof.sqlite") && said.contains(replaced ? "another file" : "deleted"),
+             said.constData());
 }
 
 void TestHofd::logShowsTheClientsTextEscaped()

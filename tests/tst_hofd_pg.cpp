@@ -101,7 +101,8 @@ QString TestHofdPg::address(const QString& database) const
 
 void TestHofdPg::initTestCase()
 {
-    for (const QString& version : QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& version :
+         QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (QFile::exists(QStringLiteral("/usr/lib/postgresql/%1/bin/initdb").arg(version)))
             bin_ = QStringLiteral("/usr/lib/postgresql/%1/bin").arg(version);
     }
@@ -120,12 +121,13 @@ void TestHofdPg::initTestCase()
     port_ = probe.serverPort();
     probe.close();
     const QString data = dir_.filePath(QStringLiteral("data"));
-    QVERIFY(run(QStringLiteral("initdb"), {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("hof"),
-                                           QStringLiteral("--auth=trust"), QStringLiteral("--locale=C"),
-                                           QStringLiteral("-E"), QStringLiteral("UTF8")}));
+    QVERIFY(run(QStringLiteral("initdb"),
+                {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("hof"),
+                 QStringLiteral("--auth=trust"), QStringLiteral("--locale=C"), QStringLiteral("-E"),
+                 QStringLiteral("UTF8")}));
     QVERIFY(run(QStringLiteral("pg_ctl"),
-                {QStringLiteral("-D"), data, QStringLiteral("-l"), dir_.filePath(QStringLiteral("server.log")),
-                 QStringLiteral("-w"), QStringLiteral("-o"),
+                {QStringLiteral("-D"), data, QStringLiteral("-l"),
+                 dir_.filePath(QStringLiteral("server.log")), QStringLiteral("-w"), QStringLiteral("-o"),
                  QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1").arg(port_).arg(dir_.path()),
                  QStringLiteral("start")}));
     QVERIFY(sql(QStringLiteral("postgres"),
@@ -137,9 +139,9 @@ void TestHofdPg::initTestCase()
 void TestHofdPg::cleanupTestCase()
 {
     if (port_ != 0 && !bin_.isEmpty())
-        run(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")),
-                                       QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("-w"),
-                                       QStringLiteral("stop")});
+        run(QStringLiteral("pg_ctl"),
+            {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")), QStringLiteral("-m"),
+             QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
 }
 
 // The server and every backend, stopped or continued.
@@ -182,23 +184,26 @@ void TestHofdPg::databaseWithoutUtf8Refused()
 // names: the service widens it, so that 20 emoji sequences fit.
 void TestHofdPg::restartSeenBySecondService()
 {
-    QVERIFY(sql(QStringLiteral("hof"),
-                {QStringLiteral("CREATE TABLE entries (id BIGSERIAL PRIMARY KEY, game VARCHAR(8) NOT NULL,"
-                                " score INTEGER NOT NULL, name VARCHAR(20) NOT NULL, difficulty INTEGER NOT NULL,"
-                                " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")}));
+    QVERIFY(
+        sql(QStringLiteral("hof"),
+            {QStringLiteral("CREATE TABLE entries (id BIGSERIAL PRIMARY KEY, game VARCHAR(8) NOT NULL,"
+                            " score INTEGER NOT NULL, name VARCHAR(20) NOT NULL, difficulty INTEGER NOT NULL,"
+                            " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")}));
     QProcess first, second;
     const quint16 one = hofdtest::startHofd(first, address(QStringLiteral("hof")));
     const quint16 two = hofdtest::startHofd(second, address(QStringLiteral("hof")));
     QVERIFY(one != 0 && two != 0);
     QVERIFY(exchange(one, submission(QStringLiteral("Before"))).reply.startsWith("HTTP/1.1 200 "));
     QVERIFY(exchange(two, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Before</bdi>"));
-    QVERIFY(run(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")),
-                                           QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("-w"),
-                                           QStringLiteral("restart")}));
-    const QString after = QStringLiteral("After") + QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(15);
+    QVERIFY(run(QStringLiteral("pg_ctl"),
+                {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")), QStringLiteral("-m"),
+                 QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("restart")}));
+    const QString after = QStringLiteral("After") +
+                          QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(15);
     const hofdtest::Raw stored = exchange(one, submission(after));
     QVERIFY2(stored.reply.startsWith("HTTP/1.1 200 "), stored.reply.left(40).constData());
-    QVERIFY(exchange(two, request(kList, "Connection: close\r\n")).reply.contains("<bdi>" + after.toUtf8() + "</bdi>"));
+    QVERIFY(exchange(two, request(kList, "Connection: close\r\n"))
+                .reply.contains("<bdi>" + after.toUtf8() + "</bdi>"));
     for (QProcess* service : {&first, &second}) {
         service->terminate();
         QVERIFY(service->waitForFinished(5000));
@@ -224,15 +229,18 @@ void TestHofdPg::stoppedServerLeavesTheLoopFree()
     waiting.write(submission(QStringLiteral("Frozen")));
     QVERIFY(waiting.waitForBytesWritten(2000));
     QTest::qWait(100);
-    const bool listed = exchange(port, request(kList, "Connection: close\r\n")).reply.contains("No entries yet.");
-    const bool missing = exchange(port, request("/x", "Connection: close\r\n")).reply.startsWith("HTTP/1.1 404 ");
+    const bool listed =
+        exchange(port, request(kList, "Connection: close\r\n")).reply.contains("No entries yet.");
+    const bool missing =
+        exchange(port, request("/x", "Connection: close\r\n")).reply.startsWith("HTTP/1.1 404 ");
     const qint64 early = waiting.bytesAvailable();
     QByteArray refused;
     while (!refused.contains("\r\n\r\n") && waiting.waitForReadyRead(3000))
         refused += waiting.readAll();
     signalServer(SIGCONT);
     QVERIFY(listed && missing && early == 0);
-    QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"), refused.constData());
+    QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"),
+             refused.constData());
     QVERIFY(exchange(port, submission(QStringLiteral("Thawed"))).reply.startsWith("HTTP/1.1 200 "));
     const QByteArray list = exchange(port, request(kList, "Connection: close\r\n")).reply;
     QVERIFY(list.contains("<bdi>Thawed</bdi>") && !list.contains("Frozen"));

@@ -74,8 +74,8 @@ QString capped(const QString& text, int maxCharacters, int maxCodePoints)
         int marks = 0;
         for (const char32_t c : QStringView(trimmed).mid(start, end - start).toUcs4()) {
             const auto category = QChar::category(c);
-            const bool mark = category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
-                              category == QChar::Mark_Enclosing;
+            const bool mark = category == QChar::Mark_NonSpacing ||
+                              category == QChar::Mark_SpacingCombining || category == QChar::Mark_Enclosing;
             if (!mark || ++marks <= kMaxMarks)
                 cluster += QStringView(QChar::fromUcs4(c));
         }

@@ -70,6 +70,7 @@ struct HofServer::Submit {
     Submission entry;
     HttpReply reply;
     QHostAddress client;
+    quint64 connection = 0;
     QString peer;
     QElapsedTimer since;
     QString key;           // what makes two entries identical
@@ -107,7 +108,7 @@ HofServer::HofServer(HofDatabase& database, const HofServerOptions& options, QOb
 
 HofServer::~HofServer() = default;
 
-quint16 HofServer::start(const QHostAddress& address, quint16 port, QString* error)
+brev::Problem HofServer::start(const QHostAddress& address, quint16 port, quint16* bound)
 {
     auto* tcp = new HttpListener(
         options_.http, [this](const HttpRequest& request, const HttpReply& reply) { handle(request, reply); },
@@ -119,15 +120,16 @@ quint16 HofServer::start(const QHostAddress& address, quint16 port, QString* err
                 QStringLiteral("(refused: ") + QLatin1String(reason) + u')', status, none);
     });
     if (!tcp->start(address, port)) {
-        *error = QStringLiteral("cannot listen on %1 port %2: %3")
-                     .arg(address.toString())
-                     .arg(port)
-                     .arg(tcp->errorString());
+        const QString why = QStringLiteral("cannot listen on %1 port %2: %3")
+                                .arg(address.toString())
+                                .arg(port)
+                                .arg(tcp->errorString());
         delete tcp;
-        return 0;
+        return why;
     }
     listeners_.append(tcp);
-    return tcp->serverPort();
+    *bound = tcp->serverPort();
+    return {};
 }
 
 void HofServer::stop()
@@ -207,7 +209,8 @@ void HofServer::submit(const SubmitPtr& s)
     const auto doubt = doubtful_.constFind(s->key);
     if (doubt != doubtful_.cend() && clock_.elapsed() - doubt->atMs < kDoubtfulWindowMs)
         s->sameSince = doubt->since;
-    ++unansweredSubmissions_[s->reply.connectionId()];
+    s->connection = s->reply.connectionId();
+    ++unansweredSubmissions_[s->connection];
     queued_.push_back(s);
     if (!storeTimer_.isActive())
         storeTimer_.start();
@@ -278,7 +281,8 @@ void HofServer::stored(const StoreResult& result)
             logProblem(*refused);
             if (!s->answered)
                 answer(s->reply, s->peer, 500,
-                       errorPage(QStringLiteral("Not stored"), QStringLiteral("The database refused this entry.")),
+                       errorPage(QStringLiteral("Not stored"),
+                                 QStringLiteral("The database refused this entry.")),
                        what, s->since);
         } else if (!s->answered) {
             answerNotStored(s);
@@ -286,9 +290,11 @@ void HofServer::stored(const StoreResult& result)
         // Perhaps stored unseen: a retry finds it rather than storing it twice.
         if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain)) {
             if (doubtful_.size() >= kMaxDoubtful)
-                doubtful_.removeIf([&](const auto& it) { return it.value().atMs < clock_.elapsed() - kDoubtfulWindowMs; });
+                doubtful_.removeIf(
+                    [&](const auto& it) { return it.value().atMs < clock_.elapsed() - kDoubtfulWindowMs; });
             if (doubtful_.size() < kMaxDoubtful)
-                doubtful_.insert(s->key, {s->sameSince.isValid() ? s->sameSince : s->arrived, clock_.elapsed()});
+                doubtful_.insert(s->key,
+                                 {s->sameSince.isValid() ? s->sameSince : s->arrived, clock_.elapsed()});
         }
         s->answered = true;
         submissionDone(s);
@@ -318,7 +324,7 @@ void HofServer::submissionDone(const SubmitPtr& s)
     if (s->done)
         return;
     s->done = true;
-    const quint64 connection = s->reply.connectionId();
+    const quint64 connection = s->connection;
     const auto count = unansweredSubmissions_.find(connection);
     if (count == unansweredSubmissions_.end() || --*count > 0)
         return;
@@ -413,7 +419,8 @@ void HofServer::serveList(const ListingPtr& l, const QList<ListedEntry>* entries
     if (!entries) {
         answer(l->reply, l->peer, 503,
                errorPage(QStringLiteral("Server error"), QStringLiteral("The list cannot be read just now.")),
-               what, l->since, {{"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))}});
+               what, l->since,
+               {{"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))}});
         return;
     }
     const auto kept = best_.constFind(l->game);

@@ -63,8 +63,8 @@ class HofServer : public QObject
     HofServer(HofDatabase& database, const HofServerOptions& options, QObject* parent = nullptr);
     ~HofServer() override;
 
-    // Returns the port listened on, 0 on failure (with the reason in *error).
-    quint16 start(const QHostAddress& address, quint16 port, QString* error);
+    // Listens on address and port (0: any free one), the port taken in *bound.
+    brev::Problem start(const QHostAddress& address, quint16 port, quint16* bound);
 
     // Stops taking connections; drained() follows once every submission is answered.
     void stop();
@@ -106,7 +106,7 @@ class HofServer : public QObject
     std::vector<SubmitPtr> storing_; // the batch the writer has
     std::vector<ListingPtr> toRead_; // waiting for the next read
     std::vector<ListingPtr> reading_;
-    QStringList refresh_; // games whose lists are to be read again, for no listing
+    QStringList refresh_;                       // games whose lists are to be read again, for no listing
     QHash<quint64, int> unansweredSubmissions_; // by connection
     std::vector<ListingPtr> behindOwn_;         // listings waiting for their connection's submissions
     bool writerBusy_ = false;

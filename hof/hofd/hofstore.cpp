@@ -194,9 +194,10 @@ brev::Problem HofStore::prepareSchema()
         if (!q.exec(QStringLiteral("CREATE OR REPLACE FUNCTION brevallo_hof_changed() RETURNS trigger"
                                    " LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('brevallo_hof', '');"
                                    " RETURN NULL; END $$")) ||
-            !q.exec(QStringLiteral("CREATE OR REPLACE TRIGGER entries_changed AFTER INSERT OR UPDATE OR DELETE"
-                                   " OR TRUNCATE ON entries FOR EACH STATEMENT"
-                                   " EXECUTE FUNCTION brevallo_hof_changed()")))
+            !q.exec(
+                QStringLiteral("CREATE OR REPLACE TRIGGER entries_changed AFTER INSERT OR UPDATE OR DELETE"
+                               " OR TRUNCATE ON entries FOR EACH STATEMENT"
+                               " EXECUTE FUNCTION brevallo_hof_changed()")))
             return fail(QStringLiteral("cannot set up the change notification: ") +
                         q.lastError().databaseText());
     }
@@ -369,9 +370,9 @@ brev::Problem HofStore::tryStore(const StoreBatch& batch, const QList<int>& live
             same.prepare(QStringLiteral("SELECT id FROM entries WHERE game = ? AND score = ? AND name = ?"
                                         " AND difficulty = ? AND email = ? AND created >= ?"
                                         " ORDER BY id DESC LIMIT 1"));
-            for (const QVariant& v : {text(e.game), QVariant(e.score), text(e.name), QVariant(e.difficulty),
-                                      text(e.email),
-                                      QVariant(since.toUTC().toString(QLatin1String(kTimeFormat)))})
+            for (const QVariant& v :
+                 {text(e.game), QVariant(e.score), text(e.name), QVariant(e.difficulty), text(e.email),
+                  QVariant(since.toUTC().toString(QLatin1String(kTimeFormat)))})
                 same.addBindValue(v);
             if (!same.exec())
                 return abandon(QStringLiteral("cannot look for an earlier copy of an entry: ") +

@@ -40,7 +40,7 @@ constexpr int kSendBuffer = 32 * 1024; // the kernel doubles it
 constexpr int kHeadPieces = 2;
 constexpr int kHeadPieceWaitMs = 100;
 constexpr int kHeadPieceMaxWaitMs = 800;
-constexpr int kLingerMs = 2000;           // reading what a refused client still sends
+constexpr int kLingerMs = 2000; // reading what a refused client still sends
 constexpr qint64 kMaxLingerBytes = 1024 * 1024;
 constexpr int kAcceptPauseMs = 100;
 constexpr int kAcceptBatch = 64;    // connections taken at one wake-up
@@ -352,7 +352,7 @@ class HttpConnection : public QObject
     qsizetype scanned_ = 0;    // bytes of input_ searched for the end of the head
     qsizetype lineStart_ = -1; // where the head's current line begins; -1: no request line yet
     bool requestLineRead_ = false;
-    int headPieces_ = 0;     // reads that left the head incomplete
+    int headPieces_ = 0; // reads that left the head incomplete
     int gatherMs_ = kHeadPieceWaitMs;
     bool gathering_ = false; // the kernel gathers the head's bytes
     qint64 skipBody_ = 0;
@@ -438,7 +438,8 @@ qsizetype HttpConnection::headEnd()
             scanned_ = input_.size();
             return 0;
         }
-        const bool blank = newline == lineStart_ || (newline == lineStart_ + 1 && input_.at(lineStart_) == '\r');
+        const bool blank =
+            newline == lineStart_ || (newline == lineStart_ + 1 && input_.at(lineStart_) == '\r');
         scanned_ = lineStart_ = newline + 1;
         if (blank) // the request line is never blank: the head is complete
             return scanned_;
@@ -515,9 +516,9 @@ void HttpConnection::readInput()
         // is, and anything too long at once, so that those are refused early.
         const bool lineBefore = requestLineRead_;
         const qsizetype end = headEnd();
-        const bool tooLong = input_.size() > limits.maxHeader ||
-                             (!requestLineRead_ && lineStart_ >= 0 &&
-                              input_.size() - lineStart_ > limits.maxRequestLine);
+        const bool tooLong =
+            input_.size() > limits.maxHeader ||
+            (!requestLineRead_ && lineStart_ >= 0 && input_.size() - lineStart_ > limits.maxRequestLine);
         if (end == 0 && lineBefore == requestLineRead_ && !tooLong) { // the rest is still to come
             if (++headPieces_ >= kHeadPieces && !gathering_)
                 gatherHead(true);

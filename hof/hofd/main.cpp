@@ -172,10 +172,9 @@ int main(int argc, char* argv[])
         return fail(*problem, 1);
 
     hofd::HofServer server(store, options);
-    QString listenError;
-    const quint16 bound = server.start(address, port, &listenError);
-    if (bound == 0)
-        return fail(listenError, 1);
+    quint16 bound = 0;
+    if (const brev::Problem problem = server.start(address, port, &bound))
+        return fail(*problem, 1);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return fail(QStringLiteral("cannot set up signal handling"), 1);
