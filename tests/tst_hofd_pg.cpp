@@ -7,8 +7,6 @@
 
 #include <QDir>
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +16,7 @@
 
 using hofdtest::exchange;
 using hofdtest::request;
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -75,40 +74,28 @@ bool TestHofdPg::run(const QString& tool, const QStringList& args)
 
 bool TestHofdPg::sql(const QString& database, const QStringList& statements)
 {
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
-        db.setHostName(QStringLiteral("127.0.0.1"));
-        db.setPort(port_);
-        db.setUserName(QStringLiteral("hof"));
-        db.setDatabaseName(database);
-        ok = db.open();
-        for (const QString& statement : statements) {
-            QSqlQuery q(db);
-            ok = ok && q.exec(statement);
-            if (!ok)
-                qWarning("%s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
-    return ok;
+    QStringList args{u"-Xq"_s,   u"-vON_ERROR_STOP=1"_s, u"-h127.0.0.1"_s, u"-p%1"_s.arg(port_),
+                     u"-Uhof"_s, u"-d"_s + database};
+    for (const QString& statement : statements)
+        args << u"-c"_s << statement;
+    return run(u"psql"_s, args);
 }
 
 QString TestHofdPg::address(const QString& database) const
 {
-    return QStringLiteral("postgresql://hof@127.0.0.1:%1/%2").arg(port_).arg(database);
+    return u"postgresql://hof@127.0.0.1:%1/%2"_s.arg(port_).arg(database);
 }
 
 void TestHofdPg::initTestCase()
 {
     for (const QString& version :
-         QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (QFile::exists(QStringLiteral("/usr/lib/postgresql/%1/bin/initdb").arg(version)))
-            bin_ = QStringLiteral("/usr/lib/postgresql/%1/bin").arg(version);
+         QDir(u"/usr/lib/postgresql"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (QFile::exists(u"/usr/lib/postgresql/%1/bin/initdb"_s.arg(version)))
+            bin_ = u"/usr/lib/postgresql/%1/bin"_s.arg(version);
     }
     if (bin_.isEmpty())
         QSKIP("PostgreSQL is not installed (no /usr/lib/postgresql/*/bin/initdb; make pg-deps installs it)");
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+    if (!QSqlDatabase::isDriverAvailable(u"QPSQL"_s))
         QSKIP("the Qt PostgreSQL driver is not installed (libqt6sql6-psql; make pg-deps installs it)");
     if (::geteuid() == 0) {
         const passwd* user = ::getpwnam("postgres");
@@ -120,37 +107,30 @@ void TestHofdPg::initTestCase()
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     port_ = probe.serverPort();
     probe.close();
-    const QString data = dir_.filePath(QStringLiteral("data"));
-    QVERIFY(run(QStringLiteral("initdb"),
-                {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("hof"),
-                 QStringLiteral("--auth=trust"), QStringLiteral("--locale=C"), QStringLiteral("-E"),
-                 QStringLiteral("UTF8")}));
-    QVERIFY(run(QStringLiteral("pg_ctl"),
-                {QStringLiteral("-D"), data, QStringLiteral("-l"),
-                 dir_.filePath(QStringLiteral("server.log")), QStringLiteral("-w"), QStringLiteral("-o"),
-                 QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1").arg(port_).arg(dir_.path()),
-                 QStringLiteral("start")}));
-    QVERIFY(sql(QStringLiteral("postgres"),
-                {QStringLiteral("CREATE DATABASE hof"), QStringLiteral("CREATE DATABASE frozen"),
-                 QStringLiteral("CREATE DATABASE ascii ENCODING 'SQL_ASCII' TEMPLATE template0"),
-                 QStringLiteral("CREATE DATABASE latin ENCODING 'LATIN1' TEMPLATE template0")}));
+    const QString data = dir_.filePath(u"data"_s);
+    QVERIFY(run(u"initdb"_s,
+                {u"-D"_s, data, u"-U"_s, u"hof"_s, u"--auth=trust"_s, u"--locale=C"_s, u"-E"_s, u"UTF8"_s}));
+    QVERIFY(run(u"pg_ctl"_s,
+                {u"-D"_s, data, u"-l"_s, dir_.filePath(u"server.log"_s), u"-w"_s, u"-o"_s,
+                 u"-p %1 -k %2 -c listen_addresses=127.0.0.1"_s.arg(port_).arg(dir_.path()), u"start"_s}));
+    QVERIFY(sql(u"postgres"_s, {u"CREATE DATABASE hof"_s, u"CREATE DATABASE frozen"_s,
+                                u"CREATE DATABASE ascii ENCODING 'SQL_ASCII' TEMPLATE template0"_s,
+                                u"CREATE DATABASE latin ENCODING 'LATIN1' TEMPLATE template0"_s}));
 }
 
 void TestHofdPg::cleanupTestCase()
 {
     if (port_ != 0 && !bin_.isEmpty())
-        run(QStringLiteral("pg_ctl"),
-            {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")), QStringLiteral("-m"),
-             QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
+        run(u"pg_ctl"_s, {u"-D"_s, dir_.filePath(u"data"_s), u"-m"_s, u"immediate"_s, u"-w"_s, u"stop"_s});
 }
 
 // The server and every backend, stopped or continued.
 void TestHofdPg::signalServer(int signal)
 {
-    QFile pidFile(dir_.filePath(QStringLiteral("data/postmaster.pid")));
+    QFile pidFile(dir_.filePath(u"data/postmaster.pid"_s));
     QVERIFY(pidFile.open(QIODevice::ReadOnly));
     const QByteArray server = pidFile.readLine().trimmed();
-    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(QLatin1String(server)));
+    QFile children(u"/proc/%1/task/%1/children"_s.arg(QLatin1String(server)));
     QVERIFY(children.open(QIODevice::ReadOnly));
     for (const QByteArray& pid : children.readAll().split(' ') + QList<QByteArray>{server}) {
         if (!pid.trimmed().isEmpty())
@@ -171,8 +151,8 @@ void TestHofdPg::databaseWithoutUtf8Refused()
     QFETCH(QString, database);
     QFETCH(QByteArray, encoding);
     QProcess service;
-    service.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                                             QStringLiteral("--database"), address(database)});
+    service.start(QStringLiteral(HOFD_EXE),
+                  {u"--listen"_s, u"127.0.0.1:0"_s, u"--database"_s, address(database)});
     QVERIFY(service.waitForFinished(10000));
     QCOMPARE(service.exitCode(), 1);
     const QByteArray said = service.readAllStandardError();
@@ -185,21 +165,19 @@ void TestHofdPg::databaseWithoutUtf8Refused()
 void TestHofdPg::restartSeenBySecondService()
 {
     QVERIFY(
-        sql(QStringLiteral("hof"),
+        sql(u"hof"_s,
             {QStringLiteral("CREATE TABLE entries (id BIGSERIAL PRIMARY KEY, game VARCHAR(8) NOT NULL,"
                             " score INTEGER NOT NULL, name VARCHAR(20) NOT NULL, difficulty INTEGER NOT NULL,"
                             " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")}));
     QProcess first, second;
-    const quint16 one = hofdtest::startHofd(first, address(QStringLiteral("hof")));
-    const quint16 two = hofdtest::startHofd(second, address(QStringLiteral("hof")));
+    const quint16 one = hofdtest::startHofd(first, address(u"hof"_s));
+    const quint16 two = hofdtest::startHofd(second, address(u"hof"_s));
     QVERIFY(one != 0 && two != 0);
-    QVERIFY(exchange(one, submission(QStringLiteral("Before"))).reply.startsWith("HTTP/1.1 200 "));
+    QVERIFY(exchange(one, submission(u"Before"_s)).reply.startsWith("HTTP/1.1 200 "));
     QVERIFY(exchange(two, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Before</bdi>"));
-    QVERIFY(run(QStringLiteral("pg_ctl"),
-                {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")), QStringLiteral("-m"),
-                 QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("restart")}));
-    const QString after = QStringLiteral("After") +
-                          QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(15);
+    QVERIFY(run(u"pg_ctl"_s, {u"-D"_s, dir_.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"restart"_s}));
+    const QString after =
+        u"After"_s + QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(15);
     const hofdtest::Raw stored = exchange(one, submission(after));
     QVERIFY2(stored.reply.startsWith("HTTP/1.1 200 "), stored.reply.left(40).constData());
     QVERIFY(exchange(two, request(kList, "Connection: close\r\n"))
@@ -218,15 +196,15 @@ void TestHofdPg::restartSeenBySecondService()
 void TestHofdPg::stoppedServerLeavesTheLoopFree()
 {
     QProcess service;
-    const quint16 port = hofdtest::startHofd(service, address(QStringLiteral("frozen")),
-                                             {QStringLiteral("--database-timeout"), QStringLiteral("1")});
+    const quint16 port =
+        hofdtest::startHofd(service, address(u"frozen"_s), {u"--database-timeout"_s, u"1"_s});
     QVERIFY(port != 0);
     QVERIFY(exchange(port, request(kList, "Connection: close\r\n")).reply.contains("No entries yet."));
     signalServer(SIGSTOP);
     QTcpSocket waiting;
     waiting.connectToHost(QHostAddress::LocalHost, port);
     QVERIFY(waiting.waitForConnected(2000));
-    waiting.write(submission(QStringLiteral("Frozen")));
+    waiting.write(submission(u"Frozen"_s));
     QVERIFY(waiting.waitForBytesWritten(2000));
     QTest::qWait(100);
     const bool listed =
@@ -241,7 +219,7 @@ void TestHofdPg::stoppedServerLeavesTheLoopFree()
     QVERIFY(listed && missing && early == 0);
     QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"),
              refused.constData());
-    QVERIFY(exchange(port, submission(QStringLiteral("Thawed"))).reply.startsWith("HTTP/1.1 200 "));
+    QVERIFY(exchange(port, submission(u"Thawed"_s)).reply.startsWith("HTTP/1.1 200 "));
     const QByteArray list = exchange(port, request(kList, "Connection: close\r\n")).reply;
     QVERIFY(list.contains("<bdi>Thawed</bdi>") && !list.contains("Frozen"));
     service.terminate();
