@@ -256,7 +256,10 @@ void HofServer::stored(const StoreResult& result)
             // and now is caught by reading the lists again behind the answers.
             best_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
             pages_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
-            refresh_ = result.best.keys();
+            for (const QString& game : result.best.keys()) {
+                if (!refresh_.contains(game))
+                    refresh_.append(game);
+            }
         }
         ++generation_;
         for (auto it = result.best.cbegin(); it != result.best.cend(); ++it)

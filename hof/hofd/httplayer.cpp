@@ -31,7 +31,11 @@ constexpr qint64 kReadBuffer = 4 * 1024;
 // connection is read, so a client that pipelines and never reads holds this
 // much of the service's memory, and the kernel's send buffer below, at most.
 constexpr qint64 kMaxUnsent = 16 * 1024;
-constexpr int kSendBuffer = 32 * 1024; // the kernel doubles it
+// The kernel's send buffer, fixed (it doubles it to 16 KiB): grown by the kernel
+// for a client that never reads it would take megabytes of answers, and those
+// taken go to the client's receive buffer, every page costing the service its
+// making. Three list pages; a client that reads keeps it empty.
+constexpr int kSendBuffer = 8 * 1024;
 // A head that arrives in many small pieces (a byte at a time) is gathered by the
 // kernel: after kHeadPieces reads the socket wakes the service only once the
 // largest head could be complete, or after a wait of kHeadPieceWaitMs, doubled
@@ -746,8 +750,6 @@ HttpListener::~HttpListener() = default;
 
 void HttpListener::incomingConnection(qintptr descriptor)
 {
-    // A fixed send buffer: one the kernel grows for a client that never reads
-    // would take megabytes of answers.
     const int sendBuffer = kSendBuffer;
     ::setsockopt(int(descriptor), SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     auto* socket = new QTcpSocket;

@@ -14,9 +14,9 @@
 //   cap to what fits (closing the idlest connections), and when nothing can be
 //   closed accepting pauses for a moment instead of spinning;
 // - answers leave in request order, however the handler completes them; at most
-//   maxPipelined requests are read ahead of their answers, and none while 64 KiB
+//   maxPipelined requests are read ahead of their answers, and none while 16 KiB
 //   of answers wait for their client to take them (the kernel's send buffer is
-//   kept to 64 KiB too), so a client that never reads costs little memory;
+//   kept to 16 KiB too), so a client that never reads costs little memory;
 // - HEAD is answered like GET without the body; HTTP/1.0 and "Connection: close"
 //   close after the answer.
 // Every refusal closes the connection once written.
