@@ -109,6 +109,8 @@ void HofDatabase::watchFile()
             if (const brev::Problem gone = w->store->fileProblem()) {
                 timer->stop();
                 post([this, why = *gone] { emit failed(why); });
+            } else if (w->store->changedElsewhere() != HofStore::Change::None) {
+                post([this] { emit changed(); });
             }
         });
         timer->start(kFileCheckMs);
@@ -168,7 +170,13 @@ void HofDatabase::store(const StoreBatch& batch, std::function<void(const StoreR
 {
     Worker* w = writer_.get();
     w->post([this, w, batch, done = std::move(done)] {
-        const StoreResult result = w->store->store(batch);
+        // The writer's data version moves only with other connections' commits:
+        // looked at before and after the batch, and every second, it tells
+        // whether the lists of this batch and those kept elsewhere still hold.
+        const bool before = w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None;
+        StoreResult result = w->store->store(batch);
+        result.changedElsewhere =
+            before || (w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None);
         if (result.fatal)
             post([this, why = *result.problem] { emit failed(why); });
         post([done, result] { done(result); });

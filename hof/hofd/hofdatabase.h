@@ -3,7 +3,8 @@
 // process, a PostgreSQL server that hangs or restarts) stops the loop.
 // - The writer stores one batch of entries at a time and reads back the lists
 //   of the games stored into. SQLite: it checks every second, and around every
-//   batch, that the file at the database's path is still the one it opened.
+//   batch, that the file at the database's path is still the one it opened, and
+//   whether another connection changed the entries (changed()).
 // - The reader reads lists. With PostgreSQL it is notified of every change as
 //   it comes; a broken connection is noticed within a tenth of a second,
 //   opened again (every second while the server is away) and subscribed again.
@@ -57,7 +58,7 @@ class HofDatabase : public QObject
     bool close(int waitMs);
 
   signals:
-    void changed();                  // PostgreSQL: the entries changed, or may have unseen
+    void changed();                  // another writer changed the entries, or may have unseen
     void watching(bool on);          // PostgreSQL: whether changes are notified now
     void failed(const QString& why); // nothing can be stored any more
 

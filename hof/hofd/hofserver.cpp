@@ -247,19 +247,17 @@ void HofServer::stored(const StoreResult& result)
     storing_.clear();
     if (result.problem)
         logProblem(*result.problem);
-    if (!result.best.isEmpty()) { // fresher than any list being read
+    if (result.changedElsewhere) {
+        forgetAll();                     // another writer too: every list is read again
+    } else if (!result.best.isEmpty()) { // fresher than any list being read
+        // Taken in now, this service's own commit does not read as another
+        // writer's at the next listing. The lists just read hold every change
+        // up to the commit; other games' lists are dropped, as they may have
+        // missed one; a change made after the writer last looked is caught by
+        // the writer within a second.
         if (database_.isSqlite() && database_.changedElsewhere() != HofStore::Change::Unknown) {
-            // Taken in now, this service's own commit does not read as another
-            // writer's at the next listing. The lists just read hold every
-            // change up to the commit; other games' lists are dropped, as they
-            // may have missed one, and a change made between the writer's read
-            // and now is caught by reading the lists again behind the answers.
             best_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
             pages_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
-            for (const QString& game : result.best.keys()) {
-                if (!refresh_.contains(game))
-                    refresh_.append(game);
-            }
         }
         ++generation_;
         for (auto it = result.best.cbegin(); it != result.best.cend(); ++it)
@@ -303,7 +301,6 @@ void HofServer::stored(const StoreResult& result)
         submissionDone(s);
     }
     storeQueued();
-    readQueued();
     armGiveUp();
     checkDrained();
 }
@@ -373,11 +370,11 @@ void HofServer::list(const ListingPtr& l)
 void HofServer::readQueued()
 {
     dropAnswered(toRead_);
-    if (readerBusy_ || (toRead_.empty() && refresh_.isEmpty()))
+    if (readerBusy_ || toRead_.empty())
         return;
     reading_.swap(toRead_);
     toRead_.clear();
-    QStringList games = std::exchange(refresh_, {});
+    QStringList games;
     for (const ListingPtr& l : reading_) {
         if (!games.contains(l->game))
             games.append(l->game);

@@ -11,7 +11,8 @@
 // has not changed, and served at once: with PostgreSQL while the server
 // notifies every change, with SQLite while its data version (asked at every
 // listing, without waiting for any lock) says no other connection changed the
-// entries. This service's own commits are taken in as they are answered. A
+// entries. This service's own commits are taken in as they are answered (a
+// change another writer makes just then is seen by the writer within a second). A
 // list that must be read again waits for the reader at most kCachedWaitMs when
 // an older one is in memory (which is served then), at most the database
 // timeout otherwise (then 503).
@@ -106,7 +107,6 @@ class HofServer : public QObject
     std::vector<SubmitPtr> storing_; // the batch the writer has
     std::vector<ListingPtr> toRead_; // waiting for the next read
     std::vector<ListingPtr> reading_;
-    QStringList refresh_;                       // games whose lists are to be read again, for no listing
     QHash<quint64, int> unansweredSubmissions_; // by connection
     std::vector<ListingPtr> behindOwn_;         // listings waiting for their connection's submissions
     bool writerBusy_ = false;

@@ -61,6 +61,9 @@ struct StoreResult {
     bool uncertain = false;       // with problem: the commit may have happened all the same
     bool fatal = false;           // with problem: the database is gone, nothing more can be stored
     BestLists best;               // the best entries of each game stored into, after the commit
+    // SQLite: another connection changed the entries since the writer last
+    // looked, perhaps after best was read.
+    bool changedElsewhere = false;
 };
 
 class HofStore
