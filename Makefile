@@ -13,9 +13,11 @@ PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-de
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # The hall-of-fame page is also checked in a real browser when one is installed.
 BROWSER_PACKAGES := chromium
+# The service's PostgreSQL tests start a server of their own when one is installed.
+PG_PACKAGES := postgresql libqt6sql6-psql
 FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
-.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps
+.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps pg-deps
 
 play: build
 	./$(BUILD)/brevallo
@@ -57,6 +59,9 @@ fuzz-deps:
 
 browser-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BROWSER_PACKAGES)"
+
+pg-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PG_PACKAGES)"
 
 # Installs missing Debian packages when run as root; otherwise prints the line to run
 # as root (a minimal Debian has no sudo).

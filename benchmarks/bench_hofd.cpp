@@ -1,11 +1,21 @@
-// Load on brevallo-hofd over loopback: 16 (then 128) clients with kept-alive
-// connections send 10,000 submissions and 10,000 listings between them, then the
-// server is stopped and the database is checked to hold every acknowledged entry.
-// The server runs with its default connection limits and timeouts; only the
-// per-address submission limit is off, as every client here is 127.0.0.1.
-// Reports requests per second and the 99th-percentile latency. Runs once per
-// client count and stops by itself.
+// brevallo-hofd over loopback, each case run once and stopping by itself; the
+// server runs with its default connection limits and timeouts, only the
+// per-address submission limit off, as every client here is 127.0.0.1.
+// - Load: 16 (then 128) clients with kept-alive connections send 10,000
+//   submissions and 10,000 listings between them, then the server is stopped and
+//   the database is checked to hold every acknowledged entry. Reports requests
+//   per second and the 99th-percentile latency.
+// - 300 clients pipeline requests and never read the answers for 3 s while an
+//   honest client lists every 100 ms: the server's peak memory (target: under
+//   100 MB) and the honest listing's latency (target: under 1 s).
+// - Another process holds the SQLite write lock and a submission waits for it:
+//   the latency of listings meanwhile (target: under 0.5 s).
+// - The server's processor time for a 1.7 KB request head sent whole and sent a
+//   byte at a time (target: a byte at a time costs no more than 10 times whole;
+//   what remains is mostly the kernel's work for 1,700 packets).
+// A case over its target reports an error.
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -16,6 +26,7 @@
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <string>
@@ -121,6 +132,73 @@ void runClient(int id, int clients, quint16 port, ClientResult* out)
         ::close(fd);
 }
 
+// The server on a free port with a database in a temporary folder; its log goes
+// to a file, so that a full pipe never stalls it.
+struct Service {
+    QTemporaryDir dir;
+    QProcess process;
+    quint16 port = 0;
+
+    QString database() const { return dir.filePath(QStringLiteral("load.sqlite")); }
+    bool start()
+    {
+        QFile log(dir.filePath(QStringLiteral("hofd.log")));
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(log.fileName());
+        process.start(QStringLiteral(HOFD_EXE),
+                      {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                       QStringLiteral("--database"), database(), QStringLiteral("--submissions-per-minute"),
+                       QStringLiteral("0")});
+        QByteArray banner;
+        for (int tries = 0; tries < 100 && !banner.contains('\n'); ++tries) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (log.open(QIODevice::ReadOnly)) {
+                banner = log.readLine();
+                log.close();
+            }
+        }
+        const qsizetype at = banner.indexOf("127.0.0.1:");
+        port = at < 0 ? 0 : quint16(banner.mid(at + 10).split('/').first().toUInt());
+        return port != 0;
+    }
+    void stop()
+    {
+        process.terminate();
+        if (!process.waitForFinished(10000))
+            process.kill();
+        process.waitForFinished(5000);
+    }
+    ~Service() { stop(); }
+    // /proc/PID/status's VmRSS in MB, or the main thread's time on a processor in ms.
+    double procValue(bool cpu) const
+    {
+        QFile f(QStringLiteral("/proc/%1/%2").arg(process.processId()).arg(cpu ? "schedstat" : "status"));
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray text = f.readAll();
+        if (cpu)
+            return text.split(' ').first().toDouble() / 1e6;
+        const qsizetype at = text.indexOf("VmRSS:");
+        return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toDouble() /
+               1024;
+    }
+};
+
+const std::string kListing = "/games/triv/triviahf.asp?game=brev";
+
+// One listing on a new connection: its latency in ms, or -1 when it failed.
+double listOnce(quint16 port, const std::string& target = kListing)
+{
+    const auto start = Clock::now();
+    const int fd = connectTo(port);
+    const int status = fd < 0 ? -1 : roundTrip(fd, target);
+    if (fd >= 0)
+        ::close(fd);
+    return status == 200 || status == 404
+               ? std::chrono::duration<double, std::milli>(Clock::now() - start).count()
+               : -1;
+}
+
 double percentile(const std::vector<double>& sorted, std::size_t p)
 {
     return sorted.empty() ? 0 : sorted[std::min(sorted.size() - 1, sorted.size() * p / 100)];
@@ -146,32 +224,13 @@ void BM_HofdLoad(benchmark::State& state)
 {
     const int clientCount = int(state.range(0));
     for (auto _ : state) {
-        QTemporaryDir dir;
-        const QString db = dir.filePath(QStringLiteral("load.sqlite"));
-        QProcess server;
-        // The log goes to a file, so that a full pipe never stalls the server.
-        QFile log(dir.filePath(QStringLiteral("hofd.log")));
-        server.setStandardOutputFile(QProcess::nullDevice());
-        server.setStandardErrorFile(log.fileName());
-        server.start(QStringLiteral(HOFD_EXE),
-                     {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
-                      db, QStringLiteral("--submissions-per-minute"), QStringLiteral("0")});
-        QByteArray banner;
-        for (int tries = 0; tries < 100 && !banner.contains('\n'); ++tries) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            if (log.open(QIODevice::ReadOnly)) {
-                banner = log.readLine();
-                log.close();
-            }
-        }
-        const qsizetype at = banner.indexOf("127.0.0.1:");
-        const quint16 port = at < 0 ? 0 : quint16(banner.mid(at + 10).split('/').first().toUInt());
-        if (port == 0) {
-            server.kill();
-            server.waitForFinished(5000);
+        Service service;
+        if (!service.start()) {
             state.SkipWithError("the server did not start");
             return;
         }
+        const quint16 port = service.port;
+        const QString db = service.database();
         std::vector<ClientResult> results(std::size_t(clientCount), ClientResult{});
         std::vector<std::thread> clients;
         const auto start = Clock::now();
@@ -181,9 +240,7 @@ void BM_HofdLoad(benchmark::State& state)
             t.join();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
 
-        server.terminate();
-        if (!server.waitForFinished(10000))
-            server.kill();
+        service.stop();
 
         std::vector<double> all, submits;
         int acknowledged = 0, failures = 0;
@@ -210,8 +267,144 @@ void BM_HofdLoad(benchmark::State& state)
     }
 }
 
+void BM_HofdNeverReading(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Service service;
+        if (!service.start()) {
+            state.SkipWithError("the server did not start");
+            return;
+        }
+        for (int i = 0; i < 30; ++i) { // a full list
+            const int fd = connectTo(service.port);
+            roundTrip(fd, kListing + "&a=" + std::to_string(i) + "&b=Player%20" + std::to_string(i) +
+                              "%20dif%3D2&c=");
+            ::close(fd);
+        }
+        std::string requests;
+        for (int i = 0; i < 2000; ++i)
+            requests += "GET " + kListing + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+        std::vector<int> greedy;
+        for (int i = 0; i < 300; ++i) {
+            const int fd = connectTo(service.port);
+            if (fd >= 0) {
+                ::fcntl(fd, F_SETFL, O_NONBLOCK);
+                greedy.push_back(fd);
+            }
+        }
+        std::vector<double> honest;
+        double peakMb = service.procValue(false);
+        int failures = 0;
+        const auto start = Clock::now();
+        while (Clock::now() - start < std::chrono::seconds(3)) {
+            for (const int fd : greedy)
+                ::send(fd, requests.data(), requests.size(), MSG_NOSIGNAL);
+            const double ms = listOnce(service.port);
+            if (ms < 0)
+                ++failures;
+            else
+                honest.push_back(ms);
+            peakMb = std::max(peakMb, service.procValue(false));
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        for (const int fd : greedy)
+            ::close(fd);
+        std::sort(honest.begin(), honest.end());
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        state.counters["peak_rss_mb"] = peakMb;
+        state.counters["honest_p50_ms"] = percentile(honest, 50);
+        state.counters["honest_max_ms"] = honest.empty() ? 0 : honest.back();
+        state.counters["honest_failures"] = failures;
+        if (peakMb >= 100 || honest.empty() || honest.back() >= 1000 || failures > 0)
+            state.SkipWithError("over the target: 100 MB, an honest listing answered within 1 s");
+    }
+}
+
+void BM_HofdListingUnderLock(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Service service;
+        if (!service.start()) {
+            state.SkipWithError("the server did not start");
+            return;
+        }
+        listOnce(service.port); // the list in memory
+        std::vector<double> cached, other;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+            db.setDatabaseName(service.database());
+            if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+                state.SkipWithError("cannot take the write lock");
+                return;
+            }
+            const int waiting = connectTo(service.port); // a submission that waits for the lock
+            const std::string submission =
+                "GET " + kListing + "&a=1&b=Waiting%20dif%3D1&c= HTTP/1.1\r\nHost: x\r\n\r\n";
+            ::send(waiting, submission.data(), submission.size(), MSG_NOSIGNAL);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            for (int i = 0; i < 20; ++i) {
+                cached.push_back(listOnce(service.port));
+                other.push_back(
+                    listOnce(service.port, "/games/triv/triviahf.asp?game=g" + std::to_string(i)));
+            }
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            ::close(waiting);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+        std::sort(cached.begin(), cached.end());
+        std::sort(other.begin(), other.end());
+        state.SetIterationTime(0.001);
+        state.counters["cached_max_ms"] = cached.back();
+        state.counters["not_cached_max_ms"] = other.back();
+        if (cached.front() < 0 || other.front() < 0 || cached.back() >= 500 || other.back() >= 500)
+            state.SkipWithError("over the target: a listing answered within 0.5 s");
+    }
+}
+
+void BM_HofdHeadByteByByte(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Service service;
+        if (!service.start()) {
+            state.SkipWithError("the server did not start");
+            return;
+        }
+        const std::string head = "GET " + kListing +
+                                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nUser-Agent: " + std::string(1600, 'a') +
+                                 "\r\nConnection: close\r\n\r\n";
+        double cpuMs[2] = {0, 0};
+        for (const bool bytewise : {false, true}) {
+            const double before = service.procValue(true);
+            for (int i = 0; i < 10; ++i) {
+                const int fd = connectTo(service.port);
+                for (std::size_t at = 0; at < head.size(); at += bytewise ? 1 : head.size()) {
+                    ::send(fd, head.data() + at, bytewise ? 1 : head.size(), MSG_NOSIGNAL);
+                    if (bytewise)
+                        std::this_thread::sleep_for(std::chrono::microseconds(150));
+                }
+                char buf[16384];
+                while (::recv(fd, buf, sizeof buf, 0) > 0) {
+                }
+                ::close(fd);
+            }
+            cpuMs[bytewise] = (service.procValue(true) - before) / 10;
+        }
+        state.SetIterationTime(0.001);
+        state.counters["cpu_ms_per_head_whole"] = cpuMs[0];
+        state.counters["cpu_ms_per_head_bytewise"] = cpuMs[1];
+        static std::string over;
+        over = "over the target: a head a byte at a time (" + std::to_string(cpuMs[1]) +
+               " ms) costs at most 10 times a whole one (" + std::to_string(cpuMs[0]) + " ms)";
+        if (cpuMs[1] > 10 * std::max(cpuMs[0], 0.1))
+            state.SkipWithError(over.c_str());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_HofdNeverReading)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HofdListingUnderLock)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HofdHeadByteByByte)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HofdLoad)
     ->Arg(16)
     ->Arg(128)

@@ -2,6 +2,7 @@
 // port with a temporary database, asked through QNetworkAccessManager. Every
 // request has a time limit; the server is killed and restarted for durability.
 #include "hof/hofd/hofrequest.h"
+#include "hof/hofd/hofstore.h"
 #include "store/hoflist.h"
 #include "hofdsupport.h"
 #include "store/settingsstore.h"
@@ -13,10 +14,12 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <unistd.h>
 #include <utility>
 
@@ -58,6 +61,14 @@ class TestHofd : public QObject
     void gameSubmissionAddressIsStored();
     void submissionRateLimit();
     void readOnlyDatabaseRefusedAtStart();
+    void badTimeoutsRefused_data();
+    void badTimeoutsRefused();
+    void refusedEntryFailsAlone();
+    void lockHeldElsewhereWaitsOffTheLoop();
+    void retryOfDoubtfulEntryStoredOnce();
+    void databaseFileGoneStopsTheService_data();
+    void databaseFileGoneStopsTheService();
+    void logShowsTheClientsTextEscaped();
 
   private:
     void startServer();
@@ -82,7 +93,9 @@ void TestHofd::startServer()
 void TestHofd::init()
 {
     bodies_.clear();
-    if (QByteArray(QTest::currentTestFunction()) != "parsesQueries")
+    const QByteArray test = QTest::currentTestFunction();
+    if (test != "parsesQueries" && test != "badTimeoutsRefused" && test != "refusedEntryFailsAlone" &&
+        test != "retryOfDoubtfulEntryStoredOnce")
         startServer();
 }
 
@@ -158,6 +171,15 @@ void TestHofd::parsesQueries_data()
         << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2&c=%C3%A9") << QString::fromUtf8("brev|5|Jos\uFFFD|2|é");
     QTest::addRow("no_game") << QByteArray("a=5&b=x%20dif=2") << "The game code";
     QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
+    // Whole characters: composed, three marks at most, and never more code
+    // points than the column holds (a family emoji is five).
+    QTest::addRow("marks_limited") << QByteArray("game=brev&a=1&b=e" + QByteArray("%CC%81").repeated(6) +
+                                                 "+dif%3D1")
+                                   << QString::fromUtf8("brev|1|\u00e9\u0301\u0301\u0301|1|");
+    const QByteArray family = "%F0%9F%91%A8%E2%80%8D%F0%9F%91%A9%E2%80%8D%F0%9F%91%A7";
+    QTest::addRow("clusters_fit_the_column")
+        << QByteArray("game=brev&a=1&b=" + family.repeated(20) + "+dif%3D1")
+        << "brev|1|" + QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(16) + "|1|";
 }
 
 void TestHofd::parsesQueries()
@@ -182,11 +204,11 @@ void TestHofd::submissionIsListedAndMarked()
     QCOMPARE(first.status, 200);
     QVERIFY(first.body.contains("Your score of 120 is number 1."));
     QVERIFY(first.body.contains("<tr class=\"new\"><td class=\"n\">1</td><td class=\"n\">120</td>"
-                                "<td class=\"n\">3</td><td>Ann</td>"));
+                                "<td class=\"n\">3</td><td><bdi>Ann</bdi></td>"));
     const Answer list = get("/games/triv/triviahf.asp?game=brev");
     QCOMPARE(list.status, 200);
     QVERIFY(list.body.contains(
-        "<tr><td class=\"n\">1</td><td class=\"n\">120</td><td class=\"n\">3</td><td>Ann</td>"));
+        "<tr><td class=\"n\">1</td><td class=\"n\">120</td><td class=\"n\">3</td><td><bdi>Ann</bdi></td>"));
     QVERIFY(!list.body.contains("class=\"new\""));
     QVERIFY(get("/games/triv/triviahf.asp?game=other").body.contains("No entries yet."));
 }
@@ -199,23 +221,24 @@ void TestHofd::onlyThirtyBestListedTiesBelowEarlier()
     const Answer last = submit("t31", 1000, "Lowest", 1);
     QVERIFY(last.body.contains("Your score of 1000 is stored; it is not among the best 30."));
     const QByteArray list = get("/games/triv/triviahf.asp?game=t31").body;
-    QVERIFY(
-        list.contains("<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td>P31</td>"));
-    QVERIFY(
-        list.contains("<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td>Later</td>"));
+    QVERIFY(list.contains(
+        "<td class=\"n\">1</td><td class=\"n\">1031</td><td class=\"n\">1</td><td><bdi>P31</bdi></td>"));
+    QVERIFY(list.contains(
+        "<td class=\"n\">2</td><td class=\"n\">1031</td><td class=\"n\">2</td><td><bdi>Later</bdi></td>"));
     QVERIFY(list.contains("<td class=\"n\">30</td><td class=\"n\">1003</td>"));
-    QVERIFY(!list.contains("<td>P2</td>") && !list.contains("<td>P1</td>") && !list.contains("Lowest"));
+    QVERIFY(!list.contains("<td><bdi>P2</bdi></td>") && !list.contains("<td><bdi>P1</bdi></td>") &&
+            !list.contains("Lowest"));
 }
 
 void TestHofd::namesAreEscapedAndStoredAsText()
 {
     const Answer script = submit("brev", 10, "<script>alert(1)</script>", 1);
     QCOMPARE(script.status, 200);
-    QVERIFY(script.body.contains("<td>&lt;script&gt;alert(1)&lt;/sc</td>"));
+    QVERIFY(script.body.contains("<td><bdi>&lt;script&gt;alert(1)&lt;/sc</bdi></td>"));
     QVERIFY(!script.body.contains("<script>"));
     QCOMPARE(submit("brev", 20, "x'); DROP TABLE entries; --", 2).status, 200);
     const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
-    QVERIFY(list.contains("<td>x'); DROP TABLE entr</td>"));
+    QVERIFY(list.contains("<td><bdi>x'); DROP TABLE entr</bdi></td>"));
     QVERIFY(list.contains("alert(1)"));
     QVERIFY(get("/games/triv/triviahf.asp?game=%3Cb%3E").body.contains("Hall of Fame: &lt;b&gt;"));
 }
@@ -259,7 +282,7 @@ void TestHofd::rawSpaceBeforeDifIsAccepted()
     while (socket.waitForReadyRead(5000))
         reply += socket.readAll();
     QVERIFY(reply.startsWith("HTTP/1.1 200"));
-    QVERIFY(reply.contains("<td class=\"n\">3</td><td>Old Timer</td>"));
+    QVERIFY(reply.contains("<td class=\"n\">3</td><td><bdi>Old Timer</bdi></td>"));
 }
 
 void TestHofd::acknowledgedEntriesSurviveKill()
@@ -275,7 +298,7 @@ void TestHofd::acknowledgedEntriesSurviveKill()
             QByteArray::number(100 + i) + "&b=" + enc(name) + "%20dif%3D1&c=")));
         connect(r, &QNetworkReply::finished, &loop, [&, r, name] {
             if (r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200 &&
-                r->readAll().contains("<td>" + name.toLatin1() + "</td>"))
+                r->readAll().contains("<td><bdi>" + name.toLatin1() + "</bdi></td>"))
                 acknowledged << name;
             if (acknowledged.size() == 10 && server_.state() == QProcess::Running) {
                 server_.kill();
@@ -298,7 +321,7 @@ void TestHofd::acknowledgedEntriesSurviveKill()
     startServer();
     const QByteArray list = get("/games/triv/triviahf.asp?game=kill").body;
     for (const QString& name : acknowledged)
-        QVERIFY2(list.contains("<td>" + name.toLatin1() + "</td>"), qPrintable(name));
+        QVERIFY2(list.contains("<td><bdi>" + name.toLatin1() + "</bdi></td>"), qPrintable(name));
 }
 
 void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
@@ -306,8 +329,8 @@ void TestHofd::listingFollowsNewEntriesAndSqlGameCodes()
     QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("No entries yet."));
     QCOMPARE(get("/games/triv/triviahf.asp?game=brev&a=55&b=New+comer+dif%3D2&c=").status,
              200); // as forms send it
-    QVERIFY(
-        get("/games/triv/triviahf.asp?game=brev").body.contains("<td class=\"n\">2</td><td>New comer</td>"));
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev")
+                .body.contains("<td class=\"n\">2</td><td><bdi>New comer</bdi></td>"));
     const Answer sql = get("/games/triv/triviahf.asp?game=" + enc("x' OR 1=1--"));
     QCOMPARE(sql.status, 200);
     QVERIFY(sql.body.contains("Hall of Fame: x' OR 1=") && sql.body.contains("No entries yet."));
@@ -344,7 +367,7 @@ void TestHofd::otherWritersSeenAtNextListing()
     port_ = firstPort;
     second.terminate();
     QVERIFY(second.waitForFinished(5000));
-    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("<td>Elsewhere</td>"));
+    QVERIFY(get("/games/triv/triviahf.asp?game=brev").body.contains("<td><bdi>Elsewhere</bdi></td>"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("moderator"));
         db.setDatabaseName(dir_.filePath("hof.sqlite"));
@@ -370,7 +393,7 @@ void TestHofd::gameSubmissionAddressIsStored()
     const Answer listed =
         get(list.path(QUrl::FullyEncoded).toLatin1() + '?' + list.query(QUrl::FullyEncoded).toLatin1());
     QVERIFY(listed.body.contains(QStringLiteral("<td class=\"n\">4321</td><td class=\"n\">3</td>"
-                                                "<td>Zoë O'Brien &amp; &lt;Co&gt;</td>")
+                                                "<td><bdi>Zoë O'Brien &amp; &lt;Co&gt;</bdi></td>")
                                      .toUtf8()));
 }
 
@@ -386,7 +409,7 @@ void TestHofd::submissionRateLimit()
                                                     "Connection: close\r\n"));
     QVERIFY(third.reply.startsWith("HTTP/1.1 429 ") && third.reply.contains("\r\nRetry-After: 30\r\n"));
     const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
-    QVERIFY(list.contains("<td>Two</td>") && !list.contains("Three"));
+    QVERIFY(list.contains("<td><bdi>Two</bdi></td>") && !list.contains("Three"));
 }
 
 void TestHofd::readOnlyDatabaseRefusedAtStart()
@@ -411,6 +434,151 @@ void TestHofd::readOnlyDatabaseRefusedAtStart()
     QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(readOnly.exitCode(), 1);
     QVERIFY2(said.contains("hof.sqlite") && said.contains("cannot be written"), said.constData());
+}
+
+void TestHofd::badTimeoutsRefused_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addRow("zero") << QStringLiteral("--database-timeout=0");
+    QTest::addRow("junk") << QStringLiteral("--database-timeout=5s");
+}
+
+void TestHofd::badTimeoutsRefused()
+{
+    QFETCH(QString, option);
+    QProcess bad;
+    bad.start(QStringLiteral(HOFD_EXE), {option, QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
+    QVERIFY(bad.waitForFinished(5000));
+    QCOMPARE(bad.exitCode(), 2);
+    QVERIFY(bad.readAllStandardError().contains("--database-timeout"));
+}
+
+void TestHofd::refusedEntryFailsAlone()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("strict"));
+        db.setDatabaseName(dir_.filePath("hof.sqlite"));
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral(
+            "CREATE TABLE entries (id INTEGER PRIMARY KEY AUTOINCREMENT, game VARCHAR(8) NOT NULL,"
+            " score INTEGER NOT NULL, name VARCHAR(80) NOT NULL CHECK (name <> 'Bad'), difficulty INTEGER "
+            "NOT NULL,"
+            " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("strict"));
+    startServer();
+    QByteArray batch; // read together, stored in one transaction
+    for (const QByteArray name : {"First", "Bad", "Last"})
+        batch += hofdtest::request("/games/triv/triviahf.asp?game=brev&a=5&b=" + name + "+dif%3D1");
+    const hofdtest::Raw r = hofdtest::exchange(
+        port_, batch + hofdtest::request("/games/triv/triviahf.asp?game=brev", "Connection: close\r\n"));
+    QList<QByteArray> statuses;
+    for (qsizetype at = r.reply.indexOf("HTTP/1.1 "); at >= 0; at = r.reply.indexOf("HTTP/1.1 ", at + 1))
+        statuses << r.reply.mid(at + 9, 3);
+    QCOMPARE(statuses, (QList<QByteArray>{"200", "500", "200", "200"}));
+    const QByteArray list = r.reply.mid(r.reply.lastIndexOf("HTTP/1.1 "));
+    QVERIFY(list.contains("<bdi>First</bdi>") && list.contains("<bdi>Last</bdi>") && !list.contains("Bad"));
+}
+
+void TestHofd::lockHeldElsewhereWaitsOffTheLoop()
+{
+    cleanup();
+    port_ = hofdtest::startHofd(server_, dir_.filePath("hof.sqlite"),
+                                {QStringLiteral("--database-timeout"), QStringLiteral("1"),
+                                 QStringLiteral("--submissions-per-minute"), QStringLiteral("1")});
+    const QByteArray list = "/games/triv/triviahf.asp?game=brev";
+    QVERIFY(get(list).body.contains("No entries yet.")); // in memory now
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup"));
+    db.setDatabaseName(dir_.filePath("hof.sqlite"));
+    QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE")));
+    QTcpSocket waiting;
+    waiting.connectToHost(QHostAddress::LocalHost, port_);
+    QVERIFY(waiting.waitForConnected(2000));
+    waiting.write(hofdtest::request(list + "&a=9&b=Patient+dif%3D1&c=", "Connection: close\r\n"));
+    QVERIFY(waiting.waitForBytesWritten(2000));
+    QTest::qWait(100);
+    // The submission waits for the lock; the list in memory, a 404 and a new
+    // connection are answered meanwhile.
+    QVERIFY(hofdtest::exchange(port_, hofdtest::request(list, "Connection: close\r\n"))
+                .reply.startsWith("HTTP/1.1 200"));
+    QVERIFY(hofdtest::exchange(port_, hofdtest::request("/x", "Connection: close\r\n"))
+                .reply.startsWith("HTTP/1.1 404"));
+    QCOMPARE(waiting.bytesAvailable(), 0);
+    QByteArray refused;
+    while (!refused.contains("\r\n\r\n") && waiting.waitForReadyRead(3000))
+        refused += waiting.readAll();
+    QVERIFY2(refused.startsWith("HTTP/1.1 503 ") && refused.contains("\r\nRetry-After: 1\r\n"),
+             refused.constData());
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("backup"));
+    // Not stored, and not counted against the one submission a minute.
+    QCOMPARE(submit("brev", 9, "Patient", 1).status, 200);
+    QCOMPARE(get(list).body.count("<bdi>Patient</bdi>"), 1);
+}
+
+void TestHofd::retryOfDoubtfulEntryStoredOnce()
+{
+    hofd::HofStore store(QStringLiteral("doubtful"));
+    QVERIFY(!store.open(dir_.filePath("hof.sqlite"), true, 1000));
+    const QDateTime firstTry = QDateTime::currentDateTimeUtc().addSecs(-1);
+    hofd::StoreBatch batch;
+    batch.entries = {hofd::Submission{QStringLiteral("brev"), 70, QStringLiteral("Ann"), 2, QString()}};
+    batch.deadlines = {QDeadlineTimer(5000)};
+    batch.sameSince = {QDateTime()};
+    batch.when = QDateTime::currentDateTimeUtc();
+    const qint64 first = store.store(batch).ids.value(0);
+    QVERIFY(first > 0);
+    batch.sameSince = {firstTry}; // the retry finds it
+    QCOMPARE(store.store(batch).ids.value(0), first);
+    batch.sameSince = {firstTry.addSecs(60)}; // one made before the first try is another entry
+    const qint64 later = store.store(batch).ids.value(0);
+    QVERIFY(later > first);
+    batch.entries[0].score = 71;
+    batch.sameSince = {firstTry};
+    QVERIFY(store.store(batch).ids.value(0) > later);
+    batch.deadlines = {QDeadlineTimer(0)}; // its submitter was told it is not stored
+    const hofd::StoreResult late = store.store(batch);
+    QVERIFY(late.ids.value(0) == 0 && late.problem);
+}
+
+void TestHofd::databaseFileGoneStopsTheService_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::addRow("deleted") << false;
+    QTest::addRow("replaced") << true;
+}
+
+void TestHofd::databaseFileGoneStopsTheService()
+{
+    QFETCH(bool, replaced);
+    QCOMPARE(submit("brev", 1, "Kept", 1).status, 200);
+    const QString file = dir_.filePath("hof.sqlite");
+    if (replaced) {
+        QVERIFY(QFile::copy(file, file + ".old"));
+        QVERIFY(::rename(QFile::encodeName(file + ".old").constData(), QFile::encodeName(file).constData()) ==
+                0);
+    } else {
+        QVERIFY(QFile::remove(file));
+    }
+    QVERIFY(server_.waitForFinished(5000));
+    QCOMPARE(server_.exitCode(), 1);
+    const QByteArray said = server_.readAllStandardError();
+    QVERIFY2(said.contains("hof.sqlite") && said.contains(replaced ? "another file" : "deleted"),
+             said.constData());
+}
+
+void TestHofd::logShowsTheClientsTextEscaped()
+{
+    server_.readAllStandardError();
+    QCOMPARE(get("/games/triv/triviahf.asp?game=%251%E2%80%AEz").status, 200);
+    QByteArray log;
+    for (int i = 0; i < 20 && !log.contains(" 200 "); ++i) {
+        server_.waitForReadyRead(100);
+        log += server_.readAllStandardError();
+    }
+    QVERIFY2(log.contains(" list game=%1\\u{202e}z 200 "), log.constData());
 }
 
 QTEST_GUILESS_MAIN(TestHofd)

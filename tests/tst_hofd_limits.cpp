@@ -8,8 +8,16 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <memory>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 using hofdtest::exchange;
 using hofdtest::request;
@@ -48,6 +56,8 @@ class TestHofdLimits : public QObject
     void pipelinedAnswersInOrder();
     void oversizedBodiesKeepMemoryBounded();
     void slowHeadAndIdleConnectionClosed();
+    void headInPieces();
+    void neverReadingClientsAndIdleTimeout();
     void manyConnectionsAtTheFileLimitStillServe();
     void rateLimitCountsAddresses();
     void pageInHeadlessChromium();
@@ -105,6 +115,15 @@ void TestHofdLimits::httpRules_data()
                              << true;
     QTest::addRow("folded_header") << request(kList, "X-A: 1\r\n 2\r\n") << QByteArray("400") << 1 << true;
     QTest::addRow("http_2") << request(kList, {}, "HTTP/2.0") << QByteArray("505") << 1 << true;
+    // Only spaces and tabs pad a value: a proxy reading \v5 as 5 would take the
+    // next request's bytes as this one's body.
+    QTest::addRow("tab_padding") << request(kList, "Content-Length:\t5\t\r\n") + "hello" + get
+                                 << QByteArray("200") << 2 << false;
+    QTest::addRow("vertical_tab_padding")
+        << request(kList, "Content-Length: \v5\r\n") + "hello" + get << QByteArray("400") << 1 << true;
+    QTest::addRow("form_feed_padding")
+        << request(kList, "Content-Length:\f0\r\n") << QByteArray("400") << 1 << true;
+    QTest::addRow("lone_cr_in_value") << request(kList, "X-A: a\rb\r\n") << QByteArray("400") << 1 << true;
     QTest::addRow("refusal_after_earlier_answer")
         << get + request(kList, "Content-Length: x\r\n") << QByteArray("400") << 2 << true;
 }
@@ -130,7 +149,7 @@ void TestHofdLimits::pipelinedAnswersInOrder()
     const qsizetype third = r.reply.indexOf("HTTP/1.1 200", second + 1);
     QVERIFY(r.closed && third > second && second > first && first == 0);
     QVERIFY(r.reply.mid(0, second).contains("Your score of 5 is number 1."));
-    QVERIFY(r.reply.mid(second, third - second).contains("<td>Pip</td>"));
+    QVERIFY(r.reply.mid(second, third - second).contains("<td><bdi>Pip</bdi></td>"));
     QVERIFY(!r.reply.mid(second).contains("Your score") && r.reply.endsWith("\r\n\r\n"));
 }
 
@@ -179,6 +198,89 @@ void TestHofdLimits::slowHeadAndIdleConnectionClosed()
     QVERIFY2(idle.ms >= 900 && idle.ms < 2000, qPrintable(QString::number(idle.ms)));
 }
 
+void TestHofdLimits::headInPieces()
+{
+    // A byte at a time (CR and LF apart, after empty lines), a head is read as
+    // it is whole; a bad field value is refused however it arrives.
+    const QList<QPair<QByteArray, QByteArray>> cases = {
+        {"\r\n\r\n" + request(kList, "Connection: close\r\n"), "HTTP/1.1 200 "},
+        {request(kList, "X-A: \v1\r\n"), "HTTP/1.1 400 "}};
+    for (const auto& [bytes, status] : cases) {
+        QTcpSocket s;
+        s.connectToHost(QStringLiteral("127.0.0.1"), port_);
+        QVERIFY(s.waitForConnected(2000));
+        s.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        for (const char c : bytes) {
+            s.write(&c, 1);
+            s.waitForBytesWritten(100);
+            QTest::qSleep(1);
+        }
+        QByteArray reply;
+        while (!reply.contains("\r\n\r\n") && s.waitForReadyRead(2000))
+            reply += s.readAll();
+        QVERIFY2(reply.startsWith(status), reply.left(40).constData());
+    }
+}
+
+// A client that pipelines requests and never reads their answers.
+struct Greedy {
+    int fd = -1;
+    Greedy(quint16 port, const QByteArray& requests)
+    {
+        fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in to = {};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(port);
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+            [[maybe_unused]] const ssize_t n =
+                ::send(fd, requests.constData(), requests.size(), MSG_NOSIGNAL);
+        }
+    }
+    ~Greedy() { ::close(fd); }
+    bool closedByServer() const
+    {
+        tcp_info info = {};
+        socklen_t size = sizeof info;
+        return ::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0 ||
+               info.tcpi_state != TCP_ESTABLISHED;
+    }
+};
+
+void TestHofdLimits::neverReadingClientsAndIdleTimeout()
+{
+    cleanup();
+    port_ = hofdtest::startHofd(server_, dir_.filePath(QStringLiteral("hof.sqlite")),
+                                {QStringLiteral("--header-timeout"), QStringLiteral("1"),
+                                 QStringLiteral("--idle-timeout"), QStringLiteral("2.5")},
+                                dir_.filePath(QStringLiteral("hofd.log")));
+    // Kept alive, a connection waits for the idle timeout, not the header one.
+    const hofdtest::Raw idle = exchange(port_, request(kList), 5000);
+    QVERIFY(idle.reply.startsWith("HTTP/1.1 200 ") && idle.closed);
+    QVERIFY2(idle.ms >= 2000 && idle.ms < 4000,
+             qPrintable(QString::number(idle.ms))); // timers may be 5% early
+
+    // 50 clients each ask for 2000 pages (9 MB) and read none: the service
+    // reads no further than its bound of unsent answers, still serves others,
+    // and closes them after the idle timeout.
+    [[maybe_unused]] const qint64 before = procValue(server_.processId(), false);
+    std::vector<std::unique_ptr<Greedy>> greedy;
+    for (int i = 0; i < 50; ++i)
+        greedy.push_back(std::make_unique<Greedy>(port_, request(kList).repeated(2000)));
+    QTest::qWait(500);
+    QVERIFY(exchange(port_, request(kList, "Connection: close\r\n"), 5000).reply.startsWith("HTTP/1.1 200 "));
+#if !defined(__SANITIZE_ADDRESS__) // whose quarantine keeps what is freed
+    const qint64 grown = procValue(server_.processId(), false) - before;
+    QVERIFY2(grown < 30 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(grown)));
+#endif
+    QVERIFY(!greedy.front()->closedByServer());
+    auto allClosed = [&] {
+        return std::all_of(greedy.begin(), greedy.end(), [](const auto& g) { return g->closedByServer(); });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allClosed(), 8000); // 2.5 s after the last answer each has taken
+}
+
 void TestHofdLimits::manyConnectionsAtTheFileLimitStillServe()
 {
 #if defined(__SANITIZE_ADDRESS__)
@@ -222,6 +324,17 @@ void TestHofdLimits::rateLimitCountsAddresses()
     QVERIFY(limit.take(v6, 0, &retry) && limit.take(sameNet, 0, &retry) && !limit.take(v6, 0, &retry));
     QVERIFY(limit.take(QHostAddress(QStringLiteral("2001:db8:1:3::1")), 0, &retry));
     QVERIFY(hofd::RateLimiter(0, 0).take(a, 0, &retry));
+
+    // A full table forgets the addresses heard from longest ago: a limited
+    // client that keeps trying among a stream of new ones stays limited.
+    hofd::RateLimiter small(2, 2, 8);
+    QVERIFY(small.take(a, 0, &retry) && small.take(a, 0, &retry));
+    for (quint32 i = 1; i <= 40; ++i) {
+        QVERIFY(small.take(QHostAddress(0xC6336400 + i), i, &retry));
+        QVERIFY(!small.take(a, i, &retry));
+    }
+    small.giveBack(a); // a submission not stored
+    QVERIFY(small.take(a, 41, &retry) && !small.take(a, 41, &retry));
 }
 
 void TestHofdLimits::pageInHeadlessChromium()
@@ -243,7 +356,7 @@ void TestHofdLimits::pageInHeadlessChromium()
     const QByteArray dom = browser.readAllStandardOutput();
     QVERIFY2(dom.contains("<title>Hall of Fame: brev</title>"), dom.left(300).constData());
     QCOMPARE(dom.count("<tr>"), 3);
-    QVERIFY(dom.contains("<td>&lt;b&gt;bold&lt;/b&gt;&lt;script&gt;</td>"));
+    QVERIFY(dom.contains("<td><bdi>&lt;b&gt;bold&lt;/b&gt;&lt;script&gt;</bdi></td>"));
     QVERIFY(!dom.contains("<b>") && !dom.contains("<script>"));
 }
 

@@ -1,5 +1,7 @@
 #include "hof/hofd/hofpage.h"
 
+#include "hof/hofd/hofrequest.h"
+
 #include <algorithm>
 
 namespace hofd
@@ -25,6 +27,15 @@ QString cell(const QString& text, bool number)
 {
     return (number ? QStringLiteral("<td class=\"n\">") : QStringLiteral("<td>")) + text.toHtmlEscaped() +
            QStringLiteral("</td>");
+}
+
+// A name keeps its own direction (a right-to-left name, or one holding a
+// direction override, leaves its neighbours alone) and its marks and length
+// within the caps, however it came into the database.
+QString nameCell(const QString& name)
+{
+    return QStringLiteral("<td><bdi>") + capped(name, kMaxName, kMaxNameCodePoints).toHtmlEscaped() +
+           QStringLiteral("</bdi></td>");
 }
 
 } // namespace
@@ -60,7 +71,7 @@ QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint
             html +=
                 e.id == newId && newId != 0 ? QStringLiteral("<tr class=\"new\">") : QStringLiteral("<tr>");
             html += cell(QString::number(rank), true) + cell(QString::number(e.score), true) +
-                    cell(QString::number(e.difficulty), true) + cell(e.name, false) +
+                    cell(QString::number(e.difficulty), true) + nameCell(e.name) +
                     cell(shortDate(e.created), false) + QStringLiteral("</tr>\n");
         }
         html += QStringLiteral("</table>\n");

@@ -10,8 +10,6 @@
 namespace hofd
 {
 
-constexpr int kListed = 30;
-
 // newId and newScore describe a just-stored entry (newId 0: none): its row is
 // marked, and a line above the table gives its place or says it is not listed.
 QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId = 0,

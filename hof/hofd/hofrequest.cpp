@@ -2,6 +2,8 @@
 
 #include <QByteArrayList>
 #include <QStringDecoder>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace hofd
 {
@@ -56,15 +58,34 @@ bool hasControl(const QString& text)
     return false;
 }
 
-QString capped(const QString& text, int maxLength)
+QString capped(const QString& text, int maxCharacters, int maxCodePoints)
 {
-    QString kept = text.trimmed();
-    qsizetype end = 0;
-    for (int count = 0; end < kept.size() && count < maxLength; ++count)
-        end += kept.at(end).isHighSurrogate() && end + 1 < kept.size() && kept.at(end + 1).isLowSurrogate()
-                   ? 2
-                   : 1;
-    kept.truncate(end);
+    const QString trimmed = text.trimmed();
+    // Below U+0300 every code point is a character of its own, and no mark.
+    if (trimmed.size() <= qMin(maxCharacters, maxCodePoints) &&
+        std::all_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.unicode() < 0x300; }))
+        return trimmed;
+    QString kept;
+    int characters = 0, codePoints = 0;
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, trimmed);
+    for (qsizetype start = 0, end = clusters.toNextBoundary(); end > start && characters < maxCharacters;
+         start = end, end = clusters.toNextBoundary()) {
+        QString cluster;
+        int marks = 0;
+        for (const char32_t c : QStringView(trimmed).mid(start, end - start).toUcs4()) {
+            const auto category = QChar::category(c);
+            const bool mark = category == QChar::Mark_NonSpacing ||
+                              category == QChar::Mark_SpacingCombining || category == QChar::Mark_Enclosing;
+            if (!mark || ++marks <= kMaxMarks)
+                cluster += QStringView(QChar::fromUcs4(c));
+        }
+        const int size = int(cluster.toUcs4().size());
+        if (codePoints + size > maxCodePoints)
+            break;
+        kept += cluster;
+        codePoints += size;
+        ++characters;
+    }
     return kept.trimmed();
 }
 
@@ -113,7 +134,7 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
 
     HofRequest r;
     r.submit = haveScore || haveName || haveEmail;
-    r.entry.game = capped(fieldText(game, QStringLiteral("game code"), &r.error), kMaxGame);
+    r.entry.game = capped(fieldText(game, QStringLiteral("game code"), &r.error), kMaxGame, kMaxGame);
     if (!r.error.isEmpty())
         return r;
     if (r.entry.game.isEmpty()) {
@@ -148,8 +169,10 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
         return r;
     }
     r.entry.difficulty = dif.at(0).unicode() - u'0';
-    r.entry.name = capped(nameAndDif.left(at), kMaxName);
-    r.entry.email = capped(emailText, kMaxEmail);
+    // Composed, an accented letter is one code point wherever the player typed it.
+    r.entry.name =
+        capped(nameAndDif.left(at).normalized(QString::NormalizationForm_C), kMaxName, kMaxNameCodePoints);
+    r.entry.email = capped(emailText, kMaxEmail, kMaxEmail);
     return r;
 }
 

@@ -4,7 +4,9 @@
 // older clients sent them, with the space before "dif=" and the "=" inside the
 // name's value left as typed. Bytes that are not UTF-8 become U+FFFD in their
 // own value. A request that cannot be stored comes back with an error text for a
-// 400 page naming the field at fault.
+// 400 page naming the field at fault. Caps count whole characters as a reader
+// sees them (grapheme clusters: a letter with its accents, an emoji sequence)
+// and never cut one.
 #pragma once
 
 #include <QString>
@@ -13,9 +15,13 @@ namespace hofd
 {
 
 constexpr int kMaxGame = 8;
-constexpr int kMaxName = 20;
+constexpr int kMaxName = 20;           // characters
+constexpr int kMaxNameCodePoints = 80; // what the name column holds
 constexpr int kMaxEmail = 30;
 constexpr int kMaxScore = 32767;
+// Combining marks kept on one character: enough for Vietnamese, Thai or a
+// Tibetan stack, too few for a tower that covers the rows around it.
+constexpr int kMaxMarks = 3;
 
 struct Submission {
     QString game;
@@ -42,8 +48,9 @@ bool decodeValue(const QByteArray& encoded, QString* text);
 // True when text holds a C0 or C1 control character or DEL.
 bool hasControl(const QString& text);
 
-// Trims, and cuts to at most maxLength characters (code points, so that a
-// database counting characters takes every stored value whole).
-QString capped(const QString& text, int maxLength);
+// Trims, keeps the first kMaxMarks combining marks of each character, and
+// keeps the characters that fit in maxCharacters characters and maxCodePoints
+// code points (what a database column counts), cutting only between characters.
+QString capped(const QString& text, int maxCharacters, int maxCodePoints);
 
 } // namespace hofd

@@ -1,12 +1,15 @@
 #include "hof/hofd/hofstore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <algorithm>
+#include <sys/stat.h>
 
 namespace hofd
 {
@@ -15,6 +18,26 @@ namespace
 {
 
 constexpr const char* kTimeFormat = "yyyy-MM-dd HH:mm:ss";
+const QString kChannel = QStringLiteral("brevallo_hof");
+
+// An error that belongs to one entry's values (too long, not allowed by a
+// constraint), not to the connection or the database as a whole.
+bool refusesTheEntry(const QSqlError& error, bool sqlite)
+{
+    const QString code = error.nativeErrorCode();
+    if (sqlite) { // SQLITE_TOOBIG, SQLITE_CONSTRAINT, SQLITE_MISMATCH, SQLITE_RANGE (extended codes)
+        const int primary = code.toInt() & 0xff;
+        return primary == 18 || primary == 19 || primary == 20 || primary == 25;
+    }
+    // PostgreSQL: data exception, integrity constraint violation.
+    return code.size() == 5 && (code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23")));
+}
+
+// An empty text, never NULL.
+QVariant text(const QString& value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
 
 } // namespace
 
@@ -35,7 +58,7 @@ QString HofStore::fail(const QString& what) const
     return description_ + QStringLiteral(": ") + what;
 }
 
-QString HofStore::open(const QString& where)
+brev::Problem HofStore::open(const QString& where, bool prepare, int busyTimeoutMs)
 {
     const bool postgres =
         where.startsWith(QLatin1String("postgresql://")) || where.startsWith(QLatin1String("postgres://"));
@@ -57,43 +80,94 @@ QString HofStore::open(const QString& where)
         db_.setDatabaseName(url.path().mid(1));
         db_.setUserName(url.userName());
         db_.setPassword(url.password());
-        QObject::connect(db_.driver(), &QSqlDriver::notification, db_.driver(), [this] { notified_ = true; });
+        // A server that stops answering is given up on: connecting within the
+        // wait for a lock, a connection gone silent within a minute.
+        db_.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives_idle=30;keepalives_interval=10;"
+                                             "keepalives_count=3")
+                                  .arg(qMax(2, (busyTimeoutMs + 999) / 1000)));
+        QObject::connect(db_.driver(), &QSqlDriver::notification, db_.driver(), [this] {
+            if (watch_.onChange)
+                watch_.onChange();
+        });
     } else {
-        const QString file = where.startsWith(QLatin1String("sqlite:")) ? where.mid(7) : where;
-        if (file.isEmpty())
+        file_ = where.startsWith(QLatin1String("sqlite:")) ? where.mid(7) : where;
+        if (file_.isEmpty())
             return QStringLiteral("no database file given");
-        description_ = QStringLiteral("SQLite database %1").arg(QDir::toNativeSeparators(file));
+        description_ = QStringLiteral("SQLite database %1").arg(QDir::toNativeSeparators(file_));
         if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
             return fail(
                 QStringLiteral("the Qt SQLite driver is not installed (Debian package libqt6sql6-sqlite)"));
-        if (!QFileInfo(file).absoluteDir().exists())
+        if (!QFileInfo(file_).absoluteDir().exists())
             return fail(QStringLiteral("its folder does not exist"));
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-        db_.setDatabaseName(file);
-        db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db_.setDatabaseName(file_);
+        db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     }
     if (!db_.open())
         return fail(QStringLiteral("cannot open it: ") + db_.lastError().text());
 
     QSqlQuery q(db_);
-    if (!sqlite_)
-        q.exec(QStringLiteral("SET client_min_messages TO WARNING")); // no notices for existing tables
     if (sqlite_) {
-        // WAL with full sync: every commit reaches the disk before we answer, and a
-        // killed server leaves a database SQLite recovers on the next open.
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next() ||
-            q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-            return fail(QStringLiteral("cannot switch it to WAL journaling: ") +
-                        q.lastError().databaseText());
+        // Full sync: every commit reaches the disk before it is acknowledged.
         if (!q.exec(QStringLiteral("PRAGMA synchronous=FULL")))
             return fail(q.lastError().text());
+    } else {
+        q.exec(QStringLiteral("SET client_min_messages TO WARNING")); // no notices for existing tables
+        if (const brev::Problem encoding = checkEncoding())
+            return encoding;
     }
+    if (prepare) {
+        if (const brev::Problem schema = prepareSchema())
+            return schema;
+    }
+    if (sqlite_) {
+        dataVersion_ = std::make_unique<QSqlQuery>(db_);
+        dataVersion_->setForwardOnly(true);
+        dataVersion_->prepare(QStringLiteral("PRAGMA data_version"));
+        struct stat info = {};
+        if (::stat(QFile::encodeName(file_).constData(), &info) != 0)
+            return fail(QStringLiteral("the file was not made"));
+        fileDevice_ = info.st_dev;
+        fileInode_ = info.st_ino;
+    }
+    return {};
+}
+
+// Names are stored as UTF-8 whatever the player's language, and their caps
+// count characters: a server keeping other text (SQL_ASCII counts bytes, LATIN1
+// has no Chinese) would refuse or cut some of them.
+brev::Problem HofStore::checkEncoding()
+{
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("SHOW server_encoding")) || !q.next())
+        return fail(QStringLiteral("cannot read its encoding: ") + q.lastError().databaseText());
+    const QString server = q.value(0).toString();
+    if (server != QLatin1String("UTF8"))
+        return fail(QStringLiteral("it keeps its text as %1, which cannot hold every player's name; "
+                                   "make it with UTF-8 text (createdb -E UTF8 -T template0 ...)")
+                        .arg(server));
+    if (!q.exec(QStringLiteral("SET client_encoding TO 'UTF8'")) ||
+        !q.exec(QStringLiteral("SHOW client_encoding")) || !q.next() ||
+        q.value(0).toString() != QLatin1String("UTF8"))
+        return fail(QStringLiteral("cannot speak UTF-8 with it: ") + q.lastError().databaseText());
+    return {};
+}
+
+brev::Problem HofStore::prepareSchema()
+{
+    QSqlQuery q(db_);
+    // WAL: readers never wait for a writer, and a killed server leaves a
+    // database SQLite recovers on the next open.
+    if (sqlite_ && (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next() ||
+                    q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0))
+        return fail(QStringLiteral("cannot switch it to WAL journaling: ") + q.lastError().databaseText());
     const QString idColumn = sqlite_ ? QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")
                                      : QStringLiteral("id BIGSERIAL PRIMARY KEY");
     if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS entries (") + idColumn +
                 QStringLiteral(", game VARCHAR(8) NOT NULL, score INTEGER NOT NULL,"
-                               " name VARCHAR(20) NOT NULL, difficulty INTEGER NOT NULL,"
-                               " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")))
+                               " name VARCHAR(%1) NOT NULL, difficulty INTEGER NOT NULL,"
+                               " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")
+                    .arg(kMaxNameCodePoints)))
         return fail(QStringLiteral("cannot create the entries table: ") + q.lastError().text());
     if (!q.exec(
             QStringLiteral("SELECT id, game, score, name, difficulty, email, created FROM entries LIMIT 0")))
@@ -101,15 +175,37 @@ QString HofStore::open(const QString& where)
                     q.lastError().databaseText());
     if (!q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS entries_rank ON entries (game, score DESC, id)")))
         return fail(QStringLiteral("cannot create the ranking index: ") + q.lastError().text());
-    const QString notWritable = checkWritable();
-    if (!notWritable.isEmpty())
-        return notWritable;
-    watchChanges();
-    return QString();
+    if (!sqlite_) {
+        // A table made before names were counted by characters holds 20 code
+        // points, less than 20 accented characters or emoji sequences.
+        if (!q.exec(QStringLiteral("SELECT character_maximum_length FROM information_schema.columns"
+                                   " WHERE table_schema = current_schema() AND table_name = 'entries'"
+                                   " AND column_name = 'name'")))
+            return fail(QStringLiteral("cannot read the entries table's columns: ") +
+                        q.lastError().databaseText());
+        if (q.next() && !q.value(0).isNull() && q.value(0).toInt() < kMaxNameCodePoints &&
+            !q.exec(QStringLiteral("ALTER TABLE entries ALTER COLUMN name TYPE VARCHAR(%1)")
+                        .arg(kMaxNameCodePoints)))
+            return fail(QStringLiteral("cannot widen the name column to %1 characters (run the service once "
+                                       "as the table's owner): ")
+                            .arg(kMaxNameCodePoints) +
+                        q.lastError().databaseText());
+        // Every statement that changes the table notifies the listening servers.
+        if (!q.exec(QStringLiteral("CREATE OR REPLACE FUNCTION brevallo_hof_changed() RETURNS trigger"
+                                   " LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('brevallo_hof', '');"
+                                   " RETURN NULL; END $$")) ||
+            !q.exec(
+                QStringLiteral("CREATE OR REPLACE TRIGGER entries_changed AFTER INSERT OR UPDATE OR DELETE"
+                               " OR TRUNCATE ON entries FOR EACH STATEMENT"
+                               " EXECUTE FUNCTION brevallo_hof_changed()")))
+            return fail(QStringLiteral("cannot set up the change notification: ") +
+                        q.lastError().databaseText());
+    }
+    return checkWritable();
 }
 
 // A database that can be read but not written would fail every submission.
-QString HofStore::checkWritable()
+brev::Problem HofStore::checkWritable()
 {
     QSqlQuery q(db_);
     if (sqlite_) {
@@ -121,7 +217,9 @@ QString HofStore::checkWritable()
                                   " VALUES ('', 0, '', 1, '', '')"));
         const QString why = q.lastError().databaseText();
         q.exec(QStringLiteral("ROLLBACK"));
-        return written ? QString() : fail(QStringLiteral("cannot be written: ") + why);
+        if (!written)
+            return fail(QStringLiteral("cannot be written: ") + why);
+        return {};
     }
     if (!q.exec(QStringLiteral("SELECT has_table_privilege('entries', 'INSERT'),"
                                " current_setting('transaction_read_only')")) ||
@@ -132,128 +230,204 @@ QString HofStore::checkWritable()
             QStringLiteral("cannot be written: user \"%1\" may not insert into entries").arg(db_.userName()));
     if (q.value(1).toString() != QLatin1String("off"))
         return fail(QStringLiteral("cannot be written: the server is read-only"));
-    return QString();
+    return {};
 }
 
-void HofStore::watchChanges()
+bool HofStore::watch(const Watch& watch)
 {
-    if (sqlite_) {
-        dataVersion_ = std::make_unique<QSqlQuery>(db_);
-        dataVersion_->setForwardOnly(true);
-        dataVersion_->prepare(QStringLiteral("PRAGMA data_version"));
-        lastVersion_ = -1;
-        return;
-    }
-    // Every statement that changes the table notifies the listening servers.
-    QSqlQuery q(db_);
-    listening_ =
-        q.exec(QStringLiteral("CREATE OR REPLACE FUNCTION brevallo_hof_changed() RETURNS trigger"
-                              " LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('brevallo_hof', '');"
-                              " RETURN NULL; END $$")) &&
-        q.exec(QStringLiteral("CREATE OR REPLACE TRIGGER entries_changed AFTER INSERT OR UPDATE OR DELETE"
-                              " OR TRUNCATE ON entries FOR EACH STATEMENT"
-                              " EXECUTE FUNCTION brevallo_hof_changed()")) &&
-        db_.driver()->subscribeToNotification(QStringLiteral("brevallo_hof"));
-    notified_ = true;
+    watch_ = watch;
+    if (sqlite_ || !db_.driver()->subscribeToNotification(kChannel))
+        return false;
+    if (watch_.onWatching)
+        watch_.onWatching();
+    return true;
 }
 
-bool HofStore::changedElsewhere()
+bool HofStore::connected() const
 {
-    if (!sqlite_) {
-        const bool changed = !listening_ || notified_;
-        notified_ = false;
-        return changed;
-    }
+    return db_.isOpen();
+}
+
+brev::Problem HofStore::reconnect()
+{
+    db_.close();
+    if (!db_.open())
+        return fail(QStringLiteral("cannot open it again: ") + db_.lastError().text());
+    QSqlQuery(db_).exec(QStringLiteral("SET client_min_messages TO WARNING"));
+    if (const brev::Problem encoding = checkEncoding())
+        return encoding;
+    if (watch_.onChange && !watch(watch_))
+        return fail(QStringLiteral("cannot listen for changes: ") + db_.driver()->lastError().text());
+    return {};
+}
+
+HofStore::Change HofStore::changedElsewhere()
+{
     if (!dataVersion_ || !dataVersion_->exec() || !dataVersion_->next())
-        return true;
+        return Change::Unknown;
     const qint64 version = dataVersion_->value(0).toLongLong();
     dataVersion_->finish();
     const bool changed = version != lastVersion_;
     lastVersion_ = version;
-    return changed;
+    return changed ? Change::Some : Change::None;
 }
 
-// A PostgreSQL server that restarted drops our connection: open it again once and
-// retry, unless the failure came at the commit, where the entries may already be
-// stored (storing them twice is worse than one failed answer).
-bool HofStore::reopen()
+brev::Problem HofStore::fileProblem() const
 {
-    if (sqlite_)
-        return false;
-    db_.close();
-    listening_ = false;
-    if (!db_.open())
-        return false;
-    watchChanges(); // a new session listens afresh
-    return true;
+    if (!sqlite_)
+        return {};
+    struct stat info = {};
+    if (::stat(QFile::encodeName(file_).constData(), &info) != 0)
+        return fail(QStringLiteral("the file was deleted while the service ran"));
+    if (info.st_dev != fileDevice_ || info.st_ino != fileInode_)
+        return fail(QStringLiteral("another file was put in its place while the service ran"));
+    return {};
 }
 
-bool HofStore::addAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,
-                      QString* error)
+StoreResult HofStore::store(const StoreBatch& batch)
 {
-    bool atCommit = false;
-    if (tryAddAll(entries, when, ids, error, &atCommit))
-        return true;
-    return !atCommit && reopen() && tryAddAll(entries, when, ids, error, &atCommit);
-}
-
-bool HofStore::top(const QString& game, int count, QList<ListedEntry>* out, QString* error)
-{
-    return tryTop(game, count, out, error) || (reopen() && tryTop(game, count, out, error));
-}
-
-bool HofStore::tryAddAll(const QList<Submission>& entries, const QDateTime& when, QList<qint64>* ids,
-                         QString* error, bool* atCommit)
-{
-    ids->clear();
-    if (!db_.transaction()) {
-        *error = fail(QStringLiteral("cannot begin a transaction: ") + db_.lastError().text());
-        return false;
+    StoreResult result;
+    const qsizetype count = batch.entries.size();
+    result.ids = QList<qint64>(count, 0);
+    result.refused = QList<brev::Problem>(count);
+    QList<int> live;
+    for (int i = 0; i < count; ++i) {
+        if (!batch.deadlines.at(i).hasExpired())
+            live.append(i);
     }
-    QSqlQuery q(db_);
-    q.prepare(QStringLiteral("INSERT INTO entries (game, score, name, difficulty, email, created)"
-                             " VALUES (?, ?, ?, ?, ?, ?) RETURNING id"));
-    const QString stamp = when.toUTC().toString(QLatin1String(kTimeFormat));
-    for (const Submission& e : entries) {
-        q.addBindValue(e.game);
-        q.addBindValue(e.score);
-        q.addBindValue(e.name);
-        q.addBindValue(e.difficulty);
-        q.addBindValue(e.email);
-        q.addBindValue(stamp);
-        if (!q.exec() || !q.next()) {
-            *error = fail(QStringLiteral("cannot store an entry: ") + q.lastError().text());
-            q.finish();
-            db_.rollback();
-            ids->clear();
-            return false;
+    if (live.isEmpty()) {
+        result.problem = fail(QStringLiteral("the entries waited too long to be stored"));
+        return result;
+    }
+    if (const brev::Problem gone = fileProblem()) {
+        result.problem = gone;
+        result.fatal = true;
+        return result;
+    }
+    bool reopened = false;
+    for (;;) {
+        bool atCommit = false;
+        int refused = -1;
+        const brev::Problem problem = tryStore(batch, live, result, &atCommit, &refused);
+        if (!problem)
+            break;
+        if (refused >= 0) { // the others are stored without it
+            result.refused[refused] = problem;
+            live.removeOne(refused);
+            if (live.isEmpty())
+                return result;
+            continue;
         }
-        ids->append(q.value(0).toLongLong());
-        q.finish();
+        // A PostgreSQL server that restarted dropped the connection: it is
+        // opened again once and the entries stored, unless the failure came at
+        // the commit, where they may already be stored.
+        if (!atCommit && !sqlite_ && !reopened && !connected()) {
+            reopened = true;
+            if (!reconnect())
+                continue;
+        }
+        result.problem = problem;
+        result.uncertain = atCommit && !sqlite_;
+        return result;
     }
-    *atCommit = true;
-    if (!db_.commit()) {
-        *error = fail(QStringLiteral("cannot commit: ") + db_.lastError().text());
-        db_.rollback();
-        ids->clear();
-        return false;
+    if (const brev::Problem gone = fileProblem()) { // committed to a file nobody will read
+        result.ids.fill(0);
+        result.problem = gone;
+        result.fatal = true;
+        return result;
     }
-    return true;
+    for (const int i : std::as_const(live)) {
+        const QString& game = batch.entries.at(i).game;
+        if (!result.best.contains(game)) {
+            QList<ListedEntry> entries;
+            if (!readTop(game, kListed, entries)) // stored all the same when the list cannot be read
+                result.best.insert(game, entries);
+        }
+    }
+    return result;
 }
 
-bool HofStore::tryTop(const QString& game, int count, QList<ListedEntry>* out, QString* error)
+brev::Problem HofStore::tryStore(const StoreBatch& batch, const QList<int>& live, StoreResult& result,
+                                 bool* atCommit, int* refusedEntry)
 {
-    out->clear();
+    auto abandon = [&](const QString& why) -> brev::Problem {
+        db_.rollback();
+        for (const int i : live)
+            result.ids[i] = 0;
+        return fail(why);
+    };
+    if (!db_.transaction())
+        return fail(QStringLiteral("cannot begin a transaction: ") + db_.lastError().text());
+    QSqlQuery insert(db_);
+    insert.prepare(QStringLiteral("INSERT INTO entries (game, score, name, difficulty, email, created)"
+                                  " VALUES (?, ?, ?, ?, ?, ?) RETURNING id"));
+    QSqlQuery same(db_);
+    const QString stamp = batch.when.toUTC().toString(QLatin1String(kTimeFormat));
+    for (const int i : live) {
+        const Submission& e = batch.entries.at(i);
+        const QDateTime since = batch.sameSince.value(i);
+        if (since.isValid()) { // the retry of an entry that may be stored already
+            same.prepare(QStringLiteral("SELECT id FROM entries WHERE game = ? AND score = ? AND name = ?"
+                                        " AND difficulty = ? AND email = ? AND created >= ?"
+                                        " ORDER BY id DESC LIMIT 1"));
+            for (const QVariant& v :
+                 {text(e.game), QVariant(e.score), text(e.name), QVariant(e.difficulty), text(e.email),
+                  QVariant(since.toUTC().toString(QLatin1String(kTimeFormat)))})
+                same.addBindValue(v);
+            if (!same.exec())
+                return abandon(QStringLiteral("cannot look for an earlier copy of an entry: ") +
+                               same.lastError().text());
+            const bool found = same.next();
+            result.ids[i] = found ? same.value(0).toLongLong() : 0;
+            same.finish();
+            if (found)
+                continue;
+        }
+        for (const QVariant& v : {text(e.game), QVariant(e.score), text(e.name), QVariant(e.difficulty),
+                                  text(e.email), QVariant(stamp)})
+            insert.addBindValue(v);
+        if (!insert.exec() || !insert.next()) {
+            const QSqlError error = insert.lastError();
+            insert.finish();
+            if (refusesTheEntry(error, sqlite_))
+                *refusedEntry = i;
+            return abandon((*refusedEntry >= 0 ? QStringLiteral("refused an entry: ")
+                                               : QStringLiteral("cannot store an entry: ")) +
+                           error.text());
+        }
+        result.ids[i] = insert.value(0).toLongLong();
+        insert.finish();
+    }
+    const auto earliest = std::min_element(live.begin(), live.end(), [&](int a, int b) {
+        return batch.deadlines.at(a).deadline() < batch.deadlines.at(b).deadline();
+    });
+    if (batch.deadlines.at(*earliest).hasExpired())
+        return abandon(QStringLiteral("the entries were not stored in time"));
+    *atCommit = true;
+    if (!db_.commit())
+        return abandon(QStringLiteral("cannot commit: ") + db_.lastError().text());
+    return {};
+}
+
+brev::Problem HofStore::top(const QString& game, int count, QList<ListedEntry>& out)
+{
+    brev::Problem problem = readTop(game, count, out);
+    if (problem && !sqlite_ && !connected() && !reconnect())
+        problem = readTop(game, count, out);
+    return problem;
+}
+
+brev::Problem HofStore::readTop(const QString& game, int count, QList<ListedEntry>& out)
+{
+    out.clear();
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT id, score, difficulty, name, created FROM entries"
                              " WHERE game = ? ORDER BY score DESC, id ASC LIMIT ?"));
     q.addBindValue(game);
     q.addBindValue(count);
-    if (!q.exec()) {
-        *error = fail(QStringLiteral("cannot read the list: ") + q.lastError().text());
-        return false;
-    }
+    if (!q.exec())
+        return fail(QStringLiteral("cannot read the list: ") + q.lastError().text());
     while (q.next()) {
         ListedEntry e;
         e.id = q.value(0).toLongLong();
@@ -262,9 +436,9 @@ bool HofStore::tryTop(const QString& game, int count, QList<ListedEntry>* out, Q
         e.name = q.value(3).toString();
         // Only the day is shown; reading it as a plain date keeps time zones out.
         e.created = QDate::fromString(q.value(4).toString().left(10), Qt::ISODate);
-        out->append(e);
+        out.append(e);
     }
-    return true;
+    return {};
 }
 
 } // namespace hofd

@@ -24,9 +24,27 @@ namespace
 {
 
 constexpr int kMaxFields = 100;
-constexpr qint64 kReadBuffer = 64 * 1024; // bytes Qt reads ahead for one connection
-constexpr qint64 kMaxUnsent = 256 * 1024; // answers not yet taken by a client that pipelines
-constexpr int kLingerMs = 2000;           // reading what a refused client still sends
+// Bytes Qt reads ahead for one connection (a head is gathered in the
+// connection's own buffer, up to the largest allowed).
+constexpr qint64 kReadBuffer = 4 * 1024;
+// Answers not yet taken by their client: past this no further request of that
+// connection is read, so a client that pipelines and never reads holds this
+// much of the service's memory, and the kernel's send buffer below, at most.
+constexpr qint64 kMaxUnsent = 16 * 1024;
+// The kernel's send buffer, fixed (it doubles it to 16 KiB): grown by the kernel
+// for a client that never reads it would take megabytes of answers, and those
+// taken go to the client's receive buffer, every page costing the service its
+// making. Three list pages; a client that reads keeps it empty.
+constexpr int kSendBuffer = 8 * 1024;
+// A head that arrives in many small pieces (a byte at a time) is gathered by the
+// kernel: after kHeadPieces reads the socket wakes the service only once the
+// largest head could be complete, or after a wait of kHeadPieceWaitMs, doubled
+// for each further wait up to kHeadPieceMaxWaitMs. A head in two pieces (one
+// over a network's packet size) is not held back.
+constexpr int kHeadPieces = 2;
+constexpr int kHeadPieceWaitMs = 100;
+constexpr int kHeadPieceMaxWaitMs = 800;
+constexpr int kLingerMs = 2000; // reading what a refused client still sends
 constexpr qint64 kMaxLingerBytes = 1024 * 1024;
 constexpr int kAcceptPauseMs = 100;
 constexpr int kAcceptBatch = 64;    // connections taken at one wake-up
@@ -41,6 +59,19 @@ bool isTokenChar(char c)
 bool isToken(const QByteArray& text)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), isTokenChar);
+}
+
+// Only spaces and tabs surround a field value; any other control character is
+// refused rather than read as padding, so that every reader of the stream reads
+// the same requests.
+QByteArray trimSpaces(const QByteArray& text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && (text.at(begin) == ' ' || text.at(begin) == '\t'))
+        ++begin;
+    while (end > begin && (text.at(end - 1) == ' ' || text.at(end - 1) == '\t'))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 // Control characters other than a tab, which header values may hold.
@@ -120,6 +151,8 @@ QByteArray httpDate()
     return text;
 }
 
+// One write per answer: a head and a body written apart would wait for the
+// client's acknowledgement of the head (Nagle's algorithm).
 QByteArray serialize(const HttpResponse& response, bool head, bool close)
 {
     QByteArray out;
@@ -237,7 +270,7 @@ RequestHead parseRequestHead(const QByteArray& data, const HttpLimits& limits)
         const QByteArray name = field.left(colon).toLower();
         if (colon <= 0 || !isToken(name))
             return refuse(400, "malformed header field");
-        const QByteArray value = field.mid(colon + 1).trimmed();
+        const QByteArray value = trimSpaces(field.mid(colon + 1));
         if (hasControlByte(value, true))
             return refuse(400, "control character in a header field");
         if (name == "content-length") {
@@ -254,13 +287,13 @@ RequestHead parseRequestHead(const QByteArray& data, const HttpLimits& limits)
             ++hosts;
         } else if (name == "connection") {
             for (const QByteArray& option : value.split(','))
-                h.close = h.close || option.trimmed().toLower() == "close";
+                h.close = h.close || trimSpaces(option).toLower() == "close";
         }
     }
     if (!codings.isEmpty()) {
         if (haveLength)
             return refuse(400, "both Content-Length and Transfer-Encoding");
-        if (!http11 || codings.split(',').last().trimmed().toLower() != "chunked")
+        if (!http11 || trimSpaces(codings.split(',').last()).toLower() != "chunked")
             return refuse(400, "invalid Transfer-Encoding");
         return refuse(413, "chunked body");
     }
@@ -288,6 +321,7 @@ class HttpConnection : public QObject
     }
     bool isReceiving() const { return receiving_ && !closing_; }
     qint64 lastActive() const { return lastActive_; }
+    quint64 id() const { return id_; }
     void drop() { socket_->abort(); }
 
   private:
@@ -300,19 +334,36 @@ class HttpConnection : public QObject
     };
 
     void readInput();
+    qsizetype headEnd();
+    void forgetHead(qsizetype bytes);
     void flushAnswers();
     void refuse(int status, const QByteArray& reason);
     void onTimeout();
     void onBytesWritten();
     void startLinger();
     void armIdle();
+    void readLater();
+    void gatherHead(bool on);
+    bool outputFull() const;
 
+    static inline quint64 lastId_ = 0;
+    const quint64 id_ = ++lastId_;
     QTcpSocket* socket_;
     HttpListener* listener_;
     QTimer timer_;
+    QTimer gatherTimer_;
     QByteArray input_;
+    qsizetype scanned_ = 0;    // bytes of input_ searched for the end of the head
+    qsizetype lineStart_ = -1; // where the head's current line begins; -1: no request line yet
+    bool requestLineRead_ = false;
+    int headPieces_ = 0; // reads that left the head incomplete
+    int gatherMs_ = kHeadPieceWaitMs;
+    bool gathering_ = false; // the kernel gathers the head's bytes
     qint64 skipBody_ = 0;
     std::deque<Pending> pending_;
+    qint64 heldBytes_ = 0;       // answers complete but waiting behind an earlier one
+    qint64 lastAnswerBytes_ = 0; // what an answer not made yet is taken to need
+    bool readLater_ = false;
     quint64 nextSequence_ = 1;
     qint64 lastActive_ = now(); // when it became idle, or its request began
     qint64 lingerBytes_ = 0;
@@ -329,6 +380,8 @@ HttpConnection::HttpConnection(QTcpSocket* socket, HttpListener* listener)
     socket_->setReadBufferSize(kReadBuffer);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &HttpConnection::onTimeout);
+    gatherTimer_.setSingleShot(true);
+    connect(&gatherTimer_, &QTimer::timeout, this, [this] { gatherHead(false); });
     connect(socket_, &QTcpSocket::readyRead, this, &HttpConnection::readInput);
     connect(socket_, &QTcpSocket::bytesWritten, this, &HttpConnection::onBytesWritten);
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
@@ -340,10 +393,90 @@ HttpConnection::HttpConnection(QTcpSocket* socket, HttpListener* listener)
     timer_.start(listener_->limits().headerTimeoutMs);
 }
 
+// The answers not taken by the client yet, those waiting behind an earlier one,
+// and those still to be made (as large as the last one) fill the room for them.
+bool HttpConnection::outputFull() const
+{
+    qint64 unsent = socket_->bytesToWrite() + heldBytes_;
+    for (const Pending& p : pending_)
+        unsent += p.done ? 0 : lastAnswerBytes_;
+    return unsent > kMaxUnsent;
+}
+
+// Reading resumes from the event loop, never from within an answer being sent:
+// a handler is not called again while it is answering.
+void HttpConnection::readLater()
+{
+    if (readLater_)
+        return;
+    readLater_ = true;
+    QTimer::singleShot(0, this, [this] {
+        readLater_ = false;
+        readInput();
+    });
+}
+
+// Kept alive with nothing asked, or with answers the client does not take: the
+// idle timeout runs from the last answer written.
 void HttpConnection::armIdle()
 {
     lastActive_ = now();
     timer_.start(listener_->limits().idleTimeoutMs);
+}
+
+// The length of the head at the front of input_ once its blank line has come,
+// else 0. Each byte is looked at once, however the head is split into reads.
+qsizetype HttpConnection::headEnd()
+{
+    while (scanned_ < input_.size()) {
+        if (lineStart_ < 0) { // empty lines before a request line are ignored
+            const char c = input_.at(scanned_);
+            if (c != '\r' && c != '\n')
+                lineStart_ = scanned_;
+            else
+                ++scanned_;
+            continue;
+        }
+        const qsizetype newline = input_.indexOf('\n', scanned_);
+        if (newline < 0) {
+            scanned_ = input_.size();
+            return 0;
+        }
+        const bool blank =
+            newline == lineStart_ || (newline == lineStart_ + 1 && input_.at(lineStart_) == '\r');
+        scanned_ = lineStart_ = newline + 1;
+        if (blank) // the request line is never blank: the head is complete
+            return scanned_;
+        requestLineRead_ = true;
+    }
+    return 0;
+}
+
+void HttpConnection::forgetHead(qsizetype bytes)
+{
+    input_.remove(0, bytes);
+    scanned_ = 0;
+    lineStart_ = -1;
+    requestLineRead_ = false;
+    headPieces_ = 0;
+    gatherMs_ = kHeadPieceWaitMs;
+    if (gathering_)
+        gatherHead(false);
+}
+
+// Every wake-up costs far more than the bytes it brings when they come one at a
+// time; the kernel holds them back until a good number has come.
+void HttpConnection::gatherHead(bool on)
+{
+    gathering_ = on;
+    const int lowWater = on ? int(qMax<qint64>(1, listener_->limits().maxHeader + 4 - input_.size())) : 1;
+    ::setsockopt(int(socket_->socketDescriptor()), SOL_SOCKET, SO_RCVLOWAT, &lowWater, sizeof lowWater);
+    if (on) {
+        gatherTimer_.start(gatherMs_);
+        gatherMs_ = qMin(2 * gatherMs_, kHeadPieceMaxWaitMs);
+    } else {
+        gatherTimer_.stop();
+    }
 }
 
 void HttpConnection::readInput()
@@ -371,11 +504,11 @@ void HttpConnection::readInput()
             if (pending_.empty())
                 armIdle();
         }
-        if (pending_.size() >= std::size_t(limits.maxPipelined) || socket_->bytesToWrite() > kMaxUnsent)
+        if (pending_.size() >= std::size_t(limits.maxPipelined) || outputFull())
             break; // resumed once answers are written
         const qint64 room = limits.maxHeader + 4 - input_.size();
         if (room > 0 && socket_->bytesAvailable() > 0)
-            input_ += socket_->read(room);
+            input_ += socket_->read(qMin(room, socket_->bytesAvailable()));
         if (input_.isEmpty())
             break;
         if (!receiving_) {
@@ -383,16 +516,28 @@ void HttpConnection::readInput()
             lastActive_ = now(); // the slowest request is the oldest one begun
             timer_.start(limits.headerTimeoutMs);
         }
+        // The head is read once it is complete; its request line as soon as it
+        // is, and anything too long at once, so that those are refused early.
+        const bool lineBefore = requestLineRead_;
+        const qsizetype end = headEnd();
+        const bool tooLong =
+            input_.size() > limits.maxHeader ||
+            (!requestLineRead_ && lineStart_ >= 0 && input_.size() - lineStart_ > limits.maxRequestLine);
+        if (end == 0 && lineBefore == requestLineRead_ && !tooLong) { // the rest is still to come
+            if (++headPieces_ >= kHeadPieces && !gathering_)
+                gatherHead(true);
+            break;
+        }
         const RequestHead head = parseRequestHead(input_, limits);
         if (head.status != 0) {
             refuse(head.status, head.reason);
             break;
         }
         if (head.consumed == 0)
-            break; // the rest of the head is still to come
-        input_.remove(0, head.consumed);
+            break;
+        forgetHead(head.consumed);
         const qsizetype bodyInInput = qsizetype(qMin<qint64>(head.contentLength, input_.size()));
-        input_.remove(0, bodyInInput);
+        forgetHead(bodyInInput);
         skipBody_ = head.contentLength - bodyInInput;
         receiving_ = skipBody_ > 0;
         if (!receiving_)
@@ -420,6 +565,8 @@ void HttpConnection::complete(quint64 sequence, const HttpResponse& response)
         if (p.sequence == sequence && !p.done) {
             p.done = true;
             p.bytes = serialize(response, p.head, p.close);
+            heldBytes_ += p.bytes.size();
+            lastAnswerBytes_ = p.bytes.size();
             break;
         }
     }
@@ -430,10 +577,11 @@ void HttpConnection::refuse(int status, const QByteArray& reason)
 {
     closing_ = true;
     receiving_ = false;
-    input_.clear();
+    forgetHead(input_.size());
     skipBody_ = 0;
     emit listener_->refused(socket_->peerAddress().toString(), status, reason);
     pending_.push_back(Pending{nextSequence_++, true, false, true, serialize(refusal(status), false, true)});
+    heldBytes_ += pending_.back().bytes.size();
     flushAnswers();
 }
 
@@ -442,11 +590,13 @@ void HttpConnection::flushAnswers()
     bool wrote = false;
     while (!pending_.empty() && pending_.front().done) {
         socket_->write(pending_.front().bytes);
+        heldBytes_ -= pending_.front().bytes.size();
         wrote = true;
         const bool close = pending_.front().close;
         pending_.pop_front();
         if (close) {
             pending_.clear();
+            heldBytes_ = 0;
             closing_ = true;
             timer_.start(kLingerMs);
             break;
@@ -461,8 +611,8 @@ void HttpConnection::flushAnswers()
     }
     if (isIdle())
         armIdle();
-    if (!reading_ && (socket_->bytesAvailable() > 0 || !input_.isEmpty()))
-        QTimer::singleShot(0, this, &HttpConnection::readInput);
+    if (!reading_ && !outputFull() && (socket_->bytesAvailable() > 0 || !input_.isEmpty()))
+        readLater();
 }
 
 void HttpConnection::onBytesWritten()
@@ -472,9 +622,9 @@ void HttpConnection::onBytesWritten()
         return;
     }
     if (isIdle())
-        armIdle();
-    if (!closing_ && socket_->bytesToWrite() <= kMaxUnsent && socket_->bytesAvailable() > 0)
-        readInput();
+        armIdle(); // the client takes its answers: it is not idle yet
+    if (!closing_ && !outputFull() && (socket_->bytesAvailable() > 0 || !input_.isEmpty()))
+        readLater();
 }
 
 // Shuts the sending side and reads what the client still sends for a moment, so
@@ -493,7 +643,9 @@ void HttpConnection::startLinger()
 void HttpConnection::onTimeout()
 {
     if (lingering_ || closing_ || (pending_.empty() && !receiving_)) {
-        socket_->abort(); // lingered enough, or kept alive with nothing asked
+        // Lingered enough, kept alive with nothing asked, or its answers not
+        // taken for the idle timeout.
+        socket_->abort();
     } else if (receiving_) {
         refuse(408, "request not complete in time");
     }
@@ -520,6 +672,11 @@ bool HttpReply::connected() const
 bool HttpReply::followsUnanswered() const
 {
     return connection_ && connection_->unansweredBefore(sequence_);
+}
+
+quint64 HttpReply::connectionId() const
+{
+    return connection_ ? connection_->id() : 0;
 }
 
 HttpListener::HttpListener(const HttpLimits& limits, Handler handler, QObject* parent)
@@ -593,6 +750,8 @@ HttpListener::~HttpListener() = default;
 
 void HttpListener::incomingConnection(qintptr descriptor)
 {
+    const int sendBuffer = kSendBuffer;
+    ::setsockopt(int(descriptor), SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     auto* socket = new QTcpSocket;
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;

@@ -5,13 +5,18 @@
 //   (or a chunked one) gets 413; Content-Length and Transfer-Encoding are read as
 //   RFC 9112 says, and a conflict or an invalid value gets 400;
 // - a head not complete within headerTimeoutMs gets 408, a kept-alive connection
-//   with nothing asked for idleTimeoutMs is closed;
+//   with nothing asked for idleTimeoutMs is closed, and so is one whose client
+//   has not taken its answers for idleTimeoutMs;
+// - a field value is trimmed of spaces and tabs only: another control character
+//   in it gets 400; a head arriving in pieces is looked at once, not per piece;
 // - at most maxConnections are open: a newcomer closes the idlest one, and when
 //   every one is busy it gets 503; running out of file descriptors lowers that
 //   cap to what fits (closing the idlest connections), and when nothing can be
 //   closed accepting pauses for a moment instead of spinning;
 // - answers leave in request order, however the handler completes them; at most
-//   maxPipelined requests are read ahead of their answers;
+//   maxPipelined requests are read ahead of their answers, and none while 16 KiB
+//   of answers wait for their client to take them (the kernel's send buffer is
+//   kept to 16 KiB too), so a client that never reads costs little memory;
 // - HEAD is answered like GET without the body; HTTP/1.0 and "Connection: close"
 //   close after the answer.
 // Every refusal closes the connection once written.
@@ -82,6 +87,8 @@ class HttpReply
     bool connected() const;
     // True while requests asked before this one on its connection are unanswered.
     bool followsUnanswered() const;
+    // Tells connections apart (never reused); 0 once the client has gone.
+    quint64 connectionId() const;
 
   private:
     friend class HttpConnection;

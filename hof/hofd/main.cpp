@@ -1,8 +1,8 @@
 // brevallo-hofd: the online hall of fame for Brevallo Game.
 // Exit status: 0 after SIGINT/SIGTERM, 1 when the database or the address cannot
-// be used, 2 for a bad command line.
+// be used (at start, or when the SQLite file goes away), 2 for a bad command line.
+#include "hof/hofd/hofdatabase.h"
 #include "hof/hofd/hofserver.h"
-#include "hof/hofd/hofstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -106,6 +107,11 @@ int main(int argc, char* argv[])
                       QStringLiteral("Seconds a kept-alive connection may stay idle (default %1).")
                           .arg(defaults.http.idleTimeoutMs / 1000),
                       QStringLiteral("SECONDS"), QString::number(defaults.http.idleTimeoutMs / 1000)});
+    parser.addOption({QStringLiteral("database-timeout"),
+                      QStringLiteral("Seconds a submission, or a list not in memory, may wait for the "
+                                     "database before the answer is 503 (default %1).")
+                          .arg(defaults.databaseTimeoutMs / 1000),
+                      QStringLiteral("SECONDS"), QString::number(defaults.databaseTimeoutMs / 1000)});
     parser.addOption(
         {QStringLiteral("max-connections"),
          QStringLiteral("Connections open at once (default %1, fewer when the file limit is lower).")
@@ -137,8 +143,10 @@ int main(int argc, char* argv[])
     hofd::HofServerOptions options;
     options.http.headerTimeoutMs = millisecondsOf(parser.value(QStringLiteral("header-timeout")));
     options.http.idleTimeoutMs = millisecondsOf(parser.value(QStringLiteral("idle-timeout")));
-    if (options.http.headerTimeoutMs < 0 || options.http.idleTimeoutMs < 0)
-        return fail(QStringLiteral("--header-timeout and --idle-timeout want a number of seconds above 0"),
+    options.databaseTimeoutMs = millisecondsOf(parser.value(QStringLiteral("database-timeout")));
+    if (options.http.headerTimeoutMs < 0 || options.http.idleTimeoutMs < 0 || options.databaseTimeoutMs < 0)
+        return fail(QStringLiteral("--header-timeout, --idle-timeout and --database-timeout want a number of "
+                                   "seconds above 0"),
                     2);
     bool countOk = false, rateOk = false;
     const int connections = parser.value(QStringLiteral("max-connections")).toInt(&countOk);
@@ -159,28 +167,38 @@ int main(int argc, char* argv[])
         database = defaultDb;
     }
 
-    hofd::HofStore store;
-    const QString openError = store.open(database);
-    if (!openError.isEmpty())
-        return fail(openError, 1);
+    hofd::HofDatabase store;
+    if (const brev::Problem problem = store.open(database, options.databaseTimeoutMs))
+        return fail(*problem, 1);
 
     hofd::HofServer server(store, options);
-    QString listenError;
-    const quint16 bound = server.start(address, port, &listenError);
-    if (bound == 0)
-        return fail(listenError, 1);
+    quint16 bound = 0;
+    if (const brev::Problem problem = server.start(address, port, &bound))
+        return fail(*problem, 1);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return fail(QStringLiteral("cannot set up signal handling"), 1);
+    // Stopping answers the submissions still waiting first; a database that
+    // went away stops the service with status 1 (see the README).
+    int status = 0;
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    auto stop = [&](const QString& why, int exitStatus) {
+        if (!notifier.isEnabled())
+            return;
+        notifier.setEnabled(false);
+        status = exitStatus;
+        std::fprintf(stderr, "brevallo-hofd: %s\n", qPrintable(why));
+        server.stop();
+    };
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
-        notifier.setEnabled(false);
-        std::fprintf(stderr, "brevallo-hofd: stopping\n");
-        server.stop();
-        QCoreApplication::quit();
+        stop(QStringLiteral("stopping"), 0);
     });
+    QObject::connect(&store, &hofd::HofDatabase::failed, &app, [&](const QString& why) {
+        stop(why + QStringLiteral("; stopping so that no entry is stored where it would be lost"), 1);
+    });
+    QObject::connect(&server, &hofd::HofServer::drained, &app, [&] { QCoreApplication::exit(status); });
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -194,5 +212,11 @@ int main(int argc, char* argv[])
     std::fprintf(stderr, "brevallo-hofd: listening on http://%s:%u/ with %s\n", qPrintable(host),
                  unsigned(bound), qPrintable(store.describe()));
     std::fflush(stderr);
-    return app.exec();
+    const int exitStatus = app.exec();
+    if (!store.close(2000)) {
+        std::fprintf(stderr, "brevallo-hofd: the database did not answer; leaving without it\n");
+        std::fflush(stderr);
+        std::_Exit(exitStatus);
+    }
+    return exitStatus;
 }

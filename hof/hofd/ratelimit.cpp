@@ -1,14 +1,14 @@
 #include "hof/hofd/ratelimit.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace hofd
 {
 
 namespace
 {
-
-constexpr qsizetype kMaxClients = 20000; // buckets kept before the full ones are dropped
 
 QByteArray clientKey(const QHostAddress& address)
 {
@@ -22,7 +22,10 @@ QByteArray clientKey(const QHostAddress& address)
 
 } // namespace
 
-RateLimiter::RateLimiter(int perMinute, int burst) : perMinute_(perMinute), burst_(qMax(1, burst)) {}
+RateLimiter::RateLimiter(int perMinute, int burst, qsizetype maxClients)
+    : perMinute_(perMinute), burst_(qMax(1, burst)), maxClients_(qMax<qsizetype>(1, maxClients))
+{
+}
 
 double RateLimiter::refilled(const Bucket& b, qint64 nowMs) const
 {
@@ -33,15 +36,13 @@ bool RateLimiter::take(const QHostAddress& client, qint64 nowMs, int* retryAfter
 {
     if (perMinute_ <= 0)
         return true;
-    if (buckets_.size() >= kMaxClients) {
-        buckets_.removeIf([&](const auto& it) { return refilled(it.value(), nowMs) >= burst_; });
-        if (buckets_.size() >= kMaxClients)
-            buckets_.clear();
-    }
     const QByteArray key = clientKey(client);
     auto it = buckets_.find(key);
-    if (it == buckets_.end())
+    if (it == buckets_.end()) {
+        if (buckets_.size() >= maxClients_)
+            makeRoom(nowMs);
         it = buckets_.insert(key, Bucket{double(burst_), nowMs});
+    }
     Bucket& b = *it;
     b.tokens = refilled(b, nowMs);
     b.at = nowMs;
@@ -51,6 +52,32 @@ bool RateLimiter::take(const QHostAddress& client, qint64 nowMs, int* retryAfter
     }
     *retryAfter = qMax(1, int(std::ceil((1 - b.tokens) * 60.0 / perMinute_)));
     return false;
+}
+
+void RateLimiter::giveBack(const QHostAddress& client)
+{
+    const auto it = buckets_.find(clientKey(client));
+    if (it != buckets_.end())
+        it->tokens = qMin(double(burst_), it->tokens + 1);
+}
+
+// Brings the table down to seven eighths of its size, so that a stream of new
+// addresses costs one pass per eighth of the table rather than one per address:
+// the full buckets go first, then the ones heard from longest ago.
+void RateLimiter::makeRoom(qint64 nowMs)
+{
+    buckets_.removeIf([&](const auto& it) { return refilled(it.value(), nowMs) >= burst_; });
+    const qsizetype excess = buckets_.size() - qMin(maxClients_ - 1, maxClients_ - maxClients_ / 8);
+    if (excess <= 0)
+        return;
+    std::vector<std::pair<qint64, QByteArray>> byAge;
+    byAge.reserve(std::size_t(buckets_.size()));
+    for (auto it = buckets_.cbegin(); it != buckets_.cend(); ++it)
+        byAge.emplace_back(it->at, it.key());
+    const auto cut = byAge.begin() + excess;
+    std::nth_element(byAge.begin(), cut - 1, byAge.end());
+    for (auto it = byAge.begin(); it != cut; ++it)
+        buckets_.remove(it->second);
 }
 
 } // namespace hofd

@@ -1,7 +1,10 @@
 // How many submissions one client may make: a bucket of `burst` submissions per
 // client address, refilled at perMinute a minute. An IPv6 client is counted by
 // its /64 network, which one household or school receives as a whole, and an
-// IPv4 address mapped into IPv6 as the IPv4 address.
+// IPv4 address mapped into IPv6 as the IPv4 address. A submission that was not
+// stored is given back. The table holds at most maxClients addresses; when it
+// is full, the addresses whose buckets are full again are forgotten first (they
+// would start full anyway), then the ones heard from longest ago.
 #pragma once
 
 #include <QByteArray>
@@ -15,11 +18,13 @@ class RateLimiter
 {
   public:
     // perMinute 0: no limit.
-    RateLimiter(int perMinute, int burst);
+    RateLimiter(int perMinute, int burst, qsizetype maxClients = 20000);
 
     // Takes one submission for client at nowMs (a monotonic clock). When none is
     // left, returns false with the whole seconds until one is in *retryAfter.
     bool take(const QHostAddress& client, qint64 nowMs, int* retryAfter);
+    // Returns a submission taken for client that was not stored after all.
+    void giveBack(const QHostAddress& client);
 
   private:
     struct Bucket {
@@ -27,9 +32,11 @@ class RateLimiter
         qint64 at = 0;
     };
     double refilled(const Bucket& b, qint64 nowMs) const;
+    void makeRoom(qint64 nowMs);
 
     int perMinute_;
     int burst_;
+    qsizetype maxClients_;
     QHash<QByteArray, Bucket> buckets_;
 };
 

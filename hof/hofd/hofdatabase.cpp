@@ -1,0 +1,226 @@
+#include "hof/hofd/hofdatabase.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+#include <QTimer>
+
+namespace hofd
+{
+
+namespace
+{
+
+constexpr int kFileCheckMs = 1000;
+constexpr int kReconnectMs = 1000;
+// The driver reads the server's notifications as they come, and so learns at
+// once when the server goes away; how soon the reader looks.
+constexpr int kConnectionCheckMs = 100;
+
+} // namespace
+
+// One connection and the thread it is used on. The store is made, used and
+// deleted on that thread only; context lives there and ends with it.
+class HofDatabase::Worker
+{
+  public:
+    explicit Worker(const QString& name) : context(new QObject)
+    {
+        thread.setObjectName(name);
+        context->moveToThread(&thread);
+        QObject::connect(&thread, &QThread::finished, context, &QObject::deleteLater);
+        thread.start();
+    }
+
+    template <typename F> void post(F&& work) // runs on the thread, in the order posted
+    {
+        QMetaObject::invokeMethod(context, std::forward<F>(work), Qt::QueuedConnection);
+    }
+    template <typename F> void run(F&& work) // the same, waiting for it
+    {
+        QMetaObject::invokeMethod(context, std::forward<F>(work), Qt::BlockingQueuedConnection);
+    }
+
+    QThread thread;
+    QObject* context;
+    std::unique_ptr<HofStore> store;
+    QTimer* retry = nullptr; // the reader's next attempt to reconnect
+    bool watched = false;    // the reader is subscribed to the notifications
+};
+
+HofDatabase::HofDatabase(QObject* parent) : QObject(parent) {}
+
+HofDatabase::~HofDatabase()
+{
+    if (!close(2000)) { // a thread waiting for the database is left to the end of the process
+        (void)writer_.release();
+        (void)reader_.release();
+    }
+}
+
+void HofDatabase::post(std::function<void()> call)
+{
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+}
+
+brev::Problem HofDatabase::open(const QString& where, int timeoutMs)
+{
+    brev::Problem problem;
+    writer_ = std::make_unique<Worker>(QStringLiteral("hofd writer"));
+    writer_->run([&] {
+        writer_->store = std::make_unique<HofStore>(QStringLiteral("hofd writer"));
+        problem = writer_->store->open(where, true, timeoutMs);
+        description_ = writer_->store->describe();
+        sqlite_ = writer_->store->isSqlite();
+    });
+    if (problem)
+        return problem;
+    reader_ = std::make_unique<Worker>(QStringLiteral("hofd reader"));
+    reader_->run([&] {
+        reader_->store = std::make_unique<HofStore>(QStringLiteral("hofd reader"));
+        problem = reader_->store->open(where, false, timeoutMs);
+    });
+    if (problem)
+        return problem;
+    if (sqlite_) {
+        checker_ = std::make_unique<HofStore>(QStringLiteral("hofd checker"));
+        if (const brev::Problem checker = checker_->open(where, false, 0))
+            return checker;
+        checker_->changedElsewhere();
+        watchFile();
+    } else {
+        watchServer();
+    }
+    return {};
+}
+
+HofStore::Change HofDatabase::changedElsewhere()
+{
+    return checker_ ? checker_->changedElsewhere() : HofStore::Change::Unknown;
+}
+
+// SQLite keeps writing to a file deleted or replaced under it, and everything
+// stored from then on would be lost at the next start.
+void HofDatabase::watchFile()
+{
+    Worker* w = writer_.get();
+    w->post([this, w] {
+        auto* timer = new QTimer(w->context);
+        QObject::connect(timer, &QTimer::timeout, w->context, [this, w, timer] {
+            if (const brev::Problem gone = w->store->fileProblem()) {
+                timer->stop();
+                post([this, why = *gone] { emit failed(why); });
+            } else if (w->store->changedElsewhere() != HofStore::Change::None) {
+                post([this] { emit changed(); });
+            }
+        });
+        timer->start(kFileCheckMs);
+    });
+}
+
+void HofDatabase::watchServer()
+{
+    Worker* w = reader_.get();
+    w->run([this, w] {
+        HofStore::Watch watch;
+        watch.onChange = [this] { post([this] { emit changed(); }); };
+        watch.onWatching = [this, w] {
+            w->watched = true;
+            post([this] {
+                emit changed();
+                emit watching(true);
+            });
+        };
+        w->store->watch(watch);
+        auto* check = new QTimer(w->context);
+        QObject::connect(check, &QTimer::timeout, w->context, [this] { checkReader(); });
+        check->start(kConnectionCheckMs);
+    });
+}
+
+// On the reader's thread: a broken connection is no longer notified of changes,
+// and is opened again.
+void HofDatabase::checkReader()
+{
+    Worker* w = reader_.get();
+    if (!w->watched || w->store->connected())
+        return;
+    w->watched = false;
+    post([this] { emit watching(false); });
+    reconnectReader(0);
+}
+
+// On the reader's thread: tries to open the connection again in delayMs, and
+// then every kReconnectMs until the server is back.
+void HofDatabase::reconnectReader(int delayMs)
+{
+    Worker* w = reader_.get();
+    if (!w->retry) {
+        w->retry = new QTimer(w->context);
+        w->retry->setSingleShot(true);
+        QObject::connect(w->retry, &QTimer::timeout, w->context, [this, w] {
+            if (!w->store->connected() && w->store->reconnect()) // subscribed again: onWatching tells
+                w->retry->start(kReconnectMs);
+        });
+    }
+    if (!w->retry->isActive())
+        w->retry->start(delayMs);
+}
+
+void HofDatabase::store(const StoreBatch& batch, std::function<void(const StoreResult&)> done)
+{
+    Worker* w = writer_.get();
+    w->post([this, w, batch, done = std::move(done)] {
+        // The writer's data version moves only with other connections' commits:
+        // looked at before and after the batch, and every second, it tells
+        // whether the lists of this batch and those kept elsewhere still hold.
+        const bool before = w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None;
+        StoreResult result = w->store->store(batch);
+        result.changedElsewhere =
+            before || (w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None);
+        if (result.fatal)
+            post([this, why = *result.problem] { emit failed(why); });
+        post([done, result] { done(result); });
+    });
+}
+
+void HofDatabase::read(const QStringList& games, std::function<void(const ReadResult&)> done)
+{
+    Worker* w = reader_.get();
+    w->post([this, w, games, done = std::move(done)] {
+        ReadResult result;
+        for (const QString& game : games) {
+            QList<ListedEntry> entries;
+            result.problem = w->store->top(game, kListed, entries);
+            if (result.problem)
+                break;
+            result.best.insert(game, entries);
+        }
+        if (!w->store->isSqlite())
+            checkReader();
+        post([done, result] { done(result); });
+    });
+}
+
+bool HofDatabase::close(int waitMs)
+{
+    checker_.reset();
+    const QDeadlineTimer deadline(waitMs);
+    bool ended = true;
+    for (Worker* w : {writer_.get(), reader_.get()}) {
+        if (!w || !w->thread.isRunning())
+            continue;
+        w->post([w] {
+            qDeleteAll(w->context->findChildren<QTimer*>()); // none fires once the store is gone
+            w->retry = nullptr;
+            w->store.reset();
+            QThread::currentThread()->quit();
+        });
+    }
+    for (Worker* w : {writer_.get(), reader_.get()}) {
+        if (w && !w->thread.wait(deadline))
+            ended = false;
+    }
+    return ended;
+}
+
+} // namespace hofd
