@@ -188,13 +188,13 @@ void TestHofd::parsesQueries()
     QFETCH(QString, expected);
     const hofd::HofRequest r = hofd::parseHofQuery(query);
     const hofd::Submission& e = r.entry;
-    const QString got = r.error.isEmpty() ? QStringLiteral("%1|%2|%3|%4|%5")
+    const QString got = !r.problem ? QStringLiteral("%1|%2|%3|%4|%5")
                                                 .arg(e.game)
                                                 .arg(e.score)
                                                 .arg(e.name)
                                                 .arg(e.difficulty)
                                                 .arg(e.email)
-                                          : r.error.left(expected.size());
+                                          : r.problem->left(expected.size());
     QCOMPARE(got, expected);
 }
 

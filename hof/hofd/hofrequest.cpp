@@ -24,7 +24,7 @@ int hexDigit(char d)
 
 } // namespace
 
-bool decodeValue(const QByteArray& encoded, QString* text)
+std::optional<QString> decodeValue(const QByteArray& encoded)
 {
     QByteArray bytes;
     bytes.reserve(encoded.size());
@@ -38,14 +38,13 @@ bool decodeValue(const QByteArray& encoded, QString* text)
             const int high = i + 2 < encoded.size() ? hexDigit(encoded.at(i + 1)) : -1;
             const int low = high < 0 ? -1 : hexDigit(encoded.at(i + 2));
             if (low < 0)
-                return false;
+                return std::nullopt;
             bytes.append(char(high * 16 + low));
             i += 2;
         }
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    *text = utf8(bytes);
-    return true;
+    return QString(utf8(bytes));
 }
 
 bool hasControl(const QString& text)
@@ -92,20 +91,21 @@ QString capped(const QString& text, int maxCharacters, int maxCodePoints)
 namespace
 {
 
-// The value of one field decoded, or the reason it cannot be read.
-QString fieldText(const QByteArray& raw, const QString& field, QString* error)
+// The value of one field decoded; empty, with the reason in *problem, when it
+// cannot be read (a later field's reason replaces an earlier one's).
+QString fieldText(const QByteArray& raw, const QString& field, brev::Problem* problem)
 {
-    QString text;
-    if (!decodeValue(raw, &text)) {
-        *error =
+    const std::optional<QString> text = decodeValue(raw);
+    if (!text) {
+        *problem =
             QStringLiteral("The %1 holds a '%' that is not followed by two hexadecimal digits.").arg(field);
         return QString();
     }
-    if (hasControl(text)) {
-        *error = QStringLiteral("The %1 holds a control character.").arg(field);
+    if (hasControl(*text)) {
+        *problem = QStringLiteral("The %1 holds a control character.").arg(field);
         return QString();
     }
-    return text;
+    return *text;
 }
 
 } // namespace
@@ -134,20 +134,20 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
 
     HofRequest r;
     r.submit = haveScore || haveName || haveEmail;
-    r.entry.game = capped(fieldText(game, QStringLiteral("game code"), &r.error), kMaxGame, kMaxGame);
-    if (!r.error.isEmpty())
+    r.entry.game = capped(fieldText(game, QStringLiteral("game code"), &r.problem), kMaxGame, kMaxGame);
+    if (r.problem)
         return r;
     if (r.entry.game.isEmpty()) {
-        r.error = QStringLiteral("The game code is missing.");
+        r.problem = QStringLiteral("The game code is missing.");
         return r;
     }
     if (!r.submit)
         return r;
 
-    const QString scoreText = fieldText(score, QStringLiteral("score"), &r.error).trimmed();
-    const QString nameAndDif = fieldText(name, QStringLiteral("name"), &r.error);
-    const QString emailText = fieldText(email, QStringLiteral("e-mail address"), &r.error);
-    if (!r.error.isEmpty())
+    const QString scoreText = fieldText(score, QStringLiteral("score"), &r.problem).trimmed();
+    const QString nameAndDif = fieldText(name, QStringLiteral("name"), &r.problem);
+    const QString emailText = fieldText(email, QStringLiteral("e-mail address"), &r.problem);
+    if (r.problem)
         return r;
 
     bool digitsOnly = !scoreText.isEmpty() && scoreText.size() <= 5;
@@ -155,7 +155,7 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
         digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
     const int value = digitsOnly ? scoreText.toInt() : -1;
     if (value < 0 || value > kMaxScore) {
-        r.error = QStringLiteral("The score must be a whole number from 0 to 32767.");
+        r.problem = QStringLiteral("The score must be a whole number from 0 to 32767.");
         return r;
     }
     r.entry.score = value;
@@ -165,7 +165,7 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
     const qsizetype at = nameAndDif.lastIndexOf(QLatin1String(" dif="));
     const QString dif = at < 0 ? QString() : nameAndDif.mid(at + 5).trimmed();
     if (dif.size() != 1 || dif.at(0) < u'1' || dif.at(0) > u'3') {
-        r.error = QStringLiteral("The difficulty must be 1, 2 or 3.");
+        r.problem = QStringLiteral("The difficulty must be 1, 2 or 3.");
         return r;
     }
     r.entry.difficulty = dif.at(0).unicode() - u'0';

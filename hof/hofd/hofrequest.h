@@ -9,6 +9,8 @@
 // and never cut one.
 #pragma once
 
+#include "base/problem.h"
+
 #include <QString>
 
 namespace hofd
@@ -34,16 +36,16 @@ struct Submission {
 struct HofRequest {
     bool submit = false; // true when the query carries a score, name or e-mail
     Submission entry;    // game filled for listings too
-    QString error;       // non-empty: refuse with 400, store nothing
+    brev::Problem problem;   // refuse with 400, store nothing
 };
 
 // rawQuery: the part after '?', still percent-encoded.
 HofRequest parseHofQuery(const QByteArray& rawQuery);
 
 // Decodes one query value: '+' is a space, %XX a byte, the bytes UTF-8 (an
-// invalid sequence becomes U+FFFD). Returns false, leaving *text alone, when a
-// '%' is not followed by two hexadecimal digits.
-bool decodeValue(const QByteArray& encoded, QString* text);
+// invalid sequence becomes U+FFFD). Nothing when a '%' is not followed by two
+// hexadecimal digits.
+std::optional<QString> decodeValue(const QByteArray& encoded);
 
 // True when text holds a C0 or C1 control character or DEL.
 bool hasControl(const QString& text);

@@ -166,8 +166,8 @@ void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
     const HofRequest parsed = parseHofQuery(request.query);
     const QString what =
         (parsed.submit ? QStringLiteral("submit game=") : QStringLiteral("list game=")) + parsed.entry.game;
-    if (!parsed.error.isEmpty()) {
-        answer(reply, peer, 400, errorPage(QStringLiteral("Not stored"), parsed.error), what, since);
+    if (parsed.problem) {
+        answer(reply, peer, 400, errorPage(QStringLiteral("Not stored"), *parsed.problem), what, since);
         return;
     }
     if (parsed.submit && !head) {
