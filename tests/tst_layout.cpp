@@ -6,6 +6,10 @@
 
 #include "editor/dataeditorwindow.h"
 #include "app/mainwindow.h"
+#include "app/playerprogress.h"
+#include "app/progresswindow.h"
+#include "screens/reviewwindow.h"
+#include "store/progressstore.h"
 #include "hof/halloffamewindow.h"
 #include "hof/nameentrydialog.h"
 #include "store/records.h"
@@ -227,7 +231,11 @@ private:
             const QRect room = at.adjusted(margin, 0, -margin, 0);
             const QRect need = QFontMetrics(list->font()).boundingRect(
                 QRect(0, 0, room.width(), 10000), list->wordWrap() ? Qt::TextWordWrap : 0, text);
-            if (!viewport.contains(at) || need.width() > room.width() || need.height() > room.height())
+            // A grid of pictures scrolls down to its later rows; a list shows every line.
+            const bool outOfView = list->viewMode() == QListView::IconMode
+                                       ? at.left() < viewport.left() || at.right() > viewport.right()
+                                       : !viewport.contains(at);
+            if (outOfView || need.width() > room.width() || need.height() > room.height())
                 fault(list, QStringLiteral("cuts item %1 (needs %2x%3, has %4x%5 at %6 in %7)")
                                 .arg(i).arg(need.width()).arg(need.height()).arg(room.width())
                                 .arg(room.height()).arg(at.y()).arg(viewport.height()),
@@ -361,6 +369,8 @@ void TstLayout::questionScreens()
     // over the one below it, clear of its name.
     const QStringList staircase{QStringLiteral("Btn1_1 over Btn1_0"), QStringLiteral("Btn1_2 over Btn1_1"),
                                 QStringLiteral("Btn1_3 over Btn1_2"), QStringLiteral("Btn1_4 over Btn1_3")};
+    // The widest position line a game can show.
+    window->showPosition(QStringLiteral("Question 32767 of 32767     Score: 32767 of 32767 (100%)"));
     QStringList faults = inspect(window, screenFor(category) == Screen::Matching ? staircase : QStringList());
     if (auto* name = qobject_cast<NameMeWindow*>(window)) {
         // Wrong letters grow the stage picture and show the letters and the warning.
@@ -379,7 +389,7 @@ void TstLayout::questionScreens()
 void TstLayout::otherWindows_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* name : {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit"})
+    for (const char* name : {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit", "review", "progress"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -418,6 +428,7 @@ void TstLayout::otherWindows()
         lines << QStringLiteral("*** Scored 0 of 10");
         w.setResults(QStringLiteral("Results for ") + longestName, lines.join(QStringLiteral("\r\n")));
         w.showRunningScore();
+        w.showQuestionsLeft(32766);
         faults = inspect(&w);
         // The points are in view as the screen opens, and the box grows with the window.
         const auto lastLineShown = [&] {
@@ -444,6 +455,28 @@ void TstLayout::otherWindows()
         ctx.settings.settings.playername = QStringLiteral("Bartholomew Whitley");
         ctx.settings.settings.playeremail = QStringLiteral("bartholomew.whitley@example.org");
         test::TestNameEntry w(ctx, 30);
+        faults = inspect(&w);
+    } else if (window == QLatin1String("review")) {
+        // A sorting question's five long lines, as given and as right.
+        ReviewEntry entry{32767, categoryName(15), QStringLiteral("Sort by birthdate"), {}, {}, 0, 10};
+        for (int i = 0; i < 5; ++i)
+            entry.given += QStringLiteral("Henry Knox, Timothy Pickering, James McHenry, John Marshall\r\n");
+        entry.right = entry.given;
+        ReviewWindow w({entry, entry});
+        faults = inspect(&w);
+    } else if (window == QLatin1String("progress")) {
+        // Every president of the shipped set, some answered, with their portraits.
+        ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
+        const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
+        QVERIFY(!store.beginGame(QStringLiteral("Bartholomew Whitley"), when, false));
+        for (int r = 1; r <= ctx.records.inPlay(); r += 3)
+            QVERIFY(!store.recordQuestion(r % kCategories, {JudgedItem{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5}}, when));
+        QVERIFY(!store.finishGame(40, 50, false, when));
+        const QList<PresidentEntry> set = presidentSet(ctx.records);
+        QStringList portraits;
+        for (const PresidentEntry& president : set)
+            portraits << ctx.path(ctx.records.imageFile(president.record));
+        ProgressWindow w(store, QStringLiteral("Bartholomew Whitley"), set, portraits);
         faults = inspect(&w);
     } else if (window == QLatin1String("brevedit")) {
         // Every record in turn, as the editor's "next" button shows them.
