@@ -92,8 +92,9 @@ std::optional<QString> Game::giveUp(int category)
         session_.bonusLeftOut[size_t(category)] = true;
         return std::nullopt;
     }
-    return QStringLiteral("Current set doesn't provide enough items for ") + categoryName(category)
-           + QStringLiteral(". Use another question type or change difficulty level to include more.");
+    return tr("Current set doesn't provide enough items for %1. Use another question type or change difficulty "
+              "level to include more.")
+        .arg(categoryName(category, Wording::Shown));
 }
 
 void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile)
@@ -132,7 +133,7 @@ Asked Game::ask(GameUi& ui, int category)
         if (problem)
             ui.tell(*problem);
     if (asked == Asked::NoScreen)
-        ui.tell(QStringLiteral("No question set for ") + categoryName(category));
+        ui.tell(tr("No question set for %1").arg(categoryName(category, Wording::Shown)));
     return asked;
 }
 
@@ -169,9 +170,9 @@ void Game::askQuestions(GameUi& ui)
                     return;
             }
         } else if (drawnCategories(s.catenabled, settings_.bonusQuestions).isEmpty()) {
-            ui.tell(QString::number(0)
-                    + QStringLiteral("No questions possible with current selections.  "
-                                     "Change difficulty levels or question types"));
+            //: %1 is always 0: the original game shows it in front of the sentence.
+            ui.tell(tr("%1No questions possible with current selections.  "
+                       "Change difficulty levels or question types").arg(0));
             if (!ui.showSetup())
                 return;
         }
@@ -185,10 +186,8 @@ void Game::play(GameUi& ui)
     askQuestions(ui);
 
     const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);
-    ui.tell(QStringLiteral("You scored ") + QString::number(session_.score) + QStringLiteral(" out of ")
-            + QString::number(session_.possible) + QStringLiteral(" (") + QString::number(session_.percent)
-            + QStringLiteral("%)") + kLineBreak + QStringLiteral("Score adjusted for difficulty: ")
-            + QString::number(adjusted));
+    ui.tell(tr("You scored %1 out of %2 (%3%)").arg(session_.score).arg(session_.possible).arg(session_.percent)
+            + kLineBreak + tr("Score adjusted for difficulty: %1").arg(adjusted));
     ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
 }
 
