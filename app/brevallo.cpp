@@ -7,6 +7,8 @@
 #include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
 #include "base/progdir.h"
+#include "store/language.h"
+#include "store/settingsstore.h"
 #include "widgets/realseams.h"
 
 #include <QApplication>
@@ -183,6 +185,7 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
     const brev::FontWarmUp fonts;   // meanwhile the window system connects
     QApplication app(argc, argv);
+    brev::useLanguageSetting(QString());   // the system's, until the program directory names one
     brev::setupApplication();
     brev::installFocusRing();
     brev::installEnterPressesButtons();
@@ -194,13 +197,16 @@ int main(int argc, char** argv)
         {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     auto error = brev::prepareProgramDir(dir, shippedDir(exeDir));
     if (!error && !QDir::setCurrent(dir))
-        error = QStringLiteral("The folder %1 for the game's files cannot be opened.").arg(dir);
+        error = QCoreApplication::translate("brevallo", "The folder %1 for the game's files cannot be opened.")
+                    .arg(dir);
     if (error) {
         std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
         seams.messages->ok(*error + brev::kLineBreak + brev::kLineBreak
-                           + QStringLiteral("Brevallo Game cannot start without it."));
+                           + QCoreApplication::translate("brevallo", "Brevallo Game cannot start without it.",
+                                                         "it: the folder"));
         return 1;
     }
+    brev::useLanguageSetting(brev::SettingsStore(dir).language());
     seams.random = brev::makeRandom(options->seed.value_or(
         static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     // The sound library lies beside the executable in the build, in the

@@ -3,8 +3,10 @@
 #include "app/program.h"
 #include "base/progdir.h"
 #include "base/textfile.h"
+#include "store/language.h"
 #include "widgets/realseams.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QStandardPaths>
@@ -37,6 +39,11 @@ public:
     bool play(const QString&) override { return false; }
 };
 
+// The export's messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::CommandLineExport)
+};
+
 int fail(const QString& text)
 {
     std::fprintf(stderr, "brevallo: %s\n", text.toLocal8Bit().constData());
@@ -53,6 +60,7 @@ bool writeStandardOutput(const QByteArray& bytes)
 
 int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)
 {
+    useLanguageSetting(QString());   // the system's, until the program directory names one
     const QString dir = chooseProgramDir(
         {options.dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     if (const auto error = prepareProgramDir(dir, shippedDir))
@@ -64,16 +72,16 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     seams.sound = std::make_unique<Silence>();
     seams.shell = makeDesktopShell();
     Program p(dir, std::move(seams));
+    useLanguageSetting(p.settings.language());
 
     // The export draws from the player's categories: without the settings file it
     // has nothing to go by, and a damaged one is not guessed around.
     const QString settingsFile = p.path(QString::fromLatin1(kSettingsFile));
     if (!QFile::exists(settingsFile))
-        return fail(QStringLiteral("%1 is missing: the export takes its question categories from it.")
-                        .arg(settingsFile));
+        return fail(Texts::tr("%1 is missing: the export takes its question categories from it.").arg(settingsFile));
     if (const auto problem = p.settings.load()) {   // "Bonus questions" draws as in a game
         p.messages.ok(*problem);
-        return fail(QStringLiteral("No questions were exported."));
+        return fail(Texts::tr("No questions were exported."));
     }
     if (const auto error = p.readRecords())
         return fail(*error);
@@ -91,11 +99,11 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
 
     if (options.out.isEmpty()) {
         if (!writeStandardOutput(result.file))
-            return fail(QStringLiteral("the questions could not be written to standard output."));
+            return fail(Texts::tr("the questions could not be written to standard output."));
         return 0;
     }
     if (const auto why = saveFileAtomically(options.out, result.file))
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(options.out, *why));
+        return fail(Texts::tr("%1 cannot be written: %2").arg(options.out, *why));
     return 0;
 }
 
