@@ -32,6 +32,7 @@ public:
     std::unique_ptr<Ui::MainWindow> ui;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -39,6 +40,8 @@ private:
     void play();
     void openSetup();
     void about();
+    void stackAboutTexts();
+    void fitButtons();
     void buildControls();
     void setDesignFonts();
     bool showBackground(const QImage& image);
