@@ -10,6 +10,7 @@
 #include "store/language.h"
 #include "store/settingsstore.h"
 #include "widgets/realseams.h"
+#include "widgets/windownames.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -188,6 +189,7 @@ int main(int argc, char** argv)
     brev::useLanguageSetting(QString());   // the system's, until the program directory names one
     brev::setupApplication();
     brev::installFocusRing();
+    brev::installLatin1WindowNames();
     brev::installEnterPressesButtons();
 
     brev::Seams seams;
