@@ -199,8 +199,8 @@ int main(int argc, char** argv)
         {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     auto error = brev::prepareProgramDir(dir, shippedDir(exeDir));
     if (!error && !QDir::setCurrent(dir))
-        error = QCoreApplication::translate("brevallo", "The folder %1 for the game's files cannot be opened.")
-                    .arg(dir);
+        error = QCoreApplication::translate("brevallo",
+                                            "The folder %1 for the game's files cannot be opened.").arg(dir);
     if (error) {
         std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
         seams.messages->ok(*error + brev::kLineBreak + brev::kLineBreak

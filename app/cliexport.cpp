@@ -78,7 +78,8 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     // has nothing to go by, and a damaged one is not guessed around.
     const QString settingsFile = p.path(QString::fromLatin1(kSettingsFile));
     if (!QFile::exists(settingsFile))
-        return fail(Texts::tr("%1 is missing: the export takes its question categories from it.").arg(settingsFile));
+        return fail(
+            Texts::tr("%1 is missing: the export takes its question categories from it.").arg(settingsFile));
     if (const auto problem = p.settings.load()) {   // "Bonus questions" draws as in a game
         p.messages.ok(*problem);
         return fail(Texts::tr("No questions were exported."));

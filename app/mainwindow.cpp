@@ -163,9 +163,8 @@ void MainWindow::stackAboutTexts()
     constexpr int kGap = 105;
     int limit = height();
     for (const char* name : {"termsLabel", "creditsLabel", "licenceLabel"}) {
-        const TwipsPlace& place = *std::find_if(std::begin(kLayout), std::end(kLayout), [name](const TwipsPlace& p) {
-            return qstrcmp(p.name, name) == 0;
-        });
+        const auto named = [name](const TwipsPlace& p) { return qstrcmp(p.name, name) == 0; };
+        const TwipsPlace& place = *std::find_if(std::begin(kLayout), std::end(kLayout), named);
         auto* label = findChild<QLabel*>(QLatin1String(name));
         const QRect design(twips(this, place.left), twips(this, place.top), twips(this, place.width),
                            twips(this, place.height));

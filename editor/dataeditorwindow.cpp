@@ -177,9 +177,9 @@ void DataEditorWindow::fitFacts()
     const int extra = widest - (facts[0]->width() - 2);
     if (extra <= 0)
         return;
-    for (QWidget* w : std::initializer_list<QWidget*>{facts[0], facts[1], facts[2], facts[3], facts[4], facts[5],
-                                                       facts[6], facts[7], facts[8], linkButton})
-        w->resize(w->width() + extra, w->height());
+    for (QLabel* fact : facts)
+        fact->resize(fact->width() + extra, fact->height());
+    linkButton->resize(linkButton->width() + extra, linkButton->height());
     for (QWidget* w : std::initializer_list<QWidget*>{portrait, difficultyGroup, okButton})
         w->move(w->x() + extra, w->y());
     resize(width() + extra, height());

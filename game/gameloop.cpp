@@ -92,8 +92,8 @@ std::optional<QString> Game::giveUp(int category)
         session_.bonusLeftOut[size_t(category)] = true;
         return std::nullopt;
     }
-    return tr("Current set doesn't provide enough items for %1. Use another question type or change difficulty "
-              "level to include more.")
+    return tr("Current set doesn't provide enough items for %1. Use another question type or change "
+              "difficulty level to include more.")
         .arg(categoryName(category, Wording::Shown));
 }
 
@@ -186,7 +186,8 @@ void Game::play(GameUi& ui)
     askQuestions(ui);
 
     const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);
-    ui.tell(tr("You scored %1 out of %2 (%3%)").arg(session_.score).arg(session_.possible).arg(session_.percent)
+    ui.tell(tr("You scored %1 out of %2 (%3%)").arg(session_.score).arg(session_.possible)
+                .arg(session_.percent)
             + kLineBreak + tr("Score adjusted for difficulty: %1").arg(adjusted));
     ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
 }

@@ -48,11 +48,13 @@ QString spokenRows(const HallOfFame& hof, int rows)
         const HofEntry& e = hof.entries[size_t(i)];
         const QRegularExpressionMatch m = difficultyAndName.match(e.name);
         const QString name = m.hasMatch() ? m.captured(2).trimmed() : e.name.trimmed();
+        const QString place = QString::number(i);
+        const QString score = QString::number(e.score);
+        const QString pct = QString::number(e.pct);
         QString row = m.hasMatch()
             ? HallOfFameWindow::tr("%1. %2, difficulty %3, score %4, %5 percent")
-                  .arg(QString::number(i), name, m.captured(1), QString::number(e.score), QString::number(e.pct))
-            : HallOfFameWindow::tr("%1. %2, score %3, %4 percent")
-                  .arg(QString::number(i), name, QString::number(e.score), QString::number(e.pct));
+                  .arg(place, name, m.captured(1), score, pct)
+            : HallOfFameWindow::tr("%1. %2, score %3, %4 percent").arg(place, name, score, pct);
         if (!e.date.trimmed().isEmpty())
             row += QStringLiteral(", ") + e.date.trimmed();
         spoken << row;

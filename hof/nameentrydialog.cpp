@@ -91,7 +91,8 @@ void NameEntryDialog::build()
 void NameEntryDialog::load()
 {
     centreOnScreen(this);
-    prompt->setText(tr("You have made number %1 on the Hall of Fame list. Please enter your name:").arg(place_));
+    prompt->setText(
+        tr("You have made number %1 on the Hall of Fame list. Please enter your name:").arg(place_));
     fitCaption(prompt);
     nameBox->setText(settings_.playername);
     emailBox->setText(settings_.playeremail);

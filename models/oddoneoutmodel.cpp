@@ -125,9 +125,11 @@ Verdict OddOneOutModel::choose(int position) const
 QString OddOneOutModel::patternSentence(Wording wording) const
 {
     const bool endOfTerm = categoryRow(category()).field == Field::EndKind;
-    const char* sentence = endOfTerm ? QT_TR_NOOP("%1's end of term: %2, not %3") : QT_TR_NOOP("%1's party: %2, not %3");
+    const char* sentence =
+        endOfTerm ? QT_TR_NOOP("%1's end of term: %2, not %3") : QT_TR_NOOP("%1's party: %2, not %3");
     return (wording == Wording::Shown ? tr(sentence) : QString::fromLatin1(sentence))
-        .arg(text(TextKind::Item, chosen_[kOddSlot], 0), field(chosen_[kOddSlot], wording), field(chosen_[0], wording));
+        .arg(text(TextKind::Item, chosen_[kOddSlot], 0), field(chosen_[kOddSlot], wording),
+             field(chosen_[0], wording));
 }
 
 QString OddOneOutModel::helpText()

@@ -25,7 +25,8 @@ QStringList PortraitMatchModel::exportLines() const
 QString PortraitMatchModel::wrongPairLine(int placed, int p, Wording wording) const
 {
     const char* line = QT_TR_NOOP("%1 placed on image of %2");
-    return (wording == Wording::Shown ? tr(line) : QString::fromLatin1(line)).arg(name(placed), name(order(p)));
+    return (wording == Wording::Shown ? tr(line) : QString::fromLatin1(line))
+        .arg(name(placed), name(order(p)));
 }
 
 void PortraitMatchModel::finish(Verdict& v, int correct) const
@@ -45,9 +46,9 @@ void PortraitMatchModel::finish(Verdict& v, int correct) const
 
 QString PortraitMatchModel::helpText()
 {
-    return tr("Click on one of the colored bars") + kLineBreak + tr("Then drag it to its picture") + kLineBreak
-           + kLineBreak + tr("When all items are matched, click on 'done'") + kLineBreak + kLineBreak
-           + tr("Resize window to change image size");
+    return tr("Click on one of the colored bars") + kLineBreak + tr("Then drag it to its picture")
+           + kLineBreak + kLineBreak + tr("When all items are matched, click on 'done'") + kLineBreak
+           + kLineBreak + tr("Resize window to change image size");
 }
 
 } // namespace brev

@@ -40,7 +40,10 @@ public:
 
     int category() const { return category_; }
     // The category's name as the files write it, or as the player sees it.
-    QString categoryName(Wording wording = Wording::Written) const { return brev::categoryName(category_, wording); }
+    QString categoryName(Wording wording = Wording::Written) const
+    {
+        return brev::categoryName(category_, wording);
+    }
     Screen screen() const { return screenFor(category_); }
     RunMode mode() const { return mode_; }
     bool exporting() const { return mode_ != RunMode::Play; }

@@ -149,7 +149,8 @@ void NameBar::setName(const QString& name, int pointSize)
 
 void showHeldName(QWidget* target, const QString& name)
 {
-    target->setAccessibleDescription(name.isEmpty() ? BarDrag::tr("Empty") : BarDrag::tr("Holds %1").arg(name));
+    target->setAccessibleDescription(name.isEmpty() ? BarDrag::tr("Empty")
+                                                    : BarDrag::tr("Holds %1").arg(name));
 }
 
 void NameBar::setHeld(bool held)

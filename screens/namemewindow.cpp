@@ -154,8 +154,8 @@ void NameMeWindow::showName()
     QStringList spoken;
     for (const QChar c : model_.pattern())
         spoken << (c == u'*' ? tr("blank") : c == u' ' ? tr("space") : QString(c));
-    nameLabel->setAccessibleName(tr("Hidden name: %1")
-                                     .arg(model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "))));
+    const QString hidden = model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "));
+    nameLabel->setAccessibleName(tr("Hidden name: %1").arg(hidden));
     showTries();
     nameLabel->setText(model_.mask());
     const QSize room = nameLabel->contentsRect().size() - QSize(nameLabel->indent(), 0);

@@ -240,7 +240,8 @@ void SetupDialog::build()
 void SetupDialog::fitCategoryList()
 {
     constexpr double kSmallest = 9;
-    const int margin = categoryList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, categoryList) + 1;
+    QStyle* style = categoryList->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, categoryList) + 1;
     QFont font = categoryList->font();
     const auto widest = [this](const QFont& f) {
         int width = 0;
@@ -252,7 +253,7 @@ void SetupDialog::fitCategoryList()
         const int inside = categoryList->height() - 2 * categoryList->frameWidth();
         const bool scrolls = categoryList->count() * (QFontMetrics(f).height() + 2) > inside;
         return categoryList->width() - 2 * categoryList->frameWidth() - 2 * margin
-               - (scrolls ? categoryList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+               - (scrolls ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
     };
     while (widest(font) > room(font) && font.pointSizeF() > kSmallest)
         font.setPointSizeF(font.pointSizeF() - 0.5);

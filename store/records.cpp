@@ -100,7 +100,10 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
             ++itemNo;
             const auto endsEarly = [&] {
                 if (in.fault() == ItemReader::Fault::OpenQuote)
-                    return openQuote(Texts::tr("record %1, item %2 (%3),").arg(i).arg(itemNo).arg(QLatin1String(item.name)));
+                    return openQuote(Texts::tr("record %1, item %2 (%3),")
+                                         .arg(i)
+                                         .arg(itemNo)
+                                         .arg(QLatin1String(item.name)));
                 if (count < 0)
                     return Texts::tr("The data file %1 ends early: record %2 stops before item %3 (%4).")
                         .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name));
@@ -126,11 +129,12 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                     return endsEarly();
                 if (!v) {
                     const char* damaged = in.fault() == ItemReader::Fault::OutOfRange
-                        ? QT_TRANSLATE_NOOP("brev::Records", "The data file %1 is damaged: record %2, item %3 (%4) "
-                                                             "holds \"%6\", which is out of range (-32768 to 32767) "
-                                                             "(line %5).")
-                        : QT_TRANSLATE_NOOP("brev::Records", "The data file %1 is damaged: record %2, item %3 (%4) "
-                                                             "holds \"%6\", which is not a whole number (line %5).");
+                        ? QT_TRANSLATE_NOOP("brev::Records",
+                                            "The data file %1 is damaged: record %2, item %3 (%4) holds "
+                                            "\"%6\", which is out of range (-32768 to 32767) (line %5).")
+                        : QT_TRANSLATE_NOOP("brev::Records",
+                                            "The data file %1 is damaged: record %2, item %3 (%4) holds "
+                                            "\"%6\", which is not a whole number (line %5).");
                     return Texts::tr(damaged)
                         .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name)).arg(in.itemLine())
                         .arg(shownValue(bad));
@@ -166,20 +170,23 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
         if (!link && in.fault() == ItemReader::Fault::OpenQuote)
             return openQuote(Texts::tr("the link of record %1").arg(i));
         if (!link && count < 0)
-            return Texts::tr("The data file %1 ends early: the link section stops before the link of record %2.")
+            return Texts::tr("The data file %1 ends early: the link section stops before the link of "
+                             "record %2.")
                 .arg(shown).arg(i);
         if (!link)
-            return Texts::tr("The data file %1 ends early: the link section stops before the link of record %2 of %3.")
+            return Texts::tr("The data file %1 ends early: the link section stops before the link of "
+                             "record %2 of %3.")
                 .arg(shown).arg(i).arg(count);
         out.records[size_t(i - first)].link = storableText(*link);
     }
     if (!in.atEnd()) {
         if (count < 0)
-            return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; the "
-                      "file holds its records, one per line, then the base address and one link per record.")
+            return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
+                             "the file holds its records, one per line, then the base address and one link "
+                             "per record.")
                 .arg(shown).arg(in.line()).arg(last);
-        return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; the file "
-                  "holds %3 records, one per line, then the base address and %3 links.")
+        return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
+                         "the file holds %3 records, one per line, then the base address and %3 links.")
             .arg(shown).arg(in.line()).arg(count);
     }
     out.linkbase = storableText(*base);

@@ -298,17 +298,19 @@ Problem SettingsStore::savePlusValue(const QString& key, const QVariant& value, 
 
 Problem SettingsStore::saveBonusQuestions(bool on)
 {
-    return savePlusValue(QStringLiteral("game/bonusQuestions"), on,
-                         on ? Texts::tr("%1 could not be saved; bonus questions are on for this game only.")
-                            : Texts::tr("%1 could not be saved; bonus questions are off for this game only."));
+    return savePlusValue(
+        QStringLiteral("game/bonusQuestions"), on,
+        on ? Texts::tr("%1 could not be saved; bonus questions are on for this game only.")
+           : Texts::tr("%1 could not be saved; bonus questions are off for this game only."));
 }
 
 Problem SettingsStore::saveLaterPresidents(bool on)
 {
     laterPresidents = on;
-    return savePlusValue(QStringLiteral("game/laterPresidents"), on,
-                         on ? Texts::tr("%1 could not be saved; the presidents after 1993 are on for this game only.")
-                            : Texts::tr("%1 could not be saved; the presidents after 1993 are off for this game only."));
+    return savePlusValue(
+        QStringLiteral("game/laterPresidents"), on,
+        on ? Texts::tr("%1 could not be saved; the presidents after 1993 are on for this game only.")
+           : Texts::tr("%1 could not be saved; the presidents after 1993 are off for this game only."));
 }
 
 QString SettingsStore::language() const

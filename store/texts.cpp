@@ -29,8 +29,9 @@ QString sortTitle(int k, Wording wording)
     if (categoryRow(k).sortKey == SortKey::Birth)
         return categoryName(k, wording);
     const QString title = categoryName(k) + QStringLiteral(", in order of Presidency");
-    return wording == Wording::Shown ? QCoreApplication::translate(kSortTitleContext, title.toLatin1().constData())
-                                     : title;
+    if (wording == Wording::Written)
+        return title;
+    return QCoreApplication::translate(kSortTitleContext, title.toLatin1().constData());
 }
 
 // A slot of the table: a record, or one of the empty slots around them.
@@ -82,7 +83,8 @@ QString questionText(const Records& records, int k, TextKind kind, int b, int c,
             return {};
         return questionText(records, k, TextKind::Item, b, k, wording) + u' '
             + QString::number(sortKey(records, b, k)) + QStringLiteral(" > ")
-            + questionText(records, k, TextKind::Item, c, k, wording) + u' ' + QString::number(sortKey(records, c, k));
+            + questionText(records, k, TextKind::Item, c, k, wording) + u' '
+            + QString::number(sortKey(records, c, k));
     case TextKind::Answer:
         switch (row.answer) {
         case AnswerText::Missing:

@@ -347,9 +347,9 @@ void TestExport::exportIsTheSameInEveryLanguage()
     german.write(QString::fromLatin1(kPlusSettingsFile), "[game]\nbonusQuestions=true\nlanguage=de\n");
     const auto exported = [&](const Fixture& at, const QString& lang) {
         const QString out = at.path(QStringLiteral("out-%1.txt").arg(lang));
-        const Run run = brevallo({"--dir", at.program->dir, "--export", mode, "--seed", seed, "--questions", "40",
-                                  "--out", out},
-                                 lang);
+        const QStringList args{"--dir", at.program->dir, "--export", mode, "--seed", seed, "--questions",
+                               "40"};
+        const Run run = brevallo(args + QStringList{"--out", out}, lang);
         QFile file(out);
         return run.status == 0 && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };

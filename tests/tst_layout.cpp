@@ -131,7 +131,8 @@ QStringList languages()
 // A text that went through the made-up language shows its accents.
 bool lengthened(const QString& text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0xC0 && c.unicode() <= 0xFF; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0xC0 && c.unicode() <= 0xFF; });
 }
 
 // What a category's screen shows of a record: the asked text or the name.
@@ -245,8 +246,10 @@ private:
     void checkTranslated(QWidget* w)
     {
         QString text;
-        if (auto* button = qobject_cast<QPushButton*>(w); button && w->objectName() != QLatin1String("cmdURL"))
-            text = button->text();   // the editor's link button shows a record's link
+        // (The editor's link button shows a record's link.)
+        auto* button = qobject_cast<QPushButton*>(w);
+        if (button && w->objectName() != QLatin1String("cmdURL"))
+            text = button->text();
         else if (auto* tick = qobject_cast<QCheckBox*>(w))
             text = tick->text();
         else if (auto* box = qobject_cast<QGroupBox*>(w))

@@ -94,8 +94,9 @@ void TstMainwindow::aboutShowsCreditsAndCloseSaves()
         QVERIFY(child<QLabel>(w, "licenceLabel")->isVisible());
     }
     // The credits stand where they always stood; the licence above them.
-    QCOMPARE(child<QLabel>(w, "creditsLabel")->geometry(), QRect(brev::twips(&w, 240), brev::twips(&w, 3840),
-                                                                 brev::twips(&w, 2280), brev::twips(&w, 855)));
+    const auto at = [&w](int twipsValue) { return brev::twips(&w, twipsValue); };
+    const QRect credits(at(240), at(3840), at(2280), at(855));
+    QCOMPARE(child<QLabel>(w, "creditsLabel")->geometry(), credits);
     QCOMPARE(child<QLabel>(w, "termsLabel")->y(), brev::twips(&w, 4800));
     QVERIFY(child<QLabel>(w, "licenceLabel")->geometry().bottom() < child<QLabel>(w, "creditsLabel")->y());
     QCOMPARE(child<QLabel>(w, "licenceLabel")->text(),

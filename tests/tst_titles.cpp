@@ -61,7 +61,8 @@ QByteArray serverName(QWidget* w)
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     QByteArray name;
     if (reply)
-        name = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+        name = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
     free(reply);
     return name;
 }

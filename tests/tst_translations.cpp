@@ -42,7 +42,9 @@ QList<Message> readCatalogue(const QString& path, QString* language)
     QString context;
     while (xml.readNextStartElement() || !xml.atEnd()) {
         const auto name = xml.name().toString();
-        const auto attribute = [&](const char* a) { return xml.attributes().value(QLatin1String(a)).toString(); };
+        const auto attribute = [&](const char* a) {
+            return xml.attributes().value(QLatin1String(a)).toString();
+        };
         if (!xml.isStartElement())
             continue;
         if (name == QLatin1String("TS"))
@@ -313,8 +315,10 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     QCOMPARE(odd->shownQuestion(), QStringLiteral("Cumplió su mandato"));
     QCOMPARE(odd->question(), QStringLiteral("Served term"));
     const Verdict no = odd->choose(odd->oddPosition() == 0 ? 1 : 0);
-    QCOMPARE(no.results, QStringLiteral("No: Fin del mandato de President 2: Asesinado, no Cumplió su mandato"));
-    QCOMPARE(no.log.value(0).text, QStringLiteral("No, President 2's end of term: Assassinated, not Served term"));
+    QCOMPARE(no.results,
+             QStringLiteral("No: Fin del mandato de President 2: Asesinado, no Cumplió su mandato"));
+    QCOMPARE(no.log.value(0).text,
+             QStringLiteral("No, President 2's end of term: Assassinated, not Served term"));
 
     test::ChosenDraw sortDraw(p, {9, 8, 7, 6, 5});
     const auto sort = f.question<SortModel>(14, &sortDraw);

@@ -324,7 +324,8 @@ QString drawnCaption(const QAbstractButton* button)
 
 void fitCaption(QAbstractButton* button, double smallest)
 {
-    button->setFont(fittedFont(button->font(), drawnCaption(button), captionRoom(button).size(), false, smallest));
+    button->setFont(
+        fittedFont(button->font(), drawnCaption(button), captionRoom(button).size(), false, smallest));
 }
 
 void fitCaption(QLabel* label, double smallest)
