@@ -7,7 +7,10 @@
 #include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
 #include "base/progdir.h"
+#include "store/language.h"
+#include "store/settingsstore.h"
 #include "widgets/realseams.h"
+#include "widgets/windownames.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -198,8 +201,10 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
     const brev::FontWarmUp fonts;   // meanwhile the window system connects
     QApplication app(argc, argv);
+    brev::useLanguageSetting(QString());   // the system's, until the program directory names one
     brev::setupApplication();
     brev::installFocusRing();
+    brev::installLatin1WindowNames();
     brev::installEnterPressesButtons();
 
     brev::Seams seams;
@@ -209,13 +214,16 @@ int main(int argc, char** argv)
         {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     auto error = brev::prepareProgramDir(dir, shippedDir(exeDir));
     if (!error && !QDir::setCurrent(dir))
-        error = QStringLiteral("The folder %1 for the game's files cannot be opened.").arg(dir);
+        error = QCoreApplication::translate("brevallo",
+                                            "The folder %1 for the game's files cannot be opened.").arg(dir);
     if (error) {
         std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
         seams.messages->ok(*error + brev::kLineBreak + brev::kLineBreak
-                           + QStringLiteral("Brevallo Game cannot start without it."));
+                           + QCoreApplication::translate("brevallo", "Brevallo Game cannot start without it.",
+                                                         "it: the folder"));
         return 1;
     }
+    brev::useLanguageSetting(brev::SettingsStore(dir).language());
     seams.random = brev::makeRandom(options->seed.value_or(
         static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     // The sound library lies beside the executable in the build, in the

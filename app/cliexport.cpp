@@ -4,8 +4,10 @@
 #include "app/program.h"
 #include "base/progdir.h"
 #include "base/textfile.h"
+#include "store/language.h"
 #include "widgets/realseams.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QStandardPaths>
@@ -38,6 +40,11 @@ public:
     bool play(const QString&) override { return false; }
 };
 
+// The export's messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::CommandLineExport)
+};
+
 int fail(const QString& text)
 {
     std::fprintf(stderr, "brevallo: %s\n", text.toLocal8Bit().constData());
@@ -55,6 +62,7 @@ bool writeStandardOutput(const QByteArray& bytes)
 std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const QString& exeDir,
                                                const QString& shippedDir, std::optional<quint64> seed)
 {
+    useLanguageSetting(QString());   // the system's, until the program directory names one
     const QString dir = chooseProgramDir(
         {dirOption, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     if (const auto error = prepareProgramDir(dir, shippedDir)) {
@@ -67,7 +75,9 @@ std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const Q
     seams.clock = makeSystemClock();
     seams.sound = std::make_unique<Silence>();
     seams.shell = makeDesktopShell();
-    return std::make_unique<Program>(dir, std::move(seams));
+    auto program = std::make_unique<Program>(dir, std::move(seams));
+    useLanguageSetting(program->settings.language());
+    return program;
 }
 
 } // namespace
@@ -100,11 +110,11 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     // has nothing to go by, and a damaged one is not guessed around.
     const QString settingsFile = p.path(QString::fromLatin1(kSettingsFile));
     if (!QFile::exists(settingsFile))
-        return fail(QStringLiteral("%1 is missing: the export takes its question categories from it.")
-                        .arg(settingsFile));
+        return fail(
+            Texts::tr("%1 is missing: the export takes its question categories from it.").arg(settingsFile));
     if (const auto problem = p.settings.load()) {   // "Bonus questions" draws as in a game
         p.messages.ok(*problem);
-        return fail(QStringLiteral("No questions were exported."));
+        return fail(Texts::tr("No questions were exported."));
     }
     if (const auto error = p.readRecords())
         return fail(*error);
@@ -122,11 +132,11 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
 
     if (options.out.isEmpty()) {
         if (!writeStandardOutput(result.file))
-            return fail(QStringLiteral("the questions could not be written to standard output."));
+            return fail(Texts::tr("the questions could not be written to standard output."));
         return 0;
     }
     if (const auto why = saveFileAtomically(options.out, result.file))
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(options.out, *why));
+        return fail(Texts::tr("%1 cannot be written: %2").arg(options.out, *why));
     return 0;
 }
 

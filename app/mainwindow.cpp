@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <future>
 
 namespace brev {
@@ -29,6 +30,7 @@ constexpr TwipsPlace kLayout[] = {
     {"versionLabel", 240, 960, 2175, 375},
     {"creditsLabel", 240, 3840, 2280, 855},
     {"termsLabel", 240, 4800, 2280, 855},
+    {"licenceLabel", 240, 2880, 2280, 855},
     {"playButton", kButtonLeft, 3240, kButtonWidth, 375},
     {"setupButton", kButtonLeft, 3720, kButtonWidth, 375},
     {"progressButton", kButtonLeft, 4200, kButtonWidth, 375},
@@ -80,6 +82,7 @@ void MainWindow::buildControls()
     // The form holds the controls and their texts; the twips table places them.
     ui->setupUi(this);
     placeControls(this, kLayout);
+    fitButtons();
     connect(ui->playButton, &QPushButton::clicked, this, &MainWindow::play);
     connect(ui->setupButton, &QPushButton::clicked, this, &MainWindow::openSetup);
     connect(ui->progressButton, &QPushButton::clicked, this, &MainWindow::openProgress);
@@ -106,19 +109,21 @@ bool MainWindow::load()
     p.log.clear();
     p.messages.show(p.log.takeProblem());
     if (const auto error = p.readRecords()) {
-        p.messages.ok(*error + kLineBreak + kLineBreak + QStringLiteral("Brevallo Game cannot start without it."));
+        p.messages.ok(*error + kLineBreak + kLineBreak
+                      + tr("Brevallo Game cannot start without it.", "it: the data file"));
         return false;
     }
     p.messages.show(p.readAddOn());
     p.messages.show(p.sounds.loadList(QString::fromLatin1(kSoundListFile)));
     setDesignFonts();
     ui->titleLabel->setText(QStringLiteral("Brevallo Game"));
-    ui->versionLabel->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
+    ui->versionLabel->setText(tr("Version %1").arg(QString::fromLatin1(kVersion)));
     ui->creditsLabel->hide();
     ui->termsLabel->hide();
+    ui->licenceLabel->hide();
     if (decoded.valid() && !showBackground(decoded.get()))
-        p.messages.ok(QStringLiteral("The background picture %1 is missing or cannot be read; "
-                                     "the game goes on without it.").arg(picture));
+        p.messages.ok(tr("The background picture %1 is missing or cannot be read; "
+                         "the game goes on without it.").arg(picture));
     return true;
 }
 
@@ -151,8 +156,55 @@ void MainWindow::openSetup()
 
 void MainWindow::about()
 {
+    stackAboutTexts();
     ui->creditsLabel->show();
     ui->termsLabel->show();
+    ui->licenceLabel->show();
+}
+
+// The buttons are as wide as designed, or all as wide as the longest caption
+// of the language shown, from the same left edge.
+void MainWindow::fitButtons()
+{
+    const auto buttons = findChildren<QPushButton*>();
+    int width = twips(this, kButtonWidth);
+    for (const QPushButton* b : buttons)
+        width = std::max(width, captionWidth(b));
+    for (QPushButton* b : buttons)
+        b->resize(width, b->height());
+}
+
+// The About texts stand in the left column at their design places, bottom to
+// top: a text taller than its place grows upwards and moves the ones above
+// it up, keeping the design's gap.
+void MainWindow::stackAboutTexts()
+{
+    constexpr int kGap = 105;
+    int limit = height();
+    for (const char* name : {"termsLabel", "creditsLabel", "licenceLabel"}) {
+        const auto named = [name](const TwipsPlace& p) { return qstrcmp(p.name, name) == 0; };
+        const TwipsPlace& place = *std::find_if(std::begin(kLayout), std::end(kLayout), named);
+        auto* label = findChild<QLabel*>(QLatin1String(name));
+        const QRect design(twips(this, place.left), twips(this, place.top), twips(this, place.width),
+                           twips(this, place.height));
+        const int bottom = std::min(design.y() + design.height(), limit);
+        const int needed = std::max(design.height(), label->heightForWidth(design.width()));
+        label->setGeometry(design.x(), bottom - needed, design.width(), needed);
+        limit = label->y() - twips(this, kGap);
+    }
+}
+
+// A language chosen on the setup screen reaches the main window at once.
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !findChild<QPushButton*>(QStringLiteral("playButton")))
+        return;   // the form is built by load()
+    ui->retranslateUi(this);
+    ui->versionLabel->setText(tr("Version %1").arg(QString::fromLatin1(kVersion)));
+    fitButtons();
+    if (ui->creditsLabel->isVisibleTo(this))
+        stackAboutTexts();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -172,6 +224,7 @@ void MainWindow::setDesignFonts()
     credits.setBold(true);
     ui->creditsLabel->setFont(credits);
     ui->termsLabel->setFont(credits);
+    ui->licenceLabel->setFont(credits);
 }
 
 // The picture is kept at the size the window shows it, so a repaint only

@@ -32,6 +32,7 @@ public:
     std::unique_ptr<Ui::MainWindow> ui;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -40,6 +41,8 @@ private:
     void openSetup();
     void openProgress();
     void about();
+    void stackAboutTexts();
+    void fitButtons();
     void buildControls();
     void setDesignFonts();
     bool showBackground(const QImage& image);

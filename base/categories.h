@@ -5,6 +5,7 @@
 // player picks it on the setup list or it comes with bonus questions. Every
 // question about "what is category k" reads this table; adding a category is
 // one row here plus its texts.
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -23,13 +24,32 @@ enum class Field {
     Opponent, Home,
 };
 
+// Which form of a text: as the files write it (the game's English, always the
+// same, so that a file reads alike in every language), or as the player sees
+// it (in the language of the installed catalogue).
+enum class Wording { Written, Shown };
+
+// The English text of a table (a category's name, an end-of-term kind) in the
+// wording asked for: Shown looks it up in the catalogue under `context`.
+inline QString worded(const char* context, const char* english, Wording wording)
+{
+    if (wording == Wording::Shown && english && *english)
+        return QCoreApplication::translate(context, english);
+    return QString::fromLatin1(english);
+}
+
 // How a president's term ended (a record's endKind): the texts a question
 // shows; kind 4 (resigned) has none.
-inline constexpr std::array<const char*, 6> kEndKinds{"Served term", "Died in office", "Assassinated",
-                                                      "Lost try at re-election", "", "In office"};
-inline QString endKindText(int kind)
+inline constexpr char kEndKindContext[] = "brev::EndKinds";
+inline constexpr std::array<const char*, 6> kEndKinds{
+    QT_TRANSLATE_NOOP("brev::EndKinds", "Served term"), QT_TRANSLATE_NOOP("brev::EndKinds", "Died in office"),
+    QT_TRANSLATE_NOOP("brev::EndKinds", "Assassinated"),
+    QT_TRANSLATE_NOOP("brev::EndKinds", "Lost try at re-election"), "",
+    QT_TRANSLATE_NOOP("brev::EndKinds", "In office")};
+inline QString endKindText(int kind, Wording wording = Wording::Written)
 {
-    return kind >= 0 && kind < int(kEndKinds.size()) ? QString::fromLatin1(kEndKinds[std::size_t(kind)]) : QString();
+    return kind >= 0 && kind < int(kEndKinds.size()) ? worded(kEndKindContext, kEndKinds[std::size_t(kind)], wording)
+                                                     : QString();
 }
 
 // Fields whose texts list people: two items of one question never name the
@@ -91,36 +111,36 @@ struct Category {
 // clang-format off
 inline constexpr std::array<Category, kCategories> kCategoryTable{{
     /*  0 */ {"Name", Field::Name, Screen::None, DrawCheck::Unlisted, SortKey::None, Listing::Unused, AnswerText::Missing, nullptr},
-    /*  1 */ {"When did this president serve?", Field::Term, Screen::MultipleChoice, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, "When did %1 serve?"},
-    /*  2 */ {"Who was this president's Vice President?", Field::Vice, Screen::MultipleChoice, DrawCheck::ViceNamed, SortKey::None, Listing::Listed, AnswerText::Field, "Who served as Vice President under %1?"},
-    /*  3 */ {"When was this president born?", Field::Birth, Screen::MultipleChoice, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, "When was %1 born?"},
-    /*  4 */ {"Match Presidents and terms", Field::Term, Screen::Matching, DrawCheck::TermKnown, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /*  5 */ {"Match Vice Presidents", Field::Vice, Screen::Matching, DrawCheck::ViceNamed, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /*  6 */ {"Match First Ladies and Presidents", Field::Wife, Screen::Matching, DrawCheck::WifeNamed, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /*  7 */ {"Match Birthplaces", Field::Birthplace, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /*  8 */ {"Match Sec'ys of State", Field::SecState, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /*  9 */ {"Match Sec'ys of War/Defense", Field::SecWar, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /* 10 */ {"Match Att'ys General", Field::AttnGen, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /* 11 */ {"Portraits ", Field::Name, Screen::Portraits, DrawCheck::HasPortrait, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
-    /* 12 */ {"Sort by birthdate", Field::Name, Screen::Sorting, DrawCheck::BirthKnown, SortKey::Birth, Listing::Listed, AnswerText::Field, nullptr},
-    /* 13 */ {"Sort First Ladies by term", Field::Wife, Screen::Sorting, DrawCheck::WifeNamed, SortKey::Term, Listing::Listed, AnswerText::Missing, nullptr},
-    /* 14 */ {"Sort Vice Presidents", Field::Vice, Screen::Sorting, DrawCheck::ViceNamed, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
-    /* 15 */ {"Sort by term served", Field::Name, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
-    /* 16 */ {"Sort Sec'ys of State", Field::SecState, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
-    /* 17 */ {"Sort Sec'ys of War/Defense", Field::SecWar, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
-    /* 18 */ {"Sort Att'ys General", Field::AttnGen, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
+    /*  1 */ {QT_TRANSLATE_NOOP("brev::Categories", "When did this president serve?"), Field::Term, Screen::MultipleChoice, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, QT_TRANSLATE_NOOP("brev::Categories", "When did %1 serve?")},
+    /*  2 */ {QT_TRANSLATE_NOOP("brev::Categories", "Who was this president's Vice President?"), Field::Vice, Screen::MultipleChoice, DrawCheck::ViceNamed, SortKey::None, Listing::Listed, AnswerText::Field, QT_TRANSLATE_NOOP("brev::Categories", "Who served as Vice President under %1?")},
+    /*  3 */ {QT_TRANSLATE_NOOP("brev::Categories", "When was this president born?"), Field::Birth, Screen::MultipleChoice, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, QT_TRANSLATE_NOOP("brev::Categories", "When was %1 born?")},
+    /*  4 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Presidents and terms"), Field::Term, Screen::Matching, DrawCheck::TermKnown, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /*  5 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Vice Presidents"), Field::Vice, Screen::Matching, DrawCheck::ViceNamed, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /*  6 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match First Ladies and Presidents"), Field::Wife, Screen::Matching, DrawCheck::WifeNamed, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /*  7 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Birthplaces"), Field::Birthplace, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /*  8 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Sec'ys of State"), Field::SecState, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /*  9 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Sec'ys of War/Defense"), Field::SecWar, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /* 10 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Att'ys General"), Field::AttnGen, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /* 11 */ {QT_TRANSLATE_NOOP("brev::Categories", "Portraits "), Field::Name, Screen::Portraits, DrawCheck::HasPortrait, SortKey::None, Listing::Listed, AnswerText::Field, nullptr},
+    /* 12 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort by birthdate"), Field::Name, Screen::Sorting, DrawCheck::BirthKnown, SortKey::Birth, Listing::Listed, AnswerText::Field, nullptr},
+    /* 13 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort First Ladies by term"), Field::Wife, Screen::Sorting, DrawCheck::WifeNamed, SortKey::Term, Listing::Listed, AnswerText::Missing, nullptr},
+    /* 14 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort Vice Presidents"), Field::Vice, Screen::Sorting, DrawCheck::ViceNamed, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
+    /* 15 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort by term served"), Field::Name, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
+    /* 16 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort Sec'ys of State"), Field::SecState, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
+    /* 17 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort Sec'ys of War/Defense"), Field::SecWar, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
+    /* 18 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort Att'ys General"), Field::AttnGen, Screen::Sorting, DrawCheck::None, SortKey::Term, Listing::Listed, AnswerText::Field, nullptr},
     /* 19 */ {"", Field::None, Screen::None, DrawCheck::Unlisted, SortKey::None, Listing::Unused, AnswerText::Missing, nullptr},
-    /* 20 */ {"Who didn't belong to this party? ", Field::Party, Screen::OddOneOut, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
-    /* 21 */ {"Name Me", Field::Name, Screen::NameMe, DrawCheck::HasPortrait, SortKey::None, Listing::Bonus, AnswerText::Missing, nullptr},
-    /* 22 */ {"Sort Supreme Court appointments", Field::Court, Screen::Sorting, DrawCheck::CourtNamed, SortKey::Term, Listing::Bonus, AnswerText::Field, nullptr},
-    /* 23 */ {"Match Supreme Court appointments", Field::Court, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 20 */ {QT_TRANSLATE_NOOP("brev::Categories", "Who didn't belong to this party? "), Field::Party, Screen::OddOneOut, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 21 */ {QT_TRANSLATE_NOOP("brev::Categories", "Name Me"), Field::Name, Screen::NameMe, DrawCheck::HasPortrait, SortKey::None, Listing::Bonus, AnswerText::Missing, nullptr},
+    /* 22 */ {QT_TRANSLATE_NOOP("brev::Categories", "Sort Supreme Court appointments"), Field::Court, Screen::Sorting, DrawCheck::CourtNamed, SortKey::Term, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 23 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Supreme Court appointments"), Field::Court, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
     // Five different end-of-term kinds never exist: no bonus draw.
-    /* 24 */ {"Match End of terms", Field::EndKind, Screen::Matching, DrawCheck::OneWayEnded, SortKey::None, Listing::Unused, AnswerText::Field, nullptr},
-    /* 25 */ {"Who didn't finish this term this way? ", Field::EndKind, Screen::OddOneOut, DrawCheck::OneWayEnded, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
-    /* 26 */ {"Match Political opponents ", Field::Opponent, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
-    /* 27 */ {"Match Homes", Field::Home, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 24 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match End of terms"), Field::EndKind, Screen::Matching, DrawCheck::OneWayEnded, SortKey::None, Listing::Unused, AnswerText::Field, nullptr},
+    /* 25 */ {QT_TRANSLATE_NOOP("brev::Categories", "Who didn't finish this term this way? "), Field::EndKind, Screen::OddOneOut, DrawCheck::OneWayEnded, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 26 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Political opponents "), Field::Opponent, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
+    /* 27 */ {QT_TRANSLATE_NOOP("brev::Categories", "Match Homes"), Field::Home, Screen::Matching, DrawCheck::None, SortKey::None, Listing::Bonus, AnswerText::Field, nullptr},
     /* 28 */ {"", Field::None, Screen::None, DrawCheck::Unlisted, SortKey::None, Listing::Unused, AnswerText::Missing, nullptr},
-    /* 29 */ {"Who said it?", Field::Name, Screen::Quotation, DrawCheck::HasQuotation, SortKey::None, Listing::Bonus, AnswerText::Quotation, "Who said this?"},
+    /* 29 */ {QT_TRANSLATE_NOOP("brev::Categories", "Who said it?"), Field::Name, Screen::Quotation, DrawCheck::HasQuotation, SortKey::None, Listing::Bonus, AnswerText::Quotation, QT_TRANSLATE_NOOP("brev::Categories", "Who said this?")},
 }};
 // clang-format on
 
@@ -136,8 +156,13 @@ constexpr bool isCategory(int k) { return k >= 0 && k < kCategories; }
 // The row of a category; category 0's row for a number outside the table.
 constexpr const Category& categoryRow(int k) { return kCategoryTable[std::size_t(isCategory(k) ? k : 0)]; }
 constexpr Screen screenFor(int k) { return isCategory(k) ? kCategoryTable[std::size_t(k)].screen : Screen::None; }
-// The name the player sees ("Match Vice Presidents"); empty outside the table.
-inline QString categoryName(int k) { return isCategory(k) ? QString::fromLatin1(categoryRow(k).name) : QString(); }
+// A category's name ("Match Vice Presidents"), as the files write it or as the
+// player sees it; empty outside the table.
+inline constexpr char kCategoryContext[] = "brev::Categories";
+inline QString categoryName(int k, Wording wording = Wording::Written)
+{
+    return isCategory(k) ? worded(kCategoryContext, categoryRow(k).name, wording) : QString();
+}
 constexpr bool isListedCategory(int k) { return isCategory(k) && categoryRow(k).listing == Listing::Listed; }
 
 namespace detail {

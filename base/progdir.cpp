@@ -1,5 +1,6 @@
 #include "base/progdir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,11 @@
 namespace brev {
 
 namespace {
+
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::ProgramDir)
+};
 
 // Asks the file system itself: permission bits say nothing about read-only mounts.
 bool canWrite(const QString& dir)
@@ -38,9 +44,9 @@ Problem prepareProgramDir(const QString& dir, const QString& shippedDir)
 {
     const QString shown = QDir::toNativeSeparators(dir);
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
-        return QStringLiteral("The folder %1 for the game's files cannot be created.").arg(shown);
+        return Texts::tr("The folder %1 for the game's files cannot be created.").arg(shown);
     if (!canWrite(dir))
-        return QStringLiteral("The folder %1 for the game's files cannot be written to.").arg(shown);
+        return Texts::tr("The folder %1 for the game's files cannot be written to.").arg(shown);
     if (shippedDir.isEmpty() || !QFileInfo(shippedDir).isDir() || sameDir(dir, shippedDir))
         return std::nullopt;
     const QDir from(shippedDir);
@@ -50,7 +56,7 @@ Problem prepareProgramDir(const QString& dir, const QString& shippedDir)
         if (QFileInfo::exists(target))
             continue;
         if (!QFile::copy(from.filePath(name), target))
-            return QStringLiteral("The file %1 cannot be copied into the folder %2.")
+            return Texts::tr("The file %1 cannot be copied into the folder %2.")
                 .arg(QDir::toNativeSeparators(from.filePath(name)), shown);
         // The installed copies are read-only for the player; their own copies are not.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);

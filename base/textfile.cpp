@@ -1,5 +1,6 @@
 #include "base/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -7,6 +8,11 @@
 namespace brev {
 
 namespace {
+
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::TextFile)
+};
 constexpr qsizetype kShownChars = 40;
 
 bool isSpace(QChar c)
@@ -65,7 +71,7 @@ Problem saveFileAtomically(const QString& path, const QByteArray& bytes)
     if (done != bytes.size() || !f.flush() || f.error() != QFileDevice::NoError) {
         QString why = f.errorString();
         if (why.isEmpty() || f.error() == QFileDevice::NoError)
-            why = QStringLiteral("the file could not be written in full");
+            why = Texts::tr("the file could not be written in full");
         f.cancelWriting();
         return why;
     }

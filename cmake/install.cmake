@@ -50,9 +50,10 @@ Each player's settings, hall of fame and log are kept in their home folder.")
 set(CPACK_STRIP_FILES ON)
 # Debian 12's Qt 6 libraries; the GIF, JPEG and X11 plug-ins come with libqt6gui6,
 # and the progress file brevprogress.sqlite needs Qt SQL's SQLite driver, a
-# plug-in that dpkg-shlibdeps cannot see. The other entries are what
-# dpkg-shlibdeps finds in the executable.
+# plug-in that dpkg-shlibdeps cannot see; Qt's own catalogues (the standard
+# buttons in Spanish and German) come with qt6-translations-l10n. The other
+# entries are what dpkg-shlibdeps finds in the executable.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), qt6-translations-l10n, libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
 include(${CMAKE_CURRENT_LIST_DIR}/hofd-package.cmake)
 include(CPack)

@@ -85,44 +85,48 @@ DataEditorWindow::DataEditorWindow(Records& records, const QString& dir, Message
 void DataEditorWindow::build()
 {
     setObjectName(QStringLiteral("brevedit"));
-    setWindowTitle(QStringLiteral("Edit"));
+    setWindowTitle(tr("Edit"));
     setModal(true);
     setFont(designFont(false, 9.75));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
     recordList = new QComboBox(this);
     recordList->setObjectName(QStringLiteral("cmbitem"));
-    recordList->setToolTip(QStringLiteral("Choose an item to display"));
+    recordList->setToolTip(tr("Choose an item to display"));
     recordList->setMaxVisibleItems(20);
     // The list drops down below the box instead of opening over it: a list
     // opened under the pointer takes the pointer out of this window, and a
     // window manager whose focus follows the pointer (twm) then takes the
     // focus away, which closes the list as soon as it opened.
     recordList->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    previousButton = makeButton(this, "cmdPrev", QStringLiteral("Previous"));
-    nextButton = makeButton(this, "cmdNext", QStringLiteral("Next"));
+    previousButton = makeButton(this, "cmdPrev", tr("Previous"));
+    nextButton = makeButton(this, "cmdNext", tr("Next"));
     const char* factNames[9] = {"lBirth", "lBirthplace", "lhome", "lterm", "lwife",
                                 "lSecST", "lSecWar", "lAttnGen", "lVice"};
     for (int i = 0; i < 9; ++i)
         facts[i] = makeLabel(this, factNames[i]);
-    linkLabel = makeLabel(this, "Label2", QStringLiteral("More info"));
+    linkLabel = makeLabel(this, "Label2", tr("More info"));
     linkButton = makeButton(this, "cmdURL", QString());
-    imageLabel = makeLabel(this, "Label1", QStringLiteral("image "));
+    imageLabel = makeLabel(this, "Label1", tr("image "));
     imageBox = makeBox(this, "txtImage", QString());
     imageBox->setReadOnly(true);   // shows the portrait's file name; nothing would keep an edit
     imageLabel->setBuddy(imageBox);
     portrait = makeLabel(this, "Image1");
     portrait->setScaledContents(true);
-    difficultyGroup = new QGroupBox(QStringLiteral("Difficulty"), this);
+    difficultyGroup = new QGroupBox(tr("Difficulty"), this);
     difficultyGroup->setObjectName(QStringLiteral("Frame2"));
     difficultyBox = makeBox(difficultyGroup, "dif", QStringLiteral("1"));
-    difficultyBox->setToolTip(QStringLiteral("Change the difficulty"));
+    difficultyBox->setToolTip(tr("Change the difficulty"));
     difficultyBox->setAlignment(Qt::AlignRight);
     difficultyBox->setMaxLength(6);
     placeTwips(difficultyBox, 240, 330, 840, 375);
-    okButton = makeButton(this, "Command1", QStringLiteral("ok"),
-                          QStringLiteral("Save changes, & return to setup screen"));
+    okButton = makeButton(this, "Command1", tr("ok"), tr("Save changes, & return to setup screen"));
     placeControls(this, kLayout);
+    fitFacts();
+    fitRowLabel(linkLabel, linkButton);
+    fitRowLabel(imageLabel, imageBox);
+    for (QPushButton* b : {previousButton, nextButton, okButton})
+        fitCaption(b);
 
     // The keyboard order follows the screen: list, paging, link, picture name,
     // difficulty, ok.
@@ -156,6 +160,41 @@ void DataEditorWindow::build()
         messages_.show(browser_.save());
         accept();
     });
+}
+
+// Every record's fact lines fit their labels at 7 points at the least: line
+// heads that a language makes longer widen the labels and the link, and move
+// the picture's column and the window's right edge with them.
+void DataEditorWindow::fitFacts()
+{
+    QFont smallest = font();
+    smallest.setPointSizeF(7);
+    const QFontMetrics metrics(smallest);
+    int widest = 0;
+    for (int r = 1; r <= browser_.positions(); ++r)
+        for (const QString& fact : browser_.factsOf(r))
+            widest = std::max(widest, metrics.horizontalAdvance(fact));
+    const int extra = widest - (facts[0]->width() - 2);
+    if (extra <= 0)
+        return;
+    for (QLabel* fact : facts)
+        fact->resize(fact->width() + extra, fact->height());
+    linkButton->resize(linkButton->width() + extra, linkButton->height());
+    for (QWidget* w : std::initializer_list<QWidget*>{portrait, difficultyGroup, okButton})
+        w->move(w->x() + extra, w->y());
+    resize(width() + extra, height());
+}
+
+// A row's label wider than designed in the language shown takes room from
+// the field beside it, whose right edge stays.
+void DataEditorWindow::fitRowLabel(QLabel* label, QWidget* field)
+{
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
+    const int extra = needed - label->contentsRect().width();
+    if (extra <= 0)
+        return;
+    label->resize(label->width() + extra, label->height());
+    field->setGeometry(field->x() + extra, field->y(), field->width() - extra, field->height());
 }
 
 void DataEditorWindow::showEvent(QShowEvent* event)

@@ -49,6 +49,8 @@ protected:
 
 private:
     void build();
+    void fitFacts();
+    void fitRowLabel(QLabel* label, QWidget* field);
     void fillform();
     void filllist();
     void showDif(const QString& text);

@@ -93,8 +93,9 @@ std::optional<QString> Game::giveUp(int category)
         session_.bonusLeftOut[size_t(category)] = true;
         return std::nullopt;
     }
-    return QStringLiteral("Current set doesn't provide enough items for ") + categoryName(category)
-           + QStringLiteral(". Use another question type or change difficulty level to include more.");
+    return tr("Current set doesn't provide enough items for %1. Use another question type or change "
+              "difficulty level to include more.")
+        .arg(categoryName(category, Wording::Shown));
 }
 
 void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile)
@@ -147,7 +148,7 @@ Answered Game::ask(GameUi& ui, int category, int number)
         if (problem)
             ui.tell(*problem);
     if (asked == Asked::NoScreen)
-        ui.tell(QStringLiteral("No question set for ") + categoryName(category));
+        ui.tell(tr("No question set for %1").arg(categoryName(category, Wording::Shown)));
     return answered;
 }
 
@@ -189,9 +190,9 @@ void Game::askQuestions(GameUi& ui)
                     return;
             }
         } else if (drawnCategories(s.catenabled, settings_.bonusQuestions).isEmpty()) {
-            ui.tell(QString::number(0)
-                    + QStringLiteral("No questions possible with current selections.  "
-                                     "Change difficulty levels or question types"));
+            //: %1 is always 0: the original game shows it in front of the sentence.
+            ui.tell(tr("%1No questions possible with current selections.  "
+                       "Change difficulty levels or question types").arg(0));
             if (!ui.showSetup())
                 return;
         }
@@ -207,13 +208,11 @@ void Game::play(GameUi& ui, GameKind kind)
     askQuestions(ui);
 
     const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);
-    QString final = QStringLiteral("You scored ") + QString::number(session_.score) + QStringLiteral(" out of ")
-                    + QString::number(session_.possible) + QStringLiteral(" (") + QString::number(session_.percent)
-                    + QStringLiteral("%)") + kLineBreak + QStringLiteral("Score adjusted for difficulty: ")
-                    + QString::number(adjusted);
+    QString final = tr("You scored %1 out of %2 (%3%)").arg(session_.score).arg(session_.possible)
+                        .arg(session_.percent)
+                    + kLineBreak + tr("Score adjusted for difficulty: %1").arg(adjusted);
     if (kind == GameKind::Practice)
-        final += kLineBreak + kLineBreak
-                 + QCoreApplication::translate("Game", "This was a practice game: it does not enter the hall of fame.");
+        final += kLineBreak + kLineBreak + tr("This was a practice game: it does not enter the hall of fame.");
     ui.tell(final);
     if (!review_.isEmpty())
         ui.review(review_);
@@ -223,16 +222,20 @@ void Game::play(GameUi& ui, GameKind kind)
 
 QString reviewText(const QList<ReviewEntry>& entries)
 {
-    auto tr = [](const char* text) { return QCoreApplication::translate("Review", text); };
     QString out;
     for (const ReviewEntry& e : entries) {
-        const QString mark = e.skipped ? tr("skipped") : e.allRight() ? tr("right") : tr("wrong");
-        out += tr("Question %1 (%2): %3").arg(e.number).arg(e.category, mark) + QLatin1Char('\n');
-        out += e.question + QLatin1Char('\n');
+        const QString mark = e.skipped      ? QCoreApplication::translate("Review", "skipped")
+                             : e.allRight() ? QCoreApplication::translate("Review", "right")
+                                            : QCoreApplication::translate("Review", "wrong");
+        out += QCoreApplication::translate("Review", "Question %1 (%2): %3").arg(e.number).arg(e.category, mark)
+               + QLatin1Char('\n') + e.question + QLatin1Char('\n');
         if (!e.skipped)
-            out += tr("Your answer:") + QLatin1Char('\n') + e.given + QLatin1Char('\n');
-        out += tr("Right answer:") + QLatin1Char('\n') + e.right + QLatin1Char('\n');
-        out += tr("Points: %1 of %2").arg(e.points).arg(e.possible) + QLatin1String("\n\n");
+            out += QCoreApplication::translate("Review", "Your answer:") + QLatin1Char('\n') + e.given
+                   + QLatin1Char('\n');
+        out += QCoreApplication::translate("Review", "Right answer:") + QLatin1Char('\n') + e.right
+               + QLatin1Char('\n');
+        out += QCoreApplication::translate("Review", "Points: %1 of %2").arg(e.points).arg(e.possible)
+               + QLatin1String("\n\n");
     }
     out.replace(kLineBreak, QStringLiteral("\n"));
     return out;

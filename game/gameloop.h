@@ -9,6 +9,7 @@
 #include "base/state.h"
 #include "models/verdict.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <array>
@@ -114,6 +115,7 @@ using QuestionMaker =
     std::function<std::unique_ptr<QuestionModel>(Screen, ItemDraw&, int category, RunMode, int maxdif)>;
 
 class Game {
+    Q_DECLARE_TR_FUNCTIONS(brev::Game)
 public:
     // settings: the game's conditions and categories (a category that runs
     // out is switched off); session: the running score, counters and mode;

@@ -8,12 +8,18 @@
 #include "store/records.h"
 #include "store/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace brev {
 
 namespace {
 constexpr int kExportLogLevel = 2;
+
+// The messages of the export, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::QuestionExport)
+};
 } // namespace
 
 int exportQuestionLimit(ExportMode mode)
@@ -23,8 +29,8 @@ int exportQuestionLimit(ExportMode mode)
 
 QString exportStartMessage(ExportMode mode)
 {
-    return mode == ExportMode::Online ? QStringLiteral("Will create 12 question file for online games")
-                                      : QStringLiteral("Will create 50 questions in tabbed format");
+    return mode == ExportMode::Online ? Texts::tr("Will create 12 question file for online games")
+                                      : Texts::tr("Will create 50 questions in tabbed format");
 }
 
 QString exportDateLine(const QDate& date)
@@ -46,10 +52,11 @@ std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenab
         if (hasTabbedForm(k))
             return std::nullopt;
     }
-    return QStringLiteral("Tabbed questions come from multiple-choice and matching questions only: "
-                          "sorting and portrait questions have no tabbed form.\r\n"
-                          "Select at least one of the first ten question types in the list, "
-                          "then make the tabbed questions again.");
+    return Texts::tr("Tabbed questions come from multiple-choice and matching questions only: "
+                     "sorting and portrait questions have no tabbed form.")
+           + kLineBreak
+           + Texts::tr("Select at least one of the first ten question types in the list, "
+                       "then make the tabbed questions again.");
 }
 
 ExportResult exportQuestions(ExportMode mode, int questions, const Records& records, SettingsStore& settings,
@@ -57,16 +64,16 @@ ExportResult exportQuestions(ExportMode mode, int questions, const Records& reco
 {
     ExportResult result;
     if (drawnCategories(settings.settings.catenabled, settings.bonusQuestions).isEmpty()) {
-        result.problem = QStringLiteral("No question category is enabled in %1: choose some on the "
-                                      "setup screen first.")
-                           .arg(QString::fromLatin1(kSettingsFile));
+        result.problem = Texts::tr("No question category is enabled in %1: choose some on the setup screen "
+                                   "first.")
+                             .arg(QString::fromLatin1(kSettingsFile));
         return result;
     }
     if (mode == ExportMode::Tabbed && tabbedRefusal(settings.settings.catenabled, settings.bonusQuestions)) {
-        result.problem = QStringLiteral("No question category enabled in %1 writes tabbed questions "
-                                      "(sorting and portrait questions have no tabbed form): enable "
-                                      "one of categories 1 to 10 on the setup screen first.")
-                           .arg(QString::fromLatin1(kSettingsFile));
+        result.problem = Texts::tr("No question category enabled in %1 writes tabbed questions "
+                                   "(sorting and portrait questions have no tabbed form): enable "
+                                   "one of categories 1 to 10 on the setup screen first.")
+                             .arg(QString::fromLatin1(kSettingsFile));
         return result;
     }
     QuestionFile file(&result.file);
@@ -82,9 +89,9 @@ ExportResult exportQuestions(ExportMode mode, int questions, const Records& reco
 
     const bool shortOfLines = mode == ExportMode::Tabbed && session.questionsWritten < questions;
     if (ui.ranOut() || shortOfLines) {
-        result.problem = QStringLiteral("The enabled categories ran out of records before %1 "
-                                      "questions were written; enable more categories and try again.")
-                           .arg(questions);
+        result.problem = Texts::tr("The enabled categories ran out of records before %n "
+                                   "questions were written; enable more categories and try again.",
+                                   nullptr, questions);
         result.file.clear();
     }
     return result;

@@ -47,16 +47,19 @@ QString spokenRows(const HallOfFame& hof, int rows)
     for (int i = 1; i <= rows && i < int(hof.entries.size()); ++i) {
         const HofEntry& e = hof.entries[size_t(i)];
         const QRegularExpressionMatch m = difficultyAndName.match(e.name);
-        QString row =
-            QStringLiteral("%1. %2").arg(i).arg(m.hasMatch() ? m.captured(2).trimmed() : e.name.trimmed());
-        if (m.hasMatch())
-            row += QStringLiteral(", difficulty ") + m.captured(1);
-        row += QStringLiteral(", score %1, %2 percent").arg(e.score).arg(e.pct);
+        const QString name = m.hasMatch() ? m.captured(2).trimmed() : e.name.trimmed();
+        const QString place = QString::number(i);
+        const QString score = QString::number(e.score);
+        const QString pct = QString::number(e.pct);
+        QString row = m.hasMatch()
+            ? HallOfFameWindow::tr("%1. %2, difficulty %3, score %4, %5 percent")
+                  .arg(place, name, m.captured(1), score, pct)
+            : HallOfFameWindow::tr("%1. %2, score %3, %4 percent").arg(place, name, score, pct);
         if (!e.date.trimmed().isEmpty())
             row += QStringLiteral(", ") + e.date.trimmed();
         spoken << row;
     }
-    return spoken.isEmpty() ? QStringLiteral("No entries") : spoken.join(u'\n');
+    return spoken.isEmpty() ? HallOfFameWindow::tr("No entries") : spoken.join(u'\n');
 }
 } // namespace
 
@@ -80,22 +83,46 @@ void HallOfFameWindow::build()
     list->setObjectName(QStringLiteral("Text1"));
     list->setFont(listFont());
     list->setReadOnly(true);
-    list->setAccessibleName(QStringLiteral("Hall of fame"));
+    list->setAccessibleName(tr("Hall of fame"));
     list->setTabChangesFocus(true);
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     placeTwips(list, 360, 360, 6615, 4455);
 
-    clearButton = placedButton(this, "cmdClear", QStringLiteral("Clear"), 360);
-    onlineButton = placedButton(this, "cmdOnline", QStringLiteral("Online HOF"), 2880);
-    onlineButton->setToolTip(QStringLiteral("Check Velmora Website HOFs"));
-    okButton = placedButton(this, "cmdOK", QStringLiteral("OK"), 5760);
+    clearButton = placedButton(this, "cmdClear", tr("Clear"), 360);
+    onlineButton = placedButton(this, "cmdOnline", tr("Online HOF"), 2880);
+    onlineButton->setToolTip(tr("Check Velmora Website HOFs"));
+    okButton = placedButton(this, "cmdOK", tr("OK"), 5760);
+
+    fitButtons();
 
     connect(clearButton, &QPushButton::clicked, this, &HallOfFameWindow::clearClicked);
     connect(onlineButton, &QPushButton::clicked, this, [this] {
         messages_.show(openLink(shell_, QString(), onlineHofUrl(baseUrl_).toString(QUrl::FullyEncoded)));
     });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The row of buttons holds every caption of the language shown: a button
+// grows to its caption, Clear keeping its left edge and OK its right one;
+// Online HOF keeps its place while it fits between them, else it stands in
+// the middle of the room between them, and a caption still too long is drawn
+// smaller.
+void HallOfFameWindow::fitButtons()
+{
+    const int gap = twips(this, 120);
+    const int okRight = okButton->x() + okButton->width();
+    for (QPushButton* b : {clearButton, onlineButton, okButton})
+        widenToCaption(b);
+    okButton->move(okRight - okButton->width(), okButton->y());
+    const int from = clearButton->x() + clearButton->width() + gap;
+    const int to = okButton->x() - gap;
+    if (onlineButton->x() + onlineButton->width() > to) {
+        onlineButton->resize(std::min(onlineButton->width(), to - from), onlineButton->height());
+        onlineButton->move(from + (to - from - onlineButton->width()) / 2, onlineButton->y());
+    }
+    for (QPushButton* b : {clearButton, onlineButton, okButton})
+        fitCaption(b);
 }
 
 void HallOfFameWindow::load()
@@ -116,12 +143,12 @@ void HallOfFameWindow::showEvent(QShowEvent* event)
     if (std::exchange(shown_, true))
         return;
     if (hof_.count <= 0)
-        messages_.ok(QStringLiteral("Hof was recently cleared"));
+        messages_.ok(tr("Hof was recently cleared"));
 }
 
 void HallOfFameWindow::clearClicked()
 {
-    if (!messages_.question(QStringLiteral("Clear HOF"), QStringLiteral("Really clear Hall of Frame?"), true))
+    if (!messages_.question(tr("Clear HOF"), tr("Really clear Hall of Frame?"), true))
         return;
     messages_.show(hof_.clear());
     accept();

@@ -35,6 +35,7 @@ protected:
 
 private:
     void build();
+    void fitButtons();
     void load();
     void clearClicked();
 

@@ -50,8 +50,7 @@ void NameEntryDialog::build()
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    prompt = new QLabel(
-        QStringLiteral("You have made the Hall of Fame. Please enter your name:"), this);
+    prompt = new QLabel(tr("You have made the Hall of Fame. Please enter your name:"), this);
     prompt->setObjectName(QStringLiteral("Label1"));
     prompt->setWordWrap(true);
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -60,19 +59,20 @@ void NameEntryDialog::build()
     // Tab order follows the creation order: name, its button, address, its button.
     nameBox = makeBox(this, "Name1", 20);
     placeTwips(nameBox, 360, 840, 2895, 375);
-    nameBox->setAccessibleName(QStringLiteral("Your name"));
-    localButton = makeButton(this, "OK", QStringLiteral("Local HOF only"), QString());
+    nameBox->setAccessibleName(tr("Your name"));
+    localButton = makeButton(this, "OK", tr("Local HOF only"), QString());
     placeTwips(localButton, 3600, 840, 1215, 495);
 
-    emailPrompt = new QLabel(QStringLiteral("  Please enter email address:"), this);
+    emailPrompt = new QLabel(tr("  Please enter email address:"), this);
     emailPrompt->setObjectName(QStringLiteral("Label2"));
     placeTwips(emailPrompt, 240, 1680, 3015, 315);
+    fitCaption(emailPrompt);
     emailBox = makeBox(this, "email", 30);
     emailPrompt->setBuddy(emailBox);
-    emailBox->setToolTip(QStringLiteral("Need email for online entry"));
+    emailBox->setToolTip(tr("Need email for online entry"));
     placeTwips(emailBox, 360, 2040, 2895, 420);
-    websiteButton = makeButton(this, "Command1", QStringLiteral("Website HOF entry"),
-                          QStringLiteral("Enters your name in the Velmora online HOF"));
+    websiteButton = makeButton(this, "Command1", tr("Website HOF entry"),
+                               tr("Enters your name in the Velmora online HOF"));
     placeTwips(websiteButton, 3600, 2040, 1215, 495);
 
     // A caption wider than its button in this font widens both buttons and the window.
@@ -91,8 +91,9 @@ void NameEntryDialog::build()
 void NameEntryDialog::load()
 {
     centreOnScreen(this);
-    prompt->setText(QStringLiteral("You have made number ") + QString::number(place_)
-                    + QStringLiteral(" on the Hall of Fame list. Please enter your name:"));
+    prompt->setText(
+        tr("You have made number %1 on the Hall of Fame list. Please enter your name:").arg(place_));
+    fitCaption(prompt);
     nameBox->setText(settings_.playername);
     emailBox->setText(settings_.playeremail);
     nameBox->setFocus();

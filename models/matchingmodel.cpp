@@ -65,10 +65,9 @@ Verdict MatchingModel::judge() const
             ++correct;
         } else if (placed >= 0) {
             v.credits << Credit{chosen_[size_t(placed)], kWrongCredit};
-            const QString line = wrongPairLine(placed, p);
-            v.results += kLineBreak + line;
+            v.results += kLineBreak + wrongPairLine(placed, p, Wording::Shown);
             if (logsWrongPairs())
-                v.log << LogLine{line, kExplainLevel};
+                v.log << LogLine{wrongPairLine(placed, p, Wording::Written), kExplainLevel};
         }
     }
     v.points = correct * kPointsPerPair;

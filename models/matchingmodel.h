@@ -51,8 +51,9 @@ public:
 protected:
     // After the shuffle: build what the targets show, in display order.
     virtual void showTargets() {}
-    // The result line for bar `placed` wrongly on target p.
-    virtual QString wrongPairLine(int placed, int p) const = 0;
+    // The result line for bar `placed` wrongly on target p, as the log writes
+    // it or as the score screen shows it.
+    virtual QString wrongPairLine(int placed, int p, Wording wording) const = 0;
     // What target p shows, in words, for the review.
     virtual QString targetText(int p) const = 0;
     // Whether that line goes to the play log in this run mode.

@@ -14,6 +14,11 @@ void MatchModel::showTargets()
         descriptions_[size_t(p)] = answers_[size_t(order(p))];
 }
 
+QString MatchModel::shownDescription(int p) const
+{
+    return text(TextKind::Answer, chosen_[size_t(order(p))], category(), Wording::Shown);
+}
+
 QStringList MatchModel::exportLines() const
 {
     if (mode() == RunMode::OnlineExport) {
@@ -60,17 +65,19 @@ QString MatchModel::clickBar(int k)
     return QString::number(k) + QStringLiteral(" click");
 }
 
-QString MatchModel::wrongPairLine(int placed, int) const
+QString MatchModel::wrongPairLine(int placed, int, Wording wording) const
 {
-    return name(placed) + QStringLiteral(" = ") + answers_[size_t(placed)];
+    const QString answer = wording == Wording::Shown
+        ? text(TextKind::Answer, chosen_[size_t(placed)], category(), Wording::Shown)
+        : answers_[size_t(placed)];
+    return name(placed) + QStringLiteral(" = ") + answer;
 }
 
 void MatchModel::finish(Verdict& v, int correct) const
 {
-    v.results += kLineBreak + QStringLiteral("*** Scored ") + QString::number(v.points) + QStringLiteral(" of ")
-                 + QString::number(possible());
+    v.results += kLineBreak + tr("*** Scored %1 of %2").arg(v.points).arg(possible());
     if (correct == kBars) {
-        v.results = QStringLiteral("*** All correct!");
+        v.results = tr("*** All correct!");
         v.sound = SfxCorrect;
         if (!exporting())
             v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel};
@@ -81,10 +88,10 @@ void MatchModel::finish(Verdict& v, int correct) const
 
 QString MatchModel::helpText()
 {
-    return QStringLiteral("Click on one of the colored bars at the top") + kLineBreak
-           + QStringLiteral("Then drag it down to the best match in the descriptions below") + kLineBreak + kLineBreak
-           + QStringLiteral("Or, click on a colored bar, then click on the proper definition") + kLineBreak + kLineBreak
-           + QStringLiteral("When all items are matched, click on 'done'");
+    return tr("Click on one of the colored bars at the top") + kLineBreak
+           + tr("Then drag it down to the best match in the descriptions below") + kLineBreak + kLineBreak
+           + tr("Or, click on a colored bar, then click on the proper definition") + kLineBreak + kLineBreak
+           + tr("When all items are matched, click on 'done'");
 }
 
 } // namespace brev

@@ -10,6 +10,7 @@
 namespace brev {
 
 class MatchModel : public MatchingModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::MatchModel)
 public:
     static constexpr int kBars = 5;
 
@@ -28,9 +29,13 @@ public:
     QString pressBar(int k);
     QString clickBar(int k);
 
+    // The heading as the files write it, and as the player sees it.
     const QString& question() const { return question_; }
-    // Description at display position p.
+    QString shownQuestion() const { return text(TextKind::Question, 0, category(), Wording::Shown); }
+    // Description at display position p, as the files write it and as the
+    // player sees it (the records' texts alike; an end-of-term kind translated).
     const QString& description(int p) const { return descriptions_[size_t(p)]; }
+    QString shownDescription(int p) const;
     int descOrder(int p) const { return order(p); }
     // The description bar k rests on, or -1.
     int descriptionOf(int k) const { return targetOf(k); }
@@ -39,7 +44,7 @@ public:
 
 protected:
     void showTargets() override;
-    QString wrongPairLine(int placed, int p) const override;
+    QString wrongPairLine(int placed, int p, Wording wording) const override;
     QString targetText(int p) const override { return descriptions_[size_t(p)]; }
     QString reviewQuestion() const override { return question_; }
     bool logsWrongPairs() const override { return !exporting(); }

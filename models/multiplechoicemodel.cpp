@@ -32,6 +32,11 @@ QString MultipleChoiceModel::choiceFor(int record) const
     return text(TextKind::Answer, record, category());
 }
 
+QString MultipleChoiceModel::shownQuestion() const
+{
+    return text(TextKind::Question, chosen_[size_t(answerSlot_)], category(), Wording::Shown);
+}
+
 QString MultipleChoiceModel::logHeader() const
 {
     return QStringLiteral("Multiple Choice");
@@ -64,12 +69,12 @@ Verdict MultipleChoiceModel::choose(int i) const
     v.given = choices_[size_t(std::clamp(i, 0, 4))];
     if (i == answerSlot_) {
         v.points = kPoints;
-        v.results = QStringLiteral(" Correct, +5 pts");
+        v.results = tr(" Correct, +5 pts");
         v.credits = {{chosen[size_t(i)], kRightCredit}};
         v.sound = SfxCorrect;
     } else {
         const QString& right = choices_[size_t(answerSlot_)];
-        v.results = QStringLiteral("Sorry, the answer was ") + right;
+        v.results = tr("Sorry, the answer was %1").arg(right);
         v.log = {{question_ + QLatin1Char(' ') + right, kPlayLevel}};
         v.credits = {{chosen[size_t(i)], kWrongCredit}, {chosen[size_t(answerSlot_)], kWrongCredit}};
         v.sound = SfxWrong;
@@ -79,8 +84,8 @@ Verdict MultipleChoiceModel::choose(int i) const
 
 QString MultipleChoiceModel::helpText()
 {
-    return QStringLiteral("Click on the best description.") + kLineBreak
-           + QStringLiteral("Click on skip to move to the next question");
+    return tr("Click on the best description.") + kLineBreak
+           + tr("Click on skip to move to the next question");
 }
 
 } // namespace brev

@@ -10,6 +10,7 @@
 namespace brev {
 
 class MultipleChoiceModel : public QuestionModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::MultipleChoiceModel)
 public:
     using QuestionModel::QuestionModel;
 
@@ -25,7 +26,9 @@ public:
 
     int answerSlot() const { return answerSlot_; }
     const QString& choiceText(int i) const { return choices_[size_t(i)]; }
+    // The question as the files write it, and as the player sees it.
     const QString& question() const { return question_; }
+    QString shownQuestion() const;
 
     static QString helpText();
 

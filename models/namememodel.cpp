@@ -22,7 +22,7 @@ constexpr int kTriesBase = 6;
 
 QString NameMeModel::caption()
 {
-    return QStringLiteral("Name Me -- Press the letter keys to enter my name... ");
+    return tr("Name Me -- Press the letter keys to enter my name... ");
 }
 
 bool NameMeModel::load()
@@ -82,14 +82,14 @@ QString NameMeModel::stagePicture() const
 QString NameMeModel::warning() const
 {
     if (finished_)
-        return QStringLiteral("Too many tries!");
-    return QStringLiteral("Guess the word before the ") + QString::fromLatin1(stageWord)
-           + QStringLiteral(" can appear!");
+        return tr("Too many tries!");
+    //: The stage picture that grows with every wrong letter is an eagle.
+    return tr("Guess the word before the eagle can appear!");
 }
 
 QString NameMeModel::lettersText() const
 {
-    return finished_ ? QStringLiteral("Better luck next time!") : tried_;
+    return finished_ ? tr("Better luck next time!") : tried_;
 }
 
 void NameMeModel::rebuildMask()
@@ -156,7 +156,7 @@ NameMeModel::KeyResult NameMeModel::press(QChar typed)
     result.verdict.points = triesAllowed_ - misses();
     result.verdict.possible = triesAllowed_;
     result.verdict.sound = SfxCorrect;
-    result.verdict.results = pattern_ + kLineBreak + QStringLiteral("You got it!");
+    result.verdict.results = pattern_ + kLineBreak + tr("You got it!");
     result.verdict.heading = resultsHeading();
     result.verdict.given = pattern_;
     return result;

@@ -11,6 +11,7 @@
 namespace brev {
 
 class NameMeModel : public QuestionModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::NameMeModel)
 public:
     // maxdif: the game's maximum difficulty; 6 - maxdif + 1 wrong letters
     // are allowed, at least 4.

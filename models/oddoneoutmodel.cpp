@@ -32,12 +32,6 @@ QHash<QString, int> patternSizes(const ItemDraw& draw, int category)
             ++sizes[fieldText(draw.records(), r, category)];
     return sizes;
 }
-
-// What the pattern is, in the result sentence: "Zachary Taylor's party: ...".
-QString patternNoun(int category)
-{
-    return categoryRow(category).field == Field::EndKind ? QStringLiteral("end of term") : QStringLiteral("party");
-}
 } // namespace
 
 bool OddOneOutModel::load()
@@ -115,19 +109,15 @@ Verdict OddOneOutModel::choose(int position) const
     v.possible = kPoints;
     v.heading = resultsHeading();
     v.given = items_[size_t(std::clamp(position, 0, 3))];
-    // "Zachary Taylor's party: Whig, not Democratic"
-    const QString sentence = text(TextKind::Item, chosen[kOddSlot], 0) + QStringLiteral("'s ")
-                             + patternNoun(category()) + QStringLiteral(": ") + field(chosen[kOddSlot])
-                             + QStringLiteral(", not ") + field(chosen[0]);
     if (slot == kOddSlot) {
         v.points = kPoints;
-        v.results = QStringLiteral("Correct -- ") + sentence;
+        v.results = tr("Correct -- %1").arg(patternSentence(Wording::Shown));
         v.credits = {{chosen[kOddSlot], kRightCredit}};
         v.sound = SfxOddOneRight;
     } else {
-        v.results = QStringLiteral("No, ") + sentence;
+        v.results = tr("No, %1").arg(patternSentence(Wording::Shown));
         if (!exporting())
-            v.log = {{v.results, kExplainLevel}};
+            v.log = {{QStringLiteral("No, ") + patternSentence(Wording::Written), kExplainLevel}};
         v.credits = {{chosen[size_t(slot)], kWrongCredit}};
         v.sound = SfxWrongPick;
     }
@@ -139,9 +129,19 @@ QString OddOneOutModel::reviewQuestion() const
     return QCoreApplication::translate("Review", "Which does not fit: %1?").arg(question_);
 }
 
+QString OddOneOutModel::patternSentence(Wording wording) const
+{
+    const bool endOfTerm = categoryRow(category()).field == Field::EndKind;
+    const char* sentence =
+        endOfTerm ? QT_TR_NOOP("%1's end of term: %2, not %3") : QT_TR_NOOP("%1's party: %2, not %3");
+    return (wording == Wording::Shown ? tr(sentence) : QString::fromLatin1(sentence))
+        .arg(text(TextKind::Item, chosen_[kOddSlot], 0), field(chosen_[kOddSlot], wording),
+             field(chosen_[0], wording));
+}
+
 QString OddOneOutModel::helpText()
 {
-    return QStringLiteral("Click on the item that does NOT fit the pattern");
+    return tr("Click on the item that does NOT fit the pattern");
 }
 
 } // namespace brev

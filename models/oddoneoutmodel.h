@@ -10,6 +10,7 @@
 namespace brev {
 
 class OddOneOutModel : public QuestionModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::OddOneOutModel)
 public:
     using QuestionModel::QuestionModel;
 
@@ -34,12 +35,18 @@ public:
     // The display position of the odd item, 0..2.
     int oddPosition() const;
     const QString& itemText(int position) const { return items_[size_t(position)]; }
-    // The question label: the pattern, slot 0's text for the category.
+    // The question label: the pattern, slot 0's text for the category, as
+    // the files write it and as the player sees it (a party is a record's
+    // text; an end-of-term kind is translated).
     const QString& question() const { return question_; }
+    QString shownQuestion() const { return field(chosen_[0], Wording::Shown); }
 
     static QString helpText();
 
 private:
+    // "Zachary Taylor's party: Whig, not Democratic", in the wording asked for.
+    QString patternSentence(Wording wording) const;
+
     std::array<int, 4> slotOrder_{0, 1, 2, 3};
     std::array<QString, 4> items_{};   // in display order
     QString question_;

@@ -24,9 +24,11 @@ QStringList PortraitMatchModel::exportLines() const
     return block;
 }
 
-QString PortraitMatchModel::wrongPairLine(int placed, int p) const
+QString PortraitMatchModel::wrongPairLine(int placed, int p, Wording wording) const
 {
-    return name(placed) + QStringLiteral(" placed on image of ") + name(order(p));
+    const char* line = QT_TR_NOOP("%1 placed on image of %2");
+    return (wording == Wording::Shown ? tr(line) : QString::fromLatin1(line))
+        .arg(name(placed), name(order(p)));
 }
 
 QString PortraitMatchModel::targetText(int p) const
@@ -37,11 +39,10 @@ QString PortraitMatchModel::targetText(int p) const
 void PortraitMatchModel::finish(Verdict& v, int correct) const
 {
     // The score line counts pairs, not points.
-    v.results += kLineBreak + kLineBreak + QStringLiteral("*** Scored ") + QString::number(correct)
-                 + QStringLiteral(" of ") + QString::number(kBars);
+    v.results += kLineBreak + kLineBreak + tr("*** Scored %1 of %2").arg(correct).arg(kBars);
     if (correct == kBars) {
         if (mode() != RunMode::OnlineExport) {
-            v.results = QStringLiteral("*** All correct!");
+            v.results = tr("*** All correct!");
             v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel};
         }
         v.sound = SfxCorrect;
@@ -52,9 +53,9 @@ void PortraitMatchModel::finish(Verdict& v, int correct) const
 
 QString PortraitMatchModel::helpText()
 {
-    return QStringLiteral("Click on one of the colored bars") + kLineBreak + QStringLiteral("Then drag it to its picture")
-           + kLineBreak + kLineBreak + QStringLiteral("When all items are matched, click on 'done'") + kLineBreak
-           + kLineBreak + QStringLiteral("Resize window to change image size");
+    return tr("Click on one of the colored bars") + kLineBreak + tr("Then drag it to its picture")
+           + kLineBreak + kLineBreak + tr("When all items are matched, click on 'done'") + kLineBreak
+           + kLineBreak + tr("Resize window to change image size");
 }
 
 } // namespace brev

@@ -7,6 +7,7 @@
 namespace brev {
 
 class PortraitMatchModel : public MatchingModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::PortraitMatchModel)
 public:
     static constexpr int kBars = 4;
 
@@ -30,7 +31,7 @@ public:
     static QString helpText();
 
 protected:
-    QString wrongPairLine(int placed, int p) const override;
+    QString wrongPairLine(int placed, int p, Wording wording) const override;
     QString targetText(int p) const override;
     bool logsWrongPairs() const override { return mode() != RunMode::OnlineExport; }
     void finish(Verdict& v, int correct) const override;

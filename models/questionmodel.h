@@ -17,6 +17,7 @@
 namespace brev {
 
 class QuestionModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::QuestionModel)
 public:
     QuestionModel(ItemDraw& draw, int category, RunMode mode) : draw_(draw), category_(category), mode_(mode) {}
     virtual ~QuestionModel() = default;
@@ -38,7 +39,11 @@ public:
     virtual QStringList exportLines() const = 0;
 
     int category() const { return category_; }
-    QString categoryName() const { return brev::categoryName(category_); }
+    // The category's name as the files write it, or as the player sees it.
+    QString categoryName(Wording wording = Wording::Written) const
+    {
+        return brev::categoryName(category_, wording);
+    }
     Screen screen() const { return screenFor(category_); }
     RunMode mode() const { return mode_; }
     bool exporting() const { return mode_ != RunMode::Play; }
@@ -58,11 +63,21 @@ protected:
     }
     // The next number of the draw's random source, for a shuffle.
     double uniform() { return draw_.uniform(); }
-    // A text of this question (getquestion) and a record's field (getpstr).
-    QString text(TextKind kind, int b, int c) const { return questionText(records(), category_, kind, b, c); }
-    QString field(int record) const { return fieldText(records(), record, category_); }
+    // A text of this question (getquestion) and a record's field (getpstr),
+    // as the files write them or as the player sees them.
+    QString text(TextKind kind, int b, int c, Wording wording = Wording::Written) const
+    {
+        return questionText(records(), category_, kind, b, c, wording);
+    }
+    QString field(int record, Wording wording = Wording::Written) const
+    {
+        return fieldText(records(), record, category_, wording);
+    }
     // "Results for " and the category's name: every score screen's heading.
-    QString resultsHeading() const { return QStringLiteral("Results for ") + categoryName(); }
+    QString resultsHeading() const
+    {
+        return tr("Results for %1").arg(categoryName(Wording::Shown));
+    }
 
     ItemDraw& draw_;
     Chosen chosen_{};

@@ -23,7 +23,7 @@ Verdict QuotationModel::choose(int i) const
     const int speaker = chosen_[size_t(answerSlot_)];
     const QString source = records().isRecord(speaker) ? records().presidents[size_t(speaker)].quotationSource : QString();
     if (!source.trimmed().isEmpty())
-        v.results += kLineBreak + QStringLiteral("Source: ") + source;
+        v.results += kLineBreak + tr("Source: %1").arg(source);
     return v;
 }
 

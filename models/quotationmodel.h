@@ -12,6 +12,7 @@ inline constexpr int kTabbedQuoteLimit = 100;
 inline constexpr int kTabbedQuoteChoiceLimit = 130;
 
 class QuotationModel : public MultipleChoiceModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::QuotationModel)
 public:
     using MultipleChoiceModel::MultipleChoiceModel;
 

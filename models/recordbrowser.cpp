@@ -70,12 +70,17 @@ void RecordBrowser::choose(int index)
 
 std::array<QString, 9> RecordBrowser::facts() const
 {
-    const President& p = shown();
-    return {QStringLiteral("Birth: ") + p.birth,      QStringLiteral("Birthplace: ") + p.birthplace,
-            QStringLiteral("Home: ") + p.home,        QStringLiteral("Term: ") + p.term,
-            QStringLiteral("First Lady: ") + p.wife,  QStringLiteral("Sec'y State: ") + p.secState,
-            QStringLiteral("Sec'y War: ") + p.secWar, QStringLiteral("Attn Gen: ") + p.attnGen,
-            QStringLiteral("Vice Pres: ") + p.vice};
+    return factsOf(record_);
+}
+
+std::array<QString, 9> RecordBrowser::factsOf(int record) const
+{
+    const President& p = records_.presidents[size_t(records_.isRecord(record) ? record : 0)];
+    return {tr("Birth: %1").arg(p.birth),      tr("Birthplace: %1").arg(p.birthplace),
+            tr("Home: %1").arg(p.home),        tr("Term: %1").arg(p.term),
+            tr("First Lady: %1").arg(p.wife),  tr("Sec'y State: %1").arg(p.secState),
+            tr("Sec'y War: %1").arg(p.secWar), tr("Attn Gen: %1").arg(p.attnGen),
+            tr("Vice Pres: %1").arg(p.vice)};
 }
 
 QString RecordBrowser::name() const
@@ -110,7 +115,7 @@ Problem RecordBrowser::nameProblem() const
 {
     if (!shown().name.isEmpty())
         return std::nullopt;
-    return QStringLiteral("Problem? no name for ") + QString::number(record_);
+    return tr("Problem? no name for %1").arg(record_);
 }
 
 const QString& RecordBrowser::difChanged(const QString& text)
@@ -154,7 +159,7 @@ const QString& RecordBrowser::difLeft()
 Problem RecordBrowser::openLink(Shell& shell)
 {
     if (shown().link <= kSpace)
-        return QStringLiteral("No internet link available");
+        return tr("No internet link available");
     return brev::openLink(shell, dir_, records_.linkOf(record_));
 }
 

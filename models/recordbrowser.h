@@ -4,6 +4,7 @@
 // and its clamping, the link, and saving changed difficulties to "brev.dat".
 #include "base/problem.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,6 +17,7 @@ class Shell;
 struct President;
 
 class RecordBrowser {
+    Q_DECLARE_TR_FUNCTIONS(brev::RecordBrowser)
 public:
     // The editor's load: the list, position 1 and record 1 shown. records:
     // the table whose difficulties the editor changes; dir: the program
@@ -39,6 +41,8 @@ public:
     // The nine fact lines, "Birth: " and the rest, in this order: lBirth,
     // lBirthplace, lhome, lterm, lwife, lSecST, lSecWar, lAttnGen, lVice.
     std::array<QString, 9> facts() const;
+    // The same lines for any record (1..positions()).
+    std::array<QString, 9> factsOf(int record) const;
     QString name() const;
     QString link() const;
     QString image() const;

@@ -17,7 +17,7 @@ bool SortModel::load()
         if (pick(k) <= 0)
             return false;
     }
-    heading_ = text(TextKind::SortTitle, 0, category());
+    heading_ = text(TextKind::SortTitle, 0, category(), Wording::Shown);
     return true;
 }
 
@@ -76,9 +76,8 @@ Verdict SortModel::judge() const
             const int upper = chosen[size_t(i)];
             const int lower = chosen[size_t(j)];
             if (keyOf(i) > keyOf(j)) {
-                const QString pair = text(TextKind::SortedPair, upper, lower);
-                v.log << LogLine{pair, kPlayLevel};
-                v.results += lb + pair;
+                v.log << LogLine{text(TextKind::SortedPair, upper, lower), kPlayLevel};
+                v.results += lb + text(TextKind::SortedPair, upper, lower, Wording::Shown);
                 v.credits << Credit{upper, kOutOfOrderCredit} << Credit{lower, kOutOfOrderCredit};
             } else {
                 ++correct;
@@ -90,19 +89,18 @@ Verdict SortModel::judge() const
     if (correct == pairs) {
         if (mode() != RunMode::OnlineExport)
             v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel};
-        v.results = QStringLiteral("*** All correct!");
+        v.results = tr("*** All correct!");
     }
     v.points = correct;
     v.possible = pairs;
-    v.results += lb + QStringLiteral("*** ") + QString::number(correct) + QStringLiteral(" of ")
-                 + QString::number(pairs) + QStringLiteral(" correct ");
+    v.results += lb + tr("*** %1 of %2 correct ").arg(correct).arg(pairs);
     return v;
 }
 
 QString SortModel::helpText()
 {
-    return QStringLiteral("Sort the items listed.  Click on a line to move that item up one level.  "
-                          "When all are in position, click 'Done'");
+    return tr("Sort the items listed.  Click on a line to move that item up one level.  "
+              "When all are in position, click 'Done'");
 }
 
 int SortModel::keyOf(int line) const

@@ -9,6 +9,7 @@
 namespace brev {
 
 class SortModel : public QuestionModel {
+    Q_DECLARE_TR_FUNCTIONS(brev::SortModel)
 public:
     static constexpr int kItems = 5;
 
@@ -24,7 +25,7 @@ public:
     // The header and the five names.
     QList<LogLine> playLines() const override;
 
-    // The heading: what to sort by.
+    // The heading: what to sort by, as the player sees it.
     const QString& heading() const { return heading_; }
     // The five lines of the list in their current order.
     QStringList lines() const;

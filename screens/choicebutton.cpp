@@ -25,7 +25,7 @@ void ChoiceButton::setBackground(const QColor& colour)
 void ChoiceButton::setChoice(int index, int count, const QString& text)
 {
     setText(text);
-    setAccessibleName(QStringLiteral("Choice %1 of %2: %3").arg(index + 1).arg(count).arg(text));
+    setAccessibleName(tr("Choice %1 of %2: %3").arg(index + 1).arg(count).arg(text));
 }
 
 QSize ChoiceButton::sizeHint() const

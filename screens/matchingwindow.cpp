@@ -9,13 +9,9 @@
 
 namespace brev {
 
-namespace {
-const QString kReadyTip = QStringLiteral("Click here when you are ready to proceed");
-} // namespace
-
 MatchingWindow::MatchingWindow(MatchingModel& model, const WindowParts& parts, int slot, int clientWidth,
                                int clientHeight, bool clickPlacing, QWidget* parent)
-    : QuestionWindow(parts, slot, QStringLiteral("Match 'em"), clientWidth, clientHeight, QColor(128, 128, 255),
+    : QuestionWindow(parts, slot, tr("Match 'em"), clientWidth, clientHeight, QColor(128, 128, 255),
                      parent),
       matching_(model)
 {
@@ -56,11 +52,12 @@ void MatchingWindow::addTarget(QWidget* target)
 
 void MatchingWindow::makeButtons(const QString& help)
 {
-    helpButton = makeButton(frame, "cmdhelp", QStringLiteral("Help"));
+    const QString readyTip = tr("Click here when you are ready to proceed");
+    helpButton = makeButton(frame, "cmdhelp", tr("Help"));
     wireHelp(helpButton, help);
-    doneButton = makeButton(frame, "Command1", QStringLiteral("Done"), kReadyTip);
+    doneButton = makeButton(frame, "Command1", tr("Done"), readyTip);
     connect(doneButton, &QPushButton::clicked, this, &MatchingWindow::done);
-    skipButton = makeButton(frame, "Command2", QStringLiteral("Skip"), kReadyTip);
+    skipButton = makeButton(frame, "Command2", tr("Skip"), readyTip);
     wireSkip(skipButton);
 }
 

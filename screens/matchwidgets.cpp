@@ -55,11 +55,11 @@ public:
         if (t == QAccessible::Description && bar) {
             QStringList parts;
             if (bar->held())
-                parts << QStringLiteral("Picked up");
+                parts << NameBar::tr("Picked up");
             if (!bar->placedOn().isEmpty())
-                parts << QStringLiteral("Placed on \"%1\"").arg(bar->placedOn());
+                parts << NameBar::tr("Placed on \"%1\"").arg(bar->placedOn());
             if (parts.isEmpty())
-                parts << QStringLiteral("Not placed");
+                parts << NameBar::tr("Not placed");
             return parts.join(QStringLiteral(", "));
         }
         return QAccessibleWidget::text(t);
@@ -82,8 +82,8 @@ public:
     {
         if (action != pressAction())
             return QAccessibleWidget::localizedActionDescription(action);
-        return qobject_cast<const NameBar*>(widget()) ? QStringLiteral("Pick up")
-                                                      : QStringLiteral("Drop the picked-up bar here");
+        return qobject_cast<const NameBar*>(widget()) ? NameBar::tr("Pick up")
+                                                      : BarDrag::tr("Drop the picked-up bar here");
     }
 
     void doAction(const QString& action) override
@@ -149,8 +149,8 @@ void NameBar::setName(const QString& name, int pointSize)
 
 void showHeldName(QWidget* target, const QString& name)
 {
-    target->setAccessibleDescription(name.isEmpty() ? QStringLiteral("Empty")
-                                                    : QStringLiteral("Holds %1").arg(name));
+    target->setAccessibleDescription(name.isEmpty() ? BarDrag::tr("Empty")
+                                                    : BarDrag::tr("Holds %1").arg(name));
 }
 
 void NameBar::setHeld(bool held)

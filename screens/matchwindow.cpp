@@ -56,7 +56,7 @@ MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* p
     questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     makeBars(kBarColours, QString());
-    bars[0]->setToolTip(QStringLiteral("Click and drag this item to its description, below"));
+    bars[0]->setToolTip(tr("Click and drag this item to its description, below"));
     for (int p = 0; p < 5; ++p) {
         descriptions[p] = new DescriptionLabel(frame);
         descriptions[p]->setObjectName(QStringLiteral("Label2_%1").arg(p));
@@ -66,7 +66,7 @@ MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* p
         fillBackground(descriptions[p], kDescriptionColour);
         addTarget(descriptions[p]);
     }
-    descriptions[0]->setToolTip(QStringLiteral("Drag one of the colored bars to this description"));
+    descriptions[0]->setToolTip(tr("Drag one of the colored bars to this description"));
     // The keyboard reads the staircase from its top bar down, then the descriptions.
     for (int k = 4; k > 0; --k)
         setTabOrder(bars[k], bars[k - 1]);
@@ -84,9 +84,10 @@ MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* p
     questionLabel->resize(std::min(questionLabel->width(), bars[4]->x() - twips(this, kHeadingGap) - questionLabel->x()),
                           questionLabel->height());
     restoreSize();
-    questionLabel->setText(model_.question());
+    questionLabel->setText(model_.shownQuestion());
+    fitCaption(questionLabel);   // a word longer than the heading's width is drawn smaller
     for (int p = 0; p < 5; ++p)
-        descriptions[p]->setDescription(model_.description(p));
+        descriptions[p]->setDescription(model_.shownDescription(p));
     showNames();
     bars[4]->setFocus();
 }
@@ -115,7 +116,7 @@ QRect MatchWindow::restingPlace(int k, int p) const
 
 QString MatchWindow::targetName(int p) const
 {
-    return model_.description(p);
+    return model_.shownDescription(p);
 }
 
 void MatchWindow::showHolding(int p, bool holding)

@@ -32,7 +32,7 @@ constexpr TwipsPlace kLayout[] = {
 
 ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, int clientWidth, int clientHeight,
                            double labelPoints, QWidget* parent)
-    : QuestionWindow(parts, SlotMultipleChoice, QStringLiteral("Multiple Choice"), clientWidth, clientHeight,
+    : QuestionWindow(parts, SlotMultipleChoice, tr("Multiple Choice"), clientWidth, clientHeight,
                      kWindowColour, parent),
       model_(model)
 {
@@ -59,10 +59,17 @@ ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts,
         connect(choices[i], &ChoiceButton::picked, this, [this, i] { choose(i); });
     }
 
-    helpButton = makeButton(frame, "cmdhelp", QStringLiteral("help"));
+    helpButton = makeButton(frame, "cmdhelp", tr("help"));
     wireHelp(helpButton, MultipleChoiceModel::helpText());
-    skipButton = makeButton(frame, "Command1", QStringLiteral("skip"));
+    skipButton = makeButton(frame, "Command1", tr("skip"));
     wireSkip(skipButton);
+}
+
+// The buttons hold their captions, however long the language makes them.
+void ChoiceWindow::widenButtons()
+{
+    widenToCaption(helpButton);
+    widenToCaption(skipButton);
 }
 
 void ChoiceWindow::showQuestion()
@@ -73,7 +80,8 @@ void ChoiceWindow::showQuestion()
         choices[i]->setAutoExclusive(true);
         choices[i]->setChoice(i, 5, model_.choiceText(i));
     }
-    questionLabel->setText(model_.question());
+    questionLabel->setText(model_.shownQuestion());
+    fitCaption(questionLabel);   // a long question in a long language is drawn smaller
     // The keyboard starts on the first choice, its focus mark showing.
     choices[0]->setFocus(Qt::TabFocusReason);
 }
@@ -93,6 +101,7 @@ MultipleChoiceWindow::MultipleChoiceWindow(MultipleChoiceModel& model, const Win
 {
     setObjectName(QStringLiteral("mchoice"));
     placeControls(this, kLayout);
+    widenButtons();
     keepButtonsReachable();
     restoreSize();
     showQuestion();

@@ -35,6 +35,8 @@ protected:
                  double labelPoints, QWidget* parent);
     // Fills the label and the choices from the model.
     void showQuestion();
+    // Help and skip as wide as their captions; call after placing them.
+    void widenButtons();
 
 private:
     void choose(int i);

@@ -52,10 +52,9 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
 {
     setObjectName(QStringLiteral("NameMe"));
     portrait = makeImage(this, "Image2");
-    portrait->setAccessibleName(QStringLiteral("Portrait of the president to name"));
+    portrait->setAccessibleName(tr("Portrait of the president to name"));
     stage = makeImage(this, "Image1");
     warningLabel = makeLabel(this, "Label3", QString());
-    warningLabel->setFont(designFont(DesignFace::SansSerif, 9.75));
     warningLabel->setWordWrap(true);
     lettersLabel = makeLabel(this, "Label1", QStringLiteral("Label1"));
     lettersLabel->setFont(designFont(DesignFace::SansSerif, 18));
@@ -65,7 +64,7 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
     names.setColor(QPalette::WindowText, Qt::yellow);
     nameLabel->setPalette(names);
     nameLabel->setAutoFillBackground(true);
-    quitButton = makeButton(this, "Command1", QStringLiteral("quit"));
+    quitButton = makeButton(this, "Command1", tr("quit"));
     // Every key reaches the window, whichever control has the focus.
     quitButton->setFocusPolicy(Qt::NoFocus);
     connect(quitButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,7 +72,7 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
 
     centreOnScreen(this);
     stage->hide();
-    warningLabel->setText(model_.warning());
+    showWarning();
     lettersLabel->clear();
     QPixmap picture(QDir(dir_).filePath(model_.portraitFile()));
     portrait->setPixmap(picture);   // a missing picture shows nothing
@@ -118,7 +117,7 @@ void NameMeWindow::typed(QChar c)
         accept();
         return;
     case NameMeModel::Outcome::NotALetter:
-        parts_.messages.ok(QStringLiteral("Press a letter, only"));
+        parts_.messages.ok(tr("Press a letter, only"));
         return;
     case NameMeModel::Outcome::Repeated:
         return;
@@ -135,7 +134,7 @@ void NameMeWindow::typed(QChar c)
         if (r.outcome == NameMeModel::Outcome::Lost) {
             applyOnly(r.verdict);
             showName();
-            warningLabel->setText(model_.warning());
+            showWarning();
         }
         // A text wider than the design's font allows is drawn smaller.
         lettersLabel->setFont(fittedFont(designFont(DesignFace::SansSerif, 18), lettersLabel->text(),
@@ -154,9 +153,9 @@ void NameMeWindow::showName()
     // Read aloud letter by letter: "C, blank, blank, space, ...".
     QStringList spoken;
     for (const QChar c : model_.pattern())
-        spoken << (c == u'*' ? QStringLiteral("blank") : c == u' ' ? QStringLiteral("space") : QString(c));
-    nameLabel->setAccessibleName(QStringLiteral("Hidden name: ") +
-                                 (model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "))));
+        spoken << (c == u'*' ? tr("blank") : c == u' ' ? tr("space") : QString(c));
+    const QString hidden = model_.finished() ? model_.answer() : spoken.join(QStringLiteral(", "));
+    nameLabel->setAccessibleName(tr("Hidden name: %1").arg(hidden));
     showTries();
     nameLabel->setText(model_.mask());
     const QSize room = nameLabel->contentsRect().size() - QSize(nameLabel->indent(), 0);
@@ -167,14 +166,23 @@ void NameMeWindow::showName()
 void NameMeWindow::showTries()
 {
     const QString wrong = model_.tried().simplified();
-    lettersLabel->setAccessibleName(QStringLiteral("Wrong letters: %1. Tries left: %2")
-                                  .arg(wrong.isEmpty() ? QStringLiteral("none") : wrong)
+    lettersLabel->setAccessibleName(tr("Wrong letters: %1. Tries left: %2")
+                                  .arg(wrong.isEmpty() ? tr("none") : wrong)
                                   .arg(std::max(0, model_.triesAllowed() - model_.misses())));
-    stage->setAccessibleName(QStringLiteral("Stage picture: %1 of %2 wrong letters")
+    stage->setAccessibleName(tr("Stage picture: %1 of %2 wrong letters")
                                   .arg(model_.misses())
                                   .arg(model_.triesAllowed()));
     // The window itself has the focus: it tells the whole state.
     setAccessibleDescription(nameLabel->accessibleName() + QStringLiteral(". ") + lettersLabel->accessibleName());
+}
+
+// The warning under the stage picture, in the designed type or smaller when
+// a language makes it longer than its place.
+void NameMeWindow::showWarning()
+{
+    warningLabel->setFont(designFont(DesignFace::SansSerif, 9.75));
+    warningLabel->setText(model_.warning());
+    fitCaption(warningLabel);
 }
 
 void NameMeWindow::showStage()

@@ -33,6 +33,7 @@ private:
     void typed(QChar c);
     void showName();
     void showStage();
+    void showWarning();
     // Names the wrong letters, the tries left and the stage picture for assistive tools.
     void showTries();
 

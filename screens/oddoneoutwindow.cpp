@@ -30,7 +30,8 @@ constexpr TwipsPlace kLayout[] = {
 } // namespace
 
 OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts, QWidget* parent)
-    : QuestionWindow(parts, SlotOddOut, model.categoryName(), kClientWidth, kClientHeight, Qt::white, parent),
+    : QuestionWindow(parts, SlotOddOut, model.categoryName(Wording::Shown), kClientWidth, kClientHeight,
+                     Qt::white, parent),
       model_(model)
 {
     setObjectName(QStringLiteral("qoddout"));
@@ -55,10 +56,9 @@ OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts
         connect(items[p], &ChoiceButton::clicked, this, [this, p] { choose(p); });
     }
 
-    helpButton = makeButton(frame, "cmdhelp", QStringLiteral("Help"));
+    helpButton = makeButton(frame, "cmdhelp", tr("Help"));
     wireHelp(helpButton, OddOneOutModel::helpText());
-    skipButton = makeButton(frame, "cmdSkip", QStringLiteral("Skip"),
-                            QStringLiteral("Click here when you are ready to proceed"));
+    skipButton = makeButton(frame, "cmdSkip", tr("Skip"), tr("Click here when you are ready to proceed"));
     wireSkip(skipButton);
 
     unusedLabel = new QLabel(QStringLiteral("Label4"), frame);
@@ -69,7 +69,7 @@ OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts
     restoreSize();
     for (int p = 0; p < 4; ++p)
         items[p]->setChoice(p, 4, model_.itemText(p));
-    patternLabel->setText(model_.question());
+    patternLabel->setText(model_.shownQuestion());
 }
 
 void OddOneOutWindow::choose(int position)

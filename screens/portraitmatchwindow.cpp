@@ -48,10 +48,10 @@ PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const Window
     for (int p = 0; p < 4; ++p) {
         portraits[p] = new PortraitBox(frame);
         portraits[p]->setObjectName(QStringLiteral("Image1_%1").arg(p));
-        portraits[p]->setAccessibleName(QStringLiteral("Portrait %1 of 4").arg(p + 1));
+        portraits[p]->setAccessibleName(tr("Portrait %1 of 4").arg(p + 1));
         addTarget(portraits[p]);
     }
-    makeBars(kBarColours, QStringLiteral("Click and drag this item to its description, below"));
+    makeBars(kBarColours, tr("Click and drag this item to its description, below"));
     makeButtons(PortraitMatchModel::helpText());
 
     placeControls(this, kLayout);

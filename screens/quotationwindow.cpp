@@ -39,11 +39,12 @@ QuotationWindow::QuotationWindow(QuotationModel& model, const WindowParts& parts
     quotationBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     quotationBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     quotationBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    quotationBox->setAccessibleName(QStringLiteral("Quotation"));
+    quotationBox->setAccessibleName(tr("Quotation"));
     questionLabel->setWordWrap(true);
     questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     placeControls(this, kLayout);
+    widenButtons();
     keepButtonsReachable();
     restoreSize();
     showQuestion();

@@ -39,7 +39,7 @@ bool isNarrow(int widthTwips) { return widthTwips < 3000; }
 ScoreWindow::ScoreWindow(const GameSession& session, QWidget* parent) : QDialog(parent), session_(session)
 {
     setObjectName(QStringLiteral("showscor"));
-    setWindowTitle(QStringLiteral("Score"));
+    setWindowTitle(tr("Score"));
     setModal(true);
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
@@ -59,15 +59,15 @@ ScoreWindow::ScoreWindow(const GameSession& session, QWidget* parent) : QDialog(
     resultsBox->setObjectName(QStringLiteral("Text1"));
     resultsBox->setFont(big);
     resultsBox->setReadOnly(true);
-    resultsBox->setAccessibleName(QStringLiteral("Results"));
+    resultsBox->setAccessibleName(tr("Results"));
     resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resultsBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     resultsBox->setWordWrapMode(QTextOption::WordWrap);   // lines break between words only
 
-    okButton = new QPushButton(QStringLiteral("ok"), frame);
+    okButton = new QPushButton(tr("ok"), frame);
     okButton->setObjectName(QStringLiteral("Command1"));
-    okButton->setToolTip(QStringLiteral("Click here when  ready to proceed"));
+    okButton->setToolTip(tr("Click here when  ready to proceed"));
     okButton->setAutoDefault(false);   // no default button: Enter does not close the screen by itself
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -95,9 +95,10 @@ void ScoreWindow::setResults(const QString& heading, const QString& results)
 
 void ScoreWindow::showRunningScore()
 {
-    scoreLabel->setText(QStringLiteral("Current score: ") + QString::number(session_.score)
-                        + QStringLiteral(" of ") + QString::number(session_.possible) + QStringLiteral("  (")
-                        + QString::number(session_.percent) + QStringLiteral("%)"));
+    scoreLabel->setText(tr("Current score: %1 of %2  (%3%)").arg(session_.score).arg(session_.possible)
+                            .arg(session_.percent));
+    scoreLabel->setFont(designFont(false, 13.5));
+    fitCaption(scoreLabel);   // smaller when a language makes the line longer than its place
 }
 
 void ScoreWindow::showQuestionsLeft(int left)

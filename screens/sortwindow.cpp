@@ -133,7 +133,7 @@ void SortList::keyPressEvent(QKeyEvent* event)
 // ---- qsort
 
 SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* parent)
-    : QuestionWindow(parts, SlotSort, QStringLiteral(" Sort "), kClientWidth, kClientHeight, kWindowColour,
+    : QuestionWindow(parts, SlotSort, tr(" Sort "), kClientWidth, kClientHeight, kWindowColour,
                      parent),
       model_(model)
 {
@@ -148,7 +148,7 @@ SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* pare
     headingLabel = makeLabel(frame, "Label1");
     itemList = new SortList(frame);
     itemList->setObjectName(QStringLiteral("List1"));
-    itemList->setAccessibleName(QStringLiteral("Items to sort"));
+    itemList->setAccessibleName(tr("Items to sort"));
     itemList->setFont(designFont(false, kListPoints));
     QPalette listPalette = itemList->palette();
     listPalette.setColor(QPalette::Base, kListColour);
@@ -157,10 +157,10 @@ SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* pare
     connect(itemList, &SortList::pushRequested, this, &SortWindow::pushLine);
     hintLabel = makeLabel(frame, "Label2");
 
-    helpButton = makeButton(frame, "Command2", QStringLiteral("Help"));
+    helpButton = makeButton(frame, "Command2", tr("Help"));
     colourButton(helpButton);
     wireHelp(helpButton, SortModel::helpText());
-    doneButton = makeButton(frame, "Command1", QStringLiteral("Done"));
+    doneButton = makeButton(frame, "Command1", tr("Done"));
     colourButton(doneButton);
     connect(doneButton, &QPushButton::clicked, this, &SortWindow::judgeOrder);
 
@@ -169,9 +169,9 @@ SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* pare
     itemList->resize(frame->width() - 2 * itemList->x(), itemList->height());
     restoreSize();
     headingLabel->setText(model_.heading());
-    hintLabel->setText(QStringLiteral("Click to push an item up one slot"));
+    hintLabel->setText(tr("Click to push an item up one slot"));
     itemList->setAccessibleName(model_.heading());
-    itemList->setAccessibleDescription(QStringLiteral("Space pushes the current item up one slot"));
+    itemList->setAccessibleDescription(tr("Space pushes the current item up one slot"));
     refillList();
     fitList();
     itemList->setCurrentRow(0, QItemSelectionModel::NoUpdate);

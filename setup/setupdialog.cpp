@@ -4,18 +4,22 @@
 #include "base/seams.h"
 #include "game/questionexport.h"
 #include "store/gamesession.h"
+#include "store/language.h"
 #include "store/questionfile.h"
 #include "store/records.h"
 #include "store/settingsstore.h"
 #include "widgets/focusmarks.h"
 #include "widgets/windowhelpers.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 
 namespace brev {
@@ -89,7 +93,10 @@ void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, const 
                   const char* spinName, const RowPlace& at)
 {
     label = makeLabel(parent, labelName, caption);
-    placeTwips(label, at.left, at.top, at.labelWidth, 375);
+    // Centred on its row, with room above and below for a second line when a
+    // language makes the caption longer than the row.
+    label->setWordWrap(true);
+    placeTwips(label, at.left, at.top - 120, at.labelWidth, 375 + 240);
     box = makeBox(parent, boxName, text);
     label->setBuddy(box);
     placeTwips(box, at.boxLeft, at.top, 720, 375);
@@ -119,49 +126,62 @@ void SetupDialog::build()
     setFont(designFont(false, 10));
     resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    difficultyGroup = new QGroupBox(QStringLiteral("Difficulty"), this);
+    difficultyGroup = new QGroupBox(tr("Difficulty"), this);
     difficultyGroup->setObjectName(QStringLiteral("frameDiff"));
     placeTwips(difficultyGroup, 240, 120, 3240, 1020);
-    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", QStringLiteral("Maximum"), maxDifficultyBox, "tmaxdif",
+    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", tr("Maximum"), maxDifficultyBox, "tmaxdif",
                  QStringLiteral("1"), maxDifficultySpin, "UpDown3", {180, 420, 1320, 1620});
-    addNumberRow(this, questionsLabel, "Label4", QStringLiteral("Questions per game"), questionsBox, "nquestion",
+    addNumberRow(this, questionsLabel, "Label4", tr("Questions per game"), questionsBox, "nquestion",
                  QStringLiteral("5"), questionsSpin, "UpDown1", {240, 1380, 2160, 2460});
 
-    soundBox = new QCheckBox(QStringLiteral("Sound effects"), this);
+    soundBox = new QCheckBox(tr("Sound effects"), this);
     soundBox->setObjectName(QStringLiteral("Check1"));
     placeTwips(soundBox, 240, 1980, 3240, 375);
 
-    onlineButton = makeButton(this, "cmdmakeq", QStringLiteral("Make online questions"), QString());
+    // The language of the windows opened from now on: the system's, or one
+    // named in its own language.
+    languageLabel = makeLabel(this, "lblLanguage", tr("Language"));
+    placeTwips(languageLabel, 240, 2520, 3240, 315);
+    languageBox = new QComboBox(this);
+    languageBox->setObjectName(QStringLiteral("cmbLanguage"));
+    languageBox->addItem(tr("System language"), QString());
+    languageBox->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    languageBox->addItem(QStringLiteral("Espa\u00F1ol"), QStringLiteral("es"));
+    languageBox->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
+    languageLabel->setBuddy(languageBox);
+    placeTwips(languageBox, 240, 2880, 3240, 375);
+
+    onlineButton = makeButton(this, "cmdmakeq", tr("Make online questions"), QString());
     placeTwips(onlineButton, 240, 3840, 3240, 450);
-    tabbedButton = makeButton(this, "cmdTabbed", QStringLiteral("Make 50 tabbed questions"), QString());
+    tabbedButton = makeButton(this, "cmdTabbed", tr("Make 50 tabbed questions"), QString());
     placeTwips(tabbedButton, 240, 4410, 3240, 450);
 
     categoryList = new QListWidget(this);
     categoryList->setObjectName(QStringLiteral("List1"));
     categoryList->setSelectionMode(QAbstractItemView::MultiSelection);
-    categoryList->setToolTip(QStringLiteral("Colored items are selected"));
-    categoryList->setAccessibleName(QStringLiteral("Categories"));
+    categoryList->setToolTip(tr("Colored items are selected"));
+    categoryList->setAccessibleName(tr("Categories"));
     categoryList->setItemDelegate(new FocusMarkDelegate(categoryList));
     categoryList->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
     placeTwips(categoryList, 3720, 240, 4560, 4620);
 
-    editButton = makeButton(this, "cmdEdit", QStringLiteral("Edit"), QStringLiteral("Change item data"));
+    editButton = makeButton(this, "cmdEdit", tr("Edit"), tr("Change item data"));
     placeTwips(editButton, 240, 5280, 1200, 450);
-    hofButton = makeButton(this, "cmdhof", QStringLiteral("HOF"), QStringLiteral("Show Hall of Fame"));
+    hofButton = makeButton(this, "cmdhof", tr("HOF"), tr("Show Hall of Fame"));
     placeTwips(hofButton, 1560, 5280, 1200, 450);
-    helpButton = makeButton(this, "cmdhelp", QStringLiteral("Help"), QString());
+    helpButton = makeButton(this, "cmdhelp", tr("Help"), QString());
     placeTwips(helpButton, 2880, 5280, 1200, 450);
-    okButton = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Click here to continue"));
+    okButton = makeButton(this, "cmdOK", tr("OK"), tr("Click here to continue"));
     placeTwips(okButton, 7080, 5280, 1200, 450);
 
-    bonusBox = new QCheckBox(QStringLiteral("Bonus questions"), this);
+    bonusBox = new QCheckBox(tr("Bonus questions"), this);
     bonusBox->setObjectName(QStringLiteral("chkBonus"));
-    bonusBox->setToolTip(QStringLiteral("Also ask odd one out, Name Me, quotations and more"));
+    bonusBox->setToolTip(tr("Also ask odd one out, Name Me, quotations and more"));
     placeTwips(bonusBox, 240, 5880, 3240, 375);
-    laterBox = new QCheckBox(QStringLiteral("Presidents after 1993"), this);
+    laterBox = new QCheckBox(tr("Presidents after 1993"), this);
     laterBox->setObjectName(QStringLiteral("chkLater"));
-    laterBox->setToolTip(QStringLiteral("Also ask about the presidents from George W. Bush on"));
+    laterBox->setToolTip(tr("Also ask about the presidents from George W. Bush on"));
     placeTwips(laterBox, 3720, 5880, 4560, 375);
 
     nq_.box = questionsBox;
@@ -186,6 +206,11 @@ void SetupDialog::build()
         store_.setBonusQuestions(ticked, session_.bonusLeftOut);
         messages_.show(store_.saveBonusQuestions(ticked));
     });
+    connect(languageBox, &QComboBox::activated, this, [this](int index) {
+        const QString setting = languageBox->itemData(index).toString();
+        messages_.show(store_.saveLanguage(setting));
+        useLanguageSetting(setting);
+    });
     connect(helpButton, &QPushButton::clicked, this, [this] { showHelpText(messages_, helpText_, 3); });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(hofButton, &QPushButton::clicked, this, [this] {
@@ -198,6 +223,49 @@ void SetupDialog::build()
     });
     connect(onlineButton, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Online); });
     connect(tabbedButton, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Tabbed); });
+
+    // Captions longer than their controls in the language shown: the row of
+    // buttons grows into the room beside it, and what still does not fit is
+    // drawn smaller.
+    widenButtonRow({editButton, hofButton, helpButton});
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        fitCaption(button);
+    for (QLabel* label : findChildren<QLabel*>())
+        fitCaption(label);
+}
+
+// The list shows every category whole: names wider than the list in the
+// language shown are drawn smaller, down to 9 points, and beyond that the
+// list, its column and the window grow to the right.
+void SetupDialog::fitCategoryList()
+{
+    constexpr double kSmallest = 9;
+    QStyle* style = categoryList->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, categoryList) + 1;
+    QFont font = categoryList->font();
+    const auto widest = [this](const QFont& f) {
+        int width = 0;
+        for (int i = 0; i < categoryList->count(); ++i)
+            width = std::max(width, QFontMetrics(f).horizontalAdvance(categoryList->item(i)->text()));
+        return width;
+    };
+    const auto room = [&](const QFont& f) {
+        const int inside = categoryList->height() - 2 * categoryList->frameWidth();
+        const bool scrolls = categoryList->count() * (QFontMetrics(f).height() + 2) > inside;
+        return categoryList->width() - 2 * categoryList->frameWidth() - 2 * margin
+               - (scrolls ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    };
+    while (widest(font) > room(font) && font.pointSizeF() > kSmallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    categoryList->setFont(font);
+    const int extra = widest(font) - room(font);
+    if (extra <= 0)
+        return;
+    categoryList->resize(categoryList->width() + extra, categoryList->height());
+    laterBox->resize(laterBox->width() + extra, laterBox->height());
+    okButton->move(okButton->x() + extra, okButton->y());
+    resize(width() + extra, height());
+    centreOnScreen(this);
 }
 
 // An export button: the mode goes on, the log starts afresh with the date, and
@@ -227,7 +295,7 @@ void SetupDialog::load()
 {
     Settings& s = store_.settings;
     centreOnScreen(this);
-    setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" Setup"));
+    setWindowTitle(tr("Brevallo Game Setup"));
     maxqlimit_ = 10;
 
     // The log threshold and the minimum difficulty are not the player's to
@@ -245,13 +313,15 @@ void SetupDialog::load()
     tmaxdifChanged();
 
     for (int k = kFirstListedCategory; k <= kLastListedCategory; ++k) {
-        auto* item = new QListWidgetItem(categoryName(k), categoryList);
+        auto* item = new QListWidgetItem(categoryName(k, Wording::Shown), categoryList);
         item->setSelected(s.catenabled[size_t(k)] != 0);
     }
+    fitCategoryList();
     if (s.soundon != 0)
         soundBox->setChecked(true);
     bonusBox->setChecked(store_.bonusQuestions);
     laterBox->setChecked(records_.laterPresidents());
+    languageBox->setCurrentIndex(std::max(0, languageBox->findData(store_.language())));
     maxDifficultyBox->setFocus();
 }
 

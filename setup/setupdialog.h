@@ -1,6 +1,8 @@
 #pragma once
 // The setup screen: questions per game, maximum difficulty, the categories
-// that may come up and sound; every close writes the settings file.
+// that may come up, sound and the language; every close writes the settings
+// file. A language chosen here is stored in brevplus.ini at once and shows in
+// every window opened after the choice.
 #include "game/questionexport.h"
 
 #include <QDialog>
@@ -9,6 +11,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -75,6 +78,8 @@ public:
     QCheckBox* soundBox;             // Check1, "Sound effects"
     QCheckBox* bonusBox;             // chkBonus, "Bonus questions": the categories beyond the list join the draw
     QCheckBox* laterBox;             // chkLater, "Presidents after 1993": the add-on's records join the draw
+    QLabel* languageLabel;           // lblLanguage, "Language"
+    QComboBox* languageBox;          // cmbLanguage: the system's language, English, Spanish or German
     QListWidget* categoryList;       // List1
     QPushButton* editButton;         // cmdEdit
     QPushButton* hofButton;          // cmdhof
@@ -95,6 +100,7 @@ private:
     void nquestionChanged();
     void tmaxdifChanged();
     void makeQuestions(ExportMode mode);
+    void fitCategoryList();
 
     SettingsStore& store_;
     Records& records_;

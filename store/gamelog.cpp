@@ -1,17 +1,25 @@
 #include "store/gamelog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <utility>
 
 namespace brev {
 
+namespace {
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::GameLog)
+};
+} // namespace
+
 void GameLog::fail(const QString& reason)
 {
     if (std::exchange(failed_, true))
         return;
-    problem_ = QStringLiteral("The log file ") + QDir::toNativeSeparators(path_) + QStringLiteral(" cannot be written: ")
-               + reason + QStringLiteral("\r\nThe game goes on without it.");
+    problem_ = Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), reason)
+               + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
 }
 
 void GameLog::clear()

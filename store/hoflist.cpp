@@ -3,6 +3,7 @@
 #include "base/state.h"
 #include "base/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -11,6 +12,11 @@
 namespace brev {
 
 namespace {
+
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::HallOfFame)
+};
 
 constexpr int kLo16 = -32768;
 constexpr int kHi16 = 32767;
@@ -53,7 +59,7 @@ public:
         const int v = token.toInt(&ok);
         if (!ok || v < kLo16 || v > kHi16) {
             problem_ =
-                QStringLiteral("line %1 holds \"%2\" where a whole number belongs").arg(at_).arg(*line);
+                Texts::tr("line %1 holds \"%2\" where a whole number belongs").arg(at_).arg(*line);
             return std::nullopt;
         }
         return v;
@@ -76,7 +82,7 @@ private:
     std::optional<QString> take()
     {
         if (at_ >= lines_.size()) {
-            problem_ = QStringLiteral("it ends early (line %1)").arg(at_ + 1);
+            problem_ = Texts::tr("it ends early (line %1)").arg(at_ + 1);
             return std::nullopt;
         }
         return lines_[at_++];
@@ -135,7 +141,7 @@ Problem HallOfFame::load()
         return std::nullopt;   // no game has entered the list yet
     QString text;
     if (const Problem why = readTextFile(file, text))
-        return QStringLiteral("%1 cannot be read: %2").arg(name, *why);
+        return Texts::tr("%1 cannot be read: %2").arg(name, *why);
 
     HofReader in(text);
     HofTable table{};
@@ -145,7 +151,7 @@ Problem HallOfFame::load()
     if (!stored) {
         problem = in.problem();
     } else if (*stored < 0) {
-        problem = QStringLiteral("it counts %1 entries").arg(*stored);
+        problem = Texts::tr("it counts %1 entries").arg(*stored);
     } else {
         for (; read < std::min(*stored, kHofPlaces); ++read) {
             const auto entry = readEntry(in);
@@ -157,14 +163,13 @@ Problem HallOfFame::load()
         }
         if (problem.isEmpty() && *stored > kHofPlaces)
             problem =
-                QStringLiteral("it counts %1 entries where the list holds %2").arg(*stored).arg(kHofPlaces);
+                Texts::tr("it counts %1 entries where the list holds %2").arg(*stored).arg(kHofPlaces);
     }
     entries = table;
     count = read;
     if (!problem.isEmpty())
-        return QStringLiteral("%1 is damaged: %2.\r\nThe hall of fame keeps the entries read before that point (%3).")
-            .arg(name, problem)
-            .arg(read);
+        return Texts::tr("%1 is damaged: %2.").arg(name, problem) + QStringLiteral("\r\n")
+               + Texts::tr("The hall of fame keeps the entries read before that point (%1).").arg(read);
     return std::nullopt;
 }
 
@@ -186,7 +191,7 @@ QByteArray HallOfFame::text() const
 Problem HallOfFame::save() const
 {
     if (const auto why = saveFileAtomically(path_, text()))
-        return QStringLiteral("%1 could not be saved: %2").arg(name(), *why);
+        return Texts::tr("%1 could not be saved: %2").arg(name(), *why);
     return std::nullopt;
 }
 
@@ -195,7 +200,7 @@ Problem HallOfFame::clear()
     Problem problem;
     QFile file(path_);
     if (file.exists() && !file.remove())
-        problem = QStringLiteral("%1 could not be deleted: %2").arg(name(), file.errorString());
+        problem = Texts::tr("%1 could not be deleted: %2").arg(name(), file.errorString());
     count = 0;
     for (int i = 1; i <= kHofPlaces; ++i)
         entries[size_t(i)].score = 0;
@@ -204,7 +209,7 @@ Problem HallOfFame::clear()
 
 QStringList HallOfFame::lines() const
 {
-    QStringList lines{QString::fromLatin1(kHofHeader)};
+    QStringList lines{Texts::tr(kHofHeader)};
     for (int i = 1; i <= std::clamp(count, 0, kHofPlaces); ++i) {
         const HofEntry& e = entries[size_t(i)];
         lines << QString::number(i).rightJustified(3) + QString::number(e.score).rightJustified(8)
@@ -241,7 +246,7 @@ int enterHof(HallOfFame& hof, HofWindows& ui, const NewEntry& entry, const QUrl&
     if (player.online) {
         // A place below the online list's is the player's problem to hear about.
         if (place > kOnlinePlaces)
-            ui.tell(QStringLiteral("Must be in top 5 of local HOF to be entered online"));
+            ui.tell(Texts::tr("Must be in top 5 of local HOF to be entered online"));
         else if (const Problem problem
                  = ui.open(hofSubmissionUrl(baseUrl, entry.score, player.name, entry.maxdif, player.email)))
             ui.tell(*problem);

@@ -31,7 +31,11 @@ struct HofEntry {
 inline constexpr int kHofPlaces = 30;
 // Entries 1..30 in rank order; entry 0 is never used.
 using HofTable = std::array<HofEntry, kHofPlaces + 1>;
-inline constexpr char kHofHeader[] = "Rank   Score  % Dif Name           Date ";
+//: The columns' heading of the hall-of-fame list, in a fixed-pitch font: each
+//: word stands over its column (place, score, per cent, difficulty, name, date);
+//: keep every word within its column's width.
+inline constexpr char kHofHeader[] =
+    QT_TRANSLATE_NOOP("brev::HallOfFame", "Rank   Score  % Dif Name           Date ");
 
 // The list and its file. One owner (the program); the hall-of-fame windows
 // show and clear it, a finished game enters a score.

@@ -1,10 +1,18 @@
 #include "store/questionfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <utility>
 
 namespace brev {
+
+namespace {
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::GameLog)
+};
+} // namespace
 
 void QuestionFile::append(const QByteArray& bytes, bool truncate)
 {
@@ -20,8 +28,9 @@ void QuestionFile::append(const QByteArray& bytes, bool truncate)
         return;
     if (!std::exchange(failed_, true))
         // In a game the question file is the log, and the player hears of it as the log.
-        problem_ = QStringLiteral("The log file %1 cannot be written: %2\r\nThe game goes on without it.")
-                       .arg(QDir::toNativeSeparators(path_), f.errorString());
+        problem_ = Texts::tr("The log file %1 cannot be written: %2")
+                       .arg(QDir::toNativeSeparators(path_), f.errorString())
+                   + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
 }
 
 void QuestionFile::start(const QString& dateLine)

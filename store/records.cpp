@@ -2,6 +2,7 @@
 
 #include "base/textfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -9,6 +10,11 @@
 namespace brev {
 
 namespace {
+
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::Records)
+};
 
 constexpr int kLo16 = -32768;
 constexpr int kHi16 = 32767;
@@ -78,10 +84,10 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                                     RecordFile& out)
 {
     ItemReader in(text);
-    const QString ofTotal = count < 0 ? QString() : QStringLiteral(" of %1").arg(count);
     const auto openQuote = [&](const QString& where) {
-        return QStringLiteral("The data file %1 ends inside a quoted text: %2 opens a double quote on line %3 "
-                              "that is never closed.")
+        //: %2 names the value: "record 3, item 5 (term)," or "the link of record 3"
+        return Texts::tr("The data file %1 ends inside a quoted text: %2 opens a double quote on line %3 "
+                  "that is never closed.")
             .arg(shown, where)
             .arg(in.itemLine());
     };
@@ -94,15 +100,20 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
             ++itemNo;
             const auto endsEarly = [&] {
                 if (in.fault() == ItemReader::Fault::OpenQuote)
-                    return openQuote(QStringLiteral("record %1, item %2 (%3),")
-                                         .arg(i).arg(itemNo).arg(QLatin1String(item.name)));
-                return QStringLiteral("The data file %1 ends early: record %2%3 stops before item %4 (%5).")
-                    .arg(shown).arg(i).arg(ofTotal).arg(itemNo).arg(QLatin1String(item.name));
+                    return openQuote(Texts::tr("record %1, item %2 (%3),")
+                                         .arg(i)
+                                         .arg(itemNo)
+                                         .arg(QLatin1String(item.name)));
+                if (count < 0)
+                    return Texts::tr("The data file %1 ends early: record %2 stops before item %3 (%4).")
+                        .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name));
+                return Texts::tr("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
+                    .arg(shown).arg(i).arg(count).arg(itemNo).arg(QLatin1String(item.name));
             };
             if (item.kind == Kind::Text) {
                 const auto v = in.next();
                 if (!v && itemNo == 1 && count < 0 && in.fault() != ItemReader::Fault::OpenQuote)
-                    return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
+                    return Texts::tr("The data file %1 ends early: the link section is missing.").arg(shown);
                 if (!v)
                     return endsEarly();
                 // An add-on's records end at the line that holds only the base address.
@@ -117,12 +128,16 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                 if (!v && bad.isEmpty())
                     return endsEarly();
                 if (!v) {
-                    const bool range = in.fault() == ItemReader::Fault::OutOfRange;
-                    return QStringLiteral("The data file %1 is damaged: record %2, item %3 (%4) holds \"%6\", "
-                                          "which is %7 (line %5).")
+                    const char* damaged = in.fault() == ItemReader::Fault::OutOfRange
+                        ? QT_TRANSLATE_NOOP("brev::Records",
+                                            "The data file %1 is damaged: record %2, item %3 (%4) holds "
+                                            "\"%6\", which is out of range (-32768 to 32767) (line %5).")
+                        : QT_TRANSLATE_NOOP("brev::Records",
+                                            "The data file %1 is damaged: record %2, item %3 (%4) holds "
+                                            "\"%6\", which is not a whole number (line %5).");
+                    return Texts::tr(damaged)
                         .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name)).arg(in.itemLine())
-                        .arg(shownValue(bad), range ? QStringLiteral("out of range (-32768 to 32767)")
-                                                    : QStringLiteral("not a whole number"));
+                        .arg(shownValue(bad));
                 }
                 p.*item.number = *v;
             }
@@ -134,10 +149,10 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
         // Each record is one line with a name: anything else means the records
         // and the link section would be read out of step.
         if (p.name.trimmed().isEmpty())
-            return QStringLiteral("The data file %1 is damaged: record %2 (line %3) has no name.")
+            return Texts::tr("The data file %1 is damaged: record %2 (line %3) has no name.")
                 .arg(shown).arg(i).arg(firstLine);
         if (!in.endedLine())
-            return QStringLiteral("The data file %1 is damaged: record %2 (line %3) holds more than %4 items.")
+            return Texts::tr("The data file %1 is damaged: record %2 (line %3) holds more than %4 items.")
                 .arg(shown).arg(i).arg(firstLine).arg(kItemsPerRecord);
         p.image = portraitName(i);
         out.records.push_back(p);
@@ -145,28 +160,33 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
     if (!base) {
         base = in.next();
         if (!base && in.fault() == ItemReader::Fault::OpenQuote)
-            return openQuote(QStringLiteral("the base address of the link section"));
+            return openQuote(Texts::tr("the base address of the link section"));
         if (!base)
-            return QStringLiteral("The data file %1 ends early: the link section is missing.").arg(shown);
+            return Texts::tr("The data file %1 ends early: the link section is missing.").arg(shown);
     }
     const int last = first + int(out.records.size()) - 1;
     for (int i = first; i <= last; ++i) {
         const auto link = in.next();
         if (!link && in.fault() == ItemReader::Fault::OpenQuote)
-            return openQuote(QStringLiteral("the link of record %1").arg(i));
+            return openQuote(Texts::tr("the link of record %1").arg(i));
+        if (!link && count < 0)
+            return Texts::tr("The data file %1 ends early: the link section stops before the link of "
+                             "record %2.")
+                .arg(shown).arg(i);
         if (!link)
-            return QStringLiteral("The data file %1 ends early: the link section stops before the link of record %2%3.")
-                .arg(shown).arg(i).arg(ofTotal);
+            return Texts::tr("The data file %1 ends early: the link section stops before the link of "
+                             "record %2 of %3.")
+                .arg(shown).arg(i).arg(count);
         out.records[size_t(i - first)].link = storableText(*link);
     }
     if (!in.atEnd()) {
         if (count < 0)
-            return QStringLiteral("The data file %1 is damaged: line %2 holds more after the link of record %3; the "
-                                  "file holds its records, one per line, then the base address and one link per "
-                                  "record.")
+            return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
+                             "the file holds its records, one per line, then the base address and one link "
+                             "per record.")
                 .arg(shown).arg(in.line()).arg(last);
-        return QStringLiteral("The data file %1 is damaged: line %2 holds more after the link of record %3; the file "
-                              "holds %3 records, one per line, then the base address and %3 links.")
+        return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
+                         "the file holds %3 records, one per line, then the base address and %3 links.")
             .arg(shown).arg(in.line()).arg(count);
     }
     out.linkbase = storableText(*base);
@@ -196,7 +216,7 @@ QByteArray recordsText(const Records& data, int first, int last, const QString& 
 Problem saveRecords(const QString& path, const QByteArray& text)
 {
     if (const auto why = saveFileAtomically(path, text))
-        return QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), *why);
+        return Texts::tr("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), *why);
     return std::nullopt;
 }
 
@@ -225,7 +245,7 @@ Problem readRecords(Records& records, const QString& path)
     const QString shown = QFileInfo(path).fileName();
     QString text;
     if (const Problem why = readTextFile(path, text))
-        return QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, *why);
+        return Texts::tr("The data file %1 cannot be read: %2.").arg(shown, *why);
     RecordFile read;
     if (auto error = parseRecords(text, shown, 1, kRecords, read))
         return error;
@@ -247,12 +267,12 @@ Problem readAddOn(Records& records, const QString& path, bool inPlay)
         return std::nullopt;
     const QString shown = QFileInfo(path).fileName();
     const auto keepBase = [&](const QString& why) {
-        return why + QStringLiteral("\r\nThe game goes on with the %1 presidents of %2.")
+        return why + QStringLiteral("\r\n") + Texts::tr("The game goes on with the %1 presidents of %2.")
                          .arg(records.baseRecords).arg(QString::fromLatin1(kDataFile));
     };
     QString text;
     if (const Problem why = readTextFile(path, text))
-        return keepBase(QStringLiteral("The data file %1 cannot be read: %2.").arg(shown, *why));
+        return keepBase(Texts::tr("The data file %1 cannot be read: %2.").arg(shown, *why));
     RecordFile read;
     if (auto error = parseRecords(text, shown, records.baseRecords + 1, -1, read))
         return keepBase(*error);

@@ -2,6 +2,7 @@
 
 #include "base/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,11 @@
 namespace brev {
 
 namespace {
+
+// The messages, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brev::SettingsStore)
+};
 
 constexpr int kLo16 = -32768;
 constexpr int kHi16 = 32767;
@@ -104,22 +110,22 @@ private:
         const int line = in_.itemLine();
         switch (in_.fault()) {
         case ItemReader::Fault::OpenQuote:
-            problem_ = QStringLiteral("line %1 opens a double quote that is never closed").arg(line);
+            problem_ = Texts::tr("line %1 opens a double quote that is never closed").arg(line);
             break;
         case ItemReader::Fault::OutOfRange:
-            problem_ = QStringLiteral("line %1 holds \"%4\", which is out of range (%2 to %3)")
+            problem_ = Texts::tr("line %1 holds \"%4\", which is out of range (%2 to %3)")
                            .arg(line)
                            .arg(lo)
                            .arg(hi)
                            .arg(shownValue(bad));
             break;
         case ItemReader::Fault::NotANumber:
-            problem_ = QStringLiteral("line %1 holds \"%2\" where a whole number belongs")
+            problem_ = Texts::tr("line %1 holds \"%2\" where a whole number belongs")
                            .arg(line)
                            .arg(shownValue(bad));
             break;
         default:
-            problem_ = QStringLiteral("it ends early (line %1)").arg(in_.line());
+            problem_ = Texts::tr("it ends early (line %1)").arg(in_.line());
         }
     }
 
@@ -179,9 +185,9 @@ Problem SettingsStore::loadIni()
         // The next save would replace a file nobody could read: move it aside first.
         QFile::remove(kept);
         const QString keptNote = QFile::rename(file, kept)
-            ? QStringLiteral("The file is kept as %1.").arg(keptName)
-            : QStringLiteral("It could not be kept as %1 and will be replaced at the next save.").arg(keptName);
-        return QStringLiteral("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
+            ? Texts::tr("The file is kept as %1.").arg(keptName)
+            : Texts::tr("It could not be kept as %1 and will be replaced at the next save.").arg(keptName);
+        return Texts::tr("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
             .arg(name, f.errorString(), QStringLiteral("\r\n"), keptNote);
     }
     const QByteArray bytes = f.readAll();
@@ -227,9 +233,9 @@ Problem SettingsStore::loadIni()
         // The first save would overwrite what followed the damage: keep the file.
         const auto why = saveFileAtomically(kept, bytes);
         const QString keptNote = !why
-            ? QStringLiteral("The damaged file is kept as %1.").arg(keptName)
-            : QStringLiteral("The damaged file could not be kept as %1: %2").arg(keptName, *why);
-        return QStringLiteral("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
+            ? Texts::tr("The damaged file is kept as %1.").arg(keptName)
+            : Texts::tr("The damaged file could not be kept as %1: %2").arg(keptName, *why);
+        return Texts::tr("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
             .arg(name, in.problem(), QStringLiteral("\r\n"), keptNote);
     }
     return std::nullopt;
@@ -247,7 +253,7 @@ Problem SettingsStore::save() const
         return std::nullopt;
     current.close();
     if (const auto why = saveFileAtomically(file, bytes))
-        return QStringLiteral("%1 could not be saved: %2").arg(QString::fromLatin1(kSettingsFile), *why);
+        return Texts::tr("%1 could not be saved: %2").arg(QString::fromLatin1(kSettingsFile), *why);
     return std::nullopt;
 }
 
@@ -277,28 +283,45 @@ bool SettingsStore::plusTick(const QString& key, bool byDefault) const
     return byDefault;
 }
 
-// Stores a tick box; `what` names it in the message when the file cannot be written.
-Problem SettingsStore::savePlusTick(const QString& key, bool on, const QString& what)
+// Stores a value; `unsaved` is the message when the file cannot be written
+// (%1 the file's name).
+Problem SettingsStore::savePlusValue(const QString& key, const QVariant& value, const QString& unsaved)
 {
     const QString file = path(QString::fromLatin1(kPlusSettingsFile));
     QSettings ini(file, QSettings::IniFormat);
-    ini.setValue(key, on);
+    ini.setValue(key, value);
     ini.sync();
     if (ini.status() == QSettings::NoError)
         return std::nullopt;
-    return QStringLiteral("%1 could not be saved; %2 %3 for this game only.")
-        .arg(QString::fromLatin1(kPlusSettingsFile), what, on ? QStringLiteral("on") : QStringLiteral("off"));
+    return unsaved.arg(QString::fromLatin1(kPlusSettingsFile));
 }
 
 Problem SettingsStore::saveBonusQuestions(bool on)
 {
-    return savePlusTick(QStringLiteral("game/bonusQuestions"), on, QStringLiteral("bonus questions are"));
+    return savePlusValue(
+        QStringLiteral("game/bonusQuestions"), on,
+        on ? Texts::tr("%1 could not be saved; bonus questions are on for this game only.")
+           : Texts::tr("%1 could not be saved; bonus questions are off for this game only."));
 }
 
 Problem SettingsStore::saveLaterPresidents(bool on)
 {
     laterPresidents = on;
-    return savePlusTick(QStringLiteral("game/laterPresidents"), on, QStringLiteral("the presidents after 1993 are"));
+    return savePlusValue(
+        QStringLiteral("game/laterPresidents"), on,
+        on ? Texts::tr("%1 could not be saved; the presidents after 1993 are on for this game only.")
+           : Texts::tr("%1 could not be saved; the presidents after 1993 are off for this game only."));
+}
+
+QString SettingsStore::language() const
+{
+    return languageSetting(plusValue(QStringLiteral("game/language")));
+}
+
+Problem SettingsStore::saveLanguage(const QString& language)
+{
+    return savePlusValue(QStringLiteral("game/language"), languageSetting(language),
+                         Texts::tr("%1 could not be saved; the language is kept for this game only."));
 }
 
 QUrl SettingsStore::hofBaseUrl() const

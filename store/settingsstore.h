@@ -3,7 +3,7 @@
 // "brev.INI" (the game's conditions, names, window sizes, categories; read at
 // start, written whole when they change) and "brevplus.ini" (an INI file the
 // player may edit by hand, with the settings brev.INI has no line for; the
-// program writes only the setup screen's two ticks into it).
+// program writes only the setup screen's two ticks and its language into it).
 //
 // Failures: a missing brev.INI leaves the defaults; an unreadable or damaged one
 // keeps what was read, is kept aside as brev.INI.bad and returns what is wrong.
@@ -13,10 +13,12 @@
 #include "base/categories.h"
 #include "base/problem.h"
 #include "base/state.h"
+#include "store/language.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <QVariant>
 #include <array>
 
 namespace brev {
@@ -53,6 +55,12 @@ public:
     // problem (the tick holds for this run only).
     Problem saveBonusQuestions(bool on);
     Problem saveLaterPresidents(bool on);
+    // The language the player chose (key game/language): "en", "es" or "de",
+    // or empty for the system's, as are an unknown value and no key at all.
+    QString language() const;
+    // Stores the setup screen's choice of language ("en", "es", "de", or
+    // empty for the system's); a file that cannot be written is a problem.
+    Problem saveLanguage(const QString& language);
     // The online hall of fame's base address (key hof/baseUrl): an http or
     // https address, by default kDefaultHofBaseUrl.
     QUrl hofBaseUrl() const;
@@ -64,7 +72,7 @@ private:
     Problem loadIni();
     QString plusValue(const QString& key) const;
     bool plusTick(const QString& key, bool byDefault) const;
-    Problem savePlusTick(const QString& key, bool on, const QString& what);
+    Problem savePlusValue(const QString& key, const QVariant& value, const QString& unsaved);
 
     QString dir_;
 };

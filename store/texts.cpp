@@ -4,14 +4,40 @@
 #include "base/categories.h"
 #include "store/records.h"
 
+#include <QCoreApplication>
+
 namespace brev {
 
 namespace {
 
+// The headings of the sorting questions that sort in order of presidency,
+// each one whole text for the translators: the category's name and ", in
+// order of Presidency".
+inline constexpr char kSortTitleContext[] = "brev::SortTitles";
+[[maybe_unused]] constexpr const char* kSortTitles[] = {
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort First Ladies by term, in order of Presidency"),
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort Vice Presidents, in order of Presidency"),
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort by term served, in order of Presidency"),
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort Sec'ys of State, in order of Presidency"),
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort Sec'ys of War/Defense, in order of Presidency"),
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort Att'ys General, in order of Presidency"),
+    QT_TRANSLATE_NOOP("brev::SortTitles", "Sort Supreme Court appointments, in order of Presidency"),
+};
+
+QString sortTitle(int k, Wording wording)
+{
+    if (categoryRow(k).sortKey == SortKey::Birth)
+        return categoryName(k, wording);
+    const QString title = categoryName(k) + QStringLiteral(", in order of Presidency");
+    if (wording == Wording::Written)
+        return title;
+    return QCoreApplication::translate(kSortTitleContext, title.toLatin1().constData());
+}
+
 // A slot of the table: a record, or one of the empty slots around them.
 bool validRecord(const Records& records, int r) { return r >= 0 && r < int(records.presidents.size()); }
 
-QString fieldOf(const President& p, Field field)
+QString fieldOf(const President& p, Field field, Wording wording)
 {
     switch (field) {
     case Field::Name: return p.name;
@@ -25,7 +51,7 @@ QString fieldOf(const President& p, Field field)
     case Field::AttnGen: return p.attnGen;
     case Field::Party: return p.party;
     case Field::Court: return p.court;
-    case Field::EndKind: return endKindText(p.endKind);
+    case Field::EndKind: return endKindText(p.endKind, wording);
     case Field::Opponent: return p.opponent;
     case Field::Home: return p.home;
     case Field::None: break;
@@ -35,29 +61,29 @@ QString fieldOf(const President& p, Field field)
 
 } // namespace
 
-QString fieldText(const Records& records, int r, int k)
+QString fieldText(const Records& records, int r, int k, Wording wording)
 {
     if (!validRecord(records, r) || !isCategory(k))
         return {};
-    return fieldOf(records.presidents[size_t(r)], categoryRow(k).field);
+    return fieldOf(records.presidents[size_t(r)], categoryRow(k).field, wording);
 }
 
-QString questionText(const Records& records, int k, TextKind kind, int b, int c)
+QString questionText(const Records& records, int k, TextKind kind, int b, int c, Wording wording)
 {
     if (!isCategory(k) || !validRecord(records, b))
         return {};
     const Category& row = categoryRow(k);
     switch (kind) {
     case TextKind::SortTitle:
-        return row.sortKey == SortKey::Birth ? categoryName(k)
-                                             : categoryName(k) + QStringLiteral(", in order of Presidency");
+        return sortTitle(k, wording);
     case TextKind::Item:
-        return c != 0 ? fieldText(records, b, k) : fieldText(records, b, 0);
+        return c != 0 ? fieldText(records, b, k, wording) : fieldText(records, b, 0, wording);
     case TextKind::SortedPair:
         if (!validRecord(records, c))
             return {};
-        return questionText(records, k, TextKind::Item, b, k) + u' ' + QString::number(sortKey(records, b, k))
-            + QStringLiteral(" > ") + questionText(records, k, TextKind::Item, c, k) + u' '
+        return questionText(records, k, TextKind::Item, b, k, wording) + u' '
+            + QString::number(sortKey(records, b, k)) + QStringLiteral(" > ")
+            + questionText(records, k, TextKind::Item, c, k, wording) + u' '
             + QString::number(sortKey(records, c, k));
     case TextKind::Answer:
         switch (row.answer) {
@@ -68,11 +94,12 @@ QString questionText(const Records& records, int k, TextKind kind, int b, int c)
         case AnswerText::Field:
             break;
         }
-        return fieldText(records, b, k);
+        return fieldText(records, b, k, wording);
     case TextKind::Question:
         if (!row.question)
-            return categoryName(k);
-        if (const QString question = QString::fromLatin1(row.question); question.contains(QLatin1String("%1")))
+            return categoryName(k, wording);
+        if (const QString question = worded(kCategoryContext, row.question, wording);
+            question.contains(QLatin1String("%1")))
             return question.arg(records.presidents[size_t(b)].name);
         else
             return question;

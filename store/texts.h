@@ -5,6 +5,8 @@
 // themselves. Nothing here fails: a record or category outside the tables,
 // or a category without the field or key asked for, gives empty text or 0
 // (no category a game draws is without them).
+#include "base/categories.h"
+
 #include <QString>
 
 namespace brev {
@@ -21,11 +23,15 @@ enum class TextKind {
 };
 
 // The text of the field that category k asks about, for record r (the
-// design's getpstr).
-QString fieldText(const Records& records, int r, int k);
+// design's getpstr). Record texts read the same in every wording; an
+// end-of-term kind is the game's own text and is translated when Shown.
+QString fieldText(const Records& records, int r, int k, Wording wording = Wording::Written);
 // A text of a question of category k about record b (c: a second record, or
-// 0 for the name in an Item) (the design's getquestion).
-QString questionText(const Records& records, int k, TextKind kind, int b, int c);
+// 0 for the name in an Item) (the design's getquestion): as the files write
+// it, or as the player sees it (the category's name, the question's sentence
+// and a sorting title translated, the records' texts in it as they are).
+QString questionText(const Records& records, int k, TextKind kind, int b, int c,
+                     Wording wording = Wording::Written);
 // The number by which a sorting category k orders record r (getsortval).
 int sortKey(const Records& records, int r, int k);
 

@@ -38,9 +38,15 @@ struct Run {
 };
 
 // ">FILE" as the last argument sends standard output to FILE, as a shell would.
-Run brevallo(QStringList args)
+// lang: the system's language setting of the run (LANG), C by default.
+Run brevallo(QStringList args, const QString& lang = QStringLiteral("C"))
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), lang);
+    p.setProcessEnvironment(env);
     if (!args.isEmpty() && args.last().startsWith(u'>'))
         p.setStandardOutputFile(args.takeLast().mid(1));
     p.start(QStringLiteral(BREV_EXE), args);
@@ -75,6 +81,8 @@ private slots:
     void commandLineFaults_data();
     void commandLineFaults();
     void onlineWithBonusWritesEveryBlockAsked();
+    void exportIsTheSameInEveryLanguage_data();
+    void exportIsTheSameInEveryLanguage();
 };
 
 void TestExport::onlineThenTabbedKeepsOnlyTheSecondDate()
@@ -313,6 +321,56 @@ void TestExport::onlineWithBonusWritesEveryBlockAsked()
     for (const char* kind : {"MULT", "MULTQ", "MATCH", "IMATCH", "SORT", "ODDOUT"})
         blocks += file.count(QByteArray("\n") + kind + "\r\n");
     QCOMPARE(blocks, 100);
+}
+
+void TestExport::exportIsTheSameInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("seed");
+    QTest::addRow("online 1") << "online" << "1";
+    QTest::addRow("online 42") << "online" << "42";
+    QTest::addRow("tabbed 7") << "tabbed" << "7";
+}
+
+// A German or Spanish system, or language=de in brevplus.ini, changes the
+// messages but not a byte of the file after its date line, with every
+// category and the bonus questions (end-of-term kinds, odd ones out) drawn.
+void TestExport::exportIsTheSameInEveryLanguage()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, seed);
+    Fixture f;
+    shipFiles(f, 18);
+    f.write(QString::fromLatin1(kPlusSettingsFile), "[game]\nbonusQuestions=true\n");
+    Fixture german;
+    shipFiles(german, 18);
+    german.write(QString::fromLatin1(kPlusSettingsFile), "[game]\nbonusQuestions=true\nlanguage=de\n");
+    const auto exported = [&](const Fixture& at, const QString& lang) {
+        const QString out = at.path(QStringLiteral("out-%1.txt").arg(lang));
+        const QStringList args{"--dir", at.program->dir, "--export", mode, "--seed", seed, "--questions",
+                               "40"};
+        const Run run = brevallo(args + QStringList{"--out", out}, lang);
+        QFile file(out);
+        return run.status == 0 && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray english = exported(f, QStringLiteral("C"));
+    QVERIFY(english.count("\r\n") > 40);
+    QVERIFY(english.contains("When did ") || english.contains("Who served as Vice President under "));
+    const auto afterDate = [](const QByteArray& file) { return file.mid(file.indexOf("\r\n")); };
+    QCOMPARE(afterDate(exported(f, QStringLiteral("de_DE.UTF-8"))), afterDate(english));
+    QCOMPARE(afterDate(exported(f, QStringLiteral("es_ES.UTF-8"))), afterDate(english));
+    QCOMPARE(afterDate(exported(german, QStringLiteral("C"))), afterDate(english));
+
+    // Each of those runs did speak its language: its messages are translated.
+    QVERIFY(QFile::remove(f.path(QString::fromLatin1(kSettingsFile))));
+    QVERIFY(QFile::remove(german.path(QString::fromLatin1(kSettingsFile))));
+    const QStringList args{"--export", mode};
+    QVERIFY(brevallo(QStringList{"--dir", f.program->dir} + args, QStringLiteral("de_DE.UTF-8"))
+                .err.contains("brev.INI fehlt"));
+    QVERIFY(brevallo(QStringList{"--dir", f.program->dir} + args, QStringLiteral("es_ES.UTF-8"))
+                .err.contains("Falta "));
+    QVERIFY(brevallo(QStringList{"--dir", german.program->dir} + args).err.contains("brev.INI fehlt"));
+    QVERIFY(brevallo(QStringList{"--dir", f.program->dir} + args).err.contains("brev.INI is missing"));
 }
 
 QTEST_MAIN(TestExport)

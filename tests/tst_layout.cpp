@@ -1,7 +1,9 @@
 // Every window at its designed size, filled with the longest texts the
 // shipped records give: each text control shows its whole text, no control
 // reaches past its window or its frame, and no text or picture lies under
-// another control.
+// another control. In English, Spanish, German, and a made-up language whose
+// every text is 40 % longer and full of accents (BREV_LAYOUT_LANGUAGES picks
+// some: "en,es,de,pseudo").
 #include "testsupport.h"
 
 #include "editor/dataeditorwindow.h"
@@ -23,6 +25,7 @@
 #include "screens/quotationwindow.h"
 #include "screens/scorewindow.h"
 #include "setup/setupdialog.h"
+#include "store/language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +33,7 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,6 +44,7 @@
 #include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
@@ -50,6 +55,89 @@ using namespace brev;
 using test::Fixture;
 
 namespace {
+
+// The made-up language: each word 40 % longer (rounded up), its letters
+// accented, so that a text that was never translated stands out and every
+// translated one needs more room than any real translation. Placeholders
+// (%1, %n), accelerators (&) and line breaks stay as they are.
+class LongerLanguage : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return source && *source ? lengthened(QString::fromUtf8(source)) : QString();
+    }
+
+    static QString lengthened(const QString& text)
+    {
+        static const QString plain = QStringLiteral("aeiouncyAEIOUNCY");
+        static const QString accented = QStringLiteral("áéíóúñçýÁÉÍÓÚÑÇÝ");
+        static const QString extra = QStringLiteral("àéîõü");
+        QString out;
+        qsizetype i = 0;
+        while (i < text.size()) {
+            if (text[i] == u'%' && i + 1 < text.size()) {   // %1, %n, %L1
+                qsizetype end = i + 1 + (text[i + 1] == u'L' ? 1 : 0);
+                while (end < text.size() && (text[end].isDigit() || text[end] == u'n') && end - i < 3)
+                    ++end;
+                out += text.sliced(i, end - i);
+                i = end;
+                continue;
+            }
+            if (!text[i].isLetter()) {
+                out += text[i++];
+                continue;
+            }
+            qsizetype end = i;
+            while (end < text.size() && text[end].isLetter())
+                ++end;
+            const qsizetype length = end - i;
+            for (; i < end; ++i) {
+                const qsizetype k = plain.indexOf(text[i]);
+                out += k < 0 ? text[i] : accented[k];
+            }
+            for (qsizetype k = 0; k < (length * 4 + 9) / 10; ++k)
+                out += extra[k % extra.size()];
+        }
+        return out;
+    }
+};
+
+// The texts of a window test in one language; English again afterwards.
+class Language {
+public:
+    explicit Language(const QString& name)
+    {
+        if (name == QLatin1String("pseudo"))
+            QCoreApplication::installTranslator(&longer_);
+        else
+            ok_ = useLanguage(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    ~Language()
+    {
+        QCoreApplication::removeTranslator(&longer_);
+        useLanguage(QStringLiteral("en"), QString());
+    }
+    bool ok() const { return ok_; }
+
+private:
+    LongerLanguage longer_;
+    bool ok_ = true;
+};
+
+// The languages this run checks.
+QStringList languages()
+{
+    const QString chosen = qEnvironmentVariable("BREV_LAYOUT_LANGUAGES", QStringLiteral("en,es,de,pseudo"));
+    return chosen.split(u',', Qt::SkipEmptyParts);
+}
+
+// A text that went through the made-up language shows its accents.
+bool lengthened(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0xC0 && c.unicode() <= 0xFF; });
+}
 
 // What a category's screen shows of a record: the asked text or the name.
 enum class Longest { Items, Names };
@@ -116,11 +204,14 @@ public:
     QStringList run()
     {
         const auto all = window_->findChildren<QWidget*>();
+        if (untranslated(window_->windowTitle()))
+            fault(window_, QStringLiteral("has an untranslated caption"), window_->windowTitle());
         for (QWidget* w : all) {
             if (!isControl(w) || !w->isVisibleTo(window_))
                 continue;
             checkBounds(w);
             checkText(w);
+            checkTranslated(w);
         }
         for (QWidget* w : all)
             if (isControl(w) && w->isVisibleTo(window_))
@@ -145,6 +236,32 @@ private:
                          .arg(window_->width()).arg(window_->height()));
         else if (w->parentWidget() != window_ && !w->parentWidget()->rect().contains(w->geometry()))
             fault(w, QStringLiteral("reaches past ") + w->parentWidget()->objectName());
+    }
+
+    // In the made-up language, the texts that are never records' data (captions,
+    // buttons, ticks, frames, tooltips) all went through the catalogue.
+    static bool untranslated(const QString& text)
+    {
+        const bool checking = lengthened(QCoreApplication::translate("brev::SetupDialog", "OK"));
+        return checking && std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })
+               && !lengthened(text);
+    }
+
+    void checkTranslated(QWidget* w)
+    {
+        QString text;
+        // (The editor's link button shows a record's link.)
+        auto* button = qobject_cast<QPushButton*>(w);
+        if (button && w->objectName() != QLatin1String("cmdURL"))
+            text = button->text();
+        else if (auto* tick = qobject_cast<QCheckBox*>(w))
+            text = tick->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            text = box->title();
+        if (untranslated(text))
+            fault(w, QStringLiteral("shows an untranslated text"), text);
+        if (untranslated(w->toolTip()))
+            fault(w, QStringLiteral("has an untranslated tooltip"), w->toolTip());
     }
 
     // Text in a rectangle: on one line, or wrapped within its height.
@@ -337,20 +454,28 @@ private slots:
 
 void TstLayout::questionScreens_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("category");
     QTest::addColumn<int>("longest");
-    for (int k = 1; k < kCategories; ++k) {
-        if (screenFor(k) == Screen::None)
-            continue;
-        QTest::addRow("%d %s, longest items", k, qPrintable(categoryName(k))) << k << int(Longest::Items);
-        QTest::addRow("%d %s, longest names", k, qPrintable(categoryName(k))) << k << int(Longest::Names);
+    for (const QString& language : languages()) {
+        for (int k = 1; k < kCategories; ++k) {
+            if (screenFor(k) == Screen::None)
+                continue;
+            QTest::addRow("%s: %d %s, longest items", qPrintable(language), k, qPrintable(categoryName(k)))
+                << language << k << int(Longest::Items);
+            QTest::addRow("%s: %d %s, longest names", qPrintable(language), k, qPrintable(categoryName(k)))
+                << language << k << int(Longest::Names);
+        }
     }
 }
 
 void TstLayout::questionScreens()
 {
+    QFETCH(QString, language);
     QFETCH(int, category);
     QFETCH(int, longest);
+    Language speaking(language);
+    QVERIFY(speaking.ok());
     Fixture f;
     shipData(f);
     f.program->settings.settings.soundon = 0;
@@ -388,14 +513,19 @@ void TstLayout::questionScreens()
 
 void TstLayout::otherWindows_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
-    for (const char* name : {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit", "review", "progress"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const QString& language : languages())
+        for (const char* name : {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit", "review", "progress"})
+            QTest::addRow("%s: %s", qPrintable(language), name) << language << QString::fromLatin1(name);
 }
 
 void TstLayout::otherWindows()
 {
+    QFETCH(QString, language);
     QFETCH(QString, window);
+    Language speaking(language);
+    QVERIFY(speaking.ok());
     Fixture f;
     shipData(f);
     Program& ctx = *f.program;
@@ -418,15 +548,16 @@ void TstLayout::otherWindows()
         ScoreWindow w(ctx.session);
         QString longestName;
         for (int k = 0; k < kCategories; ++k)
-            if (categoryName(k).size() > longestName.size())
-                longestName = categoryName(k);
+            if (categoryName(k, Wording::Shown).size() > longestName.size())
+                longestName = categoryName(k, Wording::Shown);
         // A sorting result of five long lines, then the points.
         QStringList lines;
         for (int i = 0; i < 5; ++i)
             lines << QStringLiteral("Henry Knox, Timothy Pickering, James McHenry 1789 > "
                                     "Timothy Pickering, John Marshall 1797");
-        lines << QStringLiteral("*** Scored 0 of 10");
-        w.setResults(QStringLiteral("Results for ") + longestName, lines.join(QStringLiteral("\r\n")));
+        lines << QCoreApplication::translate("brev::MatchModel", "*** Scored %1 of %2").arg(0).arg(10);
+        w.setResults(QCoreApplication::translate("brev::QuestionModel", "Results for %1").arg(longestName),
+                     lines.join(QStringLiteral("\r\n")));
         w.showRunningScore();
         w.showQuestionsLeft(32766);
         faults = inspect(&w);

@@ -62,6 +62,7 @@ void TstMainwindow::startsUpInOrder()
     QCOMPARE(child<QLabel>(w, "versionLabel")->text(), QStringLiteral("Version 2.11"));
     QVERIFY(child<QLabel>(w, "creditsLabel")->isHidden());
     QVERIFY(child<QLabel>(w, "termsLabel")->isHidden());
+    QVERIFY(child<QLabel>(w, "licenceLabel")->isHidden());
     QCOMPARE(child<QPushButton>(w, "playButton")->text(), QStringLiteral("Play"));
     QCOMPARE(child<QPushButton>(w, "playButton")->toolTip(), QStringLiteral("Play the game"));
     QCOMPARE(child<QPushButton>(w, "setupButton")->text(), QStringLiteral("Setup"));
@@ -90,7 +91,16 @@ void TstMainwindow::aboutShowsCreditsAndCloseSaves()
         QTest::mouseClick(child<QPushButton>(w, "aboutButton"), Qt::LeftButton);
         QVERIFY(child<QLabel>(w, "creditsLabel")->isVisible());
         QVERIFY(child<QLabel>(w, "termsLabel")->isVisible());
+        QVERIFY(child<QLabel>(w, "licenceLabel")->isVisible());
     }
+    // The credits stand where they always stood; the licence above them.
+    const auto at = [&w](int twipsValue) { return brev::twips(&w, twipsValue); };
+    const QRect credits(at(240), at(3840), at(2280), at(855));
+    QCOMPARE(child<QLabel>(w, "creditsLabel")->geometry(), credits);
+    QCOMPARE(child<QLabel>(w, "termsLabel")->y(), brev::twips(&w, 4800));
+    QVERIFY(child<QLabel>(w, "licenceLabel")->geometry().bottom() < child<QLabel>(w, "creditsLabel")->y());
+    QCOMPARE(child<QLabel>(w, "licenceLabel")->text(),
+             QStringLiteral("Free software under the GNU General Public License, version 3 or later."));
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
     fx.program->settings.settings.playername = QStringLiteral("Kept Name");
     w.close();   // the close box

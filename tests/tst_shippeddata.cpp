@@ -65,6 +65,7 @@ private slots:
     void fieldsHoldSensibleValues();
     void fillsEveryCategoryFromFreshCounters();
     void fillsEveryCategoryAfterLongUse();
+    void helpTextIsPlainText_data();
     void helpTextIsPlainText();
     void everyQuestionHasOneRightAnswer_data();
     void everyQuestionHasOneRightAnswer();
@@ -224,15 +225,35 @@ void TstShippedData::addOnBringsTheLaterPresidents()
     QCOMPARE(named.size(), 4);
 }
 
+void TstShippedData::helpTextIsPlainText_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("accents");
+    QTest::newRow("English") << "brevhelp.txt" << false;
+    QTest::newRow("Spanish") << "brevhelp_es.txt" << true;
+    QTest::newRow("German") << "brevhelp_de.txt" << true;
+}
+
+// Read as Latin-1 like every file of the game: the English help in plain
+// ASCII, the Spanish and German ones also with Latin-1's letters (0xA0 to
+// 0xFF: á, ñ, ü, ß, «, »); CR LF line ends, and lines as short as the
+// English help's, for the reader's width.
 void TstShippedData::helpTextIsPlainText()
 {
-    QFile f(QStringLiteral(BREV_DATA_DIR "/brevhelp.txt"));
+    QFETCH(QString, file);
+    QFETCH(bool, accents);
+    QFile f(QStringLiteral(BREV_DATA_DIR "/") + file);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
     QVERIFY(text.size() > 2000);
-    for (char ch : text)
-        QVERIFY(ch == '\r' || ch == '\n' || (ch >= 32 && ch < 127));
+    for (char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        QVERIFY2(ch == '\r' || ch == '\n' || (byte >= 32 && byte < 127) || (accents && byte >= 0xA0),
+                 qPrintable(QStringLiteral("byte 0x%1").arg(byte, 2, 16, QLatin1Char('0'))));
+    }
     QCOMPARE(text.count("\n"), text.count("\r\n"));
+    for (const QByteArray& line : text.split('\n'))
+        QVERIFY2(line.size() <= 74 + 1, line.constData());   // 74 characters and the CR
 }
 
 // Many questions of every category, as the export draws them (the game's

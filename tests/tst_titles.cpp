@@ -7,6 +7,7 @@
 #include "hof/nameentrydialog.h"
 #include "setup/setupdialog.h"
 #include "testsupport.h"
+#include "widgets/windownames.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -47,6 +48,25 @@ QString serverTitle(QWidget* w)
     return title;
 }
 
+// The bytes of the window's WM_NAME property, as a window manager that reads
+// only that property (twm) gets them.
+QByteArray serverName(QWidget* w)
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t* c = x11->connection();
+    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()), XCB_ATOM_WM_NAME,
+                                         XCB_ATOM_STRING, 0, 1024);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    QByteArray name;
+    if (reply)
+        name = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
+    free(reply);
+    return name;
+}
+
 // The size of the first picture in the window's _NET_WM_ICON property; an
 // invalid size when the window has no icon on the server.
 QSize serverIconSize(QWidget* w)
@@ -76,6 +96,7 @@ private slots:
     void captionReachesServerUnchanged_data();
     void captionReachesServerUnchanged();
     void mainWindowTakesIconOncePainted();
+    void captionInLatin1ForOldWindowManagers();
 };
 
 void TstTitles::initTestCase()
@@ -145,6 +166,22 @@ void TstTitles::mainWindowTakesIconOncePainted()
     later.show();
     QVERIFY(QTest::qWaitForWindowExposed(&later));
     QCOMPARE(serverIconSize(&later), QSize(256, 256));
+}
+
+// A caption beyond ASCII (Spanish, German) reaches a window manager that
+// reads only WM_NAME in Latin-1, as that property's type says, while
+// _NET_WM_NAME keeps it whole.
+void TstTitles::captionInLatin1ForOldWindowManagers()
+{
+    installLatin1WindowNames();
+    QWidget w;
+    w.setWindowTitle(QStringLiteral("Brevallo Game \u2013 Einstellungen"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(serverName(&w), QByteArray("Brevallo Game - Einstellungen"));
+    w.setWindowTitle(QStringLiteral("Opci\u00F3n m\u00FAltiple"));
+    QTRY_COMPARE(serverName(&w), QByteArray("Opci\xF3n m\xFAltiple"));
+    QCOMPARE(serverTitle(&w), QStringLiteral("Opci\u00F3n m\u00FAltiple"));
 }
 
 QTEST_MAIN(TstTitles)

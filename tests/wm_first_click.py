@@ -41,14 +41,18 @@ def nodes(node, depth=0):
         yield from nodes(node.getChildAtIndex(i), depth + 1)
 
 
-def button_centre(name, pid, timeout=15, role="push button"):
-    """Screen centre of the showing control `name` (any name for None) of process pid."""
+def button_centre(name, pid, timeout=15, role="push button", window=None):
+    """Screen centre of the showing control `name` (any name for None) of process pid,
+    in its window titled `window` (any window for None)."""
     end = time.time() + timeout
     while time.time() < end:
         for app in pyatspi.Registry.getDesktop(0):
             if app is None or app.get_process_id() != pid:
                 continue
-            for node in nodes(app):
+            tops = [app] if window is None else \
+                [app.getChildAtIndex(i) for i in range(app.childCount)
+                 if app.getChildAtIndex(i) is not None and app.getChildAtIndex(i).name == window]
+            for node in (n for top in tops for n in nodes(top)):
                 if node.getRoleName() == role and (name is None or node.name == name) \
                         and node.getState().contains(pyatspi.STATE_SHOWING):
                     e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -149,7 +153,8 @@ def editor_list(game, seeded):
             if not at:
                 return "editor: no %s button" % caption
             click(at)
-        combo = button_centre(None, proc.pid, role="combo box")
+        # The editor's list, not the setup screen's language box behind it.
+        combo = button_centre(None, proc.pid, role="combo box", window="Edit")
         if not combo:
             return "editor: no list of presidents"
         time.sleep(0.5)

@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "base/seams.h"
+#include "store/language.h"
 #include "store/windowsizes.h"
 #include "widgets/fontwarmup.h"
 
@@ -14,9 +15,12 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -300,6 +304,71 @@ QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, 
     return font;
 }
 
+namespace {
+// Where a button draws its caption, and the caption as drawn (no accelerator marks).
+QRect captionRoom(const QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const auto part = qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                                             : QStyle::SE_PushButtonContents;
+    return button->style()->subElementRect(part, &option, button);
+}
+
+QString drawnCaption(const QAbstractButton* button)
+{
+    QString caption = button->text();
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+}
+} // namespace
+
+void fitCaption(QAbstractButton* button, double smallest)
+{
+    button->setFont(
+        fittedFont(button->font(), drawnCaption(button), captionRoom(button).size(), false, smallest));
+}
+
+void fitCaption(QLabel* label, double smallest)
+{
+    const int margin = label->margin() + std::max(0, label->indent());
+    const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    label->setFont(fittedFont(label->font(), label->text(), room.size(), label->wordWrap(), smallest));
+}
+
+int captionWidth(const QAbstractButton* button)
+{
+    const int margins = button->width() - captionRoom(button).width();
+    const QFontMetrics metrics(button->font());
+    const QString caption = drawnCaption(button);
+    // The ink may reach a pixel past the advance; a pixel more on each side.
+    return std::max(metrics.horizontalAdvance(caption), metrics.boundingRect(caption).width()) + 2 + margins;
+}
+
+void widenToCaption(QAbstractButton* button)
+{
+    button->resize(std::max(button->width(), captionWidth(button)), button->height());
+}
+
+void widenButtonRow(std::initializer_list<QAbstractButton*> row)
+{
+    QList<int> gaps;   // the design's, before any button grows
+    const QAbstractButton* left = nullptr;
+    for (const QAbstractButton* button : row) {
+        gaps << (left ? button->x() - (left->x() + left->width()) : 0);
+        left = button;
+    }
+    left = nullptr;
+    qsizetype i = 0;
+    for (QAbstractButton* button : row) {
+        widenToCaption(button);
+        if (left && button->x() < left->x() + left->width() + gaps[i])
+            button->move(left->x() + left->width() + gaps[i], button->y());
+        left = button;
+        ++i;
+    }
+}
+
 void centreOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -347,8 +416,10 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin)
                   std::max(1, std::min(frame->height(), window->height() - 2 * margin)));
 }
 
-void showHelpText(Messages& messages, const QString& path, int style)
+void showHelpText(Messages& messages, const QString& englishPath, int style)
 {
+    // The help in the player's language, when the program directory holds it.
+    const QString path = fileInLanguage(englishPath);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         messages.ok(QCoreApplication::translate("brev::HelpViewer",

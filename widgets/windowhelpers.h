@@ -7,8 +7,11 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
 #include <span>
 
+class QAbstractButton;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -61,6 +64,22 @@ QFont designFont(bool serif, double pointSize);
 // when `wrap` is set. At `smallest` when no size fits.
 QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest = 7);
 
+// A caption or label that does not fit its control in the designed type (a
+// longer translation) is drawn smaller, half a point at a time down to
+// `smallest` points; one that fits keeps the designed type. A label is
+// measured wrapped when it wraps. Call after the control has its text and
+// its place.
+void fitCaption(QAbstractButton* button, double smallest = 7);
+void fitCaption(QLabel* label, double smallest = 7);
+// The width a button needs to draw its whole caption, and a button narrower
+// than that growing to the right to hold it.
+int captionWidth(const QAbstractButton* button);
+void widenToCaption(QAbstractButton* button);
+// A row of buttons, left to right: each grows to its caption, and a button
+// that would then reach its right neighbour pushes it right, keeping the
+// gap (pixels) between them that the design had.
+void widenButtonRow(std::initializer_list<QAbstractButton*> row);
+
 // Centres a window on its screen (the design's setupform).
 void centreOnScreen(QWidget* window);
 // Remembers or restores a question window's size in its slot (sizeform); a
@@ -76,7 +95,9 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
 // own reader: a window of its own, read-only and scrollable, closed with
 // Escape or its Close button, maximised for style 3. It stays usable beside
 // the modal dialog that opened it; asked again, the open reader comes to the
-// front. A file that cannot be read is told in a message naming it.
-void showHelpText(Messages& messages, const QString& path, int style);
+// front. A file that cannot be read is told in a message naming it. The
+// file is the English one's translation ("brevhelp_de.txt" beside
+// "brevhelp.txt") when the program directory holds one for the language shown.
+void showHelpText(Messages& messages, const QString& englishPath, int style);
 
 } // namespace brev
