@@ -126,7 +126,7 @@ Answered Game::ask(GameUi& ui, int category, int number)
         writeLoadLines(*question, session_, log_, questionFile_);
         answered = ui.ask(*question, {number, settings_.settings.nquestions});
         if (asked == Asked::Yes && !session_.exporting()) {
-            ReviewEntry entry{number, question->categoryName(), question->reviewQuestion(), {},
+            ReviewEntry entry{number, question->categoryName(Wording::Shown), question->reviewQuestion(), {},
                               question->rightAnswer()};
             entry.skipped = !answered.verdict;
             if (answered.verdict) {

@@ -45,8 +45,8 @@ public:
 protected:
     void showTargets() override;
     QString wrongPairLine(int placed, int p, Wording wording) const override;
-    QString targetText(int p) const override { return descriptions_[size_t(p)]; }
-    QString reviewQuestion() const override { return question_; }
+    QString targetText(int p) const override { return shownDescription(p); }
+    QString reviewQuestion() const override { return shownQuestion(); }
     bool logsWrongPairs() const override { return !exporting(); }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 10; }

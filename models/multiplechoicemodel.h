@@ -21,7 +21,7 @@ public:
 
     // Choice i (0..4) pressed: the judgement, nothing applied yet.
     virtual Verdict choose(int i) const;
-    QString reviewQuestion() const override { return question_; }
+    QString reviewQuestion() const override { return shownQuestion(); }
     QString rightAnswer() const override { return choices_[size_t(answerSlot_)]; }
 
     int answerSlot() const { return answerSlot_; }

@@ -126,7 +126,7 @@ Verdict OddOneOutModel::choose(int position) const
 
 QString OddOneOutModel::reviewQuestion() const
 {
-    return QCoreApplication::translate("Review", "Which does not fit: %1?").arg(question_);
+    return QCoreApplication::translate("Review", "Which does not fit: %1?").arg(shownQuestion());
 }
 
 QString OddOneOutModel::patternSentence(Wording wording) const

@@ -26,7 +26,7 @@ public:
     // The multiple-choice judgement, with the quotation's source on a line
     // of its own under the result.
     Verdict choose(int i) const override;
-    QString reviewQuestion() const override { return question_ + kLineBreak + quotation_; }
+    QString reviewQuestion() const override { return shownQuestion() + kLineBreak + quotation_; }
 
     const QString& quotation() const { return quotation_; }
 
