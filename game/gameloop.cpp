@@ -220,14 +220,18 @@ void Game::play(GameUi& ui, GameKind kind)
         ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
 }
 
+QString reviewMark(const ReviewEntry& e)
+{
+    return e.skipped      ? QCoreApplication::translate("Review", "skipped")
+           : e.allRight() ? QCoreApplication::translate("Review", "right")
+                          : QCoreApplication::translate("Review", "wrong");
+}
+
 QString reviewText(const QList<ReviewEntry>& entries)
 {
     QString out;
     for (const ReviewEntry& e : entries) {
-        const QString mark = e.skipped      ? QCoreApplication::translate("Review", "skipped")
-                             : e.allRight() ? QCoreApplication::translate("Review", "right")
-                                            : QCoreApplication::translate("Review", "wrong");
-        out += QCoreApplication::translate("Review", "Question %1 (%2): %3").arg(e.number).arg(e.category, mark)
+        out += QCoreApplication::translate("Review", "Question %1 (%2): %3").arg(e.number).arg(e.category, reviewMark(e))
                + QLatin1Char('\n') + e.question + QLatin1Char('\n');
         if (!e.skipped)
             out += QCoreApplication::translate("Review", "Your answer:") + QLatin1Char('\n') + e.given

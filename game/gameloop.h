@@ -71,6 +71,8 @@ struct ReviewEntry {
 
 // The review as plain text, for copying and printing: one block per question.
 QString reviewText(const QList<ReviewEntry>& entries);
+// How a question of the review went, in words: skipped, right or wrong.
+QString reviewMark(const ReviewEntry& entry);
 
 // What a game is: an ordinary one, or practice (its draw favours the
 // presidents the player knows least, and it never enters the hall of fame).

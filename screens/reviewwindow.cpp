@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -62,18 +63,17 @@ QString ReviewWindow::html(const QList<ReviewEntry>& entries)
 {
     QString out;
     for (const ReviewEntry& e : entries) {
-        const bool right = e.allRight();
-        const QString mark = e.skipped ? tr("skipped") : right ? tr("right") : tr("wrong");
-        const QString colour = right ? QStringLiteral("#1a6b1a") : QStringLiteral("#a01010");
+        const QString mark = reviewMark(e);
+        const QString colour = e.allRight() ? QStringLiteral("#1a6b1a") : QStringLiteral("#a01010");
         out += QStringLiteral("<h3>") + tr("Question %1: %2").arg(e.number).arg(e.category.toHtmlEscaped())
                + QStringLiteral(" &mdash; <span style=\"color:%1\">%2</span></h3>").arg(colour, mark);
         out += QStringLiteral("<p>") + escapedLines(e.question) + QStringLiteral("</p>");
         if (!e.skipped)
-            out += QStringLiteral("<p><b>") + tr("Your answer:") + QStringLiteral("</b><br>") + escapedLines(e.given)
+            out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Your answer:") + QStringLiteral("</b><br>") + escapedLines(e.given)
                    + QStringLiteral("</p>");
-        out += QStringLiteral("<p><b>") + tr("Right answer:") + QStringLiteral("</b><br>") + escapedLines(e.right)
+        out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Right answer:") + QStringLiteral("</b><br>") + escapedLines(e.right)
                + QStringLiteral("</p>");
-        out += QStringLiteral("<p>") + tr("Points: %1 of %2").arg(e.points).arg(e.possible) + QStringLiteral("</p>");
+        out += QStringLiteral("<p>") + QCoreApplication::translate("Review", "Points: %1 of %2").arg(e.points).arg(e.possible) + QStringLiteral("</p>");
     }
     return out;
 }

@@ -1230,32 +1230,8 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>skipped</source>
-        <translation>übersprungen</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
         <source>Question %1: %2</source>
         <translation>Frage %1: %2</translation>
-    </message>
-    <message>
-        <source>Your answer:</source>
-        <translation>Deine Antwort:</translation>
-    </message>
-    <message>
-        <source>Right answer:</source>
-        <translation>Richtige Antwort:</translation>
-    </message>
-    <message>
-        <source>Points: %1 of %2</source>
-        <translation>Punkte: %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -1230,32 +1230,8 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>skipped</source>
-        <translation>saltada</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>correcta</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>incorrecta</translation>
-    </message>
-    <message>
         <source>Question %1: %2</source>
         <translation>Pregunta %1: %2</translation>
-    </message>
-    <message>
-        <source>Your answer:</source>
-        <translation>Tu respuesta:</translation>
-    </message>
-    <message>
-        <source>Right answer:</source>
-        <translation>Respuesta correcta:</translation>
-    </message>
-    <message>
-        <source>Points: %1 of %2</source>
-        <translation>Puntos: %1 de %2</translation>
     </message>
 </context>
 <context>
