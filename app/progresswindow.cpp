@@ -121,14 +121,29 @@ QString ScoreChart::summary() const
         .arg(best);
 }
 
+QRect ScoreChart::plotArea() const
+{
+    const QFontMetrics metrics(font());
+    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 8;
+    return rect().adjusted(left, 8, -8, -metrics.height() - 8);
+}
+
+QList<GameResult> ScoreChart::drawnResults() const
+{
+    constexpr int kPixelsPerGame = 8;
+    const qsizetype room = std::max(2, plotArea().width() / kPixelsPerGame);
+    return results_.size() <= room ? results_ : results_.mid(results_.size() - room);
+}
+
 void ScoreChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics(font());
-    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 8;
-    const QRect plot = rect().adjusted(left, 8, -8, -metrics.height() - 8);
+    const QRect plot = plotArea();
+    const int left = plot.left();
+    const QList<GameResult> drawn = drawnResults();
     painter.setPen(palette().color(QPalette::Mid));
     for (int percent : {0, 50, 100}) {
         const int y = plot.bottom() - plot.height() * percent / 100;
@@ -138,14 +153,14 @@ void ScoreChart::paintEvent(QPaintEvent*)
                          QStringLiteral("%1%").arg(percent));
         painter.setPen(palette().color(QPalette::Mid));
     }
-    if (results_.isEmpty()) {
+    if (drawn.isEmpty()) {
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, summary());
     } else {
-        const int n = int(results_.size());
+        const int n = int(drawn.size());
         const auto at = [&](int i) {
             const double x = n == 1 ? plot.center().x() : plot.left() + double(plot.width()) * i / (n - 1);
-            return QPointF(x, plot.bottom() - plot.height() * results_[i].percent / 100.0);
+            return QPointF(x, plot.bottom() - plot.height() * drawn[i].percent / 100.0);
         };
         QPainterPath line;
         for (int i = 0; i < n; ++i)
@@ -153,12 +168,12 @@ void ScoreChart::paintEvent(QPaintEvent*)
         painter.setPen(QPen(QColor(30, 80, 160), 2));
         painter.drawPath(line);
         for (int i = 0; i < n; ++i) {
-            painter.setBrush(results_[i].practice ? palette().base() : QBrush(QColor(30, 80, 160)));
+            painter.setBrush(drawn[i].practice ? palette().base() : QBrush(QColor(30, 80, 160)));
             painter.drawEllipse(at(i), 4, 4);
         }
         painter.setPen(palette().color(QPalette::Text));
-        const QString first = results_.first().finished.toLocalTime().date().toString(Qt::ISODate);
-        const QString last = results_.last().finished.toLocalTime().date().toString(Qt::ISODate);
+        const QString first = drawn.first().finished.toLocalTime().date().toString(Qt::ISODate);
+        const QString last = drawn.last().finished.toLocalTime().date().toString(Qt::ISODate);
         painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft, first);
         painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignRight, last);
     }

@@ -27,6 +27,9 @@ public:
     void setResults(const QList<GameResult>& results);
     // The chart in words: how many games, the latest and the best.
     QString summary() const;
+    // The games the chart draws: the latest that fit its width, one at
+    // least every few pixels, so a long history stays a readable line.
+    QList<GameResult> drawnResults() const;
     QSize sizeHint() const override { return {360, 200}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
 
@@ -34,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect plotArea() const;
     QList<GameResult> results_;
 };
 

@@ -30,6 +30,7 @@ private slots:
     void recordedGameAndPractice();
     void practiceDrawTriesTheWeakestFirst();
     void progressWindowShowsEveryPresident();
+    void longHistoryChartsTheLatestGames();
     void commandLineTable();
 };
 
@@ -165,6 +166,23 @@ void TestPlayerProgress::progressWindowShowsEveryPresident()
     window.show();
     QTest::mouseClick(window.practiceButton, Qt::LeftButton);
     QCOMPARE(window.result(), int(ProgressWindow::PracticeChosen));
+}
+
+void TestPlayerProgress::longHistoryChartsTheLatestGames()
+{
+    QList<GameResult> results;
+    for (int game = 1; game <= 1000; ++game)
+        results << GameResult{game, {}, {}, game % 100, 100, game % 100, false, false};
+    ScoreChart chart;
+    chart.resize(400, 200);
+    chart.setResults(results);
+    const QList<GameResult> drawn = chart.drawnResults();
+    QVERIFY(drawn.size() >= 20 && drawn.size() <= 50);   // a dot every 8 pixels or more
+    QCOMPARE(drawn.last().game, 1000);
+    QCOMPARE(drawn.first().game, 1001 - drawn.size());
+    QCOMPARE(chart.accessibleDescription(), QStringLiteral("1000 game(s); the latest 0%, the best 99%."));
+    chart.setResults(results.mid(0, 3));
+    QCOMPARE(chart.drawnResults().size(), 3);
 }
 
 void TestPlayerProgress::commandLineTable()
