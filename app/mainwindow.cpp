@@ -58,6 +58,11 @@ void setupApplication()
 {
     QApplication::setApplicationName(QStringLiteral("brevallo"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    // A question window gets its native window before it is shown, so that its
+    // frame can be measured; without this Qt would make every sibling of it
+    // native too, the main window's buttons among them, in the middle of the
+    // click on Play.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 void setApplicationIcon()

@@ -1,12 +1,15 @@
 """One click acts in the first question window of a run, under a real window
 manager: starts twm and the game on the X server of $DISPLAY, presses Play,
-then clicks Skip once, with real pointer events (xdotool) at the place the
-accessibility bus gives for the button, and waits for the next question's
-window; then opens the data editor and clicks its list of presidents once.
+then clicks the window's way on (Skip, Done, quit) once, with real pointer
+events (xdotool) at the place the accessibility bus gives for the button, and
+waits for the window to close or the next one to open; one run for each kind
+of question window. Then opens the data editor and clicks its list of
+presidents once.
 Exits 77 (skipped) when twm, xdotool or pyatspi is missing.
 
 Usage: wm_first_click.py BREVALLO SEEDED_PROGRAM_DIR"""
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -14,9 +17,16 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-# One category per run: the window's title and its skip button's caption.
-CASES = [("matching", 7, "Match 'em", "Skip"), ("portraits", 11, "Match 'em", "Skip"),
-         ("multiple choice", 1, "Multiple Choice", "skip")]
+# One run per kind of window: the category ticked, the seed, whether bonus
+# questions are on (with seeds whose first question is of that bonus kind),
+# the window's title and the caption of the button clicked.
+CASES = [("matching", 7, 1, False, "Match 'em", "Skip"),
+         ("portraits", 11, 1, False, "Match 'em", "Skip"),
+         ("multiple choice", 1, 1, False, "Multiple Choice", "skip"),
+         ("sorting", 15, 1, False, " Sort ", "Done"),
+         ("quotation", 15, 13, True, "Multiple Choice", "skip"),
+         ("odd one out", 15, 9, True, "Who didn't finish this term this way? ", "Skip"),
+         ("Name Me", 15, 6, True, "Name Me -- Press the letter keys to enter my name... ", "quit")]
 
 
 def skip(why):
@@ -63,9 +73,18 @@ def button_centre(name, pid, timeout=15, role="push button", window=None):
 
 
 def windows(title):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title)],
                          capture_output=True, text=True).stdout
     return set(out.split())
+
+
+def titled_windows(pid):
+    """The shown windows of pid that carry a title of their own (not a tooltip)."""
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", "."],
+                         capture_output=True, text=True).stdout
+    names = {w: subprocess.run(["xdotool", "getwindowname", w], capture_output=True, text=True).stdout.strip()
+             for w in out.split()}
+    return {w for w, name in names.items() if name and name != "brevallo"}
 
 
 def wait_for(predicate, timeout):
@@ -84,7 +103,7 @@ def click(at):
     subprocess.run(["xdotool", "click", "1"], check=True)
 
 
-def program_dir(seeded, category):
+def program_dir(seeded, category, bonus=False):
     d = tempfile.mkdtemp(prefix="brev-wm-")
     for f in os.listdir(seeded):
         if f.startswith(("brev", "eagle")) and os.path.isfile(os.path.join(seeded, f)):
@@ -99,13 +118,15 @@ def program_dir(seeded, category):
     for k in range(0, 19):
         lines[13 + k] = "-1 " if k == category else " 0 "
     open(os.path.join(d, "brev.INI"), "w", newline="", encoding="latin-1").write("\r\n".join(lines))
+    with open(os.path.join(d, "brevplus.ini"), "w", encoding="utf-8") as f:
+        f.write("[game]\nbonusQuestions=%s\nlaterPresidents=true\n" % ("true" if bonus else "false"))
     return d
 
 
-def run_case(game, seeded, label, category, title, skip_caption):
-    d = program_dir(seeded, category)
+def run_case(game, seeded, label, category, seed, bonus, title, skip_caption):
+    d = program_dir(seeded, category, bonus)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    proc = subprocess.Popen([game, "--dir", d, "--seed", "1"], env=env)
+    proc = subprocess.Popen([game, "--dir", d, "--seed", str(seed)], env=env)
     try:
         play = button_centre("Play", proc.pid)
         if not play:
@@ -117,9 +138,10 @@ def run_case(game, seeded, label, category, title, skip_caption):
         skip_at = button_centre(skip_caption, proc.pid)
         if not skip_at:
             return "%s: no %s button in the question window" % (label, skip_caption)
+        before = titled_windows(proc.pid)
         click(skip_at)
-        if not wait_for(lambda: windows(title) - first, 5):
-            return "%s: one click on Skip in the first question window did nothing" % label
+        if not wait_for(lambda: titled_windows(proc.pid) != before, 5):
+            return "%s: one click on %s in the first question window did nothing" % (label, skip_caption)
         return None
     finally:
         proc.kill()
@@ -183,7 +205,7 @@ def main():
     for f in failures:
         print("FAIL:", f)
     if not failures:
-        print("PASS: one click on Play and on Skip in the first", ", ".join(c[0] for c in CASES),
+        print("PASS: one click on Play and on the way on in the first", ", ".join(c[0] for c in CASES),
               "window, and on the editor's list, under twm")
     return 1 if failures else 0
 

@@ -384,6 +384,7 @@ void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, in
 {
     // A window that is not created yet has no frame to measure; creating its
     // native window lets a platform that knows the frame up front report it.
+    // (setupApplication() keeps Qt from making its siblings native with it.)
     if (slot != SlotScore && window->isWindow() && !window->testAttribute(Qt::WA_WState_Created))
         (void)window->winId();
     const bool framed = !reportedFrame(window).isNull();
