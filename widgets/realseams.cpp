@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 #include <QtEndian>
 
@@ -31,26 +32,38 @@ QString boxTitle()
     return QStringLiteral("Brevallo Game");
 }
 
+// The box, then the keys back to the window it stood over: a window manager
+// whose focus follows the pointer gives them to no window when the pointer
+// rests where the box was.
+int runBox(QMessageBox& box)
+{
+    const QPointer<QWidget> owner = box.parentWidget();
+    const int answer = box.exec();
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return answer;
+}
+
 class MessageBoxes : public Messages {
 public:
     void ok(const QString& text) override
     {
         QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
         box.setTextInteractionFlags(Qt::TextSelectableByMouse);   // an address in it can be copied
-        box.exec();
+        runBox(box);
     }
     bool yesNo(const QString& text) override
     {
         QMessageBox box(QMessageBox::Warning, boxTitle(), text, QMessageBox::Yes | QMessageBox::No,
                         QApplication::activeWindow());
-        return box.exec() == QMessageBox::Yes;
+        return runBox(box) == QMessageBox::Yes;
     }
     bool question(const QString& title, const QString& text, bool defaultNo) override
     {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
                         QApplication::activeWindow());
         box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes;
+        return runBox(box) == QMessageBox::Yes;
     }
 };
 
