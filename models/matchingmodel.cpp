@@ -6,8 +6,6 @@ namespace brev {
 
 namespace {
 constexpr int kPointsPerPair = 2;
-constexpr int kRightCredit = 4;
-constexpr int kWrongCredit = -1;
 } // namespace
 
 bool MatchingModel::load()

@@ -10,8 +10,6 @@ namespace brev {
 
 namespace {
 constexpr int kPoints = 5;
-constexpr int kRightCredit = 4;
-constexpr int kWrongCredit = -1;
 } // namespace
 
 bool MultipleChoiceModel::load()

@@ -15,8 +15,6 @@ namespace brev {
 namespace {
 constexpr int kItems = 4;
 constexpr int kPoints = 5;
-constexpr int kRightCredit = 4;
-constexpr int kWrongCredit = -1;
 constexpr int kSwaps = 20;
 constexpr int kItemLimit = 60;
 constexpr int kOddSlot = 1;

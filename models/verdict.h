@@ -16,6 +16,10 @@ struct Credit {
     int change = 0;
     bool operator==(const Credit&) const = default;
 };
+// How a record's usage counter moves when the player picks or places it
+// rightly, and when wrongly (choice, matching and odd-one-out questions).
+inline constexpr int kRightCredit = 4;
+inline constexpr int kWrongCredit = -1;
 
 struct LogLine {
     QString text;
