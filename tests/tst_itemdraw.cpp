@@ -31,8 +31,7 @@ void TstPickitems::firstDrawRaisesCounters()
     fx.loadSampleRecords();
     Program& c = *fx.program;
     Chosen chosen{};
-    int category = 0;
-    category = 1;
+    const int category = 1;
     c.records.presidents.edit(9).term.clear();   // blank texts are never drawn
     fx.random->script = {drawOf(9), drawOf(12), drawOf(12), drawOf(30)};
     QCOMPARE(c.draw.pick(category, chosen, 0), 12);
@@ -56,9 +55,8 @@ void TstPickitems::fillsSlotsWithDistinctTexts()
         test::Fixture fx(seed);
         fx.loadSampleRecords();
         Program& c = *fx.program;
-    Chosen chosen{};
-    int category = 0;
-        category = 5;
+        Chosen chosen{};
+        const int category = 5;
         // Four presidents shared one vice president; two had none to speak of.
         for (int i : {3, 4, 5, 6})
             c.records.presidents.edit(i).vice = QStringLiteral("Same Person");
@@ -81,7 +79,6 @@ void TstPickitems::honoursCategoryChecks()
     fx.loadSampleRecords();
     Program& c = *fx.program;
     Chosen chosen{};
-    int category = 0;
     for (int i = 1; i <= 41; ++i) {
         c.records.presidents.edit(i).termKey = i == 20 ? 1 : 0;
         c.records.presidents.edit(i).birthKey = i == 21 ? 5 : -1;
@@ -91,9 +88,8 @@ void TstPickitems::honoursCategoryChecks()
     }
     const std::map<int, int> only{{4, 20}, {12, 21}, {6, 22}, {13, 22}, {22, 23}, {11, 24}, {21, 24}};
     for (const auto& [kind, record] : only) {
-        category = kind;
         std::fill(c.session.itemUse.begin(), c.session.itemUse.end(), 0);
-        QCOMPARE(c.draw.pick(category, chosen, 0), record);
+        QCOMPARE(c.draw.pick(kind, chosen, 0), record);
     }
     QVERIFY(fx.messages->texts.isEmpty());
 }
@@ -115,8 +111,7 @@ void TstPickitems::levelOneTakesOnlyUnusedRecords()
     fx.loadSampleRecords();
     Program& c = *fx.program;
     Chosen chosen{};
-    int category = 0;
-    category = 1;
+    const int category = 1;
     c.session.itemUse[5] = counter;
     fx.random->script = {drawOf(5), drawOf(6)};
     QCOMPARE(c.draw.pick(category, chosen, 1), taken);
@@ -129,8 +124,7 @@ void TstPickitems::widensLevelOnlyWhenNeeded()
     fx.loadSampleRecords();
     Program& c = *fx.program;
     Chosen chosen{};
-    int category = 0;
-    category = 7;
+    const int category = 7;
     std::fill(c.session.itemUse.begin(), c.session.itemUse.end(), 10);
     c.session.itemUse[17] = 14;
     const int r = c.draw.pick(category, chosen, 0);
@@ -147,8 +141,7 @@ void TstPickitems::givesUpAfterAllWidenings()
     fx.loadSampleRecords();
     Program& c = *fx.program;
     Chosen chosen{};
-    int category = 0;
-    category = 2;
+    const int category = 2;
     chosen[3] = 8;
     for (int i = 1; i <= 41; ++i)
         c.records.presidents.edit(i).vice = i <= 3 ? QStringLiteral("Vice %1").arg(i) : QStringLiteral("none");
