@@ -59,11 +59,11 @@ Answered WindowGameUi::ask(QuestionModel& question, const QuestionPosition& at)
     window->showPosition(positionText(at, p.session));
     Answered answered;
     window->onJudged([&p, &answered, at, w = window.get()](const Verdict& verdict, bool scoreScreen) {
+        answered.verdict = verdict;   // with or without a score screen, the question's judgement
         if (!scoreScreen) {
             applyVerdict(verdict, p.session, p.log, p.sounds);
             return;
         }
-        answered.verdict = verdict;
         ScoreWindow score(p.session, w);
         score.setResults(verdict.heading, verdict.results);
         applyVerdict(verdict, p.session, p.log, p.sounds);

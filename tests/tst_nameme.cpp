@@ -217,8 +217,11 @@ void TestNameMe::windowLost()
         QVERIFY(n->isVisible());
         QTest::keyClick(n, Qt::Key_Q);
     });
-    QCOMPARE(f.game().ask(ui, 21).asked, Asked::Yes);
+    const Answered answered = f.game().ask(ui, 21);
+    QCOMPARE(answered.asked, Asked::Yes);
     QVERIFY(driver.done());
+    // A lost name is judged (wrong, for the review and the progress file), not skipped.
+    QVERIFY(answered.verdict && answered.verdict->possible == 5 && answered.verdict->points == 0);
     QCOMPARE(f.program->session.score, 3);
     QCOMPARE(f.program->session.possible, 9);
     QCOMPARE(f.program->session.percent, 33);
