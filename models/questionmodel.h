@@ -51,7 +51,7 @@ public:
     const Chosen& chosen() const { return chosen_; }
     // For the review after the game: the question as the screen asked it,
     // and its right answer (one line per pair or place where there are several).
-    virtual QString reviewQuestion() const { return categoryName(); }
+    virtual QString reviewQuestion() const { return categoryName(Wording::Shown); }
     virtual QString rightAnswer() const { return {}; }
 
 protected:

@@ -6,6 +6,7 @@
 
 #include "models/multiplechoicemodel.h"
 #include "models/oddoneoutmodel.h"
+#include "models/portraitmatchmodel.h"
 #include "models/sortmodel.h"
 #include "screens/scorewindow.h"
 #include "store/language.h"
@@ -328,6 +329,11 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     const Verdict sorted = sort->judge();
     QVERIFY(sorted.results.endsWith(QStringLiteral("*** 0 de 10 correctos ")));
     QVERIFY(sorted.log.contains(LogLine{QStringLiteral("Vice 9 1824 > Vice 8 1820"), kPlayLevel}));
+
+    test::ChosenDraw portraitDraw(p, {1, 2, 3, 4});
+    const auto portraits = f.question<PortraitMatchModel>(11, &portraitDraw);
+    QVERIFY(portraits);
+    QCOMPARE(portraits->reviewQuestion(), QStringLiteral("Retratos"));   // as the review shows it
 }
 
 // The setup screen stores the choice and the windows opened after it speak
