@@ -266,7 +266,7 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     for (int row = 0; row < categories.size(); ++row) {
         const CategoryAccuracy& c = categories[row];
         const int percent = c.answered > 0 ? c.right * 100 / c.answered : 0;
-        categoryTable->setItem(row, 0, new QTableWidgetItem(categoryName(c.category).trimmed()));
+        categoryTable->setItem(row, 0, new QTableWidgetItem(categoryName(c.category, Wording::Shown).trimmed()));
         categoryTable->setItem(row, 1, new QTableWidgetItem(QString::number(c.answered)));
         categoryTable->setItem(row, 2, new QTableWidgetItem(tr("%1 (%2%)").arg(c.right).arg(percent)));
     }

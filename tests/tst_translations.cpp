@@ -4,12 +4,16 @@
 // and what the player sees is translated while what the files get is not.
 #include "testsupport.h"
 
+#include "app/playerprogress.h"
+#include "app/progresswindow.h"
+
 #include "models/multiplechoicemodel.h"
 #include "models/oddoneoutmodel.h"
 #include "models/portraitmatchmodel.h"
 #include "models/sortmodel.h"
 #include "screens/scorewindow.h"
 #include "store/language.h"
+#include "store/progressstore.h"
 #include "store/records.h"
 
 #include <QComboBox>
@@ -17,6 +21,7 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTableWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -334,6 +339,13 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     const auto portraits = f.question<PortraitMatchModel>(11, &portraitDraw);
     QVERIFY(portraits);
     QCOMPARE(portraits->reviewQuestion(), QStringLiteral("Retratos"));   // as the review shows it
+
+    ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
+    const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
+    QVERIFY(!store.beginGame(QStringLiteral("Ana"), when, false));
+    QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
+    const ProgressWindow progress(store, QStringLiteral("Ana"), presidentSet(p.records), {}, nullptr);
+    QCOMPARE(progress.categoryTable->item(0, 0)->text(), QStringLiteral("¿Cuándo gobernó este presidente?"));
 }
 
 // The setup screen stores the choice and the windows opened after it speak
