@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -85,16 +86,20 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
     const QCommandLineOption progressOption(QStringLiteral("progress"));
     const QCommandLineOption helpOption(QStringLiteral("help"));
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({dirOption, seedOption, exportOption, questionsOption, outOption, quitOption, versionOption,
                        progressOption, helpOption});
     if (!parser.parse(ours)) {
-        if (!parser.unknownOptionNames().isEmpty()) {
+        const QStringList flags = quitOption.names() + versionOption.names() + progressOption.names()
+                                  + helpOption.names();
+        const auto valuedFlag = std::find_if(ours.cbegin(), ours.cend(), [&flags](const QString& a) {
+            return a.startsWith(QLatin1String("--")) && a.contains(u'=') && flags.contains(a.section(u'=', 0, 0).mid(2));
+        });
+        if (!parser.unknownOptionNames().isEmpty())
             *unknown = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
-        } else {
-            // The one other fault: a valued option came last.
+        else if (valuedFlag != ours.cend())
+            *fault = QStringLiteral("%1 takes no value").arg(valuedFlag->section(u'=', 0, 0));
+        else   // the one other fault: a valued option came last
             *fault = QStringLiteral("%1 needs a value").arg(ours.constLast());
-        }
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
