@@ -92,7 +92,8 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
         const QStringList flags = quitOption.names() + versionOption.names() + progressOption.names()
                                   + helpOption.names();
         const auto valuedFlag = std::find_if(ours.cbegin(), ours.cend(), [&flags](const QString& a) {
-            return a.startsWith(QLatin1String("--")) && a.contains(u'=') && flags.contains(a.section(u'=', 0, 0).mid(2));
+            return a.startsWith(QLatin1String("--")) && a.contains(u'=')
+                   && flags.contains(a.section(u'=', 0, 0).mid(2));
         });
         if (!parser.unknownOptionNames().isEmpty())
             *unknown = QStringLiteral("--") + parser.unknownOptionNames().constFirst();

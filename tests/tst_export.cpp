@@ -247,8 +247,8 @@ void TestExport::commandLineFaults_data()
                               << "brevallo: --seed takes a whole number, not \"x1\"\n";
     QTest::addRow("value_missing") << QStringList{"--export"} << 1 << "" << QByteArray() << 2
                                    << "brevallo: --export needs a value\n";
-    QTest::addRow("flag_given_a_value") << QStringList{"--version=1", "--seed", "3"} << 1 << "" << QByteArray()
-                                        << 2 << "brevallo: --version takes no value\n";
+    QTest::addRow("flag_given_a_value") << QStringList{"--version=1", "--seed", "3"} << 1 << ""
+                                        << QByteArray() << 2 << "brevallo: --version takes no value\n";
     QTest::addRow("sorting_only_tabbed")
         << tabbed << 18 << "" << QByteArray() << 1
         << "No question category enabled in brev.INI writes tabbed questions";
