@@ -84,7 +84,7 @@ std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const Q
 
 int runProgressReport(const QString& dirOption, const QString& exeDir, const QString& shippedDir)
 {
-    const std::unique_ptr<Program> program = programWithoutWindows(dirOption, exeDir, shippedDir, 0);
+    const std::unique_ptr<Program> program = programWithoutWindows(dirOption, exeDir, shippedDir, std::nullopt);
     if (!program)
         return 1;
     Program& p = *program;
@@ -96,7 +96,12 @@ int runProgressReport(const QString& dirOption, const QString& exeDir, const QSt
     if (const auto error = p.readRecords())
         return fail(*error);
     p.messages.show(p.readAddOn());
-    return printProgressTable(p);
+    QString table;
+    if (const Problem problem = readProgressTable(p, &table))
+        return fail(*problem);
+    if (!writeStandardOutput(table.toUtf8()))
+        return fail(Texts::tr("the table could not be written to standard output."));
+    return 0;
 }
 
 int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)

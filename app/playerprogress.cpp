@@ -8,7 +8,6 @@
 
 #include <QDateTime>
 
-#include <cstdio>
 
 namespace brev {
 
@@ -86,18 +85,15 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
     tell(store.finishGame(p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
 }
 
-int printProgressTable(Program& program)
+Problem readProgressTable(Program& program, QString* table)
 {
     ProgressStore store(program.path(QString::fromLatin1(kProgressFile)), ProgressStore::Access::ReadOnly);
     const QString player = ProgressStore::playerName(program.settings.settings.playername);
     QList<PresidentHistory> histories;
-    if (const Problem problem = store.presidentHistories(player, &histories)) {
-        std::fprintf(stderr, "brevallo: %s\n", problem->toLocal8Bit().constData());
-        return 1;
-    }
-    const QByteArray table = progressTable(presidentSet(program.records), histories).toUtf8();
-    std::fwrite(table.constData(), 1, size_t(table.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    if (Problem problem = store.presidentHistories(player, &histories))
+        return problem;
+    *table = progressTable(presidentSet(program.records), histories);
+    return std::nullopt;
 }
 
 } // namespace brev

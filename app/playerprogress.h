@@ -2,6 +2,7 @@
 // What ties a game to the player's progress file: the current set of
 // presidents, the items a judgement is about, games recorded as they are
 // played, the practice game's draw and the command line's progress table.
+#include "base/problem.h"
 #include "game/gameloop.h"
 #include "store/itemdraw.h"
 #include "store/practice.h"
@@ -43,7 +44,7 @@ private:
 void playRecordedGame(Program& program, GameUi& ui, GameKind kind);
 
 // The command line's --progress: the player's mastery per president as a
-// table on standard output. Returns the exit status.
-int printProgressTable(Program& program);
+// table, read from the progress file.
+Problem readProgressTable(Program& program, QString* table);
 
 } // namespace brev

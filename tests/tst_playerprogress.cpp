@@ -199,6 +199,12 @@ void TestPlayerProgress::commandLineTable()
     const QString table = QString::fromUtf8(run.readAllStandardOutput());
     QVERIFY2(table.contains("Washington") && table.contains(masteryKey(MasteryLevel::Unseen)), qPrintable(table));
     QVERIFY(!QFile::exists(dir.filePath(QString::fromLatin1(kProgressFile))));   // reading creates nothing
+    run.setStandardOutputFile(QStringLiteral("/dev/full"));   // a table that cannot be written fails
+    run.start(program, {"--dir", dir.path(), "--progress"});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitCode(), 1);
+    QVERIFY(run.readAllStandardError().contains("could not be written"));
+    run.setStandardOutputFile(QString());
     run.start(program, {"--progress", "--export", "online"});
     QVERIFY(run.waitForFinished(30000));
     QCOMPARE(run.exitCode(), 2);
