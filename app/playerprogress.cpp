@@ -67,7 +67,11 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
         if (problem)
             ui.tell(*problem);
     };
-    tell(store.beginGame(player, p.clock.now(), kind == GameKind::Practice));
+    // A game that writes a question file (the setup screen's export) is the
+    // teacher's, not the player's: the progress file leaves it out.
+    const bool recording = !p.session.exporting();
+    if (recording)
+        tell(store.beginGame(player, p.clock.now(), kind == GameKind::Practice));
 
     std::unique_ptr<PracticeDraw> practice;
     if (kind == GameKind::Practice) {
@@ -82,7 +86,8 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
         tell(store.recordQuestion(question.category(), judgedItems(question, verdict, p.records), p.clock.now()));
     });
     game.play(ui, kind);
-    tell(store.finishGame(p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
+    if (recording)
+        tell(store.finishGame(p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
 }
 
 Problem readProgressTable(Program& program, QString* table)
