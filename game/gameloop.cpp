@@ -85,7 +85,6 @@ int Game::drawCategory()
 
 std::optional<QString> Game::giveUp(int category)
 {
-    log_.drop();
     const bool known = isCategory(category);
     if (known)
         settings_.settings.catenabled[size_t(category)] = 0;
@@ -190,7 +189,7 @@ void Game::askQuestions(GameUi& ui)
                     return;
             }
         } else if (drawnCategories(s.catenabled, settings_.bonusQuestions).isEmpty()) {
-            //: %1 is always 0: the original game shows it in front of the sentence.
+            //: %1 is always 0, shown in front of the sentence.
             ui.tell(tr("%1No questions possible with current selections.  "
                        "Change difficulty levels or question types").arg(0));
             if (!ui.showSetup())

@@ -77,8 +77,9 @@ void TestPlayerProgress::recordedGameAndPractice()
 {
     // The third game writes a question file (the setup screen's export): a
     // teacher's game, which the player's progress leaves out.
-    for (const auto& [kind, exporting] : {std::pair{GameKind::Ordinary, false}, std::pair{GameKind::Practice, false},
-                                          std::pair{GameKind::Ordinary, true}}) {
+    using Case = std::pair<GameKind, bool>;
+    for (const auto& [kind, exporting] :
+         {Case{GameKind::Ordinary, false}, Case{GameKind::Practice, false}, Case{GameKind::Ordinary, true}}) {
         Fixture f;
         f.loadSampleRecords();
         Program& p = *f.program;
