@@ -173,7 +173,7 @@ void NameMeWindow::showTries()
                                   .arg(model_.misses())
                                   .arg(model_.triesAllowed()));
     // The window itself has the focus: it tells the whole state.
-    setAccessibleDescription(nameLabel->accessibleName() + QStringLiteral(". ") + lettersLabel->accessibleName());
+    describeState(nameLabel->accessibleName() + QStringLiteral(". ") + lettersLabel->accessibleName());
 }
 
 // The warning under the stage picture, in the designed type or smaller when

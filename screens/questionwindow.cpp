@@ -71,7 +71,7 @@ void QuestionWindow::showPosition(const QString& text)
         positionLabel->setPalette(palette);
     }
     positionLabel->setText(text);
-    setAccessibleDescription(text);
+    describe();
     const int needed = positionLabel->heightForWidth(width()) + twips(this, 90);
     if (needed > positionHeight_) {
         const int grow = needed - positionHeight_;
@@ -82,6 +82,21 @@ void QuestionWindow::showPosition(const QString& text)
     }
     placePosition();
     positionLabel->show();
+}
+
+void QuestionWindow::describeState(const QString& state)
+{
+    state_ = state;
+    describe();
+}
+
+void QuestionWindow::describe()
+{
+    QStringList parts;
+    for (const QString& part : {state_, positionLabel ? positionLabel->text() : QString()})
+        if (!part.isEmpty())
+            parts << part;
+    setAccessibleDescription(parts.join(QStringLiteral(". ")));
 }
 
 void QuestionWindow::placePosition()

@@ -77,6 +77,10 @@ protected:
     // Hands on a judgement that needs no score screen; the window stays open.
     void applyOnly(const Verdict& verdict);
     void playSound(int n);
+    // What the window tells a screen reader besides the position line (a
+    // question whose state changes as it is played); the accessible
+    // description says both.
+    void describeState(const QString& state);
 
     void resizeEvent(QResizeEvent* event) override;
 
@@ -84,9 +88,11 @@ protected:
 
 private:
     void placePosition();
+    void describe();
 
     int slot_;
     int positionHeight_ = 0;   // pixels below the design area
+    QString state_;
     bool answered_ = false;
     bool laidOut_ = false;
     Judged judged_;

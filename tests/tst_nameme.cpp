@@ -211,6 +211,9 @@ void TestNameMe::windowLost()
     driver.then([&](QWidget* w) {
         auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
+        // A screen reader hears the hidden name and tries, and where the game stands.
+        QVERIFY(n->accessibleDescription().contains(QStringLiteral("Tries left: 5"))
+                && n->accessibleDescription().contains(QStringLiteral("Question 1 of")));
         QTest::keyClicks(n, QStringLiteral("vwxyz"));   // five tries at medium difficulty
         QCOMPARE(f.program->session.possible, 9);
         QCOMPARE(n->nameLabel->text(), QStringLiteral("AB"));
