@@ -278,6 +278,8 @@ void HofServer::stored(const StoreResult& result)
             answer(s->reply, s->peer, 200,
                    listPage(s->entry.game, result.best.value(s->entry.game), id, s->entry.score), what,
                    s->since);
+            // Settled: the next identical entry is another game, stored anew.
+            doubtful_.remove(s->key);
         } else if (refused) {
             logProblem(*refused);
             if (!s->answered)
