@@ -440,6 +440,7 @@ void TestHofd::badTimeoutsRefused_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addRow("zero") << QStringLiteral("--database-timeout=0");
+    QTest::addRow("below_a_millisecond") << QStringLiteral("--database-timeout=0.0009");
     QTest::addRow("junk") << QStringLiteral("--database-timeout=5s");
 }
 
