@@ -467,7 +467,8 @@ void TestHofd::refusedEntryFailsAlone()
             " email VARCHAR(30) NOT NULL, created VARCHAR(19) NOT NULL)")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("strict"));
-    startServer();
+    port_ = hofdtest::startHofd(server_, dir_.filePath("hof.sqlite"),
+                                {QStringLiteral("--submissions-per-minute"), QStringLiteral("3")});
     QByteArray batch; // read together, stored in one transaction
     for (const QByteArray name : {"First", "Bad", "Last"})
         batch += hofdtest::request("/games/triv/triviahf.asp?game=brev&a=5&b=" + name + "+dif%3D1");
@@ -479,6 +480,7 @@ void TestHofd::refusedEntryFailsAlone()
     QCOMPARE(statuses, (QList<QByteArray>{"200", "500", "200", "200"}));
     const QByteArray list = r.reply.mid(r.reply.lastIndexOf("HTTP/1.1 "));
     QVERIFY(list.contains("<bdi>First</bdi>") && list.contains("<bdi>Last</bdi>") && !list.contains("Bad"));
+    QCOMPARE(submit("brev", 5, "Third", 1).status, 200); // the refused one did not count
 }
 
 void TestHofd::lockHeldElsewhereWaitsOffTheLoop()

@@ -282,11 +282,13 @@ void HofServer::stored(const StoreResult& result)
             doubtful_.remove(s->key);
         } else if (refused) {
             logProblem(*refused);
-            if (!s->answered)
+            if (!s->answered) {
+                rate_.giveBack(s->client); // not stored: not counted
                 answer(s->reply, s->peer, 500,
                        errorPage(QStringLiteral("Not stored"),
                                  QStringLiteral("The database refused this entry.")),
                        what, s->since);
+            }
         } else if (!s->answered) {
             answerNotStored(s);
         }
