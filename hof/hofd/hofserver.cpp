@@ -292,21 +292,26 @@ void HofServer::stored(const StoreResult& result)
         } else if (!s->answered) {
             answerNotStored(s);
         }
-        // Perhaps stored unseen: a retry finds it rather than storing it twice.
-        if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain)) {
-            if (doubtful_.size() >= kMaxDoubtful)
-                doubtful_.removeIf(
-                    [&](const auto& it) { return it.value().atMs < clock_.elapsed() - kDoubtfulWindowMs; });
-            if (doubtful_.size() < kMaxDoubtful)
-                doubtful_.insert(s->key,
-                                 {s->sameSince.isValid() ? s->sameSince : s->arrived, clock_.elapsed()});
-        }
+        if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain))
+            rememberDoubtful(*s);
         s->answered = true;
         submissionDone(s);
     }
     storeQueued();
     armGiveUp();
     checkDrained();
+}
+
+// Perhaps stored unseen: a retry finds it rather than storing it twice. When the
+// table is full, the entries past their window make room; when none has passed
+// it, the entry is not remembered.
+void HofServer::rememberDoubtful(const Submit& s)
+{
+    const qint64 now = clock_.elapsed();
+    if (doubtful_.size() >= kMaxDoubtful)
+        doubtful_.removeIf([&](const auto& it) { return it.value().atMs < now - kDoubtfulWindowMs; });
+    if (doubtful_.size() < kMaxDoubtful)
+        doubtful_.insert(s.key, {s.sameSince.isValid() ? s.sameSince : s.arrived, now});
 }
 
 // Not stored, or not known to be: it does not count against its client's rate.
@@ -477,8 +482,7 @@ void HofServer::giveUp()
     for (const SubmitPtr& s : storing) {
         if (!s->answered && s->giveUpAt <= now) {
             answerNotStored(s);
-            if (doubtful_.size() < kMaxDoubtful)
-                doubtful_.insert(s->key, {s->sameSince.isValid() ? s->sameSince : s->arrived, now});
+            rememberDoubtful(*s);
             submissionDone(s);
         }
     }

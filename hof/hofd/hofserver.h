@@ -98,6 +98,7 @@ class HofServer : public QObject
                 const QString& logText, const QElapsedTimer& since,
                 const QList<QPair<QByteArray, QByteArray>>& extra = {});
     void answerNotStored(const SubmitPtr& s);
+    void rememberDoubtful(const Submit& s);
 
     HofDatabase& database_;
     HofServerOptions options_;
