@@ -314,6 +314,13 @@ void HofServer::rememberDoubtful(const Submit& s)
         doubtful_.insert(s.key, {s.sameSince.isValid() ? s.sameSince : s.arrived, now});
 }
 
+// After the database kept a request waiting: ask again once its timeout, in
+// whole seconds, has passed.
+QPair<QByteArray, QByteArray> HofServer::retryAfterTimeout() const
+{
+    return {"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))};
+}
+
 // Not stored, or not known to be: it does not count against its client's rate.
 void HofServer::answerNotStored(const SubmitPtr& s)
 {
@@ -323,7 +330,7 @@ void HofServer::answerNotStored(const SubmitPtr& s)
            errorPage(QStringLiteral("Not stored"),
                      QStringLiteral("The entry could not be stored just now; please try again.")),
            QStringLiteral("submit game=") + s->entry.game, s->since,
-           {{"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))}});
+           {retryAfterTimeout()});
 }
 
 // Its connection's listings waiting behind it may be answered once every
@@ -429,7 +436,7 @@ void HofServer::serveList(const ListingPtr& l, const QList<ListedEntry>* entries
         answer(l->reply, l->peer, 503,
                errorPage(QStringLiteral("Server error"), QStringLiteral("The list cannot be read just now.")),
                what, l->since,
-               {{"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))}});
+               {retryAfterTimeout()});
         return;
     }
     const auto kept = best_.constFind(l->game);

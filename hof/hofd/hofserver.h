@@ -99,6 +99,7 @@ class HofServer : public QObject
                 const QList<QPair<QByteArray, QByteArray>>& extra = {});
     void answerNotStored(const SubmitPtr& s);
     void rememberDoubtful(const Submit& s);
+    QPair<QByteArray, QByteArray> retryAfterTimeout() const;
 
     HofDatabase& database_;
     HofServerOptions options_;
