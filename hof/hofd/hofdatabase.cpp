@@ -1,6 +1,7 @@
 #include "hof/hofd/hofdatabase.h"
 
 #include <QDeadlineTimer>
+#include <QMutex>
 #include <QThread>
 #include <QTimer>
 
@@ -18,12 +19,39 @@ constexpr int kConnectionCheckMs = 100;
 
 } // namespace
 
+// What the threads send back, run on the HofDatabase's thread while it lives.
+// A thread still waiting for the database when the HofDatabase is destroyed
+// (close() ran out of time) sends into nothing once it returns: the threads
+// reach the HofDatabase only through here.
+class HofDatabase::Outbox
+{
+  public:
+    explicit Outbox(HofDatabase* to) : to_(to) {}
+
+    void post(std::function<void(HofDatabase&)> call)
+    {
+        const QMutexLocker lock(&mutex_);
+        if (to_)
+            QMetaObject::invokeMethod(
+                to_, [to = to_, call = std::move(call)] { call(*to); }, Qt::QueuedConnection);
+    }
+    void close() // what is posted and not yet run ends with the HofDatabase
+    {
+        const QMutexLocker lock(&mutex_);
+        to_ = nullptr;
+    }
+
+  private:
+    QMutex mutex_;
+    HofDatabase* to_;
+};
+
 // One connection and the thread it is used on. The store is made, used and
 // deleted on that thread only; context lives there and ends with it.
 class HofDatabase::Worker
 {
   public:
-    explicit Worker(const QString& name) : context(new QObject)
+    Worker(const QString& name, std::shared_ptr<Outbox> outbox) : context(new QObject), out(std::move(outbox))
     {
         thread.setObjectName(name);
         context->moveToThread(&thread);
@@ -42,30 +70,28 @@ class HofDatabase::Worker
 
     QThread thread;
     QObject* context;
+    std::shared_ptr<Outbox> out;
     std::unique_ptr<HofStore> store;
     QTimer* retry = nullptr; // the reader's next attempt to reconnect
     bool watched = false;    // the reader is subscribed to the notifications
 };
 
-HofDatabase::HofDatabase(QObject* parent) : QObject(parent) {}
+HofDatabase::HofDatabase(QObject* parent) : QObject(parent), outbox_(std::make_shared<Outbox>(this)) {}
 
 HofDatabase::~HofDatabase()
 {
-    if (!close(2000)) { // a thread waiting for the database is left to the end of the process
+    const bool ended = close(2000);
+    outbox_->close();
+    if (!ended) { // a thread waiting for the database is left to the end of the process
         (void)writer_.release();
         (void)reader_.release();
     }
 }
 
-void HofDatabase::post(std::function<void()> call)
-{
-    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-}
-
 brev::Problem HofDatabase::open(const QString& where, int timeoutMs)
 {
     brev::Problem problem;
-    writer_ = std::make_unique<Worker>(QStringLiteral("hofd writer"));
+    writer_ = std::make_unique<Worker>(QStringLiteral("hofd writer"), outbox_);
     writer_->run([&] {
         writer_->store = std::make_unique<HofStore>(QStringLiteral("hofd writer"));
         problem = writer_->store->open(where, true, timeoutMs);
@@ -74,7 +100,7 @@ brev::Problem HofDatabase::open(const QString& where, int timeoutMs)
     });
     if (problem)
         return problem;
-    reader_ = std::make_unique<Worker>(QStringLiteral("hofd reader"));
+    reader_ = std::make_unique<Worker>(QStringLiteral("hofd reader"), outbox_);
     reader_->run([&] {
         reader_->store = std::make_unique<HofStore>(QStringLiteral("hofd reader"));
         problem = reader_->store->open(where, false, timeoutMs);
@@ -103,14 +129,14 @@ HofStore::Change HofDatabase::changedElsewhere()
 void HofDatabase::watchFile()
 {
     Worker* w = writer_.get();
-    w->post([this, w] {
+    w->post([w] {
         auto* timer = new QTimer(w->context);
-        QObject::connect(timer, &QTimer::timeout, w->context, [this, w, timer] {
+        QObject::connect(timer, &QTimer::timeout, w->context, [w, timer] {
             if (const brev::Problem gone = w->store->fileProblem()) {
                 timer->stop();
-                post([this, why = *gone] { emit failed(why); });
+                w->out->post([why = *gone](HofDatabase& db) { emit db.failed(why); });
             } else if (w->store->changedElsewhere() != HofStore::Change::None) {
-                post([this] { emit changed(); });
+                w->out->post([](HofDatabase& db) { emit db.changed(); });
             }
         });
         timer->start(kFileCheckMs);
@@ -120,44 +146,42 @@ void HofDatabase::watchFile()
 void HofDatabase::watchServer()
 {
     Worker* w = reader_.get();
-    w->run([this, w] {
+    w->run([w] {
         HofStore::Watch watch;
-        watch.onChange = [this] { post([this] { emit changed(); }); };
-        watch.onWatching = [this, w] {
+        watch.onChange = [w] { w->out->post([](HofDatabase& db) { emit db.changed(); }); };
+        watch.onWatching = [w] {
             w->watched = true;
-            post([this] {
-                emit changed();
-                emit watching(true);
+            w->out->post([](HofDatabase& db) {
+                emit db.changed();
+                emit db.watching(true);
             });
         };
         w->store->watch(watch);
         auto* check = new QTimer(w->context);
-        QObject::connect(check, &QTimer::timeout, w->context, [this] { checkReader(); });
+        QObject::connect(check, &QTimer::timeout, w->context, [w] { checkReader(w); });
         check->start(kConnectionCheckMs);
     });
 }
 
 // On the reader's thread: a broken connection is no longer notified of changes,
 // and is opened again.
-void HofDatabase::checkReader()
+void HofDatabase::checkReader(Worker* w)
 {
-    Worker* w = reader_.get();
     if (!w->watched || w->store->connected())
         return;
     w->watched = false;
-    post([this] { emit watching(false); });
-    reconnectReader(0);
+    w->out->post([](HofDatabase& db) { emit db.watching(false); });
+    reconnectReader(w, 0);
 }
 
 // On the reader's thread: tries to open the connection again in delayMs, and
 // then every kReconnectMs until the server is back.
-void HofDatabase::reconnectReader(int delayMs)
+void HofDatabase::reconnectReader(Worker* w, int delayMs)
 {
-    Worker* w = reader_.get();
     if (!w->retry) {
         w->retry = new QTimer(w->context);
         w->retry->setSingleShot(true);
-        QObject::connect(w->retry, &QTimer::timeout, w->context, [this, w] {
+        QObject::connect(w->retry, &QTimer::timeout, w->context, [w] {
             if (!w->store->connected() && w->store->reconnect()) // subscribed again: onWatching tells
                 w->retry->start(kReconnectMs);
         });
@@ -169,7 +193,7 @@ void HofDatabase::reconnectReader(int delayMs)
 void HofDatabase::store(const StoreBatch& batch, std::function<void(const StoreResult&)> done)
 {
     Worker* w = writer_.get();
-    w->post([this, w, batch, done = std::move(done)] {
+    w->post([w, batch, done = std::move(done)] {
         // The writer's data version moves only with other connections' commits:
         // looked at before and after the batch, and every second, it tells
         // whether the lists of this batch and those kept elsewhere still hold.
@@ -178,15 +202,15 @@ void HofDatabase::store(const StoreBatch& batch, std::function<void(const StoreR
         result.changedElsewhere =
             before || (w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None);
         if (result.fatal)
-            post([this, why = *result.problem] { emit failed(why); });
-        post([done, result] { done(result); });
+            w->out->post([why = *result.problem](HofDatabase& db) { emit db.failed(why); });
+        w->out->post([done, result](HofDatabase&) { done(result); });
     });
 }
 
 void HofDatabase::read(const QStringList& games, std::function<void(const ReadResult&)> done)
 {
     Worker* w = reader_.get();
-    w->post([this, w, games, done = std::move(done)] {
+    w->post([w, games, done = std::move(done)] {
         ReadResult result;
         for (const QString& game : games) {
             QList<ListedEntry> entries;
@@ -196,8 +220,8 @@ void HofDatabase::read(const QStringList& games, std::function<void(const ReadRe
             result.best.insert(game, entries);
         }
         if (!w->store->isSqlite())
-            checkReader();
-        post([done, result] { done(result); });
+            checkReader(w);
+        w->out->post([done, result](HofDatabase&) { done(result); });
     });
 }
 

@@ -10,7 +10,9 @@
 //   opened again (every second while the server is away) and subscribed again.
 // - SQLite: a third connection, on the caller's thread, tells whether another
 //   connection changed the entries (SQLite's data version).
-// Results come back as calls on the thread that made the HofDatabase.
+// Results come back as calls on the thread that made the HofDatabase, while it
+// lives: destroyed with a thread still waiting for the database, it leaves
+// that thread behind, and nothing the thread sends later reaches it.
 #pragma once
 
 #include "base/problem.h"
@@ -63,13 +65,15 @@ class HofDatabase : public QObject
     void failed(const QString& why); // nothing can be stored any more
 
   private:
+    class Outbox;
     class Worker;
-    void post(std::function<void()> call); // runs call on this object's thread
     void watchFile();
     void watchServer();
-    void checkReader();
-    void reconnectReader(int delayMs);
+    // On the reader's thread; they touch the worker only.
+    static void checkReader(Worker* w);
+    static void reconnectReader(Worker* w, int delayMs);
 
+    std::shared_ptr<Outbox> outbox_; // the threads reach this object through it only
     std::unique_ptr<Worker> writer_;
     std::unique_ptr<Worker> reader_;
     std::unique_ptr<HofStore> checker_; // SQLite, on the caller's thread

@@ -278,31 +278,47 @@ void HofServer::stored(const StoreResult& result)
             answer(s->reply, s->peer, 200,
                    listPage(s->entry.game, result.best.value(s->entry.game), id, s->entry.score), what,
                    s->since);
+            // Settled: the next identical entry is another game, stored anew.
+            doubtful_.remove(s->key);
         } else if (refused) {
             logProblem(*refused);
-            if (!s->answered)
+            if (!s->answered) {
+                rate_.giveBack(s->client); // not stored: not counted
                 answer(s->reply, s->peer, 500,
                        errorPage(QStringLiteral("Not stored"),
                                  QStringLiteral("The database refused this entry.")),
                        what, s->since);
+            }
         } else if (!s->answered) {
             answerNotStored(s);
         }
-        // Perhaps stored unseen: a retry finds it rather than storing it twice.
-        if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain)) {
-            if (doubtful_.size() >= kMaxDoubtful)
-                doubtful_.removeIf(
-                    [&](const auto& it) { return it.value().atMs < clock_.elapsed() - kDoubtfulWindowMs; });
-            if (doubtful_.size() < kMaxDoubtful)
-                doubtful_.insert(s->key,
-                                 {s->sameSince.isValid() ? s->sameSince : s->arrived, clock_.elapsed()});
-        }
+        if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain))
+            rememberDoubtful(*s);
         s->answered = true;
         submissionDone(s);
     }
     storeQueued();
     armGiveUp();
     checkDrained();
+}
+
+// Perhaps stored unseen: a retry finds it rather than storing it twice. When the
+// table is full, the entries past their window make room; when none has passed
+// it, the entry is not remembered.
+void HofServer::rememberDoubtful(const Submit& s)
+{
+    const qint64 now = clock_.elapsed();
+    if (doubtful_.size() >= kMaxDoubtful)
+        doubtful_.removeIf([&](const auto& it) { return it.value().atMs < now - kDoubtfulWindowMs; });
+    if (doubtful_.size() < kMaxDoubtful)
+        doubtful_.insert(s.key, {s.sameSince.isValid() ? s.sameSince : s.arrived, now});
+}
+
+// After the database kept a request waiting: ask again once its timeout, in
+// whole seconds, has passed.
+QPair<QByteArray, QByteArray> HofServer::retryAfterTimeout() const
+{
+    return {"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))};
 }
 
 // Not stored, or not known to be: it does not count against its client's rate.
@@ -314,7 +330,7 @@ void HofServer::answerNotStored(const SubmitPtr& s)
            errorPage(QStringLiteral("Not stored"),
                      QStringLiteral("The entry could not be stored just now; please try again.")),
            QStringLiteral("submit game=") + s->entry.game, s->since,
-           {{"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))}});
+           {retryAfterTimeout()});
 }
 
 // Its connection's listings waiting behind it may be answered once every
@@ -420,7 +436,7 @@ void HofServer::serveList(const ListingPtr& l, const QList<ListedEntry>* entries
         answer(l->reply, l->peer, 503,
                errorPage(QStringLiteral("Server error"), QStringLiteral("The list cannot be read just now.")),
                what, l->since,
-               {{"Retry-After", QByteArray::number(qMax(1, options_.databaseTimeoutMs / 1000))}});
+               {retryAfterTimeout()});
         return;
     }
     const auto kept = best_.constFind(l->game);
@@ -473,8 +489,7 @@ void HofServer::giveUp()
     for (const SubmitPtr& s : storing) {
         if (!s->answered && s->giveUpAt <= now) {
             answerNotStored(s);
-            if (doubtful_.size() < kMaxDoubtful)
-                doubtful_.insert(s->key, {s->sameSince.isValid() ? s->sameSince : s->arrived, now});
+            rememberDoubtful(*s);
             submissionDone(s);
         }
     }

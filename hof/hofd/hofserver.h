@@ -22,8 +22,9 @@
 // counted. The retry of an entry whose store may have been committed unseen (the
 // connection broke at the commit, or the timeout passed during it) is taken as
 // that entry when the database holds an identical one made since the first
-// attempt, for kDoubtfulWindowMs. One line per request goes to standard error
-// (never a name or an e-mail address; the client's text escaped).
+// attempt, for kDoubtfulWindowMs or until a retry is answered as stored (an
+// identical entry after that is another game). One line per request goes to
+// standard error (never a name or an e-mail address; the client's text escaped).
 #pragma once
 
 #include "hof/hofd/hofdatabase.h"
@@ -97,6 +98,8 @@ class HofServer : public QObject
                 const QString& logText, const QElapsedTimer& since,
                 const QList<QPair<QByteArray, QByteArray>>& extra = {});
     void answerNotStored(const SubmitPtr& s);
+    void rememberDoubtful(const Submit& s);
+    QPair<QByteArray, QByteArray> retryAfterTimeout() const;
 
     HofDatabase& database_;
     HofServerOptions options_;

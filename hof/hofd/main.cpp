@@ -44,12 +44,13 @@ bool parseListen(const QString& text, QHostAddress* address, quint16* port)
     return true;
 }
 
-// Seconds (fractions allowed) as milliseconds; -1 when not a positive number.
+// Seconds (fractions allowed) as whole milliseconds; -1 when not a number from
+// 0.001 (less would time out at once) to a day.
 int millisecondsOf(const QString& text)
 {
     bool ok = false;
     const double seconds = text.toDouble(&ok);
-    return ok && seconds > 0 && seconds <= 86400 ? int(seconds * 1000) : -1;
+    return ok && seconds >= 0.001 && seconds <= 86400 ? int(seconds * 1000) : -1;
 }
 
 // The connections that fit in the descriptors left: the soft limit is raised to
@@ -146,7 +147,7 @@ int main(int argc, char* argv[])
     options.databaseTimeoutMs = millisecondsOf(parser.value(QStringLiteral("database-timeout")));
     if (options.http.headerTimeoutMs < 0 || options.http.idleTimeoutMs < 0 || options.databaseTimeoutMs < 0)
         return fail(QStringLiteral("--header-timeout, --idle-timeout and --database-timeout want a number of "
-                                   "seconds above 0"),
+                                   "seconds from 0.001 to 86400"),
                     2);
     bool countOk = false, rateOk = false;
     const int connections = parser.value(QStringLiteral("max-connections")).toInt(&countOk);
