@@ -139,7 +139,7 @@ void MatchWindow::layoutControls()
     // Bars on a description stay in its slot as it widens.
     for (int k = 0; k < bars.size(); ++k)
         placeBar(k);
-    centreFrame(frame, this);
+    centreDesignFrame(frame);
     rememberSize();
 }
 

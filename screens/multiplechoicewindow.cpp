@@ -125,7 +125,7 @@ void MultipleChoiceWindow::layoutControls()
     questionLabel->setGeometry(twips(this, left), questionLabel->y(), twips(this, frameWidth - 400),
                                questionLabel->height());
     rememberSize();
-    centreFrame(frame, this);
+    centreDesignFrame(frame);
 }
 
 } // namespace brev

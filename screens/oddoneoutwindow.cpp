@@ -94,7 +94,7 @@ void OddOneOutWindow::layoutControls()
     for (ChoiceButton* option : items)
         option->setGeometry(twips(this, left), option->y(), twips(this, frameWidth - 1000), option->height());
     patternLabel->setGeometry(items[0]->x(), patternLabel->y(), items[0]->width(), patternLabel->height());
-    centreFrame(frame, this);
+    centreDesignFrame(frame);
 }
 
 } // namespace brev

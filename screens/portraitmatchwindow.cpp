@@ -125,7 +125,7 @@ void PortraitMatchWindow::layoutControls()
     // Bars on a portrait follow it; the others rest on the new home row.
     for (int k = 0; k < 4; ++k)
         placeBar(k);
-    centreFrame(frame, this);
+    centreDesignFrame(frame);
     rememberSize();
 }
 

@@ -73,7 +73,7 @@ void QuotationWindow::layoutControls()
         c->setGeometry(twips(this, choiceLeft), c->y(), twips(this, frameWidth / 2 - 600), c->height());
     questionLabel->setGeometry(twips(this, frameLeft + 100), questionLabel->y(), twips(this, frameWidth / 2 - 800),
                                questionLabel->height());
-    centreFrame(frame, this);
+    centreDesignFrame(frame);
     rememberSize();
 }
 

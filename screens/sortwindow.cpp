@@ -237,7 +237,7 @@ void SortWindow::reject()
 void SortWindow::layoutControls()
 {
     rememberSize();
-    centreFrame(frame, this);
+    centreDesignFrame(frame);
 }
 
 } // namespace brev

@@ -497,6 +497,12 @@ void TstLayout::questionScreens()
     // The widest position line a game can show.
     window->showPosition(QStringLiteral("Question 32767 of 32767     Score: 32767 of 32767 (100%)"));
     QStringList faults = inspect(window, screenFor(category) == Screen::Matching ? staircase : QStringList());
+    // No control (a widget without children of its own) runs under the position line.
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (w != window->positionLabel && w->isVisibleTo(window) && w->findChildren<QWidget*>().isEmpty()
+            && QRect(w->mapTo(window, QPoint(0, 0)), w->size()).bottom() >= window->positionLabel->y())
+            faults << QStringLiteral("%1 runs under the position line").arg(w->objectName());
+    }
     if (auto* name = qobject_cast<NameMeWindow*>(window)) {
         // Wrong letters grow the stage picture and show the letters and the warning.
         // Then more, until the name is lost and shown whole.

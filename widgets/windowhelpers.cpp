@@ -397,17 +397,18 @@ void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, in
         new FrameWatch(window, assumed);
 }
 
-void centreFrame(QWidget* frame, QWidget* window)
+void centreFrame(QWidget* frame, QWidget* window, int keepFree)
 {
     // Measured against the window's outer size, frame included.
     const QSize extra = frameExtra(window);
+    const int height = window->height() - keepFree;
     // Centred on the outer size, the frame sits lower than the middle of the
     // client area by half the title bar: never so low that its edge is cut.
     const int left = (window->width() + extra.width() - frame->width()) / 2;
-    const int top = (window->height() + extra.height() - frame->height()) / 2;
+    const int top = (height + extra.height() - frame->height()) / 2;
     frame->hide();
     frame->move(std::clamp(left, 0, std::max(0, window->width() - frame->width())),
-                std::clamp(top, 0, std::max(0, window->height() - frame->height())));
+                std::clamp(top, 0, std::max(0, height - frame->height())));
     frame->show();
 }
 

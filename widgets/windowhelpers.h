@@ -86,8 +86,9 @@ void centreOnScreen(QWidget* window);
 // settings file that cannot be saved is told through `messages`.
 void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, int slot, SizeMode mode);
 // Centres a frame inside its window (outer window size), moved no further
-// than the frame still fits inside the window's client area (centerframe).
-void centreFrame(QWidget* frame, QWidget* window);
+// than the frame still fits inside the window's client area (centerframe);
+// the lowest `keepFree` pixels of the client area stay clear of it.
+void centreFrame(QWidget* frame, QWidget* window, int keepFree = 0);
 // Shrinks a frame that would reach past its window's client area, leaving
 // `margin` pixels clear on each side.
 void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
