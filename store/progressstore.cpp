@@ -84,9 +84,12 @@ Problem ProgressStore::switchOff(const QString& what, bool fileThere)
 {
     closeConnection();
     game_ = 0;
-    off_ = what + u' '
-           + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
-                        : tr("The game goes on without recording progress."));
+    if (access_ == Access::ReadOnly)
+        off_ = what;   // a report, with no game to go on
+    else
+        off_ = what + u' '
+               + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
+                            : tr("The game goes on without recording progress."));
     return off_;
 }
 

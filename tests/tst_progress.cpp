@@ -331,6 +331,11 @@ void TestProgress::unusableFileLeftAlone()
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
     QList<PresidentHistory> histories;
     QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), problem);   // a reader says why
+    QVERIFY2(problem->contains(QStringLiteral("The game goes on")), qPrintable(*problem));
+    // A report names the file and what is wrong, with no game to go on.
+    ProgressStore report(file, ProgressStore::Access::ReadOnly);
+    const Problem reported = report.presidentHistories(QStringLiteral("Ann"), &histories);
+    QCOMPARE(reported, problem->left(problem->indexOf(QStringLiteral(" The game goes on"))));
     QCOMPARE(bytesOf(file), before);
 }
 
