@@ -238,7 +238,6 @@ Problem ProgressStore::checkSchema(bool* fresh)
 Problem ProgressStore::createSchema()
 {
     static const char* const statements[] = {
-        "BEGIN IMMEDIATE",
         "CREATE TABLE games (id INTEGER PRIMARY KEY, player TEXT NOT NULL, started TEXT NOT NULL,"
         " practice INTEGER NOT NULL, finished TEXT, score INTEGER, possible INTEGER, ended_early INTEGER)",
         "CREATE INDEX games_player ON games (player)",
@@ -250,12 +249,24 @@ Problem ProgressStore::createSchema()
         "CREATE INDEX items_president ON items (player, record, id, correct)",
         "CREATE INDEX items_category ON items (player, category, correct, points)",
     };
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QT_TR_NOOP("starting a new history in it"), q.lastError());
+    // Another copy of the game may have started the history since the file
+    // was found fresh, before this one had the lock: then it is read as any
+    // existing file.
+    bool fresh = false;
+    if (auto problem = checkSchema(&fresh))
+        return problem;   // closing the file ended the transaction
+    if (!fresh) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
+    }
     QStringList all;
     for (const char* statement : statements)
         all << QString::fromLatin1(statement);
     all << QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)
         << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion) << QStringLiteral("COMMIT");
-    QSqlQuery q(db_);
     for (const QString& statement : all) {
         if (!q.exec(statement)) {
             const QSqlError error = q.lastError();

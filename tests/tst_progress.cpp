@@ -10,11 +10,13 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
 #include <cstdio>
 #include <deque>
+#include <thread>
 #include <unistd.h>
 
 using namespace brev;
@@ -113,6 +115,7 @@ private slots:
     void unusableFileLeftAlone_data();
     void unusableFileLeftAlone();
     void lockedFileWaitsBoundedOnce();
+    void historyStartedMeanwhileIsUsed();
     void readOnlyFileReportedOnce();
 
 private:
@@ -367,6 +370,43 @@ void TestProgress::lockedFileWaitsBoundedOnce()
         QCOMPARE(hold.value(0).toInt(), 0);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+}
+
+// Two copies of the game start at once on a new file: the second found it
+// fresh, then waited for the first one's lock while it started the history.
+void TestProgress::historyStartedMeanwhileIsUsed()
+{
+    const QString file = dir_.filePath(QStringLiteral("raced.sqlite"));
+    QSemaphore started;
+    std::thread first([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("first"));
+            db.setDatabaseName(file);
+            QSqlQuery q(db);
+            const bool begun =
+                db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                && q.exec(QStringLiteral("CREATE TABLE games (id INTEGER PRIMARY KEY, player, started, practice,"
+                                         " finished, score, possible, ended_early)"))
+                && q.exec(QStringLiteral("CREATE TABLE items (id INTEGER PRIMARY KEY, game, question, asked,"
+                                         " player, category, record, president, correct, points)"))
+                && q.exec(QStringLiteral("PRAGMA application_id = 1112687958"))   // "BREV"
+                && q.exec(QStringLiteral("PRAGMA user_version = 1"));
+            started.release();
+            if (begun) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(kProgressLockWaitMs / 4));
+                q.exec(QStringLiteral("COMMIT"));
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("first"));
+    });
+    started.acquire();
+    ProgressStore second(file);
+    const Problem problem = second.beginGame(QStringLiteral("Ann"), kMorning, false);
+    first.join();
+    if (problem && problem->contains(QStringLiteral("in use by another program")))
+        QSKIP("The first connection did not commit within the lock wait: the machine is too busy.");
+    QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
+    QCOMPARE(second.recordQuestion(1, {item(7, true)}, kMorning), Problem());
 }
 
 void TestProgress::readOnlyFileReportedOnce()
