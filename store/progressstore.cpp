@@ -311,7 +311,8 @@ Problem ProgressStore::beginGame(const QString& player, const QDateTime& when, b
     if (auto problem = open())
         return problem;
     QSqlQuery q(db_);
-    q.prepare(QStringLiteral("INSERT INTO games (player, started, practice) VALUES (?, ?, ?)"));
+    if (!q.prepare(QStringLiteral("INSERT INTO games (player, started, practice) VALUES (?, ?, ?)")))
+        return failed(QT_TR_NOOP("recording a new game"), q.lastError());
     player_ = playerName(player);
     q.addBindValue(player_);
     q.addBindValue(timeText(when));
@@ -363,8 +364,9 @@ Problem ProgressStore::finishGame(int score, int possible, bool endedEarly, cons
     if (off_ || game == 0)
         return std::nullopt;
     QSqlQuery q(db_);
-    q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?"
-                             " WHERE id = ?"));
+    if (!q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?"
+                                  " WHERE id = ?")))
+        return failed(QT_TR_NOOP("recording the end of a game"), q.lastError());
     q.addBindValue(timeText(when));
     q.addBindValue(score);
     q.addBindValue(possible);
@@ -414,9 +416,10 @@ Problem ProgressStore::presidentHistories(const QString& player, QList<President
     const QString name = playerName(player);
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT record, COUNT(*), SUM(correct) FROM items"
-                             " WHERE player = ? AND record > 0"
-                             " GROUP BY record ORDER BY record"));
+    if (!q.prepare(QStringLiteral("SELECT record, COUNT(*), SUM(correct) FROM items"
+                                  " WHERE player = ? AND record > 0"
+                                  " GROUP BY record ORDER BY record")))
+        return failed(QT_TR_NOOP("reading the answers about each president"), q.lastError());
     q.addBindValue(name);
     if (q.exec())
         while (q.next())
@@ -455,9 +458,10 @@ Problem ProgressStore::categoryAccuracy(const QString& player, QList<CategoryAcc
         return problem;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT category, COUNT(*), SUM(correct), SUM(points) FROM items"
-                             " WHERE player = ?"
-                             " GROUP BY category ORDER BY category"));
+    if (!q.prepare(QStringLiteral("SELECT category, COUNT(*), SUM(correct), SUM(points) FROM items"
+                                  " WHERE player = ?"
+                                  " GROUP BY category ORDER BY category")))
+        return failed(QT_TR_NOOP("reading the answers in each category"), q.lastError());
     q.addBindValue(playerName(player));
     if (q.exec())
         while (q.next())
@@ -478,8 +482,9 @@ Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out
         return problem;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id, started, finished, score, possible, practice, ended_early FROM games"
-                             " WHERE player = ? AND finished IS NOT NULL ORDER BY id"));
+    if (!q.prepare(QStringLiteral("SELECT id, started, finished, score, possible, practice, ended_early"
+                                  " FROM games WHERE player = ? AND finished IS NOT NULL ORDER BY id")))
+        return failed(QT_TR_NOOP("reading its games"), q.lastError());
     q.addBindValue(playerName(player));
     if (q.exec()) {
         while (q.next()) {
