@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStorageInfo>
+#include <QUrl>
 #include <QVariant>
 #include <atomic>
 #include <cmath>
@@ -157,6 +158,18 @@ Problem ProgressStore::open()
     db_.setConnectOptions(options);
     if (!db_.open())
         return failed(QT_TR_NOOP("opening it"), db_.lastError());
+    if (access_ == Access::ReadOnly && !readableAsIs()
+        && !QFileInfo::exists(file_ + QStringLiteral("-wal"))) {
+        // A write-ahead-log file in a folder the reader cannot write: SQLite
+        // cannot make the log's index beside it. With no log left to merge
+        // into it, the file alone holds the whole history.
+        db_.close();
+        const QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
+        db_.setDatabaseName(uri.toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro&immutable=1"));
+        db_.setConnectOptions(options + QStringLiteral(";QSQLITE_OPEN_URI"));
+        if (!db_.open())
+            return failed(QT_TR_NOOP("opening it"), db_.lastError());
+    }
 
     bool fresh = false;
     if (auto problem = checkSchema(&fresh))
@@ -177,6 +190,17 @@ Problem ProgressStore::open()
         return problem;
     open_ = true;
     return std::nullopt;
+}
+
+// False when reading the file fails because it, or its folder, cannot be
+// written; any other failure is left to checkSchema to report.
+bool ProgressStore::readableAsIs()
+{
+    QSqlQuery q(db_);
+    if (q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+        return true;
+    const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
+    return code != SqliteReadOnly && code != SqliteCantOpen;
 }
 
 // Reads, and writes nothing: a file that is not ours, or not of a version

@@ -86,6 +86,7 @@ public:
     static QString playerName(const QString& name);
 
 private:
+    bool readableAsIs();
     Problem checkSchema(bool* fresh);
     Problem createSchema();
     Problem prepareWriting();
