@@ -1,4 +1,5 @@
 #include "store/progressstore.h"
+#include "base/numbers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +9,6 @@
 #include <QUrl>
 #include <QVariant>
 #include <atomic>
-#include <cmath>
 
 namespace brev {
 
@@ -518,7 +518,7 @@ Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out
             r.finished = timeOf(q.value(2));
             r.score = q.value(3).toInt();
             r.possible = q.value(4).toInt();
-            r.percent = r.possible > 0 ? int(std::floor(r.score * 100.0 / r.possible)) : 0;
+            r.percent = scorePercent(r.score, r.possible);
             r.practice = q.value(5).toInt() != 0;
             r.endedEarly = q.value(6).toInt() != 0;
             out->append(r);
