@@ -1,7 +1,7 @@
 #include "store/gamesession.h"
+#include "base/numbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace brev {
 
@@ -14,7 +14,7 @@ void GameSession::addPoints(int points, int maximum)
     score += points;
     possible += maximum;
     if (possible > 0)
-        percent = static_cast<int>(std::floor(score * 100.0 / possible));
+        percent = scorePercent(score, possible);
 }
 
 void GameSession::credit(int record, int change)

@@ -7,7 +7,10 @@ namespace brev {
 
 namespace {
 
-constexpr const char* kContext = "brev::Mastery";
+// The context of the words and hints, so lupdate finds them.
+struct MasteryTexts {
+    Q_DECLARE_TR_FUNCTIONS(brev::Mastery)
+};
 
 // clang-format off
 constexpr const char* kWords[] = {
@@ -56,7 +59,7 @@ Mastery masteryOf(const PresidentHistory* history)
 
 QString masteryWord(MasteryLevel level)
 {
-    return QCoreApplication::translate(kContext, kWords[int(level)]);
+    return MasteryTexts::tr(kWords[int(level)]);
 }
 
 QString masteryKey(MasteryLevel level)
@@ -67,16 +70,18 @@ QString masteryKey(MasteryLevel level)
 QString masteryHint(const Mastery& m)
 {
     if (m.counted == 0)
-        return QCoreApplication::translate(kContext, "Not asked yet");
+        return MasteryTexts::tr("Not asked yet");
     if (m.counted == 1)
-        return m.newestRight ? QCoreApplication::translate(kContext, "Right the one time asked")
-                             : QCoreApplication::translate(kContext, "Wrong the one time asked");
-    const QString counts = QCoreApplication::translate(kContext, "%1 of the last %2 answers right")
+        return m.newestRight ? MasteryTexts::tr("Right the one time asked")
+                             : MasteryTexts::tr("Wrong the one time asked");
+    const QString counts = MasteryTexts::tr("%1 of the last %2 answers right")
                                .arg(m.right)
                                .arg(m.counted);
     // Says why two players with the same count stand apart: the newest weighs most.
-    return m.newestRight ? QCoreApplication::translate(kContext, "%1, the latest right").arg(counts)
-                         : QCoreApplication::translate(kContext, "%1, the latest wrong").arg(counts);
+    return m.newestRight ? //: %1 is "3 of the last 5 answers right"; the newest answer was right
+                           MasteryTexts::tr("%1, the latest right").arg(counts)
+                         : //: %1 is "3 of the last 5 answers right"; the newest answer was wrong
+                           MasteryTexts::tr("%1, the latest wrong").arg(counts);
 }
 
 } // namespace brev

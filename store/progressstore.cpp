@@ -1,13 +1,14 @@
 #include "store/progressstore.h"
+#include "base/numbers.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStorageInfo>
+#include <QUrl>
 #include <QVariant>
 #include <atomic>
-#include <cmath>
 
 namespace brev {
 
@@ -84,9 +85,12 @@ Problem ProgressStore::switchOff(const QString& what, bool fileThere)
 {
     closeConnection();
     game_ = 0;
-    off_ = what + u' '
-           + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
-                        : tr("The game goes on without recording progress."));
+    if (access_ == Access::ReadOnly)
+        off_ = what;   // a report, with no game to go on
+    else
+        off_ = what + u' '
+               + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
+                            : tr("The game goes on without recording progress."));
     return off_;
 }
 
@@ -154,6 +158,18 @@ Problem ProgressStore::open()
     db_.setConnectOptions(options);
     if (!db_.open())
         return failed(QT_TR_NOOP("opening it"), db_.lastError());
+    if (access_ == Access::ReadOnly && !readableAsIs()
+        && !QFileInfo::exists(file_ + QStringLiteral("-wal"))) {
+        // A write-ahead-log file in a folder the reader cannot write: SQLite
+        // cannot make the log's index beside it. With no log left to merge
+        // into it, the file alone holds the whole history.
+        db_.close();
+        const QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
+        db_.setDatabaseName(uri.toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro&immutable=1"));
+        db_.setConnectOptions(options + QStringLiteral(";QSQLITE_OPEN_URI"));
+        if (!db_.open())
+            return failed(QT_TR_NOOP("opening it"), db_.lastError());
+    }
 
     bool fresh = false;
     if (auto problem = checkSchema(&fresh))
@@ -174,6 +190,17 @@ Problem ProgressStore::open()
         return problem;
     open_ = true;
     return std::nullopt;
+}
+
+// False when reading the file fails because it, or its folder, cannot be
+// written; any other failure is left to checkSchema to report.
+bool ProgressStore::readableAsIs()
+{
+    QSqlQuery q(db_);
+    if (q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+        return true;
+    const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
+    return code != SqliteReadOnly && code != SqliteCantOpen;
 }
 
 // Reads, and writes nothing: a file that is not ours, or not of a version
@@ -235,7 +262,6 @@ Problem ProgressStore::checkSchema(bool* fresh)
 Problem ProgressStore::createSchema()
 {
     static const char* const statements[] = {
-        "BEGIN IMMEDIATE",
         "CREATE TABLE games (id INTEGER PRIMARY KEY, player TEXT NOT NULL, started TEXT NOT NULL,"
         " practice INTEGER NOT NULL, finished TEXT, score INTEGER, possible INTEGER, ended_early INTEGER)",
         "CREATE INDEX games_player ON games (player)",
@@ -247,12 +273,24 @@ Problem ProgressStore::createSchema()
         "CREATE INDEX items_president ON items (player, record, id, correct)",
         "CREATE INDEX items_category ON items (player, category, correct, points)",
     };
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QT_TR_NOOP("starting a new history in it"), q.lastError());
+    // Another copy of the game may have started the history since the file
+    // was found fresh, before this one had the lock: then it is read as any
+    // existing file.
+    bool fresh = false;
+    if (auto problem = checkSchema(&fresh))
+        return problem;   // closing the file ended the transaction
+    if (!fresh) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
+    }
     QStringList all;
     for (const char* statement : statements)
         all << QString::fromLatin1(statement);
     all << QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)
         << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion) << QStringLiteral("COMMIT");
-    QSqlQuery q(db_);
     for (const QString& statement : all) {
         if (!q.exec(statement)) {
             const QSqlError error = q.lastError();
@@ -297,7 +335,8 @@ Problem ProgressStore::beginGame(const QString& player, const QDateTime& when, b
     if (auto problem = open())
         return problem;
     QSqlQuery q(db_);
-    q.prepare(QStringLiteral("INSERT INTO games (player, started, practice) VALUES (?, ?, ?)"));
+    if (!q.prepare(QStringLiteral("INSERT INTO games (player, started, practice) VALUES (?, ?, ?)")))
+        return failed(QT_TR_NOOP("recording a new game"), q.lastError());
     player_ = playerName(player);
     q.addBindValue(player_);
     q.addBindValue(timeText(when));
@@ -349,8 +388,9 @@ Problem ProgressStore::finishGame(int score, int possible, bool endedEarly, cons
     if (off_ || game == 0)
         return std::nullopt;
     QSqlQuery q(db_);
-    q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?"
-                             " WHERE id = ?"));
+    if (!q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?"
+                                  " WHERE id = ?")))
+        return failed(QT_TR_NOOP("recording the end of a game"), q.lastError());
     q.addBindValue(timeText(when));
     q.addBindValue(score);
     q.addBindValue(possible);
@@ -400,9 +440,10 @@ Problem ProgressStore::presidentHistories(const QString& player, QList<President
     const QString name = playerName(player);
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT record, COUNT(*), SUM(correct) FROM items"
-                             " WHERE player = ? AND record > 0"
-                             " GROUP BY record ORDER BY record"));
+    if (!q.prepare(QStringLiteral("SELECT record, COUNT(*), SUM(correct) FROM items"
+                                  " WHERE player = ? AND record > 0"
+                                  " GROUP BY record ORDER BY record")))
+        return failed(QT_TR_NOOP("reading the answers about each president"), q.lastError());
     q.addBindValue(name);
     if (q.exec())
         while (q.next())
@@ -441,9 +482,10 @@ Problem ProgressStore::categoryAccuracy(const QString& player, QList<CategoryAcc
         return problem;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT category, COUNT(*), SUM(correct), SUM(points) FROM items"
-                             " WHERE player = ?"
-                             " GROUP BY category ORDER BY category"));
+    if (!q.prepare(QStringLiteral("SELECT category, COUNT(*), SUM(correct), SUM(points) FROM items"
+                                  " WHERE player = ?"
+                                  " GROUP BY category ORDER BY category")))
+        return failed(QT_TR_NOOP("reading the answers in each category"), q.lastError());
     q.addBindValue(playerName(player));
     if (q.exec())
         while (q.next())
@@ -464,8 +506,9 @@ Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out
         return problem;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id, started, finished, score, possible, practice, ended_early FROM games"
-                             " WHERE player = ? AND finished IS NOT NULL ORDER BY id"));
+    if (!q.prepare(QStringLiteral("SELECT id, started, finished, score, possible, practice, ended_early"
+                                  " FROM games WHERE player = ? AND finished IS NOT NULL ORDER BY id")))
+        return failed(QT_TR_NOOP("reading its games"), q.lastError());
     q.addBindValue(playerName(player));
     if (q.exec()) {
         while (q.next()) {
@@ -475,7 +518,7 @@ Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out
             r.finished = timeOf(q.value(2));
             r.score = q.value(3).toInt();
             r.possible = q.value(4).toInt();
-            r.percent = r.possible > 0 ? int(std::floor(r.score * 100.0 / r.possible)) : 0;
+            r.percent = scorePercent(r.score, r.possible);
             r.practice = q.value(5).toInt() != 0;
             r.endedEarly = q.value(6).toInt() != 0;
             out->append(r);

@@ -86,12 +86,14 @@ public:
     static QString playerName(const QString& name);
 
 private:
+    bool readableAsIs();
     Problem checkSchema(bool* fresh);
     Problem createSchema();
     Problem prepareWriting();
     Problem forReaders(bool* empty);
     // Closes the file for the rest of the run; the message says what is
-    // wrong, then that the game goes on (and leaves the file alone when it is there).
+    // wrong, then, for the game, that it goes on (and leaves the file alone
+    // when it is there).
     Problem switchOff(const QString& what, bool fileThere);
     Problem failed(const char* doing, const QSqlError& error);
     void closeConnection();

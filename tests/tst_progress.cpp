@@ -10,11 +10,13 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
 #include <cstdio>
 #include <deque>
+#include <thread>
 #include <unistd.h>
 
 using namespace brev;
@@ -97,6 +99,26 @@ int probeReadOnly(const QString& file)
     ::_exit(0);
 }
 
+// What probeReadOnly says, run in a child process; root writes any file and
+// folder, so the child runs as nobody then.
+QStringList probedAsNobody(const QString& file)
+{
+    QProcess child;
+    child.setProcessEnvironment([&] {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BREV_PROGRESS_PROBE"), file);
+        return env;
+    }());
+    child.setChildProcessModifier([] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+    });
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(20000) || child.exitCode() != 0)
+        return {QStringLiteral("the probe failed: exit code %1").arg(child.exitCode())};
+    return QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
+}
+
 } // namespace
 
 class TestProgress : public QObject {
@@ -113,7 +135,9 @@ private slots:
     void unusableFileLeftAlone_data();
     void unusableFileLeftAlone();
     void lockedFileWaitsBoundedOnce();
+    void historyStartedMeanwhileIsUsed();
     void readOnlyFileReportedOnce();
+    void reportReadsFromReadOnlyFolder();
 
 private:
     QTemporaryDir dir_;
@@ -331,6 +355,11 @@ void TestProgress::unusableFileLeftAlone()
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
     QList<PresidentHistory> histories;
     QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), problem);   // a reader says why
+    QVERIFY2(problem->contains(QStringLiteral("The game goes on")), qPrintable(*problem));
+    // A report names the file and what is wrong, with no game to go on.
+    ProgressStore report(file, ProgressStore::Access::ReadOnly);
+    const Problem reported = report.presidentHistories(QStringLiteral("Ann"), &histories);
+    QCOMPARE(reported, problem->left(problem->indexOf(QStringLiteral(" The game goes on"))));
     QCOMPARE(bytesOf(file), before);
 }
 
@@ -364,6 +393,43 @@ void TestProgress::lockedFileWaitsBoundedOnce()
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
 }
 
+// Two copies of the game start at once on a new file: the second found it
+// fresh, then waited for the first one's lock while it started the history.
+void TestProgress::historyStartedMeanwhileIsUsed()
+{
+    const QString file = dir_.filePath(QStringLiteral("raced.sqlite"));
+    QSemaphore started;
+    std::thread first([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("first"));
+            db.setDatabaseName(file);
+            QSqlQuery q(db);
+            const bool begun =
+                db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                && q.exec(QStringLiteral("CREATE TABLE games (id INTEGER PRIMARY KEY, player, started,"
+                                         " practice, finished, score, possible, ended_early)"))
+                && q.exec(QStringLiteral("CREATE TABLE items (id INTEGER PRIMARY KEY, game, question, asked,"
+                                         " player, category, record, president, correct, points)"))
+                && q.exec(QStringLiteral("PRAGMA application_id = 1112687958"))   // "BREV"
+                && q.exec(QStringLiteral("PRAGMA user_version = 1"));
+            started.release();
+            if (begun) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(kProgressLockWaitMs / 4));
+                q.exec(QStringLiteral("COMMIT"));
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("first"));
+    });
+    started.acquire();
+    ProgressStore second(file);
+    const Problem problem = second.beginGame(QStringLiteral("Ann"), kMorning, false);
+    first.join();
+    if (problem && problem->contains(QStringLiteral("in use by another program")))
+        QSKIP("The first connection did not commit within the lock wait: the machine is too busy.");
+    QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
+    QCOMPARE(second.recordQuestion(1, {item(7, true)}, kMorning), Problem());
+}
+
 void TestProgress::readOnlyFileReportedOnce()
 {
     const QString file = dir_.filePath(QStringLiteral("readonly.sqlite"));
@@ -375,27 +441,44 @@ void TestProgress::readOnlyFileReportedOnce()
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
     const QByteArray before = bytesOf(file);
-    // Root writes any file: the store is tried as nobody then.
-    QProcess child;
-    child.setProcessEnvironment([&] {
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("BREV_PROGRESS_PROBE"), file);
-        return env;
-    }());
-    child.setChildProcessModifier([] {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-    });
-    child.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(child.waitForFinished(20000));
-    QCOMPARE(child.exitCode(), 0);
-    const QStringList said = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
+    const QStringList said = probedAsNobody(file);
     QVERIFY2(said.size() >= 2, qPrintable(said.join(u'\n')));
     QVERIFY2(said[0].contains(file) && said[0].contains(QStringLiteral("cannot be written")),
              qPrintable(said[0]));
     QCOMPARE(said[1], QStringLiteral("2"));   // a report still reads it
     QCOMPARE(bytesOf(file), before);
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// A report reads a file in the write-ahead-log mode from a folder it cannot
+// write, where SQLite cannot make the log's index beside the file.
+void TestProgress::reportReadsFromReadOnlyFolder()
+{
+    QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
+    const QString folder = dir_.filePath(QStringLiteral("sealed #1?"));
+    const QString file = folder + QStringLiteral("/progress.sqlite");
+    QVERIFY(QDir().mkpath(folder));
+    {
+        ProgressStore store(file);
+        QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+        QCOMPARE(store.recordQuestion(1, {item(1, true), item(2, false)}, kMorning), Problem());
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("progress.sqlite")});
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)));
+    QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x4444)));
+    QStringList said = probedAsNobody(file);
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+    QVERIFY2(said.size() >= 2, qPrintable(said.join(u'\n')));
+    QCOMPARE(said[1], QStringLiteral("2"));
+
+    // A log beside it may hold answers not yet in the file: not read without it.
+    QFile log(file + QStringLiteral("-wal"));
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    log.close();
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)));
+    said = probedAsNobody(file);
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+    QVERIFY2(said.size() >= 2 && said[1].contains(file), qPrintable(said.join(u'\n')));
 }
 
 int main(int argc, char** argv)

@@ -6,13 +6,13 @@
 
 #include "app/playerprogress.h"
 #include "app/progresswindow.h"
-
 #include "models/multiplechoicemodel.h"
 #include "models/oddoneoutmodel.h"
 #include "models/portraitmatchmodel.h"
 #include "models/sortmodel.h"
 #include "screens/scorewindow.h"
 #include "store/language.h"
+#include "store/mastery.h"
 #include "store/progressstore.h"
 #include "store/records.h"
 
@@ -196,6 +196,10 @@ void TstTranslations::catalogueIsBuiltIntoTheProgram()
         InLanguage de(QStringLiteral("de"));
         QVERIFY(de.ok);
         QCOMPARE(endKindText(2, Wording::Shown), QStringLiteral("Ermordet"));
+        // The Progress window's tooltips, made by the store.
+        QCOMPARE(masteryWord(MasteryLevel::Learning), QStringLiteral("In Arbeit"));
+        QCOMPARE(masteryHint(masteryOf({true, false})),
+                 QStringLiteral("1 der letzten 2 Antworten richtig, die letzte richtig"));
         // Qt's own buttons come from Debian's qt6-translations-l10n.
         if (QFile::exists(qtCatalogues() + QStringLiteral("/qtbase_de.qm")))
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));

@@ -562,6 +562,32 @@
         <source>Mastered</source>
         <translation>Gemeistert</translation>
     </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>Right the one time asked</source>
+        <translation>Beim einzigen Mal richtig</translation>
+    </message>
+    <message>
+        <source>Wrong the one time asked</source>
+        <translation>Beim einzigen Mal falsch</translation>
+    </message>
+    <message>
+        <source>%1 of the last %2 answers right</source>
+        <translation>%1 der letzten %2 Antworten richtig</translation>
+    </message>
+    <message>
+        <source>%1, the latest right</source>
+        <extracomment>%1 is &quot;3 of the last 5 answers right&quot;; the newest answer was right</extracomment>
+        <translation>%1, die letzte richtig</translation>
+    </message>
+    <message>
+        <source>%1, the latest wrong</source>
+        <extracomment>%1 is &quot;3 of the last 5 answers right&quot;; the newest answer was wrong</extracomment>
+        <translation>%1, die letzte falsch</translation>
+    </message>
 </context>
 <context>
     <name>brev::MatchModel</name>

@@ -562,6 +562,32 @@
         <source>Mastered</source>
         <translation>Dominado</translation>
     </message>
+    <message>
+        <source>Not asked yet</source>
+        <translation>Todavía no ha salido</translation>
+    </message>
+    <message>
+        <source>Right the one time asked</source>
+        <translation>Acertaste la única vez que salió</translation>
+    </message>
+    <message>
+        <source>Wrong the one time asked</source>
+        <translation>Fallaste la única vez que salió</translation>
+    </message>
+    <message>
+        <source>%1 of the last %2 answers right</source>
+        <translation>%1 de las últimas %2 respuestas correctas</translation>
+    </message>
+    <message>
+        <source>%1, the latest right</source>
+        <extracomment>%1 is &quot;3 of the last 5 answers right&quot;; the newest answer was right</extracomment>
+        <translation>%1; la última, correcta</translation>
+    </message>
+    <message>
+        <source>%1, the latest wrong</source>
+        <extracomment>%1 is &quot;3 of the last 5 answers right&quot;; the newest answer was wrong</extracomment>
+        <translation>%1; la última, incorrecta</translation>
+    </message>
 </context>
 <context>
     <name>brev::MatchModel</name>
