@@ -300,6 +300,10 @@
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>the table could not be written to standard output.</source>
+        <translation>die Tabelle konnte nicht in die Standardausgabe geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>brev::DataEditorWindow</name>
@@ -379,7 +383,7 @@
     </message>
     <message>
         <source>%1No questions possible with current selections.  Change difficulty levels or question types</source>
-        <extracomment>%1 is always 0: the original game shows it in front of the sentence.</extracomment>
+        <extracomment>%1 is always 0, shown in front of the sentence.</extracomment>
         <translation>%1Mit dieser Auswahl ist keine Frage möglich. Ändere die Schwierigkeit oder die Fragearten</translation>
     </message>
     <message>

@@ -300,6 +300,10 @@
         <source>%1 cannot be written: %2</source>
         <translation>No se puede escribir %1: %2</translation>
     </message>
+    <message>
+        <source>the table could not be written to standard output.</source>
+        <translation>no se pudo escribir la tabla en la salida estándar.</translation>
+    </message>
 </context>
 <context>
     <name>brev::DataEditorWindow</name>
@@ -379,7 +383,7 @@
     </message>
     <message>
         <source>%1No questions possible with current selections.  Change difficulty levels or question types</source>
-        <extracomment>%1 is always 0: the original game shows it in front of the sentence.</extracomment>
+        <extracomment>%1 is always 0, shown in front of the sentence.</extracomment>
         <translation>%1Con lo que has elegido no se puede hacer ninguna pregunta. Cambia la dificultad o los tipos de preguntas</translation>
     </message>
     <message>
