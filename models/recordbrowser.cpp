@@ -1,5 +1,6 @@
 #include "models/recordbrowser.h"
 
+#include "base/state.h"
 #include "store/links.h"
 #include "store/records.h"
 
@@ -173,7 +174,7 @@ Problem RecordBrowser::save()
     Problem problem = changedBase_ ? writeRecords(records_, path(QString::fromLatin1(kDataFile))) : std::nullopt;
     const Problem addOn = changedAddOn_ ? writeAddOn(records_, path(QString::fromLatin1(kAddOnFile))) : std::nullopt;
     if (problem && addOn)
-        return *problem + QStringLiteral("\r\n") + *addOn;
+        return *problem + kLineBreak + *addOn;
     return problem ? problem : addOn;
 }
 

@@ -51,7 +51,7 @@ protected:
     // Tells assistive tools what every bar rests on and what every target holds.
     void showPlacements();
 
-    // Where bar k (at size `bar`) rests on target p.
+    // Where bar k rests on target p: its place and size there.
     virtual QRect restingPlace(int k, int p) const = 0;
     // How a bar placed on target p tells assistive tools where it is.
     virtual QString targetName(int p) const = 0;

@@ -65,11 +65,11 @@ ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts,
     wireSkip(skipButton);
 }
 
-// The buttons hold their captions, however long the language makes them.
+// The buttons hold their captions, however long the language makes them,
+// and keep the design's gap between them.
 void ChoiceWindow::widenButtons()
 {
-    widenToCaption(helpButton);
-    widenToCaption(skipButton);
+    widenButtonRow({helpButton, skipButton});
 }
 
 void ChoiceWindow::showQuestion()

@@ -63,8 +63,6 @@ protected:
     int layoutHeightTwips() const;
     // Centres the design's frame in the part of the window above the position line.
     void centreDesignFrame(QWidget* frame) { centreFrame(frame, this, positionHeight_); }
-    // Frames narrower than this keep the controls of the last wider layout.
-    static bool isNarrow(int widthTwips) { return widthTwips < 3000; }
     // The size-change layout: runs on every size change and once on load.
     virtual void layoutControls() = 0;
 

@@ -32,8 +32,6 @@ constexpr TwipsPlace kLayout[] = {
     {"Label2", 1680, 3960, 5295, 615},
 };
 
-// Frames narrower than this keep the results box of the last wider layout.
-bool isNarrow(int widthTwips) { return widthTwips < 3000; }
 } // namespace
 
 ScoreWindow::ScoreWindow(const GameSession& session, QWidget* parent) : QDialog(parent), session_(session)
