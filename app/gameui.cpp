@@ -13,10 +13,6 @@
 
 namespace brev {
 
-namespace {
-constexpr char kHelpFile[] = "brevhelp.txt";
-} // namespace
-
 SetupOpeners setupOpeners(Program& program)
 {
     Program& p = program;

@@ -53,6 +53,7 @@ inline const QString kLineBreak = QStringLiteral("\r\n");
 inline constexpr char kSettingsFile[] = "brev.INI";
 inline constexpr char kSoundListFile[] = "brevsnd.dat";
 inline constexpr char kHofFile[] = "brev.hof";
+inline constexpr char kHelpFile[] = "brevhelp.txt";   // in English; brevhelp_es.txt and so on beside it
 inline constexpr char kVersion[] = "2.11";
 inline constexpr char kTitle[] = "Brevallo Game";
 

@@ -193,7 +193,7 @@ namespace brev::test {
 struct TestSetup : SetupDialog {
     explicit TestSetup(Program& p, QWidget* parent = nullptr)
         : SetupDialog(p.settings, p.records, p.session, p.questionFile, p.messages, p.clock,
-                      p.path(QStringLiteral("brevhelp.txt")), setupOpeners(p), parent)
+                      p.path(QString::fromLatin1(kHelpFile)), setupOpeners(p), parent)
     {
     }
 };
