@@ -145,9 +145,8 @@ void SetupDialog::build()
     languageBox = new QComboBox(this);
     languageBox->setObjectName(QStringLiteral("cmbLanguage"));
     languageBox->addItem(tr("System language"), QString());
-    languageBox->addItem(QStringLiteral("English"), QStringLiteral("en"));
-    languageBox->addItem(QStringLiteral("Espa\u00F1ol"), QStringLiteral("es"));
-    languageBox->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
+    for (const GameLanguage& language : kLanguages)
+        languageBox->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
     languageLabel->setBuddy(languageBox);
     placeTwips(languageBox, 240, 2880, 3240, 375);
 

@@ -15,8 +15,8 @@ namespace {
 
 bool isLanguage(const QString& code)
 {
-    for (const char* known : kLanguages)
-        if (code == QLatin1String(known))
+    for (const GameLanguage& known : kLanguages)
+        if (code == QLatin1String(known.code))
             return true;
     return false;
 }
@@ -59,7 +59,7 @@ QString chooseLanguage(const QString& setting, const QStringList& systemLanguage
         if (isLanguage(code))
             return code;
     }
-    return QString::fromLatin1(kLanguages[0]);
+    return QString::fromLatin1(kLanguages[0].code);
 }
 
 bool useLanguage(const QString& language, const QString& qtCatalogues)
@@ -67,7 +67,7 @@ bool useLanguage(const QString& language, const QString& qtCatalogues)
     Installed& now = installed();
     remove(now.game);
     remove(now.qt);
-    now.language = QString::fromLatin1(kLanguages[0]);
+    now.language = QString::fromLatin1(kLanguages[0].code);
     if (language == now.language)
         return true;   // the texts as the code writes them
     if (!isLanguage(language))
@@ -103,7 +103,7 @@ QString currentLanguage()
 QString fileInLanguage(const QString& path)
 {
     const QString language = currentLanguage();
-    if (language == QLatin1String(kLanguages[0]))
+    if (language == QLatin1String(kLanguages[0].code))
         return path;
     const QFileInfo file(path);
     const QString translated =

@@ -11,8 +11,13 @@
 
 namespace brev {
 
-// The languages the game speaks, English first.
-inline constexpr std::array<const char*, 3> kLanguages{"en", "es", "de"};
+// The languages the game speaks, English first: code and own name (UTF-8).
+struct GameLanguage {
+    const char* code;
+    const char* name;
+};
+inline constexpr std::array<GameLanguage, 3> kLanguages{
+    {{"en", "English"}, {"es", "Espa\u00F1ol"}, {"de", "Deutsch"}}};
 
 // A game/language value as a language: "en", "es" or "de" (in any case, with
 // spaces around), or empty (the system's) for anything else.
