@@ -293,6 +293,8 @@ QFont designFont(bool serif, double pointSize)
 
 QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest)
 {
+    if (text.isEmpty())
+        return font;   // nothing to fit, however small the room (an arrow button's)
     const int flags = wrap ? int(Qt::TextWordWrap) : 0;
     for (double size = font.pointSizeF(); size > smallest; size -= 0.5) {
         font.setPointSizeF(size);
