@@ -26,6 +26,7 @@ class TestHofWindows : public QObject {
 private slots:
     void oneQuestionGameToTheList();
     void closeBoxKeepsEntryAndName();
+    void enterInTheNameKeepsTheEntryLocal();
 };
 
 void TestHofWindows::oneQuestionGameToTheList()
@@ -66,8 +67,6 @@ void TestHofWindows::oneQuestionGameToTheList()
         QCOMPARE(f.sound->played.last(), f.path("fame.wav"));
         n->nameBox->clear();
         QTest::keyClicks(n->nameBox, QStringLiteral("Ann \"Ace\" Lincoln-Brevallo"));
-        QTest::keyClick(n->nameBox, Qt::Key_Return);
-        QVERIFY(n->isVisible());   // Enter chooses nothing
         QTest::keyClicks(n->emailBox, QStringLiteral("ann@example.org.and.then.some.more"));
         QTest::mouseClick(n->websiteButton, Qt::LeftButton);
     });
@@ -125,6 +124,34 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
     QCOMPARE(f.messages->texts.size(), 1);   // not while it is built
     cleared.show();
     QCOMPARE(f.messages->texts.last(), QStringLiteral("Hof was recently cleared"));
+}
+
+// Enter in the name box presses the default button, "Local HOF only": the
+// list shows the entry under the typed name, and nothing goes online.
+void TestHofWindows::enterInTheNameKeepsTheEntryLocal()
+{
+    Fixture f;
+    Program& ctx = *f.program;
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(NameEntryDialog, n, w);
+        QVERIFY(n->localButton->isDefault());
+        QTest::keyClicks(n->emailBox, QStringLiteral("cy@example.org"));
+        n->nameBox->setFocus();
+        QTest::keyClicks(n->nameBox, QStringLiteral("Cy"));
+        QTest::keyClick(n->nameBox, Qt::Key_Return);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(HallOfFameWindow, h, w);
+        QCOMPARE(ctx.hof.entries[1].name, QStringLiteral("1  Cy"));
+        QTest::mouseClick(h->okButton, Qt::LeftButton);
+    });
+    ui.enterHof(30, QStringLiteral("brev"), 50, 0);
+    QVERIFY(driver.done());
+    QVERIFY(f.shell->urls.isEmpty());
+    QCOMPARE(f.messages->texts, QStringList());
+    QCOMPARE(ctx.settings.settings.playeremail, QStringLiteral("cy@example.org"));
 }
 
 QTEST_MAIN(TestHofWindows)
