@@ -540,6 +540,10 @@ void TstLayout::questionScreens()
             faults << QStringLiteral("%1 runs under the position line").arg(w->objectName());
     }
     if (auto* name = qobject_cast<NameMeWindow*>(window)) {
+        // The caption's instruction stands in the window too, whole: a title bar may cut the caption.
+        const QString instruction = name->instructionLabel->text();
+        QVERIFY(name->instructionLabel->isVisibleTo(name) && instruction.size() > 20);
+        QVERIFY2(name->windowTitle().contains(instruction), qPrintable(instruction));
         // Wrong letters grow the stage picture and show the letters and the warning.
         // Then more, until the name is lost and shown whole.
         const QString letters = wrongLetters(fieldText(f.program->records, shown.question->chosen()[0], category), 6);

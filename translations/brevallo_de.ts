@@ -754,6 +754,11 @@
         <source>You got it!</source>
         <translation>Geschafft!</translation>
     </message>
+    <message>
+        <source>Press the letter keys to enter my name...</source>
+        <extracomment>Shown inside the window: the instruction of its caption, in the same words.</extracomment>
+        <translation>Tipp Buchstaben, um meinen Namen zu schreiben ...</translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>

@@ -754,6 +754,11 @@
         <source>You got it!</source>
         <translation>¡Lo lograste!</translation>
     </message>
+    <message>
+        <source>Press the letter keys to enter my name...</source>
+        <extracomment>Shown inside the window: the instruction of its caption, in the same words.</extracomment>
+        <translation>Pulsa las teclas de las letras para escribir mi nombre...</translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>
