@@ -109,8 +109,8 @@ void UpDown::resizeEvent(QResizeEvent*)
 namespace {
 
 // A label, a number box and the spin button bound to it, on one row.
-void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, QLineEdit*& box, const char* boxName,
-                  const QString& text, UpDown*& spin, const char* spinName)
+void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, QLineEdit*& box,
+                  const char* boxName, const QString& text, UpDown*& spin, const char* spinName)
 {
     label = makeLabel(parent, labelName);
     label->setWordWrap(true);
@@ -145,10 +145,10 @@ void SetupDialog::build()
 
     difficultyGroup = new QGroupBox(this);
     difficultyGroup->setObjectName(QStringLiteral("frameDiff"));
-    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", maxDifficultyBox, "tmaxdif", QStringLiteral("1"),
-                 maxDifficultySpin, "UpDown3");
-    addNumberRow(this, questionsLabel, "Label4", questionsBox, "nquestion", QStringLiteral("5"), questionsSpin,
-                 "UpDown1");
+    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", maxDifficultyBox, "tmaxdif",
+                 QStringLiteral("1"), maxDifficultySpin, "UpDown3");
+    addNumberRow(this, questionsLabel, "Label4", questionsBox, "nquestion", QStringLiteral("5"),
+                 questionsSpin, "UpDown1");
 
     soundBox = new QCheckBox(this);
     soundBox->setObjectName(QStringLiteral("Check1"));

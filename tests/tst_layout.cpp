@@ -450,7 +450,8 @@ QString wrongLetters(const QString& name, int count)
 // Where a window's controls stand and in which type, one line each.
 QStringList placesOf(const QWidget* window)
 {
-    QStringList places{QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
+    QStringList places{
+        QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
     for (const QWidget* w : window->findChildren<QWidget*>())
         if (isControl(w) && w->window() == window)
             places << QStringLiteral("%1 %2,%3 %4x%5 %6pt")
