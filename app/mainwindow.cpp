@@ -86,8 +86,7 @@ void MainWindow::buildControls()
 {
     // The form holds the controls and their texts; the twips table places them.
     ui->setupUi(this);
-    placeControls(this, kLayout);
-    fitButtons();
+    layoutControls();
     connect(ui->playButton, &QPushButton::clicked, this, &MainWindow::play);
     connect(ui->setupButton, &QPushButton::clicked, this, &MainWindow::openSetup);
     connect(ui->progressButton, &QPushButton::clicked, this, &MainWindow::openProgress);
@@ -167,11 +166,22 @@ void MainWindow::about()
     ui->licenceLabel->show();
 }
 
+// Places the controls at their design places and fits the captions of the
+// language shown; a language change on the setup screen runs it again.
+void MainWindow::layoutControls()
+{
+    placeControls(this, kLayout);
+    fitButtons();
+    if (ui->creditsLabel->isVisibleTo(this))
+        stackAboutTexts();
+}
+
 // The buttons are as wide as designed, or all as wide as the longest caption
-// of the language shown, from the same left edge.
+// of the language shown, from the same left edge. Only the window's own: the
+// dialogs it opens are its children too.
 void MainWindow::fitButtons()
 {
-    const auto buttons = findChildren<QPushButton*>();
+    const auto buttons = findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
     int width = twips(this, kButtonWidth);
     for (const QPushButton* b : buttons)
         width = std::max(width, captionWidth(b));
@@ -207,9 +217,7 @@ void MainWindow::changeEvent(QEvent* event)
         return;   // the form is built by load()
     ui->retranslateUi(this);
     ui->versionLabel->setText(tr("Version %1").arg(QString::fromLatin1(kVersion)));
-    fitButtons();
-    if (ui->creditsLabel->isVisibleTo(this))
-        stackAboutTexts();
+    layoutControls();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -42,6 +42,7 @@ private:
     void openProgress();
     void about();
     void stackAboutTexts();
+    void layoutControls();
     void fitButtons();
     void buildControls();
     void setDesignFonts();

@@ -91,7 +91,7 @@ void HallOfFameWindow::build()
 
     clearButton = placedButton(this, "cmdClear", tr("Clear"), 360);
     onlineButton = placedButton(this, "cmdOnline", tr("Online HOF"), 2880);
-    onlineButton->setToolTip(tr("Check Velmora Website HOFs"));
+    onlineButton->setToolTip(tr("Check the Brevallo Game online HOF"));
     okButton = placedButton(this, "cmdOK", tr("OK"), 5760);
 
     fitButtons();

@@ -5,6 +5,7 @@
 #include "store/sounds.h"
 #include "widgets/windowhelpers.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +34,21 @@ QLineEdit* makeBox(QWidget* parent, const char* name, int maxLength)
     });
     return e;
 }
+
+// Keeps Enter in a text box from reaching the dialog and its default button.
+class EnterStaysInBox : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
 } // namespace
 
 NameEntryDialog::NameEntryDialog(Settings& settings, Sounds& sounds, int place, QWidget* parent)
@@ -72,7 +88,7 @@ void NameEntryDialog::build()
     emailBox->setToolTip(tr("Need email for online entry"));
     placeTwips(emailBox, 360, 2040, 2895, 420);
     websiteButton = makeButton(this, "Command1", tr("Website HOF entry"),
-                               tr("Enters your name in the Velmora online HOF"));
+                               tr("Enters your name in the Brevallo Game online HOF"));
     placeTwips(websiteButton, 3600, 2040, 1215, 495);
 
     // A caption wider than its button in this font widens both buttons and the window.
@@ -80,6 +96,12 @@ void NameEntryDialog::build()
     for (QPushButton* b : {localButton, websiteButton})
         b->resize(buttonWidth, b->height());
     resize(std::max(width(), localButton->x() + buttonWidth + twips(this, 360)), height());
+
+    // Enter in the name box presses "Local HOF only", the default button; in
+    // the address box it does nothing, as the address may be meant for the
+    // online entry.
+    localButton->setDefault(true);
+    emailBox->installEventFilter(new EnterStaysInBox(emailBox));
 
     connect(localButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(websiteButton, &QPushButton::clicked, this, [this] {

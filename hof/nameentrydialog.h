@@ -3,6 +3,7 @@
 // and an e-mail address and keeps the entry local or also sends it online.
 // However it closes, the typed name and address become playername and
 // playeremail; only "Website HOF entry" asks for the online submission.
+// Enter in the name box presses "Local HOF only", the default button.
 #include <QDialog>
 
 class QLabel;

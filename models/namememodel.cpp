@@ -25,6 +25,12 @@ QString NameMeModel::caption()
     return tr("Name Me -- Press the letter keys to enter my name... ");
 }
 
+QString NameMeModel::instruction()
+{
+    //: Shown inside the window: the instruction of its caption, in the same words.
+    return tr("Press the letter keys to enter my name...");
+}
+
 bool NameMeModel::load()
 {
     triesAllowed_ = std::max(kFewestTries, kTriesBase + 1 - maxdif_);

@@ -69,7 +69,10 @@ public:
     // Under the stage picture: the warning, then "Too many tries!".
     QString warning() const;
 
+    // The window's caption, and its instruction alone, which the window
+    // also shows inside (a narrow title bar may cut the caption).
     static QString caption();
+    static QString instruction();
 
 private:
     void rebuildMask();

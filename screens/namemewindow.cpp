@@ -22,8 +22,11 @@ constexpr int kPortraitWidth = 4095;
 // Room kept between the pictures and the texts, and inside the name's bar.
 constexpr int kGap = 120;
 
+// The instruction stands above the portrait, two lines high, and left of
+// where the stage picture can grow.
 constexpr TwipsPlace kLayout[] = {
-    {"Image2", 360, 480, kPortraitWidth, 2655},
+    {"lblInstruction", 360, 120, 4800, 600},
+    {"Image2", 360, 840, kPortraitWidth, 2655},
     {"Image1", 6000, 1320, 1215, 1455},
     {"Label3", 5880, 4080, 1455, 1095},
     {"Label1", 360, 4680, 4335, 690},
@@ -51,6 +54,10 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
       model_(model), dir_(dir)
 {
     setObjectName(QStringLiteral("NameMe"));
+    instructionLabel = makeLabel(this, "lblInstruction", NameMeModel::instruction());
+    instructionLabel->setWordWrap(true);
+    instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructionLabel->setFont(designFont(DesignFace::SansSerif, 9.75));
     portrait = makeImage(this, "Image2");
     portrait->setAccessibleName(tr("Portrait of the president to name"));
     stage = makeImage(this, "Image1");
@@ -69,6 +76,7 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
     quitButton->setFocusPolicy(Qt::NoFocus);
     connect(quitButton, &QPushButton::clicked, this, &QDialog::reject);
     placeControls(this, kLayout);
+    fitCaption(instructionLabel);
 
     centreOnScreen(this);
     stage->hide();

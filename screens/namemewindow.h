@@ -18,6 +18,7 @@ public:
 
     const NameMeModel& model() const { return model_; }
 
+    QLabel* instructionLabel;   // what to do, the caption's instruction
     QLabel* portrait;           // Image2
     QLabel* stage;              // Image1, the stage picture
     QLabel* warningLabel;       // Label3, under the stage picture

@@ -28,9 +28,35 @@ namespace {
 constexpr int kClientWidth = 8520;
 constexpr int kClientHeight = 6060 + 420;   // room for the bonus tick box below the buttons
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
+// Where every control goes, in twips. A number row's label stands centred on
+// its row, with room above and below for a second line when a language makes
+// the caption longer than the row; the spin button follows the box. The
+// maximum difficulty's row stands inside its frame, frameDiff.
+constexpr TwipsPlace kLayout[] = {
+    {"frameDiff", 240, 120, 3240, 1020},
+    {"Label6", 180, 420 - 120, 1320, 375 + 240},
+    {"tmaxdif", 1620, 420, 720, 375},
+    {"UpDown3", 1620 + 720, 420, 300, 375},
+    {"Label4", 240, 1380 - 120, 2160, 375 + 240},
+    {"nquestion", 2460, 1380, 720, 375},
+    {"UpDown1", 2460 + 720, 1380, 300, 375},
+    {"Check1", 240, 1980, 3240, 375},
+    {"lblLanguage", 240, 2520, 3240, 315},
+    {"cmbLanguage", 240, 2880, 3240, 375},
+    {"cmdmakeq", 240, 3840, 3240, 450},
+    {"cmdTabbed", 240, 4410, 3240, 450},
+    {"List1", 3720, 240, 4560, 4620},
+    {"cmdEdit", 240, 5280, 1200, 450},
+    {"cmdhof", 1560, 5280, 1200, 450},
+    {"cmdhelp", 2880, 5280, 1200, 450},
+    {"cmdOK", 7080, 5280, 1200, 450},
+    {"chkBonus", 240, 5880, 3240, 375},
+    {"chkLater", 3720, 5880, 4560, 375},
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name)
 {
-    auto* l = new QLabel(caption, parent);
+    auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return l;
@@ -44,11 +70,6 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text)
     e->setMaxLength(6);
     return e;
 }
-// Where a number row's parts go, in twips: the label's left, the row's top,
-// the label's width and the box's left; the spin button follows the box.
-struct RowPlace {
-    int left, top, labelWidth, boxLeft;
-};
 } // namespace
 
 // ---- UpDown
@@ -88,21 +109,15 @@ void UpDown::resizeEvent(QResizeEvent*)
 namespace {
 
 // A label, a number box and the spin button bound to it, on one row.
-void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, const QString& caption,
-                  QLineEdit*& box, const char* boxName, const QString& text, UpDown*& spin,
-                  const char* spinName, const RowPlace& at)
+void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, QLineEdit*& box,
+                  const char* boxName, const QString& text, UpDown*& spin, const char* spinName)
 {
-    label = makeLabel(parent, labelName, caption);
-    // Centred on its row, with room above and below for a second line when a
-    // language makes the caption longer than the row.
+    label = makeLabel(parent, labelName);
     label->setWordWrap(true);
-    placeTwips(label, at.left, at.top - 120, at.labelWidth, 375 + 240);
     box = makeBox(parent, boxName, text);
     label->setBuddy(box);
-    placeTwips(box, at.boxLeft, at.top, 720, 375);
     spin = new UpDown(box, parent);
     spin->setObjectName(QString::fromLatin1(spinName));
-    placeTwips(spin, at.boxLeft + 720, at.top, 300, 375);
 }
 
 } // namespace
@@ -116,7 +131,10 @@ SetupDialog::SetupDialog(SettingsStore& settings, Records& records, GameSession&
       messages_(messages), clock_(clock), helpText_(helpText), openers_(std::move(openers))
 {
     build();
+    retranslate();
     load();
+    layoutControls();
+    centreOnScreen(this);
 }
 
 void SetupDialog::build()
@@ -124,64 +142,45 @@ void SetupDialog::build()
     setObjectName(QStringLiteral("setup"));
     setModal(true);
     setFont(designFont(false, 10));
-    resize(twips(this, kClientWidth), twips(this, kClientHeight));
 
-    difficultyGroup = new QGroupBox(tr("Difficulty"), this);
+    difficultyGroup = new QGroupBox(this);
     difficultyGroup->setObjectName(QStringLiteral("frameDiff"));
-    placeTwips(difficultyGroup, 240, 120, 3240, 1020);
-    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", tr("Maximum"), maxDifficultyBox, "tmaxdif",
-                 QStringLiteral("1"), maxDifficultySpin, "UpDown3", {180, 420, 1320, 1620});
-    addNumberRow(this, questionsLabel, "Label4", tr("Questions per game"), questionsBox, "nquestion",
-                 QStringLiteral("5"), questionsSpin, "UpDown1", {240, 1380, 2160, 2460});
+    addNumberRow(difficultyGroup, maxDifficultyLabel, "Label6", maxDifficultyBox, "tmaxdif",
+                 QStringLiteral("1"), maxDifficultySpin, "UpDown3");
+    addNumberRow(this, questionsLabel, "Label4", questionsBox, "nquestion", QStringLiteral("5"),
+                 questionsSpin, "UpDown1");
 
-    soundBox = new QCheckBox(tr("Sound effects"), this);
+    soundBox = new QCheckBox(this);
     soundBox->setObjectName(QStringLiteral("Check1"));
-    placeTwips(soundBox, 240, 1980, 3240, 375);
 
-    // The language of the windows opened from now on: the system's, or one
-    // named in its own language.
-    languageLabel = makeLabel(this, "lblLanguage", tr("Language"));
-    placeTwips(languageLabel, 240, 2520, 3240, 315);
+    // The language of the windows: the system's, or one named in its own language.
+    languageLabel = makeLabel(this, "lblLanguage");
     languageBox = new QComboBox(this);
     languageBox->setObjectName(QStringLiteral("cmbLanguage"));
-    languageBox->addItem(tr("System language"), QString());
+    languageBox->addItem(QString(), QString());
     for (const GameLanguage& language : kLanguages)
         languageBox->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
     languageLabel->setBuddy(languageBox);
-    placeTwips(languageBox, 240, 2880, 3240, 375);
 
-    onlineButton = makeButton(this, "cmdmakeq", tr("Make online questions"), QString());
-    placeTwips(onlineButton, 240, 3840, 3240, 450);
-    tabbedButton = makeButton(this, "cmdTabbed", tr("Make 50 tabbed questions"), QString());
-    placeTwips(tabbedButton, 240, 4410, 3240, 450);
+    onlineButton = makeButton(this, "cmdmakeq", QString());
+    tabbedButton = makeButton(this, "cmdTabbed", QString());
 
     categoryList = new QListWidget(this);
     categoryList->setObjectName(QStringLiteral("List1"));
     categoryList->setSelectionMode(QAbstractItemView::MultiSelection);
-    categoryList->setToolTip(tr("Colored items are selected"));
-    categoryList->setAccessibleName(tr("Categories"));
     categoryList->setItemDelegate(new FocusMarkDelegate(categoryList));
     categoryList->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
-    placeTwips(categoryList, 3720, 240, 4560, 4620);
 
-    editButton = makeButton(this, "cmdEdit", tr("Edit"), tr("Change item data"));
-    placeTwips(editButton, 240, 5280, 1200, 450);
-    hofButton = makeButton(this, "cmdhof", tr("HOF"), tr("Show Hall of Fame"));
-    placeTwips(hofButton, 1560, 5280, 1200, 450);
-    helpButton = makeButton(this, "cmdhelp", tr("Help"), QString());
-    placeTwips(helpButton, 2880, 5280, 1200, 450);
-    okButton = makeButton(this, "cmdOK", tr("OK"), tr("Click here to continue"));
-    placeTwips(okButton, 7080, 5280, 1200, 450);
+    editButton = makeButton(this, "cmdEdit", QString());
+    hofButton = makeButton(this, "cmdhof", QString());
+    helpButton = makeButton(this, "cmdhelp", QString());
+    okButton = makeButton(this, "cmdOK", QString());
 
-    bonusBox = new QCheckBox(tr("Bonus questions"), this);
+    bonusBox = new QCheckBox(this);
     bonusBox->setObjectName(QStringLiteral("chkBonus"));
-    bonusBox->setToolTip(tr("Also ask odd one out, Name Me, quotations and more"));
-    placeTwips(bonusBox, 240, 5880, 3240, 375);
-    laterBox = new QCheckBox(tr("Presidents after 1993"), this);
+    laterBox = new QCheckBox(this);
     laterBox->setObjectName(QStringLiteral("chkLater"));
-    laterBox->setToolTip(tr("Also ask about the presidents from George W. Bush on"));
-    placeTwips(laterBox, 3720, 5880, 4560, 375);
 
     nq_.box = questionsBox;
     max_.box = maxDifficultyBox;
@@ -222,15 +221,72 @@ void SetupDialog::build()
     });
     connect(onlineButton, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Online); });
     connect(tabbedButton, &QPushButton::clicked, this, [this] { makeQuestions(ExportMode::Tabbed); });
+}
 
-    // Captions longer than their controls in the language shown: the row of
-    // buttons grows into the room beside it, and what still does not fit is
-    // drawn smaller.
+// Every text of the screen in the language shown.
+void SetupDialog::retranslate()
+{
+    setWindowTitle(tr("Brevallo Game Setup"));
+    difficultyGroup->setTitle(tr("Difficulty"));
+    maxDifficultyLabel->setText(tr("Maximum"));
+    questionsLabel->setText(tr("Questions per game"));
+    soundBox->setText(tr("Sound effects"));
+    languageLabel->setText(tr("Language"));
+    languageBox->setItemText(0, tr("System language"));
+    onlineButton->setText(tr("Make online questions"));
+    tabbedButton->setText(tr("Make 50 tabbed questions"));
+    categoryList->setToolTip(tr("Colored items are selected"));
+    categoryList->setAccessibleName(tr("Categories"));
+    for (int i = 0; i < categoryList->count(); ++i)
+        categoryList->item(i)->setText(categoryName(kFirstListedCategory + i, Wording::Shown));
+    editButton->setText(tr("Edit"));
+    editButton->setToolTip(tr("Change item data"));
+    hofButton->setText(tr("HOF"));
+    hofButton->setToolTip(tr("Show Hall of Fame"));
+    helpButton->setText(tr("Help"));
+    okButton->setText(tr("OK"));
+    okButton->setToolTip(tr("Click here to continue"));
+    bonusBox->setText(tr("Bonus questions"));
+    bonusBox->setToolTip(tr("Also ask odd one out, Name Me, quotations and more"));
+    laterBox->setText(tr("Presidents after 1993"));
+    laterBox->setToolTip(tr("Also ask about the presidents from George W. Bush on"));
+}
+
+// Every control at its design place in the designed type, then fitted to the
+// texts of the language shown: the row of buttons grows into the room beside
+// it, what still does not fit is drawn smaller, and the category list makes
+// room for its longest name.
+void SetupDialog::layoutControls()
+{
+    resize(twips(this, kClientWidth), twips(this, kClientHeight));
+    placeControls(this, kLayout);
+    const auto buttons = findChildren<QAbstractButton*>();
+    const auto labels = findChildren<QLabel*>();
+    for (QWidget* w : buttons)
+        w->setFont(font());   // the dialog's, as designed
+    for (QWidget* w : labels)
+        w->setFont(font());
+    categoryList->setFont(font());
     widenButtonRow({editButton, hofButton, helpButton});
-    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : buttons)
         fitCaption(button);
-    for (QLabel* label : findChildren<QLabel*>())
+    for (QLabel* label : labels)
         fitCaption(label);
+    fitCategoryList();
+}
+
+// A language chosen on the Language box shows at once: the texts change and
+// the screen is laid out for them anew, keeping its centre where it was.
+void SetupDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    const QPoint centre = frameGeometry().center();
+    retranslate();
+    layoutControls();
+    if (isVisible())
+        move(pos() + centre - frameGeometry().center());
 }
 
 // The list shows every category whole: names wider than the list in the
@@ -264,7 +320,6 @@ void SetupDialog::fitCategoryList()
     laterBox->resize(laterBox->width() + extra, laterBox->height());
     okButton->move(okButton->x() + extra, okButton->y());
     resize(width() + extra, height());
-    centreOnScreen(this);
 }
 
 // An export button: the mode goes on, the log starts afresh with the date, and
@@ -293,8 +348,6 @@ void SetupDialog::makeQuestions(ExportMode mode)
 void SetupDialog::load()
 {
     Settings& s = store_.settings;
-    centreOnScreen(this);
-    setWindowTitle(tr("Brevallo Game Setup"));
     maxqlimit_ = 10;
 
     // The log threshold and the minimum difficulty are not the player's to
@@ -315,7 +368,6 @@ void SetupDialog::load()
         auto* item = new QListWidgetItem(categoryName(k, Wording::Shown), categoryList);
         item->setSelected(s.catenabled[size_t(k)] != 0);
     }
-    fitCategoryList();
     if (s.soundon != 0)
         soundBox->setChecked(true);
     bonusBox->setChecked(store_.bonusQuestions);

@@ -1,8 +1,8 @@
 #pragma once
 // The setup screen: questions per game, maximum difficulty, the categories
 // that may come up, sound and the language; every close writes the settings
-// file. A language chosen here is stored in brevplus.ini at once and shows in
-// every window opened after the choice.
+// file. A language chosen here is stored in brevplus.ini at once and shows at
+// once, on this screen and in every other window.
 #include "game/questionexport.h"
 
 #include <QDialog>
@@ -88,12 +88,18 @@ public:
     QPushButton* tabbedButton;       // cmdTabbed, "Make 50 tabbed questions"
     QPushButton* okButton;           // cmdOK
 
+protected:
+    // A language change shows at once, laid out anew.
+    void changeEvent(QEvent* event) override;
+
 private:
     struct NumberBox {
         QLineEdit* box = nullptr;
         int value = 0;     // the last number the box held
     };
     void build();
+    void retranslate();
+    void layoutControls();
     void load();
     void unload();
     void changed(NumberBox& nb, int lower, int upper);

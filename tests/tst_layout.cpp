@@ -207,19 +207,25 @@ public:
         if (untranslated(window_->windowTitle()))
             fault(window_, QStringLiteral("has an untranslated caption"), window_->windowTitle());
         for (QWidget* w : all) {
-            if (!isControl(w) || !w->isVisibleTo(window_))
+            if (!inWindow(w))
                 continue;
             checkBounds(w);
             checkText(w);
             checkTranslated(w);
         }
         for (QWidget* w : all)
-            if (isControl(w) && w->isVisibleTo(window_))
+            if (inWindow(w))
                 checkCovered(w);
         return faults_;
     }
 
 private:
+    // A control shown in this window (a dialog it opened is its child, not its part).
+    bool inWindow(const QWidget* w) const
+    {
+        return isControl(w) && w->window() == window_ && w->isVisibleTo(window_);
+    }
+
     void fault(const QWidget* w, const QString& what, const QString& text = QString())
     {
         faults_ << QStringLiteral("%1/%2: %3%4")
@@ -395,7 +401,7 @@ private:
         const QObjectList& siblings = w->parentWidget()->children();
         for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
             auto* other = qobject_cast<QWidget*>(siblings[i]);
-            if (!other || !isControl(other) || !other->isVisibleTo(window_))
+            if (!other || !inWindow(other))
                 continue;
             const QRect common = room.intersected(other->geometry());
             if (common.width() <= 1 || common.height() <= 1)
@@ -441,6 +447,35 @@ QString wrongLetters(const QString& name, int count)
     return letters;
 }
 
+// Where a window's controls stand and in which type, one line each.
+QStringList placesOf(const QWidget* window)
+{
+    QStringList places{
+        QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
+    for (const QWidget* w : window->findChildren<QWidget*>())
+        if (isControl(w) && w->window() == window)
+            places << QStringLiteral("%1 %2,%3 %4x%5 %6pt")
+                          .arg(w->objectName()).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                          .arg(w->font().pointSizeF());
+    return places;
+}
+
+// Chooses a language as the player does on the setup screen's Language box,
+// or the made-up one, and lets the windows hear of it.
+void choose(SetupDialog& setup, const QString& name, QTranslator& longer)
+{
+    if (name == QLatin1String("pseudo")) {
+        QCoreApplication::installTranslator(&longer);
+    } else {
+        QCoreApplication::removeTranslator(&longer);
+        const int index = setup.languageBox->findData(name);
+        QVERIFY(index > 0);
+        setup.languageBox->setCurrentIndex(index);
+        emit setup.languageBox->activated(index);
+    }
+    QApplication::processEvents();
+}
+
 } // namespace
 
 class TstLayout : public QObject {
@@ -450,6 +485,8 @@ private slots:
     void questionScreens();
     void otherWindows_data();
     void otherWindows();
+    void languageChangeOnSetup_data();
+    void languageChangeOnSetup();
 };
 
 void TstLayout::questionScreens_data()
@@ -504,6 +541,10 @@ void TstLayout::questionScreens()
             faults << QStringLiteral("%1 runs under the position line").arg(w->objectName());
     }
     if (auto* name = qobject_cast<NameMeWindow*>(window)) {
+        // The caption's instruction stands in the window too, whole: a title bar may cut the caption.
+        const QString instruction = name->instructionLabel->text();
+        QVERIFY(name->instructionLabel->isVisibleTo(name) && instruction.size() > 20);
+        QVERIFY2(name->windowTitle().contains(instruction), qPrintable(instruction));
         // Wrong letters grow the stage picture and show the letters and the warning.
         // Then more, until the name is lost and shown whole.
         const QString letters = wrongLetters(fieldText(f.program->records, shown.question->chosen()[0], category), 6);
@@ -628,6 +669,41 @@ void TstLayout::otherWindows()
         faults.removeDuplicates();
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TstLayout::languageChangeOnSetup_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : languages())
+        QTest::addRow("%s", qPrintable(language)) << language;
+}
+
+// The setup screen open over the main window, its Language box changed from
+// English (or German, to English) to the language and back: both windows
+// show the new texts whole, and then stand exactly as they first stood.
+void TstLayout::languageChangeOnSetup()
+{
+    QFETCH(QString, language);
+    const QString first = language == QLatin1String("en") ? QStringLiteral("de") : QStringLiteral("en");
+    Language speaking(first);
+    QVERIFY(speaking.ok());
+    Fixture f;
+    shipData(f);
+    f.program->settings.bonusQuestions = true;
+    brev::MainWindow main(*f.program);
+    QVERIFY(main.load());
+    QVERIFY(inspect(&main).isEmpty());
+    test::TestSetup setup(*f.program, &main);
+    QVERIFY(inspect(&setup).isEmpty());
+    const QStringList before = placesOf(&main) + placesOf(&setup);
+
+    LongerLanguage longer;
+    choose(setup, language, longer);
+    const QStringList faults = Inspection(&setup, {}).run() + Inspection(&main, {}).run();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    QCOMPARE(setup.okButton->text(), QCoreApplication::translate("brev::SetupDialog", "OK"));
+    choose(setup, first, longer);
+    QCOMPARE(placesOf(&main) + placesOf(&setup), before);
 }
 
 QTEST_MAIN(TstLayout)

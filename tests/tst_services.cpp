@@ -3,6 +3,7 @@
 #include "store/gamelog.h"
 #include "game/gameloop.h"
 #include "store/settingsstore.h"
+#include "store/language.h"
 #include "store/links.h"
 #include "store/sounds.h"
 #include "widgets/lazyicon.h"
@@ -419,6 +420,15 @@ void TstServices::showsHelpItselfWithoutViewer()
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Brevallo Game Help"));
+    // A language chosen while it is open shows at once, its help file as well.
+    fx.write(QStringLiteral("brevhelp_de.txt"), "Wie man spielt\r\n");
+    QVERIFY(useLanguage(QStringLiteral("de"), QString()));
+    QApplication::processEvents();
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("Hilfe zu Brevallo Game"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("Wie man spielt\n"));
+    useLanguage(QStringLiteral("en"), QString());
+    QApplication::processEvents();
+    QCOMPARE(text->toPlainText(), QStringLiteral("How to play\nClick.\n"));
     // Asked again, the open reader comes forward; Escape closes it.
     showHelpText(*fx.messages, fx.path(QStringLiteral("brevhelp.txt")), 3);
     int viewers = 0;

@@ -489,10 +489,6 @@
         <translation>Online-Bestenliste</translation>
     </message>
     <message>
-        <source>Check Velmora Website HOFs</source>
-        <translation>Bestenliste auf der Velmora-Website ansehen</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -511,6 +507,10 @@
     <message>
         <source>Really clear Hall of Frame?</source>
         <translation>Bestenliste wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>Check the Brevallo Game online HOF</source>
+        <translation>Online-Bestenliste von Brevallo Game ansehen</translation>
     </message>
 </context>
 <context>
@@ -723,12 +723,12 @@
         <translation>In Online-Bestenliste eintragen</translation>
     </message>
     <message>
-        <source>Enters your name in the Velmora online HOF</source>
-        <translation>Trägt deinen Namen in die Online-Bestenliste von Velmora ein</translation>
-    </message>
-    <message>
         <source>You have made number %1 on the Hall of Fame list. Please enter your name:</source>
         <translation>Du hast Platz %1 der Bestenliste erreicht! Gib bitte deinen Namen ein:</translation>
+    </message>
+    <message>
+        <source>Enters your name in the Brevallo Game online HOF</source>
+        <translation>Trägt deinen Namen in die Online-Bestenliste von Brevallo Game ein</translation>
     </message>
 </context>
 <context>
@@ -753,6 +753,11 @@
     <message>
         <source>You got it!</source>
         <translation>Geschafft!</translation>
+    </message>
+    <message>
+        <source>Press the letter keys to enter my name...</source>
+        <extracomment>Shown inside the window: the instruction of its caption, in the same words.</extracomment>
+        <translation>Tipp Buchstaben, um meinen Namen zu schreiben ...</translation>
     </message>
 </context>
 <context>

@@ -489,10 +489,6 @@
         <translation>Salón de la Fama en línea</translation>
     </message>
     <message>
-        <source>Check Velmora Website HOFs</source>
-        <translation>Ver el Salón de la Fama en el sitio web de Velmora</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -511,6 +507,10 @@
     <message>
         <source>Really clear Hall of Frame?</source>
         <translation>¿Seguro que quieres vaciar el Salón de la Fama?</translation>
+    </message>
+    <message>
+        <source>Check the Brevallo Game online HOF</source>
+        <translation>Ver el Salón de la Fama en línea de Brevallo Game</translation>
     </message>
 </context>
 <context>
@@ -723,12 +723,12 @@
         <translation>Enviar al Salón de la Fama en línea</translation>
     </message>
     <message>
-        <source>Enters your name in the Velmora online HOF</source>
-        <translation>Inscribe tu nombre en el Salón de la Fama en línea de Velmora</translation>
-    </message>
-    <message>
         <source>You have made number %1 on the Hall of Fame list. Please enter your name:</source>
         <translation>¡Llegaste al puesto %1 del Salón de la Fama! Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>Enters your name in the Brevallo Game online HOF</source>
+        <translation>Inscribe tu nombre en el Salón de la Fama en línea de Brevallo Game</translation>
     </message>
 </context>
 <context>
@@ -753,6 +753,11 @@
     <message>
         <source>You got it!</source>
         <translation>¡Lo lograste!</translation>
+    </message>
+    <message>
+        <source>Press the letter keys to enter my name...</source>
+        <extracomment>Shown inside the window: the instruction of its caption, in the same words.</extracomment>
+        <translation>Pulsa las teclas de las letras para escribir mi nombre...</translation>
     </message>
 </context>
 <context>

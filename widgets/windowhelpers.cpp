@@ -27,6 +27,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace brev {
 
@@ -293,6 +294,8 @@ QFont designFont(bool serif, double pointSize)
 
 QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest)
 {
+    if (text.isEmpty())
+        return font;   // nothing to fit, however small the room (an arrow button's)
     const int flags = wrap ? int(Qt::TextWordWrap) : 0;
     for (double size = font.pointSizeF(); size > smallest; size -= 0.5) {
         font.setPointSizeF(size);
@@ -418,60 +421,110 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin)
                   std::max(1, std::min(frame->height(), window->height() - 2 * margin)));
 }
 
+namespace {
+
+// A help file's text as the reader shows it; nothing when the file cannot be
+// read, with the reason in `error`.
+std::optional<QString> readHelpText(const QString& path, QString& error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = f.errorString();
+        return std::nullopt;
+    }
+    return QString::fromLatin1(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// The game's own reader of the help text. A window of its own beside the
+// dialog that opened it: it takes input even while that dialog blocks the
+// rest of the program. A language chosen while it is open shows at once, in
+// its own texts and in the help of that language (the text shown stays when
+// that file cannot be read).
+class HelpViewer : public QDialog {
+public:
+    explicit HelpViewer(const QString& englishPath) : englishPath_(englishPath)
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setAttribute(Qt::WA_QuitOnClose, false);   // quitting the game closes it too
+        setObjectName(QString::fromLatin1(kHelpViewerName));
+        reader = new QPlainTextEdit(this);
+        reader->setObjectName(QStringLiteral("helpText"));
+        reader->setReadOnly(true);
+        // The caret walks the text, so that the keyboard and a screen reader read it line by line.
+        reader->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        reader->setTabChangesFocus(true);
+        // The text lines up its columns with spaces.
+        reader->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        reader->setLineWrapMode(QPlainTextEdit::NoWrap);
+        closeButton_ = new QPushButton(this);
+        closeButton_->setObjectName(QStringLiteral("closeHelp"));
+        closeButton_->setAutoDefault(false);
+        connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
+        connect(this, &QDialog::finished, this, &QWidget::close);   // Escape closes it
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(reader);
+        layout->addWidget(closeButton_, 0, Qt::AlignRight);
+        retranslate();
+        const QFontMetrics fm(reader->font());
+        resize(fm.horizontalAdvance(QString(80, u'M')) + 60, fm.lineSpacing() * 36);
+        reader->setFocus();
+    }
+
+    QPlainTextEdit* reader;
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        QDialog::changeEvent(event);
+        if (event->type() != QEvent::LanguageChange)
+            return;
+        retranslate();
+        QString error;
+        if (const auto text = readHelpText(fileInLanguage(englishPath_), error))
+            reader->setPlainText(*text);
+    }
+
+private:
+    void retranslate()
+    {
+        setWindowTitle(QCoreApplication::translate("brev::HelpViewer", "Brevallo Game Help"));
+        reader->setAccessibleName(QCoreApplication::translate("brev::HelpViewer", "Help text"));
+        closeButton_->setText(QCoreApplication::translate("brev::HelpViewer", "Close"));
+    }
+
+    QString englishPath_;
+    QPushButton* closeButton_;
+};
+
+} // namespace
+
 void showHelpText(Messages& messages, const QString& englishPath, int style)
 {
     // The help in the player's language, when the program directory holds it.
     const QString path = fileInLanguage(englishPath);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QString error;
+    const auto text = readHelpText(path, error);
+    if (!text) {
         messages.ok(QCoreApplication::translate("brev::HelpViewer",
                                                      "The help text %1 cannot be read: %2.")
-                             .arg(QFileInfo(path).fileName(), f.errorString()));
+                             .arg(QFileInfo(path).fileName(), error));
         return;
     }
-    const QString text = QString::fromLatin1(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // One reader at a time: asked again, the open one comes to the front.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == QLatin1String(kHelpViewerName) && w->isVisible()) {
-            w->findChild<QPlainTextEdit*>()->setPlainText(text);
+            w->findChild<QPlainTextEdit*>()->setPlainText(*text);
             w->raise();
             w->activateWindow();
             return;
         }
     }
-    // A window of its own beside the dialog that opened it: it takes input
-    // even while that dialog blocks the rest of the program.
-    auto* viewer = new QDialog(nullptr);
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setAttribute(Qt::WA_QuitOnClose, false);   // quitting the game closes it too
+    auto* viewer = new HelpViewer(englishPath);
     if (QWidget* opener = QApplication::activeWindow()) {
         (void)viewer->winId();
         viewer->windowHandle()->setTransientParent(opener->windowHandle());
     }
-    viewer->setObjectName(QString::fromLatin1(kHelpViewerName));
-    viewer->setWindowTitle(QCoreApplication::translate("brev::HelpViewer", "Brevallo Game Help"));
-    auto* reader = new QPlainTextEdit(viewer);
-    reader->setObjectName(QStringLiteral("helpText"));
-    reader->setReadOnly(true);
-    // The caret walks the text, so that the keyboard and a screen reader read it line by line.
-    reader->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    reader->setAccessibleName(QCoreApplication::translate("brev::HelpViewer", "Help text"));
-    reader->setTabChangesFocus(true);
-    // The text lines up its columns with spaces.
-    reader->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    reader->setLineWrapMode(QPlainTextEdit::NoWrap);
-    reader->setPlainText(text);
-    auto* close = new QPushButton(QCoreApplication::translate("brev::HelpViewer", "Close"), viewer);
-    close->setObjectName(QStringLiteral("closeHelp"));
-    close->setAutoDefault(false);
-    QObject::connect(close, &QPushButton::clicked, viewer, &QDialog::close);
-    QObject::connect(viewer, &QDialog::finished, viewer, &QWidget::close);   // Escape closes it
-    auto* layout = new QVBoxLayout(viewer);
-    layout->addWidget(reader);
-    layout->addWidget(close, 0, Qt::AlignRight);
-    const QFontMetrics fm(reader->font());
-    viewer->resize(fm.horizontalAdvance(QString(80, u'M')) + 60, fm.lineSpacing() * 36);
-    reader->setFocus();
+    viewer->reader->setPlainText(*text);
     if (style == 3)
         viewer->showMaximized();
     else

@@ -100,7 +100,8 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin = 0);
 // the modal dialog that opened it; asked again, the open reader comes to the
 // front. A file that cannot be read is told in a message naming it. The
 // file is the English one's translation ("brevhelp_de.txt" beside
-// "brevhelp.txt") when the program directory holds one for the language shown.
+// "brevhelp.txt") when the program directory holds one for the language shown;
+// a language chosen while the reader is open shows in it at once.
 void showHelpText(Messages& messages, const QString& englishPath, int style);
 
 } // namespace brev
