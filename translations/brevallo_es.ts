@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>%1 (wrong letters:%2)</source>
-        <translation>%1 (letras equivocadas:%2)</translation>
+        <translation>%1 (letras incorrectas:%2)</translation>
     </message>
     <message>
         <source>Name the president in the portrait</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Empty</source>
-        <translation>Vacía</translation>
+        <translation>Vacío</translation>
     </message>
     <message>
         <source>Holds %1</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Match Homes</source>
-        <translation>Relacionar estados de origen</translation>
+        <translation>Relacionar estados de residencia</translation>
     </message>
     <message>
         <source>Who said it?</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>it counts %1 entries where the list holds %2</source>
-        <translation>el archivo indica %1 entradas, pero la lista tiene %2</translation>
+        <translation>el archivo indica %1 entradas, pero la lista solo tiene %2 puestos</translation>
     </message>
     <message>
         <source>%1 is damaged: %2.</source>
@@ -953,7 +953,7 @@
     </message>
     <message>
         <source>The progress file %1 was written by a newer version of the game (history version %2; this one knows version %3 and older).</source>
-        <translation>El archivo de progreso %1 lo escribió una versión más nueva del juego (versión del historial %2; esta conoce la versión %3 y anteriores).</translation>
+        <translation>El archivo de progreso %1 lo escribió una versión más reciente del juego (versión del historial %2; esta conoce la versión %3 y anteriores).</translation>
     </message>
     <message>
         <source>The progress file %1 is damaged: it holds no history version.</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>Home: %1</source>
-        <translation>Estado de origen: %1</translation>
+        <translation>Estado de residencia: %1</translation>
     </message>
     <message>
         <source>Term: %1</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>Copy the review as plain text, to paste or print elsewhere</source>
-        <translation>Copia el repaso como texto, para pegarlo o imprimirlo en otro sitio</translation>
+        <translation>Copia el repaso como texto, para pegarlo o imprimirlo en otro lugar</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1348,11 +1348,11 @@
     </message>
     <message>
         <source>The file is kept as %1.</source>
-        <translation>El archivo se guarda como %1.</translation>
+        <translation>El archivo se conserva como %1.</translation>
     </message>
     <message>
         <source>It could not be kept as %1 and will be replaced at the next save.</source>
-        <translation>No se pudo guardar como %1 y se reemplazará la próxima vez que se guarde.</translation>
+        <translation>No se pudo conservar el archivo como %1; se reemplazará la próxima vez que se guarde.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2%3The game starts with the default settings.%3%4</source>
@@ -1360,11 +1360,11 @@
     </message>
     <message>
         <source>The damaged file is kept as %1.</source>
-        <translation>El archivo dañado se guarda como %1.</translation>
+        <translation>El archivo dañado se conserva como %1.</translation>
     </message>
     <message>
         <source>The damaged file could not be kept as %1: %2</source>
-        <translation>No se pudo guardar el archivo dañado como %1: %2</translation>
+        <translation>No se pudo conservar el archivo dañado como %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: %2.%3Settings after that point take their default values.%3%4</source>
@@ -1479,7 +1479,7 @@
     </message>
     <message>
         <source>Also ask about the presidents from George W. Bush on</source>
-        <translation>Pregunta también por los presidentes desde George W. Bush</translation>
+        <translation>Incluye también preguntas sobre los presidentes desde George W. Bush</translation>
     </message>
     <message>
         <source>Brevallo Game Setup</source>
@@ -1556,7 +1556,7 @@
     </message>
     <message>
         <source>Space pushes the current item up one slot</source>
-        <translation>Espacio sube un puesto el elemento actual</translation>
+        <translation>La tecla Espacio sube un puesto el elemento actual</translation>
     </message>
 </context>
 <context>
