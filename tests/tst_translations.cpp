@@ -91,6 +91,25 @@ QString qtCatalogues()
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
+// A help text of the program directory as the reader shows it.
+QString helpText(const char* file)
+{
+    QFile f(QStringLiteral(BREV_DATA_DIR "/") + QLatin1String(file));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).remove(u'\r') : QString();
+}
+
+// A help text's sections in order: each heading underlined with dashes of its length.
+QStringList sections(const QString& help)
+{
+    const QStringList lines = help.split(u'\n');
+    QStringList found;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (!lines[i].isEmpty() && lines[i] == QString(lines[i].size(), u'-')
+            && lines[i - 1].size() == lines[i].size())
+            found << lines[i - 1];
+    return found;
+}
+
 // Every test starts and ends in English.
 struct InLanguage {
     explicit InLanguage(const QString& language) { ok = useLanguage(language, qtCatalogues()); }
@@ -115,6 +134,8 @@ private slots:
     void helpFileInTheLanguageShown();
     void shownTextsTranslatedWrittenTextsNot();
     void setupScreenChangesTheLanguage();
+    void helpNamesWhatTheEnglishHelpNames_data();
+    void helpNamesWhatTheEnglishHelpNames();
 };
 
 void TstTranslations::everyTextIsTranslatedWithItsPlaceholders_data()
@@ -385,6 +406,45 @@ void TstTranslations::setupScreenChangesTheLanguage()
     QCOMPARE(currentLanguage(), QStringLiteral("en"));   // this test runs under LANG=C
     ScoreWindow score(p.session);
     QCOMPARE(score.windowTitle(), QStringLiteral("Score"));
+}
+
+void TstTranslations::helpNamesWhatTheEnglishHelpNames_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("help");
+    QTest::newRow("es") << QStringLiteral("es") << helpText("brevhelp_es.txt");
+    QTest::newRow("de") << QStringLiteral("de") << helpText("brevhelp_de.txt");
+}
+
+// Each help has a section for each of the English help's, listed in its
+// contents in order, and names the buttons, marks and lines the English
+// help names as the windows write them.
+void TstTranslations::helpNamesWhatTheEnglishHelpNames()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, help);
+    const QString english = helpText("brevhelp.txt");
+    QCOMPARE(sections(english).size(), 8);
+    QCOMPARE(sections(help).size(), sections(english).size());
+    for (const QString& text : {english, help}) {
+        const QString listed = sections(text).join(QStringLiteral(", ")) + u'.';
+        bool contents = false;
+        for (const QString& paragraph : text.split(QStringLiteral("\n\n")))
+            contents = contents || paragraph.simplified().section(QStringLiteral(": "), 1) == listed;
+        QVERIFY2(contents, qPrintable(listed));
+    }
+    const std::pair<const char*, const char*> named[]{
+        {"brev::ScoreWindow", "End game"}, {"brev::ReviewWindow", "Copy"}, {"Review", "skipped"},
+        {"MainWindow", "Progress"}, {"brev::ProgressWindow", "Practice"}, {"brev::MatchingWindow", "Done"},
+        {"brev::HallOfFameWindow", "Online HOF"}, {"GameWindows", "Question %1 of %2"}};
+    InLanguage shown(language);
+    QStringList missing;
+    for (const auto& [context, text] : named) {
+        QVERIFY(english.contains(QString::fromLatin1(text).arg(3).arg(10)));
+        if (!help.simplified().contains(QCoreApplication::translate(context, text).arg(3).arg(10)))
+            missing << QCoreApplication::translate(context, text);
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
 }
 
 QTEST_MAIN(TstTranslations)
