@@ -1,6 +1,7 @@
 #include "app/progresswindow.h"
 
 #include "base/categories.h"
+#include "store/language.h"
 #include "store/mastery.h"
 #include "store/progressstore.h"
 #include "widgets/windowhelpers.h"
@@ -172,8 +173,8 @@ void ScoreChart::paintEvent(QPaintEvent*)
             painter.drawEllipse(at(i), 4, 4);
         }
         painter.setPen(palette().color(QPalette::Text));
-        const QString first = drawn.first().finished.toLocalTime().date().toString(Qt::ISODate);
-        const QString last = drawn.last().finished.toLocalTime().date().toString(Qt::ISODate);
+        const QString first = shownDate(drawn.first().finished.toLocalTime().date());
+        const QString last = shownDate(drawn.last().finished.toLocalTime().date());
         painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft, first);
         painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignRight, last);
     }

@@ -11,6 +11,7 @@
 #include "models/portraitmatchmodel.h"
 #include "models/sortmodel.h"
 #include "screens/scorewindow.h"
+#include "store/hoflist.h"
 #include "store/language.h"
 #include "store/mastery.h"
 #include "store/progressstore.h"
@@ -136,6 +137,7 @@ private slots:
     void setupScreenChangesTheLanguage();
     void helpNamesWhatTheEnglishHelpNames_data();
     void helpNamesWhatTheEnglishHelpNames();
+    void hallOfFameDatesInTheLanguageShown();
 };
 
 void TstTranslations::everyTextIsTranslatedWithItsPlaceholders_data()
@@ -445,6 +447,25 @@ void TstTranslations::helpNamesWhatTheEnglishHelpNames()
             missing << QCoreApplication::translate(context, text);
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+}
+
+// The hall of fame's dates on screen in the language shown; the file keeps
+// month/day/year.
+void TstTranslations::hallOfFameDatesInTheLanguageShown()
+{
+    HallOfFame hof(QStringLiteral("unused.hof"));
+    hof.entries[1] = HofEntry{90, "brev    ", 70, "2  Ana", "12/8/2026", 0};
+    hof.entries[2] = HofEntry{80, "brev    ", 60, "1  Bo", "8 Dec 2026", 0};
+    hof.count = 2;
+    QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 12/8/2026")));
+    {
+        InLanguage de(QStringLiteral("de"));
+        QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 08.12.2026")));
+        QVERIFY(hof.lines().value(2).endsWith(QLatin1String(" 8 Dec 2026")));   // not the file's form
+    }
+    InLanguage es(QStringLiteral("es"));
+    QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 8/12/2026")));
+    QVERIFY(hof.text().contains("\r\n12/8/2026\r\n"));
 }
 
 QTEST_MAIN(TstTranslations)
