@@ -95,6 +95,13 @@ QList<QImage> markedPortraits(const QStringList& files, const QList<MasteryLevel
 }
 } // namespace
 
+// A percentage on the chart's axis, as the language writes one.
+QString ScoreChart::axisLabel(int percent)
+{
+    //: A percentage on the score chart's axis: 0, 50 or 100.
+    return tr("%1%").arg(percent);
+}
+
 ScoreChart::ScoreChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("scoreChart"));
@@ -125,7 +132,7 @@ QString ScoreChart::summary() const
 QRect ScoreChart::plotArea() const
 {
     const QFontMetrics metrics(font());
-    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 8;
+    const int left = metrics.horizontalAdvance(axisLabel(100)) + 8;
     return rect().adjusted(left, 8, -8, -metrics.height() - 8);
 }
 
@@ -151,7 +158,7 @@ void ScoreChart::paintEvent(QPaintEvent*)
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QRect(0, y - metrics.height() / 2, left - 4, metrics.height()), Qt::AlignRight,
-                         QStringLiteral("%1%").arg(percent));
+                         axisLabel(percent));
         painter.setPen(palette().color(QPalette::Mid));
     }
     if (drawn.isEmpty()) {

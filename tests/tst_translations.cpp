@@ -135,6 +135,8 @@ private slots:
     void helpFileInTheLanguageShown();
     void shownTextsTranslatedWrittenTextsNot();
     void setupScreenChangesTheLanguage();
+    void percentWrittenOneWay_data();
+    void percentWrittenOneWay();
     void helpNamesWhatTheEnglishHelpNames_data();
     void helpNamesWhatTheEnglishHelpNames();
     void hallOfFameDatesInTheLanguageShown();
@@ -373,6 +375,7 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
     const ProgressWindow progress(store, QStringLiteral("Ana"), presidentSet(p.records), {}, nullptr);
     QCOMPARE(progress.categoryTable->item(0, 0)->text(), QStringLiteral("¿Cuándo gobernó este presidente?"));
+    QCOMPARE(progress.categoryTable->item(0, 2)->text(), QStringLiteral("1 (100\u00A0%)"));
 }
 
 // The setup screen stores the choice and the windows opened after it speak
@@ -408,6 +411,41 @@ void TstTranslations::setupScreenChangesTheLanguage()
     QCOMPARE(currentLanguage(), QStringLiteral("en"));   // this test runs under LANG=C
     ScoreWindow score(p.session);
     QCOMPARE(score.windowTitle(), QStringLiteral("Score"));
+}
+
+void TstTranslations::percentWrittenOneWay_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("es") << QStringLiteral("es");
+    QTest::newRow("de") << QStringLiteral("de");
+}
+
+// A language writes a percentage one way on every screen and in its help:
+// the number, a no-break space and the sign ("60 %"), never "60%" nor a
+// space where the line may break.
+void TstTranslations::percentWrittenOneWay()
+{
+    QFETCH(QString, language);
+    static const QRegularExpression sign(QStringLiteral("(%L?[1-9]|%n|\\d)([ \u00A0]?)%(?![1-9nL])"));
+    const auto spaces = [](const QString& text) {
+        QStringList found;
+        for (auto it = sign.globalMatch(text); it.hasNext();)
+            found << it.next().captured(2);
+        return found;
+    };
+    const QString noBreak = QStringLiteral("\u00A0");
+    QStringList faults;
+    QString declared;
+    for (const Message& m : readCatalogue(catalogue(language), &declared))
+        for (const QString& t : m.translations)
+            if (spaces(t) != QStringList(spaces(m.source).size(), noBreak))
+                faults << m.source + QStringLiteral(" -> ") + t;
+    const QString help = helpText(language == QLatin1String("es") ? "brevhelp_es.txt" : "brevhelp_de.txt");
+    if (spaces(help).isEmpty() || spaces(help) != QStringList(spaces(help).size(), noBreak))
+        faults << QStringLiteral("the help");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    InLanguage shown(language);
+    QCOMPARE(ScoreChart::axisLabel(50), QStringLiteral("50\u00A0%"));   // drawn, not from a message
 }
 
 void TstTranslations::helpNamesWhatTheEnglishHelpNames_data()

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Score: %1 of %2 (%3%)</source>
-        <translation>Puntos: %1 de %2 (%3%)</translation>
+        <translation>Puntos: %1 de %2 (%3&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>You scored %1 out of %2 (%3%)</source>
-        <translation>Obtuviste %1 de %2 puntos (%3 %)</translation>
+        <translation>Obtuviste %1 de %2 puntos (%3&#xa0;%)</translation>
     </message>
     <message>
         <source>Score adjusted for difficulty: %1</source>
@@ -1036,7 +1036,7 @@
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2%)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -1277,9 +1277,14 @@
     <message numerus="yes">
         <source>%n game(s); the latest %1%, the best %2%.</source>
         <translation>
-            <numerusform>%n partida; la última %1%, la mejor %2%.</numerusform>
-            <numerusform>%n partidas; la última %1%, la mejor %2%.</numerusform>
+            <numerusform>%n partida: la última con el %1&#xa0;%, la mejor con el %2&#xa0;%.</numerusform>
+            <numerusform>%n partidas: la última con el %1&#xa0;%, la mejor con el %2&#xa0;%.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage on the score chart&apos;s axis: 0, 50 or 100.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1302,7 +1307,7 @@
     </message>
     <message>
         <source>Current score: %1 of %2  (%3%)</source>
-        <translation>Puntuación actual: %1 de %2  (%3 %)</translation>
+        <translation>Puntuación actual: %1 de %2  (%3&#xa0;%)</translation>
     </message>
     <message>
         <source>End game</source>
