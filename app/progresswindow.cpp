@@ -209,7 +209,7 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     if (!problem)
         problem = store.gameResults(player, &results);
 
-    playerLabel = new QLabel(tr("Progress of %1").arg(player), this);
+    playerLabel = new QLabel(tr("Progress of %1").arg(ProgressStore::shownName(player)), this);
     playerLabel->setObjectName(QStringLiteral("playerLabel"));
     QFont big = playerLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);

@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -376,6 +377,8 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     const ProgressWindow progress(store, QStringLiteral("Ana"), presidentSet(p.records), {}, nullptr);
     QCOMPARE(progress.categoryTable->item(0, 0)->text(), QStringLiteral("¿Cuándo gobernó este presidente?"));
     QCOMPARE(progress.categoryTable->item(0, 2)->text(), QStringLiteral("1 (100\u00A0%)"));
+    const ProgressWindow unnamed(store, QStringLiteral("Player"), presidentSet(p.records), {}, nullptr);
+    QCOMPARE(unnamed.playerLabel->text(), QStringLiteral("Progreso: Jugador"));
 }
 
 // The setup screen stores the choice and the windows opened after it speak

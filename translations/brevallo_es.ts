@@ -1003,6 +1003,11 @@
         <source>reading its games</source>
         <translation>leer sus partidas</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <extracomment>The name of a player who has not given one, as the Progress window shows it.</extracomment>
+        <translation>Jugador</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1012,7 +1017,7 @@
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation>Progreso de %1</translation>
+        <translation>Progreso: %1</translation>
     </message>
     <message>
         <source>Presidents and how well you know them</source>
