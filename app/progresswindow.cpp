@@ -281,6 +281,10 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     categoryTable->resizeColumnsToContents();
     categoryTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     categoryTable->resizeRowsToContents();
+    // A long name wraps in the width the window leaves the first column: the
+    // rows grow again once the view has taken a new width.
+    connect(categoryTable->horizontalHeader(), &QHeaderView::sectionResized, categoryTable,
+            &QTableView::resizeRowsToContents, Qt::QueuedConnection);
 
     chart = new ScoreChart(this);
     chart->setResults(results);
