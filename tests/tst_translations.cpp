@@ -94,9 +94,9 @@ QString qtCatalogues()
 }
 
 // A help text of the program directory as the reader shows it.
-QString helpText(const char* file)
+QString helpText(const QString& file)
 {
-    QFile f(QStringLiteral(BREV_DATA_DIR "/") + QLatin1String(file));
+    QFile f(QStringLiteral(BREV_DATA_DIR "/") + file);
     return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).remove(u'\r') : QString();
 }
 
@@ -418,9 +418,7 @@ void TstTranslations::setupScreenChangesTheLanguage()
 
 void TstTranslations::percentWrittenOneWay_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("es") << QStringLiteral("es");
-    QTest::newRow("de") << QStringLiteral("de");
+    everyTextIsTranslatedWithItsPlaceholders_data();
 }
 
 // A language writes a percentage one way on every screen and in its help:
@@ -443,8 +441,8 @@ void TstTranslations::percentWrittenOneWay()
         for (const QString& t : m.translations)
             if (spaces(t) != QStringList(spaces(m.source).size(), noBreak))
                 faults << m.source + QStringLiteral(" -> ") + t;
-    const QString help = helpText(language == QLatin1String("es") ? "brevhelp_es.txt" : "brevhelp_de.txt");
-    if (spaces(help).isEmpty() || spaces(help) != QStringList(spaces(help).size(), noBreak))
+    const QStringList inHelp = spaces(helpText(QStringLiteral("brevhelp_%1.txt").arg(language)));
+    if (inHelp.isEmpty() || inHelp != QStringList(inHelp.size(), noBreak))
         faults << QStringLiteral("the help");
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     InLanguage shown(language);
@@ -453,10 +451,7 @@ void TstTranslations::percentWrittenOneWay()
 
 void TstTranslations::helpNamesWhatTheEnglishHelpNames_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("help");
-    QTest::newRow("es") << QStringLiteral("es") << helpText("brevhelp_es.txt");
-    QTest::newRow("de") << QStringLiteral("de") << helpText("brevhelp_de.txt");
+    everyTextIsTranslatedWithItsPlaceholders_data();
 }
 
 // Each help has a section for each of the English help's, listed in its
@@ -465,8 +460,8 @@ void TstTranslations::helpNamesWhatTheEnglishHelpNames_data()
 void TstTranslations::helpNamesWhatTheEnglishHelpNames()
 {
     QFETCH(QString, language);
-    QFETCH(QString, help);
-    const QString english = helpText("brevhelp.txt");
+    const QString help = helpText(QStringLiteral("brevhelp_%1.txt").arg(language));
+    const QString english = helpText(QStringLiteral("brevhelp.txt"));
     QCOMPARE(sections(english).size(), 8);
     QCOMPARE(sections(help).size(), sections(english).size());
     for (const QString& text : {english, help}) {
