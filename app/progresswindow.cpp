@@ -1,6 +1,7 @@
 #include "app/progresswindow.h"
 
 #include "base/categories.h"
+#include "store/language.h"
 #include "store/mastery.h"
 #include "store/progressstore.h"
 #include "widgets/windowhelpers.h"
@@ -94,6 +95,13 @@ QList<QImage> markedPortraits(const QStringList& files, const QList<MasteryLevel
 }
 } // namespace
 
+// A percentage on the chart's axis, as the language writes one.
+QString ScoreChart::axisLabel(int percent)
+{
+    //: A percentage on the score chart's axis: 0, 50 or 100.
+    return tr("%1%").arg(percent);
+}
+
 ScoreChart::ScoreChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("scoreChart"));
@@ -124,7 +132,7 @@ QString ScoreChart::summary() const
 QRect ScoreChart::plotArea() const
 {
     const QFontMetrics metrics(font());
-    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 8;
+    const int left = metrics.horizontalAdvance(axisLabel(100)) + 8;
     return rect().adjusted(left, 8, -8, -metrics.height() - 8);
 }
 
@@ -150,7 +158,7 @@ void ScoreChart::paintEvent(QPaintEvent*)
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QRect(0, y - metrics.height() / 2, left - 4, metrics.height()), Qt::AlignRight,
-                         QStringLiteral("%1%").arg(percent));
+                         axisLabel(percent));
         painter.setPen(palette().color(QPalette::Mid));
     }
     if (drawn.isEmpty()) {
@@ -172,8 +180,8 @@ void ScoreChart::paintEvent(QPaintEvent*)
             painter.drawEllipse(at(i), 4, 4);
         }
         painter.setPen(palette().color(QPalette::Text));
-        const QString first = drawn.first().finished.toLocalTime().date().toString(Qt::ISODate);
-        const QString last = drawn.last().finished.toLocalTime().date().toString(Qt::ISODate);
+        const QString first = shownDate(drawn.first().finished.toLocalTime().date());
+        const QString last = shownDate(drawn.last().finished.toLocalTime().date());
         painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft, first);
         painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignRight, last);
     }
@@ -201,7 +209,7 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     if (!problem)
         problem = store.gameResults(player, &results);
 
-    playerLabel = new QLabel(tr("Progress of %1").arg(player), this);
+    playerLabel = new QLabel(tr("Progress of %1").arg(ProgressStore::shownName(player)), this);
     playerLabel->setObjectName(QStringLiteral("playerLabel"));
     QFont big = playerLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -273,6 +281,10 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     categoryTable->resizeColumnsToContents();
     categoryTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     categoryTable->resizeRowsToContents();
+    // A long name wraps in the width the window leaves the first column: the
+    // rows grow again once the view has taken a new width.
+    connect(categoryTable->horizontalHeader(), &QHeaderView::sectionResized, categoryTable,
+            &QTableView::resizeRowsToContents, Qt::QueuedConnection);
 
     chart = new ScoreChart(this);
     chart->setResults(results);

@@ -30,6 +30,8 @@ public:
     // The games the chart draws: the latest that fit its width, one at
     // least every few pixels, so a long history stays a readable line.
     QList<GameResult> drawnResults() const;
+    // A percentage on the axis: "50%", or as the language shown writes it.
+    static QString axisLabel(int percent);
     QSize sizeHint() const override { return {360, 200}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
 

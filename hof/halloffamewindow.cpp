@@ -56,7 +56,7 @@ QString spokenRows(const HallOfFame& hof, int rows)
                   .arg(place, name, m.captured(1), score, pct)
             : HallOfFameWindow::tr("%1. %2, score %3, %4 percent").arg(place, name, score, pct);
         if (!e.date.trimmed().isEmpty())
-            row += QStringLiteral(", ") + e.date.trimmed();
+            row += QStringLiteral(", ") + shownHofDate(e.date).trimmed();
         spoken << row;
     }
     return spoken.isEmpty() ? HallOfFameWindow::tr("No entries") : spoken.join(u'\n');

@@ -2,6 +2,7 @@
 
 #include "base/state.h"
 #include "base/textfile.h"
+#include "store/language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -214,7 +215,7 @@ QStringList HallOfFame::lines() const
         const HofEntry& e = entries[size_t(i)];
         lines << QString::number(i).rightJustified(3) + QString::number(e.score).rightJustified(8)
                      + QString::number(e.pct).rightJustified(4) + QStringLiteral("  ")
-                     + e.name.left(kNameColumn).leftJustified(kNameColumn) + u' ' + e.date;
+                     + e.name.left(kNameColumn).leftJustified(kNameColumn) + u' ' + shownHofDate(e.date);
     }
     return lines;
 }
@@ -255,6 +256,12 @@ int enterHof(HallOfFame& hof, HofWindows& ui, const NewEntry& entry, const QUrl&
     if (const auto problem = hof.save())
         ui.tell(*problem);
     return place;
+}
+
+QString shownHofDate(const QString& date)
+{
+    const QDate day = QDate::fromString(date.trimmed(), QStringLiteral("M/d/yyyy"));
+    return day.isValid() ? shownDate(day) : date;
 }
 
 QString fileSafeText(const QString& text)

@@ -56,7 +56,8 @@ public:
     // Deletes the file and empties the list. A file that is there but could
     // not be deleted is a problem; the list is emptied all the same.
     Problem clear();
-    // The window's text: the header, then one line per entry.
+    // The window's text: the header, then one line per entry, its date
+    // as the language shown writes it (shownHofDate).
     QStringList lines() const;
     // The place a score would take (a tie goes below the earlier entry), or 0.
     int placeFor(int score) const;
@@ -108,6 +109,10 @@ int enterHof(HallOfFame& hof, HofWindows& ui, const NewEntry& entry, const QUrl&
 // A name as the files can hold it: a double quote becomes an apostrophe and
 // line breaks or other control characters become spaces.
 QString fileSafeText(const QString& text);
+
+// An entry's date as the windows show it: the file's month/day/year in the
+// language shown (shownDate); a date in any other form as it stands.
+QString shownHofDate(const QString& date);
 
 // The online hall of fame list under a base address, and the address that
 // submits an entry (every value percent-encoded).

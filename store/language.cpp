@@ -100,6 +100,15 @@ QString currentLanguage()
     return installed().language;
 }
 
+QString shownDate(const QDate& date)
+{
+    const QLocale locale(currentLanguage());
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return locale.toString(date, format);
+}
+
 QString fileInLanguage(const QString& path)
 {
     const QString language = currentLanguage();

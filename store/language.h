@@ -4,6 +4,7 @@
 // The choice is brevplus.ini's game/language when it names one, otherwise
 // the first of the system's languages (LANGUAGE, LANG) that has a catalogue,
 // otherwise English. Files are always written in English, whatever is shown.
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,11 @@ bool useLanguage(const QString& language, const QString& qtCatalogues);
 QString useLanguageSetting(const QString& setting);
 // The language useLanguage installed last; "en" before.
 QString currentLanguage();
+
+// A date as the language shown writes it in short, with the whole year:
+// 12/8/2026 in English, 8/12/2026 in Spanish, 08.12.2026 in German (Qt's
+// short date form of the language). Files keep their own form.
+QString shownDate(const QDate& date);
 
 // A file of the program directory in the current language: "brevhelp.txt"
 // becomes "brevhelp_es.txt" when that file exists beside it, otherwise it

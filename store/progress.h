@@ -10,8 +10,10 @@ namespace brev {
 
 // The progress file in the program directory. Deleting it starts a new history.
 inline constexpr char kProgressFile[] = "brevprogress.sqlite";
-// The name answers are kept under until the player has given one.
-inline constexpr char kDefaultPlayer[] = "Player";
+// The name answers are kept under until the player has given one; the
+// windows show it translated (ProgressStore::shownName), the file keeps it.
+//: The name of a player who has not given one, as the Progress window shows it.
+inline constexpr char kDefaultPlayer[] = QT_TRANSLATE_NOOP("brev::ProgressStore", "Player");
 // How many of a president's latest answers his mastery looks at.
 inline constexpr int kMasteryWindow = 5;
 

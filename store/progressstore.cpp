@@ -69,6 +69,11 @@ QString ProgressStore::playerName(const QString& name)
     return trimmed.isEmpty() ? QString::fromLatin1(kDefaultPlayer) : trimmed;
 }
 
+QString ProgressStore::shownName(const QString& player)
+{
+    return player == QLatin1String(kDefaultPlayer) ? tr(kDefaultPlayer) : player;
+}
+
 void ProgressStore::closeConnection()
 {
     insertItem_.reset();

@@ -84,6 +84,9 @@ public:
 
     // The name answers are kept under: the name trimmed, or kDefaultPlayer.
     static QString playerName(const QString& name);
+    // How the windows show a name answers are kept under: kDefaultPlayer in
+    // the language shown ("Jugador", "Spieler"), any other name as it is.
+    static QString shownName(const QString& player);
 
 private:
     bool readableAsIs();

@@ -42,6 +42,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
@@ -328,6 +329,8 @@ private:
             fits(w, combo->font(), room, combo->currentText(), false, Qt::AlignLeft | Qt::AlignVCenter);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             checkList(list);
+        } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
+            checkTable(table);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
             if (text->horizontalScrollBar()->maximum() > 0)
                 fault(w, QStringLiteral("hides the ends of its lines behind a scroll bar"),
@@ -364,6 +367,24 @@ private:
                                 .arg(room.height()).arg(at.y()).arg(viewport.height()),
                       text);
         }
+    }
+
+    // Every cell's text whole in its cell, on as many lines as the table wraps it.
+    void checkTable(QTableWidget* table)
+    {
+        const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QTableWidgetItem* item = table->item(row, column);
+                const QRect room = item ? table->visualItemRect(item).adjusted(margin, 0, -margin, 0) : QRect();
+                const QRect need = QFontMetrics(table->font()).boundingRect(
+                    QRect(0, 0, room.width(), 10000), table->wordWrap() ? Qt::TextWordWrap : 0,
+                    item ? item->text() : QString());
+                if (item && (need.width() > room.width() || need.height() > room.height()))
+                    fault(table, QStringLiteral("cuts cell %1, %2 (needs %3x%4, has %5x%6)").arg(row).arg(column)
+                                     .arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height()),
+                          item->text());
+            }
     }
 
     bool showsContent(QWidget* w) const
@@ -649,6 +670,9 @@ void TstLayout::otherWindows()
         QVERIFY(!store.beginGame(QStringLiteral("Bartholomew Whitley"), when, false));
         for (int r = 1; r <= ctx.records.inPlay(); r += 3)
             QVERIFY(!store.recordQuestion(r % kCategories, {JudgedItem{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5}}, when));
+        for (int k = 1; k < kCategories; ++k)   // every category's name in the table
+            if (screenFor(k) != Screen::None)
+                QVERIFY(!store.recordQuestion(k, {JudgedItem{1, ctx.records.presidents[1].name, true, 5}}, when));
         QVERIFY(!store.finishGame(40, 50, false, when));
         const QList<PresidentEntry> set = presidentSet(ctx.records);
         QStringList portraits;

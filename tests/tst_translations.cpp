@@ -11,6 +11,7 @@
 #include "models/portraitmatchmodel.h"
 #include "models/sortmodel.h"
 #include "screens/scorewindow.h"
+#include "store/hoflist.h"
 #include "store/language.h"
 #include "store/mastery.h"
 #include "store/progressstore.h"
@@ -18,6 +19,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -91,6 +93,25 @@ QString qtCatalogues()
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
+// A help text of the program directory as the reader shows it.
+QString helpText(const QString& file)
+{
+    QFile f(QStringLiteral(BREV_DATA_DIR "/") + file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).remove(u'\r') : QString();
+}
+
+// A help text's sections in order: each heading underlined with dashes of its length.
+QStringList sections(const QString& help)
+{
+    const QStringList lines = help.split(u'\n');
+    QStringList found;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (!lines[i].isEmpty() && lines[i] == QString(lines[i].size(), u'-')
+            && lines[i - 1].size() == lines[i].size())
+            found << lines[i - 1];
+    return found;
+}
+
 // Every test starts and ends in English.
 struct InLanguage {
     explicit InLanguage(const QString& language) { ok = useLanguage(language, qtCatalogues()); }
@@ -115,6 +136,11 @@ private slots:
     void helpFileInTheLanguageShown();
     void shownTextsTranslatedWrittenTextsNot();
     void setupScreenChangesTheLanguage();
+    void percentWrittenOneWay_data();
+    void percentWrittenOneWay();
+    void helpNamesWhatTheEnglishHelpNames_data();
+    void helpNamesWhatTheEnglishHelpNames();
+    void hallOfFameDatesInTheLanguageShown();
 };
 
 void TstTranslations::everyTextIsTranslatedWithItsPlaceholders_data()
@@ -350,6 +376,9 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
     const ProgressWindow progress(store, QStringLiteral("Ana"), presidentSet(p.records), {}, nullptr);
     QCOMPARE(progress.categoryTable->item(0, 0)->text(), QStringLiteral("¿Cuándo gobernó este presidente?"));
+    QCOMPARE(progress.categoryTable->item(0, 2)->text(), QStringLiteral("1 (100\u00A0%)"));
+    const ProgressWindow unnamed(store, QStringLiteral("Player"), presidentSet(p.records), {}, nullptr);
+    QCOMPARE(unnamed.playerLabel->text(), QStringLiteral("Progreso: Jugador"));
 }
 
 // The setup screen stores the choice and the windows opened after it speak
@@ -385,6 +414,94 @@ void TstTranslations::setupScreenChangesTheLanguage()
     QCOMPARE(currentLanguage(), QStringLiteral("en"));   // this test runs under LANG=C
     ScoreWindow score(p.session);
     QCOMPARE(score.windowTitle(), QStringLiteral("Score"));
+}
+
+void TstTranslations::percentWrittenOneWay_data()
+{
+    everyTextIsTranslatedWithItsPlaceholders_data();
+}
+
+// A language writes a percentage one way on every screen and in its help:
+// the number, a no-break space and the sign ("60 %"), never "60%" nor a
+// space where the line may break.
+void TstTranslations::percentWrittenOneWay()
+{
+    QFETCH(QString, language);
+    static const QRegularExpression sign(QStringLiteral("(%L?[1-9]|%n|\\d)([ \u00A0]?)%(?![1-9nL])"));
+    const auto spaces = [](const QString& text) {
+        QStringList found;
+        for (auto it = sign.globalMatch(text); it.hasNext();)
+            found << it.next().captured(2);
+        return found;
+    };
+    const QString noBreak = QStringLiteral("\u00A0");
+    QStringList faults;
+    QString declared;
+    for (const Message& m : readCatalogue(catalogue(language), &declared))
+        for (const QString& t : m.translations)
+            if (spaces(t) != QStringList(spaces(m.source).size(), noBreak))
+                faults << m.source + QStringLiteral(" -> ") + t;
+    const QStringList inHelp = spaces(helpText(QStringLiteral("brevhelp_%1.txt").arg(language)));
+    if (inHelp.isEmpty() || inHelp != QStringList(inHelp.size(), noBreak))
+        faults << QStringLiteral("the help");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    InLanguage shown(language);
+    QCOMPARE(ScoreChart::axisLabel(50), QStringLiteral("50\u00A0%"));   // drawn, not from a message
+}
+
+void TstTranslations::helpNamesWhatTheEnglishHelpNames_data()
+{
+    everyTextIsTranslatedWithItsPlaceholders_data();
+}
+
+// Each help has a section for each of the English help's, listed in its
+// contents in order, and names the buttons, marks and lines the English
+// help names as the windows write them.
+void TstTranslations::helpNamesWhatTheEnglishHelpNames()
+{
+    QFETCH(QString, language);
+    const QString help = helpText(QStringLiteral("brevhelp_%1.txt").arg(language));
+    const QString english = helpText(QStringLiteral("brevhelp.txt"));
+    QCOMPARE(sections(english).size(), 8);
+    QCOMPARE(sections(help).size(), sections(english).size());
+    for (const QString& text : {english, help}) {
+        const QString listed = sections(text).join(QStringLiteral(", ")) + u'.';
+        bool contents = false;
+        for (const QString& paragraph : text.split(QStringLiteral("\n\n")))
+            contents = contents || paragraph.simplified().section(QStringLiteral(": "), 1) == listed;
+        QVERIFY2(contents, qPrintable(listed));
+    }
+    const std::pair<const char*, const char*> named[]{
+        {"brev::ScoreWindow", "End game"}, {"brev::ReviewWindow", "Copy"}, {"Review", "skipped"},
+        {"MainWindow", "Progress"}, {"brev::ProgressWindow", "Practice"}, {"brev::MatchingWindow", "Done"},
+        {"brev::HallOfFameWindow", "Online HOF"}, {"GameWindows", "Question %1 of %2"}};
+    InLanguage shown(language);
+    QStringList missing;
+    for (const auto& [context, text] : named) {
+        QVERIFY(english.contains(QString::fromLatin1(text).arg(3).arg(10)));
+        if (!help.simplified().contains(QCoreApplication::translate(context, text).arg(3).arg(10)))
+            missing << QCoreApplication::translate(context, text);
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+}
+
+// The hall of fame's dates on screen in the language shown; the file keeps
+// month/day/year.
+void TstTranslations::hallOfFameDatesInTheLanguageShown()
+{
+    HallOfFame hof(QStringLiteral("unused.hof"));
+    hof.entries[1] = HofEntry{90, "brev    ", 70, "2  Ana", "12/8/2026", 0};
+    hof.entries[2] = HofEntry{80, "brev    ", 60, "1  Bo", "8 Dec 2026", 0};
+    hof.count = 2;
+    QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 12/8/2026")));
+    {
+        InLanguage de(QStringLiteral("de"));
+        QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 08.12.2026")));
+        QVERIFY(hof.lines().value(2).endsWith(QLatin1String(" 8 Dec 2026")));   // not the file's form
+    }
+    InLanguage es(QStringLiteral("es"));
+    QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 8/12/2026")));
+    QVERIFY(hof.text().contains("\r\n12/8/2026\r\n"));
 }
 
 QTEST_MAIN(TstTranslations)

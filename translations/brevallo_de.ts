@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Score: %1 of %2 (%3%)</source>
-        <translation>Punkte: %1 von %2 (%3%)</translation>
+        <translation>Punkte: %1 von %2 (%3&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Choose an item to display</source>
-        <translation>Wähle einen Präsidenten</translation>
+        <translation>Wähl einen Präsidenten</translation>
     </message>
     <message>
         <source>Previous</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>You scored %1 out of %2 (%3%)</source>
-        <translation>Du hast %1 von %2 Punkten erreicht (%3 %)</translation>
+        <translation>Du hast %1 von %2 Punkten erreicht (%3&#xa0;%)</translation>
     </message>
     <message>
         <source>Score adjusted for difficulty: %1</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>it ends early (line %1)</source>
-        <translation>die Datei endet zu früh (Zeile %1)</translation>
+        <translation>Die Datei endet zu früh (Zeile %1)</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -426,11 +426,11 @@
     </message>
     <message>
         <source>it counts %1 entries</source>
-        <translation>die Datei gibt %1 Einträge an</translation>
+        <translation>Die Datei gibt %1 Einträge an</translation>
     </message>
     <message>
         <source>it counts %1 entries where the list holds %2</source>
-        <translation>die Datei gibt %1 Einträge an, die Liste hat aber nur %2 Plätze</translation>
+        <translation>Die Datei gibt %1 Einträge an, die Liste hat aber nur %2 Plätze</translation>
     </message>
     <message>
         <source>%1 is damaged: %2.</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>The background picture %1 is missing or cannot be read; the game goes on without it.</source>
-        <translation>Das Hintergrundbild %1 fehlt oder kann nicht gelesen werden; das Spiel geht ohne es weiter.</translation>
+        <translation>Das Hintergrundbild %1 fehlt oder kann nicht gelesen werden; das Spiel läuft ohne Hintergrundbild weiter.</translation>
     </message>
 </context>
 <context>
@@ -906,11 +906,11 @@
     </message>
     <message>
         <source>The progress file %1 is in use by another program: it stayed locked for %2 ms.</source>
-        <translation>Die Fortschrittsdatei %1 wird von einem anderen Programm benutzt: Sie blieb %2 ms lang gesperrt.</translation>
+        <translation>Die Fortschrittsdatei %1 wird von einem anderen Programm benutzt; sie blieb %2 ms lang gesperrt.</translation>
     </message>
     <message>
         <source>The progress file %1 cannot be written: it or its folder is read-only.</source>
-        <translation>Die Fortschrittsdatei %1 kann nicht geschrieben werden: Sie oder ihr Ordner ist schreibgeschützt.</translation>
+        <translation>Die Fortschrittsdatei %1 kann nicht geschrieben werden, weil sie oder ihr Ordner schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>The progress file %1 is damaged or is not a database (%2).</source>
@@ -934,11 +934,11 @@
     </message>
     <message>
         <source>The progress file %1 cannot be made: its folder does not exist.</source>
-        <translation>Die Fortschrittsdatei %1 kann nicht angelegt werden: Ihr Ordner existiert nicht.</translation>
+        <translation>Die Fortschrittsdatei %1 kann nicht angelegt werden, weil ihr Ordner nicht existiert.</translation>
     </message>
     <message>
         <source>The progress file %1 cannot be opened: it is not a file.</source>
-        <translation>Die Fortschrittsdatei %1 kann nicht geöffnet werden: Sie ist keine Datei.</translation>
+        <translation>Die Fortschrittsdatei %1 kann nicht geöffnet werden, weil sie keine Datei ist.</translation>
     </message>
     <message>
         <source>opening it</source>
@@ -962,7 +962,7 @@
     </message>
     <message>
         <source>The progress file %1 is damaged: it holds no history version.</source>
-        <translation>Die Fortschrittsdatei %1 ist beschädigt: Sie enthält keine Verlaufsversion.</translation>
+        <translation>Die Fortschrittsdatei %1 ist beschädigt: Die Verlaufsversion fehlt.</translation>
     </message>
     <message>
         <source>The progress file %1 is damaged: a table of games or answers is missing or changed (%2).</source>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>checking that it can be written</source>
-        <translation>Prüfen, ob sie beschreibbar ist</translation>
+        <translation>Prüfen des Schreibzugriffs</translation>
     </message>
     <message>
         <source>preparing to record</source>
@@ -1002,11 +1002,16 @@
     </message>
     <message>
         <source>reading the answers in each category</source>
-        <translation>Lesen der Antworten jeder Fragenart</translation>
+        <translation>Lesen der Antworten zu jeder Frageart</translation>
     </message>
     <message>
         <source>reading its games</source>
         <translation>Lesen der Spiele</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>The name of a player who has not given one, as the Progress window shows it.</extracomment>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>
@@ -1017,7 +1022,7 @@
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation>Fortschritt von %1</translation>
+        <translation>Fortschritt: %1</translation>
     </message>
     <message>
         <source>Presidents and how well you know them</source>
@@ -1025,7 +1030,7 @@
     </message>
     <message>
         <source>Accuracy per kind of question</source>
-        <translation>Treffer je Fragenart</translation>
+        <translation>Trefferquote pro Frageart</translation>
     </message>
     <message>
         <source>Question</source>
@@ -1041,7 +1046,7 @@
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2%)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -1080,7 +1085,7 @@
     </message>
     <message>
         <source>Select at least one of the first ten question types in the list, then make the tabbed questions again.</source>
-        <translation>Wähl mindestens eine der ersten zehn Fragearten in der Liste und erstelle die Fragen mit Tabulatoren dann noch einmal.</translation>
+        <translation>Wähl mindestens eine der ersten zehn Fragearten in der Liste und erstell die Fragen mit Tabulatoren dann noch einmal.</translation>
     </message>
     <message>
         <source>No question category is enabled in %1: choose some on the setup screen first.</source>
@@ -1088,13 +1093,13 @@
     </message>
     <message>
         <source>No question category enabled in %1 writes tabbed questions (sorting and portrait questions have no tabbed form): enable one of categories 1 to 10 on the setup screen first.</source>
-        <translation>Keine der in %1 eingeschalteten Fragearten ergibt Fragen mit Tabulatoren (Ordnen- und Porträtfragen haben keine Tabulatorform): Schalte zuerst im Einstellungsfenster eine der Fragearten 1 bis 10 ein.</translation>
+        <translation>Keine der in %1 eingeschalteten Fragearten ergibt Fragen mit Tabulatoren (Ordnen- und Porträtfragen haben keine Tabulatorform): Schalt zuerst im Einstellungsfenster eine der Fragearten 1 bis 10 ein.</translation>
     </message>
     <message numerus="yes">
         <source>The enabled categories ran out of records before %n questions were written; enable more categories and try again.</source>
         <translation>
-            <numerusform>Den eingeschalteten Fragearten sind die Datensätze ausgegangen, bevor %n Frage geschrieben war; schalte mehr Fragearten ein und versuch es noch einmal.</numerusform>
-            <numerusform>Den eingeschalteten Fragearten sind die Datensätze ausgegangen, bevor %n Fragen geschrieben waren; schalte mehr Fragearten ein und versuch es noch einmal.</numerusform>
+            <numerusform>Den eingeschalteten Fragearten sind die Datensätze ausgegangen, bevor %n Frage geschrieben war; schalt mehr Fragearten ein und versuch es noch einmal.</numerusform>
+            <numerusform>Den eingeschalteten Fragearten sind die Datensätze ausgegangen, bevor %n Fragen geschrieben waren; schalt mehr Fragearten ein und versuch es noch einmal.</numerusform>
         </translation>
     </message>
 </context>
@@ -1282,9 +1287,14 @@
     <message numerus="yes">
         <source>%n game(s); the latest %1%, the best %2%.</source>
         <translation>
-            <numerusform>%n Spiel; das letzte %1%, das beste %2%.</numerusform>
-            <numerusform>%n Spiele; das letzte %1%, das beste %2%.</numerusform>
+            <numerusform>%n Spiel; das letzte mit %1&#xa0;%, das beste mit %2&#xa0;%.</numerusform>
+            <numerusform>%n Spiele; das letzte mit %1&#xa0;%, das beste mit %2&#xa0;%.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage on the score chart&apos;s axis: 0, 50 or 100.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1307,7 +1317,7 @@
     </message>
     <message>
         <source>Current score: %1 of %2  (%3%)</source>
-        <translation>Aktueller Punktestand: %1 von %2  (%3 %)</translation>
+        <translation>Aktueller Punktestand: %1 von %2  (%3&#xa0;%)</translation>
     </message>
     <message>
         <source>End game</source>
@@ -1349,7 +1359,7 @@
     </message>
     <message>
         <source>it ends early (line %1)</source>
-        <translation>die Datei endet zu früh (Zeile %1)</translation>
+        <translation>Die Datei endet zu früh (Zeile %1)</translation>
     </message>
     <message>
         <source>The file is kept as %1.</source>
@@ -1357,7 +1367,7 @@
     </message>
     <message>
         <source>It could not be kept as %1 and will be replaced at the next save.</source>
-        <translation>Sie konnte nicht als %1 aufbewahrt werden und wird beim nächsten Speichern ersetzt.</translation>
+        <translation>Die Datei konnte nicht als %1 aufbewahrt werden und wird beim nächsten Speichern ersetzt.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2%3The game starts with the default settings.%3%4</source>
@@ -1436,7 +1446,7 @@
     </message>
     <message>
         <source>Colored items are selected</source>
-        <translation>Farbige Einträge sind ausgewählt</translation>
+        <translation>Farbige Fragearten sind eingeschaltet</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1568,7 +1578,7 @@
     <name>brev::TextFile</name>
     <message>
         <source>the file could not be written in full</source>
-        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1577,7 +1587,7 @@
         <source>No web browser opened this address. Copy it into your browser:
 
 %1</source>
-        <translation>Kein Webbrowser hat diese Adresse geöffnet. Kopiere sie in deinen Browser:
+        <translation>Kein Webbrowser hat diese Adresse geöffnet. Kopier sie in deinen Browser:
 
 %1</translation>
     </message>

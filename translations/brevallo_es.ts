@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Score: %1 of %2 (%3%)</source>
-        <translation>Puntos: %1 de %2 (%3%)</translation>
+        <translation>Puntos: %1 de %2 (%3&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>%1 (wrong letters:%2)</source>
-        <translation>%1 (letras equivocadas:%2)</translation>
+        <translation>%1 (letras incorrectas:%2)</translation>
     </message>
     <message>
         <source>Name the president in the portrait</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Empty</source>
-        <translation>Vacía</translation>
+        <translation>Vacío</translation>
     </message>
     <message>
         <source>Holds %1</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Match Homes</source>
-        <translation>Relacionar estados de origen</translation>
+        <translation>Relacionar estados de residencia</translation>
     </message>
     <message>
         <source>Who said it?</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>You scored %1 out of %2 (%3%)</source>
-        <translation>Obtuviste %1 de %2 puntos (%3 %)</translation>
+        <translation>Obtuviste %1 de %2 puntos (%3&#xa0;%)</translation>
     </message>
     <message>
         <source>Score adjusted for difficulty: %1</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>it counts %1 entries where the list holds %2</source>
-        <translation>el archivo indica %1 entradas, pero la lista tiene %2</translation>
+        <translation>el archivo indica %1 entradas, pero la lista solo tiene %2 puestos</translation>
     </message>
     <message>
         <source>%1 is damaged: %2.</source>
@@ -958,7 +958,7 @@
     </message>
     <message>
         <source>The progress file %1 was written by a newer version of the game (history version %2; this one knows version %3 and older).</source>
-        <translation>El archivo de progreso %1 lo escribió una versión más nueva del juego (versión del historial %2; esta conoce la versión %3 y anteriores).</translation>
+        <translation>El archivo de progreso %1 lo escribió una versión más reciente del juego (versión del historial %2; esta conoce la versión %3 y anteriores).</translation>
     </message>
     <message>
         <source>The progress file %1 is damaged: it holds no history version.</source>
@@ -1008,6 +1008,11 @@
         <source>reading its games</source>
         <translation>leer sus partidas</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <extracomment>The name of a player who has not given one, as the Progress window shows it.</extracomment>
+        <translation>Jugador</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1017,7 +1022,7 @@
     </message>
     <message>
         <source>Progress of %1</source>
-        <translation>Progreso de %1</translation>
+        <translation>Progreso: %1</translation>
     </message>
     <message>
         <source>Presidents and how well you know them</source>
@@ -1041,7 +1046,7 @@
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2%)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -1131,7 +1136,7 @@
     </message>
     <message>
         <source>Home: %1</source>
-        <translation>Estado de origen: %1</translation>
+        <translation>Estado de residencia: %1</translation>
     </message>
     <message>
         <source>Term: %1</source>
@@ -1258,7 +1263,7 @@
     </message>
     <message>
         <source>Copy the review as plain text, to paste or print elsewhere</source>
-        <translation>Copia el repaso como texto, para pegarlo o imprimirlo en otro sitio</translation>
+        <translation>Copia el repaso como texto, para pegarlo o imprimirlo en otro lugar</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1282,9 +1287,14 @@
     <message numerus="yes">
         <source>%n game(s); the latest %1%, the best %2%.</source>
         <translation>
-            <numerusform>%n partida; la última %1%, la mejor %2%.</numerusform>
-            <numerusform>%n partidas; la última %1%, la mejor %2%.</numerusform>
+            <numerusform>%n partida: la última con el %1&#xa0;%, la mejor con el %2&#xa0;%.</numerusform>
+            <numerusform>%n partidas: la última con el %1&#xa0;%, la mejor con el %2&#xa0;%.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage on the score chart&apos;s axis: 0, 50 or 100.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1307,7 +1317,7 @@
     </message>
     <message>
         <source>Current score: %1 of %2  (%3%)</source>
-        <translation>Puntuación actual: %1 de %2  (%3 %)</translation>
+        <translation>Puntuación actual: %1 de %2  (%3&#xa0;%)</translation>
     </message>
     <message>
         <source>End game</source>
@@ -1353,11 +1363,11 @@
     </message>
     <message>
         <source>The file is kept as %1.</source>
-        <translation>El archivo se guarda como %1.</translation>
+        <translation>El archivo se conserva como %1.</translation>
     </message>
     <message>
         <source>It could not be kept as %1 and will be replaced at the next save.</source>
-        <translation>No se pudo guardar como %1 y se reemplazará la próxima vez que se guarde.</translation>
+        <translation>No se pudo conservar el archivo como %1; se reemplazará la próxima vez que se guarde.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2%3The game starts with the default settings.%3%4</source>
@@ -1365,11 +1375,11 @@
     </message>
     <message>
         <source>The damaged file is kept as %1.</source>
-        <translation>El archivo dañado se guarda como %1.</translation>
+        <translation>El archivo dañado se conserva como %1.</translation>
     </message>
     <message>
         <source>The damaged file could not be kept as %1: %2</source>
-        <translation>No se pudo guardar el archivo dañado como %1: %2</translation>
+        <translation>No se pudo conservar el archivo dañado como %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: %2.%3Settings after that point take their default values.%3%4</source>
@@ -1484,7 +1494,7 @@
     </message>
     <message>
         <source>Also ask about the presidents from George W. Bush on</source>
-        <translation>Pregunta también por los presidentes desde George W. Bush</translation>
+        <translation>Incluye también preguntas sobre los presidentes desde George W. Bush</translation>
     </message>
     <message>
         <source>Brevallo Game Setup</source>
@@ -1561,7 +1571,7 @@
     </message>
     <message>
         <source>Space pushes the current item up one slot</source>
-        <translation>Espacio sube un puesto el elemento actual</translation>
+        <translation>La tecla Espacio sube un puesto el elemento actual</translation>
     </message>
 </context>
 <context>
