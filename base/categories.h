@@ -51,6 +51,21 @@ inline QString endKindText(int kind, Wording wording = Wording::Written)
     return kind >= 0 && kind < int(kEndKinds.size()) ? worded(kEndKindContext, kEndKinds[std::size_t(kind)], wording)
                                                      : QString();
 }
+inline constexpr int kServedTerm = 0;
+inline constexpr int kDiedInOffice = 1;
+inline constexpr int kAssassinated = 2;
+inline constexpr int kLostReelection = 3;
+inline constexpr int kInOffice = 5;
+// Whether a president whose term ended in `odd` is the one answer to "who
+// didn't finish this term this way?" beside three whose terms ended in
+// `shared`: not when his end also counts as the shared one (a president who
+// lost re-election served his term to its end; an assassinated one died in
+// office), nor when the shared "way" is a term still running.
+constexpr bool isOddEnd(int shared, int odd)
+{
+    return odd != shared && shared != kInOffice && !(shared == kServedTerm && odd == kLostReelection)
+           && !(shared == kDiedInOffice && odd == kAssassinated);
+}
 
 // Fields whose texts list people: two items of one question never name the
 // same person.

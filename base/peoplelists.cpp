@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace brev {
 
 namespace {
@@ -86,6 +88,17 @@ bool sharePerson(const QString& listA, const QString& listB)
         }
     }
     return false;
+}
+
+bool namesEvery(const QString& list, const QString& names)
+{
+    const QStringList named = list.split(u',', Qt::SkipEmptyParts);
+    const QStringList wanted = names.split(u',', Qt::SkipEmptyParts);
+    const auto isNamed = [&named](const QString& person) {
+        return std::any_of(named.begin(), named.end(),
+                           [&person](const QString& n) { return samePerson(n.trimmed(), person.trimmed()); });
+    };
+    return !wanted.isEmpty() && std::all_of(wanted.begin(), wanted.end(), isNamed);
 }
 
 } // namespace brev

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QtGlobal>
 #include <algorithm>
 #include <utility>
@@ -21,33 +22,52 @@ constexpr int kOddSlot = 1;
 // Slot 0 and two more share the pattern; the odd slot does not.
 constexpr int kSharing = 3;
 
-// How many records of the category have each pattern text.
-QHash<QString, int> patternSizes(const ItemDraw& draw, int category)
+// Whether record `odd` is the one answer beside records sharing the pattern
+// of record `pattern`: parties differ by their texts alone, but some ends of a
+// term also count as another (see isOddEnd).
+bool isOddOne(const Records& records, int pattern, int odd, int category)
 {
-    QHash<QString, int> sizes;
+    return categoryRow(category).field != Field::EndKind
+           || isOddEnd(records.presidents[size_t(pattern)].endKind, records.presidents[size_t(odd)].endKind);
+}
+
+// The patterns a question can be about: shared by three records of the
+// category at least, beside a record of another pattern that is the odd one.
+QSet<QString> leadingPatterns(const ItemDraw& draw, int category)
+{
+    QHash<QString, QList<int>> byPattern;
     for (int r = 1; r <= draw.records().inPlay(); ++r)
         if (draw.suitsCategory(r, category))
-            ++sizes[fieldText(draw.records(), r, category)];
-    return sizes;
+            byPattern[fieldText(draw.records(), r, category)] << r;
+    QSet<QString> leading;
+    for (auto shared = byPattern.cbegin(); shared != byPattern.cend(); ++shared) {
+        if (shared->size() < kSharing)
+            continue;
+        for (auto other = byPattern.cbegin(); other != byPattern.cend(); ++other)
+            if (other != shared && isOddOne(draw.records(), shared->first(), other->first(), category))
+                leading << shared.key();
+    }
+    return leading;
 }
 } // namespace
 
 bool OddOneOutModel::load()
 {
-    // Three records of one pattern and one of another, or the category has
-    // run out; nothing is drawn then.
-    const QHash<QString, int> sizes = patternSizes(draw_, category());
-    const bool fillable
-        = sizes.size() >= 2 && std::any_of(sizes.begin(), sizes.end(), [](int n) { return n >= kSharing; });
-    if (!fillable)
+    // Nothing is drawn when no pattern can lead a question: the category has
+    // run out.
+    const QSet<QString> leading = leadingPatterns(draw_, category());
+    if (leading.isEmpty())
         return false;
-    const auto leadsPattern = [this, &sizes](int record) {
-        return sizes.value(field(record)) >= kSharing;
-    };
-    const std::array<PickRule, kItems> rules{PickRule::NewText, PickRule::NewText, PickRule::SameTextAsFirst,
-                                             PickRule::SameTextAsFirst};
+    const auto leads = [this, &leading](int record) { return leading.contains(field(record)); };
+    const auto isOdd = [this](int record) { return isOddOne(records(), chosen_[0], record, category()); };
     for (int i = 0; i < kItems; ++i) {
-        const int record = i == 0 ? pick(i, rules[0], leadsPattern) : pick(i, rules[size_t(i)]);
+        int record = 0;
+        if (i == 0)
+            record = pick(i, PickRule::NewText, leads);
+        else if (i == kOddSlot)
+            record = pick(i, PickRule::NewText, isOdd);
+        else
+            record = pick(i, PickRule::SameTextAsFirst);
         if (record <= 0)
             return false;
         slotOrder_[size_t(i)] = i;

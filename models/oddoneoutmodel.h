@@ -1,7 +1,9 @@
 #pragma once
 // The odd-one-out question: four presidents' names. Slot 0's record sets the
 // pattern (its party or its end-of-term kind), slots 2 and 3 share it and the
-// record of slot 1 is the odd one. Position 3 always shows slot 3's name.
+// record of slot 1 is the odd one: never one whose end of term also counts as
+// the shared one (see isOddEnd), so that one answer is right. Position 3
+// always shows slot 3's name.
 #include "models/questionmodel.h"
 #include "models/verdict.h"
 
@@ -16,7 +18,7 @@ public:
 
     // Draws the four records, states the pattern and shuffles positions 0..2.
     // False, with nothing drawn, when the records cannot give three of one
-    // pattern and one of another.
+    // pattern and an odd one beside them.
     bool load() override;
     // The category's name.
     QString logHeader() const override;

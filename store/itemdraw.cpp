@@ -7,6 +7,7 @@
 #include "store/texts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace brev {
 
@@ -42,6 +43,43 @@ bool passesCheck(const President& p, int category)
 bool sameItem(const QString& a, const QString& b, int category)
 {
     return a == b || (listsPeople(categoryRow(category).field) && sharePerson(a, b));
+}
+
+// A sorting question in order of presidency whose items list people: an item
+// also fits the year of another president whose record names all its people
+// (John J. Crittenden was attorney general in 1841 and in 1850).
+bool itemsFitOtherYears(int category)
+{
+    const Category& row = categoryRow(category);
+    return row.sortKey == SortKey::Term && listsPeople(row.field);
+}
+
+// The earliest and the latest year record r's item fits: its own, and that of
+// every other record in play that names all its people.
+std::pair<int, int> yearsFitted(const Records& records, int r, int category)
+{
+    const QString people = fieldText(records, r, category);
+    std::pair<int, int> years(sortKey(records, r, category), sortKey(records, r, category));
+    for (int other = 1; other <= records.inPlay(); ++other) {
+        if (other != r && namesEvery(fieldText(records, other, category), people)) {
+            const int year = sortKey(records, other, category);
+            years = {std::min(years.first, year), std::max(years.second, year)};
+        }
+    }
+    return years;
+}
+
+// Whether two items of a sorting question stand in one order at every year
+// they fit. Items of one year are in order either way round; otherwise the
+// earlier may not fit a year at or after any the later fits, where the two
+// would stand level or the other way round.
+bool orderCertain(const Records& records, int a, int b, int category)
+{
+    if (sortKey(records, a, category) == sortKey(records, b, category))
+        return true;
+    if (sortKey(records, a, category) > sortKey(records, b, category))
+        std::swap(a, b);
+    return yearsFitted(records, a, category).second < yearsFitted(records, b, category).first;
 }
 
 } // namespace
@@ -80,6 +118,8 @@ int ItemDraw::pick(int category, Chosen& chosen, int slot, PickRule rule, const 
                     for (int k = 0; k < slot; ++k)
                         if (sameItem(fieldText(records_, chosen[size_t(k)], category), text, category))
                             fits = false;
+                    for (int k = 0; k < slot && fits && itemsFitOtherYears(category); ++k)
+                        fits = orderCertain(records_, chosen[size_t(k)], n, category);
                 } else {
                     fits = slot > 0 && fieldText(records_, chosen[0], category) == text
                            && std::find(chosen.begin(), chosen.begin() + slot, n) == chosen.begin() + slot;

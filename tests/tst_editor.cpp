@@ -43,6 +43,8 @@ private slots:
     void savingAndMaxdif();
     void linkAndPortrait();
     void pagesToTheAddOnAndSavesItThere();
+    void savesEachDifficultyToItsOwnFile_data();
+    void savesEachDifficultyToItsOwnFile();
 };
 
 void TstEditor::difficultyClampsAtOnce_data()
@@ -184,6 +186,40 @@ void TstEditor::pagesToTheAddOnAndSavesItThere()
     QCOMPARE(readAddOn(back, addOn, true), std::nullopt);
     QCOMPARE(back.presidents[45].dif, 3);
     QCOMPARE(back.presidents[44].dif, f.program->records.presidents[44].dif);
+}
+
+void TstEditor::savesEachDifficultyToItsOwnFile_data()
+{
+    QTest::addColumn<int>("record");
+    QTest::addColumn<QString>("kept");
+    QTest::addRow("41, the last of brev.dat") << 41 << "brevplus.dat";
+    QTest::addRow("42, the first of the add-on") << 42 << "brev.dat";
+}
+
+// Both shipped files, both records at difficulty 1: "ok" writes the new one
+// into the record's own file and leaves the other file as it was.
+void TstEditor::savesEachDifficultyToItsOwnFile()
+{
+    QFETCH(int, record);
+    QFETCH(QString, kept);
+    Fixture f;
+    shipRecords(f);
+    const QString addOn = f.path(QStringLiteral("brevplus.dat"));
+    QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn));
+    QFile(addOn).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(readAddOn(f.program->records, addOn, true), std::nullopt);
+    const QByteArray keptBytes = f.read(kept);
+    TestEditor w(*f.program);
+    w.show();
+    emit w.recordList->activated(record - 1);
+    w.difficultyBox->selectAll();
+    QTest::keyClicks(w.difficultyBox, QStringLiteral("3"));
+    QTest::mouseClick(w.okButton, Qt::LeftButton);
+    QCOMPARE(f.read(kept), keptBytes);
+    Records back;
+    QCOMPARE(readRecords(back, f.path(kData)), std::nullopt);
+    QCOMPARE(readAddOn(back, addOn, true), std::nullopt);
+    QCOMPARE(back.presidents[size_t(record)].dif, 3);
 }
 
 QTEST_MAIN(TstEditor)

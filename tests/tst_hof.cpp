@@ -69,6 +69,7 @@ private slots:
     void onlineSubmission_data();
     void onlineSubmission();
     void baseAddressFromPlusSettings();
+    void nameKeepsItsLatinLetters();
 };
 
 void TestHof::firstEntryWritesSevenLines()
@@ -222,6 +223,22 @@ void TestHof::baseAddressFromPlusSettings()
     // Nothing but a web address is ever opened.
     f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=file:///etc/passwd\r\n");
     QCOMPARE(onlineHofUrl(f.program->settings.hofBaseUrl()).toString(), kBase + "?game=brev");
+}
+
+// The player's name goes into both 8-bit files in Latin-1, up to its last
+// letter: "ÿ" is stored as it is, a letter beyond it as "?" (a quote as an
+// apostrophe).
+void TestHof::nameKeepsItsLatinLetters()
+{
+    Fixture f;
+    FakeWindows ui(*f.shell);
+    const QString name = QStringLiteral("Zo\u00ff \"\u0100\"");
+    ui.onNameEntry = [&](int) { return NameChoice{name, {}, false}; };
+    QCOMPARE(enter(f, ui, 120, QStringLiteral("brev"), 80), 1);
+    QVERIFY(f.read("brev.hof").contains("\r\n\"3  Zo\xFF '?'\"\r\n"));
+    f.program->settings.settings.playername = name;
+    QCOMPARE(f.program->settings.save(), std::nullopt);
+    QVERIFY(f.read(QString::fromLatin1(kSettingsFile)).contains("\r\n\"Zo\xFF '?'\"\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestHof)

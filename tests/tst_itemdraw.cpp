@@ -23,6 +23,8 @@ private slots:
     void givesUpAfterAllWidenings();
     void keepsCountersWithin16Bits();
     void reportsCategoryWithoutCheck();
+    void sortKeepsItemsOfTwoYearsApart_data();
+    void sortKeepsItemsOfTwoYearsApart();
 };
 
 void TstPickitems::firstDrawRaisesCounters()
@@ -175,6 +177,43 @@ void TstPickitems::reportsCategoryWithoutCheck()
     fx.random->script = {drawOf(3)};
     QCOMPARE(c.draw.pick(0, chosen, 0), 3);
     QVERIFY(fx.messages->texts.isEmpty());
+}
+
+void TstPickitems::sortKeepsItemsOfTwoYearsApart_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("first");       // slot 0's record
+    QTest::addColumn<int>("candidate");   // slot 1's first draw; record 40 (1948) comes next
+    QTest::addColumn<int>("taken");
+    // Record 10 (1828) names John Doe, whom record 20 (1868) names too: its
+    // item fits 1868 as well. Records 9 and 21 are moved to 1828 and 1868;
+    // the presidents of records 10 and 20 bear those names too.
+    QTest::addRow("between its two years") << 18 << 10 << 15 << 40;
+    QTest::addRow("level with its other year") << 18 << 10 << 21 << 40;
+    QTest::addRow("level with its own year") << 18 << 10 << 9 << 9;
+    QTest::addRow("a list fits where all of it is named") << 18 << 20 << 15 << 15;
+    QTest::addRow("names of presidents list nobody") << 15 << 10 << 15 << 15;
+}
+
+void TstPickitems::sortKeepsItemsOfTwoYearsApart()
+{
+    QFETCH(int, category);
+    QFETCH(int, first);
+    QFETCH(int, candidate);
+    QFETCH(int, taken);
+    test::Fixture fx;
+    fx.loadSampleRecords();
+    Program& c = *fx.program;
+    c.records.presidents.edit(10).attnGen = QStringLiteral("John Doe");
+    c.records.presidents.edit(20).attnGen = QStringLiteral("Ann Roe, J. Doe");
+    c.records.presidents.edit(10).name = QStringLiteral("John Doe");
+    c.records.presidents.edit(20).name = QStringLiteral("J. Doe");
+    c.records.presidents.edit(9).termKey = 1828;
+    c.records.presidents.edit(21).termKey = 1868;
+    Chosen chosen{};
+    fx.random->script = {drawOf(first), drawOf(candidate), drawOf(40)};
+    QCOMPARE(c.draw.pick(category, chosen, 0), first);
+    QCOMPARE(c.draw.pick(category, chosen, 1), taken);
 }
 
 QTEST_GUILESS_MAIN(TstPickitems)

@@ -60,6 +60,7 @@ void TstQoddout::oddItemNeverAtPositionThree()
     QFETCH(int, category);
     std::set<int> oddPositions;
     std::set<QString> patterns;
+    std::set<QString> pairs;   // the pattern and the odd one's text
     for (quint64 seed = 1; seed <= 150; ++seed) {
         Fixture fx(seed);
         Program& c = *fx.program;
@@ -82,14 +83,23 @@ void TstQoddout::oddItemNeverAtPositionThree()
         }
         QCOMPARE(names.size(), size_t(4));
         patterns.insert(m.question());
+        pairs.insert(m.question() + " / " + fieldText(c.records, m.chosen()[1], category));
         QVERIFY(fx.messages->texts.isEmpty());
     }
     QCOMPARE(oddPositions, (std::set<int>{0, 1, 2}));
     QVERIFY(patterns.size() >= 2);
+    if (category == 25) {
+        // A president who lost re-election served his term; an assassinated
+        // one died in office: neither is the one answer beside those.
+        QVERIFY(!pairs.count("Served term / Lost try at re-election"));
+        QVERIFY(!pairs.count("Died in office / Assassinated"));
+        QVERIFY(pairs.count("Lost try at re-election / Served term"));
+        QVERIFY(pairs.count("Served term / Died in office"));
+    }
 }
 
-// Without three records of one pattern and one of another the category has
-// run out: nothing is drawn.
+// Without three records of one pattern and an odd one beside them the
+// category has run out: nothing is drawn.
 void TstQoddout::runsOutWithoutThreeOfAPattern()
 {
     for (const bool allAlike : {true, false}) {
@@ -101,6 +111,19 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
         if (!allAlike)
             c.records.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
         OddOneOutModel m(c.draw, 20, RunMode::Play);
+        QVERIFY(!m.load());
+        QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
+    }
+    // Three terms that ended alike and a fourth that also ended that way (a
+    // lost re-election after a term served, an assassination in office), or
+    // three still running, which is no way a term ended. The rest resigned.
+    for (const auto& [alike, fourth] : std::initializer_list<std::pair<int, int>>{{0, 3}, {1, 2}, {5, 0}}) {
+        Fixture fx;
+        fx.loadSampleRecords();
+        Program& c = *fx.program;
+        for (int i = 1; i <= kRecords; ++i)
+            c.records.presidents.edit(i).endKind = i <= 3 ? alike : i == 4 ? fourth : 4;
+        OddOneOutModel m(c.draw, 25, RunMode::Play);
         QVERIFY(!m.load());
         QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
     }

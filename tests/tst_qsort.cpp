@@ -73,6 +73,7 @@ private slots:
     void loadLines_data();
     void loadLines();
     void exhaustedCategoryLoadsNothing();
+    void itemsOfTwoYearsStandApart();
     void wholeGameByMouseAndKeyboard();
 };
 
@@ -186,6 +187,32 @@ void TestQsort::exhaustedCategoryLoadsNothing()
         f.program->records.presidents.edit(i).birthKey = 0;   // four records left to sort by birth
     QVERIFY(!SortModel(f.program->draw, 12, RunMode::Play).load());
     QVERIFY(f.logLines().isEmpty());
+}
+
+// An item whose one person served two presidents in that office fits both
+// years: no other item of its question lies between them or level with
+// either.
+void TestQsort::itemsOfTwoYearsStandApart()
+{
+    const QHash<QString, std::pair<int, int>> twoYears{{"John J. Crittenden", {1841, 1850}},
+                                                       {"Daniel Webster", {1841, 1850}},
+                                                       {"James G. Blaine", {1881, 1889}}};
+    Fixture f;
+    loadShipped(f);
+    for (int n = 0; n < 400; ++n) {
+        SortModel m(f.program->draw, n % 2 ? 16 : 18, RunMode::Play);
+        QVERIFY(m.load());
+        const QStringList items = m.lines();
+        const auto yearOf = [&](int record) { return f.program->records.presidents[size_t(record)].termKey; };
+        for (int i = 0; i < SortModel::kItems; ++i) {
+            const int year = yearOf(m.chosen()[size_t(i)]);
+            const auto [from, to] = twoYears.value(items[i], {year, year});
+            for (const int other : order(m)) {
+                const int y = yearOf(other);
+                QVERIFY2(y == year || y < from || y > to, qPrintable(items.join(" / ")));
+            }
+        }
+    }
 }
 
 void TestQsort::wholeGameByMouseAndKeyboard()
