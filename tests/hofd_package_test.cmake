@@ -27,7 +27,7 @@ endif()
 run(dpkg-deb --field ${deb} Package Section Depends Description)
 expect("${out}" "Package: brevallo-hofd\n")
 expect("${out}" "Section: net\n")
-expect("${out}" "Depends: adduser, libqt6core6 [^\n]*libqt6network6[^\n]*libqt6sql6-sqlite")
+expect("${out}" "Depends: adduser, libqt6core6 [^\n]*libqt6network6[^\n]*libqt6sql6-sqlite[^\n]*libmicrohttpd12")
 expect("${out}" "Description: online hall of fame for Brevallo Game\n")
 run(dpkg-deb --contents ${deb})
 foreach(f "-rwxr-xr-x root/root [^\n]* ./usr/bin/brevallo-hofd\n"
