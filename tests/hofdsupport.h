@@ -33,8 +33,8 @@ inline quint16 startHofd(QProcess& server, const QString& database, const QStrin
                                     : (log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray());
         log.close();
     }
-    const qsizetype at = banner.indexOf("http://127.0.0.1:");
-    return at < 0 ? 0 : quint16(banner.mid(at + 17).split('/').first().toUInt());
+    const qsizetype at = banner.indexOf("://127.0.0.1:");
+    return at < 0 ? 0 : quint16(banner.mid(at + 13).split('/').first().toUInt());
 }
 
 struct Raw {
