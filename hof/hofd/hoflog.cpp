@@ -89,7 +89,9 @@ void startLog()
 
 void logText(const QString& line)
 {
-    thread_local const QRegularExpression address(QStringLiteral("[^\\s@<>\"']+@[^\\s@<>\"']+"));
+    // A user name before a host in a database address is no e-mail address.
+    thread_local const QRegularExpression address(
+        QStringLiteral("(?<![\\w.+%/-])[\\w.+%-]+@[\\w-]+(?:\\.[\\w-]+)+"));
     std::string text =
         (line.contains(u'@') ? QString(line).replace(address, QStringLiteral("(address)")) : line).toStdString();
     text += '\n';
