@@ -5,6 +5,8 @@
 #include "hofdsupport.h"
 
 #include <QFile>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -60,6 +63,8 @@ class TestHofdLimits : public QObject
     void neverReadingClientsAndIdleTimeout();
     void manyConnectionsAtTheFileLimitStillServe();
     void rateLimitCountsAddresses();
+    void answersWhileNobodyReadsTheLog();
+    void httpsWithATestCertificate();
     void pageInHeadlessChromium();
 
   private:
@@ -339,6 +344,104 @@ void TestHofdLimits::rateLimitCountsAddresses()
     }
     small.giveBack(a); // a submission not stored
     QVERIFY(small.take(a, 41, &retry) && !small.take(a, 41, &retry));
+
+    // The full buckets go first, however recently heard from: the limited
+    // address heard from longest ago stays limited.
+    hofd::RateLimiter slow(1, 2, 8);
+    QVERIFY(slow.take(a, 0, &retry) && slow.take(a, 0, &retry));
+    for (quint32 i = 1; i <= 7; ++i)
+        QVERIFY(slow.take(QHostAddress(0xC6336400 + i), i, &retry));
+    QVERIFY(slow.take(QHostAddress(0xC6336500), 61000, &retry)); // the others are full again
+    QVERIFY(slow.take(a, 61000, &retry) && !slow.take(a, 61000, &retry));
+}
+
+// The service's standard error is a pipe nobody reads: 3,000 requests are
+// answered all the same, and once the pipe is read the lines dropped are counted.
+void TestHofdLimits::answersWhileNobodyReadsTheLog()
+{
+    cleanup();
+    int pipeEnds[2];
+    QVERIFY(::pipe(pipeEnds) == 0);
+    server_.setStandardErrorFile(QProcess::nullDevice());
+    server_.setChildProcessModifier([writeEnd = pipeEnds[1]] { ::dup2(writeEnd, STDERR_FILENO); });
+    server_.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                                             QStringLiteral("--database"), dir_.filePath(QStringLiteral("hof.sqlite"))});
+    ::close(pipeEnds[1]);
+    server_.setChildProcessModifier({});
+    auto readLog = [&](int waitMs) {
+        QByteArray text;
+        pollfd p{pipeEnds[0], POLLIN, 0};
+        char buffer[65536];
+        for (QElapsedTimer clock; (clock.isValid() ? clock.elapsed() : (clock.start(), 0)) < waitMs;) {
+            if (::poll(&p, 1, 50) == 1) {
+                const ssize_t n = ::read(pipeEnds[0], buffer, sizeof buffer);
+                if (n <= 0)
+                    break;
+                text.append(buffer, n);
+            }
+        }
+        return text;
+    };
+    const QByteArray banner = readLog(2000);
+    const qsizetype at = banner.indexOf("://127.0.0.1:");
+    port_ = at < 0 ? 0 : quint16(banner.mid(at + 13).split('/').first().toUInt());
+    QVERIFY2(port_ != 0, banner.constData());
+    int answered = 0;
+    for (int i = 0; i < 30; ++i) {
+        const hofdtest::Raw r =
+            exchange(port_, request(kList).repeated(99) + request(kList, "Connection: close\r\n"), 5000);
+        answered += int(hofdtest::statuses(r.reply).count("200"));
+    }
+    QCOMPARE(answered, 3000);
+    const QByteArray log = readLog(1500);
+    ::close(pipeEnds[0]);
+    QVERIFY2(log.contains(" log lines dropped while standard error was not read"), log.right(300).constData());
+}
+
+// --tls-cert and --tls-key: HTTPS on the same kind of port, with a certificate
+// made here; an unreadable key stops the service at start, naming the file.
+void TestHofdLimits::httpsWithATestCertificate()
+{
+    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (openssl.isEmpty() || !QSslSocket::supportsSsl())
+        QSKIP("openssl (make deps) or Qt's TLS support is missing");
+    cleanup();
+    const QString cert = dir_.filePath(QStringLiteral("cert.pem")), key = dir_.filePath(QStringLiteral("key.pem"));
+    QProcess make;
+    make.start(openssl, {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                         QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                         QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+                         QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                         QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"), key,
+                         QStringLiteral("-out"), cert});
+    QVERIFY(make.waitForFinished(20000) && make.exitCode() == 0);
+    QProcess refused;
+    refused.start(QStringLiteral(HOFD_EXE),
+                  {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
+                   dir_.filePath(QStringLiteral("hof.sqlite")), QStringLiteral("--tls-cert"), cert,
+                   QStringLiteral("--tls-key"), dir_.filePath(QStringLiteral("missing.pem"))});
+    QVERIFY(refused.waitForFinished(5000));
+    QCOMPARE(refused.exitCode(), 1);
+    QVERIFY(refused.readAllStandardError().contains("missing.pem"));
+
+    port_ = hofdtest::startHofd(server_, dir_.filePath(QStringLiteral("hof.sqlite")),
+                                {QStringLiteral("--tls-cert"), cert, QStringLiteral("--tls-key"), key});
+    QVERIFY(port_ != 0);
+    QSslSocket tls;
+    QSslConfiguration trust = QSslConfiguration::defaultConfiguration();
+    trust.setCaCertificates(QSslCertificate::fromPath(cert));
+    tls.setSslConfiguration(trust);
+    tls.connectToHostEncrypted(QStringLiteral("127.0.0.1"), port_);
+    QVERIFY2(tls.waitForEncrypted(5000), qPrintable(tls.errorString()));
+    tls.write(request(kList + "&a=64&b=Secure+dif%3D1&c=pupil%40school.example", "Connection: close\r\n"));
+    QByteArray reply;
+    while (tls.state() == QAbstractSocket::ConnectedState && tls.waitForReadyRead(3000))
+        reply += tls.readAll();
+    QVERIFY2(reply.startsWith("HTTP/1.1 200 ") && reply.contains("Your score of 64 is number 1."),
+             reply.left(200).constData());
+    // Plain HTTP gets no page from it.
+    QVERIFY(!exchange(port_, request(kList, "Connection: close\r\n"), 1000).reply.contains("HTTP/1.1 200"));
 }
 
 void TestHofdLimits::pageInHeadlessChromium()
