@@ -51,9 +51,10 @@ run(${pkg}/root/usr/bin/brevallo-hofd --version)
 file(READ ${pkg}/root/etc/default/brevallo-hofd settings)
 expect("${settings}" "\nHOFD_LISTEN=[^\n]+:8642\n")
 expect("${settings}" "\nHOFD_DATABASE=/var/lib/brevallo-hofd/hof.sqlite\n")
+expect("${settings}" "\nHOFD_TLS_CERT=\nHOFD_TLS_KEY=\n")
 file(READ ${pkg}/root/usr/lib/systemd/system/brevallo-hofd.service unit)
 foreach(line "EnvironmentFile=/etc/default/brevallo-hofd"
-             "ExecStart=/usr/bin/brevallo-hofd --listen \\\${HOFD_LISTEN} --database \\\${HOFD_DATABASE} \\\$HOFD_OPTIONS"
+             "ExecStart=/usr/bin/brevallo-hofd --listen \\\${HOFD_LISTEN} --database \\\${HOFD_DATABASE} --tls-cert \\\${HOFD_TLS_CERT} --tls-key \\\${HOFD_TLS_KEY} \\\$HOFD_OPTIONS"
              "User=brevallo-hofd" "StateDirectory=brevallo-hofd" "NoNewPrivileges=yes" "ProtectSystem=strict"
              "PrivateTmp=yes")
   expect("${unit}" "\n${line}\n")
