@@ -11,6 +11,7 @@
 #include <cstring>
 #include <microhttpd.h>
 #include <netinet/in.h>
+#include <linux/tcp.h> // tcp_info with the bytes received
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <vector>
@@ -37,6 +38,25 @@ constexpr int kDeadlineCheckMs = 100;
 // one of those.
 constexpr rlim_t kDescriptorReserve = 32;
 constexpr int kDescriptorSlack = 8;
+// A head that arrives in pieces over more than a check (a byte at a time) is
+// gathered by the kernel: the socket wakes the service only once the largest
+// head could be complete, or after kHeadPieceWaitMs, doubled for each further
+// wait up to kHeadPieceMaxWaitMs. A head that comes whole is never held back.
+constexpr int kHeadPieceWaitMs = 100;
+constexpr int kHeadPieceMaxWaitMs = 800;
+
+// Bytes the kernel has received on a TCP connection since it began.
+quint64 bytesReceived(int fd)
+{
+    tcp_info info = {};
+    socklen_t size = sizeof info;
+    return ::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) == 0 ? info.tcpi_bytes_received : 0;
+}
+
+void setLowWater(int fd, int bytes)
+{
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVLOWAT, &bytes, sizeof bytes);
+}
 
 qint64 nowMs()
 {
@@ -162,6 +182,11 @@ struct HttpServer::Connection {
     bool inRequest = false;
     bool dropped = false;
     HttpExchange* current = nullptr;
+    quint64 boundaryBytes = 0; // received when its last answer was given
+    quint64 bytesSeen = 0;     // at the last check
+    bool gathering = false;
+    int gatherMs = kHeadPieceWaitMs;
+    qint64 gatherUntil = 0;
 };
 
 // One request, from its request line to its answer's end.
@@ -391,6 +416,11 @@ int HttpServer::access(MHD_Connection* connection, const char* method, const cha
         if (Connection* c = x.connection) {
             c->inRequest = true;
             c->idleSince = nowMs();
+            c->gatherMs = kHeadPieceWaitMs;
+            if (c->gathering) {
+                c->gathering = false;
+                setLowWater(c->fd, 1);
+            }
         }
         if (stopping_)
             return refuse(x, 503, "stopping");
@@ -533,6 +563,7 @@ void HttpServer::completed(void** context, int how)
         c->idleSince = nowMs();
         // The next head, kept alive: the idle timeout, then the time for a head.
         c->deadline = c->idleSince + limits_.idleTimeoutMs + limits_.headerTimeoutMs;
+        c->boundaryBytes = c->bytesSeen = bytesReceived(c->fd);
         if (stopping_)
             dropConnection(c, false);
     }
@@ -633,8 +664,23 @@ void HttpServer::checkDeadlines()
 {
     const qint64 now = nowMs();
     for (Connection* c : std::as_const(connections_)) {
-        if (!c->inRequest && !c->dropped && c->deadline <= now)
+        if (c->inRequest || c->dropped)
+            continue;
+        if (c->deadline <= now) {
             dropConnection(c, true);
+            continue;
+        }
+        const quint64 received = bytesReceived(c->fd);
+        if (c->gathering && now >= c->gatherUntil) { // the kernel wakes the service if bytes wait
+            c->gathering = false;
+            setLowWater(c->fd, 1);
+            c->gatherMs = qMin(2 * c->gatherMs, kHeadPieceMaxWaitMs);
+        } else if (!c->gathering && received > c->bytesSeen) { // a head still arriving
+            c->gathering = true;
+            c->gatherUntil = now + c->gatherMs;
+            setLowWater(c->fd, int(qMax<qint64>(1, limits_.maxHeader + 4 - qint64(received - c->boundaryBytes))));
+        }
+        c->bytesSeen = received;
     }
 }
 
