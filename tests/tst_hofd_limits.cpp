@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSslConfiguration>
+#include <QTcpServer>
 #include <QSslSocket>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -65,9 +66,13 @@ class TestHofdLimits : public QObject
     void rateLimitCountsAddresses();
     void answersWhileNobodyReadsTheLog();
     void httpsWithATestCertificate();
+    void behindTheExampleNginxSite();
     void pageInHeadlessChromium();
 
   private:
+    bool makeCertificate(QString* cert, QString* key);
+    QByteArray getOverTls(quint16 port, const QString& cert, const QByteArray& bytes);
+
     QTemporaryDir dir_;
     QProcess server_;
     quint16 port_ = 0;
@@ -402,20 +407,10 @@ void TestHofdLimits::answersWhileNobodyReadsTheLog()
 // made here; an unreadable key stops the service at start, naming the file.
 void TestHofdLimits::httpsWithATestCertificate()
 {
-    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
-    if (openssl.isEmpty() || !QSslSocket::supportsSsl())
+    QString cert, key;
+    if (!makeCertificate(&cert, &key))
         QSKIP("openssl (make deps) or Qt's TLS support is missing");
     cleanup();
-    const QString cert = dir_.filePath(QStringLiteral("cert.pem")), key = dir_.filePath(QStringLiteral("key.pem"));
-    QProcess make;
-    make.start(openssl, {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                         QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                         QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
-                         QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
-                         QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"), key,
-                         QStringLiteral("-out"), cert});
-    QVERIFY(make.waitForFinished(20000) && make.exitCode() == 0);
     QProcess refused;
     refused.start(QStringLiteral(HOFD_EXE),
                   {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
@@ -428,16 +423,8 @@ void TestHofdLimits::httpsWithATestCertificate()
     port_ = hofdtest::startHofd(server_, dir_.filePath(QStringLiteral("hof.sqlite")),
                                 {QStringLiteral("--tls-cert"), cert, QStringLiteral("--tls-key"), key});
     QVERIFY(port_ != 0);
-    QSslSocket tls;
-    QSslConfiguration trust = QSslConfiguration::defaultConfiguration();
-    trust.setCaCertificates(QSslCertificate::fromPath(cert));
-    tls.setSslConfiguration(trust);
-    tls.connectToHostEncrypted(QStringLiteral("127.0.0.1"), port_);
-    QVERIFY2(tls.waitForEncrypted(5000), qPrintable(tls.errorString()));
-    tls.write(request(kList + "&a=64&b=Secure+dif%3D1&c=pupil%40school.example", "Connection: close\r\n"));
-    QByteArray reply;
-    while (tls.state() == QAbstractSocket::ConnectedState && tls.waitForReadyRead(3000))
-        reply += tls.readAll();
+    const QByteArray reply =
+        getOverTls(port_, cert, request(kList + "&a=64&b=Secure+dif%3D1&c=pupil%40school.example", "Connection: close\r\n"));
     QVERIFY2(reply.startsWith("HTTP/1.1 200 ") && reply.contains("Your score of 64 is number 1."),
              reply.left(200).constData());
     // Plain HTTP gets no page from it.
@@ -465,6 +452,87 @@ void TestHofdLimits::pageInHeadlessChromium()
     QCOMPARE(dom.count("<tr>"), 3);
     QVERIFY(dom.contains("<td><bdi>&lt;b&gt;bold&lt;/b&gt;&lt;script&gt;</bdi></td>"));
     QVERIFY(!dom.contains("<b>") && !dom.contains("<script>"));
+}
+
+// A certificate for 127.0.0.1 made with openssl; false when it cannot be made.
+bool TestHofdLimits::makeCertificate(QString* cert, QString* key)
+{
+    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (openssl.isEmpty() || !QSslSocket::supportsSsl())
+        return false;
+    *cert = dir_.filePath(QStringLiteral("cert.pem"));
+    *key = dir_.filePath(QStringLiteral("key.pem"));
+    QProcess make;
+    make.start(openssl, {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                         QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                         QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+                         QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                         QStringLiteral("subjectAltName=IP:127.0.0.1"), QStringLiteral("-keyout"), *key,
+                         QStringLiteral("-out"), *cert});
+    return make.waitForFinished(20000) && make.exitCode() == 0;
+}
+
+// Sends bytes over TLS, trusting cert only, and reads until the server closes.
+QByteArray TestHofdLimits::getOverTls(quint16 port, const QString& cert, const QByteArray& bytes)
+{
+    QSslSocket tls;
+    QSslConfiguration trust = QSslConfiguration::defaultConfiguration();
+    trust.setCaCertificates(QSslCertificate::fromPath(cert));
+    tls.setSslConfiguration(trust);
+    tls.connectToHostEncrypted(QStringLiteral("127.0.0.1"), port);
+    if (!tls.waitForEncrypted(5000))
+        return "no TLS: " + tls.errorString().toUtf8();
+    tls.write(bytes);
+    QByteArray reply;
+    while (tls.state() == QAbstractSocket::ConnectedState && tls.waitForReadyRead(3000))
+        reply += tls.readAll();
+    return reply;
+}
+
+// The README's nginx site, pointed at this service and a certificate made
+// here, passes requests and answers both ways.
+void TestHofdLimits::behindTheExampleNginxSite()
+{
+    const QString nginx = QStandardPaths::findExecutable(QStringLiteral("nginx"), {QStringLiteral("/usr/sbin")});
+    QString cert, key;
+    if (nginx.isEmpty() || !makeCertificate(&cert, &key))
+        QSKIP("nginx or openssl is not installed");
+    QFile example(QStringLiteral(HOFD_SOURCE_DIR "/hof/hofd/nginx-site.conf"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    QTcpServer probe; // a free port, given back at once
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 proxyPort = probe.serverPort();
+    probe.close();
+    QByteArray site = example.readAll();
+    site.replace("listen [::]:443 ssl;", "")
+        .replace("listen 443 ssl;", "listen 127.0.0.1:" + QByteArray::number(proxyPort) + " ssl;")
+        .replace("/etc/ssl/hof/fullchain.pem", cert.toUtf8())
+        .replace("/etc/ssl/hof/privkey.pem", key.toUtf8())
+        .replace("http://127.0.0.1:8642", "http://127.0.0.1:" + QByteArray::number(port_));
+    const QByteArray prefix = dir_.path().toUtf8();
+    QFile config(dir_.filePath(QStringLiteral("nginx.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("daemon off; master_process off; pid " + prefix + "/nginx.pid; error_log " + prefix +
+                 "/nginx.log;\nevents {}\nhttp { access_log off; client_body_temp_path " + prefix +
+                 "; proxy_temp_path " + prefix + ";\n" + site + "}\n");
+    config.close();
+    QProcess proxy;
+    proxy.setProcessChannelMode(QProcess::MergedChannels);
+    proxy.start(nginx, {QStringLiteral("-p"), dir_.path(), QStringLiteral("-c"), config.fileName()});
+    QVERIFY(proxy.waitForStarted(5000));
+    QByteArray reply;
+    for (int i = 0; i < 50 && !reply.startsWith("HTTP/1.1"); ++i) {
+        QTest::qWait(100);
+        reply = getOverTls(proxyPort, cert,
+                           request(kList + "&a=77&b=Proxied+dif%3D3&c=", "Connection: close\r\n"));
+    }
+    const QByteArray list = getOverTls(proxyPort, cert, request(kList, "Connection: close\r\n"));
+    proxy.terminate();
+    proxy.waitForFinished(5000);
+    QVERIFY2(reply.startsWith("HTTP/1.1 200 ") && reply.contains("Your score of 77 is number 1."),
+             reply.left(300).constData());
+    QVERIFY(list.contains("<td class=\"n\">77</td><td class=\"n\">3</td><td><bdi>Proxied</bdi></td>"));
 }
 
 QTEST_GUILESS_MAIN(TestHofdLimits)
