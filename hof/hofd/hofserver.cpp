@@ -16,6 +16,10 @@ const char* const kPath = "/games/triv/triviahf.asp";
 constexpr int kMaxBatch = 500;      // entries stored in one transaction
 constexpr int kMaxDoubtful = 10000; // entries remembered as perhaps stored
 constexpr qint64 kMaxQuery = 1024;  // bytes of body read and dropped
+// While fewer submissions wait than the last batch held, the first waits this
+// long for the others to come (the clients answered together come back
+// together), so that one commit stores them all rather than a few at a time.
+constexpr int kGatherMs = 1;
 
 void logLine(const QString& peer, const QString& text, int status, const QElapsedTimer& since)
 {
@@ -96,7 +100,7 @@ HofServer::HofServer(HofDatabase& database, const HofServerOptions& options, QOb
 {
     clock_.start();
     storeTimer_.setSingleShot(true);
-    storeTimer_.setInterval(0); // the submissions of one pass of the event loop go together
+    storeTimer_.setTimerType(Qt::PreciseTimer);
     connect(&storeTimer_, &QTimer::timeout, this, &HofServer::storeQueued);
     giveUpTimer_.setSingleShot(true);
     connect(&giveUpTimer_, &QTimer::timeout, this, &HofServer::giveUp);
@@ -218,8 +222,9 @@ void HofServer::submit(const SubmitPtr& s)
     if (doubt != doubtful_.cend() && clock_.elapsed() - doubt->atMs < kDoubtfulWindowMs)
         s->sameSince = doubt->since;
     queued_.push_back(s);
-    if (!storeTimer_.isActive())
-        storeTimer_.start();
+    const bool enough = queued_.size() >= lastBatch_;
+    if (!storeTimer_.isActive() || (enough && storeTimer_.interval() > 0))
+        storeTimer_.start(enough ? 0 : kGatherMs);
     if (!giveUpTimer_.isActive())
         armGiveUp();
 }
@@ -231,6 +236,7 @@ void HofServer::storeQueued()
     const auto end = queued_.begin() + qMin<qsizetype>(kMaxBatch, qsizetype(queued_.size()));
     storing_.assign(queued_.begin(), end);
     queued_.erase(queued_.begin(), end);
+    lastBatch_ = storing_.size();
     StoreBatch batch;
     batch.when = QDateTime::currentDateTimeUtc();
     for (const SubmitPtr& s : storing_) {

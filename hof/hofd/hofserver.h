@@ -4,8 +4,9 @@
 // without the body and never stores; other methods get 405.
 //
 // The database is never waited for on the event loop (HofDatabase): submissions
-// arriving while a batch is being stored are stored together in the next one,
-// each answered only after its commit; one the database refuses fails alone. A
+// arriving while a batch is being stored are stored together in the next one
+// (with the writer idle, fewer than the last batch wait a millisecond for the
+// rest), each answered only after its commit; one the database refuses fails alone. A
 // submission not stored within the database timeout gets 503 with Retry-After.
 // The lists of the games asked recently (up to kMaxCachedGames, the least
 // recently asked making room) are kept in memory and served at once while the
@@ -127,6 +128,7 @@ class HofServer : public QObject
     std::vector<SubmitPtr> storing_; // the batch the writer has
     std::vector<ListingPtr> toRead_; // waiting for the next read
     std::vector<ListingPtr> reading_;
+    std::size_t lastBatch_ = 1; // submissions in the last batch stored
     bool writerBusy_ = false;
     bool readerBusy_ = false;
     bool watching_ = false; // PostgreSQL notifies every change
