@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -224,12 +225,14 @@ int main(int argc, char* argv[])
     // Stopping answers the submissions still waiting first; a database that
     // went away stops the service with status 1 (see the README).
     int status = 0;
+    QElapsedTimer sinceStop;
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
     auto stop = [&](const QString& why, int exitStatus) {
         if (!notifier.isEnabled())
             return;
         notifier.setEnabled(false);
         status = exitStatus;
+        sinceStop.start();
         hofd::logText(QStringLiteral("brevallo-hofd: ") + why);
         server.stop(options.databaseTimeoutMs + kStopMarginMs);
     };
@@ -257,7 +260,9 @@ int main(int argc, char* argv[])
                       .arg(bound)
                       .arg(store.describe()));
     const int exitStatus = app.exec();
-    if (!store.close(100)) {
+    // The database threads end at once unless one still waits for the database.
+    const qint64 left = options.databaseTimeoutMs + 1000 - (sinceStop.isValid() ? sinceStop.elapsed() : 0) - 50;
+    if (!store.close(int(qMax<qint64>(100, left)))) {
         hofd::logText(QStringLiteral("brevallo-hofd: the database did not answer; leaving without it"));
         hofd::flushLog(100);
         std::_Exit(exitStatus);
