@@ -12,7 +12,6 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -41,8 +40,6 @@ int connectTo(quint16 port)
     to.sin_family = AF_INET;
     to.sin_port = htons(port);
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const int one = 1;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to);
     return fd;
 }
@@ -73,11 +70,8 @@ void TestHofdStop::stopUnderLoad()
     QFETCH(int, clients);
     rlimit files{};
     ::getrlimit(RLIMIT_NOFILE, &files);
-    if (files.rlim_cur < rlim_t(clients) + 64) {
-        files.rlim_cur = qMin<rlim_t>(files.rlim_max, rlim_t(clients) + 64);
-        ::setrlimit(RLIMIT_NOFILE, &files);
-    }
-    if (files.rlim_cur < rlim_t(clients) + 64)
+    files.rlim_cur = qMax(files.rlim_cur, qMin<rlim_t>(files.rlim_max, rlim_t(clients) + 64)); // within the hard one
+    if (::setrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur < rlim_t(clients) + 64)
         QSKIP("the file limit is too low for this many clients");
     QTemporaryDir dir;
     QProcess server;
@@ -153,7 +147,7 @@ void TestHofdStop::stopUnderLoad()
         ::close(c.fd);
     QVERIFY(server.waitForFinished(5000));
     QCOMPARE(server.exitCode(), 0);
-    QVERIFY2(signalledAt >= 0 && endedAt >= 0 && endedAt - signalledAt <= 2000,
+    QVERIFY2(endedAt >= 0 && endedAt - signalledAt <= 2000,
              qPrintable(QStringLiteral("ended %1 ms after SIGTERM").arg(endedAt - signalledAt)));
 
     QSet<QByteArray> stored;
@@ -171,9 +165,8 @@ void TestHofdStop::stopUnderLoad()
     const QByteArray said = file.readAll();
     const qsizetype gone = said.count("submit game=stop (client gone) 200 ") +
                            said.count("(the answer did not reach the client) 200 ");
-    qInfo("%d clients: %lld acknowledged, %lld stored, %lld logged for a client gone, ended %lld ms after SIGTERM",
-          clients, qlonglong(acknowledged.size()), qlonglong(stored.size()), qlonglong(gone),
-          qlonglong(endedAt - signalledAt));
+    qInfo("%d clients: %lld acknowledged, %lld stored, %lld logged for a client gone", clients,
+          qlonglong(acknowledged.size()), qlonglong(stored.size()), qlonglong(gone));
     QVERIFY2(acknowledged.size() > clients, "the load was under way before the stop");
     QVERIFY(stored.contains(acknowledged));
     QCOMPARE((stored - acknowledged).size(), gone);
