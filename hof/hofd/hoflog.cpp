@@ -44,12 +44,19 @@ void writeAll(const std::string& text)
     }
 }
 
+// Lines that come within a millisecond are written together: one wake-up and
+// one write for many lines under load.
+constexpr auto kGather = std::chrono::milliseconds(1);
+
 void writer()
 {
     LogQueue& q = queue();
     std::unique_lock lock(q.mutex);
     for (;;) {
         q.wake.wait(lock, [&] { return !q.lines.empty() || q.dropped > 0; });
+        lock.unlock();
+        std::this_thread::sleep_for(kGather);
+        lock.lock();
         std::deque<std::string> batch;
         batch.swap(q.lines);
         q.bytes = 0;
@@ -96,6 +103,7 @@ void logText(const QString& line)
         (line.contains(u'@') ? QString(line).replace(address, QStringLiteral("(address)")) : line).toStdString();
     text += '\n';
     LogQueue& q = queue();
+    bool first = false; // the writer waits for the first line only
     {
         const std::lock_guard lock(q.mutex);
         if (q.bytes + qsizetype(text.size()) > kLogQueueBytes) {
@@ -103,9 +111,11 @@ void logText(const QString& line)
             return;
         }
         q.bytes += qsizetype(text.size());
+        first = q.lines.empty();
         q.lines.push_back(std::move(text));
     }
-    q.wake.notify_one();
+    if (first)
+        q.wake.notify_one();
 }
 
 bool flushLog(int waitMs)
