@@ -32,7 +32,7 @@ constexpr std::size_t kConnectionMemory = 24 * 1024;
 // Connections the library takes beyond the cap, so that a newcomer can close
 // the idlest one rather than wait in the kernel's queue.
 constexpr unsigned kConnectionSlack = 16;
-constexpr int kDeadlineCheckMs = 100;
+constexpr int kDeadlineCheckMs = 50;
 // Descriptors kept for the database, the log and the library's own; the cap
 // comes down kDescriptorSlack below what is open when a connection would take
 // one of those.
@@ -43,6 +43,9 @@ constexpr int kDescriptorSlack = 8;
 // head could be complete, or after kHeadPieceWaitMs, doubled for each further
 // wait up to kHeadPieceMaxWaitMs. A head that comes whole is never held back.
 constexpr int kHeadPieceWaitMs = 100;
+// Until a check has looked, a waiting connection wakes the service for no fewer
+// bytes than the shortest request ("GET / HTTP/1.0" and its blank line).
+constexpr int kHeadLowWater = 16;
 constexpr int kHeadPieceMaxWaitMs = 800;
 
 // Bytes the kernel has received on a TCP connection since it began.
@@ -417,10 +420,8 @@ int HttpServer::access(MHD_Connection* connection, const char* method, const cha
             c->inRequest = true;
             c->idleSince = nowMs();
             c->gatherMs = kHeadPieceWaitMs;
-            if (c->gathering) {
-                c->gathering = false;
-                setLowWater(c->fd, 1);
-            }
+            c->gathering = false;
+            setLowWater(c->fd, 1); // a body may come in pieces of any size
         }
         if (stopping_)
             return refuse(x, 503, "stopping");
@@ -564,6 +565,7 @@ void HttpServer::completed(void** context, int how)
         // The next head, kept alive: the idle timeout, then the time for a head.
         c->deadline = c->idleSince + limits_.idleTimeoutMs + limits_.headerTimeoutMs;
         c->boundaryBytes = c->bytesSeen = bytesReceived(c->fd);
+        setLowWater(c->fd, kHeadLowWater);
         if (stopping_)
             dropConnection(c, false);
     }
@@ -595,6 +597,7 @@ void HttpServer::connectionEvent(MHD_Connection* connection, void** context, boo
     c->deadline = c->idleSince + limits_.headerTimeoutMs; // the first request is awaited no longer
     const int sendBuffer = kSendBuffer;
     ::setsockopt(c->fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+    setLowWater(c->fd, kHeadLowWater);
     connections_.append(c);
     *context = c;
     if (stopping_) {
