@@ -43,8 +43,8 @@ constexpr int kDescriptorSlack = 8;
 // head could be complete, or after kHeadPieceWaitMs, doubled for each further
 // wait up to kHeadPieceMaxWaitMs. A head that comes whole is never held back.
 constexpr int kHeadPieceWaitMs = 100;
-// Until a check has looked, a waiting connection wakes the service for no fewer
-// bytes than the shortest request ("GET / HTTP/1.0" and its blank line).
+// Until its first request, a new connection wakes the service for no fewer bytes
+// than the shortest request ("GET / HTTP/1.0" and its blank line).
 constexpr int kHeadLowWater = 16;
 constexpr int kHeadPieceMaxWaitMs = 800;
 
@@ -185,8 +185,10 @@ struct HttpServer::Connection {
     bool inRequest = false;
     bool dropped = false;
     HttpExchange* current = nullptr;
-    quint64 boundaryBytes = 0; // received when its last answer was given
+    quint64 boundaryBytes = 0; // received when its last answer was given, as the next check saw it
     quint64 bytesSeen = 0;     // at the last check
+    bool lowWater = true;      // the kernel holds small reads back
+    bool counted = true;       // boundaryBytes is known
     bool gathering = false;
     int gatherMs = kHeadPieceWaitMs;
     qint64 gatherUntil = 0;
@@ -420,8 +422,9 @@ int HttpServer::access(MHD_Connection* connection, const char* method, const cha
             c->inRequest = true;
             c->idleSince = nowMs();
             c->gatherMs = kHeadPieceWaitMs;
-            c->gathering = false;
-            setLowWater(c->fd, 1); // a body may come in pieces of any size
+            if (c->lowWater || c->gathering) // a body may come in pieces of any size
+                setLowWater(c->fd, 1);
+            c->lowWater = c->gathering = false;
         }
         if (stopping_)
             return refuse(x, 503, "stopping");
@@ -564,8 +567,7 @@ void HttpServer::completed(void** context, int how)
         c->idleSince = nowMs();
         // The next head, kept alive: the idle timeout, then the time for a head.
         c->deadline = c->idleSince + limits_.idleTimeoutMs + limits_.headerTimeoutMs;
-        c->boundaryBytes = c->bytesSeen = bytesReceived(c->fd);
-        setLowWater(c->fd, kHeadLowWater);
+        c->counted = false; // the next check counts from there
         if (stopping_)
             dropConnection(c, false);
     }
@@ -674,6 +676,11 @@ void HttpServer::checkDeadlines()
             continue;
         }
         const quint64 received = bytesReceived(c->fd);
+        if (!c->counted) {
+            c->counted = true;
+            c->boundaryBytes = c->bytesSeen = received;
+            continue;
+        }
         if (c->gathering && now >= c->gatherUntil) { // the kernel wakes the service if bytes wait
             c->gathering = false;
             setLowWater(c->fd, 1);
