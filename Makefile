@@ -7,6 +7,7 @@ BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
+            libmicrohttpd-dev libgnutls28-dev openssl \
             qt6-l10n-tools qt6-translations-l10n \
             desktop-file-utils appstream libqt6sql6-sqlite systemd \
             xvfb libxcb1-dev libfontconfig-dev at-spi2-core python3-pyatspi dbus-x11 \

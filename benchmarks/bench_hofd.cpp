@@ -1,10 +1,18 @@
 // brevallo-hofd over loopback, each case run once and stopping by itself; the
 // server runs with its default connection limits and timeouts, only the
 // per-address submission limit off, as every client here is 127.0.0.1.
-// - Load: 16 (then 128) clients with kept-alive connections send 10,000
+// - Load: 16 (then 256) clients with kept-alive connections send 10,000
 //   submissions and 10,000 listings between them, then the server is stopped and
 //   the database is checked to hold every acknowledged entry. Reports requests
 //   per second and the 99th-percentile latency.
+// - Side by side: submissions alone (10,000) and listings alone (40,000), 16 and
+//   256 clients, this build's server and an older one, whose path is given in
+//   HOFD_OLD_EXE (built from an older commit in a folder of its own; without it
+//   those cases are skipped, saying so). Reports requests per second and the
+//   99th-percentile latency (targets: listings at least as fast as the older
+//   server, submissions at least 90 % as fast).
+// - Memory over 60 s of mixed load at 16 clients: the server's memory at the
+//   start and end (target: flat, the end within 10 % and 4 MB of the start).
 // - 300 clients pipeline requests and never read the answers for 3 s while an
 //   honest client lists every 100 ms: the server's peak memory (target: under
 //   100 MB) and the honest listing's latency (target: under 1 s).
@@ -41,6 +49,7 @@ namespace
 using Clock = std::chrono::steady_clock;
 constexpr int kSubmissions = 10000;
 constexpr int kListings = 10000;
+constexpr int kListingsAlone = 40000;
 
 struct ClientResult {
     std::vector<double> latenciesMs;
@@ -97,14 +106,16 @@ int roundTrip(int fd, const std::string& target)
     return in.size() > 12 ? std::stoi(in.substr(9, 3)) : -1;
 }
 
-void runClient(int id, int clients, quint16 port, ClientResult* out)
+// submissions and listings: this client's share, taken in turn; stopAt: a
+// moment after which it stops early (a run bounded in time).
+void runClient(int id, quint16 port, int submissions, int listings, ClientResult* out,
+               Clock::time_point stopAt)
 {
-    const int submissions = kSubmissions / clients;
-    const int listings = kListings / clients;
     int fd = connectTo(port);
     unsigned seed = unsigned(id) * 7919u + 1u;
-    for (int i = 0; i < submissions + listings; ++i) {
-        const bool submit = i % 2 == 0 ? i / 2 < submissions : i / 2 >= listings;
+    for (int i = 0; i < submissions + listings && Clock::now() < stopAt; ++i) {
+        const bool submit =
+            listings == 0 || (submissions > 0 && (i % 2 == 0 ? i / 2 < submissions : i / 2 >= listings));
         std::string target = "/games/triv/triviahf.asp?game=brev";
         if (submit) {
             seed = seed * 1103515245u + 12345u;
@@ -138,6 +149,7 @@ struct Service {
     QTemporaryDir dir;
     QProcess process;
     quint16 port = 0;
+    QString exe = QStringLiteral(HOFD_EXE);
 
     QString database() const { return dir.filePath(QStringLiteral("load.sqlite")); }
     bool start()
@@ -145,7 +157,7 @@ struct Service {
         QFile log(dir.filePath(QStringLiteral("hofd.log")));
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(log.fileName());
-        process.start(QStringLiteral(HOFD_EXE),
+        process.start(exe,
                       {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
                        QStringLiteral("--database"), database(), QStringLiteral("--submissions-per-minute"),
                        QStringLiteral("0")});
@@ -157,8 +169,8 @@ struct Service {
                 log.close();
             }
         }
-        const qsizetype at = banner.indexOf("127.0.0.1:");
-        port = at < 0 ? 0 : quint16(banner.mid(at + 10).split('/').first().toUInt());
+        const qsizetype at = banner.indexOf("://127.0.0.1:");
+        port = at < 0 ? 0 : quint16(banner.mid(at + 13).split('/').first().toUInt());
         return port != 0;
     }
     void stop()
@@ -235,7 +247,8 @@ void BM_HofdLoad(benchmark::State& state)
         std::vector<std::thread> clients;
         const auto start = Clock::now();
         for (int c = 0; c < clientCount; ++c)
-            clients.emplace_back(runClient, c, clientCount, port, &results[std::size_t(c)]);
+            clients.emplace_back(runClient, c, port, kSubmissions / clientCount, kListings / clientCount,
+                                 &results[std::size_t(c)], Clock::time_point::max());
         for (std::thread& t : clients)
             t.join();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -264,6 +277,98 @@ void BM_HofdLoad(benchmark::State& state)
         state.counters["failures"] = failures;
         if (stored < acknowledged)
             state.SkipWithError("acknowledged entries are missing from the database");
+    }
+}
+
+// Submissions alone (kind 0) or listings alone (kind 1) from range(0) clients,
+// to this build's server (range(2) 0) or the older one in HOFD_OLD_EXE (1).
+void BM_HofdSideBySide(benchmark::State& state)
+{
+    const int clientCount = int(state.range(0));
+    const bool listings = state.range(1) == 1;
+    const QString old = qEnvironmentVariable("HOFD_OLD_EXE");
+    if (state.range(2) == 1 && old.isEmpty()) {
+        state.SkipWithError("no older server to compare with: set HOFD_OLD_EXE to its brevallo-hofd");
+        return;
+    }
+    for (auto _ : state) {
+        Service service;
+        if (state.range(2) == 1)
+            service.exe = old;
+        if (!service.start()) {
+            state.SkipWithError("the server did not start");
+            return;
+        }
+        if (listings) { // a full list, then only listings
+            for (int i = 0; i < 30; ++i) {
+                const int fd = connectTo(service.port);
+                roundTrip(fd, kListing + "&a=" + std::to_string(i) + "&b=Player%20" + std::to_string(i) +
+                                  "%20dif%3D2&c=");
+                ::close(fd);
+            }
+        }
+        std::vector<ClientResult> results(std::size_t(clientCount), ClientResult{});
+        std::vector<std::thread> clients;
+        const auto start = Clock::now();
+        for (int c = 0; c < clientCount; ++c)
+            clients.emplace_back(runClient, c, service.port, listings ? 0 : kSubmissions / clientCount,
+                                 listings ? kListingsAlone / clientCount : 0, &results[std::size_t(c)],
+                                 Clock::time_point::max());
+        for (std::thread& t : clients)
+            t.join();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        std::vector<double> all;
+        int failures = 0;
+        for (const ClientResult& r : results) {
+            all.insert(all.end(), r.latenciesMs.begin(), r.latenciesMs.end());
+            failures += r.failures;
+        }
+        std::sort(all.begin(), all.end());
+        state.SetIterationTime(seconds);
+        state.counters["requests_per_s"] = double(all.size()) / seconds;
+        state.counters["p50_ms"] = percentile(all, 50);
+        state.counters["p99_ms"] = percentile(all, 99);
+        state.counters["failures"] = failures;
+    }
+    state.SetLabel((state.range(2) == 1 ? "older " : "this build ") +
+                   std::string(listings ? "listings" : "submissions"));
+}
+
+// 60 s of mixed load from 16 clients; the server's memory sampled every second.
+void BM_HofdMemoryOverAMinute(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Service service;
+        if (!service.start()) {
+            state.SkipWithError("the server did not start");
+            return;
+        }
+        const auto start = Clock::now();
+        const auto stopAt = start + std::chrono::seconds(60);
+        std::vector<ClientResult> results(16, ClientResult{});
+        std::vector<std::thread> clients;
+        for (int c = 0; c < 16; ++c) // far more than a minute's worth: the time ends it
+            clients.emplace_back(runClient, c, service.port, 1000000, 1000000, &results[std::size_t(c)], stopAt);
+        std::this_thread::sleep_for(std::chrono::seconds(5)); // warmed up: caches and pools filled
+        const double first = service.procValue(false);
+        double peak = first;
+        while (Clock::now() < stopAt) {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            peak = std::max(peak, service.procValue(false));
+        }
+        for (std::thread& t : clients)
+            t.join();
+        const double last = service.procValue(false);
+        double requests = 0;
+        for (const ClientResult& r : results)
+            requests += double(r.latenciesMs.size());
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        state.counters["rss_at_5s_mb"] = first;
+        state.counters["rss_at_60s_mb"] = last;
+        state.counters["rss_peak_mb"] = peak;
+        state.counters["requests"] = requests;
+        if (last > first * 1.1 + 4)
+            state.SkipWithError("over the target: the memory grew by more than 10 % and 4 MB in a minute");
     }
 }
 
@@ -405,9 +510,16 @@ void BM_HofdHeadByteByByte(benchmark::State& state)
 BENCHMARK(BM_HofdNeverReading)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HofdListingUnderLock)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HofdHeadByteByByte)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HofdSideBySide)
+    ->ArgsProduct({{16, 256}, {0, 1}, {0, 1}})
+    ->ArgNames({"clients", "listings", "older"})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HofdMemoryOverAMinute)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HofdLoad)
     ->Arg(16)
-    ->Arg(128)
+    ->Arg(256)
     ->ArgName("clients")
     ->Iterations(1)
     ->UseManualTime()

@@ -17,7 +17,7 @@ systemd service under its own user and keeps its entries in a SQLite file
 under /var/lib/brevallo-hofd, or in a PostgreSQL database.
 Settings: /etc/default/brevallo-hofd.")
 set(CPACK_DEBIAN_HOFD_PACKAGE_DEPENDS
-  "adduser, libqt6core6 (>= 6.4), libqt6network6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 11)")
+  "adduser, libqt6core6 (>= 6.4), libqt6network6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libmicrohttpd12 (>= 0.9.75), libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 11)")
 set(CPACK_DEBIAN_HOFD_PACKAGE_SUGGESTS "libqt6sql6-psql")
 set(CPACK_DEBIAN_HOFD_PACKAGE_CONTROL_EXTRA
   "${CMAKE_CURRENT_LIST_DIR}/../hof/hofd/debian/conffiles;${CMAKE_CURRENT_LIST_DIR}/../hof/hofd/debian/postinst;${CMAKE_CURRENT_LIST_DIR}/../hof/hofd/debian/prerm;${CMAKE_CURRENT_LIST_DIR}/../hof/hofd/debian/postrm")

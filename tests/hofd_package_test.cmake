@@ -27,7 +27,7 @@ endif()
 run(dpkg-deb --field ${deb} Package Section Depends Description)
 expect("${out}" "Package: brevallo-hofd\n")
 expect("${out}" "Section: net\n")
-expect("${out}" "Depends: adduser, libqt6core6 [^\n]*libqt6network6[^\n]*libqt6sql6-sqlite")
+expect("${out}" "Depends: adduser, libqt6core6 [^\n]*libqt6network6[^\n]*libqt6sql6-sqlite[^\n]*libmicrohttpd12")
 expect("${out}" "Description: online hall of fame for Brevallo Game\n")
 run(dpkg-deb --contents ${deb})
 foreach(f "-rwxr-xr-x root/root [^\n]* ./usr/bin/brevallo-hofd\n"
@@ -51,9 +51,10 @@ run(${pkg}/root/usr/bin/brevallo-hofd --version)
 file(READ ${pkg}/root/etc/default/brevallo-hofd settings)
 expect("${settings}" "\nHOFD_LISTEN=[^\n]+:8642\n")
 expect("${settings}" "\nHOFD_DATABASE=/var/lib/brevallo-hofd/hof.sqlite\n")
+expect("${settings}" "\nHOFD_TLS_CERT=\nHOFD_TLS_KEY=\n")
 file(READ ${pkg}/root/usr/lib/systemd/system/brevallo-hofd.service unit)
 foreach(line "EnvironmentFile=/etc/default/brevallo-hofd"
-             "ExecStart=/usr/bin/brevallo-hofd --listen \\\${HOFD_LISTEN} --database \\\${HOFD_DATABASE} \\\$HOFD_OPTIONS"
+             "ExecStart=/usr/bin/brevallo-hofd --listen \\\${HOFD_LISTEN} --database \\\${HOFD_DATABASE} --tls-cert \\\${HOFD_TLS_CERT} --tls-key \\\${HOFD_TLS_KEY} \\\$HOFD_OPTIONS"
              "User=brevallo-hofd" "StateDirectory=brevallo-hofd" "NoNewPrivileges=yes" "ProtectSystem=strict"
              "PrivateTmp=yes")
   expect("${unit}" "\n${line}\n")

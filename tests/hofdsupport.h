@@ -33,8 +33,8 @@ inline quint16 startHofd(QProcess& server, const QString& database, const QStrin
                                     : (log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray());
         log.close();
     }
-    const qsizetype at = banner.indexOf("http://127.0.0.1:");
-    return at < 0 ? 0 : quint16(banner.mid(at + 17).split('/').first().toUInt());
+    const qsizetype at = banner.indexOf("://127.0.0.1:");
+    return at < 0 ? 0 : quint16(banner.mid(at + 13).split('/').first().toUInt());
 }
 
 struct Raw {
@@ -63,6 +63,22 @@ inline Raw exchange(quint16 port, const QByteArray& bytes, int waitMs = 3000)
     r.closed = socket.state() != QAbstractSocket::ConnectedState;
     r.ms = clock.elapsed();
     return r;
+}
+
+// The status of each answer in a stream of them, each read to the end of its
+// Content-Length; bytes after the last whole answer are not counted.
+inline QList<QByteArray> statuses(const QByteArray& stream)
+{
+    QList<QByteArray> found;
+    for (qsizetype at = 0; stream.mid(at, 9).startsWith("HTTP/1.1 ");) {
+        const qsizetype end = stream.indexOf("\r\n\r\n", at);
+        const qsizetype length = stream.indexOf("\r\nContent-Length: ", at);
+        if (end < 0 || length < 0 || length > end)
+            break;
+        found << stream.mid(at + 9, 3);
+        at = end + 4 + stream.mid(length + 18, stream.indexOf("\r\n", length + 2) - length - 18).toLongLong();
+    }
+    return found;
 }
 
 inline QByteArray request(const QByteArray& target, const QByteArray& extraHeaders = {},

@@ -49,6 +49,7 @@ class TestHofd : public QObject
     void parsesQueries();
     void submissionIsListedAndMarked();
     void onlyThirtyBestListedTiesBelowEarlier();
+    void fiveDigitScoresAndDatesAsListed();
     void namesAreEscapedAndStoredAsText();
     void badInputGets400AndStoresNothing_data();
     void badInputGets400AndStoresNothing();
@@ -109,7 +110,8 @@ void TestHofd::cleanup()
         QCOMPARE(server_.exitStatus(), QProcess::NormalExit);
         QCOMPARE(server_.exitCode(), 0);
     }
-    QFile::remove(dir_.filePath("hof.sqlite"));
+    for (const char* file : {"hof.sqlite", "hof.sqlite-wal", "hof.sqlite-shm"})
+        QFile::remove(dir_.filePath(file));
 }
 
 Answer TestHofd::get(const QByteArray& pathAndQuery, const QByteArray& extraHeaderValue)
@@ -171,6 +173,7 @@ void TestHofd::parsesQueries_data()
         << QByteArray("game=brev&a=5&b=Jos%E9%20dif=2&c=%C3%A9") << QString::fromUtf8("brev|5|Jos\uFFFD|2|é");
     QTest::addRow("no_game") << QByteArray("a=5&b=x%20dif=2") << "The game code";
     QTest::addRow("no_dif") << QByteArray("game=brev&a=5&b=x") << "The difficulty";
+    QTest::addRow("name_blank") << QByteArray("game=brev&a=5&b=%E3%85%A4+dif%3D2") << "The name is missing";
     // Whole characters: composed, three marks at most, and never more code
     // points than the column holds (a family emoji is five).
     QTest::addRow("marks_limited") << QByteArray("game=brev&a=1&b=e" + QByteArray("%CC%81").repeated(6) +
@@ -230,6 +233,25 @@ void TestHofd::onlyThirtyBestListedTiesBelowEarlier()
             !list.contains("Lowest"));
 }
 
+// Scores of five digits are stored, and a day is written month/day/year.
+void TestHofd::fiveDigitScoresAndDatesAsListed()
+{
+    QCOMPARE(submit("brev", 32767, "Top", 1).status, 200);
+    QCOMPARE(submit("brev", 10000, "Ten", 1).status, 200);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("dated"));
+        db.setDatabaseName(dir_.filePath("hof.sqlite"));
+        QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral(
+                                 "INSERT INTO entries (game, score, name, difficulty, email, created)"
+                                 " VALUES ('brev', 5, 'Old', 1, '', '2025-03-25 10:00:00')")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("dated"));
+    const QByteArray list = get("/games/triv/triviahf.asp?game=brev").body;
+    QVERIFY(list.contains("<td class=\"n\">1</td><td class=\"n\">32767</td>"));
+    QVERIFY(list.contains("<td class=\"n\">2</td><td class=\"n\">10000</td>"));
+    QVERIFY(list.contains("<td><bdi>Old</bdi></td><td>3/25/2025</td>"));
+}
+
 void TestHofd::namesAreEscapedAndStoredAsText()
 {
     const Answer script = submit("brev", 10, "<script>alert(1)</script>", 1);
@@ -253,6 +275,8 @@ void TestHofd::badInputGets400AndStoresNothing_data()
     QTest::addRow("dif_0") << QByteArray("a=5&b=x%20dif%3D0");
     QTest::addRow("dif_4") << QByteArray("a=5&b=x%20dif%3D4");
     QTest::addRow("dif_missing") << QByteArray("a=5&b=x");
+    QTest::addRow("name_spaces_only") << QByteArray("a=5&b=+%C2%A0+dif%3D1");
+    QTest::addRow("name_invisible_only") << QByteArray("a=5&b=%E2%80%8B%E2%80%8D%CC%81+dif%3D1");
 }
 
 void TestHofd::badInputGets400AndStoresNothing()

@@ -41,6 +41,8 @@ class TestHofdPg : public QObject
     void databaseWithoutUtf8Refused();
     void restartSeenBySecondService();
     void stoppedServerLeavesTheLoopFree();
+    void listsStayUpWhileTheServerHangs();
+    void entryStoredWhileNotListeningShows();
 
   private:
     bool run(const QString& tool, const QStringList& args);
@@ -113,7 +115,8 @@ void TestHofdPg::initTestCase()
     QVERIFY(run(u"pg_ctl"_s,
                 {u"-D"_s, data, u"-l"_s, dir_.filePath(u"server.log"_s), u"-w"_s, u"-o"_s,
                  u"-p %1 -k %2 -c listen_addresses=127.0.0.1"_s.arg(port_).arg(dir_.path()), u"start"_s}));
-    QVERIFY(sql(u"postgres"_s, {u"CREATE DATABASE hof"_s, u"CREATE DATABASE frozen"_s,
+    QVERIFY(sql(u"postgres"_s, {u"CREATE DATABASE hof"_s, u"CREATE DATABASE frozen"_s, u"CREATE DATABASE hang"_s,
+                                u"CREATE DATABASE gap"_s,
                                 u"CREATE DATABASE ascii ENCODING 'SQL_ASCII' TEMPLATE template0"_s,
                                 u"CREATE DATABASE latin ENCODING 'LATIN1' TEMPLATE template0"_s}));
 }
@@ -225,6 +228,63 @@ void TestHofdPg::stoppedServerLeavesTheLoopFree()
     service.terminate();
     QVERIFY(service.waitForFinished(5000));
     QCOMPARE(service.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(service.exitCode(), 0);
+}
+
+// This service's own entry leaves another game's list fresh; another writer's
+// entry makes the lists be read again, and while the server hangs the last list
+// read is served (stale in the log only).
+void TestHofdPg::listsStayUpWhileTheServerHangs()
+{
+    QProcess service;
+    const QString log = dir_.filePath(u"hang.log"_s);
+    const quint16 port = hofdtest::startHofd(service, address(u"hang"_s), {u"--database-timeout"_s, u"1"_s}, log);
+    QVERIFY(port != 0);
+    const QByteArray other = "/games/triv/triviahf.asp?game=other";
+    QVERIFY(exchange(port, request(other, "Connection: close\r\n")).reply.contains("No entries yet."));
+    QVERIFY(exchange(port, submission(u"Own"_s)).reply.startsWith("HTTP/1.1 200 "));
+    QTest::qWait(300); // its change notified
+    signalServer(SIGSTOP);
+    const hofdtest::Raw kept = exchange(port, request(other, "Connection: close\r\n"));
+    signalServer(SIGCONT);
+    QVERIFY(sql(u"hang"_s, {u"INSERT INTO entries (game, score, name, difficulty, email, created)"
+                            " VALUES ('pg', 99, 'Elsewhere', 1, '', '2026-01-01 00:00:00')"_s}));
+    QTest::qWait(300);
+    signalServer(SIGSTOP);
+    const hofdtest::Raw pg = exchange(port, request(kList, "Connection: close\r\n"));
+    signalServer(SIGCONT);
+    QVERIFY(kept.reply.startsWith("HTTP/1.1 200 "));
+    QVERIFY2(pg.reply.startsWith("HTTP/1.1 200 ") && pg.reply.contains("<bdi>Own</bdi>") &&
+                 !pg.reply.contains("Elsewhere"),
+             pg.reply.left(40).constData());
+    QVERIFY(exchange(port, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Elsewhere</bdi>"));
+    service.terminate();
+    QVERIFY(service.waitForFinished(5000));
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray said = file.readAll();
+    QVERIFY2(said.contains(" list game=pg (stale) 200 ") && !said.contains("game=other (stale)"),
+             said.constData());
+}
+
+// An entry stored while the service's reader was cut off (no notification
+// reaches it) shows once the reader is back.
+void TestHofdPg::entryStoredWhileNotListeningShows()
+{
+    QProcess service;
+    const quint16 port = hofdtest::startHofd(service, address(u"gap"_s));
+    QVERIFY(port != 0);
+    QVERIFY(exchange(port, request(kList, "Connection: close\r\n")).reply.contains("No entries yet."));
+    // One query string, one transaction: the entry is committed before the
+    // reader can be back.
+    QVERIFY(sql(u"gap"_s, {u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
+                           " WHERE datname = 'gap' AND pid <> pg_backend_pid();"
+                           " INSERT INTO entries (game, score, name, difficulty, email, created)"
+                           " VALUES ('pg', 7, 'Unheard', 1, '', '2026-01-01 00:00:00')"_s}));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        exchange(port, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Unheard</bdi>"), 5000);
+    service.terminate();
+    QVERIFY(service.waitForFinished(5000));
     QCOMPARE(service.exitCode(), 0);
 }
 

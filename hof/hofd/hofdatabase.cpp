@@ -1,6 +1,7 @@
 #include "hof/hofd/hofdatabase.h"
 
 #include <QDeadlineTimer>
+#include <atomic>
 #include <QMutex>
 #include <QThread>
 #include <QTimer>
@@ -72,6 +73,9 @@ class HofDatabase::Worker
     QObject* context;
     std::shared_ptr<Outbox> out;
     std::unique_ptr<HofStore> store;
+    // The writer's server process id, set by the writer, read by the reader:
+    // its own changes are not another writer's.
+    std::shared_ptr<std::atomic<qint64>> writerPid = std::make_shared<std::atomic<qint64>>(0);
     QTimer* retry = nullptr; // the reader's next attempt to reconnect
     bool watched = false;    // the reader is subscribed to the notifications
 };
@@ -95,6 +99,7 @@ brev::Problem HofDatabase::open(const QString& where, int timeoutMs)
     writer_->run([&] {
         writer_->store = std::make_unique<HofStore>(QStringLiteral("hofd writer"));
         problem = writer_->store->open(where, true, timeoutMs);
+        writer_->writerPid->store(writer_->store->backendPid());
         description_ = writer_->store->describe();
         sqlite_ = writer_->store->isSqlite();
     });
@@ -146,9 +151,12 @@ void HofDatabase::watchFile()
 void HofDatabase::watchServer()
 {
     Worker* w = reader_.get();
-    w->run([w] {
+    w->run([w, writerPid = writer_->writerPid] {
         HofStore::Watch watch;
-        watch.onChange = [w] { w->out->post([](HofDatabase& db) { emit db.changed(); }); };
+        watch.onChange = [w, writerPid](qint64 changer) {
+            if (changer == 0 || changer != writerPid->load()) // this service's own commits bring their lists
+                w->out->post([](HofDatabase& db) { emit db.changed(); });
+        };
         watch.onWatching = [w] {
             w->watched = true;
             w->out->post([](HofDatabase& db) {
@@ -199,6 +207,7 @@ void HofDatabase::store(const StoreBatch& batch, std::function<void(const StoreR
         // whether the lists of this batch and those kept elsewhere still hold.
         const bool before = w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None;
         StoreResult result = w->store->store(batch);
+        w->writerPid->store(w->store->backendPid()); // a new one after a reconnect
         result.changedElsewhere =
             before || (w->store->isSqlite() && w->store->changedElsewhere() != HofStore::Change::None);
         if (result.fatal)

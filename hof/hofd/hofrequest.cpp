@@ -47,6 +47,19 @@ std::optional<QString> decodeValue(const QByteArray& encoded)
     return QString(utf8(bytes));
 }
 
+bool hasVisible(const QString& text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        const auto category = QChar::category(c);
+        // Fillers that are letters or symbols by their category and show nothing.
+        const bool blank = c == 0x115f || c == 0x1160 || c == 0x3164 || c == 0xffa0 || c == 0x2800;
+        if (!QChar::isSpace(c) && category != QChar::Other_Format && category != QChar::Mark_NonSpacing &&
+            category != QChar::Mark_Enclosing && category != QChar::Other_NotAssigned && !blank)
+            return true;
+    }
+    return false;
+}
+
 bool hasControl(const QString& text)
 {
     for (const QChar c : text) {
@@ -172,6 +185,10 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
     // Composed, an accented letter is one code point wherever the player typed it.
     r.entry.name =
         capped(nameAndDif.left(at).normalized(QString::NormalizationForm_C), kMaxName, kMaxNameCodePoints);
+    if (!hasVisible(r.entry.name)) {
+        r.problem = QStringLiteral("The name is missing: it needs at least one visible character.");
+        return r;
+    }
     r.entry.email = capped(emailText, kMaxEmail, kMaxEmail);
     return r;
 }

@@ -4,7 +4,7 @@
 // older clients sent them, with the space before "dif=" and the "=" inside the
 // name's value left as typed. Bytes that are not UTF-8 become U+FFFD in their
 // own value. A request that cannot be stored comes back with an error text for a
-// 400 page naming the field at fault. Caps count whole characters as a reader
+// 400 page naming the field at fault; so does a name with nothing visible in it. Caps count whole characters as a reader
 // sees them (grapheme clusters: a letter with its accents, an emoji sequence)
 // and never cut one.
 #pragma once
@@ -46,6 +46,10 @@ HofRequest parseHofQuery(const QByteArray& rawQuery);
 // invalid sequence becomes U+FFFD). Nothing when a '%' is not followed by two
 // hexadecimal digits.
 std::optional<QString> decodeValue(const QByteArray& encoded);
+
+// True when text holds a character that shows: not a space, a format character
+// (zero-width, direction marks), a lone combining mark or a blank filler.
+bool hasVisible(const QString& text);
 
 // True when text holds a C0 or C1 control character or DEL.
 bool hasControl(const QString& text);

@@ -1,10 +1,9 @@
 #include "hof/hofd/hofserver.h"
 
+#include "hof/hofd/hoflog.h"
 #include "hof/hofd/hofpage.h"
 
-#include <QDateTime>
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 namespace hofd
@@ -15,20 +14,23 @@ namespace
 
 const char* const kPath = "/games/triv/triviahf.asp";
 constexpr int kMaxBatch = 500;      // entries stored in one transaction
-constexpr int kMaxCachedGames = 64; // more game codes asked: the lists in memory start afresh
 constexpr int kMaxDoubtful = 10000; // entries remembered as perhaps stored
+constexpr qint64 kMaxQuery = 1024;  // bytes of body read and dropped
+// While fewer submissions wait than the last batch held, the first waits this
+// long for the others to come (the clients answered together come back
+// together), so that one commit stores them all rather than a few at a time.
+constexpr int kGatherMs = 1;
 
 void logLine(const QString& peer, const QString& text, int status, const QElapsedTimer& since)
 {
-    const QString line = QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + u' ' + peer + u' ' +
-                         escapedForLog(text) + u' ' + QString::number(status) + u' ' +
-                         QString::number(double(since.nsecsElapsed()) / 1e6, 'f', 2) + QStringLiteral("ms\n");
-    std::fputs(line.toUtf8().constData(), stderr);
+    logText(QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + u' ' + peer + u' ' + escapedForLog(text) +
+            u' ' + QString::number(status) + u' ' +
+            QString::number(double(since.nsecsElapsed()) / 1e6, 'f', 2) + QStringLiteral("ms"));
 }
 
 void logProblem(const QString& text)
 {
-    std::fputs((escapedForLog(text) + u'\n').toUtf8().constData(), stderr);
+    logText(escapedForLog(text));
 }
 
 QString entryKey(const Submission& e)
@@ -79,7 +81,6 @@ struct HofServer::Submit {
     QDeadlineTimer stored; // not stored after this
     qint64 giveUpAt = 0;   // clock_ ms: answered 503 then
     bool answered = false;
-    bool done = false; // counted out of its connection's unanswered submissions
 };
 
 // A listing waiting for the reader.
@@ -94,75 +95,79 @@ struct HofServer::Listing {
 
 HofServer::HofServer(HofDatabase& database, const HofServerOptions& options, QObject* parent)
     : QObject(parent), database_(database), options_(options),
-      rate_(options.submissionsPerMinute, options.submissionBurst)
+      rate_(options.submissionsPerMinute, options.submissionBurst),
+      reads_(kListingReadsPerMinute, kListingReadsPerMinute)
 {
     clock_.start();
     storeTimer_.setSingleShot(true);
-    storeTimer_.setInterval(0); // the submissions of one pass of the event loop go together
+    storeTimer_.setTimerType(Qt::PreciseTimer);
     connect(&storeTimer_, &QTimer::timeout, this, &HofServer::storeQueued);
     giveUpTimer_.setSingleShot(true);
     connect(&giveUpTimer_, &QTimer::timeout, this, &HofServer::giveUp);
-    connect(&database_, &HofDatabase::changed, this, &HofServer::forgetAll);
+    connect(&database_, &HofDatabase::changed, this, &HofServer::markAllStale);
     connect(&database_, &HofDatabase::watching, this, [this](bool on) { watching_ = on; });
+    stopTimer_.setSingleShot(true);
+    connect(&stopTimer_, &QTimer::timeout, this, [this] {
+        // Out of time: what has not reached its client is logged as such.
+        for (const QPointer<HttpServer>& http : std::as_const(listeners_))
+            if (http)
+                http->abort();
+        emit stopped();
+    });
 }
 
 HofServer::~HofServer() = default;
 
-brev::Problem HofServer::start(const QHostAddress& address, quint16 port, quint16* bound)
+brev::Problem HofServer::start(const QHostAddress& address, quint16 port, quint16* bound, const TlsFiles& tls)
 {
-    auto* tcp = new HttpListener(
-        options_.http, [this](const HttpRequest& request, const HttpReply& reply) { handle(request, reply); },
-        this);
-    connect(tcp, &HttpListener::refused, this, [](const QString& peer, int status, const QByteArray& reason) {
+    auto* http = new HttpServer(options_.http, this);
+    http->route(kPath, {"GET", "HEAD"}, kMaxQuery,
+                [this](const HttpRequest& request, const HttpReply& reply) { hallOfFame(request, reply); });
+    connect(http, &HttpServer::refused, this, [](const QString& peer, int status, const QByteArray& reason) {
         QElapsedTimer none;
         none.start();
-        logLine(peer.isEmpty() ? QStringLiteral("-") : peer,
-                QStringLiteral("(refused: ") + QLatin1String(reason) + u')', status, none);
+        if (status == 0)
+            logProblem(QString::fromUtf8(reason));
+        else
+            logLine(peer.isEmpty() ? QStringLiteral("-") : peer,
+                    QStringLiteral("(refused: ") + QLatin1String(reason) + u')', status, none);
     });
-    if (!tcp->start(address, port)) {
-        const QString why = QStringLiteral("cannot listen on %1 port %2: %3")
-                                .arg(address.toString())
-                                .arg(port)
-                                .arg(tcp->errorString());
-        delete tcp;
-        return why;
+    connect(http, &HttpServer::abandoned, this, [](const QString& peer, int status) {
+        QElapsedTimer none;
+        none.start();
+        logLine(peer, QStringLiteral("(the answer did not reach the client)"), status, none);
+    });
+    connect(http, &HttpServer::allClosed, this, &HofServer::checkStopped);
+    if (const std::optional<QString> why = http->start(address, port, tls)) {
+        delete http;
+        return QStringLiteral("cannot listen on %1 port %2: %3").arg(address.toString()).arg(port).arg(*why);
     }
-    listeners_.append(tcp);
-    *bound = tcp->serverPort();
+    listeners_.append(http);
+    *bound = http->port();
     return {};
 }
 
-void HofServer::stop()
+// No request is read any more: the entries queued are stored now, and the stop
+// ends once every answer is out, or when graceMs have passed.
+void HofServer::stop(int graceMs)
 {
-    for (const QPointer<HttpListener>& tcp : std::as_const(listeners_)) {
-        if (tcp)
-            tcp->stop();
-    }
+    if (stopping_)
+        return;
     stopping_ = true;
+    stopTimer_.start(graceMs);
+    for (const QPointer<HttpServer>& http : std::as_const(listeners_))
+        if (http)
+            http->stop();
     storeTimer_.stop();
     storeQueued();
-    checkDrained();
+    checkStopped();
 }
 
-void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
+void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
 {
     QElapsedTimer since;
     since.start();
     const QString peer = request.peer.toString();
-    if (request.path != kPath) {
-        answer(reply, peer, 404,
-               errorPage(QStringLiteral("Not found"), QStringLiteral("There is no page at this address.")),
-               QStringLiteral("(unknown path)"), since);
-        return;
-    }
-    const bool head = request.method == "HEAD";
-    if (request.method != "GET" && !head) {
-        answer(reply, peer, 405,
-               errorPage(QStringLiteral("Method not allowed"),
-                         QStringLiteral("Only GET and HEAD are served here.")),
-               QStringLiteral("(method not allowed)"), since, {{"Allow", "GET, HEAD"}});
-        return;
-    }
     const HofRequest parsed = parseHofQuery(request.query);
     const QString what =
         (parsed.submit ? QStringLiteral("submit game=") : QStringLiteral("list game=")) + parsed.entry.game;
@@ -170,7 +175,7 @@ void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
         answer(reply, peer, 400, errorPage(QStringLiteral("Not stored"), *parsed.problem), what, since);
         return;
     }
-    if (parsed.submit && !head) {
+    if (parsed.submit && request.method != "HEAD") {
         int retryAfter = 0;
         if (!rate_.take(request.peer, clock_.elapsed(), &retryAfter)) {
             answer(reply, peer, 429,
@@ -189,15 +194,22 @@ void HofServer::handle(const HttpRequest& request, const HttpReply& reply)
         submit(s);
         return;
     }
+    int retryAfter = 0;
+    if (!kept_.contains(parsed.entry.game) && !reads_.take(request.peer, clock_.elapsed(), &retryAfter)) {
+        answer(reply, peer, 429,
+               errorPage(QStringLiteral("Too many lists"),
+                         QStringLiteral("Too many different lists asked from this computer; please try again "
+                                        "in %1 s.")
+                             .arg(retryAfter)),
+               what, since, {{"Retry-After", QByteArray::number(retryAfter)}});
+        return;
+    }
     auto l = std::make_shared<Listing>();
     l->game = parsed.entry.game;
     l->reply = reply;
     l->peer = peer;
     l->since = since;
-    if (unansweredSubmissions_.value(reply.connectionId()) > 0) // its client's own entries come first
-        behindOwn_.push_back(l);
-    else
-        list(l);
+    list(l);
 }
 
 void HofServer::submit(const SubmitPtr& s)
@@ -209,11 +221,10 @@ void HofServer::submit(const SubmitPtr& s)
     const auto doubt = doubtful_.constFind(s->key);
     if (doubt != doubtful_.cend() && clock_.elapsed() - doubt->atMs < kDoubtfulWindowMs)
         s->sameSince = doubt->since;
-    s->connection = s->reply.connectionId();
-    ++unansweredSubmissions_[s->connection];
     queued_.push_back(s);
-    if (!storeTimer_.isActive())
-        storeTimer_.start();
+    const bool enough = queued_.size() >= lastBatch_;
+    if (!storeTimer_.isActive() || (enough && storeTimer_.interval() > 0))
+        storeTimer_.start(enough ? 0 : kGatherMs);
     if (!giveUpTimer_.isActive())
         armGiveUp();
 }
@@ -225,6 +236,7 @@ void HofServer::storeQueued()
     const auto end = queued_.begin() + qMin<qsizetype>(kMaxBatch, qsizetype(queued_.size()));
     storing_.assign(queued_.begin(), end);
     queued_.erase(queued_.begin(), end);
+    lastBatch_ = storing_.size();
     StoreBatch batch;
     batch.when = QDateTime::currentDateTimeUtc();
     for (const SubmitPtr& s : storing_) {
@@ -247,22 +259,16 @@ void HofServer::stored(const StoreResult& result)
     storing_.clear();
     if (result.problem)
         logProblem(*result.problem);
-    if (result.changedElsewhere) {
-        forgetAll();                     // another writer too: every list is read again
-    } else if (!result.best.isEmpty()) { // fresher than any list being read
-        // Taken in now, this service's own commit does not read as another
-        // writer's at the next listing. The lists just read hold every change
-        // up to the commit; other games' lists are dropped, as they may have
-        // missed one; a change made after the writer last looked is caught by
-        // the writer within a second.
-        if (database_.isSqlite() && database_.changedElsewhere() != HofStore::Change::Unknown) {
-            best_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
-            pages_.removeIf([&](const auto& it) { return !result.best.contains(it.key()); });
-        }
-        ++generation_;
-        for (auto it = result.best.cbegin(); it != result.best.cend(); ++it)
-            remember(it.key(), it.value());
-    }
+    if (result.changedElsewhere)
+        markAllStale(); // another writer too: every list is read again
+    // Taken in now, this service's own commit does not read as another
+    // writer's at the next listing; the writer saw no other writer's change up
+    // to its commit, and one made just after it is caught by the writer within
+    // a second.
+    if (database_.isSqlite() && !result.best.isEmpty() && !result.changedElsewhere)
+        database_.changedElsewhere();
+    for (auto it = result.best.cbegin(); it != result.best.cend(); ++it) // fresher than any list being read
+        remember(it.key(), it.value());
     for (qsizetype i = 0; i < qsizetype(batch.size()); ++i) {
         const SubmitPtr& s = batch[std::size_t(i)];
         const QString what = QStringLiteral("submit game=") + s->entry.game;
@@ -295,11 +301,10 @@ void HofServer::stored(const StoreResult& result)
         if ((id != 0 && s->answered) || (id == 0 && !refused && result.uncertain))
             rememberDoubtful(*s);
         s->answered = true;
-        submissionDone(s);
     }
     storeQueued();
     armGiveUp();
-    checkDrained();
+    checkStopped();
 }
 
 // Perhaps stored unseen: a retry finds it rather than storing it twice. When the
@@ -333,49 +338,24 @@ void HofServer::answerNotStored(const SubmitPtr& s)
            {retryAfterTimeout()});
 }
 
-// Its connection's listings waiting behind it may be answered once every
-// submission before them is.
-void HofServer::submissionDone(const SubmitPtr& s)
-{
-    if (s->done)
-        return;
-    s->done = true;
-    const quint64 connection = s->connection;
-    const auto count = unansweredSubmissions_.find(connection);
-    if (count == unansweredSubmissions_.end() || --*count > 0)
-        return;
-    unansweredSubmissions_.erase(count);
-    std::vector<ListingPtr> released;
-    behindOwn_.erase(std::remove_if(behindOwn_.begin(), behindOwn_.end(),
-                                    [&](const ListingPtr& l) {
-                                        const quint64 id = l->reply.connectionId();
-                                        if (id != connection && id != 0)
-                                            return false;
-                                        released.push_back(l);
-                                        return true;
-                                    }),
-                     behindOwn_.end());
-    for (const ListingPtr& l : released)
-        list(l);
-}
-
 void HofServer::list(const ListingPtr& l)
 {
     // A list in memory is served at once while PostgreSQL notifies every
     // change, or while SQLite's data version says nothing changed.
-    const auto known = best_.constFind(l->game);
-    bool fresh = known != best_.cend() && watching_;
-    if (known != best_.cend() && !watching_ && database_.isSqlite()) {
+    auto known = kept_.find(l->game);
+    if (known != kept_.end() && !known->stale && !watching_ && database_.isSqlite()) {
         const HofStore::Change change = database_.changedElsewhere();
-        fresh = change == HofStore::Change::None;
-        if (change == HofStore::Change::Some)
-            forgetAll();
+        if (change != HofStore::Change::None)
+            markAllStale();
+    } else if (known != kept_.end() && !watching_) {
+        known->stale = true; // PostgreSQL not listening: changes may go unnoticed
     }
-    if (fresh) {
-        serveList(l, &*known);
+    if (known != kept_.end() && !known->stale) {
+        known->used = ++uses_;
+        serveList(l, &*known, false);
         return;
     }
-    const bool inMemory = best_.contains(l->game); // served from memory if the reader is slow
+    const bool inMemory = known != kept_.end(); // served from memory if the reader is slow
     l->giveUpAt = clock_.elapsed() + (inMemory ? kCachedWaitMs : options_.databaseTimeoutMs);
     toRead_.push_back(l);
     readQueued();
@@ -411,63 +391,65 @@ void HofServer::read(const ReadResult& result, quint64 generation)
     reading_.clear();
     if (result.problem)
         logProblem(*result.problem);
-    // Kept only when nothing else changed the lists since they were asked for.
-    if (generation_ == generation) {
-        for (auto it = result.best.cbegin(); it != result.best.cend(); ++it)
-            remember(it.key(), it.value());
+    for (auto it = result.best.cbegin(); it != result.best.cend(); ++it) {
+        remember(it.key(), it.value());
+        // Read before another writer's change: as good as any for the listings
+        // asked before it, to be read again for the next.
+        kept_[it.key()].stale = generation_ != generation;
     }
     for (const ListingPtr& l : batch) {
         if (l->answered)
             continue;
-        const auto fresh = result.best.constFind(l->game);
-        const auto kept = best_.constFind(l->game); // the read failed: what memory holds
-        serveList(l, fresh != result.best.cend() ? &*fresh : kept != best_.cend() ? &*kept : nullptr);
+        const auto kept = kept_.constFind(l->game); // the read failed: the last list read
+        serveList(l, kept != kept_.cend() ? &*kept : nullptr, !result.best.contains(l->game));
     }
     readQueued();
     armGiveUp();
-    checkDrained();
+    checkStopped();
 }
 
-void HofServer::serveList(const ListingPtr& l, const QList<ListedEntry>* entries)
+void HofServer::serveList(const ListingPtr& l, const Kept* kept, bool stale)
 {
     l->answered = true;
     const QString what = QStringLiteral("list game=") + l->game;
-    if (!entries) {
+    if (!kept) {
         answer(l->reply, l->peer, 503,
                errorPage(QStringLiteral("Server error"), QStringLiteral("The list cannot be read just now.")),
-               what, l->since,
-               {retryAfterTimeout()});
+               what, l->since, {retryAfterTimeout()});
         return;
     }
-    const auto kept = best_.constFind(l->game);
-    if (kept == best_.cend() || *kept != *entries) {
-        answer(l->reply, l->peer, 200, listPage(l->game, *entries), what, l->since);
-        return;
-    }
-    auto page = pages_.constFind(l->game);
-    if (page == pages_.cend())
-        page = pages_.insert(l->game, listPage(l->game, *entries));
-    answer(l->reply, l->peer, 200, *page, what, l->since);
+    if (kept->page.isEmpty())
+        kept_[l->game].page = listPage(l->game, kept->entries);
+    answer(l->reply, l->peer, 200, kept_.value(l->game).page, stale ? what + QStringLiteral(" (stale)") : what,
+           l->since);
 }
 
-// A list read again as it was (the usual case after this service's own commit,
-// which the SQLite reader cannot tell from another writer's) keeps its page.
+// A list read again as it was (the usual case after another writer's change to
+// another game) keeps its page. The game asked least recently makes room.
 void HofServer::remember(const QString& game, const QList<ListedEntry>& entries)
 {
-    if (!best_.contains(game) && best_.size() >= kMaxCachedGames)
-        forgetAll();
-    const auto old = previousBest_.constFind(game);
-    if (old != previousBest_.cend() && *old == entries && previousPages_.contains(game))
-        pages_.insert(game, previousPages_.value(game));
-    else if (best_.value(game) != entries)
-        pages_.remove(game);
-    best_.insert(game, entries);
+    auto it = kept_.find(game);
+    if (it == kept_.end()) {
+        if (kept_.size() >= kMaxCachedGames) {
+            const auto oldest = std::min_element(kept_.begin(), kept_.end(),
+                                                 [](const Kept& a, const Kept& b) { return a.used < b.used; });
+            kept_.erase(oldest);
+        }
+        it = kept_.insert(game, Kept{});
+    } else if (it->entries != entries) {
+        it->page.clear();
+    }
+    it->entries = entries;
+    it->stale = false;
+    it->used = ++uses_;
 }
 
-void HofServer::forgetAll()
+// Another writer changed the entries, or may have unseen: every list is read
+// again before it is served fresh, and kept meanwhile.
+void HofServer::markAllStale()
 {
-    previousBest_ = std::exchange(best_, {});
-    previousPages_ = std::exchange(pages_, {});
+    for (Kept& kept : kept_)
+        kept.stale = true;
     ++generation_;
 }
 
@@ -480,30 +462,27 @@ void HofServer::giveUp()
     const qint64 now = clock_.elapsed();
     const std::vector<SubmitPtr> queued = queued_, storing = storing_;
     for (const SubmitPtr& s : queued) {
-        if (s->giveUpAt <= now) {
+        if (s->giveUpAt <= now)
             answerNotStored(s);
-            submissionDone(s);
-        }
     }
     dropAnswered(queued_);
     for (const SubmitPtr& s : storing) {
         if (!s->answered && s->giveUpAt <= now) {
             answerNotStored(s);
             rememberDoubtful(*s);
-            submissionDone(s);
         }
     }
     for (const std::vector<ListingPtr>& waiting : {toRead_, reading_}) {
         for (const ListingPtr& l : waiting) {
             if (!l->answered && l->giveUpAt <= now) {
-                const auto kept = best_.constFind(l->game);
-                serveList(l, kept != best_.cend() ? &*kept : nullptr);
+                const auto kept = kept_.constFind(l->game);
+                serveList(l, kept != kept_.cend() ? &*kept : nullptr, true);
             }
         }
     }
     dropAnswered(toRead_);
     armGiveUp();
-    checkDrained();
+    checkStopped();
 }
 
 void HofServer::armGiveUp()
@@ -524,16 +503,19 @@ void HofServer::armGiveUp()
         giveUpTimer_.start(int(qMax<qint64>(0, first - clock_.elapsed())));
 }
 
-void HofServer::checkDrained()
+// Stopped once every entry handed to the writer has come back, and every
+// connection has closed after its answer.
+void HofServer::checkStopped()
 {
-    if (!stopping_)
+    if (!stopping_ || writerBusy_ || !queued_.empty())
         return;
-    for (const std::vector<SubmitPtr>* list : {&queued_, &storing_})
-        for (const SubmitPtr& s : *list)
-            if (!s->answered)
-                return;
-    stopping_ = false;
-    QMetaObject::invokeMethod(this, &HofServer::drained, Qt::QueuedConnection);
+    for (const QPointer<HttpServer>& http : std::as_const(listeners_))
+        if (http && http->openConnections() > 0)
+            return;
+    if (!stopTimer_.isActive())
+        return;
+    stopTimer_.stop();
+    QMetaObject::invokeMethod(this, &HofServer::stopped, Qt::QueuedConnection);
 }
 
 void HofServer::answer(const HttpReply& reply, const QString& peer, int status, const QByteArray& page,

@@ -1,36 +1,44 @@
-// The HTTP side of brevallo-hofd: one path, "/games/triv/triviahf.asp", answered
-// with the list page (GET with game), or with a new entry stored and the list page
-// marking it (GET with game, a, b and c). HEAD is answered as GET without the body
-// and never stores; other methods get 405.
+// The hall of fame as a web service: one path, "/games/triv/triviahf.asp",
+// answered with the list page (GET with game), or with a new entry stored and the
+// list page marking it (GET with game, a, b and c). HEAD is answered as GET
+// without the body and never stores; other methods get 405.
 //
 // The database is never waited for on the event loop (HofDatabase): submissions
-// arriving while a batch is being stored are stored together in the next one,
-// each answered only after its commit; one the database refuses fails alone. A
+// arriving while a batch is being stored are stored together in the next one
+// (with the writer idle, fewer than the last batch wait a millisecond for the
+// rest), each answered only after its commit; one the database refuses fails alone. A
 // submission not stored within the database timeout gets 503 with Retry-After.
-// The lists of the games asked recently are kept in memory while the database
-// has not changed, and served at once: with PostgreSQL while the server
-// notifies every change, with SQLite while its data version (asked at every
-// listing, without waiting for any lock) says no other connection changed the
-// entries. This service's own commits are taken in as they are answered (a
-// change another writer makes just then is seen by the writer within a second). A
-// list that must be read again waits for the reader at most kCachedWaitMs when
-// an older one is in memory (which is served then), at most the database
-// timeout otherwise (then 503).
+// The lists of the games asked recently (up to kMaxCachedGames, the least
+// recently asked making room) are kept in memory and served at once while the
+// database has not changed: with PostgreSQL while the server notifies every
+// change another connection makes, with SQLite while its data version (asked at
+// every listing, without waiting for any lock) says no other connection changed
+// the entries. This service's own commits renew the lists of the games stored
+// into and leave the others be. A list another writer may have changed is read
+// again: the listing waits for the reader at most kCachedWaitMs, then gets the
+// last list read (logged as stale); a game with no list in memory waits at most
+// the database timeout (then 503). Games not in memory are read for one client
+// address at most kListingReadsPerMinute a minute (429 past that), so that
+// nobody's made-up game codes push the others' lists out.
 //
-// A listing pipelined behind its client's submissions shows them. A client
-// address over its submission rate gets 429; a submission not stored is not
-// counted. The retry of an entry whose store may have been committed unseen (the
-// connection broke at the commit, or the timeout passed during it) is taken as
-// that entry when the database holds an identical one made since the first
+// A client address over its submission rate gets 429; a submission not stored is
+// not counted. The retry of an entry whose store may have been committed unseen
+// (the connection broke at the commit, or the timeout passed during it) is taken
+// as that entry when the database holds an identical one made since the first
 // attempt, for kDoubtfulWindowMs or until a retry is answered as stored (an
-// identical entry after that is another game). One line per request goes to
-// standard error (never a name or an e-mail address; the client's text escaped).
+// identical entry after that is another game). One line per request goes to the
+// log (never a name or an e-mail address; the client's text escaped).
+//
+// stop(): no request is read any more; every one read is answered, every entry
+// stored is answered or logged as stored for a client gone, and stopped()
+// follows, at the latest graceMs after stop().
 #pragma once
 
 #include "hof/hofd/hofdatabase.h"
 #include "hof/hofd/httplayer.h"
 #include "hof/hofd/ratelimit.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QHash>
@@ -53,6 +61,8 @@ struct HofServerOptions {
 
 constexpr int kCachedWaitMs = 200;
 constexpr qint64 kDoubtfulWindowMs = 10 * 60 * 1000;
+constexpr int kMaxCachedGames = 1024;
+constexpr int kListingReadsPerMinute = 60;
 
 // The client's text in a log line: a character that a terminal would act on,
 // or that would hide what follows, written as \xNN or \u{N}; a backslash doubled.
@@ -65,22 +75,30 @@ class HofServer : public QObject
     HofServer(HofDatabase& database, const HofServerOptions& options, QObject* parent = nullptr);
     ~HofServer() override;
 
-    // Listens on address and port (0: any free one), the port taken in *bound.
-    brev::Problem start(const QHostAddress& address, quint16 port, quint16* bound);
+    // Listens on address and port (0: any free one), the port taken in *bound;
+    // HTTPS when tls holds a certificate and key.
+    brev::Problem start(const QHostAddress& address, quint16 port, quint16* bound, const TlsFiles& tls = {});
 
-    // Stops taking connections; drained() follows once every submission is answered.
-    void stop();
+    void stop(int graceMs);
 
   signals:
-    void drained();
+    void stopped();
 
   private:
     struct Submit;
     struct Listing;
     using SubmitPtr = std::shared_ptr<Submit>;
     using ListingPtr = std::shared_ptr<Listing>;
+    // A game's best entries and their plain page, as last read; stale while
+    // another writer may have changed them since.
+    struct Kept {
+        QList<ListedEntry> entries;
+        QByteArray page;
+        bool stale = false;
+        quint64 used = 0;
+    };
 
-    void handle(const HttpRequest& request, const HttpReply& reply);
+    void hallOfFame(const HttpRequest& request, const HttpReply& reply);
     void submit(const SubmitPtr& s);
     void list(const ListingPtr& l);
     void storeQueued();
@@ -89,11 +107,10 @@ class HofServer : public QObject
     void read(const ReadResult& result, quint64 generation);
     void giveUp();
     void armGiveUp();
-    void submissionDone(const SubmitPtr& s);
-    void serveList(const ListingPtr& l, const QList<ListedEntry>* entries);
+    void serveList(const ListingPtr& l, const Kept* kept, bool stale);
     void remember(const QString& game, const QList<ListedEntry>& entries);
-    void forgetAll();
-    void checkDrained();
+    void markAllStale();
+    void checkStopped();
     void answer(const HttpReply& reply, const QString& peer, int status, const QByteArray& page,
                 const QString& logText, const QElapsedTimer& since,
                 const QList<QPair<QByteArray, QByteArray>>& extra = {});
@@ -104,29 +121,26 @@ class HofServer : public QObject
     HofDatabase& database_;
     HofServerOptions options_;
     RateLimiter rate_;
+    RateLimiter reads_; // lists read for games not in memory, per client address
     QElapsedTimer clock_;
-    QList<QPointer<HttpListener>> listeners_;
+    QList<QPointer<HttpServer>> listeners_;
     std::vector<SubmitPtr> queued_;  // not yet handed to the writer
     std::vector<SubmitPtr> storing_; // the batch the writer has
     std::vector<ListingPtr> toRead_; // waiting for the next read
     std::vector<ListingPtr> reading_;
-    QHash<quint64, int> unansweredSubmissions_; // by connection
-    std::vector<ListingPtr> behindOwn_;         // listings waiting for their connection's submissions
+    std::size_t lastBatch_ = 1; // submissions in the last batch stored
     bool writerBusy_ = false;
     bool readerBusy_ = false;
     bool watching_ = false; // PostgreSQL notifies every change
     bool stopping_ = false;
     QTimer storeTimer_;
     QTimer giveUpTimer_;
-    // The best entries and the plain list page of recently asked games; a
-    // game's are replaced when entries of it are stored, all dropped when
-    // another writer changed the database. generation_ counts the changes, so
-    // that a list read before one is not kept after it.
-    QHash<QString, QList<ListedEntry>> best_;
-    QHash<QString, QByteArray> pages_;
+    QTimer stopTimer_; // the grace of a stop has run out
+    QHash<QString, Kept> kept_;
+    quint64 uses_ = 0;
+    // Counts the changes of other writers, so that a list read before one is
+    // not taken as fresh after it.
     quint64 generation_ = 0;
-    QHash<QString, QList<ListedEntry>> previousBest_; // as they were before the last change
-    QHash<QString, QByteArray> previousPages_;
     // Entries whose store may have been committed unseen: when each was first
     // submitted (UTC), and the clock then.
     struct Doubtful {

@@ -85,10 +85,11 @@ brev::Problem HofStore::open(const QString& where, bool prepare, int busyTimeout
         db_.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives_idle=30;keepalives_interval=10;"
                                              "keepalives_count=3")
                                   .arg(qMax(2, (busyTimeoutMs + 999) / 1000)));
-        QObject::connect(db_.driver(), &QSqlDriver::notification, db_.driver(), [this] {
-            if (watch_.onChange)
-                watch_.onChange();
-        });
+        QObject::connect(db_.driver(), &QSqlDriver::notification, db_.driver(),
+                         [this](const QString&, QSqlDriver::NotificationSource, const QVariant& payload) {
+                             if (watch_.onChange)
+                                 watch_.onChange(payload.toLongLong());
+                         });
     } else {
         file_ = where.startsWith(QLatin1String("sqlite:")) ? where.mid(7) : where;
         if (file_.isEmpty())
@@ -115,6 +116,7 @@ brev::Problem HofStore::open(const QString& where, bool prepare, int busyTimeout
         q.exec(QStringLiteral("SET client_min_messages TO WARNING")); // no notices for existing tables
         if (const brev::Problem encoding = checkEncoding())
             return encoding;
+        readBackendPid();
     }
     if (prepare) {
         if (const brev::Problem schema = prepareSchema())
@@ -190,9 +192,11 @@ brev::Problem HofStore::prepareSchema()
                                        "as the table's owner): ")
                             .arg(kMaxNameCodePoints) +
                         q.lastError().databaseText());
-        // Every statement that changes the table notifies the listening servers.
+        // Every statement that changes the table notifies the listening servers,
+        // naming the server process that made the change.
         if (!q.exec(QStringLiteral("CREATE OR REPLACE FUNCTION brevallo_hof_changed() RETURNS trigger"
-                                   " LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('brevallo_hof', '');"
+                                   " LANGUAGE plpgsql AS $$ BEGIN"
+                                   " PERFORM pg_notify('brevallo_hof', pg_backend_pid()::text);"
                                    " RETURN NULL; END $$")) ||
             !q.exec(
                 QStringLiteral("CREATE OR REPLACE TRIGGER entries_changed AFTER INSERT OR UPDATE OR DELETE"
@@ -256,9 +260,16 @@ brev::Problem HofStore::reconnect()
     QSqlQuery(db_).exec(QStringLiteral("SET client_min_messages TO WARNING"));
     if (const brev::Problem encoding = checkEncoding())
         return encoding;
+    readBackendPid();
     if (watch_.onChange && !watch(watch_))
         return fail(QStringLiteral("cannot listen for changes: ") + db_.driver()->lastError().text());
     return {};
+}
+
+void HofStore::readBackendPid()
+{
+    QSqlQuery q(db_);
+    backendPid_ = q.exec(QStringLiteral("SELECT pg_backend_pid()")) && q.next() ? q.value(0).toLongLong() : 0;
 }
 
 HofStore::Change HofStore::changedElsewhere()

@@ -97,11 +97,13 @@ class HofStore
     Change changedElsewhere();
 
     // PostgreSQL: onChange runs for every change to the entries (this process's
-    // own included), onWatching each time the notifications are subscribed to,
-    // now and after every reconnect (changes in between were not notified).
-    // False when the subscription failed.
+    // own included) with the server process id of the connection that made it,
+    // onWatching each time the notifications are subscribed to, now and after
+    // every reconnect (changes in between were not notified). False when the
+    // subscription failed.
     struct Watch {
-        std::function<void()> onChange, onWatching;
+        std::function<void(qint64 changer)> onChange;
+        std::function<void()> onWatching;
     };
     bool watch(const Watch& watch);
     // PostgreSQL: opens the connection again after it broke, and subscribes
@@ -110,6 +112,9 @@ class HofStore
     // PostgreSQL: false once the connection is known to be broken (the server
     // closed it, or a statement failed on it).
     bool connected() const;
+    // PostgreSQL: the server process id of this connection (0 when unknown),
+    // as the change notifications name it.
+    qint64 backendPid() const { return backendPid_; }
 
     // SQLite: a problem when the file at the database's path is no longer the
     // one opened (deleted, or another put in its place).
@@ -123,6 +128,7 @@ class HofStore
     brev::Problem tryStore(const StoreBatch& batch, const QList<int>& live, StoreResult& result,
                            bool* atCommit, int* refusedEntry);
     brev::Problem readTop(const QString& game, int count, QList<ListedEntry>& out);
+    void readBackendPid();
 
     QString connection_;
     QString description_;
@@ -132,6 +138,7 @@ class HofStore
     QSqlDatabase db_;
     std::unique_ptr<QSqlQuery> dataVersion_; // SQLite: PRAGMA data_version, prepared once
     qint64 lastVersion_ = -1;
+    qint64 backendPid_ = 0;
     Watch watch_;
     bool sqlite_ = true;
 };

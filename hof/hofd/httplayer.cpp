@@ -2,20 +2,19 @@
 
 #include "hof/hofd/hofpage.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <QSocketNotifier>
-#include <QTcpSocket>
-#include <QTimer>
 #include <algorithm>
-#include <cctype>
-#include <cstring>
-#include <deque>
-
 #include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <microhttpd.h>
+#include <netinet/in.h>
+#include <linux/tcp.h> // tcp_info with the bytes received
+#include <sys/resource.h>
 #include <sys/socket.h>
-#include <unistd.h>
+#include <vector>
 
 namespace hofd
 {
@@ -23,164 +22,46 @@ namespace hofd
 namespace
 {
 
-constexpr int kMaxFields = 100;
-// Bytes Qt reads ahead for one connection (a head is gathered in the
-// connection's own buffer, up to the largest allowed).
-constexpr qint64 kReadBuffer = 4 * 1024;
-// Answers not yet taken by their client: past this no further request of that
-// connection is read, so a client that pipelines and never reads holds this
-// much of the service's memory, and the kernel's send buffer below, at most.
-constexpr qint64 kMaxUnsent = 16 * 1024;
 // The kernel's send buffer, fixed (it doubles it to 16 KiB): grown by the kernel
-// for a client that never reads it would take megabytes of answers, and those
-// taken go to the client's receive buffer, every page costing the service its
-// making. Three list pages; a client that reads keeps it empty.
+// for a client that never reads it would take megabytes of answers. Three list
+// pages; a client that reads keeps it empty.
 constexpr int kSendBuffer = 8 * 1024;
-// A head that arrives in many small pieces (a byte at a time) is gathered by the
-// kernel: after kHeadPieces reads the socket wakes the service only once the
-// largest head could be complete, or after a wait of kHeadPieceWaitMs, doubled
-// for each further wait up to kHeadPieceMaxWaitMs. A head in two pieces (one
-// over a network's packet size) is not held back.
-constexpr int kHeadPieces = 2;
+// What the library may use per connection: a head up to the limits above, and
+// an answer's head. A head too large for it is refused by the library itself.
+constexpr std::size_t kConnectionMemory = 24 * 1024;
+// Connections the library takes beyond the cap, so that a newcomer can close
+// the idlest one rather than wait in the kernel's queue.
+constexpr unsigned kConnectionSlack = 16;
+constexpr int kDeadlineCheckMs = 50;
+// Descriptors kept for the database, the log and the library's own; the cap
+// comes down kDescriptorSlack below what is open when a connection would take
+// one of those.
+constexpr rlim_t kDescriptorReserve = 32;
+constexpr int kDescriptorSlack = 8;
+// A head that arrives in pieces over more than a check (a byte at a time) is
+// gathered by the kernel: the socket wakes the service only once the largest
+// head could be complete, or after kHeadPieceWaitMs, doubled for each further
+// wait up to kHeadPieceMaxWaitMs. A head that comes whole is never held back.
 constexpr int kHeadPieceWaitMs = 100;
+// Until its first request, a new connection wakes the service for no fewer bytes
+// than the shortest request ("GET / HTTP/1.0" and its blank line).
+constexpr int kHeadLowWater = 16;
 constexpr int kHeadPieceMaxWaitMs = 800;
-constexpr int kLingerMs = 2000; // reading what a refused client still sends
-constexpr qint64 kMaxLingerBytes = 1024 * 1024;
-constexpr int kAcceptPauseMs = 100;
-constexpr int kAcceptBatch = 64;    // connections taken at one wake-up
-constexpr int kDescriptorSlack = 8; // connections closed when descriptors run out
 
-bool isTokenChar(char c)
+// Bytes the kernel has received on a TCP connection since it began.
+quint64 bytesReceived(int fd)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           (c != 0 && std::strchr("!#$%&'*+-.^_`|~", c) != nullptr);
+    tcp_info info = {};
+    socklen_t size = sizeof info;
+    return ::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) == 0 ? info.tcpi_bytes_received : 0;
 }
 
-bool isToken(const QByteArray& text)
+void setLowWater(int fd, int bytes)
 {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isTokenChar);
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVLOWAT, &bytes, sizeof bytes);
 }
 
-// Only spaces and tabs surround a field value; any other control character is
-// refused rather than read as padding, so that every reader of the stream reads
-// the same requests.
-QByteArray trimSpaces(const QByteArray& text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && (text.at(begin) == ' ' || text.at(begin) == '\t'))
-        ++begin;
-    while (end > begin && (text.at(end - 1) == ' ' || text.at(end - 1) == '\t'))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-// Control characters other than a tab, which header values may hold.
-bool hasControlByte(const QByteArray& text, bool tabAllowed)
-{
-    return std::any_of(text.begin(), text.end(), [tabAllowed](char c) {
-        return (uchar(c) < 0x20 && !(tabAllowed && c == '\t')) || c == 0x7f;
-    });
-}
-
-QByteArray withoutCr(const QByteArray& line)
-{
-    return line.endsWith('\r') ? line.chopped(1) : line;
-}
-
-const char* reasonPhrase(int status)
-{
-    switch (status) {
-    case 200:
-        return "OK";
-    case 400:
-        return "Bad Request";
-    case 404:
-        return "Not Found";
-    case 405:
-        return "Method Not Allowed";
-    case 408:
-        return "Request Timeout";
-    case 413:
-        return "Content Too Large";
-    case 414:
-        return "URI Too Long";
-    case 429:
-        return "Too Many Requests";
-    case 431:
-        return "Request Header Fields Too Large";
-    case 500:
-        return "Internal Server Error";
-    case 503:
-        return "Service Unavailable";
-    case 505:
-        return "HTTP Version Not Supported";
-    default:
-        return "Unknown";
-    }
-}
-
-QString refusalText(int status)
-{
-    switch (status) {
-    case 408:
-        return QStringLiteral("The request did not arrive in time.");
-    case 413:
-        return QStringLiteral("This service takes no request body.");
-    case 414:
-    case 431:
-        return QStringLiteral("The request is too large.");
-    case 503:
-        return QStringLiteral("The service is busy; please try again in a moment.");
-    case 505:
-        return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
-    default:
-        return QStringLiteral("The request is not valid HTTP.");
-    }
-}
-
-// The Date header's value, made once a second.
-QByteArray httpDate()
-{
-    static qint64 second = -1;
-    static QByteArray text;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (now.toSecsSinceEpoch() != second) {
-        second = now.toSecsSinceEpoch();
-        text = QLocale::c().toString(now, QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'")).toLatin1();
-    }
-    return text;
-}
-
-// One write per answer: a head and a body written apart would wait for the
-// client's acknowledgement of the head (Nagle's algorithm).
-QByteArray serialize(const HttpResponse& response, bool head, bool close)
-{
-    QByteArray out;
-    out.reserve(response.body.size() + 256);
-    out += "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
-    for (const auto& [name, value] : response.headers)
-        out += name + ": " + value + "\r\n";
-    out += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nDate: " + httpDate() + "\r\n";
-    if (close)
-        out += "Connection: close\r\n";
-    out += "\r\n";
-    if (!head)
-        out += response.body;
-    return out;
-}
-
-HttpResponse refusal(int status)
-{
-    HttpResponse r;
-    r.status = status;
-    r.body = errorPage(QString::fromLatin1(reasonPhrase(status)), refusalText(status));
-    r.headers = {{"Content-Type", "text/html; charset=utf-8"}, {"Cache-Control", "no-store"}};
-    if (status == 503)
-        r.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("1")));
-    return r;
-}
-
-qint64 now()
+qint64 nowMs()
 {
     static QElapsedTimer clock = [] {
         QElapsedTimer t;
@@ -190,611 +71,659 @@ qint64 now()
     return clock.elapsed();
 }
 
+QString refusalTitle(int status)
+{
+    switch (status) {
+    case 404:
+        return QStringLiteral("Not found");
+    case 405:
+        return QStringLiteral("Method not allowed");
+    case 408:
+        return QStringLiteral("Request Timeout");
+    case 413:
+        return QStringLiteral("Content Too Large");
+    case 414:
+        return QStringLiteral("URI Too Long");
+    case 431:
+        return QStringLiteral("Request Header Fields Too Large");
+    case 503:
+        return QStringLiteral("Service Unavailable");
+    case 505:
+        return QStringLiteral("HTTP Version Not Supported");
+    default:
+        return QStringLiteral("Bad Request");
+    }
+}
+
+QString refusalText(int status)
+{
+    switch (status) {
+    case 404:
+        return QStringLiteral("There is no page at this address.");
+    case 405:
+        return QStringLiteral("This address does not take that method.");
+    case 408:
+        return QStringLiteral("The request did not arrive in time.");
+    case 413:
+        return QStringLiteral("The request's body is too large.");
+    case 414:
+    case 431:
+        return QStringLiteral("The request is too large.");
+    case 503:
+        return QStringLiteral("The service is busy or stopping; please try again in a moment.");
+    case 505:
+        return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
+    default:
+        return QStringLiteral("The request is not valid HTTP.");
+    }
+}
+
+HttpResponse refusal(int status)
+{
+    HttpResponse r;
+    r.status = status;
+    r.body = errorPage(refusalTitle(status), refusalText(status));
+    r.headers = {{"Content-Type", "text/html; charset=utf-8"}, {"Cache-Control", "no-store"}};
+    if (status == 503)
+        r.headers.append({QByteArray("Retry-After"), QByteArray("1")});
+    return r;
+}
+
+bool isTokenChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           (c != 0 && std::strchr("!#$%&'*+-.^_`|~", c) != nullptr);
+}
+
+// What the head says about framing and hosts, gathered from its fields.
+struct HeadFields {
+    int lengths = 0;
+    int hosts = 0;
+    QByteArray length;
+    QByteArray codings;
+    const char* problem = nullptr;
+};
+
+MHD_Result gatherField(void* cls, MHD_ValueKind, const char* key, size_t keySize, const char* value,
+                       size_t valueSize)
+{
+    auto* h = static_cast<HeadFields*>(cls);
+    const QByteArray name = QByteArray(key, qsizetype(keySize)).toLower();
+    if (name.isEmpty() || !std::all_of(name.begin(), name.end(), isTokenChar)) {
+        h->problem = "malformed header field";
+        return MHD_NO;
+    }
+    // Only spaces and tabs pad a value: a proxy reading \v5 as 5 would take the
+    // next request's bytes as this one's body.
+    for (size_t i = 0; i < valueSize; ++i) {
+        const uchar c = uchar(value[i]);
+        if ((c < 0x20 && c != '\t') || c == 0x7f) {
+            h->problem = "control character in a header field";
+            return MHD_NO;
+        }
+    }
+    const QByteArray text = QByteArray(value, qsizetype(valueSize)).trimmed();
+    if (name == "content-length") {
+        ++h->lengths;
+        h->length = text;
+    } else if (name == "transfer-encoding") {
+        h->codings += (h->codings.isEmpty() ? "" : ",") + text;
+    } else if (name == "host") {
+        ++h->hosts;
+    }
+    return MHD_YES;
+}
+
 } // namespace
 
-RequestHead parseRequestHead(const QByteArray& data, const HttpLimits& limits)
+struct HttpServer::Connection {
+    MHD_Connection* mhd = nullptr;
+    int fd = -1;
+    QHostAddress peer;
+    qint64 deadline = 0;  // a whole head must have come by then (while not in a request)
+    qint64 idleSince = 0; // accepted, or its last answer given
+    bool inRequest = false;
+    bool dropped = false;
+    HttpExchange* current = nullptr;
+    quint64 boundaryBytes = 0; // received when its last answer was given, as the next check saw it
+    quint64 bytesSeen = 0;     // at the last check
+    bool lowWater = true;      // the kernel holds small reads back
+    bool counted = true;       // boundaryBytes is known
+    bool gathering = false;
+    int gatherMs = kHeadPieceWaitMs;
+    qint64 gatherUntil = 0;
+};
+
+// One request, from its request line to its answer's end.
+struct HttpExchange {
+    HttpServer* server = nullptr; // none once the request is over
+    HttpServer::Connection* connection = nullptr;
+    MHD_Connection* mhd = nullptr;
+    QByteArray target; // as sent, an absolute form cut to its path
+    QByteArray body;
+    const HttpServer::Handler* handler = nullptr;
+    qint64 maxBody = 0;
+    std::optional<HttpResponse> pending; // given, not yet handed to the library
+    int status = 0;
+    bool started = false;
+    bool given = false;       // an answer is given (pending or queued)
+    bool fromHandler = false; // the answer came through HttpReply
+    bool dispatching = false;
+    bool suspended = false;
+};
+
+// The library's callbacks, handed to the server that registered them.
+struct HttpCallbacks {
+    static MHD_Result access(void* cls, MHD_Connection* connection, const char*, const char* method,
+                             const char* version, const char* upload, size_t* uploadSize, void** context)
+    {
+        return static_cast<HttpServer*>(cls)->access(connection, method, version, upload, uploadSize,
+                                                     context) != 0
+                   ? MHD_YES
+                   : MHD_NO;
+    }
+    static void* begin(void* cls, const char* uri, MHD_Connection* connection)
+    {
+        return static_cast<HttpServer*>(cls)->begin(uri, connection);
+    }
+    static void completed(void* cls, MHD_Connection*, void** context, MHD_RequestTerminationCode how)
+    {
+        static_cast<HttpServer*>(cls)->completed(context, int(how));
+    }
+    static void connection(void* cls, MHD_Connection* connection, void** context,
+                           MHD_ConnectionNotificationCode code)
+    {
+        static_cast<HttpServer*>(cls)->connectionEvent(connection, context,
+                                                       code == MHD_CONNECTION_NOTIFY_STARTED);
+    }
+    static void log(void* cls, const char* format, va_list args)
+    {
+        char text[512];
+        std::vsnprintf(text, sizeof text, format, args);
+        auto* server = static_cast<HttpServer*>(cls);
+        const QByteArray line = QByteArray(text).trimmed();
+        if (server->daemon_ == nullptr) // while starting: the reason it cannot
+            server->startProblem_ = QString::fromLocal8Bit(line);
+        else
+            emit server->refused(QString(), 0, "libmicrohttpd: " + line);
+    }
+};
+
+HttpServer::HttpServer(const HttpLimits& limits, QObject* parent) : QObject(parent), limits_(limits)
 {
-    RequestHead h;
-    auto refuse = [&h](int status, const char* reason) {
-        h.status = status;
-        h.reason = reason;
-        h.consumed = 0;
-        return h;
+    runTimer_.setSingleShot(true);
+    connect(&runTimer_, &QTimer::timeout, this, &HttpServer::run);
+    deadlineTimer_.setInterval(kDeadlineCheckMs);
+    connect(&deadlineTimer_, &QTimer::timeout, this, &HttpServer::checkDeadlines);
+}
+
+HttpServer::~HttpServer()
+{
+    blockSignals(true);
+    abort();
+}
+
+void HttpServer::route(const QByteArray& path, const QList<QByteArray>& methods, qint64 maxBody,
+                       Handler handler)
+{
+    routes_.insert(path, Route{methods, maxBody, std::move(handler)});
+}
+
+std::optional<QString> HttpServer::start(const QHostAddress& address, quint16 port, const TlsFiles& tls)
+{
+    sockaddr_in v4 = {};
+    sockaddr_in6 v6 = {};
+    const bool ipv6 = address.protocol() == QAbstractSocket::IPv6Protocol;
+    if (ipv6) {
+        v6.sin6_family = AF_INET6;
+        v6.sin6_port = htons(port);
+        const Q_IPV6ADDR bytes = address.toIPv6Address();
+        std::memcpy(&v6.sin6_addr, bytes.c, sizeof bytes.c);
+    } else {
+        v4.sin_family = AF_INET;
+        v4.sin_port = htons(port);
+        v4.sin_addr.s_addr = htonl(address.toIPv4Address());
+    }
+    secure_ = !tls.certificate.isEmpty();
+    unsigned flags = MHD_USE_EPOLL | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_ERROR_LOG;
+    if (ipv6)
+        flags |= MHD_USE_IPv6;
+    if (secure_)
+        flags |= MHD_USE_TLS;
+    const unsigned idleSeconds = unsigned((qMax(1, limits_.idleTimeoutMs) + 999) / 1000);
+    auto fn = [](auto f) { return reinterpret_cast<intptr_t>(f); };
+    std::vector<MHD_OptionItem> options = {
+        {MHD_OPTION_SOCK_ADDR, 0, ipv6 ? static_cast<void*>(&v6) : static_cast<void*>(&v4)},
+        {MHD_OPTION_CONNECTION_LIMIT, intptr_t(unsigned(limits_.maxConnections) + kConnectionSlack), nullptr},
+        {MHD_OPTION_CONNECTION_TIMEOUT, intptr_t(idleSeconds), nullptr},
+        {MHD_OPTION_CONNECTION_MEMORY_LIMIT, intptr_t(kConnectionMemory), nullptr},
+        {MHD_OPTION_LISTEN_BACKLOG_SIZE, intptr_t(limits_.backlog), nullptr},
+        {MHD_OPTION_URI_LOG_CALLBACK, fn(&HttpCallbacks::begin), this},
+        {MHD_OPTION_NOTIFY_COMPLETED, fn(&HttpCallbacks::completed), this},
+        {MHD_OPTION_NOTIFY_CONNECTION, fn(&HttpCallbacks::connection), this},
+        {MHD_OPTION_EXTERNAL_LOGGER, fn(&HttpCallbacks::log), this},
+        {MHD_OPTION_SIGPIPE_HANDLED_BY_APP, 1, nullptr},
     };
+    // The library keeps the pointers only while starting.
+    QByteArray certificate = tls.certificate, key = tls.key;
+    if (secure_) {
+        options.push_back({MHD_OPTION_HTTPS_MEM_CERT, 0, certificate.data()});
+        options.push_back({MHD_OPTION_HTTPS_MEM_KEY, 0, key.data()});
+    }
+    options.push_back({MHD_OPTION_END, 0, nullptr});
+    startProblem_.clear();
+    daemon_ = MHD_start_daemon(flags, port, nullptr, nullptr, &HttpCallbacks::access, this, MHD_OPTION_ARRAY,
+                               options.data(), MHD_OPTION_END);
+    key.fill('\0');
+    if (!daemon_)
+        return startProblem_.isEmpty() ? QStringLiteral("the HTTP library did not start") : startProblem_;
+    const MHD_DaemonInfo* epoll = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_EPOLL_FD);
+    const MHD_DaemonInfo* bound = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_BIND_PORT);
+    port_ = bound ? bound->port : port;
+    notifier_ = new QSocketNotifier(epoll->epoll_fd, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &HttpServer::run);
+    deadlineTimer_.start();
+    runSoon();
+    return std::nullopt;
+}
 
-    // Empty lines before a request line are ignored.
-    qsizetype pos = 0;
-    while (pos < data.size() && (data.at(pos) == '\n' || data.at(pos) == '\r'))
-        ++pos;
-    const qsizetype lineEnd = data.indexOf('\n', pos);
-    if (lineEnd < 0) {
-        if (data.size() - pos > limits.maxRequestLine)
-            return refuse(414, "request line too long");
-        if (data.size() > limits.maxHeader)
-            return refuse(431, "head too large");
-        return h;
-    }
-    const QByteArray line = withoutCr(data.mid(pos, lineEnd - pos));
-    if (line.size() > limits.maxRequestLine)
-        return refuse(414, "request line too long");
-    if (lineEnd + 1 > limits.maxHeader)
-        return refuse(431, "head too large");
-    if (hasControlByte(line, false))
-        return refuse(400, "control character in the request line");
-    const qsizetype first = line.indexOf(' ');
-    const qsizetype last = line.lastIndexOf(' ');
-    if (first <= 0 || last <= first + 1)
-        return refuse(400, "malformed request line");
-    h.method = line.left(first);
-    if (!isToken(h.method))
-        return refuse(400, "malformed method");
-    const QByteArray version = line.mid(last + 1);
-    const bool http11 = version == "HTTP/1.1";
-    if (!http11 && version != "HTTP/1.0") {
-        const bool wellFormed = version.size() == 8 && version.startsWith("HTTP/") &&
-                                std::isdigit(uchar(version.at(5))) && version.at(6) == '.' &&
-                                std::isdigit(uchar(version.at(7)));
-        return wellFormed ? refuse(505, "HTTP version not served") : refuse(400, "malformed HTTP version");
-    }
-    // Older clients left the spaces of a query unencoded.
-    h.target = line.mid(first + 1, last - first - 1).replace(" ", "%20");
-    const QByteArray lower = h.target.left(8).toLower();
+void HttpServer::run()
+{
+    if (!daemon_ || running_)
+        return;
+    running_ = true;
+    MHD_run(daemon_);
+    running_ = false;
+    MHD_UNSIGNED_LONG_LONG timeout = 0;
+    if (daemon_ && MHD_get_timeout(daemon_, &timeout) == MHD_YES)
+        runTimer_.start(int(qMin<MHD_UNSIGNED_LONG_LONG>(timeout, 60000)));
+    else
+        runTimer_.stop();
+}
+
+void HttpServer::runSoon()
+{
+    if (!runTimer_.isActive() || runTimer_.remainingTime() > 0)
+        runTimer_.start(0);
+}
+
+void* HttpServer::begin(const char* uri, MHD_Connection* connection)
+{
+    auto* holder = new std::shared_ptr<HttpExchange>(std::make_shared<HttpExchange>());
+    HttpExchange& x = **holder;
+    x.server = this;
+    x.mhd = connection;
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
+    x.connection = info ? static_cast<Connection*>(info->socket_context) : nullptr;
+    if (x.connection)
+        x.connection->current = &x;
+    // Older clients left the spaces of a query unencoded; an absolute form
+    // names the path after its host.
+    x.target = QByteArray(uri).replace(" ", "%20");
+    if (const qsizetype hash = x.target.indexOf('#'); hash >= 0)
+        x.target.truncate(hash);
+    const QByteArray lower = x.target.left(8).toLower();
     if (lower.startsWith("http://") || lower.startsWith("https://")) {
-        const qsizetype slash = h.target.indexOf('/', lower.startsWith("http://") ? 7 : 8);
-        h.target = slash < 0 ? QByteArray("/") : h.target.mid(slash);
-    } else if (h.target != "*" && !h.target.startsWith('/')) {
-        return refuse(400, "malformed request target");
+        const qsizetype slash = x.target.indexOf('/', lower.startsWith("http://") ? 7 : 8);
+        x.target = slash < 0 ? QByteArray("/") : x.target.mid(slash);
     }
+    return holder;
+}
 
-    int fields = 0;
-    int hosts = 0;
-    bool haveLength = false;
-    QByteArray codings;
-    pos = lineEnd + 1;
-    for (;;) {
-        const qsizetype end = data.indexOf('\n', pos);
-        if (end < 0 || end + 1 > limits.maxHeader) {
-            if (end >= 0 || data.size() > limits.maxHeader)
-                return refuse(431, "head too large");
-            h.method.clear();
-            h.target.clear();
-            return h; // more bytes needed
-        }
-        const QByteArray field = withoutCr(data.mid(pos, end - pos));
-        pos = end + 1;
-        if (field.isEmpty())
-            break;
-        if (++fields > kMaxFields)
-            return refuse(431, "too many header fields");
-        const qsizetype colon = field.indexOf(':');
-        const QByteArray name = field.left(colon).toLower();
-        if (colon <= 0 || !isToken(name))
-            return refuse(400, "malformed header field");
-        const QByteArray value = trimSpaces(field.mid(colon + 1));
-        if (hasControlByte(value, true))
-            return refuse(400, "control character in a header field");
-        if (name == "content-length") {
-            const bool digits =
-                !value.isEmpty() && value.size() <= 18 &&
-                std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
-            if (haveLength || !digits)
-                return refuse(400, haveLength ? "more than one Content-Length" : "invalid Content-Length");
-            haveLength = true;
-            h.contentLength = value.toLongLong();
-        } else if (name == "transfer-encoding") {
-            codings += (codings.isEmpty() ? "" : ",") + value;
-        } else if (name == "host") {
-            ++hosts;
-        } else if (name == "connection") {
-            for (const QByteArray& option : value.split(','))
-                h.close = h.close || trimSpaces(option).toLower() == "close";
-        }
-    }
-    if (!codings.isEmpty()) {
-        if (haveLength)
+QByteArray HttpServer::checkHead(MHD_Connection* connection, const char* method, const char* version,
+                                 int* status, qint64* length) const
+{
+    Q_UNUSED(method);
+    const MHD_ConnectionInfo* size = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_REQUEST_HEADER_SIZE);
+    HeadFields h;
+    MHD_get_connection_values_n(connection, MHD_HEADER_KIND, &gatherField, &h);
+    const bool http11 = std::strcmp(version, "HTTP/1.1") == 0;
+    auto refuse = [status](int code, const char* why) {
+        *status = code;
+        return QByteArray(why);
+    };
+    if (size && size->header_size > std::size_t(limits_.maxHeader))
+        return refuse(431, "head too large");
+    if (!http11 && std::strcmp(version, "HTTP/1.0") != 0)
+        return refuse(505, "HTTP version not served");
+    if (h.problem)
+        return refuse(400, h.problem);
+    if (h.lengths > 1)
+        return refuse(400, "more than one Content-Length");
+    if (!h.codings.isEmpty()) {
+        if (h.lengths > 0)
             return refuse(400, "both Content-Length and Transfer-Encoding");
-        if (!http11 || trimSpaces(codings.split(',').last()).toLower() != "chunked")
+        if (!http11 || h.codings.split(',').last().trimmed().toLower() != "chunked")
             return refuse(400, "invalid Transfer-Encoding");
         return refuse(413, "chunked body");
     }
-    if (hosts > 1 || (http11 && hosts == 0))
+    if (h.hosts > 1 || (http11 && h.hosts == 0))
         return refuse(400, "missing or repeated Host");
-    if (h.contentLength > limits.maxBody)
-        return refuse(413, "body too large");
-    h.close = h.close || !http11;
-    h.consumed = pos;
-    return h;
-}
-
-// One client connection: reads requests in turn, hands them to the listener's
-// handler and writes the answers in request order.
-class HttpConnection : public QObject
-{
-  public:
-    HttpConnection(QTcpSocket* socket, HttpListener* listener);
-
-    void complete(quint64 sequence, const HttpResponse& response);
-    bool isIdle() const { return pending_.empty() && !receiving_; }
-    bool unansweredBefore(quint64 sequence) const
-    {
-        return !pending_.empty() && pending_.front().sequence < sequence;
+    if (h.lengths == 1) {
+        const bool digits = !h.length.isEmpty() && h.length.size() <= 18 &&
+                            std::all_of(h.length.begin(), h.length.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits)
+            return refuse(400, "invalid Content-Length");
+        *length = h.length.toLongLong();
     }
-    bool isReceiving() const { return receiving_ && !closing_; }
-    qint64 lastActive() const { return lastActive_; }
-    quint64 id() const { return id_; }
-    void drop() { socket_->abort(); }
-
-  private:
-    struct Pending {
-        quint64 sequence = 0;
-        bool done = false;
-        bool head = false;
-        bool close = false;
-        QByteArray bytes;
-    };
-
-    void readInput();
-    qsizetype headEnd();
-    void forgetHead(qsizetype bytes);
-    void flushAnswers();
-    void refuse(int status, const QByteArray& reason);
-    void onTimeout();
-    void onBytesWritten();
-    void startLinger();
-    void armIdle();
-    void readLater();
-    void gatherHead(bool on);
-    bool outputFull() const;
-
-    static inline quint64 lastId_ = 0;
-    const quint64 id_ = ++lastId_;
-    QTcpSocket* socket_;
-    HttpListener* listener_;
-    QTimer timer_;
-    QTimer gatherTimer_;
-    QByteArray input_;
-    qsizetype scanned_ = 0;    // bytes of input_ searched for the end of the head
-    qsizetype lineStart_ = -1; // where the head's current line begins; -1: no request line yet
-    bool requestLineRead_ = false;
-    int headPieces_ = 0; // reads that left the head incomplete
-    int gatherMs_ = kHeadPieceWaitMs;
-    bool gathering_ = false; // the kernel gathers the head's bytes
-    qint64 skipBody_ = 0;
-    std::deque<Pending> pending_;
-    qint64 heldBytes_ = 0;       // answers complete but waiting behind an earlier one
-    qint64 lastAnswerBytes_ = 0; // what an answer not made yet is taken to need
-    bool readLater_ = false;
-    quint64 nextSequence_ = 1;
-    qint64 lastActive_ = now(); // when it became idle, or its request began
-    qint64 lingerBytes_ = 0;
-    bool receiving_ = false; // a request begun, its head or body not yet read
-    bool closing_ = false;   // no more requests are read; close after the answers
-    bool lingering_ = false; // answers written, the sending side shut
-    bool reading_ = false;
-};
-
-HttpConnection::HttpConnection(QTcpSocket* socket, HttpListener* listener)
-    : QObject(listener), socket_(socket), listener_(listener)
-{
-    socket_->setParent(this);
-    socket_->setReadBufferSize(kReadBuffer);
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &HttpConnection::onTimeout);
-    gatherTimer_.setSingleShot(true);
-    connect(&gatherTimer_, &QTimer::timeout, this, [this] { gatherHead(false); });
-    connect(socket_, &QTcpSocket::readyRead, this, &HttpConnection::readInput);
-    connect(socket_, &QTcpSocket::bytesWritten, this, &HttpConnection::onBytesWritten);
-    connect(socket_, &QTcpSocket::disconnected, this, [this] {
-        timer_.stop();
-        listener_->forget(this);
-        deleteLater();
-    });
-    // The first request is awaited no longer than a request's head.
-    timer_.start(listener_->limits().headerTimeoutMs);
+    return {};
 }
 
-// The answers not taken by the client yet, those waiting behind an earlier one,
-// and those still to be made (as large as the last one) fill the room for them.
-bool HttpConnection::outputFull() const
+int HttpServer::access(MHD_Connection* connection, const char* method, const char* version, const char* upload,
+                       size_t* uploadSize, void** context)
 {
-    qint64 unsent = socket_->bytesToWrite() + heldBytes_;
-    for (const Pending& p : pending_)
-        unsent += p.done ? 0 : lastAnswerBytes_;
-    return unsent > kMaxUnsent;
-}
-
-// Reading resumes from the event loop, never from within an answer being sent:
-// a handler is not called again while it is answering.
-void HttpConnection::readLater()
-{
-    if (readLater_)
-        return;
-    readLater_ = true;
-    QTimer::singleShot(0, this, [this] {
-        readLater_ = false;
-        readInput();
-    });
-}
-
-// Kept alive with nothing asked, or with answers the client does not take: the
-// idle timeout runs from the last answer written.
-void HttpConnection::armIdle()
-{
-    lastActive_ = now();
-    timer_.start(listener_->limits().idleTimeoutMs);
-}
-
-// The length of the head at the front of input_ once its blank line has come,
-// else 0. Each byte is looked at once, however the head is split into reads.
-qsizetype HttpConnection::headEnd()
-{
-    while (scanned_ < input_.size()) {
-        if (lineStart_ < 0) { // empty lines before a request line are ignored
-            const char c = input_.at(scanned_);
-            if (c != '\r' && c != '\n')
-                lineStart_ = scanned_;
-            else
-                ++scanned_;
-            continue;
+    auto* holder = static_cast<std::shared_ptr<HttpExchange>*>(*context);
+    if (!holder)
+        return 0;
+    HttpExchange& x = **holder;
+    if (!x.started) {
+        x.started = true;
+        if (Connection* c = x.connection) {
+            c->inRequest = true;
+            c->idleSince = nowMs();
+            c->gatherMs = kHeadPieceWaitMs;
+            if (c->lowWater || c->gathering) // a body may come in pieces of any size
+                setLowWater(c->fd, 1);
+            c->lowWater = c->gathering = false;
         }
-        const qsizetype newline = input_.indexOf('\n', scanned_);
-        if (newline < 0) {
-            scanned_ = input_.size();
-            return 0;
+        if (stopping_)
+            return refuse(x, 503, "stopping");
+        const qsizetype requestLine =
+            qsizetype(std::strlen(method) + std::strlen(version)) + 2 + x.target.size();
+        if (requestLine > limits_.maxRequestLine)
+            return refuse(x, 414, "request line too long");
+        int status = 0;
+        qint64 length = 0;
+        const QByteArray why = checkHead(connection, method, version, &status, &length);
+        if (status != 0)
+            return refuse(x, status, why);
+        const qsizetype question = x.target.indexOf('?');
+        const auto route = routes_.constFind(question < 0 ? x.target : x.target.left(question));
+        if (route == routes_.cend())
+            return refuse(x, 404, "unknown path");
+        const QByteArray name(method);
+        if (!route->methods.contains(name) && !(name == "HEAD" && route->methods.contains("GET"))) {
+            QByteArray allow = route->methods.join(", ");
+            if (route->methods.contains("GET") && !route->methods.contains("HEAD"))
+                allow += ", HEAD";
+            HttpResponse r = refusal(405);
+            r.headers.append({QByteArray("Allow"), allow});
+            emit refused(x.connection ? x.connection->peer.toString() : QString(), 405, "method not allowed");
+            return queue(x, r, true);
         }
-        const bool blank =
-            newline == lineStart_ || (newline == lineStart_ + 1 && input_.at(lineStart_) == '\r');
-        scanned_ = lineStart_ = newline + 1;
-        if (blank) // the request line is never blank: the head is complete
-            return scanned_;
-        requestLineRead_ = true;
+        if (length > route->maxBody)
+            return refuse(x, 413, "body too large");
+        x.handler = &route->handler;
+        x.maxBody = route->maxBody;
+        return 1; // the body, if any, comes next
     }
-    return 0;
-}
-
-void HttpConnection::forgetHead(qsizetype bytes)
-{
-    input_.remove(0, bytes);
-    scanned_ = 0;
-    lineStart_ = -1;
-    requestLineRead_ = false;
-    headPieces_ = 0;
-    gatherMs_ = kHeadPieceWaitMs;
-    if (gathering_)
-        gatherHead(false);
-}
-
-// Every wake-up costs far more than the bytes it brings when they come one at a
-// time; the kernel holds them back until a good number has come.
-void HttpConnection::gatherHead(bool on)
-{
-    gathering_ = on;
-    const int lowWater = on ? int(qMax<qint64>(1, listener_->limits().maxHeader + 4 - input_.size())) : 1;
-    ::setsockopt(int(socket_->socketDescriptor()), SOL_SOCKET, SO_RCVLOWAT, &lowWater, sizeof lowWater);
-    if (on) {
-        gatherTimer_.start(gatherMs_);
-        gatherMs_ = qMin(2 * gatherMs_, kHeadPieceMaxWaitMs);
-    } else {
-        gatherTimer_.stop();
+    if (*uploadSize > 0) {
+        const std::size_t size = *uploadSize;
+        *uploadSize = 0;
+        if (x.given)
+            return 1; // refused: the rest is dropped
+        if (x.body.size() + qint64(size) > x.maxBody)
+            return refuse(x, 413, "body too large");
+        x.body.append(upload, qsizetype(size));
+        return 1;
     }
-}
-
-void HttpConnection::readInput()
-{
-    if (lingering_ || closing_) {
-        const qint64 dropped = socket_->skip(socket_->bytesAvailable());
-        lingerBytes_ += qMax<qint64>(dropped, 0);
-        if (lingerBytes_ > kMaxLingerBytes)
-            socket_->abort();
-        return;
-    }
-    if (reading_)
-        return;
-    reading_ = true;
-    const HttpLimits& limits = listener_->limits();
-    while (!closing_) {
-        if (skipBody_ > 0) {
-            const qint64 skipped = socket_->skip(skipBody_);
-            if (skipped <= 0)
-                break;
-            skipBody_ -= skipped;
-            if (skipBody_ > 0)
-                continue;
-            receiving_ = false;
-            if (pending_.empty())
-                armIdle();
+    if (x.given) { // answered later, the connection resumed
+        if (x.pending) {
+            const HttpResponse r = std::move(*x.pending);
+            x.pending.reset();
+            return queue(x, r, false);
         }
-        if (pending_.size() >= std::size_t(limits.maxPipelined) || outputFull())
-            break; // resumed once answers are written
-        const qint64 room = limits.maxHeader + 4 - input_.size();
-        if (room > 0 && socket_->bytesAvailable() > 0)
-            input_ += socket_->read(qMin(room, socket_->bytesAvailable()));
-        if (input_.isEmpty())
-            break;
-        if (!receiving_) {
-            receiving_ = true;
-            lastActive_ = now(); // the slowest request is the oldest one begun
-            timer_.start(limits.headerTimeoutMs);
-        }
-        // The head is read once it is complete; its request line as soon as it
-        // is, and anything too long at once, so that those are refused early.
-        const bool lineBefore = requestLineRead_;
-        const qsizetype end = headEnd();
-        const bool tooLong =
-            input_.size() > limits.maxHeader ||
-            (!requestLineRead_ && lineStart_ >= 0 && input_.size() - lineStart_ > limits.maxRequestLine);
-        if (end == 0 && lineBefore == requestLineRead_ && !tooLong) { // the rest is still to come
-            if (++headPieces_ >= kHeadPieces && !gathering_)
-                gatherHead(true);
-            break;
-        }
-        const RequestHead head = parseRequestHead(input_, limits);
-        if (head.status != 0) {
-            refuse(head.status, head.reason);
-            break;
-        }
-        if (head.consumed == 0)
-            break;
-        forgetHead(head.consumed);
-        const qsizetype bodyInInput = qsizetype(qMin<qint64>(head.contentLength, input_.size()));
-        forgetHead(bodyInInput);
-        skipBody_ = head.contentLength - bodyInInput;
-        receiving_ = skipBody_ > 0;
-        if (!receiving_)
-            timer_.stop();
-
-        const quint64 sequence = nextSequence_++;
-        pending_.push_back(Pending{sequence, false, head.method == "HEAD", head.close, {}});
-        closing_ = head.close;
-        HttpRequest request;
-        request.method = head.method;
-        const qsizetype hash = head.target.indexOf('#');
-        const QByteArray target = hash < 0 ? head.target : head.target.left(hash);
-        const qsizetype question = target.indexOf('?');
-        request.path = question < 0 ? target : target.left(question);
-        request.query = question < 0 ? QByteArray() : target.mid(question + 1);
-        request.peer = socket_->peerAddress();
-        listener_->handler_(request, HttpReply(this, sequence));
+        return 1;
     }
-    reading_ = false;
-}
-
-void HttpConnection::complete(quint64 sequence, const HttpResponse& response)
-{
-    for (Pending& p : pending_) {
-        if (p.sequence == sequence && !p.done) {
-            p.done = true;
-            p.bytes = serialize(response, p.head, p.close);
-            heldBytes_ += p.bytes.size();
-            lastAnswerBytes_ = p.bytes.size();
-            break;
-        }
+    HttpRequest request;
+    request.method = method;
+    const qsizetype question = x.target.indexOf('?');
+    request.path = question < 0 ? x.target : x.target.left(question);
+    request.query = question < 0 ? QByteArray() : x.target.mid(question + 1);
+    request.body = std::move(x.body);
+    if (x.connection)
+        request.peer = x.connection->peer;
+    x.dispatching = true;
+    (*x.handler)(request, HttpReply(*holder));
+    x.dispatching = false;
+    if (x.pending) {
+        const HttpResponse r = std::move(*x.pending);
+        x.pending.reset();
+        return queue(x, r, false);
     }
-    flushAnswers();
-}
-
-void HttpConnection::refuse(int status, const QByteArray& reason)
-{
-    closing_ = true;
-    receiving_ = false;
-    forgetHead(input_.size());
-    skipBody_ = 0;
-    emit listener_->refused(socket_->peerAddress().toString(), status, reason);
-    pending_.push_back(Pending{nextSequence_++, true, false, true, serialize(refusal(status), false, true)});
-    heldBytes_ += pending_.back().bytes.size();
-    flushAnswers();
-}
-
-void HttpConnection::flushAnswers()
-{
-    bool wrote = false;
-    while (!pending_.empty() && pending_.front().done) {
-        socket_->write(pending_.front().bytes);
-        heldBytes_ -= pending_.front().bytes.size();
-        wrote = true;
-        const bool close = pending_.front().close;
-        pending_.pop_front();
-        if (close) {
-            pending_.clear();
-            heldBytes_ = 0;
-            closing_ = true;
-            timer_.start(kLingerMs);
-            break;
-        }
+    if (!x.given) {
+        MHD_suspend_connection(connection);
+        x.suspended = true;
     }
-    if (wrote)
-        socket_->flush();
-    if (closing_ && pending_.empty()) {
-        if (socket_->bytesToWrite() == 0)
-            startLinger();
-        return;
+    return 1;
+}
+
+bool HttpServer::refuse(HttpExchange& x, int status, const QByteArray& reason)
+{
+    emit refused(x.connection ? x.connection->peer.toString() : QString(), status, reason);
+    return queue(x, refusal(status), true);
+}
+
+bool HttpServer::queue(HttpExchange& x, const HttpResponse& response, bool close)
+{
+    x.given = true;
+    x.status = response.status;
+    MHD_Response* r = MHD_create_response_from_buffer(std::size_t(response.body.size()),
+                                                      const_cast<char*>(response.body.constData()),
+                                                      MHD_RESPMEM_MUST_COPY);
+    if (!r)
+        return false;
+    for (const auto& [name, value] : response.headers)
+        MHD_add_response_header(r, name.constData(), value.constData());
+    if (close || stopping_)
+        MHD_add_response_header(r, "Connection", "close");
+    const bool queued = MHD_queue_response(x.mhd, unsigned(response.status), r) == MHD_YES;
+    MHD_destroy_response(r);
+    return queued;
+}
+
+void HttpServer::answerLater(HttpExchange& x)
+{
+    if (x.suspended) {
+        x.suspended = false;
+        MHD_resume_connection(x.mhd);
     }
-    if (isIdle())
-        armIdle();
-    if (!reading_ && !outputFull() && (socket_->bytesAvailable() > 0 || !input_.isEmpty()))
-        readLater();
-}
-
-void HttpConnection::onBytesWritten()
-{
-    if (closing_ && pending_.empty() && socket_->bytesToWrite() == 0 && !lingering_) {
-        startLinger();
-        return;
-    }
-    if (isIdle())
-        armIdle(); // the client takes its answers: it is not idle yet
-    if (!closing_ && !outputFull() && (socket_->bytesAvailable() > 0 || !input_.isEmpty()))
-        readLater();
-}
-
-// Shuts the sending side and reads what the client still sends for a moment, so
-// that closing with unread bytes does not reset the connection before the client
-// has read the answer.
-void HttpConnection::startLinger()
-{
-    if (lingering_)
-        return;
-    lingering_ = true;
-    ::shutdown(int(socket_->socketDescriptor()), SHUT_WR);
-    timer_.start(kLingerMs);
-    readInput();
-}
-
-void HttpConnection::onTimeout()
-{
-    if (lingering_ || closing_ || (pending_.empty() && !receiving_)) {
-        // Lingered enough, kept alive with nothing asked, or its answers not
-        // taken for the idle timeout.
-        socket_->abort();
-    } else if (receiving_) {
-        refuse(408, "request not complete in time");
-    }
-}
-
-HttpReply::HttpReply(HttpConnection* connection, quint64 sequence)
-    : connection_(connection), sequence_(sequence)
-{
+    runSoon();
 }
 
 bool HttpReply::send(const HttpResponse& response) const
 {
-    if (!connection_)
+    if (!exchange_ || !exchange_->server || exchange_->given)
         return false;
-    connection_->complete(sequence_, response);
+    HttpExchange& x = *exchange_;
+    x.given = true;
+    x.fromHandler = true;
+    x.status = response.status;
+    x.pending = response;
+    if (!x.dispatching)
+        x.server->answerLater(x);
     return true;
 }
 
 bool HttpReply::connected() const
 {
-    return !connection_.isNull();
+    return exchange_ && exchange_->server;
 }
 
-bool HttpReply::followsUnanswered() const
+void HttpServer::completed(void** context, int how)
 {
-    return connection_ && connection_->unansweredBefore(sequence_);
+    auto* holder = static_cast<std::shared_ptr<HttpExchange>*>(*context);
+    if (!holder)
+        return;
+    *context = nullptr;
+    HttpExchange& x = **holder;
+    Connection* c = x.connection;
+    if (x.fromHandler && how != MHD_REQUEST_TERMINATED_COMPLETED_OK)
+        emit abandoned(c ? c->peer.toString() : QString(), x.status);
+    x.server = nullptr;
+    if (c) {
+        c->current = nullptr;
+        c->inRequest = false;
+        c->idleSince = nowMs();
+        // The next head, kept alive: the idle timeout, then the time for a head.
+        c->deadline = c->idleSince + limits_.idleTimeoutMs + limits_.headerTimeoutMs;
+        c->counted = false; // the next check counts from there
+        if (stopping_)
+            dropConnection(c, false);
+    }
+    delete holder;
 }
 
-quint64 HttpReply::connectionId() const
+void HttpServer::connectionEvent(MHD_Connection* connection, void** context, bool started)
 {
-    return connection_ ? connection_->id() : 0;
+    if (!started) {
+        auto* c = static_cast<Connection*>(*context);
+        if (!c)
+            return;
+        if (c->current)
+            c->current->connection = nullptr;
+        connections_.removeOne(c);
+        delete c;
+        *context = nullptr;
+        if (stopping_ && connections_.isEmpty())
+            QMetaObject::invokeMethod(this, &HttpServer::allClosed, Qt::QueuedConnection);
+        return;
+    }
+    auto* c = new Connection;
+    c->mhd = connection;
+    if (const MHD_ConnectionInfo* fd = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD))
+        c->fd = fd->connect_fd;
+    if (const MHD_ConnectionInfo* peer = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS))
+        c->peer = QHostAddress(peer->client_addr);
+    c->idleSince = nowMs();
+    c->deadline = c->idleSince + limits_.headerTimeoutMs; // the first request is awaited no longer
+    const int sendBuffer = kSendBuffer;
+    ::setsockopt(c->fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+    setLowWater(c->fd, kHeadLowWater);
+    connections_.append(c);
+    *context = c;
+    if (stopping_) {
+        dropConnection(c, false);
+        return;
+    }
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY &&
+        rlim_t(c->fd) + kDescriptorReserve >= files.rlim_cur) {
+        const int fits = qMax(1, int(connections_.size()) - kDescriptorSlack);
+        if (fits < limits_.maxConnections) {
+            limits_.maxConnections = fits;
+            emit refused(QString(), 503,
+                         "out of file descriptors: at most " + QByteArray::number(fits) +
+                             " connections from now on");
+        }
+    }
+    makeRoom(c);
 }
 
-HttpListener::HttpListener(const HttpLimits& limits, Handler handler, QObject* parent)
-    : QTcpServer(parent), limits_(limits), handler_(std::move(handler)), resumeTimer_(new QTimer(this))
+// Closes the connections idle the longest while there are more than the cap;
+// when every other one is busy with a request, the newcomer goes.
+void HttpServer::makeRoom(Connection* newcomer)
 {
-    setListenBacklogSize(limits_.backlog);
-    resumeTimer_->setSingleShot(true);
-    resumeTimer_->setInterval(kAcceptPauseMs);
-    connect(resumeTimer_, &QTimer::timeout, this, [this] {
-        if (acceptNotifier_)
-            acceptNotifier_->setEnabled(true);
-    });
+    qsizetype open = std::count_if(connections_.cbegin(), connections_.cend(),
+                                   [](const Connection* c) { return !c->dropped; });
+    while (open > limits_.maxConnections) {
+        Connection* idlest = nullptr;
+        for (Connection* c : std::as_const(connections_)) {
+            if (c != newcomer && !c->inRequest && !c->dropped && (!idlest || c->idleSince < idlest->idleSince))
+                idlest = c;
+        }
+        if (!idlest) {
+            emit refused(newcomer->peer.toString(), 503, "connection limit reached");
+            dropConnection(newcomer, false);
+            return;
+        }
+        dropConnection(idlest, false);
+        --open;
+    }
 }
 
-bool HttpListener::start(const QHostAddress& address, quint16 port)
+// The library closes a connection whose socket is shut: it reads the end of it.
+// One whose head is late is told so first (not over TLS, whose stream is the
+// library's own).
+void HttpServer::dropConnection(Connection* c, bool timedOut)
 {
-    if (!listen(address, port))
-        return false;
-    pauseAccepting();
-    acceptNotifier_ = new QSocketNotifier(socketDescriptor(), QSocketNotifier::Read, this);
-    connect(acceptNotifier_, &QSocketNotifier::activated, this, &HttpListener::acceptWaiting);
-    return true;
+    if (c->dropped)
+        return;
+    c->dropped = true;
+    if (timedOut) {
+        emit refused(c->peer.toString(), 408, "request not complete in time");
+        if (!secure_) {
+            const HttpResponse r = refusal(408);
+            const QByteArray bytes = "HTTP/1.1 408 Request Timeout\r\nContent-Type: text/html; charset=utf-8\r\n"
+                                     "Content-Length: " +
+                                     QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n" + r.body;
+            [[maybe_unused]] const ssize_t n =
+                ::send(c->fd, bytes.constData(), std::size_t(bytes.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+        }
+    }
+    ::shutdown(c->fd, SHUT_RDWR);
+    runSoon();
 }
 
-void HttpListener::stop()
+void HttpServer::checkDeadlines()
 {
-    delete acceptNotifier_;
-    acceptNotifier_ = nullptr;
-    resumeTimer_->stop();
-    close();
-}
-
-void HttpListener::acceptWaiting()
-{
-    for (int i = 0; i < kAcceptBatch && acceptNotifier_; ++i) {
-        const int fd = ::accept4(int(socketDescriptor()), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd >= 0) {
-            incomingConnection(fd);
+    const qint64 now = nowMs();
+    for (Connection* c : std::as_const(connections_)) {
+        if (c->inRequest || c->dropped)
+            continue;
+        if (c->deadline <= now) {
+            dropConnection(c, true);
             continue;
         }
-        if (errno == EINTR || errno == ECONNABORTED)
+        const quint64 received = bytesReceived(c->fd);
+        if (!c->counted) {
+            c->counted = true;
+            c->boundaryBytes = c->bytesSeen = received;
             continue;
-        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
-            outOfDescriptors();
+        }
+        if (c->gathering && now >= c->gatherUntil) { // the kernel wakes the service if bytes wait
+            c->gathering = false;
+            setLowWater(c->fd, 1);
+            c->gatherMs = qMin(2 * c->gatherMs, kHeadPieceMaxWaitMs);
+        } else if (!c->gathering && received > c->bytesSeen) { // a head still arriving
+            c->gathering = true;
+            c->gatherUntil = now + c->gatherMs;
+            setLowWater(c->fd, int(qMax<qint64>(1, limits_.maxHeader + 4 - qint64(received - c->boundaryBytes))));
+        }
+        c->bytesSeen = received;
+    }
+}
+
+void HttpServer::stop()
+{
+    if (stopping_)
         return;
+    stopping_ = true;
+    if (daemon_) {
+        const MHD_socket listening = MHD_quiesce_daemon(daemon_);
+        if (listening != MHD_INVALID_SOCKET)
+            ::close(listening);
     }
+    for (Connection* c : std::as_const(connections_)) {
+        if (!c->inRequest)
+            dropConnection(c, false);
+    }
+    if (connections_.isEmpty())
+        QMetaObject::invokeMethod(this, &HttpServer::allClosed, Qt::QueuedConnection);
+    runSoon();
 }
 
-// The process has as many descriptors open as it may: the connection cap comes
-// down to what fits, and the idlest connections make room. When none can be
-// closed, accepting pauses for a moment rather than waking again at once.
-void HttpListener::outOfDescriptors()
+void HttpServer::abort()
 {
-    const int fits = qMax(1, int(connections_.size()) - kDescriptorSlack);
-    if (fits < limits_.maxConnections) {
-        limits_.maxConnections = fits;
-        emit refused(QString(), 503,
-                     "out of file descriptors: at most " + QByteArray::number(fits) +
-                         " connections from now on");
-    }
-    bool freed = false;
-    while (connections_.size() >= limits_.maxConnections && makeRoom())
-        freed = true;
-    if (!freed) {
-        acceptNotifier_->setEnabled(false);
-        resumeTimer_->start();
-    }
-}
-
-HttpListener::~HttpListener() = default;
-
-void HttpListener::incomingConnection(qintptr descriptor)
-{
-    const int sendBuffer = kSendBuffer;
-    ::setsockopt(int(descriptor), SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
-    auto* socket = new QTcpSocket;
-    if (!socket->setSocketDescriptor(descriptor)) {
-        delete socket;
-        ::close(int(descriptor));
+    if (!daemon_)
         return;
-    }
-    if (connections_.size() >= limits_.maxConnections && !makeRoom()) {
-        // Every connection is busy with a request: this one is told so.
-        emit refused(socket->peerAddress().toString(), 503, "connection limit reached");
-        socket->setParent(this);
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        socket->write(serialize(refusal(503), false, true));
-        socket->disconnectFromHost();
-        QTimer::singleShot(kLingerMs, socket, &QTcpSocket::abort);
-        return;
-    }
-    connections_.append(new HttpConnection(socket, this));
-}
-
-// Closes the connection idle the longest, or else the one whose request has been
-// arriving the longest. Returns false when every connection is waiting for its
-// answers.
-bool HttpListener::makeRoom()
-{
-    HttpConnection* idlest = nullptr;
-    HttpConnection* slowest = nullptr;
-    for (HttpConnection* c : std::as_const(connections_)) {
-        if (c->isIdle() && (!idlest || c->lastActive() < idlest->lastActive()))
-            idlest = c;
-        else if (c->isReceiving() && (!slowest || c->lastActive() < slowest->lastActive()))
-            slowest = c;
-    }
-    HttpConnection* victim = idlest ? idlest : slowest;
-    if (!victim)
-        return false;
-    forget(victim);
-    victim->drop();
-    return true;
-}
-
-void HttpListener::forget(HttpConnection* connection)
-{
-    connections_.removeOne(connection);
+    deadlineTimer_.stop();
+    runTimer_.stop();
+    delete notifier_;
+    notifier_ = nullptr;
+    MHD_Daemon* daemon = daemon_;
+    MHD_stop_daemon(daemon);
+    daemon_ = nullptr;
 }
 
 } // namespace hofd

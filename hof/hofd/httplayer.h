@@ -1,37 +1,47 @@
-// The HTTP/1.1 connection layer of brevallo-hofd, on QTcpServer and QTcpSocket.
-// It holds the limits a service on an open network needs, whatever the clients do:
-// - a request line over maxRequestLine bytes gets 414, a head over maxHeader 431;
-// - no body is kept: one of up to maxBody bytes is read and dropped, a larger one
-//   (or a chunked one) gets 413; Content-Length and Transfer-Encoding are read as
-//   RFC 9112 says, and a conflict or an invalid value gets 400;
-// - a head not complete within headerTimeoutMs gets 408, a kept-alive connection
-//   with nothing asked for idleTimeoutMs is closed, and so is one whose client
-//   has not taken its answers for idleTimeoutMs;
-// - a field value is trimmed of spaces and tabs only: another control character
-//   in it gets 400; a head arriving in pieces is looked at once, not per piece;
-// - at most maxConnections are open: a newcomer closes the idlest one, and when
-//   every one is busy it gets 503; running out of file descriptors lowers that
-//   cap to what fits (closing the idlest connections), and when nothing can be
-//   closed accepting pauses for a moment instead of spinning;
-// - answers leave in request order, however the handler completes them; at most
-//   maxPipelined requests are read ahead of their answers, and none while 16 KiB
-//   of answers wait for their client to take them (the kernel's send buffer is
-//   kept to 16 KiB too), so a client that never reads costs little memory;
-// - HEAD is answered like GET without the body; HTTP/1.0 and "Connection: close"
-//   close after the answer.
-// Every refusal closes the connection once written.
+// The HTTP side of brevallo-hofd, on libmicrohttpd driven from the Qt event loop
+// (its epoll descriptor watched, its timeouts on a timer): the library parses
+// requests, keeps connections alive, answers pipelined requests in order, holds
+// its memory per connection and speaks TLS. This layer adds what the service
+// promises on top:
+// - routes: a path, the methods it takes and the largest body it reads; an
+//   unknown path gets 404, another method 405 with Allow;
+// - a request line over maxRequestLine bytes gets 414, a head over maxHeader
+//   431; a body over the route's limit, or a chunked one, gets 413; two
+//   Content-Lengths, Content-Length with Transfer-Encoding, a missing or doubled
+//   Host (HTTP/1.1) or a control character other than a tab in a header value
+//   get 400; each of these closes the connection;
+// - a request head not complete within headerTimeoutMs of the connection's
+//   start gets 408 (HTTPS: the connection closes without it); a kept-alive
+//   connection idle, or whose client takes no answer, for idleTimeoutMs (whole
+//   seconds, rounded up) is closed, and one that trickles its next head is
+//   closed idleTimeoutMs plus headerTimeoutMs after its last answer;
+// - at most maxConnections are open: a newcomer closes the connection idle the
+//   longest, and is itself closed when every other one is busy with a request;
+//   when the process nears its file limit, that cap comes down to what fits;
+// - the kernel's send buffer is kept small, so a client that never reads holds
+//   little of the service's memory;
+// - stop(): no new connection or request is taken; idle connections close at
+//   once, the others after their answer; a head read meanwhile gets 503.
+// Answers may be given later than the handler's call (HttpReply): the
+// connection is suspended meanwhile and costs the event loop nothing.
+// Failure: start() returns the reason (address in use, a certificate or key the
+// library refuses).
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QObject>
 #include <QPair>
-#include <QPointer>
-#include <QTcpServer>
+#include <QTimer>
 #include <functional>
+#include <memory>
+#include <optional>
 
+struct MHD_Daemon;
+struct MHD_Connection;
 class QSocketNotifier;
-class QTimer;
 
 namespace hofd
 {
@@ -39,100 +49,122 @@ namespace hofd
 struct HttpLimits {
     int maxRequestLine = 4096;
     int maxHeader = 8192;
-    int maxBody = 1024;
     int headerTimeoutMs = 10000;
     int idleTimeoutMs = 30000;
     int maxConnections = 1000;
-    int maxPipelined = 32;
     int backlog = 511;
 };
 
-// A request head as read from the bytes at the front of a connection's input.
-struct RequestHead {
-    int status = 0;         // 0: acceptable; otherwise the refusal (400, 413, 414, 431, 505)
-    qsizetype consumed = 0; // bytes of the head; 0 with status 0: more bytes needed
-    QByteArray method;
-    QByteArray target;        // raw spaces encoded as %20, absolute form reduced to its path
-    qint64 contentLength = 0; // bytes of body that follow the head
-    bool close = false;       // HTTP/1.0 or "Connection: close"
-    QByteArray reason;        // what was wrong, for the log
+// PEM text of a certificate (chain) and its private key; empty: plain HTTP.
+struct TlsFiles {
+    QByteArray certificate;
+    QByteArray key;
 };
-
-RequestHead parseRequestHead(const QByteArray& data, const HttpLimits& limits);
 
 struct HttpRequest {
     QByteArray method;
-    QByteArray path;  // still percent-encoded
-    QByteArray query; // after '?', still percent-encoded
+    QByteArray path;  // still percent-encoded, as sent
+    QByteArray query; // after '?', still percent-encoded, as sent
+    QByteArray body;  // at most the route's limit
     QHostAddress peer;
 };
 
 struct HttpResponse {
     int status = 200;
     QByteArray body;
-    // Content-Type and the like; Content-Length, Date and Connection are added.
+    // Content-Type and the like; Content-Length and Date are added.
     QList<QPair<QByteArray, QByteArray>> headers;
 };
 
-class HttpConnection;
+class HttpServer;
+struct HttpExchange;
 
 // The handle that answers one request, now or later. A copy is cheap.
 class HttpReply
 {
   public:
     HttpReply() = default;
-    // Queues the answer behind the ones asked before it. Returns false when the
-    // client has gone (the answer is dropped).
+    // Answers the request. False when the client has gone (the answer is dropped).
     bool send(const HttpResponse& response) const;
     bool connected() const;
-    // True while requests asked before this one on its connection are unanswered.
-    bool followsUnanswered() const;
-    // Tells connections apart (never reused); 0 once the client has gone.
-    quint64 connectionId() const;
 
   private:
-    friend class HttpConnection;
-    HttpReply(HttpConnection* connection, quint64 sequence);
-    QPointer<HttpConnection> connection_;
-    quint64 sequence_ = 0;
+    friend class HttpServer;
+    explicit HttpReply(std::shared_ptr<HttpExchange> exchange) : exchange_(std::move(exchange)) {}
+    std::shared_ptr<HttpExchange> exchange_;
 };
 
-class HttpListener : public QTcpServer
+class HttpServer : public QObject
 {
     Q_OBJECT
   public:
     using Handler = std::function<void(const HttpRequest&, const HttpReply&)>;
 
-    HttpListener(const HttpLimits& limits, Handler handler, QObject* parent = nullptr);
-    ~HttpListener() override;
+    explicit HttpServer(const HttpLimits& limits, QObject* parent = nullptr);
+    ~HttpServer() override;
 
-    // listen() and then accepting by this class (QTcpServer's own accepting
-    // would spin when the process runs out of file descriptors).
-    bool start(const QHostAddress& address, quint16 port);
+    // Serves path with handler for the methods given (HEAD is answered as GET
+    // without the body when GET is given), reading a body of up to maxBody bytes.
+    void route(const QByteArray& path, const QList<QByteArray>& methods, qint64 maxBody, Handler handler);
+
+    // Listens on address and port (0: any free one). Returns the reason it cannot.
+    std::optional<QString> start(const QHostAddress& address, quint16 port, const TlsFiles& tls = {});
+    quint16 port() const { return port_; }
+    bool secure() const { return secure_; }
+
     void stop();
-
-    const HttpLimits& limits() const { return limits_; }
+    // Closes every connection at once; what was not sent is lost (abandoned() tells).
+    void abort();
     int openConnections() const { return int(connections_.size()); }
 
   signals:
-    // The layer answered by itself (400, 408, 413, 414, 431, 503, 505).
+    // The layer answered by itself (400, 404, 405, 408, 413, 414, 431, 503) or
+    // closed a connection; peer empty when no client is concerned.
     void refused(const QString& peer, int status, const QByteArray& reason);
-
-  protected:
-    void incomingConnection(qintptr descriptor) override;
+    // An answer given to send() did not reach its client whole.
+    void abandoned(const QString& peer, int status);
+    // After stop(): the last connection has closed.
+    void allClosed();
 
   private:
-    friend class HttpConnection;
-    void acceptWaiting();
-    void outOfDescriptors();
-    void forget(HttpConnection* connection);
-    bool makeRoom();
+    struct Connection;
+    struct Route {
+        QList<QByteArray> methods;
+        qint64 maxBody = 0;
+        Handler handler;
+    };
+    friend struct HttpExchange;
+    friend class HttpReply;
+    friend struct HttpCallbacks;
+
+    int access(MHD_Connection* connection, const char* method, const char* version, const char* upload,
+               size_t* uploadSize, void** context);
+    void* begin(const char* uri, MHD_Connection* connection);
+    void completed(void** context, int how);
+    void connectionEvent(MHD_Connection* connection, void** context, bool started);
+    bool queue(HttpExchange& exchange, const HttpResponse& response, bool close);
+    bool refuse(HttpExchange& exchange, int status, const QByteArray& reason);
+    void answerLater(HttpExchange& exchange);
+    QByteArray checkHead(MHD_Connection* connection, const char* method, const char* version, int* status,
+                         qint64* length) const;
+    void run();
+    void runSoon();
+    void checkDeadlines();
+    void dropConnection(Connection* c, bool timedOut);
+    void makeRoom(Connection* newcomer);
 
     HttpLimits limits_;
-    Handler handler_;
-    QList<HttpConnection*> connections_;
-    QSocketNotifier* acceptNotifier_ = nullptr;
-    QTimer* resumeTimer_;
+    QHash<QByteArray, Route> routes_;
+    MHD_Daemon* daemon_ = nullptr;
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer runTimer_;
+    QTimer deadlineTimer_;
+    QList<Connection*> connections_;
+    quint16 port_ = 0;
+    bool secure_ = false;
+    bool stopping_ = false;
+    bool running_ = false; // inside the library's run
+    QString startProblem_;
 };
 
 } // namespace hofd

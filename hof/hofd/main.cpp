@@ -1,12 +1,16 @@
 // brevallo-hofd: the online hall of fame for Brevallo Game.
-// Exit status: 0 after SIGINT/SIGTERM, 1 when the database or the address cannot
-// be used (at start, or when the SQLite file goes away), 2 for a bad command line.
+// Exit status: 0 after SIGINT/SIGTERM, 1 when the database, the address or the
+// certificate cannot be used (at start, or when the SQLite file goes away), 2 for
+// a bad command line. A stop ends within the database timeout and a second.
 #include "hof/hofd/hofdatabase.h"
+#include "hof/hofd/hoflog.h"
 #include "hof/hofd/hofserver.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -73,15 +77,34 @@ int connectionsThatFit(int wanted)
 
 int fail(const QString& text, int status)
 {
-    std::fprintf(stderr, "brevallo-hofd: %s\n", qPrintable(text));
+    hofd::logText(QStringLiteral("brevallo-hofd: ") + text);
+    hofd::flushLog(1000);
     return status;
 }
+
+// The PEM text of a certificate or key file, or the reason it cannot be read.
+QString readPem(const QString& file, QByteArray* text)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(file, f.errorString());
+    *text = f.readAll();
+    if (!text->contains("-----BEGIN "))
+        return QStringLiteral("%1 is not a PEM file").arg(file);
+    return {};
+}
+
+// What a stop may take beyond the database timeout: the answers of the last
+// entries stored reach their clients, and the process ends.
+constexpr int kStopMarginMs = 850;
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    std::signal(SIGPIPE, SIG_IGN); // a client or a log reader gone is an error to handle, not an end
+    hofd::startLog();
     QCoreApplication::setApplicationName(QStringLiteral("brevallo-hofd"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BREV_VERSION));
 
@@ -123,10 +146,13 @@ int main(int argc, char* argv[])
                                      "0 for no limit (default %1).")
                           .arg(defaults.submissionsPerMinute),
                       QStringLiteral("COUNT"), QString::number(defaults.submissionsPerMinute)});
+    parser.addOption({QStringLiteral("tls-cert"),
+                      QStringLiteral("Serve HTTPS with this certificate (PEM, the chain after it)."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("tls-key"), QStringLiteral("The certificate's private key (PEM)."),
+                      QStringLiteral("FILE")});
     if (!parser.parse(app.arguments())) {
-        std::fprintf(stderr, "brevallo-hofd: %s\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
-        return 2;
+        return fail(parser.errorText() + u'\n' + parser.helpText().trimmed(), 2);
     }
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
@@ -157,10 +183,23 @@ int main(int argc, char* argv[])
                     2);
     options.http.maxConnections = connectionsThatFit(connections);
     if (options.http.maxConnections < connections)
-        std::fprintf(stderr, "brevallo-hofd: the file limit allows %d connections at once, not %d\n",
-                     options.http.maxConnections, connections);
+        hofd::logText(QStringLiteral("brevallo-hofd: the file limit allows %1 connections at once, not %2")
+                          .arg(options.http.maxConnections)
+                          .arg(connections));
     options.submissionsPerMinute = perMinute;
     options.submissionBurst = perMinute;
+
+    // Empty values are not set, as the settings file writes them.
+    const QString certFile = parser.value(QStringLiteral("tls-cert"));
+    const QString keyFile = parser.value(QStringLiteral("tls-key"));
+    if (certFile.isEmpty() != keyFile.isEmpty())
+        return fail(QStringLiteral("--tls-cert and --tls-key go together"), 2);
+    hofd::TlsFiles tls;
+    if (!certFile.isEmpty()) {
+        for (const auto& [file, text] : {std::pair{certFile, &tls.certificate}, std::pair{keyFile, &tls.key}})
+            if (const QString why = readPem(file, text); !why.isEmpty())
+                return fail(why, 1);
+    }
 
     QString database = parser.value(QStringLiteral("database"));
     if (database.isEmpty()) {
@@ -174,22 +213,28 @@ int main(int argc, char* argv[])
 
     hofd::HofServer server(store, options);
     quint16 bound = 0;
-    if (const brev::Problem problem = server.start(address, port, &bound))
+    if (const brev::Problem problem = server.start(address, port, &bound, tls)) {
+        if (!certFile.isEmpty())
+            return fail(*problem + QStringLiteral(" (with the certificate %1 and key %2)").arg(certFile, keyFile),
+                        1);
         return fail(*problem, 1);
+    }
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return fail(QStringLiteral("cannot set up signal handling"), 1);
     // Stopping answers the submissions still waiting first; a database that
     // went away stops the service with status 1 (see the README).
     int status = 0;
+    QElapsedTimer sinceStop;
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
     auto stop = [&](const QString& why, int exitStatus) {
         if (!notifier.isEnabled())
             return;
         notifier.setEnabled(false);
         status = exitStatus;
-        std::fprintf(stderr, "brevallo-hofd: %s\n", qPrintable(why));
-        server.stop();
+        sinceStop.start();
+        hofd::logText(QStringLiteral("brevallo-hofd: ") + why);
+        server.stop(options.databaseTimeoutMs + kStopMarginMs);
     };
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
         char byte;
@@ -199,7 +244,7 @@ int main(int argc, char* argv[])
     QObject::connect(&store, &hofd::HofDatabase::failed, &app, [&](const QString& why) {
         stop(why + QStringLiteral("; stopping so that no entry is stored where it would be lost"), 1);
     });
-    QObject::connect(&server, &hofd::HofServer::drained, &app, [&] { QCoreApplication::exit(status); });
+    QObject::connect(&server, &hofd::HofServer::stopped, &app, [&] { QCoreApplication::exit(status); });
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -210,14 +255,18 @@ int main(int argc, char* argv[])
     const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
                              ? QStringLiteral("[%1]").arg(address.toString())
                              : address.toString();
-    std::fprintf(stderr, "brevallo-hofd: listening on http://%s:%u/ with %s\n", qPrintable(host),
-                 unsigned(bound), qPrintable(store.describe()));
-    std::fflush(stderr);
+    hofd::logText(QStringLiteral("brevallo-hofd: listening on %1://%2:%3/ with %4")
+                      .arg(certFile.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"), host)
+                      .arg(bound)
+                      .arg(store.describe()));
     const int exitStatus = app.exec();
-    if (!store.close(2000)) {
-        std::fprintf(stderr, "brevallo-hofd: the database did not answer; leaving without it\n");
-        std::fflush(stderr);
+    // The database threads end at once unless one still waits for the database.
+    const qint64 left = options.databaseTimeoutMs + 1000 - (sinceStop.isValid() ? sinceStop.elapsed() : 0) - 50;
+    if (!store.close(int(qMax<qint64>(100, left)))) {
+        hofd::logText(QStringLiteral("brevallo-hofd: the database did not answer; leaving without it"));
+        hofd::flushLog(100);
         std::_Exit(exitStatus);
     }
+    hofd::flushLog(100);
     return exitStatus;
 }
