@@ -30,7 +30,7 @@ QString textOf(const QList<int>& numbers)
     QStringList parts;
     for (const int n : numbers)
         parts.append(QString::number(n));
-    return parts.join(u',');
+    return parts.isEmpty() ? QStringLiteral("") : parts.join(u','); // empty, never NULL
 }
 
 QString recentText(const QList<bool>& newestFirst)
