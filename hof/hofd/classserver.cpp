@@ -22,6 +22,11 @@ namespace
 {
 
 constexpr int kMaxBatch = 500; // reports stored in one transaction
+// While fewer reports wait than the last batch and those waiting beside it,
+// the first waits this long for the others (the games answered together report
+// together), so that one commit stores them all rather than a few and then the
+// rest.
+constexpr int kGatherMs = 3;
 constexpr int kRetentionCheckMs = 24 * 60 * 60 * 1000;
 
 QByteArray json(const QJsonObject& object)
@@ -64,6 +69,9 @@ ClassServer::ClassServer(ClassDatabase& database, const ClassServerOptions& opti
     clock_.start();
     giveUpTimer_.setSingleShot(true);
     connect(&giveUpTimer_, &QTimer::timeout, this, &ClassServer::giveUp);
+    gatherTimer_.setSingleShot(true);
+    gatherTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&gatherTimer_, &QTimer::timeout, this, &ClassServer::storeQueued);
     retentionTimer_.setInterval(kRetentionCheckMs);
     connect(&retentionTimer_, &QTimer::timeout, this, &ClassServer::startRetention);
 }
@@ -188,7 +196,17 @@ void ClassServer::report(const PendingPtr& p, const QString& code, const QByteAr
     q->pending = p;
     q->report = {code, std::move(parsed.report)};
     queued_.push_back(q);
-    storeQueued();
+    gatherOrStore();
+}
+
+void ClassServer::gatherOrStore()
+{
+    if (storing_ || queued_.empty())
+        return;
+    if (queued_.size() >= gatherFor_)
+        storeQueued();
+    else if (!gatherTimer_.isActive())
+        gatherTimer_.start(kGatherMs);
 }
 
 void ClassServer::storeQueued()
@@ -198,6 +216,7 @@ void ClassServer::storeQueued()
     const auto end = queued_.begin() + qMin<qsizetype>(kMaxBatch, qsizetype(queued_.size()));
     std::vector<std::shared_ptr<Queued>> batch(queued_.begin(), end);
     queued_.erase(queued_.begin(), end);
+    gatherTimer_.stop();
     QList<ClassReport> reports;
     for (const auto& q : batch)
         reports.append(q->report);
@@ -223,10 +242,15 @@ void ClassServer::storeQueued()
                     self->answer(p, jsonAnswer(200, stored));
                 else if (o.kind == ReportOutcome::UnknownClass)
                     self->answer(p, unknownClass(batch[i]->report.code));
-                else
+                else if (!o.problem.isEmpty())
+                    logText(escapedForLog(o.problem));
+                if (o.kind == ReportOutcome::Failed)
                     self->answer(p, self->tryAgain(p));
             }
-            self->storeQueued();
+            // The clients just answered are likely to report again soon,
+            // beside the ones waiting: the next batch waits for them all.
+            self->gatherFor_ = qMax<std::size_t>(1, batch.size() + self->queued_.size());
+            self->gatherOrStore();
         };
     });
 }

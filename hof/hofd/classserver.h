@@ -89,6 +89,7 @@ class ClassServer : public QObject
     void newClass(const PendingPtr& p, const HttpRequest& request, const HttpServer* http);
     void teacher(const PendingPtr& p, const QString& code, const QStringList& rest,
                  const HttpRequest& request);
+    void gatherOrStore();
     void storeQueued();
     void giveUp();
     void answer(const PendingPtr& p, const Answer& a);
@@ -107,7 +108,9 @@ class ClassServer : public QObject
     RateLimiter lookups_;
     QElapsedTimer clock_;
     std::vector<std::shared_ptr<Queued>> queued_; // reports not yet handed to the writer
+    std::size_t gatherFor_ = 1;                   // reports the next batch waits for (kGatherMs at most)
     bool storing_ = false;
+    QTimer gatherTimer_;
     std::deque<PendingPtr> waiting_; // in arrival order, so in the order they give up
     QTimer giveUpTimer_;
     QTimer retentionTimer_;

@@ -6,7 +6,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <map>
 
 namespace hofd
 {
@@ -15,7 +14,6 @@ namespace
 {
 
 constexpr int kCodeAttempts = 20; // a new code that is taken is drawn again
-constexpr int kRecent = 5;
 
 QList<int> numbersOf(const QString& text)
 {
@@ -33,21 +31,6 @@ QString textOf(const QList<int>& numbers)
     return parts.isEmpty() ? QStringLiteral("") : parts.join(u','); // empty, never NULL
 }
 
-QString recentText(const QList<bool>& newestFirst)
-{
-    QString text;
-    for (const bool right : newestFirst)
-        text += right ? u'1' : u'0';
-    return text;
-}
-
-QList<bool> recentOf(const QString& text)
-{
-    QList<bool> out;
-    for (const QChar c : text)
-        out.append(c == u'1');
-    return out;
-}
 
 QDateTime timeOf(const QVariant& v)
 {
@@ -55,8 +38,6 @@ QDateTime timeOf(const QVariant& v)
 }
 
 } // namespace
-
-ClassStore::ClassStore(const QString& connectionName) : link_(connectionName) {}
 
 QString ClassStore::fail(const QString& what) const
 {
@@ -69,29 +50,42 @@ brev::Problem ClassStore::open(const QString& where, bool prepare, int busyTimeo
         return problem;
     db_ = link_.database();
     sqlite_ = link_.isSqlite();
+    if (sqlite_) // the tallies and the latest games of a school's classes stay in memory
+        QSqlQuery(db_).exec(QStringLiteral("PRAGMA cache_size = -32768"));
     return prepare ? prepareSchema() : brev::Problem();
 }
 
 brev::Problem ClassStore::reconnectIfBroken()
 {
-    return sqlite_ || link_.connected() ? brev::Problem() : link_.reconnect();
+    if (sqlite_ || link_.connected())
+        return {};
+    forgetStatements(); // prepared on the old connection
+    return link_.reconnect();
 }
 
 brev::Problem ClassStore::exec(const QString& sql, const QVariantList& values)
 {
     QSqlQuery q(db_);
-    q.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        return fail(q.lastError().text());
-    return {};
+    // PostgreSQL prepares no CREATE, BEGIN or SAVEPOINT: those go as they are.
+    bool done = false;
+    if (values.isEmpty()) {
+        done = q.exec(sql);
+    } else {
+        q.prepare(sql);
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        done = q.exec();
+    }
+    return done ? brev::Problem() : fail(q.lastError().text());
 }
 
 brev::Problem ClassStore::prepareSchema()
 {
     const QString id = sqlite_ ? QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")
                                : QStringLiteral("id BIGSERIAL PRIMARY KEY");
+    // SQLite: the rows of the two largest tables kept in their key's order,
+    // one tree to write rather than a table and its key's index.
+    const QString clustered = sqlite_ ? QStringLiteral(" WITHOUT ROWID") : QString();
     const QStringList statements{
         QStringLiteral(
             "CREATE TABLE IF NOT EXISTS classes (%1, code TEXT NOT NULL UNIQUE, name TEXT NOT NULL,"
@@ -108,11 +102,13 @@ brev::Problem ClassStore::prepareSchema()
         QStringLiteral("CREATE TABLE IF NOT EXISTS class_answers (game_id BIGINT NOT NULL,"
                        " question INTEGER NOT NULL, item INTEGER NOT NULL, category INTEGER NOT NULL,"
                        " president INTEGER NOT NULL, correct INTEGER NOT NULL,"
-                       " PRIMARY KEY (game_id, question, item))"),
-        QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS class_marks (class_id BIGINT NOT NULL, player TEXT NOT NULL,"
-            " president INTEGER NOT NULL, answered INTEGER NOT NULL, correct INTEGER NOT NULL,"
-            " recent TEXT NOT NULL, PRIMARY KEY (class_id, player, president))"),
+                       " PRIMARY KEY (game_id, question, item))%1")
+            .arg(clustered),
+        // A player's tallies, one row: what a report changes is read and
+        // written once, however many presidents it asked about.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS class_tallies (class_id BIGINT NOT NULL,"
+                       " player TEXT NOT NULL, tallies TEXT NOT NULL, PRIMARY KEY (class_id, player))%1")
+            .arg(clustered),
     };
     for (const QString& sql : statements) {
         if (const brev::Problem problem = exec(sql))
@@ -124,8 +120,8 @@ brev::Problem ClassStore::prepareSchema()
             QStringLiteral("SELECT c.id, c.code, c.name, c.key_hash, c.created, c.last_game, c.assignment,"
                            " g.game, g.player, g.started, g.ended, g.score, g.possible, g.practice,"
                            " a.question, a.item, a.category, a.president, a.correct,"
-                           " m.answered, m.recent FROM classes c, class_games g, class_answers a,"
-                           " class_marks m LIMIT 0")))
+                           " t.player, t.tallies FROM classes c, class_games g, class_answers a,"
+                           " class_tallies t LIMIT 0")))
         return fail(QStringLiteral("its class tables are not this service's: ") +
                     q.lastError().databaseText());
     return {};
@@ -180,147 +176,6 @@ brev::Problem ClassStore::findClass(const QString& code, std::optional<ClassInfo
     return {};
 }
 
-brev::Problem ClassStore::storeReports(const QList<ClassReport>& reports, const QDateTime& now,
-                                       QList<ReportOutcome>* outcomes)
-{
-    *outcomes = QList<ReportOutcome>(reports.size());
-    if (const brev::Problem problem = begin())
-        return problem;
-    QHash<QString, std::optional<ClassInfo>> classes;
-    for (qsizetype i = 0; i < reports.size(); ++i) {
-        const ClassReport& r = reports.at(i);
-        auto known = classes.find(r.code);
-        if (known == classes.end()) {
-            std::optional<ClassInfo> info;
-            if (const brev::Problem problem = findClass(r.code, &info)) {
-                rollback();
-                *outcomes = QList<ReportOutcome>(reports.size());
-                return problem;
-            }
-            known = classes.insert(r.code, info);
-        }
-        ReportOutcome& outcome = (*outcomes)[i];
-        if (!*known) {
-            outcome.kind = ReportOutcome::UnknownClass;
-            continue;
-        }
-        bool stored = false;
-        if (storeOne(r.report, (*known)->id, now, &stored))
-            continue; // Failed: this one alone
-        outcome.kind = stored ? ReportOutcome::Stored : ReportOutcome::AlreadyStored;
-        outcome.assignment = (*known)->assignment;
-    }
-    if (const brev::Problem problem = commit()) {
-        rollback();
-        *outcomes = QList<ReportOutcome>(reports.size());
-        return problem;
-    }
-    return {};
-}
-
-brev::Problem ClassStore::storeOne(const Report& r, qint64 classId, const QDateTime& now, bool* stored)
-{
-    *stored = false;
-    if (const brev::Problem problem = exec(QStringLiteral("SAVEPOINT report")))
-        return problem;
-    auto undo = [&](const brev::Problem& problem) {
-        exec(QStringLiteral("ROLLBACK TO SAVEPOINT report"));
-        exec(QStringLiteral("RELEASE SAVEPOINT report"));
-        return problem;
-    };
-    const QString ended = utcText(r.ended);
-    // Answers of a game older than one already stored for the player do not
-    // go before the newer ones: the player's latest five are read again.
-    QSqlQuery q(db_);
-    q.prepare(
-        QStringLiteral("SELECT 1 FROM class_games WHERE class_id = ? AND player = ? AND ended > ? LIMIT 1"));
-    for (const QVariant& v : {QVariant(classId), QVariant(r.player), QVariant(ended)})
-        q.addBindValue(v);
-    if (!q.exec())
-        return undo(fail(q.lastError().text()));
-    const bool late = q.next();
-    q.finish();
-    q.prepare(
-        QStringLiteral("INSERT INTO class_games (class_id, game, player, started, ended, score, possible,"
-                       " practice) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (class_id, game) DO NOTHING"
-                       " RETURNING id"));
-    for (const QVariant& v :
-         {QVariant(classId), QVariant(r.game), QVariant(r.player), QVariant(utcText(r.started)),
-          QVariant(ended), QVariant(r.score), QVariant(r.possible), QVariant(int(r.practice))})
-        q.addBindValue(v);
-    if (!q.exec())
-        return undo(fail(q.lastError().text()));
-    if (!q.next()) // stored before
-        return exec(QStringLiteral("RELEASE SAVEPOINT report"));
-    const qint64 gameId = q.value(0).toLongLong();
-    q.finish();
-
-    std::map<int, QList<bool>> asked; // per president, oldest first
-    QSqlQuery answer(db_);
-    answer.prepare(
-        QStringLiteral("INSERT INTO class_answers (game_id, question, item, category, president, correct)"
-                       " VALUES (?, ?, ?, ?, ?, ?)"));
-    for (qsizetype n = 0; n < r.questions.size(); ++n) {
-        const ReportQuestion& question = r.questions.at(n);
-        if (question.skipped)
-            continue;
-        for (qsizetype i = 0; i < question.items.size(); ++i) {
-            const ReportItem& item = question.items.at(i);
-            for (const QVariant& v :
-                 {QVariant(gameId), QVariant(int(n + 1)), QVariant(int(i + 1)), QVariant(question.category),
-                  QVariant(item.president), QVariant(int(item.right))})
-                answer.addBindValue(v);
-            if (!answer.exec())
-                return undo(fail(answer.lastError().text()));
-            asked[item.president].append(item.right);
-        }
-    }
-    QSqlQuery mark(db_);
-    mark.prepare(
-        QStringLiteral("INSERT INTO class_marks (class_id, player, president, answered, correct, recent)"
-                       " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (class_id, player, president) DO UPDATE SET"
-                       " answered = class_marks.answered + excluded.answered,"
-                       " correct = class_marks.correct + excluded.correct,"
-                       " recent = CASE WHEN ? = 1 THEN class_marks.recent"
-                       " ELSE substr(excluded.recent || class_marks.recent, 1, %1) END")
-            .arg(kRecent));
-    for (const auto& [president, oldestFirst] : asked) {
-        QList<bool> newestFirst(oldestFirst.crbegin(), oldestFirst.crend());
-        const int right = int(std::count(oldestFirst.cbegin(), oldestFirst.cend(), true));
-        for (const QVariant& v :
-             {QVariant(classId), QVariant(r.player), QVariant(president), QVariant(int(oldestFirst.size())),
-              QVariant(right), QVariant(recentText(newestFirst.mid(0, kRecent))), QVariant(int(late))})
-            mark.addBindValue(v);
-        if (!mark.exec())
-            return undo(fail(mark.lastError().text()));
-        if (late) {
-            QSqlQuery latest(db_);
-            latest.prepare(
-                QStringLiteral("SELECT a.correct FROM class_answers a JOIN class_games g ON g.id = a.game_id"
-                               " WHERE g.class_id = ? AND g.player = ? AND a.president = ?"
-                               " ORDER BY g.ended DESC, g.id DESC, a.question DESC LIMIT %1")
-                    .arg(kRecent));
-            for (const QVariant& v : {QVariant(classId), QVariant(r.player), QVariant(president)})
-                latest.addBindValue(v);
-            if (!latest.exec())
-                return undo(fail(latest.lastError().text()));
-            QList<bool> recent;
-            while (latest.next())
-                recent.append(latest.value(0).toInt() != 0);
-            if (const brev::Problem problem =
-                    exec(QStringLiteral("UPDATE class_marks SET recent = ? WHERE class_id = ? AND player = ?"
-                                        " AND president = ?"),
-                         {recentText(recent), classId, r.player, president}))
-                return undo(problem);
-        }
-    }
-    if (const brev::Problem problem =
-            exec(QStringLiteral("UPDATE classes SET last_game = ? WHERE id = ?"), {utcText(now), classId}))
-        return undo(problem);
-    *stored = true;
-    return exec(QStringLiteral("RELEASE SAVEPOINT report"));
-}
-
 brev::Problem ClassStore::setAssignment(qint64 classId, const QList<int>& presidents)
 {
     return exec(QStringLiteral("UPDATE classes SET assignment = ? WHERE id = ?"),
@@ -337,7 +192,7 @@ brev::Problem ClassStore::deleteData(qint64 classId, const QString* player)
     for (const QString& sql :
          {QStringLiteral("DELETE FROM class_answers WHERE game_id IN (SELECT id FROM class_games WHERE %1)"),
           QStringLiteral("DELETE FROM class_games WHERE %1"),
-          QStringLiteral("DELETE FROM class_marks WHERE %1")}) {
+          QStringLiteral("DELETE FROM class_tallies WHERE %1")}) {
         if (const brev::Problem problem = exec(sql.arg(which), values))
             return problem;
     }
@@ -414,25 +269,6 @@ brev::Problem ClassStore::players(qint64 classId, QList<PlayerSummary>* out)
     while (q.next())
         out->append({q.value(0).toString(), q.value(1).toInt(), timeOf(q.value(2)),
                      int(std::lround(q.value(3).toDouble()))});
-    return {};
-}
-
-brev::Problem ClassStore::tallies(qint64 classId, const QString& player, QList<Tally>* out)
-{
-    out->clear();
-    QSqlQuery q(db_);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT player, president, answered, correct, recent FROM class_marks"
-                             " WHERE class_id = ?") +
-              (player.isEmpty() ? QString() : QStringLiteral(" AND player = ?")));
-    q.addBindValue(classId);
-    if (!player.isEmpty())
-        q.addBindValue(player);
-    if (!q.exec())
-        return fail(QStringLiteral("cannot read the answers: ") + q.lastError().text());
-    while (q.next())
-        out->append({q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
-                     recentOf(q.value(4).toString())});
     return {};
 }
 

@@ -17,6 +17,8 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <map>
+#include <memory>
 
 namespace hofd
 {
@@ -39,6 +41,7 @@ struct ClassReport {
 struct ReportOutcome {
     enum Kind { Stored, AlreadyStored, UnknownClass, Failed } kind = Failed;
     QList<int> assignment; // the class's, when stored
+    QString problem;       // Failed alone: why the database refused it
 };
 
 // What the players table of the teacher's page shows.
@@ -85,6 +88,7 @@ class ClassStore
 {
   public:
     explicit ClassStore(const QString& connectionName);
+    ~ClassStore();
 
     // Opens the database as HofStore does; prepare: make the class tables
     // when missing and check those there.
@@ -99,7 +103,8 @@ class ClassStore
     brev::Problem findClass(const QString& code, std::optional<ClassInfo>* out);
 
     // Stores the reports in one transaction; one the database refuses fails
-    // alone. A problem for the whole batch leaves every outcome Failed.
+    // alone (the batch is then stored again, each report under a savepoint of
+    // its own). A problem for the whole batch leaves every outcome Failed.
     brev::Problem storeReports(const QList<ClassReport>& reports, const QDateTime& now,
                                QList<ReportOutcome>* outcomes);
 
@@ -127,11 +132,21 @@ class ClassStore
     brev::Problem commit();
     void rollback();
     brev::Problem deleteData(qint64 classId, const QString* player);
-    // One report inside the open transaction, under a savepoint of its own.
-    brev::Problem storeOne(const Report& report, qint64 classId, const QDateTime& now, bool* stored);
+    brev::Problem storeBatch(const QList<ClassReport>& reports, const QDateTime& now, bool careful,
+                             QList<ReportOutcome>* outcomes, bool* refused);
+    // One report inside the open transaction; *stored false when it was there.
+    brev::Problem storeOne(const Report& report, qint64 classId, bool* stored);
+    // asked: per president, his answers in this report, oldest first; late:
+    // the player has a game that ended after this one.
+    brev::Problem addToTallies(qint64 classId, const QString& player, const std::map<int, QList<bool>>& asked,
+                               bool late, bool* stored);
 
+    void prepareStatements();
+    void forgetStatements();
+    struct Statements; // the report's, prepared once per connection
     HofStore link_;
     QSqlDatabase db_;
+    std::unique_ptr<Statements> statements_;
     bool sqlite_ = true;
 };
 
