@@ -6,8 +6,10 @@
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# What the build and the tests use (qt6-tools-dev: the CMake files of Qt's
+# translation tools; libxkbcommon-dev: the keyboard library Qt's CMake files look for).
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
-            qt6-l10n-tools qt6-translations-l10n \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libxkbcommon-dev \
             desktop-file-utils appstream libqt6sql6-sqlite systemd \
             xvfb libxcb1-dev libfontconfig-dev at-spi2-core python3-pyatspi dbus-x11 \
             twm xdotool xfonts-base
