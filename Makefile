@@ -20,7 +20,7 @@ BROWSER_PACKAGES := chromium
 PG_PACKAGES := postgresql libqt6sql6-psql
 FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
-.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps pg-deps
+.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps pg-deps packages
 
 play: build
 	./$(BUILD)/brevallo
@@ -65,6 +65,11 @@ browser-deps:
 
 pg-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PG_PACKAGES)"
+
+# Every package the lists above name, one a line (the test deps_listed checks
+# that they bring everything the build uses).
+packages:
+	@printf '%s\n' $(PACKAGES) $(FUZZ_PACKAGES) $(BROWSER_PACKAGES) $(PG_PACKAGES)
 
 # Installs missing Debian packages when run as root; otherwise prints the line to run
 # as root (a minimal Debian has no sudo).
