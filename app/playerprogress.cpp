@@ -83,11 +83,13 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
     ItemDraw& draw = practice ? static_cast<ItemDraw&>(*practice) : p.draw;
     Game game(p.settings, p.session, p.log, p.questionFile, draw);
     game.recordAnswers([&](const QuestionModel& question, const Verdict& verdict) {
-        tell(store.recordQuestion(question.category(), judgedItems(question, verdict, p.records), p.clock.now()));
+        const JudgedQuestion judged{question.category(), verdict.points, verdict.possible,
+                                    judgedItems(question, verdict, p.records)};
+        tell(store.recordQuestion(judged, p.clock.now()));
     });
     game.play(ui, kind);
     if (recording)
-        tell(store.finishGame(p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
+        tell(store.finishGame(player, p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
 }
 
 Problem readProgressTable(Program& program, QString* table)

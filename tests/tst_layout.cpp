@@ -606,9 +606,11 @@ void TstLayout::otherWindows()
         ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
         const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
         QVERIFY(!store.beginGame(QStringLiteral("Bartholomew Whitley"), when, false));
-        for (int r = 1; r <= ctx.records.inPlay(); r += 3)
-            QVERIFY(!store.recordQuestion(r % kCategories, {JudgedItem{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5}}, when));
-        QVERIFY(!store.finishGame(40, 50, false, when));
+        for (int r = 1; r <= ctx.records.inPlay(); r += 3) {
+            const JudgedItem item{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5};
+            QVERIFY(!store.recordQuestion({r % kCategories, 5, 5, {item}}, when));
+        }
+        QVERIFY(!store.finishGame(QStringLiteral("Bartholomew Whitley"), 40, 50, false, when));
         const QList<PresidentEntry> set = presidentSet(ctx.records);
         QStringList portraits;
         for (const PresidentEntry& president : set)

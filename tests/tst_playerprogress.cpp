@@ -159,9 +159,9 @@ void TestPlayerProgress::progressWindowShowsEveryPresident()
     const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
     QVERIFY(!store.beginGame(QStringLiteral("Ada"), when, false));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
-    QVERIFY(!store.recordQuestion(3, {JudgedItem{5, QStringLiteral("President 5"), false, 0}}, when));
-    QVERIFY(!store.finishGame(15, 20, false, when));
+        QVERIFY(!store.recordQuestion({1, 5, 5, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}}, when));
+    QVERIFY(!store.recordQuestion({3, 0, 5, {JudgedItem{5, QStringLiteral("President 5"), false, 0}}}, when));
+    QVERIFY(!store.finishGame(QStringLiteral("Ada"), 15, 20, false, when));
 
     const QList<PresidentEntry> set = presidentSet(f.program->records);
     ProgressWindow window(store, QStringLiteral("Ada"), set, QStringList(), nullptr);
