@@ -577,11 +577,11 @@ void TestGameWindows::laterPresidentsUntickedForTheNextGame()
     QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("laterPresidents=false"));
     struct Recorder : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Answered ask(QuestionModel& question, const QuestionPosition&) override
+        Answered ask(QuestionModel& question, const QuestionPosition&, const ApplyTurn& turn) override
         {
             for (int r : question.chosen())
                 latest = std::max(latest, r);
-            return ExportGameUi::ask(question, {});
+            return ExportGameUi::ask(question, {}, turn);
         }
         int latest = 0;
     } ui;

@@ -595,10 +595,14 @@ void TstLayout::otherWindows()
         faults = inspect(&w);
     } else if (window == QLatin1String("review")) {
         // A sorting question's five long lines, as given and as right.
-        ReviewEntry entry{32767, categoryName(15), QStringLiteral("Sort by birthdate"), {}, {}, 0, 10};
+        ReviewEntry entry{32767, {}};
+        entry.record.category = 15;
+        entry.record.question = QStringLiteral("Sort by birthdate");
+        entry.record.possible = 10;
         for (int i = 0; i < 5; ++i)
-            entry.given += QStringLiteral("Henry Knox, Timothy Pickering, James McHenry, John Marshall\r\n");
-        entry.right = entry.given;
+            entry.record.given +=
+                QStringLiteral("Henry Knox, Timothy Pickering, James McHenry, John Marshall\r\n");
+        entry.record.right = entry.record.given;
         ReviewWindow w({entry, entry});
         faults = inspect(&w);
     } else if (window == QLatin1String("progress")) {
