@@ -75,8 +75,10 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
         tell(store.recordQuestion(judgedQuestion(record, p.records), p.clock.now()));
     });
     game.play(ui, kind);
+    // The hall-of-fame entry at the end of the game may have given the player's name.
     if (recording)
-        tell(store.finishGame(player, p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
+        tell(store.finishGame(p.settings.settings.playername, p.session.score, p.session.possible,
+                              game.endedEarly(), p.clock.now()));
 }
 
 Problem readProgressTable(Program& program, QString* table)

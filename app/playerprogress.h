@@ -39,8 +39,10 @@ private:
 };
 
 // Plays a game in the windows, recording every judged question in the
-// progress file; a practice game draws the weakest presidents first. A
-// problem with the file is told once and the game goes on without recording.
+// progress file, the game under the player's name as it stands at its end
+// (the one entered for the hall of fame, or the one known); a practice game
+// draws the weakest presidents first. A problem with the file is told once
+// and the game goes on without recording.
 void playRecordedGame(Program& program, GameUi& ui, GameKind kind);
 
 // The command line's --progress: the player's mastery per president as a

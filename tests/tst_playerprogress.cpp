@@ -1,11 +1,13 @@
 // The player's progress as the game keeps it: the presidents a question
-// asked about, games recorded through the windows, the practice game and its
+// asked about, games recorded through the windows under the name entered, the practice game and its
 // draw, the Progress window and the command line's table.
 #include "app/gameui.h"
 #include "app/playerprogress.h"
 #include "app/progresswindow.h"
 #include "models/multiplechoicemodel.h"
 #include "models/namememodel.h"
+#include "hof/halloffamewindow.h"
+#include "hof/nameentrydialog.h"
 #include "screens/multiplechoicewindow.h"
 #include "screens/reviewwindow.h"
 #include "screens/scorewindow.h"
@@ -15,6 +17,7 @@
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -28,6 +31,7 @@ class TestPlayerProgress : public QObject {
     Q_OBJECT
 private slots:
     void rowsAreThePresidentsAsked();
+    void firstGameUnderTheNameEntered();
     void recordedGameAndPractice();
     void practiceDrawTriesTheWeakestFirst();
     void progressWindowShowsEveryPresident();
@@ -115,6 +119,50 @@ void TestPlayerProgress::rowsAreThePresidentsAsked()
     QCOMPARE(window.categoryTable->item(1, 1)->text(), QStringLiteral("1"));
     QCOMPARE(window.categoryTable->item(0, 2)->text(), QStringLiteral("0 (0%)"));
     QCOMPARE(window.categoryTable->horizontalHeaderItem(3)->text(), QStringLiteral("Partly right"));
+}
+
+// The first game's answers belong to the name the player enters at its end.
+void TestPlayerProgress::firstGameUnderTheNameEntered()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    Program& p = *f.program;
+    p.settings.settings.nquestions = 1;
+    p.settings.settings.catenabled[1] = -1;
+    WindowGameUi ui(p);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
+        QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(ScoreWindow, s, w);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        r->accept();
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(NameEntryDialog, n, w);
+        QTest::keyClicks(n->nameBox, QStringLiteral("Tess Tester"));
+        QTest::mouseClick(n->localButton, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(HallOfFameWindow, h, w);
+        QTest::mouseClick(h->okButton, Qt::LeftButton);
+    });
+    playRecordedGame(p, ui, GameKind::Ordinary);
+    QVERIFY(driver.done());
+    QCOMPARE(answersOf(p, QStringLiteral("Tess Tester")).values(), QStringList{"1 of 1 right"});
+    QVERIFY(answersOf(p, QStringLiteral("Player")).isEmpty());
+    ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
+    QList<GameResult> games;
+    QVERIFY(!store.gameResults(QStringLiteral("Tess Tester"), &games));
+    QCOMPARE(games.size(), 1);
+    QList<CategoryAccuracy> accuracy;
+    QVERIFY(!store.categoryAccuracy(QStringLiteral("Tess Tester"), &accuracy));
+    QCOMPARE(accuracy.size(), 1);
 }
 
 void TestPlayerProgress::recordedGameAndPractice()
