@@ -36,14 +36,21 @@ void showSetupScreen(Program& program, QWidget* parent)
     screen.exec();
 }
 
+// Where the game stands, for a question window's bottom line: "Question 3 of
+// 10" and the running score, with its percentage once anything was possible.
 static QString positionText(const QuestionPosition& at, const GameSession& session)
 {
-    return QCoreApplication::translate("GameWindows", "Question %1 of %2").arg(at.number).arg(at.count)
-           + QStringLiteral("     ")
-           + QCoreApplication::translate("GameWindows", "Score: %1 of %2 (%3%)")
-                 .arg(session.score)
-                 .arg(session.possible)
-                 .arg(session.percent);
+    const QString question =
+        QCoreApplication::translate("GameWindows", "Question %1 of %2").arg(at.number).arg(at.count);
+    const QString score = session.possible > 0
+                              ? QCoreApplication::translate("GameWindows", "Score: %1 of %2 (%3%)")
+                                    .arg(session.score)
+                                    .arg(session.possible)
+                                    .arg(session.percent)
+                              : QCoreApplication::translate("GameWindows", "Score: %1 of %2")
+                                    .arg(session.score)
+                                    .arg(session.possible);
+    return question + QStringLiteral("     ") + score;
 }
 
 Answered WindowGameUi::ask(QuestionModel& question, const QuestionPosition& at, const ApplyTurn& applyTurn)

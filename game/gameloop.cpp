@@ -211,8 +211,7 @@ void Game::askQuestions(GameUi& ui)
 
 void Game::play(GameUi& ui, GameKind kind)
 {
-    session_.score = 0;
-    session_.possible = 0;
+    session_.startGame();
     review_.clear();
     endedEarly_ = false;
     askQuestions(ui);

@@ -345,6 +345,14 @@ void TestGameLoop::finalMessageAndHallOfFame()
     stubGame(f).play(ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 35 out of 50 (70%)\r\nScore adjusted for difficulty: 49"});
+
+    // Every question skipped: nothing of the last game's 70% is left.
+    f.messages->texts.clear();
+    ui.onOpen = {};
+    stubGame(f).play(ui);
+    QCOMPARE(f.messages->texts,
+             QStringList{"You scored 0 out of 0 (0%)\r\nScore adjusted for difficulty: 0"});
+    QCOMPARE(ui.hof.last().percent, 0);
 }
 
 void TestGameLoop::exportLineMarkers()
