@@ -11,6 +11,10 @@
         <source>Score: %1 of %2 (%3%)</source>
         <translation>Punkte: %1 von %2 (%3%)</translation>
     </message>
+    <message>
+        <source>Score: %1 of %2</source>
+        <translation>Punkte: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -116,6 +120,14 @@
     <message>
         <source>Points: %1 of %2</source>
         <translation>Punkte: %1 von %2</translation>
+    </message>
+    <message>
+        <source>partly right</source>
+        <translation>teilweise richtig</translation>
+    </message>
+    <message>
+        <source>Right: %1, partly right: %2, wrong: %3, skipped: %4</source>
+        <translation>Richtig: %1, teilweise richtig: %2, falsch: %3, übersprungen: %4</translation>
     </message>
 </context>
 <context>
@@ -754,6 +766,10 @@
         <source>You got it!</source>
         <translation>Geschafft!</translation>
     </message>
+    <message>
+        <source>*** Scored %1 of %2</source>
+        <translation>*** Ergebnis: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>
@@ -861,6 +877,22 @@
     <message>
         <source>Resize window to change image size</source>
         <translation>Ändere die Fenstergröße, um die Bilder zu vergrößern oder zu verkleinern</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the top left one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das obere linke</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the top right one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das obere rechte</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the bottom left one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das untere linke</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the bottom right one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das untere rechte</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1035,10 @@
         <source>reading its games</source>
         <translation>Lesen der Spiele</translation>
     </message>
+    <message>
+        <source>bringing it up to date</source>
+        <translation>Aktualisieren</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1021,14 +1057,6 @@
     <message>
         <source>Accuracy per kind of question</source>
         <translation>Treffer je Fragenart</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Frage</translation>
-    </message>
-    <message>
-        <source>Answered</source>
-        <translation>Beantwortet</translation>
     </message>
     <message>
         <source>Right</source>
@@ -1057,6 +1085,18 @@
     <message>
         <source>Final scores, in percent</source>
         <translation>Endergebnisse in Prozent</translation>
+    </message>
+    <message>
+        <source>Kind of question</source>
+        <translation>Fragenart</translation>
+    </message>
+    <message>
+        <source>Questions answered</source>
+        <translation>Beantwortete Fragen</translation>
+    </message>
+    <message>
+        <source>Partly right</source>
+        <translation>Teilweise richtig</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1539,14 @@
     <message>
         <source>Sort the items listed.  Click on a line to move that item up one level.  When all are in position, click &apos;Done&apos;</source>
         <translation>Ordne die Liste. Klick auf eine Zeile, um den Eintrag eine Stelle nach oben zu schieben. Wenn alles stimmt, klick auf „Fertig“</translation>
+    </message>
+    <message>
+        <source>place %1</source>
+        <translation>Stelle %1</translation>
+    </message>
+    <message>
+        <source>places %1 to %2</source>
+        <translation>Stellen %1 bis %2</translation>
     </message>
 </context>
 <context>
