@@ -52,6 +52,21 @@ QMap<int, QString> answersOf(Program& p, const QString& player)
     return answers;
 }
 
+// A one-question game's windows: the question answered by `play`, the
+// score screen's ok, the review closed.
+void oneQuestion(ModalDriver& driver, ModalDriver::Step play)
+{
+    driver.then(std::move(play));
+    driver.then([](QWidget* w) {
+        EXPECT_WINDOW(ScoreWindow, s, w);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
+    });
+    driver.then([](QWidget* w) {
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        r->accept();
+    });
+}
+
 // The progress rows of a game are the presidents its questions asked about,
 // each once: the five of a sort; of a wrong multiple choice only the one
 // asked about, not the one whose text was picked.
@@ -66,18 +81,10 @@ void TestPlayerProgress::rowsAreThePresidentsAsked()
     WindowGameUi ui(p);
     Chosen sorted{};
     ModalDriver driver;
-    driver.then([&](QWidget* w) {
+    oneQuestion(driver, [&](QWidget* w) {
         EXPECT_WINDOW(SortWindow, s, w);
         sorted = s->model().chosen();
         QTest::mouseClick(s->doneButton, Qt::LeftButton);
-    });
-    driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(ScoreWindow, s, w);
-        QTest::mouseClick(s->okButton, Qt::LeftButton);
-    });
-    driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(ReviewWindow, r, w);
-        r->accept();
     });
     playRecordedGame(p, ui, GameKind::Ordinary);
     QVERIFY(driver.done());
@@ -90,19 +97,11 @@ void TestPlayerProgress::rowsAreThePresidentsAsked()
     p.settings.settings.catenabled[15] = 0;
     p.settings.settings.catenabled[1] = -1;
     int asked = 0;
-    driver.then([&](QWidget* w) {
+    oneQuestion(driver, [&](QWidget* w) {
         EXPECT_WINDOW(MultipleChoiceWindow, m, w);
         const int slot = m->answerSlot();
         asked = m->model().chosen()[size_t(slot)];
         QTest::mouseClick(m->choices[(slot + 1) % 4], Qt::LeftButton);
-    });
-    driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(ScoreWindow, s, w);
-        QTest::mouseClick(s->okButton, Qt::LeftButton);
-    });
-    driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(ReviewWindow, r, w);
-        r->accept();
     });
     playRecordedGame(p, ui, GameKind::Ordinary);
     QVERIFY(driver.done());
@@ -131,17 +130,9 @@ void TestPlayerProgress::firstGameUnderTheNameEntered()
     p.settings.settings.catenabled[1] = -1;
     WindowGameUi ui(p);
     ModalDriver driver;
-    driver.then([&](QWidget* w) {
+    oneQuestion(driver, [&](QWidget* w) {
         EXPECT_WINDOW(MultipleChoiceWindow, m, w);
         QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
-    });
-    driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(ScoreWindow, s, w);
-        QTest::mouseClick(s->okButton, Qt::LeftButton);
-    });
-    driver.then([&](QWidget* w) {
-        EXPECT_WINDOW(ReviewWindow, r, w);
-        r->accept();
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(NameEntryDialog, n, w);
