@@ -320,8 +320,10 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     chartTitle->setBuddy(chart);
     chartColumn->addWidget(chartTitle);
     chartColumn->addWidget(chart, 1);
-    lower->addLayout(tableColumn, 1);
-    lower->addLayout(chartColumn, 1);
+    // The table has four columns whose headings are whole words; the chart
+    // needs less.
+    lower->addLayout(tableColumn, 3);
+    lower->addLayout(chartColumn, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(practiceButton);
     buttons->addStretch();
