@@ -6,9 +6,11 @@
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# What the build and the tests use (qt6-tools-dev: the CMake files of Qt's
+# translation tools; libxkbcommon-dev: the keyboard library Qt's CMake files look for).
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
             libmicrohttpd-dev libgnutls28-dev openssl \
-            qt6-l10n-tools qt6-translations-l10n \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libxkbcommon-dev \
             desktop-file-utils appstream libqt6sql6-sqlite systemd \
             xvfb libxcb1-dev libfontconfig-dev at-spi2-core python3-pyatspi dbus-x11 \
             twm xdotool xfonts-base
@@ -19,7 +21,7 @@ BROWSER_PACKAGES := chromium
 PG_PACKAGES := postgresql libqt6sql6-psql
 FUZZERS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
-.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps pg-deps
+.PHONY: play test build deps bench package clean fuzz fuzz-deps browser-deps pg-deps packages
 
 play: build
 	./$(BUILD)/brevallo
@@ -65,6 +67,11 @@ browser-deps:
 
 pg-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PG_PACKAGES)"
+
+# Every package the lists above name, one a line (the test deps_listed checks
+# that they bring everything the build uses).
+packages:
+	@printf '%s\n' $(PACKAGES) $(FUZZ_PACKAGES) $(BROWSER_PACKAGES) $(PG_PACKAGES)
 
 # Installs missing Debian packages when run as root; otherwise prints the line to run
 # as root (a minimal Debian has no sudo).

@@ -36,17 +36,24 @@ void showSetupScreen(Program& program, QWidget* parent)
     screen.exec();
 }
 
+// Where the game stands, for a question window's bottom line: "Question 3 of
+// 10" and the running score, with its percentage once anything was possible.
 static QString positionText(const QuestionPosition& at, const GameSession& session)
 {
-    return QCoreApplication::translate("GameWindows", "Question %1 of %2").arg(at.number).arg(at.count)
-           + QStringLiteral("     ")
-           + QCoreApplication::translate("GameWindows", "Score: %1 of %2 (%3%)")
-                 .arg(session.score)
-                 .arg(session.possible)
-                 .arg(session.percent);
+    const QString question =
+        QCoreApplication::translate("GameWindows", "Question %1 of %2").arg(at.number).arg(at.count);
+    const QString score = session.possible > 0
+                              ? QCoreApplication::translate("GameWindows", "Score: %1 of %2 (%3%)")
+                                    .arg(session.score)
+                                    .arg(session.possible)
+                                    .arg(session.percent)
+                              : QCoreApplication::translate("GameWindows", "Score: %1 of %2")
+                                    .arg(session.score)
+                                    .arg(session.possible);
+    return question + QStringLiteral("     ") + score;
 }
 
-Answered WindowGameUi::ask(QuestionModel& question, const QuestionPosition& at)
+Answered WindowGameUi::ask(QuestionModel& question, const QuestionPosition& at, const ApplyTurn& applyTurn)
 {
     Program& p = program_;
     const std::unique_ptr<QuestionWindow> window = makeWindow(question, p.windowParts(), p.dir, parent_);
@@ -54,20 +61,21 @@ Answered WindowGameUi::ask(QuestionModel& question, const QuestionPosition& at)
         return Asked::NoScreen;
     window->showPosition(positionText(at, p.session));
     Answered answered;
-    window->onJudged([&p, &answered, at, w = window.get()](const Verdict& verdict, bool scoreScreen) {
-        answered.verdict = verdict;   // with or without a score screen, the question's judgement
-        if (!scoreScreen) {
-            applyVerdict(verdict, p.session, p.log, p.sounds);
-            return;
-        }
-        ScoreWindow score(p.session, w);
-        score.setResults(verdict.heading, verdict.results);
-        applyVerdict(verdict, p.session, p.log, p.sounds);
-        score.showRunningScore();
-        score.showQuestionsLeft(at.count - at.number);
-        score.exec();
-        answered.endGame = score.endGameChosen();
-    });
+    window->onJudged(
+        [&p, &answered, &applyTurn, at, w = window.get()](const Verdict& verdict, bool scoreScreen) {
+            if (!scoreScreen) {
+                applyTurn(verdict);
+                return;
+            }
+            // The score screen shows the running score after this turn.
+            ScoreWindow score(p.session, w);
+            score.setResults(verdict.heading, verdict.results);
+            applyTurn(verdict);
+            score.showRunningScore();
+            score.showQuestionsLeft(at.count - at.number);
+            score.exec();
+            answered.endGame = score.endGameChosen();
+        });
     window->exec();
     return answered;
 }

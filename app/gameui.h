@@ -20,7 +20,7 @@ void showSetupScreen(Program& program, QWidget* parent);
 class WindowGameUi : public GameUi {
 public:
     explicit WindowGameUi(Program& program, QWidget* parent = nullptr) : program_(program), parent_(parent) {}
-    Answered ask(QuestionModel& question, const QuestionPosition& at) override;
+    Answered ask(QuestionModel& question, const QuestionPosition& at, const ApplyTurn& applyTurn) override;
     void givenUp(const QString& message) override;
     bool showSetup() override;
     void enterHof(int adjusted, const QString& game, int percent, int extra) override;

@@ -1,8 +1,7 @@
 #include "app/playerprogress.h"
 
 #include "app/program.h"
-#include "models/questionmodel.h"
-#include "models/verdict.h"
+#include "models/questionrecord.h"
 #include "store/progresstable.h"
 #include "store/records.h"
 
@@ -19,35 +18,25 @@ QList<PresidentEntry> presidentSet(const Records& records)
     return set;
 }
 
-QList<JudgedItem> judgedItems(const QuestionModel& question, const Verdict& verdict, const Records& records)
+JudgedQuestion judgedQuestion(const QuestionRecord& record, const Records& records)
 {
-    QList<JudgedItem> items;
-    const auto add = [&](int record, bool right) {
-        if (record < 1 || record > records.inPlay())
-            return;
-        for (JudgedItem& item : items)
-            if (item.record == record) {
-                item.right = item.right && right;   // wrong anywhere in the question: wrong
-                return;
-            }
-        items << JudgedItem{record, records.presidents[size_t(record)].name, right, 0};
-    };
-    for (const Credit& credit : verdict.credits)
-        add(credit.record, credit.change > 0);
-    if (verdict.credits.isEmpty() && verdict.possible > 0)
-        add(question.chosen()[0], verdict.points > 0);
+    JudgedQuestion question{record.category, record.points, record.possible, {}};
+    for (const AskedItem& asked : record.items)
+        if (asked.record >= 1 && asked.record <= records.inPlay())
+            question.items << JudgedItem{asked.record, records.presidents[size_t(asked.record)].name,
+                                         asked.correct, 0};
     // The question's points go to its right items, shared out evenly.
     int rightItems = 0;
-    for (const JudgedItem& item : items)
+    for (const JudgedItem& item : question.items)
         rightItems += item.right ? 1 : 0;
-    int left = verdict.points;
-    for (JudgedItem& item : items)
+    int left = record.points;
+    for (JudgedItem& item : question.items)
         if (item.right && rightItems > 0) {
             item.points = left / rightItems;
             left -= item.points;
             --rightItems;
         }
-    return items;
+    return question;
 }
 
 int PracticeDraw::pick(int category, Chosen& chosen, int slot, PickRule rule,
@@ -81,13 +70,15 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
                                                   PracticeFocus(practiceOrder(presidentSet(p.records), histories)));
     }
     ItemDraw& draw = practice ? static_cast<ItemDraw&>(*practice) : p.draw;
-    Game game(p.settings, p.session, p.log, p.questionFile, draw);
-    game.recordAnswers([&](const QuestionModel& question, const Verdict& verdict) {
-        tell(store.recordQuestion(question.category(), judgedItems(question, verdict, p.records), p.clock.now()));
+    Game game(p.settings, p.session, p.log, p.questionFile, draw, &p.sounds);
+    game.recordAnswers([&](const QuestionRecord& record) {
+        tell(store.recordQuestion(judgedQuestion(record, p.records), p.clock.now()));
     });
     game.play(ui, kind);
+    // The hall-of-fame entry at the end of the game may have given the player's name.
     if (recording)
-        tell(store.finishGame(p.session.score, p.session.possible, game.endedEarly(), p.clock.now()));
+        tell(store.finishGame(p.settings.settings.playername, p.session.score, p.session.possible,
+                              game.endedEarly(), p.clock.now()));
 }
 
 Problem readProgressTable(Program& program, QString* table)

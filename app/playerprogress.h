@@ -1,6 +1,6 @@
 #pragma once
 // What ties a game to the player's progress file: the current set of
-// presidents, the items a judgement is about, games recorded as they are
+// presidents, the rows a judged question leaves, games recorded as they are
 // played, the practice game's draw and the command line's progress table.
 #include "base/problem.h"
 #include "game/gameloop.h"
@@ -12,16 +12,16 @@ namespace brev {
 
 class Program;
 class Records;
-class QuestionModel;
-struct Verdict;
+struct QuestionRecord;
 
 // The presidents in play (41, or 45 with the later ones), in term order.
 QList<PresidentEntry> presidentSet(const Records& records);
 
-// The presidents one judgement is about, each right or wrong: those whose
-// usage the judgement credits (right when the credit is positive), or for a
-// question without credits (Name Me) the president it asks about.
-QList<JudgedItem> judgedItems(const QuestionModel& question, const Verdict& verdict, const Records& records);
+// What the progress file keeps of a judged question: its category and
+// points, and the presidents it asked about, each once, right or wrong as the
+// record says, with his name as the records hold it and an even share of the
+// points among the right ones. Presidents outside the set in play are left out.
+JudgedQuestion judgedQuestion(const QuestionRecord& record, const Records& records);
 
 // The draw of a practice game: each slot first tries the presidents the
 // player knows least, then, when none of them fits, draws as usual.
@@ -38,9 +38,11 @@ private:
     PracticeFocus focus_;
 };
 
-// Plays a game in the windows, recording every judged item in the progress
-// file; a practice game draws the weakest presidents first. A problem with
-// the file is told once and the game goes on without recording.
+// Plays a game in the windows, recording every judged question in the
+// progress file, the game under the player's name as it stands at its end
+// (the one entered for the hall of fame, or the one known); a practice game
+// draws the weakest presidents first. A problem with the file is told once
+// and the game goes on without recording.
 void playRecordedGame(Program& program, GameUi& ui, GameKind kind);
 
 // The command line's --progress: the player's mastery per president as a

@@ -262,10 +262,11 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     if (presidentGrid->count() > 0)
         presidentGrid->setCurrentRow(0);
 
-    categoryTable = new QTableWidget(int(categories.size()), 3, this);
+    categoryTable = new QTableWidget(int(categories.size()), 4, this);
     categoryTable->setObjectName(QStringLiteral("categoryTable"));
     categoryTable->setAccessibleName(tr("Accuracy per kind of question"));
-    categoryTable->setHorizontalHeaderLabels({tr("Question"), tr("Answered"), tr("Right")});
+    categoryTable->setHorizontalHeaderLabels(
+        {tr("Kind of question"), tr("Questions answered"), tr("Right"), tr("Partly right")});
     categoryTable->verticalHeader()->hide();
     categoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     categoryTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -273,10 +274,13 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     categoryTable->setWordWrap(true);
     for (int row = 0; row < categories.size(); ++row) {
         const CategoryAccuracy& c = categories[row];
-        const int percent = c.answered > 0 ? c.right * 100 / c.answered : 0;
+        const auto share = [&c](int n) {
+            return tr("%1 (%2%)").arg(n).arg(c.answered > 0 ? n * 100 / c.answered : 0);
+        };
         categoryTable->setItem(row, 0, new QTableWidgetItem(categoryName(c.category, Wording::Shown).trimmed()));
         categoryTable->setItem(row, 1, new QTableWidgetItem(QString::number(c.answered)));
-        categoryTable->setItem(row, 2, new QTableWidgetItem(tr("%1 (%2%)").arg(c.right).arg(percent)));
+        categoryTable->setItem(row, 2, new QTableWidgetItem(share(c.right)));
+        categoryTable->setItem(row, 3, new QTableWidgetItem(share(c.partlyRight)));
     }
     categoryTable->resizeColumnsToContents();
     categoryTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -316,8 +320,10 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     chartTitle->setBuddy(chart);
     chartColumn->addWidget(chartTitle);
     chartColumn->addWidget(chart, 1);
-    lower->addLayout(tableColumn, 1);
-    lower->addLayout(chartColumn, 1);
+    // The table has four columns whose headings are whole words; the chart
+    // needs less.
+    lower->addLayout(tableColumn, 3);
+    lower->addLayout(chartColumn, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(practiceButton);
     buttons->addStretch();

@@ -35,14 +35,16 @@ const QString kPlayer = QStringLiteral("Ann");
 QString databaseFile;
 QList<brev::PresidentEntry> presidentSet;
 
-// Five items, as a matching question judges them, about random presidents.
-QList<brev::JudgedItem> question(std::mt19937& random, int items)
+// A question of up to five items, as a matching question judges them, about
+// random presidents; two points per right item.
+brev::JudgedQuestion question(std::mt19937& random, int items)
 {
-    QList<brev::JudgedItem> out;
+    brev::JudgedQuestion out{int(random() % 18) + 1, 0, 2 * items, {}};
     for (int i = 0; i < items; ++i) {
         const int record = int(random() % kPresidents) + 1;
         const bool right = random() % 3 != 0;
-        out.append({record, presidentSet[record - 1].name, right, right ? 2 : 0});
+        out.items.append({record, presidentSet[record - 1].name, right, right ? 2 : 0});
+        out.points += right ? 2 : 0;
     }
     return out;
 }
@@ -59,17 +61,15 @@ bool fill(const QString& file)
             return false;
         int score = 0, possible = 0;
         for (int q = 0; q < kQuestionsPerGame && recorded < kItems; ++q) {
-            const QList<brev::JudgedItem> items =
+            const brev::JudgedQuestion asked =
                 question(random, std::min(int(random() % 5) + 1, kItems - recorded));
-            for (const brev::JudgedItem& item : items) {
-                score += item.points;
-                possible += 2;
-            }
-            if (store.recordQuestion(int(random() % 18) + 1, items, when))
+            score += asked.points;
+            possible += asked.possible;
+            if (store.recordQuestion(asked, when))
                 return false;
-            recorded += int(items.size());
+            recorded += int(asked.items.size());
         }
-        if (store.finishGame(score, possible, false, when.addSecs(300)))
+        if (store.finishGame(kPlayer, score, possible, false, when.addSecs(300)))
             return false;
         when = when.addSecs(3600);
     }
@@ -93,15 +93,15 @@ void BM_RecordQuestion(benchmark::State& state)
     std::mt19937 random(11);
     std::vector<double> ms, finishMs;
     for (auto _ : state) {
-        const QList<brev::JudgedItem> items = question(random, 5);
+        const brev::JudgedQuestion asked = question(random, 5);
         auto start = Clock::now();
-        brev::Problem problem = store.recordQuestion(4, items, when);
+        brev::Problem problem = store.recordQuestion(asked, when);
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         state.SetIterationTime(seconds);
         ms.push_back(seconds * 1000);
         if (ms.size() % kQuestionsPerGame == 0 && !problem) {   // a game ends, the next begins
             start = Clock::now();
-            problem = store.finishGame(20, 50, false, when);
+            problem = store.finishGame(kPlayer, 20, 50, false, when);
             finishMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
             problem = problem ? problem : store.beginGame(kPlayer, when, false);
         }
@@ -110,7 +110,7 @@ void BM_RecordQuestion(benchmark::State& state)
             return;
         }
     }
-    store.finishGame(0, 0, true, when);
+    store.finishGame(kPlayer, 0, 0, true, when);
     state.counters["p50_ms"] = percentile(ms, 50);
     state.counters["p95_ms"] = percentile(ms, 95);
     state.counters["p99_ms"] = percentile(ms, 99);

@@ -47,6 +47,8 @@ can share online with the brevallo-hofd service. Playable with the mouse or
 the keyboard alone.
 
 Each player's settings, hall of fame and log are kept in their home folder.")
+# The texts go into the packages as written, quotation marks included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_STRIP_FILES ON)
 # Debian 12's Qt 6 libraries; the GIF, JPEG and X11 plug-ins come with libqt6gui6,
 # and the progress file brevprogress.sqlite needs Qt SQL's SQLite driver, a

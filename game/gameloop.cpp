@@ -51,22 +51,29 @@ int adjustedScore(int score, int maxdif, int percent)
     return static_cast<int>(std::nearbyint(adjusted));
 }
 
-Game::Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile, ItemDraw& draw,
-           QuestionMaker makeModel)
+Game::Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile,
+           ItemDraw& draw, Sounds* sounds, QuestionMaker makeModel)
     : settings_(settings), session_(session), log_(log), questionFile_(questionFile), draw_(draw),
-      makeModel_(makeModel ? std::move(makeModel) : QuestionMaker(makeQuestion))
+      sounds_(sounds), makeModel_(makeModel ? std::move(makeModel) : QuestionMaker(makeQuestion))
 {
 }
 
-void applyVerdict(const Verdict& verdict, GameSession& session, GameLog& log, Sounds& sounds)
+void Game::applyTurn(const Verdict& verdict, int number)
 {
-    session.addPoints(verdict.points, verdict.possible);
+    const QuestionRecord& record = verdict.record;
+    session_.addPoints(record.points, record.possible);
     for (const LogLine& line : verdict.log)
-        log.write(line.text, line.level);
+        log_.write(line.text, line.level);
     for (const Credit& credit : verdict.credits)
-        session.credit(credit.record, credit.change);
-    if (verdict.sound >= 0)
-        sounds.play(verdict.sound);
+        session_.credit(credit.record, credit.change);
+    if (sounds_ && verdict.sound >= 0)
+        sounds_->play(verdict.sound);
+    // A game that writes a question file is the teacher's: no review, no progress.
+    if (session_.exporting())
+        return;
+    if (record_)
+        record_(record);
+    review_ << ReviewEntry{number, record};
 }
 
 // Draws a category: 0..18 (the stored ones) with 0 raised to 1, so category 1 has twice the
@@ -122,21 +129,7 @@ Answered Game::ask(GameUi& ui, int category, int number)
             ui.givenUp(*told);
         asked = told ? Asked::Abandoned : Asked::LeftOut;
     } else if (question) {
-        writeLoadLines(*question, session_, log_, questionFile_);
-        answered = ui.ask(*question, {number, settings_.settings.nquestions});
-        if (asked == Asked::Yes && !session_.exporting()) {
-            ReviewEntry entry{number, question->categoryName(Wording::Shown), question->reviewQuestion(), {},
-                              question->rightAnswer()};
-            entry.skipped = !answered.verdict;
-            if (answered.verdict) {
-                entry.given = answered.verdict->given;
-                entry.points = answered.verdict->points;
-                entry.possible = answered.verdict->possible;
-                if (record_)
-                    record_(*question, *answered.verdict);
-            }
-            review_ << entry;
-        }
+        answered = present(ui, *question, {number, settings_.settings.nquestions});
     }
     // The question's header reaches the log only when the question was asked.
     if (asked == Asked::Yes)
@@ -148,6 +141,24 @@ Answered Game::ask(GameUi& ui, int category, int number)
             ui.tell(*problem);
     if (asked == Asked::NoScreen)
         ui.tell(tr("No question set for %1").arg(categoryName(category, Wording::Shown)));
+    return answered;
+}
+
+Answered Game::present(GameUi& ui, QuestionModel& question, const QuestionPosition& at)
+{
+    writeLoadLines(question, session_, log_, questionFile_);
+    std::optional<Verdict> judged;
+    Answered answered = ui.ask(question, at, [&](const Verdict& verdict) {
+        if (judged)
+            return;   // a question is judged once
+        judged = verdict;
+        applyTurn(verdict, at.number);
+    });
+    if (answered.asked != Asked::Yes)
+        return answered;
+    answered.verdict = judged;
+    if (!judged && !session_.exporting())
+        review_ << ReviewEntry{at.number, question.skipped()};
     return answered;
 }
 
@@ -200,8 +211,7 @@ void Game::askQuestions(GameUi& ui)
 
 void Game::play(GameUi& ui, GameKind kind)
 {
-    session_.score = 0;
-    session_.possible = 0;
+    session_.startGame();
     review_.clear();
     endedEarly_ = false;
     askQuestions(ui);
@@ -219,25 +229,44 @@ void Game::play(GameUi& ui, GameKind kind)
         ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
 }
 
-QString reviewMark(const ReviewEntry& e)
+QString markText(Mark mark)
 {
-    return e.skipped      ? QCoreApplication::translate("Review", "skipped")
-           : e.allRight() ? QCoreApplication::translate("Review", "right")
-                          : QCoreApplication::translate("Review", "wrong");
+    switch (mark) {
+    case Mark::Right: return QCoreApplication::translate("Review", "right");
+    case Mark::PartlyRight: return QCoreApplication::translate("Review", "partly right");
+    case Mark::Wrong: return QCoreApplication::translate("Review", "wrong");
+    case Mark::Skipped: return QCoreApplication::translate("Review", "skipped");
+    }
+    return {};
+}
+
+QString reviewSummary(const QList<ReviewEntry>& entries)
+{
+    std::array<int, 4> marks{};
+    for (const ReviewEntry& e : entries)
+        ++marks[size_t(e.record.mark())];
+    return QCoreApplication::translate("Review", "Right: %1, partly right: %2, wrong: %3, skipped: %4")
+        .arg(marks[size_t(Mark::Right)])
+        .arg(marks[size_t(Mark::PartlyRight)])
+        .arg(marks[size_t(Mark::Wrong)])
+        .arg(marks[size_t(Mark::Skipped)]);
 }
 
 QString reviewText(const QList<ReviewEntry>& entries)
 {
     QString out;
     for (const ReviewEntry& e : entries) {
-        out += QCoreApplication::translate("Review", "Question %1 (%2): %3").arg(e.number).arg(e.category, reviewMark(e))
-               + QLatin1Char('\n') + e.question + QLatin1Char('\n');
-        if (!e.skipped)
-            out += QCoreApplication::translate("Review", "Your answer:") + QLatin1Char('\n') + e.given
+        const QuestionRecord& r = e.record;
+        out += QCoreApplication::translate("Review", "Question %1 (%2): %3")
+                   .arg(e.number)
+                   .arg(categoryName(r.category, Wording::Shown), markText(r.mark()))
+               + QLatin1Char('\n') + r.question + QLatin1Char('\n');
+        if (!r.skipped)
+            out += QCoreApplication::translate("Review", "Your answer:") + QLatin1Char('\n') + r.given
                    + QLatin1Char('\n');
-        out += QCoreApplication::translate("Review", "Right answer:") + QLatin1Char('\n') + e.right
+        out += QCoreApplication::translate("Review", "Right answer:") + QLatin1Char('\n') + r.right
                + QLatin1Char('\n');
-        out += QCoreApplication::translate("Review", "Points: %1 of %2").arg(e.points).arg(e.possible)
+        out += QCoreApplication::translate("Review", "Points: %1 of %2").arg(r.points).arg(r.possible)
                + QLatin1String("\n\n");
     }
     out.replace(kLineBreak, QStringLiteral("\n"));

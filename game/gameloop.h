@@ -52,39 +52,40 @@ struct QuestionPosition {
 struct Answered {
     Answered(Asked asked = Asked::Yes) : asked(asked) {}
     Asked asked;
-    std::optional<Verdict> verdict;   // the judgement; none when skipped
+    std::optional<Verdict> verdict;   // the judgement the game applied; none when skipped
     bool endGame = false;             // the player ended the game after it
 };
 
-// One question of a game as the review after it lists it.
+// One question of a game as the review after it lists it: its place in the
+// game and its record.
 struct ReviewEntry {
     int number = 0;
-    QString category;   // the category's name
-    QString question;   // as the screen asked it
-    QString given;      // the player's answer; empty when skipped
-    QString right;      // the right answer
-    int points = 0;
-    int possible = 0;
-    bool skipped = false;
-    bool allRight() const { return !skipped && possible > 0 && points == possible; }
+    QuestionRecord record;
 };
 
 // The review as plain text, for copying and printing: one block per question.
 QString reviewText(const QList<ReviewEntry>& entries);
-// How a question of the review went, in words: skipped, right or wrong.
-QString reviewMark(const ReviewEntry& entry);
+// How a question went, in words: right, partly right, wrong or skipped.
+QString markText(Mark mark);
+// How many questions of the review went each way, in words (for a screen reader).
+QString reviewSummary(const QList<ReviewEntry>& entries);
 
 // What a game is: an ordinary one, or practice (its draw favours the
 // presidents the player knows least, and it never enters the hall of fame).
 enum class GameKind { Ordinary, Practice };
+
+// Applies the turn of a judged question (the game loop's): the running
+// score, log, usage credits, sound, progress and review, all at once.
+using ApplyTurn = std::function<void(const Verdict& verdict)>;
 
 // What the game loop needs from the windows.
 class GameUi {
 public:
     virtual ~GameUi() = default;
     // Shows the loaded question modally and returns once it (and its score
-    // screen) closed.
-    virtual Answered ask(QuestionModel& question, const QuestionPosition& at) = 0;
+    // screen) closed. The window hands its judgement to applyTurn while it is
+    // still open, before the score screen that shows the running score after it.
+    virtual Answered ask(QuestionModel& question, const QuestionPosition& at, const ApplyTurn& applyTurn) = 0;
     // A category of the setup list ran out of records: tells the player and
     // lets them choose others.
     virtual void givenUp(const QString& message) = 0;
@@ -100,17 +101,13 @@ public:
     virtual void review(const QList<ReviewEntry>&) {}
 };
 
-// Where the judged items of each question go (the player's progress):
-// called once per answered question with its model and judgement.
-using AnswerRecorder = std::function<void(const QuestionModel& question, const Verdict& verdict)>;
+// Where each judged question of a game goes (the player's progress): called
+// once per answered question, with its record.
+using AnswerRecorder = std::function<void(const QuestionRecord& record)>;
 
 // What a loaded question writes: in a game its play-log lines, in an export
 // its lines to the question file (a tabbed line is counted).
 void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile);
-
-// Applies a judgement: the running score, the play-log lines, the usage
-// counters, then the sound.
-void applyVerdict(const Verdict& verdict, GameSession& session, GameLog& log, Sounds& sounds);
 
 // Makes the model of a question (the table of question kinds, makeQuestion).
 using QuestionMaker =
@@ -122,9 +119,10 @@ public:
     // settings: the game's conditions and categories (a category that runs
     // out is switched off); session: the running score, counters and mode;
     // log: the play log; questionFile: where an export's lines go; draw: the
-    // records drawn for each question; makeModel: the question kinds.
-    Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile, ItemDraw& draw,
-         QuestionMaker makeModel = {});
+    // records drawn for each question; sounds: the effect a judgement plays
+    // (none without); makeModel: the question kinds.
+    Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile,
+         ItemDraw& draw, Sounds* sounds = nullptr, QuestionMaker makeModel = {});
 
     // A whole game, its final message, the review and the hall-of-fame offer
     // (playgame); a practice game has no hall-of-fame offer and says so.
@@ -139,8 +137,16 @@ public:
     void askQuestions(GameUi& ui);
     // One question of a category (askquestion); number: its place in the game.
     Answered ask(GameUi& ui, int category, int number = 1);
+    // A loaded question: its load lines, then its window; the judgement the
+    // window hands back is applied as the question's turn, and a question
+    // left unjudged is reviewed as skipped.
+    Answered present(GameUi& ui, QuestionModel& question, const QuestionPosition& at);
 
 private:
+    // Applies one judged question: the running score, the log lines, the
+    // usage credits, the sound; in a game (not an export) also the progress
+    // and the review.
+    void applyTurn(const Verdict& verdict, int number);
     int drawCategory();
     // The category ran out of records: switches it off; for a category of the
     // setup list, the message the player must see; a bonus category is left
@@ -152,6 +158,7 @@ private:
     GameLog& log_;
     QuestionFile& questionFile_;
     ItemDraw& draw_;
+    Sounds* sounds_;
     QuestionMaker makeModel_;
     AnswerRecorder record_;
     QList<ReviewEntry> review_;

@@ -79,8 +79,7 @@ ExportResult exportQuestions(ExportMode mode, int questions, const Records& reco
     QuestionFile file(&result.file);
     startExport(mode, settings, session, file, today);
     settings.settings.nquestions = questions;
-    session.score = 0;
-    session.possible = 0;
+    session.startGame();
     GameLog nowhere(QString(), settings.settings.loglevel);   // the program's log stays as it is
     ItemDraw draw(records, session.itemUse, random);
     ExportGameUi ui;

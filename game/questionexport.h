@@ -42,13 +42,14 @@ void startExport(ExportMode mode, SettingsStore& settings, GameSession& session,
 std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions);
 
 // The game loop's windows for an export that has none: each question is
-// loaded (and its lines written) by the game loop and counts as asked. A
+// loaded (and its lines written) by the game loop and counts as asked,
+// unjudged, as a skipped question does, so no turn is applied. A
 // category that runs out of records is switched off as in a game; when none
 // is left the export stops. What the game would tell the player is kept, in
 // order, for the caller to show.
 class ExportGameUi : public GameUi {
 public:
-    Answered ask(QuestionModel&, const QuestionPosition&) override { return Asked::Yes; }
+    Answered ask(QuestionModel&, const QuestionPosition&, const ApplyTurn&) override { return Asked::Yes; }
     void givenUp(const QString& message) override { tell(message); }
     // Every category ran out of records: a game would offer the setup screen;
     // an export has no one to ask, so it ends the loop here.

@@ -36,6 +36,14 @@ QString MatchingModel::pairLine(int p, const QString& name) const
     return QCoreApplication::translate("Review", "%1: %2").arg(targetText(p), name);
 }
 
+int MatchingModel::ownTarget(int k) const
+{
+    for (int p = 0; p < bars(); ++p)
+        if (order(p) == k)
+            return p;
+    return -1;
+}
+
 QString MatchingModel::rightAnswer() const
 {
     QStringList right;
@@ -44,31 +52,49 @@ QString MatchingModel::rightAnswer() const
     return right.join(kLineBreak);
 }
 
+QuestionRecord MatchingModel::unanswered() const
+{
+    QuestionRecord r = QuestionModel::unanswered();
+    for (int p = 0; p < bars(); ++p)
+        r.shown << targetText(p);
+    for (int k = 0; k < bars(); ++k)
+        r.items << AskedItem{chosen_[size_t(k)], names_[k], {}, targetText(ownTarget(k)), false};
+    return r;
+}
+
 Verdict MatchingModel::judge() const
 {
     Verdict v;
-    v.possible = possible();
-    v.heading = resultsHeading();
+    QuestionRecord& r = v.record;
+    r = unanswered();
     QStringList given;
     for (int p = 0; p < bars(); ++p) {
         const int placed = board_.placedBar(p);
         given << pairLine(p, placed >= 0 ? names_[placed] : QCoreApplication::translate("Review", "(nothing)"));
     }
-    v.given = given.join(kLineBreak);
+    r.given = given.join(kLineBreak);
+    v.heading = resultsHeading();
     int correct = 0;
-    for (int p = 0; p < bars(); ++p) {
-        const int placed = board_.placedBar(p);
-        if (board_.rightAt(p)) {
-            v.credits << Credit{chosen_[size_t(placed)], kRightCredit};
+    for (int k = 0; k < bars(); ++k) {
+        AskedItem& item = r.items[k];
+        const int target = board_.targetOf(k);
+        if (target >= 0)
+            item.given = targetText(target);
+        item.correct = target >= 0 && board_.rightAt(target);
+        if (item.correct) {
+            v.credits << Credit{item.record, kRightCredit};
             ++correct;
-        } else if (placed >= 0) {
-            v.credits << Credit{chosen_[size_t(placed)], kWrongCredit};
-            v.results += kLineBreak + wrongPairLine(placed, p, Wording::Shown);
+        } else if (target >= 0) {
+            v.credits << Credit{item.record, kWrongCredit};
+            v.results += kLineBreak + wrongPairLine(k, target, Wording::Shown);
             if (logsWrongPairs())
-                v.log << LogLine{wrongPairLine(placed, p, Wording::Written), kExplainLevel};
+                v.log << LogLine{wrongPairLine(k, target, Wording::Written), kExplainLevel};
+        } else {
+            v.results += kLineBreak + unplacedLine(k);
         }
     }
-    v.points = correct * kPointsPerPair;
+    r.points = correct * kPointsPerPair;
+    r.possible = possible();
     finish(v, correct);
     return v;
 }

@@ -38,6 +38,8 @@ public:
     Verdict judge() const;
     // Each target with the name that belongs to it.
     QString rightAnswer() const override;
+    // The targets as displayed; each bar's president with his own target.
+    QuestionRecord unanswered() const override;
 
     const QString& name(int k) const { return names_[k]; }
     int barFontSize() const { return barFontSize_; }
@@ -54,10 +56,14 @@ protected:
     // The result line for bar `placed` wrongly on target p, as the log writes
     // it or as the score screen shows it.
     virtual QString wrongPairLine(int placed, int p, Wording wording) const = 0;
-    // What target p shows, in words, for the review.
-    virtual QString targetText(int p) const = 0;
     // Whether that line goes to the play log in this run mode.
     virtual bool logsWrongPairs() const = 0;
+    // What target p shows, in words, for the review.
+    virtual QString targetText(int p) const = 0;
+    // The target that shows bar k's record.
+    int ownTarget(int k) const;
+    // The score screen's line for bar k left unplaced: where it belongs.
+    virtual QString unplacedLine(int k) const = 0;
     // The score line, and what a question with every pair right shows and plays.
     virtual void finish(Verdict& v, int correct) const = 0;
     virtual int possible() const = 0;

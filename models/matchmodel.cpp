@@ -75,7 +75,7 @@ QString MatchModel::wrongPairLine(int placed, int, Wording wording) const
 
 void MatchModel::finish(Verdict& v, int correct) const
 {
-    v.results += kLineBreak + tr("*** Scored %1 of %2").arg(v.points).arg(possible());
+    v.results += kLineBreak + tr("*** Scored %1 of %2").arg(v.record.points).arg(possible());
     if (correct == kBars) {
         v.results = tr("*** All correct!");
         v.sound = SfxCorrect;

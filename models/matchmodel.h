@@ -44,7 +44,9 @@ public:
 
 protected:
     void showTargets() override;
+    // "name = description": the bar's name and its own description.
     QString wrongPairLine(int placed, int p, Wording wording) const override;
+    QString unplacedLine(int k) const override { return wrongPairLine(k, -1, Wording::Shown); }
     QString targetText(int p) const override { return shownDescription(p); }
     QString reviewQuestion() const override { return shownQuestion(); }
     bool logsWrongPairs() const override { return !exporting(); }

@@ -58,23 +58,33 @@ QStringList MultipleChoiceModel::exportLines() const
     return {};
 }
 
+QuestionRecord MultipleChoiceModel::unanswered() const
+{
+    QuestionRecord r = QuestionModel::unanswered();
+    r.shown = QStringList(choices_.begin(), choices_.end());
+    r.items = {AskedItem{chosen_[size_t(answerSlot_)], r.question, {}, r.right, false}};
+    return r;
+}
+
 Verdict MultipleChoiceModel::choose(int i) const
 {
-    const Chosen& chosen = chosen_;
+    const int picked = std::clamp(i, 0, 4);
     Verdict v;
-    v.possible = kPoints;
+    QuestionRecord& r = v.record;
+    r = unanswered();
+    r.given = r.items[0].given = choices_[size_t(picked)];
+    r.items[0].correct = picked == answerSlot_;
+    r.possible = kPoints;
     v.heading = resultsHeading();
-    v.given = choices_[size_t(std::clamp(i, 0, 4))];
-    if (i == answerSlot_) {
-        v.points = kPoints;
+    if (r.items[0].correct) {
+        r.points = kPoints;
         v.results = tr(" Correct, +5 pts");
-        v.credits = {{chosen[size_t(i)], kRightCredit}};
+        v.credits = {{chosen_[size_t(picked)], kRightCredit}};
         v.sound = SfxCorrect;
     } else {
-        const QString& right = choices_[size_t(answerSlot_)];
-        v.results = tr("Sorry, the answer was %1").arg(right);
-        v.log = {{question_ + QLatin1Char(' ') + right, kPlayLevel}};
-        v.credits = {{chosen[size_t(i)], kWrongCredit}, {chosen[size_t(answerSlot_)], kWrongCredit}};
+        v.results = tr("Sorry, the answer was %1").arg(r.right);
+        v.log = {{question_ + QLatin1Char(' ') + choices_[size_t(answerSlot_)], kPlayLevel}};
+        v.credits = {{chosen_[size_t(picked)], kWrongCredit}, {chosen_[size_t(answerSlot_)], kWrongCredit}};
         v.sound = SfxWrong;
     }
     return v;

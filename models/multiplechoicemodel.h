@@ -23,6 +23,8 @@ public:
     virtual Verdict choose(int i) const;
     QString reviewQuestion() const override { return shownQuestion(); }
     QString rightAnswer() const override { return choices_[size_t(answerSlot_)]; }
+    // The five choices; the one president asked about is the right choice's.
+    QuestionRecord unanswered() const override;
 
     int answerSlot() const { return answerSlot_; }
     const QString& choiceText(int i) const { return choices_[size_t(i)]; }

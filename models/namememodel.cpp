@@ -148,9 +148,7 @@ NameMeModel::KeyResult NameMeModel::press(QChar typed)
         finished_ = true;
         mask_ = answer_;
         result.outcome = Outcome::Lost;
-        result.verdict.possible = triesAllowed_;
-        result.verdict.sound = SfxWrong;
-        result.verdict.given = QCoreApplication::translate("Review", "%1 (wrong letters:%2)").arg(pattern_, tried_);
+        result.verdict = judged(false);
         return result;
     }
     rebuildMask();
@@ -159,13 +157,34 @@ NameMeModel::KeyResult NameMeModel::press(QChar typed)
         return result;
     }
     result.outcome = Outcome::Won;
-    result.verdict.points = triesAllowed_ - misses();
-    result.verdict.possible = triesAllowed_;
-    result.verdict.sound = SfxCorrect;
-    result.verdict.results = pattern_ + kLineBreak + tr("You got it!");
-    result.verdict.heading = resultsHeading();
-    result.verdict.given = pattern_;
+    result.verdict = judged(true);
     return result;
+}
+
+QuestionRecord NameMeModel::unanswered() const
+{
+    QuestionRecord r = QuestionModel::unanswered();
+    r.items = {AskedItem{record_, r.question, {}, r.right, false}};
+    return r;
+}
+
+Verdict NameMeModel::judged(bool won) const
+{
+    Verdict v;
+    QuestionRecord& r = v.record;
+    r = unanswered();
+    r.items[0].given = pattern_;
+    r.items[0].correct = won;
+    r.given =
+        won ? pattern_ : QCoreApplication::translate("Review", "%1 (wrong letters:%2)").arg(pattern_, tried_);
+    r.points = won ? triesAllowed_ - misses() : 0;
+    r.possible = triesAllowed_;
+    v.sound = won ? SfxCorrect : SfxWrong;
+    v.heading = resultsHeading();
+    v.results =
+        (won ? pattern_ + kLineBreak + tr("You got it!") : answer_ + kLineBreak + tr("Too many tries!"))
+        + kLineBreak + tr("*** Scored %1 of %2").arg(r.points).arg(r.possible);
+    return v;
 }
 
 QString NameMeModel::reviewQuestion() const

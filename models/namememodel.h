@@ -27,6 +27,8 @@ public:
     QStringList exportLines() const override { return {}; }
     QString reviewQuestion() const override;
     QString rightAnswer() const override { return answer_; }
+    // The one president asked about: the one to name.
+    QuestionRecord unanswered() const override;
 
     enum class Outcome {
         NotALetter,   // "Press a letter, only"
@@ -40,7 +42,7 @@ public:
     struct KeyResult {
         Outcome outcome = Outcome::NotALetter;
         QList<int> sounds;         // played now, in order (Found and Missed)
-        Verdict verdict;           // Won and Lost: the judgement
+        Verdict verdict;           // Won and Lost: the judgement, with the score screen's texts
     };
     // One typed character.
     KeyResult press(QChar typed);
@@ -76,6 +78,8 @@ public:
 
 private:
     void rebuildMask();
+    // The judgement of a finished name: won or lost.
+    Verdict judged(bool won) const;
 
     int maxdif_ = 1;
     int record_ = 0;

@@ -119,24 +119,35 @@ QStringList OddOneOutModel::exportLines() const
     return {};
 }
 
+QuestionRecord OddOneOutModel::unanswered() const
+{
+    QuestionRecord r = QuestionModel::unanswered();
+    r.shown = QStringList(items_.begin(), items_.end());
+    r.items = {AskedItem{chosen_[kOddSlot], r.right, {}, r.right, false}};
+    return r;
+}
+
 Verdict OddOneOutModel::choose(int position) const
 {
-    const Chosen& chosen = chosen_;
-    const int slot = slotAt(position);
+    const int picked = std::clamp(position, 0, 3);
+    const int slot = slotAt(picked);
     Verdict v;
-    v.possible = kPoints;
+    QuestionRecord& r = v.record;
+    r = unanswered();
+    r.given = r.items[0].given = items_[size_t(picked)];
+    r.items[0].correct = slot == kOddSlot;
+    r.possible = kPoints;
     v.heading = resultsHeading();
-    v.given = items_[size_t(std::clamp(position, 0, 3))];
-    if (slot == kOddSlot) {
-        v.points = kPoints;
+    if (r.items[0].correct) {
+        r.points = kPoints;
         v.results = tr("Correct -- %1").arg(patternSentence(Wording::Shown));
-        v.credits = {{chosen[kOddSlot], kRightCredit}};
+        v.credits = {{chosen_[kOddSlot], kRightCredit}};
         v.sound = SfxOddOneRight;
     } else {
         v.results = tr("No, %1").arg(patternSentence(Wording::Shown));
         if (!exporting())
             v.log = {{QStringLiteral("No, ") + patternSentence(Wording::Written), kExplainLevel}};
-        v.credits = {{chosen[size_t(slot)], kWrongCredit}};
+        v.credits = {{chosen_[size_t(slot)], kWrongCredit}};
         v.sound = SfxWrongPick;
     }
     return v;

@@ -31,6 +31,8 @@ public:
     Verdict choose(int position) const;
     QString reviewQuestion() const override;
     QString rightAnswer() const override { return items_[size_t(oddPosition())]; }
+    // The four names as displayed; the one president asked about is the odd one.
+    QuestionRecord unanswered() const override;
 
     // The slot of chosen whose item position p shows.
     int slotAt(int position) const { return slotOrder_[size_t(position)]; }

@@ -31,6 +31,19 @@ QString PortraitMatchModel::wrongPairLine(int placed, int p, Wording wording) co
         .arg(name(placed), name(order(p)));
 }
 
+QString PortraitMatchModel::unplacedLine(int k) const
+{
+    // The portraits stand two by two: positions 0 and 1 on top, 2 and 3 below.
+    static const char* const lines[kBars] = {
+        QT_TR_NOOP("%1 was not placed: his image is the top left one"),
+        QT_TR_NOOP("%1 was not placed: his image is the top right one"),
+        QT_TR_NOOP("%1 was not placed: his image is the bottom left one"),
+        QT_TR_NOOP("%1 was not placed: his image is the bottom right one"),
+    };
+    const int p = ownTarget(k);
+    return p >= 0 && p < kBars ? tr(lines[p]).arg(name(k)) : QString();
+}
+
 QString PortraitMatchModel::targetText(int p) const
 {
     return QCoreApplication::translate("Review", "Portrait of %1").arg(name(order(p)));

@@ -32,6 +32,8 @@ public:
 
 protected:
     QString wrongPairLine(int placed, int p, Wording wording) const override;
+    // Where the unplaced bar's portrait is in the grid.
+    QString unplacedLine(int k) const override;
     QString targetText(int p) const override;
     bool logsWrongPairs() const override { return mode() != RunMode::OnlineExport; }
     void finish(Verdict& v, int correct) const override;

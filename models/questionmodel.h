@@ -53,6 +53,25 @@ public:
     // and its right answer (one line per pair or place where there are several).
     virtual QString reviewQuestion() const { return categoryName(Wording::Shown); }
     virtual QString rightAnswer() const { return {}; }
+    // The loaded question as a record before any answer: what it asked and
+    // showed, and each president it asks about with his right answer. A
+    // judgement fills in the answer and the points.
+    virtual QuestionRecord unanswered() const
+    {
+        QuestionRecord r;
+        r.screen = screen();
+        r.category = category_;
+        r.question = reviewQuestion();
+        r.right = rightAnswer();
+        return r;
+    }
+    // The record of the question left without an answer.
+    QuestionRecord skipped() const
+    {
+        QuestionRecord r = unanswered();
+        r.skipped = true;
+        return r;
+    }
 
 protected:
     const Records& records() const { return draw_.records(); }

@@ -61,13 +61,44 @@ bool SortModel::pushUp(int line)
     return true;
 }
 
+std::pair<int, int> SortModel::rightLines(int key) const
+{
+    int below = 0;
+    int equal = 0;
+    for (int k = 0; k < kItems; ++k) {
+        below += keyOf(k) < key ? 1 : 0;
+        equal += keyOf(k) == key ? 1 : 0;
+    }
+    return {below, below + equal - 1};
+}
+
+QuestionRecord SortModel::unanswered() const
+{
+    QuestionRecord r = QuestionModel::unanswered();
+    r.shown = lines();
+    for (int k = 0; k < kItems; ++k) {
+        const auto [first, last] = rightLines(keyOf(k));
+        const QString right = first == last ? tr("place %1").arg(first + 1)
+                                            : tr("places %1 to %2").arg(first + 1).arg(last + 1);
+        r.items << AskedItem{chosen_[size_t(k)], r.shown[k], {}, right, false};
+    }
+    return r;
+}
+
 Verdict SortModel::judge() const
 {
     const Chosen& chosen = chosen_;
     const QString& lb = kLineBreak;
     Verdict v;
+    QuestionRecord& r = v.record;
+    r = unanswered();
+    r.given = r.shown.join(kLineBreak);
+    for (int k = 0; k < kItems; ++k) {
+        const auto [first, last] = rightLines(keyOf(k));
+        r.items[k].given = tr("place %1").arg(k + 1);
+        r.items[k].correct = first <= k && k <= last;
+    }
     v.heading = resultsHeading();
-    v.given = lines().join(kLineBreak);
     v.results = QStringLiteral(" ");
     int correct = 0;
     int pairs = 0;
@@ -91,8 +122,8 @@ Verdict SortModel::judge() const
             v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel};
         v.results = tr("*** All correct!");
     }
-    v.points = correct;
-    v.possible = pairs;
+    r.points = correct;
+    r.possible = pairs;
     v.results += lb + tr("*** %1 of %2 correct ").arg(correct).arg(pairs);
     return v;
 }

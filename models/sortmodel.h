@@ -6,6 +6,8 @@
 #include "models/questionmodel.h"
 #include "models/verdict.h"
 
+#include <utility>
+
 namespace brev {
 
 class SortModel : public QuestionModel {
@@ -38,11 +40,16 @@ public:
     QString reviewQuestion() const override { return heading_; }
     // The five items in the right order.
     QString rightAnswer() const override;
+    // The five lines in their current order, each president with his right
+    // place (any of the places of items with his key).
+    QuestionRecord unanswered() const override;
 
     static QString helpText();
 
 private:
     int keyOf(int line) const;
+    // The lines (0..4) an item of the key may stand on in a right order.
+    std::pair<int, int> rightLines(int key) const;
     QString itemText(int line) const;
 
     QString heading_;

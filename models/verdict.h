@@ -1,7 +1,10 @@
 #pragma once
-// What judging one answer decided: the points, the record credits, the log
-// lines, the sound and the score screen's texts. A screen's model builds it
-// without touching anything; the game applies it in one place.
+// What judging one answer decided: the record of the question (with its
+// points), the usage credits, the log lines, the sound and the score screen's
+// texts. A screen's model builds it without touching anything; the game loop
+// applies it in one place.
+#include "models/questionrecord.h"
+
 #include <QList>
 #include <QString>
 
@@ -28,14 +31,12 @@ struct LogLine {
 };
 
 struct Verdict {
-    int points = 0;          // won
-    int possible = 0;        // at stake
-    QList<Credit> credits;   // usage counter changes, in order
+    QuestionRecord record;   // what was asked and answered, the points won and possible
+    QList<Credit> credits;   // usage counter changes, in order: the draw's bookkeeping
     QList<LogLine> log;      // play-log lines
     int sound = -1;          // an Sfx number, or -1 for none
-    QString results;         // the score screen's result text
+    QString results;         // the score screen's result text, listing what the record holds
     QString heading;         // the score screen's heading
-    QString given;           // the player's answer as the review after the game lists it
 
     bool operator==(const Verdict&) const = default;
 };

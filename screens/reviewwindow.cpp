@@ -32,6 +32,7 @@ ReviewWindow::ReviewWindow(const QList<ReviewEntry>& entries, QWidget* parent)
     list = new QTextBrowser(this);
     list->setObjectName(QStringLiteral("reviewList"));
     list->setAccessibleName(tr("Questions of the game"));
+    list->setAccessibleDescription(reviewSummary(entries_));
     list->setOpenLinks(false);
     list->setHtml(html(entries_));
 
@@ -63,17 +64,26 @@ QString ReviewWindow::html(const QList<ReviewEntry>& entries)
 {
     QString out;
     for (const ReviewEntry& e : entries) {
-        const QString mark = reviewMark(e);
-        const QString colour = e.allRight() ? QStringLiteral("#1a6b1a") : QStringLiteral("#a01010");
-        out += QStringLiteral("<h3>") + tr("Question %1: %2").arg(e.number).arg(e.category.toHtmlEscaped())
-               + QStringLiteral(" &mdash; <span style=\"color:%1\">%2</span></h3>").arg(colour, mark);
-        out += QStringLiteral("<p>") + escapedLines(e.question) + QStringLiteral("</p>");
-        if (!e.skipped)
-            out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Your answer:") + QStringLiteral("</b><br>") + escapedLines(e.given)
-                   + QStringLiteral("</p>");
-        out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Right answer:") + QStringLiteral("</b><br>") + escapedLines(e.right)
+        const QuestionRecord& r = e.record;
+        const Mark mark = r.mark();
+        const QString colour = mark == Mark::Right         ? QStringLiteral("#1a6b1a")
+                               : mark == Mark::PartlyRight ? QStringLiteral("#8a5a00")
+                                                           : QStringLiteral("#a01010");
+        out +=
+            QStringLiteral("<h3>")
+            + tr("Question %1: %2")
+                  .arg(e.number)
+                  .arg(categoryName(r.category, Wording::Shown).toHtmlEscaped())
+            + QStringLiteral(" &mdash; <span style=\"color:%1\">%2</span></h3>").arg(colour, markText(mark));
+        out += QStringLiteral("<p>") + escapedLines(r.question) + QStringLiteral("</p>");
+        if (!r.skipped)
+            out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Your answer:")
+                   + QStringLiteral("</b><br>") + escapedLines(r.given) + QStringLiteral("</p>");
+        out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Right answer:")
+               + QStringLiteral("</b><br>") + escapedLines(r.right) + QStringLiteral("</p>");
+        out += QStringLiteral("<p>")
+               + QCoreApplication::translate("Review", "Points: %1 of %2").arg(r.points).arg(r.possible)
                + QStringLiteral("</p>");
-        out += QStringLiteral("<p>") + QCoreApplication::translate("Review", "Points: %1 of %2").arg(e.points).arg(e.possible) + QStringLiteral("</p>");
     }
     return out;
 }

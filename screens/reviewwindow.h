@@ -1,8 +1,9 @@
 #pragma once
 // After a game: its questions in order, each with the player's answer, the
-// right answer and the points, wrong ones marked in words and colour. The
-// list is one read-only text a screen reader reads line by line; "Copy" puts
-// it on the clipboard as plain text.
+// right answer and the points, marked right, partly right, wrong or skipped
+// in words and colour. The list is one read-only text a screen reader reads
+// line by line, its description how many went each way; "Copy" puts it on
+// the clipboard as plain text.
 #include "game/gameloop.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ public:
     QPushButton* copyButton;
     QPushButton* closeButton;
 
-    // The list as HTML, wrong and skipped questions marked.
+    // The list as HTML, each question with its mark.
     static QString html(const QList<ReviewEntry>& entries);
 
 private:

@@ -28,6 +28,8 @@ struct GameSession {
     bool exporting() const { return mode != RunMode::Play; }
     // Counters for records 0..records, all 0.
     void resetUsage(int records) { itemUse.assign(size_t(records + 1), 0); }
+    // A new game's running score: 0 of 0, no percentage yet.
+    void startGame() { score = possible = percent = 0; }
     // Adds a question's points to the running score and works out the
     // percentage (rounded down; unchanged while nothing was possible) (the
     // design's updatestats).

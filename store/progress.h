@@ -25,6 +25,15 @@ struct JudgedItem {
     int points = 0;      // the points the item earned
 };
 
+// One judged question: its category, the points won of those possible, and
+// the presidents it asked about, each once.
+struct JudgedQuestion {
+    int category = 0;
+    int points = 0;
+    int possible = 0;
+    QList<JudgedItem> items;
+};
+
 // A president as the current game knows him: his record and name. The
 // current set (41 or 45 presidents, in term order) is a list of these.
 struct PresidentEntry {
@@ -41,12 +50,12 @@ struct PresidentHistory {
     QList<bool> recent;    // the latest answers, newest first, at most kMasteryWindow
 };
 
-// A player's answers in one category.
+// A player's questions in one category, counted by how they went.
 struct CategoryAccuracy {
     int category = 0;
-    int answered = 0;
-    int right = 0;
-    int points = 0;
+    int answered = 0;      // questions judged
+    int right = 0;         // every point possible won
+    int partlyRight = 0;   // some of them
 };
 
 // A finished game of a player.

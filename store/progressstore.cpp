@@ -76,6 +76,7 @@ QString ProgressStore::shownName(const QString& player)
 
 void ProgressStore::closeConnection()
 {
+    insertQuestion_.reset();
     insertItem_.reset();
     if (db_.isValid()) {
         db_.close();
@@ -191,6 +192,10 @@ Problem ProgressStore::open()
         if (auto problem = createSchema())
             return problem;
     }
+    if (version_ < kProgressSchemaVersion) {
+        if (auto problem = upgradeSchema())
+            return problem;
+    }
     if (auto problem = prepareWriting())
         return problem;
     open_ = true;
@@ -230,6 +235,7 @@ Problem ProgressStore::checkSchema(bool* fresh)
 
     const QString shown = QDir::toNativeSeparators(file_);
     *fresh = tables.isEmpty() && application == 0 && version == 0;
+    version_ = version;
     if (*fresh)
         return std::nullopt;
     if (application != kApplicationId)
@@ -251,7 +257,10 @@ Problem ProgressStore::checkSchema(bool* fresh)
         q.exec(QStringLiteral("SELECT id, player, started, practice, finished, score, possible, ended_early"
                               " FROM games LIMIT 0"))
         && q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, record, president,"
-                                 " correct, points FROM items LIMIT 0"));
+                                 " correct, points FROM items LIMIT 0"))
+        && (version < 2
+            || q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, points, possible"
+                                     " FROM questions LIMIT 0")));
     if (!tablesRead) {
         const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
         if (code == SqliteBusy || code == SqliteLocked || code == SqliteCorrupt || code == SqliteNotADb)
@@ -264,20 +273,54 @@ Problem ProgressStore::checkSchema(bool* fresh)
     return std::nullopt;
 }
 
+namespace {
+
+// The tables and indexes of version 1.
+const char* const kFirstTables[] = {
+    "CREATE TABLE games (id INTEGER PRIMARY KEY, player TEXT NOT NULL, started TEXT NOT NULL,"
+    " practice INTEGER NOT NULL, finished TEXT, score INTEGER, possible INTEGER, ended_early INTEGER)",
+    "CREATE INDEX games_player ON games (player)",
+    "CREATE TABLE items (id INTEGER PRIMARY KEY, game INTEGER NOT NULL REFERENCES games (id),"
+    " question INTEGER NOT NULL, asked TEXT NOT NULL, player TEXT NOT NULL, category INTEGER NOT NULL,"
+    " record INTEGER NOT NULL, president TEXT NOT NULL, correct INTEGER NOT NULL,"
+    " points INTEGER NOT NULL)",
+    // A president's answers newest first and his counts, read from the index alone.
+    "CREATE INDEX items_president ON items (player, record, id, correct)",
+    "CREATE INDEX items_category ON items (player, category, correct, points)",
+};
+// What version 2 adds: one row per question, and a game's rows found by the game.
+const char* const kQuestionTables[] = {
+    "CREATE TABLE questions (id INTEGER PRIMARY KEY, game INTEGER NOT NULL REFERENCES games (id),"
+    " question INTEGER NOT NULL, asked TEXT NOT NULL, player TEXT NOT NULL, category INTEGER NOT NULL,"
+    " points INTEGER NOT NULL, possible INTEGER NOT NULL)",
+    // A category's counts, read from the index alone.
+    "CREATE INDEX questions_category ON questions (player, category, points, possible)",
+    "CREATE INDEX questions_game ON questions (game)",
+    "CREATE INDEX items_game ON items (game)",
+};
+// A version-1 question from its items: the right items are its points, all of them its possible.
+constexpr char kQuestionsFromItems[] =
+    "SELECT game, question, MIN(asked) AS asked, MIN(player) AS player, MIN(category) AS category,"
+    " SUM(correct) AS points, COUNT(*) AS possible FROM items GROUP BY game, question";
+
+}   // namespace
+
+// Runs the statements, then COMMIT, in the transaction begun; all or none.
+Problem ProgressStore::runInTransaction(const QStringList& statements, const char* doing)
+{
+    QSqlQuery q(db_);
+    for (const QString& statement : statements + QStringList{QStringLiteral("COMMIT")}) {
+        if (!q.exec(statement)) {
+            const QSqlError error = q.lastError();
+            q.exec(QStringLiteral("ROLLBACK"));
+            return failed(doing, error);
+        }
+    }
+    return std::nullopt;
+}
+
 Problem ProgressStore::createSchema()
 {
-    static const char* const statements[] = {
-        "CREATE TABLE games (id INTEGER PRIMARY KEY, player TEXT NOT NULL, started TEXT NOT NULL,"
-        " practice INTEGER NOT NULL, finished TEXT, score INTEGER, possible INTEGER, ended_early INTEGER)",
-        "CREATE INDEX games_player ON games (player)",
-        "CREATE TABLE items (id INTEGER PRIMARY KEY, game INTEGER NOT NULL REFERENCES games (id),"
-        " question INTEGER NOT NULL, asked TEXT NOT NULL, player TEXT NOT NULL, category INTEGER NOT NULL,"
-        " record INTEGER NOT NULL, president TEXT NOT NULL, correct INTEGER NOT NULL,"
-        " points INTEGER NOT NULL)",
-        // A president's answers newest first and his counts, read from the index alone.
-        "CREATE INDEX items_president ON items (player, record, id, correct)",
-        "CREATE INDEX items_category ON items (player, category, correct, points)",
-    };
     QSqlQuery q(db_);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(QT_TR_NOOP("starting a new history in it"), q.lastError());
@@ -292,17 +335,42 @@ Problem ProgressStore::createSchema()
         return std::nullopt;
     }
     QStringList all;
-    for (const char* statement : statements)
+    for (const char* statement : kFirstTables)
+        all << QString::fromLatin1(statement);
+    for (const char* statement : kQuestionTables)
         all << QString::fromLatin1(statement);
     all << QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)
-        << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion) << QStringLiteral("COMMIT");
-    for (const QString& statement : all) {
-        if (!q.exec(statement)) {
-            const QSqlError error = q.lastError();
-            q.exec(QStringLiteral("ROLLBACK"));
-            return failed(QT_TR_NOOP("starting a new history in it"), error);
-        }
+        << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion);
+    if (auto problem = runInTransaction(all, QT_TR_NOOP("starting a new history in it")))
+        return problem;
+    version_ = kProgressSchemaVersion;
+    return std::nullopt;
+}
+
+Problem ProgressStore::upgradeSchema()
+{
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QT_TR_NOOP("bringing it up to date"), q.lastError());
+    // Another copy of the game may have brought it up to date meanwhile.
+    bool fresh = false;
+    if (auto problem = checkSchema(&fresh))
+        return problem;
+    if (version_ >= kProgressSchemaVersion) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
     }
+    QStringList all;
+    for (const char* statement : kQuestionTables)
+        all << QString::fromLatin1(statement);
+    all << QStringLiteral("INSERT INTO questions (game, question, asked, player, category, points, possible)"
+                          " SELECT game, question, asked, player, category, points, possible FROM (%1)"
+                          " ORDER BY game, question")
+               .arg(QString::fromLatin1(kQuestionsFromItems))
+        << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion);
+    if (auto problem = runInTransaction(all, QT_TR_NOOP("bringing it up to date")))
+        return problem;
+    version_ = kProgressSchemaVersion;
     return std::nullopt;
 }
 
@@ -321,6 +389,11 @@ Problem ProgressStore::prepareWriting()
     if (!onNetworkFileSystem(file_) && q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && q.next()
         && q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
         q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    insertQuestion_ = std::make_unique<QSqlQuery>(db_);
+    if (!insertQuestion_->prepare(
+            QStringLiteral("INSERT INTO questions (game, question, asked, player,"
+                           " category, points, possible) VALUES (?, ?, ?, ?, ?, ?, ?)")))
+        return failed(QT_TR_NOOP("preparing to record"), insertQuestion_->lastError());
     insertItem_ = std::make_unique<QSqlQuery>(db_);
     if (!insertItem_->prepare(QStringLiteral("INSERT INTO items (game, question, asked, player, category,"
                                              " record, president, correct, points)"
@@ -352,57 +425,90 @@ Problem ProgressStore::beginGame(const QString& player, const QDateTime& when, b
     return std::nullopt;
 }
 
-Problem ProgressStore::recordQuestion(int category, const QList<JudgedItem>& items, const QDateTime& when)
+Problem ProgressStore::recordQuestion(const JudgedQuestion& question, const QDateTime& when)
 {
-    if (off_ || game_ == 0 || items.isEmpty())
+    if (off_ || game_ == 0)
         return std::nullopt;
     ++question_;
     QSqlQuery q(db_);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(QT_TR_NOOP("recording a question"), q.lastError());
     const QString asked = timeText(when);
-    for (const JudgedItem& item : items) {
+    QSqlQuery& row = *insertQuestion_;
+    row.bindValue(0, game_);
+    row.bindValue(1, question_);
+    row.bindValue(2, asked);
+    row.bindValue(3, player_);
+    row.bindValue(4, question.category);
+    row.bindValue(5, question.points);
+    row.bindValue(6, question.possible);
+    bool stored = row.exec();
+    QSqlError error = row.lastError();
+    for (auto item = question.items.begin(); stored && item != question.items.end(); ++item) {
         QSqlQuery& insert = *insertItem_;
         insert.bindValue(0, game_);
         insert.bindValue(1, question_);
         insert.bindValue(2, asked);
         insert.bindValue(3, player_);
-        insert.bindValue(4, category);
-        insert.bindValue(5, item.record);
-        insert.bindValue(6, item.president);
-        insert.bindValue(7, item.right ? 1 : 0);
-        insert.bindValue(8, item.points);
-        if (!insert.exec()) {
-            const QSqlError error = insert.lastError();
-            q.exec(QStringLiteral("ROLLBACK"));
-            return failed(QT_TR_NOOP("recording a question"), error);
-        }
+        insert.bindValue(4, question.category);
+        insert.bindValue(5, item->record);
+        insert.bindValue(6, item->president);
+        insert.bindValue(7, item->right ? 1 : 0);
+        insert.bindValue(8, item->points);
+        stored = insert.exec();
+        error = insert.lastError();
     }
-    if (!q.exec(QStringLiteral("COMMIT"))) {
-        const QSqlError error = q.lastError();
+    if (stored && !q.exec(QStringLiteral("COMMIT"))) {
+        stored = false;
+        error = q.lastError();
+    }
+    if (!stored) {
         q.exec(QStringLiteral("ROLLBACK"));
         return failed(QT_TR_NOOP("recording a question"), error);
     }
     return std::nullopt;
 }
 
-Problem ProgressStore::finishGame(int score, int possible, bool endedEarly, const QDateTime& when)
+Problem ProgressStore::finishGame(const QString& player, int score, int possible, bool endedEarly,
+                                  const QDateTime& when)
 {
     const qint64 game = game_;
     game_ = 0;
     if (off_ || game == 0)
         return std::nullopt;
+    const QString name = playerName(player);
     QSqlQuery q(db_);
-    if (!q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?"
-                                  " WHERE id = ?")))
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(QT_TR_NOOP("recording the end of a game"), q.lastError());
-    q.addBindValue(timeText(when));
-    q.addBindValue(score);
-    q.addBindValue(possible);
-    q.addBindValue(endedEarly ? 1 : 0);
-    q.addBindValue(game);
-    if (!q.exec())
-        return failed(QT_TR_NOOP("recording the end of a game"), q.lastError());
+    bool done =
+        q.prepare(QStringLiteral("UPDATE games SET finished = ?, score = ?, possible = ?, ended_early = ?,"
+                                 " player = ? WHERE id = ?"));
+    if (done) {
+        q.addBindValue(timeText(when));
+        q.addBindValue(score);
+        q.addBindValue(possible);
+        q.addBindValue(endedEarly ? 1 : 0);
+        q.addBindValue(name);
+        q.addBindValue(game);
+        done = q.exec();
+    }
+    // The game belongs to the name the player gave at its end.
+    for (const char* table : {"questions", "items"}) {
+        if (!done || name == player_)
+            break;
+        done = q.prepare(QStringLiteral("UPDATE %1 SET player = ? WHERE game = ?").arg(QLatin1String(table)));
+        if (done) {
+            q.addBindValue(name);
+            q.addBindValue(game);
+            done = q.exec();
+        }
+    }
+    if (!done || !q.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = q.lastError();
+        q.exec(QStringLiteral("ROLLBACK"));
+        return failed(QT_TR_NOOP("recording the end of a game"), error);
+    }
+    player_ = name;
     // The game's answers go from the log into the file now, between games,
     // rather than inside a later question's transaction; it waits for no lock.
     q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
@@ -485,11 +591,18 @@ Problem ProgressStore::categoryAccuracy(const QString& player, QList<CategoryAcc
     bool empty = false;
     if (auto problem = forReaders(&empty); problem || empty)
         return problem;
+    // A report on a version-1 file derives the questions from their items, as the upgrade does.
+    const QString questions = version_ >= 2
+                                  ? QStringLiteral("questions")
+                                  : QStringLiteral("(%1)").arg(QString::fromLatin1(kQuestionsFromItems));
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT category, COUNT(*), SUM(correct), SUM(points) FROM items"
-                                  " WHERE player = ?"
-                                  " GROUP BY category ORDER BY category")))
+    if (!q.prepare(QStringLiteral("SELECT category, COUNT(*),"
+                                  " SUM(CASE WHEN possible > 0 AND points >= possible THEN 1 ELSE 0 END),"
+                                  " SUM(CASE WHEN points > 0 AND NOT (possible > 0 AND points >= possible)"
+                                  " THEN 1 ELSE 0 END)"
+                                  " FROM %1 WHERE player = ? GROUP BY category ORDER BY category")
+                       .arg(questions)))
         return failed(QT_TR_NOOP("reading the answers in each category"), q.lastError());
     q.addBindValue(playerName(player));
     if (q.exec())

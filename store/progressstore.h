@@ -1,7 +1,7 @@
 #pragma once
-// The progress file "brevprogress.sqlite": every judged item of every game,
-// per player, in an SQLite database reached through Qt SQL, and the readers
-// the progress views need.
+// The progress file "brevprogress.sqlite": every judged question of every
+// game and each president it asked about, per player, in an SQLite database
+// reached through Qt SQL, and the readers the progress views need.
 //
 // Nothing is opened until the first call that needs the file, so start-up
 // does not wait for it. A missing file is created (deleting it starts a new
@@ -16,10 +16,17 @@
 // (except on network file systems), so a question's transaction does not wait
 // for the disk and readers never wait for it.
 //
-// Schema, version 1 (PRAGMA user_version; PRAGMA application_id "BREV"):
+// Schema, version 2 (PRAGMA user_version; PRAGMA application_id "BREV"):
 //   games (id, player, started, practice, finished, score, possible, ended_early)
+//   questions (id, game, question, asked, player, category, points, possible)
 //   items (id, game, question, asked, player, category, record, president, correct, points)
-// one row of items per judged item; times are UTC, ISO 8601 text.
+// one row of questions per judged question and one row of items per
+// president it asked about; times are UTC, ISO 8601 text. A file of version
+// 1 (games and items only) is upgraded in place when the game opens it, in
+// one transaction, losing nothing: each of its questions is derived from its
+// items, its right items counted as the points of all of them (so a question
+// with every item right counts right, none wrong, some partly right). A
+// report reads a version-1 file as it is, without writing.
 #include "store/progress.h"
 #include "base/problem.h"
 
@@ -39,7 +46,7 @@ namespace brev {
 // The longest a write waits for another program's lock before giving up.
 inline constexpr int kProgressLockWaitMs = 200;
 // The schema version this program writes and reads.
-inline constexpr int kProgressSchemaVersion = 1;
+inline constexpr int kProgressSchemaVersion = 2;
 
 class ProgressStore {
     Q_DECLARE_TR_FUNCTIONS(brev::ProgressStore)
@@ -65,19 +72,22 @@ public:
     // game begun before and not finished stays unfinished. When the file has
     // been deleted since it was opened, a new one is started.
     Problem beginGame(const QString& player, const QDateTime& when, bool practice);
-    // Records the judged items of one question of the begun game, all or none,
-    // in one transaction. Does nothing without a begun game.
-    Problem recordQuestion(int category, const QList<JudgedItem>& items, const QDateTime& when);
-    // Ends the begun game with its final score: the questions asked so far
-    // when it ended early.
-    Problem finishGame(int score, int possible, bool endedEarly, const QDateTime& when);
+    // Records one judged question of the begun game and its items, all or
+    // none, in one transaction. Does nothing without a begun game.
+    Problem recordQuestion(const JudgedQuestion& question, const QDateTime& when);
+    // Ends the begun game with its final score (the questions asked so far
+    // when it ended early), under the player's name as it stands at its end
+    // (the name entry's): the game and all its questions move to it.
+    Problem finishGame(const QString& player, int score, int possible, bool endedEarly,
+                       const QDateTime& when);
 
     // The readers fill `out` (empty on a problem) and return the problem.
     // The players with a game, by name (case does not matter).
     Problem players(QStringList* out);
     // One history per president the player answered about, by record number.
     Problem presidentHistories(const QString& player, QList<PresidentHistory>* out);
-    // One line per category the player answered in, by category number.
+    // One line per category the player answered in, by category number: his
+    // questions, counted by how they went.
     Problem categoryAccuracy(const QString& player, QList<CategoryAccuracy>* out);
     // The player's finished games, oldest first.
     Problem gameResults(const QString& player, QList<GameResult>* out);
@@ -92,6 +102,8 @@ private:
     bool readableAsIs();
     Problem checkSchema(bool* fresh);
     Problem createSchema();
+    Problem upgradeSchema();
+    Problem runInTransaction(const QStringList& statements, const char* doing);
     Problem prepareWriting();
     Problem forReaders(bool* empty);
     // Closes the file for the rest of the run; the message says what is
@@ -105,10 +117,12 @@ private:
     Access access_;
     QString connection_;
     QSqlDatabase db_;
+    std::unique_ptr<QSqlQuery> insertQuestion_;
     std::unique_ptr<QSqlQuery> insertItem_;
     bool open_ = false;
     bool noFile_ = false;      // read-only access to a file that is not there
     Problem off_;
+    int version_ = 0;          // the open file's schema version
     qint64 game_ = 0;          // the begun game, 0 when none
     QString player_;
     int question_ = 0;

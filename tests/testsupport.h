@@ -116,7 +116,11 @@ struct Fixture {
         return q->load() ? std::move(q) : nullptr;
     }
     // The game over the program's objects.
-    Game game() { return Game(program->settings, program->session, program->log, program->questionFile, program->draw); }
+    Game game()
+    {
+        return Game(program->settings, program->session, program->log, program->questionFile, program->draw,
+                    &program->sounds);
+    }
 };
 
 // A mouse drag: press on the bar, move in steps, release over the target.
@@ -232,12 +236,13 @@ struct QuestionOnScreen {
 QuestionOnScreen questionOnScreen(Program& p, int category);
 
 // Asks a loaded question as a game does: its load lines, then its window
-// and score screen (answered by a ModalDriver).
+// and score screen (answered by a ModalDriver), its turn applied.
 inline Asked askInWindow(Program& p, QuestionModel& question)
 {
-    writeLoadLines(question, p.session, p.log, p.questionFile);
     WindowGameUi ui(p);
-    const Asked asked = ui.ask(question, {1, 1}).asked;
+    const Asked asked = Game(p.settings, p.session, p.log, p.questionFile, p.draw, &p.sounds)
+                            .present(ui, question, {1, 1})
+                            .asked;
     p.log.flush();
     return asked;
 }

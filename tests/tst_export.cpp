@@ -60,10 +60,10 @@ Run brevallo(QStringList args, const QString& lang = QStringLiteral("C"))
 class CountingUi : public ExportGameUi {
 public:
     using ExportGameUi::ExportGameUi;
-    Answered ask(QuestionModel& question, const QuestionPosition&) override
+    Answered ask(QuestionModel& question, const QuestionPosition&, const ApplyTurn& turn) override
     {
         ++asked;
-        return ExportGameUi::ask(question, {});
+        return ExportGameUi::ask(question, {}, turn);
     }
     int asked = 0;
 };
@@ -310,10 +310,10 @@ void TestExport::onlineWithBonusWritesEveryBlockAsked()
     ctx.settings.settings.nquestions = 100;
     struct NameMeCounter : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Answered ask(QuestionModel& q, const QuestionPosition&) override
+        Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn& turn) override
         {
             nameMe += q.screen() == Screen::NameMe ? 1 : 0;
-            return ExportGameUi::ask(q, {});
+            return ExportGameUi::ask(q, {}, turn);
         }
         int nameMe = 0;
     } ui;

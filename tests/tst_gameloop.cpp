@@ -41,7 +41,7 @@ QuestionMaker stubs()
 Game stubGame(Fixture& f)
 {
     Program& p = *f.program;
-    return Game(p.settings, p.session, p.log, p.questionFile, p.draw, stubs());
+    return Game(p.settings, p.session, p.log, p.questionFile, p.draw, &p.sounds, stubs());
 }
 
 struct FakeUi : GameUi {
@@ -56,7 +56,7 @@ struct FakeUi : GameUi {
     struct Hof { int adjusted; QString game; int percent; int extra; };
     QList<Hof> hof;
 
-    Answered ask(QuestionModel& q, const QuestionPosition&) override
+    Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn&) override
     {
         asked << q.category();
         screens << q.screen();
@@ -345,6 +345,14 @@ void TestGameLoop::finalMessageAndHallOfFame()
     stubGame(f).play(ui);
     QCOMPARE(f.messages->texts,
              QStringList{"You scored 35 out of 50 (70%)\r\nScore adjusted for difficulty: 49"});
+
+    // Every question skipped: nothing of the last game's 70% is left.
+    f.messages->texts.clear();
+    ui.onOpen = {};
+    stubGame(f).play(ui);
+    QCOMPARE(f.messages->texts,
+             QStringList{"You scored 0 out of 0 (0%)\r\nScore adjusted for difficulty: 0"});
+    QCOMPARE(ui.hof.last().percent, 0);
 }
 
 void TestGameLoop::exportLineMarkers()
@@ -447,8 +455,8 @@ void TestGameLoop::multipleChoiceVerdict()
     QCOMPARE(m.answerSlot(), 1);
 
     const Verdict v = m.choose(right ? 1 : 4);
-    QCOMPARE(v.points, right ? 5 : 0);
-    QCOMPARE(v.possible, 5);
+    QCOMPARE(v.record.points, right ? 5 : 0);
+    QCOMPARE(v.record.possible, 5);
     QCOMPARE(v.results, results);
     QCOMPARE(v.heading, heading);
     QCOMPARE(v.sound, right ? 5 : 8);
@@ -565,10 +573,10 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
     QFETCH(int, maxdif);
     struct ModelUi : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Answered ask(QuestionModel& q, const QuestionPosition&) override
+        Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn& turn) override
         {
             asked << q.category();
-            return ExportGameUi::ask(q, {});
+            return ExportGameUi::ask(q, {}, turn);
         }
         QList<int> asked;
     };
@@ -624,14 +632,14 @@ void TestGameLoop::laterPresidentsInAndOutOfPlay()
 {
     struct Recorder : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Answered ask(QuestionModel& q, const QuestionPosition&) override
+        Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn& turn) override
         {
             const Chosen& chosen = q.chosen();
             draws << QStringLiteral("%1:%2,%3,%4,%5,%6").arg(q.category()).arg(chosen[0]).arg(chosen[1])
                          .arg(chosen[2]).arg(chosen[3]).arg(chosen[4]);
             for (const int r : chosen)
                 seen[q.screen()].insert(r);
-            return ExportGameUi::ask(q, {});
+            return ExportGameUi::ask(q, {}, turn);
         }
         QStringList draws;
         QMap<Screen, QSet<int>> seen;

@@ -134,6 +134,9 @@ void TestGameWindows::wholeGameOfMultipleChoice()
         ctx.settings.settings.catenabled[k] = -1;
     ctx.settings.settings.nquestions = 5;
     ctx.settings.settings.maxdif = 2;
+    ctx.session.score = 9;   // the last game's
+    ctx.session.possible = 13;
+    ctx.session.percent = 69;
     ctx.log.clear();
 
     // Right, wrong, right (with the right mouse button), right, wrong (the fifth choice).
@@ -154,8 +157,13 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             QVERIFY(slot >= 0 && slot <= 3);
             QCOMPARE(m->windowTitle(), QStringLiteral("Multiple Choice"));
             // Where the game stands, on the window and to a screen reader.
-            const QString position = QStringLiteral("Question %1 of 5     Score: %2 of %3 (%4%)")
-                                         .arg(q + 1).arg(score).arg(possible).arg(possible ? score * 100 / possible : 0);
+            // No percentage before anything was possible, whatever the last game's.
+            const QString position = q == 0 ? QStringLiteral("Question 1 of 5     Score: 0 of 0")
+                                            : QStringLiteral("Question %1 of 5     Score: %2 of %3 (%4%)")
+                                                  .arg(q + 1)
+                                                  .arg(score)
+                                                  .arg(possible)
+                                                  .arg(score * 100 / possible);
             QCOMPARE(m->positionLabel->text(), position);
             QCOMPARE(m->accessibleDescription(), position);
             QVERIFY(m->positionLabel->isVisible());
@@ -577,11 +585,11 @@ void TestGameWindows::laterPresidentsUntickedForTheNextGame()
     QVERIFY(f.read(QStringLiteral("brevplus.ini")).contains("laterPresidents=false"));
     struct Recorder : ExportGameUi {
         using ExportGameUi::ExportGameUi;
-        Answered ask(QuestionModel& question, const QuestionPosition&) override
+        Answered ask(QuestionModel& question, const QuestionPosition&, const ApplyTurn& turn) override
         {
             for (int r : question.chosen())
                 latest = std::max(latest, r);
-            return ExportGameUi::ask(question, {});
+            return ExportGameUi::ask(question, {}, turn);
         }
         int latest = 0;
     } ui;

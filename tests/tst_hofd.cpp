@@ -8,10 +8,12 @@
 #include "store/settingsstore.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QDeadlineTimer>
@@ -110,8 +112,12 @@ void TestHofd::cleanup()
         QCOMPARE(server_.exitStatus(), QProcess::NormalExit);
         QCOMPARE(server_.exitCode(), 0);
     }
-    for (const char* file : {"hof.sqlite", "hof.sqlite-wal", "hof.sqlite-shm"})
-        QFile::remove(dir_.filePath(file));
+    // The database and what SQLite keeps beside it: a write-ahead log left
+    // behind would be read into the next test's new database.
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(dir_.filePath("hof.sqlite") + QLatin1String(suffix));
+    QCOMPARE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
 }
 
 Answer TestHofd::get(const QByteArray& pathAndQuery, const QByteArray& extraHeaderValue)
@@ -443,6 +449,11 @@ void TestHofd::readOnlyDatabaseRefusedAtStart()
     QVERIFY(server_.waitForFinished(5000));
     QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadOther);
     QFile(dir_.path()).setPermissions(QFileDevice::Permissions(0x7777)); // the journal files can be made
+    const auto writable = qScopeGuard([this] {
+        QFile(dir_.path())
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    });
     QProcess readOnly;
     readOnly.setReadChannel(QProcess::StandardError);
     readOnly.setChildProcessModifier([] {
@@ -453,9 +464,6 @@ void TestHofd::readOnlyDatabaseRefusedAtStart()
                                               QStringLiteral("--database"), dir_.filePath("hof.sqlite")});
     QVERIFY(readOnly.waitForFinished(5000));
     const QByteArray said = readOnly.readAllStandardError();
-    QFile(dir_.path())
-        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QFile(dir_.filePath("hof.sqlite")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(readOnly.exitCode(), 1);
     QVERIFY2(said.contains("hof.sqlite") && said.contains("cannot be written"), said.constData());
 }

@@ -177,14 +177,22 @@ void TestPortraitMatch::judging_data()
     QTest::addColumn<QList<int>>("use"); // counters of records 3, 14, 25, 36
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<bool>("allRight");
-    QTest::addRow("nothing_placed") << QList<QPoint>{} << "\r\n\r\n*** Scored 0 of 4" << 0
-                                    << QList<int>{10, 1, 1, 1} << QStringList{} << false;
+    // Every bar left unplaced is told where its portrait is.
+    QTest::addRow("nothing_placed") << QList<QPoint>{}
+                                    << "\r\nPresident 3 was not placed: his image is the bottom left one"
+                                       "\r\nPresident 14 was not placed: his image is the top left one"
+                                       "\r\nPresident 25 was not placed: his image is the top right one"
+                                       "\r\nPresident 36 was not placed: his image is the bottom right one"
+                                       "\r\n\r\n*** Scored 0 of 4"
+                                    << 0 << QList<int>{10, 1, 1, 1} << QStringList{} << false;
     QTest::addRow("all_correct") << QList<QPoint>{{0, 2}, {1, 0}, {2, 1}, {3, 3}} << "*** All correct!" << 8
                                  << QList<int>{14, 5, 5, 5} << QStringList{" *** All correct!"} << true;
     QTest::addRow("one_wrong_one_right")
         << QList<QPoint>{{0, 0}, {3, 3}}
-        << "\r\nPresident 3 placed on image of President 14\r\n\r\n*** Scored 1 of 4" << 2
-        << QList<int>{9, 1, 1, 5} << QStringList{"President 3 placed on image of President 14"} << false;
+        << "\r\nPresident 3 placed on image of President 14"
+           "\r\nPresident 14 was not placed: his image is the top left one"
+           "\r\nPresident 25 was not placed: his image is the top right one\r\n\r\n*** Scored 1 of 4"
+        << 2 << QList<int>{9, 1, 1, 5} << QStringList{"President 3 placed on image of President 14"} << false;
 }
 
 void TestPortraitMatch::judging()

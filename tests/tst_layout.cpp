@@ -657,10 +657,14 @@ void TstLayout::otherWindows()
         faults = inspect(&w);
     } else if (window == QLatin1String("review")) {
         // A sorting question's five long lines, as given and as right.
-        ReviewEntry entry{32767, categoryName(15), QStringLiteral("Sort by birthdate"), {}, {}, 0, 10};
+        ReviewEntry entry{32767, {}};
+        entry.record.category = 15;
+        entry.record.question = QStringLiteral("Sort by birthdate");
+        entry.record.possible = 10;
         for (int i = 0; i < 5; ++i)
-            entry.given += QStringLiteral("Henry Knox, Timothy Pickering, James McHenry, John Marshall\r\n");
-        entry.right = entry.given;
+            entry.record.given +=
+                QStringLiteral("Henry Knox, Timothy Pickering, James McHenry, John Marshall\r\n");
+        entry.record.right = entry.record.given;
         ReviewWindow w({entry, entry});
         faults = inspect(&w);
     } else if (window == QLatin1String("progress")) {
@@ -668,12 +672,16 @@ void TstLayout::otherWindows()
         ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
         const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
         QVERIFY(!store.beginGame(QStringLiteral("Bartholomew Whitley"), when, false));
-        for (int r = 1; r <= ctx.records.inPlay(); r += 3)
-            QVERIFY(!store.recordQuestion(r % kCategories, {JudgedItem{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5}}, when));
+        for (int r = 1; r <= ctx.records.inPlay(); r += 3) {
+            const JudgedItem item{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5};
+            QVERIFY(!store.recordQuestion({r % kCategories, 5, 5, {item}}, when));
+        }
         for (int k = 1; k < kCategories; ++k)   // every category's name in the table
-            if (screenFor(k) != Screen::None)
-                QVERIFY(!store.recordQuestion(k, {JudgedItem{1, ctx.records.presidents[1].name, true, 5}}, when));
-        QVERIFY(!store.finishGame(40, 50, false, when));
+            if (screenFor(k) != Screen::None) {
+                const JudgedItem item{1, ctx.records.presidents[1].name, true, 5};
+                QVERIFY(!store.recordQuestion({k, 5, 5, {item}}, when));
+            }
+        QVERIFY(!store.finishGame(QStringLiteral("Bartholomew Whitley"), 40, 50, false, when));
         const QList<PresidentEntry> set = presidentSet(ctx.records);
         QStringList portraits;
         for (const PresidentEntry& president : set)

@@ -136,10 +136,10 @@ void TestNameMe::winWithOneMiss()
     QCOMPARE(m.press(u'b').outcome, NameMeModel::Outcome::Found);
     const auto won = m.press(u'c');
     QCOMPARE(won.outcome, NameMeModel::Outcome::Won);
-    QCOMPARE(won.verdict.points, 4);
-    QCOMPARE(won.verdict.possible, 5);
+    QCOMPARE(won.verdict.record.points, 4);
+    QCOMPARE(won.verdict.record.possible, 5);
     QCOMPARE(won.verdict.sound, 5);
-    QCOMPARE(won.verdict.results, QStringLiteral("AB C.\r\nYou got it!"));
+    QCOMPARE(won.verdict.results, QStringLiteral("AB C.\r\nYou got it!\r\n*** Scored 4 of 5"));
     QCOMPARE(won.verdict.heading, QStringLiteral("Results for Name Me"));
     QVERIFY(won.verdict.credits.isEmpty());
 }
@@ -154,9 +154,12 @@ void TestNameMe::lostNameClosesOnAnyKey()
     for (const QChar c : QStringLiteral("wxyz"))
         last = m.press(c);
     QCOMPARE(last.outcome, NameMeModel::Outcome::Lost);
-    QCOMPARE(last.verdict.points, 0);
-    QCOMPARE(last.verdict.possible, 4);
+    QCOMPARE(last.verdict.record.points, 0);
+    QCOMPARE(last.verdict.record.possible, 4);
     QCOMPARE(last.verdict.sound, 8);
+    // The same score screen as a won name: the name, that it was lost, the points.
+    QCOMPARE(last.verdict.heading, QStringLiteral("Results for Name Me"));
+    QCOMPARE(last.verdict.results, QStringLiteral("AB\r\nToo many tries!\r\n*** Scored 0 of 4"));
     QCOMPARE(m.lettersText(), QStringLiteral("Better luck next time!"));
     QCOMPARE(m.warning(), QStringLiteral("Too many tries!"));
     QCOMPARE(m.press(u'1').outcome, NameMeModel::Outcome::Closes);
@@ -185,7 +188,7 @@ void TestNameMe::windowPlayedByKeys()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("AB\nYou got it!"));
+        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("AB\nYou got it!\n*** Scored 5 of 6"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     QCOMPARE(f.game().ask(ui, 21).asked, Asked::Yes);
@@ -224,7 +227,8 @@ void TestNameMe::windowLost()
     QCOMPARE(answered.asked, Asked::Yes);
     QVERIFY(driver.done());
     // A lost name is judged (wrong, for the review and the progress file), not skipped.
-    QVERIFY(answered.verdict && answered.verdict->possible == 5 && answered.verdict->points == 0);
+    QVERIFY(answered.verdict && answered.verdict->record.possible == 5
+            && answered.verdict->record.points == 0);
     QCOMPARE(f.program->session.score, 3);
     QCOMPARE(f.program->session.possible, 9);
     QCOMPARE(f.program->session.percent, 33);

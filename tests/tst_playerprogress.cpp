@@ -1,19 +1,23 @@
-// The player's progress as the game keeps it: the items a judgement is
-// about, games recorded through the windows, the practice game and its
+// The player's progress as the game keeps it: the presidents a question
+// asked about, games recorded through the windows under the name entered, the practice game and its
 // draw, the Progress window and the command line's table.
 #include "app/gameui.h"
 #include "app/playerprogress.h"
 #include "app/progresswindow.h"
 #include "models/multiplechoicemodel.h"
 #include "models/namememodel.h"
+#include "hof/halloffamewindow.h"
+#include "hof/nameentrydialog.h"
 #include "screens/multiplechoicewindow.h"
 #include "screens/reviewwindow.h"
 #include "screens/scorewindow.h"
+#include "screens/sortwindow.h"
 #include "store/mastery.h"
 #include "store/progressstore.h"
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -26,7 +30,8 @@ using namespace brev::test;
 class TestPlayerProgress : public QObject {
     Q_OBJECT
 private slots:
-    void judgedItemsFollowTheCredits();
+    void rowsAreThePresidentsAsked();
+    void firstGameUnderTheNameEntered();
     void recordedGameAndPractice();
     void practiceDrawTriesTheWeakestFirst();
     void progressWindowShowsEveryPresident();
@@ -34,43 +39,121 @@ private slots:
     void commandLineTable();
 };
 
-void TestPlayerProgress::judgedItemsFollowTheCredits()
+// Each answer recorded, per president, as the command line's report reads it.
+QMap<int, QString> answersOf(Program& p, const QString& player)
+{
+    ProgressStore report(p.path(QString::fromLatin1(kProgressFile)), ProgressStore::Access::ReadOnly);
+    QList<PresidentHistory> histories;
+    QMap<int, QString> answers;
+    if (const Problem problem = report.presidentHistories(player, &histories))
+        answers[0] = *problem;
+    for (const PresidentHistory& h : histories)
+        answers[h.record] = QStringLiteral("%1 of %2 right").arg(h.right).arg(h.answered);
+    return answers;
+}
+
+// A one-question game's windows: the question answered by `play`, the
+// score screen's ok, the review closed.
+void oneQuestion(ModalDriver& driver, ModalDriver::Step play)
+{
+    driver.then(std::move(play));
+    driver.then([](QWidget* w) {
+        EXPECT_WINDOW(ScoreWindow, s, w);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
+    });
+    driver.then([](QWidget* w) {
+        EXPECT_WINDOW(ReviewWindow, r, w);
+        r->accept();
+    });
+}
+
+// The progress rows of a game are the presidents its questions asked about,
+// each once: the five of a sort; of a wrong multiple choice only the one
+// asked about, not the one whose text was picked.
+void TestPlayerProgress::rowsAreThePresidentsAsked()
 {
     Fixture f;
     f.loadSampleRecords();
-    const Records& records = f.program->records;
-    MultipleChoiceModel q(f.program->draw, 1, RunMode::Play);
-    QVERIFY(q.load());
-    // A wrong pick: the picked president and the right one, both wrong, no points.
-    Verdict wrong;
-    wrong.possible = 5;
-    wrong.credits = {{7, -1}, {3, -1}};
-    QList<JudgedItem> items = judgedItems(q, wrong, records);
-    QCOMPARE(items.size(), 2);
-    QVERIFY(!items[0].right && !items[1].right);
-    QCOMPARE(items[0].record, 7);
-    QCOMPARE(items[1].president, records.presidents[3].name);
-    // One president credited right and wrong in one question counts wrong;
-    // the points go to the right ones only; records outside the set are left out.
-    Verdict mixed;
-    mixed.points = 4;
-    mixed.possible = 10;
-    mixed.credits = {{2, 4}, {5, 4}, {2, -1}, {99, 4}};
-    items = judgedItems(q, mixed, records);
-    QCOMPARE(items.size(), 2);
-    QVERIFY(!items[0].right);
-    QCOMPARE(items[0].points, 0);
-    QVERIFY(items[1].right);
-    QCOMPARE(items[1].points, 4);
-    // A question without credits (Name Me): the president it asks about.
-    NameMeModel nameMe(f.program->draw, 21, RunMode::Play, 3);
-    QVERIFY(nameMe.load());
-    Verdict lost;
-    lost.possible = 6;
-    items = judgedItems(nameMe, lost, records);
-    QCOMPARE(items.size(), 1);
-    QCOMPARE(items[0].record, nameMe.chosen()[0]);
-    QVERIFY(!items[0].right);
+    Program& p = *f.program;
+    fillHallOfFame(p.hof);
+    p.settings.settings.nquestions = 1;
+    p.settings.settings.catenabled[15] = -1;
+    WindowGameUi ui(p);
+    Chosen sorted{};
+    ModalDriver driver;
+    oneQuestion(driver, [&](QWidget* w) {
+        EXPECT_WINDOW(SortWindow, s, w);
+        sorted = s->model().chosen();
+        QTest::mouseClick(s->doneButton, Qt::LeftButton);
+    });
+    playRecordedGame(p, ui, GameKind::Ordinary);
+    QVERIFY(driver.done());
+    QMap<int, QString> answers = answersOf(p, QStringLiteral("Player"));
+    QCOMPARE(answers.size(), 5);
+    for (int slot = 0; slot < 5; ++slot)
+        QVERIFY2(answers.value(sorted[size_t(slot)]).endsWith(QStringLiteral(" of 1 right")),
+                 qPrintable(QString::number(sorted[size_t(slot)])));
+
+    p.settings.settings.catenabled[15] = 0;
+    p.settings.settings.catenabled[1] = -1;
+    int asked = 0;
+    oneQuestion(driver, [&](QWidget* w) {
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
+        const int slot = m->answerSlot();
+        asked = m->model().chosen()[size_t(slot)];
+        QTest::mouseClick(m->choices[(slot + 1) % 4], Qt::LeftButton);
+    });
+    playRecordedGame(p, ui, GameKind::Ordinary);
+    QVERIFY(driver.done());
+    // One more answer, wrong, about him alone (the sort may have asked about him too).
+    const QString before = answers.value(asked);
+    answers[asked] =
+        before.isEmpty() ? QStringLiteral("0 of 1 right") : before.section(u' ', 0, 0) + " of 2 right";
+    QCOMPARE(answersOf(p, QStringLiteral("Player")), answers);
+
+    // The accuracy table counts questions: one sort, one wrong choice.
+    ProgressWindow window(p.progress, QStringLiteral("Player"), presidentSet(p.records), {}, nullptr);
+    QCOMPARE(window.categoryTable->rowCount(), 2);
+    QCOMPARE(window.categoryTable->item(0, 1)->text(), QStringLiteral("1"));
+    QCOMPARE(window.categoryTable->item(1, 1)->text(), QStringLiteral("1"));
+    QCOMPARE(window.categoryTable->item(0, 2)->text(), QStringLiteral("0 (0%)"));
+    QCOMPARE(window.categoryTable->horizontalHeaderItem(3)->text(), QStringLiteral("Partly right"));
+}
+
+// The first game's answers belong to the name the player enters at its end.
+void TestPlayerProgress::firstGameUnderTheNameEntered()
+{
+    Fixture f;
+    f.loadSampleRecords();
+    Program& p = *f.program;
+    p.settings.settings.nquestions = 1;
+    p.settings.settings.catenabled[1] = -1;
+    WindowGameUi ui(p);
+    ModalDriver driver;
+    oneQuestion(driver, [&](QWidget* w) {
+        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
+        QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(NameEntryDialog, n, w);
+        QTest::keyClicks(n->nameBox, QStringLiteral("Tess Tester"));
+        QTest::mouseClick(n->localButton, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        EXPECT_WINDOW(HallOfFameWindow, h, w);
+        QTest::mouseClick(h->okButton, Qt::LeftButton);
+    });
+    playRecordedGame(p, ui, GameKind::Ordinary);
+    QVERIFY(driver.done());
+    QCOMPARE(answersOf(p, QStringLiteral("Tess Tester")).values(), QStringList{"1 of 1 right"});
+    QVERIFY(answersOf(p, QStringLiteral("Player")).isEmpty());
+    ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
+    QList<GameResult> games;
+    QVERIFY(!store.gameResults(QStringLiteral("Tess Tester"), &games));
+    QCOMPARE(games.size(), 1);
+    QList<CategoryAccuracy> accuracy;
+    QVERIFY(!store.categoryAccuracy(QStringLiteral("Tess Tester"), &accuracy));
+    QCOMPARE(accuracy.size(), 1);
 }
 
 void TestPlayerProgress::recordedGameAndPractice()
@@ -159,9 +242,10 @@ void TestPlayerProgress::progressWindowShowsEveryPresident()
     const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
     QVERIFY(!store.beginGame(QStringLiteral("Ada"), when, false));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
-    QVERIFY(!store.recordQuestion(3, {JudgedItem{5, QStringLiteral("President 5"), false, 0}}, when));
-    QVERIFY(!store.finishGame(15, 20, false, when));
+        QVERIFY(
+            !store.recordQuestion({1, 5, 5, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}}, when));
+    QVERIFY(!store.recordQuestion({3, 0, 5, {JudgedItem{5, QStringLiteral("President 5"), false, 0}}}, when));
+    QVERIFY(!store.finishGame(QStringLiteral("Ada"), 15, 20, false, when));
 
     const QList<PresidentEntry> set = presidentSet(f.program->records);
     ProgressWindow window(store, QStringLiteral("Ada"), set, QStringList(), nullptr);

@@ -83,6 +83,37 @@ void runSql(const QString& file, const QStringList& statements)
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
 }
 
+// One value a statement reads from the file, through a connection of its own.
+QVariant sqlValue(const QString& file, const QString& statement)
+{
+    QVariant value;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(statement) && q.next())
+            value = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("reader"));
+    return value;
+}
+
+// A player's questions per category, in words, or the problem reading them.
+QStringList accuracyOf(ProgressStore& store, const QString& player)
+{
+    QList<CategoryAccuracy> accuracy;
+    if (const Problem problem = store.categoryAccuracy(player, &accuracy))
+        return {*problem};
+    QStringList got;
+    for (const CategoryAccuracy& c : accuracy)
+        got << QStringLiteral("%1: %2 right, %3 partly of %4")
+                   .arg(c.category)
+                   .arg(c.right)
+                   .arg(c.partlyRight)
+                   .arg(c.answered);
+    return got;
+}
+
 // The child process of readOnlyFileReportedOnce: the problem of beginning a
 // game, then what a read-only report reads from the same file.
 int probeReadOnly(const QString& file)
@@ -134,6 +165,7 @@ private slots:
     void deletedFileStartsNewHistory();
     void unusableFileLeftAlone_data();
     void unusableFileLeftAlone();
+    void firstVersionUpgraded();
     void lockedFileWaitsBoundedOnce();
     void historyStartedMeanwhileIsUsed();
     void readOnlyFileReportedOnce();
@@ -237,18 +269,19 @@ void TestProgress::recordsAndReadsBack()
         ProgressStore store(file);
         QVERIFY(!QFile::exists(file));   // nothing opens before it is needed
         QCOMPARE(store.beginGame(QStringLiteral(" Ann "), kMorning, false), Problem());
-        QCOMPARE(store.recordQuestion(4, {item(16, true, 2), item(1, false, 0), item(2, true, 2)}, kMorning),
+        QCOMPARE(store.recordQuestion({4, 4, 10, {item(16, true, 2), item(1, false, 0), item(2, true, 2)}},
+                                      kMorning),
                  Problem());
-        QCOMPARE(store.recordQuestion(1, {item(16, false, 0)}, kMorning), Problem());
-        QCOMPARE(store.finishGame(7, 10, false, kMorning.addSecs(120)), Problem());
+        QCOMPARE(store.recordQuestion({1, 0, 5, {item(16, false, 0)}}, kMorning), Problem());
+        QCOMPARE(store.finishGame(QStringLiteral("Ann"), 7, 10, false, kMorning.addSecs(120)), Problem());
         QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning.addDays(1), true), Problem());
-        QCOMPARE(store.recordQuestion(1, {item(16, true, 3)}, kMorning), Problem());
-        QCOMPARE(store.finishGame(2, 3, true, kMorning), Problem());
-        store.finishGame(9, 9, false, kMorning);   // no game begun: nothing
+        QCOMPARE(store.recordQuestion({1, 3, 5, {item(16, true, 3)}}, kMorning), Problem());
+        QCOMPARE(store.finishGame(QStringLiteral("Ann"), 2, 3, true, kMorning), Problem());
+        store.finishGame(QStringLiteral("Ann"), 9, 9, false, kMorning);   // no game begun: nothing
         QCOMPARE(store.beginGame(QString(), kMorning, false), Problem());
-        QCOMPARE(store.recordQuestion(1, {item(16, true)}, kMorning), Problem());
+        QCOMPARE(store.recordQuestion({1, 1, 1, {item(16, true)}}, kMorning), Problem());
         QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());   // never finished
-        QCOMPARE(store.recordQuestion(7, {item(1, true)}, kMorning), Problem());
+        QCOMPARE(store.recordQuestion({7, 1, 1, {item(1, true)}}, kMorning), Problem());
     }
     ProgressStore again(file);
     QStringList got;
@@ -265,12 +298,10 @@ void TestProgress::recordsAndReadsBack()
     }
     QCOMPARE(got, (QStringList{"1 President 1 1/2 RW", "2 President 2 1/1 R", "16 President 16 2/3 RWR"}));
 
-    QList<CategoryAccuracy> accuracy;
-    QCOMPARE(again.categoryAccuracy(QStringLiteral("Ann"), &accuracy), Problem());
-    got.clear();
-    for (const CategoryAccuracy& c : accuracy)
-        got << QStringLiteral("%1: %2/%3 %4").arg(c.category).arg(c.right).arg(c.answered).arg(c.points);
-    QCOMPARE(got, (QStringList{"1: 1/2 3", "4: 2/3 4", "7: 1/1 1"}));
+    // Questions, not items: 0 of 5 is wrong, 3 of 5 and 4 of 10 partly right.
+    QCOMPARE(
+        accuracyOf(again, QStringLiteral("Ann")),
+        (QStringList{"1: 0 right, 1 partly of 2", "4: 0 right, 1 partly of 1", "7: 1 right, 0 partly of 1"}));
 
     QList<GameResult> games;
     QCOMPARE(again.gameResults(QStringLiteral("Ann"), &games), Problem());
@@ -290,10 +321,10 @@ void TestProgress::deletedFileStartsNewHistory()
     const QString file = dir_.filePath(QStringLiteral("deleted.sqlite"));
     ProgressStore store(file);
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
-    QCOMPARE(store.recordQuestion(1, {item(1, true)}, kMorning), Problem());
+    QCOMPARE(store.recordQuestion({1, 1, 1, {item(1, true)}}, kMorning), Problem());
     QVERIFY(QFile::remove(file));
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
-    QCOMPARE(store.recordQuestion(1, {item(2, true)}, kMorning), Problem());
+    QCOMPARE(store.recordQuestion({1, 1, 1, {item(2, true)}}, kMorning), Problem());
     ProgressStore reader(file);
     QList<PresidentHistory> histories;
     QCOMPARE(reader.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
@@ -319,8 +350,9 @@ void TestProgress::unusableFileLeftAlone_data()
     QTest::newRow("another program's, with a version")
         << "versioned.sqlite" << QStringList{"CREATE TABLE items (x)", "PRAGMA user_version = 7"}
         << "another program's database (tables: items)";
-    QTest::newRow("newer version") << "newer.sqlite" << QStringList{"PRAGMA user_version = 2"}
-                                   << "newer version of the game (history version 2; this one knows version 1";
+    QTest::newRow("newer version")
+        << "newer.sqlite" << QStringList{"PRAGMA user_version = 3"}
+        << "newer version of the game (history version 3; this one knows version 2";
     QTest::newRow("a table missing") << "dropped.sqlite" << QStringList{"DROP TABLE items"}
                                      << "is damaged: a table of games or answers is missing or changed";
 }
@@ -350,8 +382,8 @@ void TestProgress::unusableFileLeftAlone()
     QVERIFY2(problem->contains(said), qPrintable(*problem));
     QVERIFY(store.isOff());
     // Said once; the game goes on and nothing is written.
-    QCOMPARE(store.recordQuestion(1, {item(1, true)}, kMorning), Problem());
-    QCOMPARE(store.finishGame(1, 1, false, kMorning), Problem());
+    QCOMPARE(store.recordQuestion({1, 1, 1, {item(1, true)}}, kMorning), Problem());
+    QCOMPARE(store.finishGame(QStringLiteral("Ann"), 1, 1, false, kMorning), Problem());
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
     QList<PresidentHistory> histories;
     QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), problem);   // a reader says why
@@ -361,6 +393,49 @@ void TestProgress::unusableFileLeftAlone()
     const Problem reported = report.presidentHistories(QStringLiteral("Ann"), &histories);
     QCOMPARE(reported, problem->left(problem->indexOf(QStringLiteral(" The game goes on"))));
     QCOMPARE(bytesOf(file), before);
+}
+
+// A file of the first version, with answers per president and no questions:
+// a report reads it as it is, and the game brings it up to date in place,
+// each question derived from its items, then goes on recording.
+void TestProgress::firstVersionUpgraded()
+{
+    const QString file = dir_.filePath(QStringLiteral("first.sqlite"));
+    runSql(
+        file,
+        {"CREATE TABLE games (id INTEGER PRIMARY KEY, player TEXT NOT NULL, started TEXT NOT NULL,"
+         " practice INTEGER NOT NULL, finished TEXT, score INTEGER, possible INTEGER, ended_early INTEGER)",
+         "CREATE TABLE items (id INTEGER PRIMARY KEY, game INTEGER NOT NULL, question INTEGER NOT NULL,"
+         " asked TEXT NOT NULL, player TEXT NOT NULL, category INTEGER NOT NULL, record INTEGER NOT NULL,"
+         " president TEXT NOT NULL, correct INTEGER NOT NULL, points INTEGER NOT NULL)",
+         "INSERT INTO games VALUES (1, 'Ann', '2025-01-01T10:00:00Z', 0, '2025-01-01T10:05:00Z', 5, 20, 0)",
+         // A sort all right, a match two of three right, a sort all wrong.
+         "INSERT INTO items (game, question, asked, player, category, record, president, correct, points)"
+         " VALUES (1, 1, 't', 'Ann', 15, 1, 'A', 1, 2), (1, 1, 't', 'Ann', 15, 2, 'B', 1, 2),"
+         " (1, 2, 't', 'Ann', 7, 3, 'C', 1, 1), (1, 2, 't', 'Ann', 7, 4, 'D', 0, 0),"
+         " (1, 2, 't', 'Ann', 7, 5, 'E', 1, 1), (1, 3, 't', 'Ann', 15, 6, 'F', 0, 0)",
+         "PRAGMA application_id = 1112687958", "PRAGMA user_version = 1"});
+    const QByteArray before = bytesOf(file);
+    const QStringList derived{"7: 0 right, 1 partly of 1", "15: 1 right, 0 partly of 2"};
+    ProgressStore report(file, ProgressStore::Access::ReadOnly);
+    QCOMPARE(accuracyOf(report, QStringLiteral("Ann")), derived);
+    QCOMPARE(bytesOf(file), before);
+
+    ProgressStore store(file);
+    QCOMPARE(accuracyOf(store, QStringLiteral("Ann")), derived);
+    QCOMPARE(sqlValue(file, QStringLiteral("PRAGMA user_version")).toInt(), 2);
+    QCOMPARE(sqlValue(file,
+                      QStringLiteral("SELECT group_concat(p, ' ') FROM (SELECT points || '/' || possible AS p"
+                                     " FROM questions ORDER BY game, question)")),
+             QVariant(QStringLiteral("2/2 2/3 0/1")));
+    QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
+    QCOMPARE(store.recordQuestion({7, 10, 10, {item(3, true, 2)}}, kMorning), Problem());
+    QCOMPARE(accuracyOf(store, QStringLiteral("Ann")),
+             (QStringList{"7: 1 right, 1 partly of 2", "15: 1 right, 0 partly of 2"}));
+    QList<PresidentHistory> histories;
+    QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
+    QCOMPARE(histories.size(), 6);   // every answer of the first version kept
+    QCOMPARE(histories[2].answered, 2);
 }
 
 void TestProgress::lockedFileWaitsBoundedOnce()
@@ -378,12 +453,12 @@ void TestProgress::lockedFileWaitsBoundedOnce()
 
         QElapsedTimer waited;
         waited.start();
-        const Problem problem = store.recordQuestion(1, {item(1, true)}, kMorning);
+        const Problem problem = store.recordQuestion({1, 1, 1, {item(1, true)}}, kMorning);
         // Waited for the lock, but not until it goes.
         QVERIFY(waited.elapsed() >= kProgressLockWaitMs / 2 && waited.elapsed() < 10 * kProgressLockWaitMs);
         QVERIFY(problem && problem->contains(file) && problem->contains(QStringLiteral("in use by another")));
         waited.restart();
-        QCOMPARE(store.recordQuestion(1, {item(2, true)}, kMorning), Problem());
+        QCOMPARE(store.recordQuestion({1, 1, 1, {item(2, true)}}, kMorning), Problem());
         QVERIFY(waited.elapsed() < kProgressLockWaitMs);   // off: the lock is not waited for again
 
         QVERIFY(hold.exec(QStringLiteral("COMMIT")));
@@ -427,7 +502,7 @@ void TestProgress::historyStartedMeanwhileIsUsed()
     if (problem && problem->contains(QStringLiteral("in use by another program")))
         QSKIP("The first connection did not commit within the lock wait: the machine is too busy.");
     QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
-    QCOMPARE(second.recordQuestion(1, {item(7, true)}, kMorning), Problem());
+    QCOMPARE(second.recordQuestion({1, 1, 1, {item(7, true)}}, kMorning), Problem());
 }
 
 void TestProgress::readOnlyFileReportedOnce()
@@ -436,7 +511,7 @@ void TestProgress::readOnlyFileReportedOnce()
     {
         ProgressStore store(file);
         QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
-        QCOMPARE(store.recordQuestion(1, {item(1, true), item(2, false)}, kMorning), Problem());
+        QCOMPARE(store.recordQuestion({1, 1, 1, {item(1, true), item(2, false)}}, kMorning), Problem());
     }
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
@@ -461,7 +536,7 @@ void TestProgress::reportReadsFromReadOnlyFolder()
     {
         ProgressStore store(file);
         QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
-        QCOMPARE(store.recordQuestion(1, {item(1, true), item(2, false)}, kMorning), Problem());
+        QCOMPARE(store.recordQuestion({1, 1, 1, {item(1, true), item(2, false)}}, kMorning), Problem());
     }
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("progress.sqlite")});
     QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)));

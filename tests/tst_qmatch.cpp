@@ -276,16 +276,30 @@ void TestMatch::judging_data()
     QTest::addColumn<QList<int>>("use");  // counters of records 3, 14, 25, 36, 7
     QTest::addColumn<QStringList>("log"); // after the question's lines
     QTest::addColumn<bool>("allRight");
-    QTest::addRow("nothing_placed") << QList<QPoint>{} << "\r\n*** Scored 0 of 10" << 0
-                                    << QList<int>{10, 1, 1, 1, 1} << QStringList{} << false;
+    // Every bar not on its own description is told its description, placed or not.
+    const QString others = "\r\nPresident 25 = Town 25, State\r\nPresident 36 = Town 36, State"
+                           "\r\nPresident 7 = Town 7, State";
+    QTest::addRow("nothing_placed") << QList<QPoint>{}
+                                    << "\r\nPresident 3 = Town 3, State\r\nPresident 14 = Town 14, State"
+                                           + others + "\r\n*** Scored 0 of 10"
+                                    << 0 << QList<int>{10, 1, 1, 1, 1} << QStringList{} << false;
+    QTest::addRow("one_wrong") << QList<QPoint>{{1, 2}}
+                               << "\r\nPresident 3 = Town 3, State\r\nPresident 14 = Town 14, State" + others
+                                      + "\r\n*** Scored 0 of 10"
+                               << 0 << QList<int>{10, 0, 1, 1, 1}
+                               << QStringList{"President 14 = Town 14, State"} << false;
     QTest::addRow("all_correct") << QList<QPoint>{{0, 2}, {1, 0}, {2, 3}, {3, 1}, {4, 4}}
                                  << "*** All correct!" << 10 << QList<int>{14, 5, 5, 5, 5}
                                  << QStringList{" *** All correct!"} << true;
     // A bar counts where it was dropped last: the wrong place it left is empty.
-    QTest::addRow("moved_wrong_to_right") << QList<QPoint>{{0, 0}, {0, 2}} << "\r\n*** Scored 2 of 10" << 2
-                                          << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
-    QTest::addRow("two_bars_on_one") << QList<QPoint>{{1, 2}, {0, 2}} << "\r\n*** Scored 2 of 10" << 2
-                                     << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
+    QTest::addRow("moved_wrong_to_right")
+        << QList<QPoint>{{0, 0}, {0, 2}}
+        << "\r\nPresident 14 = Town 14, State" + others + "\r\n*** Scored 2 of 10" << 2
+        << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
+    QTest::addRow("two_bars_on_one") << QList<QPoint>{{1, 2}, {0, 2}}
+                                     << "\r\nPresident 14 = Town 14, State" + others
+                                            + "\r\n*** Scored 2 of 10"
+                                     << 2 << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
 }
 
 void TestMatch::judging()

@@ -137,15 +137,27 @@ void TstQoddout::judgesThePick_data()
     const QString heading = QStringLiteral("Results for Who didn't finish this term this way? ");
     const QString sentence = QStringLiteral("President 2's end of term: Assassinated, not Died in office");
     const QString wrong = "No, " + sentence;
-    // Slots 0..3 hold records 1, 2 (the odd one), 6 and 11, unshuffled.
-    QTest::addRow("right: the odd one")
-        << 1 << false << Verdict{5, 5, {{2, 4}}, {}, 4, "Correct -- " + sentence, heading, "President 2"};
+    // Slots 0..3 hold records 1, 2 (the odd one), 6 and 11, unshuffled; the
+    // question asks about the odd one alone.
+    const auto verdict = [&](const QString& picked, const QList<Credit>& credits, const QList<LogLine>& log) {
+        const bool right = picked == QLatin1String("President 2");
+        Verdict v;
+        v.record = {Screen::OddOneOut, 25, QStringLiteral("Which does not fit: Died in office?"),
+                    {"President 1", "President 2", "President 6", "President 11"},
+                    {{2, "President 2", picked, "President 2", right}}, picked, "President 2",
+                    right ? 5 : 0, 5, false};
+        v.credits = credits;
+        v.log = log;
+        v.sound = right ? 4 : 6;
+        v.results = right ? "Correct -- " + sentence : wrong;
+        v.heading = heading;
+        return v;
+    };
+    QTest::addRow("right: the odd one") << 1 << false << verdict("President 2", {{2, 4}}, {});
     QTest::addRow("wrong: the pattern itself")
-        << 0 << false << Verdict{0, 5, {{1, -1}}, {{wrong, 2}}, 6, wrong, heading, "President 1"};
-    QTest::addRow("wrong: position 3") << 3 << false
-                                       << Verdict{0, 5, {{11, -1}}, {{wrong, 2}}, 6, wrong, heading, "President 11"};
-    QTest::addRow("wrong while exporting: no log line")
-        << 2 << true << Verdict{0, 5, {{6, -1}}, {}, 6, wrong, heading, "President 6"};
+        << 0 << false << verdict("President 1", {{1, -1}}, {{wrong, 2}});
+    QTest::addRow("wrong: position 3") << 3 << false << verdict("President 11", {{11, -1}}, {{wrong, 2}});
+    QTest::addRow("wrong while exporting: no log line") << 2 << true << verdict("President 6", {{6, -1}}, {});
 }
 
 void TstQoddout::judgesThePick()

@@ -118,8 +118,8 @@ void TestQsort::judge()
     Question q(f, 12, lines);
     QVERIFY(q.model.load());
     const Verdict v = q.model.judge();
-    QCOMPARE(v.points, points);
-    QCOMPARE(v.possible, 10);
+    QCOMPARE(v.record.points, points);
+    QCOMPARE(v.record.possible, 10);
     QCOMPARE(v.results.split("\r\n"), results);
     QCOMPARE(v.credits, credits);
     QCOMPARE(v.log.size(), points == 10 ? 1 : 10 - points);
@@ -145,9 +145,9 @@ void TestQsort::equalKeysInEitherOrder()
     SortModel& model = q.model;
     QVERIFY(model.load());
     QCOMPARE(order(model), drawn);
-    QCOMPARE(model.judge().points, 10);
+    QCOMPARE(model.judge().record.points, 10);
     QVERIFY(model.pushUp(2));   // the tied pair the other way round
-    QCOMPARE(model.judge().points, 10);
+    QCOMPARE(model.judge().record.points, 10);
 }
 
 void TestQsort::loadLines_data()

@@ -172,7 +172,7 @@ void TstQuote::wrongPickShowsTheQuotationsSource()
     QCOMPARE(speaker, 1);
     const int wrong = (m.answerSlot() + 1) % 5;
     const Verdict v = m.choose(wrong);
-    QCOMPARE(v.points, 0);
+    QCOMPARE(v.record.points, 0);
     QVERIFY2(v.results.endsWith(QStringLiteral("\r\nSource: Letter %1").arg(speaker)), qPrintable(v.results));
 }
 

@@ -209,11 +209,11 @@ void TstShippedData::addOnBringsTheLaterPresidents()
     test::ChosenDraw inOrder(c, {41, 42, 43, 44, 45});
     SortModel sorted(inOrder, 15, RunMode::Play);
     QVERIFY(sorted.load());
-    QCOMPARE(sorted.judge().points, sorted.judge().possible);
+    QCOMPARE(sorted.judge().record.points, sorted.judge().record.possible);
     test::ChosenDraw swapped(c, {41, 42, 43, 45, 44});
     SortModel unsorted(swapped, 15, RunMode::Play);
     QVERIFY(unsorted.load());
-    QVERIFY(unsorted.judge().points < unsorted.judge().possible);
+    QVERIFY(unsorted.judge().record.points < unsorted.judge().record.possible);
 
     QSet<int> named;
     for (int n = 0; n < 400 && named.size() < 4; ++n) {

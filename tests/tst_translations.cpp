@@ -373,7 +373,7 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
     const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
     QVERIFY(!store.beginGame(QStringLiteral("Ana"), when, false));
-    QVERIFY(!store.recordQuestion(1, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}, when));
+    QVERIFY(!store.recordQuestion({1, 5, 5, {JudgedItem{2, QStringLiteral("President 2"), true, 5}}}, when));
     const ProgressWindow progress(store, QStringLiteral("Ana"), presidentSet(p.records), {}, nullptr);
     QCOMPARE(progress.categoryTable->item(0, 0)->text(), QStringLiteral("¿Cuándo gobernó este presidente?"));
     QCOMPARE(progress.categoryTable->item(0, 2)->text(), QStringLiteral("1 (100\u00A0%)"));

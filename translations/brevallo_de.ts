@@ -11,6 +11,10 @@
         <source>Score: %1 of %2 (%3%)</source>
         <translation>Punkte: %1 von %2 (%3&#xa0;%)</translation>
     </message>
+    <message>
+        <source>Score: %1 of %2</source>
+        <translation>Punkte: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -116,6 +120,14 @@
     <message>
         <source>Points: %1 of %2</source>
         <translation>Punkte: %1 von %2</translation>
+    </message>
+    <message>
+        <source>partly right</source>
+        <translation>teilweise richtig</translation>
+    </message>
+    <message>
+        <source>Right: %1, partly right: %2, wrong: %3, skipped: %4</source>
+        <translation>Richtig: %1, teilweise richtig: %2, falsch: %3, übersprungen: %4</translation>
     </message>
 </context>
 <context>
@@ -759,6 +771,10 @@
         <extracomment>Shown inside the window: the instruction of its caption, in the same words.</extracomment>
         <translation>Tipp Buchstaben, um meinen Namen zu schreiben ...</translation>
     </message>
+    <message>
+        <source>*** Scored %1 of %2</source>
+        <translation>*** Ergebnis: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>
@@ -866,6 +882,22 @@
     <message>
         <source>Resize window to change image size</source>
         <translation>Ändere die Fenstergröße, um die Bilder zu vergrößern oder zu verkleinern</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the top left one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das obere linke</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the top right one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das obere rechte</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the bottom left one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das untere linke</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the bottom right one</source>
+        <translation>%1 wurde nicht gelegt: sein Porträt ist das untere rechte</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1045,10 @@
         <extracomment>The name of a player who has not given one, as the Progress window shows it.</extracomment>
         <translation>Spieler</translation>
     </message>
+    <message>
+        <source>bringing it up to date</source>
+        <translation>Aktualisieren</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1031,14 +1067,6 @@
     <message>
         <source>Accuracy per kind of question</source>
         <translation>Trefferquote pro Frageart</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Frage</translation>
-    </message>
-    <message>
-        <source>Answered</source>
-        <translation>Beantwortet</translation>
     </message>
     <message>
         <source>Right</source>
@@ -1067,6 +1095,18 @@
     <message>
         <source>Final scores, in percent</source>
         <translation>Endergebnisse in Prozent</translation>
+    </message>
+    <message>
+        <source>Kind of question</source>
+        <translation>Frageart</translation>
+    </message>
+    <message>
+        <source>Questions answered</source>
+        <translation>Beantwortete Fragen</translation>
+    </message>
+    <message>
+        <source>Partly right</source>
+        <translation>Teilweise richtig</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1554,14 @@
     <message>
         <source>Sort the items listed.  Click on a line to move that item up one level.  When all are in position, click &apos;Done&apos;</source>
         <translation>Ordne die Liste. Klick auf eine Zeile, um den Eintrag eine Stelle nach oben zu schieben. Wenn alles stimmt, klick auf „Fertig“</translation>
+    </message>
+    <message>
+        <source>place %1</source>
+        <translation>Stelle %1</translation>
+    </message>
+    <message>
+        <source>places %1 to %2</source>
+        <translation>Stellen %1 bis %2</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,10 @@
         <source>Score: %1 of %2 (%3%)</source>
         <translation>Puntos: %1 de %2 (%3&#xa0;%)</translation>
     </message>
+    <message>
+        <source>Score: %1 of %2</source>
+        <translation>Puntos: %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -116,6 +120,14 @@
     <message>
         <source>Points: %1 of %2</source>
         <translation>Puntos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>partly right</source>
+        <translation>correcta en parte</translation>
+    </message>
+    <message>
+        <source>Right: %1, partly right: %2, wrong: %3, skipped: %4</source>
+        <translation>Correctas: %1, correctas en parte: %2, incorrectas: %3, saltadas: %4</translation>
     </message>
 </context>
 <context>
@@ -759,6 +771,10 @@
         <extracomment>Shown inside the window: the instruction of its caption, in the same words.</extracomment>
         <translation>Pulsa las teclas de las letras para escribir mi nombre...</translation>
     </message>
+    <message>
+        <source>*** Scored %1 of %2</source>
+        <translation>*** Resultado: %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>
@@ -866,6 +882,22 @@
     <message>
         <source>Resize window to change image size</source>
         <translation>Cambia el tamaño de la ventana para cambiar el de los retratos</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the top left one</source>
+        <translation>%1 no se colocó: su retrato es el de arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the top right one</source>
+        <translation>%1 no se colocó: su retrato es el de arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the bottom left one</source>
+        <translation>%1 no se colocó: su retrato es el de abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: his image is the bottom right one</source>
+        <translation>%1 no se colocó: su retrato es el de abajo a la derecha</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1045,10 @@
         <extracomment>The name of a player who has not given one, as the Progress window shows it.</extracomment>
         <translation>Jugador</translation>
     </message>
+    <message>
+        <source>bringing it up to date</source>
+        <translation>actualizarlo</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1031,14 +1067,6 @@
     <message>
         <source>Accuracy per kind of question</source>
         <translation>Aciertos por tipo de pregunta</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Pregunta</translation>
-    </message>
-    <message>
-        <source>Answered</source>
-        <translation>Respondidas</translation>
     </message>
     <message>
         <source>Right</source>
@@ -1067,6 +1095,18 @@
     <message>
         <source>Final scores, in percent</source>
         <translation>Puntuaciones finales, en porcentaje</translation>
+    </message>
+    <message>
+        <source>Kind of question</source>
+        <translation>Tipo de pregunta</translation>
+    </message>
+    <message>
+        <source>Questions answered</source>
+        <translation>Preguntas respondidas</translation>
+    </message>
+    <message>
+        <source>Partly right</source>
+        <translation>Correctas en parte</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1554,14 @@
     <message>
         <source>Sort the items listed.  Click on a line to move that item up one level.  When all are in position, click &apos;Done&apos;</source>
         <translation>Ordena la lista. Haz clic en una línea para subir ese elemento un puesto. Cuando todo esté en su lugar, haz clic en «Listo»</translation>
+    </message>
+    <message>
+        <source>place %1</source>
+        <translation>puesto %1</translation>
+    </message>
+    <message>
+        <source>places %1 to %2</source>
+        <translation>puestos %1 a %2</translation>
     </message>
 </context>
 <context>
