@@ -96,7 +96,8 @@ void ClassStore::prepareStatements()
     statements_ = std::make_unique<Statements>();
     Statements& s = *statements_;
     for (QSqlQuery* q :
-         {&s.late, &s.game, &s.lastGame, &s.answers, &s.tallies, &s.latest, &s.updateTallies, &s.insertTallies})
+         {&s.late, &s.game, &s.lastGame, &s.answers, &s.tallies, &s.latest, &s.updateTallies,
+          &s.insertTallies})
         *q = QSqlQuery(db_);
     s.late.prepare(
         QStringLiteral("SELECT 1 FROM class_games WHERE class_id = ? AND player = ? AND ended > ? LIMIT 1"));
@@ -109,22 +110,27 @@ void ClassStore::prepareStatements()
     // json_array_elements.
     const QString columns = sqlite_ ? QStringLiteral("value ->> 0, value ->> 1, value ->> 2, value ->> 3,"
                                                      " value ->> 4 FROM json_each(?)")
-                                    : QStringLiteral("(e ->> 0)::integer, (e ->> 1)::integer, (e ->> 2)::integer,"
+                                    : QStringLiteral("(e ->> 0)::integer, (e ->> 1)::integer,"
+                                                     " (e ->> 2)::integer,"
                                                      " (e ->> 3)::integer, (e ->> 4)::integer"
                                                      " FROM json_array_elements(?::json) AS e");
-    s.answers.prepare(QStringLiteral("INSERT INTO class_answers (game_id, question, item, category, president,"
+    s.answers.prepare(QStringLiteral("INSERT INTO class_answers (game_id, question, item, category,"
+                                     " president,"
                                      " correct) SELECT CAST(? AS BIGINT), ") +
                       columns);
     s.tallies.prepare(QStringLiteral("SELECT tallies FROM class_tallies WHERE class_id = ? AND player = ?") +
                       (sqlite_ ? QString() : QStringLiteral(" FOR UPDATE")));
-    s.latest.prepare(QStringLiteral("SELECT a.correct FROM class_answers a JOIN class_games g ON g.id = a.game_id"
+    s.latest.prepare(QStringLiteral("SELECT a.correct FROM class_answers a"
+                                    " JOIN class_games g ON g.id = a.game_id"
                                     " WHERE g.class_id = ? AND g.player = ? AND a.president = ?"
                                     " ORDER BY g.ended DESC, g.id DESC, a.question DESC LIMIT %1")
                          .arg(kRecent));
     // A row another service made meanwhile fails the insert: the report is
     // not stored, and sent again.
-    s.updateTallies.prepare(QStringLiteral("UPDATE class_tallies SET tallies = ? WHERE class_id = ? AND player = ?"));
-    s.insertTallies.prepare(QStringLiteral("INSERT INTO class_tallies (tallies, class_id, player) VALUES (?, ?, ?)"));
+    s.updateTallies.prepare(
+        QStringLiteral("UPDATE class_tallies SET tallies = ? WHERE class_id = ? AND player = ?"));
+    s.insertTallies.prepare(
+        QStringLiteral("INSERT INTO class_tallies (tallies, class_id, player) VALUES (?, ?, ?)"));
 }
 
 brev::Problem ClassStore::storeReports(const QList<ClassReport>& reports, const QDateTime& now,
