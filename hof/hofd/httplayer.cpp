@@ -26,6 +26,10 @@ namespace
 // for a client that never reads it would take megabytes of answers. Three list
 // pages; a client that reads keeps it empty.
 constexpr int kSendBuffer = 8 * 1024;
+// An answer larger than that (a class's downloads) gets a larger buffer while it
+// is sent: with room for one segment only, every segment would wait for the
+// client's delayed acknowledgement (about 40 ms on Linux), and 17 MB took 15 s.
+constexpr int kLargeSendBuffer = 512 * 1024;
 // What the library may use per connection: a head up to the limits above, and
 // an answer's head. A head too large for it is refused by the library itself.
 constexpr std::size_t kConnectionMemory = 24 * 1024;
@@ -47,6 +51,12 @@ constexpr int kHeadPieceWaitMs = 100;
 // than the shortest request ("GET / HTTP/1.0" and its blank line).
 constexpr int kHeadLowWater = 16;
 constexpr int kHeadPieceMaxWaitMs = 800;
+
+void setSendBuffer(int fd, int bytes)
+{
+    if (fd >= 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &bytes, sizeof bytes);
+}
 
 // Bytes the kernel has received on a TCP connection since it began.
 quint64 bytesReceived(int fd)
@@ -533,6 +543,8 @@ bool HttpServer::queue(HttpExchange& x, const HttpResponse& response, bool close
         MHD_add_response_header(r, name.constData(), value.constData());
     if (close || stopping_)
         MHD_add_response_header(r, "Connection", "close");
+    if (x.connection && response.body.size() > kSendBuffer)
+        setSendBuffer(x.connection->fd, kLargeSendBuffer);
     const bool queued = MHD_queue_response(x.mhd, unsigned(response.status), r) == MHD_YES;
     MHD_destroy_response(r);
     return queued;
@@ -584,6 +596,7 @@ void HttpServer::completed(void** context, int how)
         // The next head, kept alive: the idle timeout, then the time for a head.
         c->deadline = c->idleSince + limits_.idleTimeoutMs + limits_.headerTimeoutMs;
         c->counted = false; // the next check counts from there
+        setSendBuffer(c->fd, kSendBuffer);
         if (stopping_)
             dropConnection(c, false);
     }
@@ -613,8 +626,7 @@ void HttpServer::connectionEvent(MHD_Connection* connection, void** context, boo
         c->peer = QHostAddress(peer->client_addr);
     c->idleSince = nowMs();
     c->deadline = c->idleSince + limits_.headerTimeoutMs; // the first request is awaited no longer
-    const int sendBuffer = kSendBuffer;
-    ::setsockopt(c->fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+    setSendBuffer(c->fd, kSendBuffer);
     setLowWater(c->fd, kHeadLowWater);
     connections_.append(c);
     *context = c;
