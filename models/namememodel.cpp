@@ -93,6 +93,14 @@ QString NameMeModel::warning() const
     return tr("Guess the word before the eagle can appear!");
 }
 
+QString NameMeModel::triesText() const
+{
+    if (finished_)
+        return tr("No tries left. Press any key to see your score.");
+    const int left = triesAllowed_ - misses();
+    return left == 1 ? tr("One try left") : tr("%n tries left", "", left);
+}
+
 QString NameMeModel::lettersText() const
 {
     return finished_ ? tr("Better luck next time!") : tried_;

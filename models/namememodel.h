@@ -37,7 +37,7 @@ public:
         Missed,       // a wrong letter; the name is still open
         Won,          // the name is complete
         Lost,         // too many wrong letters
-        Closes,       // a key after the name was lost closes the window
+        Closes,       // a key after the name was lost: on to the score screen, then the window closes
     };
     struct KeyResult {
         Outcome outcome = Outcome::NotALetter;
@@ -70,6 +70,9 @@ public:
     QString lettersText() const;
     // Under the stage picture: the warning, then "Too many tries!".
     QString warning() const;
+    // The tries left in words ("3 tries left"); once the name is lost, what
+    // the next key does.
+    QString triesText() const;
 
     // The window's caption, and its instruction alone, which the window
     // also shows inside (a narrow title bar may cut the caption).

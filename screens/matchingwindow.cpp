@@ -5,6 +5,7 @@
 #include "widgets/windowhelpers.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace brev {
@@ -23,7 +24,7 @@ MatchingWindow::MatchingWindow(MatchingModel& model, const WindowParts& parts, i
     fillBackground(frame, QColor(128, 128, 255));
     drag_ = new BarDrag(frame, clickPlacing);
     connect(drag_, &BarDrag::barPressed, this, &MatchingWindow::barPressed);
-    connect(drag_, &BarDrag::barPickedUp, this, &MatchingWindow::barClicked);
+    connect(drag_, &BarDrag::barPickedUp, this, &MatchingWindow::barPickedUp);
     if (clickPlacing)
         connect(drag_, &BarDrag::barClicked, this, &MatchingWindow::barClicked);
     connect(drag_, &BarDrag::dropped, this, &MatchingWindow::dropOn);
@@ -86,6 +87,15 @@ void MatchingWindow::barClicked(int k)
 }
 
 void MatchingWindow::showHolding(int, bool) {}
+
+void MatchingWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && drag_->heldBar() >= 0) {
+        drag_->putDown();
+        return;
+    }
+    QuestionWindow::keyPressEvent(event);
+}
 
 void MatchingWindow::placeBar(int k)
 {

@@ -55,12 +55,17 @@ protected:
     virtual QRect restingPlace(int k, int p) const = 0;
     // How a bar placed on target p tells assistive tools where it is.
     virtual QString targetName(int p) const = 0;
-    // The moves: a bar pressed, clicked (or picked up by Space), dropped.
+    // The moves: a bar pressed, clicked, picked up by Space (or an
+    // accessible action; as a click unless the screen says otherwise), dropped.
     virtual void barPressed(int k);
     virtual void barClicked(int k);
+    virtual void barPickedUp(int k) { barClicked(k); }
     virtual int dropSound() const = 0;
     // A target that holds a bar, or none, as the screen draws it.
     virtual void showHolding(int p, bool holding);
+    // Escape puts a picked-up bar down wherever the focus is; with none
+    // picked up it skips the question, as "Skip" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     MatchingModel& matching_;
     BarDrag* drag_;

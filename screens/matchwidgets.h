@@ -107,6 +107,8 @@ public:
     // the accessible actions call these.
     void pickUp(int k);
     bool dropOnTarget(int p);
+    // Escape: the picked-up bar stays where it is and waits no more.
+    void putDown() { hold(-1); }
     // The drag that moves bar or target w, or null.
     static BarDrag* of(const QWidget* w);
     int barIndex(const QWidget* w) const;

@@ -27,6 +27,9 @@ constexpr int kGap = 120;
 constexpr TwipsPlace kLayout[] = {
     {"lblInstruction", 360, 120, 4800, 600},
     {"Image2", 360, 840, kPortraitWidth, 2655},
+    // Right of the portrait (2 : 3, it is narrower than its box) and left of
+    // where the stage picture can grow.
+    {"lblTries", 3000, 840, 2280, 1095},
     {"Image1", 6000, 1320, 1215, 1455},
     {"Label3", 5880, 4080, 1455, 1095},
     {"Label1", 360, 4680, 4335, 690},
@@ -71,6 +74,9 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
     names.setColor(QPalette::WindowText, Qt::yellow);
     nameLabel->setPalette(names);
     nameLabel->setAutoFillBackground(true);
+    triesLabel = makeLabel(this, "lblTries", QString());
+    triesLabel->setWordWrap(true);
+    triesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     quitButton = makeButton(this, "Command1", tr("quit"));
     // Every key reaches the window, whichever control has the focus.
     quitButton->setFocusPolicy(Qt::NoFocus);
@@ -93,6 +99,7 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
     nameLabel->setIndent(twips(this, kGap));
     nameLabel->setFont(designFont(DesignFace::SansSerif, model_.nameFontSize()));
     warningLabel->hide();
+    showTriesLeft();
     showName();
     stage->show();
     setFocus();
@@ -100,17 +107,37 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
 
 void NameMeWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Escape leaves the screen like "quit"; keys that type nothing are ignored.
-    if (event->key() == Qt::Key_Escape && !model_.finished()) {
+    // Escape leaves the screen like "quit" (after a lost name: on to its
+    // score screen); keys that type nothing are ignored.
+    if (event->key() == Qt::Key_Escape) {
         reject();
         return;
     }
     const QString text = event->text();
-    if (text.isEmpty()) {
+    // A letter held down as the name is lost does not skip past the lost name.
+    if (text.isEmpty() || (model_.finished() && event->isAutoRepeat())) {
         event->ignore();
         return;
     }
     typed(text.at(0));
+}
+
+void NameMeWindow::reject()
+{
+    if (lost_) {
+        showLostScore();
+        return;
+    }
+    QuestionWindow::reject();
+}
+
+void NameMeWindow::showLostScore()
+{
+    if (!lost_ || !takeAnswer())
+        return;
+    const Verdict verdict = *lost_;
+    lost_.reset();
+    finish(verdict);
 }
 
 void NameMeWindow::typed(QChar c)
@@ -122,7 +149,7 @@ void NameMeWindow::typed(QChar c)
         playSound(sound);
     switch (r.outcome) {
     case NameMeModel::Outcome::Closes:
-        accept();
+        showLostScore();
         return;
     case NameMeModel::Outcome::NotALetter:
         parts_.messages.ok(tr("Press a letter, only"));
@@ -136,14 +163,18 @@ void NameMeWindow::typed(QChar c)
     case NameMeModel::Outcome::Missed:
     case NameMeModel::Outcome::Lost:
         lettersLabel->setText(model_.lettersText());
+        showTriesLeft();
         showTries();
         showStage();
         announce(lettersLabel);
         if (r.outcome == NameMeModel::Outcome::Lost) {
-            applyOnly(r.verdict);
+            // The whole name and the finished picture stay in sight until the
+            // next key (or "quit") opens the score screen.
+            lost_ = r.verdict;
             showName();
             showWarning();
         }
+        announce(triesLabel);
         // A text wider than the design's font allows is drawn smaller.
         lettersLabel->setFont(fittedFont(designFont(DesignFace::SansSerif, 18), lettersLabel->text(),
                                          lettersLabel->contentsRect().size(), false));
@@ -174,14 +205,20 @@ void NameMeWindow::showName()
 void NameMeWindow::showTries()
 {
     const QString wrong = model_.tried().simplified();
-    lettersLabel->setAccessibleName(tr("Wrong letters: %1. Tries left: %2")
-                                  .arg(wrong.isEmpty() ? tr("none") : wrong)
-                                  .arg(std::max(0, model_.triesAllowed() - model_.misses())));
+    lettersLabel->setAccessibleName(tr("Wrong letters: %1. %2")
+                                  .arg(wrong.isEmpty() ? tr("none") : wrong, model_.triesText()));
     stage->setAccessibleName(tr("Stage picture: %1 of %2 wrong letters")
                                   .arg(model_.misses())
                                   .arg(model_.triesAllowed()));
     // The window itself has the focus: it tells the whole state.
     describeState(nameLabel->accessibleName() + QStringLiteral(". ") + lettersLabel->accessibleName());
+}
+
+void NameMeWindow::showTriesLeft()
+{
+    triesLabel->setFont(designFont(DesignFace::SansSerif, 12));
+    triesLabel->setText(model_.triesText());
+    fitCaption(triesLabel);
 }
 
 // The warning under the stage picture, in the designed type or smaller when

@@ -2,7 +2,10 @@
 // The Name Me screen: a portrait, the hidden name and a stage picture that
 // grows with every wrong letter. Letters are typed anywhere in the window.
 #include "models/namememodel.h"
+#include "models/verdict.h"
 #include "screens/questionwindow.h"
+
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -24,7 +27,13 @@ public:
     QLabel* warningLabel;       // Label3, under the stage picture
     QLabel* lettersLabel;       // Label1, the wrong letters
     QLabel* nameLabel;          // Label2, the hidden name
+    QLabel* triesLabel;         // the tries left in words
     QPushButton* quitButton;    // Command1, "quit"
+
+public slots:
+    // "quit", Escape and the close box: leave a name being guessed unscored;
+    // after a lost name, show its score screen and close.
+    void reject() override;
 
 protected:
     void layoutControls() override {}
@@ -32,6 +41,9 @@ protected:
 
 private:
     void typed(QChar c);
+    // The lost name's score screen, once; the window closes after it.
+    void showLostScore();
+    void showTriesLeft();
     void showName();
     void showStage();
     void showWarning();
@@ -40,6 +52,7 @@ private:
 
     NameMeModel& model_;
     QString dir_;
+    std::optional<Verdict> lost_;   // the judgement of a lost name, until its score screen
 };
 
 } // namespace brev

@@ -41,7 +41,7 @@ constexpr TwipsPlace kLayout[] = {
 
 PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const WindowParts& parts, const QString& dir,
                                          QWidget* parent)
-    : MatchingWindow(model, parts, SlotPortraits, kClientWidth, kClientHeight, false, parent), model_(model)
+    : MatchingWindow(model, parts, SlotPortraits, kClientWidth, kClientHeight, true, parent), model_(model)
 {
     setObjectName(QStringLiteral("imatch"));
 
@@ -71,6 +71,12 @@ void PortraitMatchWindow::barPressed(int k)
 }
 
 void PortraitMatchWindow::barClicked(int k)
+{
+    // The press before the click has picked the bar up and sounded.
+    model_.pickUp(k);
+}
+
+void PortraitMatchWindow::barPickedUp(int k)
 {
     barPressed(k);
 }

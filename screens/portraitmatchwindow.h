@@ -1,7 +1,8 @@
 #pragma once
 // The portrait matching screen: four portraits in a two-by-two grid that
 // stretches with the window, four coloured name bars on a row below them;
-// bars are dragged onto portraits (or picked up and dropped with Space).
+// bars are dragged onto portraits, or clicked and then a portrait clicked
+// (or picked up and dropped with Space).
 #include "models/portraitmatchmodel.h"
 #include "screens/matchingwindow.h"
 
@@ -26,6 +27,7 @@ protected:
     QString targetName(int p) const override;
     void barPressed(int k) override;
     void barClicked(int k) override;
+    void barPickedUp(int k) override;
     int dropSound() const override;
 
 private:

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -23,6 +25,8 @@ constexpr int kSmallestResults = 615;
 // The questions-left row: as high as the ok row, below it.
 constexpr int kRowHeight = 615;
 constexpr int kRowGap = 120;
+// Between the results box and the points line under it.
+constexpr int kPointsGap = 60;
 
 constexpr TwipsPlace kLayout[] = {
     {"Frame1", 120, 120, 7215, 4935},
@@ -74,6 +78,14 @@ ScoreWindow::ScoreWindow(const GameSession& session, QWidget* parent) : QDialog(
     scoreLabel->setFont(big);
     scoreLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    pointsLabel = new QLabel(frame);
+    pointsLabel->setObjectName(QStringLiteral("pointsLabel"));
+    pointsLabel->setFont(big);
+    pointsLabel->setWordWrap(true);
+    pointsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pointsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pointsLabel->hide();
+
     placeControls(this, kLayout);
     // Never so low that the ok row leaves the window.
     setMinimumHeight(twips(this, 120 + 1940 + kSmallestResults + kGapAboveOkRow + kOkRowFromBottom + 120));
@@ -88,7 +100,20 @@ ScoreWindow::ScoreWindow(const GameSession& session, QWidget* parent) : QDialog(
 void ScoreWindow::setResults(const QString& heading, const QString& results)
 {
     headingLabel->setText(heading);
-    resultsBox->setPlainText(results);
+    QStringList lines = results.split(QRegularExpression(QStringLiteral("\r\n|\n")));
+    QString points;
+    if (lines.size() > 1 && lines.last().trimmed().startsWith(QStringLiteral("***")))
+        points = lines.takeLast();
+    resultsBox->setPlainText(lines.join(u'\n'));
+    pointsLabel->setText(points);
+    pointsLabel->setVisible(!points.isEmpty());
+    layoutControls();
+}
+
+QString ScoreWindow::resultsText() const
+{
+    const QString box = resultsBox->toPlainText();
+    return pointsLabel->text().isEmpty() ? box : box + u'\n' + pointsLabel->text();
 }
 
 void ScoreWindow::showRunningScore()
@@ -130,14 +155,19 @@ void ScoreWindow::showQuestionsLeft(int left)
 void ScoreWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // The result's last line (the points) is in view; earlier lines scroll above it.
-    resultsBox->moveCursor(QTextCursor::End);
-    resultsBox->ensureCursorVisible();
-    QString description = headingLabel->text() + QStringLiteral(". ") + scoreLabel->text();
+    // The results open at their first line; the points line stands under them.
+    resultsBox->moveCursor(QTextCursor::Start);
+    resultsBox->verticalScrollBar()->setValue(0);
+    QString description = headingLabel->text() + QStringLiteral(". ");
+    if (!pointsLabel->text().isEmpty())
+        description += pointsLabel->text() + QStringLiteral(". ");
+    description += scoreLabel->text();
     if (questionsLeftLabel)
         description += QStringLiteral(". ") + questionsLeftLabel->text();
     setAccessibleDescription(description);
     announce(headingLabel);
+    if (!pointsLabel->text().isEmpty())
+        announce(pointsLabel);
     announce(scoreLabel);
     if (questionsLeftLabel)
         announce(questionsLeftLabel);
@@ -160,7 +190,12 @@ void ScoreWindow::layoutControls()
         return;
     const int frameLeft = toTwips(this, frame->x());
     const int frameWidth = toTwips(this, frame->width());
-    const int okTop = std::max(toTwips(this, resultsBox->y()) + kSmallestResults + kGapAboveOkRow,
+    const int boxWidth = frameWidth - 400;
+    // The points line takes the room it needs under the box, on as many lines as it wraps to.
+    const int pointsRow = pointsLabel->text().isEmpty()
+                              ? 0
+                              : toTwips(this, pointsLabel->heightForWidth(twips(this, boxWidth))) + kPointsGap;
+    const int okTop = std::max(toTwips(this, resultsBox->y()) + kSmallestResults + pointsRow + kGapAboveOkRow,
                                toTwips(this, frame->height()) - kOkRowFromBottom - leftRow_);
     okButton->move(okButton->x(), twips(this, okTop));
     scoreLabel->move(scoreLabel->x(), twips(this, okTop));
@@ -172,8 +207,12 @@ void ScoreWindow::layoutControls()
         questionsLeftLabel->setGeometry(labelLeft, rowTop, frame->width() - labelLeft - twips(this, 120),
                                         twips(this, kRowHeight));
     }
-    resultsBox->setGeometry(twips(this, frameLeft + 100), resultsBox->y(), twips(this, frameWidth - 400),
-                            twips(this, okTop - kGapAboveOkRow) - resultsBox->y());
+    const int boxBottom = twips(this, okTop - kGapAboveOkRow - pointsRow);
+    resultsBox->setGeometry(twips(this, frameLeft + 100), resultsBox->y(), twips(this, boxWidth),
+                            boxBottom - resultsBox->y());
+    if (pointsRow > 0)
+        pointsLabel->setGeometry(resultsBox->x(), boxBottom + twips(this, kPointsGap), resultsBox->width(),
+                                 twips(this, pointsRow - kPointsGap));
 }
 
 } // namespace brev

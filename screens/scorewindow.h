@@ -18,8 +18,13 @@ public:
     // session: the running figures it shows (read when shown).
     explicit ScoreWindow(const GameSession& session, QWidget* parent = nullptr);
 
-    // The heading ("Results for ...") and the result text.
+    // The heading ("Results for ...") and the result text. A last line that
+    // starts with "***" ("*** Scored 4 of 10") is the points line: it stands
+    // under the results box, always in sight, and the box holds the lines
+    // above it, shown from the first.
     void setResults(const QString& heading, const QString& results);
+    // The result text as the screen shows it: the box's lines, then the points line.
+    QString resultsText() const;
     // The score line: "Current score: " score " of " possible "  (" percent
     // "%)" (the design's scoreCaption).
     void showRunningScore();
@@ -34,6 +39,7 @@ public:
     QPlainTextEdit* resultsBox;   // Text1
     QPushButton* okButton;        // Command1, "ok"
     QLabel* scoreLabel;           // Label2
+    QLabel* pointsLabel;          // the result's points line, under the box; hidden without one
     QLabel* questionsLeftLabel = nullptr;
     QPushButton* endGameButton = nullptr;
 

@@ -133,13 +133,21 @@ void TestPortraitMatch::placingBars()
     QCOMPARE(w.model().portraitOf(0), -1);
     QCOMPARE(w.bars[0]->pos(), w.home(0).topLeft());
     QCOMPARE(w.bars[3]->pos(), restingPlace(w, 3, 2));
-    // A click on a bar and then on a portrait places nothing on this screen.
+    // A click on a bar and then on a portrait places it, as on the matching screen.
     QTest::mouseClick(w.bars[1], Qt::LeftButton);
+    QVERIFY(w.bars[1]->held());
     QTest::mouseClick(w.portraits[0], Qt::LeftButton);
-    QCOMPARE(w.model().placedBar(0), -1);
-    QCOMPARE(w.bars[1]->pos(), w.home(1).topLeft());
+    QCOMPARE(w.model().placedBar(0), 1);
+    QCOMPARE(w.bars[1]->pos(), restingPlace(w, 1, 0));
+    // Escape puts a picked-up bar down wherever the focus is, and skips nothing.
+    QTest::mouseClick(w.bars[2], Qt::LeftButton);
+    w.doneButton->setFocus();
+    QTest::keyClick(w.doneButton, Qt::Key_Escape);
+    QVERIFY(w.isVisible() && !w.bars[2]->held());
+    QTest::mouseClick(w.portraits[3], Qt::LeftButton);
+    QCOMPARE(w.model().placedBar(3), -1);
     const QString up = f.path("pickup.wav"), put = f.path("place.wav");
-    QCOMPARE(f.sound->played, (QStringList{up, put, up, put, up, put, up}));
+    QCOMPARE(f.sound->played, (QStringList{up, put, up, put, up, put, up, put, up}));
     w.reject();
 }
 
@@ -221,7 +229,7 @@ void TestPortraitMatch::judging()
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Portraits "));
-        QCOMPARE(s->resultsBox->toPlainText(), QString(results).replace("\r\n", "\n"));
+        QCOMPARE(s->resultsText(), QString(results).replace("\r\n", "\n"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     QCOMPARE(askInWindow(p, q.model), Asked::Yes);

@@ -12,6 +12,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 QString dataPath(const QString &name)
@@ -218,6 +220,10 @@ void TestMedia::stagePictures()
     QImage img(dataPath(name));
     QVERIFY2(!img.isNull(), qPrintable(name + QStringLiteral(" does not load")));
     QCOMPARE(img.width() * 3, img.height() * 2);
+    // The white head is the finished eagle's alone (stage 1, shown as the name is
+    // lost); every earlier stage still has its pencil head.
+    const QColor head = img.pixelColor(150 * img.width() / 240, 110 * img.height() / 360);
+    QCOMPARE(std::min({head.red(), head.green(), head.blue()}) > 230, stage == 1);
 }
 
 void TestMedia::noStageOutsideOneToSix()

@@ -6,6 +6,7 @@
 #include "screens/scorewindow.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -52,6 +53,7 @@ private slots:
     void winWithOneMiss();
     void lostNameClosesOnAnyKey();
     void windowPlayedByKeys();
+    void windowLost_data();
     void windowLost();
 };
 
@@ -188,7 +190,7 @@ void TestNameMe::windowPlayedByKeys()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("AB\nYou got it!\n*** Scored 5 of 6"));
+        QCOMPARE(s->resultsText(), QStringLiteral("AB\nYou got it!\n*** Scored 5 of 6"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     QCOMPARE(f.game().ask(ui, 21).asked, Asked::Yes);
@@ -200,39 +202,100 @@ void TestNameMe::windowPlayedByKeys()
     QCOMPARE(soundNumbers(f), (QStringList{"3", "6", "3", "5"}));
 }
 
-// Too many wrong letters: the tries allowed count as possible points, the
-// losing sound plays, and the next key closes the window without a score screen.
+namespace {
+// The stage picture file the window shows, by its pixels.
+QString stageShown(const Fixture& f, const NameMeWindow* n)
+{
+    const QImage shown = n->stage->pixmap().toImage();
+    for (int k = 1; k <= 6; ++k) {
+        const QString file = QStringLiteral("eagle%1.jpg").arg(k);
+        if (!shown.isNull() && shown == QPixmap(f.path(file)).toImage())
+            return file;
+    }
+    return {};
+}
+} // namespace
+
+void TestNameMe::windowLost_data()
+{
+    QTest::addColumn<int>("maxdif");
+    QTest::addColumn<QStringList>("stages");
+    QTest::addColumn<QStringList>("tries");
+    QTest::addColumn<bool>("byQuit");
+    QTest::addColumn<QString>("scoreLine");
+    QTest::addRow("four tries, then a key")
+        << 3 << QStringList{"eagle4.jpg", "eagle3.jpg", "eagle2.jpg", "eagle1.jpg"}
+        << QStringList{"4 tries left", "3 tries left", "2 tries left", "One try left"} << false
+        << "Current score: 3 of 10  (30%)";
+    QTest::addRow("six tries, then quit")
+        << 1 << QStringList{"eagle6.jpg", "eagle5.jpg", "eagle4.jpg", "eagle3.jpg", "eagle2.jpg", "eagle1.jpg"}
+        << QStringList{"6 tries left", "5 tries left", "4 tries left", "3 tries left", "2 tries left",
+                       "One try left"}
+        << true << "Current score: 3 of 12  (25%)";
+}
+
+// Each wrong letter shows the next stage, the finished eagle exactly at the
+// last try, and the tries left in words; the lost name stays in sight until
+// the next key or "quit" opens its score screen, with its points, and then
+// the window closes.
 void TestNameMe::windowLost()
 {
+    QFETCH(int, maxdif);
+    QFETCH(QStringList, stages);
+    QFETCH(QStringList, tries);
+    QFETCH(bool, byQuit);
+    QFETCH(QString, scoreLine);
     Fixture f;
     nameAll(f, QStringLiteral("Ab"));
-    f.program->settings.settings.maxdif = 2;
+    for (int k = 1; k <= 6; ++k) {
+        const QString file = QStringLiteral("eagle%1.jpg").arg(k);
+        QVERIFY(QFile::copy(QStringLiteral(BREV_DATA_DIR "/") + file, f.path(file)));
+    }
+    f.program->settings.settings.maxdif = maxdif;
     f.program->session.score = 3;
-    f.program->session.possible = 4;
+    f.program->session.possible = 6;
     WindowGameUi ui(*f.program);
     ModalDriver driver;
+    QStringList triesShown, stagesShown;
     driver.then([&](QWidget* w) {
         auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
-        // A screen reader hears the hidden name and tries, and where the game stands.
-        QVERIFY(n->accessibleDescription().contains(QStringLiteral("Tries left: 5"))
+        // A screen reader hears the tries left too, and where the game stands.
+        QVERIFY(n->accessibleDescription().contains(tries.first())
                 && n->accessibleDescription().contains(QStringLiteral("Question 1 of")));
-        QTest::keyClicks(n, QStringLiteral("vwxyz"));   // five tries at medium difficulty
-        QCOMPARE(f.program->session.possible, 9);
+        for (const QChar c : QStringLiteral("ZYXWVU").left(stages.size())) {
+            triesShown << n->triesLabel->text();
+            QTest::keyClick(n, Qt::Key(c.unicode()));
+            stagesShown << stageShown(f, n);
+        }
+        QCOMPARE(n->triesLabel->text(), QStringLiteral("No tries left. Press any key to see your score."));
         QCOMPARE(n->nameLabel->text(), QStringLiteral("AB"));
+        QCOMPARE(f.program->session.possible, 6);   // judged as its score screen opens
         QVERIFY(n->isVisible());
-        QTest::keyClick(n, Qt::Key_Q);
+        if (byQuit)
+            QTest::mouseClick(n->quitButton, Qt::LeftButton);
+        else
+            QTest::keyClick(n, Qt::Key_Q);
+    });
+    driver.then([&](QWidget* w) {
+        auto* s = qobject_cast<ScoreWindow*>(w);
+        QVERIFY(s);
+        QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Name Me"));
+        QCOMPARE(s->resultsText(),
+                 QStringLiteral("AB\nToo many tries!\n*** Scored 0 of %1").arg(stages.size()));
+        QCOMPARE(s->scoreLabel->text(), scoreLine);
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     const Answered answered = f.game().ask(ui, 21);
     QCOMPARE(answered.asked, Asked::Yes);
     QVERIFY(driver.done());
+    QCOMPARE(stagesShown, stages);
+    QCOMPARE(triesShown, tries);
     // A lost name is judged (wrong, for the review and the progress file), not skipped.
-    QVERIFY(answered.verdict && answered.verdict->record.possible == 5
+    QVERIFY(answered.verdict && answered.verdict->record.possible == stages.size()
             && answered.verdict->record.points == 0);
     QCOMPARE(f.program->session.score, 3);
-    QCOMPARE(f.program->session.possible, 9);
-    QCOMPARE(f.program->session.percent, 33);
-    QCOMPARE(soundNumbers(f), (QStringList{"6", "6", "6", "6", "6", "8"}));
+    QCOMPARE(soundNumbers(f), QStringList(stages.size(), QStringLiteral("6")) << QStringLiteral("8"));
 }
 
 QTEST_MAIN(TestNameMe)

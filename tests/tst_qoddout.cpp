@@ -224,7 +224,7 @@ void TstQoddout::playedByMouseAndKeyboard()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QVERIFY(s->resultsBox->toPlainText().startsWith(QStringLiteral("Correct -- ")));
+        QVERIFY(s->resultsText().startsWith(QStringLiteral("Correct -- ")));
         QCOMPARE(s->headingLabel->text(), "Results for " + caption);
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
@@ -237,7 +237,7 @@ void TstQoddout::playedByMouseAndKeyboard()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        wrongSentence = s->resultsBox->toPlainText();
+        wrongSentence = s->resultsText();
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     Game game = f.game();

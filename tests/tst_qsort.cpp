@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QScopeGuard>
 #include <QtTest>
 
@@ -75,6 +77,7 @@ private slots:
     void exhaustedCategoryLoadsNothing();
     void itemsOfTwoYearsStandApart();
     void wholeGameByMouseAndKeyboard();
+    void longResultOpensAtItsFirstLine();
 };
 
 void TestQsort::judge_data()
@@ -248,7 +251,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
         QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Sort by birthdate"));
-        QCOMPARE(s->resultsBox->toPlainText(), QStringLiteral("*** All correct!\n*** 10 of 10 correct "));
+        QCOMPARE(s->resultsText(), QStringLiteral("*** All correct!\n*** 10 of 10 correct "));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
@@ -268,7 +271,7 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     });
     driver.then([](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
-        QVERIFY(s && s->resultsBox->toPlainText().endsWith(" of 10 correct "));
+        QVERIFY(s && s->resultsText().endsWith(" of 10 correct "));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     driver.then([](QWidget* w) {
@@ -291,6 +294,42 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     QCOMPARE(f.logLines().mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
                                                  "George Washington", "John Adams", "Andrew Jackson",
                                                  "James Monroe", " *** All Correct!"}));
+}
+
+// Ten pairs out of order: the score screen opens at the first of its lines,
+// with the points line whole under the box, however long the result.
+void TestQsort::longResultOpensAtItsFirstLine()
+{
+    Fixture f;
+    loadShipped(f);
+    Program& ctx = *f.program;
+    ChosenDraw draw(ctx, {5, 4, 3, 2, 1});   // Monroe down to Washington: the youngest first
+    WindowGameUi ui(ctx);
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* q = qobject_cast<brev::SortWindow*>(w);
+        QVERIFY(q);
+        const auto guard = endOnFailure(q);
+        QTest::mouseClick(q->doneButton, Qt::LeftButton);
+    });
+    driver.then([&](QWidget* w) {
+        auto* s = qobject_cast<ScoreWindow*>(w);
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        QPlainTextEdit* box = s->resultsBox;
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);   // longer than the box
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QCOMPARE(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+        QCOMPARE(box->document()->findBlockByNumber(1).text(), QStringLiteral("James Monroe 1758 > James Madison 1751"));
+        QCOMPARE(s->pointsLabel->text(), QStringLiteral("*** 0 of 10 correct "));
+        QVERIFY(s->pointsLabel->isVisible());
+        QVERIFY(s->pointsLabel->y() >= box->geometry().bottom()
+                && s->pointsLabel->geometry().bottom() < s->okButton->y());
+        QVERIFY(s->pointsLabel->height() >= s->pointsLabel->heightForWidth(s->pointsLabel->width()));
+        QTest::mouseClick(s->okButton, Qt::LeftButton);
+    });
+    QCOMPARE(Game(ctx.settings, ctx.session, ctx.log, ctx.questionFile, draw).ask(ui, 12).asked, Asked::Yes);
+    QVERIFY(driver.done());
 }
 
 QTEST_MAIN(TestQsort)

@@ -141,7 +141,7 @@ void TstQuote::playedByAClick()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->resultsBox->toPlainText(),
+        QCOMPARE(s->resultsText(),
                  QStringLiteral(" Correct, +5 pts\nSource: Letter %1").arg(speaker));
         QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Who said it?"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);

@@ -775,6 +775,21 @@
         <source>*** Scored %1 of %2</source>
         <translation>*** Ergebnis: %1 von %2</translation>
     </message>
+    <message>
+        <source>No tries left. Press any key to see your score.</source>
+        <translation>Keine Versuche mehr. Drück eine beliebige Taste, um dein Ergebnis zu sehen.</translation>
+    </message>
+    <message>
+        <source>One try left</source>
+        <translation>Noch ein Versuch</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries left</source>
+        <translation>
+            <numerusform>Noch %n Versuch</numerusform>
+            <numerusform>Noch %n Versuche</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>
@@ -803,16 +818,16 @@
         <translation>Verborgener Name: %1</translation>
     </message>
     <message>
-        <source>Wrong letters: %1. Tries left: %2</source>
-        <translation>Falsche Buchstaben: %1. Verbleibende Versuche: %2</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
         <source>Stage picture: %1 of %2 wrong letters</source>
         <translation>Bild: %1 von %2 falschen Buchstaben</translation>
+    </message>
+    <message>
+        <source>Wrong letters: %1. %2</source>
+        <translation>Falsche Buchstaben: %1. %2</translation>
     </message>
 </context>
 <context>

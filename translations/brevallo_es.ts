@@ -775,6 +775,21 @@
         <source>*** Scored %1 of %2</source>
         <translation>*** Resultado: %1 de %2</translation>
     </message>
+    <message>
+        <source>No tries left. Press any key to see your score.</source>
+        <translation>No quedan intentos. Pulsa cualquier tecla para ver tu resultado.</translation>
+    </message>
+    <message>
+        <source>One try left</source>
+        <translation>Queda un intento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries left</source>
+        <translation>
+            <numerusform>Queda %n intento</numerusform>
+            <numerusform>Quedan %n intentos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>brev::NameMeWindow</name>
@@ -803,16 +818,16 @@
         <translation>Nombre oculto: %1</translation>
     </message>
     <message>
-        <source>Wrong letters: %1. Tries left: %2</source>
-        <translation>Letras incorrectas: %1. Intentos restantes: %2</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
         <source>Stage picture: %1 of %2 wrong letters</source>
         <translation>Dibujo: %1 de %2 letras incorrectas</translation>
+    </message>
+    <message>
+        <source>Wrong letters: %1. %2</source>
+        <translation>Letras incorrectas: %1. %2</translation>
     </message>
 </context>
 <context>

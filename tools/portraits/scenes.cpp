@@ -156,7 +156,10 @@ void paintEagle(QPainter &g, int level, Rng &rng)
     if (level >= 5) {
         fill(e.feet, yellow, finished);
         fill(e.claws, QColor(0x201810), false);
-        fill(e.head, white, finished);
+        // The white head and the eye come last: every stage before the
+        // finished one is plainly unfinished.
+        if (finished)
+            fill(e.head, white, finished);
         fill(e.beak, yellow, finished);
     }
     if (finished) {
@@ -199,7 +202,7 @@ void paintEagle(QPainter &g, int level, Rng &rng)
         g.setPen(Qt::NoPen);
         g.drawEllipse(QPointF(88, 104), 2.2, 1.5);
     }
-    if (level >= 5) {
+    if (finished) {
         // Fierce eye under a heavy brow.
         g.setPen(Qt::NoPen);
         g.setBrush(QColor(0xf0c020));
@@ -229,7 +232,7 @@ void paintEagle(QPainter &g, int level, Rng &rng)
         g.drawPath(e.feet);
         g.drawPath(e.claws);
     }
-    if (level < 5) {
+    if (!finished) {
         // Construction marks of the sketch.
         g.setPen(QPen(withAlpha(pencil, 70), 0.8, Qt::DashLine));
         g.drawEllipse(QPointF(140, 118), 50, 56);
