@@ -32,6 +32,7 @@ test: build
 bench: build browser-deps
 	./$(BUILD)/benchmarks/bench_refdata
 	./$(BUILD)/benchmarks/bench_hofd
+	./$(BUILD)/benchmarks/bench_classes
 	./$(BUILD)/benchmarks/bench_export
 	./$(BUILD)/benchmarks/bench_progress
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/benchmarks/bench_firstpaint

@@ -22,30 +22,20 @@
 //   byte at a time (target: a byte at a time costs no more than 10 times whole;
 //   what remains is mostly the kernel's work for 1,700 packets).
 // A case over its target reports an error.
+#include "hofdbench.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
-#include <algorithm>
-#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <fcntl.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <string>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
-#include <vector>
 
 namespace
 {
 
+using namespace hofdbench;
 using Clock = std::chrono::steady_clock;
 constexpr int kSubmissions = 10000;
 constexpr int kListings = 10000;
@@ -57,54 +47,6 @@ struct ClientResult {
     int acknowledged = 0;
     int failures = 0;
 };
-
-int connectTo(quint16 port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr = {};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    timeval timeout{5, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    const int one = 1;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// Sends one GET and reads the whole answer; returns the status, or -1.
-int roundTrip(int fd, const std::string& target)
-{
-    const std::string request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
-    if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) != ssize_t(request.size()))
-        return -1;
-    std::string in;
-    char buf[16384];
-    std::size_t headerEnd = std::string::npos;
-    std::size_t total = 0;
-    for (;;) {
-        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
-        if (n <= 0)
-            return -1;
-        in.append(buf, std::size_t(n));
-        if (headerEnd == std::string::npos) {
-            headerEnd = in.find("\r\n\r\n");
-            if (headerEnd == std::string::npos)
-                continue;
-            const std::size_t cl = in.find("Content-Length: ");
-            if (cl == std::string::npos || cl > headerEnd)
-                return -1;
-            total = headerEnd + 4 + std::stoul(in.substr(cl + 16));
-        }
-        if (in.size() >= total)
-            break;
-    }
-    return in.size() > 12 ? std::stoi(in.substr(9, 3)) : -1;
-}
 
 // submissions and listings: this client's share, taken in turn; stopAt: a
 // moment after which it stops early (a run bounded in time).
@@ -143,59 +85,6 @@ void runClient(int id, quint16 port, int submissions, int listings, ClientResult
         ::close(fd);
 }
 
-// The server on a free port with a database in a temporary folder; its log goes
-// to a file, so that a full pipe never stalls it.
-struct Service {
-    QTemporaryDir dir;
-    QProcess process;
-    quint16 port = 0;
-    QString exe = QStringLiteral(HOFD_EXE);
-
-    QString database() const { return dir.filePath(QStringLiteral("load.sqlite")); }
-    bool start()
-    {
-        QFile log(dir.filePath(QStringLiteral("hofd.log")));
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(log.fileName());
-        process.start(exe,
-                      {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                       QStringLiteral("--database"), database(), QStringLiteral("--submissions-per-minute"),
-                       QStringLiteral("0")});
-        QByteArray banner;
-        for (int tries = 0; tries < 100 && !banner.contains('\n'); ++tries) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            if (log.open(QIODevice::ReadOnly)) {
-                banner = log.readLine();
-                log.close();
-            }
-        }
-        const qsizetype at = banner.indexOf("://127.0.0.1:");
-        port = at < 0 ? 0 : quint16(banner.mid(at + 13).split('/').first().toUInt());
-        return port != 0;
-    }
-    void stop()
-    {
-        process.terminate();
-        if (!process.waitForFinished(10000))
-            process.kill();
-        process.waitForFinished(5000);
-    }
-    ~Service() { stop(); }
-    // /proc/PID/status's VmRSS in MB, or the main thread's time on a processor in ms.
-    double procValue(bool cpu) const
-    {
-        QFile f(QStringLiteral("/proc/%1/%2").arg(process.processId()).arg(cpu ? "schedstat" : "status"));
-        if (!f.open(QIODevice::ReadOnly))
-            return -1;
-        const QByteArray text = f.readAll();
-        if (cpu)
-            return text.split(' ').first().toDouble() / 1e6;
-        const qsizetype at = text.indexOf("VmRSS:");
-        return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toDouble() /
-               1024;
-    }
-};
-
 const std::string kListing = "/games/triv/triviahf.asp?game=brev";
 
 // One listing on a new connection: its latency in ms, or -1 when it failed.
@@ -209,11 +98,6 @@ double listOnce(quint16 port, const std::string& target = kListing)
     return status == 200 || status == 404
                ? std::chrono::duration<double, std::milli>(Clock::now() - start).count()
                : -1;
-}
-
-double percentile(const std::vector<double>& sorted, std::size_t p)
-{
-    return sorted.empty() ? 0 : sorted[std::min(sorted.size() - 1, sorted.size() * p / 100)];
 }
 
 qint64 storedEntries(const QString& file)

@@ -1,373 +1,141 @@
-// A class on the hall-of-fame service, the game's side: the report of a
-// game, the outbox and what each answer does to it, the setup screen's class
-// code, the class's practice set in the practice draw and the Progress
-// window, and reports going over loopback to a service.
-#include "app/gameui.h"
-#include "app/networkloader.h"
-#include "app/playerprogress.h"
-#include "app/progresswindow.h"
-#include "game/classreport.h"
-#include "screens/multiplechoicewindow.h"
-#include "screens/reviewwindow.h"
-#include "screens/scorewindow.h"
-#include "testsupport.h"
+// The classes' pieces that the service test cannot reach from outside: the
+// presidents' names against the game's records, the reader's language, the
+// CSV's quoting, the practice set's form, the class's mark, and retention on
+// a store whose clock the test sets.
+#include "hof/hofd/classcsv.h"
+#include "hof/hofd/classfacts.h"
+#include "hof/hofd/classpages.h"
+#include "hof/hofd/classstore.h"
+#include "store/records.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QtTest>
+#include <QTemporaryDir>
+#include <QTest>
 
-using namespace brev;
-using namespace brev::test;
+using namespace Qt::StringLiterals;
 
-class TestClasses : public QObject {
+class TestClasses : public QObject
+{
     Q_OBJECT
-private slots:
-    void reportOfAGame();
-    void outboxAnswers();
-    void gamesReportAndPracticeTheClassSet();
-    void setupBoxTakesTheCodeAlphabet();
-    void progressNamesTheClassSet();
-    void reportsOverLoopback();
+
+  private slots:
+    void presidentsAsTheRecordsName();
+    void readersLanguage_data();
+    void readersLanguage();
+    void csvQuotesAndDisarmsFormulas();
+    void practiceSetForm();
+    void classMarkNeedsFiveAnswers();
+    void retentionCountsFromTheLastGame();
 };
 
-void TestClasses::reportOfAGame()
+void TestClasses::presidentsAsTheRecordsName()
 {
-    QuestionRecord sort{Screen::Sorting, 12, {}, {}, {}, {}, {}, 6, 10, false};
-    sort.items = {
-        {4, {}, {}, {}, true}, {19, {}, {}, {}, false}, {4, {}, {}, {}, true}, {46, {}, {}, {}, true}};
-    QuestionRecord skipped{Screen::MultipleChoice, 2, {}, {}, {{7, {}, {}, {}, true}}, {}, {}, 0, 0, true};
-    // A question that names no president is left out.
-    QuestionRecord nobody{Screen::NameMe, 21, {}, {}, {}, {}, {}, 5, 5, false};
-    const ClassReport report{QStringLiteral("3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b"),
-                             QStringLiteral("  Tess Tester "),
-                             QDateTime(QDate(2026, 12, 8), QTime(21, 1, 2, 700), Qt::OffsetFromUTC, 3600),
-                             QDateTime(QDate(2026, 12, 8), QTime(20, 9, 41), Qt::UTC),
-                             6, 10, true, {sort, skipped, nobody}};
-    QCOMPARE(classReportJson(report),
-             QByteArray(R"({"ended":"2026-12-08T20:09:41Z","format":1,)"
-                        R"("game":"3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b",)"
-                        R"("player":"Tess Tester","possible":10,"practice":true,"questions":[)"
-                        R"({"category":12,"items":[{"president":4,"right":true},)"
-                        R"({"president":19,"right":false}],"kind":"sorting","points":6,"possible":10,)"
-                        R"("skipped":false},{"category":2,"items":[{"president":7,"right":false}],)"
-                        R"("kind":"multiple-choice","points":0,"possible":0,"skipped":true}],"score":6,)"
-                        R"("started":"2026-12-08T20:01:02Z"})"));
+    brev::Records records;
+    QVERIFY(!brev::readRecords(records, QStringLiteral(BREV_DATA_DIR "/brev.dat")));
+    QVERIFY(!brev::readAddOn(records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true));
+    QCOMPARE(records.loadedRecords(), hofd::kPresidents);
+    for (int record = 1; record <= hofd::kPresidents; ++record)
+        QCOMPARE(hofd::presidentName(record), records.presidents[std::size_t(record)].name);
+    QVERIFY(hofd::presidentName(0).isEmpty() && hofd::presidentName(46).isEmpty());
 }
 
-namespace {
-
-constexpr char kCode[] = "K7P2QX";
-
-// Queues a finished game's report as the game does.
-void queueReport(ProgressStore& store, const QString& game)
+void TestClasses::readersLanguage_data()
 {
-    const QDateTime when(QDate(2026, 12, 8), QTime(20, 0), Qt::UTC);
-    QVERIFY(!store.beginGame(QStringLiteral("Ada"), when, false));
-    const QueuedReport report{0, QString::fromLatin1(kCode), game, "{\"game\":\"" + game.toUtf8() + "\"}"};
-    QVERIFY(!store.finishGame(QStringLiteral("Ada"), 0, 0, false, when, &report));
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("language");
+    QTest::addRow("none") << QByteArray() << QByteArray("en");
+    QTest::addRow("region") << QByteArray("es-MX") << QByteArray("es");
+    QTest::addRow("first of equals") << QByteArray("de, es") << QByteArray("de");
+    QTest::addRow("higher q later") << QByteArray("es;q=0.5, DE;q=0.7") << QByteArray("de");
+    QTest::addRow("refused") << QByteArray("de;q=0, fr") << QByteArray("en");
+    QTest::addRow("others only") << QByteArray("fr-FR, it;q=0.9") << QByteArray("en");
+    QTest::addRow("english first") << QByteArray("en-GB, de;q=0.9") << QByteArray("en");
+    QTest::addRow("bad q") << QByteArray("es;q=x, de;q=0.1") << QByteArray("de");
 }
 
-QStringList waitingGames(ProgressStore& store)
+void TestClasses::readersLanguage()
 {
-    QList<QueuedReport> waiting;
-    (void)store.waitingReports(&waiting);
-    QStringList games;
-    for (const QueuedReport& r : waiting)
-        games << r.game;
-    return games;
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, language);
+    QCOMPARE(QByteArray(hofd::languageTag(hofd::pageLanguage(header))), language);
 }
 
-LinkReply reply(int status, const QByteArray& body = {})
+void TestClasses::csvQuotesAndDisarmsFormulas()
 {
-    return {status, body, status == 0 ? QStringLiteral("Connection refused") : QString()};
+    const QDateTime ended(QDate(2026, 12, 8), QTime(20, 9, 41), Qt::UTC);
+    QList<hofd::GameRow> games;
+    for (const QString& name :
+         {u"=SUM(A1)"_s, u"+1"_s, u"-2"_s, u"@cmd"_s, u"a,b"_s, u"say \"hi\""_s, u"Zoë"_s})
+        games.append({name, ended, 3, 5, true});
+    QCOMPARE(hofd::gamesCsv(games), QByteArray("player,ended,score,possible,practice\r\n"
+                                               "'=SUM(A1),2026-12-08T20:09:41Z,3,5,yes\r\n"
+                                               "'+1,2026-12-08T20:09:41Z,3,5,yes\r\n"
+                                               "'-2,2026-12-08T20:09:41Z,3,5,yes\r\n"
+                                               "'@cmd,2026-12-08T20:09:41Z,3,5,yes\r\n"
+                                               "\"a,b\",2026-12-08T20:09:41Z,3,5,yes\r\n"
+                                               "\"say \"\"hi\"\"\",2026-12-08T20:09:41Z,3,5,yes\r\n"
+                                               "Zo\xc3\xab,2026-12-08T20:09:41Z,3,5,yes\r\n"));
+    // A category's name holding a comma and an apostrophe.
+    QCOMPARE(
+        hofd::answersCsv({{u"Ann"_s, ended, 2, 20, 44, false}}).split('\n').at(1),
+        "Ann,2026-12-08T20:09:41Z,2,odd-one-out,20,Who didn't belong to this party?,44,Donald Trump,no\r");
 }
 
-} // namespace
-
-// What each answer does: 503 and no answer keep the report (the player told
-// once), 404 keeps it and tells once naming the code, 201 delivers it and
-// keeps the practice set, 400 drops it into the play log.
-void TestClasses::outboxAnswers()
+void TestClasses::practiceSetForm()
 {
-    Fixture f;
-    Program& p = *f.program;
-    QStringList told;
-    p.classes.tell = [&told](const QString& text) { told << text; };
-    QVERIFY(!p.settings.saveClassCode(QString::fromLatin1(kCode)));
-    // A file of the version before the outbox: brought up to date, its game kept.
-    {
-        ProgressStore before(f.path(QString::fromLatin1(kProgressFile)));
-        QVERIFY(!before.beginGame(QStringLiteral("Ada"), QDateTime::currentDateTimeUtc(), false));
-        QVERIFY(!before.finishGame(QStringLiteral("Ada"), 5, 5, false, QDateTime::currentDateTimeUtc()));
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
-        db.setDatabaseName(f.path(QString::fromLatin1(kProgressFile)));
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        for (const char* sql : {"DROP TABLE outbox", "DROP TABLE classes", "PRAGMA user_version = 2"})
-            QVERIFY2(q.exec(QString::fromLatin1(sql)), sql);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("v2"));
-    queueReport(p.progress, QStringLiteral("game-a"));
-    QList<GameResult> games;
-    QVERIFY(!p.progress.gameResults(QStringLiteral("Ada"), &games));
-    QCOMPARE(games.size(), 2);
-
-    f.link->replies = {reply(503)};
-    p.sendClassReports();
-    f.link->replies = {reply(0)};
-    p.sendClassReports();
-    QCOMPARE(waitingGames(p.progress), QStringList{"game-a"});
-    QCOMPARE(told.size(), 1);
-    QVERIFY(told[0].contains(QStringLiteral("http://localhost:8642 now (status 503)")));
-    QCOMPARE(f.link->requests[0].url, QStringLiteral("http://localhost:8642/classes/K7P2QX/reports"));
-    QCOMPARE(f.link->requests[0].body, QByteArray("{\"game\":\"game-a\"}"));
-
-    // A class the service does not know: the round skips its other reports.
-    queueReport(p.progress, QStringLiteral("game-b"));
-    f.link->replies = {reply(404), reply(404)};
-    p.sendClassReports();
-    p.sendClassReports();
-    QCOMPARE(f.link->requests.size(), 4);
-    QCOMPARE(waitingGames(p.progress), (QStringList{"game-a", "game-b"}));
-    QCOMPARE(told.size(), 2);
-    QVERIFY(told[1].startsWith(QStringLiteral("The class code K7P2QX is not known to the hall-of-fame "
-                                              "service at http://localhost:8642.")));
-
-    f.link->replies = {reply(201, R"({"stored":true,"assignment":[4,1,2,3,46]})"),
-                       reply(400, R"({"error":"questions[0].items[0].president: 46 is not a president"})")};
-    p.sendClassReports();
-    QCOMPARE(f.link->requests.size(), 6);
-    QCOMPARE(waitingGames(p.progress), QStringList());
-    QList<int> set;
-    QVERIFY(!p.progress.classSet(QString::fromLatin1(kCode), &set));
-    QCOMPARE(set, (QList<int>{1, 2, 3, 4}));
-    p.log.flush();
-    QVERIFY(f.logLines().join('\n').contains(
-        "Class report of game game-b for class K7P2QX dropped: the service at http://localhost:8642 "
-        "answered 400 (questions[0].items[0].president: 46 is not a president)."));
-    // Known again, the code is told again the next time it is unknown.
-    f.link->replies = {reply(404)};
-    p.contactClass();
-    QCOMPARE(f.link->requests.last().url, QStringLiteral("http://localhost:8642/classes/K7P2QX/assignment"));
-    QCOMPARE(told.size(), 3);
+    QString bad;
+    QCOMPARE(hofd::parsePresidents({u" 3-1 "_s}, &bad), std::nullopt);
+    QCOMPARE(bad, u"3-1"_s);
+    for (const QString& wrong : {u"0"_s, u"46"_s, u"1-2-3"_s, u"x"_s, u"44-46"_s})
+        QVERIFY2(!hofd::parsePresidents({wrong}, &bad), qPrintable(wrong));
+    const std::optional<QList<int>> set = hofd::parsePresidents({u"16"_s, u"1-4, 3,45"_s, u""_s}, &bad);
+    QCOMPARE(set, QList<int>({1, 2, 3, 4, 16, 45}));
+    QCOMPARE(hofd::rangeText(*set), u"1-4, 16, 45"_s);
+    QCOMPARE(hofd::parsePresidents({u""_s}, &bad), QList<int>());
 }
 
-namespace {
-
-// One multiple-choice question answered rightly, its score screen and review.
-void answerOne(ModalDriver& driver, int* asked, QList<int>* choices = nullptr)
+void TestClasses::classMarkNeedsFiveAnswers()
 {
-    driver.then([asked, choices](QWidget* w) {
-        EXPECT_WINDOW(MultipleChoiceWindow, m, w);
-        *asked = m->model().chosen()[size_t(m->answerSlot())];
-        if (choices)
-            *choices = QList<int>(m->model().chosen().begin(), m->model().chosen().begin() + 4);
-        QTest::mouseClick(m->choices[m->answerSlot()], Qt::LeftButton);
-    });
-    driver.then([](QWidget* w) {
-        EXPECT_WINDOW(ScoreWindow, s, w);
-        QTest::mouseClick(s->okButton, Qt::LeftButton);
-    });
-    driver.then([](QWidget* w) {
-        EXPECT_WINDOW(ReviewWindow, r, w);
-        r->accept();
-    });
+    QCOMPARE(hofd::classMark(0, 0), 0);
+    QCOMPARE(hofd::classMark(4, 4), 1);
+    QCOMPARE(hofd::classMark(5, 4), 3);
+    QCOMPARE(hofd::classMark(10, 7), 2);
+    QCOMPARE(hofd::classMark(10, 5), 2);
+    QCOMPARE(hofd::classMark(10, 4), 1);
 }
 
-} // namespace
-
-// A game played while the service is down waits in the outbox and goes,
-// oldest first, after the next one; a practice game asks about the class's
-// practice set first; a game without a class code reports nothing.
-void TestClasses::gamesReportAndPracticeTheClassSet()
+// A class lives for its retention time after its last game, or after its
+// making when it has none.
+void TestClasses::retentionCountsFromTheLastGame()
 {
-    Fixture f;
-    f.loadSampleRecords();
-    Program& p = *f.program;
-    fillHallOfFame(p.hof);
-    p.settings.settings.nquestions = 1;
-    p.settings.settings.catenabled[1] = -1;
-    p.settings.settings.playername = QStringLiteral("Ada");
-    WindowGameUi ui(p);
-    ModalDriver driver;
-    int asked = 0;
-    answerOne(driver, &asked);
-    playRecordedGame(p, ui, GameKind::Ordinary);
-    QVERIFY(f.link->requests.isEmpty());
-
-    QVERIFY(!p.settings.saveClassCode(QString::fromLatin1(kCode)));
-    answerOne(driver, &asked);
-    playRecordedGame(p, ui, GameKind::Ordinary);
-    QCOMPARE(waitingGames(p.progress).size(), 1);
-    QVERIFY(!p.progress.saveClassSet(QString::fromLatin1(kCode), {17, 18, 19, 20}));
-    f.link->replies = {reply(201, R"({"stored":true,"assignment":[17,18,19,20]})"),
-                       reply(200, R"({"stored":true})")};
-    QList<int> choices;
-    answerOne(driver, &asked, &choices);
-    playRecordedGame(p, ui, GameKind::Practice);
-    QVERIFY(driver.done());
-    std::sort(choices.begin(), choices.end());
-    QCOMPARE(choices, (QList<int>{17, 18, 19, 20}));
-    QCOMPARE(waitingGames(p.progress), QStringList());
-    QCOMPARE(f.link->requests.size(), 3);   // the first post found the service down
-    const QJsonObject first = QJsonDocument::fromJson(f.link->requests[1].body).object();
-    const QJsonObject practice = QJsonDocument::fromJson(f.link->requests[2].body).object();
-    QCOMPARE(first.value("practice"), QJsonValue(false));
-    QCOMPARE(practice.value("practice"), QJsonValue(true));
-    QCOMPARE(practice.value("player").toString(), QStringLiteral("Ada"));
-    QCOMPARE(QJsonDocument(practice.value("questions").toArray()).toJson(QJsonDocument::Compact),
-             QByteArray(R"([{"category":1,"items":[{"president":)" + QByteArray::number(asked)
-                        + R"(,"right":true}],"kind":"multiple-choice","points":5,"possible":5,)"
-                        + R"("skipped":false}])"));
-    QVERIFY(first.value("game").toString() != practice.value("game").toString());
+    QTemporaryDir dir;
+    hofd::ClassStore store(u"retention"_s);
+    QVERIFY(!store.open(dir.filePath(u"c.sqlite"_s), true, 1000));
+    const QDateTime made(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
+    QString played, idle, key;
+    QVERIFY(!store.makeClass(u"Played"_s, made, &played, &key));
+    QVERIFY(!store.makeClass(u"Idle"_s, made, &idle, &key));
+    hofd::Report r;
+    r.game = u"3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b"_s;
+    r.player = u"Tess"_s;
+    r.started = r.ended = made;
+    QList<hofd::ReportOutcome> outcomes;
+    QVERIFY(!store.storeReports({{played, r}}, made.addDays(100), &outcomes));
+    QCOMPARE(outcomes.first().kind, hofd::ReportOutcome::Stored);
+    int deleted = -1;
+    QVERIFY(!store.purgeExpired(made.addDays(30), 30, &deleted));
+    QCOMPARE(deleted, 0);
+    QVERIFY(!store.purgeExpired(made.addDays(30).addSecs(1), 30, &deleted));
+    QCOMPARE(deleted, 1);
+    std::optional<hofd::ClassInfo> info;
+    QVERIFY(!store.findClass(idle, &info) && !info);
+    QVERIFY(!store.purgeExpired(made.addDays(130), 30, &deleted));
+    QCOMPARE(deleted, 0);
+    QVERIFY(!store.purgeExpired(made.addDays(130).addSecs(1), 30, &deleted));
+    QCOMPARE(deleted, 1);
+    QVERIFY(!store.findClass(played, &info) && !info);
+    QList<hofd::GameRow> games;
+    QVERIFY(!store.games(1, QString(), &games) && games.isEmpty());
 }
 
-void TestClasses::setupBoxTakesTheCodeAlphabet()
-{
-    Fixture f;
-    f.loadSampleRecords();
-    Program& p = *f.program;
-    {
-        TestSetup setup(p);
-        QCOMPARE(setup.classBox->accessibleName(), QStringLiteral("Class code"));
-        QVERIFY(!setup.classBox->toolTip().isEmpty());
-        QTest::keyClicks(setup.classBox, QStringLiteral("k7p2"));
-        QTest::keyClicks(setup.classBox, QStringLiteral("0O1I!-"));   // look-alikes and others: refused
-        QTest::keyClicks(setup.classBox, QStringLiteral("qxz"));      // a seventh: refused
-        QCOMPARE(setup.classBox->text(), QStringLiteral("K7P2QX"));
-        setup.accept();
-    }
-    QVERIFY(f.read(QString::fromLatin1(kPlusSettingsFile)).contains("[class]\ncode=K7P2QX\n"));
-    QCOMPARE(SettingsStore(p.dir).classCode(), QStringLiteral("K7P2QX"));
-    {
-        TestSetup setup(p);
-        QCOMPARE(setup.classBox->text(), QStringLiteral("K7P2QX"));
-        setup.classBox->backspace();
-        setup.accept();
-    }
-    QCOMPARE(f.messages->texts.last(), QStringLiteral("The class code K7P2Q is not whole: a class code has "
-                                                      "six letters and digits. It was not saved."));
-    QCOMPARE(SettingsStore(p.dir).classCode(), QStringLiteral("K7P2QX"));
-    {
-        TestSetup setup(p);
-        setup.classBox->clear();
-        setup.accept();
-    }
-    QCOMPARE(SettingsStore(p.dir).classCode(), QString());
-}
-
-void TestClasses::progressNamesTheClassSet()
-{
-    Records records;
-    QVERIFY(!readRecords(records, QStringLiteral(BREV_DATA_DIR "/brev.dat")));
-    const QList<PresidentEntry> set = presidentSet(records);
-    QCOMPARE(classPracticeText({1, 2, 3, 4}, set), QStringLiteral("Class practice: Washington to Madison"));
-    QCOMPARE(classPracticeText({16, 18, 19, 20, 28, 29}, set),
-             QStringLiteral("Class practice: Lincoln, Grant to Garfield, Harding, Coolidge"));
-    QCOMPARE(classPracticeText({6, 7, 8}, set),
-             QStringLiteral("Class practice: John Quincy Adams to Van Buren"));
-    QCOMPARE(classPracticeText({1, 3, 5, 7, 9, 11, 13, 15}, set),
-             QStringLiteral("Class practice: Washington, Jefferson, Monroe, Jackson, William Henry Harrison, "
-                            "and 3 more"));
-    QCOMPARE(classPracticeText({44}, set), QString());   // not in play
-
-    Fixture f;
-    ProgressWindow window(f.program->progress, QStringLiteral("Ada"), set, QStringList(), nullptr,
-                          classPracticeText({16}, set));
-    QCOMPARE(window.classLabel->text(), QStringLiteral("Class practice: Lincoln"));
-    QVERIFY(!window.classLabel->isHidden());
-}
-
-namespace {
-
-// A service on loopback that stores each report once (by its game) and
-// answers 201, or 200 for a game it has; it knows one class.
-class ScriptedService : public QTcpServer {
-public:
-    QStringList games;
-    int posts = 0;
-
-    ScriptedService()
-    {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* s = nextPendingConnection())
-                connect(s, &QTcpSocket::readyRead, s, [this, s] { answer(s); });
-        });
-    }
-
-private:
-    void answer(QTcpSocket* s)
-    {
-        QByteArray& in = requests_[s];
-        in += s->readAll();
-        const qsizetype head = in.indexOf("\r\n\r\n");
-        qsizetype length = 0;
-        for (const QByteArray& line : in.mid(0, head).toLower().split('\n'))
-            if (line.startsWith("content-length:"))
-                length = line.mid(15).trimmed().toLongLong();
-        if (head < 0 || in.size() < head + 4 + length)
-            return;
-        const QByteArray game =
-            QJsonDocument::fromJson(in.mid(head + 4)).object().value("game").toString().toUtf8();
-        const bool known = in.startsWith(QByteArray("POST /classes/") + kCode + "/reports ");
-        ++posts;
-        QByteArray status = known ? "201 Created" : "404 Not Found";
-        if (known && games.contains(QString::fromUtf8(game)))
-            status = "200 OK";
-        else if (known)
-            games << QString::fromUtf8(game);
-        const QByteArray body =
-            known ? R"({"stored":true,"assignment":[1,2,3,4]})" : R"({"error":"unknown class"})";
-        s->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: "
-                 + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        s->disconnectFromHost();
-        requests_.remove(s);
-    }
-    QHash<QTcpSocket*, QByteArray> requests_;
-};
-
-} // namespace
-
-// Through the game's network library, on loopback: a report queued while the
-// service is down is delivered with the next game's, and a report sent twice
-// is stored once.
-void TestClasses::reportsOverLoopback()
-{
-    ScriptedService service;
-    QVERIFY(service.listen(QHostAddress::LocalHost));
-    const quint16 port = service.serverPort();
-    service.close();   // down
-    Fixture f;
-    f.loadSampleRecords();
-    Program& p = *f.program;
-    const std::unique_ptr<ClassLink> link = makeNetworkLink({QStringLiteral(BREV_NET_DIR)});
-    ClassReporter reporter(p.progress, link.get());
-    QStringList told;
-    reporter.tell = [&told](const QString& text) { told << text; };
-    const QUrl base(QStringLiteral("http://127.0.0.1:%1").arg(port));
-    queueReport(p.progress, QStringLiteral("game-a"));
-    reporter.sendWaiting(base);
-    QTRY_VERIFY(reporter.idle());
-    QCOMPARE(told.size(), 1);
-    QCOMPARE(waitingGames(p.progress), QStringList{"game-a"});
-
-    QVERIFY(service.listen(QHostAddress::LocalHost, port));
-    queueReport(p.progress, QStringLiteral("game-b"));
-    queueReport(p.progress, QStringLiteral("game-a"));   // the same game again
-    reporter.sendWaiting(base);
-    QTRY_VERIFY(reporter.idle());
-    QCOMPARE(service.posts, 3);
-    QCOMPARE(service.games, (QStringList{"game-a", "game-b"}));
-    QCOMPARE(waitingGames(p.progress), QStringList());
-}
-
-QTEST_MAIN(TestClasses)
+QTEST_GUILESS_MAIN(TestClasses)
 #include "tst_classes.moc"

@@ -43,6 +43,7 @@ class TestHofdPg : public QObject
     void stoppedServerLeavesTheLoopFree();
     void listsStayUpWhileTheServerHangs();
     void entryStoredWhileNotListeningShows();
+    void classReportsStoredAndShown();
 
   private:
     bool run(const QString& tool, const QStringList& args);
@@ -117,6 +118,7 @@ void TestHofdPg::initTestCase()
                  u"-p %1 -k %2 -c listen_addresses=127.0.0.1"_s.arg(port_).arg(dir_.path()), u"start"_s}));
     QVERIFY(sql(u"postgres"_s, {u"CREATE DATABASE hof"_s, u"CREATE DATABASE frozen"_s, u"CREATE DATABASE hang"_s,
                                 u"CREATE DATABASE gap"_s,
+                                u"CREATE DATABASE classes"_s,
                                 u"CREATE DATABASE ascii ENCODING 'SQL_ASCII' TEMPLATE template0"_s,
                                 u"CREATE DATABASE latin ENCODING 'LATIN1' TEMPLATE template0"_s}));
 }
@@ -283,6 +285,67 @@ void TestHofdPg::entryStoredWhileNotListeningShows()
                            " VALUES ('pg', 7, 'Unheard', 1, '', '2026-01-01 00:00:00')"_s}));
     QTRY_VERIFY_WITH_TIMEOUT(
         exchange(port, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Unheard</bdi>"), 5000);
+    service.terminate();
+    QVERIFY(service.waitForFinished(5000));
+    QCOMPARE(service.exitCode(), 0);
+}
+
+// Classes on PostgreSQL, in a database whose hall of fame came first: a report
+// stored once however often it is sent, a late one, the teacher's page and
+// downloads, a player deleted.
+void TestHofdPg::classReportsStoredAndShown()
+{
+    QVERIFY(sql(u"classes"_s, {u"CREATE TABLE entries (id BIGSERIAL PRIMARY KEY, game VARCHAR(8) NOT NULL,"
+                               " score INTEGER NOT NULL, name VARCHAR(80) NOT NULL,"
+                               " difficulty INTEGER NOT NULL, email VARCHAR(30) NOT NULL,"
+                               " created VARCHAR(19) NOT NULL)"_s,
+                               u"INSERT INTO entries (game, score, name, difficulty, email, created)"
+                               " VALUES ('pg', 9, 'Kept', 1, '', '2026-01-01 00:00:00')"_s}));
+    QProcess make;
+    make.start(QStringLiteral(HOFD_EXE), {u"--database"_s, address(u"classes"_s), u"--new-class"_s, u"PG"_s});
+    QVERIFY(make.waitForFinished(10000));
+    const QByteArray made = make.readAllStandardOutput().trimmed();
+    QVERIFY2(make.exitCode() == 0 && made.contains("?key="), make.readAllStandardError().constData());
+    const QByteArray code = made.left(6), key = made.mid(made.indexOf("?key=") + 5);
+    QProcess service;
+    const quint16 port = hofdtest::startHofd(service, address(u"classes"_s));
+    QVERIFY(port != 0);
+    auto post = [&](const QByteArray& game, const QByteArray& ended, const char* right) {
+        const QByteArray body =
+            R"({"format":1,"game":")" + game + R"(","player":"Pat","started":"2026-12-07T20:00:00Z",)"
+                                               R"("ended":")" +
+            ended + R"(","score":6,"possible":10,"practice":true,"questions":[{"kind":"sorting",)"
+                    R"("category":12,"points":6,"possible":10,"skipped":false,"items":[{"president":4,)"
+                    R"("right":)" +
+            right + R"(},{"president":45,"right":true}]}]})";
+        const QByteArray reply =
+            exchange(port, "POST /classes/" + code.toLower() + "/reports HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                           "Connection: close\r\nContent-Type: application/json\r\nContent-Length: " +
+                               QByteArray::number(body.size()) + "\r\n\r\n" + body)
+                .reply;
+        return reply.mid(9, 3).toInt();
+    };
+    const QByteArray game = "3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b";
+    QCOMPARE(post(game, "2026-12-08T20:09:00Z", "true"), 201);
+    QCOMPARE(post(game, "2026-12-08T20:09:00Z", "true"), 200);
+    QCOMPARE(post("3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3c", "2026-12-07T20:09:00Z", "false"), 201);
+    auto get = [&](const QByteArray& path) {
+        const QByteArray target = "/classes/" + code + path + "?key=" + key;
+        return exchange(port, request(target, "Connection: close\r\n")).reply;
+    };
+    QVERIFY(get("/games.csv").endsWith("\r\n\r\nplayer,ended,score,possible,practice\r\n"
+                                       "Pat,2026-12-07T20:09:00Z,6,10,yes\r\n"
+                                       "Pat,2026-12-08T20:09:00Z,6,10,yes\r\n"));
+    QCOMPARE(get("/answers.csv").count("\r\nPat,"), 4);
+    // The late game's wrong answer is older than the right one.
+    QVERIFY(get("/players/Pat").contains("1 of the last 2 answers right, the latest right"));
+    QVERIFY(get("").contains("<td>50% (1 of 2)</td>"));
+    QVERIFY(exchange(port, "POST /classes/" + code + "/players/Pat/delete HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                           "Connection: close\r\nContent-Length: " + QByteArray::number(key.size() + 16) +
+                               "\r\n\r\nkey=" + key + "&confirm=yes")
+                .reply.startsWith("HTTP/1.1 200 "));
+    QVERIFY(!get("/games.csv").contains("Pat"));
+    QVERIFY(exchange(port, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Kept</bdi>"));
     service.terminate();
     QVERIFY(service.waitForFinished(5000));
     QCOMPARE(service.exitCode(), 0);

@@ -47,6 +47,19 @@ std::optional<QString> decodeValue(const QByteArray& encoded)
     return QString(utf8(bytes));
 }
 
+QStringList formValues(const QByteArray& encoded, const char* field)
+{
+    QStringList values;
+    for (const QByteArray& pair : encoded.split('&')) {
+        const qsizetype eq = pair.indexOf('=');
+        if (eq < 0 || pair.left(eq) != field)
+            continue;
+        if (const std::optional<QString> value = decodeValue(pair.mid(eq + 1)))
+            values.append(*value);
+    }
+    return values;
+}
+
 bool hasVisible(const QString& text)
 {
     for (const char32_t c : text.toUcs4()) {

@@ -12,6 +12,7 @@
 #include "base/problem.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace hofd
 {
@@ -46,6 +47,11 @@ HofRequest parseHofQuery(const QByteArray& rawQuery);
 // invalid sequence becomes U+FFFD). Nothing when a '%' is not followed by two
 // hexadecimal digits.
 std::optional<QString> decodeValue(const QByteArray& encoded);
+
+// The values of one field of a query or a form body (a=1&b=2&a=3), decoded
+// as decodeValue does, in their order; a value that cannot be decoded is left
+// out.
+QStringList formValues(const QByteArray& encoded, const char* field);
 
 // True when text holds a character that shows: not a space, a format character
 // (zero-width, direction marks), a lone combining mark or a blank filler.

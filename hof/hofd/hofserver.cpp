@@ -21,13 +21,6 @@ constexpr qint64 kMaxQuery = 1024;  // bytes of body read and dropped
 // together), so that one commit stores them all rather than a few at a time.
 constexpr int kGatherMs = 1;
 
-void logLine(const QString& peer, const QString& text, int status, const QElapsedTimer& since)
-{
-    logText(QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + u' ' + peer + u' ' + escapedForLog(text) +
-            u' ' + QString::number(status) + u' ' +
-            QString::number(double(since.nsecsElapsed()) / 1e6, 'f', 2) + QStringLiteral("ms"));
-}
-
 void logProblem(const QString& text)
 {
     logText(escapedForLog(text));
@@ -46,6 +39,13 @@ template <typename T> void dropAnswered(std::vector<std::shared_ptr<T>>& list)
 }
 
 } // namespace
+
+void logRequest(const QString& peer, const QString& text, int status, const QElapsedTimer& since)
+{
+    logText(QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + u' ' + peer + u' ' + escapedForLog(text) +
+            u' ' + QString::number(status) + u' ' +
+            QString::number(double(since.nsecsElapsed()) / 1e6, 'f', 2) + QStringLiteral("ms"));
+}
 
 QString escapedForLog(const QString& text)
 {
@@ -129,15 +129,17 @@ brev::Problem HofServer::start(const QHostAddress& address, quint16 port, quint1
         if (status == 0)
             logProblem(QString::fromUtf8(reason));
         else
-            logLine(peer.isEmpty() ? QStringLiteral("-") : peer,
+            logRequest(peer.isEmpty() ? QStringLiteral("-") : peer,
                     QStringLiteral("(refused: ") + QLatin1String(reason) + u')', status, none);
     });
     connect(http, &HttpServer::abandoned, this, [](const QString& peer, int status) {
         QElapsedTimer none;
         none.start();
-        logLine(peer, QStringLiteral("(the answer did not reach the client)"), status, none);
+        logRequest(peer, QStringLiteral("(the answer did not reach the client)"), status, none);
     });
     connect(http, &HttpServer::allClosed, this, &HofServer::checkStopped);
+    if (extraRoutes_)
+        extraRoutes_(*http);
     if (const std::optional<QString> why = http->start(address, port, tls)) {
         delete http;
         return QStringLiteral("cannot listen on %1 port %2: %3").arg(address.toString()).arg(port).arg(*why);
@@ -275,9 +277,9 @@ void HofServer::stored(const StoreResult& result)
         const qint64 id = result.ids.value(i);
         const brev::Problem refused = result.refused.value(i);
         if (id != 0 && s->answered) {
-            logLine(s->peer, what + QStringLiteral(" (stored after its 503)"), 200, s->since);
+            logRequest(s->peer, what + QStringLiteral(" (stored after its 503)"), 200, s->since);
         } else if (id != 0 && !s->reply.connected()) {
-            logLine(s->peer, what + QStringLiteral(" (client gone)"), 200, s->since);
+            logRequest(s->peer, what + QStringLiteral(" (client gone)"), 200, s->since);
         } else if (id != 0) {
             // Stored and committed: even when the list cannot be read back, the
             // answer acknowledges the entry.
@@ -530,10 +532,10 @@ void HofServer::answer(const HttpReply& reply, const QString& peer, int status, 
                         {"X-Content-Type-Options", "nosniff"}};
     response.headers.append(extra);
     if (!reply.send(response)) {
-        logLine(peer, logText + QStringLiteral(" (client gone)"), status, since);
+        logRequest(peer, logText + QStringLiteral(" (client gone)"), status, since);
         return;
     }
-    logLine(peer, logText, status, since);
+    logRequest(peer, logText, status, since);
 }
 
 } // namespace hofd

@@ -67,6 +67,9 @@ constexpr int kListingReadsPerMinute = 60;
 // The client's text in a log line: a character that a terminal would act on,
 // or that would hide what follows, written as \xNN or \u{N}; a backslash doubled.
 QString escapedForLog(const QString& text);
+// One line of the request log: the time, the client, text (escaped), the
+// status and the milliseconds since the request came.
+void logRequest(const QString& peer, const QString& text, int status, const QElapsedTimer& since);
 
 class HofServer : public QObject
 {
@@ -78,6 +81,9 @@ class HofServer : public QObject
     // Listens on address and port (0: any free one), the port taken in *bound;
     // HTTPS when tls holds a certificate and key.
     brev::Problem start(const QHostAddress& address, quint16 port, quint16* bound, const TlsFiles& tls = {});
+    // Routes of the services beside the hall of fame (the classes), added to
+    // every listener start() makes; set before it.
+    void setExtraRoutes(std::function<void(HttpServer&)> add) { extraRoutes_ = std::move(add); }
 
     void stop(int graceMs);
 
@@ -120,6 +126,7 @@ class HofServer : public QObject
 
     HofDatabase& database_;
     HofServerOptions options_;
+    std::function<void(HttpServer&)> extraRoutes_;
     RateLimiter rate_;
     RateLimiter reads_; // lists read for games not in memory, per client address
     QElapsedTimer clock_;

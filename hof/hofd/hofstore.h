@@ -81,6 +81,8 @@ class HofStore
     brev::Problem open(const QString& where, bool prepare, int busyTimeoutMs);
     QString describe() const { return description_; }
     bool isSqlite() const { return sqlite_; }
+    // The connection, for the tables beside the entries (the classes).
+    QSqlDatabase database() const { return db_; }
 
     // Stores the entries whose deadline has not passed in one transaction. An
     // entry the database refuses is left out and the others stored; nothing is

@@ -269,6 +269,12 @@ void HttpServer::route(const QByteArray& path, const QList<QByteArray>& methods,
     routes_.insert(path, Route{methods, maxBody, std::move(handler)});
 }
 
+void HttpServer::routePrefix(const QByteArray& prefix, const QList<QByteArray>& methods, qint64 maxBody,
+                             Handler handler)
+{
+    prefixRoutes_.append({prefix, Route{methods, maxBody, std::move(handler)}});
+}
+
 std::optional<QString> HttpServer::start(const QHostAddress& address, quint16 port, const TlsFiles& tls)
 {
     sockaddr_in v4 = {};
@@ -438,8 +444,15 @@ int HttpServer::access(MHD_Connection* connection, const char* method, const cha
         if (status != 0)
             return refuse(x, status, why);
         const qsizetype question = x.target.indexOf('?');
-        const auto route = routes_.constFind(question < 0 ? x.target : x.target.left(question));
-        if (route == routes_.cend())
+        const QByteArray path = question < 0 ? x.target : x.target.left(question);
+        const Route* route = nullptr;
+        if (const auto exact = routes_.constFind(path); exact != routes_.cend())
+            route = &*exact;
+        for (qsizetype i = 0; !route && i < prefixRoutes_.size(); ++i) {
+            if (path.startsWith(prefixRoutes_.at(i).first))
+                route = &prefixRoutes_.at(i).second;
+        }
+        if (!route)
             return refuse(x, 404, "unknown path");
         const QByteArray name(method);
         if (!route->methods.contains(name) && !(name == "HEAD" && route->methods.contains("GET"))) {
@@ -483,6 +496,9 @@ int HttpServer::access(MHD_Connection* connection, const char* method, const cha
     request.body = std::move(x.body);
     if (x.connection)
         request.peer = x.connection->peer;
+    request.host = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Host");
+    request.acceptLanguage = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Accept-Language");
+    request.forwardedProto = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "X-Forwarded-Proto");
     x.dispatching = true;
     (*x.handler)(request, HttpReply(*holder));
     x.dispatching = false;

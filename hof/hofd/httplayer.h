@@ -67,6 +67,10 @@ struct HttpRequest {
     QByteArray query; // after '?', still percent-encoded, as sent
     QByteArray body;  // at most the route's limit
     QHostAddress peer;
+    // The few header fields the pages read; empty when not sent.
+    QByteArray host;
+    QByteArray acceptLanguage;
+    QByteArray forwardedProto; // X-Forwarded-Proto, from a reverse proxy
 };
 
 struct HttpResponse {
@@ -106,6 +110,10 @@ class HttpServer : public QObject
     // Serves path with handler for the methods given (HEAD is answered as GET
     // without the body when GET is given), reading a body of up to maxBody bytes.
     void route(const QByteArray& path, const QList<QByteArray>& methods, qint64 maxBody, Handler handler);
+    // The same for every path that begins with prefix and has no route of its
+    // own; the handler tells the paths it does not know (404) itself.
+    void routePrefix(const QByteArray& prefix, const QList<QByteArray>& methods, qint64 maxBody,
+                     Handler handler);
 
     // Listens on address and port (0: any free one). Returns the reason it cannot.
     std::optional<QString> start(const QHostAddress& address, quint16 port, const TlsFiles& tls = {});
@@ -155,6 +163,7 @@ class HttpServer : public QObject
 
     HttpLimits limits_;
     QHash<QByteArray, Route> routes_;
+    QList<QPair<QByteArray, Route>> prefixRoutes_;
     MHD_Daemon* daemon_ = nullptr;
     QSocketNotifier* notifier_ = nullptr;
     QTimer runTimer_;

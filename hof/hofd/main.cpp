@@ -2,6 +2,9 @@
 // Exit status: 0 after SIGINT/SIGTERM, 1 when the database, the address or the
 // certificate cannot be used (at start, or when the SQLite file goes away), 2 for
 // a bad command line. A stop ends within the database timeout and a second.
+#include "hof/hofd/classdatabase.h"
+#include "hof/hofd/classpages.h"
+#include "hof/hofd/classserver.h"
 #include "hof/hofd/hofdatabase.h"
 #include "hof/hofd/hoflog.h"
 #include "hof/hofd/hofserver.h"
@@ -12,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostInfo>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <csignal>
@@ -94,6 +98,31 @@ QString readPem(const QString& file, QByteArray* text)
     return {};
 }
 
+// --new-class: makes the class and prints its code and the teacher's whole
+// address, as the service at --listen serves it (a wildcard address named by
+// the machine's host name); 0, or 1 when the database cannot be used.
+int newClass(const QString& name, const QString& database, int timeoutMs, const QHostAddress& address,
+             quint16 port, bool https)
+{
+    hofd::ClassStore store(QStringLiteral("new class"));
+    if (const brev::Problem problem = store.open(database, true, timeoutMs))
+        return fail(*problem, 1);
+    QString code, key;
+    if (const brev::Problem problem = store.makeClass(name, QDateTime::currentDateTimeUtc(), &code, &key))
+        return fail(*problem, 1);
+    QString host = address.toString();
+    if (address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 || address == QHostAddress::Any)
+        host = QHostInfo::localHostName();
+    else if (address.protocol() == QAbstractSocket::IPv6Protocol)
+        host = u'[' + host + u']';
+    const QString scheme = https ? QStringLiteral("https://") : QStringLiteral("http://");
+    const QString line =
+        code + u' ' + scheme + host + u':' + QString::number(port) + hofd::classPath(code, key) + u'\n';
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
 // What a stop may take beyond the database timeout: the answers of the last
 // entries stored reach their clients, and the process ends.
 constexpr int kStopMarginMs = 850;
@@ -146,6 +175,21 @@ int main(int argc, char* argv[])
                                      "0 for no limit (default %1).")
                           .arg(defaults.submissionsPerMinute),
                       QStringLiteral("COUNT"), QString::number(defaults.submissionsPerMinute)});
+    const hofd::ClassServerOptions classDefaults;
+    parser.addOption({QStringLiteral("reports-per-minute"),
+                      QStringLiteral("Class reports one client address may send a minute, in bursts of as "
+                                     "many; 0 for no limit (default %1).")
+                          .arg(classDefaults.reportsPerMinute),
+                      QStringLiteral("COUNT"), QString::number(classDefaults.reportsPerMinute)});
+    parser.addOption({QStringLiteral("class-retention-days"),
+                      QStringLiteral("Days after its last game (or its making) that a class and all its data "
+                                     "are deleted (default %1).")
+                          .arg(classDefaults.retentionDays),
+                      QStringLiteral("DAYS"), QString::number(classDefaults.retentionDays)});
+    parser.addOption({QStringLiteral("new-class"),
+                      QStringLiteral("Make a class named NAME in the database, print its code and the "
+                                     "teacher's address, and exit."),
+                      QStringLiteral("NAME")});
     parser.addOption({QStringLiteral("tls-cert"),
                       QStringLiteral("Serve HTTPS with this certificate (PEM, the chain after it)."),
                       QStringLiteral("FILE")});
@@ -188,6 +232,16 @@ int main(int argc, char* argv[])
                           .arg(connections));
     options.submissionsPerMinute = perMinute;
     options.submissionBurst = perMinute;
+    hofd::ClassServerOptions classOptions;
+    bool reportsOk = false, daysOk = false;
+    classOptions.reportsPerMinute = parser.value(QStringLiteral("reports-per-minute")).toInt(&reportsOk);
+    classOptions.retentionDays = parser.value(QStringLiteral("class-retention-days")).toInt(&daysOk);
+    classOptions.databaseTimeoutMs = options.databaseTimeoutMs;
+    if (!reportsOk || classOptions.reportsPerMinute < 0 || !daysOk || classOptions.retentionDays < 1 ||
+        classOptions.retentionDays > 36500)
+        return fail(QStringLiteral("--reports-per-minute wants a count from 0, --class-retention-days a "
+                                   "number of days from 1 to 36500"),
+                    2);
 
     // Empty values are not set, as the settings file writes them.
     const QString certFile = parser.value(QStringLiteral("tls-cert"));
@@ -207,11 +261,24 @@ int main(int argc, char* argv[])
         database = defaultDb;
     }
 
+    if (parser.isSet(QStringLiteral("new-class"))) {
+        const std::optional<QString> name = hofd::playerName(parser.value(QStringLiteral("new-class")));
+        if (!name)
+            return fail(QStringLiteral("--new-class wants a name of 1 to 80 characters, one of them visible"),
+                        2);
+        return newClass(*name, database, options.databaseTimeoutMs, address, port, !certFile.isEmpty());
+    }
+
     hofd::HofDatabase store;
     if (const brev::Problem problem = store.open(database, options.databaseTimeoutMs))
         return fail(*problem, 1);
+    hofd::ClassDatabase classStore;
+    if (const brev::Problem problem = classStore.open(database, options.databaseTimeoutMs))
+        return fail(*problem, 1);
 
     hofd::HofServer server(store, options);
+    hofd::ClassServer classes(classStore, classOptions);
+    server.setExtraRoutes([&classes](hofd::HttpServer& http) { classes.addRoutes(http); });
     quint16 bound = 0;
     if (const brev::Problem problem = server.start(address, port, &bound, tls)) {
         if (!certFile.isEmpty())
@@ -259,10 +326,11 @@ int main(int argc, char* argv[])
                       .arg(certFile.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"), host)
                       .arg(bound)
                       .arg(store.describe()));
+    classes.startRetention();
     const int exitStatus = app.exec();
     // The database threads end at once unless one still waits for the database.
     const qint64 left = options.databaseTimeoutMs + 1000 - (sinceStop.isValid() ? sinceStop.elapsed() : 0) - 50;
-    if (!store.close(int(qMax<qint64>(100, left)))) {
+    if (!store.close(int(qMax<qint64>(100, left))) || !classStore.close(100)) {
         hofd::logText(QStringLiteral("brevallo-hofd: the database did not answer; leaving without it"));
         hofd::flushLog(100);
         std::_Exit(exitStatus);
