@@ -173,8 +173,8 @@ void ClassReporter::unknownClass(const QUrl& base, const QString& code)
     bool firstTime = false;
     told(store_.markUnknownClass(code, &firstTime));
     if (firstTime && tell)
-        tell(tr("The class code %1 is not known to the hall-of-fame service at %2. Check the code with your "
-                "teacher; this game's report waits in the progress file until the code is right.")
+        tell(tr("The class code %1 is not known to the hall-of-fame service at %2: check it with your "
+                "teacher. Reports for that code wait on this computer until it is known.")
                  .arg(code, base.toDisplayString()));
 }
 

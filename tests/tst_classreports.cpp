@@ -139,8 +139,9 @@ void TestClassReports::outboxAnswers()
     QCOMPARE(f.link->requests.size(), 4);
     QCOMPARE(waitingGames(p.progress), (QStringList{"game-a", "game-b"}));
     QCOMPARE(told.size(), 2);
-    QVERIFY(told[1].startsWith(QStringLiteral("The class code K7P2QX is not known to the hall-of-fame "
-                                              "service at http://localhost:8642.")));
+    QCOMPARE(told[1], QStringLiteral("The class code K7P2QX is not known to the hall-of-fame service at "
+                                     "http://localhost:8642: check it with your teacher. Reports for that code "
+                                     "wait on this computer until it is known."));
 
     f.link->replies = {reply(201, R"({"stored":true,"assignment":[4,1,2,3,46]})"),
                        reply(400, R"({"error":"questions[0].items[0].president: 46 is not a president"})")};

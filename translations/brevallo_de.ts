@@ -297,12 +297,12 @@
 <context>
     <name>brev::ClassReporter</name>
     <message>
-        <source>The class code %1 is not known to the hall-of-fame service at %2. Check the code with your teacher; this game&apos;s report waits in the progress file until the code is right.</source>
-        <translation>Der Dienst für die Online-Bestenliste unter %2 kennt den Klassencode %1 nicht. Prüfe ihn mit deiner Lehrkraft; der Bericht dieses Spiels wartet in der Fortschrittsdatei, bis der Code stimmt.</translation>
-    </message>
-    <message>
         <source>The class reports cannot reach the hall-of-fame service at %1 now (%2). They wait on this computer and go after the next game.</source>
         <translation>Die Klassenberichte erreichen den Dienst für die Online-Bestenliste unter %1 gerade nicht (%2). Sie warten auf diesem Computer und gehen nach dem nächsten Spiel hinaus.</translation>
+    </message>
+    <message>
+        <source>The class code %1 is not known to the hall-of-fame service at %2: check it with your teacher. Reports for that code wait on this computer until it is known.</source>
+        <translation>Der Dienst für die Online-Bestenliste unter %2 kennt den Klassencode %1 nicht: Prüfe ihn mit deiner Lehrkraft. Berichte für diesen Code warten auf diesem Computer, bis er bekannt ist.</translation>
     </message>
 </context>
 <context>

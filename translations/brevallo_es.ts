@@ -297,12 +297,12 @@
 <context>
     <name>brev::ClassReporter</name>
     <message>
-        <source>The class code %1 is not known to the hall-of-fame service at %2. Check the code with your teacher; this game&apos;s report waits in the progress file until the code is right.</source>
-        <translation>El servicio del Salón de la Fama en %2 no conoce el código de clase %1. Compruébalo con tu profesor; el informe de esta partida espera en el archivo de progreso hasta que el código sea correcto.</translation>
-    </message>
-    <message>
         <source>The class reports cannot reach the hall-of-fame service at %1 now (%2). They wait on this computer and go after the next game.</source>
         <translation>Los informes de la clase no llegan ahora al servicio del Salón de la Fama en %1 (%2). Esperan en este ordenador y se envían después de la próxima partida.</translation>
+    </message>
+    <message>
+        <source>The class code %1 is not known to the hall-of-fame service at %2: check it with your teacher. Reports for that code wait on this computer until it is known.</source>
+        <translation>El servicio del Salón de la Fama en %2 no conoce el código de clase %1: compruébalo con tu profesor. Los informes para ese código esperan en este ordenador hasta que se conozca.</translation>
     </message>
 </context>
 <context>
