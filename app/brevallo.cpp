@@ -3,6 +3,7 @@
 #include "app/cliexport.h"
 #include "app/firstpaintquit.h"
 #include "app/mainwindow.h"
+#include "app/networkloader.h"
 #include "app/program.h"
 #include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
@@ -237,6 +238,9 @@ int main(int argc, char** argv)
     seams.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
     seams.shell = brev::makeDesktopShell();
     seams.clock = brev::makeSystemClock();
+    // The class reports' network library lies beside the sound library.
+    seams.classLink =
+        brev::makeNetworkLink({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
     brev::Program program(dir, std::move(seams));
 
     brev::MainWindow window(program);

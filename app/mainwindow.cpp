@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <future>
 
 namespace brev {
@@ -131,11 +132,44 @@ bool MainWindow::load()
     return true;
 }
 
+// Marks the main window busy while it runs, then shows the notices that came meanwhile.
+template <class Run>
+static void whileBusy(bool& busy, Run run)
+{
+    const bool was = std::exchange(busy, true);
+    run();
+    busy = was;
+}
+
 void MainWindow::play()
 {
     Program& p = program_;
-    WindowGameUi gameUi(p, this);
-    playRecordedGame(p, gameUi, GameKind::Ordinary);
+    whileBusy(busy_, [&] {
+        WindowGameUi gameUi(p, this);
+        playRecordedGame(p, gameUi, GameKind::Ordinary);
+    });
+    showNotices();
+}
+
+void MainWindow::notice(const QString& text)
+{
+    if (!notices_.contains(text))
+        notices_ << text;
+    showNotices();
+}
+
+void MainWindow::showNotices()
+{
+    if (busy_ || QApplication::activeModalWidget()) {
+        // A box of the desktop's or a window opened elsewhere: shown once it is gone.
+        if (!notices_.isEmpty() && !busy_)
+            QTimer::singleShot(1000, this, &MainWindow::showNotices);
+        return;
+    }
+    while (!notices_.isEmpty()) {
+        const QString text = notices_.takeFirst();
+        whileBusy(busy_, [&] { program_.messages.ok(text); });
+    }
 }
 
 void MainWindow::openProgress()
@@ -146,16 +180,25 @@ void MainWindow::openProgress()
     QStringList portraits;
     for (const PresidentEntry& president : set)
         portraits << p.path(p.records.imageFile(president.record));
-    ProgressWindow window(p.progress, player, set, portraits, this);
-    if (window.exec() == ProgressWindow::PracticeChosen) {
-        WindowGameUi gameUi(p, this);
-        playRecordedGame(p, gameUi, GameKind::Practice);
-    }
+    whileBusy(busy_, [&] {
+        ProgressWindow window(p.progress, player, set, portraits, this,
+                              classPracticeText(classPracticeSet(p), set));
+        if (window.exec() == ProgressWindow::PracticeChosen) {
+            WindowGameUi gameUi(p, this);
+            playRecordedGame(p, gameUi, GameKind::Practice);
+        }
+    });
+    showNotices();
 }
 
 void MainWindow::openSetup()
 {
-    showSetupScreen(program_, this);
+    const QString code = program_.settings.classCode();
+    whileBusy(busy_, [&] { showSetupScreen(program_, this); });
+    showNotices();
+    // A class code entered there: its practice set, and the reports waiting.
+    if (program_.settings.classCode() != code)
+        program_.contactClass();
 }
 
 void MainWindow::about()
@@ -258,6 +301,12 @@ void MainWindow::paintEvent(QPaintEvent*)
     if (!painted_) {
         painted_ = true;
         QTimer::singleShot(0, this, &setApplicationIcon);
+        // The class reports wait for the first paint: the progress file is
+        // read then, and the network library loaded only when one goes out.
+        QTimer::singleShot(0, this, [this] {
+            program_.classes.tell = [this](const QString& text) { notice(text); };
+            program_.contactClass();
+        });
     }
     if (background_.isNull())
         return;

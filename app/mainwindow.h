@@ -1,6 +1,7 @@
 #pragma once
 // The main window: start-up, and the Play, Setup, About and Quit buttons.
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -38,6 +39,10 @@ protected:
 
 private:
     void play();
+    // A message from the class reports: shown at once on the main window,
+    // or, while a game or another window is open, once it has closed.
+    void notice(const QString& text);
+    void showNotices();
     void openSetup();
     void openProgress();
     void about();
@@ -51,6 +56,8 @@ private:
     Program& program_;
     QPixmap background_;
     bool painted_ = false;
+    bool busy_ = false;        // a game or a window of the main window is open
+    QStringList notices_;
 };
 
 } // namespace brev

@@ -1,11 +1,13 @@
 #include "app/playerprogress.h"
 
 #include "app/program.h"
+#include "game/classreport.h"
 #include "models/questionrecord.h"
 #include "store/progresstable.h"
 #include "store/records.h"
 
 #include <QDateTime>
+#include <QUuid>
 
 
 namespace brev {
@@ -47,6 +49,26 @@ int PracticeDraw::pick(int category, Chosen& chosen, int slot, PickRule rule,
     return record > 0 ? record : ItemDraw::pick(category, chosen, slot, rule, suits);
 }
 
+QList<int> classPracticeOrder(const QList<int>& order, const QList<int>& classSet)
+{
+    QList<int> first;
+    QList<int> rest;
+    for (const int record : order)
+        (classSet.contains(record) ? first : rest).append(record);
+    return first + rest;
+}
+
+QList<int> classPracticeSet(Program& program)
+{
+    const QString code = program.settings.classCode();
+    QList<int> set;
+    if (code.isEmpty())
+        return set;
+    (void)program.progress.classSet(code, &set);   // a problem with the file is told by the game
+    set.removeIf([&program](int record) { return record > program.records.inPlay(); });
+    return set;
+}
+
 void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
 {
     Program& p = program;
@@ -59,15 +81,21 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
     // A game that writes a question file (the setup screen's export) is the
     // teacher's, not the player's: the progress file leaves it out.
     const bool recording = !p.session.exporting();
+    const QDateTime started = p.clock.now();
+    const QString gameId = QUuid::createUuid().toString(QUuid::WithoutBraces);   // the class report's
     if (recording)
-        tell(store.beginGame(player, p.clock.now(), kind == GameKind::Practice));
+        tell(store.beginGame(player, started, kind == GameKind::Practice));
 
     std::unique_ptr<PracticeDraw> practice;
     if (kind == GameKind::Practice) {
         QList<PresidentHistory> histories;
         (void)store.presidentHistories(player, &histories);   // its problem was told as the game began
-        practice = std::make_unique<PracticeDraw>(p.records, p.session.itemUse, p.random,
-                                                  PracticeFocus(practiceOrder(presidentSet(p.records), histories)));
+        const QList<int> order = practiceOrder(presidentSet(p.records), histories);
+        const QList<int> classSet = classPracticeSet(p);
+        practice = std::make_unique<PracticeDraw>(
+            p.records, p.session.itemUse, p.random,
+            classSet.isEmpty() ? PracticeFocus(order)
+                               : PracticeFocus(classPracticeOrder(order, classSet), int(classSet.size())));
     }
     ItemDraw& draw = practice ? static_cast<ItemDraw&>(*practice) : p.draw;
     Game game(p.settings, p.session, p.log, p.questionFile, draw, &p.sounds);
@@ -75,10 +103,28 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
         tell(store.recordQuestion(judgedQuestion(record, p.records), p.clock.now()));
     });
     game.play(ui, kind);
+    if (!recording)
+        return;
     // The hall-of-fame entry at the end of the game may have given the player's name.
-    if (recording)
-        tell(store.finishGame(p.settings.settings.playername, p.session.score, p.session.possible,
-                              game.endedEarly(), p.clock.now()));
+    const QString code = p.settings.classCode();
+    std::optional<QueuedReport> report;
+    const QDateTime ended = p.clock.now();
+    if (!code.isEmpty()) {
+        ClassReport r{gameId,
+                      ProgressStore::playerName(p.settings.settings.playername),
+                      started,
+                      ended,
+                      p.session.score,
+                      p.session.possible,
+                      kind == GameKind::Practice,
+                      {}};
+        for (const ReviewEntry& entry : game.reviewed())
+            r.questions << entry.record;
+        report = QueuedReport{0, code, r.game, classReportJson(r)};
+    }
+    tell(store.finishGame(p.settings.settings.playername, p.session.score, p.session.possible,
+                          game.endedEarly(), ended, report ? &*report : nullptr));
+    p.sendClassReports();
 }
 
 Problem readProgressTable(Program& program, QString* table)

@@ -38,11 +38,22 @@ private:
     PracticeFocus focus_;
 };
 
+// The practice order with a class's practice set first: the set's
+// presidents in play, weakest first, then the others as the order has them.
+QList<int> classPracticeOrder(const QList<int>& order, const QList<int>& classSet);
+
+// The class's practice set as the progress file last knew it, only the
+// presidents in play; empty without a class code or a set.
+QList<int> classPracticeSet(Program& program);
+
 // Plays a game in the windows, recording every judged question in the
 // progress file, the game under the player's name as it stands at its end
 // (the one entered for the hall of fame, or the one known); a practice game
-// draws the weakest presidents first. A problem with the file is told once
-// and the game goes on without recording.
+// draws the weakest presidents first, those of the class's practice set
+// before all others. With a class code, the game's report goes into the
+// progress file's outbox as the game is finished there, and every waiting
+// report is sent. A problem with the file is told once and the game goes on
+// without recording.
 void playRecordedGame(Program& program, GameUi& ui, GameKind kind);
 
 // The command line's --progress: the player's mastery per president as a

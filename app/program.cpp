@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "models/verdict.h"
 
 #include <QDir>
 
@@ -9,8 +10,24 @@ Program::Program(QString dir_, Seams seams_)
       shell(*seams.shell), clock(*seams.clock), settings(dir), log(path(QString::fromLatin1(kLogFile)), settings.settings.loglevel),
       questionFile(path(QString::fromLatin1(kLogFile))), hof(path(QString::fromLatin1(kHofFile))),
       sounds(*seams.sound, settings.settings.soundon, dir), sizes(settings), draw(records, session.itemUse, random),
-      progress(path(QString::fromLatin1(kProgressFile)))
+      progress(path(QString::fromLatin1(kProgressFile))), classes(progress, seams.classLink.get())
 {
+    classes.log = [this](const QString& line) { log.write(line, kPlayLevel); };
+}
+
+void Program::sendClassReports()
+{
+    if (!settings.classCode().isEmpty())
+        classes.sendWaiting(settings.hofBaseUrl());
+}
+
+void Program::contactClass()
+{
+    const QString code = settings.classCode();
+    if (code.isEmpty())
+        return;
+    classes.sendWaiting(settings.hofBaseUrl());
+    classes.fetchPracticeSet(settings.hofBaseUrl(), code);
 }
 
 QString Program::path(const QString& name) const

@@ -14,11 +14,14 @@
 //   sizes         the question windows' size memory
 //   draw          the item draw over records, usage counters and random source
 //   progress      the player's progress file brevprogress.sqlite (opened when first used)
+//   classes       the class reports' sender, over the progress file's outbox
+#include "base/classlink.h"
 #include "base/seams.h"
 #include "screens/questionwindow.h"
 #include "store/gamelog.h"
 #include "store/gamesession.h"
 #include "store/hoflist.h"
+#include "store/classreporter.h"
 #include "store/itemdraw.h"
 #include "store/progressstore.h"
 #include "store/questionfile.h"
@@ -39,6 +42,7 @@ struct Seams {
     std::unique_ptr<SoundPlayer> sound;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<Clock> clock;
+    std::unique_ptr<ClassLink> classLink;   // none: no class report is ever sent
 };
 
 class Program {
@@ -65,10 +69,15 @@ public:
     WindowSizes sizes;
     ItemDraw draw;
     ProgressStore progress;
+    ClassReporter classes;
 
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;
     WindowParts windowParts() { return {messages, sounds, sizes}; }
+    // Sends the class reports waiting, when the player has a class code.
+    void sendClassReports();
+    // Sends them and asks for the class's practice set (after start-up's first paint).
+    void contactClass();
 
     // The first steps of start-up: the settings and the hall of fame. Returns
     // the problems they met, in that order.

@@ -192,8 +192,63 @@ void ScoreChart::paintEvent(QPaintEvent*)
     }
 }
 
+namespace {
+
+// A president as the class practice line names him: his surname ("Van
+// Buren"), or his name when another president in play has that surname.
+QString practiceName(const PresidentEntry& president, const QList<PresidentEntry>& presidents)
+{
+    const auto surname = [](const QString& name) {
+        const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
+        if (words.size() >= 3 && words[words.size() - 2] == QLatin1String("Van"))
+            return words[words.size() - 2] + u' ' + words.last();
+        return words.value(words.size() - 1);
+    };
+    const QString own = surname(president.name);
+    const auto shared = std::count_if(presidents.begin(), presidents.end(),
+                                      [&](const PresidentEntry& p) { return surname(p.name) == own; });
+    return shared > 1 ? president.name : own;
+}
+
+} // namespace
+
+QString classPracticeText(const QList<int>& classSet, const QList<PresidentEntry>& presidents)
+{
+    constexpr int kMostParts = 6;
+    QList<QList<const PresidentEntry*>> runs;   // consecutive records, in term order
+    for (const PresidentEntry& president : presidents) {
+        if (!classSet.contains(president.record))
+            continue;
+        if (runs.isEmpty() || runs.last().last()->record + 1 != president.record)
+            runs.append(QList<const PresidentEntry*>());
+        runs.last().append(&president);
+    }
+    if (runs.isEmpty())
+        return {};
+    const auto name = [&presidents](const PresidentEntry* p) { return practiceName(*p, presidents); };
+    if (runs.size() == 1 && runs.first().size() > 1)
+        return ProgressWindow::tr("Class practice: %1 to %2")
+            .arg(name(runs.first().first()), name(runs.first().last()));
+    QStringList parts;
+    int left = 0;
+    for (const auto& run : runs) {
+        if (parts.size() >= kMostParts - 1 && runs.size() > kMostParts) {
+            left += int(run.size());
+            continue;
+        }
+        if (run.size() >= 3)
+            parts << ProgressWindow::tr("%1 to %2").arg(name(run.first()), name(run.last()));
+        else
+            for (const PresidentEntry* p : run)
+                parts << name(p);
+    }
+    if (left > 0)
+        parts << ProgressWindow::tr("and %n more", "presidents", left);
+    return ProgressWindow::tr("Class practice: %1").arg(parts.join(QStringLiteral(", ")));
+}
+
 ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, const QList<PresidentEntry>& set,
-                               const QStringList& portraits, QWidget* parent)
+                               const QStringList& portraits, QWidget* parent, const QString& classPractice)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("progress"));
@@ -215,6 +270,13 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     playerLabel->setFont(big);
+
+    classLabel = new QLabel(classPractice, this);
+    classLabel->setObjectName(QStringLiteral("classLabel"));
+    classLabel->setWordWrap(true);
+    classLabel->setToolTip(tr("The presidents your teacher set for practice: a practice game asks about them "
+                              "first"));
+    classLabel->setVisible(!classPractice.isEmpty());
 
     problemLabel = new QLabel(problem.value_or(QString()), this);
     problemLabel->setObjectName(QStringLiteral("problemLabel"));
@@ -330,6 +392,7 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(playerLabel);
+    layout->addWidget(classLabel);
     layout->addWidget(problemLabel);
     layout->addWidget(presidentGrid, 3);
     layout->addWidget(legend);

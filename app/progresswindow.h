@@ -3,7 +3,7 @@
 // with his mastery mark (in words too, for tooltips and screen readers), the
 // accuracy per kind of question, and a chart of the final scores over time.
 // "Practice" closes the window with PracticeChosen: the caller starts a
-// practice game.
+// practice game. With a class code, the class's practice set is named.
 #include "store/progress.h"
 
 #include <QDialog>
@@ -43,16 +43,26 @@ private:
     QList<GameResult> results_;
 };
 
+// The class's practice set in words, for the Progress window: "Class
+// practice: Washington to Madison" for consecutive records, else a list
+// ("Lincoln, Grant to Garfield, Wilson"), the longer part of a long one
+// counted ("and 12 more"). Presidents by surname, by name where two share
+// it. Empty for an empty set.
+QString classPracticeText(const QList<int>& classSet, const QList<PresidentEntry>& presidents);
+
 class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
     enum Result { Closed = QDialog::Rejected, PracticeChosen = QDialog::Accepted };
     // set: the presidents in play, term order; portraits: their picture
-    // files, in the same order.
+    // files, in the same order; classPractice: the class's practice set in
+    // words (none when empty).
     ProgressWindow(ProgressStore& store, const QString& player, const QList<PresidentEntry>& set,
-                   const QStringList& portraits, QWidget* parent = nullptr);
+                   const QStringList& portraits, QWidget* parent = nullptr,
+                   const QString& classPractice = QString());
 
     QLabel* playerLabel;
+    QLabel* classLabel;
     QListWidget* presidentGrid;
     QTableWidget* categoryTable;
     ScoreChart* chart;

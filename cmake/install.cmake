@@ -9,13 +9,13 @@ set(BREV_SHIPPED_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/brevallo)
 # Where the executable looks for the shipped files, relative to its own folder.
 file(RELATIVE_PATH shipped_rel /${CMAKE_INSTALL_BINDIR} /${BREV_SHIPPED_INSTALL_DIR})
 target_compile_definitions(brevallo PRIVATE BREV_SHIPPED_DIR="${shipped_rel}")
-# The sound library, a private part of the game.
+# The sound and network libraries, private parts of the game.
 set(BREV_LIBRARY_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/brevallo)
 file(RELATIVE_PATH library_rel /${CMAKE_INSTALL_BINDIR} /${BREV_LIBRARY_INSTALL_DIR})
 target_compile_definitions(brevallo PRIVATE BREV_LIBRARY_DIR="${library_rel}")
 
 install(TARGETS brevallo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS brevsound LIBRARY DESTINATION ${BREV_LIBRARY_INSTALL_DIR})
+install(TARGETS brevsound brevnet LIBRARY DESTINATION ${BREV_LIBRARY_INSTALL_DIR})
 # The same files the build puts beside its executable.
 install(DIRECTORY data/ DESTINATION ${BREV_SHIPPED_INSTALL_DIR}
   PATTERN "*.qrc" EXCLUDE PATTERN "*.desktop" EXCLUDE PATTERN "*.svg" EXCLUDE PATTERN "*.xml" EXCLUDE)
@@ -50,12 +50,13 @@ Each player's settings, hall of fame and log are kept in their home folder.")
 # The texts go into the packages as written, quotation marks included.
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_STRIP_FILES ON)
-# Debian 12's Qt 6 libraries; the GIF, JPEG and X11 plug-ins come with libqt6gui6,
-# and the progress file brevprogress.sqlite needs Qt SQL's SQLite driver, a
-# plug-in that dpkg-shlibdeps cannot see; Qt's own catalogues (the standard
+# Debian 12's Qt 6 libraries; the GIF, JPEG and X11 plug-ins come with libqt6gui6.
+# Two needs dpkg-shlibdeps cannot see: the progress file brevprogress.sqlite
+# needs Qt SQL's SQLite driver (a plug-in), and the class reports Qt Network
+# (in libbrevnet, which the game loads itself). Qt's own catalogues (the standard
 # buttons in Spanish and German) come with qt6-translations-l10n. The other
 # entries are what dpkg-shlibdeps finds in the executable.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), qt6-translations-l10n, libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6network6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), qt6-translations-l10n, libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 5)")
 include(${CMAKE_CURRENT_LIST_DIR}/hofd-package.cmake)
 include(CPack)

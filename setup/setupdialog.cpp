@@ -1,5 +1,6 @@
 #include "setup/setupdialog.h"
 
+#include "base/classlink.h"
 #include "base/numbers.h"
 #include "base/seams.h"
 #include "game/questionexport.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <QValidator>
 
 namespace brev {
 
@@ -43,6 +45,8 @@ constexpr TwipsPlace kLayout[] = {
     {"Check1", 240, 1980, 3240, 375},
     {"lblLanguage", 240, 2520, 3240, 315},
     {"cmbLanguage", 240, 2880, 3240, 375},
+    {"lblClass", 240, 3360, 1500, 375},
+    {"txtClass", 1800, 3360, 1680, 375},
     {"cmdmakeq", 240, 3840, 3240, 450},
     {"cmdTabbed", 240, 4410, 3240, 450},
     {"List1", 3720, 240, 4560, 4620},
@@ -61,6 +65,24 @@ QLabel* makeLabel(QWidget* parent, const char* name)
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return l;
 }
+
+// A class code as it is typed: the code's alphabet only, upper-cased, six
+// characters at most; whole when empty or six long.
+class ClassCodeValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        for (QChar& c : input) {
+            c = c.toUpper();
+            if (c.unicode() > 127 || !QByteArrayView(kClassCodeAlphabet).contains(char(c.unicode())))
+                return Invalid;
+        }
+        if (input.size() > kClassCodeLength)
+            return Invalid;
+        return input.isEmpty() || input.size() == kClassCodeLength ? Acceptable : Intermediate;
+    }
+};
 
 QLineEdit* makeBox(QWidget* parent, const char* name, const QString& text)
 {
@@ -162,6 +184,13 @@ void SetupDialog::build()
         languageBox->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
     languageLabel->setBuddy(languageBox);
 
+    classLabel = makeLabel(this, "lblClass");
+    classBox = new QLineEdit(this);
+    classBox->setObjectName(QStringLiteral("txtClass"));
+    classBox->setMaxLength(kClassCodeLength);
+    classBox->setValidator(new ClassCodeValidator(classBox));
+    classLabel->setBuddy(classBox);
+
     onlineButton = makeButton(this, "cmdmakeq", QString());
     tabbedButton = makeButton(this, "cmdTabbed", QString());
 
@@ -233,6 +262,10 @@ void SetupDialog::retranslate()
     soundBox->setText(tr("Sound effects"));
     languageLabel->setText(tr("Language"));
     languageBox->setItemText(0, tr("System language"));
+    classLabel->setText(tr("Class code"));
+    classBox->setAccessibleName(tr("Class code"));
+    classBox->setToolTip(tr("The code your teacher gave you, six letters and digits: every finished game is "
+                            "reported to the class. Empty for no class."));
     onlineButton->setText(tr("Make online questions"));
     tabbedButton->setText(tr("Make 50 tabbed questions"));
     categoryList->setToolTip(tr("Colored items are selected"));
@@ -373,6 +406,7 @@ void SetupDialog::load()
     bonusBox->setChecked(store_.bonusQuestions);
     laterBox->setChecked(records_.laterPresidents());
     languageBox->setCurrentIndex(std::max(0, languageBox->findData(store_.language())));
+    classBox->setText(store_.classCode());
     maxDifficultyBox->setFocus();
 }
 
@@ -424,6 +458,13 @@ void SetupDialog::unload()
     for (int k = kFirstListedCategory; k <= kLastListedCategory && k - 1 < categoryList->count(); ++k)
         s.catenabled[size_t(k)] = categoryList->item(k - 1)->isSelected() ? -1 : 0;
     messages_.show(store_.save());
+    const QString code = classBox->text();
+    if (!classBox->hasAcceptableInput())
+        messages_.ok(tr("The class code %1 is not whole: a class code has six letters and digits. It was not "
+                        "saved.")
+                         .arg(code));
+    else if (code != store_.classCode())
+        messages_.show(store_.saveClassCode(code));
 }
 
 } // namespace brev

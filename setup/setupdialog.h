@@ -1,8 +1,11 @@
 #pragma once
 // The setup screen: questions per game, maximum difficulty, the categories
-// that may come up, sound and the language; every close writes the settings
-// file. A language chosen here is stored in brevplus.ini at once and shows at
-// once, on this screen and in every other window.
+// that may come up, sound, the language and the class code; every close
+// writes the settings file. A language chosen here is stored in brevplus.ini
+// at once and shows at once, on this screen and in every other window. The
+// class code box takes only the code's alphabet, upper-cased as typed; the
+// code goes into brevplus.ini as the screen closes, when it is whole (six
+// characters) or empty, and the player is told when it is not.
 #include "game/questionexport.h"
 
 #include <QDialog>
@@ -80,6 +83,8 @@ public:
     QCheckBox* laterBox;             // chkLater, "Presidents after 1993": the add-on's records join the draw
     QLabel* languageLabel;           // lblLanguage, "Language"
     QComboBox* languageBox;          // cmbLanguage: the system's language, English, Spanish or German
+    QLabel* classLabel;              // lblClass, "Class code"
+    QLineEdit* classBox;             // txtClass: the class code, upper case, or empty for no class
     QListWidget* categoryList;       // List1
     QPushButton* editButton;         // cmdEdit
     QPushButton* hofButton;          // cmdhof

@@ -260,7 +260,10 @@ Problem ProgressStore::checkSchema(bool* fresh)
                                  " correct, points FROM items LIMIT 0"))
         && (version < 2
             || q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, points, possible"
-                                     " FROM questions LIMIT 0")));
+                                     " FROM questions LIMIT 0")))
+        && (version < 3
+            || (q.exec(QStringLiteral("SELECT id, code, game, made, report FROM outbox LIMIT 0"))
+                && q.exec(QStringLiteral("SELECT code, presidents, unknown FROM classes LIMIT 0"))));
     if (!tablesRead) {
         const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
         if (code == SqliteBusy || code == SqliteLocked || code == SqliteCorrupt || code == SqliteNotADb)
@@ -297,6 +300,12 @@ const char* const kQuestionTables[] = {
     "CREATE INDEX questions_category ON questions (player, category, points, possible)",
     "CREATE INDEX questions_game ON questions (game)",
     "CREATE INDEX items_game ON items (game)",
+};
+// What version 3 adds: the class reports waiting to go, and what is known of each class.
+const char* const kClassTables[] = {
+    "CREATE TABLE outbox (id INTEGER PRIMARY KEY, code TEXT NOT NULL, game TEXT NOT NULL,"
+    " made TEXT NOT NULL, report TEXT NOT NULL)",
+    "CREATE TABLE classes (code TEXT PRIMARY KEY, presidents TEXT, unknown INTEGER NOT NULL DEFAULT 0)",
 };
 // A version-1 question from its items: the right items are its points, all of them its possible.
 constexpr char kQuestionsFromItems[] =
@@ -339,6 +348,8 @@ Problem ProgressStore::createSchema()
         all << QString::fromLatin1(statement);
     for (const char* statement : kQuestionTables)
         all << QString::fromLatin1(statement);
+    for (const char* statement : kClassTables)
+        all << QString::fromLatin1(statement);
     all << QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)
         << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion);
     if (auto problem = runInTransaction(all, QT_TR_NOOP("starting a new history in it")))
@@ -361,13 +372,17 @@ Problem ProgressStore::upgradeSchema()
         return std::nullopt;
     }
     QStringList all;
-    for (const char* statement : kQuestionTables)
+    if (version_ < 2) {
+        for (const char* statement : kQuestionTables)
+            all << QString::fromLatin1(statement);
+        all << QStringLiteral("INSERT INTO questions (game, question, asked, player, category, points,"
+                              " possible) SELECT game, question, asked, player, category, points, possible"
+                              " FROM (%1) ORDER BY game, question")
+                   .arg(QString::fromLatin1(kQuestionsFromItems));
+    }
+    for (const char* statement : kClassTables)
         all << QString::fromLatin1(statement);
-    all << QStringLiteral("INSERT INTO questions (game, question, asked, player, category, points, possible)"
-                          " SELECT game, question, asked, player, category, points, possible FROM (%1)"
-                          " ORDER BY game, question")
-               .arg(QString::fromLatin1(kQuestionsFromItems))
-        << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion);
+    all << QStringLiteral("PRAGMA user_version = %1").arg(kProgressSchemaVersion);
     if (auto problem = runInTransaction(all, QT_TR_NOOP("bringing it up to date")))
         return problem;
     version_ = kProgressSchemaVersion;
@@ -470,7 +485,7 @@ Problem ProgressStore::recordQuestion(const JudgedQuestion& question, const QDat
 }
 
 Problem ProgressStore::finishGame(const QString& player, int score, int possible, bool endedEarly,
-                                  const QDateTime& when)
+                                  const QDateTime& when, const QueuedReport* report)
 {
     const qint64 game = game_;
     game_ = 0;
@@ -503,6 +518,8 @@ Problem ProgressStore::finishGame(const QString& player, int score, int possible
             done = q.exec();
         }
     }
+    if (done && report)
+        done = insertReport(q, *report, when);
     if (!done || !q.exec(QStringLiteral("COMMIT"))) {
         const QSqlError error = q.lastError();
         q.exec(QStringLiteral("ROLLBACK"));

@@ -16,17 +16,24 @@
 // (except on network file systems), so a question's transaction does not wait
 // for the disk and readers never wait for it.
 //
-// Schema, version 2 (PRAGMA user_version; PRAGMA application_id "BREV"):
+// Schema, version 3 (PRAGMA user_version; PRAGMA application_id "BREV"):
 //   games (id, player, started, practice, finished, score, possible, ended_early)
 //   questions (id, game, question, asked, player, category, points, possible)
 //   items (id, game, question, asked, player, category, record, president, correct, points)
+//   outbox (id, code, game, made, report)
+//   classes (code, presidents, unknown)
 // one row of questions per judged question and one row of items per
-// president it asked about; times are UTC, ISO 8601 text. A file of version
-// 1 (games and items only) is upgraded in place when the game opens it, in
-// one transaction, losing nothing: each of its questions is derived from its
-// items, its right items counted as the points of all of them (so a question
-// with every item right counts right, none wrong, some partly right). A
-// report reads a version-1 file as it is, without writing.
+// president it asked about; times are UTC, ISO 8601 text. The outbox holds
+// the class reports not yet delivered (written in the transaction that
+// finishes their game, at most kOutboxReports, the oldest going first), and
+// classes the last practice set known for each class code (record numbers,
+// comma-separated; NULL when none is known) and whether the service said it
+// does not know the code. A file of version 1 (games and items only) or 2
+// (without the outbox) is upgraded in place when the game opens it, in one
+// transaction, losing nothing: a version-1 file's questions are derived from
+// their items, its right items counted as the points of all of them (so a
+// question with every item right counts right, none wrong, some partly
+// right). A report reads an older file as it is, without writing.
 #include "store/progress.h"
 #include "base/problem.h"
 
@@ -46,7 +53,18 @@ namespace brev {
 // The longest a write waits for another program's lock before giving up.
 inline constexpr int kProgressLockWaitMs = 200;
 // The schema version this program writes and reads.
-inline constexpr int kProgressSchemaVersion = 2;
+inline constexpr int kProgressSchemaVersion = 3;
+// The most class reports the outbox keeps; a new one pushes out the oldest.
+inline constexpr int kOutboxReports = 500;
+
+// A class report waiting in the outbox: its row, the class code it goes to,
+// the game's identifier and the report's JSON.
+struct QueuedReport {
+    qint64 id = 0;
+    QString code;
+    QString game;
+    QByteArray json;
+};
 
 class ProgressStore {
     Q_DECLARE_TR_FUNCTIONS(brev::ProgressStore)
@@ -78,8 +96,23 @@ public:
     // Ends the begun game with its final score (the questions asked so far
     // when it ended early), under the player's name as it stands at its end
     // (the name entry's): the game and all its questions move to it.
+    // With a report, the report goes into the outbox in the same transaction.
     Problem finishGame(const QString& player, int score, int possible, bool endedEarly,
-                       const QDateTime& when);
+                       const QDateTime& when, const QueuedReport* report = nullptr);
+
+    // The outbox and the classes' practice sets (store/progressoutbox.cpp).
+    // Like the recording calls, they do nothing once the store is off; the
+    // call that finds the file unusable returns its problem.
+    // The waiting reports, oldest first.
+    Problem waitingReports(QList<QueuedReport>* out);
+    Problem removeReport(qint64 id);
+    // The last practice set known for a class code (empty when none is
+    // known, or the set is empty).
+    Problem classSet(const QString& code, QList<int>* presidents);
+    // Keeps a class's practice set; the code is known again.
+    Problem saveClassSet(const QString& code, const QList<int>& presidents);
+    // The service does not know the code: *firstTime tells whether it is news.
+    Problem markUnknownClass(const QString& code, bool* firstTime);
 
     // The readers fill `out` (empty on a problem) and return the problem.
     // The players with a game, by name (case does not matter).
@@ -111,6 +144,8 @@ private:
     // when it is there).
     Problem switchOff(const QString& what, bool fileThere);
     Problem failed(const char* doing, const QSqlError& error);
+    bool outboxReady(Problem* problem);
+    bool insertReport(QSqlQuery& q, const QueuedReport& report, const QDateTime& when);
     void closeConnection();
 
     QString file_;

@@ -1,4 +1,5 @@
 #include "store/settingsstore.h"
+#include "base/classlink.h"
 
 #include "base/textfile.h"
 
@@ -322,6 +323,21 @@ Problem SettingsStore::saveLanguage(const QString& language)
 {
     return savePlusValue(QStringLiteral("game/language"), languageSetting(language),
                          Texts::tr("%1 could not be saved; the language is kept for this game only."));
+}
+
+QString SettingsStore::classCode() const
+{
+    if (classCode_)
+        return *classCode_;
+    const QString code = plusValue(QStringLiteral("class/code")).toUpper();
+    return isClassCode(code) ? code : QString();
+}
+
+Problem SettingsStore::saveClassCode(const QString& code)
+{
+    classCode_ = isClassCode(code) ? code : QString();
+    return savePlusValue(QStringLiteral("class/code"), *classCode_,
+                         Texts::tr("%1 could not be saved; the class code is kept for this game only."));
 }
 
 QUrl SettingsStore::hofBaseUrl() const

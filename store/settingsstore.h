@@ -3,7 +3,8 @@
 // "brev.INI" (the game's conditions, names, window sizes, categories; read at
 // start, written whole when they change) and "brevplus.ini" (an INI file the
 // player may edit by hand, with the settings brev.INI has no line for; the
-// program writes only the setup screen's two ticks and its language into it).
+// program writes only the setup screen's two ticks, its language and the
+// class code into it).
 //
 // Failures: a missing brev.INI leaves the defaults; an unreadable or damaged one
 // keeps what was read, is kept aside as brev.INI.bad and returns what is wrong.
@@ -20,6 +21,7 @@
 #include <QUrl>
 #include <QVariant>
 #include <array>
+#include <optional>
 
 namespace brev {
 
@@ -61,6 +63,13 @@ public:
     // Stores the setup screen's choice of language ("en", "es", "de", or
     // empty for the system's); a file that cannot be written is a problem.
     Problem saveLanguage(const QString& language);
+    // The player's class code (key class/code): six characters of the class
+    // code alphabet, upper case, or empty for no class, as is a value that is
+    // not such a code.
+    QString classCode() const;
+    // Stores the setup screen's class code (empty for none); a file that
+    // cannot be written is a problem.
+    Problem saveClassCode(const QString& code);
     // The online hall of fame's base address (key hof/baseUrl): an http or
     // https address, by default kDefaultHofBaseUrl.
     QUrl hofBaseUrl() const;
@@ -75,6 +84,7 @@ private:
     Problem savePlusValue(const QString& key, const QVariant& value, const QString& unsaved);
 
     QString dir_;
+    std::optional<QString> classCode_;   // chosen on the setup screen this run
 };
 
 } // namespace brev

@@ -77,6 +77,27 @@ double ChosenDraw::uniform()
     return numbers_.isEmpty() ? 0.0 : numbers_.takeFirst();
 }
 
+void TestLink::post(const QUrl& url, const QByteArray& json, Done done)
+{
+    answer({"POST", url.toString(), json}, done);
+}
+
+void TestLink::get(const QUrl& url, Done done)
+{
+    answer({"GET", url.toString(), {}}, done);
+}
+
+void TestLink::answer(Request request, const Done& done)
+{
+    requests << std::move(request);
+    LinkReply reply{0, {}, QStringLiteral("Connection refused")};
+    if (!replies.empty()) {
+        reply = replies.front();
+        replies.pop_front();
+    }
+    done(reply);
+}
+
 Fixture::Fixture(quint64 seed, const QString& dir)
 {
     auto r = std::make_unique<TestRandom>(seed);
@@ -84,12 +105,14 @@ Fixture::Fixture(quint64 seed, const QString& dir)
     auto s = std::make_unique<TestSound>();
     auto sh = std::make_unique<TestShell>();
     auto c = std::make_unique<TestClock>();
+    auto l = std::make_unique<TestLink>();
+    link = l.get();
     random = r.get();
     messages = m.get();
     sound = s.get();
     shell = sh.get();
     clock = c.get();
-    Seams seams{std::move(r), std::move(m), std::move(s), std::move(sh), std::move(c)};
+    Seams seams{std::move(r), std::move(m), std::move(s), std::move(sh), std::move(c), std::move(l)};
     program = std::make_unique<Program>(dir.isEmpty() ? tmp.path() : dir, std::move(seams));
 }
 

@@ -65,6 +65,24 @@ public:
     QDate date{2026, 12, 7};
 };
 
+// A scripted class link: answers each request at once with the next of
+// `replies` (no answer, status 0, once they run out), and keeps the requests.
+class TestLink : public ClassLink {
+public:
+    struct Request {
+        QByteArray method;
+        QString url;
+        QByteArray body;
+    };
+    void post(const QUrl& url, const QByteArray& json, Done done) override;
+    void get(const QUrl& url, Done done) override;
+    std::deque<LinkReply> replies;
+    QList<Request> requests;
+
+private:
+    void answer(Request request, const Done& done);
+};
+
 // A draw that places the records a test chose, slot by slot (moving their
 // usage counters as the program's draw does), and answers a question's
 // shuffles with the numbers given (0 when they run out: no swap, the
@@ -95,6 +113,7 @@ struct Fixture {
     TestSound* sound;
     TestShell* shell;
     TestClock* clock;
+    TestLink* link;
     std::unique_ptr<Program> program;
 
     QString path(const QString& name) const { return program->path(name); }

@@ -177,8 +177,9 @@ void TstAccessible::focusStartsFirstAndTabReads_data()
     QTest::newRow("NameMe") << 21 << "NameMe" << QStringList{};
     QTest::newRow("quote") << 29 << "choice0" << QStringList{"cmdhelp", "Command1", "Text1"};
     // The setup screen reads its left column, the list on the right, then the buttons' row.
-    const QStringList setupTabs{"nquestion", "Check1", "cmbLanguage", "cmdmakeq", "cmdTabbed", "List1",
-                                "cmdEdit",   "cmdhof", "cmdhelp",     "cmdOK",    "chkBonus",  "chkLater"};
+    const QStringList setupTabs{"nquestion", "Check1",  "cmbLanguage", "txtClass", "cmdmakeq", "cmdTabbed",
+                                "List1",     "cmdEdit", "cmdhof",      "cmdhelp",  "cmdOK",    "chkBonus",
+                                "chkLater"};
     const QString firsts[] = {"tmaxdif", "Command1", "cmdOK", "Name1", "cmbitem", "playButton"};
     for (int i = 0; i < kOtherWindows.size(); ++i)
         QTest::newRow(qPrintable(kOtherWindows[i])) << 0 << firsts[i] << (i == 0 ? setupTabs : QStringList{});

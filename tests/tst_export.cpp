@@ -195,7 +195,7 @@ void TestExport::commandLineWritesWhatAGameWrites()
 
     // The game runs with the program's own random source and clock.
     Seams seams{makeRandom(seed.toULongLong()), std::make_unique<TestMessages>(), std::make_unique<TestSound>(),
-                std::make_unique<TestShell>(), makeSystemClock()};
+                std::make_unique<TestShell>(), makeSystemClock(), nullptr};
     Program ctx(f.program->dir, std::move(seams));
     ctx.startUp();
     QCOMPARE(ctx.readRecords(), std::nullopt);

@@ -351,8 +351,8 @@ void TestProgress::unusableFileLeftAlone_data()
         << "versioned.sqlite" << QStringList{"CREATE TABLE items (x)", "PRAGMA user_version = 7"}
         << "another program's database (tables: items)";
     QTest::newRow("newer version")
-        << "newer.sqlite" << QStringList{"PRAGMA user_version = 3"}
-        << "newer version of the game (history version 3; this one knows version 2";
+        << "newer.sqlite" << QStringList{"PRAGMA user_version = 4"}
+        << "newer version of the game (history version 4; this one knows version 3";
     QTest::newRow("a table missing") << "dropped.sqlite" << QStringList{"DROP TABLE items"}
                                      << "is damaged: a table of games or answers is missing or changed";
 }
@@ -423,7 +423,8 @@ void TestProgress::firstVersionUpgraded()
 
     ProgressStore store(file);
     QCOMPARE(accuracyOf(store, QStringLiteral("Ann")), derived);
-    QCOMPARE(sqlValue(file, QStringLiteral("PRAGMA user_version")).toInt(), 2);
+    QCOMPARE(sqlValue(file, QStringLiteral("PRAGMA user_version")).toInt(), 3);
+    QCOMPARE(sqlValue(file, QStringLiteral("SELECT COUNT(*) FROM outbox")).toInt(), 0);
     QCOMPARE(sqlValue(file,
                       QStringLiteral("SELECT group_concat(p, ' ') FROM (SELECT points || '/' || possible AS p"
                                      " FROM questions ORDER BY game, question)")),

@@ -295,6 +295,17 @@
     </message>
 </context>
 <context>
+    <name>brev::ClassReporter</name>
+    <message>
+        <source>The class reports cannot reach the hall-of-fame service at %1 now (%2). They wait on this computer and go after the next game.</source>
+        <translation>Die Klassenberichte erreichen den Dienst für die Online-Bestenliste unter %1 gerade nicht (%2). Sie warten auf diesem Computer und gehen nach dem nächsten Spiel hinaus.</translation>
+    </message>
+    <message>
+        <source>The class code %1 is not known to the hall-of-fame service at %2: check it with your teacher. Reports for that code wait on this computer until it is known.</source>
+        <translation>Der Dienst für die Online-Bestenliste unter %2 kennt den Klassencode %1 nicht: Prüfe ihn mit deiner Lehrkraft. Berichte für diesen Code warten auf diesem Computer, bis er bekannt ist.</translation>
+    </message>
+</context>
+<context>
     <name>brev::CommandLineExport</name>
     <message>
         <source>%1 is missing: the export takes its question categories from it.</source>
@@ -1064,6 +1075,26 @@
         <source>bringing it up to date</source>
         <translation>Aktualisieren</translation>
     </message>
+    <message>
+        <source>reading its class reports</source>
+        <translation>Lesen der Klassenberichte</translation>
+    </message>
+    <message>
+        <source>removing a class report sent</source>
+        <translation>Entfernen eines gesendeten Klassenberichts</translation>
+    </message>
+    <message>
+        <source>reading its class&apos;s practice set</source>
+        <translation>Lesen der Übungsauswahl der Klasse</translation>
+    </message>
+    <message>
+        <source>keeping its class&apos;s practice set</source>
+        <translation>Speichern der Übungsauswahl der Klasse</translation>
+    </message>
+    <message>
+        <source>noting an unknown class code</source>
+        <translation>Vermerken eines unbekannten Klassencodes</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1122,6 +1153,30 @@
     <message>
         <source>Partly right</source>
         <translation>Teilweise richtig</translation>
+    </message>
+    <message>
+        <source>Class practice: %1 to %2</source>
+        <translation>Klassenübung: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>presidents</comment>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Class practice: %1</source>
+        <translation>Klassenübung: %1</translation>
+    </message>
+    <message>
+        <source>The presidents your teacher set for practice: a practice game asks about them first</source>
+        <translation>Die Präsidenten, die deine Lehrkraft zum Üben gewählt hat: Ein Übungsspiel fragt zuerst nach ihnen</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1519,10 @@
         <source>%1 could not be saved; the language is kept for this game only.</source>
         <translation>%1 konnte nicht gespeichert werden; die Sprache gilt nur, bis du das Spiel beendest.</translation>
     </message>
+    <message>
+        <source>%1 could not be saved; the class code is kept for this game only.</source>
+        <translation>%1 konnte nicht gespeichert werden; der Klassencode gilt nur, bis du das Spiel beendest.</translation>
+    </message>
 </context>
 <context>
     <name>brev::SetupDialog</name>
@@ -1554,6 +1613,18 @@
     <message>
         <source>Brevallo Game Setup</source>
         <translation>Brevallo Game – Einstellungen</translation>
+    </message>
+    <message>
+        <source>Class code</source>
+        <translation>Klassencode</translation>
+    </message>
+    <message>
+        <source>The code your teacher gave you, six letters and digits: every finished game is reported to the class. Empty for no class.</source>
+        <translation>Der Code von deiner Lehrkraft, sechs Buchstaben und Ziffern: Jedes beendete Spiel wird der Klasse gemeldet. Leer für keine Klasse.</translation>
+    </message>
+    <message>
+        <source>The class code %1 is not whole: a class code has six letters and digits. It was not saved.</source>
+        <translation>Der Klassencode %1 ist unvollständig: Ein Klassencode hat sechs Buchstaben und Ziffern. Er wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -295,6 +295,17 @@
     </message>
 </context>
 <context>
+    <name>brev::ClassReporter</name>
+    <message>
+        <source>The class reports cannot reach the hall-of-fame service at %1 now (%2). They wait on this computer and go after the next game.</source>
+        <translation>Los informes de la clase no llegan ahora al servicio del Salón de la Fama en %1 (%2). Esperan en este ordenador y se envían después de la próxima partida.</translation>
+    </message>
+    <message>
+        <source>The class code %1 is not known to the hall-of-fame service at %2: check it with your teacher. Reports for that code wait on this computer until it is known.</source>
+        <translation>El servicio del Salón de la Fama en %2 no conoce el código de clase %1: compruébalo con tu profesor. Los informes para ese código esperan en este ordenador hasta que se conozca.</translation>
+    </message>
+</context>
+<context>
     <name>brev::CommandLineExport</name>
     <message>
         <source>%1 is missing: the export takes its question categories from it.</source>
@@ -1064,6 +1075,26 @@
         <source>bringing it up to date</source>
         <translation>actualizarlo</translation>
     </message>
+    <message>
+        <source>reading its class reports</source>
+        <translation>leer sus informes de la clase</translation>
+    </message>
+    <message>
+        <source>removing a class report sent</source>
+        <translation>quitar un informe de la clase ya enviado</translation>
+    </message>
+    <message>
+        <source>reading its class&apos;s practice set</source>
+        <translation>leer la selección de práctica de la clase</translation>
+    </message>
+    <message>
+        <source>keeping its class&apos;s practice set</source>
+        <translation>guardar la selección de práctica de la clase</translation>
+    </message>
+    <message>
+        <source>noting an unknown class code</source>
+        <translation>anotar un código de clase desconocido</translation>
+    </message>
 </context>
 <context>
     <name>brev::ProgressWindow</name>
@@ -1122,6 +1153,30 @@
     <message>
         <source>Partly right</source>
         <translation>Correctas en parte</translation>
+    </message>
+    <message>
+        <source>Class practice: %1 to %2</source>
+        <translation>Práctica de la clase: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>presidents</comment>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Class practice: %1</source>
+        <translation>Práctica de la clase: %1</translation>
+    </message>
+    <message>
+        <source>The presidents your teacher set for practice: a practice game asks about them first</source>
+        <translation>Los presidentes que tu profesor eligió para practicar: una partida de práctica pregunta primero por ellos</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1519,10 @@
         <source>%1 could not be saved; the language is kept for this game only.</source>
         <translation>No se pudo guardar %1; el idioma se mantiene solo hasta que cierres el juego.</translation>
     </message>
+    <message>
+        <source>%1 could not be saved; the class code is kept for this game only.</source>
+        <translation>No se pudo guardar %1; el código de clase se mantiene solo hasta que cierres el juego.</translation>
+    </message>
 </context>
 <context>
     <name>brev::SetupDialog</name>
@@ -1554,6 +1613,18 @@
     <message>
         <source>Brevallo Game Setup</source>
         <translation>Configuración de Brevallo Game</translation>
+    </message>
+    <message>
+        <source>Class code</source>
+        <translation>Código de clase</translation>
+    </message>
+    <message>
+        <source>The code your teacher gave you, six letters and digits: every finished game is reported to the class. Empty for no class.</source>
+        <translation>El código que te dio tu profesor, seis letras y cifras: cada partida terminada se informa a la clase. Vacío si no hay clase.</translation>
+    </message>
+    <message>
+        <source>The class code %1 is not whole: a class code has six letters and digits. It was not saved.</source>
+        <translation>El código de clase %1 está incompleto: un código de clase tiene seis letras y cifras. No se ha guardado.</translation>
     </message>
 </context>
 <context>
