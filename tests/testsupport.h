@@ -3,6 +3,7 @@
 // on records chosen by the test, and a driver that answers modal windows as
 // they appear.
 #include "app/program.h"
+#include "base/seededrandom.h"
 #include "game/gameloop.h"
 #include "models/questionmodel.h"
 #include "store/texts.h"

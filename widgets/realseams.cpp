@@ -1,5 +1,6 @@
 #include "widgets/realseams.h"
 
+#include "base/seededrandom.h"
 #include "sound/soundbackend.h"
 
 #include <QApplication>
@@ -12,20 +13,9 @@
 #include <QUrl>
 #include <QtEndian>
 
-#include <random>
-
 namespace brev {
 
 namespace {
-
-class MtRandom : public RandomSource {
-public:
-    explicit MtRandom(quint64 seed) : gen_(seed) {}
-    double uniform() override { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
-
-private:
-    std::mt19937_64 gen_;
-};
 
 QString boxTitle()
 {
@@ -127,7 +117,7 @@ bool SoundEffects::isPlaying(const QString& file) const
     return backend_ && backend_->isPlaying(file);
 }
 
-std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<MtRandom>(seed); }
+std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<SeededRandom>(seed); }
 std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }
 std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs)
 {
