@@ -4,21 +4,18 @@
 #include "app/firstpaintquit.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "app/startup.h"
 #include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
-#include "base/progdir.h"
 #include "store/language.h"
-#include "store/settingsstore.h"
 #include "widgets/realseams.h"
 #include "widgets/windownames.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QFileInfo>
 
@@ -207,37 +204,32 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
     const brev::FontWarmUp fonts;   // meanwhile the window system connects
     QApplication app(argc, argv);
-    brev::useLanguageSetting(QString());   // the system's, until the program directory names one
     brev::setupApplication();
     brev::installFocusRing();
     brev::installLatin1WindowNames();
     brev::installEnterPressesButtons();
 
+    const QString exeDir = QApplication::applicationDirPath();
     brev::Seams seams;
     seams.messages = brev::makeMessageBoxes();
-    const QString exeDir = QApplication::applicationDirPath();
-    const QString dir = brev::chooseProgramDir(
-        {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    auto error = brev::prepareProgramDir(dir, shippedDir(exeDir));
-    if (!error && !QDir::setCurrent(dir))
-        error = QCoreApplication::translate("brevallo",
-                                            "The folder %1 for the game's files cannot be opened.").arg(dir);
-    if (error) {
-        std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
-        seams.messages->ok(*error + brev::kLineBreak + brev::kLineBreak
-                           + QCoreApplication::translate("brevallo", "Brevallo Game cannot start without it.",
-                                                         "it: the folder"));
-        return 1;
-    }
-    brev::useLanguageSetting(brev::SettingsStore(dir).language());
-    seams.random = brev::makeRandom(options->seed.value_or(
-        static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     // The sound library lies beside the executable in the build, in the
     // library folder when installed.
     seams.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
     seams.shell = brev::makeDesktopShell();
-    seams.clock = brev::makeSystemClock();
-    brev::Program program(dir, std::move(seams));
+    auto started = brev::startProgram({options->dir, exeDir, shippedDir(exeDir), options->seed}, std::move(seams));
+    brev::Problem error = started.problem();
+    if (!error && !QDir::setCurrent((*started)->dir))
+        error = QCoreApplication::translate("brevallo", "The folder %1 for the game's files cannot be opened.")
+                    .arg((*started)->dir);
+    if (error) {
+        std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
+        brev::makeMessageBoxes()->ok(*error + brev::kLineBreak + brev::kLineBreak
+                                     + QCoreApplication::translate("brevallo",
+                                                                   "Brevallo Game cannot start without it.",
+                                                                   "it: the folder"));
+        return 1;
+    }
+    brev::Program& program = **started;
 
     brev::MainWindow window(program);
     if (!window.load())

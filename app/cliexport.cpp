@@ -2,15 +2,12 @@
 
 #include "app/playerprogress.h"
 #include "app/program.h"
-#include "base/progdir.h"
+#include "app/startup.h"
 #include "base/textfile.h"
-#include "store/language.h"
 #include "widgets/realseams.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -62,22 +59,16 @@ bool writeStandardOutput(const QByteArray& bytes)
 std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const QString& exeDir,
                                                const QString& shippedDir, std::optional<quint64> seed)
 {
-    useLanguageSetting(QString());   // the system's, until the program directory names one
-    const QString dir = chooseProgramDir(
-        {dirOption, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    if (const auto error = prepareProgramDir(dir, shippedDir)) {
-        fail(*error);
-        return nullptr;
-    }
     Seams seams;
     seams.messages = std::make_unique<StderrMessages>();
-    seams.random = makeRandom(seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
-    seams.clock = makeSystemClock();
     seams.sound = std::make_unique<Silence>();
     seams.shell = makeDesktopShell();
-    auto program = std::make_unique<Program>(dir, std::move(seams));
-    useLanguageSetting(program->settings.language());
-    return program;
+    auto started = startProgram({dirOption, exeDir, shippedDir, seed}, std::move(seams));
+    if (!started) {
+        fail(*started.problem());
+        return nullptr;
+    }
+    return std::move(*started);
 }
 
 } // namespace
