@@ -57,10 +57,19 @@ int usageFault(const QString& text)
     return 2;
 }
 
+// An argument not understood: its message, then the usage.
+brev::Failure unknownOption(const QString& argument)
+{
+    QString usage = QString::fromLatin1(kUsage);
+    usage.chop(1);   // the message ends in a line break of its own
+    return brev::failure(QStringLiteral("unknown option '%1'\n").arg(argument) + usage);
+}
+
 // Parses the command line before any window system is needed. Options with
 // two dashes are the game's; those with one dash (and their value) are left to Qt.
-// A bad or missing value sets *fault, an argument not understood *unknown.
-std::optional<Options> parse(const QStringList& args, QString* fault, QString* unknown)
+// A bad or missing value, or an argument not understood, gives the message to
+// print (for the latter, with the usage).
+brev::Result<Options> parse(const QStringList& args)
 {
     // Qt's own options (-platform xcb, -style ...) go to the application object.
     QStringList ours{args.value(0)};
@@ -93,17 +102,14 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
                    && flags.contains(a.section(u'=', 0, 0).mid(2));
         });
         if (!parser.unknownOptionNames().isEmpty())
-            *unknown = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
-        else if (valuedFlag != ours.cend())
-            *fault = QStringLiteral("%1 takes no value").arg(valuedFlag->section(u'=', 0, 0));
-        else   // the one other fault: a valued option came last
-            *fault = QStringLiteral("%1 needs a value").arg(ours.constLast());
-        return std::nullopt;
+            return unknownOption(QStringLiteral("--") + parser.unknownOptionNames().constFirst());
+        if (valuedFlag != ours.cend())
+            return brev::failure(QStringLiteral("%1 takes no value").arg(valuedFlag->section(u'=', 0, 0)));
+        // the one other fault: a valued option came last
+        return brev::failure(QStringLiteral("%1 needs a value").arg(ours.constLast()));
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        *unknown = parser.positionalArguments().constFirst();
-        return std::nullopt;
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return unknownOption(parser.positionalArguments().constFirst());
     Options o;
     o.version = parser.isSet(versionOption);
     o.help = parser.isSet(helpOption);
@@ -114,15 +120,13 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
         bool ok = false;
         o.seed = parser.value(seedOption).toULongLong(&ok);
         if (!ok) {
-            *fault = QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption));
-            return std::nullopt;
+            return brev::failure(QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption)));
         }
     }
     if (parser.isSet(exportOption)) {
         const QString mode = parser.value(exportOption);
         if (mode != QLatin1String("online") && mode != QLatin1String("tabbed")) {
-            *fault = QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode);
-            return std::nullopt;
+            return brev::failure(QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode));
         }
         o.exporting = brev::CommandLineExport{};
         o.exporting->mode = mode == QLatin1String("online") ? brev::ExportMode::Online : brev::ExportMode::Tabbed;
@@ -132,23 +136,19 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
         bool ok = false;
         questions = parser.value(questionsOption).toInt(&ok);
         if (!ok || questions < 1 || questions > 32767) {
-            *fault = QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
-                         .arg(parser.value(questionsOption));
-            return std::nullopt;
+            return brev::failure(QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
+                         .arg(parser.value(questionsOption)));
         }
     }
     const QString out = parser.value(outOption);
     if (parser.isSet(outOption) && out.isEmpty()) {
-        *fault = QStringLiteral("--out needs a file name");
-        return std::nullopt;
+        return brev::failure(QStringLiteral("--out needs a file name"));
     }
     if ((parser.isSet(questionsOption) || parser.isSet(outOption)) && !o.exporting) {
-        *fault = QStringLiteral("--questions and --out go with --export");
-        return std::nullopt;
+        return brev::failure(QStringLiteral("--questions and --out go with --export"));
     }
     if (o.progress && o.exporting) {
-        *fault = QStringLiteral("--progress and --export cannot go together");
-        return std::nullopt;
+        return brev::failure(QStringLiteral("--progress and --export cannot go together"));
     }
     if (o.exporting) {
         o.exporting->questions = questions;
@@ -166,16 +166,9 @@ int main(int argc, char** argv)
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    QString fault;
-    QString unknown;
-    const auto options = parse(raw, &fault, &unknown);
-    if (!options) {
-        if (!fault.isEmpty())
-            return usageFault(fault);
-        std::fprintf(stderr, "brevallo: unknown option '%s'\n", qPrintable(unknown));
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
+    const auto options = parse(raw);
+    if (!options)
+        return usageFault(*options.problem());
     if (options->help) {
         std::fputs(kUsage, stdout);
         return 0;

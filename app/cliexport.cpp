@@ -119,19 +119,18 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     p.messages.show(p.readAddOn());
 
     const int questions = options.questions > 0 ? options.questions : exportQuestionLimit(options.mode);
-    const ExportResult result = exportQuestions(options.mode, questions, p.records, p.settings, p.session, p.random,
-                                                p.clock.today());
-    for (const QString& text : result.told)
-        p.messages.ok(text);
-    if (result.problem)
-        return fail(*result.problem);
+    const Result<QByteArray> file =
+        exportQuestions(options.mode, questions, p.records, p.settings, p.session, p.random, p.clock.today(),
+                        [&p](const QString& text) { p.messages.ok(text); });
+    if (!file)
+        return fail(*file.problem());
 
     if (options.out.isEmpty()) {
-        if (!writeStandardOutput(result.file))
+        if (!writeStandardOutput(*file))
             return fail(Texts::tr("the questions could not be written to standard output."));
         return 0;
     }
-    if (const auto why = saveFileAtomically(options.out, result.file))
+    if (const auto why = saveFileAtomically(options.out, *file))
         return fail(Texts::tr("%1 cannot be written: %2").arg(options.out, *why));
     return 0;
 }

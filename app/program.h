@@ -70,9 +70,9 @@ public:
     QString path(const QString& name) const;
     WindowParts windowParts() { return {messages, sounds, sizes}; }
 
-    // The first steps of start-up: the settings and the hall of fame. Returns
-    // the problems they met, in that order.
-    QStringList startUp();
+    // The first step of a game's start-up: the play mode on and the settings
+    // read (the hall of fame's hof.load() follows).
+    Problem loadSettings();
     // Reads brev.dat (and makes the usage counters); its problem stops the game.
     Problem readRecords();
     // Reads the add-on, in play as brevplus.ini says; its problem is told

@@ -338,8 +338,7 @@ void SetupDialog::makeQuestions(ExportMode mode)
             return;
         }
     }
-    startExport(mode, store_, session_, questionFile_, clock_.today());
-    messages_.show(questionFile_.takeProblem());
+    messages_.show(startExport(mode, store_, session_, questionFile_, clock_.today()));
     maxqlimit_ = exportQuestionLimit(mode);
     questionsBox->setText(QString::number(maxqlimit_));
     messages_.ok(exportStartMessage(mode));

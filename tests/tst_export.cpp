@@ -197,7 +197,8 @@ void TestExport::commandLineWritesWhatAGameWrites()
     Seams seams{makeRandom(seed.toULongLong()), std::make_unique<TestMessages>(), std::make_unique<TestSound>(),
                 std::make_unique<TestShell>(), makeSystemClock()};
     Program ctx(f.program->dir, std::move(seams));
-    ctx.startUp();
+    (void)ctx.loadSettings();
+    (void)ctx.hof.load();
     QCOMPARE(ctx.readRecords(), std::nullopt);
     fillHallOfFame(ctx.hof);
     {
