@@ -4,7 +4,6 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "base/textfile.h"
-#include "widgets/realseams.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -31,10 +30,14 @@ public:
     }
 };
 
-// The export plays no sound.
+// The export plays no sound and opens no web page.
 class Silence : public SoundPlayer {
 public:
     bool play(const QString&) override { return false; }
+};
+class NoShell : public Shell {
+public:
+    bool openUrl(const QString&) override { return false; }
 };
 
 // The export's messages, in the player's language.
@@ -62,7 +65,7 @@ std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const Q
     Seams seams;
     seams.messages = std::make_unique<StderrMessages>();
     seams.sound = std::make_unique<Silence>();
-    seams.shell = makeDesktopShell();
+    seams.shell = std::make_unique<NoShell>();
     auto started = startProgram({dirOption, exeDir, shippedDir, seed}, std::move(seams));
     if (!started) {
         fail(*started.problem());

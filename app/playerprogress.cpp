@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "models/questionrecord.h"
-#include "store/progresstable.h"
+#include "rules/progresstable.h"
 #include "store/records.h"
 
 #include <QDateTime>

@@ -1,9 +1,10 @@
 #include "app/startup.h"
 
 #include "base/progdir.h"
+#include "base/seededrandom.h"
+#include "base/systemclock.h"
 #include "store/language.h"
 #include "store/settingsstore.h"
-#include "widgets/realseams.h"
 
 #include <QDateTime>
 #include <QStandardPaths>
@@ -18,8 +19,9 @@ Result<std::unique_ptr<Program>> startProgram(const StartOptions& options, Seams
     if (const Problem problem = prepareProgramDir(dir, options.shippedDir))
         return failure(*problem);
     useLanguageSetting(SettingsStore(dir).language());
-    seams.random = makeRandom(options.seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
-    seams.clock = makeSystemClock();
+    seams.random = std::make_unique<SeededRandom>(
+        options.seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
+    seams.clock = std::make_unique<SystemClock>();
     return std::make_unique<Program>(dir, std::move(seams));
 }
 

@@ -2,8 +2,8 @@
 
 #include "base/seams.h"
 #include "store/gamelog.h"
-#include "store/gamesession.h"
-#include "store/itemdraw.h"
+#include "rules/gamesession.h"
+#include "rules/itemdraw.h"
 #include "store/questionfile.h"
 #include "store/records.h"
 #include "store/settingsstore.h"

@@ -3,7 +3,7 @@
 #include "base/numbers.h"
 #include "base/seams.h"
 #include "game/questionexport.h"
-#include "store/gamesession.h"
+#include "rules/gamesession.h"
 #include "store/language.h"
 #include "store/questionfile.h"
 #include "store/records.h"

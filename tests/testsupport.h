@@ -6,7 +6,7 @@
 #include "base/seededrandom.h"
 #include "game/gameloop.h"
 #include "models/questionmodel.h"
-#include "store/texts.h"
+#include "rules/texts.h"
 
 #include <QByteArray>
 #include <QDir>

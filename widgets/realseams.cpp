@@ -1,6 +1,5 @@
 #include "widgets/realseams.h"
 
-#include "base/seededrandom.h"
 #include "sound/soundbackend.h"
 
 #include <QApplication>
@@ -66,12 +65,6 @@ public:
     }
 };
 
-class SystemClock : public Clock {
-public:
-    QDate today() override { return QDate::currentDate(); }
-    QDateTime now() override { return QDateTime::currentDateTime(); }
-};
-
 } // namespace
 
 SoundEffects::SoundEffects(QStringList libraryDirs) : libraryDirs_(std::move(libraryDirs)) {}
@@ -117,14 +110,12 @@ bool SoundEffects::isPlaying(const QString& file) const
     return backend_ && backend_->isPlaying(file);
 }
 
-std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<SeededRandom>(seed); }
 std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }
 std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs)
 {
     return std::make_unique<SoundEffects>(libraryDirs);
 }
 std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
-std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
 
 bool isPcm16Wave(const QString& path)
 {
