@@ -5,21 +5,18 @@
 #include "app/mainwindow.h"
 #include "app/networkloader.h"
 #include "app/program.h"
+#include "app/startup.h"
 #include "widgets/focusmarks.h"
 #include "widgets/fontwarmup.h"
-#include "base/progdir.h"
 #include "store/language.h"
-#include "store/settingsstore.h"
 #include "widgets/realseams.h"
 #include "widgets/windownames.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QFileInfo>
 
@@ -61,10 +58,19 @@ int usageFault(const QString& text)
     return 2;
 }
 
+// An argument not understood: its message, then the usage.
+brev::Failure unknownOption(const QString& argument)
+{
+    QString usage = QString::fromLatin1(kUsage);
+    usage.chop(1);   // the message ends in a line break of its own
+    return brev::failure(QStringLiteral("unknown option '%1'\n").arg(argument) + usage);
+}
+
 // Parses the command line before any window system is needed. Options with
 // two dashes are the game's; those with one dash (and their value) are left to Qt.
-// A bad or missing value sets *fault, an argument not understood *unknown.
-std::optional<Options> parse(const QStringList& args, QString* fault, QString* unknown)
+// A bad or missing value, or an argument not understood, gives the message to
+// print (for the latter, with the usage).
+brev::Result<Options> parse(const QStringList& args)
 {
     // Qt's own options (-platform xcb, -style ...) go to the application object.
     QStringList ours{args.value(0)};
@@ -97,17 +103,14 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
                    && flags.contains(a.section(u'=', 0, 0).mid(2));
         });
         if (!parser.unknownOptionNames().isEmpty())
-            *unknown = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
-        else if (valuedFlag != ours.cend())
-            *fault = QStringLiteral("%1 takes no value").arg(valuedFlag->section(u'=', 0, 0));
-        else   // the one other fault: a valued option came last
-            *fault = QStringLiteral("%1 needs a value").arg(ours.constLast());
-        return std::nullopt;
+            return unknownOption(QStringLiteral("--") + parser.unknownOptionNames().constFirst());
+        if (valuedFlag != ours.cend())
+            return brev::failure(QStringLiteral("%1 takes no value").arg(valuedFlag->section(u'=', 0, 0)));
+        // the one other fault: a valued option came last
+        return brev::failure(QStringLiteral("%1 needs a value").arg(ours.constLast()));
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        *unknown = parser.positionalArguments().constFirst();
-        return std::nullopt;
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return unknownOption(parser.positionalArguments().constFirst());
     Options o;
     o.version = parser.isSet(versionOption);
     o.help = parser.isSet(helpOption);
@@ -118,15 +121,13 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
         bool ok = false;
         o.seed = parser.value(seedOption).toULongLong(&ok);
         if (!ok) {
-            *fault = QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption));
-            return std::nullopt;
+            return brev::failure(QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption)));
         }
     }
     if (parser.isSet(exportOption)) {
         const QString mode = parser.value(exportOption);
         if (mode != QLatin1String("online") && mode != QLatin1String("tabbed")) {
-            *fault = QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode);
-            return std::nullopt;
+            return brev::failure(QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode));
         }
         o.exporting = brev::CommandLineExport{};
         o.exporting->mode = mode == QLatin1String("online") ? brev::ExportMode::Online : brev::ExportMode::Tabbed;
@@ -136,23 +137,19 @@ std::optional<Options> parse(const QStringList& args, QString* fault, QString* u
         bool ok = false;
         questions = parser.value(questionsOption).toInt(&ok);
         if (!ok || questions < 1 || questions > 32767) {
-            *fault = QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
-                         .arg(parser.value(questionsOption));
-            return std::nullopt;
+            return brev::failure(QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
+                         .arg(parser.value(questionsOption)));
         }
     }
     const QString out = parser.value(outOption);
     if (parser.isSet(outOption) && out.isEmpty()) {
-        *fault = QStringLiteral("--out needs a file name");
-        return std::nullopt;
+        return brev::failure(QStringLiteral("--out needs a file name"));
     }
     if ((parser.isSet(questionsOption) || parser.isSet(outOption)) && !o.exporting) {
-        *fault = QStringLiteral("--questions and --out go with --export");
-        return std::nullopt;
+        return brev::failure(QStringLiteral("--questions and --out go with --export"));
     }
     if (o.progress && o.exporting) {
-        *fault = QStringLiteral("--progress and --export cannot go together");
-        return std::nullopt;
+        return brev::failure(QStringLiteral("--progress and --export cannot go together"));
     }
     if (o.exporting) {
         o.exporting->questions = questions;
@@ -170,16 +167,9 @@ int main(int argc, char** argv)
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    QString fault;
-    QString unknown;
-    const auto options = parse(raw, &fault, &unknown);
-    if (!options) {
-        if (!fault.isEmpty())
-            return usageFault(fault);
-        std::fprintf(stderr, "brevallo: unknown option '%s'\n", qPrintable(unknown));
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
+    const auto options = parse(raw);
+    if (!options)
+        return usageFault(*options.problem());
     if (options->help) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -208,40 +198,35 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
     const brev::FontWarmUp fonts;   // meanwhile the window system connects
     QApplication app(argc, argv);
-    brev::useLanguageSetting(QString());   // the system's, until the program directory names one
     brev::setupApplication();
     brev::installFocusRing();
     brev::installLatin1WindowNames();
     brev::installEnterPressesButtons();
 
+    const QString exeDir = QApplication::applicationDirPath();
     brev::Seams seams;
     seams.messages = brev::makeMessageBoxes();
-    const QString exeDir = QApplication::applicationDirPath();
-    const QString dir = brev::chooseProgramDir(
-        {options->dir, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    auto error = brev::prepareProgramDir(dir, shippedDir(exeDir));
-    if (!error && !QDir::setCurrent(dir))
-        error = QCoreApplication::translate("brevallo",
-                                            "The folder %1 for the game's files cannot be opened.").arg(dir);
-    if (error) {
-        std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
-        seams.messages->ok(*error + brev::kLineBreak + brev::kLineBreak
-                           + QCoreApplication::translate("brevallo", "Brevallo Game cannot start without it.",
-                                                         "it: the folder"));
-        return 1;
-    }
-    brev::useLanguageSetting(brev::SettingsStore(dir).language());
-    seams.random = brev::makeRandom(options->seed.value_or(
-        static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     // The sound library lies beside the executable in the build, in the
     // library folder when installed.
     seams.sound = brev::makeSoundEffects({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
     seams.shell = brev::makeDesktopShell();
-    seams.clock = brev::makeSystemClock();
     // The class reports' network library lies beside the sound library.
     seams.classLink =
         brev::makeNetworkLink({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
-    brev::Program program(dir, std::move(seams));
+    auto started = brev::startProgram({options->dir, exeDir, shippedDir(exeDir), options->seed}, std::move(seams));
+    brev::Problem error = started.problem();
+    if (!error && !QDir::setCurrent((*started)->dir))
+        error = QCoreApplication::translate("brevallo", "The folder %1 for the game's files cannot be opened.")
+                    .arg((*started)->dir);
+    if (error) {
+        std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
+        brev::makeMessageBoxes()->ok(*error + brev::kLineBreak + brev::kLineBreak
+                                     + QCoreApplication::translate("brevallo",
+                                                                   "Brevallo Game cannot start without it.",
+                                                                   "it: the folder"));
+        return 1;
+    }
+    brev::Program& program = **started;
 
     brev::MainWindow window(program);
     if (!window.load())

@@ -2,15 +2,11 @@
 
 #include "app/playerprogress.h"
 #include "app/program.h"
-#include "base/progdir.h"
+#include "app/startup.h"
 #include "base/textfile.h"
-#include "store/language.h"
-#include "widgets/realseams.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -34,10 +30,14 @@ public:
     }
 };
 
-// The export plays no sound.
+// The export plays no sound and opens no web page.
 class Silence : public SoundPlayer {
 public:
     bool play(const QString&) override { return false; }
+};
+class NoShell : public Shell {
+public:
+    bool openUrl(const QString&) override { return false; }
 };
 
 // The export's messages, in the player's language.
@@ -62,22 +62,16 @@ bool writeStandardOutput(const QByteArray& bytes)
 std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const QString& exeDir,
                                                const QString& shippedDir, std::optional<quint64> seed)
 {
-    useLanguageSetting(QString());   // the system's, until the program directory names one
-    const QString dir = chooseProgramDir(
-        {dirOption, exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
-    if (const auto error = prepareProgramDir(dir, shippedDir)) {
-        fail(*error);
-        return nullptr;
-    }
     Seams seams;
     seams.messages = std::make_unique<StderrMessages>();
-    seams.random = makeRandom(seed.value_or(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
-    seams.clock = makeSystemClock();
     seams.sound = std::make_unique<Silence>();
-    seams.shell = makeDesktopShell();
-    auto program = std::make_unique<Program>(dir, std::move(seams));
-    useLanguageSetting(program->settings.language());
-    return program;
+    seams.shell = std::make_unique<NoShell>();
+    auto started = startProgram({dirOption, exeDir, shippedDir, seed}, std::move(seams));
+    if (!started) {
+        fail(*started.problem());
+        return nullptr;
+    }
+    return std::move(*started);
 }
 
 } // namespace
@@ -128,19 +122,18 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     p.messages.show(p.readAddOn());
 
     const int questions = options.questions > 0 ? options.questions : exportQuestionLimit(options.mode);
-    const ExportResult result = exportQuestions(options.mode, questions, p.records, p.settings, p.session, p.random,
-                                                p.clock.today());
-    for (const QString& text : result.told)
-        p.messages.ok(text);
-    if (result.problem)
-        return fail(*result.problem);
+    const Result<QByteArray> file =
+        exportQuestions(options.mode, questions, p.records, p.settings, p.session, p.random, p.clock.today(),
+                        [&p](const QString& text) { p.messages.ok(text); });
+    if (!file)
+        return fail(*file.problem());
 
     if (options.out.isEmpty()) {
-        if (!writeStandardOutput(result.file))
+        if (!writeStandardOutput(*file))
             return fail(Texts::tr("the questions could not be written to standard output."));
         return 0;
     }
-    if (const auto why = saveFileAtomically(options.out, result.file))
+    if (const auto why = saveFileAtomically(options.out, *file))
         return fail(Texts::tr("%1 cannot be written: %2").arg(options.out, *why));
     return 0;
 }

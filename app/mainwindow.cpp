@@ -100,8 +100,8 @@ bool MainWindow::load()
     Program& p = program_;
     centreOnScreen(this);
     setWindowTitle(QStringLiteral("Brevallo Game"));
-    for (const QString& problem : p.startUp())
-        p.messages.ok(problem);
+    p.messages.show(p.loadSettings());
+    p.messages.show(p.hof.load());
     // The picture is decoded on another thread while the controls are built
     // and the records, the sound list and the fonts are read (the fonts last:
     // their configuration may still be loading).
@@ -111,8 +111,7 @@ bool MainWindow::load()
     if (!picture.isEmpty())
         decoded = std::async(std::launch::async, decodeScaled, p.path(picture), shown);
     buildControls();
-    p.log.clear();
-    p.messages.show(p.log.takeProblem());
+    p.messages.show(p.log.clear());
     if (const auto error = p.readRecords()) {
         p.messages.ok(*error + kLineBreak + kLineBreak
                       + tr("Brevallo Game cannot start without it.", "it: the data file"));

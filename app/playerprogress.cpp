@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "game/classreport.h"
 #include "models/questionrecord.h"
-#include "store/progresstable.h"
+#include "rules/progresstable.h"
 #include "store/records.h"
 
 #include <QDateTime>

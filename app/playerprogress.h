@@ -4,8 +4,8 @@
 // played, the practice game's draw and the command line's progress table.
 #include "base/problem.h"
 #include "game/gameloop.h"
-#include "store/itemdraw.h"
-#include "store/practice.h"
+#include "rules/itemdraw.h"
+#include "rules/practice.h"
 #include "store/progress.h"
 
 namespace brev {

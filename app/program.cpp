@@ -37,15 +37,10 @@ QString Program::path(const QString& name) const
     return QDir(dir).filePath(name);
 }
 
-QStringList Program::startUp()
+Problem Program::loadSettings()
 {
-    QStringList problems;
     session.mode = RunMode::Play;
-    if (const auto problem = settings.load())
-        problems << *problem;
-    if (const auto problem = hof.load())
-        problems << *problem;
-    return problems;
+    return settings.load();
 }
 
 Problem Program::readRecords()

@@ -19,10 +19,10 @@
 #include "base/seams.h"
 #include "screens/questionwindow.h"
 #include "store/gamelog.h"
-#include "store/gamesession.h"
+#include "rules/gamesession.h"
 #include "store/hoflist.h"
 #include "store/classreporter.h"
-#include "store/itemdraw.h"
+#include "rules/itemdraw.h"
 #include "store/progressstore.h"
 #include "store/questionfile.h"
 #include "store/records.h"
@@ -79,9 +79,9 @@ public:
     // Sends them and asks for the class's practice set (after start-up's first paint).
     void contactClass();
 
-    // The first steps of start-up: the settings and the hall of fame. Returns
-    // the problems they met, in that order.
-    QStringList startUp();
+    // The first step of a game's start-up: the play mode on and the settings
+    // read (the hall of fame's hof.load() follows).
+    Problem loadSettings();
     // Reads brev.dat (and makes the usage counters); its problem stops the game.
     Problem readRecords();
     // Reads the add-on, in play as brevplus.ini says; its problem is told

@@ -2,7 +2,7 @@
 
 #include "base/categories.h"
 #include "store/language.h"
-#include "store/mastery.h"
+#include "rules/mastery.h"
 #include "store/progressstore.h"
 #include "widgets/windowhelpers.h"
 

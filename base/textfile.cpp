@@ -168,11 +168,10 @@ std::optional<QString> ItemReader::next(bool number)
     return value;
 }
 
-std::optional<int> ItemReader::nextNumber(int lo, int hi, QString* bad)
+std::optional<int> ItemReader::nextNumber(int lo, int hi)
 {
     const auto item = next(true);
-    if (bad)
-        bad->clear();
+    lastValue_ = item.value_or(QString());
     if (!item)
         return std::nullopt;
     if (item->isEmpty())
@@ -183,8 +182,6 @@ std::optional<int> ItemReader::nextNumber(int lo, int hi, QString* bad)
         return static_cast<int>(v);
     static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
     fault_ = whole.match(*item).hasMatch() ? Fault::OutOfRange : Fault::NotANumber;
-    if (bad)
-        *bad = *item;
     return std::nullopt;
 }
 

@@ -40,8 +40,10 @@ public:
     std::optional<QString> next(bool number = false);
     // The next value read as a whole number in [lo, hi]; an empty value is 0.
     // Nothing when the text has ended or the value is not such a number
-    // (*bad holds it; fault() tells which).
-    std::optional<int> nextNumber(int lo, int hi, QString* bad = nullptr);
+    // (lastValue() holds it; fault() tells which).
+    std::optional<int> nextNumber(int lo, int hi);
+    // The value nextNumber read last, as written; empty when the text had ended.
+    const QString& lastValue() const { return lastValue_; }
     // The rest of the current line as one value: a text in double quotes up to
     // its closing quote on that line, otherwise up to a comma. Whatever else the
     // line holds is skipped. Nothing when the text has ended.
@@ -67,6 +69,7 @@ private:
     int itemLine_ = 1;
     bool endedLine_ = false;
     Fault fault_ = Fault::None;
+    QString lastValue_;
 };
 
 // A number the way the settings file writes it: a space or minus sign, the

@@ -8,8 +8,8 @@
 // (nothing is opened).
 // The file is made once, through the store itself, in a temporary folder.
 #include "app/progresswindow.h"
-#include "store/mastery.h"
-#include "store/practice.h"
+#include "rules/mastery.h"
+#include "rules/practice.h"
 #include "store/progressstore.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Reading the shipped data file and drawing question items.
 #include "benchmarks/benchsupport.h"
-#include "store/itemdraw.h"
+#include "rules/itemdraw.h"
 #include "store/records.h"
 
 #include <benchmark/benchmark.h>

@@ -1,19 +1,13 @@
 #pragma once
 // Seams for the benchmarks: the same draws on every run, and messages that
 // nobody has to answer.
-#include "base/seams.h"
-
-#include <random>
+#include "base/seededrandom.h"
 
 namespace brev::bench {
 
-class Draws : public RandomSource {
+class Draws : public SeededRandom {
 public:
-    double uniform() override { return dist_(gen_); }
-
-private:
-    std::mt19937_64 gen_{42};
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
+    Draws() : SeededRandom(42) {}
 };
 
 class Silent : public Messages {

@@ -5,8 +5,8 @@
 #include "game/questionkinds.h"
 #include "models/questionmodel.h"
 #include "store/gamelog.h"
-#include "store/gamesession.h"
-#include "store/itemdraw.h"
+#include "rules/gamesession.h"
+#include "rules/itemdraw.h"
 #include "store/questionfile.h"
 #include "store/settingsstore.h"
 #include "store/sounds.h"
@@ -58,22 +58,25 @@ Game::Game(SettingsStore& settings, GameSession& session, GameLog& log, Question
 {
 }
 
-void Game::applyTurn(const Verdict& verdict, int number)
+Problem Game::applyTurn(const Verdict& verdict, int number)
 {
     const QuestionRecord& record = verdict.record;
     session_.addPoints(record.points, record.possible);
+    Problem problem;
     for (const LogLine& line : verdict.log)
-        log_.write(line.text, line.level);
+        if (Problem failed = log_.write(line.text, line.level))
+            problem = failed;
     for (const Credit& credit : verdict.credits)
         session_.credit(credit.record, credit.change);
     if (sounds_ && verdict.sound >= 0)
         sounds_->play(verdict.sound);
     // A game that writes a question file is the teacher's: no review, no progress.
     if (session_.exporting())
-        return;
+        return problem;
     if (record_)
         record_(record);
     review_ << ReviewEntry{number, record};
+    return problem;
 }
 
 // Draws a category: 0..18 (the stored ones) with 0 raised to 1, so category 1 has twice the
@@ -90,7 +93,7 @@ int Game::drawCategory()
     return d == 0 ? 1 : d;
 }
 
-std::optional<QString> Game::giveUp(int category)
+Problem Game::giveUp(int category)
 {
     const bool known = isCategory(category);
     if (known)
@@ -104,17 +107,21 @@ std::optional<QString> Game::giveUp(int category)
         .arg(categoryName(category, Wording::Shown));
 }
 
-void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile)
+Problem writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log,
+                       QuestionFile& questionFile)
 {
+    Problem problem;
     if (!session.exporting()) {
         for (const LogLine& line : question.playLines())
-            log.write(line.text, line.level);
-        return;
+            if (Problem failed = log.write(line.text, line.level))
+                problem = failed;
+        return problem;
     }
     const QStringList lines = question.exportLines();
-    questionFile.add(lines);
+    problem = questionFile.add(lines);
     if (session.mode == RunMode::TabbedExport && !lines.isEmpty())
         ++session.questionsWritten;
+    return problem;
 }
 
 Answered Game::ask(GameUi& ui, int category, int number)
@@ -132,13 +139,10 @@ Answered Game::ask(GameUi& ui, int category, int number)
         answered = present(ui, *question, {number, settings_.settings.nquestions});
     }
     // The question's header reaches the log only when the question was asked.
-    if (asked == Asked::Yes)
-        log_.flush();
-    else
+    if (asked != Asked::Yes)
         log_.drop();
-    for (Problem problem : {log_.takeProblem(), questionFile_.takeProblem()})
-        if (problem)
-            ui.tell(*problem);
+    else if (const Problem problem = log_.flush())
+        ui.tell(*problem);
     if (asked == Asked::NoScreen)
         ui.tell(tr("No question set for %1").arg(categoryName(category, Wording::Shown)));
     return answered;
@@ -146,14 +150,20 @@ Answered Game::ask(GameUi& ui, int category, int number)
 
 Answered Game::present(GameUi& ui, QuestionModel& question, const QuestionPosition& at)
 {
-    writeLoadLines(question, session_, log_, questionFile_);
+    // A file that cannot be written is told once the window has closed.
+    QStringList unsaid;
+    if (const Problem problem = writeLoadLines(question, session_, log_, questionFile_))
+        unsaid << *problem;
     std::optional<Verdict> judged;
     Answered answered = ui.ask(question, at, [&](const Verdict& verdict) {
         if (judged)
             return;   // a question is judged once
         judged = verdict;
-        applyTurn(verdict, at.number);
+        if (const Problem problem = applyTurn(verdict, at.number))
+            unsaid << *problem;
     });
+    for (const QString& text : std::as_const(unsaid))
+        ui.tell(text);
     if (answered.asked != Asked::Yes)
         return answered;
     answered.verdict = judged;
@@ -173,8 +183,9 @@ void Game::askQuestions(GameUi& ui)
 
         if (s.catenabled[size_t(k)] != 0) {
             const bool exporting = session_.exporting();
-            if (!exporting)
-                log_.hold(QStringLiteral("---- Question ") + QString::number(asked + 1), 2);
+            const QString header = QStringLiteral("---- Question ") + QString::number(asked + 1);
+            if (const Problem problem = exporting ? Problem() : log_.hold(header, 2))
+                ui.tell(*problem);
             const Answered answered = ask(ui, k, asked + 1);
             const Asked outcome = answered.asked;
             const int before = asked;

@@ -5,6 +5,7 @@
 // answer is applied. Nothing here fails; the players' messages go through
 // GameUi::tell.
 #include "base/categories.h"
+#include "base/problem.h"
 
 #include "base/state.h"
 #include "models/verdict.h"
@@ -106,8 +107,9 @@ public:
 using AnswerRecorder = std::function<void(const QuestionRecord& record)>;
 
 // What a loaded question writes: in a game its play-log lines, in an export
-// its lines to the question file (a tabbed line is counted).
-void writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile);
+// its lines to the question file (a tabbed line is counted). Returns the
+// problem of a file that cannot be written.
+Problem writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile);
 
 // Makes the model of a question (the table of question kinds, makeQuestion).
 using QuestionMaker =
@@ -145,13 +147,13 @@ public:
 private:
     // Applies one judged question: the running score, the log lines, the
     // usage credits, the sound; in a game (not an export) also the progress
-    // and the review.
-    void applyTurn(const Verdict& verdict, int number);
+    // and the review. Returns the problem of a log that cannot be written.
+    Problem applyTurn(const Verdict& verdict, int number);
     int drawCategory();
     // The category ran out of records: switches it off; for a category of the
     // setup list, the message the player must see; a bonus category is left
     // out of the draw for the rest of the run without a word.
-    std::optional<QString> giveUp(int category);
+    Problem giveUp(int category);
 
     SettingsStore& settings_;
     GameSession& session_;

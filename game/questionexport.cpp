@@ -2,8 +2,8 @@
 
 #include "base/seams.h"
 #include "store/gamelog.h"
-#include "store/gamesession.h"
-#include "store/itemdraw.h"
+#include "rules/gamesession.h"
+#include "rules/itemdraw.h"
 #include "store/questionfile.h"
 #include "store/records.h"
 #include "store/settingsstore.h"
@@ -38,15 +38,15 @@ QString exportDateLine(const QDate& date)
     return QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
-void startExport(ExportMode mode, SettingsStore& settings, GameSession& session, QuestionFile& file,
-                 const QDate& today)
+Problem startExport(ExportMode mode, SettingsStore& settings, GameSession& session, QuestionFile& file,
+                    const QDate& today)
 {
     session.mode = mode == ExportMode::Online ? RunMode::OnlineExport : RunMode::TabbedExport;
     settings.settings.loglevel = kExportLogLevel;
-    file.start(exportDateLine(today));
+    return file.start(exportDateLine(today));
 }
 
-std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
+Problem tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
 {
     for (const int k : drawnCategories(catenabled, bonusQuestions)) {
         if (hasTabbedForm(k))
@@ -59,41 +59,35 @@ std::optional<QString> tabbedRefusal(const std::array<int, kCategories>& catenab
                        "then make the tabbed questions again.");
 }
 
-ExportResult exportQuestions(ExportMode mode, int questions, const Records& records, SettingsStore& settings,
-                             GameSession& session, RandomSource& random, const QDate& today)
+Result<QByteArray> exportQuestions(ExportMode mode, int questions, const Records& records,
+                                   SettingsStore& settings, GameSession& session, RandomSource& random,
+                                   const QDate& today, const std::function<void(const QString&)>& tell)
 {
-    ExportResult result;
-    if (drawnCategories(settings.settings.catenabled, settings.bonusQuestions).isEmpty()) {
-        result.problem = Texts::tr("No question category is enabled in %1: choose some on the setup screen "
-                                   "first.")
-                             .arg(QString::fromLatin1(kSettingsFile));
-        return result;
-    }
-    if (mode == ExportMode::Tabbed && tabbedRefusal(settings.settings.catenabled, settings.bonusQuestions)) {
-        result.problem = Texts::tr("No question category enabled in %1 writes tabbed questions "
-                                   "(sorting and portrait questions have no tabbed form): enable "
-                                   "one of categories 1 to 10 on the setup screen first.")
-                             .arg(QString::fromLatin1(kSettingsFile));
-        return result;
-    }
-    QuestionFile file(&result.file);
-    startExport(mode, settings, session, file, today);
+    if (drawnCategories(settings.settings.catenabled, settings.bonusQuestions).isEmpty())
+        return failure(Texts::tr("No question category is enabled in %1: choose some on the setup screen "
+                                 "first.")
+                           .arg(QString::fromLatin1(kSettingsFile)));
+    if (mode == ExportMode::Tabbed && tabbedRefusal(settings.settings.catenabled, settings.bonusQuestions))
+        return failure(Texts::tr("No question category enabled in %1 writes tabbed questions "
+                                 "(sorting and portrait questions have no tabbed form): enable "
+                                 "one of categories 1 to 10 on the setup screen first.")
+                           .arg(QString::fromLatin1(kSettingsFile)));
+    QByteArray written;
+    QuestionFile file(&written);   // in memory: nothing to fail
+    (void)startExport(mode, settings, session, file, today);
     settings.settings.nquestions = questions;
     session.startGame();
     GameLog nowhere(QString(), settings.settings.loglevel);   // the program's log stays as it is
     ItemDraw draw(records, session.itemUse, random);
-    ExportGameUi ui;
+    ExportGameUi ui(tell);
     Game(settings, session, nowhere, file, draw).askQuestions(ui);
-    result.told = ui.told();
 
     const bool shortOfLines = mode == ExportMode::Tabbed && session.questionsWritten < questions;
-    if (ui.ranOut() || shortOfLines) {
-        result.problem = Texts::tr("The enabled categories ran out of records before %n "
-                                   "questions were written; enable more categories and try again.",
-                                   nullptr, questions);
-        result.file.clear();
-    }
-    return result;
+    if (ui.ranOut() || shortOfLines)
+        return failure(Texts::tr("The enabled categories ran out of records before %n "
+                                 "questions were written; enable more categories and try again.",
+                                 nullptr, questions));
+    return written;
 }
 
 } // namespace brev

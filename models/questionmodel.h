@@ -9,8 +9,8 @@
 #include "base/categories.h"
 #include "base/state.h"
 #include "models/verdict.h"
-#include "store/itemdraw.h"
-#include "store/texts.h"
+#include "rules/itemdraw.h"
+#include "rules/texts.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "screens/scorewindow.h"
 
-#include "store/gamesession.h"
+#include "rules/gamesession.h"
 #include "widgets/windowhelpers.h"
 
 #include <QFrame>

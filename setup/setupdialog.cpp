@@ -4,7 +4,7 @@
 #include "base/numbers.h"
 #include "base/seams.h"
 #include "game/questionexport.h"
-#include "store/gamesession.h"
+#include "rules/gamesession.h"
 #include "store/language.h"
 #include "store/questionfile.h"
 #include "store/records.h"
@@ -371,8 +371,7 @@ void SetupDialog::makeQuestions(ExportMode mode)
             return;
         }
     }
-    startExport(mode, store_, session_, questionFile_, clock_.today());
-    messages_.show(questionFile_.takeProblem());
+    messages_.show(startExport(mode, store_, session_, questionFile_, clock_.today()));
     maxqlimit_ = exportQuestionLimit(mode);
     questionsBox->setText(QString::number(maxqlimit_));
     messages_.ok(exportStartMessage(mode));

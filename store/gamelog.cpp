@@ -14,58 +14,56 @@ struct Texts {
 };
 } // namespace
 
-void GameLog::fail(const QString& reason)
+Problem GameLog::fail(const QString& reason)
 {
     if (std::exchange(failed_, true))
-        return;
-    problem_ = Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), reason)
+        return std::nullopt;
+    return Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), reason)
                + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
 }
 
-void GameLog::clear()
+Problem GameLog::clear()
 {
     if (path_.isEmpty())
-        return;
+        return std::nullopt;
     QFile f(path_);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        fail(f.errorString());
+        return fail(f.errorString());
+    return std::nullopt;
 }
 
-void GameLog::write(const QString& text, int level)
+Problem GameLog::write(const QString& text, int level)
 {
-    flush();
+    Problem problem = flush();
     if (level < threshold_ || path_.isEmpty())
-        return;
+        return problem;
     // Opened and closed for every line, so the file is complete after each call.
     QFile f(path_);
     const QByteArray line = text.toLatin1() + "\r\n";
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(line) != line.size() || !f.flush())
-        fail(f.errorString());
+        return problem ? problem : fail(f.errorString());
+    return problem;
 }
 
-void GameLog::hold(const QString& text, int level)
+Problem GameLog::hold(const QString& text, int level)
 {
-    flush();
+    Problem problem = flush();
     held_ = text;
     heldLevel_ = level;
+    return problem;
 }
 
-void GameLog::flush()
+Problem GameLog::flush()
 {
     if (!held_)
-        return;
+        return std::nullopt;
     const QString line = *std::exchange(held_, std::nullopt);
-    write(line, heldLevel_);
+    return write(line, heldLevel_);
 }
 
 void GameLog::drop()
 {
     held_.reset();
-}
-
-Problem GameLog::takeProblem()
-{
-    return std::exchange(problem_, std::nullopt);
 }
 
 } // namespace brev

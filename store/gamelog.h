@@ -3,9 +3,9 @@
 // questions asked and the answers missed, line by line. A line is written only
 // when its level reaches the threshold (the settings' log level).
 //
-// Failures: the first failure of a run to write the file is kept, naming the
-// file and the system's reason, for a window to tell (takeProblem); later ones
-// stay quiet. Play goes on without the lines that were lost.
+// Failures: the call that first fails to write the file in a run returns
+// the problem, naming the file and the system's reason, for a window to tell;
+// later failures stay quiet. Play goes on without the lines that were lost.
 #include "base/problem.h"
 
 #include <QString>
@@ -23,28 +23,25 @@ public:
     GameLog(QString path, const int& threshold) : path_(std::move(path)), threshold_(threshold) {}
 
     const QString& path() const { return path_; }
-    // Empties the log (newlog).
-    void clear();
-    // Appends one line when its level reaches the threshold (writelog).
-    void write(const QString& text, int level);
+    // Empties the log.
+    Problem clear();
+    // Appends one line when its level reaches the threshold.
+    Problem write(const QString& text, int level);
     // Holds a line back until the next line is written (or flush), so that a
     // question header stays out of the log when the question is never asked;
     // drop forgets it.
-    void hold(const QString& text, int level);
-    void flush();
+    Problem hold(const QString& text, int level);
+    Problem flush();
     void drop();
-    // The run's first failure to write the log, once.
-    Problem takeProblem();
 
 private:
-    void fail(const QString& reason);
+    Problem fail(const QString& reason);
 
     QString path_;
     const int& threshold_;
     std::optional<QString> held_;
     int heldLevel_ = 0;
     bool failed_ = false;
-    Problem problem_;
 };
 
 } // namespace brev

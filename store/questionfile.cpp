@@ -14,42 +14,34 @@ struct Texts {
 };
 } // namespace
 
-void QuestionFile::append(const QByteArray& bytes, bool truncate)
+Problem QuestionFile::append(const QByteArray& bytes, bool truncate)
 {
     if (buffer_) {
         if (truncate)
             buffer_->clear();
         buffer_->append(bytes);
-        return;
+        return std::nullopt;
     }
     QFile f(path_);
     const auto mode = QIODevice::WriteOnly | (truncate ? QIODevice::Truncate : QIODevice::Append);
-    if (f.open(mode) && f.write(bytes) == bytes.size() && f.flush())
-        return;
-    if (!std::exchange(failed_, true))
-        // In a game the question file is the log, and the player hears of it as the log.
-        problem_ = Texts::tr("The log file %1 cannot be written: %2")
-                       .arg(QDir::toNativeSeparators(path_), f.errorString())
-                   + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
+    if ((f.open(mode) && f.write(bytes) == bytes.size() && f.flush()) || std::exchange(failed_, true))
+        return std::nullopt;
+    // In a game the question file is the log, and the player hears of it as the log.
+    return Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), f.errorString())
+           + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
 }
 
-void QuestionFile::start(const QString& dateLine)
+Problem QuestionFile::start(const QString& dateLine)
 {
-    append(dateLine.toLatin1() + "\r\n", true);
+    return append(dateLine.toLatin1() + "\r\n", true);
 }
 
-void QuestionFile::add(const QStringList& lines)
+Problem QuestionFile::add(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
-    if (!bytes.isEmpty())
-        append(bytes, false);
-}
-
-Problem QuestionFile::takeProblem()
-{
-    return std::exchange(problem_, std::nullopt);
+    return bytes.isEmpty() ? std::nullopt : append(bytes, false);
 }
 
 } // namespace brev

@@ -4,9 +4,10 @@
 // CR LF line ends. In a game with an export switched on it is the log file,
 // "brevquiz.log"; on the command line it collects the file in memory.
 //
-// Failures: the first failure to write the file is kept, naming the file (as
-// the log, which it is) and the system's reason, for the caller to tell
-// (takeProblem); the game goes on without the lines that were lost.
+// Failures: the call that first fails to write the file returns the problem,
+// naming the file (as the log, which it is) and the system's reason, for the
+// caller to tell; later failures stay quiet. The game goes on without the
+// lines that were lost.
 #include "base/problem.h"
 
 #include <QByteArray>
@@ -23,18 +24,16 @@ public:
     explicit QuestionFile(QByteArray* buffer) : buffer_(buffer) {}
 
     // Empties the file and writes its first line, the date.
-    void start(const QString& dateLine);
+    Problem start(const QString& dateLine);
     // Appends a question's lines.
-    void add(const QStringList& lines);
-    Problem takeProblem();
+    Problem add(const QStringList& lines);
 
 private:
-    void append(const QByteArray& bytes, bool truncate);
+    Problem append(const QByteArray& bytes, bool truncate);
 
     QString path_;
     QByteArray* buffer_ = nullptr;
     bool failed_ = false;
-    Problem problem_;
 };
 
 } // namespace brev

@@ -123,8 +123,8 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                 }
                 p.*item.text = storableText(*v);
             } else {
-                QString bad;
-                const auto v = in.nextNumber(kLo16, kHi16, &bad);
+                const auto v = in.nextNumber(kLo16, kHi16);
+                const QString& bad = in.lastValue();
                 if (!v && bad.isEmpty())
                     return endsEarly();
                 if (!v) {

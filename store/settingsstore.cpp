@@ -67,10 +67,9 @@ public:
     {
         if (failed_)
             return false;
-        QString bad;
-        const auto v = in_.nextNumber(static_cast<int>(lo), static_cast<int>(hi), &bad);
+        const auto v = in_.nextNumber(static_cast<int>(lo), static_cast<int>(hi));
         if (!v) {
-            fail(bad, lo, hi);
+            fail(in_.lastValue(), lo, hi);
             return false;
         }
         field = *v;

@@ -3,9 +3,10 @@
 # headers can. Run as: cmake -DCXX=... -DFLOORS_DIR=... -DQT_INCLUDES=a|b|... -P floors_test.cmake
 # (QT_INCLUDES: Qt's include directories, so that only a header of the tree
 # can be missing.)
-set(floors base store models game sound widgets screens hof editor setup app)
+set(floors base store rules models game sound widgets screens hof editor setup app)
 set(header_base base/categories.h)
-set(header_store store/itemdraw.h)
+set(header_store store/records.h)
+set(header_rules rules/itemdraw.h)
 set(header_models models/exportlines.h)
 set(header_game game/gameloop.h)
 set(header_sound sound/soundbackend.h)

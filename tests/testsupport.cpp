@@ -26,7 +26,7 @@ double TestRandom::uniform()
         script.pop_front();
         return v;
     }
-    return std::uniform_real_distribution<double>(0.0, 1.0)(gen_);
+    return unitFromBits(gen_());
 }
 
 void TestMessages::ok(const QString& text)

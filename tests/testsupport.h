@@ -3,9 +3,10 @@
 // on records chosen by the test, and a driver that answers modal windows as
 // they appear.
 #include "app/program.h"
+#include "base/seededrandom.h"
 #include "game/gameloop.h"
 #include "models/questionmodel.h"
-#include "store/texts.h"
+#include "rules/texts.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "store/gamelog.h"
 #include "app/gameui.h"
 #include "game/questionexport.h"
-#include "widgets/realseams.h"
+#include "base/systemclock.h"
 #include "setup/setupdialog.h"
 #include "testsupport.h"
 
@@ -194,10 +194,12 @@ void TestExport::commandLineWritesWhatAGameWrites()
     QCOMPARE(bonusDrawn, bonus);
 
     // The game runs with the program's own random source and clock.
-    Seams seams{makeRandom(seed.toULongLong()), std::make_unique<TestMessages>(), std::make_unique<TestSound>(),
-                std::make_unique<TestShell>(), makeSystemClock(), nullptr};
+    Seams seams{std::make_unique<SeededRandom>(seed.toULongLong()), std::make_unique<TestMessages>(),
+                std::make_unique<TestSound>(), std::make_unique<TestShell>(), std::make_unique<SystemClock>(),
+                nullptr};
     Program ctx(f.program->dir, std::move(seams));
-    ctx.startUp();
+    (void)ctx.loadSettings();
+    (void)ctx.hof.load();
     QCOMPARE(ctx.readRecords(), std::nullopt);
     fillHallOfFame(ctx.hof);
     {

@@ -12,7 +12,7 @@
 #include "screens/reviewwindow.h"
 #include "screens/scorewindow.h"
 #include "screens/sortwindow.h"
-#include "store/mastery.h"
+#include "rules/mastery.h"
 #include "store/progressstore.h"
 #include "testsupport.h"
 

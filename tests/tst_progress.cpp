@@ -2,10 +2,10 @@
 // hand-built histories, the progress table, and the progress file through a
 // real SQLite file: fresh, reopened, deleted, and damaged, foreign, newer,
 // locked or read-only files, which must be reported once and left alone.
-#include "store/mastery.h"
-#include "store/practice.h"
+#include "rules/mastery.h"
+#include "rules/practice.h"
 #include "store/progressstore.h"
-#include "store/progresstable.h"
+#include "rules/progresstable.h"
 #include "base/seams.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Category names, end-of-term texts, and the texts and sort keys of records.
-#include "store/itemdraw.h"
+#include "rules/itemdraw.h"
 #include "testsupport.h"
 
 #include <QtTest>

@@ -13,7 +13,7 @@
 #include "screens/scorewindow.h"
 #include "store/hoflist.h"
 #include "store/language.h"
-#include "store/mastery.h"
+#include "rules/mastery.h"
 #include "store/progressstore.h"
 #include "store/records.h"
 

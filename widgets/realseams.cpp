@@ -12,20 +12,9 @@
 #include <QUrl>
 #include <QtEndian>
 
-#include <random>
-
 namespace brev {
 
 namespace {
-
-class MtRandom : public RandomSource {
-public:
-    explicit MtRandom(quint64 seed) : gen_(seed) {}
-    double uniform() override { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
-
-private:
-    std::mt19937_64 gen_;
-};
 
 QString boxTitle()
 {
@@ -76,12 +65,6 @@ public:
     }
 };
 
-class SystemClock : public Clock {
-public:
-    QDate today() override { return QDate::currentDate(); }
-    QDateTime now() override { return QDateTime::currentDateTime(); }
-};
-
 } // namespace
 
 SoundEffects::SoundEffects(QStringList libraryDirs) : libraryDirs_(std::move(libraryDirs)) {}
@@ -127,14 +110,12 @@ bool SoundEffects::isPlaying(const QString& file) const
     return backend_ && backend_->isPlaying(file);
 }
 
-std::unique_ptr<RandomSource> makeRandom(quint64 seed) { return std::make_unique<MtRandom>(seed); }
 std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }
 std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs)
 {
     return std::make_unique<SoundEffects>(libraryDirs);
 }
 std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
-std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
 
 bool isPcm16Wave(const QString& path)
 {

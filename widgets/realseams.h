@@ -1,5 +1,6 @@
 #pragma once
-// The program's own implementations of the seams.
+// The program's own implementations of the seams that need the window system
+// or the sound library (the random source and the clock are in base/).
 #include "base/seams.h"
 
 #include <QLibrary>
@@ -35,11 +36,9 @@ private:
     bool tried_ = false;
 };
 
-std::unique_ptr<RandomSource> makeRandom(quint64 seed);
 std::unique_ptr<Messages> makeMessageBoxes();
 std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs);
 std::unique_ptr<Shell> makeDesktopShell();
-std::unique_ptr<Clock> makeSystemClock();
 
 // True when the file is a RIFF/WAVE file with 16-bit PCM samples.
 bool isPcm16Wave(const QString& path);

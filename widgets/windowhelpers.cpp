@@ -423,15 +423,14 @@ void keepFrameInside(QWidget* frame, QWidget* window, int margin)
 
 namespace {
 
-// A help file's text as the reader shows it; nothing when the file cannot be
-// read, with the reason in `error`.
-std::optional<QString> readHelpText(const QString& path, QString& error)
+// A help file's text as the reader shows it, or the player's message naming
+// the file and the system's reason.
+Result<QString> readHelpText(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = f.errorString();
-        return std::nullopt;
-    }
+    if (!f.open(QIODevice::ReadOnly))
+        return failure(QCoreApplication::translate("brev::HelpViewer", "The help text %1 cannot be read: %2.")
+                           .arg(QFileInfo(path).fileName(), f.errorString()));
     return QString::fromLatin1(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
@@ -479,8 +478,7 @@ protected:
         if (event->type() != QEvent::LanguageChange)
             return;
         retranslate();
-        QString error;
-        if (const auto text = readHelpText(fileInLanguage(englishPath_), error))
+        if (const Result<QString> text = readHelpText(fileInLanguage(englishPath_)))
             reader->setPlainText(*text);
     }
 
@@ -502,12 +500,9 @@ void showHelpText(Messages& messages, const QString& englishPath, int style)
 {
     // The help in the player's language, when the program directory holds it.
     const QString path = fileInLanguage(englishPath);
-    QString error;
-    const auto text = readHelpText(path, error);
+    const Result<QString> text = readHelpText(path);
     if (!text) {
-        messages.ok(QCoreApplication::translate("brev::HelpViewer",
-                                                     "The help text %1 cannot be read: %2.")
-                             .arg(QFileInfo(path).fileName(), error));
+        messages.show(text.problem());
         return;
     }
     // One reader at a time: asked again, the open one comes to the front.

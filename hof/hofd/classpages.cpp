@@ -2,7 +2,7 @@
 
 #include "hof/hofd/classhtml.h"
 #include "hof/hofd/classtexts.h"
-#include "store/mastery.h"
+#include "rules/mastery.h"
 
 #include <QHash>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "hof/hofd/classtexts.h"
 
-#include "store/mastery.h"
+#include "rules/mastery.h"
 
 #include <array>
 

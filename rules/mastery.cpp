@@ -1,4 +1,4 @@
-#include "store/mastery.h"
+#include "rules/mastery.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "store/practice.h"
+#include "rules/practice.h"
 
-#include "store/mastery.h"
+#include "rules/mastery.h"
 #include "base/seams.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "store/gamesession.h"
+#include "rules/gamesession.h"
 #include "base/numbers.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 // the random source it is given. A question's shuffles take their numbers
 // from the same source, in order. Nothing here fails: a slot that cannot be
 // filled gives record 0.
-#include "store/gamesession.h"
+#include "rules/gamesession.h"
 
 #include <array>
 #include <functional>

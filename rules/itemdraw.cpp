@@ -1,10 +1,10 @@
 // Random choice of the records for one question.
-#include "store/itemdraw.h"
+#include "rules/itemdraw.h"
 
 #include "base/peoplelists.h"
 #include "base/seams.h"
 #include "store/records.h"
-#include "store/texts.h"
+#include "rules/texts.h"
 
 #include <algorithm>
 #include <utility>

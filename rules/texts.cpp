@@ -1,5 +1,5 @@
 // The texts and sort keys that questions show for a record.
-#include "store/texts.h"
+#include "rules/texts.h"
 
 #include "base/categories.h"
 #include "store/records.h"

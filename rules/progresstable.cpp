@@ -1,6 +1,6 @@
-#include "store/progresstable.h"
+#include "rules/progresstable.h"
 
-#include "store/mastery.h"
+#include "rules/mastery.h"
 
 #include <QStringList>
 #include <algorithm>
