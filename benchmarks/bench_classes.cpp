@@ -15,8 +15,6 @@
 #include "hof/hofd/classstore.h"
 
 #include <QCoreApplication>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QUrl>
 
 #include <benchmark/benchmark.h>
@@ -84,22 +82,6 @@ std::pair<QString, QString> makeClass(const QString& database)
     return {line.section(u' ', 0, 0), line.section(QStringLiteral("key="), 1)};
 }
 
-qint64 storedGames(const QString& file)
-{
-    qint64 count = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM class_games"), db);
-            if (q.next())
-                count = q.value(0).toLongLong();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return count;
-}
-
 void BM_ClassReports(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -142,7 +124,7 @@ void BM_ClassReports(benchmark::State& state)
             acked += acknowledged[c];
         }
         std::sort(all.begin(), all.end());
-        const qint64 stored = storedGames(service.database());
+        const qint64 stored = rowsIn(service.database(), QStringLiteral("class_games"));
         state.SetIterationTime(seconds);
         state.counters["reports_per_s"] = double(acked) / seconds;
         state.counters["p50_ms"] = percentile(all, 50);

@@ -100,22 +100,6 @@ double listOnce(quint16 port, const std::string& target = kListing)
                : -1;
 }
 
-qint64 storedEntries(const QString& file)
-{
-    qint64 count = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM entries"), db);
-            if (q.next())
-                count = q.value(0).toLongLong();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return count;
-}
-
 void BM_HofdLoad(benchmark::State& state)
 {
     const int clientCount = int(state.range(0));
@@ -150,7 +134,7 @@ void BM_HofdLoad(benchmark::State& state)
         std::sort(all.begin(), all.end());
         std::sort(submits.begin(), submits.end());
         const double p99 = percentile(all, 99);
-        const qint64 stored = storedEntries(db);
+        const qint64 stored = rowsIn(db, QStringLiteral("entries"));
         state.SetIterationTime(seconds);
         state.counters["requests_per_s"] = double(all.size()) / seconds;
         state.counters["p99_ms"] = p99;

@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -77,6 +79,24 @@ inline int roundTrip(int fd, const std::string& target, const std::string& metho
     if (answer)
         *answer = in.substr(headerEnd + 4);
     return in.size() > 12 ? std::stoi(in.substr(9, 3)) : -1;
+}
+
+// The rows of a table in an SQLite file, read after the server has stopped;
+// -1 when the file cannot be read.
+inline qint64 rowsIn(const QString& file, const QString& table)
+{
+    qint64 count = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM ") + table, db);
+            if (q.next())
+                count = q.value(0).toLongLong();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return count;
 }
 
 inline double percentile(const std::vector<double>& sorted, std::size_t p)
