@@ -26,9 +26,11 @@ namespace
 // for a client that never reads it would take megabytes of answers. Three list
 // pages; a client that reads keeps it empty.
 constexpr int kSendBuffer = 8 * 1024;
-// An answer larger than that (a class's downloads) gets a larger buffer while it
-// is sent: with room for one segment only, every segment would wait for the
-// client's delayed acknowledgement (about 40 ms on Linux), and 17 MB took 15 s.
+// An answer over kLargeAnswer (a class's downloads; no page is that long) gets a
+// larger buffer while it is sent: with room for one segment only, every segment
+// would wait for the client's delayed acknowledgement (about 40 ms on Linux),
+// and 17 MB took 15 s. A client that does not read it holds at most that buffer.
+constexpr qsizetype kLargeAnswer = 64 * 1024;
 constexpr int kLargeSendBuffer = 512 * 1024;
 // What the library may use per connection: a head up to the limits above, and
 // an answer's head. A head too large for it is refused by the library itself.
@@ -543,7 +545,7 @@ bool HttpServer::queue(HttpExchange& x, const HttpResponse& response, bool close
         MHD_add_response_header(r, name.constData(), value.constData());
     if (close || stopping_)
         MHD_add_response_header(r, "Connection", "close");
-    if (x.connection && response.body.size() > kSendBuffer)
+    if (x.connection && response.body.size() > kLargeAnswer)
         setSendBuffer(x.connection->fd, kLargeSendBuffer);
     const bool queued = MHD_queue_response(x.mhd, unsigned(response.status), r) == MHD_YES;
     MHD_destroy_response(r);
