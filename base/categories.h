@@ -202,20 +202,4 @@ constexpr auto bonusCategories()
 // The categories bonus questions add to the draw, in order.
 inline constexpr auto kBonusCategories = detail::bonusCategories();
 
-// Whether the category's screen writes a tab-separated line in a tabbed export.
-constexpr bool hasTabbedForm(int k)
-{
-    switch (screenFor(k)) {
-    case Screen::MultipleChoice:
-    case Screen::Quotation:
-    case Screen::OddOneOut:
-    case Screen::Matching:
-        return true;
-    default:
-        return false;
-    }
-}
-// Whether the category's screen writes a block in an online question file.
-constexpr bool hasOnlineForm(int k) { return screenFor(k) != Screen::NameMe; }
-
 } // namespace brev

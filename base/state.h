@@ -18,8 +18,10 @@ struct WindowPlace {
 
 inline constexpr int kWindowSlots = 11;   // slots 0..10; 0..9 are stored
 
-// Window slots of the question windows (slot 0 is shared by the multiple-choice
-// and quotation screens; the score screen's slot 3 is never stored).
+// The window slots of the stored window places; which kind of question keeps
+// its size in which is in base/kindfacts.h (slot 0 is shared by the
+// multiple-choice and quotation screens; the score screen's slot 3 is never
+// stored).
 enum WindowSlot { SlotMultipleChoice = 0, SlotSort = 1, SlotMatch = 2, SlotScore = 3,
                   SlotOddOut = 7, SlotPortraits = 8 };
 

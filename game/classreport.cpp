@@ -1,5 +1,7 @@
 #include "game/classreport.h"
 
+#include "base/kindfacts.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -36,7 +38,7 @@ QJsonObject questionJson(const QuestionRecord& record)
         items.append(QJsonObject{{QStringLiteral("president"), item.record},
                                  {QStringLiteral("right"), item.correct && !record.skipped}});
     }
-    const QString kind = reportKind(record.screen);
+    const QString kind = QString::fromLatin1(kindFacts(record.screen).reportName);
     if (items.isEmpty() || kind.isEmpty())
         return {};
     const int possible = points(record.possible);
@@ -51,21 +53,6 @@ QJsonObject questionJson(const QuestionRecord& record)
 }
 
 } // namespace
-
-QString reportKind(Screen screen)
-{
-    switch (screen) {
-    case Screen::MultipleChoice: return QStringLiteral("multiple-choice");
-    case Screen::Quotation: return QStringLiteral("quotation");
-    case Screen::OddOneOut: return QStringLiteral("odd-one-out");
-    case Screen::Sorting: return QStringLiteral("sorting");
-    case Screen::Matching: return QStringLiteral("matching");
-    case Screen::Portraits: return QStringLiteral("portraits");
-    case Screen::NameMe: return QStringLiteral("name-me");
-    case Screen::None: break;
-    }
-    return {};
-}
 
 QByteArray classReportJson(const ClassReport& report)
 {

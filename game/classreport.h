@@ -32,8 +32,6 @@ struct ClassReport {
     QList<QuestionRecord> questions;   // in the order asked
 };
 
-// The kind of question a screen asks, as the report names it ("sorting").
-QString reportKind(Screen screen);
 // The report as the service takes it: compact JSON, UTF-8.
 QByteArray classReportJson(const ClassReport& report);
 

@@ -2,6 +2,7 @@
 // dispatch of each category to the screen that asks it.
 #include "game/gameloop.h"
 
+#include "base/kindfacts.h"
 #include "game/questionkinds.h"
 #include "models/questionmodel.h"
 #include "store/gamelog.h"
@@ -195,7 +196,7 @@ void Game::askQuestions(GameUi& ui)
                 // A bonus category that cannot be filled: the game draws another.
             } else if (!exporting) {
                 ++asked;
-            } else if (outcome != Asked::Abandoned && hasOnlineForm(k)) {
+            } else if (outcome != Asked::Abandoned && kindOf(k).onlineForm) {
                 // An online question file holds only questions that were written:
                 // not those given up, nor Name Me, which has no online form.
                 ++asked;

@@ -1,5 +1,6 @@
 #include "game/questionexport.h"
 
+#include "base/kindfacts.h"
 #include "base/seams.h"
 #include "store/gamelog.h"
 #include "rules/gamesession.h"
@@ -49,7 +50,7 @@ Problem startExport(ExportMode mode, SettingsStore& settings, GameSession& sessi
 Problem tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
 {
     for (const int k : drawnCategories(catenabled, bonusQuestions)) {
-        if (hasTabbedForm(k))
+        if (kindOf(k).tabbedForm)
             return std::nullopt;
     }
     return Texts::tr("Tabbed questions come from multiple-choice and matching questions only: "

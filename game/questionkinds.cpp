@@ -8,21 +8,69 @@
 #include "models/quotationmodel.h"
 #include "models/sortmodel.h"
 
+#include <array>
+#include <type_traits>
+
 namespace brev {
 
-std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, RunMode mode, int maxdif)
+namespace {
+
+template <class Model>
+std::unique_ptr<QuestionModel> modelOf(ItemDraw& draw, int category, RunMode mode, int maxdif)
 {
-    switch (screen) {
-    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceModel>(draw, category, mode);
-    case Screen::Quotation: return std::make_unique<QuotationModel>(draw, category, mode);
-    case Screen::OddOneOut: return std::make_unique<OddOneOutModel>(draw, category, mode);
-    case Screen::Sorting: return std::make_unique<SortModel>(draw, category, mode);
-    case Screen::Matching: return std::make_unique<MatchModel>(draw, category, mode);
-    case Screen::Portraits: return std::make_unique<PortraitMatchModel>(draw, category, mode);
-    case Screen::NameMe: return std::make_unique<NameMeModel>(draw, category, mode, maxdif);
-    case Screen::None: break;
-    }
+    if constexpr (std::is_constructible_v<Model, ItemDraw&, int, RunMode, int>)
+        return std::make_unique<Model>(draw, category, mode, maxdif);
+    else
+        return std::make_unique<Model>(draw, category, mode);
+}
+
+template <class Model>
+QuestionKind kind(Screen screen)
+{
+    return {kindFacts(screen), &modelOf<Model>};
+}
+
+std::array<QuestionKind, kKindFacts.size()> table{{
+    kind<MultipleChoiceModel>(Screen::MultipleChoice),
+    kind<QuotationModel>(Screen::Quotation),
+    kind<OddOneOutModel>(Screen::OddOneOut),
+    kind<SortModel>(Screen::Sorting),
+    kind<MatchModel>(Screen::Matching),
+    kind<PortraitMatchModel>(Screen::Portraits),
+    kind<NameMeModel>(Screen::NameMe),
+}};
+
+QuestionKind* entry(Screen screen)
+{
+    for (QuestionKind& k : table)
+        if (k.facts.screen == screen && screen != Screen::None)
+            return &k;
     return nullptr;
+}
+
+} // namespace
+
+std::span<const QuestionKind> questionKinds()
+{
+    return table;
+}
+
+const QuestionKind* questionKind(Screen screen)
+{
+    return entry(screen);
+}
+
+void setWindowMaker(Screen screen, WindowMaker make)
+{
+    if (QuestionKind* k = entry(screen))
+        k->makeWindow = make;
+}
+
+std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, RunMode mode,
+                                            int maxdif)
+{
+    const QuestionKind* k = entry(screen);
+    return k ? k->makeModel(draw, category, mode, maxdif) : nullptr;
 }
 
 } // namespace brev

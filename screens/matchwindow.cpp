@@ -45,7 +45,8 @@ constexpr TwipsPlace kLayout[] = {
 } // namespace
 
 MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* parent)
-    : MatchingWindow(model, parts, SlotMatch, kClientWidth, kClientHeight, true, parent), model_(model)
+    : MatchingWindow(model, parts, kindFacts(Screen::Matching).slot, kClientWidth, kClientHeight, true, parent),
+      model_(model)
 {
     setObjectName(QStringLiteral("qmatch"));
 

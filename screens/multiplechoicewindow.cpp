@@ -30,10 +30,9 @@ constexpr TwipsPlace kLayout[] = {
 
 // ---- ChoiceWindow
 
-ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, int clientWidth, int clientHeight,
-                           double labelPoints, QWidget* parent)
-    : QuestionWindow(parts, SlotMultipleChoice, tr("Multiple Choice"), clientWidth, clientHeight,
-                     kWindowColour, parent),
+ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, int slot, int clientWidth,
+                           int clientHeight, double labelPoints, QWidget* parent)
+    : QuestionWindow(parts, slot, tr("Multiple Choice"), clientWidth, clientHeight, kWindowColour, parent),
       model_(model)
 {
     frame = new QFrame(this);
@@ -97,7 +96,8 @@ void ChoiceWindow::choose(int i)
 // ---- mchoice
 
 MultipleChoiceWindow::MultipleChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, QWidget* parent)
-    : ChoiceWindow(model, parts, kClientWidth, kClientHeight, 11, parent)
+    : ChoiceWindow(model, parts, kindFacts(Screen::MultipleChoice).slot, kClientWidth, kClientHeight, 11,
+                   parent)
 {
     setObjectName(QStringLiteral("mchoice"));
     placeControls(this, kLayout);

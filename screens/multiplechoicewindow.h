@@ -30,9 +30,10 @@ public:
     QPushButton* skipButton;    // Command1, "skip"
 
 protected:
-    // model: loaded; labelPoints: the size of the question label's Arial face.
-    ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, int clientWidth, int clientHeight,
-                 double labelPoints, QWidget* parent);
+    // model: loaded; slot: the kind's window slot; labelPoints: the size of
+    // the question label's Arial face.
+    ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, int slot, int clientWidth,
+                 int clientHeight, double labelPoints, QWidget* parent);
     // Fills the label and the choices from the model.
     void showQuestion();
     // Help and skip as wide as their captions; call after placing them.

@@ -53,7 +53,8 @@ QLabel* makeImage(QWidget* parent, const char* name)
 } // namespace
 
 NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const QString& dir, QWidget* parent)
-    : QuestionWindow(parts, -1, NameMeModel::caption(), kClientWidth, kClientHeight, QColor(), parent),
+    : QuestionWindow(parts, kindFacts(Screen::NameMe).slot, NameMeModel::caption(), kClientWidth, kClientHeight,
+                     QColor(), parent),
       model_(model), dir_(dir)
 {
     setObjectName(QStringLiteral("NameMe"));

@@ -30,8 +30,8 @@ constexpr TwipsPlace kLayout[] = {
 } // namespace
 
 OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts, QWidget* parent)
-    : QuestionWindow(parts, SlotOddOut, model.categoryName(Wording::Shown), kClientWidth, kClientHeight,
-                     Qt::white, parent),
+    : QuestionWindow(parts, kindFacts(Screen::OddOneOut).slot, model.categoryName(Wording::Shown), kClientWidth,
+                     kClientHeight, Qt::white, parent),
       model_(model)
 {
     setObjectName(QStringLiteral("qoddout"));

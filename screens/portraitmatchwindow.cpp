@@ -41,7 +41,9 @@ constexpr TwipsPlace kLayout[] = {
 
 PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const WindowParts& parts, const QString& dir,
                                          QWidget* parent)
-    : MatchingWindow(model, parts, SlotPortraits, kClientWidth, kClientHeight, true, parent), model_(model)
+    : MatchingWindow(model, parts, kindFacts(Screen::Portraits).slot, kClientWidth, kClientHeight, true,
+                     parent),
+      model_(model)
 {
     setObjectName(QStringLiteral("imatch"));
 

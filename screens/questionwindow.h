@@ -4,6 +4,7 @@
 // skip buttons, and handing a judgement on. A question window is built on a
 // loaded model, lays out its controls from a twips table, shows what its
 // model holds and forwards input to it.
+#include "base/kindfacts.h"
 #include "widgets/windowhelpers.h"
 
 #include <QDialog>

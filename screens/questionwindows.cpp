@@ -1,5 +1,6 @@
 #include "screens/questionwindows.h"
 
+#include "game/questionkinds.h"
 #include "screens/matchwindow.h"
 #include "screens/multiplechoicewindow.h"
 #include "screens/namemewindow.h"
@@ -8,31 +9,53 @@
 #include "screens/quotationwindow.h"
 #include "screens/sortwindow.h"
 
+#include <type_traits>
+
 namespace brev {
+
+namespace {
+
+// The window of a kind on its model; a model of another type gets none.
+template <class Model, class Window>
+std::unique_ptr<QuestionWindow> windowOf(QuestionModel& question, const WindowParts& parts,
+                                         const QString& dir, QWidget* parent)
+{
+    auto* model = dynamic_cast<Model*>(&question);
+    if (!model)
+        return nullptr;
+    if constexpr (std::is_constructible_v<Window, Model&, const WindowParts&, const QString&, QWidget*>)
+        return std::make_unique<Window>(*model, parts, dir, parent);
+    else
+        return std::make_unique<Window>(*model, parts, parent);
+}
+
+// Pairs the model a kind makes with its window, once.
+template <class Model, class Window>
+void registerWindow(Screen screen)
+{
+    setWindowMaker(screen, &windowOf<Model, Window>);
+}
+
+} // namespace
+
+void registerQuestionWindows()
+{
+    registerWindow<MultipleChoiceModel, MultipleChoiceWindow>(Screen::MultipleChoice);
+    registerWindow<QuotationModel, QuotationWindow>(Screen::Quotation);
+    registerWindow<OddOneOutModel, OddOneOutWindow>(Screen::OddOneOut);
+    registerWindow<SortModel, SortWindow>(Screen::Sorting);
+    registerWindow<MatchModel, MatchWindow>(Screen::Matching);
+    registerWindow<PortraitMatchModel, PortraitMatchWindow>(Screen::Portraits);
+    registerWindow<NameMeModel, NameMeWindow>(Screen::NameMe);
+}
 
 std::unique_ptr<QuestionWindow> makeWindow(QuestionModel& question, const WindowParts& parts, const QString& dir,
                                            QWidget* parent)
 {
-    // Each screen's model is the one the table of question kinds makes for it.
-    switch (question.screen()) {
-    case Screen::MultipleChoice:
-        return std::make_unique<MultipleChoiceWindow>(static_cast<MultipleChoiceModel&>(question), parts, parent);
-    case Screen::Quotation:
-        return std::make_unique<QuotationWindow>(static_cast<QuotationModel&>(question), parts, parent);
-    case Screen::OddOneOut:
-        return std::make_unique<OddOneOutWindow>(static_cast<OddOneOutModel&>(question), parts, parent);
-    case Screen::Sorting:
-        return std::make_unique<SortWindow>(static_cast<SortModel&>(question), parts, parent);
-    case Screen::Matching:
-        return std::make_unique<MatchWindow>(static_cast<MatchModel&>(question), parts, parent);
-    case Screen::Portraits:
-        return std::make_unique<PortraitMatchWindow>(static_cast<PortraitMatchModel&>(question), parts, dir, parent);
-    case Screen::NameMe:
-        return std::make_unique<NameMeWindow>(static_cast<NameMeModel&>(question), parts, dir, parent);
-    case Screen::None:
-        break;
-    }
-    return nullptr;
+    static const bool registered = (registerQuestionWindows(), true);
+    (void)registered;
+    const QuestionKind* kind = questionKind(question.screen());
+    return kind && kind->makeWindow ? kind->makeWindow(question, parts, dir, parent) : nullptr;
 }
 
 } // namespace brev

@@ -28,7 +28,8 @@ constexpr TwipsPlace kLayout[] = {
 } // namespace
 
 QuotationWindow::QuotationWindow(QuotationModel& model, const WindowParts& parts, QWidget* parent)
-    : ChoiceWindow(model, parts, kClientWidth, kClientHeight, kLabelPoints, parent)
+    : ChoiceWindow(model, parts, kindFacts(Screen::Quotation).slot, kClientWidth, kClientHeight, kLabelPoints,
+                   parent)
 {
     setObjectName(QStringLiteral("quote"));
 

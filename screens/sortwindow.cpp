@@ -133,8 +133,8 @@ void SortList::keyPressEvent(QKeyEvent* event)
 // ---- qsort
 
 SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* parent)
-    : QuestionWindow(parts, SlotSort, tr(" Sort "), kClientWidth, kClientHeight, kWindowColour,
-                     parent),
+    : QuestionWindow(parts, kindFacts(Screen::Sorting).slot, tr(" Sort "), kClientWidth, kClientHeight,
+                     kWindowColour, parent),
       model_(model)
 {
     setObjectName(QStringLiteral("qsort"));

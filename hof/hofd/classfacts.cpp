@@ -1,6 +1,6 @@
 #include "hof/hofd/classfacts.h"
 
-#include "base/categories.h"
+#include "base/kindfacts.h"
 
 #include <QByteArrayList>
 #include <array>
@@ -63,29 +63,6 @@ constexpr std::array<Translated, 27> kCategoryNames{{
 }};
 // clang-format on
 
-const char* kindOf(brev::Screen screen)
-{
-    switch (screen) {
-    case brev::Screen::MultipleChoice:
-        return "multiple-choice";
-    case brev::Screen::Quotation:
-        return "quotation";
-    case brev::Screen::OddOneOut:
-        return "odd-one-out";
-    case brev::Screen::Sorting:
-        return "sorting";
-    case brev::Screen::Matching:
-        return "matching";
-    case brev::Screen::Portraits:
-        return "portraits";
-    case brev::Screen::NameMe:
-        return "name-me";
-    case brev::Screen::None:
-        break;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 QString presidentName(int record)
@@ -96,16 +73,13 @@ QString presidentName(int record)
 
 QString categoryKind(int category)
 {
-    const char* kind = kindOf(brev::screenFor(category));
-    return kind ? QString::fromLatin1(kind) : QString();
+    return QString::fromLatin1(brev::kindOf(category).reportName);
 }
 
 bool isKind(const QString& kind)
 {
-    for (const brev::Screen screen :
-         {brev::Screen::MultipleChoice, brev::Screen::Quotation, brev::Screen::OddOneOut,
-          brev::Screen::Sorting, brev::Screen::Matching, brev::Screen::Portraits, brev::Screen::NameMe}) {
-        if (kind == QLatin1String(kindOf(screen)))
+    for (const brev::KindFacts& facts : brev::kKindFacts) {
+        if (kind == QLatin1String(facts.reportName))
             return true;
     }
     return false;

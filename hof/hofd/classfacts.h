@@ -17,8 +17,9 @@ constexpr int kPresidents = 45; // record numbers 1..45
 // The name of record 1..45 ("George Washington"); empty outside.
 QString presidentName(int record);
 
-// The kind of question of a category as reports name it ("sorting"); empty
-// for a number that is no category a game can ask.
+// The kind of question of a category as reports name it ("sorting", the
+// game's table of question kinds); empty for a number that is no category a
+// game can ask.
 QString categoryKind(int category);
 // Whether kind is one of the seven kinds a report may name.
 bool isKind(const QString& kind);
