@@ -271,6 +271,7 @@ void HofServer::stored(const StoreResult& result)
         database_.changedElsewhere();
     for (auto it = result.best.cbegin(); it != result.best.cend(); ++it) // fresher than any list being read
         remember(it.key(), it.value());
+    QHash<QString, ListPage> pages; // each game's rows written once for the batch
     for (qsizetype i = 0; i < qsizetype(batch.size()); ++i) {
         const SubmitPtr& s = batch[std::size_t(i)];
         const QString what = QStringLiteral("submit game=") + s->entry.game;
@@ -283,9 +284,10 @@ void HofServer::stored(const StoreResult& result)
         } else if (id != 0) {
             // Stored and committed: even when the list cannot be read back, the
             // answer acknowledges the entry.
-            answer(s->reply, s->peer, 200,
-                   listPage(s->entry.game, result.best.value(s->entry.game), id, s->entry.score), what,
-                   s->since);
+            auto page = pages.constFind(s->entry.game);
+            if (page == pages.cend())
+                page = pages.insert(s->entry.game, ListPage(s->entry.game, result.best.value(s->entry.game)));
+            answer(s->reply, s->peer, 200, page->page(id, s->entry.score), what, s->since);
             // Settled: the next identical entry is another game, stored anew.
             doubtful_.remove(s->key);
         } else if (refused) {
