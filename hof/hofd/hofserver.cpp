@@ -308,8 +308,8 @@ void HofServer::stored(const StoreResult& result)
     }
     // The clients just answered come back together with the ones that waited
     // meanwhile: gathered, they share one commit rather than take turns.
-    expected_ = batch.size() + queued_.size();
-    if (stopping_ || queued_.size() >= std::size_t(kMaxBatch))
+    expected_ = std::min(batch.size() + queued_.size(), std::size_t(kMaxBatch));
+    if (stopping_ || queued_.size() >= expected_)
         storeQueued();
     else if (!queued_.empty())
         storeTimer_.start(kGatherMs);
