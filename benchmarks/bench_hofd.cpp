@@ -9,8 +9,8 @@
 //   256 clients, this build's server and an older one, whose path is given in
 //   HOFD_OLD_EXE (built from an older commit in a folder of its own; without it
 //   those cases are skipped, saying so). Reports requests per second and the
-//   99th-percentile latency (targets: listings at least as fast as the older
-//   server, submissions at least 90 % as fast).
+//   99th-percentile latency (target: listings and submissions at least as fast
+//   as the older server).
 // - Memory over 60 s of mixed load at 16 clients: the server's memory at the
 //   start and end (target: flat, the end within 10 % and 4 MB of the start).
 // - 300 clients pipeline requests and never read the answers for 3 s while an

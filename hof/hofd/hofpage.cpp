@@ -2,8 +2,6 @@
 
 #include "hof/hofd/hofrequest.h"
 
-#include <algorithm>
-
 namespace hofd
 {
 
@@ -45,39 +43,55 @@ QString shortDate(const QDate& d)
     return QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year());
 }
 
-QByteArray listPage(const QString& game, const QList<ListedEntry>& entries, qint64 newId, int newScore)
+ListPage::ListPage(const QString& game, const QList<ListedEntry>& entries)
+    : head_(head(QStringLiteral("Hall of Fame: ") + game).toUtf8())
 {
-    QString html = head(QStringLiteral("Hall of Fame: ") + game);
+    bytes_ = head_.size() + 300; // the line above the table, its head and the page's end
+    ids_.reserve(entries.size());
+    cells_.reserve(entries.size());
+    int rank = 0;
+    for (const ListedEntry& e : entries) {
+        ++rank;
+        ids_.append(e.id);
+        cells_.append((cell(QString::number(rank), true) + cell(QString::number(e.score), true) +
+                       cell(QString::number(e.difficulty), true) + nameCell(e.name) +
+                       cell(shortDate(e.created), false))
+                          .toUtf8());
+        bytes_ += cells_.last().size() + 24;
+    }
+}
+
+QByteArray ListPage::page(qint64 newId, int newScore) const
+{
+    QByteArray html;
+    html.reserve(bytes_);
+    html += head_;
     if (newId != 0) {
-        const auto at =
-            std::find_if(entries.begin(), entries.end(), [&](const ListedEntry& e) { return e.id == newId; });
-        if (at != entries.end())
+        const qsizetype at = ids_.indexOf(newId);
+        if (at >= 0)
             html += QStringLiteral("<p>Your score of %1 is number %2.</p>\n")
                         .arg(newScore)
-                        .arg(at - entries.begin() + 1);
+                        .arg(at + 1)
+                        .toUtf8();
         else
             html += QStringLiteral("<p>Your score of %1 is stored; it is not among the best %2.</p>\n")
                         .arg(newScore)
-                        .arg(kListed);
+                        .arg(kListed)
+                        .toUtf8();
     }
-    if (entries.isEmpty()) {
-        html += QStringLiteral("<p>No entries yet.</p>\n");
+    if (cells_.isEmpty()) {
+        html += "<p>No entries yet.</p>\n";
     } else {
-        html += QStringLiteral("<table>\n<tr><th>Rank</th><th>Score</th><th>Dif</th><th>Name</th>"
-                               "<th>Date</th></tr>\n");
-        int rank = 0;
-        for (const ListedEntry& e : entries) {
-            ++rank;
-            html +=
-                e.id == newId && newId != 0 ? QStringLiteral("<tr class=\"new\">") : QStringLiteral("<tr>");
-            html += cell(QString::number(rank), true) + cell(QString::number(e.score), true) +
-                    cell(QString::number(e.difficulty), true) + nameCell(e.name) +
-                    cell(shortDate(e.created), false) + QStringLiteral("</tr>\n");
+        html += "<table>\n<tr><th>Rank</th><th>Score</th><th>Dif</th><th>Name</th><th>Date</th></tr>\n";
+        for (qsizetype i = 0; i < cells_.size(); ++i) {
+            html += ids_.at(i) == newId && newId != 0 ? "<tr class=\"new\">" : "<tr>";
+            html += cells_.at(i);
+            html += "</tr>\n";
         }
-        html += QStringLiteral("</table>\n");
+        html += "</table>\n";
     }
-    html += QStringLiteral("</body>\n</html>\n");
-    return html.toUtf8();
+    html += "</body>\n</html>\n";
+    return html;
 }
 
 QByteArray errorPage(const QString& title, const QString& text)

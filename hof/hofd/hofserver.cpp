@@ -16,9 +16,10 @@ const char* const kPath = "/games/triv/triviahf.asp";
 constexpr int kMaxBatch = 500;      // entries stored in one transaction
 constexpr int kMaxDoubtful = 10000; // entries remembered as perhaps stored
 constexpr qint64 kMaxQuery = 1024;  // bytes of body read and dropped
-// While fewer submissions wait than the last batch held, the first waits this
-// long for the others to come (the clients answered together come back
-// together), so that one commit stores them all rather than a few at a time.
+// While fewer submissions wait than the last batch and those that waited for
+// it, the first waits this long for the others to come (the clients answered
+// together come back together), so that one commit stores them all rather than
+// a few at a time.
 constexpr int kGatherMs = 1;
 
 void logProblem(const QString& text)
@@ -224,7 +225,7 @@ void HofServer::submit(const SubmitPtr& s)
     if (doubt != doubtful_.cend() && clock_.elapsed() - doubt->atMs < kDoubtfulWindowMs)
         s->sameSince = doubt->since;
     queued_.push_back(s);
-    const bool enough = queued_.size() >= lastBatch_;
+    const bool enough = queued_.size() >= expected_;
     if (!storeTimer_.isActive() || (enough && storeTimer_.interval() > 0))
         storeTimer_.start(enough ? 0 : kGatherMs);
     if (!giveUpTimer_.isActive())
@@ -238,7 +239,6 @@ void HofServer::storeQueued()
     const auto end = queued_.begin() + qMin<qsizetype>(kMaxBatch, qsizetype(queued_.size()));
     storing_.assign(queued_.begin(), end);
     queued_.erase(queued_.begin(), end);
-    lastBatch_ = storing_.size();
     StoreBatch batch;
     batch.when = QDateTime::currentDateTimeUtc();
     for (const SubmitPtr& s : storing_) {
@@ -271,6 +271,7 @@ void HofServer::stored(const StoreResult& result)
         database_.changedElsewhere();
     for (auto it = result.best.cbegin(); it != result.best.cend(); ++it) // fresher than any list being read
         remember(it.key(), it.value());
+    QHash<QString, ListPage> pages; // each game's rows written once for the batch
     for (qsizetype i = 0; i < qsizetype(batch.size()); ++i) {
         const SubmitPtr& s = batch[std::size_t(i)];
         const QString what = QStringLiteral("submit game=") + s->entry.game;
@@ -283,9 +284,10 @@ void HofServer::stored(const StoreResult& result)
         } else if (id != 0) {
             // Stored and committed: even when the list cannot be read back, the
             // answer acknowledges the entry.
-            answer(s->reply, s->peer, 200,
-                   listPage(s->entry.game, result.best.value(s->entry.game), id, s->entry.score), what,
-                   s->since);
+            auto page = pages.constFind(s->entry.game);
+            if (page == pages.cend())
+                page = pages.insert(s->entry.game, ListPage(s->entry.game, result.best.value(s->entry.game)));
+            answer(s->reply, s->peer, 200, page->page(id, s->entry.score), what, s->since);
             // Settled: the next identical entry is another game, stored anew.
             doubtful_.remove(s->key);
         } else if (refused) {
@@ -304,7 +306,13 @@ void HofServer::stored(const StoreResult& result)
             rememberDoubtful(*s);
         s->answered = true;
     }
-    storeQueued();
+    // The clients just answered come back together with the ones that waited
+    // meanwhile: gathered, they share one commit rather than take turns.
+    expected_ = std::min(batch.size() + queued_.size(), std::size_t(kMaxBatch));
+    if (stopping_ || queued_.size() >= expected_)
+        storeQueued();
+    else if (!queued_.empty())
+        storeTimer_.start(kGatherMs);
     armGiveUp();
     checkStopped();
 }

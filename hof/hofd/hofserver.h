@@ -4,9 +4,10 @@
 // without the body and never stores; other methods get 405.
 //
 // The database is never waited for on the event loop (HofDatabase): submissions
-// arriving while a batch is being stored are stored together in the next one
-// (with the writer idle, fewer than the last batch wait a millisecond for the
-// rest), each answered only after its commit; one the database refuses fails alone. A
+// arriving while a batch is being stored are stored together in the next one,
+// which waits up to a millisecond for the clients of the last batch to come
+// back (so that they share one commit rather than take turns), each answered
+// only after its commit; one the database refuses fails alone. A
 // submission not stored within the database timeout gets 503 with Retry-After.
 // The lists of the games asked recently (up to kMaxCachedGames, the least
 // recently asked making room) are kept in memory and served at once while the
@@ -135,7 +136,9 @@ class HofServer : public QObject
     std::vector<SubmitPtr> storing_; // the batch the writer has
     std::vector<ListingPtr> toRead_; // waiting for the next read
     std::vector<ListingPtr> reading_;
-    std::size_t lastBatch_ = 1; // submissions in the last batch stored
+    // Submissions expected together: the last batch answered and those that
+    // waited for it.
+    std::size_t expected_ = 1;
     bool writerBusy_ = false;
     bool readerBusy_ = false;
     bool watching_ = false; // PostgreSQL notifies every change

@@ -200,6 +200,7 @@ struct HttpServer::Connection {
     quint64 boundaryBytes = 0; // received when its last answer was given, as the next check saw it
     quint64 bytesSeen = 0;     // at the last check
     bool lowWater = true;      // the kernel holds small reads back
+    bool largeBuffer = false;  // the send buffer is grown for a large answer
     bool counted = true;       // boundaryBytes is known
     bool gathering = false;
     int gatherMs = kHeadPieceWaitMs;
@@ -545,8 +546,10 @@ bool HttpServer::queue(HttpExchange& x, const HttpResponse& response, bool close
         MHD_add_response_header(r, name.constData(), value.constData());
     if (close || stopping_)
         MHD_add_response_header(r, "Connection", "close");
-    if (x.connection && response.body.size() > kLargeAnswer)
+    if (x.connection && response.body.size() > kLargeAnswer) {
         setSendBuffer(x.connection->fd, kLargeSendBuffer);
+        x.connection->largeBuffer = true;
+    }
     const bool queued = MHD_queue_response(x.mhd, unsigned(response.status), r) == MHD_YES;
     MHD_destroy_response(r);
     return queued;
@@ -598,7 +601,9 @@ void HttpServer::completed(void** context, int how)
         // The next head, kept alive: the idle timeout, then the time for a head.
         c->deadline = c->idleSince + limits_.idleTimeoutMs + limits_.headerTimeoutMs;
         c->counted = false; // the next check counts from there
-        setSendBuffer(c->fd, kSendBuffer);
+        if (c->largeBuffer)
+            setSendBuffer(c->fd, kSendBuffer);
+        c->largeBuffer = false;
         if (stopping_)
             dropConnection(c, false);
     }
