@@ -1,6 +1,7 @@
 // brevallo-hofd as a player's browser meets it: the real server on a free loopback
 // port with a temporary database, asked through QNetworkAccessManager. Every
 // request has a time limit; the server is killed and restarted for durability.
+#include "hof/hofd/hofpage.h"
 #include "hof/hofd/hofrequest.h"
 #include "hof/hofd/hofstore.h"
 #include "store/hoflist.h"
@@ -50,6 +51,7 @@ class TestHofd : public QObject
     void parsesQueries_data();
     void parsesQueries();
     void submissionIsListedAndMarked();
+    void onePageSetServesEachEntryOfABatch();
     void onlyThirtyBestListedTiesBelowEarlier();
     void fiveDigitScoresAndDatesAsListed();
     void namesAreEscapedAndStoredAsText();
@@ -220,6 +222,29 @@ void TestHofd::submissionIsListedAndMarked()
         "<tr><td class=\"n\">1</td><td class=\"n\">120</td><td class=\"n\">3</td><td><bdi>Ann</bdi></td>"));
     QVERIFY(!list.body.contains("class=\"new\""));
     QVERIFY(get("/games/triv/triviahf.asp?game=other").body.contains("No entries yet."));
+}
+
+void TestHofd::onePageSetServesEachEntryOfABatch()
+{
+    // The answers of one batch are made from one set of rows: each marks its
+    // own entry and no other, and gives its own place.
+    const QDate day(2026, 3, 4);
+    const hofd::ListPage pages(QStringLiteral("brev"),
+                               {{7, 300, 2, QStringLiteral("Ann"), day}, {9, 200, 1, QStringLiteral("Bo"), day}});
+    const QByteArray second = pages.page(9, 200);
+    QVERIFY(second.contains("Your score of 200 is number 2."));
+    QVERIFY(second.contains("<tr><td class=\"n\">1</td><td class=\"n\">300</td>"));
+    QVERIFY(second.contains("<tr class=\"new\"><td class=\"n\">2</td><td class=\"n\">200</td>"
+                            "<td class=\"n\">1</td><td><bdi>Bo</bdi></td><td>3/4/2026</td></tr>"));
+    QCOMPARE(second.count("class=\"new\""), 1);
+    const QByteArray first = pages.page(7, 300);
+    QVERIFY(first.contains("Your score of 300 is number 1."));
+    QVERIFY(first.contains("<tr class=\"new\"><td class=\"n\">1</td>"));
+    QCOMPARE(first.count("class=\"new\""), 1);
+    const QByteArray unlisted = pages.page(11, 5);
+    QVERIFY(unlisted.contains("Your score of 5 is stored; it is not among the best 30."));
+    QVERIFY(!unlisted.contains("class=\"new\""));
+    QVERIFY(!pages.page().contains("Your score"));
 }
 
 void TestHofd::onlyThirtyBestListedTiesBelowEarlier()
