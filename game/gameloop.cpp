@@ -3,6 +3,7 @@
 #include "game/gameloop.h"
 
 #include "game/questionkinds.h"
+#include "game/questionlines.h"
 #include "models/questionmodel.h"
 #include "store/gamelog.h"
 #include "rules/gamesession.h"
@@ -63,7 +64,7 @@ Problem Game::applyTurn(const Verdict& verdict, int number)
     const QuestionRecord& record = verdict.record;
     session_.addPoints(record.points, record.possible);
     Problem problem;
-    for (const LogLine& line : verdict.log)
+    for (const LogLine& line : judgedLines(verdict, session_.mode))
         if (Problem failed = log_.write(line.text, line.level))
             problem = failed;
     for (const Credit& credit : verdict.credits)

@@ -87,8 +87,8 @@ Verdict MatchingModel::judge() const
         } else if (target >= 0) {
             v.credits << Credit{item.record, kWrongCredit};
             v.results += kLineBreak + wrongPairLine(k, target, Wording::Shown);
-            if (logsWrongPairs())
-                v.log << LogLine{wrongPairLine(k, target, Wording::Written), kExplainLevel};
+            v.log << LogLine{wrongPairLine(k, target, Wording::Written), kExplainLevel,
+                             LineKind::Explanation};
         } else {
             v.results += kLineBreak + unplacedLine(k);
         }

@@ -56,8 +56,6 @@ protected:
     // The result line for bar `placed` wrongly on target p, as the log writes
     // it or as the score screen shows it.
     virtual QString wrongPairLine(int placed, int p, Wording wording) const = 0;
-    // Whether that line goes to the play log in this run mode.
-    virtual bool logsWrongPairs() const = 0;
     // What target p shows, in words, for the review.
     virtual QString targetText(int p) const = 0;
     // The target that shows bar k's record.

@@ -79,8 +79,7 @@ void MatchModel::finish(Verdict& v, int correct) const
     if (correct == kBars) {
         v.results = tr("*** All correct!");
         v.sound = SfxCorrect;
-        if (!exporting())
-            v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel};
+        v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel, LineKind::AllCorrect};
     } else {
         v.sound = SfxWrong;
     }

@@ -49,7 +49,6 @@ protected:
     QString unplacedLine(int k) const override { return wrongPairLine(k, -1, Wording::Shown); }
     QString targetText(int p) const override { return shownDescription(p); }
     QString reviewQuestion() const override { return shownQuestion(); }
-    bool logsWrongPairs() const override { return !exporting(); }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 10; }
 

@@ -145,8 +145,8 @@ Verdict OddOneOutModel::choose(int position) const
         v.sound = SfxOddOneRight;
     } else {
         v.results = tr("No, %1").arg(patternSentence(Wording::Shown));
-        if (!exporting())
-            v.log = {{QStringLiteral("No, ") + patternSentence(Wording::Written), kExplainLevel}};
+        v.log = {{QStringLiteral("No, ") + patternSentence(Wording::Written), kExplainLevel,
+                  LineKind::Explanation}};
         v.credits = {{chosen_[size_t(slot)], kWrongCredit}};
         v.sound = SfxWrongPick;
     }

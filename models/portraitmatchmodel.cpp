@@ -54,10 +54,8 @@ void PortraitMatchModel::finish(Verdict& v, int correct) const
     // The score line counts pairs, not points.
     v.results += kLineBreak + kLineBreak + tr("*** Scored %1 of %2").arg(correct).arg(kBars);
     if (correct == kBars) {
-        if (mode() != RunMode::OnlineExport) {
-            v.results = tr("*** All correct!");
-            v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel};
-        }
+        v.results = tr("*** All correct!");
+        v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel, LineKind::AllCorrect};
         v.sound = SfxCorrect;
     } else {
         v.sound = SfxWrong;

@@ -35,7 +35,6 @@ protected:
     // Where the unplaced bar's portrait is in the grid.
     QString unplacedLine(int k) const override;
     QString targetText(int p) const override;
-    bool logsWrongPairs() const override { return mode() != RunMode::OnlineExport; }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 8; }
 };

@@ -118,8 +118,7 @@ Verdict SortModel::judge() const
         }
     }
     if (correct == pairs) {
-        if (mode() != RunMode::OnlineExport)
-            v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel};
+        v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel, LineKind::AllCorrect};
         v.results = tr("*** All correct!");
     }
     r.points = correct;

@@ -3,6 +3,7 @@
 // adjusted score and the final message; and the multiple-choice export lines.
 #include "game/gameloop.h"
 #include "game/questionexport.h"
+#include "game/questionlines.h"
 #include "models/exportlines.h"
 #include "models/multiplechoicemodel.h"
 #include "store/gamelog.h"
@@ -109,6 +110,7 @@ private slots:
     void multipleChoiceAnswerPosition();
     void multipleChoiceVerdict_data();
     void multipleChoiceVerdict();
+    void judgedLinesPerForm();
     void abandonedQuestionLeavesNoTrace();
     void bonusQuestionsJoinTheDraw();
     void bonusCategoriesNeverInterrupt_data();
@@ -463,6 +465,35 @@ void TestGameLoop::multipleChoiceVerdict()
     } else {
         QCOMPARE(v.credits, (QList<Credit>{{9, -1}, {3, -1}}));
         QCOMPARE(v.log, (QList<LogLine>{{logLine, 1}}));
+    }
+}
+
+// A game's log takes every line of a judgement; an export game's question file
+// takes only the answers of the screens its form writes.
+void TestGameLoop::judgedLinesPerForm()
+{
+    const LogLine answer{QStringLiteral("Q A"), 1, LineKind::Answer};
+    const LogLine why{QStringLiteral("No, P"), 2, LineKind::Explanation};
+    const LogLine all{QStringLiteral(" *** All correct!"), 2, LineKind::AllCorrect};
+    const QList<LogLine> every{answer, why, all};
+    const struct {
+        int category;
+        RunMode mode;
+        QList<LogLine> written;
+    } cases[] = {
+        {20, RunMode::Play, every},
+        {1, RunMode::TabbedExport, {answer}},
+        {7, RunMode::OnlineExport, {answer}},
+        {12, RunMode::OnlineExport, {answer}},
+        {12, RunMode::TabbedExport, every},   // sorting has no tabbed form
+        {11, RunMode::TabbedExport, every},   // nor have portraits
+        {21, RunMode::OnlineExport, every},   // Name Me has no form at all
+    };
+    for (const auto& c : cases) {
+        Verdict v;
+        v.record.category = c.category;
+        v.log = every;
+        QCOMPARE(judgedLines(v, c.mode), c.written);
     }
 }
 

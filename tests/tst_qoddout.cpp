@@ -3,6 +3,7 @@
 #include "store/gamelog.h"
 #include "store/records.h"
 #include "app/gameui.h"
+#include "game/questionlines.h"
 #include "models/oddoneoutmodel.h"
 #include "screens/oddoneoutwindow.h"
 #include "screens/scorewindow.h"
@@ -132,7 +133,6 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
 void TstQoddout::judgesThePick_data()
 {
     QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("exporting");
     QTest::addColumn<Verdict>("expected");
     const QString heading = QStringLiteral("Results for Who didn't finish this term this way? ");
     const QString sentence = QStringLiteral("President 2's end of term: Assassinated, not Died in office");
@@ -153,25 +153,29 @@ void TstQoddout::judgesThePick_data()
         v.heading = heading;
         return v;
     };
-    QTest::addRow("right: the odd one") << 1 << false << verdict("President 2", {{2, 4}}, {});
-    QTest::addRow("wrong: the pattern itself")
-        << 0 << false << verdict("President 1", {{1, -1}}, {{wrong, 2}});
-    QTest::addRow("wrong: position 3") << 3 << false << verdict("President 11", {{11, -1}}, {{wrong, 2}});
-    QTest::addRow("wrong while exporting: no log line") << 2 << true << verdict("President 6", {{6, -1}}, {});
+    const LogLine explained{wrong, 2, LineKind::Explanation};
+    QTest::addRow("right: the odd one") << 1 << verdict("President 2", {{2, 4}}, {});
+    QTest::addRow("wrong: the pattern itself") << 0 << verdict("President 1", {{1, -1}}, {explained});
+    QTest::addRow("wrong: position 3") << 3 << verdict("President 11", {{11, -1}}, {explained});
+    QTest::addRow("wrong: position 2") << 2 << verdict("President 6", {{6, -1}}, {explained});
 }
 
 void TstQoddout::judgesThePick()
 {
     QFETCH(int, position);
-    QFETCH(bool, exporting);
     QFETCH(Verdict, expected);
     Fixture fx;
     fx.loadSampleRecords();
-    Question q(fx, 25, exporting ? RunMode::TabbedExport : RunMode::Play);
+    Question q(fx, 25, RunMode::Play);
     OddOneOutModel& m = q.model;
     QVERIFY(m.load());
     QCOMPARE(m.question(), QStringLiteral("Died in office"));
-    QCOMPARE(m.choose(position), expected);
+    const Verdict v = m.choose(position);
+    QCOMPARE(v, expected);
+    // The play log takes the explanation; an export's question file, no log line.
+    QCOMPARE(judgedLines(v, RunMode::Play), expected.log);
+    QCOMPARE(judgedLines(v, RunMode::TabbedExport), QList<LogLine>());
+    QCOMPARE(judgedLines(v, RunMode::OnlineExport), QList<LogLine>());
 }
 
 void TstQoddout::tabbedLineWithMarkers()
