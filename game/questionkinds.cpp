@@ -10,16 +10,16 @@
 
 namespace brev {
 
-std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, RunMode mode, int maxdif)
+std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, int maxdif)
 {
     switch (screen) {
-    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceModel>(draw, category, mode);
-    case Screen::Quotation: return std::make_unique<QuotationModel>(draw, category, mode);
-    case Screen::OddOneOut: return std::make_unique<OddOneOutModel>(draw, category, mode);
-    case Screen::Sorting: return std::make_unique<SortModel>(draw, category, mode);
-    case Screen::Matching: return std::make_unique<MatchModel>(draw, category, mode);
-    case Screen::Portraits: return std::make_unique<PortraitMatchModel>(draw, category, mode);
-    case Screen::NameMe: return std::make_unique<NameMeModel>(draw, category, mode, maxdif);
+    case Screen::MultipleChoice: return std::make_unique<MultipleChoiceModel>(draw, category);
+    case Screen::Quotation: return std::make_unique<QuotationModel>(draw, category);
+    case Screen::OddOneOut: return std::make_unique<OddOneOutModel>(draw, category);
+    case Screen::Sorting: return std::make_unique<SortModel>(draw, category);
+    case Screen::Matching: return std::make_unique<MatchModel>(draw, category);
+    case Screen::Portraits: return std::make_unique<PortraitMatchModel>(draw, category);
+    case Screen::NameMe: return std::make_unique<NameMeModel>(draw, category, maxdif);
     case Screen::None: break;
     }
     return nullptr;

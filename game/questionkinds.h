@@ -14,6 +14,6 @@ class QuestionModel;
 
 // The model of a question of `category` on `screen`, not loaded yet; null
 // for a screen without one. maxdif: the game's maximum difficulty (Name Me).
-std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, RunMode mode, int maxdif);
+std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, int maxdif);
 
 } // namespace brev

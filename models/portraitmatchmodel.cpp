@@ -12,16 +12,12 @@ QString PortraitMatchModel::pictureFile(int p) const
     return records().imageFile(chosen_[size_t(order(p))]);
 }
 
-QStringList PortraitMatchModel::exportLines() const
+QuestionRecord PortraitMatchModel::unanswered() const
 {
-    if (mode() != RunMode::OnlineExport)
-        return {};
-    QStringList block{QStringLiteral("IMATCH"), categoryName()};
-    for (int k = 0; k < kBars; ++k)
-        block << name(k);
+    QuestionRecord r = MatchingModel::unanswered();
     for (int p = 0; p < kBars; ++p)
-        block << QString::number(order(p) + 1) << pictureFile(p);
-    return block;
+        r.written.pictures << pictureFile(p);
+    return r;
 }
 
 QString PortraitMatchModel::wrongPairLine(int placed, int p, Wording wording) const

@@ -24,17 +24,21 @@ class StubQuestion : public QuestionModel {
 public:
     using QuestionModel::QuestionModel;
     bool load() override { return true; }
-    QString logHeader() const override { return {}; }
-    QList<LogLine> playLines() const override { return {}; }
-    QStringList exportLines() const override { return {}; }
+    // A stand-in's record has no screen: it writes nothing.
+    QuestionRecord unanswered() const override
+    {
+        QuestionRecord r = QuestionModel::unanswered();
+        r.screen = Screen::None;
+        return r;
+    }
 };
 
 QuestionMaker stubs()
 {
-    return [](Screen s, ItemDraw& draw, int category, RunMode mode, int) -> std::unique_ptr<QuestionModel> {
+    return [](Screen s, ItemDraw& draw, int category, int) -> std::unique_ptr<QuestionModel> {
         if (s == Screen::None)
             return nullptr;
-        return std::make_unique<StubQuestion>(draw, category, mode);
+        return std::make_unique<StubQuestion>(draw, category);
     };
 }
 
@@ -411,7 +415,7 @@ void TestGameLoop::multipleChoiceAnswerPosition()
     Fixture f;
     f.loadSampleRecords();
     ChosenDraw draw(*f.program, {7, 3, 12, 5, 9}, {r});
-    MultipleChoiceModel m(draw, 1, RunMode::Play);
+    MultipleChoiceModel m(draw, 1);
     QVERIFY(m.load());
     QCOMPARE(m.answerSlot(), slot);
     // The question is about the record of the right choice, whose term is its answer.
@@ -448,7 +452,7 @@ void TestGameLoop::multipleChoiceVerdict()
     Fixture f;
     f.loadSampleRecords();
     ChosenDraw draw(*f.program, {7, 3, 12, 5, 9}, {0.3});
-    MultipleChoiceModel m(draw, category, RunMode::Play);
+    MultipleChoiceModel m(draw, category);
     QVERIFY(m.load());
     QCOMPARE(m.chosen(), (std::array<int, 6>{7, 3, 12, 5, 9, 0}));
     QCOMPARE(m.answerSlot(), 1);

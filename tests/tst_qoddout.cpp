@@ -25,9 +25,8 @@ namespace {
 // Slots 0..3 get records 1, 2, 6 and 11 (end of term: Died in office,
 // Assassinated, Died in office, Died in office); the shuffle swaps nothing.
 struct Question {
-    Question(Fixture& f, int category, RunMode mode, QList<int> records = {1, 2, 6, 11},
-             QList<double> numbers = {})
-        : draw(*f.program, std::move(records), std::move(numbers)), model(draw, category, mode)
+    Question(Fixture& f, int category, QList<int> records = {1, 2, 6, 11}, QList<double> numbers = {})
+        : draw(*f.program, std::move(records), std::move(numbers)), model(draw, category)
     {
     }
     ChosenDraw draw;
@@ -67,7 +66,7 @@ void TstQoddout::oddItemNeverAtPositionThree()
         Program& c = *fx.program;
         QCOMPARE(readRecords(c.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
         c.session.resetUsage(c.records.inPlay());
-        OddOneOutModel m(c.draw, category, RunMode::Play);
+        OddOneOutModel m(c.draw, category);
         QVERIFY(m.load());
         QVERIFY(m.oddPosition() >= 0 && m.oddPosition() <= 2);
         QCOMPARE(m.slotAt(m.oddPosition()), 1);
@@ -111,7 +110,7 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
             c.records.presidents.edit(i).party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
         if (!allAlike)
             c.records.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
-        OddOneOutModel m(c.draw, 20, RunMode::Play);
+        OddOneOutModel m(c.draw, 20);
         QVERIFY(!m.load());
         QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
     }
@@ -124,7 +123,7 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
         Program& c = *fx.program;
         for (int i = 1; i <= kRecords; ++i)
             c.records.presidents.edit(i).endKind = i <= 3 ? alike : i == 4 ? fourth : 4;
-        OddOneOutModel m(c.draw, 25, RunMode::Play);
+        OddOneOutModel m(c.draw, 25);
         QVERIFY(!m.load());
         QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
     }
@@ -145,7 +144,10 @@ void TstQoddout::judgesThePick_data()
         v.record = {Screen::OddOneOut, 25, QStringLiteral("Which does not fit: Died in office?"),
                     {"President 1", "President 2", "President 6", "President 11"},
                     {{2, "President 2", picked, "President 2", right}}, picked, "President 2",
-                    right ? 5 : 0, 5, false};
+                    right ? 5 : 0, 5, false, {}};
+        v.record.written.question = QStringLiteral("Died in office");
+        v.record.written.choices = {"President 1", "President 2", "President 6", "President 11"};
+        v.record.written.answer = 1;
         v.credits = credits;
         v.log = log;
         v.sound = right ? 4 : 6;
@@ -166,7 +168,7 @@ void TstQoddout::judgesThePick()
     QFETCH(Verdict, expected);
     Fixture fx;
     fx.loadSampleRecords();
-    Question q(fx, 25, RunMode::Play);
+    Question q(fx, 25);
     OddOneOutModel& m = q.model;
     QVERIFY(m.load());
     QCOMPARE(m.question(), QStringLiteral("Died in office"));
@@ -190,14 +192,14 @@ void TstQoddout::tabbedLineWithMarkers()
     c.presidents.edit(3).name = l;
     c.presidents.edit(5).name = m;
     // The first swap exchanges positions 0 and 1.
-    Question tabbed(fx, 20, RunMode::TabbedExport, {1, 2, 3, 5}, {0.5});
+    Question tabbed(fx, 20, {1, 2, 3, 5}, {0.5});
     QVERIFY(tabbed.model.load());
-    QCOMPARE(tabbed.model.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
+    QCOMPARE(tabbedLines(tabbed.model.unanswered()), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
                                               + "\tPresident 2\tPresident 1\t" + l + "\t" + m + "\t1"});
     fx.program->session.resetUsage(kRecords);
-    Question online(fx, 20, RunMode::OnlineExport, {1, 2, 3, 5}, {0.5});
+    Question online(fx, 20, {1, 2, 3, 5}, {0.5});
     QVERIFY(online.model.load());
-    QCOMPARE(online.model.exportLines(), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
+    QCOMPARE(onlineLines(online.model.unanswered()), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
                                                "President 1", l, m, " 1"}));
 }
 
