@@ -85,7 +85,7 @@ Opened open(brev::Program& p, int category)
 {
     p.session.resetUsage(p.records.loadedRecords());
     Opened o;
-    o.question = brev::makeQuestion(brev::screenFor(category), p.draw, category, brev::RunMode::Play, 1);
+    o.question = brev::makeQuestion(brev::screenFor(category), p.draw, category, 1);
     if (!o.question || !o.question->load())
         std::abort();
     o.window = brev::makeWindow(*o.question, p.windowParts(), p.dir, nullptr);

@@ -4,6 +4,7 @@
 
 #include "base/kindfacts.h"
 #include "game/questionkinds.h"
+#include "game/questionlines.h"
 #include "models/questionmodel.h"
 #include "store/gamelog.h"
 #include "rules/gamesession.h"
@@ -64,7 +65,7 @@ Problem Game::applyTurn(const Verdict& verdict, int number)
     const QuestionRecord& record = verdict.record;
     session_.addPoints(record.points, record.possible);
     Problem problem;
-    for (const LogLine& line : verdict.log)
+    for (const LogLine& line : judgedLines(verdict, session_.mode))
         if (Problem failed = log_.write(line.text, line.level))
             problem = failed;
     for (const Credit& credit : verdict.credits)
@@ -112,13 +113,15 @@ Problem writeLoadLines(const QuestionModel& question, GameSession& session, Game
                        QuestionFile& questionFile)
 {
     Problem problem;
+    const QuestionRecord record = question.unanswered();
     if (!session.exporting()) {
-        for (const LogLine& line : question.playLines())
-            if (Problem failed = log.write(line.text, line.level))
+        for (const QString& line : playLines(record))
+            if (Problem failed = log.write(line, kPlayLevel))
                 problem = failed;
         return problem;
     }
-    const QStringList lines = question.exportLines();
+    const QStringList lines =
+        session.mode == RunMode::OnlineExport ? onlineLines(record) : tabbedLines(record);
     problem = questionFile.add(lines);
     if (session.mode == RunMode::TabbedExport && !lines.isEmpty())
         ++session.questionsWritten;
@@ -130,7 +133,7 @@ Answered Game::ask(GameUi& ui, int category, int number)
     Answered answered(Asked::NoScreen);
     Asked& asked = answered.asked;
     std::unique_ptr<QuestionModel> question =
-        makeModel_(screenFor(category), draw_, category, session_.mode, settings_.settings.maxdif);
+        makeModel_(screenFor(category), draw_, category, settings_.settings.maxdif);
     if (question && !question->load()) {
         const auto told = giveUp(category);
         if (told)

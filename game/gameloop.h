@@ -113,7 +113,7 @@ Problem writeLoadLines(const QuestionModel& question, GameSession& session, Game
 
 // Makes the model of a question (the table of question kinds, makeQuestion).
 using QuestionMaker =
-    std::function<std::unique_ptr<QuestionModel>(Screen, ItemDraw&, int category, RunMode, int maxdif)>;
+    std::function<std::unique_ptr<QuestionModel>(Screen, ItemDraw&, int category, int maxdif)>;
 
 class Game {
     Q_DECLARE_TR_FUNCTIONS(brev::Game)

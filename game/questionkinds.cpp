@@ -16,12 +16,12 @@ namespace brev {
 namespace {
 
 template <class Model>
-std::unique_ptr<QuestionModel> modelOf(ItemDraw& draw, int category, RunMode mode, int maxdif)
+std::unique_ptr<QuestionModel> modelOf(ItemDraw& draw, int category, int maxdif)
 {
-    if constexpr (std::is_constructible_v<Model, ItemDraw&, int, RunMode, int>)
-        return std::make_unique<Model>(draw, category, mode, maxdif);
+    if constexpr (std::is_constructible_v<Model, ItemDraw&, int, int>)
+        return std::make_unique<Model>(draw, category, maxdif);
     else
-        return std::make_unique<Model>(draw, category, mode);
+        return std::make_unique<Model>(draw, category);
 }
 
 template <class Model>
@@ -66,11 +66,10 @@ void setWindowMaker(Screen screen, WindowMaker make)
         k->makeWindow = make;
 }
 
-std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, RunMode mode,
-                                            int maxdif)
+std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, int maxdif)
 {
     const QuestionKind* k = entry(screen);
-    return k ? k->makeModel(draw, category, mode, maxdif) : nullptr;
+    return k ? k->makeModel(draw, category, maxdif) : nullptr;
 }
 
 } // namespace brev

@@ -25,7 +25,7 @@ struct WindowParts;
 
 // A model of the kind for `category`, not loaded yet. maxdif: the game's
 // maximum difficulty (Name Me).
-using ModelMaker = std::unique_ptr<QuestionModel> (*)(ItemDraw& draw, int category, RunMode mode, int maxdif);
+using ModelMaker = std::unique_ptr<QuestionModel> (*)(ItemDraw& draw, int category, int maxdif);
 // The kind's window on a loaded model of the kind; null for a model of
 // another kind. dir: where the pictures are.
 using WindowMaker = std::unique_ptr<QuestionWindow> (*)(QuestionModel& question, const WindowParts& parts,
@@ -46,7 +46,6 @@ void setWindowMaker(Screen screen, WindowMaker make);
 
 // The model of a question of `category` on `screen`, not loaded yet; null
 // for a screen without one. maxdif: the game's maximum difficulty (Name Me).
-std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, RunMode mode,
-                                            int maxdif);
+std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, int maxdif);
 
 } // namespace brev

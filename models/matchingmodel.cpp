@@ -23,14 +23,6 @@ bool MatchingModel::load()
     return true;
 }
 
-QList<LogLine> MatchingModel::playLines() const
-{
-    QList<LogLine> lines{{logHeader(), kPlayLevel}};
-    for (const QString& name : names_)
-        lines << LogLine{name, kPlayLevel};
-    return lines;
-}
-
 QString MatchingModel::pairLine(int p, const QString& name) const
 {
     return QCoreApplication::translate("Review", "%1: %2").arg(targetText(p), name);
@@ -59,6 +51,9 @@ QuestionRecord MatchingModel::unanswered() const
         r.shown << targetText(p);
     for (int k = 0; k < bars(); ++k)
         r.items << AskedItem{chosen_[size_t(k)], names_[k], {}, targetText(ownTarget(k)), false};
+    r.written.names = names_;
+    for (int p = 0; p < bars(); ++p)
+        r.written.barAt << order(p);
     return r;
 }
 
@@ -87,8 +82,8 @@ Verdict MatchingModel::judge() const
         } else if (target >= 0) {
             v.credits << Credit{item.record, kWrongCredit};
             v.results += kLineBreak + wrongPairLine(k, target, Wording::Shown);
-            if (logsWrongPairs())
-                v.log << LogLine{wrongPairLine(k, target, Wording::Written), kExplainLevel};
+            v.log << LogLine{wrongPairLine(k, target, Wording::Written), kExplainLevel,
+                             LineKind::Explanation};
         } else {
             v.results += kLineBreak + unplacedLine(k);
         }

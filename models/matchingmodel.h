@@ -2,8 +2,8 @@
 // What both matching questions share: names on coloured bars, as many
 // targets (descriptions or portraits), the last target always showing the
 // last bar's record, and a board on which a bar counts where it is drawn
-// (see MatchBoard). A screen adds what its targets show, its export form and
-// its score line.
+// (see MatchBoard). A screen adds what its targets show, its wrong-pair and
+// score lines. Nothing here fails; a move that makes no sense changes nothing.
 #include "models/matchboard.h"
 #include "models/matchrules.h"
 #include "models/questionmodel.h"
@@ -17,15 +17,13 @@ class MatchingModel : public QuestionModel {
 public:
     // bars: how many bars and targets; steps: the name lengths at which the
     // bars' type gets smaller.
-    MatchingModel(ItemDraw& draw, int category, RunMode mode, int bars, const FontSteps& steps)
-        : QuestionModel(draw, category, mode), board_(bars), steps_(steps), names_(bars)
+    MatchingModel(ItemDraw& draw, int category, int bars, const FontSteps& steps)
+        : QuestionModel(draw, category), board_(bars), steps_(steps), names_(bars)
     {
     }
 
     // Draws a record per bar, names the bars and shuffles the targets.
     bool load() override;
-    // The header, then the names.
-    QList<LogLine> playLines() const override;
 
     int bars() const { return board_.size(); }
     // Bar k pressed, clicked or picked up: it becomes the bar being placed.
@@ -39,6 +37,7 @@ public:
     // Each target with the name that belongs to it.
     QString rightAnswer() const override;
     // The targets as displayed; each bar's president with his own target.
+    // Written: the names by bar, and the bar each target shows.
     QuestionRecord unanswered() const override;
 
     const QString& name(int k) const { return names_[k]; }
@@ -56,8 +55,6 @@ protected:
     // The result line for bar `placed` wrongly on target p, as the log writes
     // it or as the score screen shows it.
     virtual QString wrongPairLine(int placed, int p, Wording wording) const = 0;
-    // Whether that line goes to the play log in this run mode.
-    virtual bool logsWrongPairs() const = 0;
     // What target p shows, in words, for the review.
     virtual QString targetText(int p) const = 0;
     // The target that shows bar k's record.

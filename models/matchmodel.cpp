@@ -1,6 +1,5 @@
 #include "models/matchmodel.h"
 
-#include "models/exportlines.h"
 #include "store/sounds.h"
 
 namespace brev {
@@ -19,34 +18,12 @@ QString MatchModel::shownDescription(int p) const
     return text(TextKind::Answer, chosen_[size_t(order(p))], category(), Wording::Shown);
 }
 
-QStringList MatchModel::exportLines() const
+QuestionRecord MatchModel::unanswered() const
 {
-    if (mode() == RunMode::OnlineExport) {
-        QStringList block{QStringLiteral("MATCH"), categoryName()};
-        for (int k = 0; k < kBars; ++k)
-            block << name(k);
-        for (const QString& description : descriptions_)
-            block << description;
-        for (int p = 0; p < kBars; ++p)
-            block << QString::number(order(p) + 1);
-        return block;
-    }
-    if (mode() == RunMode::TabbedExport) {
-        QString line = question_ + QStringLiteral(" -- ") + answers_[0];
-        if (line.size() > kTabbedQuestionLimit)
-            line = QStringLiteral("* Question TOO LONG * ") + line;
-        int answer = 0;
-        for (int p = 0; p < kBars - 1; ++p) {
-            const QString& shown = name(order(p));
-            if (shown.size() > kTabbedChoiceLimit)
-                line = QStringLiteral("* TOO LONG * ") + line;
-            line += QLatin1Char('\t') + shown;
-            if (order(p) == 0)
-                answer = p + 1;
-        }
-        return {line + QLatin1Char('\t') + QString::number(answer)};
-    }
-    return {};
+    QuestionRecord r = MatchingModel::unanswered();
+    r.written.question = question_;
+    r.written.choices = QStringList(descriptions_.begin(), descriptions_.end());
+    return r;
 }
 
 QString MatchModel::pressBar(int k)
@@ -79,8 +56,7 @@ void MatchModel::finish(Verdict& v, int correct) const
     if (correct == kBars) {
         v.results = tr("*** All correct!");
         v.sound = SfxCorrect;
-        if (!exporting())
-            v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel};
+        v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel, LineKind::AllCorrect};
     } else {
         v.sound = SfxWrong;
     }

@@ -1,8 +1,7 @@
 #pragma once
-// The matching question: five names on coloured bars, five descriptions of
-// the field the category asks about, the last one always in place. The
-// player drops bars on descriptions; a bar counts where it was dropped last,
-// and a description holds one bar.
+// The matching question: five names on bars, five descriptions of the field
+// the category asks about (see MatchingModel for what both matching screens
+// share).
 #include "models/matchingmodel.h"
 
 #include <array>
@@ -14,16 +13,7 @@ class MatchModel : public MatchingModel {
 public:
     static constexpr int kBars = 5;
 
-    MatchModel(ItemDraw& draw, int category, RunMode mode)
-        : MatchingModel(draw, category, mode, kBars, kMatchFontSteps)
-    {
-    }
-
-    // The category's name.
-    QString logHeader() const override { return categoryName(); }
-    // The online block, or the tabbed line (question " -- " first
-    // description, four names, answer number, with its length markers).
-    QStringList exportLines() const override;
+    MatchModel(ItemDraw& draw, int category) : MatchingModel(draw, category, kBars, kMatchFontSteps) {}
 
     // Bar k pressed or clicked: the diagnostic text ("3 mousedown", "3 click").
     QString pressBar(int k);
@@ -36,9 +26,8 @@ public:
     // player sees it (the records' texts alike; an end-of-term kind translated).
     const QString& description(int p) const { return descriptions_[size_t(p)]; }
     QString shownDescription(int p) const;
-    int descOrder(int p) const { return order(p); }
-    // The description bar k rests on, or -1.
-    int descriptionOf(int k) const { return targetOf(k); }
+    // Written as well: the heading and the descriptions.
+    QuestionRecord unanswered() const override;
 
     static QString helpText();
 
@@ -49,7 +38,6 @@ protected:
     QString unplacedLine(int k) const override { return wrongPairLine(k, -1, Wording::Shown); }
     QString targetText(int p) const override { return shownDescription(p); }
     QString reviewQuestion() const override { return shownQuestion(); }
-    bool logsWrongPairs() const override { return !exporting(); }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 10; }
 

@@ -1,6 +1,5 @@
 #include "models/multiplechoicemodel.h"
 
-#include "models/exportlines.h"
 #include "store/sounds.h"
 
 #include <QtGlobal>
@@ -35,34 +34,14 @@ QString MultipleChoiceModel::shownQuestion() const
     return text(TextKind::Question, chosen_[size_t(answerSlot_)], category(), Wording::Shown);
 }
 
-QString MultipleChoiceModel::logHeader() const
-{
-    return QStringLiteral("Multiple Choice");
-}
-
-QStringList MultipleChoiceModel::exportLines() const
-{
-    if (mode() == RunMode::OnlineExport) {
-        QStringList block{QStringLiteral("MULT"), categoryName()};
-        for (const QString& choice : choices_)
-            block << choice;
-        block << question_ << onlineAnswerLine(answerSlot_);
-        return block;
-    }
-    if (mode() == RunMode::TabbedExport) {
-        TabbedQuestionLine tabbed;
-        for (int i = 0; i < 5; ++i)
-            tabbed.addChoice(i, choices_[size_t(i)]);
-        return {tabbed.line(question_, answerSlot_)};
-    }
-    return {};
-}
-
 QuestionRecord MultipleChoiceModel::unanswered() const
 {
     QuestionRecord r = QuestionModel::unanswered();
     r.shown = QStringList(choices_.begin(), choices_.end());
     r.items = {AskedItem{chosen_[size_t(answerSlot_)], r.question, {}, r.right, false}};
+    r.written.question = question_;
+    r.written.choices = r.shown;
+    r.written.answer = answerSlot_;
     return r;
 }
 

@@ -16,14 +16,13 @@ public:
 
     // Draws the right choice's position, then the five records.
     bool load() override;
-    QString logHeader() const override;
-    QStringList exportLines() const override;
 
     // Choice i (0..4) pressed: the judgement, nothing applied yet.
     virtual Verdict choose(int i) const;
     QString reviewQuestion() const override { return shownQuestion(); }
     QString rightAnswer() const override { return choices_[size_t(answerSlot_)]; }
     // The five choices; the one president asked about is the right choice's.
+    // Written: the question, the five choices and the right one's position.
     QuestionRecord unanswered() const override;
 
     int answerSlot() const { return answerSlot_; }

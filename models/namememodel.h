@@ -1,7 +1,7 @@
 #pragma once
 // The Name Me question: a president's name hidden letter by letter, guessed by
-// typing letters while a stage picture grows with every wrong one. It writes
-// nothing to the log and has no export form.
+// typing letters while a stage picture grows with every wrong one. Its record
+// has nothing written: the log and the question file write nothing of it.
 #include "models/questionmodel.h"
 #include "models/verdict.h"
 
@@ -15,16 +15,10 @@ class NameMeModel : public QuestionModel {
 public:
     // maxdif: the game's maximum difficulty; 6 - maxdif + 1 wrong letters
     // are allowed, at least 4.
-    NameMeModel(ItemDraw& draw, int category, RunMode mode, int maxdif)
-        : QuestionModel(draw, category, mode), maxdif_(maxdif)
-    {
-    }
+    NameMeModel(ItemDraw& draw, int category, int maxdif) : QuestionModel(draw, category), maxdif_(maxdif) {}
 
     // Draws the president.
     bool load() override;
-    QString logHeader() const override { return {}; }
-    QList<LogLine> playLines() const override { return {}; }
-    QStringList exportLines() const override { return {}; }
     QString reviewQuestion() const override;
     QString rightAnswer() const override { return answer_; }
     // The one president asked about: the one to name.

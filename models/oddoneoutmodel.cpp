@@ -1,6 +1,5 @@
 #include "models/oddoneoutmodel.h"
 
-#include "models/exportlines.h"
 #include "store/records.h"
 #include "store/sounds.h"
 
@@ -17,7 +16,6 @@ namespace {
 constexpr int kItems = 4;
 constexpr int kPoints = 5;
 constexpr int kSwaps = 20;
-constexpr int kItemLimit = 60;
 constexpr int kOddSlot = 1;
 // Slot 0 and two more share the pattern; the odd slot does not.
 constexpr int kSharing = 3;
@@ -90,40 +88,14 @@ int OddOneOutModel::oddPosition() const
     return int(std::find(slotOrder_.begin(), slotOrder_.end(), kOddSlot) - slotOrder_.begin());
 }
 
-QString OddOneOutModel::logHeader() const
-{
-    return categoryName();
-}
-
-QStringList OddOneOutModel::exportLines() const
-{
-    if (mode() == RunMode::OnlineExport) {
-        QStringList block{QStringLiteral("ODDOUT"), categoryName(), question_};
-        for (const QString& item : items_)
-            block << item;
-        block << onlineAnswerLine(oddPosition());
-        return block;
-    }
-    if (mode() == RunMode::TabbedExport) {
-        QString line = question_;
-        if (line.size() > kTabbedQuestionLimit)
-            line.prepend(QStringLiteral("* Question TOO LONG * "));
-        for (const QString& item : items_) {
-            if (item.size() > kItemLimit)
-                line.prepend(QStringLiteral("* TOO LONG * "));
-            line += QLatin1Char('\t') + item;
-        }
-        line += QLatin1Char('\t') + QString::number(oddPosition() + 1);
-        return {line};
-    }
-    return {};
-}
-
 QuestionRecord OddOneOutModel::unanswered() const
 {
     QuestionRecord r = QuestionModel::unanswered();
     r.shown = QStringList(items_.begin(), items_.end());
     r.items = {AskedItem{chosen_[kOddSlot], r.right, {}, r.right, false}};
+    r.written.question = question_;
+    r.written.choices = r.shown;
+    r.written.answer = oddPosition();
     return r;
 }
 
@@ -145,8 +117,8 @@ Verdict OddOneOutModel::choose(int position) const
         v.sound = SfxOddOneRight;
     } else {
         v.results = tr("No, %1").arg(patternSentence(Wording::Shown));
-        if (!exporting())
-            v.log = {{QStringLiteral("No, ") + patternSentence(Wording::Written), kExplainLevel}};
+        v.log = {{QStringLiteral("No, ") + patternSentence(Wording::Written), kExplainLevel,
+                  LineKind::Explanation}};
         v.credits = {{chosen_[size_t(slot)], kWrongCredit}};
         v.sound = SfxWrongPick;
     }

@@ -20,18 +20,13 @@ public:
     // False, with nothing drawn, when the records cannot give three of one
     // pattern and an odd one beside them.
     bool load() override;
-    // The category's name.
-    QString logHeader() const override;
-    // "ODDOUT", the category, the question, the four items in display order
-    // and " p"; or question TAB items 1..4 TAB p, with "* TOO LONG * " per
-    // item over 60 characters and "* Question TOO LONG * " in front.
-    QStringList exportLines() const override;
 
     // The item at display position p (0..3) clicked.
     Verdict choose(int position) const;
     QString reviewQuestion() const override;
     QString rightAnswer() const override { return items_[size_t(oddPosition())]; }
     // The four names as displayed; the one president asked about is the odd one.
+    // Written: the pattern, the four names and the odd one's position.
     QuestionRecord unanswered() const override;
 
     // The slot of chosen whose item position p shows.

@@ -12,16 +12,12 @@ QString PortraitMatchModel::pictureFile(int p) const
     return records().imageFile(chosen_[size_t(order(p))]);
 }
 
-QStringList PortraitMatchModel::exportLines() const
+QuestionRecord PortraitMatchModel::unanswered() const
 {
-    if (mode() != RunMode::OnlineExport)
-        return {};
-    QStringList block{QStringLiteral("IMATCH"), categoryName()};
-    for (int k = 0; k < kBars; ++k)
-        block << name(k);
+    QuestionRecord r = MatchingModel::unanswered();
     for (int p = 0; p < kBars; ++p)
-        block << QString::number(order(p) + 1) << pictureFile(p);
-    return block;
+        r.written.pictures << pictureFile(p);
+    return r;
 }
 
 QString PortraitMatchModel::wrongPairLine(int placed, int p, Wording wording) const
@@ -54,10 +50,8 @@ void PortraitMatchModel::finish(Verdict& v, int correct) const
     // The score line counts pairs, not points.
     v.results += kLineBreak + kLineBreak + tr("*** Scored %1 of %2").arg(correct).arg(kBars);
     if (correct == kBars) {
-        if (mode() != RunMode::OnlineExport) {
-            v.results = tr("*** All correct!");
-            v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel};
-        }
+        v.results = tr("*** All correct!");
+        v.log << LogLine{QStringLiteral(" *** All correct!"), kExplainLevel, LineKind::AllCorrect};
         v.sound = SfxCorrect;
     } else {
         v.sound = SfxWrong;

@@ -1,7 +1,6 @@
 #pragma once
-// The portrait matching question: four names on coloured bars, four
-// portraits, the last one always in place. A bar rests on at most one
-// portrait, and a portrait holds the bar dropped on it last.
+// The portrait matching question: four names on bars, four portraits (see
+// MatchingModel for what both matching screens share).
 #include "models/matchingmodel.h"
 
 namespace brev {
@@ -11,31 +10,24 @@ class PortraitMatchModel : public MatchingModel {
 public:
     static constexpr int kBars = 4;
 
-    PortraitMatchModel(ItemDraw& draw, int category, RunMode mode)
-        : MatchingModel(draw, category, mode, kBars, kPortraitFontSteps)
+    PortraitMatchModel(ItemDraw& draw, int category)
+        : MatchingModel(draw, category, kBars, kPortraitFontSteps)
     {
     }
 
-    // "Match " and the category's name.
-    QString logHeader() const override { return QStringLiteral("Match ") + categoryName(); }
-    // The online block: "IMATCH", the category, the names, then per portrait
-    // position its answer digit and picture file. No tabbed form.
-    QStringList exportLines() const override;
-
     // Picture file name (in the program directory) of portrait position p.
     QString pictureFile(int p) const;
-    int imageOrder(int p) const { return order(p); }
-    // The portrait bar k rests on, or -1.
-    int portraitOf(int k) const { return targetOf(k); }
+    // Written as well: the picture files.
+    QuestionRecord unanswered() const override;
 
     static QString helpText();
 
 protected:
+    // "name placed on image of name".
     QString wrongPairLine(int placed, int p, Wording wording) const override;
     // Where the unplaced bar's portrait is in the grid.
     QString unplacedLine(int k) const override;
     QString targetText(int p) const override;
-    bool logsWrongPairs() const override { return mode() != RunMode::OnlineExport; }
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 8; }
 };

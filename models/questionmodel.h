@@ -1,8 +1,9 @@
 #pragma once
 // The display-free half of a question screen: it draws the question through
 // the item draw it is given, for its category, holds the screen's state and
-// the records it placed, gives the play-log and export lines of the loaded
-// question and judges answers into a Verdict. Its window only shows what it
+// the records it placed, gives the record of the loaded question (what the
+// log and the question file write of it) and judges answers into a Verdict.
+// It never knows which file will be written. Its window only shows what it
 // holds and forwards input; the command-line export loads models with no
 // window at all. Nothing here fails: a category that runs out of records
 // makes load() return false, with nothing to write.
@@ -19,7 +20,7 @@ namespace brev {
 class QuestionModel {
     Q_DECLARE_TR_FUNCTIONS(brev::QuestionModel)
 public:
-    QuestionModel(ItemDraw& draw, int category, RunMode mode) : draw_(draw), category_(category), mode_(mode) {}
+    QuestionModel(ItemDraw& draw, int category) : draw_(draw), category_(category) {}
     virtual ~QuestionModel() = default;
     QuestionModel(const QuestionModel&) = delete;
     QuestionModel& operator=(const QuestionModel&) = delete;
@@ -28,16 +29,6 @@ public:
     // records ran out for the category.
     virtual bool load() = 0;
 
-    // The screen's line in the play log.
-    virtual QString logHeader() const = 0;
-    // What a game (no export) writes to the play log as the question loads:
-    // the header, and on some screens the items.
-    virtual QList<LogLine> playLines() const { return {{logHeader(), kPlayLevel}}; }
-    // What the export mode writes for the loaded question: the online block,
-    // or the one tab-separated line; empty when the mode has no form on this
-    // screen (or no export runs).
-    virtual QStringList exportLines() const = 0;
-
     int category() const { return category_; }
     // The category's name as the files write it, or as the player sees it.
     QString categoryName(Wording wording = Wording::Written) const
@@ -45,8 +36,6 @@ public:
         return brev::categoryName(category_, wording);
     }
     Screen screen() const { return screenFor(category_); }
-    RunMode mode() const { return mode_; }
-    bool exporting() const { return mode_ != RunMode::Play; }
     // The records placed in the question, slot 0 the one it is about.
     const Chosen& chosen() const { return chosen_; }
     // For the review after the game: the question as the screen asked it,
@@ -54,8 +43,9 @@ public:
     virtual QString reviewQuestion() const { return categoryName(Wording::Shown); }
     virtual QString rightAnswer() const { return {}; }
     // The loaded question as a record before any answer: what it asked and
-    // showed, and each president it asks about with his right answer. A
-    // judgement fills in the answer and the points.
+    // showed, as the player sees it and as the files write it, and each
+    // president it asks about with his right answer. A judgement fills in the
+    // answer and the points.
     virtual QuestionRecord unanswered() const
     {
         QuestionRecord r;
@@ -75,15 +65,15 @@ public:
 
 protected:
     const Records& records() const { return draw_.records(); }
-    // Fills one slot of chosen() (the design's pickitems).
+    // Fills one slot of chosen() with a record of the category that suits.
     int pick(int slot, PickRule rule = PickRule::NewText, const std::function<bool(int)>& suits = {})
     {
         return draw_.pick(category_, chosen_, slot, rule, suits);
     }
     // The next number of the draw's random source, for a shuffle.
     double uniform() { return draw_.uniform(); }
-    // A text of this question (getquestion) and a record's field (getpstr),
-    // as the files write them or as the player sees them.
+    // A text of this question and a record's field for the category, as the
+    // files write them or as the player sees them.
     QString text(TextKind kind, int b, int c, Wording wording = Wording::Written) const
     {
         return questionText(records(), category_, kind, b, c, wording);
@@ -103,7 +93,6 @@ protected:
 
 private:
     int category_;
-    RunMode mode_;
 };
 
 } // namespace brev

@@ -3,8 +3,8 @@
 // it: its kind and category, what it asked and showed, each president it
 // asked about with the player's answer and the right one, and the points.
 // The model that judged the question builds it; the game loop applies the
-// turn from it, and the review, the progress file and the score screen's
-// lines all read it. Plain values; nothing here fails.
+// turn from it, and the log, the question file, the review, the progress file
+// and the score screen's lines all read it. Plain values; nothing here fails.
 #include "base/categories.h"
 
 #include <QList>
@@ -31,6 +31,21 @@ struct AskedItem {
     bool operator==(const AskedItem&) const = default;
 };
 
+// The question as the files write it: the records' own words, untranslated,
+// in the order the question shows them. Empty on a screen the files never
+// write (Name Me).
+struct WrittenQuestion {
+    QString question;        // the question; an odd-one-out's pattern; a matching question's heading
+    QString quotation;       // a quotation question's quotation
+    QStringList choices;     // in display order: the choices, the items, the sorting lines, the descriptions
+    int answer = -1;         // the display position of the right choice or of the odd item
+    QStringList names;       // the presidents' names: on each bar, or on each sorting line
+    QList<int> sortKeys;     // a sorting question's sort key of each line
+    QList<int> barAt;        // a matching question's bar whose president each target shows
+    QStringList pictures;    // a portrait question's picture file of each target
+    bool operator==(const WrittenQuestion&) const = default;
+};
+
 struct QuestionRecord {
     Screen screen = Screen::None;
     int category = 0;
@@ -42,6 +57,7 @@ struct QuestionRecord {
     int points = 0;           // won; 0 when skipped
     int possible = 0;         // at stake in the running score; 0 when skipped
     bool skipped = false;
+    WrittenQuestion written;  // what the log and the question file write of it
 
     Mark mark() const
     {

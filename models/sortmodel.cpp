@@ -1,6 +1,5 @@
 #include "models/sortmodel.h"
 
-
 #include <algorithm>
 #include <utility>
 
@@ -19,30 +18,6 @@ bool SortModel::load()
     }
     heading_ = text(TextKind::SortTitle, 0, category(), Wording::Shown);
     return true;
-}
-
-QString SortModel::logHeader() const
-{
-    return QStringLiteral("Sorting: ") + categoryName();
-}
-
-QStringList SortModel::exportLines() const
-{
-    if (mode() != RunMode::OnlineExport)
-        return {};
-    QStringList block{QStringLiteral("SORT"), categoryName()};
-    block << lines();
-    for (int k = 0; k < kItems; ++k)
-        block << QString::number(keyOf(k));
-    return block;
-}
-
-QList<LogLine> SortModel::playLines() const
-{
-    QList<LogLine> lines{{logHeader(), kPlayLevel}};
-    for (int k = 0; k < kItems; ++k)
-        lines << LogLine{text(TextKind::Item, chosen_[size_t(k)], 0), kPlayLevel};
-    return lines;
 }
 
 QStringList SortModel::lines() const
@@ -81,7 +56,10 @@ QuestionRecord SortModel::unanswered() const
         const QString right = first == last ? tr("place %1").arg(first + 1)
                                             : tr("places %1 to %2").arg(first + 1).arg(last + 1);
         r.items << AskedItem{chosen_[size_t(k)], r.shown[k], {}, right, false};
+        r.written.names << text(TextKind::Item, chosen_[size_t(k)], 0);
+        r.written.sortKeys << keyOf(k);
     }
+    r.written.choices = r.shown;
     return r;
 }
 
@@ -118,8 +96,7 @@ Verdict SortModel::judge() const
         }
     }
     if (correct == pairs) {
-        if (mode() != RunMode::OnlineExport)
-            v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel};
+        v.log << LogLine{QStringLiteral(" *** All Correct!"), kPlayLevel, LineKind::AllCorrect};
         v.results = tr("*** All correct!");
     }
     r.points = correct;

@@ -19,13 +19,6 @@ public:
 
     // Draws the five items in slots 0..4 and builds the heading.
     bool load() override;
-    // "Sorting: " and the category name.
-    QString logHeader() const override;
-    // Online form: "SORT", the category name, the five items and their five
-    // sort keys. The tabbed form has no sorting line.
-    QStringList exportLines() const override;
-    // The header and the five names.
-    QList<LogLine> playLines() const override;
 
     // The heading: what to sort by, as the player sees it.
     const QString& heading() const { return heading_; }
@@ -41,7 +34,8 @@ public:
     // The five items in the right order.
     QString rightAnswer() const override;
     // The five lines in their current order, each president with his right
-    // place (any of the places of items with his key).
+    // place (any of the places of items with his key). Written: the lines,
+    // the presidents' names and the sort keys, in that order.
     QuestionRecord unanswered() const override;
 
     static QString helpText();

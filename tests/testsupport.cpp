@@ -284,7 +284,7 @@ void ModalDriver::timerEvent(QTimerEvent*)
 QuestionOnScreen questionOnScreen(Program& p, int category)
 {
     QuestionOnScreen shown;
-    shown.question = makeQuestion(screenFor(category), p.draw, category, p.session.mode, p.settings.settings.maxdif);
+    shown.question = makeQuestion(screenFor(category), p.draw, category, p.settings.settings.maxdif);
     if (shown.question && shown.question->load())
         shown.window = makeWindow(*shown.question, p.windowParts(), p.dir, nullptr);
     return shown;

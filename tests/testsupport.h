@@ -129,10 +129,9 @@ struct Fixture {
     // A question of `category` on the model of type Model, loaded through
     // `draw` (the program's own draw when null).
     template <class Model, class... Args>
-    std::unique_ptr<Model> question(int category, ItemDraw* draw = nullptr, RunMode mode = RunMode::Play,
-                                    Args... args)
+    std::unique_ptr<Model> question(int category, ItemDraw* draw = nullptr, Args... args)
     {
-        auto q = std::make_unique<Model>(draw ? *draw : program->draw, category, mode, args...);
+        auto q = std::make_unique<Model>(draw ? *draw : program->draw, category, args...);
         return q->load() ? std::move(q) : nullptr;
     }
     // The game over the program's objects.

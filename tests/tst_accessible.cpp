@@ -143,7 +143,7 @@ void TstAccessible::namesFollowThePlay()
 
     for (int i = 1; i <= kRecords; ++i)
         p.records.presidents.edit(i).name = QStringLiteral("Al Bo");
-    const auto name = f.question<NameMeModel>(21, nullptr, RunMode::Play, 1);
+    const auto name = f.question<NameMeModel>(21, nullptr, 1);
     QVERIFY(name);
     NameMeWindow w(*name, f.parts(), p.dir);
     QCOMPARE(w.nameLabel->accessibleName(), QStringLiteral("Hidden name: blank, blank, space, blank, blank"));

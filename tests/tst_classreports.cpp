@@ -41,12 +41,13 @@ private slots:
 
 void TestClassReports::reportOfAGame()
 {
-    QuestionRecord sort{Screen::Sorting, 12, {}, {}, {}, {}, {}, 6, 10, false};
+    QuestionRecord sort{Screen::Sorting, 12, {}, {}, {}, {}, {}, 6, 10, false, {}};
     sort.items = {
         {4, {}, {}, {}, true}, {19, {}, {}, {}, false}, {4, {}, {}, {}, true}, {46, {}, {}, {}, true}};
-    QuestionRecord skipped{Screen::MultipleChoice, 2, {}, {}, {{7, {}, {}, {}, true}}, {}, {}, 0, 0, true};
+    QuestionRecord skipped{
+        Screen::MultipleChoice, 2, {}, {}, {{7, {}, {}, {}, true}}, {}, {}, 0, 0, true, {}};
     // A question that names no president is left out.
-    QuestionRecord nobody{Screen::NameMe, 21, {}, {}, {}, {}, {}, 5, 5, false};
+    QuestionRecord nobody{Screen::NameMe, 21, {}, {}, {}, {}, {}, 5, 5, false, {}};
     const ClassReport report{QStringLiteral("3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b"),
                              QStringLiteral("  Tess Tester "),
                              QDateTime(QDate(2026, 12, 8), QTime(21, 1, 2, 700), Qt::OffsetFromUTC, 3600),
@@ -293,7 +294,8 @@ namespace {
 // A real game's report of one question about Lincoln.
 QueuedReport lincolnReport(const QString& code, const QString& game)
 {
-    QuestionRecord question{Screen::MultipleChoice, 1, {}, {}, {{16, {}, {}, {}, true}}, {}, {}, 5, 5, false};
+    QuestionRecord question{
+        Screen::MultipleChoice, 1, {}, {}, {{16, {}, {}, {}, true}}, {}, {}, 5, 5, false, {}};
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const ClassReport r{game, QStringLiteral("Ada"), now, now, 5, 5, false, {question}};
     return {0, code, game, classReportJson(r)};

@@ -3,6 +3,7 @@
 // adjusted score and the final message; and the multiple-choice export lines.
 #include "game/gameloop.h"
 #include "game/questionexport.h"
+#include "game/questionlines.h"
 #include "models/exportlines.h"
 #include "models/multiplechoicemodel.h"
 #include "store/gamelog.h"
@@ -23,17 +24,21 @@ class StubQuestion : public QuestionModel {
 public:
     using QuestionModel::QuestionModel;
     bool load() override { return true; }
-    QString logHeader() const override { return {}; }
-    QList<LogLine> playLines() const override { return {}; }
-    QStringList exportLines() const override { return {}; }
+    // A stand-in's record has no screen: it writes nothing.
+    QuestionRecord unanswered() const override
+    {
+        QuestionRecord r = QuestionModel::unanswered();
+        r.screen = Screen::None;
+        return r;
+    }
 };
 
 QuestionMaker stubs()
 {
-    return [](Screen s, ItemDraw& draw, int category, RunMode mode, int) -> std::unique_ptr<QuestionModel> {
+    return [](Screen s, ItemDraw& draw, int category, int) -> std::unique_ptr<QuestionModel> {
         if (s == Screen::None)
             return nullptr;
-        return std::make_unique<StubQuestion>(draw, category, mode);
+        return std::make_unique<StubQuestion>(draw, category);
     };
 }
 
@@ -109,6 +114,7 @@ private slots:
     void multipleChoiceAnswerPosition();
     void multipleChoiceVerdict_data();
     void multipleChoiceVerdict();
+    void judgedLinesPerForm();
     void abandonedQuestionLeavesNoTrace();
     void bonusQuestionsJoinTheDraw();
     void bonusCategoriesNeverInterrupt_data();
@@ -409,7 +415,7 @@ void TestGameLoop::multipleChoiceAnswerPosition()
     Fixture f;
     f.loadSampleRecords();
     ChosenDraw draw(*f.program, {7, 3, 12, 5, 9}, {r});
-    MultipleChoiceModel m(draw, 1, RunMode::Play);
+    MultipleChoiceModel m(draw, 1);
     QVERIFY(m.load());
     QCOMPARE(m.answerSlot(), slot);
     // The question is about the record of the right choice, whose term is its answer.
@@ -446,7 +452,7 @@ void TestGameLoop::multipleChoiceVerdict()
     Fixture f;
     f.loadSampleRecords();
     ChosenDraw draw(*f.program, {7, 3, 12, 5, 9}, {0.3});
-    MultipleChoiceModel m(draw, category, RunMode::Play);
+    MultipleChoiceModel m(draw, category);
     QVERIFY(m.load());
     QCOMPARE(m.chosen(), (std::array<int, 6>{7, 3, 12, 5, 9, 0}));
     QCOMPARE(m.answerSlot(), 1);
@@ -463,6 +469,35 @@ void TestGameLoop::multipleChoiceVerdict()
     } else {
         QCOMPARE(v.credits, (QList<Credit>{{9, -1}, {3, -1}}));
         QCOMPARE(v.log, (QList<LogLine>{{logLine, 1}}));
+    }
+}
+
+// A game's log takes every line of a judgement; an export game's question file
+// takes only the answers of the screens its form writes.
+void TestGameLoop::judgedLinesPerForm()
+{
+    const LogLine answer{QStringLiteral("Q A"), 1, LineKind::Answer};
+    const LogLine why{QStringLiteral("No, P"), 2, LineKind::Explanation};
+    const LogLine all{QStringLiteral(" *** All correct!"), 2, LineKind::AllCorrect};
+    const QList<LogLine> every{answer, why, all};
+    const struct {
+        int category;
+        RunMode mode;
+        QList<LogLine> written;
+    } cases[] = {
+        {20, RunMode::Play, every},
+        {1, RunMode::TabbedExport, {answer}},
+        {7, RunMode::OnlineExport, {answer}},
+        {12, RunMode::OnlineExport, {answer}},
+        {12, RunMode::TabbedExport, every},   // sorting has no tabbed form
+        {11, RunMode::TabbedExport, every},   // nor have portraits
+        {21, RunMode::OnlineExport, every},   // Name Me has no form at all
+    };
+    for (const auto& c : cases) {
+        Verdict v;
+        v.record.category = c.category;
+        v.log = every;
+        QCOMPARE(judgedLines(v, c.mode), c.written);
     }
 }
 

@@ -35,8 +35,8 @@ void prepare(Fixture& f)
 // Records 3, 14, 25, 36 for bars 0..3; the shuffle swaps 0/1, then 1/2, so
 // the portraits show the records of bars 1, 2, 0, 3.
 struct Question {
-    explicit Question(Fixture& f, RunMode mode = RunMode::Play)
-        : draw(*f.program, {3, 14, 25, 36}, {0.5, 0.9}), model(draw, 11, mode), loaded(model.load())
+    explicit Question(Fixture& f)
+        : draw(*f.program, {3, 14, 25, 36}, {0.5, 0.9}), model(draw, 11), loaded(model.load())
     {
     }
     ChosenDraw draw;
@@ -72,10 +72,10 @@ void TestPortraitMatch::lastPortraitNeverMoves()
     QList<int> firstPlaces(4, 0);
     for (int round = 0; round < 300; ++round) {
         f.program->session.resetUsage(kRecords);
-        PortraitMatchModel m(f.program->draw, 11, RunMode::Play);
+        PortraitMatchModel m(f.program->draw, 11);
         QVERIFY(m.load());
-        QCOMPARE(m.imageOrder(3), 3);
-        ++firstPlaces[m.imageOrder(0)];
+        QCOMPARE(m.order(3), 3);
+        ++firstPlaces[m.order(0)];
     }
     QCOMPARE(firstPlaces[3], 0);
     for (int k = 0; k < 3; ++k)
@@ -90,7 +90,7 @@ void TestPortraitMatch::onlineForm()
     p.session.mode = RunMode::OnlineExport;
     p.settings.settings.loglevel = 2;
     p.log.clear();
-    Question q(f, p.session.mode);
+    Question q(f);
     QVERIFY(q.loaded);
     writeLoadLines(q.model, p.session, p.log, p.questionFile);
     // Record 25's picture is brev26.gif: the files skip a number after 23.
@@ -130,7 +130,7 @@ void TestPortraitMatch::placingBars()
     w.portraits[2]->setFocus();
     QTest::keyClick(w.portraits[2], Qt::Key_Space);
     QCOMPARE(w.model().placedBar(2), 3);
-    QCOMPARE(w.model().portraitOf(0), -1);
+    QCOMPARE(w.model().targetOf(0), -1);
     QCOMPARE(w.bars[0]->pos(), w.home(0).topLeft());
     QCOMPARE(w.bars[3]->pos(), restingPlace(w, 3, 2));
     // A click on a bar and then on a portrait places it, as on the matching screen.

@@ -39,7 +39,7 @@ QStringList soundNumbers(const Fixture& f)
 // The Name Me question at difficulty `maxdif`.
 NameMeModel question(Fixture& f, int maxdif = 1)
 {
-    return NameMeModel(f.program->draw, 21, RunMode::Play, maxdif);
+    return NameMeModel(f.program->draw, 21, maxdif);
 }
 } // namespace
 

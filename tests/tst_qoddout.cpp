@@ -3,6 +3,7 @@
 #include "store/gamelog.h"
 #include "store/records.h"
 #include "app/gameui.h"
+#include "game/questionlines.h"
 #include "models/oddoneoutmodel.h"
 #include "screens/oddoneoutwindow.h"
 #include "screens/scorewindow.h"
@@ -24,9 +25,8 @@ namespace {
 // Slots 0..3 get records 1, 2, 6 and 11 (end of term: Died in office,
 // Assassinated, Died in office, Died in office); the shuffle swaps nothing.
 struct Question {
-    Question(Fixture& f, int category, RunMode mode, QList<int> records = {1, 2, 6, 11},
-             QList<double> numbers = {})
-        : draw(*f.program, std::move(records), std::move(numbers)), model(draw, category, mode)
+    Question(Fixture& f, int category, QList<int> records = {1, 2, 6, 11}, QList<double> numbers = {})
+        : draw(*f.program, std::move(records), std::move(numbers)), model(draw, category)
     {
     }
     ChosenDraw draw;
@@ -66,7 +66,7 @@ void TstQoddout::oddItemNeverAtPositionThree()
         Program& c = *fx.program;
         QCOMPARE(readRecords(c.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
         c.session.resetUsage(c.records.inPlay());
-        OddOneOutModel m(c.draw, category, RunMode::Play);
+        OddOneOutModel m(c.draw, category);
         QVERIFY(m.load());
         QVERIFY(m.oddPosition() >= 0 && m.oddPosition() <= 2);
         QCOMPARE(m.slotAt(m.oddPosition()), 1);
@@ -110,7 +110,7 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
             c.records.presidents.edit(i).party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
         if (!allAlike)
             c.records.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
-        OddOneOutModel m(c.draw, 20, RunMode::Play);
+        OddOneOutModel m(c.draw, 20);
         QVERIFY(!m.load());
         QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
     }
@@ -123,7 +123,7 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
         Program& c = *fx.program;
         for (int i = 1; i <= kRecords; ++i)
             c.records.presidents.edit(i).endKind = i <= 3 ? alike : i == 4 ? fourth : 4;
-        OddOneOutModel m(c.draw, 25, RunMode::Play);
+        OddOneOutModel m(c.draw, 25);
         QVERIFY(!m.load());
         QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
     }
@@ -132,7 +132,6 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
 void TstQoddout::judgesThePick_data()
 {
     QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("exporting");
     QTest::addColumn<Verdict>("expected");
     const QString heading = QStringLiteral("Results for Who didn't finish this term this way? ");
     const QString sentence = QStringLiteral("President 2's end of term: Assassinated, not Died in office");
@@ -145,7 +144,10 @@ void TstQoddout::judgesThePick_data()
         v.record = {Screen::OddOneOut, 25, QStringLiteral("Which does not fit: Died in office?"),
                     {"President 1", "President 2", "President 6", "President 11"},
                     {{2, "President 2", picked, "President 2", right}}, picked, "President 2",
-                    right ? 5 : 0, 5, false};
+                    right ? 5 : 0, 5, false, {}};
+        v.record.written.question = QStringLiteral("Died in office");
+        v.record.written.choices = {"President 1", "President 2", "President 6", "President 11"};
+        v.record.written.answer = 1;
         v.credits = credits;
         v.log = log;
         v.sound = right ? 4 : 6;
@@ -153,25 +155,29 @@ void TstQoddout::judgesThePick_data()
         v.heading = heading;
         return v;
     };
-    QTest::addRow("right: the odd one") << 1 << false << verdict("President 2", {{2, 4}}, {});
-    QTest::addRow("wrong: the pattern itself")
-        << 0 << false << verdict("President 1", {{1, -1}}, {{wrong, 2}});
-    QTest::addRow("wrong: position 3") << 3 << false << verdict("President 11", {{11, -1}}, {{wrong, 2}});
-    QTest::addRow("wrong while exporting: no log line") << 2 << true << verdict("President 6", {{6, -1}}, {});
+    const LogLine explained{wrong, 2, LineKind::Explanation};
+    QTest::addRow("right: the odd one") << 1 << verdict("President 2", {{2, 4}}, {});
+    QTest::addRow("wrong: the pattern itself") << 0 << verdict("President 1", {{1, -1}}, {explained});
+    QTest::addRow("wrong: position 3") << 3 << verdict("President 11", {{11, -1}}, {explained});
+    QTest::addRow("wrong: position 2") << 2 << verdict("President 6", {{6, -1}}, {explained});
 }
 
 void TstQoddout::judgesThePick()
 {
     QFETCH(int, position);
-    QFETCH(bool, exporting);
     QFETCH(Verdict, expected);
     Fixture fx;
     fx.loadSampleRecords();
-    Question q(fx, 25, exporting ? RunMode::TabbedExport : RunMode::Play);
+    Question q(fx, 25);
     OddOneOutModel& m = q.model;
     QVERIFY(m.load());
     QCOMPARE(m.question(), QStringLiteral("Died in office"));
-    QCOMPARE(m.choose(position), expected);
+    const Verdict v = m.choose(position);
+    QCOMPARE(v, expected);
+    // The play log takes the explanation; an export's question file, no log line.
+    QCOMPARE(judgedLines(v, RunMode::Play), expected.log);
+    QCOMPARE(judgedLines(v, RunMode::TabbedExport), QList<LogLine>());
+    QCOMPARE(judgedLines(v, RunMode::OnlineExport), QList<LogLine>());
 }
 
 void TstQoddout::tabbedLineWithMarkers()
@@ -186,14 +192,14 @@ void TstQoddout::tabbedLineWithMarkers()
     c.presidents.edit(3).name = l;
     c.presidents.edit(5).name = m;
     // The first swap exchanges positions 0 and 1.
-    Question tabbed(fx, 20, RunMode::TabbedExport, {1, 2, 3, 5}, {0.5});
+    Question tabbed(fx, 20, {1, 2, 3, 5}, {0.5});
     QVERIFY(tabbed.model.load());
-    QCOMPARE(tabbed.model.exportLines(), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
+    QCOMPARE(tabbedLines(tabbed.model.unanswered()), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
                                               + "\tPresident 2\tPresident 1\t" + l + "\t" + m + "\t1"});
     fx.program->session.resetUsage(kRecords);
-    Question online(fx, 20, RunMode::OnlineExport, {1, 2, 3, 5}, {0.5});
+    Question online(fx, 20, {1, 2, 3, 5}, {0.5});
     QVERIFY(online.model.load());
-    QCOMPARE(online.model.exportLines(), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
+    QCOMPARE(onlineLines(online.model.unanswered()), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
                                                "President 1", l, m, " 1"}));
 }
 

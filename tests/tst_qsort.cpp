@@ -40,8 +40,8 @@ void loadShipped(Fixture& f)
 
 // A sorting question of `category` on the records given, top down.
 struct Question {
-    Question(Fixture& f, int category, const Lines& lines, RunMode mode = RunMode::Play)
-        : draw(*f.program, QList<int>(lines.begin(), lines.end())), model(draw, category, mode)
+    Question(Fixture& f, int category, const Lines& lines)
+        : draw(*f.program, QList<int>(lines.begin(), lines.end())), model(draw, category)
     {
     }
     ChosenDraw draw;
@@ -174,7 +174,7 @@ void TestQsort::loadLines()
     f.loadSampleRecords();
     Program& p = *f.program;
     p.session.mode = mode == 1 ? RunMode::OnlineExport : mode == 2 ? RunMode::TabbedExport : RunMode::Play;
-    Question q(f, 13, {3, 1, 4, 5, 2}, p.session.mode);
+    Question q(f, 13, {3, 1, 4, 5, 2});
     QVERIFY(q.model.load());
     QCOMPARE(q.model.heading(), QStringLiteral("Sort First Ladies by term, in order of Presidency"));
     writeLoadLines(q.model, p.session, p.log, p.questionFile);
@@ -188,7 +188,7 @@ void TestQsort::exhaustedCategoryLoadsNothing()
     f.loadSampleRecords();
     for (int i = 5; i <= kRecords; ++i)
         f.program->records.presidents.edit(i).birthKey = 0;   // four records left to sort by birth
-    QVERIFY(!SortModel(f.program->draw, 12, RunMode::Play).load());
+    QVERIFY(!SortModel(f.program->draw, 12).load());
     QVERIFY(f.logLines().isEmpty());
 }
 
@@ -203,7 +203,7 @@ void TestQsort::itemsOfTwoYearsStandApart()
     Fixture f;
     loadShipped(f);
     for (int n = 0; n < 400; ++n) {
-        SortModel m(f.program->draw, n % 2 ? 16 : 18, RunMode::Play);
+        SortModel m(f.program->draw, n % 2 ? 16 : 18);
         QVERIFY(m.load());
         const QStringList items = m.lines();
         const auto yearOf = [&](int record) { return f.program->records.presidents[size_t(record)].termKey; };

@@ -2,6 +2,7 @@
 // length markers), records without a quotation left out, and the window
 // played by a click.
 #include "app/gameui.h"
+#include "game/questionlines.h"
 #include "models/quotationmodel.h"
 #include "screens/quotationwindow.h"
 #include "screens/scorewindow.h"
@@ -84,11 +85,11 @@ void TstQuote::exportLines()
     c.presidents.edit(2).name = secondName;
     // Records 1..5 in slots 0..4, the answer in the first place.
     ChosenDraw draw(*fx.program, {1, 2, 3, 4, 5});
-    QuotationModel m(draw, kQuoteCategory, online ? RunMode::OnlineExport : RunMode::TabbedExport);
+    QuotationModel m(draw, kQuoteCategory);
     QVERIFY(m.load());
     QCOMPARE(m.answerSlot(), 0);
     QCOMPARE(m.quotation(), quotation);
-    QCOMPARE(m.exportLines(), expected);
+    QCOMPARE(online ? onlineLines(m.unanswered()) : tabbedLines(m.unanswered()), expected);
 }
 
 void TstQuote::drawsOnlyRecordsWithAQuotation()
@@ -101,7 +102,7 @@ void TstQuote::drawsOnlyRecordsWithAQuotation()
         for (int i : quoted)
             c.records.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
         c.records.presidents.edit(21).quotation = QStringLiteral(" ");   // blank: no quotation
-        QuotationModel m(c.draw, kQuoteCategory, RunMode::Play);
+        QuotationModel m(c.draw, kQuoteCategory);
         QVERIFY(m.load());
         for (int slot = 0; slot < 5; ++slot) {
             const int r = m.chosen()[size_t(slot)];
@@ -166,7 +167,7 @@ void TstQuote::wrongPickShowsTheQuotationsSource()
     }
     // Records 1..5 in slots 0..4, the answer (record 1) in the first place.
     ChosenDraw draw(*f.program, {1, 2, 3, 4, 5});
-    QuotationModel m(draw, kQuoteCategory, RunMode::Play);
+    QuotationModel m(draw, kQuoteCategory);
     QVERIFY(m.load());
     const int speaker = m.chosen()[size_t(m.answerSlot())];
     QCOMPARE(speaker, 1);

@@ -34,7 +34,7 @@ QuestionRecord played(Fixture& f, const QString& kind, const QString& moves)
     Program& p = *f.program;
     if (kind == QLatin1String("choice")) {   // the answer in slot 1, record 3
         ChosenDraw draw(p, {7, 3, 12, 5, 9}, {0.3});
-        MultipleChoiceModel m(draw, 1, RunMode::Play);
+        MultipleChoiceModel m(draw, 1);
         return !m.load() ? QuestionRecord{} : moves.isEmpty() ? m.skipped() : m.choose(moves.toInt()).record;
     }
     if (kind.startsWith(QLatin1String("sort"))) {
@@ -44,13 +44,13 @@ QuestionRecord played(Fixture& f, const QString& kind, const QString& moves)
         for (const QString& n : moves.split(u' '))
             lines << n.toInt();
         ChosenDraw draw(p, lines);
-        SortModel m(draw, 12, RunMode::Play);
+        SortModel m(draw, 12);
         return m.load() ? m.judge().record : QuestionRecord{};
     }
     if (kind == QLatin1String("name me")) {
         ChosenDraw draw(p, {4});
         p.records.presidents.edit(4).name = QStringLiteral("Ab");
-        NameMeModel m(draw, 21, RunMode::Play, 1);
+        NameMeModel m(draw, 21, 1);
         QuestionRecord record;
         if (m.load())
             for (const QChar c : moves)
@@ -63,9 +63,9 @@ QuestionRecord played(Fixture& f, const QString& kind, const QString& moves)
                     portraits ? QList<double>{0.5, 0.9} : QList<double>{0.3, 0.8, 0.6});
     std::unique_ptr<MatchingModel> m;
     if (portraits)
-        m = std::make_unique<PortraitMatchModel>(draw, 11, RunMode::Play);
+        m = std::make_unique<PortraitMatchModel>(draw, 11);
     else
-        m = std::make_unique<MatchModel>(draw, 7, RunMode::Play);
+        m = std::make_unique<MatchModel>(draw, 7);
     if (!m->load())
         return {};
     for (const QString& drop : moves.split(u' ', Qt::SkipEmptyParts)) {
@@ -175,8 +175,8 @@ void TestRecord::recordOfEachKind()
 void TestRecord::reviewWindowMarks()
 {
     QuestionRecord partly{
-        Screen::Sorting, 12, QStringLiteral("Sort by birthdate"), {}, {}, {}, {}, 4, 10, false};
-    QuestionRecord skipped{Screen::MultipleChoice, 1, QStringLiteral("When?"), {}, {}, {}, {}, 0, 0, true};
+        Screen::Sorting, 12, QStringLiteral("Sort by birthdate"), {}, {}, {}, {}, 4, 10, false, {}};
+    QuestionRecord skipped{Screen::MultipleChoice, 1, QStringLiteral("When?"), {}, {}, {}, {}, 0, 0, true, {}};
     const ReviewWindow w({{1, partly}, {2, skipped}, {3, partly}});
     QCOMPARE(w.list->accessibleDescription(),
              QStringLiteral("Right: 0, partly right: 2, wrong: 0, skipped: 1"));

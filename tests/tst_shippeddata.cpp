@@ -207,17 +207,17 @@ void TstShippedData::addOnBringsTheLaterPresidents()
 
     // Sort by term served.
     test::ChosenDraw inOrder(c, {41, 42, 43, 44, 45});
-    SortModel sorted(inOrder, 15, RunMode::Play);
+    SortModel sorted(inOrder, 15);
     QVERIFY(sorted.load());
     QCOMPARE(sorted.judge().record.points, sorted.judge().record.possible);
     test::ChosenDraw swapped(c, {41, 42, 43, 45, 44});
-    SortModel unsorted(swapped, 15, RunMode::Play);
+    SortModel unsorted(swapped, 15);
     QVERIFY(unsorted.load());
     QVERIFY(unsorted.judge().record.points < unsorted.judge().record.possible);
 
     QSet<int> named;
     for (int n = 0; n < 400 && named.size() < 4; ++n) {
-        NameMeModel m(c.draw, 21, RunMode::Play, 1);
+        NameMeModel m(c.draw, 21, 1);
         QVERIFY(m.load());
         if (m.record() > 41)
             named.insert(m.record());
@@ -280,7 +280,7 @@ void TstShippedData::everyQuestionHasOneRightAnswer()
         Program& c = *fx.program;
         for (int round = 0; round < 4; ++round) {
             for (int category : categories) {
-                const auto question = makeQuestion(screenFor(category), c.draw, category, RunMode::OnlineExport, 1);
+                const auto question = makeQuestion(screenFor(category), c.draw, category, 1);
                 if (!question || !question->load())
                     continue;
                 ++asked;

@@ -6,6 +6,7 @@
 
 #include "app/playerprogress.h"
 #include "app/progresswindow.h"
+#include "game/questionlines.h"
 #include "models/multiplechoicemodel.h"
 #include "models/oddoneoutmodel.h"
 #include "models/portraitmatchmodel.h"
@@ -335,11 +336,11 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     Program& p = *f.program;
 
     test::ChosenDraw mcDraw(p, {3, 4, 5, 6, 7});
-    const auto mc = f.question<MultipleChoiceModel>(1, &mcDraw, RunMode::OnlineExport);
+    const auto mc = f.question<MultipleChoiceModel>(1, &mcDraw);
     QVERIFY(mc);
     QCOMPARE(mc->shownQuestion(), QStringLiteral("¿Cuándo gobernó President 3?"));
-    QVERIFY(mc->exportLines().contains(QStringLiteral("When did President 3 serve?")));
-    QVERIFY(mc->exportLines().contains(QStringLiteral("When did this president serve?")));
+    QVERIFY(onlineLines(mc->unanswered()).contains(QStringLiteral("When did President 3 serve?")));
+    QVERIFY(onlineLines(mc->unanswered()).contains(QStringLiteral("When did this president serve?")));
     const Verdict wrong = mc->choose(1);
     QCOMPARE(wrong.results, QStringLiteral("Lo siento, la respuesta era 1800-1804"));
     QCOMPARE(wrong.heading, QStringLiteral("Resultados: ¿Cuándo gobernó este presidente?"));
@@ -360,7 +361,7 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     const auto sort = f.question<SortModel>(14, &sortDraw);
     QVERIFY(sort);
     QCOMPARE(sort->heading(), QStringLiteral("Ordenar vicepresidentes, en el orden de las presidencias"));
-    QCOMPARE(sort->playLines().value(0).text, QStringLiteral("Sorting: Sort Vice Presidents"));
+    QCOMPARE(playLines(sort->unanswered()).value(0), QStringLiteral("Sorting: Sort Vice Presidents"));
     const Verdict sorted = sort->judge();
     QVERIFY(sorted.results.endsWith(QStringLiteral("*** 0 de 10 correctos ")));
     QVERIFY(sorted.log.contains(LogLine{QStringLiteral("Vice 9 1824 > Vice 8 1820"), kPlayLevel}));
