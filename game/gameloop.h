@@ -126,8 +126,8 @@ public:
     Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile,
          ItemDraw& draw, Sounds* sounds = nullptr, QuestionMaker makeModel = {});
 
-    // A whole game, its final message, the review and the hall-of-fame offer
-    // (playgame); a practice game has no hall-of-fame offer and says so.
+    // A whole game, its final message, the review and the hall-of-fame offer;
+    // a practice game has no hall-of-fame offer and says so.
     void play(GameUi& ui, GameKind kind = GameKind::Ordinary);
     // Each answered question goes to record as well.
     void recordAnswers(AnswerRecorder record) { record_ = std::move(record); }
@@ -135,9 +135,9 @@ public:
     const QList<ReviewEntry>& reviewed() const { return review_; }
     // The player ended the game played last before its last question.
     bool endedEarly() const { return endedEarly_; }
-    // The game's questions (nextquestion).
+    // The game's questions, one category drawn for each.
     void askQuestions(GameUi& ui);
-    // One question of a category (askquestion); number: its place in the game.
+    // One question of a category; number: its place in the game.
     Answered ask(GameUi& ui, int category, int number = 1);
     // A loaded question: its load lines, then its window; the judgement the
     // window hands back is applied as the question's turn, and a question
