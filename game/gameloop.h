@@ -93,8 +93,9 @@ public:
     // No category can be drawn: shows the setup screen modally. False when
     // there is no one to ask: the game ends there.
     virtual bool showSetup() = 0;
-    // Offers a final score to the hall of fame.
-    virtual void enterHof(int adjusted, const QString& game, int percent, int extra) = 0;
+    // Offers a final score (adjusted for the difficulty) and its percentage
+    // to the hall of fame.
+    virtual void enterHof(int adjusted, int percent) = 0;
     // A message for the player, with OK only.
     virtual void tell(const QString& text) = 0;
     // After the final message: the game's questions, what the player answered
