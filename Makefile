@@ -7,13 +7,14 @@ BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 # What the build and the tests use (qt6-tools-dev: the CMake files of Qt's
-# translation tools; libxkbcommon-dev: the keyboard library Qt's CMake files look for).
+# translation tools; libxkbcommon-dev: the keyboard library Qt's CMake files look for;
+# clang-format: the code_format test).
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libbenchmark-dev fonts-dejavu-core \
             libmicrohttpd-dev libgnutls28-dev openssl \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libxkbcommon-dev \
             desktop-file-utils appstream libqt6sql6-sqlite systemd \
             xvfb libxcb1-dev libfontconfig-dev at-spi2-core python3-pyatspi dbus-x11 \
-            twm xdotool xfonts-base
+            twm xdotool xfonts-base clang-format
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # The hall-of-fame page is also checked in a real browser when one is installed.
 BROWSER_PACKAGES := chromium

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace brev {
@@ -51,10 +52,15 @@ int fail(const QString& text)
     return 1;
 }
 
-bool writeStandardOutput(const QByteArray& bytes)
+// Writes the bytes to standard output. The problem is the system's reason
+// alone: the caller says what it was writing.
+Problem writeStandardOutput(const QByteArray& bytes)
 {
+    errno = 0;
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    return std::fflush(stdout) == 0 && written == size_t(bytes.size());
+    if (std::fflush(stdout) == 0 && written == size_t(bytes.size()))
+        return std::nullopt;
+    return qt_error_string(errno);
 }
 
 // The program directory and its objects for a run without windows;
@@ -90,10 +96,10 @@ int runProgressReport(const QString& dirOption, const QString& exeDir, const QSt
     if (const auto error = p.readRecords())
         return fail(*error);
     p.messages.show(p.readAddOn());
-    QString table;
-    if (const Problem problem = readProgressTable(p, &table))
-        return fail(*problem);
-    if (!writeStandardOutput(table.toUtf8()))
+    const Result<QString> table = readProgressTable(p);
+    if (!table)
+        return fail(*table.problem());
+    if (writeStandardOutput(table->toUtf8()))
         return fail(Texts::tr("the table could not be written to standard output."));
     return 0;
 }
@@ -129,7 +135,7 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
         return fail(*file.problem());
 
     if (options.out.isEmpty()) {
-        if (!writeStandardOutput(*file))
+        if (writeStandardOutput(*file))
             return fail(Texts::tr("the questions could not be written to standard output."));
         return 0;
     }

@@ -105,12 +105,13 @@ void WindowGameUi::tell(const QString& text)
     program_.messages.ok(text);
 }
 
-void WindowGameUi::enterHof(int adjusted, const QString& game, int percent, int extra)
+void WindowGameUi::enterHof(int adjusted, int percent)
 {
     Program& p = program_;
     const QUrl baseUrl = p.settings.hofBaseUrl();
     HofDialogs windows(p.hof, p.settings.settings, p.sounds, p.messages, p.shell, baseUrl, parent_);
-    const NewEntry entry{adjusted, game, percent, extra, p.settings.settings.maxdif,
+    // The game's entries carry its project code and leave the spare number 0.
+    const NewEntry entry{adjusted, QStringLiteral("brev"), percent, 0, p.settings.settings.maxdif,
                          p.clock.today().toString(QStringLiteral("M/d/yyyy"))};
     brev::enterHof(p.hof, windows, entry, baseUrl);
 }

@@ -23,7 +23,7 @@ public:
     Answered ask(QuestionModel& question, const QuestionPosition& at, const ApplyTurn& applyTurn) override;
     void givenUp(const QString& message) override;
     bool showSetup() override;
-    void enterHof(int adjusted, const QString& game, int percent, int extra) override;
+    void enterHof(int adjusted, int percent) override;
     void tell(const QString& text) override;
     void review(const QList<ReviewEntry>& entries) override;
 

@@ -61,10 +61,10 @@ QList<int> classPracticeOrder(const QList<int>& order, const QList<int>& classSe
 QList<int> classPracticeSet(Program& program)
 {
     const QString code = program.settings.classCode();
-    QList<int> set;
     if (code.isEmpty())
-        return set;
-    (void)program.progress.classSet(code, &set);   // a problem with the file is told by the game
+        return {};
+    // A problem with the file is told by the game.
+    QList<int> set = program.progress.classSet(code).value_or({});
     set.removeIf([&program](int record) { return record > program.records.inPlay(); });
     return set;
 }
@@ -88,9 +88,9 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
 
     std::unique_ptr<PracticeDraw> practice;
     if (kind == GameKind::Practice) {
-        QList<PresidentHistory> histories;
-        (void)store.presidentHistories(player, &histories);   // its problem was told as the game began
-        const QList<int> order = practiceOrder(presidentSet(p.records), histories);
+        // A problem with the file was told as the game began.
+        const QList<int> order
+            = practiceOrder(presidentSet(p.records), store.presidentHistories(player).value_or({}));
         const QList<int> classSet = classPracticeSet(p);
         practice = std::make_unique<PracticeDraw>(
             p.records, p.session.itemUse, p.random,
@@ -127,15 +127,14 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
     p.sendClassReports();
 }
 
-Problem readProgressTable(Program& program, QString* table)
+Result<QString> readProgressTable(Program& program)
 {
     ProgressStore store(program.path(QString::fromLatin1(kProgressFile)), ProgressStore::Access::ReadOnly);
     const QString player = ProgressStore::playerName(program.settings.settings.playername);
-    QList<PresidentHistory> histories;
-    if (Problem problem = store.presidentHistories(player, &histories))
-        return problem;
-    *table = progressTable(presidentSet(program.records), histories);
-    return std::nullopt;
+    const Result<QList<PresidentHistory>> histories = store.presidentHistories(player);
+    if (!histories)
+        return failure(*histories.problem());
+    return progressTable(presidentSet(program.records), *histories);
 }
 
 } // namespace brev

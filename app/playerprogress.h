@@ -58,6 +58,6 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind);
 
 // The command line's --progress: the player's mastery per president as a
 // table, read from the progress file.
-Problem readProgressTable(Program& program, QString* table);
+Result<QString> readProgressTable(Program& program);
 
 } // namespace brev

@@ -255,14 +255,23 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     setWindowTitle(tr("Progress"));
     setModal(true);
 
-    QList<PresidentHistory> histories;
-    QList<CategoryAccuracy> categories;
-    QList<GameResult> results;
-    Problem problem = store.presidentHistories(player, &histories);
-    if (!problem)
-        problem = store.categoryAccuracy(player, &categories);
-    if (!problem)
-        problem = store.gameResults(player, &results);
+    // The first reader that fails says why; what it and the readers after it
+    // would have read stays empty.
+    const brev::Result<QList<PresidentHistory>> readHistories = store.presidentHistories(player);
+    Problem problem = readHistories.problem();
+    brev::Result<QList<CategoryAccuracy>> readCategories = QList<CategoryAccuracy>();
+    if (!problem) {
+        readCategories = store.categoryAccuracy(player);
+        problem = readCategories.problem();
+    }
+    brev::Result<QList<GameResult>> readResults = QList<GameResult>();
+    if (!problem) {
+        readResults = store.gameResults(player);
+        problem = readResults.problem();
+    }
+    const QList<PresidentHistory> histories = readHistories.value_or({});
+    const QList<CategoryAccuracy> categories = readCategories.value_or({});
+    const QList<GameResult> results = readResults.value_or({});
 
     playerLabel = new QLabel(tr("Progress of %1").arg(ProgressStore::shownName(player)), this);
     playerLabel->setObjectName(QStringLiteral("playerLabel"));

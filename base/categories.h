@@ -3,7 +3,7 @@
 // field a question asks about, the screen that asks it, the check a record
 // must pass to be drawn, the key a sorting question orders by, and whether the
 // player picks it on the setup list or it comes with bonus questions. Every
-// question about "what is category k" reads this table; adding a category is
+// question about what a category is reads this table; adding a category is
 // one row here plus its texts.
 #include <QCoreApplication>
 #include <QString>
@@ -18,7 +18,7 @@ inline constexpr int kCategories = 30;   // categories 0..29
 // The screens a question is asked on.
 enum class Screen { None, MultipleChoice, Matching, Portraits, Sorting, OddOneOut, NameMe, Quotation };
 
-// The record field a category asks about (its pattern text, getpstr).
+// The record field a category asks about: the text its items show.
 enum class Field {
     None, Name, Term, Vice, Birth, Wife, Birthplace, SecState, SecWar, AttnGen, Party, Court, EndKind,
     Opponent, Home,
@@ -109,7 +109,8 @@ enum class Listing {
     Bonus,    // drawn only with bonus questions
 };
 
-// How the answer text of a record reads for the category (getquestion's answer).
+// How the answer text of a record reads for the category: its field, its
+// quotation, or a note that the category has no answer text.
 enum class AnswerText { Field, Quotation, Missing };
 
 struct Category {
@@ -167,18 +168,28 @@ inline constexpr int kFirstListedCategory = 1;
 inline constexpr int kLastListedCategory = 18;
 inline constexpr int kStoredCategories = kLastListedCategory + 1;
 
-constexpr bool isCategory(int k) { return k >= 0 && k < kCategories; }
+constexpr bool isCategory(int category) { return category >= 0 && category < kCategories; }
 // The row of a category; category 0's row for a number outside the table.
-constexpr const Category& categoryRow(int k) { return kCategoryTable[std::size_t(isCategory(k) ? k : 0)]; }
-constexpr Screen screenFor(int k) { return isCategory(k) ? kCategoryTable[std::size_t(k)].screen : Screen::None; }
+constexpr const Category& categoryRow(int category)
+{
+    return kCategoryTable[std::size_t(isCategory(category) ? category : 0)];
+}
+// The screen that asks the category's questions; Screen::None outside the table.
+constexpr Screen screenFor(int category)
+{
+    return isCategory(category) ? kCategoryTable[std::size_t(category)].screen : Screen::None;
+}
 // A category's name ("Match Vice Presidents"), as the files write it or as the
 // player sees it; empty outside the table.
 inline constexpr char kCategoryContext[] = "brev::Categories";
-inline QString categoryName(int k, Wording wording = Wording::Written)
+inline QString categoryName(int category, Wording wording = Wording::Written)
 {
-    return isCategory(k) ? worded(kCategoryContext, categoryRow(k).name, wording) : QString();
+    return isCategory(category) ? worded(kCategoryContext, categoryRow(category).name, wording) : QString();
 }
-constexpr bool isListedCategory(int k) { return isCategory(k) && categoryRow(k).listing == Listing::Listed; }
+constexpr bool isListedCategory(int category)
+{
+    return isCategory(category) && categoryRow(category).listing == Listing::Listed;
+}
 
 namespace detail {
 constexpr std::size_t countBonus()

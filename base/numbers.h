@@ -6,8 +6,7 @@
 
 namespace brev {
 
-// Clamps value to lower, then to upper: upper wins when the bounds cross
-// (the design's checknumber).
+// Clamps value to lower, then to upper: upper wins when the bounds cross.
 constexpr int clampNumber(int value, int lower, int upper)
 {
     if (value < lower)

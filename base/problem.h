@@ -18,8 +18,11 @@ using Problem = std::optional<QString>;
 
 // The message of a failed Result, marked so that a Result<QString> can tell
 // it from a value.
+// A Failure is also a Problem, so one helper that makes the message serves
+// both kinds of function.
 struct Failure {
     QString message;
+    operator Problem() const { return message; }
 };
 inline Failure failure(QString message) { return {std::move(message)}; }
 
@@ -36,6 +39,8 @@ public:
     const T& operator*() const { return std::get<0>(held_); }
     T* operator->() { return &std::get<0>(held_); }
     const T* operator->() const { return &std::get<0>(held_); }
+    // The value, or `fallback` when !ok().
+    T value_or(T fallback) const { return ok() ? std::get<0>(held_) : std::move(fallback); }
     // The problem; nothing when ok().
     Problem problem() const { return ok() ? Problem() : Problem(std::get<1>(held_)); }
 

@@ -40,16 +40,15 @@ QString latin1Text(const QByteArray& bytes)
     return QString::fromLatin1(bom ? bytes.sliced(3) : bytes);
 }
 
-Problem readTextFile(const QString& path, QString& text)
+Result<QString> readTextFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return f.errorString();
+        return failure(f.errorString());
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return f.errorString();
-    text = latin1Text(bytes);
-    return std::nullopt;
+        return failure(f.errorString());
+    return latin1Text(bytes);
 }
 
 Problem saveFileAtomically(const QString& path, const QByteArray& bytes)

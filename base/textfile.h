@@ -11,9 +11,9 @@ namespace brev {
 
 // A file's bytes as Latin-1 text, without a leading UTF-8 byte-order mark.
 QString latin1Text(const QByteArray& bytes);
-// Reads a whole file as Latin-1 text into `text`. The problem is the system's
-// reason alone: the caller says which file and what it is for.
-Problem readTextFile(const QString& path, QString& text);
+// Reads a whole file as Latin-1 text. The problem is the system's reason
+// alone: the caller says which file and what it is for.
+Result<QString> readTextFile(const QString& path);
 // Replaces a file with the given bytes once they are complete on disk; on
 // failure the old file stays as it was. The problem is the system's reason.
 Problem saveFileAtomically(const QString& path, const QByteArray& bytes);

@@ -154,12 +154,12 @@ bool fillClass(const QString& database, const QString& code)
         for (int p = 0; p < kPlayers; ++p) {
             const QByteArray json = QByteArray::fromStdString(
                 reportJson("Pupil " + std::to_string(p + 1), unsigned(p), unsigned(g)));
-            hofd::ParsedReport parsed = hofd::parseReport(json);
-            if (parsed.problem)
+            brev::Result<hofd::Report> parsed = hofd::parseReport(json);
+            if (!parsed)
                 return false;
-            parsed.report.ended = first.addSecs(qint64(g) * 3600 + p);
-            parsed.report.started = parsed.report.ended.addSecs(-600);
-            batch.append({code, parsed.report});
+            parsed->ended = first.addSecs(qint64(g) * 3600 + p);
+            parsed->started = parsed->ended.addSecs(-600);
+            batch.append({code, *parsed});
             if (batch.size() == 500) {
                 QList<hofd::ReportOutcome> outcomes;
                 if (store.storeReports(batch, first, &outcomes))

@@ -122,20 +122,19 @@ void BM_OpenProgressWindow(benchmark::State& state)
     qsizetype games = 0;
     for (auto _ : state) {
         brev::ProgressStore store(databaseFile);
-        QList<brev::PresidentHistory> histories;
-        QList<brev::CategoryAccuracy> categories;
-        QList<brev::GameResult> results;
-        if (store.presidentHistories(kPlayer, &histories) || store.categoryAccuracy(kPlayer, &categories)
-            || store.gameResults(kPlayer, &results)) {
+        const auto histories = store.presidentHistories(kPlayer);
+        const auto categories = histories ? store.categoryAccuracy(kPlayer) : brev::failure(QString());
+        const auto results = categories ? store.gameResults(kPlayer) : brev::failure(QString());
+        if (!results) {
             state.SkipWithError("the progress file cannot be read");
             return;
         }
         int levels = 0;
         for (const brev::PresidentEntry& p : presidentSet)
-            levels += int(brev::masteryOf(brev::historyOf(histories, p.record)).level);
+            levels += int(brev::masteryOf(brev::historyOf(*histories, p.record)).level);
         benchmark::DoNotOptimize(levels);
-        benchmark::DoNotOptimize(brev::practiceOrder(presidentSet, histories));
-        games = results.size();
+        benchmark::DoNotOptimize(brev::practiceOrder(presidentSet, *histories));
+        games = results->size();
     }
     state.counters["games"] = double(games);
 }

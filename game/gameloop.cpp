@@ -241,7 +241,7 @@ void Game::play(GameUi& ui, GameKind kind)
     if (!review_.isEmpty())
         ui.review(review_);
     if (kind == GameKind::Ordinary)
-        ui.enterHof(adjusted, QStringLiteral("brev"), session_.percent, 0);
+        ui.enterHof(adjusted, session_.percent);
 }
 
 QString markText(Mark mark)

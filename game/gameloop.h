@@ -93,8 +93,9 @@ public:
     // No category can be drawn: shows the setup screen modally. False when
     // there is no one to ask: the game ends there.
     virtual bool showSetup() = 0;
-    // Offers a final score to the hall of fame.
-    virtual void enterHof(int adjusted, const QString& game, int percent, int extra) = 0;
+    // Offers a final score (adjusted for the difficulty) and its percentage
+    // to the hall of fame.
+    virtual void enterHof(int adjusted, int percent) = 0;
     // A message for the player, with OK only.
     virtual void tell(const QString& text) = 0;
     // After the final message: the game's questions, what the player answered
@@ -126,8 +127,8 @@ public:
     Game(SettingsStore& settings, GameSession& session, GameLog& log, QuestionFile& questionFile,
          ItemDraw& draw, Sounds* sounds = nullptr, QuestionMaker makeModel = {});
 
-    // A whole game, its final message, the review and the hall-of-fame offer
-    // (playgame); a practice game has no hall-of-fame offer and says so.
+    // A whole game, its final message, the review and the hall-of-fame offer;
+    // a practice game has no hall-of-fame offer and says so.
     void play(GameUi& ui, GameKind kind = GameKind::Ordinary);
     // Each answered question goes to record as well.
     void recordAnswers(AnswerRecorder record) { record_ = std::move(record); }
@@ -135,9 +136,9 @@ public:
     const QList<ReviewEntry>& reviewed() const { return review_; }
     // The player ended the game played last before its last question.
     bool endedEarly() const { return endedEarly_; }
-    // The game's questions (nextquestion).
+    // The game's questions, one category drawn for each.
     void askQuestions(GameUi& ui);
-    // One question of a category (askquestion); number: its place in the game.
+    // One question of a category; number: its place in the game.
     Answered ask(GameUi& ui, int category, int number = 1);
     // A loaded question: its load lines, then its window; the judgement the
     // window hands back is applied as the question's turn, and a question

@@ -60,7 +60,7 @@ public:
         ranOut_ = true;
         return false;
     }
-    void enterHof(int, const QString&, int, int) override {}
+    void enterHof(int, int) override {}
     void tell(const QString& text) override
     {
         if (tell_)

@@ -31,11 +31,10 @@ struct GameSession {
     // A new game's running score: 0 of 0, no percentage yet.
     void startGame() { score = possible = percent = 0; }
     // Adds a question's points to the running score and works out the
-    // percentage (rounded down; unchanged while nothing was possible) (the
-    // design's updatestats).
+    // percentage (rounded down; unchanged while nothing was possible).
     void addPoints(int points, int maximum);
     // Moves a record's usage counter by change, kept within 0..32767; a record
-    // outside the table is ignored (recordanswer).
+    // outside the table is ignored.
     void credit(int record, int change);
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The random choice of the records for one question (the design's
-// pickitems): a record that suits the category, whose text differs from the
+// The random choice of the records for one question: for each slot a
+// record that suits the category, whose text differs from the
 // items placed before it and which has been used least. The draw owns nothing:
 // it reads the records, moves the usage counters and takes its numbers from
 // the random source it is given. A question's shuffles take their numbers

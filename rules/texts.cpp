@@ -24,18 +24,21 @@ inline constexpr char kSortTitleContext[] = "brev::SortTitles";
     QT_TRANSLATE_NOOP("brev::SortTitles", "Sort Supreme Court appointments, in order of Presidency"),
 };
 
-QString sortTitle(int k, Wording wording)
+QString sortTitle(int category, Wording wording)
 {
-    if (categoryRow(k).sortKey == SortKey::Birth)
-        return categoryName(k, wording);
-    const QString title = categoryName(k) + QStringLiteral(", in order of Presidency");
+    if (categoryRow(category).sortKey == SortKey::Birth)
+        return categoryName(category, wording);
+    const QString title = categoryName(category) + QStringLiteral(", in order of Presidency");
     if (wording == Wording::Written)
         return title;
     return QCoreApplication::translate(kSortTitleContext, title.toLatin1().constData());
 }
 
 // A slot of the table: a record, or one of the empty slots around them.
-bool validRecord(const Records& records, int r) { return r >= 0 && r < int(records.presidents.size()); }
+bool validRecord(const Records& records, int record)
+{
+    return record >= 0 && record < int(records.presidents.size());
+}
 
 QString fieldOf(const President& p, Field field, Wording wording)
 {
@@ -61,46 +64,48 @@ QString fieldOf(const President& p, Field field, Wording wording)
 
 } // namespace
 
-QString fieldText(const Records& records, int r, int k, Wording wording)
+QString fieldText(const Records& records, int record, int category, Wording wording)
 {
-    if (!validRecord(records, r) || !isCategory(k))
+    if (!validRecord(records, record) || !isCategory(category))
         return {};
-    return fieldOf(records.presidents[size_t(r)], categoryRow(k).field, wording);
+    return fieldOf(records.presidents[size_t(record)], categoryRow(category).field, wording);
 }
 
-QString questionText(const Records& records, int k, TextKind kind, int b, int c, Wording wording)
+QString questionText(const Records& records, int category, TextKind kind, int record, int other,
+                     Wording wording)
 {
-    if (!isCategory(k) || !validRecord(records, b))
+    if (!isCategory(category) || !validRecord(records, record))
         return {};
-    const Category& row = categoryRow(k);
+    const Category& row = categoryRow(category);
     switch (kind) {
     case TextKind::SortTitle:
-        return sortTitle(k, wording);
+        return sortTitle(category, wording);
     case TextKind::Item:
-        return c != 0 ? fieldText(records, b, k, wording) : fieldText(records, b, 0, wording);
+        return other != 0 ? fieldText(records, record, category, wording)
+                          : fieldText(records, record, 0, wording);
     case TextKind::SortedPair:
-        if (!validRecord(records, c))
+        if (!validRecord(records, other))
             return {};
-        return questionText(records, k, TextKind::Item, b, k, wording) + u' '
-            + QString::number(sortKey(records, b, k)) + QStringLiteral(" > ")
-            + questionText(records, k, TextKind::Item, c, k, wording) + u' '
-            + QString::number(sortKey(records, c, k));
+        return questionText(records, category, TextKind::Item, record, category, wording) + u' '
+            + QString::number(sortKey(records, record, category)) + QStringLiteral(" > ")
+            + questionText(records, category, TextKind::Item, other, category, wording) + u' '
+            + QString::number(sortKey(records, other, category));
     case TextKind::Answer:
         switch (row.answer) {
         case AnswerText::Missing:
-            return QStringLiteral(" *** need L_PARAM for %1%2").arg(k).arg(categoryName(k));
+            return QStringLiteral(" *** need L_PARAM for %1%2").arg(category).arg(categoryName(category));
         case AnswerText::Quotation:
-            return records.presidents[size_t(b)].quotation;
+            return records.presidents[size_t(record)].quotation;
         case AnswerText::Field:
             break;
         }
-        return fieldText(records, b, k, wording);
+        return fieldText(records, record, category, wording);
     case TextKind::Question:
         if (!row.question)
-            return categoryName(k, wording);
+            return categoryName(category, wording);
         if (const QString question = worded(kCategoryContext, row.question, wording);
             question.contains(QLatin1String("%1")))
-            return question.arg(records.presidents[size_t(b)].name);
+            return question.arg(records.presidents[size_t(record)].name);
         else
             return question;
     default:
@@ -108,13 +113,13 @@ QString questionText(const Records& records, int k, TextKind kind, int b, int c,
     }
 }
 
-int sortKey(const Records& records, int r, int k)
+int sortKey(const Records& records, int record, int category)
 {
-    if (!validRecord(records, r))
+    if (!validRecord(records, record))
         return 0;
-    switch (categoryRow(k).sortKey) {
-    case SortKey::Birth: return records.presidents[size_t(r)].birthKey;
-    case SortKey::Term: return records.presidents[size_t(r)].termKey;
+    switch (categoryRow(category).sortKey) {
+    case SortKey::Birth: return records.presidents[size_t(record)].birthKey;
+    case SortKey::Term: return records.presidents[size_t(record)].termKey;
     case SortKey::None: break;
     }
     return 0;

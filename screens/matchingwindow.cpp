@@ -76,14 +76,14 @@ void MatchingWindow::showNames()
     showPlacements();
 }
 
-void MatchingWindow::barPressed(int k)
+void MatchingWindow::barPressed(int bar)
 {
-    matching_.pickUp(k);
+    matching_.pickUp(bar);
 }
 
-void MatchingWindow::barClicked(int k)
+void MatchingWindow::barClicked(int bar)
 {
-    matching_.pickUp(k);
+    matching_.pickUp(bar);
 }
 
 void MatchingWindow::showHolding(int, bool) {}
@@ -97,25 +97,25 @@ void MatchingWindow::keyPressEvent(QKeyEvent* event)
     QuestionWindow::keyPressEvent(event);
 }
 
-void MatchingWindow::placeBar(int k)
+void MatchingWindow::placeBar(int bar)
 {
-    if (k < 0 || k >= home_.size())
+    if (bar < 0 || bar >= home_.size())
         return;   // not laid out yet
-    NameBar* bar = bars[k];
-    const int p = matching_.targetOf(k);
-    if (p < 0) {
-        bar->setGeometry(home_[k]);
+    NameBar* widget = bars[bar];
+    const int target = matching_.targetOf(bar);
+    if (target < 0) {
+        widget->setGeometry(home_[bar]);
         return;
     }
-    bar->setGeometry(restingPlace(k, p));
-    bar->raise();
+    widget->setGeometry(restingPlace(bar, target));
+    widget->raise();
 }
 
-void MatchingWindow::dropOn(int p)
+void MatchingWindow::dropOn(int target)
 {
     if (answered())
         return;
-    const std::optional<int> sentHome = matching_.dropOn(p);
+    const std::optional<int> sentHome = matching_.dropOn(target);
     if (!sentHome)
         return;
     placeBar(matching_.selectedBar());

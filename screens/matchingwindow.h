@@ -1,9 +1,12 @@
 #pragma once
 // What both matching screens share: coloured name bars, the targets they are
-// dropped on (descriptions or portraits), the one drag of the bars, Help,
-// Done and Skip, and a bar drawn where it counts: on the target the board
-// has it on, or at its home place. A screen adds its targets, where a bar
-// rests on one, its layout and what its moves sound like.
+// placed on (descriptions or portraits), Help, Done and Skip, and the moves. A
+// bar is dragged onto a target, or clicked and then the target clicked, or
+// picked up and dropped with Space; Escape puts a picked-up bar down. A bar is
+// drawn where it counts: on the target the board has it on, or at its home
+// place; moved on, it leaves its old target, and a target takes one bar, the
+// one it held going home. A screen adds its targets, where a bar rests on one,
+// its layout and what its moves sound like. Nothing here fails.
 #include "models/matchingmodel.h"
 #include "screens/questionwindow.h"
 
@@ -27,8 +30,8 @@ public:
     QPushButton* doneButton;    // Command1, "Done"
     QPushButton* skipButton;    // Command2, "Skip"
 
-    // Where bar k stands while it is on no target.
-    QRect home(int k) const { return home_.value(k); }
+    // Where the bar stands while it is on no target.
+    QRect home(int bar) const { return home_.value(bar); }
 
 protected:
     // clickPlacing: a click on a bar, then one on a target, places the bar.
@@ -44,25 +47,25 @@ protected:
     // Takes the bars' current places as their homes; names them from the model.
     void takeHomes();
     void showNames();
-    void setHome(int k, const QRect& place) { home_[k] = place; }
+    void setHome(int bar, const QRect& place) { home_[bar] = place; }
 
-    // Draws bar k where the board has it.
-    void placeBar(int k);
+    // Draws the bar where the board has it.
+    void placeBar(int bar);
     // Tells assistive tools what every bar rests on and what every target holds.
     void showPlacements();
 
-    // Where bar k rests on target p: its place and size there.
-    virtual QRect restingPlace(int k, int p) const = 0;
-    // How a bar placed on target p tells assistive tools where it is.
-    virtual QString targetName(int p) const = 0;
+    // Where the bar rests on the target: its place and size there.
+    virtual QRect restingPlace(int bar, int target) const = 0;
+    // How a bar placed on the target tells assistive tools where it is.
+    virtual QString targetName(int target) const = 0;
     // The moves: a bar pressed, clicked, picked up by Space (or an
     // accessible action; as a click unless the screen says otherwise), dropped.
-    virtual void barPressed(int k);
-    virtual void barClicked(int k);
-    virtual void barPickedUp(int k) { barClicked(k); }
+    virtual void barPressed(int bar);
+    virtual void barClicked(int bar);
+    virtual void barPickedUp(int bar) { barClicked(bar); }
     virtual int dropSound() const = 0;
     // A target that holds a bar, or none, as the screen draws it.
-    virtual void showHolding(int p, bool holding);
+    virtual void showHolding(int target, bool holding);
     // Escape puts a picked-up bar down wherever the focus is; with none
     // picked up it skips the question, as "Skip" does.
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,7 +75,7 @@ protected:
     QList<QWidget*> targets_;
 
 private:
-    void dropOn(int p);
+    void dropOn(int target);
     void done();
 
     QList<QRect> home_;

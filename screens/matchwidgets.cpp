@@ -377,21 +377,21 @@ int BarDrag::targetIndex(const QWidget* w) const
     return int(targets_.indexOf(const_cast<QWidget*>(w)));
 }
 
-void BarDrag::pickUp(int k)
+void BarDrag::pickUp(int bar)
 {
-    if (dragging_ >= 0 || k < 0 || k >= bars_.size())
+    if (dragging_ >= 0 || bar < 0 || bar >= bars_.size())
         return;
-    hold(k);
-    bars_[k]->raise();
-    emit barPickedUp(k);
+    hold(bar);
+    bars_[bar]->raise();
+    emit barPickedUp(bar);
 }
 
-bool BarDrag::dropOnTarget(int p)
+bool BarDrag::dropOnTarget(int target)
 {
-    if (held_ < 0 || p < 0 || p >= targets_.size())
+    if (held_ < 0 || target < 0 || target >= targets_.size())
         return false;
     hold(-1);
-    emit dropped(p);
+    emit dropped(target);
     return true;
 }
 
@@ -408,18 +408,18 @@ bool BarDrag::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void BarDrag::hold(int k)
+void BarDrag::hold(int bar)
 {
     if (held_ >= 0 && held_ < bars_.size())
         bars_[held_]->setHeld(false);
-    held_ = k;
-    if (k >= 0)
-        bars_[k]->setHeld(true);
+    held_ = bar;
+    if (bar >= 0)
+        bars_[bar]->setHeld(true);
 }
 
-bool BarDrag::barEvent(int k, QEvent* event)
+bool BarDrag::barEvent(int bar, QEvent* event)
 {
-    NameBar* bar = bars_[k];
+    NameBar* widget = bars_[bar];
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
@@ -429,39 +429,39 @@ bool BarDrag::barEvent(int k, QEvent* event)
         if (dragging_ >= 0)
             bars_[dragging_]->move(startPos_);
         hold(-1);
-        dragging_ = k;
+        dragging_ = bar;
         moved_ = false;
         pressGlobal_ = e->globalPosition().toPoint();
-        startPos_ = bar->pos();
-        bar->raise();
-        bar->setFocus(Qt::MouseFocusReason);
-        emit barPressed(k);
+        startPos_ = widget->pos();
+        widget->raise();
+        widget->setFocus(Qt::MouseFocusReason);
+        emit barPressed(bar);
         return true;
     }
     case QEvent::MouseMove: {
         auto* e = static_cast<QMouseEvent*>(event);
-        if (dragging_ != k)
+        if (dragging_ != bar)
             return true;
         const QPoint delta = e->globalPosition().toPoint() - pressGlobal_;
         if (!moved_ && delta.manhattanLength() < QApplication::startDragDistance())
             return true;
         moved_ = true;
-        bar->move(startPos_ + delta);
+        widget->move(startPos_ + delta);
         return true;
     }
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() != Qt::LeftButton || dragging_ != k)
+        if (e->button() != Qt::LeftButton || dragging_ != bar)
             return true;
         dragging_ = -1;
         if (!moved_) {
             if (clickPlacing_)
-                hold(k);
-            emit barClicked(k);
+                hold(bar);
+            emit barClicked(bar);
             return true;
         }
         const int target = targetAt(e->globalPosition().toPoint());
-        bar->move(startPos_);
+        widget->move(startPos_);
         if (target >= 0)
             emit dropped(target);
         return true;
@@ -471,7 +471,7 @@ bool BarDrag::barEvent(int k, QEvent* event)
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
         if (isPressKey(e) && !e->isAutoRepeat() && dragging_ < 0) {
-            pickUp(k);
+            pickUp(bar);
             return true;
         }
         if (e->key() == Qt::Key_Escape && held_ >= 0) {
@@ -485,20 +485,20 @@ bool BarDrag::barEvent(int k, QEvent* event)
     }
 }
 
-bool BarDrag::targetEvent(int p, QEvent* event)
+bool BarDrag::targetEvent(int target, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() == Qt::LeftButton && clickPlacing_ && held_ >= 0) {
             hold(-1);
-            emit dropped(p);
+            emit dropped(target);
             return true;
         }
         return false;
     }
     if (event->type() == QEvent::KeyPress) {
         auto* e = static_cast<QKeyEvent*>(event);
-        if (isPressKey(e) && !e->isAutoRepeat() && dropOnTarget(p))
+        if (isPressKey(e) && !e->isAutoRepeat() && dropOnTarget(target))
             return true;
         if (e->key() == Qt::Key_Escape && held_ >= 0) {
             hold(-1);

@@ -103,10 +103,10 @@ public:
     void addTarget(QWidget* target);
     // The bar waiting for a target after a click or Space, or -1.
     int heldBar() const { return held_; }
-    // What Space does on bar k, and on target p while a bar is picked up;
+    // What Space does on a bar, and on a target while a bar is picked up;
     // the accessible actions call these.
-    void pickUp(int k);
-    bool dropOnTarget(int p);
+    void pickUp(int bar);
+    bool dropOnTarget(int target);
     // Escape: the picked-up bar stays where it is and waits no more.
     void putDown() { hold(-1); }
     // The drag that moves bar or target w, or null.
@@ -125,10 +125,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool barEvent(int k, QEvent* event);
-    bool targetEvent(int p, QEvent* event);
+    bool barEvent(int bar, QEvent* event);
+    bool targetEvent(int target, QEvent* event);
     int targetAt(const QPoint& globalPos) const;
-    void hold(int k);
+    void hold(int bar);
 
     QWidget* area_;
     bool clickPlacing_;

@@ -93,14 +93,14 @@ MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* p
     bars[4]->setFocus();
 }
 
-void MatchWindow::barPressed(int k)
+void MatchWindow::barPressed(int bar)
 {
-    eventLabel->setText(model_.pressBar(k));
+    eventLabel->setText(model_.pressBar(bar));
 }
 
-void MatchWindow::barClicked(int k)
+void MatchWindow::barClicked(int bar)
 {
-    eventLabel->setText(model_.clickBar(k));
+    eventLabel->setText(model_.clickBar(bar));
     playSound(SfxBarClicked);
 }
 
@@ -109,20 +109,20 @@ int MatchWindow::dropSound() const
     return SfxBarDropped;
 }
 
-QRect MatchWindow::restingPlace(int k, int p) const
+QRect MatchWindow::restingPlace(int bar, int target) const
 {
-    Q_UNUSED(k);
-    return descriptions[p]->slotRect(QSize(twips(this, kSlotWidth), twips(this, kBarHeight)));
+    Q_UNUSED(bar);
+    return descriptions[target]->slotRect(QSize(twips(this, kSlotWidth), twips(this, kBarHeight)));
 }
 
-QString MatchWindow::targetName(int p) const
+QString MatchWindow::targetName(int target) const
 {
-    return model_.shownDescription(p);
+    return model_.shownDescription(target);
 }
 
-void MatchWindow::showHolding(int p, bool holding)
+void MatchWindow::showHolding(int target, bool holding)
 {
-    descriptions[p]->setHolding(holding);
+    descriptions[target]->setHolding(holding);
 }
 
 void MatchWindow::layoutControls()

@@ -1,9 +1,7 @@
 #pragma once
-// The matching screen: five coloured name bars in a staircase, five
-// descriptions below them; bars are dragged (or clicked, then a description
-// clicked) onto descriptions, where they rest in a slot at the right end,
-// beside the text. A bar shows where it counts: moved on, it leaves its
-// description; a description takes one bar, and the one it held goes home.
+// The matching screen: five name bars in a staircase above five
+// descriptions, the targets; a placed bar rests in a slot at the right end
+// of its description, beside the text. The moves are MatchingWindow's.
 #include "models/matchmodel.h"
 #include "screens/matchingwindow.h"
 
@@ -27,12 +25,12 @@ public:
 
 protected:
     void layoutControls() override;
-    QRect restingPlace(int k, int p) const override;
-    QString targetName(int p) const override;
-    void barPressed(int k) override;
-    void barClicked(int k) override;
+    QRect restingPlace(int bar, int target) const override;
+    QString targetName(int target) const override;
+    void barPressed(int bar) override;
+    void barClicked(int bar) override;
     int dropSound() const override;
-    void showHolding(int p, bool holding) override;
+    void showHolding(int target, bool holding) override;
 
 private:
     MatchModel& model_;

@@ -66,21 +66,21 @@ PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const Window
     bars[0]->setFocus();
 }
 
-void PortraitMatchWindow::barPressed(int k)
+void PortraitMatchWindow::barPressed(int bar)
 {
-    model_.pickUp(k);
+    model_.pickUp(bar);
     playSound(SfxBarPickedUp);
 }
 
-void PortraitMatchWindow::barClicked(int k)
+void PortraitMatchWindow::barClicked(int bar)
 {
     // The press before the click has picked the bar up and sounded.
-    model_.pickUp(k);
+    model_.pickUp(bar);
 }
 
-void PortraitMatchWindow::barPickedUp(int k)
+void PortraitMatchWindow::barPickedUp(int bar)
 {
-    barPressed(k);
+    barPressed(bar);
 }
 
 int PortraitMatchWindow::dropSound() const
@@ -88,18 +88,18 @@ int PortraitMatchWindow::dropSound() const
     return SfxBarClicked;
 }
 
-QRect PortraitMatchWindow::restingPlace(int k, int p) const
+QRect PortraitMatchWindow::restingPlace(int bar, int target) const
 {
     // On the portrait's lower edge, centred.
-    const QRect image = portraits[p]->geometry();
-    const QSize size = bars[k]->size();
+    const QRect image = portraits[target]->geometry();
+    const QSize size = bars[bar]->size();
     return QRect(image.x() + image.width() / 2 - size.width() / 2,
                  image.y() + image.height() - size.height() - twips(this, 10), size.width(), size.height());
 }
 
-QString PortraitMatchWindow::targetName(int p) const
+QString PortraitMatchWindow::targetName(int target) const
 {
-    return portraits[p]->accessibleName();
+    return portraits[target]->accessibleName();
 }
 
 void PortraitMatchWindow::layoutControls()

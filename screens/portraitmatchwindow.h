@@ -1,8 +1,7 @@
 #pragma once
-// The portrait matching screen: four portraits in a two-by-two grid that
-// stretches with the window, four coloured name bars on a row below them;
-// bars are dragged onto portraits, or clicked and then a portrait clicked
-// (or picked up and dropped with Space).
+// The portrait matching screen: four portraits, the targets, in a two-by-two
+// grid that stretches with the window, and four name bars on a row below
+// them. The moves are MatchingWindow's; pressing a bar picks it up at once.
 #include "models/portraitmatchmodel.h"
 #include "screens/matchingwindow.h"
 
@@ -23,11 +22,11 @@ public:
 
 protected:
     void layoutControls() override;
-    QRect restingPlace(int k, int p) const override;
-    QString targetName(int p) const override;
-    void barPressed(int k) override;
-    void barClicked(int k) override;
-    void barPickedUp(int k) override;
+    QRect restingPlace(int bar, int target) const override;
+    QString targetName(int target) const override;
+    void barPressed(int bar) override;
+    void barClicked(int bar) override;
+    void barPickedUp(int bar) override;
     int dropSound() const override;
 
 private:

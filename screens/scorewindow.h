@@ -26,7 +26,7 @@ public:
     // The result text as the screen shows it: the box's lines, then the points line.
     QString resultsText() const;
     // The score line: "Current score: " score " of " possible "  (" percent
-    // "%)" (the design's scoreCaption).
+    // "%)", drawn smaller when a translation makes it longer than its place.
     void showRunningScore();
     // In a game: a row under the ok row saying how many questions are left,
     // with "End game" while any are; the window grows to hold it.

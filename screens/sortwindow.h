@@ -44,7 +44,7 @@ public:
     SortWindow(SortModel& model, const WindowParts& parts, QWidget* parent = nullptr);
 
     const SortModel& model() const { return model_; }
-    // Refills the list from the current order; the selection is cleared (updatelist).
+    // Refills the list from the current order; the selection is cleared.
     void refillList();
 
     QFrame* frame;              // Frame1

@@ -63,7 +63,9 @@ void ClassReporter::startRound()
     if (!link_)
         return endRound();
     busy_ = true;
-    told(store_.waitingReports(&round_));
+    const Result<QList<QueuedReport>> waiting = store_.waitingReports();
+    told(waiting.problem());
+    round_ = waiting.value_or({});
     sendNext();
 }
 
@@ -170,9 +172,9 @@ void ClassReporter::keepSet(const QString& code, const QJsonValue& presidents)
 
 void ClassReporter::unknownClass(const QUrl& base, const QString& code)
 {
-    bool firstTime = false;
-    told(store_.markUnknownClass(code, &firstTime));
-    if (firstTime && tell)
+    const Result<bool> firstTime = store_.markUnknownClass(code);
+    told(firstTime.problem());
+    if (firstTime.value_or(false) && tell)
         tell(tr("The class code %1 is not known to the hall-of-fame service at %2: check it with your "
                 "teacher. Reports for that code wait on this computer until it is known.")
                  .arg(code, base.toDisplayString()));

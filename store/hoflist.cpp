@@ -140,11 +140,11 @@ Problem HallOfFame::load()
     const QString file = path_;
     if (!QFile::exists(file))
         return std::nullopt;   // no game has entered the list yet
-    QString text;
-    if (const Problem why = readTextFile(file, text))
+    const Result<QString> text = readTextFile(file);
+    if (const Problem why = text.problem())
         return Texts::tr("%1 cannot be read: %2").arg(name, *why);
 
-    HofReader in(text);
+    HofReader in(*text);
     HofTable table{};
     int read = 0;
     QString problem;

@@ -47,9 +47,10 @@ public:
     HofTable entries{};
     int count = 0;   // entries in use, 0..30
 
-    // Reads the file (the design's getHOF).
+    // Reads the file; a missing file reads nothing (no game has entered the
+    // list yet).
     Problem load();
-    // Writes the list to the file through a temporary file (putHOF).
+    // Writes the list to the file through a temporary file.
     Problem save() const;
     // The file's bytes for the list in memory.
     QByteArray text() const;

@@ -1,6 +1,6 @@
 #pragma once
 // Opening web addresses and pages of the program directory in the desktop's
-// browser (the design's openlink). When nothing opens one, the message says
+// browser. When nothing opens one, the message says
 // so and shows the address for the player to copy.
 #include "base/problem.h"
 

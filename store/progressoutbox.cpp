@@ -9,16 +9,17 @@
 
 namespace brev {
 
-// Opens the file for the outbox; false when the store is off (*problem says
-// why when this call found it so).
-bool ProgressStore::outboxReady(Problem* problem)
+// Opens the file for the outbox: true when it is open, false when the store
+// is off or read-only; the problem when this call finds the file unusable.
+Result<bool> ProgressStore::outboxReady()
 {
     if (off_ || access_ == Access::ReadOnly)
         return false;
     if (open_ && !QFileInfo::exists(file_))
         closeConnection();   // deleted since: a new history
-    *problem = open();
-    return !*problem;
+    if (const Problem problem = open())
+        return failure(*problem);
+    return true;
 }
 
 // Inserts the report in the transaction begun, and lets the oldest go when
@@ -37,30 +38,29 @@ bool ProgressStore::insertReport(QSqlQuery& q, const QueuedReport& report, const
                          .arg(kOutboxReports));
 }
 
-Problem ProgressStore::waitingReports(QList<QueuedReport>* out)
+Result<QList<QueuedReport>> ProgressStore::waitingReports()
 {
-    out->clear();
-    Problem problem;
-    if (!outboxReady(&problem))
-        return problem;
+    QList<QueuedReport> out;
+    const Result<bool> ready = outboxReady();
+    if (!ready)
+        return failure(*ready.problem());
+    if (!*ready)
+        return out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     if (q.exec(QStringLiteral("SELECT id, code, game, report FROM outbox ORDER BY id")))
         while (q.next())
-            out->append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                         q.value(3).toString().toUtf8()});
-    if (q.lastError().isValid()) {
-        out->clear();
+            out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
+                        q.value(3).toString().toUtf8()});
+    if (q.lastError().isValid())
         return failed(QT_TR_NOOP("reading its class reports"), q.lastError());
-    }
-    return std::nullopt;
+    return out;
 }
 
 Problem ProgressStore::removeReport(qint64 id)
 {
-    Problem problem;
-    if (!outboxReady(&problem))
-        return problem;
+    if (const Result<bool> ready = outboxReady(); !ready || !*ready)
+        return ready.problem();
     QSqlQuery q(db_);
     if (!q.prepare(QStringLiteral("DELETE FROM outbox WHERE id = ?")))
         return failed(QT_TR_NOOP("removing a class report sent"), q.lastError());
@@ -70,12 +70,14 @@ Problem ProgressStore::removeReport(qint64 id)
     return std::nullopt;
 }
 
-Problem ProgressStore::classSet(const QString& code, QList<int>* presidents)
+Result<QList<int>> ProgressStore::classSet(const QString& code)
 {
-    presidents->clear();
-    Problem problem;
-    if (!outboxReady(&problem))
-        return problem;
+    QList<int> presidents;
+    const Result<bool> ready = outboxReady();
+    if (!ready)
+        return failure(*ready.problem());
+    if (!*ready)
+        return presidents;
     QSqlQuery q(db_);
     if (!q.prepare(QStringLiteral("SELECT presidents FROM classes WHERE code = ?")))
         return failed(QT_TR_NOOP("reading its class's practice set"), q.lastError());
@@ -85,15 +87,14 @@ Problem ProgressStore::classSet(const QString& code, QList<int>* presidents)
     if (q.next())
         for (const QString& number : q.value(0).toString().split(u',', Qt::SkipEmptyParts))
             if (const int record = number.toInt(); record > 0)
-                presidents->append(record);
-    return std::nullopt;
+                presidents.append(record);
+    return presidents;
 }
 
 Problem ProgressStore::saveClassSet(const QString& code, const QList<int>& presidents)
 {
-    Problem problem;
-    if (!outboxReady(&problem))
-        return problem;
+    if (const Result<bool> ready = outboxReady(); !ready || !*ready)
+        return ready.problem();
     QStringList numbers;
     for (const int record : presidents)
         numbers << QString::number(record);
@@ -109,12 +110,13 @@ Problem ProgressStore::saveClassSet(const QString& code, const QList<int>& presi
     return std::nullopt;
 }
 
-Problem ProgressStore::markUnknownClass(const QString& code, bool* firstTime)
+Result<bool> ProgressStore::markUnknownClass(const QString& code)
 {
-    *firstTime = false;
-    Problem problem;
-    if (!outboxReady(&problem))
-        return problem;
+    const Result<bool> ready = outboxReady();
+    if (!ready)
+        return failure(*ready.problem());
+    if (!*ready)
+        return false;
     QSqlQuery q(db_);
     if (!q.prepare(QStringLiteral("INSERT INTO classes (code, presidents, unknown) VALUES (?, NULL, 1)"
                                   " ON CONFLICT (code) DO UPDATE SET unknown = 1 WHERE unknown = 0")))
@@ -122,8 +124,7 @@ Problem ProgressStore::markUnknownClass(const QString& code, bool* firstTime)
     q.addBindValue(code);
     if (!q.exec())
         return failed(QT_TR_NOOP("noting an unknown class code"), q.lastError());
-    *firstTime = q.numRowsAffected() > 0;
-    return std::nullopt;
+    return q.numRowsAffected() > 0;
 }
 
 } // namespace brev

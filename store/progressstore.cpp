@@ -87,7 +87,7 @@ void ProgressStore::closeConnection()
     noFile_ = false;
 }
 
-Problem ProgressStore::switchOff(const QString& what, bool fileThere)
+Failure ProgressStore::switchOff(const QString& what, bool fileThere)
 {
     closeConnection();
     game_ = 0;
@@ -97,10 +97,10 @@ Problem ProgressStore::switchOff(const QString& what, bool fileThere)
         off_ = what + u' '
                + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
                             : tr("The game goes on without recording progress."));
-    return off_;
+    return failure(*off_);
 }
 
-Problem ProgressStore::failed(const char* doing, const QSqlError& error)
+Failure ProgressStore::failed(const char* doing, const QSqlError& error)
 {
     const QString shown = QDir::toNativeSeparators(file_);
     QString what;
@@ -177,18 +177,18 @@ Problem ProgressStore::open()
             return failed(QT_TR_NOOP("opening it"), db_.lastError());
     }
 
-    bool fresh = false;
-    if (auto problem = checkSchema(&fresh))
-        return problem;
+    const Result<bool> fresh = checkSchema();
+    if (!fresh)
+        return fresh.problem();
     if (access_ == Access::ReadOnly) {
-        if (fresh) {
+        if (*fresh) {
             closeConnection();
             noFile_ = true;
         }
-        open_ = !fresh;
+        open_ = !*fresh;
         return std::nullopt;
     }
-    if (fresh) {
+    if (*fresh) {
         if (auto problem = createSchema())
             return problem;
     }
@@ -214,8 +214,9 @@ bool ProgressStore::readableAsIs()
 }
 
 // Reads, and writes nothing: a file that is not ours, or not of a version
-// this program knows, is left exactly as it is.
-Problem ProgressStore::checkSchema(bool* fresh)
+// this program knows, is left exactly as it is. True when the file holds no
+// history yet.
+Result<bool> ProgressStore::checkSchema()
 {
     QSqlQuery q(db_);
     if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
@@ -234,10 +235,10 @@ Problem ProgressStore::checkSchema(bool* fresh)
         return failed(QT_TR_NOOP("reading it"), q.lastError());
 
     const QString shown = QDir::toNativeSeparators(file_);
-    *fresh = tables.isEmpty() && application == 0 && version == 0;
+    const bool fresh = tables.isEmpty() && application == 0 && version == 0;
     version_ = version;
-    if (*fresh)
-        return std::nullopt;
+    if (fresh)
+        return true;
     if (application != kApplicationId)
         return switchOff(tr("The file %1 is not this game's progress file: it is another program's database "
                             "(tables: %2).")
@@ -273,7 +274,7 @@ Problem ProgressStore::checkSchema(bool* fresh)
                              .arg(shown, q.lastError().databaseText()),
                          true);
     }
-    return std::nullopt;
+    return false;
 }
 
 namespace {
@@ -336,10 +337,10 @@ Problem ProgressStore::createSchema()
     // Another copy of the game may have started the history since the file
     // was found fresh, before this one had the lock: then it is read as any
     // existing file.
-    bool fresh = false;
-    if (auto problem = checkSchema(&fresh))
-        return problem;   // closing the file ended the transaction
-    if (!fresh) {
+    const Result<bool> fresh = checkSchema();
+    if (!fresh)
+        return fresh.problem();   // closing the file ended the transaction
+    if (!*fresh) {
         q.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
     }
@@ -364,9 +365,8 @@ Problem ProgressStore::upgradeSchema()
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(QT_TR_NOOP("bringing it up to date"), q.lastError());
     // Another copy of the game may have brought it up to date meanwhile.
-    bool fresh = false;
-    if (auto problem = checkSchema(&fresh))
-        return problem;
+    if (const Result<bool> fresh = checkSchema(); !fresh)
+        return fresh.problem();
     if (version_ >= kProgressSchemaVersion) {
         q.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
@@ -532,39 +532,41 @@ Problem ProgressStore::finishGame(const QString& player, int score, int possible
     return std::nullopt;
 }
 
-// Opens the file for a reader; `empty` when there is nothing to read.
-Problem ProgressStore::forReaders(bool* empty)
+// Opens the file for a reader; true when there is nothing to read.
+Result<bool> ProgressStore::forReaders()
 {
     if (auto problem = open())
-        return problem;
-    *empty = noFile_;
-    return std::nullopt;
+        return failure(*problem);
+    return noFile_;
 }
 
-Problem ProgressStore::players(QStringList* out)
+Result<QStringList> ProgressStore::players()
 {
-    out->clear();
-    bool empty = false;
-    if (auto problem = forReaders(&empty); problem || empty)
-        return problem;
+    QStringList out;
+    const Result<bool> empty = forReaders();
+    if (!empty)
+        return failure(*empty.problem());
+    if (*empty)
+        return out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     if (q.exec(QStringLiteral("SELECT DISTINCT player FROM games ORDER BY player COLLATE NOCASE, player")))
         while (q.next())
-            out->append(q.value(0).toString());
+            out.append(q.value(0).toString());
     if (!succeeded(q)) {
-        out->clear();
         return failed(QT_TR_NOOP("reading its players"), q.lastError());
     }
-    return std::nullopt;
+    return out;
 }
 
-Problem ProgressStore::presidentHistories(const QString& player, QList<PresidentHistory>* out)
+Result<QList<PresidentHistory>> ProgressStore::presidentHistories(const QString& player)
 {
-    out->clear();
-    bool empty = false;
-    if (auto problem = forReaders(&empty); problem || empty)
-        return problem;
+    QList<PresidentHistory> out;
+    const Result<bool> empty = forReaders();
+    if (!empty)
+        return failure(*empty.problem());
+    if (*empty)
+        return out;
     const QString name = playerName(player);
     QSqlQuery q(db_);
     q.setForwardOnly(true);
@@ -575,14 +577,14 @@ Problem ProgressStore::presidentHistories(const QString& player, QList<President
     q.addBindValue(name);
     if (q.exec())
         while (q.next())
-            out->append({q.value(0).toInt(), QString(), q.value(1).toInt(), q.value(2).toInt(), {}});
+            out.append({q.value(0).toInt(), QString(), q.value(1).toInt(), q.value(2).toInt(), {}});
     QSqlQuery recent(db_);
     recent.setForwardOnly(true);
     bool read = succeeded(q)
                 && recent.prepare(QStringLiteral("SELECT correct, president FROM items WHERE player = ?"
                                                  " AND record = ? ORDER BY id DESC LIMIT %1")
                                       .arg(kMasteryWindow));
-    for (auto it = out->begin(); read && it != out->end(); ++it) {
+    for (auto it = out.begin(); read && it != out.end(); ++it) {
         recent.bindValue(0, name);
         recent.bindValue(1, it->record);
         if (recent.exec()) {
@@ -596,18 +598,19 @@ Problem ProgressStore::presidentHistories(const QString& player, QList<President
     }
     if (!read) {
         const QSqlError error = succeeded(q) ? recent.lastError() : q.lastError();
-        out->clear();
         return failed(QT_TR_NOOP("reading the answers about each president"), error);
     }
-    return std::nullopt;
+    return out;
 }
 
-Problem ProgressStore::categoryAccuracy(const QString& player, QList<CategoryAccuracy>* out)
+Result<QList<CategoryAccuracy>> ProgressStore::categoryAccuracy(const QString& player)
 {
-    out->clear();
-    bool empty = false;
-    if (auto problem = forReaders(&empty); problem || empty)
-        return problem;
+    QList<CategoryAccuracy> out;
+    const Result<bool> empty = forReaders();
+    if (!empty)
+        return failure(*empty.problem());
+    if (*empty)
+        return out;
     // A report on a version-1 file derives the questions from their items, as the upgrade does.
     const QString questions = version_ >= 2
                                   ? QStringLiteral("questions")
@@ -624,21 +627,22 @@ Problem ProgressStore::categoryAccuracy(const QString& player, QList<CategoryAcc
     q.addBindValue(playerName(player));
     if (q.exec())
         while (q.next())
-            out->append(CategoryAccuracy{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
+            out.append(CategoryAccuracy{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
                                          q.value(3).toInt()});
     if (!succeeded(q)) {
-        out->clear();
         return failed(QT_TR_NOOP("reading the answers in each category"), q.lastError());
     }
-    return std::nullopt;
+    return out;
 }
 
-Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out)
+Result<QList<GameResult>> ProgressStore::gameResults(const QString& player)
 {
-    out->clear();
-    bool empty = false;
-    if (auto problem = forReaders(&empty); problem || empty)
-        return problem;
+    QList<GameResult> out;
+    const Result<bool> empty = forReaders();
+    if (!empty)
+        return failure(*empty.problem());
+    if (*empty)
+        return out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT id, started, finished, score, possible, practice, ended_early"
@@ -656,14 +660,13 @@ Problem ProgressStore::gameResults(const QString& player, QList<GameResult>* out
             r.percent = scorePercent(r.score, r.possible);
             r.practice = q.value(5).toInt() != 0;
             r.endedEarly = q.value(6).toInt() != 0;
-            out->append(r);
+            out.append(r);
         }
     }
     if (!succeeded(q)) {
-        out->clear();
         return failed(QT_TR_NOOP("reading its games"), q.lastError());
     }
-    return std::nullopt;
+    return out;
 }
 
 } // namespace brev

@@ -104,26 +104,27 @@ public:
     // Like the recording calls, they do nothing once the store is off; the
     // call that finds the file unusable returns its problem.
     // The waiting reports, oldest first.
-    Problem waitingReports(QList<QueuedReport>* out);
+    Result<QList<QueuedReport>> waitingReports();
     Problem removeReport(qint64 id);
     // The last practice set known for a class code (empty when none is
     // known, or the set is empty).
-    Problem classSet(const QString& code, QList<int>* presidents);
+    Result<QList<int>> classSet(const QString& code);
     // Keeps a class's practice set; the code is known again.
     Problem saveClassSet(const QString& code, const QList<int>& presidents);
-    // The service does not know the code: *firstTime tells whether it is news.
-    Problem markUnknownClass(const QString& code, bool* firstTime);
+    // The service does not know the code: true when that is news (false
+    // also when the store is off).
+    Result<bool> markUnknownClass(const QString& code);
 
-    // The readers fill `out` (empty on a problem) and return the problem.
+    // The readers: what they read, or the problem that kept them from it.
     // The players with a game, by name (case does not matter).
-    Problem players(QStringList* out);
+    Result<QStringList> players();
     // One history per president the player answered about, by record number.
-    Problem presidentHistories(const QString& player, QList<PresidentHistory>* out);
+    Result<QList<PresidentHistory>> presidentHistories(const QString& player);
     // One line per category the player answered in, by category number: his
     // questions, counted by how they went.
-    Problem categoryAccuracy(const QString& player, QList<CategoryAccuracy>* out);
+    Result<QList<CategoryAccuracy>> categoryAccuracy(const QString& player);
     // The player's finished games, oldest first.
-    Problem gameResults(const QString& player, QList<GameResult>* out);
+    Result<QList<GameResult>> gameResults(const QString& player);
 
     // The name answers are kept under: the name trimmed, or kDefaultPlayer.
     static QString playerName(const QString& name);
@@ -133,18 +134,18 @@ public:
 
 private:
     bool readableAsIs();
-    Problem checkSchema(bool* fresh);
+    Result<bool> checkSchema();
     Problem createSchema();
     Problem upgradeSchema();
     Problem runInTransaction(const QStringList& statements, const char* doing);
     Problem prepareWriting();
-    Problem forReaders(bool* empty);
+    Result<bool> forReaders();
     // Closes the file for the rest of the run; the message says what is
     // wrong, then, for the game, that it goes on (and leaves the file alone
     // when it is there).
-    Problem switchOff(const QString& what, bool fileThere);
-    Problem failed(const char* doing, const QSqlError& error);
-    bool outboxReady(Problem* problem);
+    Failure switchOff(const QString& what, bool fileThere);
+    Failure failed(const char* doing, const QSqlError& error);
+    Result<bool> outboxReady();
     bool insertReport(QSqlQuery& q, const QueuedReport& report, const QDateTime& when);
     void closeConnection();
 

@@ -79,15 +79,15 @@ struct RecordFile {
 
 // Reads record lines numbered from `first`, then the base address and one link
 // per record. With `count` -1 the records run up to the first line that holds
-// a single value, the base address. Returns the message for the first fault.
-Problem parseRecords(const QString& text, const QString& shown, int first, int count,
-                                    RecordFile& out)
+// a single value, the base address. The message names the first fault.
+Result<RecordFile> parseRecords(const QString& text, const QString& shown, int first, int count)
 {
+    RecordFile out;
     ItemReader in(text);
     const auto openQuote = [&](const QString& where) {
         //: %2 names the value: "record 3, item 5 (term)," or "the link of record 3"
         return Texts::tr("The data file %1 ends inside a quoted text: %2 opens a double quote on line %3 "
-                  "that is never closed.")
+                         "that is never closed.")
             .arg(shown, where)
             .arg(in.itemLine());
     };
@@ -106,16 +106,24 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                                          .arg(QLatin1String(item.name)));
                 if (count < 0)
                     return Texts::tr("The data file %1 ends early: record %2 stops before item %3 (%4).")
-                        .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name));
+                        .arg(shown)
+                        .arg(i)
+                        .arg(itemNo)
+                        .arg(QLatin1String(item.name));
                 return Texts::tr("The data file %1 ends early: record %2 of %3 stops before item %4 (%5).")
-                    .arg(shown).arg(i).arg(count).arg(itemNo).arg(QLatin1String(item.name));
+                    .arg(shown)
+                    .arg(i)
+                    .arg(count)
+                    .arg(itemNo)
+                    .arg(QLatin1String(item.name));
             };
             if (item.kind == Kind::Text) {
                 const auto v = in.next();
                 if (!v && itemNo == 1 && count < 0 && in.fault() != ItemReader::Fault::OpenQuote)
-                    return Texts::tr("The data file %1 ends early: the link section is missing.").arg(shown);
+                    return failure(
+                        Texts::tr("The data file %1 ends early: the link section is missing.").arg(shown));
                 if (!v)
-                    return endsEarly();
+                    return failure(endsEarly());
                 // An add-on's records end at the line that holds only the base address.
                 if (itemNo == 1 && count < 0 && in.endedLine()) {
                     base = *v;
@@ -126,18 +134,23 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
                 const auto v = in.nextNumber(kLo16, kHi16);
                 const QString& bad = in.lastValue();
                 if (!v && bad.isEmpty())
-                    return endsEarly();
+                    return failure(endsEarly());
                 if (!v) {
-                    const char* damaged = in.fault() == ItemReader::Fault::OutOfRange
-                        ? QT_TRANSLATE_NOOP("brev::Records",
-                                            "The data file %1 is damaged: record %2, item %3 (%4) holds "
-                                            "\"%6\", which is out of range (-32768 to 32767) (line %5).")
-                        : QT_TRANSLATE_NOOP("brev::Records",
-                                            "The data file %1 is damaged: record %2, item %3 (%4) holds "
-                                            "\"%6\", which is not a whole number (line %5).");
-                    return Texts::tr(damaged)
-                        .arg(shown).arg(i).arg(itemNo).arg(QLatin1String(item.name)).arg(in.itemLine())
-                        .arg(shownValue(bad));
+                    const char* damaged =
+                        in.fault() == ItemReader::Fault::OutOfRange
+                            ? QT_TRANSLATE_NOOP("brev::Records",
+                                                "The data file %1 is damaged: record %2, item %3 (%4) holds "
+                                                "\"%6\", which is out of range (-32768 to 32767) (line %5).")
+                            : QT_TRANSLATE_NOOP("brev::Records",
+                                                "The data file %1 is damaged: record %2, item %3 (%4) holds "
+                                                "\"%6\", which is not a whole number (line %5).");
+                    return failure(Texts::tr(damaged)
+                                       .arg(shown)
+                                       .arg(i)
+                                       .arg(itemNo)
+                                       .arg(QLatin1String(item.name))
+                                       .arg(in.itemLine())
+                                       .arg(shownValue(bad)));
                 }
                 p.*item.number = *v;
             }
@@ -149,48 +162,63 @@ Problem parseRecords(const QString& text, const QString& shown, int first, int c
         // Each record is one line with a name: anything else means the records
         // and the link section would be read out of step.
         if (p.name.trimmed().isEmpty())
-            return Texts::tr("The data file %1 is damaged: record %2 (line %3) has no name.")
-                .arg(shown).arg(i).arg(firstLine);
+            return failure(Texts::tr("The data file %1 is damaged: record %2 (line %3) has no name.")
+                               .arg(shown)
+                               .arg(i)
+                               .arg(firstLine));
         if (!in.endedLine())
-            return Texts::tr("The data file %1 is damaged: record %2 (line %3) holds more than %4 items.")
-                .arg(shown).arg(i).arg(firstLine).arg(kItemsPerRecord);
+            return failure(
+                Texts::tr("The data file %1 is damaged: record %2 (line %3) holds more than %4 items.")
+                    .arg(shown)
+                    .arg(i)
+                    .arg(firstLine)
+                    .arg(kItemsPerRecord));
         p.image = portraitName(i);
         out.records.push_back(p);
     }
     if (!base) {
         base = in.next();
         if (!base && in.fault() == ItemReader::Fault::OpenQuote)
-            return openQuote(Texts::tr("the base address of the link section"));
+            return failure(openQuote(Texts::tr("the base address of the link section")));
         if (!base)
-            return Texts::tr("The data file %1 ends early: the link section is missing.").arg(shown);
+            return failure(Texts::tr("The data file %1 ends early: the link section is missing.").arg(shown));
     }
     const int last = first + int(out.records.size()) - 1;
     for (int i = first; i <= last; ++i) {
         const auto link = in.next();
         if (!link && in.fault() == ItemReader::Fault::OpenQuote)
-            return openQuote(Texts::tr("the link of record %1").arg(i));
+            return failure(openQuote(Texts::tr("the link of record %1").arg(i)));
         if (!link && count < 0)
-            return Texts::tr("The data file %1 ends early: the link section stops before the link of "
-                             "record %2.")
-                .arg(shown).arg(i);
+            return failure(Texts::tr("The data file %1 ends early: the link section stops before the link of "
+                                     "record %2.")
+                               .arg(shown)
+                               .arg(i));
         if (!link)
-            return Texts::tr("The data file %1 ends early: the link section stops before the link of "
-                             "record %2 of %3.")
-                .arg(shown).arg(i).arg(count);
+            return failure(Texts::tr("The data file %1 ends early: the link section stops before the link of "
+                                     "record %2 of %3.")
+                               .arg(shown)
+                               .arg(i)
+                               .arg(count));
         out.records[size_t(i - first)].link = storableText(*link);
     }
     if (!in.atEnd()) {
         if (count < 0)
-            return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
-                             "the file holds its records, one per line, then the base address and one link "
-                             "per record.")
-                .arg(shown).arg(in.line()).arg(last);
-        return Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
-                         "the file holds %3 records, one per line, then the base address and %3 links.")
-            .arg(shown).arg(in.line()).arg(count);
+            return failure(
+                Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
+                          "the file holds its records, one per line, then the base address and one link "
+                          "per record.")
+                    .arg(shown)
+                    .arg(in.line())
+                    .arg(last));
+        return failure(
+            Texts::tr("The data file %1 is damaged: line %2 holds more after the link of record %3; "
+                      "the file holds %3 records, one per line, then the base address and %3 links.")
+                .arg(shown)
+                .arg(in.line())
+                .arg(count));
     }
     out.linkbase = storableText(*base);
-    return std::nullopt;
+    return out;
 }
 
 // One file's text: the records first..last, the base address and their links.
@@ -243,17 +271,17 @@ void Records::setLaterPresidents(bool on)
 Problem readRecords(Records& records, const QString& path)
 {
     const QString shown = QFileInfo(path).fileName();
-    QString text;
-    if (const Problem why = readTextFile(path, text))
+    const Result<QString> text = readTextFile(path);
+    if (const Problem why = text.problem())
         return Texts::tr("The data file %1 cannot be read: %2.").arg(shown, *why);
-    RecordFile read;
-    if (auto error = parseRecords(text, shown, 1, kRecords, read))
-        return error;
+    const Result<RecordFile> read = parseRecords(*text, shown, 1, kRecords);
+    if (!read)
+        return read.problem();
     std::vector<President> table(1);
-    table.insert(table.end(), read.records.begin(), read.records.end());
+    table.insert(table.end(), read->records.begin(), read->records.end());
     table.emplace_back();
     records.presidents = RecordTable(std::move(table));
-    records.linkbase = read.linkbase;
+    records.linkbase = read->linkbase;
     records.addOnLinkbase.clear();
     records.baseRecords = kRecords;
     records.inPlay_ = kRecords;
@@ -270,17 +298,17 @@ Problem readAddOn(Records& records, const QString& path, bool inPlay)
         return why + QStringLiteral("\r\n") + Texts::tr("The game goes on with the %1 presidents of %2.")
                          .arg(records.baseRecords).arg(QString::fromLatin1(kDataFile));
     };
-    QString text;
-    if (const Problem why = readTextFile(path, text))
+    const Result<QString> text = readTextFile(path);
+    if (const Problem why = text.problem())
         return keepBase(Texts::tr("The data file %1 cannot be read: %2.").arg(shown, *why));
-    RecordFile read;
-    if (auto error = parseRecords(text, shown, records.baseRecords + 1, -1, read))
-        return keepBase(*error);
+    const Result<RecordFile> read = parseRecords(*text, shown, records.baseRecords + 1, -1);
+    if (!read)
+        return keepBase(*read.problem());
     std::vector<President> table(records.presidents.begin(), records.presidents.begin() + records.baseRecords + 1);
-    table.insert(table.end(), read.records.begin(), read.records.end());
+    table.insert(table.end(), read->records.begin(), read->records.end());
     table.emplace_back();
     records.presidents = RecordTable(std::move(table));
-    records.addOnLinkbase = read.linkbase;
+    records.addOnLinkbase = read->linkbase;
     records.setLaterPresidents(inPlay);
     return std::nullopt;
 }

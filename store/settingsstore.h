@@ -48,9 +48,9 @@ public:
     // A bare file name resolved in the program directory.
     QString path(const QString& name) const;
 
-    // Reads brev.INI (the design's loadsettings), then brevplus.ini's ticks.
+    // Reads brev.INI, then brevplus.ini's ticks.
     Problem load();
-    // Writes brev.INI when its text would change (savesettings).
+    // Writes brev.INI when its text would change.
     Problem save() const;
 
     // Stores the setup screen's ticks; a file that cannot be written is a

@@ -31,10 +31,11 @@ public:
     // when sound fails); dir: where the list and the wave files are.
     Sounds(SoundPlayer& player, int& soundOn, QString dir) : player_(player), soundOn_(soundOn), dir_(std::move(dir)) {}
 
-    // Reads the sound list (the design's getMedia); a short list keeps the
+    // Reads the sound list; a short list keeps the
     // names it has, a list that cannot be read turns sound off and is a problem.
     Problem loadList(const QString& name);
-    // Plays effect n when sound is on (playsfx).
+    // Plays effect n when sound is on (n outside the list: nothing); an effect
+    // without a file, or one that cannot be played, turns sound off.
     void play(int n);
     const std::array<QString, 17>& files() const { return files_; }
     void setFile(int n, const QString& file) { files_[size_t(n)] = file; }

@@ -1,7 +1,7 @@
 #pragma once
 // Size memory of the question windows: each window slot remembers the
 // window's state and outer size (twips) in the settings, and a window opens
-// at the size it last had (the design's sizeform). Saving writes the settings
+// at the size it last had. Saving writes the settings
 // file when the size changed, and returns that file's problem.
 #include "base/problem.h"
 #include "base/state.h"

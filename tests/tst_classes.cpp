@@ -82,15 +82,14 @@ void TestClasses::csvQuotesAndDisarmsFormulas()
 
 void TestClasses::practiceSetForm()
 {
-    QString bad;
-    QCOMPARE(hofd::parsePresidents({u" 3-1 "_s}, &bad), std::nullopt);
-    QCOMPARE(bad, u"3-1"_s);
+    QCOMPARE(hofd::parsePresidents({u" 3-1 "_s}).problem(), brev::Problem(u"3-1"_s));
     for (const QString& wrong : {u"0"_s, u"46"_s, u"1-2-3"_s, u"x"_s, u"44-46"_s})
-        QVERIFY2(!hofd::parsePresidents({wrong}, &bad), qPrintable(wrong));
-    const std::optional<QList<int>> set = hofd::parsePresidents({u"16"_s, u"1-4, 3,45"_s, u""_s}, &bad);
-    QCOMPARE(set, QList<int>({1, 2, 3, 4, 16, 45}));
+        QVERIFY2(!hofd::parsePresidents({wrong}), qPrintable(wrong));
+    const brev::Result<QList<int>> set = hofd::parsePresidents({u"16"_s, u"1-4, 3,45"_s, u""_s});
+    QCOMPARE(set.value_or({}), QList<int>({1, 2, 3, 4, 16, 45}));
     QCOMPARE(hofd::rangeText(*set), u"1-4, 16, 45"_s);
-    QCOMPARE(hofd::parsePresidents({u""_s}, &bad), QList<int>());
+    const brev::Result<QList<int>> none = hofd::parsePresidents({u""_s});
+    QVERIFY(none && none->isEmpty());
 }
 
 void TestClasses::classMarkNeedsFiveAnswers()

@@ -79,10 +79,8 @@ void queueReport(ProgressStore& store, const QString& game)
 
 QStringList waitingGames(ProgressStore& store)
 {
-    QList<QueuedReport> waiting;
-    (void)store.waitingReports(&waiting);
     QStringList games;
-    for (const QueuedReport& r : waiting)
+    for (const QueuedReport& r : store.waitingReports().value_or({}))
         games << r.game;
     return games;
 }
@@ -118,9 +116,9 @@ void TestClassReports::outboxAnswers()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("v2"));
     queueReport(p.progress, QStringLiteral("game-a"));
-    QList<GameResult> games;
-    QVERIFY(!p.progress.gameResults(QStringLiteral("Ada"), &games));
-    QCOMPARE(games.size(), 2);
+    const Result<QList<GameResult>> games = p.progress.gameResults(QStringLiteral("Ada"));
+    QVERIFY(games);
+    QCOMPARE(games->size(), 2);
 
     f.link->replies = {reply(503)};
     p.sendClassReports();
@@ -149,9 +147,9 @@ void TestClassReports::outboxAnswers()
     p.sendClassReports();
     QCOMPARE(f.link->requests.size(), 6);
     QCOMPARE(waitingGames(p.progress), QStringList());
-    QList<int> set;
-    QVERIFY(!p.progress.classSet(QString::fromLatin1(kCode), &set));
-    QCOMPARE(set, (QList<int>{1, 2, 3, 4}));
+    const Result<QList<int>> set = p.progress.classSet(QString::fromLatin1(kCode));
+    QVERIFY(set);
+    QCOMPARE(*set, (QList<int>{1, 2, 3, 4}));
     p.log.flush();
     QVERIFY(f.logLines().join('\n').contains(
         "Class report of game game-b for class K7P2QX dropped: the service at http://localhost:8642 "

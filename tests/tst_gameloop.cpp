@@ -58,7 +58,7 @@ struct FakeUi : GameUi {
     bool haveWindows = true;
     std::function<void(Screen)> onOpen;     // what the "screen" does
     std::function<void(int)> onSetup;       // what the player does on setup (1-based call)
-    struct Hof { int adjusted; QString game; int percent; int extra; };
+    struct Hof { int adjusted; int percent; };
     QList<Hof> hof;
 
     Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn&) override
@@ -80,9 +80,9 @@ struct FakeUi : GameUi {
         return true;
     }
     void tell(const QString& text) override { ctx.messages.ok(text); }
-    void enterHof(int a, const QString& g, int p, int e) override
+    void enterHof(int a, int p) override
     {
-        hof << Hof{a, g, p, e};
+        hof << Hof{a, p};
     }
 };
 
@@ -335,9 +335,7 @@ void TestGameLoop::finalMessageAndHallOfFame()
              QStringList{"You scored 25 out of 25 (100%)\r\nScore adjusted for difficulty: 75"});
     QCOMPARE(ui.hof.size(), 1);
     QCOMPARE(ui.hof[0].adjusted, 75);
-    QCOMPARE(ui.hof[0].game, QStringLiteral("brev"));
     QCOMPARE(ui.hof[0].percent, 100);
-    QCOMPARE(ui.hof[0].extra, 0);
 
     // Mixed answers: 35 of 50 at difficulty 2 -> 49.
     f.messages->texts.clear();

@@ -113,8 +113,8 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
         EXPECT_WINDOW(HallOfFameWindow, h, w);
         QTest::mouseClick(h->clearButton, Qt::LeftButton);   // the test double answers yes
     });
-    ui.enterHof(30, QStringLiteral("brev"), 50, 0);
-    ui.enterHof(20, QStringLiteral("brev"), 40, 0);
+    ui.enterHof(30, 50);
+    ui.enterHof(20, 40);
     QVERIFY(driver.done());
     QCOMPARE(f.messages->texts, QStringList{"Really clear Hall of Frame?"});
     QCOMPARE(ctx.hof.count, 0);

@@ -43,11 +43,11 @@ private slots:
 QMap<int, QString> answersOf(Program& p, const QString& player)
 {
     ProgressStore report(p.path(QString::fromLatin1(kProgressFile)), ProgressStore::Access::ReadOnly);
-    QList<PresidentHistory> histories;
+    const Result<QList<PresidentHistory>> histories = report.presidentHistories(player);
     QMap<int, QString> answers;
-    if (const Problem problem = report.presidentHistories(player, &histories))
+    if (const Problem problem = histories.problem())
         answers[0] = *problem;
-    for (const PresidentHistory& h : histories)
+    for (const PresidentHistory& h : histories.value_or({}))
         answers[h.record] = QStringLiteral("%1 of %2 right").arg(h.right).arg(h.answered);
     return answers;
 }
@@ -148,12 +148,12 @@ void TestPlayerProgress::firstGameUnderTheNameEntered()
     QCOMPARE(answersOf(p, QStringLiteral("Tess Tester")).values(), QStringList{"1 of 1 right"});
     QVERIFY(answersOf(p, QStringLiteral("Player")).isEmpty());
     ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
-    QList<GameResult> games;
-    QVERIFY(!store.gameResults(QStringLiteral("Tess Tester"), &games));
-    QCOMPARE(games.size(), 1);
-    QList<CategoryAccuracy> accuracy;
-    QVERIFY(!store.categoryAccuracy(QStringLiteral("Tess Tester"), &accuracy));
-    QCOMPARE(accuracy.size(), 1);
+    const Result<QList<GameResult>> games = store.gameResults(QStringLiteral("Tess Tester"));
+    QVERIFY(games);
+    QCOMPARE(games->size(), 1);
+    const Result<QList<CategoryAccuracy>> accuracy = store.categoryAccuracy(QStringLiteral("Tess Tester"));
+    QVERIFY(accuracy);
+    QCOMPARE(accuracy->size(), 1);
 }
 
 void TestPlayerProgress::recordedGameAndPractice()
@@ -197,10 +197,12 @@ void TestPlayerProgress::recordedGameAndPractice()
 
         // Two right answers under the player's name, and the game with its score.
         ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
-        QList<PresidentHistory> histories;
-        QVERIFY(!store.presidentHistories(QStringLiteral("Ada"), &histories));
-        QList<GameResult> games;
-        QVERIFY(!store.gameResults(QStringLiteral("Ada"), &games));
+        const Result<QList<PresidentHistory>> readHistories = store.presidentHistories(QStringLiteral("Ada"));
+        QVERIFY(readHistories);
+        const QList<PresidentHistory>& histories = *readHistories;
+        const Result<QList<GameResult>> readGames = store.gameResults(QStringLiteral("Ada"));
+        QVERIFY(readGames);
+        const QList<GameResult>& games = *readGames;
         if (exporting) {
             QVERIFY(histories.isEmpty() && games.isEmpty());
             continue;

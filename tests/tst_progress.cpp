@@ -101,11 +101,11 @@ QVariant sqlValue(const QString& file, const QString& statement)
 // A player's questions per category, in words, or the problem reading them.
 QStringList accuracyOf(ProgressStore& store, const QString& player)
 {
-    QList<CategoryAccuracy> accuracy;
-    if (const Problem problem = store.categoryAccuracy(player, &accuracy))
+    const Result<QList<CategoryAccuracy>> accuracy = store.categoryAccuracy(player);
+    if (const Problem problem = accuracy.problem())
         return {*problem};
     QStringList got;
-    for (const CategoryAccuracy& c : accuracy)
+    for (const CategoryAccuracy& c : *accuracy)
         got << QStringLiteral("%1: %2 right, %3 partly of %4")
                    .arg(c.category)
                    .arg(c.right)
@@ -121,10 +121,10 @@ int probeReadOnly(const QString& file)
     ProgressStore store(file);
     const Problem problem = store.beginGame(QStringLiteral("Ann"), kMorning, false);
     ProgressStore report(file, ProgressStore::Access::ReadOnly);
-    QList<PresidentHistory> read;
-    const Problem reading = report.presidentHistories(QStringLiteral("Ann"), &read);
+    const Result<QList<PresidentHistory>> read = report.presidentHistories(QStringLiteral("Ann"));
+    const Problem reading = read.problem();
     QTextStream(stdout) << problem.value_or(QStringLiteral("no problem")) << '\n'
-                        << (reading ? *reading : QString::number(read.size())) << '\n';
+                        << (reading ? *reading : QString::number(read->size())) << '\n';
     // Without the leak check at exit: it cannot trace a process that changed user.
     std::fflush(stdout);
     ::_exit(0);
@@ -284,14 +284,14 @@ void TestProgress::recordsAndReadsBack()
         QCOMPARE(store.recordQuestion({7, 1, 1, {item(1, true)}}, kMorning), Problem());
     }
     ProgressStore again(file);
-    QStringList got;
-    QCOMPARE(again.players(&got), Problem());
-    QCOMPARE(got, (QStringList{QStringLiteral("Ann"), QStringLiteral("Player")}));
+    const Result<QStringList> players = again.players();
+    QCOMPARE(players.problem(), Problem());
+    QCOMPARE(*players, (QStringList{QStringLiteral("Ann"), QStringLiteral("Player")}));
 
-    QList<PresidentHistory> histories;
-    QCOMPARE(again.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
-    got.clear();
-    for (const PresidentHistory& h : histories) {
+    const Result<QList<PresidentHistory>> histories = again.presidentHistories(QStringLiteral("Ann"));
+    QCOMPARE(histories.problem(), Problem());
+    QStringList got;
+    for (const PresidentHistory& h : *histories) {
         got << QStringLiteral("%1 %2 %3/%4 ").arg(h.record).arg(h.name).arg(h.right).arg(h.answered);
         for (bool right : h.recent)
             got.last() += right ? u'R' : u'W';
@@ -303,17 +303,18 @@ void TestProgress::recordsAndReadsBack()
         accuracyOf(again, QStringLiteral("Ann")),
         (QStringList{"1: 0 right, 1 partly of 2", "4: 0 right, 1 partly of 1", "7: 1 right, 0 partly of 1"}));
 
-    QList<GameResult> games;
-    QCOMPARE(again.gameResults(QStringLiteral("Ann"), &games), Problem());
+    const Result<QList<GameResult>> games = again.gameResults(QStringLiteral("Ann"));
+    QCOMPARE(games.problem(), Problem());
     got.clear();
-    for (const GameResult& g : games)
+    for (const GameResult& g : *games)
         got << QStringLiteral("%1/%2 %3% %4").arg(g.score).arg(g.possible).arg(g.percent).arg(
                    QStringLiteral("%1 %2").arg(g.practice).arg(g.endedEarly));
     QCOMPARE(got, (QStringList{"7/10 70% 0 0", "2/3 66% 1 1"}));   // rounded down, as the game does
-    QCOMPARE(games[0].started, kMorning);
-    QCOMPARE(games[0].finished, kMorning.addSecs(120));
-    QCOMPARE(again.gameResults(QStringLiteral("Bob"), &games), Problem());
-    QVERIFY(games.isEmpty());
+    QCOMPARE((*games)[0].started, kMorning);
+    QCOMPARE((*games)[0].finished, kMorning.addSecs(120));
+    const Result<QList<GameResult>> bobs = again.gameResults(QStringLiteral("Bob"));
+    QCOMPARE(bobs.problem(), Problem());
+    QVERIFY(bobs->isEmpty());
 }
 
 void TestProgress::deletedFileStartsNewHistory()
@@ -326,16 +327,17 @@ void TestProgress::deletedFileStartsNewHistory()
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
     QCOMPARE(store.recordQuestion({1, 1, 1, {item(2, true)}}, kMorning), Problem());
     ProgressStore reader(file);
-    QList<PresidentHistory> histories;
-    QCOMPARE(reader.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
-    QCOMPARE(histories.size(), 1);
-    QCOMPARE(histories[0].record, 2);
+    const Result<QList<PresidentHistory>> histories = reader.presidentHistories(QStringLiteral("Ann"));
+    QCOMPARE(histories.problem(), Problem());
+    QCOMPARE(histories->size(), 1);
+    QCOMPARE((*histories)[0].record, 2);
 
     // A report reads a missing file as an empty history, and does not make it.
     const QString missing = dir_.filePath(QStringLiteral("missing.sqlite"));
     ProgressStore report(missing, ProgressStore::Access::ReadOnly);
-    QCOMPARE(report.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
-    QVERIFY(histories.isEmpty() && !QFile::exists(missing));
+    const Result<QList<PresidentHistory>> none = report.presidentHistories(QStringLiteral("Ann"));
+    QCOMPARE(none.problem(), Problem());
+    QVERIFY(none->isEmpty() && !QFile::exists(missing));
 }
 
 void TestProgress::unusableFileLeftAlone_data()
@@ -385,12 +387,11 @@ void TestProgress::unusableFileLeftAlone()
     QCOMPARE(store.recordQuestion({1, 1, 1, {item(1, true)}}, kMorning), Problem());
     QCOMPARE(store.finishGame(QStringLiteral("Ann"), 1, 1, false, kMorning), Problem());
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
-    QList<PresidentHistory> histories;
-    QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), problem);   // a reader says why
+    QCOMPARE(store.presidentHistories(QStringLiteral("Ann")).problem(), problem);   // a reader says why
     QVERIFY2(problem->contains(QStringLiteral("The game goes on")), qPrintable(*problem));
     // A report names the file and what is wrong, with no game to go on.
     ProgressStore report(file, ProgressStore::Access::ReadOnly);
-    const Problem reported = report.presidentHistories(QStringLiteral("Ann"), &histories);
+    const Problem reported = report.presidentHistories(QStringLiteral("Ann")).problem();
     QCOMPARE(reported, problem->left(problem->indexOf(QStringLiteral(" The game goes on"))));
     QCOMPARE(bytesOf(file), before);
 }
@@ -433,10 +434,10 @@ void TestProgress::firstVersionUpgraded()
     QCOMPARE(store.recordQuestion({7, 10, 10, {item(3, true, 2)}}, kMorning), Problem());
     QCOMPARE(accuracyOf(store, QStringLiteral("Ann")),
              (QStringList{"7: 1 right, 1 partly of 2", "15: 1 right, 0 partly of 2"}));
-    QList<PresidentHistory> histories;
-    QCOMPARE(store.presidentHistories(QStringLiteral("Ann"), &histories), Problem());
-    QCOMPARE(histories.size(), 6);   // every answer of the first version kept
-    QCOMPARE(histories[2].answered, 2);
+    const Result<QList<PresidentHistory>> histories = store.presidentHistories(QStringLiteral("Ann"));
+    QCOMPARE(histories.problem(), Problem());
+    QCOMPARE(histories->size(), 6);   // every answer of the first version kept
+    QCOMPARE((*histories)[2].answered, 2);
 }
 
 void TestProgress::lockedFileWaitsBoundedOnce()

@@ -80,15 +80,15 @@ void widenToCaption(QAbstractButton* button);
 // gap (pixels) between them that the design had.
 void widenButtonRow(std::initializer_list<QAbstractButton*> row);
 
-// Centres a window on its screen (the design's setupform).
+// Centres a window on its screen.
 void centreOnScreen(QWidget* window);
-// Remembers or restores a question window's size in its slot (sizeform); a
+// Remembers or restores a question window's size in its slot; a
 // settings file that cannot be saved is told through `messages`.
 void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, int slot, SizeMode mode);
 // Frames narrower than this (twips) keep the layout of the last wider one.
 inline bool isNarrow(int widthTwips) { return widthTwips < 3000; }
 // Centres a frame inside its window (outer window size), moved no further
-// than the frame still fits inside the window's client area (centerframe);
+// than the frame still fits inside the window's client area;
 // the lowest `keepFree` pixels of the client area stay clear of it.
 void centreFrame(QWidget* frame, QWidget* window, int keepFree = 0);
 // Shrinks a frame that would reach past its window's client area, leaving

@@ -421,7 +421,7 @@ QString rangeText(const QList<int>& presidents)
     return parts.join(QStringLiteral(", "));
 }
 
-std::optional<QList<int>> parsePresidents(const QStringList& values, QString* bad)
+brev::Result<QList<int>> parsePresidents(const QStringList& values)
 {
     std::array<bool, kPresidents + 1> chosen{};
     for (const QString& value : values) {
@@ -434,8 +434,7 @@ std::optional<QList<int>> parsePresidents(const QStringList& values, QString* ba
             const int first = ends.first().trimmed().toInt(&firstOk);
             const int last = ends.size() == 2 ? ends.last().trimmed().toInt(&lastOk) : first;
             if (ends.size() > 2 || !firstOk || !lastOk || first < 1 || last > kPresidents || first > last) {
-                *bad = part.left(40);
-                return std::nullopt;
+                return brev::failure(part.left(40));
             }
             for (int record = first; record <= last; ++record)
                 chosen[std::size_t(record)] = true;

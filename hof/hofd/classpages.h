@@ -11,6 +11,7 @@
 // fewer than five answers), as the page says.
 #pragma once
 
+#include "base/problem.h"
 #include "hof/hofd/classfacts.h"
 #include "hof/hofd/classstore.h"
 
@@ -58,8 +59,9 @@ QByteArray deletedPage(Language language, const ClassInfo& info, const QString& 
 // The practice set as the range field shows it: "1-4, 16".
 QString rangeText(const QList<int>& presidents);
 // Reads the form's values of presidents (ticks, or a text of numbers and
-// ranges each): the set, ascending, or nothing with the part at fault in *bad.
-std::optional<QList<int>> parsePresidents(const QStringList& values, QString* bad);
+// ranges each): the set, ascending, or the part at fault (its first 40
+// characters) for the page to quote.
+brev::Result<QList<int>> parsePresidents(const QStringList& values);
 
 // The addresses of the pages, the key percent-encoded.
 QString classPath(const QString& code, const QString& key);

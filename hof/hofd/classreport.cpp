@@ -180,23 +180,19 @@ ReportQuestion readQuestion(const QJsonObject& object, const QString& path, brev
 
 } // namespace
 
-ParsedReport parseReport(const QByteArray& body)
+brev::Result<Report> parseReport(const QByteArray& body)
 {
-    ParsedReport out;
-    brev::Problem* problem = &out.problem;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError) {
-        out.problem =
-            QStringLiteral("the body is not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset);
-        return out;
-    }
-    if (!document.isObject()) {
-        out.problem = QStringLiteral("the body is not a JSON object");
-        return out;
-    }
+    if (error.error != QJsonParseError::NoError)
+        return brev::failure(
+            QStringLiteral("the body is not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        return brev::failure(QStringLiteral("the body is not a JSON object"));
+    brev::Problem found;   // the first field found wrong
+    brev::Problem* problem = &found;
     const Fields f(document.object(), QString(), problem);
-    Report& r = out.report;
+    Report r;
     const int format = f.number("format", INT_MIN, INT_MAX);
     if (!*problem && format != 1)
         f.fail("format", QStringLiteral("%1 is not a format this service reads (1)").arg(format));
@@ -233,7 +229,9 @@ ParsedReport parseReport(const QByteArray& body)
         if (isObject(questions.at(i), path, problem))
             r.questions.append(readQuestion(questions.at(i).toObject(), path, problem));
     }
-    return out;
+    if (found)
+        return brev::failure(*found);
+    return r;
 }
 
 std::optional<QString> playerName(const QString& text)

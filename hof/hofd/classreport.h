@@ -46,12 +46,8 @@ struct Report {
     QList<ReportQuestion> questions;
 };
 
-// The report in body, or the line naming what is wrong.
-struct ParsedReport {
-    Report report;
-    brev::Problem problem;
-};
-ParsedReport parseReport(const QByteArray& body);
+// The report in body, or the line naming what is wrong (the first thing).
+brev::Result<Report> parseReport(const QByteArray& body);
 
 // A player's name as reports and the teacher's pages take it: trimmed and
 // composed; nothing when it is empty, holds nothing visible or a control

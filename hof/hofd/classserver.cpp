@@ -175,8 +175,7 @@ void ClassServer::handle(const HttpRequest& request, const HttpReply& reply, con
 void ClassServer::report(const PendingPtr& p, const QString& code, const QByteArray& body)
 {
     p->json = true;
-    int retryAfter = 0;
-    if (!reports_.take(p->client, clock_.elapsed(), &retryAfter)) {
+    if (const int retryAfter = reports_.take(p->client, clock_.elapsed())) {
         Answer a = jsonAnswer(429, {{QStringLiteral("error"), QStringLiteral("too many reports")}});
         a.headers.append({"Retry-After", QByteArray::number(retryAfter)});
         answer(p, a);
@@ -187,14 +186,14 @@ void ClassServer::report(const PendingPtr& p, const QString& code, const QByteAr
         answer(p, unknownClass(code));
         return;
     }
-    ParsedReport parsed = parseReport(body);
-    if (parsed.problem) {
-        answer(p, jsonAnswer(400, {{QStringLiteral("error"), *parsed.problem}}));
+    brev::Result<Report> parsed = parseReport(body);
+    if (!parsed) {
+        answer(p, jsonAnswer(400, {{QStringLiteral("error"), *parsed.problem()}}));
         return;
     }
     auto q = std::make_shared<Queued>();
     q->pending = p;
-    q->report = {code, std::move(parsed.report)};
+    q->report = {code, std::move(*parsed)};
     queued_.push_back(q);
     gatherOrStore();
 }
@@ -258,8 +257,7 @@ void ClassServer::storeQueued()
 void ClassServer::assignment(const PendingPtr& p, const QString& code)
 {
     p->json = true;
-    int retryAfter = 0;
-    if (!lookups_.take(p->client, clock_.elapsed(), &retryAfter)) {
+    if (const int retryAfter = lookups_.take(p->client, clock_.elapsed())) {
         Answer a = jsonAnswer(429, {{QStringLiteral("error"), QStringLiteral("too many unknown classes")}});
         a.headers.append({"Retry-After", QByteArray::number(retryAfter)});
         answer(p, a);
@@ -307,8 +305,7 @@ void ClassServer::newClass(const PendingPtr& p, const HttpRequest& request, cons
                    {}});
         return;
     }
-    int retryAfter = 0;
-    if (!classes_.take(p->client, clock_.elapsed(), &retryAfter)) {
+    if (const int retryAfter = classes_.take(p->client, clock_.elapsed())) {
         answer(p, {429,
                    messagePage(l, text(Text::TooManyClassesTitle, l),
                                text(Text::TooManyClasses, l).arg(retryAfter)),

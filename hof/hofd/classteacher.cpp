@@ -119,11 +119,10 @@ void ClassServer::teacher(const PendingPtr& p, const QString& code, const QStrin
             return problem ? unavailable(l, *problem) : csv(info.code, "answers.csv", answersCsv(rows));
         });
     } else if (rest.size() == 1 && rest.first() == QLatin1String("assignment")) {
-        QString bad;
-        const std::optional<QList<int>> set = parsePresidents(formValues(form, "presidents"), &bad);
+        const brev::Result<QList<int>> set = parsePresidents(formValues(form, "presidents"));
         if (!set) {
             answer(p, page(400, messagePage(l, text(Text::BadPracticeTitle, l),
-                                            text(Text::BadPractice, l).arg(bad))));
+                                            text(Text::BadPractice, l).arg(*set.problem()))));
             return;
         }
         withClass(p, code, key, true, [l, key, set = *set](ClassStore& store, const ClassInfo& info) {

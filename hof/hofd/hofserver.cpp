@@ -119,7 +119,7 @@ HofServer::HofServer(HofDatabase& database, const HofServerOptions& options, QOb
 
 HofServer::~HofServer() = default;
 
-brev::Problem HofServer::start(const QHostAddress& address, quint16 port, quint16* bound, const TlsFiles& tls)
+brev::Result<quint16> HofServer::start(const QHostAddress& address, quint16 port, const TlsFiles& tls)
 {
     auto* http = new HttpServer(options_.http, this);
     http->route(kPath, {"GET", "HEAD"}, kMaxQuery,
@@ -141,13 +141,13 @@ brev::Problem HofServer::start(const QHostAddress& address, quint16 port, quint1
     connect(http, &HttpServer::allClosed, this, &HofServer::checkStopped);
     if (extraRoutes_)
         extraRoutes_(*http);
-    if (const std::optional<QString> why = http->start(address, port, tls)) {
+    if (const brev::Problem why = http->start(address, port, tls)) {
         delete http;
-        return QStringLiteral("cannot listen on %1 port %2: %3").arg(address.toString()).arg(port).arg(*why);
+        return brev::failure(
+            QStringLiteral("cannot listen on %1 port %2: %3").arg(address.toString()).arg(port).arg(*why));
     }
     listeners_.append(http);
-    *bound = http->port();
-    return {};
+    return http->port();
 }
 
 // No request is read any more: the entries queued are stored now, and the stop
@@ -179,8 +179,7 @@ void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
         return;
     }
     if (parsed.submit && request.method != "HEAD") {
-        int retryAfter = 0;
-        if (!rate_.take(request.peer, clock_.elapsed(), &retryAfter)) {
+        if (const int retryAfter = rate_.take(request.peer, clock_.elapsed())) {
             answer(reply, peer, 429,
                    errorPage(QStringLiteral("Too many entries"),
                              QStringLiteral("Too many entries from this computer; please try again in %1 s.")
@@ -197,8 +196,9 @@ void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
         submit(s);
         return;
     }
-    int retryAfter = 0;
-    if (!kept_.contains(parsed.entry.game) && !reads_.take(request.peer, clock_.elapsed(), &retryAfter)) {
+    const int retryAfter =
+        kept_.contains(parsed.entry.game) ? 0 : reads_.take(request.peer, clock_.elapsed());
+    if (retryAfter > 0) {
         answer(reply, peer, 429,
                errorPage(QStringLiteral("Too many lists"),
                          QStringLiteral("Too many different lists asked from this computer; please try again "

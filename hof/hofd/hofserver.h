@@ -79,9 +79,9 @@ class HofServer : public QObject
     HofServer(HofDatabase& database, const HofServerOptions& options, QObject* parent = nullptr);
     ~HofServer() override;
 
-    // Listens on address and port (0: any free one), the port taken in *bound;
+    // Listens on address and port (0: any free one) and returns the port taken;
     // HTTPS when tls holds a certificate and key.
-    brev::Problem start(const QHostAddress& address, quint16 port, quint16* bound, const TlsFiles& tls = {});
+    brev::Result<quint16> start(const QHostAddress& address, quint16 port, const TlsFiles& tls = {});
     // Routes of the services beside the hall of fame (the classes), added to
     // every listener start() makes; set before it.
     void setExtraRoutes(std::function<void(HttpServer&)> add) { extraRoutes_ = std::move(add); }

@@ -288,7 +288,7 @@ void HttpServer::routePrefix(const QByteArray& prefix, const QList<QByteArray>& 
     prefixRoutes_.append({prefix, Route{methods, maxBody, std::move(handler)}});
 }
 
-std::optional<QString> HttpServer::start(const QHostAddress& address, quint16 port, const TlsFiles& tls)
+brev::Problem HttpServer::start(const QHostAddress& address, quint16 port, const TlsFiles& tls)
 {
     sockaddr_in v4 = {};
     sockaddr_in6 v6 = {};

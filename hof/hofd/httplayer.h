@@ -28,6 +28,8 @@
 // library refuses).
 #pragma once
 
+#include "base/problem.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QHostAddress>
@@ -116,7 +118,7 @@ class HttpServer : public QObject
                      Handler handler);
 
     // Listens on address and port (0: any free one). Returns the reason it cannot.
-    std::optional<QString> start(const QHostAddress& address, quint16 port, const TlsFiles& tls = {});
+    brev::Problem start(const QHostAddress& address, quint16 port, const TlsFiles& tls = {});
     quint16 port() const { return port_; }
     bool secure() const { return secure_; }
 

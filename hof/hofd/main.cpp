@@ -87,15 +87,15 @@ int fail(const QString& text, int status)
 }
 
 // The PEM text of a certificate or key file, or the reason it cannot be read.
-QString readPem(const QString& file, QByteArray* text)
+brev::Result<QByteArray> readPem(const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(file, f.errorString());
-    *text = f.readAll();
-    if (!text->contains("-----BEGIN "))
-        return QStringLiteral("%1 is not a PEM file").arg(file);
-    return {};
+        return brev::failure(QStringLiteral("cannot read %1: %2").arg(file, f.errorString()));
+    QByteArray text = f.readAll();
+    if (!text.contains("-----BEGIN "))
+        return brev::failure(QStringLiteral("%1 is not a PEM file").arg(file));
+    return text;
 }
 
 // --new-class: makes the class and prints its code and the teacher's whole
@@ -250,9 +250,13 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("--tls-cert and --tls-key go together"), 2);
     hofd::TlsFiles tls;
     if (!certFile.isEmpty()) {
-        for (const auto& [file, text] : {std::pair{certFile, &tls.certificate}, std::pair{keyFile, &tls.key}})
-            if (const QString why = readPem(file, text); !why.isEmpty())
-                return fail(why, 1);
+        for (const auto& [file, text] :
+             {std::pair{certFile, &tls.certificate}, std::pair{keyFile, &tls.key}}) {
+            const brev::Result<QByteArray> pem = readPem(file);
+            if (!pem)
+                return fail(*pem.problem(), 1);
+            *text = *pem;
+        }
     }
 
     QString database = parser.value(QStringLiteral("database"));
@@ -279,8 +283,8 @@ int main(int argc, char* argv[])
     hofd::HofServer server(store, options);
     hofd::ClassServer classes(classStore, classOptions);
     server.setExtraRoutes([&classes](hofd::HttpServer& http) { classes.addRoutes(http); });
-    quint16 bound = 0;
-    if (const brev::Problem problem = server.start(address, port, &bound, tls)) {
+    const brev::Result<quint16> listening = server.start(address, port, tls);
+    if (const brev::Problem problem = listening.problem()) {
         if (!certFile.isEmpty())
             return fail(*problem + QStringLiteral(" (with the certificate %1 and key %2)").arg(certFile, keyFile),
                         1);
@@ -324,7 +328,7 @@ int main(int argc, char* argv[])
                              : address.toString();
     hofd::logText(QStringLiteral("brevallo-hofd: listening on %1://%2:%3/ with %4")
                       .arg(certFile.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"), host)
-                      .arg(bound)
+                      .arg(*listening)
                       .arg(store.describe()));
     classes.startRetention();
     const int exitStatus = app.exec();

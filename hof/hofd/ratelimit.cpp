@@ -32,10 +32,10 @@ double RateLimiter::refilled(const Bucket& b, qint64 nowMs) const
     return qMin(double(burst_), b.tokens + double(nowMs - b.at) * perMinute_ / 60000.0);
 }
 
-bool RateLimiter::take(const QHostAddress& client, qint64 nowMs, int* retryAfter)
+int RateLimiter::take(const QHostAddress& client, qint64 nowMs)
 {
     if (perMinute_ <= 0)
-        return true;
+        return 0;
     const QByteArray key = clientKey(client);
     auto it = buckets_.find(key);
     if (it == buckets_.end()) {
@@ -48,10 +48,9 @@ bool RateLimiter::take(const QHostAddress& client, qint64 nowMs, int* retryAfter
     b.at = nowMs;
     if (b.tokens >= 1) {
         b.tokens -= 1;
-        return true;
+        return 0;
     }
-    *retryAfter = qMax(1, int(std::ceil((1 - b.tokens) * 60.0 / perMinute_)));
-    return false;
+    return qMax(1, int(std::ceil((1 - b.tokens) * 60.0 / perMinute_)));
 }
 
 void RateLimiter::giveBack(const QHostAddress& client)

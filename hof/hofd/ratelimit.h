@@ -20,9 +20,10 @@ class RateLimiter
     // perMinute 0: no limit.
     RateLimiter(int perMinute, int burst, qsizetype maxClients = 20000);
 
-    // Takes one submission for client at nowMs (a monotonic clock). When none is
-    // left, returns false with the whole seconds until one is in *retryAfter.
-    bool take(const QHostAddress& client, qint64 nowMs, int* retryAfter);
+    // Takes one submission for client at nowMs (a monotonic clock) and returns
+    // 0; when none is left, takes nothing and returns the whole seconds until
+    // one is (at least 1).
+    int take(const QHostAddress& client, qint64 nowMs);
     // Returns a submission taken for client that was not stored after all.
     void giveBack(const QHostAddress& client);
 
