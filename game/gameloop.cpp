@@ -2,7 +2,6 @@
 // dispatch of each category to the screen that asks it.
 #include "game/gameloop.h"
 
-#include "base/kindfacts.h"
 #include "game/questionkinds.h"
 #include "game/questionlines.h"
 #include "models/questionmodel.h"
@@ -199,7 +198,7 @@ void Game::askQuestions(GameUi& ui)
                 // A bonus category that cannot be filled: the game draws another.
             } else if (!exporting) {
                 ++asked;
-            } else if (outcome != Asked::Abandoned && kindOf(k).onlineForm) {
+            } else if (outcome != Asked::Abandoned && writtenIn(k, RunMode::OnlineExport)) {
                 // An online question file holds only questions that were written:
                 // not those given up, nor Name Me, which has no online form.
                 ++asked;

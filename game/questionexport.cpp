@@ -1,7 +1,7 @@
 #include "game/questionexport.h"
 
-#include "base/kindfacts.h"
 #include "base/seams.h"
+#include "game/questionkinds.h"
 #include "store/gamelog.h"
 #include "rules/gamesession.h"
 #include "rules/itemdraw.h"
@@ -50,7 +50,7 @@ Problem startExport(ExportMode mode, SettingsStore& settings, GameSession& sessi
 Problem tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonusQuestions)
 {
     for (const int k : drawnCategories(catenabled, bonusQuestions)) {
-        if (kindOf(k).tabbedForm)
+        if (writtenIn(k, RunMode::TabbedExport))
             return std::nullopt;
     }
     return Texts::tr("Tabbed questions come from multiple-choice and matching questions only: "

@@ -1,5 +1,7 @@
 #include "game/questionkinds.h"
 
+#include "game/questionlines.h"
+
 #include "models/matchmodel.h"
 #include "models/multiplechoicemodel.h"
 #include "models/namememodel.h"
@@ -25,20 +27,35 @@ std::unique_ptr<QuestionModel> modelOf(ItemDraw& draw, int category, int maxdif)
 }
 
 template <class Model>
-QuestionKind kind(Screen screen)
+constexpr HelpText helpOf()
 {
-    return {kindFacts(screen), &modelOf<Model>};
+    if constexpr (requires { Model::helpText(); })
+        return &Model::helpText;
+    else
+        return nullptr;
 }
 
+template <class Model>
+QuestionKind kind(Screen screen, LineWriter play, LineWriter online, LineWriter tabbed)
+{
+    return {kindFacts(screen), &modelOf<Model>, helpOf<Model>(), play, online, tabbed};
+}
+
+using namespace writers;
+
+// clang-format off
 std::array<QuestionKind, kKindFacts.size()> table{{
-    kind<MultipleChoiceModel>(Screen::MultipleChoice),
-    kind<QuotationModel>(Screen::Quotation),
-    kind<OddOneOutModel>(Screen::OddOneOut),
-    kind<SortModel>(Screen::Sorting),
-    kind<MatchModel>(Screen::Matching),
-    kind<PortraitMatchModel>(Screen::Portraits),
-    kind<NameMeModel>(Screen::NameMe),
+    //   model, screen                                 play log        online block           tabbed line
+    kind<MultipleChoiceModel>(Screen::MultipleChoice, &choicePlay,    &multipleChoiceOnline, &multipleChoiceTabbed),
+    kind<QuotationModel>(Screen::Quotation,           &choicePlay,    &quotationOnline,      &quotationTabbed),
+    kind<OddOneOutModel>(Screen::OddOneOut,           &oddOneOutPlay, &oddOneOutOnline,      &oddOneOutTabbed),
+    kind<SortModel>(Screen::Sorting,                  &sortPlay,      &sortOnline,           nullptr),
+    kind<MatchModel>(Screen::Matching,                &matchPlay,     &matchOnline,          &matchTabbed),
+    kind<PortraitMatchModel>(Screen::Portraits,       &portraitPlay,  &portraitOnline,       nullptr),
+    // Name Me writes no line when it loads and has no form in a question file.
+    kind<NameMeModel>(Screen::NameMe,                 nullptr,        nullptr,               nullptr),
 }};
+// clang-format on
 
 QuestionKind* entry(Screen screen)
 {
@@ -64,6 +81,23 @@ void setWindowMaker(Screen screen, WindowMaker make)
 {
     if (QuestionKind* k = entry(screen))
         k->makeWindow = make;
+}
+
+QString kindHelp(Screen screen)
+{
+    const QuestionKind* k = entry(screen);
+    return k && k->helpText ? k->helpText() : QString();
+}
+
+bool writtenIn(int category, RunMode mode)
+{
+    const QuestionKind* k = entry(screenFor(category));
+    switch (mode) {
+    case RunMode::Play: break;
+    case RunMode::OnlineExport: return k && k->onlineLines;
+    case RunMode::TabbedExport: return k && k->tabbedLines;
+    }
+    return false;
 }
 
 std::unique_ptr<QuestionModel> makeQuestion(Screen screen, ItemDraw& draw, int category, int maxdif)

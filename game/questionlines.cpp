@@ -1,7 +1,7 @@
 #include "game/questionlines.h"
 
 #include "base/categories.h"
-#include "base/kindfacts.h"
+#include "game/questionkinds.h"
 #include "models/exportlines.h"
 
 namespace brev {
@@ -11,17 +11,6 @@ namespace {
 const QString kQuoteTooLong = QStringLiteral("* Quote TOO LONG * ");
 const QString kQuestionTooLong = QStringLiteral("* Question TOO LONG * ");
 const QString kTooLong = QStringLiteral("* TOO LONG * ");
-
-// Whether the export in `mode` writes questions of the category.
-bool formWrites(int category, RunMode mode)
-{
-    switch (mode) {
-    case RunMode::Play: return false;
-    case RunMode::OnlineExport: return kindOf(category).onlineForm;
-    case RunMode::TabbedExport: return kindOf(category).tabbedForm;
-    }
-    return false;
-}
 
 QStringList numbered(const QList<int>& numbers)
 {
@@ -78,76 +67,127 @@ QString matchingLine(const WrittenQuestion& w)
 
 } // namespace
 
+namespace writers {
+
+QStringList choicePlay(const QuestionRecord&)
+{
+    return {QStringLiteral("Multiple Choice")};
+}
+
+QStringList oddOneOutPlay(const QuestionRecord& record)
+{
+    return {categoryName(record.category)};
+}
+
+QStringList sortPlay(const QuestionRecord& record)
+{
+    return QStringList{QStringLiteral("Sorting: ") + categoryName(record.category)} + record.written.names;
+}
+
+QStringList matchPlay(const QuestionRecord& record)
+{
+    return QStringList{categoryName(record.category)} + record.written.names;
+}
+
+QStringList portraitPlay(const QuestionRecord& record)
+{
+    return QStringList{QStringLiteral("Match ") + categoryName(record.category)} + record.written.names;
+}
+
+QStringList multipleChoiceOnline(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    return QStringList{QStringLiteral("MULT"), categoryName(record.category)} + w.choices
+           + QStringList{w.question, onlineAnswerLine(w.answer)};
+}
+
+QStringList quotationOnline(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    return QStringList{QStringLiteral("MULTQ"), categoryName(record.category)} + w.choices
+           + QStringList{w.question, w.quotation, QStringLiteral("*****"), onlineAnswerLine(w.answer)};
+}
+
+QStringList oddOneOutOnline(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    return QStringList{QStringLiteral("ODDOUT"), categoryName(record.category), w.question} + w.choices
+           + QStringList{onlineAnswerLine(w.answer)};
+}
+
+QStringList sortOnline(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    return QStringList{QStringLiteral("SORT"), categoryName(record.category)} + w.choices + numbered(w.sortKeys);
+}
+
+QStringList matchOnline(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    QList<int> bars;
+    for (const int bar : w.barAt)
+        bars << bar + 1;
+    return QStringList{QStringLiteral("MATCH"), categoryName(record.category)} + w.names + w.choices
+           + numbered(bars);
+}
+
+QStringList portraitOnline(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    QStringList block{QStringLiteral("IMATCH"), categoryName(record.category)};
+    block << w.names;
+    for (qsizetype p = 0; p < w.barAt.size(); ++p)
+        block << QString::number(w.barAt.at(p) + 1) << w.pictures.value(p);
+    return block;
+}
+
+QStringList multipleChoiceTabbed(const QuestionRecord& record)
+{
+    const WrittenQuestion& w = record.written;
+    TabbedQuestionLine tabbed;
+    for (int i = 0; i < int(w.choices.size()); ++i)
+        tabbed.addChoice(i, w.choices.at(i));
+    return {tabbed.line(w.question, w.answer)};
+}
+
+QStringList quotationTabbed(const QuestionRecord& record)
+{
+    return {quotationLine(record.written)};
+}
+
+QStringList oddOneOutTabbed(const QuestionRecord& record)
+{
+    return {oddOneOutLine(record.written)};
+}
+
+QStringList matchTabbed(const QuestionRecord& record)
+{
+    return {matchingLine(record.written)};
+}
+
+} // namespace writers
+
+namespace {
+QStringList written(LineWriter QuestionKind::*form, const QuestionRecord& record)
+{
+    const QuestionKind* kind = questionKind(record.screen);
+    return kind && kind->*form ? (kind->*form)(record) : QStringList{};
+}
+} // namespace
+
 QStringList playLines(const QuestionRecord& record)
 {
-    const QString category = categoryName(record.category);
-    switch (record.screen) {
-    case Screen::MultipleChoice:
-    case Screen::Quotation: return {QStringLiteral("Multiple Choice")};
-    case Screen::OddOneOut: return {category};
-    case Screen::Sorting: return QStringList{QStringLiteral("Sorting: ") + category} + record.written.names;
-    case Screen::Matching: return QStringList{category} + record.written.names;
-    case Screen::Portraits: return QStringList{QStringLiteral("Match ") + category} + record.written.names;
-    case Screen::NameMe:
-    case Screen::None: break;
-    }
-    return {};
+    return written(&QuestionKind::playLines, record);
 }
 
 QStringList onlineLines(const QuestionRecord& record)
 {
-    const WrittenQuestion& w = record.written;
-    const QString category = categoryName(record.category);
-    switch (record.screen) {
-    case Screen::MultipleChoice:
-        return QStringList{QStringLiteral("MULT"), category} + w.choices
-               + QStringList{w.question, onlineAnswerLine(w.answer)};
-    case Screen::Quotation:
-        return QStringList{QStringLiteral("MULTQ"), category} + w.choices
-               + QStringList{w.question, w.quotation, QStringLiteral("*****"), onlineAnswerLine(w.answer)};
-    case Screen::OddOneOut:
-        return QStringList{QStringLiteral("ODDOUT"), category, w.question} + w.choices
-               + QStringList{onlineAnswerLine(w.answer)};
-    case Screen::Sorting:
-        return QStringList{QStringLiteral("SORT"), category} + w.choices + numbered(w.sortKeys);
-    case Screen::Matching: {
-        QList<int> bars;
-        for (const int bar : w.barAt)
-            bars << bar + 1;
-        return QStringList{QStringLiteral("MATCH"), category} + w.names + w.choices + numbered(bars);
-    }
-    case Screen::Portraits: {
-        QStringList block{QStringLiteral("IMATCH"), category};
-        block << w.names;
-        for (qsizetype p = 0; p < w.barAt.size(); ++p)
-            block << QString::number(w.barAt.at(p) + 1) << w.pictures.value(p);
-        return block;
-    }
-    case Screen::NameMe:
-    case Screen::None: break;
-    }
-    return {};
+    return written(&QuestionKind::onlineLines, record);
 }
 
 QStringList tabbedLines(const QuestionRecord& record)
 {
-    const WrittenQuestion& w = record.written;
-    switch (record.screen) {
-    case Screen::MultipleChoice: {
-        TabbedQuestionLine tabbed;
-        for (int i = 0; i < int(w.choices.size()); ++i)
-            tabbed.addChoice(i, w.choices.at(i));
-        return {tabbed.line(w.question, w.answer)};
-    }
-    case Screen::Quotation: return {quotationLine(w)};
-    case Screen::OddOneOut: return {oddOneOutLine(w)};
-    case Screen::Matching: return {matchingLine(w)};
-    case Screen::Sorting:
-    case Screen::Portraits:
-    case Screen::NameMe:
-    case Screen::None: break;
-    }
-    return {};
+    return written(&QuestionKind::tabbedLines, record);
 }
 
 QString flattened(const QString& text)
@@ -162,7 +202,7 @@ QString flattened(const QString& text)
 
 QList<LogLine> judgedLines(const Verdict& verdict, RunMode mode)
 {
-    if (!formWrites(verdict.record.category, mode))
+    if (!writtenIn(verdict.record.category, mode))
         return verdict.log;
     QList<LogLine> lines;
     for (const LogLine& line : verdict.log)

@@ -53,6 +53,27 @@ QStringList onlineLines(const QuestionRecord& record);
 //   description, with the same markers.
 QStringList tabbedLines(const QuestionRecord& record);
 
+// Each kind's writers, which its entry in the table of question kinds names
+// (game/questionkinds): the play log's lines as it loads, its online block and
+// its tabbed line, as described above.
+namespace writers {
+QStringList choicePlay(const QuestionRecord& record);   // multiple choice and quotation alike
+QStringList oddOneOutPlay(const QuestionRecord& record);
+QStringList sortPlay(const QuestionRecord& record);
+QStringList matchPlay(const QuestionRecord& record);
+QStringList portraitPlay(const QuestionRecord& record);
+QStringList multipleChoiceOnline(const QuestionRecord& record);
+QStringList quotationOnline(const QuestionRecord& record);
+QStringList oddOneOutOnline(const QuestionRecord& record);
+QStringList sortOnline(const QuestionRecord& record);
+QStringList matchOnline(const QuestionRecord& record);
+QStringList portraitOnline(const QuestionRecord& record);
+QStringList multipleChoiceTabbed(const QuestionRecord& record);
+QStringList quotationTabbed(const QuestionRecord& record);
+QStringList oddOneOutTabbed(const QuestionRecord& record);
+QStringList matchTabbed(const QuestionRecord& record);
+} // namespace writers
+
 // The quotation on one line: each line break becomes "/ ".
 QString flattened(const QString& text);
 

@@ -1,5 +1,6 @@
 #include "screens/matchwindow.h"
 
+#include "game/questionkinds.h"
 #include "screens/matchwidgets.h"
 #include "store/sounds.h"
 #include "widgets/windowhelpers.h"
@@ -72,7 +73,7 @@ MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* p
     for (int k = 4; k > 0; --k)
         setTabOrder(bars[k], bars[k - 1]);
 
-    makeButtons(MatchModel::helpText());
+    makeButtons(kindHelp(model_.screen()));
     eventLabel = new QLabel(frame);
     eventLabel->setObjectName(QStringLiteral("Label4"));
     eventLabel->hide();

@@ -1,5 +1,6 @@
 #include "screens/multiplechoicewindow.h"
 
+#include "game/questionkinds.h"
 #include "models/verdict.h"
 #include "widgets/windowhelpers.h"
 
@@ -59,7 +60,7 @@ ChoiceWindow::ChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts,
     }
 
     helpButton = makeButton(frame, "cmdhelp", tr("help"));
-    wireHelp(helpButton, MultipleChoiceModel::helpText());
+    wireHelp(helpButton, kindHelp(model_.screen()));
     skipButton = makeButton(frame, "Command1", tr("skip"));
     wireSkip(skipButton);
 }

@@ -1,5 +1,6 @@
 #include "screens/oddoneoutwindow.h"
 
+#include "game/questionkinds.h"
 #include "models/verdict.h"
 #include "widgets/windowhelpers.h"
 
@@ -57,7 +58,7 @@ OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts
     }
 
     helpButton = makeButton(frame, "cmdhelp", tr("Help"));
-    wireHelp(helpButton, OddOneOutModel::helpText());
+    wireHelp(helpButton, kindHelp(model_.screen()));
     skipButton = makeButton(frame, "cmdSkip", tr("Skip"), tr("Click here when you are ready to proceed"));
     wireSkip(skipButton);
 

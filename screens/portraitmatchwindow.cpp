@@ -1,5 +1,6 @@
 #include "screens/portraitmatchwindow.h"
 
+#include "game/questionkinds.h"
 #include "screens/matchwidgets.h"
 #include "store/sounds.h"
 #include "widgets/windowhelpers.h"
@@ -54,7 +55,7 @@ PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const Window
         addTarget(portraits[p]);
     }
     makeBars(kBarColours, tr("Click and drag this item to its description, below"));
-    makeButtons(PortraitMatchModel::helpText());
+    makeButtons(kindHelp(model_.screen()));
 
     placeControls(this, kLayout);
     takeHomes();

@@ -1,5 +1,6 @@
 #include "screens/sortwindow.h"
 
+#include "game/questionkinds.h"
 #include "widgets/focusmarks.h"
 #include "widgets/windowhelpers.h"
 
@@ -159,7 +160,7 @@ SortWindow::SortWindow(SortModel& model, const WindowParts& parts, QWidget* pare
 
     helpButton = makeButton(frame, "Command2", tr("Help"));
     colourButton(helpButton);
-    wireHelp(helpButton, SortModel::helpText());
+    wireHelp(helpButton, kindHelp(model_.screen()));
     doneButton = makeButton(frame, "Command1", tr("Done"));
     colourButton(doneButton);
     connect(doneButton, &QPushButton::clicked, this, &SortWindow::judgeOrder);

@@ -11,7 +11,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(brev::Screen)
-Q_DECLARE_METATYPE(brev::RunMode)
 
 using namespace brev;
 using namespace brev::test;
@@ -89,29 +88,40 @@ void TstQuestionKinds::everyKindMakesItsModelAndWindow()
 
 void TstQuestionKinds::everyKindWritesTheFormsItClaims_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<RunMode>("mode");
-    for (std::size_t i = 0; i < questionKinds().size(); ++i) {
-        const char* name = questionKinds()[i].facts.reportName;
-        QTest::addRow("%s online", name) << int(i) << RunMode::OnlineExport;
-        QTest::addRow("%s tabbed", name) << int(i) << RunMode::TabbedExport;
-    }
+    // The online block's first line names the form; a kind without a form
+    // writes nothing, and the export leaves its questions out.
+    QTest::addColumn<Screen>("screen");
+    QTest::addColumn<QString>("online");
+    QTest::addColumn<bool>("tabbed");
+    QTest::addColumn<bool>("help");
+    QTest::addRow("multiple choice") << Screen::MultipleChoice << QStringLiteral("MULT") << true << true;
+    QTest::addRow("quotation") << Screen::Quotation << QStringLiteral("MULTQ") << true << true;
+    QTest::addRow("odd one out") << Screen::OddOneOut << QStringLiteral("ODDOUT") << true << true;
+    QTest::addRow("sorting") << Screen::Sorting << QStringLiteral("SORT") << false << true;
+    QTest::addRow("matching") << Screen::Matching << QStringLiteral("MATCH") << true << true;
+    QTest::addRow("portraits") << Screen::Portraits << QStringLiteral("IMATCH") << false << true;
+    QTest::addRow("name me") << Screen::NameMe << QString() << false << false;
 }
 
 void TstQuestionKinds::everyKindWritesTheFormsItClaims()
 {
-    QFETCH(int, kind);
-    QFETCH(RunMode, mode);
-    const QuestionKind& k = questionKinds()[std::size_t(kind)];
-    const bool claimed = mode == RunMode::OnlineExport ? k.facts.onlineForm : k.facts.tabbedForm;
+    QFETCH(Screen, screen);
+    QFETCH(QString, online);
+    QFETCH(bool, tabbed);
+    QFETCH(bool, help);
     Fixture fx(3);
     loadShipped(fx);
-    const int category = categoryOf(k.facts.screen);
-    const auto question = k.makeModel(fx.program->draw, category, 1);
+    const int category = categoryOf(screen);
+    const auto question = makeQuestion(screen, fx.program->draw, category, 1);
     QVERIFY(question->load());
-    const QStringList lines = mode == RunMode::OnlineExport ? onlineLines(question->unanswered())
-                                                            : tabbedLines(question->unanswered());
-    QCOMPARE(!lines.isEmpty(), claimed);
+    const QuestionRecord record = question->unanswered();
+    QCOMPARE(onlineLines(record).value(0), online);
+    QCOMPARE(writtenIn(category, RunMode::OnlineExport), !online.isEmpty());
+    QCOMPARE(tabbedLines(record).size(), tabbed ? 1 : 0);
+    QCOMPARE(writtenIn(category, RunMode::TabbedExport), tabbed);
+    QVERIFY(!writtenIn(category, RunMode::Play));
+    QCOMPARE(playLines(record).isEmpty(), screen == Screen::NameMe);
+    QCOMPARE(!kindHelp(screen).isEmpty(), help);
 }
 
 QTEST_MAIN(TstQuestionKinds)
