@@ -62,7 +62,7 @@ int usageFault(const QString& text)
 brev::Failure unknownOption(const QString& argument)
 {
     QString usage = QString::fromLatin1(kUsage);
-    usage.chop(1);   // the message ends in a line break of its own
+    usage.chop(1); // the message ends in a line break of its own
     return brev::failure(QStringLiteral("unknown option '%1'\n").arg(argument) + usage);
 }
 
@@ -93,14 +93,14 @@ brev::Result<Options> parse(const QStringList& args)
     const QCommandLineOption progressOption(QStringLiteral("progress"));
     const QCommandLineOption helpOption(QStringLiteral("help"));
     QCommandLineParser parser;
-    parser.addOptions({dirOption, seedOption, exportOption, questionsOption, outOption, quitOption, versionOption,
-                       progressOption, helpOption});
+    parser.addOptions({dirOption, seedOption, exportOption, questionsOption, outOption, quitOption,
+                       versionOption, progressOption, helpOption});
     if (!parser.parse(ours)) {
-        const QStringList flags = quitOption.names() + versionOption.names() + progressOption.names()
-                                  + helpOption.names();
+        const QStringList flags =
+            quitOption.names() + versionOption.names() + progressOption.names() + helpOption.names();
         const auto valuedFlag = std::find_if(ours.cbegin(), ours.cend(), [&flags](const QString& a) {
-            return a.startsWith(QLatin1String("--")) && a.contains(u'=')
-                   && flags.contains(a.section(u'=', 0, 0).mid(2));
+            return a.startsWith(QLatin1String("--")) && a.contains(u'=') &&
+                   flags.contains(a.section(u'=', 0, 0).mid(2));
         });
         if (!parser.unknownOptionNames().isEmpty())
             return unknownOption(QStringLiteral("--") + parser.unknownOptionNames().constFirst());
@@ -121,7 +121,8 @@ brev::Result<Options> parse(const QStringList& args)
         bool ok = false;
         o.seed = parser.value(seedOption).toULongLong(&ok);
         if (!ok) {
-            return brev::failure(QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption)));
+            return brev::failure(
+                QStringLiteral("--seed takes a whole number, not \"%1\"").arg(parser.value(seedOption)));
         }
     }
     if (parser.isSet(exportOption)) {
@@ -130,15 +131,17 @@ brev::Result<Options> parse(const QStringList& args)
             return brev::failure(QStringLiteral("--export takes online or tabbed, not \"%1\"").arg(mode));
         }
         o.exporting = brev::CommandLineExport{};
-        o.exporting->mode = mode == QLatin1String("online") ? brev::ExportMode::Online : brev::ExportMode::Tabbed;
+        o.exporting->mode =
+            mode == QLatin1String("online") ? brev::ExportMode::Online : brev::ExportMode::Tabbed;
     }
     int questions = 0;
     if (parser.isSet(questionsOption)) {
         bool ok = false;
         questions = parser.value(questionsOption).toInt(&ok);
         if (!ok || questions < 1 || questions > 32767) {
-            return brev::failure(QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
-                         .arg(parser.value(questionsOption)));
+            return brev::failure(
+                QStringLiteral("--questions takes a whole number from 1 to 32767, not \"%1\"")
+                    .arg(parser.value(questionsOption)));
         }
     }
     const QString out = parser.value(outOption);
@@ -183,20 +186,20 @@ int main(int argc, char** argv)
         return QDir(exeDir).filePath(QStringLiteral(BREV_SHIPPED_DIR));
     };
     if (options->progress) {
-        QCoreApplication core(argc, argv);   // no window system
+        QCoreApplication core(argc, argv); // no window system
         QCoreApplication::setApplicationName(QStringLiteral("brevallo"));
         const QString exeDir = QCoreApplication::applicationDirPath();
         return brev::runProgressReport(options->dir, exeDir, shippedDir(exeDir));
     }
     if (options->exporting) {
-        QCoreApplication core(argc, argv);   // no window system
+        QCoreApplication core(argc, argv); // no window system
         QCoreApplication::setApplicationName(QStringLiteral("brevallo"));
         const QString exeDir = QCoreApplication::applicationDirPath();
         return brev::runCommandLineExport(*options->exporting, exeDir, shippedDir(exeDir));
     }
 
-    Q_INIT_RESOURCE(brevallo);   // the icon lives in the window library
-    const brev::FontWarmUp fonts;   // meanwhile the window system connects
+    Q_INIT_RESOURCE(brevallo);    // the icon lives in the window library
+    const brev::FontWarmUp fonts; // meanwhile the window system connects
     QApplication app(argc, argv);
     brev::setupApplication();
     brev::installFocusRing();
@@ -213,17 +216,19 @@ int main(int argc, char** argv)
     // The class reports' network library lies beside the sound library.
     seams.classLink =
         brev::makeNetworkLink({exeDir, QDir(exeDir).filePath(QStringLiteral(BREV_LIBRARY_DIR))});
-    auto started = brev::startProgram({options->dir, exeDir, shippedDir(exeDir), options->seed}, std::move(seams));
+    auto started =
+        brev::startProgram({options->dir, exeDir, shippedDir(exeDir), options->seed}, std::move(seams));
     brev::Problem error = started.problem();
     if (!error && !QDir::setCurrent((*started)->dir))
-        error = QCoreApplication::translate("brevallo", "The folder %1 for the game's files cannot be opened.")
-                    .arg((*started)->dir);
+        error =
+            QCoreApplication::translate("brevallo", "The folder %1 for the game's files cannot be opened.")
+                .arg((*started)->dir);
     if (error) {
         std::fprintf(stderr, "brevallo: %s\n", qPrintable(*error));
-        brev::makeMessageBoxes()->ok(*error + brev::kLineBreak + brev::kLineBreak
-                                     + QCoreApplication::translate("brevallo",
-                                                                   "Brevallo Game cannot start without it.",
-                                                                   "it: the folder"));
+        brev::makeMessageBoxes()->ok(*error + brev::kLineBreak + brev::kLineBreak +
+                                     QCoreApplication::translate("brevallo",
+                                                                 "Brevallo Game cannot start without it.",
+                                                                 "it: the folder"));
         return 1;
     }
     brev::Program& program = **started;

@@ -84,7 +84,8 @@ std::unique_ptr<Program> programWithoutWindows(const QString& dirOption, const Q
 
 int runProgressReport(const QString& dirOption, const QString& exeDir, const QString& shippedDir)
 {
-    const std::unique_ptr<Program> program = programWithoutWindows(dirOption, exeDir, shippedDir, std::nullopt);
+    const std::unique_ptr<Program> program =
+        programWithoutWindows(dirOption, exeDir, shippedDir, std::nullopt);
     if (!program)
         return 1;
     Program& p = *program;
@@ -106,7 +107,8 @@ int runProgressReport(const QString& dirOption, const QString& exeDir, const QSt
 
 int runCommandLineExport(const CommandLineExport& options, const QString& exeDir, const QString& shippedDir)
 {
-    const std::unique_ptr<Program> program = programWithoutWindows(options.dir, exeDir, shippedDir, options.seed);
+    const std::unique_ptr<Program> program =
+        programWithoutWindows(options.dir, exeDir, shippedDir, options.seed);
     if (!program)
         return 1;
     Program& p = *program;
@@ -117,7 +119,7 @@ int runCommandLineExport(const CommandLineExport& options, const QString& exeDir
     if (!QFile::exists(settingsFile))
         return fail(
             Texts::tr("%1 is missing: the export takes its question categories from it.").arg(settingsFile));
-    if (const auto problem = p.settings.load()) {   // "Bonus questions" draws as in a game
+    if (const auto problem = p.settings.load()) { // "Bonus questions" draws as in a game
         p.messages.ok(*problem);
         return fail(Texts::tr("No questions were exported."));
     }

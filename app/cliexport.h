@@ -11,10 +11,10 @@ namespace brev {
 
 struct CommandLineExport {
     ExportMode mode = ExportMode::Online;
-    int questions = 0;             // 0: the mode's own count (12 or 50)
-    std::optional<quint64> seed;   // none: seeded from the clock
-    QString out;                   // empty: standard output
-    QString dir;                   // the --dir value, empty when none was given
+    int questions = 0;           // 0: the mode's own count (12 or 50)
+    std::optional<quint64> seed; // none: seeded from the clock
+    QString out;                 // empty: standard output
+    QString dir;                 // the --dir value, empty when none was given
 };
 
 // Reads the data and settings of the program directory, runs the export and

@@ -111,8 +111,9 @@ void WindowGameUi::enterHof(int adjusted, int percent)
     const QUrl baseUrl = p.settings.hofBaseUrl();
     HofDialogs windows(p.hof, p.settings.settings, p.sounds, p.messages, p.shell, baseUrl, parent_);
     // The game's entries carry its project code and leave the spare number 0.
-    const NewEntry entry{adjusted, QStringLiteral("brev"), percent, 0, p.settings.settings.maxdif,
-                         p.clock.today().toString(QStringLiteral("M/d/yyyy"))};
+    const NewEntry entry{
+        adjusted, QStringLiteral("brev"),     percent,
+        0,        p.settings.settings.maxdif, p.clock.today().toString(QStringLiteral("M/d/yyyy"))};
     brev::enterHof(p.hof, windows, entry, baseUrl);
 }
 

@@ -113,8 +113,8 @@ bool MainWindow::load()
     buildControls();
     p.messages.show(p.log.clear());
     if (const auto error = p.readRecords()) {
-        p.messages.ok(*error + kLineBreak + kLineBreak
-                      + tr("Brevallo Game cannot start without it.", "it: the data file"));
+        p.messages.ok(*error + kLineBreak + kLineBreak +
+                      tr("Brevallo Game cannot start without it.", "it: the data file"));
         return false;
     }
     p.messages.show(p.readAddOn());
@@ -127,7 +127,8 @@ bool MainWindow::load()
     ui->licenceLabel->hide();
     if (decoded.valid() && !showBackground(decoded.get()))
         p.messages.ok(tr("The background picture %1 is missing or cannot be read; "
-                         "the game goes on without it.").arg(picture));
+                         "the game goes on without it.")
+                          .arg(picture));
     return true;
 }
 
@@ -256,7 +257,7 @@ void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange || !findChild<QPushButton*>(QStringLiteral("playButton")))
-        return;   // the form is built by load()
+        return; // the form is built by load()
     ui->retranslateUi(this);
     ui->versionLabel->setText(tr("Version %1").arg(QString::fromLatin1(kVersion)));
     layoutControls();

@@ -7,7 +7,7 @@
 
 namespace Ui {
 class MainWindow;
-}
+} // namespace Ui
 
 namespace brev {
 
@@ -56,7 +56,7 @@ private:
     Program& program_;
     QPixmap background_;
     bool painted_ = false;
-    bool busy_ = false;        // a game or a window of the main window is open
+    bool busy_ = false; // a game or a window of the main window is open
     QStringList notices_;
 };
 

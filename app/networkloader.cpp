@@ -58,7 +58,7 @@ private:
     }
 
     QStringList dirs_;
-    QLibrary library_;   // stays loaded until the program ends
+    QLibrary library_; // stays loaded until the program ends
     std::unique_ptr<ClassLink> link_;
     bool tried_ = false;
     QString why_;

@@ -9,7 +9,6 @@
 #include <QDateTime>
 #include <QUuid>
 
-
 namespace brev {
 
 QList<PresidentEntry> presidentSet(const Records& records)
@@ -82,15 +81,15 @@ void playRecordedGame(Program& program, GameUi& ui, GameKind kind)
     // teacher's, not the player's: the progress file leaves it out.
     const bool recording = !p.session.exporting();
     const QDateTime started = p.clock.now();
-    const QString gameId = QUuid::createUuid().toString(QUuid::WithoutBraces);   // the class report's
+    const QString gameId = QUuid::createUuid().toString(QUuid::WithoutBraces); // the class report's
     if (recording)
         tell(store.beginGame(player, started, kind == GameKind::Practice));
 
     std::unique_ptr<PracticeDraw> practice;
     if (kind == GameKind::Practice) {
         // A problem with the file was told as the game began.
-        const QList<int> order
-            = practiceOrder(presidentSet(p.records), store.presidentHistories(player).value_or({}));
+        const QList<int> order =
+            practiceOrder(presidentSet(p.records), store.presidentHistories(player).value_or({}));
         const QList<int> classSet = classPracticeSet(p);
         practice = std::make_unique<PracticeDraw>(
             p.records, p.session.itemUse, p.random,

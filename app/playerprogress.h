@@ -29,8 +29,7 @@ class PracticeDraw : public ItemDraw {
 public:
     PracticeDraw(const Records& records, UsageCounters& usage, RandomSource& random, PracticeFocus focus)
         : ItemDraw(records, usage, random), focus_(std::move(focus))
-    {
-    }
+    {}
     int pick(int category, Chosen& chosen, int slot, PickRule rule = PickRule::NewText,
              const std::function<bool(int record)>& suits = {}) override;
 

@@ -7,10 +7,12 @@ namespace brev {
 
 Program::Program(QString dir_, Seams seams_)
     : dir(std::move(dir_)), seams(std::move(seams_)), random(*seams.random), messages(*seams.messages),
-      shell(*seams.shell), clock(*seams.clock), settings(dir), log(path(QString::fromLatin1(kLogFile)), settings.settings.loglevel),
+      shell(*seams.shell), clock(*seams.clock), settings(dir),
+      log(path(QString::fromLatin1(kLogFile)), settings.settings.loglevel),
       questionFile(path(QString::fromLatin1(kLogFile))), hof(path(QString::fromLatin1(kHofFile))),
-      sounds(*seams.sound, settings.settings.soundon, dir), sizes(settings), draw(records, session.itemUse, random),
-      progress(path(QString::fromLatin1(kProgressFile))), classes(progress, seams.classLink.get())
+      sounds(*seams.sound, settings.settings.soundon, dir), sizes(settings),
+      draw(records, session.itemUse, random), progress(path(QString::fromLatin1(kProgressFile))),
+      classes(progress, seams.classLink.get())
 {
     classes.log = [this](const QString& line) { log.write(line, kPlayLevel); };
 }
@@ -53,7 +55,8 @@ Problem Program::readRecords()
 
 Problem Program::readAddOn()
 {
-    Problem problem = brev::readAddOn(records, path(QString::fromLatin1(kAddOnFile)), settings.laterPresidents);
+    Problem problem =
+        brev::readAddOn(records, path(QString::fromLatin1(kAddOnFile)), settings.laterPresidents);
     session.resetUsage(records.loadedRecords());
     return problem;
 }

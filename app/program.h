@@ -42,7 +42,7 @@ struct Seams {
     std::unique_ptr<SoundPlayer> sound;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<Clock> clock;
-    std::unique_ptr<ClassLink> classLink;   // none: no class report is ever sent
+    std::unique_ptr<ClassLink> classLink; // none: no class report is ever sent
 };
 
 class Program {

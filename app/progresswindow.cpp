@@ -182,8 +182,10 @@ void ScoreChart::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::Text));
         const QString first = shownDate(drawn.first().finished.toLocalTime().date());
         const QString last = shownDate(drawn.last().finished.toLocalTime().date());
-        painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft, first);
-        painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignRight, last);
+        painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()), Qt::AlignLeft,
+                         first);
+        painter.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), metrics.height()),
+                         Qt::AlignRight, last);
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -215,7 +217,7 @@ QString practiceName(const PresidentEntry& president, const QList<PresidentEntry
 QString classPracticeText(const QList<int>& classSet, const QList<PresidentEntry>& presidents)
 {
     constexpr int kMostParts = 6;
-    QList<QList<const PresidentEntry*>> runs;   // consecutive records, in term order
+    QList<QList<const PresidentEntry*>> runs; // consecutive records, in term order
     for (const PresidentEntry& president : presidents) {
         if (!classSet.contains(president.record))
             continue;
@@ -322,8 +324,8 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
         auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(pictures[i])),
                                          president.name + QLatin1Char('\n') + masteryWord(mastery.level));
         const QString hint = masteryHint(mastery);
-        item->setToolTip(president.name + QStringLiteral(": ") + masteryWord(mastery.level) + QStringLiteral(". ")
-                         + hint);
+        item->setToolTip(president.name + QStringLiteral(": ") + masteryWord(mastery.level) +
+                         QStringLiteral(". ") + hint);
         item->setData(Qt::AccessibleDescriptionRole, hint);
         item->setData(Qt::UserRole, president.record);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -348,7 +350,8 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
         const auto share = [&c](int n) {
             return tr("%1 (%2%)").arg(n).arg(c.answered > 0 ? n * 100 / c.answered : 0);
         };
-        categoryTable->setItem(row, 0, new QTableWidgetItem(categoryName(c.category, Wording::Shown).trimmed()));
+        categoryTable->setItem(row, 0,
+                               new QTableWidgetItem(categoryName(c.category, Wording::Shown).trimmed()));
         categoryTable->setItem(row, 1, new QTableWidgetItem(QString::number(c.answered)));
         categoryTable->setItem(row, 2, new QTableWidgetItem(share(c.right)));
         categoryTable->setItem(row, 3, new QTableWidgetItem(share(c.partlyRight)));
@@ -366,7 +369,8 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
 
     practiceButton = new QPushButton(tr("Practice"), this);
     practiceButton->setObjectName(QStringLiteral("practiceButton"));
-    practiceButton->setToolTip(tr("A game about the presidents you know least; it does not enter the hall of fame"));
+    practiceButton->setToolTip(
+        tr("A game about the presidents you know least; it does not enter the hall of fame"));
     practiceButton->setAutoDefault(false);
     connect(practiceButton, &QPushButton::clicked, this, &QDialog::accept);
     closeButton = new QPushButton(tr("Close"), this);
@@ -374,9 +378,10 @@ ProgressWindow::ProgressWindow(ProgressStore& store, const QString& player, cons
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* legend = new QLabel(tr("Marks: ? unseen, 1 learning, 2 familiar, 3 mastered (from your last five answers "
-                                 "about each president)."),
-                              this);
+    auto* legend =
+        new QLabel(tr("Marks: ? unseen, 1 learning, 2 familiar, 3 mastered (from your last five answers "
+                      "about each president)."),
+                   this);
     legend->setObjectName(QStringLiteral("legendLabel"));
     legend->setWordWrap(true);
 

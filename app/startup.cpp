@@ -13,9 +13,9 @@ namespace brev {
 
 Result<std::unique_ptr<Program>> startProgram(const StartOptions& options, Seams seams)
 {
-    useLanguageSetting(QString());   // the system's, until the program directory names one
-    const QString dir = chooseProgramDir(
-        {options.dirOption, options.exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    useLanguageSetting(QString()); // the system's, until the program directory names one
+    const QString dir = chooseProgramDir({options.dirOption, options.exeDir,
+                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     if (const Problem problem = prepareProgramDir(dir, options.shippedDir))
         return failure(*problem);
     useLanguageSetting(SettingsStore(dir).language());

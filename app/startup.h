@@ -14,10 +14,10 @@
 namespace brev {
 
 struct StartOptions {
-    QString dirOption;              // --dir, empty when none was given
-    QString exeDir;                 // the executable's folder
-    QString shippedDir;             // the shipped files
-    std::optional<quint64> seed;    // --seed; none: seeded from the clock
+    QString dirOption;           // --dir, empty when none was given
+    QString exeDir;              // the executable's folder
+    QString shippedDir;          // the shipped files
+    std::optional<quint64> seed; // --seed; none: seeded from the clock
 };
 
 // seams: the caller's messages, sound and shell; the random source and the

@@ -13,15 +13,28 @@
 
 namespace brev {
 
-inline constexpr int kCategories = 30;   // categories 0..29
+inline constexpr int kCategories = 30; // categories 0..29
 
 // The screens a question is asked on.
 enum class Screen { None, MultipleChoice, Matching, Portraits, Sorting, OddOneOut, NameMe, Quotation };
 
 // The record field a category asks about: the text its items show.
 enum class Field {
-    None, Name, Term, Vice, Birth, Wife, Birthplace, SecState, SecWar, AttnGen, Party, Court, EndKind,
-    Opponent, Home,
+    None,
+    Name,
+    Term,
+    Vice,
+    Birth,
+    Wife,
+    Birthplace,
+    SecState,
+    SecWar,
+    AttnGen,
+    Party,
+    Court,
+    EndKind,
+    Opponent,
+    Home,
 };
 
 // Which form of a text: as the files write it (the game's English, always the
@@ -42,14 +55,17 @@ inline QString worded(const char* context, const char* english, Wording wording)
 // shows; kind 4 (resigned) has none.
 inline constexpr char kEndKindContext[] = "brev::EndKinds";
 inline constexpr std::array<const char*, 6> kEndKinds{
-    QT_TRANSLATE_NOOP("brev::EndKinds", "Served term"), QT_TRANSLATE_NOOP("brev::EndKinds", "Died in office"),
+    QT_TRANSLATE_NOOP("brev::EndKinds", "Served term"),
+    QT_TRANSLATE_NOOP("brev::EndKinds", "Died in office"),
     QT_TRANSLATE_NOOP("brev::EndKinds", "Assassinated"),
-    QT_TRANSLATE_NOOP("brev::EndKinds", "Lost try at re-election"), "",
+    QT_TRANSLATE_NOOP("brev::EndKinds", "Lost try at re-election"),
+    "",
     QT_TRANSLATE_NOOP("brev::EndKinds", "In office")};
 inline QString endKindText(int kind, Wording wording = Wording::Written)
 {
-    return kind >= 0 && kind < int(kEndKinds.size()) ? worded(kEndKindContext, kEndKinds[std::size_t(kind)], wording)
-                                                     : QString();
+    return kind >= 0 && kind < int(kEndKinds.size())
+               ? worded(kEndKindContext, kEndKinds[std::size_t(kind)], wording)
+               : QString();
 }
 inline constexpr int kServedTerm = 0;
 inline constexpr int kDiedInOffice = 1;
@@ -63,8 +79,8 @@ inline constexpr int kInOffice = 5;
 // office), nor when the shared "way" is a term still running.
 constexpr bool isOddEnd(int shared, int odd)
 {
-    return odd != shared && shared != kInOffice && !(shared == kServedTerm && odd == kLostReelection)
-           && !(shared == kDiedInOffice && odd == kAssassinated);
+    return odd != shared && shared != kInOffice && !(shared == kServedTerm && odd == kLostReelection) &&
+           !(shared == kDiedInOffice && odd == kAssassinated);
 }
 
 // Fields whose texts list people: two items of one question never name the
@@ -78,25 +94,23 @@ constexpr bool listsPeople(Field f)
     case Field::SecWar:
     case Field::AttnGen:
     case Field::Court:
-    case Field::Opponent:
-        return true;
-    default:
-        return false;
+    case Field::Opponent: return true;
+    default: return false;
     }
 }
 
 // What a record must hold to be drawn for the category.
 enum class DrawCheck {
-    Unlisted,       // no check is defined: drawing says so and lets the record pass
-    None,           // every record may be drawn
-    TermKnown,      // termKey >= 1
-    BirthKnown,     // birthKey >= 1
-    ViceNamed,      // vice of at least 5 characters
-    WifeNamed,      // wife of at least 5 characters
-    CourtNamed,     // court not below a single space
-    HasPortrait,    // image not below a single space
-    HasQuotation,   // a quotation above a single space
-    OneWayEnded,    // served in one period: its end of term tells how every term ended
+    Unlisted,     // no check is defined: drawing says so and lets the record pass
+    None,         // every record may be drawn
+    TermKnown,    // termKey >= 1
+    BirthKnown,   // birthKey >= 1
+    ViceNamed,    // vice of at least 5 characters
+    WifeNamed,    // wife of at least 5 characters
+    CourtNamed,   // court not below a single space
+    HasPortrait,  // image not below a single space
+    HasQuotation, // a quotation above a single space
+    OneWayEnded,  // served in one period: its end of term tells how every term ended
 };
 
 // The number a sorting question orders the records by.
@@ -104,9 +118,9 @@ enum class SortKey { None, Birth, Term };
 
 // How a category comes into a game.
 enum class Listing {
-    Unused,   // never drawn
-    Listed,   // on the setup list, chosen by the player and stored in brev.INI
-    Bonus,    // drawn only with bonus questions
+    Unused, // never drawn
+    Listed, // on the setup list, chosen by the player and stored in brev.INI
+    Bonus,  // drawn only with bonus questions
 };
 
 // How the answer text of a record reads for the category: its field, its
@@ -121,7 +135,7 @@ struct Category {
     SortKey sortKey;
     Listing listing;
     AnswerText answer;
-    const char* question;   // the question about a record, %1 its name; nullptr: the name
+    const char* question; // the question about a record, %1 its name; nullptr: the name
 };
 
 // clang-format off
@@ -168,7 +182,10 @@ inline constexpr int kFirstListedCategory = 1;
 inline constexpr int kLastListedCategory = 18;
 inline constexpr int kStoredCategories = kLastListedCategory + 1;
 
-constexpr bool isCategory(int category) { return category >= 0 && category < kCategories; }
+constexpr bool isCategory(int category)
+{
+    return category >= 0 && category < kCategories;
+}
 // The row of a category; category 0's row for a number outside the table.
 constexpr const Category& categoryRow(int category)
 {

@@ -20,7 +20,7 @@ namespace brev {
 struct LinkReply {
     int status = 0;
     QByteArray body;
-    QString error;   // why there was no answer, for the log
+    QString error; // why there was no answer, for the log
 };
 
 class ClassLink {

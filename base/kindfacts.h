@@ -13,8 +13,8 @@ namespace brev {
 
 struct KindFacts {
     Screen screen;
-    const char* reportName;   // the kind as a class report names it ("sorting")
-    int slot;                 // the window slot of its size memory; -1: none
+    const char* reportName; // the kind as a class report names it ("sorting")
+    int slot;               // the window slot of its size memory; -1: none
 };
 
 // clang-format off
@@ -43,6 +43,9 @@ constexpr const KindFacts& kindFacts(Screen screen)
     return kNoKind;
 }
 // The row of a category's screen; kNoKind for a category no screen asks.
-constexpr const KindFacts& kindOf(int category) { return kindFacts(screenFor(category)); }
+constexpr const KindFacts& kindOf(int category)
+{
+    return kindFacts(screenFor(category));
+}
 
 } // namespace brev

@@ -24,7 +24,10 @@ struct Failure {
     QString message;
     operator Problem() const { return message; }
 };
-inline Failure failure(QString message) { return {std::move(message)}; }
+inline Failure failure(QString message)
+{
+    return {std::move(message)};
+}
 
 template <typename T>
 class [[nodiscard]] Result {

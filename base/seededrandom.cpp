@@ -7,7 +7,7 @@ namespace brev {
 
 double unitFromBits(std::uint64_t bits)
 {
-    constexpr int kMantissa = 53;   // the bits a double holds
+    constexpr int kMantissa = 53; // the bits a double holds
     const int width = std::bit_width(bits);
     std::uint64_t kept = bits;
     int scale = -64;
@@ -19,7 +19,7 @@ double unitFromBits(std::uint64_t bits)
         const std::uint64_t rest = bits & ((std::uint64_t(1) << dropped) - 1);
         const std::uint64_t half = std::uint64_t(1) << (dropped - 1);
         if (rest > half || (rest == half && (kept & 1)))
-            ++kept;   // at most 2^53, still exact in a double
+            ++kept; // at most 2^53, still exact in a double
         scale += dropped;
     }
     const double unit = std::ldexp(double(kept), scale);

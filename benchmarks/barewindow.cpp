@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QWidget>
 
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);

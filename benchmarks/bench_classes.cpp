@@ -20,8 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 using namespace hofdbench;
 using Clock = std::chrono::steady_clock;

@@ -43,7 +43,7 @@ BENCHMARK(BM_exportTabbed50)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);   // QProcess needs it
+    QCoreApplication app(argc, argv); // QProcess needs it
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -112,7 +112,7 @@ void firstPaint(benchmark::State& state, int category)
     brev::Program& p = shippedData();
     // Every opening starts from the same remembered size.
     const auto places = p.settings.settings.windowplaces;
-    static double first = -1;   // the first opening in the process
+    static double first = -1; // the first opening in the process
     for (auto _ : state) {
         p.settings.settings.windowplaces = places;
         QElapsedTimer clock;
@@ -135,7 +135,7 @@ void firstPaint(benchmark::State& state, int category)
 
 // Shows the main window as the game starts: a question screen opens from it
 // after the fonts and styles a process resolves once are in place.
-std::unique_ptr<brev::MainWindow> mainWindow;   // closed before the application ends
+std::unique_ptr<brev::MainWindow> mainWindow; // closed before the application ends
 
 void showMainWindow(brev::Program& program)
 {

@@ -32,8 +32,7 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 
-namespace
-{
+namespace {
 
 using namespace hofdbench;
 using Clock = std::chrono::steady_clock;
@@ -216,7 +215,8 @@ void BM_HofdMemoryOverAMinute(benchmark::State& state)
         std::vector<ClientResult> results(16, ClientResult{});
         std::vector<std::thread> clients;
         for (int c = 0; c < 16; ++c) // far more than a minute's worth: the time ends it
-            clients.emplace_back(runClient, c, service.port, 1000000, 1000000, &results[std::size_t(c)], stopAt);
+            clients.emplace_back(runClient, c, service.port, 1000000, 1000000, &results[std::size_t(c)],
+                                 stopAt);
         std::this_thread::sleep_for(std::chrono::seconds(5)); // warmed up: caches and pools filled
         const double first = service.procValue(false);
         double peak = first;

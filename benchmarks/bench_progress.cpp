@@ -99,7 +99,7 @@ void BM_RecordQuestion(benchmark::State& state)
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         state.SetIterationTime(seconds);
         ms.push_back(seconds * 1000);
-        if (ms.size() % kQuestionsPerGame == 0 && !problem) {   // a game ends, the next begins
+        if (ms.size() % kQuestionsPerGame == 0 && !problem) { // a game ends, the next begins
             start = Clock::now();
             problem = store.finishGame(kPlayer, 20, 50, false, when);
             finishMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());

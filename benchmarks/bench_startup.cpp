@@ -33,9 +33,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 struct Run {
-    double paintedMs = 0;   // until the window had painted
-    double exitMs = 0;      // until the process had ended
-    double residentMb = 0;  // when the window had painted
+    double paintedMs = 0;  // until the window had painted
+    double exitMs = 0;     // until the process had ended
+    double residentMb = 0; // when the window had painted
 };
 
 [[noreturn]] void fail(const char* program, const char* what)

@@ -22,8 +22,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace hofdbench
-{
+namespace hofdbench {
 
 inline int connectTo(quint16 port)
 {

@@ -101,15 +101,15 @@ void DataEditorWindow::build()
     recordList->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     previousButton = makeButton(this, "cmdPrev", tr("Previous"));
     nextButton = makeButton(this, "cmdNext", tr("Next"));
-    const char* factNames[9] = {"lBirth", "lBirthplace", "lhome", "lterm", "lwife",
-                                "lSecST", "lSecWar", "lAttnGen", "lVice"};
+    const char* factNames[9] = {"lBirth", "lBirthplace", "lhome",    "lterm", "lwife",
+                                "lSecST", "lSecWar",     "lAttnGen", "lVice"};
     for (int i = 0; i < 9; ++i)
         facts[i] = makeLabel(this, factNames[i]);
     linkLabel = makeLabel(this, "Label2", tr("More info"));
     linkButton = makeButton(this, "cmdURL", QString());
     imageLabel = makeLabel(this, "Label1", tr("image "));
     imageBox = makeBox(this, "txtImage", QString());
-    imageBox->setReadOnly(true);   // shows the portrait's file name; nothing would keep an edit
+    imageBox->setReadOnly(true); // shows the portrait's file name; nothing would keep an edit
     imageLabel->setBuddy(imageBox);
     portrait = makeLabel(this, "Image1");
     portrait->setScaledContents(true);
@@ -201,7 +201,7 @@ void DataEditorWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!std::exchange(shown_, true))
-        messages_.show(browser_.nameProblem());   // the first record's, once the window is up
+        messages_.show(browser_.nameProblem()); // the first record's, once the window is up
 }
 
 void DataEditorWindow::filllist()
@@ -222,7 +222,7 @@ void DataEditorWindow::fillform()
     const QString file = browser_.portraitPath();
     const QPixmap picture = file.isEmpty() ? QPixmap() : QPixmap(file);
     portrait->setPixmap(picture);
-    portrait->setVisible(!picture.isNull());   // no portrait, or its file is missing
+    portrait->setVisible(!picture.isNull()); // no portrait, or its file is missing
 }
 
 // Writes the model's text into the box without raising the box's own change.

@@ -28,21 +28,31 @@ public:
 
     RecordBrowser& browser() { return browser_; }
 
-    QComboBox* recordList;         // cmbitem, the records' names
-    QPushButton* nextButton;       // cmdNext, "Next"
-    QPushButton* previousButton;   // cmdPrev, "Previous"
-    QPushButton* okButton;         // Command1, "ok"
-    QGroupBox* difficultyGroup;    // Frame2, "Difficulty"
-    QLineEdit* difficultyBox;      // dif
+    QComboBox* recordList;       // cmbitem, the records' names
+    QPushButton* nextButton;     // cmdNext, "Next"
+    QPushButton* previousButton; // cmdPrev, "Previous"
+    QPushButton* okButton;       // Command1, "ok"
+    QGroupBox* difficultyGroup;  // Frame2, "Difficulty"
+    QLineEdit* difficultyBox;    // dif
     // The nine facts, in the order shown (lBirth, lBirthplace, lhome, lterm,
     // lwife, lSecST, lSecWar, lAttnGen, lVice).
-    enum Fact { Birth, Birthplace, Home, Term, Wife, SecretariesOfState, SecretariesOfWar, AttorneysGeneral, Vice };
+    enum Fact {
+        Birth,
+        Birthplace,
+        Home,
+        Term,
+        Wife,
+        SecretariesOfState,
+        SecretariesOfWar,
+        AttorneysGeneral,
+        Vice
+    };
     QLabel* facts[9];
-    QLabel* linkLabel;             // Label2, "More info"
-    QPushButton* linkButton;       // cmdURL, the record's link
-    QLabel* imageLabel;            // Label1, "image "
-    QLineEdit* imageBox;           // txtImage, the portrait's file name
-    QLabel* portrait;              // Image1
+    QLabel* linkLabel;       // Label2, "More info"
+    QPushButton* linkButton; // cmdURL, the record's link
+    QLabel* imageLabel;      // Label1, "image "
+    QLineEdit* imageBox;     // txtImage, the portrait's file name
+    QLabel* portrait;        // Image1
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,6 +70,5 @@ private:
     RecordBrowser browser_;
     bool shown_ = false;
 };
-
 
 } // namespace brev

@@ -11,8 +11,8 @@ namespace {
 
 bool sameEntry(const HofEntry& a, const HofEntry& b)
 {
-    return a.score == b.score && a.game == b.game && a.pct == b.pct && a.name == b.name
-           && a.date == b.date && a.extra == b.extra;
+    return a.score == b.score && a.game == b.game && a.pct == b.pct && a.name == b.name && a.date == b.date &&
+           a.extra == b.extra;
 }
 
 } // namespace

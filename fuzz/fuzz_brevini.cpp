@@ -9,9 +9,9 @@ namespace {
 
 bool sameStored(const Settings& a, const Settings& b)
 {
-    return settingsText(a) == settingsText(b) && a.playername == b.playername && a.playeremail == b.playeremail
-        && a.bgpicture == b.bgpicture && a.nquestions == b.nquestions && a.maxdif == b.maxdif
-        && a.catenabled == b.catenabled;
+    return settingsText(a) == settingsText(b) && a.playername == b.playername &&
+           a.playeremail == b.playeremail && a.bgpicture == b.bgpicture && a.nquestions == b.nquestions &&
+           a.maxdif == b.maxdif && a.catenabled == b.catenabled;
 }
 
 } // namespace

@@ -13,8 +13,8 @@ const QString& directory()
 {
     // In memory where the system offers it (saves sync their files to disk),
     // removed when the harness ends.
-    static const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                                     : QDir::tempPath();
+    static const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static QTemporaryDir dir(base + QStringLiteral("/brevfuzz-XXXXXX"));
     static const QString kept = dir.path();
     return kept;

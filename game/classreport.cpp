@@ -31,8 +31,8 @@ QJsonObject questionJson(const QuestionRecord& record)
     QJsonArray items;
     QSet<int> seen;
     for (const AskedItem& item : record.items) {
-        if (item.record < 1 || item.record > kReportRecords || seen.contains(item.record)
-            || items.size() >= kReportItems)
+        if (item.record < 1 || item.record > kReportRecords || seen.contains(item.record) ||
+            items.size() >= kReportItems)
             continue;
         seen.insert(item.record);
         items.append(QJsonObject{{QStringLiteral("president"), item.record},

@@ -22,14 +22,14 @@ inline constexpr int kReportItems = 5;
 inline constexpr int kReportNameLength = 80;
 
 struct ClassReport {
-    QString game;        // the game's identifier, a UUID without braces
-    QString player;      // the name the progress file keeps the game under
+    QString game;   // the game's identifier, a UUID without braces
+    QString player; // the name the progress file keeps the game under
     QDateTime started;
     QDateTime ended;
     int score = 0;
     int possible = 0;
     bool practice = false;
-    QList<QuestionRecord> questions;   // in the order asked
+    QList<QuestionRecord> questions; // in the order asked
 };
 
 // The report as the service takes it: compact JSON, UTF-8.

@@ -56,8 +56,7 @@ Game::Game(SettingsStore& settings, GameSession& session, GameLog& log, Question
            ItemDraw& draw, Sounds* sounds, QuestionMaker makeModel)
     : settings_(settings), session_(session), log_(log), questionFile_(questionFile), draw_(draw),
       sounds_(sounds), makeModel_(makeModel ? std::move(makeModel) : QuestionMaker(makeQuestion))
-{
-}
+{}
 
 Problem Game::applyTurn(const Verdict& verdict, int number)
 {
@@ -160,7 +159,7 @@ Answered Game::present(GameUi& ui, QuestionModel& question, const QuestionPositi
     std::optional<Verdict> judged;
     Answered answered = ui.ask(question, at, [&](const Verdict& verdict) {
         if (judged)
-            return;   // a question is judged once
+            return; // a question is judged once
         judged = verdict;
         if (const Problem problem = applyTurn(verdict, at.number))
             unsaid << *problem;
@@ -216,7 +215,8 @@ void Game::askQuestions(GameUi& ui)
         } else if (drawnCategories(s.catenabled, settings_.bonusQuestions).isEmpty()) {
             //: %1 is always 0, shown in front of the sentence.
             ui.tell(tr("%1No questions possible with current selections.  "
-                       "Change difficulty levels or question types").arg(0));
+                       "Change difficulty levels or question types")
+                        .arg(0));
             if (!ui.showSetup())
                 return;
         }
@@ -231,11 +231,12 @@ void Game::play(GameUi& ui, GameKind kind)
     askQuestions(ui);
 
     const int adjusted = adjustedScore(session_.score, settings_.settings.maxdif, session_.percent);
-    QString final = tr("You scored %1 out of %2 (%3%)").arg(session_.score).arg(session_.possible)
-                        .arg(session_.percent)
-                    + kLineBreak + tr("Score adjusted for difficulty: %1").arg(adjusted);
+    QString final =
+        tr("You scored %1 out of %2 (%3%)").arg(session_.score).arg(session_.possible).arg(session_.percent) +
+        kLineBreak + tr("Score adjusted for difficulty: %1").arg(adjusted);
     if (kind == GameKind::Practice)
-        final += kLineBreak + kLineBreak + tr("This was a practice game: it does not enter the hall of fame.");
+        final +=
+            kLineBreak + kLineBreak + tr("This was a practice game: it does not enter the hall of fame.");
     ui.tell(final);
     if (!review_.isEmpty())
         ui.review(review_);
@@ -273,15 +274,15 @@ QString reviewText(const QList<ReviewEntry>& entries)
         const QuestionRecord& r = e.record;
         out += QCoreApplication::translate("Review", "Question %1 (%2): %3")
                    .arg(e.number)
-                   .arg(categoryName(r.category, Wording::Shown), markText(r.mark()))
-               + QLatin1Char('\n') + r.question + QLatin1Char('\n');
+                   .arg(categoryName(r.category, Wording::Shown), markText(r.mark())) +
+               QLatin1Char('\n') + r.question + QLatin1Char('\n');
         if (!r.skipped)
-            out += QCoreApplication::translate("Review", "Your answer:") + QLatin1Char('\n') + r.given
-                   + QLatin1Char('\n');
-        out += QCoreApplication::translate("Review", "Right answer:") + QLatin1Char('\n') + r.right
-               + QLatin1Char('\n');
-        out += QCoreApplication::translate("Review", "Points: %1 of %2").arg(r.points).arg(r.possible)
-               + QLatin1String("\n\n");
+            out += QCoreApplication::translate("Review", "Your answer:") + QLatin1Char('\n') + r.given +
+                   QLatin1Char('\n');
+        out += QCoreApplication::translate("Review", "Right answer:") + QLatin1Char('\n') + r.right +
+               QLatin1Char('\n');
+        out += QCoreApplication::translate("Review", "Points: %1 of %2").arg(r.points).arg(r.possible) +
+               QLatin1String("\n\n");
     }
     out.replace(kLineBreak, QStringLiteral("\n"));
     return out;

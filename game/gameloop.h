@@ -37,10 +37,10 @@ QList<int> drawnCategories(const std::array<int, kCategories>& catenabled, bool 
 
 // What became of a question the game loop sent to a screen.
 enum class Asked {
-    Yes,         // shown to the player (answered or skipped)
-    Abandoned,   // too few records for the category: never shown
-    LeftOut,     // a bonus category too few records can fill: never shown, not counted
-    NoScreen,    // this program has no window for that screen
+    Yes,       // shown to the player (answered or skipped)
+    Abandoned, // too few records for the category: never shown
+    LeftOut,   // a bonus category too few records can fill: never shown, not counted
+    NoScreen,  // this program has no window for that screen
 };
 
 // Where a question stands in its game: number of count.
@@ -53,8 +53,8 @@ struct QuestionPosition {
 struct Answered {
     Answered(Asked asked = Asked::Yes) : asked(asked) {}
     Asked asked;
-    std::optional<Verdict> verdict;   // the judgement the game applied; none when skipped
-    bool endGame = false;             // the player ended the game after it
+    std::optional<Verdict> verdict; // the judgement the game applied; none when skipped
+    bool endGame = false;           // the player ended the game after it
 };
 
 // One question of a game as the review after it lists it: its place in the
@@ -110,7 +110,8 @@ using AnswerRecorder = std::function<void(const QuestionRecord& record)>;
 // What a loaded question writes: in a game its play-log lines, in an export
 // its lines to the question file (a tabbed line is counted). Returns the
 // problem of a file that cannot be written.
-Problem writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log, QuestionFile& questionFile);
+Problem writeLoadLines(const QuestionModel& question, GameSession& session, GameLog& log,
+                       QuestionFile& questionFile);
 
 // Makes the model of a question (the table of question kinds, makeQuestion).
 using QuestionMaker =

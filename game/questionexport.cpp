@@ -54,10 +54,10 @@ Problem tabbedRefusal(const std::array<int, kCategories>& catenabled, bool bonus
             return std::nullopt;
     }
     return Texts::tr("Tabbed questions come from multiple-choice and matching questions only: "
-                     "sorting and portrait questions have no tabbed form.")
-           + kLineBreak
-           + Texts::tr("Select at least one of the first ten question types in the list, "
-                       "then make the tabbed questions again.");
+                     "sorting and portrait questions have no tabbed form.") +
+           kLineBreak +
+           Texts::tr("Select at least one of the first ten question types in the list, "
+                     "then make the tabbed questions again.");
 }
 
 Result<QByteArray> exportQuestions(ExportMode mode, int questions, const Records& records,
@@ -74,11 +74,11 @@ Result<QByteArray> exportQuestions(ExportMode mode, int questions, const Records
                                  "one of categories 1 to 10 on the setup screen first.")
                            .arg(QString::fromLatin1(kSettingsFile)));
     QByteArray written;
-    QuestionFile file(&written);   // in memory: nothing to fail
+    QuestionFile file(&written); // in memory: nothing to fail
     (void)startExport(mode, settings, session, file, today);
     settings.settings.nquestions = questions;
     session.startGame();
-    GameLog nowhere(QString(), settings.settings.loglevel);   // the program's log stays as it is
+    GameLog nowhere(QString(), settings.settings.loglevel); // the program's log stays as it is
     ItemDraw draw(records, session.itemUse, random);
     ExportGameUi ui(tell);
     Game(settings, session, nowhere, file, draw).askQuestions(ui);

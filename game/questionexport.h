@@ -35,7 +35,7 @@ struct GameSession;
 // the question file and writes its date line. Returns the problem of a file
 // that cannot be written; the mode is on all the same.
 Problem startExport(ExportMode mode, SettingsStore& settings, GameSession& session, QuestionFile& file,
-                 const QDate& today);
+                    const QDate& today);
 
 // Why a tabbed export cannot be made with these categories enabled (the
 // setup list's, and the bonus ones when bonus questions are on), or nothing

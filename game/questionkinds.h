@@ -33,7 +33,7 @@ using ModelMaker = std::unique_ptr<QuestionModel> (*)(ItemDraw& draw, int catego
 // The kind's window on a loaded model of the kind; null for a model of
 // another kind. dir: where the pictures are.
 using WindowMaker = std::unique_ptr<QuestionWindow> (*)(QuestionModel& question, const WindowParts& parts,
-                                                         const QString& dir, QWidget* parent);
+                                                        const QString& dir, QWidget* parent);
 
 // What a loaded or judged question of the kind writes, from its record
 // (game/questionlines).
@@ -44,11 +44,11 @@ using HelpText = QString (*)();
 struct QuestionKind {
     const KindFacts& facts;
     ModelMaker makeModel;
-    HelpText helpText;                  // null: the kind's window has no Help button
-    LineWriter playLines;               // the play log's lines as it loads; null: none
-    LineWriter onlineLines;             // its block in an online question file; null: no online form
-    LineWriter tabbedLines;             // its line in a tabbed export; null: no tabbed form
-    WindowMaker makeWindow = nullptr;   // registered by the windows' floor
+    HelpText helpText;                // null: the kind's window has no Help button
+    LineWriter playLines;             // the play log's lines as it loads; null: none
+    LineWriter onlineLines;           // its block in an online question file; null: no online form
+    LineWriter tabbedLines;           // its line in a tabbed export; null: no tabbed form
+    WindowMaker makeWindow = nullptr; // registered by the windows' floor
 };
 
 // The entries, one for each row of kKindFacts, in its order.

@@ -97,28 +97,29 @@ QStringList portraitPlay(const QuestionRecord& record)
 QStringList multipleChoiceOnline(const QuestionRecord& record)
 {
     const WrittenQuestion& w = record.written;
-    return QStringList{QStringLiteral("MULT"), categoryName(record.category)} + w.choices
-           + QStringList{w.question, onlineAnswerLine(w.answer)};
+    return QStringList{QStringLiteral("MULT"), categoryName(record.category)} + w.choices +
+           QStringList{w.question, onlineAnswerLine(w.answer)};
 }
 
 QStringList quotationOnline(const QuestionRecord& record)
 {
     const WrittenQuestion& w = record.written;
-    return QStringList{QStringLiteral("MULTQ"), categoryName(record.category)} + w.choices
-           + QStringList{w.question, w.quotation, QStringLiteral("*****"), onlineAnswerLine(w.answer)};
+    return QStringList{QStringLiteral("MULTQ"), categoryName(record.category)} + w.choices +
+           QStringList{w.question, w.quotation, QStringLiteral("*****"), onlineAnswerLine(w.answer)};
 }
 
 QStringList oddOneOutOnline(const QuestionRecord& record)
 {
     const WrittenQuestion& w = record.written;
-    return QStringList{QStringLiteral("ODDOUT"), categoryName(record.category), w.question} + w.choices
-           + QStringList{onlineAnswerLine(w.answer)};
+    return QStringList{QStringLiteral("ODDOUT"), categoryName(record.category), w.question} + w.choices +
+           QStringList{onlineAnswerLine(w.answer)};
 }
 
 QStringList sortOnline(const QuestionRecord& record)
 {
     const WrittenQuestion& w = record.written;
-    return QStringList{QStringLiteral("SORT"), categoryName(record.category)} + w.choices + numbered(w.sortKeys);
+    return QStringList{QStringLiteral("SORT"), categoryName(record.category)} + w.choices +
+           numbered(w.sortKeys);
 }
 
 QStringList matchOnline(const QuestionRecord& record)
@@ -127,8 +128,8 @@ QStringList matchOnline(const QuestionRecord& record)
     QList<int> bars;
     for (const int bar : w.barAt)
         bars << bar + 1;
-    return QStringList{QStringLiteral("MATCH"), categoryName(record.category)} + w.names + w.choices
-           + numbered(bars);
+    return QStringList{QStringLiteral("MATCH"), categoryName(record.category)} + w.names + w.choices +
+           numbered(bars);
 }
 
 QStringList portraitOnline(const QuestionRecord& record)

@@ -57,7 +57,7 @@ QStringList tabbedLines(const QuestionRecord& record);
 // (game/questionkinds): the play log's lines as it loads, its online block and
 // its tabbed line, as described above.
 namespace writers {
-QStringList choicePlay(const QuestionRecord& record);   // multiple choice and quotation alike
+QStringList choicePlay(const QuestionRecord& record); // multiple choice and quotation alike
 QStringList oddOneOutPlay(const QuestionRecord& record);
 QStringList sortPlay(const QuestionRecord& record);
 QStringList matchPlay(const QuestionRecord& record);

@@ -52,9 +52,9 @@ QString spokenRows(const HallOfFame& hof, int rows)
         const QString score = QString::number(e.score);
         const QString pct = QString::number(e.pct);
         QString row = m.hasMatch()
-            ? HallOfFameWindow::tr("%1. %2, difficulty %3, score %4, %5 percent")
-                  .arg(place, name, m.captured(1), score, pct)
-            : HallOfFameWindow::tr("%1. %2, score %3, %4 percent").arg(place, name, score, pct);
+                          ? HallOfFameWindow::tr("%1. %2, difficulty %3, score %4, %5 percent")
+                                .arg(place, name, m.captured(1), score, pct)
+                          : HallOfFameWindow::tr("%1. %2, score %3, %4 percent").arg(place, name, score, pct);
         if (!e.date.trimmed().isEmpty())
             row += QStringLiteral(", ") + shownHofDate(e.date).trimmed();
         spoken << row;
@@ -130,7 +130,7 @@ void HallOfFameWindow::load()
     centreOnScreen(this);
     const QStringList lines = hof_.lines();
     list->setPlainText(lines.join(u'\n'));
-    if (lines.size() == 1)   // the header alone
+    if (lines.size() == 1) // the header alone
         list->appendPlainText(QStringLiteral("\n") + tr("No games are recorded yet."));
     // The columns read aloud make no sense: each row is told in words.
     list->setAccessibleDescription(spokenRows(hof_, int(lines.size()) - 1));

@@ -25,10 +25,10 @@ public:
     HallOfFameWindow(HallOfFame& hof, Messages& messages, Shell& shell, const QUrl& baseUrl,
                      QWidget* parent = nullptr);
 
-    QPlainTextEdit* list;         // Text1
-    QPushButton* clearButton;     // cmdClear, "Clear"
-    QPushButton* onlineButton;    // cmdOnline, "Online HOF"
-    QPushButton* okButton;        // cmdOK, "OK"
+    QPlainTextEdit* list;      // Text1
+    QPushButton* clearButton;  // cmdClear, "Clear"
+    QPushButton* onlineButton; // cmdOnline, "Online HOF"
+    QPushButton* okButton;     // cmdOK, "OK"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,10 +53,9 @@ public:
     // keeps; sounds: the name entry's fanfare.
     HofDialogs(HallOfFame& hof, Settings& settings, Sounds& sounds, Messages& messages, Shell& shell,
                const QUrl& baseUrl, QWidget* parent)
-        : hof_(hof), settings_(settings), sounds_(sounds), messages_(messages), shell_(shell), baseUrl_(baseUrl),
-          parent_(parent)
-    {
-    }
+        : hof_(hof), settings_(settings), sounds_(sounds), messages_(messages), shell_(shell),
+          baseUrl_(baseUrl), parent_(parent)
+    {}
     NameChoice nameEntry(int place) override;
     void showList() override;
     void tell(const QString& text) override;

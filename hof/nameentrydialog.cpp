@@ -29,7 +29,8 @@ QLineEdit* makeBox(QWidget* parent, const char* name, int maxLength)
     QObject::connect(e, &QLineEdit::textChanged, e, [e, designed](const QString& text) {
         // Inside the frame, less the box's own margin of two pixels a side.
         const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-        const QSize room = e->contentsRect().marginsRemoved(e->textMargins()).size() - QSize(2 * frame + 4, 2 * frame);
+        const QSize room =
+            e->contentsRect().marginsRemoved(e->textMargins()).size() - QSize(2 * frame + 4, 2 * frame);
         e->setFont(fittedFont(designed, text, room, false));
     });
     return e;
@@ -92,7 +93,8 @@ void NameEntryDialog::build()
     placeTwips(websiteButton, 3600, 2040, 1215, 495);
 
     // A caption wider than its button in this font widens both buttons and the window.
-    const int buttonWidth = std::max({localButton->width(), localButton->sizeHint().width(), websiteButton->sizeHint().width()});
+    const int buttonWidth =
+        std::max({localButton->width(), localButton->sizeHint().width(), websiteButton->sizeHint().width()});
     for (QPushButton* b : {localButton, websiteButton})
         b->resize(buttonWidth, b->height());
     resize(std::max(width(), localButton->x() + buttonWidth + twips(this, 360)), height());

@@ -26,12 +26,12 @@ public:
     // "Website HOF entry" closed the window.
     bool online() const { return online_; }
 
-    QLabel* prompt;                // Label1, with the place taken
-    QLineEdit* nameBox;            // Name1, at most 20 characters
-    QPushButton* localButton;      // OK, "Local HOF only"
-    QLabel* emailPrompt;           // Label2, "  Please enter email address:"
-    QLineEdit* emailBox;           // email, at most 30 characters
-    QPushButton* websiteButton;    // Command1, "Website HOF entry"
+    QLabel* prompt;             // Label1, with the place taken
+    QLineEdit* nameBox;         // Name1, at most 20 characters
+    QPushButton* localButton;   // OK, "Local HOF only"
+    QLabel* emailPrompt;        // Label2, "  Please enter email address:"
+    QLineEdit* emailBox;        // email, at most 30 characters
+    QPushButton* websiteButton; // Command1, "Website HOF entry"
 
 private:
     void build();

@@ -22,8 +22,8 @@ QString TabbedQuestionLine::line(const QString& question, int answerSlot) const
     if (question.size() > kTabbedQuestionLimit)
         out = QStringLiteral("* Question TOO LONG * ") + out;
     if (tooLongChoice_ != 0)
-        out = QStringLiteral("* ANS ") + QString::number(tooLongChoice_)
-              + QStringLiteral(" TOO LONG * ") + out;
+        out =
+            QStringLiteral("* ANS ") + QString::number(tooLongChoice_) + QStringLiteral(" TOO LONG * ") + out;
     return out;
 }
 

@@ -65,7 +65,8 @@ Verdict MatchingModel::judge() const
     QStringList given;
     for (int p = 0; p < bars(); ++p) {
         const int placed = board_.placedBar(p);
-        given << pairLine(p, placed >= 0 ? names_[placed] : QCoreApplication::translate("Review", "(nothing)"));
+        given << pairLine(p,
+                          placed >= 0 ? names_[placed] : QCoreApplication::translate("Review", "(nothing)"));
     }
     r.given = given.join(kLineBreak);
     v.heading = resultsHeading();

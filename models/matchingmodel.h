@@ -19,8 +19,7 @@ public:
     // bars' type gets smaller.
     MatchingModel(ItemDraw& draw, int category, int bars, const FontSteps& steps)
         : QuestionModel(draw, category), board_(bars), steps_(steps), names_(bars)
-    {
-    }
+    {}
 
     // Draws a record per bar, names the bars and shuffles the targets.
     bool load() override;

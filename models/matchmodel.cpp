@@ -45,8 +45,8 @@ QString MatchModel::clickBar(int k)
 QString MatchModel::wrongPairLine(int placed, int, Wording wording) const
 {
     const QString answer = wording == Wording::Shown
-        ? text(TextKind::Answer, chosen_[size_t(placed)], category(), Wording::Shown)
-        : answers_[size_t(placed)];
+                               ? text(TextKind::Answer, chosen_[size_t(placed)], category(), Wording::Shown)
+                               : answers_[size_t(placed)];
     return name(placed) + QStringLiteral(" = ") + answer;
 }
 
@@ -64,10 +64,10 @@ void MatchModel::finish(Verdict& v, int correct) const
 
 QString MatchModel::helpText()
 {
-    return tr("Click on one of the colored bars at the top") + kLineBreak
-           + tr("Then drag it down to the best match in the descriptions below") + kLineBreak + kLineBreak
-           + tr("Or, click on a colored bar, then click on the proper definition") + kLineBreak + kLineBreak
-           + tr("When all items are matched, click on 'done'");
+    return tr("Click on one of the colored bars at the top") + kLineBreak +
+           tr("Then drag it down to the best match in the descriptions below") + kLineBreak + kLineBreak +
+           tr("Or, click on a colored bar, then click on the proper definition") + kLineBreak + kLineBreak +
+           tr("When all items are matched, click on 'done'");
 }
 
 } // namespace brev

@@ -71,8 +71,8 @@ Verdict MultipleChoiceModel::choose(int i) const
 
 QString MultipleChoiceModel::helpText()
 {
-    return tr("Click on the best description.") + kLineBreak
-           + tr("Click on skip to move to the next question");
+    return tr("Click on the best description.") + kLineBreak +
+           tr("Click on skip to move to the next question");
 }
 
 } // namespace brev

@@ -81,8 +81,8 @@ QString NameMeModel::stagePicture() const
 {
     if (tried_.isEmpty())
         return {};
-    return QString::fromLatin1(stageWord) + QString::number(triesAllowed_ - misses() + 1)
-           + QStringLiteral(".jpg");
+    return QString::fromLatin1(stageWord) + QString::number(triesAllowed_ - misses() + 1) +
+           QStringLiteral(".jpg");
 }
 
 QString NameMeModel::warning() const
@@ -190,8 +190,8 @@ Verdict NameMeModel::judged(bool won) const
     v.sound = won ? SfxCorrect : SfxWrong;
     v.heading = resultsHeading();
     v.results =
-        (won ? pattern_ + kLineBreak + tr("You got it!") : answer_ + kLineBreak + tr("Too many tries!"))
-        + kLineBreak + tr("*** Scored %1 of %2").arg(r.points).arg(r.possible);
+        (won ? pattern_ + kLineBreak + tr("You got it!") : answer_ + kLineBreak + tr("Too many tries!")) +
+        kLineBreak + tr("*** Scored %1 of %2").arg(r.points).arg(r.possible);
     return v;
 }
 

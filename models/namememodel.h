@@ -25,18 +25,18 @@ public:
     QuestionRecord unanswered() const override;
 
     enum class Outcome {
-        NotALetter,   // "Press a letter, only"
-        Repeated,     // a wrong letter typed again: nothing happens
-        Found,        // the letter is in the name
-        Missed,       // a wrong letter; the name is still open
-        Won,          // the name is complete
-        Lost,         // too many wrong letters
-        Closes,       // a key after the name was lost: on to the score screen, then the window closes
+        NotALetter, // "Press a letter, only"
+        Repeated,   // a wrong letter typed again: nothing happens
+        Found,      // the letter is in the name
+        Missed,     // a wrong letter; the name is still open
+        Won,        // the name is complete
+        Lost,       // too many wrong letters
+        Closes,     // a key after the name was lost: on to the score screen, then the window closes
     };
     struct KeyResult {
         Outcome outcome = Outcome::NotALetter;
-        QList<int> sounds;         // played now, in order (Found and Missed)
-        Verdict verdict;           // Won and Lost: the judgement, with the score screen's texts
+        QList<int> sounds; // played now, in order (Found and Missed)
+        Verdict verdict;   // Won and Lost: the judgement, with the score screen's texts
     };
     // One typed character.
     KeyResult press(QChar typed);

@@ -25,8 +25,8 @@ constexpr int kSharing = 3;
 // term also count as another (see isOddEnd).
 bool isOddOne(const Records& records, int pattern, int odd, int category)
 {
-    return categoryRow(category).field != Field::EndKind
-           || isOddEnd(records.presidents[size_t(pattern)].endKind, records.presidents[size_t(odd)].endKind);
+    return categoryRow(category).field != Field::EndKind ||
+           isOddEnd(records.presidents[size_t(pattern)].endKind, records.presidents[size_t(odd)].endKind);
 }
 
 // The patterns a question can be about: shared by three records of the

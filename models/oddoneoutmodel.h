@@ -47,7 +47,7 @@ private:
     QString patternSentence(Wording wording) const;
 
     std::array<int, 4> slotOrder_{0, 1, 2, 3};
-    std::array<QString, 4> items_{};   // in display order
+    std::array<QString, 4> items_{}; // in display order
     QString question_;
 };
 

@@ -60,9 +60,9 @@ void PortraitMatchModel::finish(Verdict& v, int correct) const
 
 QString PortraitMatchModel::helpText()
 {
-    return tr("Click on one of the colored bars") + kLineBreak + tr("Then drag it to its picture")
-           + kLineBreak + kLineBreak + tr("When all items are matched, click on 'done'") + kLineBreak
-           + kLineBreak + tr("Resize window to change image size");
+    return tr("Click on one of the colored bars") + kLineBreak + tr("Then drag it to its picture") +
+           kLineBreak + kLineBreak + tr("When all items are matched, click on 'done'") + kLineBreak +
+           kLineBreak + tr("Resize window to change image size");
 }
 
 } // namespace brev

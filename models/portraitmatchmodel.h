@@ -12,8 +12,7 @@ public:
 
     PortraitMatchModel(ItemDraw& draw, int category)
         : MatchingModel(draw, category, kBars, kPortraitFontSteps)
-    {
-    }
+    {}
 
     // Picture file name (in the program directory) of portrait position p.
     QString pictureFile(int p) const;

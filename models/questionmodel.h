@@ -83,10 +83,7 @@ protected:
         return fieldText(records(), record, category_, wording);
     }
     // "Results for " and the category's name: every score screen's heading.
-    QString resultsHeading() const
-    {
-        return tr("Results for %1").arg(categoryName(Wording::Shown));
-    }
+    QString resultsHeading() const { return tr("Results for %1").arg(categoryName(Wording::Shown)); }
 
     ItemDraw& draw_;
     Chosen chosen_{};

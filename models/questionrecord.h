@@ -15,18 +15,18 @@ namespace brev {
 
 // How a question went, from its points.
 enum class Mark {
-    Right,         // every point possible won
-    PartlyRight,   // some of them
-    Wrong,         // none
-    Skipped,       // left without an answer
+    Right,       // every point possible won
+    PartlyRight, // some of them
+    Wrong,       // none
+    Skipped,     // left without an answer
 };
 
 // One president a question asked about, each once, in the question's order.
 struct AskedItem {
-    int record = 0;   // his record number
-    QString shown;    // what the question showed for him: a bar's name, a sort line, the question
-    QString given;    // the player's answer for him, as shown; empty when he gave none
-    QString right;    // the right answer for him
+    int record = 0; // his record number
+    QString shown;  // what the question showed for him: a bar's name, a sort line, the question
+    QString given;  // the player's answer for him, as shown; empty when he gave none
+    QString right;  // the right answer for him
     bool correct = false;
     bool operator==(const AskedItem&) const = default;
 };
@@ -35,29 +35,29 @@ struct AskedItem {
 // in the order the question shows them. Empty on a screen the files never
 // write (Name Me).
 struct WrittenQuestion {
-    QString question;        // the question; an odd-one-out's pattern; a matching question's heading
-    QString quotation;       // a quotation question's quotation
-    QStringList choices;     // in display order: the choices, the items, the sorting lines, the descriptions
-    int answer = -1;         // the display position of the right choice or of the odd item
-    QStringList names;       // the presidents' names: on each bar, or on each sorting line
-    QList<int> sortKeys;     // a sorting question's sort key of each line
-    QList<int> barAt;        // a matching question's bar whose president each target shows
-    QStringList pictures;    // a portrait question's picture file of each target
+    QString question;     // the question; an odd-one-out's pattern; a matching question's heading
+    QString quotation;    // a quotation question's quotation
+    QStringList choices;  // in display order: the choices, the items, the sorting lines, the descriptions
+    int answer = -1;      // the display position of the right choice or of the odd item
+    QStringList names;    // the presidents' names: on each bar, or on each sorting line
+    QList<int> sortKeys;  // a sorting question's sort key of each line
+    QList<int> barAt;     // a matching question's bar whose president each target shows
+    QStringList pictures; // a portrait question's picture file of each target
     bool operator==(const WrittenQuestion&) const = default;
 };
 
 struct QuestionRecord {
     Screen screen = Screen::None;
     int category = 0;
-    QString question;         // as the screen asked it
-    QStringList shown;        // the choices or targets, in the order displayed
-    QList<AskedItem> items;   // the presidents asked about
-    QString given;            // the whole answer as the review lists it, one line per pair or place
-    QString right;            // the whole right answer, likewise
-    int points = 0;           // won; 0 when skipped
-    int possible = 0;         // at stake in the running score; 0 when skipped
+    QString question;       // as the screen asked it
+    QStringList shown;      // the choices or targets, in the order displayed
+    QList<AskedItem> items; // the presidents asked about
+    QString given;          // the whole answer as the review lists it, one line per pair or place
+    QString right;          // the whole right answer, likewise
+    int points = 0;         // won; 0 when skipped
+    int possible = 0;       // at stake in the running score; 0 when skipped
     bool skipped = false;
-    WrittenQuestion written;  // what the log and the question file write of it
+    WrittenQuestion written; // what the log and the question file write of it
 
     Mark mark() const
     {
@@ -70,4 +70,4 @@ struct QuestionRecord {
     bool operator==(const QuestionRecord&) const = default;
 };
 
-}   // namespace brev
+} // namespace brev

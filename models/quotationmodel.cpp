@@ -16,7 +16,8 @@ Verdict QuotationModel::choose(int i) const
 {
     Verdict v = MultipleChoiceModel::choose(i);
     const int speaker = chosen_[size_t(answerSlot_)];
-    const QString source = records().isRecord(speaker) ? records().presidents[size_t(speaker)].quotationSource : QString();
+    const QString source =
+        records().isRecord(speaker) ? records().presidents[size_t(speaker)].quotationSource : QString();
     if (!source.trimmed().isEmpty())
         v.results += kLineBreak + tr("Source: %1").arg(source);
     return v;

@@ -171,8 +171,10 @@ QString RecordBrowser::path(const QString& name) const
 
 Problem RecordBrowser::save()
 {
-    Problem problem = changedBase_ ? writeRecords(records_, path(QString::fromLatin1(kDataFile))) : std::nullopt;
-    const Problem addOn = changedAddOn_ ? writeAddOn(records_, path(QString::fromLatin1(kAddOnFile))) : std::nullopt;
+    Problem problem =
+        changedBase_ ? writeRecords(records_, path(QString::fromLatin1(kDataFile))) : std::nullopt;
+    const Problem addOn =
+        changedAddOn_ ? writeAddOn(records_, path(QString::fromLatin1(kAddOnFile))) : std::nullopt;
     if (problem && addOn)
         return *problem + kLineBreak + *addOn;
     return problem ? problem : addOn;

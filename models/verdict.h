@@ -27,9 +27,9 @@ inline constexpr int kWrongCredit = -1;
 // What a judgement's log line tells, for the writer that chooses which lines
 // its file takes.
 enum class LineKind {
-    Answer,        // a wrong answer with the right one, or a pair out of order
-    Explanation,   // why a pick or a pair was wrong
-    AllCorrect,    // every place or pair right
+    Answer,      // a wrong answer with the right one, or a pair out of order
+    Explanation, // why a pick or a pair was wrong
+    AllCorrect,  // every place or pair right
 };
 
 struct LogLine {
@@ -40,12 +40,12 @@ struct LogLine {
 };
 
 struct Verdict {
-    QuestionRecord record;   // what was asked and answered, the points won and possible
-    QList<Credit> credits;   // usage counter changes, in order: the draw's bookkeeping
-    QList<LogLine> log;      // the judgement's log lines, in the files' wording
-    int sound = -1;          // an Sfx number, or -1 for none
-    QString results;         // the score screen's result text, listing what the record holds
-    QString heading;         // the score screen's heading
+    QuestionRecord record; // what was asked and answered, the points won and possible
+    QList<Credit> credits; // usage counter changes, in order: the draw's bookkeeping
+    QList<LogLine> log;    // the judgement's log lines, in the files' wording
+    int sound = -1;        // an Sfx number, or -1 for none
+    QString results;       // the score screen's result text, listing what the record holds
+    QString heading;       // the score screen's heading
 
     bool operator==(const Verdict&) const = default;
 };

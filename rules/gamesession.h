@@ -20,7 +20,7 @@ struct GameSession {
     int score = 0;
     int possible = 0;
     int percent = 0;
-    int questionsWritten = 0;   // tab-separated lines of a tabbed export
+    int questionsWritten = 0; // tab-separated lines of a tabbed export
     // Bonus categories the records cannot fill: out of the draw for the rest of the run.
     std::array<bool, kCategories> bonusLeftOut{};
     UsageCounters itemUse;

@@ -88,8 +88,8 @@ bool ItemDraw::suitsCategory(int record, int category) const
 {
     if (record < 1 || record > records_.inPlay())
         return false;
-    return passesCheck(records_.presidents[size_t(record)], category)
-           && fieldText(records_, record, category) > kSpace;
+    return passesCheck(records_.presidents[size_t(record)], category) &&
+           fieldText(records_, record, category) > kSpace;
 }
 
 double ItemDraw::uniform()
@@ -97,11 +97,12 @@ double ItemDraw::uniform()
     return random_.uniform();
 }
 
-int ItemDraw::pick(int category, Chosen& chosen, int slot, PickRule rule, const std::function<bool(int)>& suits)
+int ItemDraw::pick(int category, Chosen& chosen, int slot, PickRule rule,
+                   const std::function<bool(int)>& suits)
 {
     const int records = records_.inPlay();
-    if (slot < 0 || slot >= static_cast<int>(chosen.size()) || records < 1
-        || static_cast<int>(usage_.size()) <= records)
+    if (slot < 0 || slot >= static_cast<int>(chosen.size()) || records < 1 ||
+        static_cast<int>(usage_.size()) <= records)
         return 0;
     int level = 1;
     int draws = 0;
@@ -121,8 +122,8 @@ int ItemDraw::pick(int category, Chosen& chosen, int slot, PickRule rule, const 
                     for (int k = 0; k < slot && fits && itemsFitOtherYears(category); ++k)
                         fits = orderCertain(records_, chosen[size_t(k)], n, category);
                 } else {
-                    fits = slot > 0 && fieldText(records_, chosen[0], category) == text
-                           && std::find(chosen.begin(), chosen.begin() + slot, n) == chosen.begin() + slot;
+                    fits = slot > 0 && fieldText(records_, chosen[0], category) == text &&
+                           std::find(chosen.begin(), chosen.begin() + slot, n) == chosen.begin() + slot;
                 }
                 if (fits) {
                     result = n;

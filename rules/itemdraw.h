@@ -21,19 +21,18 @@ using Chosen = std::array<int, 6>;
 
 // What the text of a drawn record must be against the slots filled before it.
 enum class PickRule {
-    NewText,          // differs from every earlier slot's text and, for a field that
-                      // lists people, names none of their people; in a sorting
-                      // question of such a field, it stands in one order against
-                      // each of them at every president's year either item fits
-    SameTextAsFirst,  // equals slot 0's text, on a record no earlier slot holds
+    NewText,         // differs from every earlier slot's text and, for a field that
+                     // lists people, names none of their people; in a sorting
+                     // question of such a field, it stands in one order against
+                     // each of them at every president's year either item fits
+    SameTextAsFirst, // equals slot 0's text, on a record no earlier slot holds
 };
 
 class ItemDraw {
 public:
     ItemDraw(const Records& records, UsageCounters& usage, RandomSource& random)
         : records_(records), usage_(usage), random_(random)
-    {
-    }
+    {}
     virtual ~ItemDraw() = default;
     ItemDraw(const ItemDraw&) = delete;
     ItemDraw& operator=(const ItemDraw&) = delete;

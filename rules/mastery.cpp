@@ -74,14 +74,12 @@ QString masteryHint(const Mastery& m)
     if (m.counted == 1)
         return m.newestRight ? MasteryTexts::tr("Right the one time asked")
                              : MasteryTexts::tr("Wrong the one time asked");
-    const QString counts = MasteryTexts::tr("%1 of the last %2 answers right")
-                               .arg(m.right)
-                               .arg(m.counted);
+    const QString counts = MasteryTexts::tr("%1 of the last %2 answers right").arg(m.right).arg(m.counted);
     // Says why two players with the same count stand apart: the newest weighs most.
     return m.newestRight ? //: %1 is "3 of the last 5 answers right"; the newest answer was right
-                           MasteryTexts::tr("%1, the latest right").arg(counts)
+               MasteryTexts::tr("%1, the latest right").arg(counts)
                          : //: %1 is "3 of the last 5 answers right"; the newest answer was wrong
-                           MasteryTexts::tr("%1, the latest wrong").arg(counts);
+               MasteryTexts::tr("%1, the latest wrong").arg(counts);
 }
 
 } // namespace brev

@@ -22,15 +22,15 @@ namespace brev {
 
 enum class MasteryLevel { Unseen, Learning, Familiar, Mastered };
 
-inline constexpr int kMasteryTopPoints = 15;   // 5 + 4 + 3 + 2 + 1
+inline constexpr int kMasteryTopPoints = 15; // 5 + 4 + 3 + 2 + 1
 inline constexpr int kFamiliarPoints = 8;
 inline constexpr int kMasteredPoints = 12;
 
 struct Mastery {
     MasteryLevel level = MasteryLevel::Unseen;
-    int points = 0;        // 0..15
-    int counted = 0;       // answers looked at: 0..5
-    int right = 0;         // right ones among them
+    int points = 0;  // 0..15
+    int counted = 0; // answers looked at: 0..5
+    int right = 0;   // right ones among them
     bool newestRight = false;
 };
 

@@ -13,7 +13,7 @@ QList<int> practiceOrder(const QList<PresidentEntry>& set, const QList<President
 {
     struct Place {
         int record;
-        std::tuple<int, int, int, double> weakness;   // smaller first
+        std::tuple<int, int, int, double> weakness; // smaller first
     };
     QList<Place> places;
     places.reserve(set.size());

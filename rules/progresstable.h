@@ -9,8 +9,8 @@
 namespace brev {
 
 enum class TableForm {
-    Aligned,   // columns padded with spaces, two between columns
-    Tabbed,    // columns separated by one tab
+    Aligned, // columns padded with spaces, two between columns
+    Tabbed,  // columns separated by one tab
 };
 
 // A header line, then one line per president of the set in its order: his

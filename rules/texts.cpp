@@ -78,26 +78,23 @@ QString questionText(const Records& records, int category, TextKind kind, int re
         return {};
     const Category& row = categoryRow(category);
     switch (kind) {
-    case TextKind::SortTitle:
-        return sortTitle(category, wording);
+    case TextKind::SortTitle: return sortTitle(category, wording);
     case TextKind::Item:
         return other != 0 ? fieldText(records, record, category, wording)
                           : fieldText(records, record, 0, wording);
     case TextKind::SortedPair:
         if (!validRecord(records, other))
             return {};
-        return questionText(records, category, TextKind::Item, record, category, wording) + u' '
-            + QString::number(sortKey(records, record, category)) + QStringLiteral(" > ")
-            + questionText(records, category, TextKind::Item, other, category, wording) + u' '
-            + QString::number(sortKey(records, other, category));
+        return questionText(records, category, TextKind::Item, record, category, wording) + u' ' +
+               QString::number(sortKey(records, record, category)) + QStringLiteral(" > ") +
+               questionText(records, category, TextKind::Item, other, category, wording) + u' ' +
+               QString::number(sortKey(records, other, category));
     case TextKind::Answer:
         switch (row.answer) {
         case AnswerText::Missing:
             return QStringLiteral(" *** need L_PARAM for %1%2").arg(category).arg(categoryName(category));
-        case AnswerText::Quotation:
-            return records.presidents[size_t(record)].quotation;
-        case AnswerText::Field:
-            break;
+        case AnswerText::Quotation: return records.presidents[size_t(record)].quotation;
+        case AnswerText::Field: break;
         }
         return fieldText(records, record, category, wording);
     case TextKind::Question:
@@ -108,8 +105,7 @@ QString questionText(const Records& records, int category, TextKind kind, int re
             return question.arg(records.presidents[size_t(record)].name);
         else
             return question;
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -15,11 +15,11 @@ class Records;
 
 // The kinds of text a question asks for.
 enum class TextKind {
-    SortTitle = 1,    // the heading of a sorting question
-    Item = 2,         // one item: the record's name (other = 0) or the asked field
-    SortedPair = 3,   // why two records stand in the wrong order
-    Answer = 4,       // the answer text of a record for the category
-    Question = 5,     // the question text about a record
+    SortTitle = 1,  // the heading of a sorting question
+    Item = 2,       // one item: the record's name (other = 0) or the asked field
+    SortedPair = 3, // why two records stand in the wrong order
+    Answer = 4,     // the answer text of a record for the category
+    Question = 5,   // the question text about a record
 };
 
 // The text of the field that the category asks about, for the record. Record

@@ -12,8 +12,7 @@ namespace brev {
 
 MatchingWindow::MatchingWindow(MatchingModel& model, const WindowParts& parts, int slot, int clientWidth,
                                int clientHeight, bool clickPlacing, QWidget* parent)
-    : QuestionWindow(parts, slot, tr("Match 'em"), clientWidth, clientHeight, QColor(128, 128, 255),
-                     parent),
+    : QuestionWindow(parts, slot, tr("Match 'em"), clientWidth, clientHeight, QColor(128, 128, 255), parent),
       matching_(model)
 {
     frame = new QFrame(this);
@@ -86,7 +85,8 @@ void MatchingWindow::barClicked(int bar)
     matching_.pickUp(bar);
 }
 
-void MatchingWindow::showHolding(int, bool) {}
+void MatchingWindow::showHolding(int, bool)
+{}
 
 void MatchingWindow::keyPressEvent(QKeyEvent* event)
 {
@@ -100,7 +100,7 @@ void MatchingWindow::keyPressEvent(QKeyEvent* event)
 void MatchingWindow::placeBar(int bar)
 {
     if (bar < 0 || bar >= home_.size())
-        return;   // not laid out yet
+        return; // not laid out yet
     NameBar* widget = bars[bar];
     const int target = matching_.targetOf(bar);
     if (target < 0) {

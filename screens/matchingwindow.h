@@ -24,19 +24,19 @@ class NameBar;
 class MatchingWindow : public QuestionWindow {
     Q_OBJECT
 public:
-    QFrame* frame;              // Frame1
-    QList<NameBar*> bars;       // Btn1(0..n-1), the name bars
-    QPushButton* helpButton;    // cmdhelp, "Help"
-    QPushButton* doneButton;    // Command1, "Done"
-    QPushButton* skipButton;    // Command2, "Skip"
+    QFrame* frame;           // Frame1
+    QList<NameBar*> bars;    // Btn1(0..n-1), the name bars
+    QPushButton* helpButton; // cmdhelp, "Help"
+    QPushButton* doneButton; // Command1, "Done"
+    QPushButton* skipButton; // Command2, "Skip"
 
     // Where the bar stands while it is on no target.
     QRect home(int bar) const { return home_.value(bar); }
 
 protected:
     // clickPlacing: a click on a bar, then one on a target, places the bar.
-    MatchingWindow(MatchingModel& model, const WindowParts& parts, int slot, int clientWidth, int clientHeight,
-                   bool clickPlacing, QWidget* parent);
+    MatchingWindow(MatchingModel& model, const WindowParts& parts, int slot, int clientWidth,
+                   int clientHeight, bool clickPlacing, QWidget* parent);
 
     // The bars (colours in order, one per bar of the model) and the targets,
     // made by the screen in the frame.

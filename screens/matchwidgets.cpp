@@ -73,10 +73,7 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        return {pressAction()};
-    }
+    QStringList actionNames() const override { return {pressAction()}; }
 
     QString localizedActionDescription(const QString& action) const override
     {
@@ -336,8 +333,7 @@ void PortraitBox::paintEvent(QPaintEvent*)
 // ---- BarDrag
 
 BarDrag::BarDrag(QWidget* area, bool clickPlacing) : QObject(area), area_(area), clickPlacing_(clickPlacing)
-{
-}
+{}
 
 void BarDrag::addBar(NameBar* bar)
 {
@@ -466,8 +462,7 @@ bool BarDrag::barEvent(int bar, QEvent* event)
             emit dropped(target);
         return true;
     }
-    case QEvent::MouseButtonDblClick:
-        return true;
+    case QEvent::MouseButtonDblClick: return true;
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
         if (isPressKey(e) && !e->isAutoRepeat() && dragging_ < 0) {
@@ -480,8 +475,7 @@ bool BarDrag::barEvent(int bar, QEvent* event)
         }
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

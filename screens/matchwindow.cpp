@@ -46,7 +46,8 @@ constexpr TwipsPlace kLayout[] = {
 } // namespace
 
 MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* parent)
-    : MatchingWindow(model, parts, kindFacts(Screen::Matching).slot, kClientWidth, kClientHeight, true, parent),
+    : MatchingWindow(model, parts, kindFacts(Screen::Matching).slot, kClientWidth, kClientHeight, true,
+                     parent),
       model_(model)
 {
     setObjectName(QStringLiteral("qmatch"));
@@ -83,11 +84,12 @@ MatchWindow::MatchWindow(MatchModel& model, const WindowParts& parts, QWidget* p
     for (DescriptionLabel* label : descriptions)
         label->setSlotWidth(twips(this, kSlotWidth));
     // The heading stands beside the staircase of bars, not under its top bar.
-    questionLabel->resize(std::min(questionLabel->width(), bars[4]->x() - twips(this, kHeadingGap) - questionLabel->x()),
-                          questionLabel->height());
+    questionLabel->resize(
+        std::min(questionLabel->width(), bars[4]->x() - twips(this, kHeadingGap) - questionLabel->x()),
+        questionLabel->height());
     restoreSize();
     questionLabel->setText(model_.shownQuestion());
-    fitCaption(questionLabel);   // a word longer than the heading's width is drawn smaller
+    fitCaption(questionLabel); // a word longer than the heading's width is drawn smaller
     for (int p = 0; p < 5; ++p)
         descriptions[p]->setDescription(model_.shownDescription(p));
     showNames();

@@ -19,9 +19,9 @@ public:
 
     const MatchModel& model() const { return model_; }
 
-    QLabel* questionLabel;                 // Label1
-    DescriptionLabel* descriptions[5];     // Label2(0..4), in display order
-    QLabel* eventLabel;                    // Label4, the last bar event; kept hidden
+    QLabel* questionLabel;             // Label1
+    DescriptionLabel* descriptions[5]; // Label2(0..4), in display order
+    QLabel* eventLabel;                // Label4, the last bar event; kept hidden
 
 protected:
     void layoutControls() override;

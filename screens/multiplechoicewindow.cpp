@@ -17,15 +17,9 @@ const QColor kItemColour(128, 255, 128);
 constexpr int kClientWidth = 8625;
 constexpr int kClientHeight = 6975;
 constexpr TwipsPlace kLayout[] = {
-    {"Frame1", 120, 120, 8295, 6975},
-    {"Label1", 240, 120, 1065, 345},
-    {"choice0", 240, 720, 7935, 975},
-    {"choice1", 240, 1800, 7935, 975},
-    {"choice2", 240, 2880, 7935, 975},
-    {"choice3", 240, 3960, 7935, 975},
-    {"choice4", 240, 5160, 7935, 975},
-    {"cmdhelp", 2880, 6240, 1095, 375},
-    {"Command1", 4800, 6240, 975, 375},
+    {"Frame1", 120, 120, 8295, 6975},  {"Label1", 240, 120, 1065, 345},    {"choice0", 240, 720, 7935, 975},
+    {"choice1", 240, 1800, 7935, 975}, {"choice2", 240, 2880, 7935, 975},  {"choice3", 240, 3960, 7935, 975},
+    {"choice4", 240, 5160, 7935, 975}, {"cmdhelp", 2880, 6240, 1095, 375}, {"Command1", 4800, 6240, 975, 375},
 };
 } // namespace
 
@@ -81,7 +75,7 @@ void ChoiceWindow::showQuestion()
         choices[i]->setChoice(i, 5, model_.choiceText(i));
     }
     questionLabel->setText(model_.shownQuestion());
-    fitCaption(questionLabel);   // a long question in a long language is drawn smaller
+    fitCaption(questionLabel); // a long question in a long language is drawn smaller
     // The keyboard starts on the first choice, its focus mark showing.
     choices[0]->setFocus(Qt::TabFocusReason);
 }
@@ -96,7 +90,8 @@ void ChoiceWindow::choose(int i)
 
 // ---- mchoice
 
-MultipleChoiceWindow::MultipleChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts, QWidget* parent)
+MultipleChoiceWindow::MultipleChoiceWindow(MultipleChoiceModel& model, const WindowParts& parts,
+                                           QWidget* parent)
     : ChoiceWindow(model, parts, kindFacts(Screen::MultipleChoice).slot, kClientWidth, kClientHeight, 11,
                    parent)
 {

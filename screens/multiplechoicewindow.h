@@ -23,11 +23,11 @@ public:
     int answerSlot() const { return model_.answerSlot(); }
     const MultipleChoiceModel& model() const { return model_; }
 
-    QFrame* frame;              // Frame1
-    QLabel* questionLabel;      // Label1
-    ChoiceButton* choices[5];   // choice(0..4), the five answers
-    QPushButton* helpButton;    // cmdhelp, "help"
-    QPushButton* skipButton;    // Command1, "skip"
+    QFrame* frame;            // Frame1
+    QLabel* questionLabel;    // Label1
+    ChoiceButton* choices[5]; // choice(0..4), the five answers
+    QPushButton* helpButton;  // cmdhelp, "help"
+    QPushButton* skipButton;  // Command1, "skip"
 
 protected:
     // model: loaded; slot: the kind's window slot; labelPoints: the size of

@@ -53,8 +53,8 @@ QLabel* makeImage(QWidget* parent, const char* name)
 } // namespace
 
 NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const QString& dir, QWidget* parent)
-    : QuestionWindow(parts, kindFacts(Screen::NameMe).slot, NameMeModel::caption(), kClientWidth, kClientHeight,
-                     QColor(), parent),
+    : QuestionWindow(parts, kindFacts(Screen::NameMe).slot, NameMeModel::caption(), kClientWidth,
+                     kClientHeight, QColor(), parent),
       model_(model), dir_(dir)
 {
     setObjectName(QStringLiteral("NameMe"));
@@ -90,11 +90,12 @@ NameMeWindow::NameMeWindow(NameMeModel& model, const WindowParts& parts, const Q
     showWarning();
     lettersLabel->clear();
     QPixmap picture(QDir(dir_).filePath(model_.portraitFile()));
-    portrait->setPixmap(picture);   // a missing picture shows nothing
+    portrait->setPixmap(picture); // a missing picture shows nothing
     // The portrait keeps its proportions (2 : 3 when there is none) in the
     // room above the wrong letters.
     QSize portraitSize = picture.isNull() ? QSize(2, 3) : picture.size();
-    portraitSize.scale(portrait->width(), lettersLabel->y() - twips(this, kGap) - portrait->y(), Qt::KeepAspectRatio);
+    portraitSize.scale(portrait->width(), lettersLabel->y() - twips(this, kGap) - portrait->y(),
+                       Qt::KeepAspectRatio);
     portrait->resize(portraitSize);
     // The hidden name stands clear of its bar's left edge.
     nameLabel->setIndent(twips(this, kGap));
@@ -144,19 +145,14 @@ void NameMeWindow::showLostScore()
 void NameMeWindow::typed(QChar c)
 {
     if (answered())
-        return;   // the name was found: its score screen is open
+        return; // the name was found: its score screen is open
     const NameMeModel::KeyResult r = model_.press(c);
     for (const int sound : r.sounds)
         playSound(sound);
     switch (r.outcome) {
-    case NameMeModel::Outcome::Closes:
-        showLostScore();
-        return;
-    case NameMeModel::Outcome::NotALetter:
-        parts_.messages.ok(tr("Press a letter, only"));
-        return;
-    case NameMeModel::Outcome::Repeated:
-        return;
+    case NameMeModel::Outcome::Closes: showLostScore(); return;
+    case NameMeModel::Outcome::NotALetter: parts_.messages.ok(tr("Press a letter, only")); return;
+    case NameMeModel::Outcome::Repeated: return;
     case NameMeModel::Outcome::Found:
         showName();
         announce(nameLabel);
@@ -199,18 +195,17 @@ void NameMeWindow::showName()
     showTries();
     nameLabel->setText(model_.mask());
     const QSize room = nameLabel->contentsRect().size() - QSize(nameLabel->indent(), 0);
-    nameLabel->setFont(fittedFont(designFont(DesignFace::SansSerif, model_.nameFontSize()), nameLabel->text(), room,
-                                  false));
+    nameLabel->setFont(
+        fittedFont(designFont(DesignFace::SansSerif, model_.nameFontSize()), nameLabel->text(), room, false));
 }
 
 void NameMeWindow::showTries()
 {
     const QString wrong = model_.tried().simplified();
-    lettersLabel->setAccessibleName(tr("Wrong letters: %1. %2")
-                                  .arg(wrong.isEmpty() ? tr("none") : wrong, model_.triesText()));
-    stage->setAccessibleName(tr("Stage picture: %1 of %2 wrong letters")
-                                  .arg(model_.misses())
-                                  .arg(model_.triesAllowed()));
+    lettersLabel->setAccessibleName(
+        tr("Wrong letters: %1. %2").arg(wrong.isEmpty() ? tr("none") : wrong, model_.triesText()));
+    stage->setAccessibleName(
+        tr("Stage picture: %1 of %2 wrong letters").arg(model_.misses()).arg(model_.triesAllowed()));
     // The window itself has the focus: it tells the whole state.
     describeState(nameLabel->accessibleName() + QStringLiteral(". ") + lettersLabel->accessibleName());
 }
@@ -247,7 +242,7 @@ void NameMeWindow::showStage()
         place.moveCenter(centre);
     }
     stage->setGeometry(place);
-    stage->setPixmap(QPixmap(QDir(dir_).filePath(model_.stagePicture())));   // missing: nothing shown
+    stage->setPixmap(QPixmap(QDir(dir_).filePath(model_.stagePicture()))); // missing: nothing shown
     stage->show();
     warningLabel->show();
 }

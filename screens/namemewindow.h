@@ -21,14 +21,14 @@ public:
 
     const NameMeModel& model() const { return model_; }
 
-    QLabel* instructionLabel;   // what to do, the caption's instruction
-    QLabel* portrait;           // Image2
-    QLabel* stage;              // Image1, the stage picture
-    QLabel* warningLabel;       // Label3, under the stage picture
-    QLabel* lettersLabel;       // Label1, the wrong letters
-    QLabel* nameLabel;          // Label2, the hidden name
-    QLabel* triesLabel;         // the tries left in words
-    QPushButton* quitButton;    // Command1, "quit"
+    QLabel* instructionLabel; // what to do, the caption's instruction
+    QLabel* portrait;         // Image2
+    QLabel* stage;            // Image1, the stage picture
+    QLabel* warningLabel;     // Label3, under the stage picture
+    QLabel* lettersLabel;     // Label1, the wrong letters
+    QLabel* nameLabel;        // Label2, the hidden name
+    QLabel* triesLabel;       // the tries left in words
+    QPushButton* quitButton;  // Command1, "quit"
 
 public slots:
     // "quit", Escape and the close box: leave a name being guessed unscored;
@@ -52,7 +52,7 @@ private:
 
     NameMeModel& model_;
     QString dir_;
-    std::optional<Verdict> lost_;   // the judgement of a lost name, until its score screen
+    std::optional<Verdict> lost_; // the judgement of a lost name, until its score screen
 };
 
 } // namespace brev

@@ -18,21 +18,17 @@ const QColor kFrameColour(255, 192, 128);
 const QColor kItemColour(192, 192, 255);
 
 constexpr TwipsPlace kLayout[] = {
-    {"Frame1", -120, -120, 9135, 5775},
-    {"Label1", 360, 240, 6375, 855},
-    {"Option1_0", 1800, 1200, 3615, 615},
-    {"Option1_1", 1800, 2040, 3615, 615},
-    {"Option1_2", 1800, 2880, 3255, 615},
-    {"Option1_3", 1800, 3840, 3615, 615},
-    {"cmdhelp", 1800, 4680, 1095, 375},
-    {"cmdSkip", 3960, 4680, 1455, 375},
+    {"Frame1", -120, -120, 9135, 5775},   {"Label1", 360, 240, 6375, 855},
+    {"Option1_0", 1800, 1200, 3615, 615}, {"Option1_1", 1800, 2040, 3615, 615},
+    {"Option1_2", 1800, 2880, 3255, 615}, {"Option1_3", 1800, 3840, 3615, 615},
+    {"cmdhelp", 1800, 4680, 1095, 375},   {"cmdSkip", 3960, 4680, 1455, 375},
     {"Label4", 5280, 4440, 3375, 255},
 };
 } // namespace
 
 OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts, QWidget* parent)
-    : QuestionWindow(parts, kindFacts(Screen::OddOneOut).slot, model.categoryName(Wording::Shown), kClientWidth,
-                     kClientHeight, Qt::white, parent),
+    : QuestionWindow(parts, kindFacts(Screen::OddOneOut).slot, model.categoryName(Wording::Shown),
+                     kClientWidth, kClientHeight, Qt::white, parent),
       model_(model)
 {
     setObjectName(QStringLiteral("qoddout"));
@@ -64,7 +60,7 @@ OddOneOutWindow::OddOneOutWindow(OddOneOutModel& model, const WindowParts& parts
 
     unusedLabel = new QLabel(QStringLiteral("Label4"), frame);
     unusedLabel->setObjectName(QStringLiteral("Label4"));
-    unusedLabel->hide();   // the screen never uses it; its design text is not for players
+    unusedLabel->hide(); // the screen never uses it; its design text is not for players
 
     placeControls(this, kLayout);
     restoreSize();

@@ -20,12 +20,12 @@ public:
 
     const OddOneOutModel& model() const { return model_; }
 
-    QFrame* frame;              // Frame1
-    QLabel* patternLabel;       // Label1, the pattern
-    ChoiceButton* items[4];     // Option1(0..3), the four items
-    QPushButton* helpButton;    // cmdhelp, "Help"
-    QPushButton* skipButton;    // cmdSkip, "Skip"
-    QLabel* unusedLabel;        // Label4, unused by the screen
+    QFrame* frame;           // Frame1
+    QLabel* patternLabel;    // Label1, the pattern
+    ChoiceButton* items[4];  // Option1(0..3), the four items
+    QPushButton* helpButton; // cmdhelp, "Help"
+    QPushButton* skipButton; // cmdSkip, "Skip"
+    QLabel* unusedLabel;     // Label4, unused by the screen
 
 protected:
     void layoutControls() override;

@@ -40,8 +40,8 @@ constexpr TwipsPlace kLayout[] = {
 // clang-format on
 } // namespace
 
-PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const WindowParts& parts, const QString& dir,
-                                         QWidget* parent)
+PortraitMatchWindow::PortraitMatchWindow(PortraitMatchModel& model, const WindowParts& parts,
+                                         const QString& dir, QWidget* parent)
     : MatchingWindow(model, parts, kindFacts(Screen::Portraits).slot, kClientWidth, kClientHeight, true,
                      parent),
       model_(model)

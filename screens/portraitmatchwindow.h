@@ -18,7 +18,7 @@ public:
 
     const PortraitMatchModel& model() const { return model_; }
 
-    PortraitBox* portraits[4];   // Image1(0..3)
+    PortraitBox* portraits[4]; // Image1(0..3)
 
 protected:
     void layoutControls() override;

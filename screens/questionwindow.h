@@ -92,7 +92,7 @@ private:
     void describe();
 
     int slot_;
-    int positionHeight_ = 0;   // pixels below the design area
+    int positionHeight_ = 0; // pixels below the design area
     QString state_;
     bool answered_ = false;
     bool laidOut_ = false;

@@ -49,8 +49,8 @@ void registerQuestionWindows()
     registerWindow<NameMeModel, NameMeWindow>(Screen::NameMe);
 }
 
-std::unique_ptr<QuestionWindow> makeWindow(QuestionModel& question, const WindowParts& parts, const QString& dir,
-                                           QWidget* parent)
+std::unique_ptr<QuestionWindow> makeWindow(QuestionModel& question, const WindowParts& parts,
+                                           const QString& dir, QWidget* parent)
 {
     static const bool registered = (registerQuestionWindows(), true);
     (void)registered;

@@ -20,7 +20,7 @@ void registerQuestionWindows();
 
 // The window for a loaded question; null for a screen without one. dir:
 // where the pictures are.
-std::unique_ptr<QuestionWindow> makeWindow(QuestionModel& question, const WindowParts& parts, const QString& dir,
-                                           QWidget* parent);
+std::unique_ptr<QuestionWindow> makeWindow(QuestionModel& question, const WindowParts& parts,
+                                           const QString& dir, QWidget* parent);
 
 } // namespace brev

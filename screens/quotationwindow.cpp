@@ -14,16 +14,11 @@ constexpr int kClientHeight = 6345;
 constexpr double kLabelPoints = 15.75;
 
 constexpr TwipsPlace kLayout[] = {
-    {"Frame1", 0, -120, 8295, 6975},
-    {"Text1", 120, 360, 8055, 2055},
-    {"Label1", 240, 2760, 3345, 2040},
-    {"choice0", 4560, 2640, 3495, 615},
-    {"choice1", 4560, 3360, 3495, 615},
-    {"choice2", 4560, 4080, 3495, 615},
-    {"choice3", 4560, 4800, 3495, 615},
-    {"choice4", 4560, 5520, 3495, 615},
-    {"cmdhelp", 360, 5760, 1095, 375},
-    {"Command1", 1800, 5760, 975, 375},
+    {"Frame1", 0, -120, 8295, 6975},    {"Text1", 120, 360, 8055, 2055},
+    {"Label1", 240, 2760, 3345, 2040},  {"choice0", 4560, 2640, 3495, 615},
+    {"choice1", 4560, 3360, 3495, 615}, {"choice2", 4560, 4080, 3495, 615},
+    {"choice3", 4560, 4800, 3495, 615}, {"choice4", 4560, 5520, 3495, 615},
+    {"cmdhelp", 360, 5760, 1095, 375},  {"Command1", 1800, 5760, 975, 375},
 };
 } // namespace
 
@@ -72,8 +67,8 @@ void QuotationWindow::layoutControls()
     const int choiceLeft = frameWidth / 2 + frameLeft + 300;
     for (ChoiceButton* c : choices)
         c->setGeometry(twips(this, choiceLeft), c->y(), twips(this, frameWidth / 2 - 600), c->height());
-    questionLabel->setGeometry(twips(this, frameLeft + 100), questionLabel->y(), twips(this, frameWidth / 2 - 800),
-                               questionLabel->height());
+    questionLabel->setGeometry(twips(this, frameLeft + 100), questionLabel->y(),
+                               twips(this, frameWidth / 2 - 800), questionLabel->height());
     centreDesignFrame(frame);
     rememberSize();
 }

@@ -15,7 +15,7 @@ public:
     // Builds the window on a loaded question.
     QuotationWindow(QuotationModel& model, const WindowParts& parts, QWidget* parent = nullptr);
 
-    QPlainTextEdit* quotationBox;   // Text1
+    QPlainTextEdit* quotationBox; // Text1
 
 protected:
     void layoutControls() override;

@@ -69,21 +69,20 @@ QString ReviewWindow::html(const QList<ReviewEntry>& entries)
         const QString colour = mark == Mark::Right         ? QStringLiteral("#1a6b1a")
                                : mark == Mark::PartlyRight ? QStringLiteral("#8a5a00")
                                                            : QStringLiteral("#a01010");
-        out +=
-            QStringLiteral("<h3>")
-            + tr("Question %1: %2")
-                  .arg(e.number)
-                  .arg(categoryName(r.category, Wording::Shown).toHtmlEscaped())
-            + QStringLiteral(" &mdash; <span style=\"color:%1\">%2</span></h3>").arg(colour, markText(mark));
+        out += QStringLiteral("<h3>") +
+               tr("Question %1: %2")
+                   .arg(e.number)
+                   .arg(categoryName(r.category, Wording::Shown).toHtmlEscaped()) +
+               QStringLiteral(" &mdash; <span style=\"color:%1\">%2</span></h3>").arg(colour, markText(mark));
         out += QStringLiteral("<p>") + escapedLines(r.question) + QStringLiteral("</p>");
         if (!r.skipped)
-            out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Your answer:")
-                   + QStringLiteral("</b><br>") + escapedLines(r.given) + QStringLiteral("</p>");
-        out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Right answer:")
-               + QStringLiteral("</b><br>") + escapedLines(r.right) + QStringLiteral("</p>");
-        out += QStringLiteral("<p>")
-               + QCoreApplication::translate("Review", "Points: %1 of %2").arg(r.points).arg(r.possible)
-               + QStringLiteral("</p>");
+            out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Your answer:") +
+                   QStringLiteral("</b><br>") + escapedLines(r.given) + QStringLiteral("</p>");
+        out += QStringLiteral("<p><b>") + QCoreApplication::translate("Review", "Right answer:") +
+               QStringLiteral("</b><br>") + escapedLines(r.right) + QStringLiteral("</p>");
+        out += QStringLiteral("<p>") +
+               QCoreApplication::translate("Review", "Points: %1 of %2").arg(r.points).arg(r.possible) +
+               QStringLiteral("</p>");
     }
     return out;
 }

@@ -29,11 +29,8 @@ constexpr int kRowGap = 120;
 constexpr int kPointsGap = 60;
 
 constexpr TwipsPlace kLayout[] = {
-    {"Frame1", 120, 120, 7215, 4935},
-    {"Label1", 120, 240, 6975, 855},
-    {"Text1", 120, 1940, 6855, 1815},
-    {"Command1", 120, 3960, 1215, 615},
-    {"Label2", 1680, 3960, 5295, 615},
+    {"Frame1", 120, 120, 7215, 4935},   {"Label1", 120, 240, 6975, 855},   {"Text1", 120, 1940, 6855, 1815},
+    {"Command1", 120, 3960, 1215, 615}, {"Label2", 1680, 3960, 5295, 615},
 };
 
 } // namespace
@@ -65,12 +62,12 @@ ScoreWindow::ScoreWindow(const GameSession& session, QWidget* parent) : QDialog(
     resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resultsBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    resultsBox->setWordWrapMode(QTextOption::WordWrap);   // lines break between words only
+    resultsBox->setWordWrapMode(QTextOption::WordWrap); // lines break between words only
 
     okButton = new QPushButton(tr("ok"), frame);
     okButton->setObjectName(QStringLiteral("Command1"));
     okButton->setToolTip(tr("Click here when  ready to proceed"));
-    okButton->setAutoDefault(false);   // no default button: Enter does not close the screen by itself
+    okButton->setAutoDefault(false); // no default button: Enter does not close the screen by itself
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     scoreLabel = new QLabel(frame);
@@ -118,10 +115,12 @@ QString ScoreWindow::resultsText() const
 
 void ScoreWindow::showRunningScore()
 {
-    scoreLabel->setText(tr("Current score: %1 of %2  (%3%)").arg(session_.score).arg(session_.possible)
+    scoreLabel->setText(tr("Current score: %1 of %2  (%3%)")
+                            .arg(session_.score)
+                            .arg(session_.possible)
                             .arg(session_.percent));
     scoreLabel->setFont(designFont(false, 13.5));
-    fitCaption(scoreLabel);   // smaller when a language makes the line longer than its place
+    fitCaption(scoreLabel); // smaller when a language makes the line longer than its place
 }
 
 void ScoreWindow::showQuestionsLeft(int left)
@@ -192,9 +191,10 @@ void ScoreWindow::layoutControls()
     const int frameWidth = toTwips(this, frame->width());
     const int boxWidth = frameWidth - 400;
     // The points line takes the room it needs under the box, on as many lines as it wraps to.
-    const int pointsRow = pointsLabel->text().isEmpty()
-                              ? 0
-                              : toTwips(this, pointsLabel->heightForWidth(twips(this, boxWidth))) + kPointsGap;
+    const int pointsRow =
+        pointsLabel->text().isEmpty()
+            ? 0
+            : toTwips(this, pointsLabel->heightForWidth(twips(this, boxWidth))) + kPointsGap;
     const int okTop = std::max(toTwips(this, resultsBox->y()) + kSmallestResults + pointsRow + kGapAboveOkRow,
                                toTwips(this, frame->height()) - kOkRowFromBottom - leftRow_);
     okButton->move(okButton->x(), twips(this, okTop));

@@ -34,12 +34,12 @@ public:
     // The player chose "End game".
     bool endGameChosen() const { return endGame_; }
 
-    QFrame* frame;                // Frame1
-    QLabel* headingLabel;         // Label1
-    QPlainTextEdit* resultsBox;   // Text1
-    QPushButton* okButton;        // Command1, "ok"
-    QLabel* scoreLabel;           // Label2
-    QLabel* pointsLabel;          // the result's points line, under the box; hidden without one
+    QFrame* frame;              // Frame1
+    QLabel* headingLabel;       // Label1
+    QPlainTextEdit* resultsBox; // Text1
+    QPushButton* okButton;      // Command1, "ok"
+    QLabel* scoreLabel;         // Label2
+    QLabel* pointsLabel;        // the result's points line, under the box; hidden without one
     QLabel* questionsLeftLabel = nullptr;
     QPushButton* endGameButton = nullptr;
 
@@ -54,7 +54,7 @@ private:
     const GameSession& session_;
     bool laidOut_ = false;
     bool endGame_ = false;
-    int leftRow_ = 0;   // twips the questions-left row takes
+    int leftRow_ = 0; // twips the questions-left row takes
 };
 
 } // namespace brev

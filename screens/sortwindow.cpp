@@ -29,12 +29,8 @@ const QColor kListColour(192, 192, 192);
 const QColor kButtonColour(0, 255, 255);
 
 constexpr TwipsPlace kLayout[] = {
-    {"Frame1", 120, 120, 6975, 5535},
-    {"Label1", 120, 240, 6735, 1095},
-    {"List1", 120, 1560, 5175, 1860},
-    {"Label2", 120, 3960, 6735, 615},
-    {"Command2", 1200, 4680, 975, 615},
-    {"Command1", 3000, 4680, 1215, 615},
+    {"Frame1", 120, 120, 6975, 5535}, {"Label1", 120, 240, 6735, 1095},   {"List1", 120, 1560, 5175, 1860},
+    {"Label2", 120, 3960, 6735, 615}, {"Command2", 1200, 4680, 975, 615}, {"Command1", 3000, 4680, 1215, 615},
 };
 
 // Lines wrap at the list's width; the current line carries a clear focus mark.
@@ -126,8 +122,7 @@ void SortList::keyPressEvent(QKeyEvent* event)
         if (currentRow() >= 0)
             emit pushRequested(currentRow());
         return;
-    default:
-        QListWidget::keyPressEvent(event);
+    default: QListWidget::keyPressEvent(event);
     }
 }
 
@@ -232,8 +227,7 @@ void SortWindow::judgeOrder()
 }
 
 void SortWindow::reject()
-{
-}
+{}
 
 void SortWindow::layoutControls()
 {

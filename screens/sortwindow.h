@@ -47,12 +47,12 @@ public:
     // Refills the list from the current order; the selection is cleared.
     void refillList();
 
-    QFrame* frame;              // Frame1
-    QLabel* headingLabel;       // Label1, what to sort by
-    SortList* itemList;         // List1, the five items
-    QLabel* hintLabel;          // Label2, "Click to push an item up one slot"
-    QPushButton* helpButton;    // Command2, "Help"
-    QPushButton* doneButton;    // Command1, "Done"
+    QFrame* frame;           // Frame1
+    QLabel* headingLabel;    // Label1, what to sort by
+    SortList* itemList;      // List1, the five items
+    QLabel* hintLabel;       // Label2, "Click to push an item up one slot"
+    QPushButton* helpButton; // Command2, "Help"
+    QPushButton* doneButton; // Command1, "Done"
 
 public slots:
     // Escape and the close box leave the question open: only "Done" ends it.

@@ -28,7 +28,7 @@ namespace brev {
 
 namespace {
 constexpr int kClientWidth = 8520;
-constexpr int kClientHeight = 6060 + 420;   // room for the bonus tick box below the buttons
+constexpr int kClientHeight = 6060 + 420; // room for the bonus tick box below the buttons
 
 // Where every control goes, in twips. A number row's label stands centred on
 // its row, with room above and below for a second line when a language makes
@@ -146,9 +146,9 @@ void addNumberRow(QWidget* parent, QLabel*& label, const char* labelName, QLineE
 
 // ---- setup
 
-SetupDialog::SetupDialog(SettingsStore& settings, Records& records, GameSession& session, QuestionFile& questionFile,
-                         Messages& messages, Clock& clock, const QString& helpText, SetupOpeners openers,
-                         QWidget* parent)
+SetupDialog::SetupDialog(SettingsStore& settings, Records& records, GameSession& session,
+                         QuestionFile& questionFile, Messages& messages, Clock& clock,
+                         const QString& helpText, SetupOpeners openers, QWidget* parent)
     : QDialog(parent), store_(settings), records_(records), session_(session), questionFile_(questionFile),
       messages_(messages), clock_(clock), helpText_(helpText), openers_(std::move(openers))
 {
@@ -198,8 +198,8 @@ void SetupDialog::build()
     categoryList->setObjectName(QStringLiteral("List1"));
     categoryList->setSelectionMode(QAbstractItemView::MultiSelection);
     categoryList->setItemDelegate(new FocusMarkDelegate(categoryList));
-    categoryList->setStyleSheet(QStringLiteral(
-        "QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
+    categoryList->setStyleSheet(
+        QStringLiteral("QListWidget::item:selected { background: rgb(0, 0, 160); color: white; }"));
 
     editButton = makeButton(this, "cmdEdit", QString());
     hofButton = makeButton(this, "cmdhof", QString());
@@ -296,7 +296,7 @@ void SetupDialog::layoutControls()
     const auto buttons = findChildren<QAbstractButton*>();
     const auto labels = findChildren<QLabel*>();
     for (QWidget* w : buttons)
-        w->setFont(font());   // the dialog's, as designed
+        w->setFont(font()); // the dialog's, as designed
     for (QWidget* w : labels)
         w->setFont(font());
     categoryList->setFont(font());
@@ -340,8 +340,8 @@ void SetupDialog::fitCategoryList()
     const auto room = [&](const QFont& f) {
         const int inside = categoryList->height() - 2 * categoryList->frameWidth();
         const bool scrolls = categoryList->count() * (QFontMetrics(f).height() + 2) > inside;
-        return categoryList->width() - 2 * categoryList->frameWidth() - 2 * margin
-               - (scrolls ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+        return categoryList->width() - 2 * categoryList->frameWidth() - 2 * margin -
+               (scrolls ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
     };
     while (widest(font) > room(font) && font.pointSizeF() > kSmallest)
         font.setPointSizeF(font.pointSizeF() - 0.5);

@@ -71,27 +71,27 @@ public:
     int maxqlimit() const { return maxqlimit_; }
     int maxdiflimit() const { return maxdiflimit_; }
 
-    QGroupBox* difficultyGroup;      // frameDiff
-    QLabel* maxDifficultyLabel;      // Label6, "Maximum"
-    QLineEdit* maxDifficultyBox;     // tmaxdif
-    UpDown* maxDifficultySpin;       // UpDown3
-    QLabel* questionsLabel;          // Label4, "Questions per game"
-    QLineEdit* questionsBox;         // nquestion
-    UpDown* questionsSpin;           // UpDown1
-    QCheckBox* soundBox;             // Check1, "Sound effects"
-    QCheckBox* bonusBox;             // chkBonus, "Bonus questions": the categories beyond the list join the draw
-    QCheckBox* laterBox;             // chkLater, "Presidents after 1993": the add-on's records join the draw
-    QLabel* languageLabel;           // lblLanguage, "Language"
-    QComboBox* languageBox;          // cmbLanguage: the system's language, English, Spanish or German
-    QLabel* classLabel;              // lblClass, "Class code"
-    QLineEdit* classBox;             // txtClass: the class code, upper case, or empty for no class
-    QListWidget* categoryList;       // List1
-    QPushButton* editButton;         // cmdEdit
-    QPushButton* hofButton;          // cmdhof
-    QPushButton* helpButton;         // cmdhelp
-    QPushButton* onlineButton;       // cmdmakeq, "Make online questions"
-    QPushButton* tabbedButton;       // cmdTabbed, "Make 50 tabbed questions"
-    QPushButton* okButton;           // cmdOK
+    QGroupBox* difficultyGroup;  // frameDiff
+    QLabel* maxDifficultyLabel;  // Label6, "Maximum"
+    QLineEdit* maxDifficultyBox; // tmaxdif
+    UpDown* maxDifficultySpin;   // UpDown3
+    QLabel* questionsLabel;      // Label4, "Questions per game"
+    QLineEdit* questionsBox;     // nquestion
+    UpDown* questionsSpin;       // UpDown1
+    QCheckBox* soundBox;         // Check1, "Sound effects"
+    QCheckBox* bonusBox;         // chkBonus, "Bonus questions": the categories beyond the list join the draw
+    QCheckBox* laterBox;         // chkLater, "Presidents after 1993": the add-on's records join the draw
+    QLabel* languageLabel;       // lblLanguage, "Language"
+    QComboBox* languageBox;      // cmbLanguage: the system's language, English, Spanish or German
+    QLabel* classLabel;          // lblClass, "Class code"
+    QLineEdit* classBox;         // txtClass: the class code, upper case, or empty for no class
+    QListWidget* categoryList;   // List1
+    QPushButton* editButton;     // cmdEdit
+    QPushButton* hofButton;      // cmdhof
+    QPushButton* helpButton;     // cmdhelp
+    QPushButton* onlineButton;   // cmdmakeq, "Make online questions"
+    QPushButton* tabbedButton;   // cmdTabbed, "Make 50 tabbed questions"
+    QPushButton* okButton;       // cmdOK
 
 protected:
     // A language change shows at once, laid out anew.
@@ -100,7 +100,7 @@ protected:
 private:
     struct NumberBox {
         QLineEdit* box = nullptr;
-        int value = 0;     // the last number the box held
+        int value = 0; // the last number the box held
     };
     void build();
     void retranslate();

@@ -19,7 +19,8 @@ QUrl classUrl(const QUrl& base, const QString& code, const QString& rest)
     return url;
 }
 
-ClassReporter::ClassReporter(ProgressStore& store, ClassLink* link) : store_(store), link_(link) {}
+ClassReporter::ClassReporter(ProgressStore& store, ClassLink* link) : store_(store), link_(link)
+{}
 
 ClassLink::Done ClassReporter::later(std::function<void(const LinkReply&)> step)
 {
@@ -120,7 +121,7 @@ void ClassReporter::delivered(const QueuedReport& report, const LinkReply& reply
         break;
     default:
         unreachable(base_, reply, true);
-        round_.clear();   // the rest wait for the next round
+        round_.clear(); // the rest wait for the next round
         break;
     }
     sendNext();

@@ -71,10 +71,10 @@ private:
     ClassLink* link_;
     QUrl base_;
     QList<QueuedReport> round_;
-    QSet<QString> skipped_;   // codes the service does not know, this round
+    QSet<QString> skipped_; // codes the service does not know, this round
     bool busy_ = false;
     bool again_ = false;
-    QString fetchCode_;       // a practice set to fetch once the round is over
+    QString fetchCode_; // a practice set to fetch once the round is over
     QUrl fetchBase_;
     bool toldUnreachable_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

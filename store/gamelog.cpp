@@ -18,8 +18,8 @@ Problem GameLog::fail(const QString& reason)
 {
     if (std::exchange(failed_, true))
         return std::nullopt;
-    return Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), reason)
-               + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
+    return Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), reason) +
+           QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
 }
 
 Problem GameLog::clear()

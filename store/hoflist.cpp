@@ -59,8 +59,7 @@ public:
         bool ok = false;
         const int v = token.toInt(&ok);
         if (!ok || v < kLo16 || v > kHi16) {
-            problem_ =
-                Texts::tr("line %1 holds \"%2\" where a whole number belongs").arg(at_).arg(*line);
+            problem_ = Texts::tr("line %1 holds \"%2\" where a whole number belongs").arg(at_).arg(*line);
             return std::nullopt;
         }
         return v;
@@ -108,8 +107,8 @@ std::optional<HofEntry> readEntry(HofReader& in)
         return std::nullopt;
     // What the file cannot hold is changed as it is read, so that the list in
     // memory is what a save writes back.
-    return HofEntry{*score,        gameField(fileSafeText(*game)), *pct, fileSafeText(*name),
-                    fileSafeText(*date), *extra};
+    return HofEntry{*score, gameField(fileSafeText(*game)), *pct, fileSafeText(*name), fileSafeText(*date),
+                    *extra};
 }
 
 QUrl onlineBase(const QUrl& baseUrl)
@@ -139,7 +138,7 @@ Problem HallOfFame::load()
     const QString name = this->name();
     const QString file = path_;
     if (!QFile::exists(file))
-        return std::nullopt;   // no game has entered the list yet
+        return std::nullopt; // no game has entered the list yet
     const Result<QString> text = readTextFile(file);
     if (const Problem why = text.problem())
         return Texts::tr("%1 cannot be read: %2").arg(name, *why);
@@ -163,14 +162,13 @@ Problem HallOfFame::load()
             table[size_t(read + 1)] = *entry;
         }
         if (problem.isEmpty() && *stored > kHofPlaces)
-            problem =
-                Texts::tr("it counts %1 entries where the list holds %2").arg(*stored).arg(kHofPlaces);
+            problem = Texts::tr("it counts %1 entries where the list holds %2").arg(*stored).arg(kHofPlaces);
     }
     entries = table;
     count = read;
     if (!problem.isEmpty())
-        return Texts::tr("%1 is damaged: %2.").arg(name, problem) + QStringLiteral("\r\n")
-               + Texts::tr("The hall of fame keeps the entries read before that point (%1).").arg(read);
+        return Texts::tr("%1 is damaged: %2.").arg(name, problem) + QStringLiteral("\r\n") +
+               Texts::tr("The hall of fame keeps the entries read before that point (%1).").arg(read);
     return std::nullopt;
 }
 
@@ -213,9 +211,9 @@ QStringList HallOfFame::lines() const
     QStringList lines{Texts::tr(kHofHeader)};
     for (int i = 1; i <= std::clamp(count, 0, kHofPlaces); ++i) {
         const HofEntry& e = entries[size_t(i)];
-        lines << QString::number(i).rightJustified(3) + QString::number(e.score).rightJustified(8)
-                     + QString::number(e.pct).rightJustified(4) + QStringLiteral("  ")
-                     + e.name.left(kNameColumn).leftJustified(kNameColumn) + u' ' + shownHofDate(e.date);
+        lines << QString::number(i).rightJustified(3) + QString::number(e.score).rightJustified(8) +
+                     QString::number(e.pct).rightJustified(4) + QStringLiteral("  ") +
+                     e.name.left(kNameColumn).leftJustified(kNameColumn) + u' ' + shownHofDate(e.date);
     }
     return lines;
 }
@@ -236,20 +234,18 @@ int enterHof(HallOfFame& hof, HofWindows& ui, const NewEntry& entry, const QUrl&
     for (int i = kHofPlaces; i > place; --i)
         hof.entries[size_t(i)] = hof.entries[size_t(i - 1)];
     const NameChoice player = ui.nameEntry(place);
-    hof.entries[size_t(place)] = HofEntry{entry.score,
-                                          gameField(entry.game.trimmed()),
-                                          entry.percent,
-                                          QString::number(entry.maxdif) + QStringLiteral("  ") + fileSafeText(player.name),
-                                          entry.date,
-                                          entry.extra};
+    hof.entries[size_t(place)] = HofEntry{
+        entry.score,   gameField(entry.game.trimmed()),
+        entry.percent, QString::number(entry.maxdif) + QStringLiteral("  ") + fileSafeText(player.name),
+        entry.date,    entry.extra};
     if (hof.count < kHofPlaces)
         hof.count = std::max(hof.count, 0) + 1;
     if (player.online) {
         // A place below the online list's is the player's problem to hear about.
         if (place > kOnlinePlaces)
             ui.tell(Texts::tr("Must be in top 5 of local HOF to be entered online"));
-        else if (const Problem problem
-                 = ui.open(hofSubmissionUrl(baseUrl, entry.score, player.name, entry.maxdif, player.email)))
+        else if (const Problem problem =
+                     ui.open(hofSubmissionUrl(baseUrl, entry.score, player.name, entry.maxdif, player.email)))
             ui.tell(*problem);
     }
     ui.showList();
@@ -286,10 +282,10 @@ QUrl onlineHofUrl(const QUrl& baseUrl)
 QUrl hofSubmissionUrl(const QUrl& baseUrl, int score, const QString& name, int maxdif, const QString& email)
 {
     QUrl url = onlineBase(baseUrl);
-    url.setQuery(QStringLiteral("game=") + QString::fromLatin1(kGameCode) + QStringLiteral("&a=")
-                 + QString::number(score) + QStringLiteral("&b=")
-                 + encoded(name + QStringLiteral(" dif=") + QString::number(maxdif))
-                 + QStringLiteral("&c=") + encoded(email));
+    url.setQuery(QStringLiteral("game=") + QString::fromLatin1(kGameCode) + QStringLiteral("&a=") +
+                 QString::number(score) + QStringLiteral("&b=") +
+                 encoded(name + QStringLiteral(" dif=") + QString::number(maxdif)) + QStringLiteral("&c=") +
+                 encoded(email));
     return url;
 }
 

@@ -20,12 +20,12 @@ namespace brev {
 
 // One entry of the list.
 struct HofEntry {
-    int score = 0;     // difficulty-adjusted score
-    QString game;      // project code, exactly 8 characters, space-padded
-    int pct = 0;       // percentage of correct answers
-    QString name;      // maxdif, two spaces, the player's name: "3  Ann"
-    QString date;      // month/day/year
-    int extra = 0;     // spare; the game passes 0
+    int score = 0; // difficulty-adjusted score
+    QString game;  // project code, exactly 8 characters, space-padded
+    int pct = 0;   // percentage of correct answers
+    QString name;  // maxdif, two spaces, the player's name: "3  Ann"
+    QString date;  // month/day/year
+    int extra = 0; // spare; the game passes 0
 };
 
 inline constexpr int kHofPlaces = 30;
@@ -45,7 +45,7 @@ public:
     explicit HallOfFame(QString path) : path_(std::move(path)) {}
 
     HofTable entries{};
-    int count = 0;   // entries in use, 0..30
+    int count = 0; // entries in use, 0..30
 
     // Reads the file; a missing file reads nothing (no game has entered the
     // list yet).
@@ -73,7 +73,7 @@ private:
 struct NameChoice {
     QString name;
     QString email;
-    bool online = false;   // submit the entry to the online hall of fame
+    bool online = false; // submit the entry to the online hall of fame
 };
 
 // What entering a score asks of the windows.
@@ -92,12 +92,12 @@ public:
 
 // A finished game's score as the list takes it.
 struct NewEntry {
-    int score = 0;       // difficulty-adjusted
-    QString game;        // the project code, "brev"
+    int score = 0; // difficulty-adjusted
+    QString game;  // the project code, "brev"
     int percent = 0;
     int extra = 0;
     int maxdif = 1;
-    QString date;        // today, month/day/year
+    QString date; // today, month/day/year
 };
 
 // Offers a finished game's score to the list: places it (place 30 falls off),

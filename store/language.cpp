@@ -69,7 +69,7 @@ bool useLanguage(const QString& language, const QString& qtCatalogues)
     remove(now.qt);
     now.language = QString::fromLatin1(kLanguages[0].code);
     if (language == now.language)
-        return true;   // the texts as the code writes them
+        return true; // the texts as the code writes them
     if (!isLanguage(language))
         return false;
     auto game = std::make_unique<QTranslator>();

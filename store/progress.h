@@ -19,10 +19,10 @@ inline constexpr int kMasteryWindow = 5;
 
 // One judged item of a question: an answer about one president.
 struct JudgedItem {
-    int record = 0;      // the president's record number (1..45)
-    QString president;   // his name as the records hold it
+    int record = 0;    // the president's record number (1..45)
+    QString president; // his name as the records hold it
     bool right = false;
-    int points = 0;      // the points the item earned
+    int points = 0; // the points the item earned
 };
 
 // One judged question: its category, the points won of those possible, and
@@ -44,28 +44,28 @@ struct PresidentEntry {
 // A player's answers about one president.
 struct PresidentHistory {
     int record = 0;
-    QString name;          // as the latest answer recorded it
-    int answered = 0;      // every answer ever recorded
+    QString name;     // as the latest answer recorded it
+    int answered = 0; // every answer ever recorded
     int right = 0;
-    QList<bool> recent;    // the latest answers, newest first, at most kMasteryWindow
+    QList<bool> recent; // the latest answers, newest first, at most kMasteryWindow
 };
 
 // A player's questions in one category, counted by how they went.
 struct CategoryAccuracy {
     int category = 0;
-    int answered = 0;      // questions judged
-    int right = 0;         // every point possible won
-    int partlyRight = 0;   // some of them
+    int answered = 0;    // questions judged
+    int right = 0;       // every point possible won
+    int partlyRight = 0; // some of them
 };
 
 // A finished game of a player.
 struct GameResult {
     qint64 game = 0;
-    QDateTime started;    // UTC
-    QDateTime finished;   // UTC
+    QDateTime started;  // UTC
+    QDateTime finished; // UTC
     int score = 0;
     int possible = 0;
-    int percent = 0;      // score of possible, rounded down as the game does; 0 when nothing was possible
+    int percent = 0; // score of possible, rounded down as the game does; 0 when nothing was possible
     bool practice = false;
     bool endedEarly = false;
 };

@@ -16,7 +16,7 @@ Result<bool> ProgressStore::outboxReady()
     if (off_ || access_ == Access::ReadOnly)
         return false;
     if (open_ && !QFileInfo::exists(file_))
-        closeConnection();   // deleted since: a new history
+        closeConnection(); // deleted since: a new history
     if (const Problem problem = open())
         return failure(*problem);
     return true;
@@ -32,10 +32,9 @@ bool ProgressStore::insertReport(QSqlQuery& q, const QueuedReport& report, const
     q.addBindValue(report.game);
     q.addBindValue(when.toUTC().toString(Qt::ISODate));
     q.addBindValue(QString::fromUtf8(report.json));
-    return q.exec()
-           && q.exec(QStringLiteral("DELETE FROM outbox WHERE id NOT IN"
-                                    " (SELECT id FROM outbox ORDER BY id DESC LIMIT %1)")
-                         .arg(kOutboxReports));
+    return q.exec() && q.exec(QStringLiteral("DELETE FROM outbox WHERE id NOT IN"
+                                             " (SELECT id FROM outbox ORDER BY id DESC LIMIT %1)")
+                                  .arg(kOutboxReports));
 }
 
 Result<QList<QueuedReport>> ProgressStore::waitingReports()

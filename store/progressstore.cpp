@@ -15,12 +15,17 @@ namespace brev {
 namespace {
 
 constexpr char kDriver[] = "QSQLITE";
-constexpr qint64 kApplicationId = 0x42524556;   // "BREV"
+constexpr qint64 kApplicationId = 0x42524556; // "BREV"
 
 // SQLite's primary result codes, as Qt SQL passes them on.
 enum SqliteCode {
-    SqliteBusy = 5, SqliteLocked = 6, SqliteReadOnly = 8, SqliteCorrupt = 11, SqliteFull = 13,
-    SqliteCantOpen = 14, SqliteNotADb = 26,
+    SqliteBusy = 5,
+    SqliteLocked = 6,
+    SqliteReadOnly = 8,
+    SqliteCorrupt = 11,
+    SqliteFull = 13,
+    SqliteCantOpen = 14,
+    SqliteNotADb = 26,
 };
 
 // The file systems on which SQLite's write-ahead log is not safe: its shared
@@ -28,8 +33,8 @@ enum SqliteCode {
 bool onNetworkFileSystem(const QString& file)
 {
     const QByteArray type = QStorageInfo(QFileInfo(file).absolutePath()).fileSystemType();
-    static const QByteArrayList network{"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "afs",
-                                        "ceph", "glusterfs", "fuse.sshfs", "lustre"};
+    static const QByteArrayList network{"nfs", "nfs4", "cifs",      "smb3",       "smbfs", "9p",
+                                        "afs", "ceph", "glusterfs", "fuse.sshfs", "lustre"};
     return network.contains(type);
 }
 
@@ -92,11 +97,11 @@ Failure ProgressStore::switchOff(const QString& what, bool fileThere)
     closeConnection();
     game_ = 0;
     if (access_ == Access::ReadOnly)
-        off_ = what;   // a report, with no game to go on
+        off_ = what; // a report, with no game to go on
     else
-        off_ = what + u' '
-               + (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
-                            : tr("The game goes on without recording progress."));
+        off_ = what + u' ' +
+               (fileThere ? tr("The game goes on without recording progress, and leaves the file as it is.")
+                          : tr("The game goes on without recording progress."));
     return failure(*off_);
 }
 
@@ -116,12 +121,10 @@ Failure ProgressStore::failed(const char* doing, const QSqlError& error)
         break;
     case SqliteCorrupt:
     case SqliteNotADb:
-        what = tr("The progress file %1 is damaged or is not a database (%2).")
-                   .arg(shown, error.databaseText());
+        what =
+            tr("The progress file %1 is damaged or is not a database (%2).").arg(shown, error.databaseText());
         break;
-    case SqliteFull:
-        what = tr("The progress file %1 cannot grow: the disk is full.").arg(shown);
-        break;
+    case SqliteFull: what = tr("The progress file %1 cannot grow: the disk is full.").arg(shown); break;
     case SqliteCantOpen:
         what = tr("The progress file %1 cannot be opened (%2).").arg(shown, error.databaseText());
         break;
@@ -152,7 +155,7 @@ Problem ProgressStore::open()
     if (info.exists() && !info.isFile())
         return switchOff(tr("The progress file %1 cannot be opened: it is not a file.").arg(shown), true);
     if (!info.exists() && access_ == Access::ReadOnly) {
-        noFile_ = true;   // nothing recorded yet; a report never makes the file
+        noFile_ = true; // nothing recorded yet; a report never makes the file
         return std::nullopt;
     }
 
@@ -164,8 +167,8 @@ Problem ProgressStore::open()
     db_.setConnectOptions(options);
     if (!db_.open())
         return failed(QT_TR_NOOP("opening it"), db_.lastError());
-    if (access_ == Access::ReadOnly && !readableAsIs()
-        && !QFileInfo::exists(file_ + QStringLiteral("-wal"))) {
+    if (access_ == Access::ReadOnly && !readableAsIs() &&
+        !QFileInfo::exists(file_ + QStringLiteral("-wal"))) {
         // A write-ahead-log file in a folder the reader cannot write: SQLite
         // cannot make the log's index beside it. With no log left to merge
         // into it, the file alone holds the whole history.
@@ -256,15 +259,14 @@ Result<bool> ProgressStore::checkSchema()
                          true);
     const bool tablesRead =
         q.exec(QStringLiteral("SELECT id, player, started, practice, finished, score, possible, ended_early"
-                              " FROM games LIMIT 0"))
-        && q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, record, president,"
-                                 " correct, points FROM items LIMIT 0"))
-        && (version < 2
-            || q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, points, possible"
-                                     " FROM questions LIMIT 0")))
-        && (version < 3
-            || (q.exec(QStringLiteral("SELECT id, code, game, made, report FROM outbox LIMIT 0"))
-                && q.exec(QStringLiteral("SELECT code, presidents, unknown FROM classes LIMIT 0"))));
+                              " FROM games LIMIT 0")) &&
+        q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, record, president,"
+                              " correct, points FROM items LIMIT 0")) &&
+        (version < 2 ||
+         q.exec(QStringLiteral("SELECT id, game, question, asked, player, category, points, possible"
+                               " FROM questions LIMIT 0"))) &&
+        (version < 3 || (q.exec(QStringLiteral("SELECT id, code, game, made, report FROM outbox LIMIT 0")) &&
+                         q.exec(QStringLiteral("SELECT code, presidents, unknown FROM classes LIMIT 0"))));
     if (!tablesRead) {
         const int code = q.lastError().nativeErrorCode().toInt() & 0xff;
         if (code == SqliteBusy || code == SqliteLocked || code == SqliteCorrupt || code == SqliteNotADb)
@@ -313,7 +315,7 @@ constexpr char kQuestionsFromItems[] =
     "SELECT game, question, MIN(asked) AS asked, MIN(player) AS player, MIN(category) AS category,"
     " SUM(correct) AS points, COUNT(*) AS possible FROM items GROUP BY game, question";
 
-}   // namespace
+} // namespace
 
 // Runs the statements, then COMMIT, in the transaction begun; all or none.
 Problem ProgressStore::runInTransaction(const QStringList& statements, const char* doing)
@@ -339,7 +341,7 @@ Problem ProgressStore::createSchema()
     // existing file.
     const Result<bool> fresh = checkSchema();
     if (!fresh)
-        return fresh.problem();   // closing the file ended the transaction
+        return fresh.problem(); // closing the file ended the transaction
     if (!*fresh) {
         q.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
@@ -401,8 +403,8 @@ Problem ProgressStore::prepareWriting()
     // waiting for the disk, readers never wait for the writer, and a crash
     // loses at most the latest questions, never the file. Not on a network
     // file system, where SQLite's rollback journal stays.
-    if (!onNetworkFileSystem(file_) && q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && q.next()
-        && q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+    if (!onNetworkFileSystem(file_) && q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && q.next() &&
+        q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
         q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     insertQuestion_ = std::make_unique<QSqlQuery>(db_);
     if (!insertQuestion_->prepare(
@@ -424,7 +426,7 @@ Problem ProgressStore::beginGame(const QString& player, const QDateTime& when, b
     if (off_ || access_ == Access::ReadOnly)
         return std::nullopt;
     if (open_ && !QFileInfo::exists(file_))
-        closeConnection();   // deleted since: a new history
+        closeConnection(); // deleted since: a new history
     if (auto problem = open())
         return problem;
     QSqlQuery q(db_);
@@ -580,10 +582,10 @@ Result<QList<PresidentHistory>> ProgressStore::presidentHistories(const QString&
             out.append({q.value(0).toInt(), QString(), q.value(1).toInt(), q.value(2).toInt(), {}});
     QSqlQuery recent(db_);
     recent.setForwardOnly(true);
-    bool read = succeeded(q)
-                && recent.prepare(QStringLiteral("SELECT correct, president FROM items WHERE player = ?"
-                                                 " AND record = ? ORDER BY id DESC LIMIT %1")
-                                      .arg(kMasteryWindow));
+    bool read =
+        succeeded(q) && recent.prepare(QStringLiteral("SELECT correct, president FROM items WHERE player = ?"
+                                                      " AND record = ? ORDER BY id DESC LIMIT %1")
+                                           .arg(kMasteryWindow));
     for (auto it = out.begin(); read && it != out.end(); ++it) {
         recent.bindValue(0, name);
         recent.bindValue(1, it->record);
@@ -628,7 +630,7 @@ Result<QList<CategoryAccuracy>> ProgressStore::categoryAccuracy(const QString& p
     if (q.exec())
         while (q.next())
             out.append(CategoryAccuracy{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
-                                         q.value(3).toInt()});
+                                        q.value(3).toInt()});
     if (!succeeded(q)) {
         return failed(QT_TR_NOOP("reading the answers in each category"), q.lastError());
     }

@@ -71,8 +71,8 @@ class ProgressStore {
 
 public:
     enum class Access {
-        ReadWrite,   // the game: records, creates a missing file
-        ReadOnly,    // reports (the command line): never writes; a missing file is an empty history
+        ReadWrite, // the game: records, creates a missing file
+        ReadOnly,  // reports (the command line): never writes; a missing file is an empty history
     };
 
     // file: the database's path, normally kProgressFile in the program directory.
@@ -97,8 +97,8 @@ public:
     // when it ended early), under the player's name as it stands at its end
     // (the name entry's): the game and all its questions move to it.
     // With a report, the report goes into the outbox in the same transaction.
-    Problem finishGame(const QString& player, int score, int possible, bool endedEarly,
-                       const QDateTime& when, const QueuedReport* report = nullptr);
+    Problem finishGame(const QString& player, int score, int possible, bool endedEarly, const QDateTime& when,
+                       const QueuedReport* report = nullptr);
 
     // The outbox and the classes' practice sets (store/progressoutbox.cpp).
     // Like the recording calls, they do nothing once the store is off; the
@@ -156,10 +156,10 @@ private:
     std::unique_ptr<QSqlQuery> insertQuestion_;
     std::unique_ptr<QSqlQuery> insertItem_;
     bool open_ = false;
-    bool noFile_ = false;      // read-only access to a file that is not there
+    bool noFile_ = false; // read-only access to a file that is not there
     Problem off_;
-    int version_ = 0;          // the open file's schema version
-    qint64 game_ = 0;          // the begun game, 0 when none
+    int version_ = 0; // the open file's schema version
+    qint64 game_ = 0; // the begun game, 0 when none
     QString player_;
     int question_ = 0;
 };

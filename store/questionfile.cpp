@@ -27,8 +27,9 @@ Problem QuestionFile::append(const QByteArray& bytes, bool truncate)
     if ((f.open(mode) && f.write(bytes) == bytes.size() && f.flush()) || std::exchange(failed_, true))
         return std::nullopt;
     // In a game the question file is the log, and the player hears of it as the log.
-    return Texts::tr("The log file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path_), f.errorString())
-           + QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
+    return Texts::tr("The log file %1 cannot be written: %2")
+               .arg(QDir::toNativeSeparators(path_), f.errorString()) +
+           QStringLiteral("\r\n") + Texts::tr("The game goes on without it.");
 }
 
 Problem QuestionFile::start(const QString& dateLine)

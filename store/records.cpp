@@ -295,8 +295,10 @@ Problem readAddOn(Records& records, const QString& path, bool inPlay)
         return std::nullopt;
     const QString shown = QFileInfo(path).fileName();
     const auto keepBase = [&](const QString& why) {
-        return why + QStringLiteral("\r\n") + Texts::tr("The game goes on with the %1 presidents of %2.")
-                         .arg(records.baseRecords).arg(QString::fromLatin1(kDataFile));
+        return why + QStringLiteral("\r\n") +
+               Texts::tr("The game goes on with the %1 presidents of %2.")
+                   .arg(records.baseRecords)
+                   .arg(QString::fromLatin1(kDataFile));
     };
     const Result<QString> text = readTextFile(path);
     if (const Problem why = text.problem())
@@ -304,7 +306,8 @@ Problem readAddOn(Records& records, const QString& path, bool inPlay)
     const Result<RecordFile> read = parseRecords(*text, shown, records.baseRecords + 1, -1);
     if (!read)
         return keepBase(*read.problem());
-    std::vector<President> table(records.presidents.begin(), records.presidents.begin() + records.baseRecords + 1);
+    std::vector<President> table(records.presidents.begin(),
+                                 records.presidents.begin() + records.baseRecords + 1);
     table.insert(table.end(), read->records.begin(), read->records.end());
     table.emplace_back();
     records.presidents = RecordTable(std::move(table));

@@ -31,7 +31,7 @@ struct President {
     QString party;
     QString spare2;
     QString opponent;
-    QString quotation;       // item "spare3" of the file: a quotation of the president ("Who said it?")
+    QString quotation; // item "spare3" of the file: a quotation of the president ("Who said it?")
     int spareNum2 = 0;
     QString quotationSource; // item "spare4": where the quotation comes from (document or speech, and date)
     QString secState;
@@ -47,7 +47,7 @@ struct President {
     bool servedApart() const { return term.contains(u','); }
 };
 
-inline constexpr int kRecords = 41;        // records 1..41 of the data file
+inline constexpr int kRecords = 41; // records 1..41 of the data file
 inline constexpr int kItemsPerRecord = 25;
 inline constexpr char kDataFile[] = "brev.dat";
 // The add-on beside it: the presidents after 1993, records 42 on, in the
@@ -80,9 +80,9 @@ private:
 class Records {
 public:
     RecordTable presidents;
-    int baseRecords = 0;     // records 1..baseRecords come from the data file, the rest from the add-on
+    int baseRecords = 0; // records 1..baseRecords come from the data file, the rest from the add-on
     QString linkbase;
-    QString addOnLinkbase;   // the add-on's base address for its records' links
+    QString addOnLinkbase; // the add-on's base address for its records' links
 
     // The records a game draws from: 1..inPlay().
     int inPlay() const { return inPlay_; }

@@ -25,7 +25,7 @@ constexpr int kLo16 = -32768;
 constexpr int kHi16 = 32767;
 constexpr std::array<int, 5> kFirstSlots{0, 1, 3, 2, 4};
 constexpr std::array<int, 5> kSecondSlots{5, 6, 7, 8, 9};
-constexpr int kMaxQuestions = 10;    // what the setup screen allows
+constexpr int kMaxQuestions = 10; // what the setup screen allows
 constexpr int kMaxDifficulty = 3;
 
 QByteArray slotLine(const Settings& s, const std::array<int, 5>& order, int WindowPlace::*field)
@@ -43,8 +43,8 @@ QByteArray backgroundLine(const QString& name)
     QString bare = name;
     bare.replace(u'\r', u' ').replace(u'\n', u' ');
     const auto edgeSpace = [](QChar c) { return c == u' ' || c == u'\t'; };
-    if (bare.contains(u',') || bare.startsWith(u'"')
-        || (!bare.isEmpty() && (edgeSpace(bare.front()) || edgeSpace(bare.back()))))
+    if (bare.contains(u',') || bare.startsWith(u'"') ||
+        (!bare.isEmpty() && (edgeSpace(bare.front()) || edgeSpace(bare.back()))))
         return quoted(bare) + "\r\n";
     return bare.toLatin1() + "\r\n";
 }
@@ -120,12 +120,10 @@ private:
                            .arg(shownValue(bad));
             break;
         case ItemReader::Fault::NotANumber:
-            problem_ = Texts::tr("line %1 holds \"%2\" where a whole number belongs")
-                           .arg(line)
-                           .arg(shownValue(bad));
+            problem_ =
+                Texts::tr("line %1 holds \"%2\" where a whole number belongs").arg(line).arg(shownValue(bad));
             break;
-        default:
-            problem_ = Texts::tr("it ends early (line %1)").arg(in_.line());
+        default: problem_ = Texts::tr("it ends early (line %1)").arg(in_.line());
         }
     }
 
@@ -179,14 +177,16 @@ Problem SettingsStore::loadIni()
     const QString keptName = name + QStringLiteral(".bad");
     const QString kept = path(keptName);
     if (!QFile::exists(file))
-        return std::nullopt;   // a new player starts from the defaults
+        return std::nullopt; // a new player starts from the defaults
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
         // The next save would replace a file nobody could read: move it aside first.
         QFile::remove(kept);
-        const QString keptNote = QFile::rename(file, kept)
-            ? Texts::tr("The file is kept as %1.").arg(keptName)
-            : Texts::tr("It could not be kept as %1 and will be replaced at the next save.").arg(keptName);
+        const QString keptNote =
+            QFile::rename(file, kept)
+                ? Texts::tr("The file is kept as %1.").arg(keptName)
+                : Texts::tr("It could not be kept as %1 and will be replaced at the next save.")
+                      .arg(keptName);
         return Texts::tr("%1 cannot be read: %2%3The game starts with the default settings.%3%4")
             .arg(name, f.errorString(), QStringLiteral("\r\n"), keptNote);
     }
@@ -194,7 +194,7 @@ Problem SettingsStore::loadIni()
     f.close();
 
     SettingsReader in(latin1Text(bytes));
-    Settings r = s;   // values read so far replace the defaults one by one
+    Settings r = s; // values read so far replace the defaults one by one
     int reservedA = 0;
     int reservedB = 0;
     if (in.number(r.mindif))
@@ -232,9 +232,9 @@ Problem SettingsStore::loadIni()
     if (in.failed()) {
         // The first save would overwrite what followed the damage: keep the file.
         const auto why = saveFileAtomically(kept, bytes);
-        const QString keptNote = !why
-            ? Texts::tr("The damaged file is kept as %1.").arg(keptName)
-            : Texts::tr("The damaged file could not be kept as %1: %2").arg(keptName, *why);
+        const QString keptNote =
+            !why ? Texts::tr("The damaged file is kept as %1.").arg(keptName)
+                 : Texts::tr("The damaged file could not be kept as %1: %2").arg(keptName, *why);
         return Texts::tr("%1 is damaged: %2.%3Settings after that point take their default values.%3%4")
             .arg(name, in.problem(), QStringLiteral("\r\n"), keptNote);
     }
@@ -349,8 +349,8 @@ QUrl SettingsStore::hofBaseUrl() const
     // address, so nothing else (a file, a script, a typo) is ever opened.
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        || url.host().isEmpty() || url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty())
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        url.host().isEmpty() || url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty())
         return fallback;
     return url;
 }

@@ -84,7 +84,7 @@ private:
     Problem savePlusValue(const QString& key, const QVariant& value, const QString& unsaved);
 
     QString dir_;
-    std::optional<QString> classCode_;   // chosen on the setup screen this run
+    std::optional<QString> classCode_; // chosen on the setup screen this run
 };
 
 } // namespace brev

@@ -17,7 +17,9 @@ Problem Sounds::loadList(const QString& name)
     QFile f(QDir(dir_).filePath(name));
     if (!f.open(QIODevice::ReadOnly)) {
         soundOn_ = 0;
-        return QStringLiteral("%1 %2\r\ngetMedia %3").arg(static_cast<int>(f.error())).arg(f.errorString(), name);
+        return QStringLiteral("%1 %2\r\ngetMedia %3")
+            .arg(static_cast<int>(f.error()))
+            .arg(f.errorString(), name);
     }
     ItemReader in(latin1Text(f.readAll()));
     f.close();

@@ -14,22 +14,24 @@ class SoundPlayer;
 
 // Sound effects by number: the sound list decides what each sounds like.
 enum Sfx {
-    SfxBarPickedUp = 0,    // a bar held down to be dragged
-    SfxBarClicked = 1,     // a bar clicked, or dropped on a portrait
-    SfxBarDropped = 2,     // a bar dropped on a description
-    SfxLetterFound = 3,    // a typed letter is in the hidden name
-    SfxOddOneRight = 4,    // the odd one out found
-    SfxCorrect = 5,        // a right answer
-    SfxWrongPick = 6,      // a wrong odd one out, a letter not in the name
-    SfxWrong = 8,          // a wrong answer, answers with errors, too many tries
-    SfxHallOfFame = 9,     // a place in the hall of fame
+    SfxBarPickedUp = 0, // a bar held down to be dragged
+    SfxBarClicked = 1,  // a bar clicked, or dropped on a portrait
+    SfxBarDropped = 2,  // a bar dropped on a description
+    SfxLetterFound = 3, // a typed letter is in the hidden name
+    SfxOddOneRight = 4, // the odd one out found
+    SfxCorrect = 5,     // a right answer
+    SfxWrongPick = 6,   // a wrong odd one out, a letter not in the name
+    SfxWrong = 8,       // a wrong answer, answers with errors, too many tries
+    SfxHallOfFame = 9,  // a place in the hall of fame
 };
 
 class Sounds {
 public:
     // player: plays a file; soundOn: the settings' switch (turned off here
     // when sound fails); dir: where the list and the wave files are.
-    Sounds(SoundPlayer& player, int& soundOn, QString dir) : player_(player), soundOn_(soundOn), dir_(std::move(dir)) {}
+    Sounds(SoundPlayer& player, int& soundOn, QString dir)
+        : player_(player), soundOn_(soundOn), dir_(std::move(dir))
+    {}
 
     // Reads the sound list; a short list keeps the
     // names it has, a list that cannot be read turns sound off and is a problem.

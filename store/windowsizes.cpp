@@ -9,7 +9,7 @@ namespace brev {
 Problem WindowSizes::apply(SizedWindow& window, int slot, SizeMode mode)
 {
     if (busy_) {
-        busy_ = false;   // the size event that our own change raised
+        busy_ = false; // the size event that our own change raised
         return std::nullopt;
     }
     if (slot == SlotScore || slot < 0 || slot >= kWindowSlots)
@@ -40,8 +40,8 @@ Problem WindowSizes::apply(SizedWindow& window, int slot, SizeMode mode)
         // A window laid out again at the size it already had leaves the file
         // as it is: rewriting identical settings only costs the opening window
         // a synchronous disk write.
-        if (place.state != before.state || place.backcolor != before.backcolor
-            || place.width != before.width || place.height != before.height)
+        if (place.state != before.state || place.backcolor != before.backcolor ||
+            place.width != before.width || place.height != before.height)
             problem = store_.save();
     }
     busy_ = false;

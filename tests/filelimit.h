@@ -11,7 +11,7 @@ public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);   // report the error, do not end the process
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN); // report the error, do not end the process
         rlimit lower = old_;
         lower.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &lower);

@@ -7,8 +7,7 @@
 #include <QProcess>
 #include <QTcpSocket>
 
-namespace hofdtest
-{
+namespace hofdtest {
 
 // Starts the service on 127.0.0.1; returns its port, or 0 when it did not start.
 // With a log file its log goes there: a test busy with many clients does not

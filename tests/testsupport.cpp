@@ -131,7 +131,8 @@ QByteArray Fixture::read(const QString& name) const
 
 QStringList Fixture::logLines() const
 {
-    QStringList lines = QString::fromLatin1(read(QStringLiteral("brevquiz.log"))).split(QStringLiteral("\r\n"));
+    QStringList lines =
+        QString::fromLatin1(read(QStringLiteral("brevquiz.log"))).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

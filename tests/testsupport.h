@@ -42,8 +42,8 @@ public:
     void ok(const QString& text) override;
     bool yesNo(const QString& text) override;
     QStringList texts;
-    std::deque<bool> answers;                       // yes/no answers, "yes" when empty
-    std::function<void(const QString&)> onMessage;  // runs while the "box" is open
+    std::deque<bool> answers;                      // yes/no answers, "yes" when empty
+    std::function<void(const QString&)> onMessage; // runs while the "box" is open
 };
 
 class TestSound : public SoundPlayer {
@@ -93,9 +93,9 @@ public:
     ChosenDraw(Program& program, QList<int> records, QList<double> numbers = {})
         : ItemDraw(program.records, program.session.itemUse, program.random), records_(std::move(records)),
           numbers_(std::move(numbers))
-    {
-    }
-    int pick(int category, Chosen& chosen, int slot, PickRule rule, const std::function<bool(int)>& suits) override;
+    {}
+    int pick(int category, Chosen& chosen, int slot, PickRule rule,
+             const std::function<bool(int)>& suits) override;
     double uniform() override;
 
 private:
@@ -217,29 +217,25 @@ struct TestSetup : SetupDialog {
     explicit TestSetup(Program& p, QWidget* parent = nullptr)
         : SetupDialog(p.settings, p.records, p.session, p.questionFile, p.messages, p.clock,
                       p.path(QString::fromLatin1(kHelpFile)), setupOpeners(p), parent)
-    {
-    }
+    {}
 };
 
 struct TestHallOfFame : HallOfFameWindow {
     explicit TestHallOfFame(Program& p, QWidget* parent = nullptr)
         : HallOfFameWindow(p.hof, p.messages, p.shell, p.settings.hofBaseUrl(), parent)
-    {
-    }
+    {}
 };
 
 struct TestNameEntry : NameEntryDialog {
     TestNameEntry(Program& p, int place, QWidget* parent = nullptr)
         : NameEntryDialog(p.settings.settings, p.sounds, place, parent)
-    {
-    }
+    {}
 };
 
 struct TestEditor : DataEditorWindow {
     explicit TestEditor(Program& p, QWidget* parent = nullptr)
         : DataEditorWindow(p.records, p.dir, p.messages, p.shell, parent)
-    {
-    }
+    {}
 };
 
 } // namespace brev::test
@@ -267,11 +263,11 @@ inline Asked askInWindow(Program& p, QuestionModel& question)
 }
 
 // In a ModalDriver step: the window w as Type, or the step fails (closing w).
-#define EXPECT_WINDOW(Type, var, w)                                                            \
-    auto* var = qobject_cast<Type*>(w);                                                        \
-    if (!var) {                                                                                \
-        w->close();                                                                            \
-        QFAIL("expected the " #Type " window, got " + w->objectName().toLatin1());             \
+#define EXPECT_WINDOW(Type, var, w)                                                                          \
+    auto* var = qobject_cast<Type*>(w);                                                                      \
+    if (!var) {                                                                                              \
+        w->close();                                                                                          \
+        QFAIL("expected the " #Type " window, got " + w->objectName().toLatin1());                           \
     }
 
 } // namespace brev::test

@@ -36,7 +36,8 @@ void walk(QAccessibleInterface* node, const QString& window, QStringList& faults
     if (!node || depth > 30)
         return;
     const QAccessible::State s = node->state();
-    const QString id = window + QLatin1Char('/') + (node->object() ? node->object()->objectName() : QString()) +
+    const QString id = window + QLatin1Char('/') +
+                       (node->object() ? node->object()->objectName() : QString()) +
                        QStringLiteral(" (role %1)").arg(int(node->role()));
     if (s.focusable && !s.invisible && node->text(QAccessible::Name).trimmed().isEmpty())
         faults << id + QStringLiteral(": no name");
@@ -152,7 +153,7 @@ void TstAccessible::namesFollowThePlay()
     QTest::keyClick(&w, Qt::Key_Z);
     QTest::keyClick(&w, Qt::Key_Q);
     QCOMPARE(w.lettersLabel->accessibleName(),
-             QStringLiteral("Wrong letters: Z Q. 4 tries left"));   // six tries at difficulty 1
+             QStringLiteral("Wrong letters: Z Q. 4 tries left")); // six tries at difficulty 1
     // The window itself has the focus and tells both.
     QCOMPARE(w.accessibleDescription(),
              w.nameLabel->accessibleName() + QStringLiteral(". ") + w.lettersLabel->accessibleName());
@@ -160,16 +161,15 @@ void TstAccessible::namesFollowThePlay()
 
 void TstAccessible::focusStartsFirstAndTabReads_data()
 {
-    QTest::addColumn<int>("category");   // a question window's; 0: the window named by the row
+    QTest::addColumn<int>("category"); // a question window's; 0: the window named by the row
     QTest::addColumn<QString>("first");
     // Where Tab goes from the first control on, back to it; empty: not checked.
     QTest::addColumn<QStringList>("tabs");
     QTest::newRow("mchoice") << 1 << "choice0" << QStringList{};
     // From the top bar of the staircase down, then the descriptions.
-    QTest::newRow("qmatch") << 4 << "Btn1_4"
-                            << QStringList{"Btn1_3",   "Btn1_2",   "Btn1_1",   "Btn1_0",   "Label2_0",
-                                           "Label2_1", "Label2_2", "Label2_3", "Label2_4", "cmdhelp",
-                                           "Command1", "Command2"};
+    QTest::newRow("qmatch") << 4 << "Btn1_4" << QStringList{"Btn1_3",   "Btn1_2",   "Btn1_1",   "Btn1_0",
+                                                            "Label2_0", "Label2_1", "Label2_2", "Label2_3",
+                                                            "Label2_4", "cmdhelp",  "Command1", "Command2"};
     // A bar first, though the portraits above the bars come first in the reading.
     QTest::newRow("imatch") << 11 << "Btn1_0" << QStringList{};
     QTest::newRow("qsort") << 12 << "List1" << QStringList{};
@@ -177,9 +177,9 @@ void TstAccessible::focusStartsFirstAndTabReads_data()
     QTest::newRow("NameMe") << 21 << "NameMe" << QStringList{};
     QTest::newRow("quote") << 29 << "choice0" << QStringList{"cmdhelp", "Command1", "Text1"};
     // The setup screen reads its left column, the list on the right, then the buttons' row.
-    const QStringList setupTabs{"nquestion", "Check1",  "cmbLanguage", "txtClass", "cmdmakeq", "cmdTabbed",
-                                "List1",     "cmdEdit", "cmdhof",      "cmdhelp",  "cmdOK",    "chkBonus",
-                                "chkLater"};
+    const QStringList setupTabs{"nquestion", "Check1",   "cmbLanguage", "txtClass", "cmdmakeq",
+                                "cmdTabbed", "List1",    "cmdEdit",     "cmdhof",   "cmdhelp",
+                                "cmdOK",     "chkBonus", "chkLater"};
     const QString firsts[] = {"tmaxdif", "Command1", "cmdOK", "Name1", "cmbitem", "playButton"};
     for (int i = 0; i < kOtherWindows.size(); ++i)
         QTest::newRow(qPrintable(kOtherWindows[i])) << 0 << firsts[i] << (i == 0 ? setupTabs : QStringList{});

@@ -29,7 +29,8 @@ void TstAtspi::barsReadAndPressedOverTheBus()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QProcess client;
     client.setProcessChannelMode(QProcess::ForwardedChannels);
-    client.start(qEnvironmentVariable("ATSPI_PYTHON", QStringLiteral("python3")), {QStringLiteral(ATSPI_SCRIPT), w.bars[0]->text()});
+    client.start(qEnvironmentVariable("ATSPI_PYTHON", QStringLiteral("python3")),
+                 {QStringLiteral(ATSPI_SCRIPT), w.bars[0]->text()});
     QTRY_VERIFY_WITH_TIMEOUT(client.state() == QProcess::NotRunning, 30000);
     QCOMPARE(client.exitCode(), 0);
     QVERIFY(w.bars[0]->held());

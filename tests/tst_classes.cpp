@@ -13,11 +13,10 @@
 
 using namespace Qt::StringLiterals;
 
-class TestClasses : public QObject
-{
+class TestClasses : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void presidentsAsTheRecordsName();
     void readersLanguage_data();
     void readersLanguage();

@@ -52,7 +52,10 @@ void TestClassReports::reportOfAGame()
                              QStringLiteral("  Tess Tester "),
                              QDateTime(QDate(2026, 12, 8), QTime(21, 1, 2, 700), Qt::OffsetFromUTC, 3600),
                              QDateTime(QDate(2026, 12, 8), QTime(20, 9, 41), Qt::UTC),
-                             6, 10, true, {sort, skipped, nobody}};
+                             6,
+                             10,
+                             true,
+                             {sort, skipped, nobody}};
     QCOMPARE(classReportJson(report),
              QByteArray(R"({"ended":"2026-12-08T20:09:41Z","format":1,)"
                         R"("game":"3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b",)"
@@ -138,9 +141,10 @@ void TestClassReports::outboxAnswers()
     QCOMPARE(f.link->requests.size(), 4);
     QCOMPARE(waitingGames(p.progress), (QStringList{"game-a", "game-b"}));
     QCOMPARE(told.size(), 2);
-    QCOMPARE(told[1], QStringLiteral("The class code K7P2QX is not known to the hall-of-fame service at "
-                                     "http://localhost:8642: check it with your teacher. Reports for that code "
-                                     "wait on this computer until it is known."));
+    QCOMPARE(told[1],
+             QStringLiteral("The class code K7P2QX is not known to the hall-of-fame service at "
+                            "http://localhost:8642: check it with your teacher. Reports for that code "
+                            "wait on this computer until it is known."));
 
     f.link->replies = {reply(201, R"({"stored":true,"assignment":[4,1,2,3,46]})"),
                        reply(400, R"({"error":"questions[0].items[0].president: 46 is not a president"})")};
@@ -218,16 +222,16 @@ void TestClassReports::gamesReportAndPracticeTheClassSet()
     std::sort(choices.begin(), choices.end());
     QCOMPARE(choices, (QList<int>{17, 18, 19, 20}));
     QCOMPARE(waitingGames(p.progress), QStringList());
-    QCOMPARE(f.link->requests.size(), 3);   // the first post found the service down
+    QCOMPARE(f.link->requests.size(), 3); // the first post found the service down
     const QJsonObject first = QJsonDocument::fromJson(f.link->requests[1].body).object();
     const QJsonObject practice = QJsonDocument::fromJson(f.link->requests[2].body).object();
     QCOMPARE(first.value("practice"), QJsonValue(false));
     QCOMPARE(practice.value("practice"), QJsonValue(true));
     QCOMPARE(practice.value("player").toString(), QStringLiteral("Ada"));
     QCOMPARE(QJsonDocument(practice.value("questions").toArray()).toJson(QJsonDocument::Compact),
-             QByteArray(R"([{"category":1,"items":[{"president":)" + QByteArray::number(asked)
-                        + R"(,"right":true}],"kind":"multiple-choice","points":5,"possible":5,)"
-                        + R"("skipped":false}])"));
+             QByteArray(R"([{"category":1,"items":[{"president":)" + QByteArray::number(asked) +
+                        R"(,"right":true}],"kind":"multiple-choice","points":5,"possible":5,)" +
+                        R"("skipped":false}])"));
     QVERIFY(first.value("game").toString() != practice.value("game").toString());
 }
 
@@ -241,8 +245,8 @@ void TestClassReports::setupBoxTakesTheCodeAlphabet()
         QCOMPARE(setup.classBox->accessibleName(), QStringLiteral("Class code"));
         QVERIFY(!setup.classBox->toolTip().isEmpty());
         QTest::keyClicks(setup.classBox, QStringLiteral("k7p2"));
-        QTest::keyClicks(setup.classBox, QStringLiteral("0O1I!-"));   // look-alikes and others: refused
-        QTest::keyClicks(setup.classBox, QStringLiteral("qxz"));      // a seventh: refused
+        QTest::keyClicks(setup.classBox, QStringLiteral("0O1I!-")); // look-alikes and others: refused
+        QTest::keyClicks(setup.classBox, QStringLiteral("qxz"));    // a seventh: refused
         QCOMPARE(setup.classBox->text(), QStringLiteral("K7P2QX"));
         setup.accept();
     }
@@ -278,7 +282,7 @@ void TestClassReports::progressNamesTheClassSet()
     QCOMPARE(classPracticeText({1, 3, 5, 7, 9, 11, 13, 15}, set),
              QStringLiteral("Class practice: Washington, Jefferson, Monroe, Jackson, William Henry Harrison, "
                             "and 3 more"));
-    QCOMPARE(classPracticeText({44}, set), QString());   // not in play
+    QCOMPARE(classPracticeText({44}, set), QString()); // not in play
 
     Fixture f;
     ProgressWindow window(f.program->progress, QStringLiteral("Ada"), set, QStringList(), nullptr,
@@ -313,7 +317,7 @@ void TestClassReports::reportsOverLoopback()
     QVERIFY(make.waitForFinished(10000) && make.exitCode() == 0);
     const QStringList made = QString::fromUtf8(make.readAllStandardOutput()).trimmed().split(u' ');
     QCOMPARE(made.size(), 2);
-    QTcpServer probe;   // a free port, where nothing listens yet
+    QTcpServer probe; // a free port, where nothing listens yet
     QVERIFY(probe.listen(QHostAddress::LocalHost));
     const quint16 port = probe.serverPort();
     probe.close();
@@ -327,7 +331,8 @@ void TestClassReports::reportsOverLoopback()
     const QString code = made.first();
     const auto queue = [&f, &code](const QString& game) {
         const QueuedReport report = lincolnReport(code, game);
-        QVERIFY(!f.program->progress.beginGame(QStringLiteral("Ada"), QDateTime::currentDateTimeUtc(), false));
+        QVERIFY(
+            !f.program->progress.beginGame(QStringLiteral("Ada"), QDateTime::currentDateTimeUtc(), false));
         QVERIFY(!f.program->progress.finishGame(QStringLiteral("Ada"), 5, 5, false,
                                                 QDateTime::currentDateTimeUtc(), &report));
     };
@@ -340,9 +345,10 @@ void TestClassReports::reportsOverLoopback()
     QCOMPARE(waitingGames(f.program->progress), QStringList{first});
 
     QProcess service;
-    QCOMPARE(hofdtest::startHofd(service, database, {"--listen", QStringLiteral("127.0.0.1:%1").arg(port)}), port);
+    QCOMPARE(hofdtest::startHofd(service, database, {"--listen", QStringLiteral("127.0.0.1:%1").arg(port)}),
+             port);
     queue(second);
-    queue(first);   // the same game again
+    queue(first); // the same game again
     reporter.sendWaiting(base);
     QTRY_VERIFY_WITH_TIMEOUT(reporter.idle(), 10000);
     QCOMPARE(waitingGames(f.program->progress), QStringList());

@@ -64,12 +64,14 @@ void TstDatafile::roundTripsThroughWriteAndRead()
     fx.program->records.presidents.edit(8).name = QStringLiteral("George 'Big' Washington");
 
     test::Fixture back(1, fx.program->dir);
-    QCOMPARE(readRecords(back.program->records, back.program->path(QStringLiteral("brev.dat"))), std::nullopt);
+    QCOMPARE(readRecords(back.program->records, back.program->path(QStringLiteral("brev.dat"))),
+             std::nullopt);
     QCOMPARE(back.program->records.inPlay(), 41);
     QCOMPARE(back.program->records.linkbase, fx.program->records.linkbase);
     QCOMPARE(back.program->records.presidents.size(), fx.program->records.presidents.size());
     for (size_t i = 0; i < back.program->records.presidents.size(); ++i)
-        QVERIFY2(back.program->records.presidents[i] == fx.program->records.presidents[i], qPrintable(QString::number(i)));
+        QVERIFY2(back.program->records.presidents[i] == fx.program->records.presidents[i],
+                 qPrintable(QString::number(i)));
 
     // The file has one line per record, the base address, then one link per line.
     const QList<QByteArray> ls = lines(fx.read(QStringLiteral("brev.dat")));
@@ -101,14 +103,15 @@ void TstDatafile::readsItemSyntax()
     // Quoted commas and line breaks stay, an unquoted text stops at its comma,
     // spaces around items go, "" is empty, and trailing junk after a closing
     // quote is dropped. Every field holds its own value, so a swap shows.
-    ls[0] = "  \"Washington, George\" ,\"s1\",x,  1789 ,Term one, 1732,\"Feb\"junk,7,\"Adams\",\"Westmoreland\","
-            "\"Virginia\",2,\"Martha\",\"s2\",\"Federalist\",\"none\",\"s3\",-5,\"s4\",\"Jefferson\",\"Knox\","
-            "\"Randolph\",\"Jay,\r\nRutledge\",\"\",3";
+    ls[0] =
+        "  \"Washington, George\" ,\"s1\",x,  1789 ,Term one, 1732,\"Feb\"junk,7,\"Adams\",\"Westmoreland\","
+        "\"Virginia\",2,\"Martha\",\"s2\",\"Federalist\",\"none\",\"s3\",-5,\"s4\",\"Jefferson\",\"Knox\","
+        "\"Randolph\",\"Jay,\r\nRutledge\",\"\",3";
     // The link section may hold several links on a line.
     const QByteArray l1 = ls[42], l2 = ls[43];
     ls[42] = l1 + "," + l2;
     ls.removeAt(43);
-    fx.write(QStringLiteral("brev.dat"), "\xEF\xBB\xBF" + joined(ls));   // after a byte-order mark
+    fx.write(QStringLiteral("brev.dat"), "\xEF\xBB\xBF" + joined(ls)); // after a byte-order mark
     QCOMPARE(readRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))), std::nullopt);
     const President& p = fx.program->records.presidents[1];
     QCOMPARE(p.name, QStringLiteral("Washington, George"));
@@ -149,8 +152,8 @@ void TstDatafile::rejectsDamagedFiles_data()
     QTest::newRow("empty") << QByteArray("") << "record 1 of 41 stops before item 1 (name)";
     QTest::newRow("too few records") << joined(ls.mid(0, 40))
                                      << "ends early: record 41 of 41 stops before item 1 (name)";
-    QTest::newRow("record cut short")
-        << joined(ls.mid(0, 11)) + ls[11].left(ls[11].indexOf("\"May")) << "record 12 of 41 stops before item 7 (birth)";
+    QTest::newRow("record cut short") << joined(ls.mid(0, 11)) + ls[11].left(ls[11].indexOf("\"May"))
+                                      << "record 12 of 41 stops before item 7 (birth)";
     QTest::newRow("no link section") << joined(ls.mid(0, 41)) << "the link section is missing";
     QTest::newRow("links cut short") << joined(ls.mid(0, 60)) << "before the link of record 19 of 41";
     QList<QByteArray> bad = ls;
@@ -160,23 +163,27 @@ void TstDatafile::rejectsDamagedFiles_data()
     bad = ls;
     bad[40] = bad[40].left(bad[40].lastIndexOf(',')) + ",40000";
     QTest::newRow("beyond 16 bits")
-        << joined(bad) << "record 41, item 25 (dif) holds \"40000\", which is out of range (-32768 to 32767) (line 41)";
+        << joined(bad)
+        << "record 41, item 25 (dif) holds \"40000\", which is out of range (-32768 to 32767) (line 41)";
     bad = ls;
     bad[2].replace(",1800,", "," + QByteArray(1 << 20, '7') + ",");
-    QTest::newRow("a megabyte of digits") << joined(bad) << "holds \"7777777777777777777777777777777777777777...\"";
+    QTest::newRow("a megabyte of digits")
+        << joined(bad) << "holds \"7777777777777777777777777777777777777777...\"";
     QTest::newRow("only commas") << joined(QList<QByteArray>(83, QByteArray(24, ',')))
                                  << "is damaged: record 1 (line 1) has no name";
     bad = ls;
     bad.insert(41, ls[0]);
-    QTest::newRow("a 42nd record") << joined(bad) << "is damaged: line 60 holds more after the link of record 41";
+    QTest::newRow("a 42nd record") << joined(bad)
+                                   << "is damaged: line 60 holds more after the link of record 41";
     bad = ls;
     bad[4] += ",\"extra\"";
-    QTest::newRow("a record with 26 items") << joined(bad) << "is damaged: record 5 (line 5) holds more than 25 items";
+    QTest::newRow("a record with 26 items")
+        << joined(bad) << "is damaged: record 5 (line 5) holds more than 25 items";
     QTest::newRow("ends inside a quoted text")
         << joined(ls.mid(0, 11)) + ls[11].left(ls[11].indexOf("May"))
         << "ends inside a quoted text: record 12, item 7 (birth), opens a double quote on line 12";
-    QTest::newRow("last link left open") << joined(ls).chopped(3)
-                                         << "the link of record 41 opens a double quote on line 83";
+    QTest::newRow("last link left open")
+        << joined(ls).chopped(3) << "the link of record 41 opens a double quote on line 83";
 }
 
 void TstDatafile::rejectsDamagedFiles()
@@ -192,14 +199,14 @@ void TstDatafile::rejectsDamagedFiles()
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(QStringLiteral("brev.dat")), qPrintable(*error));
     QVERIFY2(error->contains(expected), qPrintable(*error));
-    QCOMPARE(fx.program->records.presidents[3].name, QStringLiteral("Kept"));   // the table stays as it was
+    QCOMPARE(fx.program->records.presidents[3].name, QStringLiteral("Kept")); // the table stays as it was
     QVERIFY(error->size() < 300);
 }
 
 void TstDatafile::readsAddOnOrGoesOnWithout_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected");   // empty: the add-on reads
+    QTest::addColumn<QString>("expected"); // empty: the add-on reads
     const QList<QByteArray> ls = lines(sampleFile());
     const QByteArray base = ls[41];
     QTest::newRow("two records") << joined({ls[0], ls[1], base, ls[42], ls[43]}) << QString();
@@ -213,12 +220,12 @@ void TstDatafile::readsAddOnOrGoesOnWithout_data()
     QTest::newRow("letters for a number")
         << joined({ls[0], bad, base, ls[42], ls[43]})
         << "record 43, item 4 (termKey) holds \"17x6\", which is not a whole number (line 2)";
-    QTest::newRow("a record with 26 items") << joined({ls[0] + ",\"extra\"", base, ls[42]})
-                                            << "record 42 (line 1) holds more than 25 items";
-    QTest::newRow("more after the links") << joined({ls[0], base, ls[42], ls[43]})
-                                          << "line 4 holds more after the link of record 42";
-    QTest::newRow("ends inside a quoted text") << ls[0].left(ls[0].indexOf("-1796"))
-                                               << "record 42, item 5 (term), opens a double quote on line 1";
+    QTest::newRow("a record with 26 items")
+        << joined({ls[0] + ",\"extra\"", base, ls[42]}) << "record 42 (line 1) holds more than 25 items";
+    QTest::newRow("more after the links")
+        << joined({ls[0], base, ls[42], ls[43]}) << "line 4 holds more after the link of record 42";
+    QTest::newRow("ends inside a quoted text")
+        << ls[0].left(ls[0].indexOf("-1796")) << "record 42, item 5 (term), opens a double quote on line 1";
 }
 
 // The add-on's records follow the data file's and keep their numbers in
@@ -244,7 +251,8 @@ void TstDatafile::readsAddOnOrGoesOnWithout()
         QCOMPARE(c.records.linkOf(43), QStringLiteral("https://example.org/wiki/President_2"));
         QCOMPARE(c.session.itemUse.size(), size_t(44));
         // Written back the same, with the portrait names that follow the records' numbers.
-        QCOMPARE(addOnText(c.records), QByteArray(content).replace("brev1.gif", "brev43.gif").replace("brev2.gif", "brev44.gif"));
+        QCOMPARE(addOnText(c.records),
+                 QByteArray(content).replace("brev1.gif", "brev43.gif").replace("brev2.gif", "brev44.gif"));
         QCOMPARE(dataText(c.records), sampleFile());
         c.records.setLaterPresidents(false);
         QCOMPARE(c.records.inPlay(), 41);
@@ -278,7 +286,8 @@ void TstDatafile::failedWriteKeepsOldFile()
     test::Fixture fx;
     fx.loadSampleRecords();
     fx.write(QStringLiteral("notadir"), "old");
-    const QStringList said = test::told(writeRecords(fx.program->records, fx.program->path(QStringLiteral("notadir/brev.dat"))));
+    const QStringList said =
+        test::told(writeRecords(fx.program->records, fx.program->path(QStringLiteral("notadir/brev.dat"))));
     QCOMPARE(said.size(), 1);
     QVERIFY(said[0].startsWith(QStringLiteral("brev.dat could not be saved: ")));
     QCOMPARE(fx.read(QStringLiteral("notadir")), QByteArray("old"));
@@ -292,7 +301,8 @@ void TstDatafile::fullDiskKeepsOldFile()
     QCOMPARE(writeRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))), std::nullopt);
     QStringList said;
     const QByteArray before = fx.read(QStringLiteral("brev.dat"));
-    fx.program->records.presidents.edit(41).court = QString(200, u'x');   // a little longer: held in the write buffer
+    fx.program->records.presidents.edit(41).court =
+        QString(200, u'x'); // a little longer: held in the write buffer
     {
         test::FileSizeLimit limit(before.size());
         said = test::told(writeRecords(fx.program->records, fx.program->path(QStringLiteral("brev.dat"))));

@@ -82,7 +82,7 @@ void TstEditor::difficultyClampsAtOnce()
     QCOMPARE(w.difficultyBox->text(), shown);
     QCOMPARE(f.program->records.presidents[1].dif, stored);
     QCOMPARE(w.browser().changed(), typed != QLatin1String("x"));
-    QTest::keyClick(w.difficultyBox, Qt::Key_Return);   // Enter in the box closes nothing
+    QTest::keyClick(w.difficultyBox, Qt::Key_Return); // Enter in the box closes nothing
     QVERIFY(w.isVisible());
 }
 
@@ -125,7 +125,7 @@ void TstEditor::savingAndMaxdif()
         if (ok)
             QTest::mouseClick(w.okButton, Qt::LeftButton);
         else
-            w.close();   // the close box
+            w.close(); // the close box
         QVERIFY(!w.isVisible());
         QCOMPARE(f.program->settings.settings.maxdif, 2);
         QCOMPARE(rewritten(f), ok);
@@ -143,7 +143,7 @@ void TstEditor::linkAndPortrait()
     w.show();
     QCOMPARE(w.linkButton->text(), QStringLiteral("George_Washington"));
     QCOMPARE(w.imageBox->text(), QStringLiteral("brev1.gif"));
-    QVERIFY(w.imageBox->isReadOnly());   // an edit would be kept nowhere
+    QVERIFY(w.imageBox->isReadOnly()); // an edit would be kept nowhere
     QVERIFY(w.portrait->isHidden());   // brev1.gif is not in the directory
     QTest::mouseClick(w.linkButton, Qt::LeftButton);
     QCOMPARE(f.shell->urls, QStringList{f.program->records.linkbase + QStringLiteral("George_Washington")});
@@ -173,7 +173,7 @@ void TstEditor::pagesToTheAddOnAndSavesItThere()
     emit w.recordList->activated(44);
     QCOMPARE(w.browser().record(), 45);
     QCOMPARE(w.facts[DataEditorWindow::Term]->text(), QStringLiteral("Term: 2021-2025"));
-    QVERIFY(w.portrait->isVisible());   // brev46.gif
+    QVERIFY(w.portrait->isVisible()); // brev46.gif
     QTest::mouseClick(w.linkButton, Qt::LeftButton);
     QCOMPARE(f.shell->urls, QStringList{"https://en.wikipedia.org/wiki/Joe_Biden"});
     w.difficultyBox->selectAll();

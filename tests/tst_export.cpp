@@ -114,8 +114,8 @@ void TestExport::tabbedRefusedWithoutTabbedCategories()
 {
     Fixture f;
     Program& ctx = *f.program;
-    ctx.settings.settings.catenabled[11] = -1;   // portraits
-    ctx.settings.settings.catenabled[12] = -1;   // sorting
+    ctx.settings.settings.catenabled[11] = -1; // portraits
+    ctx.settings.settings.catenabled[12] = -1; // sorting
     f.write(QString::fromLatin1(kLogFile), "earlier game\r\n");
     TestSetup s(ctx);
     s.show();
@@ -125,7 +125,7 @@ void TestExport::tabbedRefusedWithoutTabbedCategories()
     QCOMPARE(ctx.session.mode == RunMode::TabbedExport, false);
     QCOMPARE(s.questionsBox->text(), QStringLiteral("5"));
     QCOMPARE(f.logLines(), QStringList{"earlier game"});
-    s.categoryList->item(6)->setSelected(true);   // a matching category is enough
+    s.categoryList->item(6)->setSelected(true); // a matching category is enough
     QTest::mouseClick(s.tabbedButton, Qt::LeftButton);
     QCOMPARE(ctx.session.mode == RunMode::TabbedExport, true);
 }
@@ -146,7 +146,7 @@ void TestExport::tabbedGameWithSortingAsksMore()
     Game(ctx.settings, ctx.session, ctx.log, questions, ctx.draw).askQuestions(ui);
     QCOMPARE(ctx.session.questionsWritten, 50);
     QVERIFY2(ui.asked > 50, qPrintable(QString::number(ui.asked)));
-    QCOMPARE(file.count("\r\n"), 51);   // the date and 50 questions
+    QCOMPARE(file.count("\r\n"), 51); // the date and 50 questions
     QCOMPARE(file.count('\t'), 50 * 5);
     QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kLogFile))));
 }
@@ -185,17 +185,20 @@ void TestExport::commandLineWritesWhatAGameWrites()
     const QStringList args{"--dir", f.program->dir, "--export", online ? "online" : "tabbed", "--seed", seed};
     const Run run = brevallo(args + QStringList{"--out", f.path(QStringLiteral("out.txt"))});
     QCOMPARE(run.status, 0);
-    QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kLogFile))));   // the program's log is left alone
+    QVERIFY(!QFile::exists(f.path(QString::fromLatin1(kLogFile)))); // the program's log is left alone
     const QByteArray exported = f.read(QStringLiteral("out.txt"));
     if (online)
-        QCOMPARE(brevallo(args).out, exported);   // standard output by default
-    const bool bonusDrawn =
-        exported.contains("\nODDOUT\r") || exported.contains("\nMULTQ\r") || exported.contains("\nWho said this? -- ");
+        QCOMPARE(brevallo(args).out, exported); // standard output by default
+    const bool bonusDrawn = exported.contains("\nODDOUT\r") || exported.contains("\nMULTQ\r") ||
+                            exported.contains("\nWho said this? -- ");
     QCOMPARE(bonusDrawn, bonus);
 
     // The game runs with the program's own random source and clock.
-    Seams seams{std::make_unique<SeededRandom>(seed.toULongLong()), std::make_unique<TestMessages>(),
-                std::make_unique<TestSound>(), std::make_unique<TestShell>(), std::make_unique<SystemClock>(),
+    Seams seams{std::make_unique<SeededRandom>(seed.toULongLong()),
+                std::make_unique<TestMessages>(),
+                std::make_unique<TestSound>(),
+                std::make_unique<TestShell>(),
+                std::make_unique<SystemClock>(),
                 nullptr};
     Program ctx(f.program->dir, std::move(seams));
     (void)ctx.loadSettings();
@@ -213,16 +216,17 @@ void TestExport::commandLineWritesWhatAGameWrites()
     for (int i = 0; i < 400; ++i)
         driver.then([&](QWidget* w) {
             ++windows;
-            w->close();   // the close box skips the question
+            w->close(); // the close box skips the question
         });
     WindowGameUi ui(ctx);
     Game(ctx.settings, ctx.session, ctx.log, ctx.questionFile, ctx.draw).play(ui);
     QVERIFY(windows >= (online ? 12 : 50));
     const QByteArray played = f.read(QString::fromLatin1(kLogFile));
     QCOMPARE(exported.split('\n'), played.split('\n'));
-    const qsizetype blocks = played.count("\nMULT\r") + played.count("\nMATCH\r") + played.count("\nIMATCH\r")
-                             + played.count("\nODDOUT\r") + played.count("\nMULTQ\r");
-    QCOMPARE(online ? blocks : played.count("\r\n"), online ? 12 : 51);   // the date comes first
+    const qsizetype blocks = played.count("\nMULT\r") + played.count("\nMATCH\r") +
+                             played.count("\nIMATCH\r") + played.count("\nODDOUT\r") +
+                             played.count("\nMULTQ\r");
+    QCOMPARE(online ? blocks : played.count("\r\n"), online ? 12 : 51); // the date comes first
 }
 
 // Each run's status and message on standard error; standard output holds the
@@ -257,21 +261,21 @@ void TestExport::commandLineFaults_data()
     QTest::addRow("sorting_only_online") << online << 18 << "" << QByteArray() << 0 << "";
     QTest::addRow("no_settings") << online << 1 << "brev.INI" << QByteArray() << 1
                                  << "/brev.INI is missing: the export takes its question categories from it.";
-    QTest::addRow("damaged_settings") << online << 1 << "brev.INI" << QByteArray(" 1  x ") << 1
-                                      << "brevallo: brev.INI is damaged: ";
+    QTest::addRow("damaged_settings")
+        << online << 1 << "brev.INI" << QByteArray(" 1  x ") << 1 << "brevallo: brev.INI is damaged: ";
     QTest::addRow("no_records") << online << 1 << "brev.dat" << QByteArray() << 1
                                 << "brevallo: The data file brev.dat cannot be read: ";
-    QTest::addRow("damaged_records")
-        << online << 1 << "brev.dat" << QByteArray("\"George Washington\",\"\",") << 1
-        << "brevallo: The data file brev.dat ends early: record 1 of 41";
+    QTest::addRow("damaged_records") << online << 1 << "brev.dat" << QByteArray("\"George Washington\",\"\",")
+                                     << 1 << "brevallo: The data file brev.dat ends early: record 1 of 41";
     QTest::addRow("full_output") << online + QStringList{">/dev/full"} << 1 << "" << QByteArray() << 1
                                  << "brevallo: the questions could not be written to standard output.";
     // The export's own options without the export: refused, not a game started.
-    QTest::addRow("questions_without_export") << QStringList{"--questions", "5", "--quit-after-start"} << 1
-                                              << "" << QByteArray() << 2
-                                              << "brevallo: --questions and --out go with --export";
-    QTest::addRow("out_without_export") << QStringList{"--out", "DIR/q.txt", "--quit-after-start"} << 1 << ""
-                                        << QByteArray() << 2 << "brevallo: --questions and --out go with --export";
+    QTest::addRow("questions_without_export")
+        << QStringList{"--questions", "5", "--quit-after-start"} << 1 << "" << QByteArray() << 2
+        << "brevallo: --questions and --out go with --export";
+    QTest::addRow("out_without_export")
+        << QStringList{"--out", "DIR/q.txt", "--quit-after-start"} << 1 << "" << QByteArray() << 2
+        << "brevallo: --questions and --out go with --export";
 }
 
 void TestExport::commandLineFaults()
@@ -304,7 +308,7 @@ void TestExport::onlineWithBonusWritesEveryBlockAsked()
     Program& ctx = *f.program;
     QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
     ctx.session.resetUsage(ctx.records.inPlay());
-    ctx.settings.settings.catenabled[1] = -1;   // one type of the list, then the bonus ones
+    ctx.settings.settings.catenabled[1] = -1; // one type of the list, then the bonus ones
     ctx.settings.setBonusQuestions(true, ctx.session.bonusLeftOut);
     QByteArray file;
     QuestionFile questions(&file);
@@ -331,9 +335,12 @@ void TestExport::exportIsTheSameInEveryLanguage_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("seed");
-    QTest::addRow("online 1") << "online" << "1";
-    QTest::addRow("online 42") << "online" << "42";
-    QTest::addRow("tabbed 7") << "tabbed" << "7";
+    QTest::addRow("online 1") << "online"
+                              << "1";
+    QTest::addRow("online 42") << "online"
+                               << "42";
+    QTest::addRow("tabbed 7") << "tabbed"
+                              << "7";
 }
 
 // A German or Spanish system, or language=de in brevplus.ini, changes the
@@ -351,8 +358,8 @@ void TestExport::exportIsTheSameInEveryLanguage()
     german.write(QString::fromLatin1(kPlusSettingsFile), "[game]\nbonusQuestions=true\nlanguage=de\n");
     const auto exported = [&](const Fixture& at, const QString& lang) {
         const QString out = at.path(QStringLiteral("out-%1.txt").arg(lang));
-        const QStringList args{"--dir", at.program->dir, "--export", mode, "--seed", seed, "--questions",
-                               "40"};
+        const QStringList args{"--dir", at.program->dir, "--export", mode, "--seed",
+                               seed,    "--questions",   "40"};
         const Run run = brevallo(args + QStringList{"--out", out}, lang);
         QFile file(out);
         return run.status == 0 && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -52,13 +52,16 @@ Game stubGame(Fixture& f)
 struct FakeUi : GameUi {
     explicit FakeUi(Program& c) : ctx(c) {}
     Program& ctx;
-    QList<int> asked;                       // categories, in order
+    QList<int> asked; // categories, in order
     QList<Screen> screens;
     int setups = 0;
     bool haveWindows = true;
-    std::function<void(Screen)> onOpen;     // what the "screen" does
-    std::function<void(int)> onSetup;       // what the player does on setup (1-based call)
-    struct Hof { int adjusted; int percent; };
+    std::function<void(Screen)> onOpen; // what the "screen" does
+    std::function<void(int)> onSetup;   // what the player does on setup (1-based call)
+    struct Hof {
+        int adjusted;
+        int percent;
+    };
     QList<Hof> hof;
 
     Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn&) override
@@ -80,10 +83,7 @@ struct FakeUi : GameUi {
         return true;
     }
     void tell(const QString& text) override { ctx.messages.ok(text); }
-    void enterHof(int a, int p) override
-    {
-        hof << Hof{a, p};
-    }
+    void enterHof(int a, int p) override { hof << Hof{a, p}; }
 };
 
 // A random number that floor(r x 19) turns into k.
@@ -125,12 +125,12 @@ private slots:
 void TestGameLoop::adjustedScoreRoundsHalfToEven()
 {
     QCOMPARE(adjustedScore(35, 2, 70), 49);
-    QCOMPARE(adjustedScore(5, 1, 50), 2);     // 2.5
-    QCOMPARE(adjustedScore(15, 1, 50), 8);    // 7.5
-    QCOMPARE(adjustedScore(25, 3, 100), 75);  // a perfect game at difficulty 3
+    QCOMPARE(adjustedScore(5, 1, 50), 2);    // 2.5
+    QCOMPARE(adjustedScore(15, 1, 50), 8);   // 7.5
+    QCOMPARE(adjustedScore(25, 3, 100), 75); // a perfect game at difficulty 3
     QCOMPARE(adjustedScore(0, 3, 0), 0);
-    QCOMPARE(adjustedScore(7, 1, 50), 4);     // 3.5
-    QCOMPARE(adjustedScore(2000000000, 3, 100), 32767);   // held at the 16-bit bound, no overflow
+    QCOMPARE(adjustedScore(7, 1, 50), 4);               // 3.5
+    QCOMPARE(adjustedScore(2000000000, 3, 100), 32767); // held at the 16-bit bound, no overflow
 }
 
 void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()
@@ -139,7 +139,7 @@ void TestGameLoop::drawMapsZeroToOneAndSkipsDisabled()
     Program& ctx = *f.program;
     for (int k = 1; k <= 18; ++k)
         ctx.settings.settings.catenabled[k] = (k == 7 || k == 1 || k == 18) ? -1 : 0;
-    ctx.settings.settings.catenabled[0] = -1;   // never drawn on its own
+    ctx.settings.settings.catenabled[0] = -1; // never drawn on its own
     ctx.settings.settings.nquestions = 4;
     // 0 -> 1; 2 is off: draw again; 18; the top of the range is 18 too; 7.
     f.random->script = {0.0, drawOf(2), drawOf(18), 0.99999, drawOf(7)};
@@ -165,7 +165,7 @@ void TestGameLoop::categoryOneHasDoubleWeight()
     Program& ctx = *f.program;
     ctx.settings.settings.catenabled[1] = -1;
     ctx.settings.settings.catenabled[2] = -1;
-    ctx.settings.settings.catenabled[9] = 5;     // any non-zero value is on
+    ctx.settings.settings.catenabled[9] = 5; // any non-zero value is on
     ctx.settings.settings.nquestions = 8000;
     FakeUi ui(ctx);
     stubGame(f).askQuestions(ui);
@@ -188,7 +188,7 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
         ui.onOpen = [&](Screen) { f.program->log.write(QStringLiteral("asked"), 1); };
         stubGame(f).play(ui);
         QCOMPARE(f.logLines(), (QStringList{"---- Question 1", "asked", "---- Question 2", "asked",
-                                           "---- Question 3", "asked"}));
+                                            "---- Question 3", "asked"}));
     }
     {
         // A log that cannot be written is told once, after the question that met it.
@@ -201,7 +201,7 @@ void TestGameLoop::questionHeadersOnlyOutsideExport()
         ui.onOpen = [&](Screen) { toldWhenOpened << QString::number(f.messages->texts.size()); };
         stubGame(f).play(ui);
         QCOMPARE(toldWhenOpened, (QStringList{"0", "1"}));
-        QCOMPARE(f.messages->texts.size(), 2);   // and the final score
+        QCOMPARE(f.messages->texts.size(), 2); // and the final score
         QVERIFY(f.messages->texts[0].startsWith(QStringLiteral("The log file ")));
     }
     {
@@ -252,7 +252,7 @@ void TestGameLoop::categoryWithoutScreenCountsAsAsked()
     stubGame(f).ask(ui2, 19);
     stubGame(f).ask(ui2, 99);
     stubGame(f).ask(ui2, -4);
-    stubGame(f).ask(ui2, 20);   // odd one out: opened through the seam
+    stubGame(f).ask(ui2, 20); // odd one out: opened through the seam
     stubGame(f).ask(ui2, kQuoteCategory);
     QCOMPARE(f.messages->texts, (QStringList{"No question set for Name", "No question set for ",
                                              "No question set for ", "No question set for "}));
@@ -265,7 +265,7 @@ void TestGameLoop::noCategoryOpensSetupAndContinues()
     Fixture f;
     Program& ctx = *f.program;
     ctx.settings.settings.nquestions = 2;
-    ctx.settings.settings.catenabled[0] = -1;    // not one of 1..18: does not count
+    ctx.settings.settings.catenabled[0] = -1; // not one of 1..18: does not count
     ctx.settings.settings.catenabled[20] = -1;
     FakeUi ui(ctx);
     // The first visit to setup changes nothing, the second enables category 5.
@@ -289,7 +289,7 @@ void TestGameLoop::tabbedModeCountsWrittenLines()
     Fixture f;
     Program& ctx = *f.program;
     ctx.session.mode = RunMode::TabbedExport;
-    ctx.session.questionsWritten = 17;     // left from an earlier game: cleared at the start
+    ctx.session.questionsWritten = 17; // left from an earlier game: cleared at the start
     ctx.settings.settings.catenabled[1] = -1;
     ctx.settings.settings.catenabled[12] = -1;
     ctx.settings.settings.nquestions = 3;
@@ -297,7 +297,7 @@ void TestGameLoop::tabbedModeCountsWrittenLines()
     FakeUi ui(ctx);
     ui.onOpen = [&](Screen s) {
         if (s == Screen::MultipleChoice)
-            ++ctx.session.questionsWritten;   // sorting questions write no tabbed line
+            ++ctx.session.questionsWritten; // sorting questions write no tabbed line
     };
     stubGame(f).askQuestions(ui);
     QCOMPARE(ui.asked, (QList<int>{12, 12, 1, 12, 1, 1}));
@@ -309,10 +309,10 @@ void TestGameLoop::tabbedModeStopsWithoutProgress()
     Fixture f;
     Program& ctx = *f.program;
     ctx.session.mode = RunMode::TabbedExport;
-    ctx.settings.settings.catenabled[15] = -1;   // sorting only: never a tabbed line
+    ctx.settings.settings.catenabled[15] = -1; // sorting only: never a tabbed line
     ctx.settings.settings.nquestions = 50;
     FakeUi ui(ctx);
-    stubGame(f).play(ui);                  // must return
+    stubGame(f).play(ui); // must return
     QVERIFY(ui.asked.size() >= 50);
     QVERIFY(ui.asked.size() <= 1000);
     QVERIFY(f.messages->texts.last().startsWith(QStringLiteral("You scored ")));
@@ -325,7 +325,7 @@ void TestGameLoop::finalMessageAndHallOfFame()
     ctx.settings.settings.catenabled[2] = -1;
     ctx.settings.settings.nquestions = 5;
     ctx.settings.settings.maxdif = 3;
-    ctx.session.score = 40;       // the last game's figures
+    ctx.session.score = 40; // the last game's figures
     ctx.session.possible = 50;
     ctx.session.percent = 80;
     FakeUi ui(ctx);
@@ -366,7 +366,7 @@ void TestGameLoop::exportLineMarkers()
     QCOMPARE(onlineAnswerLine(0), QStringLiteral(" 1"));
     QCOMPARE(onlineAnswerLine(3), QStringLiteral(" 4"));
 
-    {   // At the limits: no marker; the fifth choice never joins the line.
+    { // At the limits: no marker; the fifth choice never joins the line.
         TabbedQuestionLine t;
         t.addChoice(0, c60);
         t.addChoice(1, QStringLiteral("b"));
@@ -376,7 +376,7 @@ void TestGameLoop::exportLineMarkers()
         QVERIFY(!t.tooLong());
         QCOMPARE(t.line(q130, 1), q130 + "\t" + c60 + "\tb\tc\td\t2");
     }
-    {   // One over each limit: the answer marker first, then the question marker.
+    { // One over each limit: the answer marker first, then the question marker.
         TabbedQuestionLine t;
         t.addChoice(0, QStringLiteral("a"));
         t.addChoice(1, QStringLiteral("b"));
@@ -384,10 +384,10 @@ void TestGameLoop::exportLineMarkers()
         t.addChoice(3, c61);
         t.addChoice(4, QStringLiteral("e"));
         QVERIFY(t.tooLong());
-        QCOMPARE(t.line(q131, 3), "* ANS 3 TOO LONG * * Question TOO LONG * " + q131 + "\ta\tb\t" + c61
-                                      + "\t" + c61 + "\t4");
+        QCOMPARE(t.line(q131, 3),
+                 "* ANS 3 TOO LONG * * Question TOO LONG * " + q131 + "\ta\tb\t" + c61 + "\t" + c61 + "\t4");
     }
-    {   // Only the question too long.
+    { // Only the question too long.
         TabbedQuestionLine t;
         for (int i = 0; i < 5; ++i)
             t.addChoice(i, QString::number(i));
@@ -430,7 +430,8 @@ void TestGameLoop::multipleChoiceVerdict_data()
     QTest::addColumn<QString>("logLine");
     QTest::addColumn<QString>("heading");
     // Records 7, 3, 12, 5, 9; the answer in slot 1.
-    QTest::addRow("right_term") << 1 << true << " Correct, +5 pts" << ""
+    QTest::addRow("right_term") << 1 << true << " Correct, +5 pts"
+                                << ""
                                 << "Results for When did this president serve?";
     QTest::addRow("wrong_term") << 1 << false << "Sorry, the answer was 1800-1804"
                                 << "When did President 3 serve? 1800-1804"
@@ -483,13 +484,11 @@ void TestGameLoop::judgedLinesPerForm()
         RunMode mode;
         QList<LogLine> written;
     } cases[] = {
-        {20, RunMode::Play, every},
-        {1, RunMode::TabbedExport, {answer}},
-        {7, RunMode::OnlineExport, {answer}},
-        {12, RunMode::OnlineExport, {answer}},
-        {12, RunMode::TabbedExport, every},   // sorting has no tabbed form
-        {11, RunMode::TabbedExport, every},   // nor have portraits
-        {21, RunMode::OnlineExport, every},   // Name Me has no form at all
+        {20, RunMode::Play, every},           {1, RunMode::TabbedExport, {answer}},
+        {7, RunMode::OnlineExport, {answer}}, {12, RunMode::OnlineExport, {answer}},
+        {12, RunMode::TabbedExport, every}, // sorting has no tabbed form
+        {11, RunMode::TabbedExport, every}, // nor have portraits
+        {21, RunMode::OnlineExport, every}, // Name Me has no form at all
     };
     for (const auto& c : cases) {
         Verdict v;
@@ -509,7 +508,8 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
         f.loadSampleRecords();
         Program& ctx = *f.program;
         for (int i = 4; i <= kRecords; ++i)
-            ctx.records.presidents.edit(i).vice = QStringLiteral("n/a");   // category 2 cannot fill five choices
+            ctx.records.presidents.edit(i).vice =
+                QStringLiteral("n/a"); // category 2 cannot fill five choices
         ctx.settings.settings.catenabled[1] = -1;
         ctx.settings.settings.catenabled[2] = -1;
         ctx.settings.settings.nquestions = 2;
@@ -523,13 +523,13 @@ void TestGameLoop::abandonedQuestionLeavesNoTrace()
         QCOMPARE(f.messages->texts.size(), 1);
         const QStringList lines = f.logLines();
         if (online) {
-            QCOMPARE(ui.asked.size(), 2);   // the abandoned question did not count
+            QCOMPARE(ui.asked.size(), 2); // the abandoned question did not count
             QCOMPARE(lines.size(), 18);
             QCOMPARE(lines[0], QStringLiteral("MULT"));
             QCOMPARE(lines[9], QStringLiteral("MULT"));
             QCOMPARE(lines[1], QStringLiteral("When did this president serve?"));
         } else {
-            QCOMPARE(ui.asked.size(), 1);   // and was never shown
+            QCOMPARE(ui.asked.size(), 1); // and was never shown
             QCOMPARE(lines.first(), QStringLiteral("---- Question 2"));
             QCOMPARE(lines.count(QStringLiteral("Multiple Choice")), 1);
         }
@@ -541,7 +541,7 @@ void TestGameLoop::bonusQuestionsJoinTheDraw()
     Fixture f(5);
     Program& ctx = *f.program;
     f.write(QString::fromLatin1(kPlusSettingsFile), "[hof]\r\nbaseUrl=http://example.org:1\r\n"
-                                                   "[game]\r\nbonusQuestions=true\r\n");
+                                                    "[game]\r\nbonusQuestions=true\r\n");
     QCOMPARE(ctx.loadSettings(), Problem());
     QVERIFY(ctx.settings.bonusQuestions);
     QCOMPARE(ctx.settings.settings.catenabled[21], -1);
@@ -563,8 +563,8 @@ void TestGameLoop::bonusQuestionsJoinTheDraw()
     FakeUi on(ctx);
     stubGame(f).askQuestions(on);
     QCOMPARE(on.asked, (QList<int>{29, 20, 22, 1}));
-    QCOMPARE(on.screens, (QList<Screen>{Screen::Quotation, Screen::OddOneOut, Screen::Sorting,
-                                        Screen::MultipleChoice}));
+    QCOMPARE(on.screens,
+             (QList<Screen>{Screen::Quotation, Screen::OddOneOut, Screen::Sorting, Screen::MultipleChoice}));
 
     // A long game reaches every bonus category.
     for (int k = 1; k <= 18; ++k)
@@ -575,7 +575,7 @@ void TestGameLoop::bonusQuestionsJoinTheDraw()
     for (const int k : kBonusCategories)
         QVERIFY2(run.asked.contains(k), qPrintable(QString::number(k)));
     QVERIFY(!run.asked.contains(19) && !run.asked.contains(28) && !run.asked.contains(0));
-    QVERIFY(!run.asked.contains(24));   // five different end-of-term kinds never exist
+    QVERIFY(!run.asked.contains(24)); // five different end-of-term kinds never exist
 
     // The tick is stored beside the other keys of the file.
     QCOMPARE(ctx.settings.saveBonusQuestions(false), std::nullopt);
@@ -626,7 +626,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
             }
         }
         ctx.settings.settings.maxdif = maxdif;
-        const int questions = starved ? 200 : 40;   // long enough to draw every bonus category
+        const int questions = starved ? 200 : 40; // long enough to draw every bonus category
         ctx.settings.settings.nquestions = questions;
         for (int k = 1; k <= 18; ++k)
             ctx.settings.settings.catenabled[size_t(k)] = -1;
@@ -650,7 +650,7 @@ void TestGameLoop::bonusCategoriesNeverInterrupt()
         QCOMPARE(ctx.settings.settings.catenabled[20], starved ? 0 : -1);
         QCOMPARE(ctx.settings.settings.catenabled[21], -1);
     }
-    if (!starved)   // every bonus category was asked in these games
+    if (!starved) // every bonus category was asked in these games
         for (const int k : kBonusCategories)
             QVERIFY2(drawn.contains(k), qPrintable(QString::number(k)));
 }
@@ -665,8 +665,13 @@ void TestGameLoop::laterPresidentsInAndOutOfPlay()
         Answered ask(QuestionModel& q, const QuestionPosition&, const ApplyTurn& turn) override
         {
             const Chosen& chosen = q.chosen();
-            draws << QStringLiteral("%1:%2,%3,%4,%5,%6").arg(q.category()).arg(chosen[0]).arg(chosen[1])
-                         .arg(chosen[2]).arg(chosen[3]).arg(chosen[4]);
+            draws << QStringLiteral("%1:%2,%3,%4,%5,%6")
+                         .arg(q.category())
+                         .arg(chosen[0])
+                         .arg(chosen[1])
+                         .arg(chosen[2])
+                         .arg(chosen[3])
+                         .arg(chosen[4]);
             for (const int r : chosen)
                 seen[q.screen()].insert(r);
             return ExportGameUi::ask(q, {}, turn);
@@ -678,10 +683,13 @@ void TestGameLoop::laterPresidentsInAndOutOfPlay()
     const auto play = [](quint64 seed, AddOn addOn, QMap<Screen, QSet<int>>* seen = nullptr) {
         Fixture f(seed);
         Program& ctx = *f.program;
-        [&] { QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt); }();
+        [&] {
+            QCOMPARE(readRecords(ctx.records, QStringLiteral(BREV_DATA_DIR "/brev.dat")), std::nullopt);
+        }();
         if (addOn != AddOn::Missing)
             [&] {
-                QCOMPARE(readAddOn(ctx.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), addOn == AddOn::InPlay),
+                QCOMPARE(readAddOn(ctx.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"),
+                                   addOn == AddOn::InPlay),
                          std::nullopt);
             }();
         ctx.session.resetUsage(ctx.records.loadedRecords());
@@ -705,7 +713,8 @@ void TestGameLoop::laterPresidentsInAndOutOfPlay()
     }
     for (const Screen s : {Screen::MultipleChoice, Screen::Sorting, Screen::Matching})
         for (int r = 42; r <= 45; ++r)
-            QVERIFY2(seen[s].contains(r), qPrintable(QStringLiteral("screen %1, record %2").arg(int(s)).arg(r)));
+            QVERIFY2(seen[s].contains(r),
+                     qPrintable(QStringLiteral("screen %1, record %2").arg(int(s)).arg(r)));
 }
 
 QTEST_GUILESS_MAIN(TestGameLoop)

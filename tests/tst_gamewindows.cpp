@@ -134,7 +134,7 @@ void TestGameWindows::wholeGameOfMultipleChoice()
         ctx.settings.settings.catenabled[k] = -1;
     ctx.settings.settings.nquestions = 5;
     ctx.settings.settings.maxdif = 2;
-    ctx.session.score = 9;   // the last game's
+    ctx.session.score = 9; // the last game's
     ctx.session.possible = 13;
     ctx.session.percent = 69;
     ctx.log.clear();
@@ -173,11 +173,12 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             const QString answer = m->choices[slot]->text();
             const Chosen& chosen = m->model().chosen();
             category = m->model().category();
-            QCOMPARE(question, questionText(ctx.records, category, TextKind::Question, chosen[slot], category));
+            QCOMPARE(question,
+                     questionText(ctx.records, category, TextKind::Question, chosen[slot], category));
             for (int i = 0; i < 5; ++i)
-                QCOMPARE(m->choices[i]->text(), questionText(ctx.records, category, TextKind::Answer, chosen[i], category));
-            expectedLog << QStringLiteral("---- Question %1").arg(q + 1)
-                        << QStringLiteral("Multiple Choice");
+                QCOMPARE(m->choices[i]->text(),
+                         questionText(ctx.records, category, TextKind::Answer, chosen[i], category));
+            expectedLog << QStringLiteral("---- Question %1").arg(q + 1) << QStringLiteral("Multiple Choice");
             expectedUse = ctx.session.itemUse;
             const int pick = right[q] ? slot : (q == 4 ? 4 : (slot + 1) % 4);
             if (right[q]) {
@@ -200,9 +201,10 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             else
                 QVERIFY(s->resultsText().startsWith(QStringLiteral("Sorry, the answer was ")));
             QCOMPARE(s->scoreLabel->text(), scoreLine(score, possible, score * 100 / possible));
-            QCOMPARE(s->questionsLeftLabel->text(), q == 4   ? QStringLiteral("That was the last question.")
-                                                    : q == 3 ? QStringLiteral("One question left")
-                                                             : QStringLiteral("%1 questions left").arg(4 - q));
+            QCOMPARE(s->questionsLeftLabel->text(), q == 4 ? QStringLiteral("That was the last question.")
+                                                    : q == 3
+                                                        ? QStringLiteral("One question left")
+                                                        : QStringLiteral("%1 questions left").arg(4 - q));
             QCOMPARE(s->endGameButton->isVisible(), q < 4);
             QCOMPARE(ctx.session.itemUse, expectedUse);
             QTest::mouseClick(s->okButton, Qt::LeftButton);
@@ -217,7 +219,8 @@ void TestGameWindows::wholeGameOfMultipleChoice()
             from = text.indexOf(QStringLiteral("Question %1: ").arg(q + 1), from);
             QVERIFY2(from >= 0, qPrintable(text));
             const QString block = text.mid(from, text.indexOf(QStringLiteral("Points:"), from) - from);
-            QVERIFY2(block.contains(right[q] ? QStringLiteral("right") : QStringLiteral("wrong")), qPrintable(block));
+            QVERIFY2(block.contains(right[q] ? QStringLiteral("right") : QStringLiteral("wrong")),
+                     qPrintable(block));
         }
         QTest::mouseClick(r->copyButton, Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Question 1 (")));
@@ -273,7 +276,8 @@ void TestGameWindows::endGameFromTheScoreScreen()
     Game game = f.game();
     game.play(ui);
     QVERIFY(driver.done());
-    QCOMPARE(f.messages->texts.value(0), "You scored 10 out of 10 (100%)\r\nScore adjusted for difficulty: 10");
+    QCOMPARE(f.messages->texts.value(0),
+             "You scored 10 out of 10 (100%)\r\nScore adjusted for difficulty: 10");
     QCOMPARE(game.reviewed().size(), 2);
 }
 
@@ -325,12 +329,12 @@ void TestGameWindows::keyboardSelectionDoesNotAnswer()
         int checked = 0;
         for (auto* c : m->choices)
             checked += c->isChecked() ? 1 : 0;
-        QCOMPARE(checked, 1);   // the arrows moved the selection...
+        QCOMPARE(checked, 1); // the arrows moved the selection...
         QCOMPARE(QApplication::focusWidget(), m->choices[2]);
         stillOpen = m->isVisible() && QApplication::activeModalWidget() == m;
-        QCOMPARE(ctx.session.possible, 0);   // ...but judged nothing
+        QCOMPARE(ctx.session.possible, 0); // ...but judged nothing
         m->choices[m->answerSlot()]->setFocus();
-        QTest::keyClick(m->choices[m->answerSlot()], Qt::Key_Space);   // Space picks the focused choice
+        QTest::keyClick(m->choices[m->answerSlot()], Qt::Key_Space); // Space picks the focused choice
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(ScoreWindow, s, w);
@@ -355,7 +359,7 @@ void TestGameWindows::noCategoryLeadsToSetupAndContinues()
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(SetupDialog, s, w);
         QCOMPARE(f.messages->texts, QStringList{kNoCategory});
-        s->categoryList->item(2)->setSelected(true);   // "When was this president born?"
+        s->categoryList->item(2)->setSelected(true); // "When was this president born?"
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });
     driver.then([&](QWidget* w) {
@@ -385,7 +389,7 @@ void TestGameWindows::exhaustedCategoryIsSwitchedOff()
     prepare(f);
     Program& ctx = *f.program;
     for (int i = 4; i <= kRecords; ++i)
-        ctx.records.presidents.edit(i).vice = QStringLiteral("n/a");   // too short for the vice categories
+        ctx.records.presidents.edit(i).vice = QStringLiteral("n/a"); // too short for the vice categories
     ctx.settings.settings.catenabled[1] = -1;
     ctx.settings.settings.catenabled[2] = -1;
     ctx.session.score = 5;
@@ -419,7 +423,7 @@ void TestGameWindows::exportModesWriteTheirLines()
         Fixture f;
         prepare(f);
         Program& ctx = *f.program;
-        ctx.settings.settings.loglevel = mode == 0 ? 2 : 0;   // 0: a header at level 1 would show
+        ctx.settings.settings.loglevel = mode == 0 ? 2 : 0; // 0: a header at level 1 would show
         ctx.session.mode = mode == 0 ? RunMode::OnlineExport : RunMode::TabbedExport;
         QStringList expected;
         WindowGameUi ui(ctx);
@@ -463,9 +467,9 @@ void TestGameWindows::setupClampsAndSaves()
     Program& ctx = *f.program;
     ctx.settings.settings.nquestions = 7;
     ctx.settings.settings.maxdif = 3;
-    ctx.settings.settings.catenabled[4] = 7;     // any non-zero value is on
+    ctx.settings.settings.catenabled[4] = 7; // any non-zero value is on
     ctx.settings.settings.catenabled[18] = -1;
-    ctx.settings.settings.catenabled[20] = 9;    // not on the list: left alone
+    ctx.settings.settings.catenabled[20] = 9; // not on the list: left alone
     TestSetup s(ctx);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
@@ -486,13 +490,13 @@ void TestGameWindows::setupClampsAndSaves()
     QCOMPARE(type(s.questionsBox, "0"), QStringLiteral("1"));
     QCOMPARE(type(s.questionsBox, "-3"), QStringLiteral("1"));
     QCOMPARE(type(s.questionsBox, "6"), QStringLiteral("6"));
-    QTest::keyClicks(s.questionsBox, "x");                 // not a number: the last one stays
+    QTest::keyClicks(s.questionsBox, "x"); // not a number: the last one stays
     QCOMPARE(s.questionsBox->text(), QStringLiteral("6"));
-    QCOMPARE(type(s.questionsBox, "99999999999"), QStringLiteral("10"));   // each key clamps as typed
+    QCOMPARE(type(s.questionsBox, "99999999999"), QStringLiteral("10")); // each key clamps as typed
     s.questionsBox->selectAll();
-    QTest::keyClick(s.questionsBox, Qt::Key_Backspace);    // an empty box while typing...
+    QTest::keyClick(s.questionsBox, Qt::Key_Backspace); // an empty box while typing...
     QCOMPARE(s.questionsBox->text(), QString());
-    QTest::keyClick(s.questionsBox, Qt::Key_Tab);          // ...shows its number again when left
+    QTest::keyClick(s.questionsBox, Qt::Key_Tab); // ...shows its number again when left
     QCOMPARE(s.questionsBox->text(), QStringLiteral("10"));
     QCOMPARE(type(s.questionsBox, "6"), QStringLiteral("6"));
 
@@ -526,7 +530,7 @@ void TestGameWindows::setupClampsAndSaves()
     QVERIFY(f.shell->urls.isEmpty());
     help->close();
 
-    s.close();                                          // the close box saves as OK does
+    s.close(); // the close box saves as OK does
     QVERIFY(!s.isVisible());
     const Settings saved = reread(f);
     for (const Settings* st : std::array<const Settings*, 2>{&ctx.settings.settings, &saved}) {
@@ -603,7 +607,7 @@ void TestGameWindows::setupLoadNormalisesAndExportKeepsLimit()
 {
     Fixture f;
     Program& ctx = *f.program;
-    ctx.settings.settings.nquestions = 12;      // left by an export
+    ctx.settings.settings.nquestions = 12; // left by an export
     ctx.settings.settings.maxdif = 9;
     ctx.settings.settings.mindif = 3;
     ctx.settings.settings.loglevel = 2;
@@ -682,14 +686,14 @@ void TestGameWindows::scoreScreenCaptionAndResize()
     QCOMPARE(s.resultsBox->width(), 557);
     const QRect wideText = s.resultsBox->geometry();
 
-    s.resize(160, 300);                                 // 2460 twips outside: narrower than 3000
+    s.resize(160, 300); // 2460 twips outside: narrower than 3000
     QTRY_COMPARE(s.frame->size(), QSize(144, 284));
     QCOMPARE(s.resultsBox->geometry(), wideText);
     for (int i = 0; i < 3; ++i) {
         s.resize(twips(&s, 6000 + 500 * i), twips(&s, 5000));
         QApplication::processEvents();
     }
-    QVERIFY(!QFile::exists(ini));                       // never remembered
+    QVERIFY(!QFile::exists(ini)); // never remembered
     QCOMPARE(ctx.settings.settings.windowplaces[SlotScore].width, 0);
     QTest::mouseClick(s.okButton, Qt::LeftButton);
     QVERIFY(!s.isVisible());
@@ -727,7 +731,7 @@ void TestGameWindows::narrowQuestionWindowKeepsLayoutAndSize()
         wide << c->geometry();
     const QRect wideLabel = m.questionLabel->geometry();
     const QByteArray saved = f.read(ini);
-    m.resize(twips(&m, 2800), twips(&m, 5000));         // the frame is now under 3000
+    m.resize(twips(&m, 2800), twips(&m, 5000)); // the frame is now under 3000
     QTRY_COMPARE(m.frame->width(), twips(&m, outerWidthTwips(&m) - 80));
     for (int i = 0; i < 5; ++i)
         QCOMPARE(m.choices[i]->geometry(), wide[i]);
@@ -743,7 +747,7 @@ void TestGameWindows::choiceButtonsInsideAtSharedSize()
     Fixture f;
     prepare(f);
     Program& ctx = *f.program;
-    ctx.settings.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6345, 8625};   // the quotation screen's
+    ctx.settings.settings.windowplaces[SlotMultipleChoice] = {0, 0, 6345, 8625}; // the quotation screen's
     const auto question = f.question<MultipleChoiceModel>(1);
     QVERIFY(question);
     MultipleChoiceWindow m(*question, f.parts());
@@ -764,7 +768,7 @@ void TestGameWindows::questionWindowKeepsItsSize()
     prepare(f);
     Program& ctx = *f.program;
     ctx.settings.settings.windowplaces[SlotMultipleChoice] = {0, 0, 7500, 9000};
-    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);   // 15 twips a pixel
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0); // 15 twips a pixel
     for (int opening = 1; opening <= 10; ++opening) {
         const auto question = f.question<MultipleChoiceModel>(1);
         QVERIFY(question);
@@ -816,7 +820,7 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
     const auto question = f.question<MultipleChoiceModel>(1);
     QVERIFY(question);
     {
-        MultipleChoiceWindow m(*question, f.parts());   // the first opening stores the window's size
+        MultipleChoiceWindow m(*question, f.parts()); // the first opening stores the window's size
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         m.close();
@@ -836,7 +840,7 @@ void TestGameWindows::unchangedSettingsAreNotWritten()
     QCOMPARE(ctx.settings.save(), std::nullopt);
     QCOMPARE(QFileInfo(ini).lastModified(), old);
 
-    SettingsStore again(ctx.dir);   // a run that read the file
+    SettingsStore again(ctx.dir); // a run that read the file
     QCOMPARE(again.load(), std::nullopt);
     QCOMPARE(again.save(), std::nullopt);
     QCOMPARE(QFileInfo(ini).lastModified(), old);
@@ -882,7 +886,7 @@ void TestGameWindows::secondAnswerScoresNothing()
         judged.score = ctx.session.score;
         judged.possible = ctx.session.possible;
         sounds = f.sound->played.size();
-        QTimer closer;   // a second score screen would wait for its button
+        QTimer closer; // a second score screen would wait for its button
         connect(&closer, &QTimer::timeout, [&] {
             if (QWidget* m = QApplication::activeModalWidget(); m && m != s) {
                 ++moreScreens;
@@ -909,9 +913,12 @@ void TestGameWindows::enterLeavesDialogOpen_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("box");
-    QTest::newRow("setup, questions per game") << "setup" << "nquestion";
-    QTest::newRow("setup, maximum difficulty") << "setup" << "tmaxdif";
-    QTest::newRow("score screen, result text") << "showscor" << "Text1";
+    QTest::newRow("setup, questions per game") << "setup"
+                                               << "nquestion";
+    QTest::newRow("setup, maximum difficulty") << "setup"
+                                               << "tmaxdif";
+    QTest::newRow("score screen, result text") << "showscor"
+                                               << "Text1";
     // (Enter on a choice answers, as Space does: see enterPressesTheFocusedButton.)
 }
 
@@ -968,7 +975,7 @@ void TestGameWindows::enterPressesTheFocusedButton()
     entry.show();
     QVERIFY(QTest::qWaitForWindowExposed(&entry));
     entry.emailBox->setFocus();
-    QTest::keyClick(entry.emailBox, Qt::Key_Return);   // typing the address, not leaving
+    QTest::keyClick(entry.emailBox, Qt::Key_Return); // typing the address, not leaving
     QVERIFY(entry.isVisible());
     entry.websiteButton->setFocus();
     QTest::keyClick(entry.websiteButton, Qt::Key_Enter, Qt::KeypadModifier);

@@ -24,7 +24,10 @@ struct FakeWindows : HofWindows {
     }
     void showList() override { calls << "list"; }
     void tell(const QString& text) override { told << text; }
-    Problem open(const QUrl& address) override { return openLink(shell, QString(), address.toString(QUrl::FullyEncoded)); }
+    Problem open(const QUrl& address) override
+    {
+        return openLink(shell, QString(), address.toString(QUrl::FullyEncoded));
+    }
     Shell& shell;
     QStringList told;
 };
@@ -77,7 +80,9 @@ void TestHof::firstEntryWritesSevenLines()
     Fixture f;
     FakeWindows ui(*f.shell);
     // The place is known when the name entry opens: the name records it.
-    ui.onNameEntry = [&](int place) { return NameChoice{QStringLiteral("Ann") + QString::number(place), {}, false}; };
+    ui.onNameEntry = [&](int place) {
+        return NameChoice{QStringLiteral("Ann") + QString::number(place), {}, false};
+    };
     QCOMPARE(enter(f, ui, 120, QStringLiteral(" brev "), 80), 1);
     QCOMPARE(ui.calls, (QStringList{"name", "list"}));
     QCOMPARE(f.read("brev.hof"),
@@ -86,10 +91,10 @@ void TestHof::firstEntryWritesSevenLines()
 
 void TestHof::placing_data()
 {
-    QTest::addColumn<int>("filled");   // 300, 290, ... for the first entries
+    QTest::addColumn<int>("filled"); // 300, 290, ... for the first entries
     QTest::addColumn<int>("score");
     QTest::addColumn<int>("place");
-    QTest::addColumn<QList<int>>("head");   // the first scores afterwards
+    QTest::addColumn<QList<int>>("head"); // the first scores afterwards
     QTest::addColumn<int>("count");
     QTest::addRow("zero_never_enters") << 0 << 0 << 0 << QList<int>{} << 0;
     QTest::addRow("tie_goes_below") << 3 << 290 << 3 << QList<int>{300, 290, 290, 280} << 4;
@@ -124,7 +129,7 @@ void TestHof::roundTripKeepsEveryField()
     hof.entries[2] = HofEntry{2, "ab      ", 50, "1  ", "1/1/2027", 0};
     hof.count = 2;
     QCOMPARE(hof.save(), std::nullopt);
-    Fixture g(1, f.program->dir);   // the next start of the program
+    Fixture g(1, f.program->dir); // the next start of the program
     QCOMPARE(g.program->loadSettings(), Problem());
     QCOMPARE(g.program->hof.load(), Problem());
     QCOMPARE(g.program->hof.count, 2);
@@ -136,8 +141,8 @@ void TestHof::roundTripKeepsEveryField()
     // On screen the name column holds 20 characters, then a space before the
     // date; the file keeps the name whole.
     QCOMPARE(g.program->hof.lines(), (QStringList{"Rank   Score  % Dif Name           Date ",
-                                            "  1      75 100  3  Abcdefghijklmnopq 12/31/2026",
-                                            "  2       2  50  1                    1/1/2027"}));
+                                                  "  1      75 100  3  Abcdefghijklmnopq 12/31/2026",
+                                                  "  2       2  50  1                    1/1/2027"}));
     QCOMPARE(g.program->hof.clear(), std::nullopt);
     QVERIFY(!QFile::exists(f.path("brev.hof")));
 }
@@ -151,8 +156,8 @@ void TestHof::damagedFileKeepsWhatWasRead_data()
     QTest::addRow("count_above_30") << " 31 \r\n" + one.repeated(31) << 30
                                     << "it counts 31 entries where the list holds 30";
     QTest::addRow("ends_early") << " 2 \r\n" + one + " 80 \r\n" << 1 << "it ends early (line 9)";
-    QTest::addRow("number_does_not_parse")
-        << " 2 \r\n" + one + " 80 \r\n x7 \r\n" << 1 << "line 9 holds \" x7 \" where a whole number belongs";
+    QTest::addRow("number_does_not_parse") << " 2 \r\n" + one + " 80 \r\n x7 \r\n"
+                                           << 1 << "line 9 holds \" x7 \" where a whole number belongs";
 }
 
 void TestHof::damagedFileKeepsWhatWasRead()
@@ -162,9 +167,9 @@ void TestHof::damagedFileKeepsWhatWasRead()
     QFETCH(QString, problem);
     Fixture f;
     f.write("brev.hof", file);
-    QCOMPARE(f.program->hof.load(),
-             "brev.hof is damaged: " + problem + ".\r\nThe hall of fame keeps the entries read before that point ("
-                 + QString::number(kept) + ").");
+    QCOMPARE(f.program->hof.load(), "brev.hof is damaged: " + problem +
+                                        ".\r\nThe hall of fame keeps the entries read before that point (" +
+                                        QString::number(kept) + ").");
     QCOMPARE(f.program->hof.count, kept);
     QCOMPARE(f.program->hof.entries[1].name, QStringLiteral("2  Bo"));
 }
@@ -175,7 +180,9 @@ void TestHof::failedWriteKeepsListAndSays()
     HallOfFame hof(f.path(QStringLiteral("no-such-folder/brev.hof")));
     fill(hof, 40, 1);
     FakeWindows ui(*f.shell);
-    QCOMPARE(enterHof(hof, ui, NewEntry{50, QStringLiteral("brev"), 60, 0, 1, QStringLiteral("1/2/2026")}, QUrl()), 1);
+    QCOMPARE(
+        enterHof(hof, ui, NewEntry{50, QStringLiteral("brev"), 60, 0, 1, QStringLiteral("1/2/2026")}, QUrl()),
+        1);
     QCOMPARE(scores(hof), (QList<int>{50, 40}));
     QCOMPARE(ui.told.size(), 1);
     QVERIFY(ui.told[0].startsWith("brev.hof could not be saved: "));
@@ -183,7 +190,7 @@ void TestHof::failedWriteKeepsListAndSays()
 
 void TestHof::onlineSubmission_data()
 {
-    QTest::addColumn<int>("filled");   // entries better than the new one
+    QTest::addColumn<int>("filled"); // entries better than the new one
     QTest::addColumn<bool>("online");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("url");

@@ -26,8 +26,7 @@
 #include <unistd.h>
 #include <utility>
 
-namespace
-{
+namespace {
 
 struct Answer {
     int status = 0;
@@ -41,11 +40,10 @@ QByteArray enc(const QString& value)
 
 } // namespace
 
-class TestHofd : public QObject
-{
+class TestHofd : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init();
     void cleanup();
     void parsesQueries_data();
@@ -75,7 +73,7 @@ class TestHofd : public QObject
     void databaseFileGoneStopsTheService();
     void logShowsTheClientsTextEscaped();
 
-  private:
+private:
     void startServer();
     Answer get(const QByteArray& pathAndQuery, const QByteArray& extraHeaderValue = {});
     Answer submit(const QString& game, int score, const QString& name, int dif);
@@ -200,12 +198,12 @@ void TestHofd::parsesQueries()
     const hofd::HofRequest r = hofd::parseHofQuery(query);
     const hofd::Submission& e = r.entry;
     const QString got = !r.problem ? QStringLiteral("%1|%2|%3|%4|%5")
-                                                .arg(e.game)
-                                                .arg(e.score)
-                                                .arg(e.name)
-                                                .arg(e.difficulty)
-                                                .arg(e.email)
-                                          : r.problem->left(expected.size());
+                                         .arg(e.game)
+                                         .arg(e.score)
+                                         .arg(e.name)
+                                         .arg(e.difficulty)
+                                         .arg(e.email)
+                                   : r.problem->left(expected.size());
     QCOMPARE(got, expected);
 }
 
@@ -229,8 +227,8 @@ void TestHofd::onePageSetServesEachEntryOfABatch()
     // The answers of one batch are made from one set of rows: each marks its
     // own entry and no other, and gives its own place.
     const QDate day(2026, 3, 4);
-    const hofd::ListPage pages(QStringLiteral("brev"),
-                               {{7, 300, 2, QStringLiteral("Ann"), day}, {9, 200, 1, QStringLiteral("Bo"), day}});
+    const hofd::ListPage pages(QStringLiteral("brev"), {{7, 300, 2, QStringLiteral("Ann"), day},
+                                                        {9, 200, 1, QStringLiteral("Bo"), day}});
     const QByteArray second = pages.page(9, 200);
     QVERIFY(second.contains("Your score of 200 is number 2."));
     QVERIFY(second.contains("<tr><td class=\"n\">1</td><td class=\"n\">300</td>"));

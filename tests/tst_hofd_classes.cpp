@@ -17,8 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 struct Reply {
     int status = 0;
@@ -90,11 +89,10 @@ QByteArray changed(const QString& path, const QJsonValue& value)
 
 } // namespace
 
-class TestHofdClasses : public QObject
-{
+class TestHofdClasses : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void cleanupTestCase();
     void reportStoredOnceAndDownloaded();
@@ -110,7 +108,7 @@ class TestHofdClasses : public QObject
     void retentionAndOldDatabaseAtStart();
     void pageInHeadlessChromium();
 
-  private:
+private:
     QByteArray teacher(const QByteArray& path = {}, const QByteArray& key = {});
     QStringList makeClass(const QString& database, const QString& name);
 

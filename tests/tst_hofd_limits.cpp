@@ -26,8 +26,7 @@
 using hofdtest::exchange;
 using hofdtest::request;
 
-namespace
-{
+namespace {
 
 const QByteArray kList = "/games/triv/triviahf.asp?game=brev";
 
@@ -48,11 +47,10 @@ qint64 procValue(qint64 pid, bool cpu)
 
 } // namespace
 
-class TestHofdLimits : public QObject
-{
+class TestHofdLimits : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init();
     void cleanup();
     void httpRules_data();
@@ -69,7 +67,7 @@ class TestHofdLimits : public QObject
     void behindTheExampleNginxSite();
     void pageInHeadlessChromium();
 
-  private:
+private:
     bool makeCertificate(QString* cert, QString* key);
     QByteArray getOverTls(quint16 port, const QString& cert, const QByteArray& bytes);
 
@@ -130,8 +128,8 @@ void TestHofdLimits::httpRules_data()
     // next request's bytes as this one's body.
     QTest::addRow("tab_padding") << request(kList, "X-A:\t5\t\r\n") + get << QByteArray("200") << 2 << false;
     // libmicrohttpd reads no tab around a Content-Length: refused rather than misread.
-    QTest::addRow("tab_padded_length") << request(kList, "Content-Length:\t5\t\r\n") + "hello" + get
-                                       << QByteArray("400") << 1 << true;
+    QTest::addRow("tab_padded_length")
+        << request(kList, "Content-Length:\t5\t\r\n") + "hello" + get << QByteArray("400") << 1 << true;
     QTest::addRow("vertical_tab_padding")
         << request(kList, "Content-Length: \v5\r\n") + "hello" + get << QByteArray("400") << 1 << true;
     QTest::addRow("form_feed_padding")
@@ -367,8 +365,9 @@ void TestHofdLimits::answersWhileNobodyReadsTheLog()
     QVERIFY(::pipe(pipeEnds) == 0);
     server_.setStandardErrorFile(QProcess::nullDevice());
     server_.setChildProcessModifier([writeEnd = pipeEnds[1]] { ::dup2(writeEnd, STDERR_FILENO); });
-    server_.start(QStringLiteral(HOFD_EXE), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
-                                             QStringLiteral("--database"), dir_.filePath(QStringLiteral("hof.sqlite"))});
+    server_.start(QStringLiteral(HOFD_EXE),
+                  {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--database"),
+                   dir_.filePath(QStringLiteral("hof.sqlite"))});
     ::close(pipeEnds[1]);
     server_.setChildProcessModifier({});
     auto readLog = [&](int waitMs) {
@@ -398,7 +397,8 @@ void TestHofdLimits::answersWhileNobodyReadsTheLog()
     QCOMPARE(answered, 3000);
     const QByteArray log = readLog(1500);
     ::close(pipeEnds[0]);
-    QVERIFY2(log.contains(" log lines dropped while standard error was not read"), log.right(300).constData());
+    QVERIFY2(log.contains(" log lines dropped while standard error was not read"),
+             log.right(300).constData());
 }
 
 // --tls-cert and --tls-key: HTTPS on the same kind of port, with a certificate
@@ -421,8 +421,9 @@ void TestHofdLimits::httpsWithATestCertificate()
     port_ = hofdtest::startHofd(server_, dir_.filePath(QStringLiteral("hof.sqlite")),
                                 {QStringLiteral("--tls-cert"), cert, QStringLiteral("--tls-key"), key});
     QVERIFY(port_ != 0);
-    const QByteArray reply =
-        getOverTls(port_, cert, request(kList + "&a=64&b=Secure+dif%3D1&c=pupil%40school.example", "Connection: close\r\n"));
+    const QByteArray reply = getOverTls(
+        port_, cert,
+        request(kList + "&a=64&b=Secure+dif%3D1&c=pupil%40school.example", "Connection: close\r\n"));
     QVERIFY2(reply.startsWith("HTTP/1.1 200 ") && reply.contains("Your score of 64 is number 1."),
              reply.left(200).constData());
     // Plain HTTP gets no page from it.
@@ -492,7 +493,8 @@ QByteArray TestHofdLimits::getOverTls(quint16 port, const QString& cert, const Q
 // here, passes requests and answers both ways.
 void TestHofdLimits::behindTheExampleNginxSite()
 {
-    const QString nginx = QStandardPaths::findExecutable(QStringLiteral("nginx"), {QStringLiteral("/usr/sbin")});
+    const QString nginx =
+        QStandardPaths::findExecutable(QStringLiteral("nginx"), {QStringLiteral("/usr/sbin")});
     QString cert, key;
     if (nginx.isEmpty() || !makeCertificate(&cert, &key))
         QSKIP("nginx or openssl is not installed");

@@ -18,8 +18,7 @@ using hofdtest::exchange;
 using hofdtest::request;
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 const QByteArray kList = "/games/triv/triviahf.asp?game=pg";
 
@@ -30,11 +29,10 @@ QByteArray submission(const QString& name)
 
 } // namespace
 
-class TestHofdPg : public QObject
-{
+class TestHofdPg : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void cleanupTestCase();
     void databaseWithoutUtf8Refused_data();
@@ -45,7 +43,7 @@ class TestHofdPg : public QObject
     void entryStoredWhileNotListeningShows();
     void classReportsStoredAndShown();
 
-  private:
+private:
     bool run(const QString& tool, const QStringList& args);
     bool sql(const QString& database, const QStringList& statements);
     QString address(const QString& database) const;
@@ -116,11 +114,11 @@ void TestHofdPg::initTestCase()
     QVERIFY(run(u"pg_ctl"_s,
                 {u"-D"_s, data, u"-l"_s, dir_.filePath(u"server.log"_s), u"-w"_s, u"-o"_s,
                  u"-p %1 -k %2 -c listen_addresses=127.0.0.1"_s.arg(port_).arg(dir_.path()), u"start"_s}));
-    QVERIFY(sql(u"postgres"_s, {u"CREATE DATABASE hof"_s, u"CREATE DATABASE frozen"_s, u"CREATE DATABASE hang"_s,
-                                u"CREATE DATABASE gap"_s,
-                                u"CREATE DATABASE classes"_s,
-                                u"CREATE DATABASE ascii ENCODING 'SQL_ASCII' TEMPLATE template0"_s,
-                                u"CREATE DATABASE latin ENCODING 'LATIN1' TEMPLATE template0"_s}));
+    QVERIFY(
+        sql(u"postgres"_s, {u"CREATE DATABASE hof"_s, u"CREATE DATABASE frozen"_s, u"CREATE DATABASE hang"_s,
+                            u"CREATE DATABASE gap"_s, u"CREATE DATABASE classes"_s,
+                            u"CREATE DATABASE ascii ENCODING 'SQL_ASCII' TEMPLATE template0"_s,
+                            u"CREATE DATABASE latin ENCODING 'LATIN1' TEMPLATE template0"_s}));
 }
 
 void TestHofdPg::cleanupTestCase()
@@ -240,7 +238,8 @@ void TestHofdPg::listsStayUpWhileTheServerHangs()
 {
     QProcess service;
     const QString log = dir_.filePath(u"hang.log"_s);
-    const quint16 port = hofdtest::startHofd(service, address(u"hang"_s), {u"--database-timeout"_s, u"1"_s}, log);
+    const quint16 port =
+        hofdtest::startHofd(service, address(u"hang"_s), {u"--database-timeout"_s, u"1"_s}, log);
     QVERIFY(port != 0);
     const QByteArray other = "/games/triv/triviahf.asp?game=other";
     QVERIFY(exchange(port, request(other, "Connection: close\r\n")).reply.contains("No entries yet."));
@@ -312,15 +311,18 @@ void TestHofdPg::classReportsStoredAndShown()
     QVERIFY(port != 0);
     auto post = [&](const QByteArray& game, const QByteArray& ended, const char* right) {
         const QByteArray body =
-            R"({"format":1,"game":")" + game + R"(","player":"Pat","started":"2026-12-07T20:00:00Z",)"
-                                               R"("ended":")" +
-            ended + R"(","score":6,"possible":10,"practice":true,"questions":[{"kind":"sorting",)"
-                    R"("category":12,"points":6,"possible":10,"skipped":false,"items":[{"president":4,)"
-                    R"("right":)" +
+            R"({"format":1,"game":")" + game +
+            R"(","player":"Pat","started":"2026-12-07T20:00:00Z",)"
+            R"("ended":")" +
+            ended +
+            R"(","score":6,"possible":10,"practice":true,"questions":[{"kind":"sorting",)"
+            R"("category":12,"points":6,"possible":10,"skipped":false,"items":[{"president":4,)"
+            R"("right":)" +
             right + R"(},{"president":45,"right":true}]}]})";
         const QByteArray reply =
-            exchange(port, "POST /classes/" + code.toLower() + "/reports HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-                           "Connection: close\r\nContent-Type: application/json\r\nContent-Length: " +
+            exchange(port, "POST /classes/" + code.toLower() +
+                               "/reports HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                               "Connection: close\r\nContent-Type: application/json\r\nContent-Length: " +
                                QByteArray::number(body.size()) + "\r\n\r\n" + body)
                 .reply;
         return reply.mid(9, 3).toInt();
@@ -333,16 +335,18 @@ void TestHofdPg::classReportsStoredAndShown()
         const QByteArray target = "/classes/" + code + path + "?key=" + key;
         return exchange(port, request(target, "Connection: close\r\n")).reply;
     };
-    QVERIFY(get("/games.csv").endsWith("\r\n\r\nplayer,ended,score,possible,practice\r\n"
-                                       "Pat,2026-12-07T20:09:00Z,6,10,yes\r\n"
-                                       "Pat,2026-12-08T20:09:00Z,6,10,yes\r\n"));
+    QVERIFY(get("/games.csv")
+                .endsWith("\r\n\r\nplayer,ended,score,possible,practice\r\n"
+                          "Pat,2026-12-07T20:09:00Z,6,10,yes\r\n"
+                          "Pat,2026-12-08T20:09:00Z,6,10,yes\r\n"));
     QCOMPARE(get("/answers.csv").count("\r\nPat,"), 4);
     // The late game's wrong answer is older than the right one.
     QVERIFY(get("/players/Pat").contains("1 of the last 2 answers right, the latest right"));
     QVERIFY(get("").contains("<td>50% (1 of 2)</td>"));
-    QVERIFY(exchange(port, "POST /classes/" + code + "/players/Pat/delete HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-                           "Connection: close\r\nContent-Length: " + QByteArray::number(key.size() + 16) +
-                               "\r\n\r\nkey=" + key + "&confirm=yes")
+    QVERIFY(exchange(port, "POST /classes/" + code +
+                               "/players/Pat/delete HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                               "Connection: close\r\nContent-Length: " +
+                               QByteArray::number(key.size() + 16) + "\r\n\r\nkey=" + key + "&confirm=yes")
                 .reply.startsWith("HTTP/1.1 200 "));
     QVERIFY(!get("/games.csv").contains("Pat"));
     QVERIFY(exchange(port, request(kList, "Connection: close\r\n")).reply.contains("<bdi>Kept</bdi>"));

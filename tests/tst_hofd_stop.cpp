@@ -19,8 +19,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int kMaxPerClient = 200;
 
@@ -46,11 +45,10 @@ int connectTo(quint16 port)
 
 } // namespace
 
-class TestHofdStop : public QObject
-{
+class TestHofdStop : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void stopUnderLoad_data();
     void stopUnderLoad();
 };
@@ -70,16 +68,18 @@ void TestHofdStop::stopUnderLoad()
     QFETCH(int, clients);
     rlimit files{};
     ::getrlimit(RLIMIT_NOFILE, &files);
-    files.rlim_cur = qMax(files.rlim_cur, qMin<rlim_t>(files.rlim_max, rlim_t(clients) + 64)); // within the hard one
+    files.rlim_cur =
+        qMax(files.rlim_cur, qMin<rlim_t>(files.rlim_max, rlim_t(clients) + 64)); // within the hard one
     if (::setrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur < rlim_t(clients) + 64)
         QSKIP("the file limit is too low for this many clients");
     QTemporaryDir dir;
     QProcess server;
     const QString log = dir.filePath(QStringLiteral("hofd.log"));
-    const quint16 port = hofdtest::startHofd(server, dir.filePath(QStringLiteral("hof.sqlite")),
-                                             {QStringLiteral("--database-timeout"), QStringLiteral("1"),
-                                              QStringLiteral("--submissions-per-minute"), QStringLiteral("0")},
-                                             log);
+    const quint16 port =
+        hofdtest::startHofd(server, dir.filePath(QStringLiteral("hof.sqlite")),
+                            {QStringLiteral("--database-timeout"), QStringLiteral("1"),
+                             QStringLiteral("--submissions-per-minute"), QStringLiteral("0")},
+                            log);
     QVERIFY(port != 0);
 
     std::vector<Client> crowd(static_cast<std::size_t>(clients));
@@ -140,8 +140,8 @@ void TestHofdStop::stopUnderLoad()
                 continue;
             if (got.first() == "200")
                 acknowledged.insert(c.name);
-            c.done = got.first() != "200" || c.in.contains("\r\nConnection: close\r\n") ||
-                     c.sent >= kMaxPerClient;
+            c.done =
+                got.first() != "200" || c.in.contains("\r\nConnection: close\r\n") || c.sent >= kMaxPerClient;
             c.in.clear();
             c.name.clear();
         }

@@ -105,13 +105,13 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(NameEntryDialog, n, w);
-        QCOMPARE(n->nameBox->text(), QStringLiteral("Bea"));   // offered again
+        QCOMPARE(n->nameBox->text(), QStringLiteral("Bea")); // offered again
         QVERIFY(n->localButton->isDefault());
-        QTest::keyClick(n->nameBox, Qt::Key_Return);   // "Local HOF only", the default button
+        QTest::keyClick(n->nameBox, Qt::Key_Return); // "Local HOF only", the default button
     });
     driver.then([&](QWidget* w) {
         EXPECT_WINDOW(HallOfFameWindow, h, w);
-        QTest::mouseClick(h->clearButton, Qt::LeftButton);   // the test double answers yes
+        QTest::mouseClick(h->clearButton, Qt::LeftButton); // the test double answers yes
     });
     ui.enterHof(30, 50);
     ui.enterHof(20, 40);
@@ -121,7 +121,7 @@ void TestHofWindows::closeBoxKeepsEntryAndName()
     QVERIFY(f.shell->urls.isEmpty());
     TestHallOfFame cleared(ctx);
     QCOMPARE(cleared.list->toPlainText(), kHeader + "\n\nNo games are recorded yet.");
-    QCOMPARE(f.messages->texts.size(), 1);   // not while it is built
+    QCOMPARE(f.messages->texts.size(), 1); // not while it is built
     cleared.show();
     QCOMPARE(f.messages->texts.last(), QStringLiteral("Hof was recently cleared"));
 }

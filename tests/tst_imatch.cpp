@@ -37,8 +37,7 @@ void prepare(Fixture& f)
 struct Question {
     explicit Question(Fixture& f)
         : draw(*f.program, {3, 14, 25, 36}, {0.5, 0.9}), model(draw, 11), loaded(model.load())
-    {
-    }
+    {}
     ChosenDraw draw;
     PortraitMatchModel model;
     bool loaded;
@@ -95,8 +94,8 @@ void TestPortraitMatch::onlineForm()
     writeLoadLines(q.model, p.session, p.log, p.questionFile);
     // Record 25's picture is brev26.gif: the files skip a number after 23.
     QCOMPARE(f.logLines(), (QStringList{"IMATCH", "Portraits ", "President 3", "President 14", "President 25",
-                                       "President 36", "2", "brev14.gif", "3", "brev26.gif", "1", "brev3.gif",
-                                       "4", "brev37.gif"}));
+                                        "President 36", "2", "brev14.gif", "3", "brev26.gif", "1",
+                                        "brev3.gif", "4", "brev37.gif"}));
 }
 
 void TestPortraitMatch::placingBars()
@@ -110,7 +109,7 @@ void TestPortraitMatch::placingBars()
     PortraitMatchWindow w(q.model, f.parts(), f.program->dir);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Match 'em"));
     QVERIFY(w.portraits[0]->hasPicture());
     for (int p = 1; p < 4; ++p)
         QVERIFY(!w.portraits[p]->hasPicture());
@@ -242,8 +241,8 @@ void TestPortraitMatch::judging()
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(f.logLines(), QStringList({"Match Portraits ", "President 3", "President 14", "President 25",
-                                       "President 36"}) +
-                              log);
+                                        "President 36"}) +
+                               log);
 }
 
 QTEST_MAIN(TestPortraitMatch)

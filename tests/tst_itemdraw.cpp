@@ -10,7 +10,10 @@ using namespace brev;
 
 namespace {
 // The uniform number that draws record n out of 41.
-double drawOf(int n) { return (n - 1 + 0.5) / 41.0; }
+double drawOf(int n)
+{
+    return (n - 1 + 0.5) / 41.0;
+}
 } // namespace
 
 class TstPickitems : public QObject {
@@ -38,7 +41,7 @@ void TstPickitems::firstDrawRaisesCounters()
     Program& c = *fx.program;
     Chosen chosen{};
     const int category = 1;
-    c.records.presidents.edit(9).term.clear();   // blank texts are never drawn
+    c.records.presidents.edit(9).term.clear(); // blank texts are never drawn
     fx.random->script = {drawOf(9), drawOf(12), drawOf(12), drawOf(30)};
     QCOMPARE(c.draw.pick(category, chosen, 0), 12);
     QCOMPARE(chosen[0], 12);
@@ -134,7 +137,7 @@ void TstPickitems::widensLevelOnlyWhenNeeded()
     std::fill(c.session.itemUse.begin(), c.session.itemUse.end(), 10);
     c.session.itemUse[17] = 14;
     const int r = c.draw.pick(category, chosen, 0);
-    QVERIFY(r != 17);              // the lowest counters win
+    QVERIFY(r != 17); // the lowest counters win
     QCOMPARE(c.session.itemUse[r], 20);
     // Level 1 + 2 per 101 draws must pass 10: at least 5 widenings.
     QVERIFY2(fx.random->calls >= 5 * 101, qPrintable(QString::number(fx.random->calls)));
@@ -150,13 +153,14 @@ void TstPickitems::givesUpAfterAllWidenings()
     const int category = 2;
     chosen[3] = 8;
     for (int i = 1; i <= 41; ++i)
-        c.records.presidents.edit(i).vice = i <= 3 ? QStringLiteral("Vice %1").arg(i) : QStringLiteral("none");
+        c.records.presidents.edit(i).vice =
+            i <= 3 ? QStringLiteral("Vice %1").arg(i) : QStringLiteral("none");
     for (int slot = 0; slot < 3; ++slot)
         QVERIFY(c.draw.pick(category, chosen, slot) > 0);
     const int before = fx.random->calls;
     QCOMPARE(c.draw.pick(category, chosen, 3), 0);
     QCOMPARE(fx.random->calls - before, 2500 * 101);
-    QCOMPARE(chosen[3], 8);   // the slot keeps its old record
+    QCOMPARE(chosen[3], 8); // the slot keeps its old record
 }
 
 void TstPickitems::keepsCountersWithin16Bits()
@@ -186,8 +190,8 @@ void TstPickitems::reportsCategoryWithoutCheck()
 void TstPickitems::sortKeepsItemsOfTwoYearsApart_data()
 {
     QTest::addColumn<int>("category");
-    QTest::addColumn<int>("first");       // slot 0's record
-    QTest::addColumn<int>("candidate");   // slot 1's first draw; record 40 (1948) comes next
+    QTest::addColumn<int>("first");     // slot 0's record
+    QTest::addColumn<int>("candidate"); // slot 1's first draw; record 40 (1948) comes next
     QTest::addColumn<int>("taken");
     // Record 10 (1828) names John Doe, whom record 20 (1868) names too: its
     // item fits 1868 as well. Records 9 and 21 are moved to 1828 and 1868;
@@ -233,7 +237,10 @@ void TstPickitems::seededDrawsAreTheStandardLibrarys()
             const double a = ours.uniform();
             const double b = theirs(gen);
             if (std::memcmp(&a, &b, sizeof a) != 0)
-                QFAIL(qPrintable(QStringLiteral("seed %1, draw %2: %3 against %4").arg(seed).arg(i).arg(a, 0, 'g', 17)
+                QFAIL(qPrintable(QStringLiteral("seed %1, draw %2: %3 against %4")
+                                     .arg(seed)
+                                     .arg(i)
+                                     .arg(a, 0, 'g', 17)
                                      .arg(b, 0, 'g', 17)));
         }
     }
@@ -249,12 +256,12 @@ void TstPickitems::unitFromBitsRoundsToNearestEven()
 {
     QCOMPARE(unitFromBits(0), 0.0);
     QCOMPARE(unitFromBits(1), 0x1p-64);
-    QCOMPARE(unitFromBits((1ull << 53) - 1), 0x1.fffffffffffffp-12);   // exact below 2^53
-    QCOMPARE(unitFromBits((1ull << 54) + 1), 0x1p-10);                  // below half: down
-    QCOMPARE(unitFromBits((1ull << 54) + 2), 0x1p-10);                  // half, even below: down
-    QCOMPARE(unitFromBits((1ull << 54) + 6), 0x1.0000000000002p-10);    // half, odd below: up
+    QCOMPARE(unitFromBits((1ull << 53) - 1), 0x1.fffffffffffffp-12); // exact below 2^53
+    QCOMPARE(unitFromBits((1ull << 54) + 1), 0x1p-10);               // below half: down
+    QCOMPARE(unitFromBits((1ull << 54) + 2), 0x1p-10);               // half, even below: down
+    QCOMPARE(unitFromBits((1ull << 54) + 6), 0x1.0000000000002p-10); // half, odd below: up
     QCOMPARE(unitFromBits(1ull << 63), 0.5);
-    QCOMPARE(unitFromBits(~0ull), 0x1.fffffffffffffp-1);                 // rounds to 1: just below
+    QCOMPARE(unitFromBits(~0ull), 0x1.fffffffffffffp-1); // rounds to 1: just below
     QCOMPARE(unitFromBits(~0ull - 2048), 0x1.fffffffffffffp-1);
 }
 

@@ -77,7 +77,7 @@ public:
         QString out;
         qsizetype i = 0;
         while (i < text.size()) {
-            if (text[i] == u'%' && i + 1 < text.size()) {   // %1, %n, %L1
+            if (text[i] == u'%' && i + 1 < text.size()) { // %1, %n, %L1
                 qsizetype end = i + 1 + (text[i + 1] == u'L' ? 1 : 0);
                 while (end < text.size() && (text[end].isDigit() || text[end] == u'n') && end - i < 3)
                     ++end;
@@ -159,14 +159,15 @@ void drawLongest(Program& p, int category, Longest longest, int count)
     for (int r = 1; r <= p.records.inPlay(); ++r)
         records.push_back(r);
     std::stable_sort(records.begin(), records.end(), [&](int a, int b) {
-        return shownText(p.records, a, category, longest).size() > shownText(p.records, b, category, longest).size();
+        return shownText(p.records, a, category, longest).size() >
+               shownText(p.records, b, category, longest).size();
     });
     std::fill(p.session.itemUse.begin(), p.session.itemUse.end(), 32767);
     QStringList taken;
     for (int r : records) {
         const QString text = shownText(p.records, r, category, longest);
-        if (int(taken.size()) < count && !taken.contains(text)
-            && !fieldText(p.records, r, category).trimmed().isEmpty()) {
+        if (int(taken.size()) < count && !taken.contains(text) &&
+            !fieldText(p.records, r, category).trimmed().isEmpty()) {
             taken << text;
             p.session.itemUse[size_t(r)] = 0;
         }
@@ -200,7 +201,9 @@ bool isControl(const QWidget* w)
 // The faults of one window, each naming the window, the control and its text.
 class Inspection {
 public:
-    Inspection(QWidget* window, QStringList allowedCovers) : window_(window), allowed_(std::move(allowedCovers)) {}
+    Inspection(QWidget* window, QStringList allowedCovers)
+        : window_(window), allowed_(std::move(allowedCovers))
+    {}
 
     QStringList run()
     {
@@ -239,8 +242,12 @@ private:
         const QRect inWindow(w->mapTo(window_, QPoint(0, 0)), w->size());
         if (!window_->rect().contains(inWindow))
             fault(w, QStringLiteral("reaches past the window (%1,%2 %3x%4 in %5x%6)")
-                         .arg(inWindow.x()).arg(inWindow.y()).arg(inWindow.width()).arg(inWindow.height())
-                         .arg(window_->width()).arg(window_->height()));
+                         .arg(inWindow.x())
+                         .arg(inWindow.y())
+                         .arg(inWindow.width())
+                         .arg(inWindow.height())
+                         .arg(window_->width())
+                         .arg(window_->height()));
         else if (w->parentWidget() != window_ && !w->parentWidget()->rect().contains(w->geometry()))
             fault(w, QStringLiteral("reaches past ") + w->parentWidget()->objectName());
     }
@@ -250,8 +257,8 @@ private:
     static bool untranslated(const QString& text)
     {
         const bool checking = lengthened(QCoreApplication::translate("brev::SetupDialog", "OK"));
-        return checking && std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })
-               && !lengthened(text);
+        return checking && std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) &&
+               !lengthened(text);
     }
 
     void checkTranslated(QWidget* w)
@@ -272,7 +279,8 @@ private:
     }
 
     // Text in a rectangle: on one line, or wrapped within its height.
-    void fits(const QWidget* w, const QFont& font, const QRect& room, const QString& text, bool wrap, int align)
+    void fits(const QWidget* w, const QFont& font, const QRect& room, const QString& text, bool wrap,
+              int align)
     {
         if (text.isEmpty())
             return;
@@ -287,8 +295,12 @@ private:
             need = QFontMetrics(font).boundingRect(room, align | (wrap ? Qt::TextWordWrap : 0), text);
         }
         if (need.width() > room.width() || need.height() > room.height())
-            fault(w, QStringLiteral("cuts its text (needs %1x%2, has %3x%4)")
-                         .arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height()),
+            fault(w,
+                  QStringLiteral("cuts its text (needs %1x%2, has %3x%4)")
+                      .arg(need.width())
+                      .arg(need.height())
+                      .arg(room.width())
+                      .arg(room.height()),
                   text);
     }
 
@@ -314,8 +326,10 @@ private:
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame opt;
             opt.initFrom(edit);
-            const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit)
-                                   .marginsRemoved(edit->textMargins()).adjusted(2, 1, -2, -1);
+            const QRect room = edit->style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &opt, edit)
+                                   .marginsRemoved(edit->textMargins())
+                                   .adjusted(2, 1, -2, -1);
             fits(w, edit->font(), room, edit->text(), false, Qt::AlignLeft | Qt::AlignVCenter);
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
             if (QFontMetrics(box->font()).horizontalAdvance(plain(box->title())) > box->width())
@@ -355,16 +369,23 @@ private:
             const QString text = list->item(i)->text();
             const QRect at = list->visualItemRect(list->item(i));
             const QRect room = at.adjusted(margin, 0, -margin, 0);
-            const QRect need = QFontMetrics(list->font()).boundingRect(
-                QRect(0, 0, room.width(), 10000), list->wordWrap() ? Qt::TextWordWrap : 0, text);
+            const QRect need = QFontMetrics(list->font())
+                                   .boundingRect(QRect(0, 0, room.width(), 10000),
+                                                 list->wordWrap() ? Qt::TextWordWrap : 0, text);
             // A grid of pictures scrolls down to its later rows; a list shows every line.
             const bool outOfView = list->viewMode() == QListView::IconMode
                                        ? at.left() < viewport.left() || at.right() > viewport.right()
                                        : !viewport.contains(at);
             if (outOfView || need.width() > room.width() || need.height() > room.height())
-                fault(list, QStringLiteral("cuts item %1 (needs %2x%3, has %4x%5 at %6 in %7)")
-                                .arg(i).arg(need.width()).arg(need.height()).arg(room.width())
-                                .arg(room.height()).arg(at.y()).arg(viewport.height()),
+                fault(list,
+                      QStringLiteral("cuts item %1 (needs %2x%3, has %4x%5 at %6 in %7)")
+                          .arg(i)
+                          .arg(need.width())
+                          .arg(need.height())
+                          .arg(room.width())
+                          .arg(room.height())
+                          .arg(at.y())
+                          .arg(viewport.height()),
                       text);
         }
     }
@@ -376,13 +397,21 @@ private:
         for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
                 const QTableWidgetItem* item = table->item(row, column);
-                const QRect room = item ? table->visualItemRect(item).adjusted(margin, 0, -margin, 0) : QRect();
-                const QRect need = QFontMetrics(table->font()).boundingRect(
-                    QRect(0, 0, room.width(), 10000), table->wordWrap() ? Qt::TextWordWrap : 0,
-                    item ? item->text() : QString());
+                const QRect room =
+                    item ? table->visualItemRect(item).adjusted(margin, 0, -margin, 0) : QRect();
+                const QRect need = QFontMetrics(table->font())
+                                       .boundingRect(QRect(0, 0, room.width(), 10000),
+                                                     table->wordWrap() ? Qt::TextWordWrap : 0,
+                                                     item ? item->text() : QString());
                 if (item && (need.width() > room.width() || need.height() > room.height()))
-                    fault(table, QStringLiteral("cuts cell %1, %2 (needs %3x%4, has %5x%6)").arg(row).arg(column)
-                                     .arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height()),
+                    fault(table,
+                          QStringLiteral("cuts cell %1, %2 (needs %3x%4, has %5x%6)")
+                              .arg(row)
+                              .arg(column)
+                              .arg(need.width())
+                              .arg(need.height())
+                              .arg(room.width())
+                              .arg(room.height()),
                           item->text());
             }
     }
@@ -393,9 +422,9 @@ private:
             return !label->text().isEmpty() || !label->pixmap().isNull();
         if (qobject_cast<PortraitBox*>(w))
             return true;
-        return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<NameBar*>(w)
-               || qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w)
-               || qobject_cast<QComboBox*>(w);
+        return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+               qobject_cast<NameBar*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+               qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QComboBox*>(w);
     }
 
     // Where a control draws its text or picture, in its own coordinates.
@@ -476,7 +505,11 @@ QStringList placesOf(const QWidget* window)
     for (const QWidget* w : window->findChildren<QWidget*>())
         if (isControl(w) && w->window() == window)
             places << QStringLiteral("%1 %2,%3 %4x%5 %6pt")
-                          .arg(w->objectName()).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                          .arg(w->objectName())
+                          .arg(w->x())
+                          .arg(w->y())
+                          .arg(w->width())
+                          .arg(w->height())
                           .arg(w->font().pointSizeF());
     return places;
 }
@@ -557,8 +590,8 @@ void TstLayout::questionScreens()
     QStringList faults = inspect(window, screenFor(category) == Screen::Matching ? staircase : QStringList());
     // No control (a widget without children of its own) runs under the position line.
     for (const QWidget* w : window->findChildren<QWidget*>()) {
-        if (w != window->positionLabel && w->isVisibleTo(window) && w->findChildren<QWidget*>().isEmpty()
-            && QRect(w->mapTo(window, QPoint(0, 0)), w->size()).bottom() >= window->positionLabel->y())
+        if (w != window->positionLabel && w->isVisibleTo(window) && w->findChildren<QWidget*>().isEmpty() &&
+            QRect(w->mapTo(window, QPoint(0, 0)), w->size()).bottom() >= window->positionLabel->y())
             faults << QStringLiteral("%1 runs under the position line").arg(w->objectName());
     }
     if (auto* name = qobject_cast<NameMeWindow*>(window)) {
@@ -568,7 +601,8 @@ void TstLayout::questionScreens()
         QVERIFY2(name->windowTitle().contains(instruction), qPrintable(instruction));
         // Wrong letters grow the stage picture and show the letters and the warning.
         // Then more, until the name is lost and shown whole.
-        const QString letters = wrongLetters(fieldText(f.program->records, shown.question->chosen()[0], category), 6);
+        const QString letters =
+            wrongLetters(fieldText(f.program->records, shown.question->chosen()[0], category), 6);
         for (int i = 0; i < letters.size(); ++i) {
             QTest::keyClick(name, letters.at(i).toLatin1());
             if (i == 2 || i == letters.size() - 1)
@@ -584,7 +618,8 @@ void TstLayout::otherWindows_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const QString& language : languages())
-        for (const char* name : {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit", "review", "progress"})
+        for (const char* name :
+             {"main", "setup", "showscor", "HOF", "NameEntry", "brevedit", "review", "progress"})
             QTest::addRow("%s: %s", qPrintable(language), name) << language << QString::fromLatin1(name);
 }
 
@@ -603,7 +638,7 @@ void TstLayout::otherWindows()
         QVERIFY(w.load());
         auto* about = w.findChild<QPushButton*>(QStringLiteral("aboutButton"));
         QVERIFY(about);
-        about->click();   // the credits as well
+        about->click(); // the credits as well
         faults = inspect(&w);
     } else if (window == QLatin1String("setup")) {
         ctx.settings.bonusQuestions = true;
@@ -630,8 +665,8 @@ void TstLayout::otherWindows()
         w.showQuestionsLeft(32766);
         faults = inspect(&w);
         // The points line stands whole under the box, and the box grows with the window.
-        if (!w.pointsLabel->isVisibleTo(&w)
-            || w.pointsLabel->heightForWidth(w.pointsLabel->width()) > w.pointsLabel->height())
+        if (!w.pointsLabel->isVisibleTo(&w) ||
+            w.pointsLabel->heightForWidth(w.pointsLabel->width()) > w.pointsLabel->height())
             faults << QStringLiteral("showscor/pointsLabel: the points line is not shown whole");
         const QSize box = w.resultsBox->size();
         w.resize(w.width() + 200, w.height() + 200);
@@ -641,8 +676,12 @@ void TstLayout::otherWindows()
         faults << Inspection(&w, {}).run();
     } else if (window == QLatin1String("HOF")) {
         for (int i = 1; i <= kHofPlaces; ++i)
-            ctx.hof.entries[size_t(i)] = {32767, QStringLiteral("brev    "), 100,
-                                  QStringLiteral("3  Bartholomew Whitley"), QStringLiteral("12/31/2026"), 0};
+            ctx.hof.entries[size_t(i)] = {32767,
+                                          QStringLiteral("brev    "),
+                                          100,
+                                          QStringLiteral("3  Bartholomew Whitley"),
+                                          QStringLiteral("12/31/2026"),
+                                          0};
         ctx.hof.count = kHofPlaces;
         test::TestHallOfFame w(ctx);
         faults = inspect(&w);
@@ -672,7 +711,7 @@ void TstLayout::otherWindows()
             const JudgedItem item{r, ctx.records.presidents[size_t(r)].name, r % 2 == 0, 5};
             QVERIFY(!store.recordQuestion({r % kCategories, 5, 5, {item}}, when));
         }
-        for (int k = 1; k < kCategories; ++k)   // every category's name in the table
+        for (int k = 1; k < kCategories; ++k) // every category's name in the table
             if (screenFor(k) != Screen::None) {
                 const JudgedItem item{1, ctx.records.presidents[1].name, true, 5};
                 QVERIFY(!store.recordQuestion({k, 5, 5, {item}}, when));

@@ -11,7 +11,8 @@ using namespace brev;
 
 namespace {
 
-template <class T> T* child(QWidget& w, const char* name)
+template <class T>
+T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -103,7 +104,7 @@ void TstMainwindow::aboutShowsCreditsAndCloseSaves()
              QStringLiteral("Free software under the GNU General Public License, version 3 or later."));
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
     fx.program->settings.settings.playername = QStringLiteral("Kept Name");
-    w.close();   // the close box
+    w.close(); // the close box
     QCOMPARE(fx.read(QStringLiteral("brev.INI")), settingsText(fx.program->settings.settings));
     QVERIFY(fx.read(QStringLiteral("brev.INI")).contains("\"Kept Name\""));
 }
@@ -126,13 +127,14 @@ void TstMainwindow::refusesToStartWithoutData()
     test::Fixture fx;
     shipSampleFiles(fx);
     QByteArray data = fx.read(QStringLiteral("brev.dat"));
-    data.truncate(data.indexOf("\"https://"));   // the link section is lost
+    data.truncate(data.indexOf("\"https://")); // the link section is lost
     fx.write(QStringLiteral("brev.dat"), data);
     brev::MainWindow w(*fx.program);
     QVERIFY(!w.load());
     QCOMPARE(fx.messages->texts.size(), 1);
-    QVERIFY2(fx.messages->texts[0].contains(QStringLiteral("brev.dat ends early: the link section is missing")),
-             qPrintable(fx.messages->texts[0]));
+    QVERIFY2(
+        fx.messages->texts[0].contains(QStringLiteral("brev.dat ends early: the link section is missing")),
+        qPrintable(fx.messages->texts[0]));
 }
 
 void TstMainwindow::goesOnWithoutBackground()
@@ -217,7 +219,8 @@ void TstMainwindow::laterPresidentsSettingRead()
     QCOMPARE(fx.program->records.inPlay(), inPlay ? 45 : 41);
 
     QProcess p;
-    p.start(QStringLiteral(BREV_EXE), {"--dir", fx.program->dir, "--export", "online", "--questions", "120", "--seed", "3"});
+    p.start(QStringLiteral(BREV_EXE),
+            {"--dir", fx.program->dir, "--export", "online", "--questions", "120", "--seed", "3"});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
     const QByteArray exported = p.readAllStandardOutput();

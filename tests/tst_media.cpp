@@ -16,7 +16,7 @@
 
 namespace {
 
-QString dataPath(const QString &name)
+QString dataPath(const QString& name)
 {
     return QDir(QStringLiteral(BREV_DATA_DIR)).filePath(name);
 }
@@ -30,7 +30,7 @@ QList<int> portraitNumbers()
 }
 
 // Lines of a CR LF text file, read as Latin-1.
-QStringList textLines(const QString &path)
+QStringList textLines(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -63,7 +63,7 @@ struct WaveInfo {
 };
 
 // Walks the RIFF chunks of a wave file; never reads past the buffer.
-WaveInfo readWave(const QByteArray &b)
+WaveInfo readWave(const QByteArray& b)
 {
     WaveInfo w;
     if (b.size() < 12 || b.left(4) != "RIFF" || b.mid(8, 4) != "WAVE") {
@@ -71,7 +71,7 @@ WaveInfo readWave(const QByteArray &b)
         return w;
     }
     w.riffWave = true;
-    const auto *p = reinterpret_cast<const uchar *>(b.constData());
+    const auto* p = reinterpret_cast<const uchar*>(b.constData());
     qint64 pos = 12;
     while (pos + 8 <= b.size()) {
         const QByteArray id = b.mid(pos, 4);
@@ -99,7 +99,7 @@ WaveInfo readWave(const QByteArray &b)
     return w;
 }
 
-}  // namespace
+} // namespace
 
 class TestMedia : public QObject {
     Q_OBJECT
@@ -138,9 +138,8 @@ void TestMedia::soundList()
     QCOMPARE(raw.count('\n'), raw.count("\r\n"));
     const QStringList lines = textLines(f.fileName());
     QCOMPARE(lines.size(), 16);
-    for (const QString &line : lines) {
-        QVERIFY2(line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')),
-                 qPrintable(line));
+    for (const QString& line : lines) {
+        QVERIFY2(line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')), qPrintable(line));
         QVERIFY2(!unquoted(line).isEmpty(), "empty sound name");
     }
 }
@@ -160,7 +159,7 @@ void TestMedia::soundFiles()
     QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(name + QStringLiteral(" is missing")));
     const WaveInfo w = readWave(f.readAll());
     QVERIFY2(w.error.isEmpty(), qPrintable(name + QStringLiteral(": ") + w.error));
-    QCOMPARE(w.format, 1);  // PCM
+    QCOMPARE(w.format, 1); // PCM
     QCOMPARE(w.bitsPerSample, 16);
     QVERIFY(w.channels >= 1);
     QVERIFY(w.sampleRate > 0);
@@ -189,13 +188,13 @@ void TestMedia::portraitsAllDifferent()
 {
     QHash<QByteArray, int> seen;
     for (int n : portraitNumbers()) {
-        const QImage img = QImage(dataPath(QStringLiteral("brev%1.gif").arg(n)))
-                               .convertToFormat(QImage::Format_RGB32);
+        const QImage img =
+            QImage(dataPath(QStringLiteral("brev%1.gif").arg(n))).convertToFormat(QImage::Format_RGB32);
         QVERIFY(!img.isNull());
         QCryptographicHash hash(QCryptographicHash::Sha1);
         for (int y = 0; y < img.height(); ++y)
-            hash.addData(QByteArrayView(reinterpret_cast<const char *>(img.constScanLine(y)),
-                                        img.width() * 4));
+            hash.addData(
+                QByteArrayView(reinterpret_cast<const char*>(img.constScanLine(y)), img.width() * 4));
         const QByteArray key = hash.result();
         QVERIFY2(!seen.contains(key),
                  qPrintable(QStringLiteral("brev%1.gif shows the same picture as brev%2.gif")
@@ -215,8 +214,7 @@ void TestMedia::stagePictures_data()
 void TestMedia::stagePictures()
 {
     QFETCH(int, stage);
-    const QString name = QLatin1String(brev::stageWord) + QString::number(stage) +
-                         QStringLiteral(".jpg");
+    const QString name = QLatin1String(brev::stageWord) + QString::number(stage) + QStringLiteral(".jpg");
     QImage img(dataPath(name));
     QVERIFY2(!img.isNull(), qPrintable(name + QStringLiteral(" does not load")));
     QCOMPARE(img.width() * 3, img.height() * 2);
@@ -229,13 +227,12 @@ void TestMedia::stagePictures()
 void TestMedia::noStageOutsideOneToSix()
 {
     QVERIFY(sizeof(brev::stageWord) > 1);
-    const QRegularExpression re(QStringLiteral("^%1(\\d+)\\.jpg$")
-                                    .arg(QRegularExpression::escape(
-                                        QLatin1String(brev::stageWord))),
-                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression re(
+        QStringLiteral("^%1(\\d+)\\.jpg$").arg(QRegularExpression::escape(QLatin1String(brev::stageWord))),
+        QRegularExpression::CaseInsensitiveOption);
     const QStringList files = QDir(QStringLiteral(BREV_DATA_DIR)).entryList(QDir::Files);
     int found = 0;
-    for (const QString &f : files) {
+    for (const QString& f : files) {
         const auto m = re.match(f);
         if (!m.hasMatch())
             continue;
@@ -256,8 +253,8 @@ void TestMedia::iconAndDesktopEntry()
     const QStringList lines = textLines(dataPath(QStringLiteral("brevallo.desktop")));
     QVERIFY(!lines.isEmpty());
     QCOMPARE(lines.first(), QStringLiteral("[Desktop Entry]"));
-    for (const char *entry : {"Type=Application", "Name=Brevallo Game", "Exec=brevallo",
-                              "Icon=brevallo", "Terminal=false"})
+    for (const char* entry :
+         {"Type=Application", "Name=Brevallo Game", "Exec=brevallo", "Icon=brevallo", "Terminal=false"})
         QVERIFY2(lines.contains(QLatin1String(entry)), entry);
 }
 

@@ -64,9 +64,10 @@ void TestNameMe::maskAndFontSize_data()
     QTest::addColumn<double>("points");
     QTest::addRow("initial_and_full_stop") << "Ulysses S. Grant"
                                            << "_ _ _ _ _ _ _   _ .   _ _ _ _ _ " << 18.0;
-    QTest::addRow("fourteen") << "Abcdefghijklmn" << "_ _ _ _ _ _ _ _ _ _ _ _ _ _ " << 24.0;
-    QTest::addRow("twenty") << "Abcdefghij Klmnopqrs" << QString("_ ").repeated(10) + "  " + QString("_ ").repeated(9)
-                            << 14.0;
+    QTest::addRow("fourteen") << "Abcdefghijklmn"
+                              << "_ _ _ _ _ _ _ _ _ _ _ _ _ _ " << 24.0;
+    QTest::addRow("twenty") << "Abcdefghij Klmnopqrs"
+                            << QString("_ ").repeated(10) + "  " + QString("_ ").repeated(9) << 14.0;
     QTest::addRow("twenty_eight") << QString(28, u'a') << QString("_ ").repeated(28) << 10.0;
 }
 
@@ -131,7 +132,7 @@ void TestNameMe::winWithOneMiss()
     QCOMPARE(m.press(u'a').outcome, NameMeModel::Outcome::Found);
     QCOMPARE(m.mask(), QStringLiteral("A _    _  . "));
     QCOMPARE(m.press(u'q').outcome, NameMeModel::Outcome::Missed);
-    QCOMPARE(m.press(u'Q').outcome, NameMeModel::Outcome::Repeated);   // lower and upper case alike
+    QCOMPARE(m.press(u'Q').outcome, NameMeModel::Outcome::Repeated); // lower and upper case alike
     QCOMPARE(m.press(u'q').outcome, NameMeModel::Outcome::Repeated);
     QCOMPARE(m.lettersText(), QStringLiteral(" Q"));
     QCOMPARE(m.press(u'3').outcome, NameMeModel::Outcome::NotALetter);
@@ -180,7 +181,7 @@ void TestNameMe::windowPlayedByKeys()
         auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
         title = n->windowTitle();
-        QTest::keyClick(n->quitButton, Qt::Key_A);   // keys reach the game whatever has focus
+        QTest::keyClick(n->quitButton, Qt::Key_A); // keys reach the game whatever has focus
         QTest::keyClick(n, Qt::Key_Z);
         shownMask = n->nameLabel->text();
         QCOMPARE(n->lettersLabel->text(), QStringLiteral(" Z"));
@@ -228,9 +229,10 @@ void TestNameMe::windowLost_data()
         << QStringList{"4 tries left", "3 tries left", "2 tries left", "One try left"} << false
         << "Current score: 3 of 10  (30%)";
     QTest::addRow("six tries, then quit")
-        << 1 << QStringList{"eagle6.jpg", "eagle5.jpg", "eagle4.jpg", "eagle3.jpg", "eagle2.jpg", "eagle1.jpg"}
-        << QStringList{"6 tries left", "5 tries left", "4 tries left", "3 tries left", "2 tries left",
-                       "One try left"}
+        << 1
+        << QStringList{"eagle6.jpg", "eagle5.jpg", "eagle4.jpg", "eagle3.jpg", "eagle2.jpg", "eagle1.jpg"}
+        << QStringList{"6 tries left", "5 tries left", "4 tries left",
+                       "3 tries left", "2 tries left", "One try left"}
         << true << "Current score: 3 of 12  (25%)";
 }
 
@@ -261,8 +263,8 @@ void TestNameMe::windowLost()
         auto* n = qobject_cast<NameMeWindow*>(w);
         QVERIFY(n);
         // A screen reader hears the tries left too, and where the game stands.
-        QVERIFY(n->accessibleDescription().contains(tries.first())
-                && n->accessibleDescription().contains(QStringLiteral("Question 1 of")));
+        QVERIFY(n->accessibleDescription().contains(tries.first()) &&
+                n->accessibleDescription().contains(QStringLiteral("Question 1 of")));
         for (const QChar c : QStringLiteral("ZYXWVU").left(stages.size())) {
             triesShown << n->triesLabel->text();
             QTest::keyClick(n, Qt::Key(c.unicode()));
@@ -270,7 +272,7 @@ void TestNameMe::windowLost()
         }
         QCOMPARE(n->triesLabel->text(), QStringLiteral("No tries left. Press any key to see your score."));
         QCOMPARE(n->nameLabel->text(), QStringLiteral("AB"));
-        QCOMPARE(f.program->session.possible, 6);   // judged as its score screen opens
+        QCOMPARE(f.program->session.possible, 6); // judged as its score screen opens
         QVERIFY(n->isVisible());
         if (byQuit)
             QTest::mouseClick(n->quitButton, Qt::LeftButton);
@@ -292,8 +294,8 @@ void TestNameMe::windowLost()
     QCOMPARE(stagesShown, stages);
     QCOMPARE(triesShown, tries);
     // A lost name is judged (wrong, for the review and the progress file), not skipped.
-    QVERIFY(answered.verdict && answered.verdict->record.possible == stages.size()
-            && answered.verdict->record.points == 0);
+    QVERIFY(answered.verdict && answered.verdict->record.possible == stages.size() &&
+            answered.verdict->record.points == 0);
     QCOMPARE(f.program->session.score, 3);
     QCOMPARE(soundNumbers(f), QStringList(stages.size(), QStringLiteral("6")) << QStringLiteral("8"));
 }

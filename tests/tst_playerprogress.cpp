@@ -254,12 +254,13 @@ void TestPlayerProgress::progressWindowShowsEveryPresident()
     QCOMPARE(window.windowTitle(), QStringLiteral("Progress"));
     QCOMPARE(window.presidentGrid->count(), int(set.size()));
     const auto wordOf = [&](int row) { return window.presidentGrid->item(row)->text().section('\n', 1); };
-    QCOMPARE(wordOf(1), masteryWord(MasteryLevel::Mastered));   // three right in a row
+    QCOMPARE(wordOf(1), masteryWord(MasteryLevel::Mastered)); // three right in a row
     QCOMPARE(wordOf(4), masteryWord(MasteryLevel::Learning));
     QCOMPARE(wordOf(0), masteryWord(MasteryLevel::Unseen));
     QVERIFY(window.presidentGrid->item(1)->toolTip().contains(masteryHint(masteryOf({true, true, true}))));
     QCOMPARE(window.categoryTable->rowCount(), 2);
-    QCOMPARE(window.chart->accessibleDescription(), QStringLiteral("1 game(s); the latest 75%, the best 75%."));
+    QCOMPARE(window.chart->accessibleDescription(),
+             QStringLiteral("1 game(s); the latest 75%, the best 75%."));
     QVERIFY(!window.problemLabel->isVisibleTo(&window));
     window.show();
     QTest::mouseClick(window.practiceButton, Qt::LeftButton);
@@ -275,7 +276,7 @@ void TestPlayerProgress::longHistoryChartsTheLatestGames()
     chart.resize(400, 200);
     chart.setResults(results);
     const QList<GameResult> drawn = chart.drawnResults();
-    QVERIFY(drawn.size() >= 20 && drawn.size() <= 50);   // a dot every 8 pixels or more
+    QVERIFY(drawn.size() >= 20 && drawn.size() <= 50); // a dot every 8 pixels or more
     QCOMPARE(drawn.last().game, 1000);
     QCOMPARE(drawn.first().game, 1001 - drawn.size());
     QCOMPARE(chart.accessibleDescription(), QStringLiteral("1000 game(s); the latest 0%, the best 99%."));
@@ -295,9 +296,10 @@ void TestPlayerProgress::commandLineTable()
     QVERIFY(run.waitForFinished(30000));
     QCOMPARE(run.exitCode(), 0);
     const QString table = QString::fromUtf8(run.readAllStandardOutput());
-    QVERIFY2(table.contains("Washington") && table.contains(masteryKey(MasteryLevel::Unseen)), qPrintable(table));
-    QVERIFY(!QFile::exists(dir.filePath(QString::fromLatin1(kProgressFile))));   // reading creates nothing
-    run.setStandardOutputFile(QStringLiteral("/dev/full"));   // a table that cannot be written fails
+    QVERIFY2(table.contains("Washington") && table.contains(masteryKey(MasteryLevel::Unseen)),
+             qPrintable(table));
+    QVERIFY(!QFile::exists(dir.filePath(QString::fromLatin1(kProgressFile)))); // reading creates nothing
+    run.setStandardOutputFile(QStringLiteral("/dev/full")); // a table that cannot be written fails
     run.start(program, {"--dir", dir.path(), "--progress"});
     QVERIFY(run.waitForFinished(30000));
     QCOMPARE(run.exitCode(), 1);

@@ -36,7 +36,7 @@ struct Scripted : RandomSource {
     }
 };
 
-QList<bool> answers(const char* newestFirst)   // "RWR": right, wrong, right
+QList<bool> answers(const char* newestFirst) // "RWR": right, wrong, right
 {
     QList<bool> out;
     for (const char* c = newestFirst; *c; ++c)
@@ -223,14 +223,14 @@ void TestProgress::masteryInWords()
 void TestProgress::practiceOrderWeakestFirst()
 {
     const QList<PresidentHistory> histories{
-        history(1, "RRR"),   history(3, "WWWWW"), history(4, "W"),   history(5, "RR"),
-        history(7, "WWWWR"), history(8, "RWWWW"), history(99, ""),  // 99 is not in the set
+        history(1, "RRR"),   history(3, "WWWWW"), history(4, "W"), history(5, "RR"),
+        history(7, "WWWWR"), history(8, "RWWWW"), history(99, ""), // 99 is not in the set
     };
     // 2 and 6 unseen; 3 and 4 both at 0 points, 3 with more misses; the newest
     // right answer of 8 outweighs the oldest of 7.
     QCOMPARE(practiceOrder(presidents(8), histories), (QList<int>{2, 6, 3, 4, 7, 8, 5, 1}));
     Scripted random;
-    random.values = {0.5, 0.9, 0.5, 0.5, 0.5, 0.1, 0.5, 0.5};   // one per president, term order
+    random.values = {0.5, 0.9, 0.5, 0.5, 0.5, 0.1, 0.5, 0.5}; // one per president, term order
     QCOMPARE(practiceOrder(presidents(8), histories, &random), (QList<int>{6, 2, 3, 4, 7, 8, 5, 1}));
     QVERIFY(random.values.empty());
 }
@@ -240,9 +240,9 @@ void TestProgress::practiceFocus()
     const PracticeFocus focus({5, 3, 9, 1, 2, 4}, 3);
     QCOMPARE(focus.records(), (QList<int>{5, 3, 9}));
     QVERIFY(focus.contains(9) && !focus.contains(1));
-    QList<bool> suits;   // a majority of the drawn records must be in focus
-    const QList<QList<int>> draws{{5},          {1},          {1, 3}, {5, 1, 2}, {1, 9, 2, 3},
-                                  {5, 3, 1, 2, 4}, {5, 3, 9, 2, 4}};
+    QList<bool> suits; // a majority of the drawn records must be in focus
+    const QList<QList<int>> draws{
+        {5}, {1}, {1, 3}, {5, 1, 2}, {1, 9, 2, 3}, {5, 3, 1, 2, 4}, {5, 3, 9, 2, 4}};
     for (const QList<int>& drawn : draws)
         suits << focus.suits(drawn);
     QCOMPARE(suits, (QList<bool>{true, false, true, false, true, false, true}));
@@ -267,7 +267,7 @@ void TestProgress::recordsAndReadsBack()
     const QString file = dir_.filePath(QStringLiteral("kept.sqlite"));
     {
         ProgressStore store(file);
-        QVERIFY(!QFile::exists(file));   // nothing opens before it is needed
+        QVERIFY(!QFile::exists(file)); // nothing opens before it is needed
         QCOMPARE(store.beginGame(QStringLiteral(" Ann "), kMorning, false), Problem());
         QCOMPARE(store.recordQuestion({4, 4, 10, {item(16, true, 2), item(1, false, 0), item(2, true, 2)}},
                                       kMorning),
@@ -277,10 +277,10 @@ void TestProgress::recordsAndReadsBack()
         QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning.addDays(1), true), Problem());
         QCOMPARE(store.recordQuestion({1, 3, 5, {item(16, true, 3)}}, kMorning), Problem());
         QCOMPARE(store.finishGame(QStringLiteral("Ann"), 2, 3, true, kMorning), Problem());
-        store.finishGame(QStringLiteral("Ann"), 9, 9, false, kMorning);   // no game begun: nothing
+        store.finishGame(QStringLiteral("Ann"), 9, 9, false, kMorning); // no game begun: nothing
         QCOMPARE(store.beginGame(QString(), kMorning, false), Problem());
         QCOMPARE(store.recordQuestion({1, 1, 1, {item(16, true)}}, kMorning), Problem());
-        QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());   // never finished
+        QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem()); // never finished
         QCOMPARE(store.recordQuestion({7, 1, 1, {item(1, true)}}, kMorning), Problem());
     }
     ProgressStore again(file);
@@ -307,9 +307,12 @@ void TestProgress::recordsAndReadsBack()
     QCOMPARE(games.problem(), Problem());
     got.clear();
     for (const GameResult& g : *games)
-        got << QStringLiteral("%1/%2 %3% %4").arg(g.score).arg(g.possible).arg(g.percent).arg(
-                   QStringLiteral("%1 %2").arg(g.practice).arg(g.endedEarly));
-    QCOMPARE(got, (QStringList{"7/10 70% 0 0", "2/3 66% 1 1"}));   // rounded down, as the game does
+        got << QStringLiteral("%1/%2 %3% %4")
+                   .arg(g.score)
+                   .arg(g.possible)
+                   .arg(g.percent)
+                   .arg(QStringLiteral("%1 %2").arg(g.practice).arg(g.endedEarly));
+    QCOMPARE(got, (QStringList{"7/10 70% 0 0", "2/3 66% 1 1"})); // rounded down, as the game does
     QCOMPARE((*games)[0].started, kMorning);
     QCOMPARE((*games)[0].finished, kMorning.addSecs(120));
     const Result<QList<GameResult>> bobs = again.gameResults(QStringLiteral("Bob"));
@@ -343,7 +346,7 @@ void TestProgress::deletedFileStartsNewHistory()
 void TestProgress::unusableFileLeftAlone_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("sql");   // makes the file; none: junk bytes
+    QTest::addColumn<QStringList>("sql"); // makes the file; none: junk bytes
     QTest::addColumn<QString>("said");
     QTest::newRow("junk bytes") << "junk.sqlite" << QStringList() << "is damaged or is not a database";
     QTest::newRow("another program's")
@@ -387,7 +390,7 @@ void TestProgress::unusableFileLeftAlone()
     QCOMPARE(store.recordQuestion({1, 1, 1, {item(1, true)}}, kMorning), Problem());
     QCOMPARE(store.finishGame(QStringLiteral("Ann"), 1, 1, false, kMorning), Problem());
     QCOMPARE(store.beginGame(QStringLiteral("Ann"), kMorning, false), Problem());
-    QCOMPARE(store.presidentHistories(QStringLiteral("Ann")).problem(), problem);   // a reader says why
+    QCOMPARE(store.presidentHistories(QStringLiteral("Ann")).problem(), problem); // a reader says why
     QVERIFY2(problem->contains(QStringLiteral("The game goes on")), qPrintable(*problem));
     // A report names the file and what is wrong, with no game to go on.
     ProgressStore report(file, ProgressStore::Access::ReadOnly);
@@ -436,7 +439,7 @@ void TestProgress::firstVersionUpgraded()
              (QStringList{"7: 1 right, 1 partly of 2", "15: 1 right, 0 partly of 2"}));
     const Result<QList<PresidentHistory>> histories = store.presidentHistories(QStringLiteral("Ann"));
     QCOMPARE(histories.problem(), Problem());
-    QCOMPARE(histories->size(), 6);   // every answer of the first version kept
+    QCOMPARE(histories->size(), 6); // every answer of the first version kept
     QCOMPARE((*histories)[2].answered, 2);
 }
 
@@ -451,7 +454,8 @@ void TestProgress::lockedFileWaitsBoundedOnce()
         QVERIFY(other.open());
         QSqlQuery hold(other);
         QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
-        QVERIFY(hold.exec(QStringLiteral("INSERT INTO games (player, started, practice) VALUES ('', '', 0)")));
+        QVERIFY(
+            hold.exec(QStringLiteral("INSERT INTO games (player, started, practice) VALUES ('', '', 0)")));
 
         QElapsedTimer waited;
         waited.start();
@@ -461,7 +465,7 @@ void TestProgress::lockedFileWaitsBoundedOnce()
         QVERIFY(problem && problem->contains(file) && problem->contains(QStringLiteral("in use by another")));
         waited.restart();
         QCOMPARE(store.recordQuestion({1, 1, 1, {item(2, true)}}, kMorning), Problem());
-        QVERIFY(waited.elapsed() < kProgressLockWaitMs);   // off: the lock is not waited for again
+        QVERIFY(waited.elapsed() < kProgressLockWaitMs); // off: the lock is not waited for again
 
         QVERIFY(hold.exec(QStringLiteral("COMMIT")));
         QVERIFY(hold.exec(QStringLiteral("SELECT COUNT(*) FROM items")) && hold.next());
@@ -482,12 +486,12 @@ void TestProgress::historyStartedMeanwhileIsUsed()
             db.setDatabaseName(file);
             QSqlQuery q(db);
             const bool begun =
-                db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE"))
-                && q.exec(QStringLiteral("CREATE TABLE games (id INTEGER PRIMARY KEY, player, started,"
-                                         " practice, finished, score, possible, ended_early)"))
-                && q.exec(QStringLiteral("CREATE TABLE items (id INTEGER PRIMARY KEY, game, question, asked,"
-                                         " player, category, record, president, correct, points)"))
-                && q.exec(QStringLiteral("PRAGMA application_id = 1112687958"))   // "BREV"
+                db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+                q.exec(QStringLiteral("CREATE TABLE games (id INTEGER PRIMARY KEY, player, started,"
+                                      " practice, finished, score, possible, ended_early)")) &&
+                q.exec(QStringLiteral("CREATE TABLE items (id INTEGER PRIMARY KEY, game, question, asked,"
+                                      " player, category, record, president, correct, points)")) &&
+                q.exec(QStringLiteral("PRAGMA application_id = 1112687958")) // "BREV"
                 && q.exec(QStringLiteral("PRAGMA user_version = 1"));
             started.release();
             if (begun) {
@@ -522,7 +526,7 @@ void TestProgress::readOnlyFileReportedOnce()
     QVERIFY2(said.size() >= 2, qPrintable(said.join(u'\n')));
     QVERIFY2(said[0].contains(file) && said[0].contains(QStringLiteral("cannot be written")),
              qPrintable(said[0]));
-    QCOMPARE(said[1], QStringLiteral("2"));   // a report still reads it
+    QCOMPARE(said[1], QStringLiteral("2")); // a report still reads it
     QCOMPARE(bytesOf(file), before);
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -40,8 +40,7 @@ void prepare(Fixture& f)
 struct Question {
     explicit Question(Fixture& f)
         : draw(*f.program, {3, 14, 25, 36, 7}, {0.3, 0.8, 0.6}), model(draw, 7), loaded(model.load())
-    {
-    }
+    {}
     ChosenDraw draw;
     MatchModel model;
     bool loaded;
@@ -174,8 +173,8 @@ void TestMatch::boardRules_data()
 {
     // Moves as (bar, target); (-1, p) drops with no bar picked up.
     QTest::addColumn<QList<QPoint>>("moves");
-    QTest::addColumn<QList<int>>("placed");  // the bar on each target afterwards
-    QTest::addColumn<int>("lastSentHome");   // what the last drop sent home; -2 for no drop
+    QTest::addColumn<QList<int>>("placed"); // the bar on each target afterwards
+    QTest::addColumn<int>("lastSentHome");  // what the last drop sent home; -2 for no drop
     QTest::addRow("moved_on") << QList<QPoint>{{0, 1}, {0, 2}} << QList<int>{-1, -1, 0, -1} << -1;
     QTest::addRow("taken_over") << QList<QPoint>{{1, 2}, {0, 2}} << QList<int>{-1, -1, 0, -1} << 1;
     QTest::addRow("same_place_again") << QList<QPoint>{{3, 2}, {3, 2}} << QList<int>{-1, -1, 3, -1} << -1;
@@ -231,7 +230,8 @@ void TestMatch::placingByClickAndKeyboard()
     // It rests in the description's slot, beside its text, not over it.
     const auto restsBeside = [&](int k, int p) {
         const QRect text = w.descriptions[p]->contentsRect().translated(w.descriptions[p]->pos());
-        return w.descriptions[p]->geometry().contains(w.bars[k]->geometry()) && !text.intersects(w.bars[k]->geometry());
+        return w.descriptions[p]->geometry().contains(w.bars[k]->geometry()) &&
+               !text.intersects(w.bars[k]->geometry());
     };
     QVERIFY(restsBeside(2, 3));
     QVERIFY(!w.bars[2]->held());
@@ -282,12 +282,12 @@ void TestMatch::judging_data()
     const QString others = "\r\nPresident 25 = Town 25, State\r\nPresident 36 = Town 36, State"
                            "\r\nPresident 7 = Town 7, State";
     QTest::addRow("nothing_placed") << QList<QPoint>{}
-                                    << "\r\nPresident 3 = Town 3, State\r\nPresident 14 = Town 14, State"
-                                           + others + "\r\n*** Scored 0 of 10"
+                                    << "\r\nPresident 3 = Town 3, State\r\nPresident 14 = Town 14, State" +
+                                           others + "\r\n*** Scored 0 of 10"
                                     << 0 << QList<int>{10, 1, 1, 1, 1} << QStringList{} << false;
     QTest::addRow("one_wrong") << QList<QPoint>{{1, 2}}
-                               << "\r\nPresident 3 = Town 3, State\r\nPresident 14 = Town 14, State" + others
-                                      + "\r\n*** Scored 0 of 10"
+                               << "\r\nPresident 3 = Town 3, State\r\nPresident 14 = Town 14, State" +
+                                      others + "\r\n*** Scored 0 of 10"
                                << 0 << QList<int>{10, 0, 1, 1, 1}
                                << QStringList{"President 14 = Town 14, State"} << false;
     QTest::addRow("all_correct") << QList<QPoint>{{0, 2}, {1, 0}, {2, 3}, {3, 1}, {4, 4}}
@@ -299,8 +299,8 @@ void TestMatch::judging_data()
         << "\r\nPresident 14 = Town 14, State" + others + "\r\n*** Scored 2 of 10" << 2
         << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
     QTest::addRow("two_bars_on_one") << QList<QPoint>{{1, 2}, {0, 2}}
-                                     << "\r\nPresident 14 = Town 14, State" + others
-                                            + "\r\n*** Scored 2 of 10"
+                                     << "\r\nPresident 14 = Town 14, State" + others +
+                                            "\r\n*** Scored 2 of 10"
                                      << 2 << QList<int>{14, 1, 1, 1, 1} << QStringList{} << false;
 }
 
@@ -346,8 +346,8 @@ void TestMatch::judging()
     QCOMPARE(counters, use);
     QCOMPARE(f.sound->played.last(), f.path(allRight ? "right.wav" : "wrong.wav"));
     QCOMPARE(f.logLines(), QStringList({"Match Birthplaces", "President 3", "President 14", "President 25",
-                                       "President 36", "President 7"}) +
-                              log);
+                                        "President 36", "President 7"}) +
+                               log);
 }
 
 void TestMatch::playedByAccessibleActions()

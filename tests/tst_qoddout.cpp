@@ -27,8 +27,7 @@ namespace {
 struct Question {
     Question(Fixture& f, int category, QList<int> records = {1, 2, 6, 11}, QList<double> numbers = {})
         : draw(*f.program, std::move(records), std::move(numbers)), model(draw, category)
-    {
-    }
+    {}
     ChosenDraw draw;
     OddOneOutModel model;
 };
@@ -60,7 +59,7 @@ void TstQoddout::oddItemNeverAtPositionThree()
     QFETCH(int, category);
     std::set<int> oddPositions;
     std::set<QString> patterns;
-    std::set<QString> pairs;   // the pattern and the odd one's text
+    std::set<QString> pairs; // the pattern and the odd one's text
     for (quint64 seed = 1; seed <= 150; ++seed) {
         Fixture fx(seed);
         Program& c = *fx.program;
@@ -107,9 +106,10 @@ void TstQoddout::runsOutWithoutThreeOfAPattern()
         fx.loadSampleRecords();
         Program& c = *fx.program;
         for (int i = 1; i <= kRecords; ++i)
-            c.records.presidents.edit(i).party = allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
+            c.records.presidents.edit(i).party =
+                allAlike ? QStringLiteral("Whig") : QStringLiteral("Party %1").arg(i);
         if (!allAlike)
-            c.records.presidents.edit(7).party = QStringLiteral("Party 1");   // two of a kind at most
+            c.records.presidents.edit(7).party = QStringLiteral("Party 1"); // two of a kind at most
         OddOneOutModel m(c.draw, 20);
         QVERIFY(!m.load());
         QCOMPARE(c.session.itemUse, std::vector<int>(kRecords + 1, 0));
@@ -141,10 +141,17 @@ void TstQoddout::judgesThePick_data()
     const auto verdict = [&](const QString& picked, const QList<Credit>& credits, const QList<LogLine>& log) {
         const bool right = picked == QLatin1String("President 2");
         Verdict v;
-        v.record = {Screen::OddOneOut, 25, QStringLiteral("Which does not fit: Died in office?"),
+        v.record = {Screen::OddOneOut,
+                    25,
+                    QStringLiteral("Which does not fit: Died in office?"),
                     {"President 1", "President 2", "President 6", "President 11"},
-                    {{2, "President 2", picked, "President 2", right}}, picked, "President 2",
-                    right ? 5 : 0, 5, false, {}};
+                    {{2, "President 2", picked, "President 2", right}},
+                    picked,
+                    "President 2",
+                    right ? 5 : 0,
+                    5,
+                    false,
+                    {}};
         v.record.written.question = QStringLiteral("Died in office");
         v.record.written.choices = {"President 1", "President 2", "President 6", "President 11"};
         v.record.written.answer = 1;
@@ -194,13 +201,15 @@ void TstQoddout::tabbedLineWithMarkers()
     // The first swap exchanges positions 0 and 1.
     Question tabbed(fx, 20, {1, 2, 3, 5}, {0.5});
     QVERIFY(tabbed.model.load());
-    QCOMPARE(tabbedLines(tabbed.model.unanswered()), QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q
-                                              + "\tPresident 2\tPresident 1\t" + l + "\t" + m + "\t1"});
+    QCOMPARE(tabbedLines(tabbed.model.unanswered()),
+             QStringList{"* TOO LONG * * TOO LONG * * Question TOO LONG * " + q +
+                         "\tPresident 2\tPresident 1\t" + l + "\t" + m + "\t1"});
     fx.program->session.resetUsage(kRecords);
     Question online(fx, 20, {1, 2, 3, 5}, {0.5});
     QVERIFY(online.model.load());
-    QCOMPARE(onlineLines(online.model.unanswered()), (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2",
-                                               "President 1", l, m, " 1"}));
+    QCOMPARE(onlineLines(online.model.unanswered()),
+             (QStringList{"ODDOUT", "Who didn't belong to this party? ", q, "President 2", "President 1", l,
+                          m, " 1"}));
 }
 
 void TstQoddout::playedByMouseAndKeyboard()
@@ -223,7 +232,7 @@ void TstQoddout::playedByMouseAndKeyboard()
         QCOMPARE(q->patternLabel->text(), fieldText(ctx.records, q->model().chosen()[0], 25));
         QTest::mouseClick(q->helpButton, Qt::LeftButton);
         QCOMPARE(f.messages->texts, QStringList{"Click on the item that does NOT fit the pattern"});
-        QTest::mouseClick(q->items[q->model().oddPosition()], Qt::RightButton);   // not a click
+        QTest::mouseClick(q->items[q->model().oddPosition()], Qt::RightButton); // not a click
         QCOMPARE(ctx.session.possible, 0);
         QTest::mouseClick(q->items[q->model().oddPosition()], Qt::LeftButton);
     });
@@ -237,7 +246,7 @@ void TstQoddout::playedByMouseAndKeyboard()
     driver.then([&](QWidget* w) {
         auto* q = qobject_cast<OddOneOutWindow*>(w);
         QVERIFY(q);
-        q->items[3]->setFocus();   // never the odd one
+        q->items[3]->setFocus(); // never the odd one
         QTest::keyClick(q->items[3], Qt::Key_Space);
     });
     driver.then([&](QWidget* w) {

@@ -42,8 +42,7 @@ void loadShipped(Fixture& f)
 struct Question {
     Question(Fixture& f, int category, const Lines& lines)
         : draw(*f.program, QList<int>(lines.begin(), lines.end())), model(draw, category)
-    {
-    }
+    {}
     ChosenDraw draw;
     SortModel model;
 };
@@ -94,7 +93,7 @@ void TestQsort::judge_data()
     QTest::addRow("last_two_swapped")
         << Lines{1, 2, 3, 5, 4} << 9
         << QStringList{" ", "President 5 1745 > President 4 1742", "*** 9 of 10 correct "}
-        << QList<Credit>{{1, 4}, {1, 4}, {1, 4}, {1, 4}, {2, 4}, {2, 4},
+        << QList<Credit>{{1, 4}, {1, 4}, {1, 4}, {1, 4},  {2, 4}, {2, 4},
                          {2, 4}, {3, 4}, {3, 4}, {5, -1}, {4, -1}};
     QList<Credit> reversed;
     const int pairs[10][2] = {{5, 4}, {5, 3}, {5, 2}, {5, 1}, {4, 3}, {4, 2}, {4, 1}, {3, 2}, {3, 1}, {2, 1}};
@@ -102,12 +101,18 @@ void TestQsort::judge_data()
         reversed << Credit{pair[0], -1} << Credit{pair[1], -1};
     QTest::addRow("reversed") << Lines{5, 4, 3, 2, 1} << 0
                               << QStringList{" ",
-        "President 5 1745 > President 4 1742", "President 5 1745 > President 3 1739",
-        "President 5 1745 > President 2 1736", "President 5 1745 > President 1 1733",
-        "President 4 1742 > President 3 1739", "President 4 1742 > President 2 1736",
-        "President 4 1742 > President 1 1733", "President 3 1739 > President 2 1736",
-        "President 3 1739 > President 1 1733", "President 2 1736 > President 1 1733",
-        "*** 0 of 10 correct "} << reversed;
+                                             "President 5 1745 > President 4 1742",
+                                             "President 5 1745 > President 3 1739",
+                                             "President 5 1745 > President 2 1736",
+                                             "President 5 1745 > President 1 1733",
+                                             "President 4 1742 > President 3 1739",
+                                             "President 4 1742 > President 2 1736",
+                                             "President 4 1742 > President 1 1733",
+                                             "President 3 1739 > President 2 1736",
+                                             "President 3 1739 > President 1 1733",
+                                             "President 2 1736 > President 1 1733",
+                                             "*** 0 of 10 correct "}
+                              << reversed;
 }
 
 void TestQsort::judge()
@@ -134,8 +139,8 @@ void TestQsort::equalKeysInEitherOrder_data()
 {
     QTest::addColumn<int>("category");
     QTest::addColumn<Lines>("drawn");
-    QTest::addRow("born_1767") << 12 << Lines{1, 6, 7, 9, 20};   // J. Q. Adams, Jackson
-    QTest::addRow("inaugurated_1841") << 15 << Lines{8, 9, 10, 11, 12};   // W. H. Harrison, Tyler
+    QTest::addRow("born_1767") << 12 << Lines{1, 6, 7, 9, 20};          // J. Q. Adams, Jackson
+    QTest::addRow("inaugurated_1841") << 15 << Lines{8, 9, 10, 11, 12}; // W. H. Harrison, Tyler
 }
 
 void TestQsort::equalKeysInEitherOrder()
@@ -149,20 +154,27 @@ void TestQsort::equalKeysInEitherOrder()
     QVERIFY(model.load());
     QCOMPARE(order(model), drawn);
     QCOMPARE(model.judge().record.points, 10);
-    QVERIFY(model.pushUp(2));   // the tied pair the other way round
+    QVERIFY(model.pushUp(2)); // the tied pair the other way round
     QCOMPARE(model.judge().record.points, 10);
 }
 
 void TestQsort::loadLines_data()
 {
-    QTest::addColumn<int>("mode");   // 0 none, 1 online, 2 tabbed
+    QTest::addColumn<int>("mode"); // 0 none, 1 online, 2 tabbed
     QTest::addColumn<QStringList>("expected");
-    const QStringList play{"Sorting: Sort First Ladies by term", "President 3", "President 1",
-                           "President 4", "President 5", "President 2"};
+    const QStringList play{"Sorting: Sort First Ladies by term",
+                           "President 3",
+                           "President 1",
+                           "President 4",
+                           "President 5",
+                           "President 2"};
     QTest::addRow("play") << 0 << play;
-    QTest::addRow("online") << 1
-                            << QStringList{"SORT", "Sort First Ladies by term", "Lady 3", "Lady 1", "Lady 4",
-                                           "Lady 5", "Lady 2", "1800", "1792", "1804", "1808", "1796"};
+    QTest::addRow("online") << 1 << QStringList{"SORT",   "Sort First Ladies by term",
+                                                "Lady 3", "Lady 1",
+                                                "Lady 4", "Lady 5",
+                                                "Lady 2", "1800",
+                                                "1792",   "1804",
+                                                "1808",   "1796"};
     QTest::addRow("tabbed_has_no_form") << 2 << QStringList{};
 }
 
@@ -187,7 +199,7 @@ void TestQsort::exhaustedCategoryLoadsNothing()
     Fixture f;
     f.loadSampleRecords();
     for (int i = 5; i <= kRecords; ++i)
-        f.program->records.presidents.edit(i).birthKey = 0;   // four records left to sort by birth
+        f.program->records.presidents.edit(i).birthKey = 0; // four records left to sort by birth
     QVERIFY(!SortModel(f.program->draw, 12).load());
     QVERIFY(f.logLines().isEmpty());
 }
@@ -263,9 +275,9 @@ void TestQsort::wholeGameByMouseAndKeyboard()
         QCOMPARE(QApplication::focusWidget(), s->itemList);
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Down, Qt::Key_Space, Qt::Key_End, Qt::Key_Return})
             QTest::keyClick(QApplication::focusWidget(), key);
-        QVERIFY(s->isVisible());   // Escape does not skip
+        QVERIFY(s->isVisible()); // Escape does not skip
         QCOMPARE(order(s->model()), (Lines{drawn[1], drawn[0], drawn[2], drawn[4], drawn[3]}));
-        QVERIFY(s->itemList->item(3)->isSelected());   // the selection follows the pushed item
+        QVERIFY(s->itemList->item(3)->isSelected()); // the selection follows the pushed item
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
             QTest::keyClick(QApplication::focusWidget(), key);
     });
@@ -291,9 +303,9 @@ void TestQsort::wholeGameByMouseAndKeyboard()
     // Washington, in slot 1 of both questions and first in both orders: drawn
     // (1), then four right pairs of 4 points, twice.
     QCOMPARE(ctx.session.itemUse[1], 34);
-    QCOMPARE(f.logLines().mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate", "James K. Polk",
-                                                 "George Washington", "John Adams", "Andrew Jackson",
-                                                 "James Monroe", " *** All Correct!"}));
+    QCOMPARE(f.logLines().mid(0, 8), (QStringList{"---- Question 1", "Sorting: Sort by birthdate",
+                                                  "James K. Polk", "George Washington", "John Adams",
+                                                  "Andrew Jackson", "James Monroe", " *** All Correct!"}));
 }
 
 // Ten pairs out of order: the score screen opens at the first of its lines,
@@ -303,7 +315,7 @@ void TestQsort::longResultOpensAtItsFirstLine()
     Fixture f;
     loadShipped(f);
     Program& ctx = *f.program;
-    ChosenDraw draw(ctx, {5, 4, 3, 2, 1});   // Monroe down to Washington: the youngest first
+    ChosenDraw draw(ctx, {5, 4, 3, 2, 1}); // Monroe down to Washington: the youngest first
     WindowGameUi ui(ctx);
     ModalDriver driver;
     driver.then([&](QWidget* w) {
@@ -317,14 +329,15 @@ void TestQsort::longResultOpensAtItsFirstLine()
         QVERIFY(s);
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QPlainTextEdit* box = s->resultsBox;
-        QVERIFY(box->verticalScrollBar()->maximum() > 0);   // longer than the box
+        QVERIFY(box->verticalScrollBar()->maximum() > 0); // longer than the box
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QCOMPARE(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
-        QCOMPARE(box->document()->findBlockByNumber(1).text(), QStringLiteral("James Monroe 1758 > James Madison 1751"));
+        QCOMPARE(box->document()->findBlockByNumber(1).text(),
+                 QStringLiteral("James Monroe 1758 > James Madison 1751"));
         QCOMPARE(s->pointsLabel->text(), QStringLiteral("*** 0 of 10 correct "));
         QVERIFY(s->pointsLabel->isVisible());
-        QVERIFY(s->pointsLabel->y() >= box->geometry().bottom()
-                && s->pointsLabel->geometry().bottom() < s->okButton->y());
+        QVERIFY(s->pointsLabel->y() >= box->geometry().bottom() &&
+                s->pointsLabel->geometry().bottom() < s->okButton->y());
         QVERIFY(s->pointsLabel->height() >= s->pointsLabel->heightForWidth(s->pointsLabel->width()));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });

@@ -42,13 +42,15 @@ void TstQuote::exportLines_data()
     QTest::addColumn<QStringList>("expected");
     const QString a100(100, u'a'), a101(101, u'a'), a49(49, u'a'), a50(50, u'a'), b49(49, u'b');
     const QString longName(131, u'N');
-    QTest::addRow("two line breaks")
-        << false << "Let us\r\nhave\r\npeace." << "President 2"
-        << QStringList{"Who said this? -- Let us/ have/ peace.\t" + kChoices};
-    QTest::addRow("lone line feed") << false << "Let us\nhave peace." << "President 2"
+    QTest::addRow("two line breaks") << false << "Let us\r\nhave\r\npeace."
+                                     << "President 2"
+                                     << QStringList{"Who said this? -- Let us/ have/ peace.\t" + kChoices};
+    QTest::addRow("lone line feed") << false << "Let us\nhave peace."
+                                    << "President 2"
                                     << QStringList{"Who said this? -- Let us/ have peace.\t" + kChoices};
-    QTest::addRow("lone carriage return") << false << "Let us\rhave peace." << "President 2"
-                                          << QStringList{"Who said this? -- Let us/ have peace.\t" + kChoices};
+    QTest::addRow("lone carriage return")
+        << false << "Let us\rhave peace."
+        << "President 2" << QStringList{"Who said this? -- Let us/ have peace.\t" + kChoices};
     QTest::addRow("100 characters") << false << a100 << "President 2"
                                     << QStringList{"Who said this? -- " + a100 + "\t" + kChoices};
     QTest::addRow("101 characters") << false << a101 << "President 2"
@@ -61,13 +63,15 @@ void TstQuote::exportLines_data()
         << QStringList{kMarker + "Who said this? -- " + a50 + "/ " + b49 + "\t" + kChoices};
     QTest::addRow("choice of 131 characters")
         << false << "Short." << longName
-        << QStringList{kMarker + "Who said this? -- Short.\tPresident 1\t" + longName
-                       + "\tPresident 3\tPresident 4\t1"};
+        << QStringList{kMarker + "Who said this? -- Short.\tPresident 1\t" + longName +
+                       "\tPresident 3\tPresident 4\t1"};
     QTest::addRow("online block")
-        << true << "Let us\r\nhave peace." << "President 2"
-        << QStringList{"MULTQ", "Who said it?", "President 1", "President 2", "President 3",
-                       "President 4", "President 5", "Who said this?", "Let us\r\nhave peace.",
-                       "*****", " 1"};
+        << true << "Let us\r\nhave peace."
+        << "President 2"
+        << QStringList{
+               "MULTQ",       "Who said it?", "President 1",    "President 2",           "President 3",
+               "President 4", "President 5",  "Who said this?", "Let us\r\nhave peace.", "*****",
+               " 1"};
 }
 
 void TstQuote::exportLines()
@@ -101,7 +105,7 @@ void TstQuote::drawsOnlyRecordsWithAQuotation()
         Program& c = *fx.program;
         for (int i : quoted)
             c.records.presidents.edit(i).quotation = QStringLiteral("Words of %1").arg(i);
-        c.records.presidents.edit(21).quotation = QStringLiteral(" ");   // blank: no quotation
+        c.records.presidents.edit(21).quotation = QStringLiteral(" "); // blank: no quotation
         QuotationModel m(c.draw, kQuoteCategory);
         QVERIFY(m.load());
         for (int slot = 0; slot < 5; ++slot) {
@@ -142,8 +146,7 @@ void TstQuote::playedByAClick()
     driver.then([&](QWidget* w) {
         auto* s = qobject_cast<ScoreWindow*>(w);
         QVERIFY(s);
-        QCOMPARE(s->resultsText(),
-                 QStringLiteral(" Correct, +5 pts\nSource: Letter %1").arg(speaker));
+        QCOMPARE(s->resultsText(), QStringLiteral(" Correct, +5 pts\nSource: Letter %1").arg(speaker));
         QCOMPARE(s->headingLabel->text(), QStringLiteral("Results for Who said it?"));
         QTest::mouseClick(s->okButton, Qt::LeftButton);
     });

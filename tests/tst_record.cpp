@@ -32,7 +32,7 @@ QString presidents(const QList<int>& records)
 QuestionRecord played(Fixture& f, const QString& kind, const QString& moves)
 {
     Program& p = *f.program;
-    if (kind == QLatin1String("choice")) {   // the answer in slot 1, record 3
+    if (kind == QLatin1String("choice")) { // the answer in slot 1, record 3
         ChosenDraw draw(p, {7, 3, 12, 5, 9}, {0.3});
         MultipleChoiceModel m(draw, 1);
         return !m.load() ? QuestionRecord{} : moves.isEmpty() ? m.skipped() : m.choose(moves.toInt()).record;
@@ -75,7 +75,7 @@ QuestionRecord played(Fixture& f, const QString& kind, const QString& moves)
     return m->judge().record;
 }
 
-}   // namespace
+} // namespace
 
 class TestRecord : public QObject {
     Q_OBJECT
@@ -90,7 +90,7 @@ void TestRecord::recordOfEachKind_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("moves");
     QTest::addColumn<QString>("mark");
-    QTest::addColumn<QString>("items");   // "record [given] [right] right|wrong", in the question's order
+    QTest::addColumn<QString>("items"); // "record [given] [right] right|wrong", in the question's order
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("right");
     QTest::addColumn<int>("points");
@@ -174,17 +174,17 @@ void TestRecord::recordOfEachKind()
 
 void TestRecord::reviewWindowMarks()
 {
-    QuestionRecord partly{
-        Screen::Sorting, 12, QStringLiteral("Sort by birthdate"), {}, {}, {}, {}, 4, 10, false, {}};
-    QuestionRecord skipped{Screen::MultipleChoice, 1, QStringLiteral("When?"), {}, {}, {}, {}, 0, 0, true, {}};
+    QuestionRecord partly{Screen::Sorting, 12, QStringLiteral("Sort by birthdate"), {}, {}, {}, {}, 4, 10,
+                          false,           {}};
+    QuestionRecord skipped{
+        Screen::MultipleChoice, 1, QStringLiteral("When?"), {}, {}, {}, {}, 0, 0, true, {}};
     const ReviewWindow w({{1, partly}, {2, skipped}, {3, partly}});
     QCOMPARE(w.list->accessibleDescription(),
              QStringLiteral("Right: 0, partly right: 2, wrong: 0, skipped: 1"));
     const QString text = w.list->toPlainText();
-    QVERIFY2(
-        text.contains(QStringLiteral("Question 1: Sort by birthdate \u2014 partly right"))
-            && text.contains(QStringLiteral("Question 2: When did this president serve? \u2014 skipped")),
-        qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Question 1: Sort by birthdate \u2014 partly right")) &&
+                 text.contains(QStringLiteral("Question 2: When did this president serve? \u2014 skipped")),
+             qPrintable(text));
 }
 
 QTEST_MAIN(TestRecord)

@@ -38,7 +38,7 @@ public:
         w_ = w;
         h_ = h;
         if (changed)
-            sizes_.apply(*this, slot_, SizeMode::Save);   // the window's own size handling
+            sizes_.apply(*this, slot_, SizeMode::Save); // the window's own size handling
     }
     qint32 backcolor() const override { return 0xC0FFC0; }
     int w_ = 8625;
@@ -145,9 +145,10 @@ void TstServices::unwritableLogSaysSoOnce()
         breakLog();
     note(writer.write(QStringLiteral("second"), 1));
     note(writer.write(QStringLiteral("third"), 4));
-    QCOMPARE(said, QStringList({QStringLiteral("The log file ") + log + QStringLiteral(" cannot be written: ")
-                                + reason + QStringLiteral("\r\nThe game goes on without it.")}));
-    QCOMPARE(writer.write(QStringLiteral("fourth"), 4), std::nullopt);   // said once a run
+    QCOMPARE(said,
+             QStringList({QStringLiteral("The log file ") + log + QStringLiteral(" cannot be written: ") +
+                          reason + QStringLiteral("\r\nThe game goes on without it.")}));
+    QCOMPARE(writer.write(QStringLiteral("fourth"), 4), std::nullopt); // said once a run
 }
 
 void TstServices::clampsNumbers()
@@ -181,7 +182,7 @@ void TstServices::sizeMemorySwallowsItsOwnEvent()
     fx.program->sizes.apply(w, 0, SizeMode::Restore);
     QCOMPARE(w.w_, width);
     QCOMPARE(w.h_, height);
-        QCOMPARE(ini.count(), writes);
+    QCOMPARE(ini.count(), writes);
     if (writes) {
         const Settings saved = reread(fx);
         QCOMPARE(saved.windowplaces[0].width, 9000);
@@ -194,7 +195,7 @@ void TstServices::sizeMemorySwallowsItsOwnEvent()
     QCOMPARE(fx.program->settings.settings.windowplaces[0].width, 6000);
     QCOMPARE(fx.program->settings.settings.windowplaces[0].height, 5000);
     QCOMPARE(fx.program->settings.settings.windowplaces[0].backcolor, 0xC0FFC0);
-        // Laid out again at the same size: the file is left alone.
+    // Laid out again at the same size: the file is left alone.
     QVERIFY(QFile::remove(fx.path(QStringLiteral("brev.INI"))));
     fx.program->sizes.apply(w, 0, SizeMode::Save);
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("brev.INI"))));
@@ -208,7 +209,7 @@ void TstServices::sizeMemoryKeepsDesignSizeForEmptySlot()
     fx.program->sizes.apply(w, 1, SizeMode::Restore);
     QCOMPARE(w.w_, 8625);
     QCOMPARE(w.h_, 6975);
-    QCOMPARE(w.state_, 0);   // never opened minimised
+    QCOMPARE(w.state_, 0); // never opened minimised
     fx.program->settings.settings.windowplaces[1] = {2, 0, 5000, 5000};
     fx.program->sizes.apply(w, 1, SizeMode::Restore);
     QCOMPARE(w.state_, 2);
@@ -240,7 +241,7 @@ void TstServices::centerframePlacesFrameInOuterWindow()
     frame->resize(200, 100);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.frameGeometry().size(), QSize(604, 404));   // the offscreen frame: 2 px a side
+    QCOMPARE(window.frameGeometry().size(), QSize(604, 404)); // the offscreen frame: 2 px a side
     centreFrame(frame, &window);
     QCOMPARE(frame->pos(), QPoint(202, 152));
     QVERIFY(frame->isVisible());
@@ -304,7 +305,7 @@ void TstServices::failedSoundTurnsSoundOff()
     QCOMPARE(fx.program->settings.settings.soundon, 0);
     fx.sound->result = true;
     fx.program->sounds.play(5);
-    QCOMPARE(fx.sound->played.size(), 1);   // silent for the rest of the run
+    QCOMPARE(fx.sound->played.size(), 1); // silent for the rest of the run
     QVERIFY(fx.messages->texts.isEmpty());
 }
 
@@ -321,7 +322,7 @@ bool mapped(const char* name)
 void TstServices::soundLibraryLoadsAtTheFirstEffect()
 {
     SoundEffects sounds({QStringLiteral(BREV_SOUND_DIR)});
-    QVERIFY(!sounds.play(QStringLiteral(BREV_DATA_DIR "/brevbg.jpg")));   // not a wave file
+    QVERIFY(!sounds.play(QStringLiteral(BREV_DATA_DIR "/brevbg.jpg"))); // not a wave file
     QVERIFY(!mapped("libbrevsound.so"));
     QVERIFY(!mapped("libQt6Multimedia"));
     QVERIFY(sounds.play(QStringLiteral(BREV_DATA_DIR "/correct.wav")));
@@ -372,7 +373,8 @@ void TstServices::lazyIconDecodesWhenAsked()
 void TstServices::opensLinksAndHelpThroughShell()
 {
     test::Fixture fx;
-    QCOMPARE(openLink(*fx.shell, fx.program->dir, QStringLiteral("https://example.org/wiki/X")), std::nullopt);
+    QCOMPARE(openLink(*fx.shell, fx.program->dir, QStringLiteral("https://example.org/wiki/X")),
+             std::nullopt);
     QCOMPARE(fx.shell->urls, QStringList(QStringLiteral("https://example.org/wiki/X")));
     // No browser: the player is told, with the address to copy.
     fx.shell->result = false;
@@ -389,11 +391,15 @@ void TstServices::opensLinksAndHelpThroughShell()
 void TstServices::openlinkTellsLocalFilesFromAddresses_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("opened");   // "@" stands for the program directory
-    QTest::newRow("web address") << "https://example.org/wiki/X" << "https://example.org/wiki/X";
-    QTest::newRow("file of the program directory") << "page.html" << "file://@/page.html";
-    QTest::newRow("no such file: left to the shell") << "other.html" << "other.html";
-    QTest::newRow("host name without a scheme") << "www.example.org" << "www.example.org";
+    QTest::addColumn<QString>("opened"); // "@" stands for the program directory
+    QTest::newRow("web address") << "https://example.org/wiki/X"
+                                 << "https://example.org/wiki/X";
+    QTest::newRow("file of the program directory") << "page.html"
+                                                   << "file://@/page.html";
+    QTest::newRow("no such file: left to the shell") << "other.html"
+                                                     << "other.html";
+    QTest::newRow("host name without a scheme") << "www.example.org"
+                                                << "www.example.org";
 }
 
 void TstServices::openlinkTellsLocalFilesFromAddresses()
@@ -447,7 +453,7 @@ void TstServices::helpOutlivesTheDialogThatOpenedIt()
     fx.write(QStringLiteral("brevhelp.txt"), "How to play\r\nClick.\r\nDrag.\r\n");
     QPointer<QPlainTextEdit> text;
     {
-        QDialog opener;   // modal, as the setup screen is
+        QDialog opener; // modal, as the setup screen is
         opener.setWindowModality(Qt::ApplicationModal);
         opener.show();
         QVERIFY(QTest::qWaitForWindowExposed(&opener));

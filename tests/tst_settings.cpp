@@ -27,7 +27,7 @@ private slots:
 
 void TstSettings::writesExactBytes()
 {
-    Settings s;   // a new player's defaults
+    Settings s; // a new player's defaults
     s.soundon = -1;
     s.bgpicture = QStringLiteral("brevbg.jpg");
     s.playername = QStringLiteral("Ann Lee");
@@ -99,7 +99,7 @@ void TstSettings::roundTripsEveryStoredField()
         QCOMPARE(r.windowplaces[slot].height, saved.windowplaces[slot].height);
         QCOMPARE(r.windowplaces[slot].width, saved.windowplaces[slot].width);
     }
-    QCOMPARE(r.windowplaces[10].width, 0);   // slot 10 is never stored
+    QCOMPARE(r.windowplaces[10].width, 0); // slot 10 is never stored
     for (int k = 0; k <= 18; ++k)
         QCOMPARE(r.catenabled[k], saved.catenabled[k]);
     for (int k = 19; k < kCategories; ++k)
@@ -129,9 +129,10 @@ void TstSettings::keepsWhatWasReadFromDamagedFile_data()
     QTest::newRow("ends in line 2") << QByteArray(" 1  3  7  0 \r\n 0 -1 ") << "ends early (line 2)";
     QTest::newRow("letters for a number") << QByteArray(" 1  3  7  0 \r\n 0 -1  x  8 \r\n") << "\"x\"";
     QTest::newRow("number beyond 16 bits")
-        << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ") << "line 2 holds \"99999\", which is out of range (-32768 to 32767)";
-    QTest::newRow("bad value at a line's end")
-        << QByteArray(" 1  3  7  0 \r\n 0 -1  8  x\r\n\"Ann\"\r\n") << "line 2 holds \"x\" where a whole number belongs";
+        << QByteArray(" 1  3  7  0 \r\n 0 -1  99999 ")
+        << "line 2 holds \"99999\", which is out of range (-32768 to 32767)";
+    QTest::newRow("bad value at a line's end") << QByteArray(" 1  3  7  0 \r\n 0 -1  8  x\r\n\"Ann\"\r\n")
+                                               << "line 2 holds \"x\" where a whole number belongs";
     QTest::newRow("a megabyte of letters")
         << QByteArray(" 1  3  7  0 \r\n 0 -1 ") + QByteArray(1 << 20, 'y')
         << "line 2 holds \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\" where";
@@ -193,7 +194,8 @@ void TstSettings::textsReadBackAsWritten()
     fx.program->settings.settings = Settings{};
     fx.program->settings.load();
     QCOMPARE(fx.messages->texts, QStringList());
-    QCOMPARE(fx.program->settings.settings.playername, QStringLiteral("J 'J' S"));   // the file cannot hold a quote
+    QCOMPARE(fx.program->settings.settings.playername,
+             QStringLiteral("J 'J' S")); // the file cannot hold a quote
     QCOMPARE(fx.program->settings.settings.playeremail, QStringLiteral("two\r\nlines"));
     QCOMPARE(fx.program->settings.settings.soundon, 0);
 }
@@ -218,7 +220,8 @@ void TstSettings::bringsHandEditedValuesIntoRange()
     test::Fixture fx;
     Settings full;
     full.soundon = -1;
-    fx.write(QStringLiteral("brev.INI"), line1 + "\r\n" + settingsText(full).mid(settingsText(full).indexOf('\n') + 1));
+    fx.write(QStringLiteral("brev.INI"),
+             line1 + "\r\n" + settingsText(full).mid(settingsText(full).indexOf('\n') + 1));
     fx.program->settings.load();
     QCOMPARE(fx.messages->texts, QStringList());
     QTEST(fx.program->settings.settings.mindif, "mindif");
@@ -255,7 +258,7 @@ void TstSettings::failedSaveIsReported()
 {
     test::Fixture fx;
     fx.write(QStringLiteral("notadir"), "x");
-    SettingsStore store(fx.path(QStringLiteral("notadir")));   // a file, so nothing can be created in it
+    SettingsStore store(fx.path(QStringLiteral("notadir"))); // a file, so nothing can be created in it
     const QStringList said = test::told(store.save());
     QCOMPARE(said.size(), 1);
     QVERIFY(said[0].startsWith(QStringLiteral("brev.INI could not be saved: ")));
@@ -283,8 +286,8 @@ void TstSettings::fullDiskKeepsOldFile()
 // settings again writes it whole.
 void TstSettings::unchangedSaveRepairsFileChangedOutside_data()
 {
-    QTest::addColumn<QByteArray>("head");   // the file's new start; empty: the file is deleted
-    QTest::addColumn<bool>("keepRest");     // the rest of the file stays after it
+    QTest::addColumn<QByteArray>("head"); // the file's new start; empty: the file is deleted
+    QTest::addColumn<bool>("keepRest");   // the rest of the file stays after it
     QTest::newRow("deleted") << QByteArray() << false;
     QTest::newRow("cut short") << QByteArray(" 1  1  5") << false;
     QTest::newRow("same size, other value") << QByteArray(" 1  3  5  0 \r\n") << true;

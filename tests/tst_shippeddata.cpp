@@ -21,16 +21,16 @@ int slotsFor(int category)
 }
 
 // The categories of 1..18 and those with screens of their own beyond them.
-const std::vector<int> kAsked{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 25,
-                              kQuoteCategory};
+const std::vector<int> kAsked{
+    1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 25, kQuoteCategory};
 
 void loadShipped(test::Fixture& fx, bool withAddOn = false)
 {
     Program& p = *fx.program;
     const auto error = readRecords(p.records, QStringLiteral(BREV_DATA_DIR "/brev.dat"));
     QVERIFY2(!error, error ? qPrintable(*error) : "");
-    const auto problem = withAddOn ? readAddOn(p.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true)
-                                   : std::nullopt;
+    const auto problem =
+        withAddOn ? readAddOn(p.records, QStringLiteral(BREV_DATA_DIR "/brevplus.dat"), true) : std::nullopt;
     QVERIFY2(!problem, problem ? qPrintable(*problem) : "");
     p.session.resetUsage(p.records.loadedRecords());
 }
@@ -143,16 +143,16 @@ void TstShippedData::fieldsHoldSensibleValues()
     for (int i = 1; i <= 45; ++i) {
         const President& p = fx.program->records.presidents[i];
         const QByteArray who = p.name.toLatin1();
-        QVERIFY2(p.endKind >= 0 && p.endKind <= (i == 44 ? 5 : 4), who);   // only Trump is "In office"
-        QVERIFY2(dated.match(p.quotationSource).hasMatch(), who);   // a document or speech, and its date
+        QVERIFY2(p.endKind >= 0 && p.endKind <= (i == 44 ? 5 : 4), who); // only Trump is "In office"
+        QVERIFY2(dated.match(p.quotationSource).hasMatch(), who);        // a document or speech, and its date
         QVERIFY2(p.dif >= 1 && p.dif <= 3, who);
         QVERIFY2(p.birthKey > 1700 && p.birthKey < p.termKey, who);
         QVERIFY2(p.term.startsWith(QString::number(p.termKey)), who);
         QVERIFY2(p.birth.endsWith(QString::number(p.birthKey)), who);
-        for (const QString* text : {&p.term, &p.birth, &p.vice, &p.birthplace, &p.home, &p.wife,
-                                    &p.party, &p.opponent, &p.secState, &p.secWar, &p.attnGen})
+        for (const QString* text : {&p.term, &p.birth, &p.vice, &p.birthplace, &p.home, &p.wife, &p.party,
+                                    &p.opponent, &p.secState, &p.secWar, &p.attnGen})
             QVERIFY2(!text->isEmpty() && text->size() <= 120, who);
-        QVERIFY2(p.quotation.size() <= 200, who);   // the quotation, when there is one
+        QVERIFY2(p.quotation.size() <= 200, who); // the quotation, when there is one
         quotations += p.quotation.isEmpty() ? 0 : 1;
     }
     QCOMPARE(quotations, 45);
@@ -253,7 +253,7 @@ void TstShippedData::helpTextIsPlainText()
     }
     QCOMPARE(text.count("\n"), text.count("\r\n"));
     for (const QByteArray& line : text.split('\n'))
-        QVERIFY2(line.size() <= 74 + 1, line.constData());   // 74 characters and the CR
+        QVERIFY2(line.size() <= 74 + 1, line.constData()); // 74 characters and the CR
 }
 
 // Many questions of every category, as the export draws them (the game's
@@ -296,7 +296,8 @@ void TstShippedData::everyQuestionHasOneRightAnswer()
                         const QString b = fieldText(c.records, chosen[size_t(j)], category);
                         for (const QString& name : a.split(QStringLiteral(", ")))
                             QVERIFY2(!b.split(QStringLiteral(", ")).contains(name),
-                                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"").arg(categoryName(category), a, b)));
+                                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"")
+                                                    .arg(categoryName(category), a, b)));
                     }
                 }
             }
@@ -310,18 +311,30 @@ void TstShippedData::namesOfOnePersonAreKnown_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("same");
-    QTest::addRow("exact") << "George Clinton, Elbridge Gerry" << "Aaron Burr, George Clinton" << true;
-    QTest::addRow("alone") << "John C. Calhoun" << "John C. Calhoun, Martin Van Buren" << true;
-    QTest::addRow("middle name spelled out") << "Charles Evans Hughes" << "Charles E. Hughes" << true;
-    QTest::addRow("middle name left out") << "Henry L. Stimson" << "Henry Stimson" << true;
-    QTest::addRow("surname only") << "Black, Reed, Stone" << "Harlan F. Stone" << true;
-    QTest::addRow("suffix") << "Edward R. Stettinius Jr., James F. Byrnes" << "Edward R. Stettinius" << true;
-    QTest::addRow("first initial") << "C. C. Pinckney" << "Charles C. Pinckney" << true;
-    QTest::addRow("other first name") << "Hillary Clinton" << "Bill Clinton" << false;
-    QTest::addRow("other middle initials") << "George H. W. Bush" << "George W. Bush" << false;
-    QTest::addRow("father and son") << "J. Donald Cameron" << "Simon Cameron" << false;
-    QTest::addRow("other surname") << "Winfield Scott" << "Winfield S. Hancock" << false;
-    QTest::addRow("no one") << "none" << "Al Gore" << false;
+    QTest::addRow("exact") << "George Clinton, Elbridge Gerry"
+                           << "Aaron Burr, George Clinton" << true;
+    QTest::addRow("alone") << "John C. Calhoun"
+                           << "John C. Calhoun, Martin Van Buren" << true;
+    QTest::addRow("middle name spelled out") << "Charles Evans Hughes"
+                                             << "Charles E. Hughes" << true;
+    QTest::addRow("middle name left out") << "Henry L. Stimson"
+                                          << "Henry Stimson" << true;
+    QTest::addRow("surname only") << "Black, Reed, Stone"
+                                  << "Harlan F. Stone" << true;
+    QTest::addRow("suffix") << "Edward R. Stettinius Jr., James F. Byrnes"
+                            << "Edward R. Stettinius" << true;
+    QTest::addRow("first initial") << "C. C. Pinckney"
+                                   << "Charles C. Pinckney" << true;
+    QTest::addRow("other first name") << "Hillary Clinton"
+                                      << "Bill Clinton" << false;
+    QTest::addRow("other middle initials") << "George H. W. Bush"
+                                           << "George W. Bush" << false;
+    QTest::addRow("father and son") << "J. Donald Cameron"
+                                    << "Simon Cameron" << false;
+    QTest::addRow("other surname") << "Winfield Scott"
+                                   << "Winfield S. Hancock" << false;
+    QTest::addRow("no one") << "none"
+                            << "Al Gore" << false;
 }
 
 void TstShippedData::namesOfOnePersonAreKnown()

@@ -13,7 +13,11 @@ Q_DECLARE_METATYPE(brev::Screen)
 class TstTexts : public QObject {
     Q_OBJECT
 private slots:
-    void init() { fx = std::make_unique<test::Fixture>(); fx->loadSampleRecords(); }
+    void init()
+    {
+        fx = std::make_unique<test::Fixture>();
+        fx->loadSampleRecords();
+    }
     void namesTheCategories();
     void fieldTextOfEachCategory();
     void questionTextOfEveryKind();
@@ -60,9 +64,11 @@ void TstTexts::namesTheCategories()
     QCOMPARE(n[27], QStringLiteral("Match Homes"));
     QCOMPARE(n[28], QString());
     QCOMPARE(n[29], QStringLiteral("Who said it?"));
-    const std::array<QString, 6> kinds{QStringLiteral("Served term"), QStringLiteral("Died in office"),
+    const std::array<QString, 6> kinds{QStringLiteral("Served term"),
+                                       QStringLiteral("Died in office"),
                                        QStringLiteral("Assassinated"),
-                                       QStringLiteral("Lost try at re-election"), QString(),
+                                       QStringLiteral("Lost try at re-election"),
+                                       QString(),
                                        QStringLiteral("In office")};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(endKindText(i), kinds[size_t(i)]);
@@ -74,12 +80,19 @@ void TstTexts::fieldTextOfEachCategory()
 {
     Records& c = fx->program->records;
     const President& p = c.presidents[7];
-    const std::map<int, QString> expected{
-        {0, p.name}, {1, p.term}, {2, p.vice}, {3, p.birth}, {4, p.term}, {5, p.vice},
-        {6, p.wife}, {7, p.birthplace}, {8, p.secState}, {9, p.secWar}, {10, p.attnGen},
-        {11, p.name}, {12, p.name}, {13, p.wife}, {14, p.vice}, {15, p.name}, {16, p.secState},
-        {17, p.secWar}, {18, p.attnGen}, {20, p.party}, {21, p.name}, {22, p.court},
-        {23, p.court}, {26, p.opponent}, {27, p.home}, {kQuoteCategory, p.name}};
+    const std::map<int, QString> expected{{0, p.name},      {1, p.term},
+                                          {2, p.vice},      {3, p.birth},
+                                          {4, p.term},      {5, p.vice},
+                                          {6, p.wife},      {7, p.birthplace},
+                                          {8, p.secState},  {9, p.secWar},
+                                          {10, p.attnGen},  {11, p.name},
+                                          {12, p.name},     {13, p.wife},
+                                          {14, p.vice},     {15, p.name},
+                                          {16, p.secState}, {17, p.secWar},
+                                          {18, p.attnGen},  {20, p.party},
+                                          {21, p.name},     {22, p.court},
+                                          {23, p.court},    {26, p.opponent},
+                                          {27, p.home},     {kQuoteCategory, p.name}};
     for (const auto& [k, text] : expected)
         QCOMPARE(fieldText(c, 7, k), text);
     c.presidents.edit(7).endKind = 2;
@@ -97,7 +110,8 @@ void TstTexts::questionTextOfEveryKind()
     Records& c = fx->program->records;
     int k = 0;
     k = 15;
-    QCOMPARE(questionText(c, k, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by term served, in order of Presidency"));
+    QCOMPARE(questionText(c, k, TextKind::SortTitle, 3, 0),
+             QStringLiteral("Sort by term served, in order of Presidency"));
     k = 12;
     QCOMPARE(questionText(c, k, TextKind::SortTitle, 3, 0), QStringLiteral("Sort by birthdate"));
     c.presidents.edit(1).name = QStringLiteral("A");
@@ -112,7 +126,8 @@ void TstTexts::questionTextOfEveryKind()
     QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), c.presidents[4].birthplace);
 
     k = 13;
-    QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 13Sort First Ladies by term"));
+    QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0),
+             QStringLiteral(" *** need L_PARAM for 13Sort First Ladies by term"));
     k = 21;
     QCOMPARE(questionText(c, k, TextKind::Answer, 4, 0), QStringLiteral(" *** need L_PARAM for 21Name Me"));
     k = 11;
@@ -122,7 +137,8 @@ void TstTexts::questionTextOfEveryKind()
     k = 1;
     QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("When did John Adams serve?"));
     k = 2;
-    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("Who served as Vice President under John Adams?"));
+    QCOMPARE(questionText(c, k, TextKind::Question, 5, 0),
+             QStringLiteral("Who served as Vice President under John Adams?"));
     k = 3;
     QCOMPARE(questionText(c, k, TextKind::Question, 5, 0), QStringLiteral("When was John Adams born?"));
     k = 4;
@@ -146,9 +162,8 @@ void TstTexts::sortKeys()
         QCOMPARE(sortKey(c, 9, k), 1841);
     c.presidents.edit(9).termKey = 0;
     QCOMPARE(sortKey(c, 9, 15), 0);
-    QCOMPARE(sortKey(c, 9, 7), 0);   // a category that sorts nothing
+    QCOMPARE(sortKey(c, 9, 7), 0); // a category that sorts nothing
 }
-
 
 // What each category is: its screen, how it comes into a game, and which
 // record it refuses to draw (one field spoiled at a time).
@@ -156,20 +171,44 @@ void TstTexts::categoryTable_data()
 {
     QTest::addColumn<int>("k");
     QTest::addColumn<Screen>("screen");
-    QTest::addColumn<char>("listing");   // L setup list, B bonus, - never drawn
+    QTest::addColumn<char>("listing"); // L setup list, B bonus, - never drawn
     QTest::addColumn<QString>("refuses");
     using S = Screen;
-    const struct { int k; Screen s; char l; const char* refuses; } rows[] = {
-        {1, S::MultipleChoice, 'L', ""}, {2, S::MultipleChoice, 'L', "vice"}, {3, S::MultipleChoice, 'L', ""},
-        {4, S::Matching, 'L', "termKey"}, {5, S::Matching, 'L', "vice"}, {6, S::Matching, 'L', "wife"},
-        {7, S::Matching, 'L', ""}, {8, S::Matching, 'L', ""}, {9, S::Matching, 'L', ""}, {10, S::Matching, 'L', ""},
-        {11, S::Portraits, 'L', "image"}, {12, S::Sorting, 'L', "birthKey"}, {13, S::Sorting, 'L', "wife"},
-        {14, S::Sorting, 'L', "vice"}, {15, S::Sorting, 'L', ""}, {16, S::Sorting, 'L', ""},
-        {17, S::Sorting, 'L', ""}, {18, S::Sorting, 'L', ""}, {20, S::OddOneOut, 'B', ""},
-        {21, S::NameMe, 'B', "image"}, {22, S::Sorting, 'B', ""}, {23, S::Matching, 'B', ""},
-        {24, S::Matching, '-', ""}, {25, S::OddOneOut, 'B', ""}, {26, S::Matching, 'B', ""},
-        {27, S::Matching, 'B', ""}, {29, S::Quotation, 'B', "quotation"},
-        {0, S::None, '-', "?"}, {19, S::None, '-', "?"}, {28, S::None, '-', "?"}};
+    const struct {
+        int k;
+        Screen s;
+        char l;
+        const char* refuses;
+    } rows[] = {{1, S::MultipleChoice, 'L', ""},
+                {2, S::MultipleChoice, 'L', "vice"},
+                {3, S::MultipleChoice, 'L', ""},
+                {4, S::Matching, 'L', "termKey"},
+                {5, S::Matching, 'L', "vice"},
+                {6, S::Matching, 'L', "wife"},
+                {7, S::Matching, 'L', ""},
+                {8, S::Matching, 'L', ""},
+                {9, S::Matching, 'L', ""},
+                {10, S::Matching, 'L', ""},
+                {11, S::Portraits, 'L', "image"},
+                {12, S::Sorting, 'L', "birthKey"},
+                {13, S::Sorting, 'L', "wife"},
+                {14, S::Sorting, 'L', "vice"},
+                {15, S::Sorting, 'L', ""},
+                {16, S::Sorting, 'L', ""},
+                {17, S::Sorting, 'L', ""},
+                {18, S::Sorting, 'L', ""},
+                {20, S::OddOneOut, 'B', ""},
+                {21, S::NameMe, 'B', "image"},
+                {22, S::Sorting, 'B', ""},
+                {23, S::Matching, 'B', ""},
+                {24, S::Matching, '-', ""},
+                {25, S::OddOneOut, 'B', ""},
+                {26, S::Matching, 'B', ""},
+                {27, S::Matching, 'B', ""},
+                {29, S::Quotation, 'B', "quotation"},
+                {0, S::None, '-', "?"},
+                {19, S::None, '-', "?"},
+                {28, S::None, '-', "?"}};
     for (const auto& r : rows)
         QTest::addRow("%d", r.k) << r.k << r.s << r.l << QString::fromLatin1(r.refuses);
 }
@@ -187,17 +226,19 @@ void TstTexts::categoryTable()
     Records& c = p.records;
     c.presidents.edit(7).quotation = QStringLiteral("Facts are stubborn things.");
     const President sound = c.presidents[7];
-    const std::map<QString, std::function<void(President&)>> spoil{
-        {"termKey", [](President& p) { p.termKey = 0; }}, {"birthKey", [](President& p) { p.birthKey = 0; }},
-        {"vice", [](President& p) { p.vice = "Abc"; }},   {"wife", [](President& p) { p.wife = "Ann"; }},
-        {"image", [](President& p) { p.image.clear(); }}, {"quotation", [](President& p) { p.quotation.clear(); }}};
+    const std::map<QString, std::function<void(President&)>> spoil{{"termKey", [](President& p) { p.termKey = 0; }},
+                                                                   {"birthKey", [](President& p) { p.birthKey = 0; }},
+                                                                   {"vice", [](President& p) { p.vice = "Abc"; }},
+                                                                   {"wife", [](President& p) { p.wife = "Ann"; }},
+                                                                   {"image", [](President& p) { p.image.clear(); }},
+                                                                   {"quotation", [](President& p) { p.quotation.clear(); }}};
     for (const auto& [field, change] : spoil) {
         c.presidents.edit(7) = sound;
         change(c.presidents.edit(7));
         if (refuses != QLatin1String("?"))
             QVERIFY2(p.draw.suitsCategory(7, k) == (field != refuses), qPrintable(field));
     }
-    if (refuses == QLatin1String("?"))   // never drawn: a field to ask about only in category 0
+    if (refuses == QLatin1String("?")) // never drawn: a field to ask about only in category 0
         QCOMPARE(p.draw.suitsCategory(7, k), k == 0);
 }
 

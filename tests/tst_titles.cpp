@@ -37,8 +37,8 @@ QString serverTitle(QWidget* w)
     if (!x11)
         return QStringLiteral("(not an X11 platform)");
     xcb_connection_t* c = x11->connection();
-    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()),
-                                         atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 1024);
+    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()), atom(c, "_NET_WM_NAME"),
+                                         atom(c, "UTF8_STRING"), 0, 1024);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     QString title;
     if (reply)
@@ -75,8 +75,8 @@ QSize serverIconSize(QWidget* w)
     if (!x11)
         return {};
     xcb_connection_t* c = x11->connection();
-    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()),
-                                         atom(c, "_NET_WM_ICON"), XCB_ATOM_CARDINAL, 0, 2);
+    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()), atom(c, "_NET_WM_ICON"),
+                                         XCB_ATOM_CARDINAL, 0, 2);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     QSize size;
     if (reply && xcb_get_property_value_length(reply) == 8) {
@@ -111,12 +111,18 @@ void TstTitles::captionReachesServerUnchanged_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("main menu") << "main" << "Brevallo Game";
-    QTest::newRow("setup screen") << "setup" << "Brevallo Game Setup";
-    QTest::newRow("multiple-choice screen") << "mchoice" << "Multiple Choice";
-    QTest::newRow("score screen") << "showscor" << "Score";
-    QTest::newRow("hall of fame") << "HOF" << "Hall of Fame";
-    QTest::newRow("name entry") << "NameEntry" << "Enter Your Name";
+    QTest::newRow("main menu") << "main"
+                               << "Brevallo Game";
+    QTest::newRow("setup screen") << "setup"
+                                  << "Brevallo Game Setup";
+    QTest::newRow("multiple-choice screen") << "mchoice"
+                                            << "Multiple Choice";
+    QTest::newRow("score screen") << "showscor"
+                                  << "Score";
+    QTest::newRow("hall of fame") << "HOF"
+                                  << "Hall of Fame";
+    QTest::newRow("name entry") << "NameEntry"
+                                << "Enter Your Name";
 }
 
 void TstTitles::captionReachesServerUnchanged()
@@ -131,14 +137,14 @@ void TstTitles::captionReachesServerUnchanged()
     std::unique_ptr<QWidget> w;
     if (window == QLatin1String("main")) {
         auto m = std::make_unique<brev::MainWindow>(p);
-        m->load();   // no data file here: it says so and stops after the caption
+        m->load(); // no data file here: it says so and stops after the caption
         w = std::move(m);
     } else if (window == QLatin1String("setup")) {
         w = std::make_unique<TestSetup>(p);
     } else if (window == QLatin1String("mchoice")) {
         w = std::make_unique<MultipleChoiceWindow>(*question, f.parts());
     } else if (window == QLatin1String("HOF")) {
-        p.hof.count = 1;   // no "recently cleared" box
+        p.hof.count = 1; // no "recently cleared" box
         w = std::make_unique<TestHallOfFame>(p);
     } else if (window == QLatin1String("NameEntry")) {
         w = std::make_unique<TestNameEntry>(p, 1);

@@ -36,8 +36,8 @@ struct Message {
     QString context;
     QString source;
     bool numerus = false;
-    QString type;                // "unfinished", "vanished", "obsolete" or empty
-    QStringList translations;    // one, or each plural form
+    QString type;             // "unfinished", "vanished", "obsolete" or empty
+    QStringList translations; // one, or each plural form
 };
 
 // The messages of a Qt Linguist catalogue, and its language.
@@ -64,8 +64,8 @@ QList<Message> readCatalogue(const QString& path, QString* language)
             messages.append({context, {}, attribute("numerus") == QLatin1String("yes"), {}, {}});
         else if (name == QLatin1String("source"))
             messages.last().source = xml.readElementText();
-        else if (name == QLatin1String("translation") && (messages.last().type = attribute("type"), true)
-                 && !messages.last().numerus)
+        else if (name == QLatin1String("translation") && (messages.last().type = attribute("type"), true) &&
+                 !messages.last().numerus)
             messages.last().translations << xml.readElementText();
         else if (name == QLatin1String("numerusform"))
             messages.last().translations << xml.readElementText();
@@ -107,8 +107,8 @@ QStringList sections(const QString& help)
     const QStringList lines = help.split(u'\n');
     QStringList found;
     for (qsizetype i = 1; i < lines.size(); ++i)
-        if (!lines[i].isEmpty() && lines[i] == QString(lines[i].size(), u'-')
-            && lines[i - 1].size() == lines[i].size())
+        if (!lines[i].isEmpty() && lines[i] == QString(lines[i].size(), u'-') &&
+            lines[i - 1].size() == lines[i].size())
             found << lines[i - 1];
     return found;
 }
@@ -170,9 +170,9 @@ void TstTranslations::everyTextIsTranslatedWithItsPlaceholders()
             if (t.trimmed().isEmpty())
                 faults << where + QStringLiteral(" has no translation");
             else if (placeholders(t) != placeholders(m.source))
-                faults << where + QStringLiteral(" becomes \"") + t + QStringLiteral("\": placeholders ")
-                              + placeholders(t).join(u' ') + QStringLiteral(" for ")
-                              + placeholders(m.source).join(u' ');
+                faults << where + QStringLiteral(" becomes \"") + t + QStringLiteral("\": placeholders ") +
+                              placeholders(t).join(u' ') + QStringLiteral(" for ") +
+                              placeholders(m.source).join(u' ');
         }
         if (m.numerus && !m.source.contains(QLatin1String("%n")))
             faults << where + QStringLiteral(" counts without %n");
@@ -281,7 +281,7 @@ void TstTranslations::brevplusIniLanguage()
     QFETCH(QByteArray, ini);
     QFETCH(QString, language);
     test::Fixture f;
-    QCOMPARE(f.program->settings.language(), QString());   // no file
+    QCOMPARE(f.program->settings.language(), QString()); // no file
     f.write(QString::fromLatin1(kPlusSettingsFile), ini);
     QCOMPARE(f.program->settings.language(), language);
 }
@@ -322,7 +322,7 @@ void TstTranslations::helpFileInTheLanguageShown()
     }
     {
         InLanguage es(QStringLiteral("es"));
-        QCOMPARE(fileInLanguage(english), english);   // no Spanish file here
+        QCOMPARE(fileInLanguage(english), english); // no Spanish file here
     }
 }
 
@@ -369,7 +369,7 @@ void TstTranslations::shownTextsTranslatedWrittenTextsNot()
     test::ChosenDraw portraitDraw(p, {1, 2, 3, 4});
     const auto portraits = f.question<PortraitMatchModel>(11, &portraitDraw);
     QVERIFY(portraits);
-    QCOMPARE(portraits->reviewQuestion(), QStringLiteral("Retratos"));   // as the review shows it
+    QCOMPARE(portraits->reviewQuestion(), QStringLiteral("Retratos")); // as the review shows it
 
     ProgressStore store(f.path(QString::fromLatin1(kProgressFile)));
     const QDateTime when(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
@@ -393,7 +393,7 @@ void TstTranslations::setupScreenChangesTheLanguage()
         test::TestSetup setup(p);
         auto* box = setup.findChild<QComboBox*>(QStringLiteral("cmbLanguage"));
         QVERIFY(box);
-        QCOMPARE(box->currentIndex(), 0);   // the system's
+        QCOMPARE(box->currentIndex(), 0); // the system's
         const int german = box->findData(QStringLiteral("de"));
         QVERIFY(german > 0);
         box->setCurrentIndex(german);
@@ -412,7 +412,7 @@ void TstTranslations::setupScreenChangesTheLanguage()
         emit box->activated(0);
         QCOMPARE(p.settings.language(), QString());
     }
-    QCOMPARE(currentLanguage(), QStringLiteral("en"));   // this test runs under LANG=C
+    QCOMPARE(currentLanguage(), QStringLiteral("en")); // this test runs under LANG=C
     ScoreWindow score(p.session);
     QCOMPARE(score.windowTitle(), QStringLiteral("Score"));
 }
@@ -447,7 +447,7 @@ void TstTranslations::percentWrittenOneWay()
         faults << QStringLiteral("the help");
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     InLanguage shown(language);
-    QCOMPARE(ScoreChart::axisLabel(50), QStringLiteral("50\u00A0%"));   // drawn, not from a message
+    QCOMPARE(ScoreChart::axisLabel(50), QStringLiteral("50\u00A0%")); // drawn, not from a message
 }
 
 void TstTranslations::helpNamesWhatTheEnglishHelpNames_data()
@@ -472,10 +472,14 @@ void TstTranslations::helpNamesWhatTheEnglishHelpNames()
             contents = contents || paragraph.simplified().section(QStringLiteral(": "), 1) == listed;
         QVERIFY2(contents, qPrintable(listed));
     }
-    const std::pair<const char*, const char*> named[]{
-        {"brev::ScoreWindow", "End game"}, {"brev::ReviewWindow", "Copy"}, {"Review", "skipped"},
-        {"MainWindow", "Progress"}, {"brev::ProgressWindow", "Practice"}, {"brev::MatchingWindow", "Done"},
-        {"brev::HallOfFameWindow", "Online HOF"}, {"GameWindows", "Question %1 of %2"}};
+    const std::pair<const char*, const char*> named[]{{"brev::ScoreWindow", "End game"},
+                                                      {"brev::ReviewWindow", "Copy"},
+                                                      {"Review", "skipped"},
+                                                      {"MainWindow", "Progress"},
+                                                      {"brev::ProgressWindow", "Practice"},
+                                                      {"brev::MatchingWindow", "Done"},
+                                                      {"brev::HallOfFameWindow", "Online HOF"},
+                                                      {"GameWindows", "Question %1 of %2"}};
     InLanguage shown(language);
     QStringList missing;
     for (const auto& [context, text] : named) {
@@ -498,7 +502,7 @@ void TstTranslations::hallOfFameDatesInTheLanguageShown()
     {
         InLanguage de(QStringLiteral("de"));
         QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 08.12.2026")));
-        QVERIFY(hof.lines().value(2).endsWith(QLatin1String(" 8 Dec 2026")));   // not the file's form
+        QVERIFY(hof.lines().value(2).endsWith(QLatin1String(" 8 Dec 2026"))); // not the file's form
     }
     InLanguage es(QStringLiteral("es"));
     QVERIFY(hof.lines().value(1).endsWith(QLatin1String(" 8/12/2026")));

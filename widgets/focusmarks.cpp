@@ -68,7 +68,8 @@ class FocusFollower : public QObject {
 public:
     explicit FocusFollower(QObject* parent) : QObject(parent)
     {
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { follow(old, now); });
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget* old, QWidget* now) { follow(old, now); });
     }
 
 private:
@@ -90,7 +91,8 @@ private:
         }
         if (!now)
             return;
-        const bool ringed = !now->isWindow() && !hasOwnFocusMark(now) && now->window()->windowType() != Qt::Popup;
+        const bool ringed =
+            !now->isWindow() && !hasOwnFocusMark(now) && now->window()->windowType() != Qt::Popup;
         if (FocusRing* ring = ringOf(now->window(), ringed))
             ring->setWidget(ringed ? now : nullptr);
     }
@@ -107,13 +109,15 @@ protected:
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            || (key->modifiers() & ~Qt::KeypadModifier))
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier))
             return false;
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (!button || !button->hasFocus() || qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button))
+        if (!button || !button->hasFocus() || qobject_cast<QCheckBox*>(button) ||
+            qobject_cast<QRadioButton*>(button))
             return false;
-        QKeyEvent space(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), key->isAutoRepeat());
+        QKeyEvent space(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                        key->isAutoRepeat());
         QCoreApplication::sendEvent(button, &space);
         return true;
     }
@@ -157,8 +161,8 @@ void FocusMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         return;
     painter->save();
     const bool selected = option.state & QStyle::State_Selected;
-    painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1,
-                         Qt::DotLine));
+    painter->setPen(
+        QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
     painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     painter->restore();
 }

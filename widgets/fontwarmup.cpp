@@ -6,7 +6,7 @@ namespace brev {
 
 namespace {
 FontWarmUp* running = nullptr;
-}
+} // namespace
 
 // Qt's font database calls FcInit() too; it then finds the configuration
 // loaded here. fontconfig makes concurrent first calls safe.

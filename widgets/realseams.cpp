@@ -37,8 +37,9 @@ class MessageBoxes : public Messages {
 public:
     void ok(const QString& text) override
     {
-        QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
-        box.setTextInteractionFlags(Qt::TextSelectableByMouse);   // an address in it can be copied
+        QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
         runBox(box);
     }
     bool yesNo(const QString& text) override
@@ -67,7 +68,8 @@ public:
 
 } // namespace
 
-SoundEffects::SoundEffects(QStringList libraryDirs) : libraryDirs_(std::move(libraryDirs)) {}
+SoundEffects::SoundEffects(QStringList libraryDirs) : libraryDirs_(std::move(libraryDirs))
+{}
 
 // The effects go before the library that made them; the library itself stays
 // loaded until the program ends.
@@ -110,12 +112,18 @@ bool SoundEffects::isPlaying(const QString& file) const
     return backend_ && backend_->isPlaying(file);
 }
 
-std::unique_ptr<Messages> makeMessageBoxes() { return std::make_unique<MessageBoxes>(); }
+std::unique_ptr<Messages> makeMessageBoxes()
+{
+    return std::make_unique<MessageBoxes>();
+}
 std::unique_ptr<SoundPlayer> makeSoundEffects(const QStringList& libraryDirs)
 {
     return std::make_unique<SoundEffects>(libraryDirs);
 }
-std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
+std::unique_ptr<Shell> makeDesktopShell()
+{
+    return std::make_unique<DesktopShell>();
+}
 
 bool isPcm16Wave(const QString& path)
 {

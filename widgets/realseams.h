@@ -32,7 +32,7 @@ private:
     QStringList libraryDirs_;
     QLibrary library_;
     std::unique_ptr<SoundBackend> backend_;
-    QSet<QString> waves_;   // files found to be playable wave files
+    QSet<QString> waves_; // files found to be playable wave files
     bool tried_ = false;
 };
 

@@ -104,10 +104,8 @@ protected:
         case QEvent::Show:
         case QEvent::Paint:
         case QEvent::WindowActivate:
-        case QEvent::ActivationChange:
-            break;
-        default:
-            return false;
+        case QEvent::ActivationChange: break;
+        default: return false;
         }
         if (watched != window_)
             return false;
@@ -116,14 +114,15 @@ protected:
             return false;
         window_->removeEventFilter(this);
         deleteLater();
-        frameExtra(window_);   // remembers the frame for this window and the next
+        frameExtra(window_); // remembers the frame for this window and the next
         const QSize change = assumed_ - own;
         if (!change.isNull()) {
             // Outside the event at hand, which may be a paint.
             QWidget* w = window_;
             QTimer::singleShot(0, w, [w, change] {
                 if (w->windowState() == Qt::WindowNoState)
-                    w->resize(std::max(1, w->width() + change.width()), std::max(1, w->height() + change.height()));
+                    w->resize(std::max(1, w->width() + change.width()),
+                              std::max(1, w->height() + change.height()));
             });
         }
         return false;
@@ -200,8 +199,7 @@ void placeControls(QWidget* window, std::span<const TwipsPlace> places)
     }
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tip)
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -262,7 +260,7 @@ QString installedFamily(DesignFace face)
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
          QStringLiteral("DejaVu Sans")},
     };
-    awaitFontWarmUp();   // the database reads the font configuration
+    awaitFontWarmUp(); // the database reads the font configuration
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : lists[i]) {
         if (installed.contains(family, Qt::CaseInsensitive)) {
@@ -295,7 +293,7 @@ QFont designFont(bool serif, double pointSize)
 QFont fittedFont(QFont font, const QString& text, const QSize& room, bool wrap, double smallest)
 {
     if (text.isEmpty())
-        return font;   // nothing to fit, however small the room (an arrow button's)
+        return font; // nothing to fit, however small the room (an arrow button's)
     const int flags = wrap ? int(Qt::TextWordWrap) : 0;
     for (double size = font.pointSizeF(); size > smallest; size -= 0.5) {
         font.setPointSizeF(size);
@@ -314,8 +312,8 @@ QRect captionRoom(const QAbstractButton* button)
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    const auto part = qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
-                                                             : QStyle::SE_PushButtonContents;
+    const auto part =
+        qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
     return button->style()->subElementRect(part, &option, button);
 }
 
@@ -355,7 +353,7 @@ void widenToCaption(QAbstractButton* button)
 
 void widenButtonRow(std::initializer_list<QAbstractButton*> row)
 {
-    QList<int> gaps;   // the design's, before any button grows
+    QList<int> gaps; // the design's, before any button grows
     const QAbstractButton* left = nullptr;
     for (const QAbstractButton* button : row) {
         gaps << (left ? button->x() - (left->x() + left->width()) : 0);
@@ -444,7 +442,7 @@ public:
     explicit HelpViewer(const QString& englishPath) : englishPath_(englishPath)
     {
         setAttribute(Qt::WA_DeleteOnClose);
-        setAttribute(Qt::WA_QuitOnClose, false);   // quitting the game closes it too
+        setAttribute(Qt::WA_QuitOnClose, false); // quitting the game closes it too
         setObjectName(QString::fromLatin1(kHelpViewerName));
         reader = new QPlainTextEdit(this);
         reader->setObjectName(QStringLiteral("helpText"));
@@ -459,7 +457,7 @@ public:
         closeButton_->setObjectName(QStringLiteral("closeHelp"));
         closeButton_->setAutoDefault(false);
         connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
-        connect(this, &QDialog::finished, this, &QWidget::close);   // Escape closes it
+        connect(this, &QDialog::finished, this, &QWidget::close); // Escape closes it
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(reader);
         layout->addWidget(closeButton_, 0, Qt::AlignRight);

@@ -86,7 +86,10 @@ void centreOnScreen(QWidget* window);
 // settings file that cannot be saved is told through `messages`.
 void applyWindowSize(WindowSizes& sizes, Messages& messages, QWidget* window, int slot, SizeMode mode);
 // Frames narrower than this (twips) keep the layout of the last wider one.
-inline bool isNarrow(int widthTwips) { return widthTwips < 3000; }
+inline bool isNarrow(int widthTwips)
+{
+    return widthTwips < 3000;
+}
 // Centres a frame inside its window (outer window size), moved no further
 // than the frame still fits inside the window's client area;
 // the lowest `keepFree` pixels of the client area stay clear of it.

@@ -52,15 +52,18 @@ QByteArray latin1Caption(const QString& caption)
     QString plain = caption;
     for (QChar& c : plain) {
         switch (c.unicode()) {
-        case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: case 0x2212:
-            c = u'-';
-            break;
-        case 0x201C: case 0x201D: case 0x201E:
-            c = u'"';
-            break;
-        case 0x2018: case 0x2019: case 0x201A:
-            c = u'\'';
-            break;
+        case 0x2010:
+        case 0x2011:
+        case 0x2012:
+        case 0x2013:
+        case 0x2014:
+        case 0x2212: c = u'-'; break;
+        case 0x201C:
+        case 0x201D:
+        case 0x201E: c = u'"'; break;
+        case 0x2018:
+        case 0x2019:
+        case 0x201A: c = u'\''; break;
         default:
             if (c.unicode() > 0xFF)
                 c = u'?';

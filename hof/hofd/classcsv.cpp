@@ -3,11 +3,9 @@
 #include "hof/hofd/classfacts.h"
 #include "hof/hofd/classreport.h"
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 QByteArray textField(const QString& text)
 {

@@ -11,8 +11,7 @@
 #include <QByteArray>
 #include <QList>
 
-namespace hofd
-{
+namespace hofd {
 
 // player, ended, score, possible, practice (yes or no).
 QByteArray gamesCsv(const QList<GameRow>& games);

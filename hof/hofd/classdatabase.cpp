@@ -4,13 +4,11 @@
 #include <QMutex>
 #include <QThread>
 
-namespace hofd
-{
+namespace hofd {
 
 // What the threads send back, run on the ClassDatabase's thread while it lives.
-class ClassDatabase::Outbox
-{
-  public:
+class ClassDatabase::Outbox {
+public:
     explicit Outbox(ClassDatabase* to) : to_(to) {}
 
     void post(Done done)
@@ -25,15 +23,14 @@ class ClassDatabase::Outbox
         to_ = nullptr;
     }
 
-  private:
+private:
     QMutex mutex_;
     ClassDatabase* to_;
 };
 
 // One connection and its thread; the store is made, used and deleted there.
-class ClassDatabase::Worker
-{
-  public:
+class ClassDatabase::Worker {
+public:
     explicit Worker(const QString& name) : context(new QObject)
     {
         thread.setObjectName(name);
@@ -47,7 +44,8 @@ class ClassDatabase::Worker
     std::unique_ptr<ClassStore> store;
 };
 
-ClassDatabase::ClassDatabase(QObject* parent) : QObject(parent), outbox_(std::make_shared<Outbox>(this)) {}
+ClassDatabase::ClassDatabase(QObject* parent) : QObject(parent), outbox_(std::make_shared<Outbox>(this))
+{}
 
 ClassDatabase::~ClassDatabase()
 {

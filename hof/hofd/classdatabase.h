@@ -15,13 +15,11 @@
 #include <functional>
 #include <memory>
 
-namespace hofd
-{
+namespace hofd {
 
-class ClassDatabase : public QObject
-{
+class ClassDatabase : public QObject {
     Q_OBJECT
-  public:
+public:
     using Done = std::function<void()>;
     using Job = std::function<Done(ClassStore&)>;
 
@@ -40,7 +38,7 @@ class ClassDatabase : public QObject
     // waitMs (it is left behind).
     bool close(int waitMs);
 
-  private:
+private:
     class Outbox;
     class Worker;
     void post(Worker* worker, Job job);

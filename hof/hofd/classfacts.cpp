@@ -5,11 +5,9 @@
 #include <QByteArrayList>
 #include <array>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 // clang-format off
 constexpr std::array<const char*, kPresidents> kNames{
@@ -134,12 +132,9 @@ Language pageLanguage(const QByteArray& acceptLanguage)
 const char* languageTag(Language language)
 {
     switch (language) {
-    case Language::Spanish:
-        return "es";
-    case Language::German:
-        return "de";
-    case Language::English:
-        break;
+    case Language::Spanish: return "es";
+    case Language::German: return "de";
+    case Language::English: break;
     }
     return "en";
 }

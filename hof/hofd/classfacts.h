@@ -9,8 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace hofd
-{
+namespace hofd {
 
 constexpr int kPresidents = 45; // record numbers 1..45
 

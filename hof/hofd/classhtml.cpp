@@ -1,10 +1,8 @@
 #include "hof/hofd/classhtml.h"
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 // Marks carry their word and a colour; focus shows as a thick outline; wide
 // tables scroll on their own at 200 %, the text around them reflows.

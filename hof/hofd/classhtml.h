@@ -11,12 +11,10 @@
 #include <QByteArray>
 #include <QString>
 
-namespace hofd
-{
+namespace hofd {
 
-class Html
-{
-  public:
+class Html {
+public:
     // The head (title, style) and the start of the body; no heading yet.
     Html(Language language, const QString& title);
 
@@ -34,7 +32,7 @@ class Html
     // The page, closed.
     QByteArray page();
 
-  private:
+private:
     QString out_;
 };
 

@@ -9,11 +9,9 @@
 #include <algorithm>
 #include <array>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 // Fewer answers make no Familiar or Mastered: a lucky guess is no knowledge.
 constexpr int kMarkAnswers = 5;

@@ -19,8 +19,7 @@
 #include <QList>
 #include <QString>
 
-namespace hofd
-{
+namespace hofd {
 
 struct ClassPageData {
     ClassInfo info;

@@ -16,11 +16,9 @@
 #include <cstring>
 #include <sys/random.h>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 constexpr char kCodeAlphabet[] = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789"; // 32: no 0/O, 1/I
 constexpr int kCodeLength = 6;
@@ -41,13 +39,11 @@ QByteArray randomBytes(int count)
 
 // Reads the fields of one JSON object, naming each by its path when it is
 // missing or not what it should be. The first problem found is kept.
-class Fields
-{
-  public:
+class Fields {
+public:
     Fields(const QJsonObject& object, QString path, brev::Problem* problem)
         : object_(object), path_(std::move(path)), problem_(problem)
-    {
-    }
+    {}
 
     QString name(const char* field) const { return path_ + QLatin1String(field); }
 
@@ -116,7 +112,7 @@ class Fields
         return when.toUTC();
     }
 
-  private:
+private:
     QJsonObject object_;
     QString path_;
     brev::Problem* problem_;
@@ -189,7 +185,7 @@ brev::Result<Report> parseReport(const QByteArray& body)
             QStringLiteral("the body is not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
     if (!document.isObject())
         return brev::failure(QStringLiteral("the body is not a JSON object"));
-    brev::Problem found;   // the first field found wrong
+    brev::Problem found; // the first field found wrong
     brev::Problem* problem = &found;
     const Fields f(document.object(), QString(), problem);
     Report r;

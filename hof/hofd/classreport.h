@@ -15,8 +15,7 @@
 #include <QString>
 #include <optional>
 
-namespace hofd
-{
+namespace hofd {
 
 constexpr int kMaxPlayerName = 80; // characters, after trimming
 constexpr int kMaxQuestions = 100;

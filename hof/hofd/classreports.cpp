@@ -12,11 +12,9 @@
 #include <algorithm>
 #include <map>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 constexpr int kRecent = 5; // answers a tally keeps, newest first
 
@@ -82,7 +80,8 @@ struct ClassStore::Statements {
     QSqlQuery late, game, lastGame, answers, tallies, latest, updateTallies, insertTallies;
 };
 
-ClassStore::ClassStore(const QString& connectionName) : link_(connectionName) {}
+ClassStore::ClassStore(const QString& connectionName) : link_(connectionName)
+{}
 
 ClassStore::~ClassStore() = default;
 
@@ -95,9 +94,8 @@ void ClassStore::prepareStatements()
 {
     statements_ = std::make_unique<Statements>();
     Statements& s = *statements_;
-    for (QSqlQuery* q :
-         {&s.late, &s.game, &s.lastGame, &s.answers, &s.tallies, &s.latest, &s.updateTallies,
-          &s.insertTallies})
+    for (QSqlQuery* q : {&s.late, &s.game, &s.lastGame, &s.answers, &s.tallies, &s.latest, &s.updateTallies,
+                         &s.insertTallies})
         *q = QSqlQuery(db_);
     s.late.prepare(
         QStringLiteral("SELECT 1 FROM class_games WHERE class_id = ? AND player = ? AND ended > ? LIMIT 1"));

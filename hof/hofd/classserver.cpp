@@ -15,11 +15,9 @@
 #include <QPointer>
 #include <QUrl>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 constexpr int kMaxBatch = 500; // reports stored in one transaction
 // While fewer reports wait than the last batch and those waiting beside it,

@@ -32,8 +32,7 @@
 #include <memory>
 #include <vector>
 
-namespace hofd
-{
+namespace hofd {
 
 struct ClassServerOptions {
     int reportsPerMinute = 120; // per client address, in bursts of as many; 0: no limit
@@ -46,10 +45,9 @@ constexpr int kClassesAtOnce = 10;
 // Practice sets of codes that are no class one client address may ask a minute.
 constexpr int kUnknownLookupsPerMinute = 60;
 
-class ClassServer : public QObject
-{
+class ClassServer : public QObject {
     Q_OBJECT
-  public:
+public:
     ClassServer(ClassDatabase& database, const ClassServerOptions& options, QObject* parent = nullptr);
     ~ClassServer() override;
 
@@ -82,7 +80,7 @@ class ClassServer : public QObject
     };
     using PendingPtr = std::shared_ptr<Pending>;
 
-  private:
+private:
     void handle(const HttpRequest& request, const HttpReply& reply, const HttpServer* http);
     void report(const PendingPtr& p, const QString& code, const QByteArray& body);
     void assignment(const PendingPtr& p, const QString& code);

@@ -7,11 +7,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 constexpr int kCodeAttempts = 20; // a new code that is taken is drawn again
 
@@ -30,7 +28,6 @@ QString textOf(const QList<int>& numbers)
         parts.append(QString::number(n));
     return parts.isEmpty() ? QStringLiteral("") : parts.join(u','); // empty, never NULL
 }
-
 
 QDateTime timeOf(const QVariant& v)
 {

@@ -20,8 +20,7 @@
 #include <map>
 #include <memory>
 
-namespace hofd
-{
+namespace hofd {
 
 struct ClassInfo {
     qint64 id = 0;
@@ -84,9 +83,8 @@ struct CategoryTally {
     int right = 0;
 };
 
-class ClassStore
-{
-  public:
+class ClassStore {
+public:
     explicit ClassStore(const QString& connectionName);
     ~ClassStore();
 
@@ -124,7 +122,7 @@ class ClassStore
     brev::Problem answers(qint64 classId, QList<AnswerRow>* out);
     brev::Problem categories(qint64 classId, const QString& player, QList<CategoryTally>* out);
 
-  private:
+private:
     QString fail(const QString& what) const;
     brev::Problem prepareSchema();
     brev::Problem exec(const QString& sql, const QVariantList& values = {});

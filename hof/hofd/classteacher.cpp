@@ -9,11 +9,9 @@
 
 #include <QPointer>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 using Answer = ClassServer::Answer;
 

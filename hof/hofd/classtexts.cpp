@@ -4,11 +4,9 @@
 
 #include <array>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 struct Row {
     Text id;
@@ -278,12 +276,9 @@ QString percentText(int percent, Language language)
 QString dateText(const QDate& date, Language language)
 {
     switch (language) {
-    case Language::Spanish:
-        return date.toString(QStringLiteral("d/M/yyyy"));
-    case Language::German:
-        return date.toString(QStringLiteral("dd.MM.yyyy"));
-    case Language::English:
-        break;
+    case Language::Spanish: return date.toString(QStringLiteral("d/M/yyyy"));
+    case Language::German: return date.toString(QStringLiteral("dd.MM.yyyy"));
+    case Language::English: break;
     }
     return date.toString(QStringLiteral("M/d/yyyy"));
 }

@@ -10,8 +10,7 @@
 #include <QList>
 #include <QString>
 
-namespace hofd
-{
+namespace hofd {
 
 enum class Text {
     NoAccessTitle,

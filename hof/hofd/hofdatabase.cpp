@@ -6,11 +6,9 @@
 #include <QThread>
 #include <QTimer>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 constexpr int kFileCheckMs = 1000;
 constexpr int kReconnectMs = 1000;
@@ -24,9 +22,8 @@ constexpr int kConnectionCheckMs = 100;
 // A thread still waiting for the database when the HofDatabase is destroyed
 // (close() ran out of time) sends into nothing once it returns: the threads
 // reach the HofDatabase only through here.
-class HofDatabase::Outbox
-{
-  public:
+class HofDatabase::Outbox {
+public:
     explicit Outbox(HofDatabase* to) : to_(to) {}
 
     void post(std::function<void(HofDatabase&)> call)
@@ -42,16 +39,15 @@ class HofDatabase::Outbox
         to_ = nullptr;
     }
 
-  private:
+private:
     QMutex mutex_;
     HofDatabase* to_;
 };
 
 // One connection and the thread it is used on. The store is made, used and
 // deleted on that thread only; context lives there and ends with it.
-class HofDatabase::Worker
-{
-  public:
+class HofDatabase::Worker {
+public:
     Worker(const QString& name, std::shared_ptr<Outbox> outbox) : context(new QObject), out(std::move(outbox))
     {
         thread.setObjectName(name);
@@ -60,11 +56,13 @@ class HofDatabase::Worker
         thread.start();
     }
 
-    template <typename F> void post(F&& work) // runs on the thread, in the order posted
+    template <typename F>
+    void post(F&& work) // runs on the thread, in the order posted
     {
         QMetaObject::invokeMethod(context, std::forward<F>(work), Qt::QueuedConnection);
     }
-    template <typename F> void run(F&& work) // the same, waiting for it
+    template <typename F>
+    void run(F&& work) // the same, waiting for it
     {
         QMetaObject::invokeMethod(context, std::forward<F>(work), Qt::BlockingQueuedConnection);
     }
@@ -80,7 +78,8 @@ class HofDatabase::Worker
     bool watched = false;    // the reader is subscribed to the notifications
 };
 
-HofDatabase::HofDatabase(QObject* parent) : QObject(parent), outbox_(std::make_shared<Outbox>(this)) {}
+HofDatabase::HofDatabase(QObject* parent) : QObject(parent), outbox_(std::make_shared<Outbox>(this))
+{}
 
 HofDatabase::~HofDatabase()
 {

@@ -23,18 +23,16 @@
 #include <functional>
 #include <memory>
 
-namespace hofd
-{
+namespace hofd {
 
 struct ReadResult {
     BestLists best; // the games read
     brev::Problem problem;
 };
 
-class HofDatabase : public QObject
-{
+class HofDatabase : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit HofDatabase(QObject* parent = nullptr);
     ~HofDatabase() override;
 
@@ -59,12 +57,12 @@ class HofDatabase : public QObject
     // database after waitMs (it is left behind).
     bool close(int waitMs);
 
-  signals:
+signals:
     void changed();                  // another writer changed the entries, or may have unseen
     void watching(bool on);          // PostgreSQL: whether changes are notified now
     void failed(const QString& why); // nothing can be stored any more
 
-  private:
+private:
     class Outbox;
     class Worker;
     void watchFile();

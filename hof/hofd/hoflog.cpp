@@ -10,11 +10,9 @@
 #include <thread>
 #include <unistd.h>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 struct LogQueue {
     std::mutex mutex;
@@ -100,7 +98,8 @@ void logText(const QString& line)
     thread_local const QRegularExpression address(
         QStringLiteral("(?<![\\w.+%/-])[\\w.+%-]+@[\\w-]+(?:\\.[\\w-]+)+"));
     std::string text =
-        (line.contains(u'@') ? QString(line).replace(address, QStringLiteral("(address)")) : line).toStdString();
+        (line.contains(u'@') ? QString(line).replace(address, QStringLiteral("(address)")) : line)
+            .toStdString();
     text += '\n';
     LogQueue& q = queue();
     bool first = false; // the writer waits for the first line only

@@ -9,8 +9,7 @@
 
 #include <QString>
 
-namespace hofd
-{
+namespace hofd {
 
 constexpr qsizetype kLogQueueBytes = 64 * 1024;
 

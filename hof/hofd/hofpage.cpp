@@ -2,11 +2,9 @@
 
 #include "hof/hofd/hofrequest.h"
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 const char* const kStyle = "body{font-family:sans-serif;margin:2em;color:#222}"
                            "table{border-collapse:collapse}"
@@ -69,10 +67,8 @@ QByteArray ListPage::page(qint64 newId, int newScore) const
     if (newId != 0) {
         const qsizetype at = ids_.indexOf(newId);
         if (at >= 0)
-            html += QStringLiteral("<p>Your score of %1 is number %2.</p>\n")
-                        .arg(newScore)
-                        .arg(at + 1)
-                        .toUtf8();
+            html +=
+                QStringLiteral("<p>Your score of %1 is number %2.</p>\n").arg(newScore).arg(at + 1).toUtf8();
         else
             html += QStringLiteral("<p>Your score of %1 is stored; it is not among the best %2.</p>\n")
                         .arg(newScore)

@@ -7,21 +7,19 @@
 
 #include <QByteArray>
 
-namespace hofd
-{
+namespace hofd {
 
 // A game's list page, its rows written once: the pages answering the entries
 // of one batch differ only in the row marked and the line above the table.
-class ListPage
-{
-  public:
+class ListPage {
+public:
     ListPage(const QString& game, const QList<ListedEntry>& entries);
     // newId and newScore describe a just-stored entry (newId 0: none): its row
     // is marked, and a line above the table gives its place or says it is not
     // listed.
     QByteArray page(qint64 newId = 0, int newScore = 0) const;
 
-  private:
+private:
     QByteArray head_;
     QList<qint64> ids_;
     QList<QByteArray> cells_; // each row's, without its <tr>

@@ -5,11 +5,9 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 int hexDigit(char d)
 {
@@ -114,8 +112,7 @@ QString capped(const QString& text, int maxCharacters, int maxCodePoints)
     return kept.trimmed();
 }
 
-namespace
-{
+namespace {
 
 // The value of one field decoded; empty, with the reason in *problem, when it
 // cannot be read (a later field's reason replaces an earlier one's).

@@ -14,8 +14,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace hofd
-{
+namespace hofd {
 
 constexpr int kMaxGame = 8;
 constexpr int kMaxName = 20;           // characters
@@ -35,9 +34,9 @@ struct Submission {
 };
 
 struct HofRequest {
-    bool submit = false; // true when the query carries a score, name or e-mail
-    Submission entry;    // game filled for listings too
-    brev::Problem problem;   // refuse with 400, store nothing
+    bool submit = false;   // true when the query carries a score, name or e-mail
+    Submission entry;      // game filled for listings too
+    brev::Problem problem; // refuse with 400, store nothing
 };
 
 // rawQuery: the part after '?', still percent-encoded.

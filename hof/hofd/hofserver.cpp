@@ -6,11 +6,9 @@
 #include <algorithm>
 #include <utility>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 const char* const kPath = "/games/triv/triviahf.asp";
 constexpr int kMaxBatch = 500;      // entries stored in one transaction
@@ -33,7 +31,8 @@ QString entryKey(const Submission& e)
         QChar(0));
 }
 
-template <typename T> void dropAnswered(std::vector<std::shared_ptr<T>>& list)
+template <typename T>
+void dropAnswered(std::vector<std::shared_ptr<T>>& list)
 {
     list.erase(std::remove_if(list.begin(), list.end(), [](const auto& item) { return item->answered; }),
                list.end());
@@ -131,7 +130,7 @@ brev::Result<quint16> HofServer::start(const QHostAddress& address, quint16 port
             logProblem(QString::fromUtf8(reason));
         else
             logRequest(peer.isEmpty() ? QStringLiteral("-") : peer,
-                    QStringLiteral("(refused: ") + QLatin1String(reason) + u')', status, none);
+                       QStringLiteral("(refused: ") + QLatin1String(reason) + u')', status, none);
     });
     connect(http, &HttpServer::abandoned, this, [](const QString& peer, int status) {
         QElapsedTimer none;
@@ -344,8 +343,7 @@ void HofServer::answerNotStored(const SubmitPtr& s)
     answer(s->reply, s->peer, 503,
            errorPage(QStringLiteral("Not stored"),
                      QStringLiteral("The entry could not be stored just now; please try again.")),
-           QStringLiteral("submit game=") + s->entry.game, s->since,
-           {retryAfterTimeout()});
+           QStringLiteral("submit game=") + s->entry.game, s->since, {retryAfterTimeout()});
 }
 
 void HofServer::list(const ListingPtr& l)
@@ -430,8 +428,8 @@ void HofServer::serveList(const ListingPtr& l, const Kept* kept, bool stale)
     }
     if (kept->page.isEmpty())
         kept_[l->game].page = listPage(l->game, kept->entries);
-    answer(l->reply, l->peer, 200, kept_.value(l->game).page, stale ? what + QStringLiteral(" (stale)") : what,
-           l->since);
+    answer(l->reply, l->peer, 200, kept_.value(l->game).page,
+           stale ? what + QStringLiteral(" (stale)") : what, l->since);
 }
 
 // A list read again as it was (the usual case after another writer's change to
@@ -441,8 +439,8 @@ void HofServer::remember(const QString& game, const QList<ListedEntry>& entries)
     auto it = kept_.find(game);
     if (it == kept_.end()) {
         if (kept_.size() >= kMaxCachedGames) {
-            const auto oldest = std::min_element(kept_.begin(), kept_.end(),
-                                                 [](const Kept& a, const Kept& b) { return a.used < b.used; });
+            const auto oldest = std::min_element(
+                kept_.begin(), kept_.end(), [](const Kept& a, const Kept& b) { return a.used < b.used; });
             kept_.erase(oldest);
         }
         it = kept_.insert(game, Kept{});

@@ -50,8 +50,7 @@
 #include <memory>
 #include <vector>
 
-namespace hofd
-{
+namespace hofd {
 
 struct HofServerOptions {
     HttpLimits http;
@@ -72,10 +71,9 @@ QString escapedForLog(const QString& text);
 // status and the milliseconds since the request came.
 void logRequest(const QString& peer, const QString& text, int status, const QElapsedTimer& since);
 
-class HofServer : public QObject
-{
+class HofServer : public QObject {
     Q_OBJECT
-  public:
+public:
     HofServer(HofDatabase& database, const HofServerOptions& options, QObject* parent = nullptr);
     ~HofServer() override;
 
@@ -88,10 +86,10 @@ class HofServer : public QObject
 
     void stop(int graceMs);
 
-  signals:
+signals:
     void stopped();
 
-  private:
+private:
     struct Submit;
     struct Listing;
     using SubmitPtr = std::shared_ptr<Submit>;

@@ -11,11 +11,9 @@
 #include <algorithm>
 #include <sys/stat.h>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 constexpr const char* kTimeFormat = "yyyy-MM-dd HH:mm:ss";
 const QString kChannel = QStringLiteral("brevallo_hof");
@@ -41,7 +39,8 @@ QVariant text(const QString& value)
 
 } // namespace
 
-HofStore::HofStore(const QString& connectionName) : connection_(connectionName) {}
+HofStore::HofStore(const QString& connectionName) : connection_(connectionName)
+{}
 
 HofStore::~HofStore()
 {

@@ -25,8 +25,7 @@
 #include <memory>
 #include <sys/types.h>
 
-namespace hofd
-{
+namespace hofd {
 
 // One listed entry; deliberately without the e-mail address.
 struct ListedEntry {
@@ -66,9 +65,8 @@ struct StoreResult {
     bool changedElsewhere = false;
 };
 
-class HofStore
-{
-  public:
+class HofStore {
+public:
     explicit HofStore(const QString& connectionName);
     ~HofStore();
     HofStore(const HofStore&) = delete;
@@ -122,7 +120,7 @@ class HofStore
     // one opened (deleted, or another put in its place).
     brev::Problem fileProblem() const;
 
-  private:
+private:
     QString fail(const QString& what) const;
     brev::Problem prepareSchema();
     brev::Problem checkEncoding();

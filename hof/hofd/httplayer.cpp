@@ -16,11 +16,9 @@
 #include <sys/socket.h>
 #include <vector>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 // The kernel's send buffer, fixed (it doubles it to 16 KiB): grown by the kernel
 // for a client that never reads it would take megabytes of answers. Three list
@@ -86,47 +84,30 @@ qint64 nowMs()
 QString refusalTitle(int status)
 {
     switch (status) {
-    case 404:
-        return QStringLiteral("Not found");
-    case 405:
-        return QStringLiteral("Method not allowed");
-    case 408:
-        return QStringLiteral("Request Timeout");
-    case 413:
-        return QStringLiteral("Content Too Large");
-    case 414:
-        return QStringLiteral("URI Too Long");
-    case 431:
-        return QStringLiteral("Request Header Fields Too Large");
-    case 503:
-        return QStringLiteral("Service Unavailable");
-    case 505:
-        return QStringLiteral("HTTP Version Not Supported");
-    default:
-        return QStringLiteral("Bad Request");
+    case 404: return QStringLiteral("Not found");
+    case 405: return QStringLiteral("Method not allowed");
+    case 408: return QStringLiteral("Request Timeout");
+    case 413: return QStringLiteral("Content Too Large");
+    case 414: return QStringLiteral("URI Too Long");
+    case 431: return QStringLiteral("Request Header Fields Too Large");
+    case 503: return QStringLiteral("Service Unavailable");
+    case 505: return QStringLiteral("HTTP Version Not Supported");
+    default: return QStringLiteral("Bad Request");
     }
 }
 
 QString refusalText(int status)
 {
     switch (status) {
-    case 404:
-        return QStringLiteral("There is no page at this address.");
-    case 405:
-        return QStringLiteral("This address does not take that method.");
-    case 408:
-        return QStringLiteral("The request did not arrive in time.");
-    case 413:
-        return QStringLiteral("The request's body is too large.");
+    case 404: return QStringLiteral("There is no page at this address.");
+    case 405: return QStringLiteral("This address does not take that method.");
+    case 408: return QStringLiteral("The request did not arrive in time.");
+    case 413: return QStringLiteral("The request's body is too large.");
     case 414:
-    case 431:
-        return QStringLiteral("The request is too large.");
-    case 503:
-        return QStringLiteral("The service is busy or stopping; please try again in a moment.");
-    case 505:
-        return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
-    default:
-        return QStringLiteral("The request is not valid HTTP.");
+    case 431: return QStringLiteral("The request is too large.");
+    case 503: return QStringLiteral("The service is busy or stopping; please try again in a moment.");
+    case 505: return QStringLiteral("Only HTTP versions 1.0 and 1.1 are served.");
+    default: return QStringLiteral("The request is not valid HTTP.");
     }
 }
 
@@ -393,7 +374,8 @@ QByteArray HttpServer::checkHead(MHD_Connection* connection, const char* method,
                                  int* status, qint64* length) const
 {
     Q_UNUSED(method);
-    const MHD_ConnectionInfo* size = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_REQUEST_HEADER_SIZE);
+    const MHD_ConnectionInfo* size =
+        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_REQUEST_HEADER_SIZE);
     HeadFields h;
     MHD_get_connection_values_n(connection, MHD_HEADER_KIND, &gatherField, &h);
     const bool http11 = std::strcmp(version, "HTTP/1.1") == 0;
@@ -419,8 +401,9 @@ QByteArray HttpServer::checkHead(MHD_Connection* connection, const char* method,
     if (h.hosts > 1 || (http11 && h.hosts == 0))
         return refuse(400, "missing or repeated Host");
     if (h.lengths == 1) {
-        const bool digits = !h.length.isEmpty() && h.length.size() <= 18 &&
-                            std::all_of(h.length.begin(), h.length.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool digits =
+            !h.length.isEmpty() && h.length.size() <= 18 &&
+            std::all_of(h.length.begin(), h.length.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits)
             return refuse(400, "invalid Content-Length");
         *length = h.length.toLongLong();
@@ -428,8 +411,8 @@ QByteArray HttpServer::checkHead(MHD_Connection* connection, const char* method,
     return {};
 }
 
-int HttpServer::access(MHD_Connection* connection, const char* method, const char* version, const char* upload,
-                       size_t* uploadSize, void** context)
+int HttpServer::access(MHD_Connection* connection, const char* method, const char* version,
+                       const char* upload, size_t* uploadSize, void** context)
 {
     auto* holder = static_cast<std::shared_ptr<HttpExchange>*>(*context);
     if (!holder)
@@ -537,9 +520,9 @@ bool HttpServer::queue(HttpExchange& x, const HttpResponse& response, bool close
 {
     x.given = true;
     x.status = response.status;
-    MHD_Response* r = MHD_create_response_from_buffer(std::size_t(response.body.size()),
-                                                      const_cast<char*>(response.body.constData()),
-                                                      MHD_RESPMEM_MUST_COPY);
+    MHD_Response* r =
+        MHD_create_response_from_buffer(std::size_t(response.body.size()),
+                                        const_cast<char*>(response.body.constData()), MHD_RESPMEM_MUST_COPY);
     if (!r)
         return false;
     for (const auto& [name, value] : response.headers)
@@ -629,7 +612,8 @@ void HttpServer::connectionEvent(MHD_Connection* connection, void** context, boo
     c->mhd = connection;
     if (const MHD_ConnectionInfo* fd = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD))
         c->fd = fd->connect_fd;
-    if (const MHD_ConnectionInfo* peer = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS))
+    if (const MHD_ConnectionInfo* peer =
+            MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS))
         c->peer = QHostAddress(peer->client_addr);
     c->idleSince = nowMs();
     c->deadline = c->idleSince + limits_.headerTimeoutMs; // the first request is awaited no longer
@@ -664,7 +648,8 @@ void HttpServer::makeRoom(Connection* newcomer)
     while (open > limits_.maxConnections) {
         Connection* idlest = nullptr;
         for (Connection* c : std::as_const(connections_)) {
-            if (c != newcomer && !c->inRequest && !c->dropped && (!idlest || c->idleSince < idlest->idleSince))
+            if (c != newcomer && !c->inRequest && !c->dropped &&
+                (!idlest || c->idleSince < idlest->idleSince))
                 idlest = c;
         }
         if (!idlest) {
@@ -689,9 +674,10 @@ void HttpServer::dropConnection(Connection* c, bool timedOut)
         emit refused(c->peer.toString(), 408, "request not complete in time");
         if (!secure_) {
             const HttpResponse r = refusal(408);
-            const QByteArray bytes = "HTTP/1.1 408 Request Timeout\r\nContent-Type: text/html; charset=utf-8\r\n"
-                                     "Content-Length: " +
-                                     QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n" + r.body;
+            const QByteArray bytes =
+                "HTTP/1.1 408 Request Timeout\r\nContent-Type: text/html; charset=utf-8\r\n"
+                "Content-Length: " +
+                QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n" + r.body;
             [[maybe_unused]] const ssize_t n =
                 ::send(c->fd, bytes.constData(), std::size_t(bytes.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
         }
@@ -723,7 +709,8 @@ void HttpServer::checkDeadlines()
         } else if (!c->gathering && received > c->bytesSeen) { // a head still arriving
             c->gathering = true;
             c->gatherUntil = now + c->gatherMs;
-            setLowWater(c->fd, int(qMax<qint64>(1, limits_.maxHeader + 4 - qint64(received - c->boundaryBytes))));
+            setLowWater(c->fd,
+                        int(qMax<qint64>(1, limits_.maxHeader + 4 - qint64(received - c->boundaryBytes))));
         }
         c->bytesSeen = received;
     }

@@ -45,8 +45,7 @@ struct MHD_Daemon;
 struct MHD_Connection;
 class QSocketNotifier;
 
-namespace hofd
-{
+namespace hofd {
 
 struct HttpLimits {
     int maxRequestLine = 4096;
@@ -86,24 +85,22 @@ class HttpServer;
 struct HttpExchange;
 
 // The handle that answers one request, now or later. A copy is cheap.
-class HttpReply
-{
-  public:
+class HttpReply {
+public:
     HttpReply() = default;
     // Answers the request. False when the client has gone (the answer is dropped).
     bool send(const HttpResponse& response) const;
     bool connected() const;
 
-  private:
+private:
     friend class HttpServer;
     explicit HttpReply(std::shared_ptr<HttpExchange> exchange) : exchange_(std::move(exchange)) {}
     std::shared_ptr<HttpExchange> exchange_;
 };
 
-class HttpServer : public QObject
-{
+class HttpServer : public QObject {
     Q_OBJECT
-  public:
+public:
     using Handler = std::function<void(const HttpRequest&, const HttpReply&)>;
 
     explicit HttpServer(const HttpLimits& limits, QObject* parent = nullptr);
@@ -127,7 +124,7 @@ class HttpServer : public QObject
     void abort();
     int openConnections() const { return int(connections_.size()); }
 
-  signals:
+signals:
     // The layer answered by itself (400, 404, 405, 408, 413, 414, 431, 503) or
     // closed a connection; peer empty when no client is concerned.
     void refused(const QString& peer, int status, const QByteArray& reason);
@@ -136,7 +133,7 @@ class HttpServer : public QObject
     // After stop(): the last connection has closed.
     void allClosed();
 
-  private:
+private:
     struct Connection;
     struct Route {
         QList<QByteArray> methods;

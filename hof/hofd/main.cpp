@@ -25,8 +25,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 int signalPipe[2] = {-1, -1};
 
@@ -286,8 +285,8 @@ int main(int argc, char* argv[])
     const brev::Result<quint16> listening = server.start(address, port, tls);
     if (const brev::Problem problem = listening.problem()) {
         if (!certFile.isEmpty())
-            return fail(*problem + QStringLiteral(" (with the certificate %1 and key %2)").arg(certFile, keyFile),
-                        1);
+            return fail(
+                *problem + QStringLiteral(" (with the certificate %1 and key %2)").arg(certFile, keyFile), 1);
         return fail(*problem, 1);
     }
 
@@ -333,7 +332,8 @@ int main(int argc, char* argv[])
     classes.startRetention();
     const int exitStatus = app.exec();
     // The database threads end at once unless one still waits for the database.
-    const qint64 left = options.databaseTimeoutMs + 1000 - (sinceStop.isValid() ? sinceStop.elapsed() : 0) - 50;
+    const qint64 left =
+        options.databaseTimeoutMs + 1000 - (sinceStop.isValid() ? sinceStop.elapsed() : 0) - 50;
     if (!store.close(int(qMax<qint64>(100, left))) || !classStore.close(100)) {
         hofd::logText(QStringLiteral("brevallo-hofd: the database did not answer; leaving without it"));
         hofd::flushLog(100);

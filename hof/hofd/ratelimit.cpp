@@ -4,11 +4,9 @@
 #include <cmath>
 #include <vector>
 
-namespace hofd
-{
+namespace hofd {
 
-namespace
-{
+namespace {
 
 QByteArray clientKey(const QHostAddress& address)
 {
@@ -24,8 +22,7 @@ QByteArray clientKey(const QHostAddress& address)
 
 RateLimiter::RateLimiter(int perMinute, int burst, qsizetype maxClients)
     : perMinute_(perMinute), burst_(qMax(1, burst)), maxClients_(qMax<qsizetype>(1, maxClients))
-{
-}
+{}
 
 double RateLimiter::refilled(const Bucket& b, qint64 nowMs) const
 {

@@ -11,12 +11,10 @@
 #include <QHash>
 #include <QHostAddress>
 
-namespace hofd
-{
+namespace hofd {
 
-class RateLimiter
-{
-  public:
+class RateLimiter {
+public:
     // perMinute 0: no limit.
     RateLimiter(int perMinute, int burst, qsizetype maxClients = 20000);
 
@@ -27,7 +25,7 @@ class RateLimiter
     // Returns a submission taken for client that was not stored after all.
     void giveBack(const QHostAddress& client);
 
-  private:
+private:
     struct Bucket {
         double tokens = 0;
         qint64 at = 0;
