@@ -18,10 +18,10 @@ void MatchBoard::clear()
     picked_ = -1;
 }
 
-void MatchBoard::pickUp(int k)
+void MatchBoard::pickUp(int bar)
 {
-    if (valid(k))
-        picked_ = k;
+    if (valid(bar))
+        picked_ = bar;
 }
 
 std::optional<int> MatchBoard::drop(int p)
@@ -34,10 +34,10 @@ std::optional<int> MatchBoard::drop(int p)
     return displaced;
 }
 
-int MatchBoard::targetOf(int k) const
+int MatchBoard::targetOf(int bar) const
 {
-    const auto it = std::find(placed_.begin(), placed_.end(), k);
-    return k >= 0 && it != placed_.end() ? int(it - placed_.begin()) : -1;
+    const auto it = std::find(placed_.begin(), placed_.end(), bar);
+    return bar >= 0 && it != placed_.end() ? int(it - placed_.begin()) : -1;
 }
 
 int MatchBoard::rightPairs() const

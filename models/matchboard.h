@@ -23,7 +23,7 @@ public:
     int order(int p) const { return valid(p) ? order_[size_t(p)] : -1; }
 
     // Bar k is picked up: the next drop places it.
-    void pickUp(int k);
+    void pickUp(int bar);
     int pickedUp() const { return picked_; }
     // The picked-up bar is dropped on target p: it leaves the target it was
     // on, and the bar that p held goes back to its row. Returns that bar (or
@@ -34,7 +34,7 @@ public:
     // The bar on target p, or -1.
     int placedBar(int p) const { return valid(p) ? placed_[size_t(p)] : -1; }
     // The target bar k rests on, or -1.
-    int targetOf(int k) const;
+    int targetOf(int bar) const;
     // Whether target p holds the bar whose record it shows.
     bool rightAt(int p) const { return valid(p) && placed_[size_t(p)] == order_[size_t(p)]; }
     int rightPairs() const;

@@ -28,10 +28,10 @@ QString MatchingModel::pairLine(int p, const QString& name) const
     return QCoreApplication::translate("Review", "%1: %2").arg(targetText(p), name);
 }
 
-int MatchingModel::ownTarget(int k) const
+int MatchingModel::ownTarget(int bar) const
 {
     for (int p = 0; p < bars(); ++p)
-        if (order(p) == k)
+        if (order(p) == bar)
             return p;
     return -1;
 }

@@ -26,7 +26,7 @@ public:
 
     int bars() const { return board_.size(); }
     // Bar k pressed, clicked or picked up: it becomes the bar being placed.
-    void pickUp(int k) { board_.pickUp(k); }
+    void pickUp(int bar) { board_.pickUp(bar); }
     // The bar being placed is dropped on target p. Returns the bar that p
     // held and that goes back to its row (-1 for none); nothing when no bar
     // was picked up.
@@ -39,13 +39,13 @@ public:
     // Written: the names by bar, and the bar each target shows.
     QuestionRecord unanswered() const override;
 
-    const QString& name(int k) const { return names_[k]; }
+    const QString& name(int bar) const { return names_[bar]; }
     int barFontSize() const { return barFontSize_; }
     // Target p shows the record of bar order(p).
     int order(int p) const { return board_.order(p); }
     int placedBar(int p) const { return board_.placedBar(p); }
     // The target bar k rests on, or -1.
-    int targetOf(int k) const { return board_.targetOf(k); }
+    int targetOf(int bar) const { return board_.targetOf(bar); }
     int selectedBar() const { return board_.pickedUp(); }
 
 protected:
@@ -57,9 +57,9 @@ protected:
     // What target p shows, in words, for the review.
     virtual QString targetText(int p) const = 0;
     // The target that shows bar k's record.
-    int ownTarget(int k) const;
+    int ownTarget(int bar) const;
     // The score screen's line for bar k left unplaced: where it belongs.
-    virtual QString unplacedLine(int k) const = 0;
+    virtual QString unplacedLine(int bar) const = 0;
     // The score line, and what a question with every pair right shows and plays.
     virtual void finish(Verdict& v, int correct) const = 0;
     virtual int possible() const = 0;

@@ -26,20 +26,20 @@ QuestionRecord MatchModel::unanswered() const
     return r;
 }
 
-QString MatchModel::pressBar(int k)
+QString MatchModel::pressBar(int bar)
 {
-    if (k < 0 || k >= kBars)
+    if (bar < 0 || bar >= kBars)
         return {};
-    pickUp(k);
-    return QString::number(k) + QStringLiteral(" mousedown");
+    pickUp(bar);
+    return QString::number(bar) + QStringLiteral(" mousedown");
 }
 
-QString MatchModel::clickBar(int k)
+QString MatchModel::clickBar(int bar)
 {
-    if (k < 0 || k >= kBars)
+    if (bar < 0 || bar >= kBars)
         return {};
-    pickUp(k);
-    return QString::number(k) + QStringLiteral(" click");
+    pickUp(bar);
+    return QString::number(bar) + QStringLiteral(" click");
 }
 
 QString MatchModel::wrongPairLine(int placed, int, Wording wording) const

@@ -16,8 +16,8 @@ public:
     MatchModel(ItemDraw& draw, int category) : MatchingModel(draw, category, kBars, kMatchFontSteps) {}
 
     // Bar k pressed or clicked: the diagnostic text ("3 mousedown", "3 click").
-    QString pressBar(int k);
-    QString clickBar(int k);
+    QString pressBar(int bar);
+    QString clickBar(int bar);
 
     // The heading as the files write it, and as the player sees it.
     const QString& question() const { return question_; }
@@ -35,7 +35,7 @@ protected:
     void showTargets() override;
     // "name = description": the bar's name and its own description.
     QString wrongPairLine(int placed, int p, Wording wording) const override;
-    QString unplacedLine(int k) const override { return wrongPairLine(k, -1, Wording::Shown); }
+    QString unplacedLine(int bar) const override { return wrongPairLine(bar, -1, Wording::Shown); }
     QString targetText(int p) const override { return shownDescription(p); }
     QString reviewQuestion() const override { return shownQuestion(); }
     void finish(Verdict& v, int correct) const override;

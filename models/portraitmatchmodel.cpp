@@ -27,7 +27,7 @@ QString PortraitMatchModel::wrongPairLine(int placed, int p, Wording wording) co
         .arg(name(placed), name(order(p)));
 }
 
-QString PortraitMatchModel::unplacedLine(int k) const
+QString PortraitMatchModel::unplacedLine(int bar) const
 {
     // The portraits stand two by two: positions 0 and 1 on top, 2 and 3 below.
     static const char* const lines[kBars] = {
@@ -36,8 +36,8 @@ QString PortraitMatchModel::unplacedLine(int k) const
         QT_TR_NOOP("%1 was not placed: his image is the bottom left one"),
         QT_TR_NOOP("%1 was not placed: his image is the bottom right one"),
     };
-    const int p = ownTarget(k);
-    return p >= 0 && p < kBars ? tr(lines[p]).arg(name(k)) : QString();
+    const int p = ownTarget(bar);
+    return p >= 0 && p < kBars ? tr(lines[p]).arg(name(bar)) : QString();
 }
 
 QString PortraitMatchModel::targetText(int p) const

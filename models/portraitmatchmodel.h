@@ -25,7 +25,7 @@ protected:
     // "name placed on image of name".
     QString wrongPairLine(int placed, int p, Wording wording) const override;
     // Where the unplaced bar's portrait is in the grid.
-    QString unplacedLine(int k) const override;
+    QString unplacedLine(int bar) const override;
     QString targetText(int p) const override;
     void finish(Verdict& v, int correct) const override;
     int possible() const override { return 8; }
