@@ -106,9 +106,12 @@ int newClass(const QString& name, const QString& database, int timeoutMs, const 
     hofd::ClassStore store(QStringLiteral("new class"));
     if (const brev::Problem problem = store.open(database, true, timeoutMs))
         return fail(*problem, 1);
-    QString code, key;
-    if (const brev::Problem problem = store.makeClass(name, QDateTime::currentDateTimeUtc(), &code, &key))
-        return fail(*problem, 1);
+    const brev::Result<hofd::ClassStore::NewClass> made =
+        store.makeClass(name, QDateTime::currentDateTimeUtc());
+    if (!made)
+        return fail(*made.problem(), 1);
+    const QString& code = made->code;
+    const QString& key = made->key;
     QString host = address.toString();
     if (address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 || address == QHostAddress::Any)
         host = QHostInfo::localHostName();
