@@ -160,15 +160,13 @@ bool fillClass(const QString& database, const QString& code)
             parsed->started = parsed->ended.addSecs(-600);
             batch.append({code, *parsed});
             if (batch.size() == 500) {
-                QList<hofd::ReportOutcome> outcomes;
-                if (store.storeReports(batch, first, &outcomes))
+                if (!store.storeReports(batch, first))
                     return false;
                 batch.clear();
             }
         }
     }
-    QList<hofd::ReportOutcome> outcomes;
-    return !store.storeReports(batch, first, &outcomes);
+    return store.storeReports(batch, first).ok();
 }
 
 void BM_ClassTeachersPage(benchmark::State& state)

@@ -109,30 +109,27 @@ void TestClasses::retentionCountsFromTheLastGame()
     hofd::ClassStore store(u"retention"_s);
     QVERIFY(!store.open(dir.filePath(u"c.sqlite"_s), true, 1000));
     const QDateTime made(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
-    QString played, idle, key;
-    QVERIFY(!store.makeClass(u"Played"_s, made, &played, &key));
-    QVERIFY(!store.makeClass(u"Idle"_s, made, &idle, &key));
+    const auto playedClass = store.makeClass(u"Played"_s, made);
+    const auto idleClass = store.makeClass(u"Idle"_s, made);
+    QVERIFY(playedClass && idleClass);
+    const QString played = playedClass->code, idle = idleClass->code;
     hofd::Report r;
     r.game = u"3f1c2a9e-5b7d-4c1e-9a0b-2d4e6f8a1c3b"_s;
     r.player = u"Tess"_s;
     r.started = r.ended = made;
-    QList<hofd::ReportOutcome> outcomes;
-    QVERIFY(!store.storeReports({{played, r}}, made.addDays(100), &outcomes));
-    QCOMPARE(outcomes.first().kind, hofd::ReportOutcome::Stored);
-    int deleted = -1;
-    QVERIFY(!store.purgeExpired(made.addDays(30), 30, &deleted));
-    QCOMPARE(deleted, 0);
-    QVERIFY(!store.purgeExpired(made.addDays(30).addSecs(1), 30, &deleted));
-    QCOMPARE(deleted, 1);
-    std::optional<hofd::ClassInfo> info;
-    QVERIFY(!store.findClass(idle, &info) && !info);
-    QVERIFY(!store.purgeExpired(made.addDays(130), 30, &deleted));
-    QCOMPARE(deleted, 0);
-    QVERIFY(!store.purgeExpired(made.addDays(130).addSecs(1), 30, &deleted));
-    QCOMPARE(deleted, 1);
-    QVERIFY(!store.findClass(played, &info) && !info);
-    QList<hofd::GameRow> games;
-    QVERIFY(!store.games(1, QString(), &games) && games.isEmpty());
+    const auto outcomes = store.storeReports({{played, r}}, made.addDays(100));
+    QVERIFY(outcomes);
+    QCOMPARE(outcomes->first().kind, hofd::ReportOutcome::Stored);
+    QCOMPARE(store.purgeExpired(made.addDays(30), 30).value_or(-1), 0);
+    QCOMPARE(store.purgeExpired(made.addDays(30).addSecs(1), 30).value_or(-1), 1);
+    const auto idleInfo = store.findClass(idle);
+    QVERIFY(idleInfo && !*idleInfo);
+    QCOMPARE(store.purgeExpired(made.addDays(130), 30).value_or(-1), 0);
+    QCOMPARE(store.purgeExpired(made.addDays(130).addSecs(1), 30).value_or(-1), 1);
+    const auto playedInfo = store.findClass(played);
+    QVERIFY(playedInfo && !*playedInfo);
+    const auto games = store.games(1, QString());
+    QVERIFY(games && games->isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestClasses)

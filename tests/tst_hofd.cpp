@@ -195,15 +195,15 @@ void TestHofd::parsesQueries()
 {
     QFETCH(QByteArray, query);
     QFETCH(QString, expected);
-    const hofd::HofRequest r = hofd::parseHofQuery(query);
-    const hofd::Submission& e = r.entry;
-    const QString got = !r.problem ? QStringLiteral("%1|%2|%3|%4|%5")
-                                         .arg(e.game)
-                                         .arg(e.score)
-                                         .arg(e.name)
-                                         .arg(e.difficulty)
-                                         .arg(e.email)
-                                   : r.problem->left(expected.size());
+    const brev::Result<hofd::HofRequest> r = hofd::parseHofQuery(query);
+    const hofd::Submission e = r.ok() ? r->entry : hofd::Submission();
+    const QString got = r ? QStringLiteral("%1|%2|%3|%4|%5")
+                                .arg(e.game)
+                                .arg(e.score)
+                                .arg(e.name)
+                                .arg(e.difficulty)
+                                .arg(e.email)
+                          : r.problem()->left(expected.size());
     QCOMPARE(got, expected);
 }
 

@@ -211,6 +211,11 @@ void TestHofdClasses::badReportsStoreNothing_data()
     QTest::addRow("twice") << QByteArray() << changed(u"questions/0/items/1/president"_s, 4) << 400
                            << QByteArray(
                                   R"j({"error":"questions[0].items[1].president: 4 is asked twice"})j");
+    QTest::addRow("question not an object") << QByteArray() << changed(u"questions/1"_s, 5) << 400
+                                            << QByteArray(R"j({"error":"questions[1]: not an object"})j");
+    QTest::addRow("item not an object")
+        << QByteArray() << changed(u"questions/0/items/1"_s, u"x"_s) << 400
+        << QByteArray(R"j({"error":"questions[0].items[1]: not an object"})j");
     QTest::addRow("no category") << QByteArray() << changed(u"questions/1/category"_s, 19) << 400
                                  << QByteArray(
                                         R"j({"error":"questions[1].category: 19 is not a category"})j");

@@ -38,19 +38,19 @@ QByteArray randomBytes(int count)
 }
 
 // Reads the fields of one JSON object, naming each by its path when it is
-// missing or not what it should be. The first problem found is kept.
+// missing or not what it should be. The first problem found is the object's.
 class Fields {
 public:
-    Fields(const QJsonObject& object, QString path, brev::Problem* problem)
-        : object_(object), path_(std::move(path)), problem_(problem)
-    {}
+    Fields(const QJsonObject& object, QString path) : object_(object), path_(std::move(path)) {}
+
+    const brev::Problem& problem() const { return problem_; }
 
     QString name(const char* field) const { return path_ + QLatin1String(field); }
 
     void fail(const char* field, const QString& why) const
     {
-        if (!*problem_)
-            *problem_ = name(field) + QStringLiteral(": ") + why;
+        if (!problem_)
+            problem_ = name(field) + QStringLiteral(": ") + why;
     }
 
     QJsonValue value(const char* field) const
@@ -107,7 +107,7 @@ public:
         static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"));
         const QString t = text(field);
         QDateTime when = form.match(t).hasMatch() ? QDateTime::fromString(t, Qt::ISODate) : QDateTime();
-        if (!when.isValid() && !*problem_)
+        if (!when.isValid() && !problem_)
             fail(field, QStringLiteral("not a UTC time such as 2026-12-08T20:01:02Z"));
         return when.toUTC();
     }
@@ -115,20 +115,20 @@ public:
 private:
     QJsonObject object_;
     QString path_;
-    brev::Problem* problem_;
+    mutable brev::Problem problem_;
 };
 
-// Whether a JSON list element is an object; names it when not.
-bool isObject(const QJsonValue& v, const QString& path, brev::Problem* problem)
+// A JSON list element that is not an object, named.
+brev::Problem notObject(const QJsonValue& v, const QString& path)
 {
-    if (!v.isObject() && !*problem)
-        *problem = path + QStringLiteral(": not an object");
-    return v.isObject();
+    if (!v.isObject())
+        return path + QStringLiteral(": not an object");
+    return {};
 }
 
-ReportQuestion readQuestion(const QJsonObject& object, const QString& path, brev::Problem* problem)
+brev::Result<ReportQuestion> readQuestion(const QJsonObject& object, const QString& path)
 {
-    const Fields f(object, path + u'.', problem);
+    const Fields f(object, path + u'.');
     ReportQuestion q;
     const QString kind = f.text("kind");
     q.category = f.number("category", 0, 1000);
@@ -136,8 +136,8 @@ ReportQuestion readQuestion(const QJsonObject& object, const QString& path, brev
     q.points = f.number("points", 0, 32767);
     q.skipped = f.flag("skipped");
     const QJsonArray items = f.list("items");
-    if (*problem)
-        return q;
+    if (f.problem())
+        return brev::failure(*f.problem());
     if (!isKind(kind))
         f.fail("kind", QStringLiteral("\"%1\" is not a kind of question").arg(kind.left(40)));
     else if (categoryKind(q.category).isEmpty())
@@ -152,16 +152,16 @@ ReportQuestion readQuestion(const QJsonObject& object, const QString& path, brev
         f.fail("points", QStringLiteral("a skipped question has no points"));
     else if (items.isEmpty() || items.size() > kMaxItems)
         f.fail("items", QStringLiteral("not 1 to %1 presidents").arg(kMaxItems));
-    for (qsizetype i = 0; i < items.size() && !*problem; ++i) {
+    for (qsizetype i = 0; i < items.size() && !f.problem(); ++i) {
         const QString itemPath = path + QStringLiteral(".items[%1]").arg(i);
-        if (!isObject(items.at(i), itemPath, problem))
-            break;
-        const Fields item(items.at(i).toObject(), itemPath + u'.', problem);
+        if (const brev::Problem problem = notObject(items.at(i), itemPath))
+            return brev::failure(*problem);
+        const Fields item(items.at(i).toObject(), itemPath + u'.');
         ReportItem r;
         r.president = item.number("president", INT_MIN, INT_MAX);
         r.right = item.flag("right");
-        if (*problem)
-            break;
+        if (item.problem())
+            return brev::failure(*item.problem());
         if (presidentName(r.president).isEmpty())
             item.fail("president", QStringLiteral("%1 is not a president").arg(r.president));
         else if (std::any_of(q.items.cbegin(), q.items.cend(),
@@ -169,8 +169,12 @@ ReportQuestion readQuestion(const QJsonObject& object, const QString& path, brev
             item.fail("president", QStringLiteral("%1 is asked twice").arg(r.president));
         else if (q.skipped && r.right)
             item.fail("right", QStringLiteral("a skipped question has no right answer"));
+        if (item.problem())
+            return brev::failure(*item.problem());
         q.items.append(r);
     }
+    if (f.problem())
+        return brev::failure(*f.problem());
     return q;
 }
 
@@ -185,20 +189,18 @@ brev::Result<Report> parseReport(const QByteArray& body)
             QStringLiteral("the body is not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
     if (!document.isObject())
         return brev::failure(QStringLiteral("the body is not a JSON object"));
-    brev::Problem found; // the first field found wrong
-    brev::Problem* problem = &found;
-    const Fields f(document.object(), QString(), problem);
+    const Fields f(document.object(), QString());
     Report r;
     const int format = f.number("format", INT_MIN, INT_MAX);
-    if (!*problem && format != 1)
+    if (!f.problem() && format != 1)
         f.fail("format", QStringLiteral("%1 is not a format this service reads (1)").arg(format));
     const QString game = f.text("game");
     const QUuid uuid = QUuid::fromString(game);
-    if (!*problem && (game.size() != 36 || uuid.isNull()))
+    if (!f.problem() && (game.size() != 36 || uuid.isNull()))
         f.fail("game", QStringLiteral("not a UUID"));
     r.game = uuid.toString(QUuid::WithoutBraces);
     const QString player = f.text("player");
-    if (!*problem) {
+    if (!f.problem()) {
         const std::optional<QString> name = playerName(player);
         if (!name)
             f.fail("player", player.trimmed().isEmpty() ? QStringLiteral("empty")
@@ -210,23 +212,27 @@ brev::Result<Report> parseReport(const QByteArray& body)
     }
     r.started = f.time("started");
     r.ended = f.time("ended");
-    if (!*problem && r.ended < r.started)
+    if (!f.problem() && r.ended < r.started)
         f.fail("ended", QStringLiteral("before started"));
     r.score = f.number("score", 0, 32767);
     r.possible = f.number("possible", 0, 32767);
-    if (!*problem && r.score > r.possible)
+    if (!f.problem() && r.score > r.possible)
         f.fail("score", QStringLiteral("%1 is more than possible (%2)").arg(r.score).arg(r.possible));
     r.practice = f.flag("practice");
     const QJsonArray questions = f.list("questions");
-    if (!*problem && questions.size() > kMaxQuestions)
+    if (!f.problem() && questions.size() > kMaxQuestions)
         f.fail("questions", QStringLiteral("more than %1").arg(kMaxQuestions));
-    for (qsizetype i = 0; i < questions.size() && !*problem; ++i) {
+    if (f.problem())
+        return brev::failure(*f.problem());
+    for (qsizetype i = 0; i < questions.size(); ++i) {
         const QString path = QStringLiteral("questions[%1]").arg(i);
-        if (isObject(questions.at(i), path, problem))
-            r.questions.append(readQuestion(questions.at(i).toObject(), path, problem));
+        if (const brev::Problem problem = notObject(questions.at(i), path))
+            return brev::failure(*problem);
+        const brev::Result<ReportQuestion> question = readQuestion(questions.at(i).toObject(), path);
+        if (!question)
+            return brev::failure(*question.problem());
+        r.questions.append(*question);
     }
-    if (found)
-        return brev::failure(*found);
     return r;
 }
 

@@ -55,9 +55,9 @@ QMap<int, Tally> talliesOf(const QString& text)
 
 } // namespace
 
-brev::Problem ClassStore::tallies(qint64 classId, const QString& player, QList<Tally>* out)
+brev::Result<QList<Tally>> ClassStore::tallies(qint64 classId, const QString& player)
 {
-    out->clear();
+    QList<Tally> out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT player, tallies FROM class_tallies WHERE class_id = ?") +
@@ -66,14 +66,14 @@ brev::Problem ClassStore::tallies(qint64 classId, const QString& player, QList<T
     if (!player.isEmpty())
         q.addBindValue(player);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the answers: ") + q.lastError().text());
+        return brev::failure(fail(QStringLiteral("cannot read the answers: ") + q.lastError().text()));
     while (q.next()) {
         for (Tally t : talliesOf(q.value(1).toString())) {
             t.player = q.value(0).toString();
-            out->append(t);
+            out.append(t);
         }
     }
-    return {};
+    return out;
 }
 
 struct ClassStore::Statements {
@@ -131,59 +131,54 @@ void ClassStore::prepareStatements()
         QStringLiteral("INSERT INTO class_tallies (tallies, class_id, player) VALUES (?, ?, ?)"));
 }
 
-brev::Problem ClassStore::storeReports(const QList<ClassReport>& reports, const QDateTime& now,
-                                       QList<ReportOutcome>* outcomes)
+brev::Result<QList<ReportOutcome>> ClassStore::storeReports(const QList<ClassReport>& reports,
+                                                            const QDateTime& now)
 {
-    bool refused = false;
-    const brev::Problem problem = storeBatch(reports, now, false, outcomes, &refused);
-    if (!refused)
-        return problem;
-    return storeBatch(reports, now, true, outcomes, &refused);
+    return storeBatch(reports, now, false);
 }
 
-brev::Problem ClassStore::storeBatch(const QList<ClassReport>& reports, const QDateTime& now, bool careful,
-                                     QList<ReportOutcome>* outcomes, bool* refused)
+brev::Result<QList<ReportOutcome>> ClassStore::storeBatch(const QList<ClassReport>& reports,
+                                                          const QDateTime& now, bool careful)
 {
-    *refused = false;
-    *outcomes = QList<ReportOutcome>(reports.size());
-    auto abandon = [&](const brev::Problem& problem) {
+    QList<ReportOutcome> outcomes(reports.size());
+    auto abandon = [&](const QString& problem) -> brev::Result<QList<ReportOutcome>> {
         rollback();
-        *outcomes = QList<ReportOutcome>(reports.size());
-        return problem;
+        return brev::failure(problem);
     };
     if (!statements_)
         prepareStatements();
     if (const brev::Problem problem = begin())
-        return problem;
+        return brev::failure(*problem);
     QHash<QString, std::optional<ClassInfo>> classes;
     QSet<qint64> played;
     for (qsizetype i = 0; i < reports.size(); ++i) {
         const ClassReport& r = reports.at(i);
         auto known = classes.find(r.code);
         if (known == classes.end()) {
-            std::optional<ClassInfo> info;
-            if (const brev::Problem problem = findClass(r.code, &info))
-                return abandon(problem);
-            known = classes.insert(r.code, info);
+            const brev::Result<std::optional<ClassInfo>> info = findClass(r.code);
+            if (!info)
+                return abandon(*info.problem());
+            known = classes.insert(r.code, *info);
         }
-        ReportOutcome& outcome = (*outcomes)[i];
+        ReportOutcome& outcome = outcomes[i];
         if (!*known) {
             outcome.kind = ReportOutcome::UnknownClass;
             continue;
         }
         if (careful)
             exec(QStringLiteral("SAVEPOINT report"));
-        bool stored = false;
-        if (const brev::Problem problem = storeOne(r.report, (*known)->id, &stored)) {
+        const brev::Result<bool> one = storeOne(r.report, (*known)->id);
+        if (!one) {
             if (!careful) { // again, each report alone
-                *refused = true;
-                return abandon(problem);
+                rollback();
+                return storeBatch(reports, now, true);
             }
             exec(QStringLiteral("ROLLBACK TO SAVEPOINT report"));
             exec(QStringLiteral("RELEASE SAVEPOINT report"));
-            outcome.problem = *problem;
+            outcome.problem = *one.problem();
             continue;
         }
+        const bool stored = *one;
         if (careful)
             exec(QStringLiteral("RELEASE SAVEPOINT report"));
         outcome.kind = stored ? ReportOutcome::Stored : ReportOutcome::AlreadyStored;
@@ -199,13 +194,12 @@ brev::Problem ClassStore::storeBatch(const QList<ClassReport>& reports, const QD
             return abandon(fail(q.lastError().text()));
     }
     if (const brev::Problem problem = commit())
-        return abandon(problem);
-    return {};
+        return abandon(*problem);
+    return outcomes;
 }
 
-brev::Problem ClassStore::storeOne(const Report& r, qint64 classId, bool* stored)
+brev::Result<bool> ClassStore::storeOne(const Report& r, qint64 classId)
 {
-    *stored = false;
     Statements& s = *statements_;
     const QString ended = utcText(r.ended);
     // Answers of a game older than one already stored for the player do not
@@ -214,7 +208,7 @@ brev::Problem ClassStore::storeOne(const Report& r, qint64 classId, bool* stored
     s.late.bindValue(1, r.player);
     s.late.bindValue(2, ended);
     if (!s.late.exec())
-        return fail(s.late.lastError().text());
+        return brev::failure(fail(s.late.lastError().text()));
     const bool late = s.late.next();
     s.late.finish();
     const QVariantList game{classId, r.game,  r.player,   utcText(r.started),
@@ -222,12 +216,12 @@ brev::Problem ClassStore::storeOne(const Report& r, qint64 classId, bool* stored
     for (int i = 0; i < game.size(); ++i)
         s.game.bindValue(i, game.at(i));
     if (!s.game.exec())
-        return fail(s.game.lastError().text());
+        return brev::failure(fail(s.game.lastError().text()));
     const bool fresh = s.game.next();
     const qint64 gameId = fresh ? s.game.value(0).toLongLong() : 0;
     s.game.finish();
     if (!fresh) // stored before
-        return {};
+        return false;
 
     // The items and the tallies go in as one JSON array each: two values to
     // bind however many rows they make.
@@ -248,15 +242,15 @@ brev::Problem ClassStore::storeOne(const Report& r, qint64 classId, bool* stored
             asked[item.president].append(item.right);
         }
     }
-    if (asked.empty()) {
-        *stored = true;
-        return {};
-    }
+    if (asked.empty())
+        return true;
     s.answers.bindValue(0, gameId);
     s.answers.bindValue(1, QString::fromLatin1(answers + ']'));
     if (!s.answers.exec())
-        return fail(s.answers.lastError().text());
-    return addToTallies(classId, r.player, asked, late, stored);
+        return brev::failure(fail(s.answers.lastError().text()));
+    if (const brev::Problem problem = addToTallies(classId, r.player, asked, late))
+        return brev::failure(*problem);
+    return true;
 }
 
 // The player's tallies are one row: read (locked, with PostgreSQL), added to,
@@ -264,7 +258,7 @@ brev::Problem ClassStore::storeOne(const Report& r, qint64 classId, bool* stored
 // answers as they are, and those of the presidents it asked about are read
 // again from the games.
 brev::Problem ClassStore::addToTallies(qint64 classId, const QString& player,
-                                       const std::map<int, QList<bool>>& asked, bool late, bool* stored)
+                                       const std::map<int, QList<bool>>& asked, bool late)
 {
     Statements& s = *statements_;
     s.tallies.bindValue(0, classId);
@@ -302,7 +296,6 @@ brev::Problem ClassStore::addToTallies(qint64 classId, const QString& player,
     write.bindValue(2, player);
     if (!write.exec())
         return fail(write.lastError().text());
-    *stored = true;
     return {};
 }
 

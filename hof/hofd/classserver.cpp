@@ -91,13 +91,12 @@ void ClassServer::startRetention()
         retentionTimer_.start();
     const int days = options_.retentionDays;
     database_.write([days](ClassStore& store) -> ClassDatabase::Done {
-        int deleted = 0;
-        const brev::Problem problem = store.purgeExpired(QDateTime::currentDateTimeUtc(), days, &deleted);
-        if (problem)
-            logText(escapedForLog(*problem));
-        else if (deleted > 0)
+        const brev::Result<int> deleted = store.purgeExpired(QDateTime::currentDateTimeUtc(), days);
+        if (!deleted)
+            logText(escapedForLog(*deleted.problem()));
+        else if (*deleted > 0)
             logText(QStringLiteral("brevallo-hofd: deleted %1 classes without a game for %2 days")
-                        .arg(deleted)
+                        .arg(*deleted)
                         .arg(days));
         return {};
     });
@@ -220,8 +219,11 @@ void ClassServer::storeQueued()
     storing_ = true;
     QPointer<ClassServer> self(this);
     database_.write([self, batch, reports](ClassStore& store) -> ClassDatabase::Done {
-        QList<ReportOutcome> outcomes;
-        const brev::Problem problem = store.storeReports(reports, QDateTime::currentDateTimeUtc(), &outcomes);
+        const brev::Result<QList<ReportOutcome>> stored =
+            store.storeReports(reports, QDateTime::currentDateTimeUtc());
+        const brev::Problem problem = stored.problem();
+        // A problem for the whole batch leaves every outcome Failed.
+        const QList<ReportOutcome> outcomes = stored.value_or(QList<ReportOutcome>(reports.size()));
         return [self, batch, outcomes, problem] {
             if (!self)
                 return;
@@ -267,8 +269,9 @@ void ClassServer::assignment(const PendingPtr& p, const QString& code)
     }
     QPointer<ClassServer> self(this);
     database_.read([self, p, code](ClassStore& store) -> ClassDatabase::Done {
-        std::optional<ClassInfo> info;
-        const brev::Problem problem = store.findClass(code, &info);
+        const brev::Result<std::optional<ClassInfo>> found = store.findClass(code);
+        const brev::Problem problem = found.problem();
+        const std::optional<ClassInfo> info = found.value_or(std::nullopt);
         return [self, p, code, info, problem] {
             if (!self)
                 return;
@@ -318,14 +321,14 @@ void ClassServer::newClass(const PendingPtr& p, const HttpRequest& request, cons
                            QString::fromUtf8(request.host.isEmpty() ? QByteArray("localhost") : request.host);
     QPointer<ClassServer> self(this);
     database_.write([self, p, l, name = *name, origin](ClassStore& store) -> ClassDatabase::Done {
-        QString code, key;
-        const brev::Problem problem = store.makeClass(name, QDateTime::currentDateTimeUtc(), &code, &key);
+        const brev::Result<ClassStore::NewClass> made =
+            store.makeClass(name, QDateTime::currentDateTimeUtc());
         Answer a;
-        if (problem) {
-            a = {503, {}, "text/html; charset=utf-8", {}, *problem};
+        if (!made) {
+            a = {503, {}, "text/html; charset=utf-8", {}, *made.problem()};
         } else {
-            const QString path = classPath(code, key);
-            a.body = classMadePage(l, name, code, path, origin + path);
+            const QString path = classPath(made->code, made->key);
+            a.body = classMadePage(l, name, made->code, path, origin + path);
         }
         return [self, p, a] {
             if (self)

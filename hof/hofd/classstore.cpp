@@ -141,36 +141,39 @@ void ClassStore::rollback()
     QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
 }
 
-brev::Problem ClassStore::makeClass(const QString& name, const QDateTime& now, QString* code, QString* key)
+brev::Result<ClassStore::NewClass> ClassStore::makeClass(const QString& name, const QDateTime& now)
 {
-    *key = newClassKey();
+    NewClass made;
+    made.key = newClassKey();
     for (int attempt = 0; attempt < kCodeAttempts; ++attempt) {
-        *code = newClassCode();
-        std::optional<ClassInfo> taken;
-        if (const brev::Problem problem = findClass(*code, &taken))
-            return problem;
-        if (taken)
+        made.code = newClassCode();
+        const brev::Result<std::optional<ClassInfo>> taken = findClass(made.code);
+        if (!taken)
+            return brev::failure(*taken.problem());
+        if (*taken)
             continue;
-        return exec(QStringLiteral("INSERT INTO classes (code, name, key_hash, created) VALUES (?, ?, ?, ?)"),
-                    {*code, name, QString::fromLatin1(keyHash(*key)), utcText(now)});
+        if (const brev::Problem problem = exec(
+                QStringLiteral("INSERT INTO classes (code, name, key_hash, created) VALUES (?, ?, ?, ?)"),
+                {made.code, name, QString::fromLatin1(keyHash(made.key)), utcText(now)}))
+            return brev::failure(*problem);
+        return made;
     }
-    return fail(QStringLiteral("no free class code was found"));
+    return brev::failure(fail(QStringLiteral("no free class code was found")));
 }
 
-brev::Problem ClassStore::findClass(const QString& code, std::optional<ClassInfo>* out)
+brev::Result<std::optional<ClassInfo>> ClassStore::findClass(const QString& code)
 {
-    out->reset();
     QSqlQuery q(db_);
     q.prepare(
         QStringLiteral("SELECT id, code, name, key_hash, created, assignment FROM classes WHERE code = ?"));
     q.addBindValue(code);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the class: ") + q.lastError().text());
-    if (q.next())
-        *out = ClassInfo{q.value(0).toLongLong(), q.value(1).toString(),
-                         q.value(2).toString(),   q.value(3).toString().toLatin1(),
-                         timeOf(q.value(4)),      numbersOf(q.value(5).toString())};
-    return {};
+        return brev::failure(fail(QStringLiteral("cannot read the class: ") + q.lastError().text()));
+    if (!q.next())
+        return std::optional<ClassInfo>();
+    return std::optional<ClassInfo>(ClassInfo{q.value(0).toLongLong(), q.value(1).toString(),
+                                              q.value(2).toString(), q.value(3).toString().toLatin1(),
+                                              timeOf(q.value(4)), numbersOf(q.value(5).toString())});
 }
 
 brev::Problem ClassStore::setAssignment(qint64 classId, const QList<int>& presidents)
@@ -220,18 +223,17 @@ brev::Problem ClassStore::deleteClass(qint64 classId)
     return problem;
 }
 
-brev::Problem ClassStore::purgeExpired(const QDateTime& now, int days, int* deleted)
+brev::Result<int> ClassStore::purgeExpired(const QDateTime& now, int days)
 {
-    *deleted = 0;
     if (const brev::Problem problem = begin())
-        return problem;
+        return brev::failure(*problem);
     QSqlQuery q(db_);
     q.prepare(QStringLiteral("SELECT id FROM classes WHERE COALESCE(last_game, created) < ?"));
     q.addBindValue(utcText(now.addDays(-days)));
     if (!q.exec()) {
         const QString why = q.lastError().text();
         rollback();
-        return fail(why);
+        return brev::failure(fail(why));
     }
     QList<qint64> expired;
     while (q.next())
@@ -246,15 +248,14 @@ brev::Problem ClassStore::purgeExpired(const QDateTime& now, int days, int* dele
         problem = commit();
     if (problem) {
         rollback();
-        return problem;
+        return brev::failure(*problem);
     }
-    *deleted = int(expired.size());
-    return {};
+    return int(expired.size());
 }
 
-brev::Problem ClassStore::players(qint64 classId, QList<PlayerSummary>* out)
+brev::Result<QList<PlayerSummary>> ClassStore::players(qint64 classId)
 {
-    out->clear();
+    QList<PlayerSummary> out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT player, COUNT(*), MAX(ended),"
@@ -262,16 +263,16 @@ brev::Problem ClassStore::players(qint64 classId, QList<PlayerSummary>* out)
                              " FROM class_games WHERE class_id = ? GROUP BY player"));
     q.addBindValue(classId);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the players: ") + q.lastError().text());
+        return brev::failure(fail(QStringLiteral("cannot read the players: ") + q.lastError().text()));
     while (q.next())
-        out->append({q.value(0).toString(), q.value(1).toInt(), timeOf(q.value(2)),
-                     int(std::lround(q.value(3).toDouble()))});
-    return {};
+        out.append({q.value(0).toString(), q.value(1).toInt(), timeOf(q.value(2)),
+                    int(std::lround(q.value(3).toDouble()))});
+    return out;
 }
 
-brev::Problem ClassStore::games(qint64 classId, const QString& player, QList<GameRow>* out)
+brev::Result<QList<GameRow>> ClassStore::games(qint64 classId, const QString& player)
 {
-    out->clear();
+    QList<GameRow> out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(player.isEmpty()
@@ -283,16 +284,16 @@ brev::Problem ClassStore::games(qint64 classId, const QString& player, QList<Gam
     if (!player.isEmpty())
         q.addBindValue(player);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the games: ") + q.lastError().text());
+        return brev::failure(fail(QStringLiteral("cannot read the games: ") + q.lastError().text()));
     while (q.next())
-        out->append({q.value(0).toString(), timeOf(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
-                     q.value(4).toInt() != 0});
-    return {};
+        out.append({q.value(0).toString(), timeOf(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
+                    q.value(4).toInt() != 0});
+    return out;
 }
 
-brev::Problem ClassStore::answers(qint64 classId, QList<AnswerRow>* out)
+brev::Result<QList<AnswerRow>> ClassStore::answers(qint64 classId)
 {
-    out->clear();
+    QList<AnswerRow> out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(
@@ -301,16 +302,16 @@ brev::Problem ClassStore::answers(qint64 classId, QList<AnswerRow>* out)
                        " ORDER BY g.player, g.ended, g.id, a.question, a.item"));
     q.addBindValue(classId);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the answers: ") + q.lastError().text());
+        return brev::failure(fail(QStringLiteral("cannot read the answers: ") + q.lastError().text()));
     while (q.next())
-        out->append({q.value(0).toString(), timeOf(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
-                     q.value(4).toInt(), q.value(5).toInt() != 0});
-    return {};
+        out.append({q.value(0).toString(), timeOf(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
+                    q.value(4).toInt(), q.value(5).toInt() != 0});
+    return out;
 }
 
-brev::Problem ClassStore::categories(qint64 classId, const QString& player, QList<CategoryTally>* out)
+brev::Result<QList<CategoryTally>> ClassStore::categories(qint64 classId, const QString& player)
 {
-    out->clear();
+    QList<CategoryTally> out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT a.category, COUNT(*), SUM(a.correct) FROM class_answers a"
@@ -319,10 +320,10 @@ brev::Problem ClassStore::categories(qint64 classId, const QString& player, QLis
     q.addBindValue(classId);
     q.addBindValue(player);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the categories: ") + q.lastError().text());
+        return brev::failure(fail(QStringLiteral("cannot read the categories: ") + q.lastError().text()));
     while (q.next())
-        out->append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()});
-    return {};
+        out.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()});
+    return out;
 }
 
 } // namespace hofd

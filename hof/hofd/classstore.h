@@ -96,31 +96,34 @@ public:
     brev::Problem reconnectIfBroken();
 
     // A new class with a fresh code and key; the key is returned, never stored.
-    brev::Problem makeClass(const QString& name, const QDateTime& now, QString* code, QString* key);
+    struct NewClass {
+        QString code;
+        QString key;
+    };
+    brev::Result<NewClass> makeClass(const QString& name, const QDateTime& now);
     // The class with that code; nothing (and no problem) when there is none.
-    brev::Problem findClass(const QString& code, std::optional<ClassInfo>* out);
+    brev::Result<std::optional<ClassInfo>> findClass(const QString& code);
 
     // Stores the reports in one transaction; one the database refuses fails
     // alone (the batch is then stored again, each report under a savepoint of
-    // its own). A problem for the whole batch leaves every outcome Failed.
-    brev::Problem storeReports(const QList<ClassReport>& reports, const QDateTime& now,
-                               QList<ReportOutcome>* outcomes);
+    // its own). Per report, its outcome.
+    brev::Result<QList<ReportOutcome>> storeReports(const QList<ClassReport>& reports, const QDateTime& now);
 
     brev::Problem setAssignment(qint64 classId, const QList<int>& presidents);
     brev::Problem deletePlayer(qint64 classId, const QString& player);
     brev::Problem deleteClass(qint64 classId);
     // Deletes every class whose last game (or its making, without one) is
-    // more than days before now; *deleted tells how many.
-    brev::Problem purgeExpired(const QDateTime& now, int days, int* deleted);
+    // more than days before now; how many.
+    brev::Result<int> purgeExpired(const QDateTime& now, int days);
 
-    brev::Problem players(qint64 classId, QList<PlayerSummary>* out);
+    brev::Result<QList<PlayerSummary>> players(qint64 classId);
     // player empty: every player's.
-    brev::Problem tallies(qint64 classId, const QString& player, QList<Tally>* out);
+    brev::Result<QList<Tally>> tallies(qint64 classId, const QString& player);
     // player empty: every player's; ordered by player, then game, oldest first
     // (a player's own: newest first).
-    brev::Problem games(qint64 classId, const QString& player, QList<GameRow>* out);
-    brev::Problem answers(qint64 classId, QList<AnswerRow>* out);
-    brev::Problem categories(qint64 classId, const QString& player, QList<CategoryTally>* out);
+    brev::Result<QList<GameRow>> games(qint64 classId, const QString& player);
+    brev::Result<QList<AnswerRow>> answers(qint64 classId);
+    brev::Result<QList<CategoryTally>> categories(qint64 classId, const QString& player);
 
 private:
     QString fail(const QString& what) const;
@@ -130,14 +133,16 @@ private:
     brev::Problem commit();
     void rollback();
     brev::Problem deleteData(qint64 classId, const QString* player);
-    brev::Problem storeBatch(const QList<ClassReport>& reports, const QDateTime& now, bool careful,
-                             QList<ReportOutcome>* outcomes, bool* refused);
-    // One report inside the open transaction; *stored false when it was there.
-    brev::Problem storeOne(const Report& report, qint64 classId, bool* stored);
+    // Not careful: a report the database refuses has the batch stored again,
+    // carefully.
+    brev::Result<QList<ReportOutcome>> storeBatch(const QList<ClassReport>& reports, const QDateTime& now,
+                                                  bool careful);
+    // One report inside the open transaction; false when it was there.
+    brev::Result<bool> storeOne(const Report& report, qint64 classId);
     // asked: per president, his answers in this report, oldest first; late:
     // the player has a game that ended after this one.
     brev::Problem addToTallies(qint64 classId, const QString& player, const std::map<int, QList<bool>>& asked,
-                               bool late, bool* stored);
+                               bool late);
 
     void prepareStatements();
     void forgetStatements();

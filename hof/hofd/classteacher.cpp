@@ -47,9 +47,11 @@ void ClassServer::withClass(const PendingPtr& p, const QString& code, const QStr
     const Language l = p->language;
     QPointer<ClassServer> self(this);
     auto job = [self, p, l, code, hash = keyHash(key), build](ClassStore& store) -> ClassDatabase::Done {
-        std::optional<ClassInfo> info;
+        const brev::Result<std::optional<ClassInfo>> found =
+            code.isEmpty() ? std::optional<ClassInfo>() : store.findClass(code);
+        const std::optional<ClassInfo> info = found.value_or(std::nullopt);
         Answer a;
-        if (const brev::Problem problem = code.isEmpty() ? brev::Problem() : store.findClass(code, &info))
+        if (const brev::Problem problem = found.problem())
             a = unavailable(l, *problem);
         else if (!info || !sameHash(hash, info->keyHash))
             a = page(403, messagePage(l, text(Text::NoAccessTitle, l), text(Text::NoAccess, l)));
@@ -94,12 +96,13 @@ void ClassServer::teacher(const PendingPtr& p, const QString& code, const QStrin
             return;
         const bool weakest = formValues(form, "order").value(0) == QLatin1String("weakest");
         withClass(p, code, key, false, [l, key, weakest](ClassStore& store, const ClassInfo& info) {
-            ClassPageData d{info, key, {}, {}, weakest};
-            if (const brev::Problem problem = store.players(info.id, &d.players))
-                return unavailable(l, *problem);
-            if (const brev::Problem problem = store.tallies(info.id, QString(), &d.tallies))
-                return unavailable(l, *problem);
-            return page(200, classPage(l, d));
+            const brev::Result<QList<PlayerSummary>> players = store.players(info.id);
+            if (!players)
+                return unavailable(l, *players.problem());
+            const brev::Result<QList<Tally>> tallies = store.tallies(info.id, QString());
+            if (!tallies)
+                return unavailable(l, *tallies.problem());
+            return page(200, classPage(l, ClassPageData{info, key, *players, *tallies, weakest}));
         });
     } else if (rest.size() == 1 &&
                (rest.first() == QLatin1String("games.csv") || rest.first() == QLatin1String("answers.csv"))) {
@@ -108,13 +111,11 @@ void ClassServer::teacher(const PendingPtr& p, const QString& code, const QStrin
         const bool games = rest.first() == QLatin1String("games.csv");
         withClass(p, code, key, false, [l, games](ClassStore& store, const ClassInfo& info) {
             if (games) {
-                QList<GameRow> rows;
-                const brev::Problem problem = store.games(info.id, QString(), &rows);
-                return problem ? unavailable(l, *problem) : csv(info.code, "games.csv", gamesCsv(rows));
+                const brev::Result<QList<GameRow>> rows = store.games(info.id, QString());
+                return !rows ? unavailable(l, *rows.problem()) : csv(info.code, "games.csv", gamesCsv(*rows));
             }
-            QList<AnswerRow> rows;
-            const brev::Problem problem = store.answers(info.id, &rows);
-            return problem ? unavailable(l, *problem) : csv(info.code, "answers.csv", answersCsv(rows));
+            const brev::Result<QList<AnswerRow>> rows = store.answers(info.id);
+            return !rows ? unavailable(l, *rows.problem()) : csv(info.code, "answers.csv", answersCsv(*rows));
         });
     } else if (rest.size() == 1 && rest.first() == QLatin1String("assignment")) {
         const brev::Result<QList<int>> set = parsePresidents(formValues(form, "presidents"));
@@ -147,14 +148,16 @@ void ClassServer::teacher(const PendingPtr& p, const QString& code, const QStrin
             return;
         const QString player = rest.at(1);
         withClass(p, code, key, false, [l, key, player](ClassStore& store, const ClassInfo& info) {
-            PlayerPageData d{info, key, player, {}, {}, {}};
-            brev::Problem problem = store.games(info.id, player, &d.games);
-            if (!problem)
-                problem = store.tallies(info.id, player, &d.tallies);
-            if (!problem)
-                problem = store.categories(info.id, player, &d.categories);
-            if (problem)
-                return unavailable(l, *problem);
+            const brev::Result<QList<GameRow>> games = store.games(info.id, player);
+            if (!games)
+                return unavailable(l, *games.problem());
+            const brev::Result<QList<Tally>> tallies = store.tallies(info.id, player);
+            if (!tallies)
+                return unavailable(l, *tallies.problem());
+            const brev::Result<QList<CategoryTally>> categories = store.categories(info.id, player);
+            if (!categories)
+                return unavailable(l, *categories.problem());
+            const PlayerPageData d{info, key, player, *tallies, *games, *categories};
             if (d.games.isEmpty())
                 return page(404, messagePage(l, text(Text::NoSuchPlayerTitle, l),
                                              text(Text::NoSuchPlayer, l).arg(player)));

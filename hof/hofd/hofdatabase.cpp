@@ -221,11 +221,11 @@ void HofDatabase::read(const QStringList& games, std::function<void(const ReadRe
     w->post([w, games, done = std::move(done)] {
         ReadResult result;
         for (const QString& game : games) {
-            QList<ListedEntry> entries;
-            result.problem = w->store->top(game, kListed, entries);
+            const brev::Result<QList<ListedEntry>> entries = w->store->top(game, kListed);
+            result.problem = entries.problem();
             if (result.problem)
                 break;
-            result.best.insert(game, entries);
+            result.best.insert(game, *entries);
         }
         if (!w->store->isSqlite())
             checkReader(w);

@@ -114,30 +114,29 @@ QString capped(const QString& text, int maxCharacters, int maxCodePoints)
 
 namespace {
 
-// The value of one field decoded; empty, with the reason in *problem, when it
-// cannot be read (a later field's reason replaces an earlier one's).
-QString fieldText(const QByteArray& raw, const QString& field, brev::Problem* problem)
+// The value of one field decoded, or why it cannot be read.
+brev::Result<QString> fieldText(const QByteArray& raw, const QString& field)
 {
     const std::optional<QString> text = decodeValue(raw);
-    if (!text) {
-        *problem =
-            QStringLiteral("The %1 holds a '%' that is not followed by two hexadecimal digits.").arg(field);
-        return QString();
-    }
-    if (hasControl(*text)) {
-        *problem = QStringLiteral("The %1 holds a control character.").arg(field);
-        return QString();
-    }
+    if (!text)
+        return brev::failure(
+            QStringLiteral("The %1 holds a '%' that is not followed by two hexadecimal digits.").arg(field));
+    if (hasControl(*text))
+        return brev::failure(QStringLiteral("The %1 holds a control character.").arg(field));
     return *text;
 }
 
-} // namespace
+// The raw values of a query's fields.
+struct QueryFields {
+    QByteArray game, score, name, email;
+    bool submit = false; // a score, name or e-mail is there
+};
 
-HofRequest parseHofQuery(const QByteArray& rawQuery)
+QueryFields splitQuery(const QByteArray& rawQuery)
 {
     // First occurrence of each key wins; a value runs to the next '&', so an
     // unencoded "=" inside b's value stays part of it. Other keys are ignored.
-    QByteArray game, score, name, email;
+    QueryFields f;
     bool haveGame = false, haveScore = false, haveName = false, haveEmail = false;
     for (const QByteArray& pair : rawQuery.split('&')) {
         const qsizetype eq = pair.indexOf('=');
@@ -149,56 +148,78 @@ HofRequest parseHofQuery(const QByteArray& rawQuery)
                 have = true;
             }
         };
-        take("game", game, haveGame);
-        take("a", score, haveScore);
-        take("b", name, haveName);
-        take("c", email, haveEmail);
+        take("game", f.game, haveGame);
+        take("a", f.score, haveScore);
+        take("b", f.name, haveName);
+        take("c", f.email, haveEmail);
     }
+    f.submit = haveScore || haveName || haveEmail;
+    return f;
+}
 
+brev::Result<QString> gameOf(const QueryFields& f)
+{
+    const brev::Result<QString> game = fieldText(f.game, QStringLiteral("game code"));
+    if (!game)
+        return game;
+    return capped(*game, kMaxGame, kMaxGame);
+}
+
+} // namespace
+
+QString describeHofQuery(const QByteArray& rawQuery)
+{
+    const QueryFields f = splitQuery(rawQuery);
+    return (f.submit ? QStringLiteral("submit game=") : QStringLiteral("list game=")) +
+           gameOf(f).value_or(QString());
+}
+
+brev::Result<HofRequest> parseHofQuery(const QByteArray& rawQuery)
+{
+    const QueryFields f = splitQuery(rawQuery);
+    const brev::Result<QString> game = gameOf(f);
+    if (!game)
+        return brev::failure(*game.problem());
     HofRequest r;
-    r.submit = haveScore || haveName || haveEmail;
-    r.entry.game = capped(fieldText(game, QStringLiteral("game code"), &r.problem), kMaxGame, kMaxGame);
-    if (r.problem)
-        return r;
-    if (r.entry.game.isEmpty()) {
-        r.problem = QStringLiteral("The game code is missing.");
-        return r;
-    }
+    r.submit = f.submit;
+    r.entry.game = *game;
+    if (r.entry.game.isEmpty())
+        return brev::failure(QStringLiteral("The game code is missing."));
     if (!r.submit)
         return r;
 
-    const QString scoreText = fieldText(score, QStringLiteral("score"), &r.problem).trimmed();
-    const QString nameAndDif = fieldText(name, QStringLiteral("name"), &r.problem);
-    const QString emailText = fieldText(email, QStringLiteral("e-mail address"), &r.problem);
-    if (r.problem)
-        return r;
+    const brev::Result<QString> scoreField = fieldText(f.score, QStringLiteral("score"));
+    const brev::Result<QString> nameField = fieldText(f.name, QStringLiteral("name"));
+    const brev::Result<QString> emailField = fieldText(f.email, QStringLiteral("e-mail address"));
+    // Of the fields that cannot be read, the last is named.
+    for (const brev::Result<QString>* field : {&emailField, &nameField, &scoreField}) {
+        if (!*field)
+            return brev::failure(*field->problem());
+    }
+    const QString scoreText = scoreField->trimmed();
+    const QString& nameAndDif = *nameField;
+    const QString& emailText = *emailField;
 
     bool digitsOnly = !scoreText.isEmpty() && scoreText.size() <= 5;
     for (const QChar c : scoreText)
         digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
     const int value = digitsOnly ? scoreText.toInt() : -1;
-    if (value < 0 || value > kMaxScore) {
-        r.problem = QStringLiteral("The score must be a whole number from 0 to 32767.");
-        return r;
-    }
+    if (value < 0 || value > kMaxScore)
+        return brev::failure(QStringLiteral("The score must be a whole number from 0 to 32767."));
     r.entry.score = value;
 
     // b is the name, " dif=" and the difficulty; the last " dif=" counts, so a
     // name may itself contain that text.
     const qsizetype at = nameAndDif.lastIndexOf(QLatin1String(" dif="));
     const QString dif = at < 0 ? QString() : nameAndDif.mid(at + 5).trimmed();
-    if (dif.size() != 1 || dif.at(0) < u'1' || dif.at(0) > u'3') {
-        r.problem = QStringLiteral("The difficulty must be 1, 2 or 3.");
-        return r;
-    }
+    if (dif.size() != 1 || dif.at(0) < u'1' || dif.at(0) > u'3')
+        return brev::failure(QStringLiteral("The difficulty must be 1, 2 or 3."));
     r.entry.difficulty = dif.at(0).unicode() - u'0';
     // Composed, an accented letter is one code point wherever the player typed it.
     r.entry.name =
         capped(nameAndDif.left(at).normalized(QString::NormalizationForm_C), kMaxName, kMaxNameCodePoints);
-    if (!hasVisible(r.entry.name)) {
-        r.problem = QStringLiteral("The name is missing: it needs at least one visible character.");
-        return r;
-    }
+    if (!hasVisible(r.entry.name))
+        return brev::failure(QStringLiteral("The name is missing: it needs at least one visible character."));
     r.entry.email = capped(emailText, kMaxEmail, kMaxEmail);
     return r;
 }

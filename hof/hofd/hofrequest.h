@@ -34,13 +34,17 @@ struct Submission {
 };
 
 struct HofRequest {
-    bool submit = false;   // true when the query carries a score, name or e-mail
-    Submission entry;      // game filled for listings too
-    brev::Problem problem; // refuse with 400, store nothing
+    bool submit = false; // true when the query carries a score, name or e-mail
+    Submission entry;    // game filled for listings too
 };
 
-// rawQuery: the part after '?', still percent-encoded.
-HofRequest parseHofQuery(const QByteArray& rawQuery);
+// rawQuery: the part after '?', still percent-encoded. A problem: refuse with
+// 400, store nothing.
+brev::Result<HofRequest> parseHofQuery(const QByteArray& rawQuery);
+
+// The request as the log names it, read or not: "submit game=" or "list
+// game=" and the game code as parseHofQuery reads it (empty when it cannot).
+QString describeHofQuery(const QByteArray& rawQuery);
 
 // Decodes one query value: '+' is a space, %XX a byte, the bytes UTF-8 (an
 // invalid sequence becomes U+FFFD). Nothing when a '%' is not followed by two

@@ -170,14 +170,13 @@ void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
     QElapsedTimer since;
     since.start();
     const QString peer = request.peer.toString();
-    const HofRequest parsed = parseHofQuery(request.query);
-    const QString what =
-        (parsed.submit ? QStringLiteral("submit game=") : QStringLiteral("list game=")) + parsed.entry.game;
-    if (parsed.problem) {
-        answer(reply, peer, 400, errorPage(QStringLiteral("Not stored"), *parsed.problem), what, since);
+    const brev::Result<HofRequest> parsed = parseHofQuery(request.query);
+    const QString what = describeHofQuery(request.query);
+    if (!parsed) {
+        answer(reply, peer, 400, errorPage(QStringLiteral("Not stored"), *parsed.problem()), what, since);
         return;
     }
-    if (parsed.submit && request.method != "HEAD") {
+    if (parsed->submit && request.method != "HEAD") {
         if (const int retryAfter = rate_.take(request.peer, clock_.elapsed())) {
             answer(reply, peer, 429,
                    errorPage(QStringLiteral("Too many entries"),
@@ -187,7 +186,7 @@ void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
             return;
         }
         auto s = std::make_shared<Submit>();
-        s->entry = parsed.entry;
+        s->entry = parsed->entry;
         s->reply = reply;
         s->client = request.peer;
         s->peer = peer;
@@ -196,7 +195,7 @@ void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
         return;
     }
     const int retryAfter =
-        kept_.contains(parsed.entry.game) ? 0 : reads_.take(request.peer, clock_.elapsed());
+        kept_.contains(parsed->entry.game) ? 0 : reads_.take(request.peer, clock_.elapsed());
     if (retryAfter > 0) {
         answer(reply, peer, 429,
                errorPage(QStringLiteral("Too many lists"),
@@ -207,7 +206,7 @@ void HofServer::hallOfFame(const HttpRequest& request, const HttpReply& reply)
         return;
     }
     auto l = std::make_shared<Listing>();
-    l->game = parsed.entry.game;
+    l->game = parsed->entry.game;
     l->reply = reply;
     l->peer = peer;
     l->since = since;

@@ -316,13 +316,13 @@ StoreResult HofStore::store(const StoreBatch& batch)
     }
     bool reopened = false;
     for (;;) {
-        bool atCommit = false;
-        int refused = -1;
-        const brev::Problem problem = tryStore(batch, live, result, &atCommit, &refused);
-        if (!problem)
+        const std::optional<StoreFailure> failed = tryStore(batch, live, result.ids);
+        if (!failed)
             break;
+        const int refused = failed->refusedEntry;
+        const bool atCommit = failed->atCommit;
         if (refused >= 0) { // the others are stored without it
-            result.refused[refused] = problem;
+            result.refused[refused] = failed->why;
             live.removeOne(refused);
             if (live.isEmpty())
                 return result;
@@ -336,7 +336,7 @@ StoreResult HofStore::store(const StoreBatch& batch)
             if (!reconnect())
                 continue;
         }
-        result.problem = problem;
+        result.problem = failed->why;
         result.uncertain = atCommit && !sqlite_;
         return result;
     }
@@ -349,25 +349,27 @@ StoreResult HofStore::store(const StoreBatch& batch)
     for (const int i : std::as_const(live)) {
         const QString& game = batch.entries.at(i).game;
         if (!result.best.contains(game)) {
-            QList<ListedEntry> entries;
-            if (!readTop(game, kListed, entries)) // stored all the same when the list cannot be read
-                result.best.insert(game, entries);
+            const brev::Result<QList<ListedEntry>> entries = readTop(game, kListed);
+            if (entries) // stored all the same when the list cannot be read
+                result.best.insert(game, *entries);
         }
     }
     return result;
 }
 
-brev::Problem HofStore::tryStore(const StoreBatch& batch, const QList<int>& live, StoreResult& result,
-                                 bool* atCommit, int* refusedEntry)
+std::optional<HofStore::StoreFailure> HofStore::tryStore(const StoreBatch& batch, const QList<int>& live,
+                                                         QList<qint64>& ids)
 {
-    auto abandon = [&](const QString& why) -> brev::Problem {
+    bool atCommit = false;
+    int refusedEntry = -1;
+    auto abandon = [&](const QString& why) -> std::optional<StoreFailure> {
         db_.rollback();
         for (const int i : live)
-            result.ids[i] = 0;
-        return fail(why);
+            ids[i] = 0;
+        return StoreFailure{fail(why), atCommit, refusedEntry};
     };
     if (!db_.transaction())
-        return fail(QStringLiteral("cannot begin a transaction: ") + db_.lastError().text());
+        return StoreFailure{fail(QStringLiteral("cannot begin a transaction: ") + db_.lastError().text())};
     QSqlQuery insert(db_);
     insert.prepare(QStringLiteral("INSERT INTO entries (game, score, name, difficulty, email, created)"
                                   " VALUES (?, ?, ?, ?, ?, ?) RETURNING id"));
@@ -388,7 +390,7 @@ brev::Problem HofStore::tryStore(const StoreBatch& batch, const QList<int>& live
                 return abandon(QStringLiteral("cannot look for an earlier copy of an entry: ") +
                                same.lastError().text());
             const bool found = same.next();
-            result.ids[i] = found ? same.value(0).toLongLong() : 0;
+            ids[i] = found ? same.value(0).toLongLong() : 0;
             same.finish();
             if (found)
                 continue;
@@ -400,12 +402,12 @@ brev::Problem HofStore::tryStore(const StoreBatch& batch, const QList<int>& live
             const QSqlError error = insert.lastError();
             insert.finish();
             if (refusesTheEntry(error, sqlite_))
-                *refusedEntry = i;
-            return abandon((*refusedEntry >= 0 ? QStringLiteral("refused an entry: ")
-                                               : QStringLiteral("cannot store an entry: ")) +
+                refusedEntry = i;
+            return abandon((refusedEntry >= 0 ? QStringLiteral("refused an entry: ")
+                                              : QStringLiteral("cannot store an entry: ")) +
                            error.text());
         }
-        result.ids[i] = insert.value(0).toLongLong();
+        ids[i] = insert.value(0).toLongLong();
         insert.finish();
     }
     const auto earliest = std::min_element(live.begin(), live.end(), [&](int a, int b) {
@@ -413,23 +415,23 @@ brev::Problem HofStore::tryStore(const StoreBatch& batch, const QList<int>& live
     });
     if (batch.deadlines.at(*earliest).hasExpired())
         return abandon(QStringLiteral("the entries were not stored in time"));
-    *atCommit = true;
+    atCommit = true;
     if (!db_.commit())
         return abandon(QStringLiteral("cannot commit: ") + db_.lastError().text());
-    return {};
+    return std::nullopt;
 }
 
-brev::Problem HofStore::top(const QString& game, int count, QList<ListedEntry>& out)
+brev::Result<QList<ListedEntry>> HofStore::top(const QString& game, int count)
 {
-    brev::Problem problem = readTop(game, count, out);
-    if (problem && !sqlite_ && !connected() && !reconnect())
-        problem = readTop(game, count, out);
-    return problem;
+    brev::Result<QList<ListedEntry>> entries = readTop(game, count);
+    if (!entries && !sqlite_ && !connected() && !reconnect())
+        entries = readTop(game, count);
+    return entries;
 }
 
-brev::Problem HofStore::readTop(const QString& game, int count, QList<ListedEntry>& out)
+brev::Result<QList<ListedEntry>> HofStore::readTop(const QString& game, int count)
 {
-    out.clear();
+    QList<ListedEntry> out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT id, score, difficulty, name, created FROM entries"
@@ -437,7 +439,7 @@ brev::Problem HofStore::readTop(const QString& game, int count, QList<ListedEntr
     q.addBindValue(game);
     q.addBindValue(count);
     if (!q.exec())
-        return fail(QStringLiteral("cannot read the list: ") + q.lastError().text());
+        return brev::failure(fail(QStringLiteral("cannot read the list: ") + q.lastError().text()));
     while (q.next()) {
         ListedEntry e;
         e.id = q.value(0).toLongLong();
@@ -448,7 +450,7 @@ brev::Problem HofStore::readTop(const QString& game, int count, QList<ListedEntr
         e.created = QDate::fromString(q.value(4).toString().left(10), Qt::ISODate);
         out.append(e);
     }
-    return {};
+    return out;
 }
 
 } // namespace hofd

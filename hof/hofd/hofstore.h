@@ -23,6 +23,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sys/types.h>
 
 namespace hofd {
@@ -89,7 +90,7 @@ public:
 
     // The best `count` entries of a game: higher score first, a tie below the
     // earlier entry.
-    brev::Problem top(const QString& game, int count, QList<ListedEntry>& out);
+    brev::Result<QList<ListedEntry>> top(const QString& game, int count);
 
     // SQLite: whether another connection changed the entries since the last
     // call. With a busy timeout of 0 it never waits.
@@ -125,9 +126,15 @@ private:
     brev::Problem prepareSchema();
     brev::Problem checkEncoding();
     brev::Problem checkWritable();
-    brev::Problem tryStore(const StoreBatch& batch, const QList<int>& live, StoreResult& result,
-                           bool* atCommit, int* refusedEntry);
-    brev::Problem readTop(const QString& game, int count, QList<ListedEntry>& out);
+    // Why one attempt at storing failed.
+    struct StoreFailure {
+        QString why;
+        bool atCommit = false; // the commit may have happened all the same
+        int refusedEntry = -1; // the entry the database refused alone, if any
+    };
+    // Nothing when the live entries were stored, each id then in ids.
+    std::optional<StoreFailure> tryStore(const StoreBatch& batch, const QList<int>& live, QList<qint64>& ids);
+    brev::Result<QList<ListedEntry>> readTop(const QString& game, int count);
     void readBackendPid();
 
     QString connection_;

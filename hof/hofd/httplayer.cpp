@@ -370,18 +370,16 @@ void* HttpServer::begin(const char* uri, MHD_Connection* connection)
     return holder;
 }
 
-QByteArray HttpServer::checkHead(MHD_Connection* connection, const char* method, const char* version,
-                                 int* status, qint64* length) const
+std::variant<qint64, HttpServer::Refusal> HttpServer::checkHead(MHD_Connection* connection,
+                                                                const char* version) const
 {
-    Q_UNUSED(method);
     const MHD_ConnectionInfo* size =
         MHD_get_connection_info(connection, MHD_CONNECTION_INFO_REQUEST_HEADER_SIZE);
     HeadFields h;
     MHD_get_connection_values_n(connection, MHD_HEADER_KIND, &gatherField, &h);
     const bool http11 = std::strcmp(version, "HTTP/1.1") == 0;
-    auto refuse = [status](int code, const char* why) {
-        *status = code;
-        return QByteArray(why);
+    auto refuse = [](int code, const char* why) -> std::variant<qint64, Refusal> {
+        return Refusal{code, QByteArray(why)};
     };
     if (size && size->header_size > std::size_t(limits_.maxHeader))
         return refuse(431, "head too large");
@@ -406,9 +404,9 @@ QByteArray HttpServer::checkHead(MHD_Connection* connection, const char* method,
             std::all_of(h.length.begin(), h.length.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits)
             return refuse(400, "invalid Content-Length");
-        *length = h.length.toLongLong();
+        return h.length.toLongLong();
     }
-    return {};
+    return qint64(0);
 }
 
 int HttpServer::access(MHD_Connection* connection, const char* method, const char* version,
@@ -434,11 +432,10 @@ int HttpServer::access(MHD_Connection* connection, const char* method, const cha
             qsizetype(std::strlen(method) + std::strlen(version)) + 2 + x.target.size();
         if (requestLine > limits_.maxRequestLine)
             return refuse(x, 414, "request line too long");
-        int status = 0;
-        qint64 length = 0;
-        const QByteArray why = checkHead(connection, method, version, &status, &length);
-        if (status != 0)
-            return refuse(x, status, why);
+        const std::variant<qint64, Refusal> head = checkHead(connection, version);
+        if (const Refusal* refusal = std::get_if<Refusal>(&head))
+            return refuse(x, refusal->status, refusal->why);
+        const qint64 length = std::get<qint64>(head);
         const qsizetype question = x.target.indexOf('?');
         const QByteArray path = question < 0 ? x.target : x.target.left(question);
         const Route* route = nullptr;

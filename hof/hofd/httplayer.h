@@ -40,6 +40,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <variant>
 
 struct MHD_Daemon;
 struct MHD_Connection;
@@ -152,8 +153,13 @@ private:
     bool queue(HttpExchange& exchange, const HttpResponse& response, bool close);
     bool refuse(HttpExchange& exchange, int status, const QByteArray& reason);
     void answerLater(HttpExchange& exchange);
-    QByteArray checkHead(MHD_Connection* connection, const char* method, const char* version, int* status,
-                         qint64* length) const;
+    // Why a head is refused, and the status that says so.
+    struct Refusal {
+        int status = 0;
+        QByteArray why;
+    };
+    // The body's declared length (0 without one), or why the head is refused.
+    std::variant<qint64, Refusal> checkHead(MHD_Connection* connection, const char* version) const;
     void run();
     void runSoon();
     void checkDeadlines();

@@ -21,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -35,20 +36,27 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
-bool parseListen(const QString& text, QHostAddress* address, quint16* port)
+struct Listen {
+    QHostAddress address;
+    quint16 port = 0;
+};
+
+// ADDRESS:PORT, the address of IPv6 in brackets or not; nothing when it is not that.
+std::optional<Listen> parseListen(const QString& text)
 {
     const qsizetype colon = text.lastIndexOf(u':');
     if (colon <= 0)
-        return false;
+        return std::nullopt;
     QString host = text.left(colon);
     if (host.startsWith(u'[') && host.endsWith(u']'))
         host = host.mid(1, host.size() - 2);
     bool ok = false;
     const uint number = text.mid(colon + 1).toUInt(&ok);
-    if (!ok || number > 65535 || !address->setAddress(host))
-        return false;
-    *port = quint16(number);
-    return true;
+    Listen listen;
+    if (!ok || number > 65535 || !listen.address.setAddress(host))
+        return std::nullopt;
+    listen.port = quint16(number);
+    return listen;
 }
 
 // Seconds (fractions allowed) as whole milliseconds; -1 when not a number from
@@ -106,9 +114,12 @@ int newClass(const QString& name, const QString& database, int timeoutMs, const 
     hofd::ClassStore store(QStringLiteral("new class"));
     if (const brev::Problem problem = store.open(database, true, timeoutMs))
         return fail(*problem, 1);
-    QString code, key;
-    if (const brev::Problem problem = store.makeClass(name, QDateTime::currentDateTimeUtc(), &code, &key))
-        return fail(*problem, 1);
+    const brev::Result<hofd::ClassStore::NewClass> made =
+        store.makeClass(name, QDateTime::currentDateTimeUtc());
+    if (!made)
+        return fail(*made.problem(), 1);
+    const QString& code = made->code;
+    const QString& key = made->key;
     QString host = address.toString();
     if (address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 || address == QHostAddress::Any)
         host = QHostInfo::localHostName();
@@ -205,10 +216,11 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()),
                     2);
 
-    QHostAddress address;
-    quint16 port = 0;
-    if (!parseListen(parser.value(QStringLiteral("listen")), &address, &port))
+    const std::optional<Listen> listen = parseListen(parser.value(QStringLiteral("listen")));
+    if (!listen)
         return fail(QStringLiteral("--listen wants ADDRESS:PORT, such as 127.0.0.1:8642"), 2);
+    const QHostAddress& address = listen->address;
+    const quint16 port = listen->port;
 
     hofd::HofServerOptions options;
     options.http.headerTimeoutMs = millisecondsOf(parser.value(QStringLiteral("header-timeout")));
