@@ -5,9 +5,9 @@
 // play log's lines, and the export forms it has), and how to make its window.
 // The models are made here; the windows' floor fills the window column
 // (screens/questionwindows) before it asks for its first window, since this
-// floor cannot see the windows. Nothing here fails: a
-// screen without an entry (Screen::None) gets no model, and an entry whose
-// window is not registered gets no window.
+// floor cannot see the windows. Nothing here fails: a screen without an
+// entry (Screen::None) gets no model, and an entry whose window is not
+// registered gets no window.
 #include "base/kindfacts.h"
 #include "base/state.h"
 
